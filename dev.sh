@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Tovalo's one entry point for developers: installs what is missing (Debian 12), builds, runs.
+#
+#   ./dev.sh run     build and start Tovalo
+#   ./dev.sh test    build everything and run every test (native with sanitizers, and the
+#                    Windows build of the core under wine)
+#   ./dev.sh bench   build the release preset and run the benchmarks
+#   ./dev.sh deps    only install the build dependencies
+set -euo pipefail
+cd "$(dirname "$0")"
+ROOT=$(pwd)
+
+# Debian packages the build and the tests need.
+PACKAGES=(
+  cmake ninja-build g++ make pkg-config git ca-certificates
+  googletest libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  xvfb xauth
+  g++-mingw-w64-x86-64-posix wine64
+  locales
+)
+
+need_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; elif command -v sudo >/dev/null; then sudo "$@"; else
+    echo "dev.sh: installing packages needs root: run as root or install sudo" >&2; exit 2; fi
+}
+
+deps() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "dev.sh: installing ${missing[*]}"
+    need_root apt-get update -qq
+    need_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+  # wine takes its ANSI code page from the locale; the Windows tests run with Japanese (932).
+  if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
+    need_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+  fi
+}
+
+jobs() { nproc 2>/dev/null || echo 2; }
+
+build_native() {
+  cmake --preset dev >/dev/null
+  cmake --build --preset dev -j "$(jobs)"
+}
+
+build_mingw() {
+  cmake --preset mingw >/dev/null
+  cmake --build --preset mingw -j "$(jobs)"
+}
+
+run_tests() {
+  build_native
+  build_mingw
+  local prefix="$ROOT/build/mingw/wineprefix"
+  if [ ! -d "$prefix" ]; then
+    # First start of a wine prefix takes a while; do it once, quietly.
+    LANG=ja_JP.UTF-8 WINEDEBUG=-all WINEPREFIX="$prefix" wineboot --init >/dev/null 2>&1 || true
+  fi
+  local status=0
+  ASAN_OPTIONS=detect_leaks=1 ctest --preset dev -j "$(jobs)" || status=1
+  ctest --preset mingw || status=1
+  return $status
+}
+
+case "${1:-}" in
+  deps) deps ;;
+  run)
+    deps
+    build_native
+    exec ./build/dev/src/cli/tovalo-cli commands examples/vector-add.txt
+    ;;
+  test)
+    deps
+    run_tests
+    ;;
+  bench)
+    deps
+    cmake --preset release >/dev/null
+    cmake --build --preset release -j "$(jobs)"
+    ./build/release/bench/tovalo_bench
+    ;;
+  *)
+    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+    ;;
+esac

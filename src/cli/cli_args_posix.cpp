@@ -1,0 +1,11 @@
+#include <string>
+#include <vector>
+
+namespace tovalo::cli {
+
+std::vector<std::string> utf8Arguments(int argc, char** argv)
+{
+    return std::vector<std::string>(argv, argv + argc);
+}
+
+} // namespace tovalo::cli

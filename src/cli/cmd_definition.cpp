@@ -1,0 +1,257 @@
+// The definition-file subcommands: commands, format, check.
+
+#include "cli.h"
+
+#include "base/file_io.h"
+#include "base/text.h"
+#include "data/command_line.h"
+#include "data/definition_file.h"
+
+#include <map>
+
+namespace tovalo::cli {
+
+namespace {
+
+// Parses "--dialect cmd|sh" / "--dialect=cmd|sh". Returns false on a bad value.
+bool takeDialect(const std::string& value, Dialect& dialect)
+{
+    if (value == "cmd")
+        dialect = Dialect::Cmd;
+    else if (value == "sh")
+        dialect = Dialect::Sh;
+    else
+        return false;
+    return true;
+}
+
+struct Parsed
+{
+    std::string file;
+    std::string output; // format -o
+    Dialect dialect = platformDialect();
+    bool ok = true;
+};
+
+// Common argument parsing: FILE plus the options each command allows.
+Parsed parseArgs(std::string_view command, const Args& args, bool allowDialect, bool allowOutput, int& status)
+{
+    Parsed p;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto valueOf = [&](std::string_view opt, std::string& value) {
+            if (a == opt) {
+                if (i + 1 >= args.size())
+                    return false;
+                value = args[++i];
+                return true;
+            }
+            value = a.substr(opt.size() + 1);
+            return true;
+        };
+        if (allowDialect && (a == "--dialect" || a.starts_with("--dialect="))) {
+            std::string v;
+            if (!valueOf("--dialect", v)) {
+                status = usageError(command, "--dialect needs a value: cmd or sh");
+                p.ok = false;
+                return p;
+            }
+            if (!takeDialect(v, p.dialect)) {
+                status = usageError(command, "unknown dialect '" + v + "' (use cmd or sh)");
+                p.ok = false;
+                return p;
+            }
+        } else if (allowOutput && (a == "-o" || a == "--output" || a.starts_with("--output="))) {
+            std::string v;
+            if (!valueOf(a == "-o" ? "-o" : "--output", v) || v.empty()) {
+                status = usageError(command, "-o needs a file name");
+                p.ok = false;
+                return p;
+            }
+            p.output = v;
+        } else if (a.size() > 1 && a.front() == '-') {
+            status = usageError(command, "unknown option '" + a + "'");
+            p.ok = false;
+            return p;
+        } else if (p.file.empty()) {
+            p.file = a;
+        } else {
+            status = usageError(command, "too many arguments ('" + a + "')");
+            p.ok = false;
+            return p;
+        }
+    }
+    if (p.file.empty()) {
+        status = usageError(command, "no definition file given");
+        p.ok = false;
+    }
+    return p;
+}
+
+bool readOrReport(const std::string& file, ReadResult& result)
+{
+    result = readDefinitionFile(file);
+    if (!result.ok) {
+        err("tovalo-cli: cannot read '" + file + "': " + result.error + "\n");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int cmdCommands(const Args& args)
+{
+    if (wantsHelp(args)) {
+        out("Usage: tovalo-cli commands [--dialect cmd|sh] FILE\n\n"
+            "Prints the dpct command line of every item of the definition file FILE, one line per\n"
+            "item, in list order.\n\n"
+            "  --dialect cmd   for the Windows command interpreter: dpct.exe, paths in double quotes\n"
+            "  --dialect sh    for a POSIX shell: dpct, paths in single quotes\n"
+            "The default is the platform's (cmd on Windows, sh elsewhere).\n"
+            "An item whose values cannot be passed safely gives an empty line and a message on\n"
+            "stderr, and the exit status is 1.\n");
+        return kExitOk;
+    }
+    int status = kExitOk;
+    const Parsed p = parseArgs("commands", args, true, false, status);
+    if (!p.ok)
+        return status;
+    ReadResult doc;
+    if (!readOrReport(p.file, doc))
+        return kExitUsage;
+    std::string text;
+    for (const CDpctData& item : doc.items) {
+        const CommandLine line = buildCommandLine(&item, p.dialect);
+        if (!line.ok()) {
+            err("tovalo-cli: item '" + item.path + "': " + line.refusal + "; no command line\n");
+            status = kExitFindings;
+        }
+        text += line.text;
+        text += '\n';
+    }
+    out(text);
+    return status;
+}
+
+int cmdFormat(const Args& args)
+{
+    if (wantsHelp(args)) {
+        out("Usage: tovalo-cli format FILE [-o OUT]\n\n"
+            "Reads the definition file FILE and writes it back in the standard layout: the\n"
+            "[Common] section with today's date, then every item with its switched-on options in\n"
+            "option order. Without -o the text goes to stdout (UTF-8); with -o it is saved to OUT\n"
+            "the way Tovalo saves (atomically, in the platform's code page and line end).\n"
+            "SOURCE_DATE_EPOCH, when set, fixes the date written.\n");
+        return kExitOk;
+    }
+    int status = kExitOk;
+    const Parsed p = parseArgs("format", args, false, true, status);
+    if (!p.ok)
+        return status;
+    ReadResult doc;
+    if (!readOrReport(p.file, doc))
+        return kExitUsage;
+    std::string error;
+    if (!p.output.empty()) {
+        if (!writeDefinitionFile(p.output, doc.items, error)) {
+            err("tovalo-cli: cannot write '" + p.output + "': " + error + "\n");
+            return kExitUsage;
+        }
+        return kExitOk;
+    }
+    std::string text;
+    if (!formatDefinitionText(doc.items, dateOfSaving(), nativeEol(), text, error)) {
+        err("tovalo-cli: cannot format '" + p.file + "': " + error + "\n");
+        return kExitUsage;
+    }
+    out(text);
+    return kExitOk;
+}
+
+int cmdCheck(const Args& args)
+{
+    if (wantsHelp(args)) {
+        out("Usage: tovalo-cli check [--dialect cmd|sh] FILE\n\n"
+            "Reads the definition file FILE and reports, one line each, what a user should know:\n"
+            "keys that match no option, choice values not in their list, skipped sections and\n"
+            "lines, duplicate paths, files that do not exist, and values with characters that are\n"
+            "risky on the command line of the dialect (default: the platform's).\n"
+            "Exit status: 0 nothing to report, 1 something reported, 2 the file cannot be read.\n");
+        return kExitOk;
+    }
+    int status = kExitOk;
+    const Parsed p = parseArgs("check", args, true, false, status);
+    if (!p.ok)
+        return status;
+    ReadResult doc;
+    if (!readOrReport(p.file, doc))
+        return kExitUsage;
+
+    std::vector<std::string> report;
+    auto at = [&](int line) { return p.file + ":" + std::to_string(line) + ": "; };
+    if (doc.lastResortEncoding)
+        report.push_back(p.file + ": not valid UTF-8 nor " + "a known code page; read as Windows-1252");
+    for (const ReadNote& n : doc.notes) {
+        switch (n.kind) {
+        case ReadNote::Kind::OutsideSection:
+            report.push_back(at(n.line) + "line outside any section is ignored");
+            break;
+        case ReadNote::Kind::SectionSkipped:
+            report.push_back(at(n.line) + "section [" + n.text + "] is not a .cu file; it is skipped with its lines");
+            break;
+        case ReadNote::Kind::UnknownKey:
+            report.push_back(at(n.line) + "'" + n.text + "' matches no option and is ignored" +
+                             " (option names are case-sensitive)");
+            break;
+        case ReadNote::Kind::ChoiceNotInList:
+            report.push_back(at(n.line) + "'" + n.text +
+                             "' is not a value of the option; it stays on with no value");
+            break;
+        case ReadNote::Kind::EmptyChoice:
+            report.push_back(at(n.line) + n.text + " has no value and stays off");
+            break;
+        }
+    }
+
+    const char* dialectName = p.dialect == Dialect::Cmd ? "cmd" : "sh";
+    std::vector<std::size_t> seen;
+    for (std::size_t i = 0; i < doc.items.size(); ++i) {
+        const CDpctData& item = doc.items[i];
+        const std::string where = at(doc.itemLines[i]);
+        for (std::size_t j : seen) {
+            if (caseFoldEquals(doc.items[j].path, item.path)) {
+                report.push_back(where + "duplicate item '" + item.path + "' (first at line " +
+                                 std::to_string(doc.itemLines[j]) + ")");
+                break;
+            }
+        }
+        seen.push_back(i);
+        if (!pathExists(item.path))
+            report.push_back(where + "'" + item.path + "' does not exist");
+        const CommandLine line = buildCommandLine(&item, p.dialect);
+        if (!line.ok())
+            report.push_back(where + "cannot be converted: " + line.refusal + " (" + dialectName + ")");
+        if (p.dialect == Dialect::Cmd && item.path.find('%') != std::string::npos)
+            report.push_back(where + "the path contains '%', which the command interpreter may expand");
+        for (const OptionInfo& o : optionTable()) {
+            if (!item.isOn(o.slot) || o.kind != OptionKind::Text)
+                continue;
+            const std::string& v = item.text(o.slot);
+            if (o.argForm == ArgForm::Plain && hasActiveShellSyntax(v, p.dialect))
+                report.push_back(where + std::string(o.name) + "=" + v +
+                                 " contains a command separator or redirection outside quotes, which the " +
+                                 (p.dialect == Dialect::Cmd ? "command interpreter" : "shell") + " would act on");
+            if (o.argForm != ArgForm::Plain && p.dialect == Dialect::Cmd && v.find('%') != std::string::npos)
+                report.push_back(where + "the value of " + std::string(o.name) +
+                                 " contains '%', which the command interpreter may expand");
+        }
+    }
+    std::string text;
+    for (const std::string& line : report)
+        text += line + "\n";
+    out(text);
+    return report.empty() ? kExitOk : kExitFindings;
+}
+
+} // namespace tovalo::cli

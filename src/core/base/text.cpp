@@ -1,0 +1,195 @@
+#include "text.h"
+
+#include <system_error>
+
+namespace tovalo {
+
+namespace {
+
+// Number of bytes a sequence with this lead byte has, 0 for a byte that cannot lead.
+int sequenceLength(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+// Allowed range of the second byte for a lead byte (the first continuation is the tight one).
+bool secondByteOk(unsigned char lead, unsigned char second)
+{
+    switch (lead) {
+    case 0xE0:
+        return second >= 0xA0 && second <= 0xBF;
+    case 0xED:
+        return second >= 0x80 && second <= 0x9F;
+    case 0xF0:
+        return second >= 0x90 && second <= 0xBF;
+    case 0xF4:
+        return second >= 0x80 && second <= 0x8F;
+    default:
+        return second >= 0x80 && second <= 0xBF;
+    }
+}
+
+char32_t foldCase(char32_t c)
+{
+    if (c < 0x80)
+        return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return c + 32;
+    if (c >= 0x100 && c <= 0x17F) {
+        // Latin Extended-A: mostly upper/lower pairs on even/odd code points, shifted by one
+        // between U+0139..U+0148 and U+0179..U+017E.
+        if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
+            return (c % 2 == 1) ? c + 1 : c;
+        if (c == 0x130 || c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F)
+            return c;
+        return (c % 2 == 0) ? c + 1 : c;
+    }
+    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2)
+        return c + 32;
+    if (c >= 0x410 && c <= 0x42F)
+        return c + 32;
+    if (c >= 0x400 && c <= 0x40F)
+        return c + 80;
+    if (c >= 0xFF21 && c <= 0xFF3A)
+        return c + 32;
+    return c;
+}
+
+} // namespace
+
+bool isValidUtf8(std::string_view bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    while (i < n) {
+        // Fast path for runs of ASCII.
+        if (p[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        const int len = sequenceLength(p[i]);
+        if (len == 0 || i + static_cast<std::size_t>(len) > n)
+            return false;
+        if (!secondByteOk(p[i], p[i + 1]))
+            return false;
+        for (int k = 2; k < len; ++k) {
+            if ((p[i + static_cast<std::size_t>(k)] & 0xC0) != 0x80)
+                return false;
+        }
+        i += static_cast<std::size_t>(len);
+    }
+    return true;
+}
+
+std::size_t completeUtf8Prefix(std::string_view bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    // Look back at most three bytes for the lead byte of an unfinished sequence.
+    for (std::size_t back = 1; back <= 3 && back <= n; ++back) {
+        const unsigned char c = p[n - back];
+        if ((c & 0xC0) == 0x80)
+            continue; // continuation byte: keep looking for its lead
+        const int len = sequenceLength(c);
+        if (len > 1 && static_cast<std::size_t>(len) > back) {
+            // Only hold it back when what we have so far is a valid start.
+            if (back >= 2 && !secondByteOk(c, p[n - back + 1]))
+                return n;
+            return n - back;
+        }
+        return n;
+    }
+    return n;
+}
+
+char32_t decodeUtf8(std::string_view s, std::size_t& pos)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const unsigned char lead = p[pos];
+    const int len = sequenceLength(lead);
+    if (len == 1) {
+        ++pos;
+        return lead;
+    }
+    if (len == 0 || pos + static_cast<std::size_t>(len) > s.size() || !secondByteOk(lead, p[pos + 1])) {
+        ++pos;
+        return 0xFFFD;
+    }
+    char32_t cp = lead & (0xFF >> (len + 1));
+    for (int k = 1; k < len; ++k) {
+        const unsigned char c = p[pos + static_cast<std::size_t>(k)];
+        if ((c & 0xC0) != 0x80) {
+            pos += static_cast<std::size_t>(k);
+            return 0xFFFD;
+        }
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    pos += static_cast<std::size_t>(len);
+    return cp;
+}
+
+void appendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+bool caseFoldEquals(std::string_view a, std::string_view b)
+{
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[j]);
+        if (ca < 0x80 && cb < 0x80) {
+            if (foldCase(ca) != foldCase(cb))
+                return false;
+            ++i;
+            ++j;
+            continue;
+        }
+        if (foldCase(decodeUtf8(a, i)) != foldCase(decodeUtf8(b, j)))
+            return false;
+    }
+    return i == a.size() && j == b.size();
+}
+
+std::filesystem::path pathFromUtf8(std::string_view utf8)
+{
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+std::string utf8FromPath(const std::filesystem::path& p)
+{
+    const std::u8string s = p.u8string();
+    return std::string(reinterpret_cast<const char*>(s.data()), s.size());
+}
+
+std::string systemErrorText(int code)
+{
+    return std::system_category().message(code);
+}
+
+} // namespace tovalo

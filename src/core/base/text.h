@@ -1,0 +1,36 @@
+#pragma once
+// UTF-8 helpers used across the core. Strings in the core are UTF-8 std::string.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tovalo {
+
+/// True when `bytes` is well-formed UTF-8 (no overlongs, no surrogates, nothing above U+10FFFF).
+bool isValidUtf8(std::string_view bytes);
+
+/// Length of the longest prefix of `bytes` that does not end inside a UTF-8 sequence which
+/// could still be completed by more bytes. Used to carry an incomplete character to the next read.
+std::size_t completeUtf8Prefix(std::string_view bytes);
+
+/// Compares two UTF-8 texts with letter case ignored (ASCII, Latin-1, Latin Extended-A, Greek,
+/// Cyrillic and full-width Latin letters; other characters compare exactly). The same rule on
+/// every platform, so a list behaves the same wherever it is edited.
+bool caseFoldEquals(std::string_view a, std::string_view b);
+
+/// Appends the UTF-8 form of code point `cp`.
+void appendUtf8(std::string& out, char32_t cp);
+
+/// Decodes one code point at `pos` (advancing it); returns U+FFFD for a malformed sequence.
+char32_t decodeUtf8(std::string_view s, std::size_t& pos);
+
+/// A filesystem path from UTF-8 text, and back. On Windows this goes through UTF-16.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+std::string utf8FromPath(const std::filesystem::path& p);
+
+/// The text of an operating-system error code (errno on POSIX, GetLastError on Windows), UTF-8.
+std::string systemErrorText(int code);
+
+} // namespace tovalo

@@ -1,0 +1,279 @@
+#include "definition_file.h"
+
+#include "base/codec.h"
+#include "base/file_io.h"
+#include "base/text.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tovalo {
+
+namespace {
+
+bool isLeadingSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Extension of the file-name part of `name`, from its last dot ("" when there is none).
+std::string_view extensionOf(std::string_view name)
+{
+    const auto sep = name.find_last_of("\\/");
+    const std::string_view file = sep == std::string_view::npos ? name : name.substr(sep + 1);
+    const auto dot = file.rfind('.');
+    return dot == std::string_view::npos ? std::string_view{} : file.substr(dot);
+}
+
+bool isCudaSource(std::string_view name)
+{
+    const std::string_view ext = extensionOf(name);
+    return ext.size() == 3 && ext[0] == '.' && (ext[1] == 'c' || ext[1] == 'C') && (ext[2] == 'u' || ext[2] == 'U');
+}
+
+void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view value, int lineNo,
+                     std::vector<ReadNote>& notes)
+{
+    switch (o.kind) {
+    case OptionKind::Switch:
+        item.setOn(o.slot, true);
+        return;
+    case OptionKind::Choice: {
+        if (value.empty()) {
+            notes.push_back({ReadNote::Kind::EmptyChoice, lineNo, std::string(o.name)});
+            return;
+        }
+        item.setOn(o.slot, true);
+        const int index = valueListIndex(o.valueList, value);
+        item.setChoiceIndex(o.slot, index);
+        if (index < 0)
+            notes.push_back({ReadNote::Kind::ChoiceNotInList, lineNo, std::string(o.name) + "=" + std::string(value)});
+        return;
+    }
+    case OptionKind::Text:
+        if (o.fileForm == FileForm::QuotedText) {
+            if (value.empty())
+                return;
+            item.setOn(o.slot, true);
+            if (value.front() == '"' && value.back() == '"')
+                value = value.size() >= 2 ? value.substr(1, value.size() - 2) : std::string_view{};
+            item.setText(o.slot, std::string(value));
+        } else {
+            item.setOn(o.slot, true);
+            item.setText(o.slot, std::string(value));
+        }
+        return;
+    }
+}
+
+} // namespace
+
+ReadResult parseDefinitionText(std::string_view bytes)
+{
+    ReadResult result;
+    const DecodedText decoded = decodeFileText(bytes);
+    result.encoding = decoded.encoding;
+    result.lastResortEncoding = decoded.lastResort;
+    const std::string_view text = decoded.utf8;
+
+    enum class State { Ignore, Common, Item } state = State::Ignore;
+    CDpctData* current = nullptr;
+    int lineNo = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        ++lineNo;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+
+        std::size_t first = 0;
+        while (first < line.size() && isLeadingSpace(line[first]))
+            ++first;
+        line.remove_prefix(first);
+        if (line.empty() || line.front() == '#')
+            continue;
+
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            const std::string_view name = line.substr(1, line.size() - 2);
+            if (name == "Common") {
+                state = State::Common;
+                current = nullptr;
+            } else if (isCudaSource(name)) {
+                CDpctData& item = result.items.emplace_back();
+                result.itemLines.push_back(lineNo);
+                item.path.assign(name);
+                item.setOn(kSlotDirName, true);
+                item.setOn(kSlotFileName, true);
+                current = &item;
+                state = State::Item;
+            } else {
+                state = State::Ignore;
+                current = nullptr;
+                result.notes.push_back({ReadNote::Kind::SectionSkipped, lineNo, std::string(name)});
+            }
+            continue;
+        }
+
+        // Key line: leading "=" signs are skipped, the key ends at the next "=", and the value
+        // is everything after that "=", unchanged.
+        std::size_t k = 0;
+        while (k < line.size() && line[k] == '=')
+            ++k;
+        const std::size_t eq = line.find('=', k);
+        const std::string_view key = line.substr(k, eq == std::string_view::npos ? std::string_view::npos : eq - k);
+        const std::string_view value = eq == std::string_view::npos ? std::string_view{} : line.substr(eq + 1);
+
+        switch (state) {
+        case State::Common:
+            // "Version" and "LastUpdate" are informational; a file of any version is read.
+            break;
+        case State::Item:
+            if (const OptionInfo* o = findOption(key))
+                applyOptionLine(*current, *o, value, lineNo, result.notes);
+            else
+                result.notes.push_back({ReadNote::Kind::UnknownKey, lineNo, std::string(key)});
+            break;
+        case State::Ignore:
+            if (result.notes.empty() || result.notes.back().kind != ReadNote::Kind::SectionSkipped)
+                result.notes.push_back({ReadNote::Kind::OutsideSection, lineNo, std::string(key)});
+            break;
+        }
+    }
+    result.ok = true;
+    return result;
+}
+
+ReadResult readDefinitionFile(std::string_view path)
+{
+    std::string bytes;
+    std::string error;
+    if (!readWholeFile(path, bytes, error)) {
+        ReadResult failed;
+        failed.error = std::move(error);
+        return failed;
+    }
+    return parseDefinitionText(bytes);
+}
+
+bool formatDefinitionText(std::span<const CDpctData> items, const std::tm& date, std::string_view eol,
+                          std::string& text, std::string& error)
+{
+    text.clear();
+    text.reserve(64 + items.size() * 160);
+    char head[160];
+    const int n = std::snprintf(head, sizeof head, "[%s]%.*s%s=%02X.%02X.%02X.%02X%.*s%s=%04d/%02d/%02d%.*s%.*s",
+                                "Common", static_cast<int>(eol.size()), eol.data(), "Version",
+                                (kDefinitionFileVersion >> 24) & 0xFFu, (kDefinitionFileVersion >> 16) & 0xFFu,
+                                (kDefinitionFileVersion >> 8) & 0xFFu, kDefinitionFileVersion & 0xFFu,
+                                static_cast<int>(eol.size()), eol.data(), "LastUpdate", date.tm_year + 1900,
+                                date.tm_mon + 1, date.tm_mday, static_cast<int>(eol.size()), eol.data(),
+                                static_cast<int>(eol.size()), eol.data());
+    text.append(head, static_cast<std::size_t>(n));
+
+    auto lineBreakIn = [](std::string_view v) { return v.find_first_of("\r\n") != std::string_view::npos; };
+    for (const CDpctData& item : items) {
+        if (lineBreakIn(item.path)) {
+            error = "the path \"" + item.path + "\" contains a line break";
+            return false;
+        }
+        text += '[';
+        text += item.path;
+        text += ']';
+        text += eol;
+        bool groupDone = false;
+        for (const OptionInfo& o : optionTable()) {
+            if (!item.isOn(o.slot))
+                continue;
+            if (o.slot == kNoDryPattern || o.slot == kNoIncrementalMigration || o.slot == kOptimizeMigration) {
+                if (groupDone)
+                    continue;
+                groupDone = true;
+            }
+            text += o.name;
+            switch (o.fileForm) {
+            case FileForm::NameOnly:
+                break;
+            case FileForm::NameEntry:
+                text += '=';
+                text += item.choiceEntry(o.slot);
+                break;
+            case FileForm::QuotedText:
+            case FileForm::PlainText: {
+                const std::string& v = item.text(o.slot);
+                if (lineBreakIn(v)) {
+                    error = "the value of " + std::string(o.name) + " of \"" + item.path + "\" contains a line break";
+                    return false;
+                }
+                text += '=';
+                if (o.fileForm == FileForm::QuotedText) {
+                    text += '"';
+                    text += v;
+                    text += '"';
+                } else {
+                    text += v;
+                }
+                break;
+            }
+            }
+            text += eol;
+        }
+    }
+    return true;
+}
+
+std::string_view nativeEol()
+{
+#ifdef _WIN32
+    return "\r\n";
+#else
+    return "\n";
+#endif
+}
+
+std::tm dateOfSaving()
+{
+    std::tm tm{};
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch && *epoch) {
+        const std::time_t t = static_cast<std::time_t>(std::strtoll(epoch, nullptr, 10));
+#ifdef _WIN32
+        gmtime_s(&tm, &t);
+#else
+        gmtime_r(&t, &tm);
+#endif
+        return tm;
+    }
+    const std::time_t now = std::time(nullptr);
+#ifdef _WIN32
+    localtime_s(&tm, &now);
+#else
+    localtime_r(&now, &tm);
+#endif
+    return tm;
+}
+
+bool writeDefinitionFile(std::string_view path, std::span<const CDpctData> items, std::string& error)
+{
+    std::string text;
+    if (!formatDefinitionText(items, dateOfSaving(), nativeEol(), text, error))
+        return false;
+    std::string bytes;
+    if (!encodeForFile(text, bytes, error))
+        return false;
+    return writeFileAtomically(path, bytes, error);
+}
+
+void pushRecent(std::vector<std::string>& list, std::string_view path, std::size_t limit)
+{
+    std::erase_if(list, [&](const std::string& entry) { return caseFoldEquals(entry, path); });
+    list.insert(list.begin(), std::string(path));
+    if (list.size() > limit)
+        list.resize(limit);
+}
+
+} // namespace tovalo

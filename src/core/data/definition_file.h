@@ -1,0 +1,70 @@
+#pragma once
+// Definition files: a [Common] section, then one section per conversion item named by its path,
+// with one line per switched-on option. Conversion status and output are never stored.
+
+#include "dpct_data.h"
+
+#include <cstdint>
+#include <ctime>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovalo {
+
+/// The definition-file version, written as "Version=01.00.00.00".
+inline constexpr std::uint32_t kDefinitionFileVersion = 0x01000000;
+
+/// Something the reader skipped or could not take as written; the items are read regardless.
+struct ReadNote
+{
+    enum class Kind {
+        OutsideSection, ///< a key line before any section, or in a skipped section
+        SectionSkipped, ///< a section that is neither "Common" nor a .cu file
+        UnknownKey,     ///< a key in an item section that matches no option name
+        ChoiceNotInList,///< a choice value that is not an entry of the option's list
+        EmptyChoice,    ///< a choice option with an empty value, left off
+    };
+    Kind kind;
+    int line; ///< 1-based line number
+    std::string text; ///< the key, section name or value concerned
+};
+
+struct ReadResult
+{
+    bool ok = false;
+    std::string error; ///< why the file could not be read (when !ok)
+    std::vector<CDpctData> items;
+    std::vector<int> itemLines; ///< 1-based line of each item's section line
+    std::vector<ReadNote> notes;
+    std::string encoding;    ///< what the bytes were read as
+    bool lastResortEncoding = false;
+};
+
+/// Parses the bytes of a definition file (decoding them first, see codec.h).
+ReadResult parseDefinitionText(std::string_view bytes);
+
+/// Reads the definition file at `path` (UTF-8 path).
+ReadResult readDefinitionFile(std::string_view path);
+
+/// The text of a definition file for `items`, dated `date` (local date of saving), lines ended
+/// with `eol`. Returns false with `error` set when a path or value holds a line break.
+bool formatDefinitionText(std::span<const CDpctData> items, const std::tm& date, std::string_view eol,
+                          std::string& text, std::string& error);
+
+/// The platform's line end for text files: "\r\n" on Windows, "\n" elsewhere.
+std::string_view nativeEol();
+
+/// Today's local date; with SOURCE_DATE_EPOCH set, that moment's UTC date (reproducible output).
+std::tm dateOfSaving();
+
+/// Writes `items` to `path` atomically in the platform's file code page and line end. On failure
+/// returns false with `error` set; the previous file is then unchanged.
+bool writeDefinitionFile(std::string_view path, std::span<const CDpctData> items, std::string& error);
+
+/// Puts `path` at the front of a recently-used list: an entry equal to it with case ignored is
+/// removed first, and the list is cut to `limit` entries.
+void pushRecent(std::vector<std::string>& list, std::string_view path, std::size_t limit = 16);
+
+} // namespace tovalo

@@ -1,0 +1,110 @@
+#include "dpct_data.h"
+
+#include "base/text.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace tovalo {
+
+CDpctData::CDpctData()
+{
+    reset();
+}
+
+void CDpctData::reset()
+{
+    kind = 0;
+    path.clear();
+    includeSubdirs = 1;
+    enabled.fill(0);
+    status = ItemStatus::None;
+    exitCode = 0;
+    resultText.clear();
+    changed.fill(0);
+    for (const OptionInfo& o : optionTable()) {
+        if (o.kind == OptionKind::Choice)
+            choices_[static_cast<std::size_t>(o.field)] = o.defaultIndex;
+    }
+    for (std::string& t : texts_)
+        t.clear();
+}
+
+std::int32_t CDpctData::choiceIndex(int slot) const
+{
+    const OptionInfo& o = optionAt(slot);
+    assert(o.kind == OptionKind::Choice);
+    return choices_[static_cast<std::size_t>(o.field)];
+}
+
+void CDpctData::setChoiceIndex(int slot, std::int32_t index)
+{
+    const OptionInfo& o = optionAt(slot);
+    assert(o.kind == OptionKind::Choice);
+    choices_[static_cast<std::size_t>(o.field)] = index;
+}
+
+std::string_view CDpctData::choiceEntry(int slot) const
+{
+    return valueListEntry(optionAt(slot).valueList, choiceIndex(slot));
+}
+
+const std::string& CDpctData::text(int slot) const
+{
+    const OptionInfo& o = optionAt(slot);
+    assert(o.kind == OptionKind::Text);
+    return texts_[static_cast<std::size_t>(o.field)];
+}
+
+void CDpctData::setText(int slot, std::string value)
+{
+    const OptionInfo& o = optionAt(slot);
+    assert(o.kind == OptionKind::Text);
+    texts_[static_cast<std::size_t>(o.field)] = std::move(value);
+}
+
+void CDpctData::takeOptionsForNextAdd(const CDpctData& added)
+{
+    *this = added;
+    kind = 0;
+    path.clear();
+    includeSubdirs = 0;
+    status = ItemStatus::None;
+    exitCode = 0;
+    resultText.clear();
+}
+
+std::string describe(const CDpctData& item)
+{
+    std::string s = "{path=\"" + item.path + "\" kind=" + std::to_string(item.kind) +
+                    " subdirs=" + std::to_string(item.includeSubdirs) +
+                    " status=" + std::to_string(static_cast<int>(item.status)) +
+                    " exit=" + std::to_string(item.exitCode) + " result=" + std::to_string(item.resultText.size()) +
+                    "B on=[";
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (!item.isOn(slot) && !item.changed[static_cast<std::size_t>(slot)])
+            continue;
+        s += slot < kFirstOptionSlot ? std::to_string(slot) : std::string(optionAt(slot).name);
+        if (!item.isOn(slot))
+            s += "(off)";
+        if (item.changed[static_cast<std::size_t>(slot)])
+            s += "*";
+        s += ' ';
+    }
+    s += "] values=[";
+    for (const OptionInfo& o : optionTable()) {
+        if (o.kind == OptionKind::Choice && o.defaultIndex != item.choiceIndex(o.slot))
+            s += std::string(o.name) + "#" + std::to_string(item.choiceIndex(o.slot)) + " ";
+        else if (o.kind == OptionKind::Text && !item.text(o.slot).empty())
+            s += std::string(o.name) + "=" + item.text(o.slot) + " ";
+    }
+    return s + "]}";
+}
+
+bool findByPath(const std::vector<CDpctData>& items, std::string_view path)
+{
+    return std::any_of(items.begin(), items.end(),
+                       [&](const CDpctData& item) { return caseFoldEquals(item.path, path); });
+}
+
+} // namespace tovalo

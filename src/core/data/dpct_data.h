@@ -1,0 +1,78 @@
+#pragma once
+// CDpctData, the conversion item: one CUDA source path, the on/off switch and value of every
+// dpct option, and the outcome of its last conversion.
+
+#include "option_table.h"
+
+#include <array>
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovalo {
+
+/// Conversion status of an item; the values are stable (the run engine and the list use them).
+enum class ItemStatus : std::int32_t {
+    None = 0,
+    Waiting = 1,
+    Converting = 2,
+    ConvertedOk = 3,
+    ConvertedNg = 4,
+    SyntaxError = 5,
+};
+
+class CDpctData
+{
+public:
+    CDpctData();
+
+    /// Every field back to its default: the same values as a new record.
+    void reset();
+
+    bool operator==(const CDpctData&) const = default;
+
+    // Fields, in the order the item is described.
+    std::int32_t kind = 0; ///< 0 = a file, 1 = a directory (item dialog's working record only)
+    std::string path;      ///< UTF-8; the item's identity
+    std::int32_t includeSubdirs = 1;
+    std::array<std::int32_t, kSlotCount> enabled{};
+    ItemStatus status = ItemStatus::None;
+    std::int32_t exitCode = 0;
+    std::string resultText;
+    std::array<std::int32_t, kSlotCount> changed{};
+
+    bool isOn(int slot) const { return enabled[static_cast<std::size_t>(slot)] != 0; }
+    void setOn(int slot, bool on) { enabled[static_cast<std::size_t>(slot)] = on ? 1 : 0; }
+
+    /// Value-list index of a Choice option.
+    std::int32_t choiceIndex(int slot) const;
+    void setChoiceIndex(int slot, std::int32_t index);
+    /// The value-list entry at the option's index; empty when the index is outside the list.
+    std::string_view choiceEntry(int slot) const;
+
+    /// Text of a Text option (UTF-8).
+    const std::string& text(int slot) const;
+    void setText(int slot, std::string value);
+
+    /// Copies the default-item rule after a successful add: options of `added` kept, the rest
+    /// (kind, path, includeSubdirs, status, exitCode, resultText) set for the next add.
+    void takeOptionsForNextAdd(const CDpctData& added);
+
+private:
+    std::array<std::int32_t, kChoiceFieldCount> choices_{};
+    std::array<std::string, kTextFieldCount> texts_{};
+};
+
+/// A readable dump of every field, for test failure messages and debugging.
+std::string describe(const CDpctData& item);
+inline void PrintTo(const CDpctData& item, std::ostream* os)
+{
+    *os << describe(item);
+}
+
+/// True when some item's path equals `path` with case ignored (see caseFoldEquals).
+bool findByPath(const std::vector<CDpctData>& items, std::string_view path);
+
+} // namespace tovalo

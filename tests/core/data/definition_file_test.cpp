@@ -1,0 +1,230 @@
+#include "base/file_io.h"
+#include "base/text.h"
+#include "data/command_line.h"
+#include "data/definition_file.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+using namespace tovalo;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::tm fixedDate()
+{
+    std::tm tm{};
+    tm.tm_year = 2026 - 1900;
+    tm.tm_mon = 0;
+    tm.tm_mday = 2;
+    return tm;
+}
+
+std::string readText(const fs::path& p)
+{
+    std::string bytes, error;
+    EXPECT_TRUE(readWholeFile(utf8FromPath(p), bytes, error)) << utf8FromPath(p) << ": " << error;
+    return bytes;
+}
+
+const char* kindName(ReadNote::Kind k)
+{
+    switch (k) {
+    case ReadNote::Kind::OutsideSection:
+        return "outside-section";
+    case ReadNote::Kind::SectionSkipped:
+        return "section-skipped";
+    case ReadNote::Kind::UnknownKey:
+        return "unknown-key";
+    case ReadNote::Kind::ChoiceNotInList:
+        return "choice-not-in-list";
+    case ReadNote::Kind::EmptyChoice:
+        return "empty-choice";
+    }
+    return "?";
+}
+
+} // namespace
+
+// Each folder under tests/data/definition holds input.txt and what it must give: format.txt (the
+// writer's text dated 2026/01/02 with LF line ends), commands-cmd.txt and commands-sh.txt (one
+// command line per item), notes.txt (what the reader skipped, "line kind text").
+TEST(DefinitionFileGolden, EveryCaseMatches)
+{
+    const fs::path root = fs::path(TOVALO_TEST_DATA_DIR) / "definition";
+    int cases = 0;
+    for (const fs::directory_entry& dir : fs::directory_iterator(root)) {
+        if (!dir.is_directory())
+            continue;
+        ++cases;
+        SCOPED_TRACE(dir.path().filename().string());
+        const ReadResult doc = parseDefinitionText(readText(dir.path() / "input.txt"));
+        ASSERT_TRUE(doc.ok);
+        ASSERT_EQ(doc.items.size(), doc.itemLines.size());
+
+        std::string text, error;
+        ASSERT_TRUE(formatDefinitionText(doc.items, fixedDate(), "\n", text, error)) << error;
+        std::string cmd, sh, notes;
+        for (const CDpctData& item : doc.items) {
+            cmd += buildCommandLine(&item, Dialect::Cmd).text + "\n";
+            sh += buildCommandLine(&item, Dialect::Sh).text + "\n";
+        }
+        for (const ReadNote& n : doc.notes)
+            notes += std::to_string(n.line) + " " + kindName(n.kind) + " " + n.text + "\n";
+
+        if (std::getenv("TOVALO_UPDATE_GOLDEN")) {
+            // Regenerates the expectations; review the diff before committing it.
+            for (const auto& [name, content] : {std::pair{"format.txt", &text}, {"commands-cmd.txt", &cmd},
+                                                {"commands-sh.txt", &sh}, {"notes.txt", &notes}})
+                ASSERT_TRUE(writeFileAtomically(utf8FromPath(dir.path() / name), *content, error));
+            continue;
+        }
+        EXPECT_EQ(text, readText(dir.path() / "format.txt"));
+        EXPECT_EQ(cmd, readText(dir.path() / "commands-cmd.txt"));
+        EXPECT_EQ(sh, readText(dir.path() / "commands-sh.txt"));
+        EXPECT_EQ(notes, readText(dir.path() / "notes.txt"));
+
+        // What the writer wrote reads back to the same paths in the same order, and writing
+        // settles after one more pass (a choice outside its list is written as "--x=", which
+        // reads back switched off).
+        const ReadResult again = parseDefinitionText(text);
+        ASSERT_EQ(again.items.size(), doc.items.size());
+        for (std::size_t i = 0; i < doc.items.size(); ++i)
+            EXPECT_EQ(again.items[i].path, doc.items[i].path);
+        std::string second, third;
+        ASSERT_TRUE(formatDefinitionText(again.items, fixedDate(), "\n", second, error));
+        ASSERT_TRUE(formatDefinitionText(parseDefinitionText(second).items, fixedDate(), "\n", third, error));
+        EXPECT_EQ(third, second);
+    }
+    EXPECT_GE(cases, 8);
+}
+
+TEST(DefinitionFile, WriterLayoutIsExact)
+{
+    CDpctData a;
+    a.path = R"(C:\work\src\vector add.cu)";
+    a.setOn(kComments, true);
+    a.setOn(kFormatStyle, true);
+    a.setOn(kInRoot, true);
+    a.setText(kInRoot, R"(C:\work\src)");
+    a.setOn(kExtraArg, true);
+    a.setText(kExtraArg, "-DA=\"1\"");
+    a.setOn(kReportFormat, true);
+    a.setChoiceIndex(kReportFormat, 7);
+    a.status = ItemStatus::ConvertedOk; // never written
+    a.resultText = "output";
+    CDpctData b;
+    b.path = "C:\\b.cu";
+    const CDpctData items[] = {a, b};
+    std::string text, error;
+    ASSERT_TRUE(formatDefinitionText(items, fixedDate(), "\r\n", text, error));
+    EXPECT_EQ(text, "[Common]\r\nVersion=01.00.00.00\r\nLastUpdate=2026/01/02\r\n\r\n"
+                    "[C:\\work\\src\\vector add.cu]\r\n--comments\r\n--extra-arg=-DA=\"1\"\r\n--format-style=custom\r\n"
+                    "--in-root=\"C:\\work\\src\"\r\n--report-format=\r\n[C:\\b.cu]\r\n");
+}
+
+TEST(DefinitionFile, EverythingOnSurvivesARoundTripButTheLaterGroupMembers)
+{
+    CDpctData item;
+    item.path = "/src/all.cu";
+    item.setOn(kSlotDirName, true);
+    item.setOn(kSlotFileName, true);
+    for (const OptionInfo& o : optionTable()) {
+        item.setOn(o.slot, true);
+        if (o.kind == OptionKind::Text)
+            item.setText(o.slot, "value \"" + std::string(o.name) + "\" = x");
+        else if (o.kind == OptionKind::Choice)
+            item.setChoiceIndex(o.slot, static_cast<int>(valueListEntries(o.valueList).size()) - 1);
+    }
+    std::string text, error;
+    ASSERT_TRUE(formatDefinitionText(std::span(&item, 1), fixedDate(), "\n", text, error));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4 + 1 + 34);
+
+    const ReadResult back = parseDefinitionText(text);
+    ASSERT_EQ(back.items.size(), 1u);
+    CDpctData expected = item;
+    expected.setOn(kNoIncrementalMigration, false);
+    expected.setOn(kOptimizeMigration, false);
+    EXPECT_EQ(back.items[0], expected);
+    EXPECT_TRUE(back.notes.empty());
+}
+
+TEST(DefinitionFile, NotKeptAreOutcomeChangedMarksAndValuesOfOffOptions)
+{
+    CDpctData item;
+    item.path = "/a.cu";
+    item.includeSubdirs = 0;
+    item.setText(kInRoot, "/kept/while/off");
+    item.setChoiceIndex(kFormatStyle, 0);
+    item.status = ItemStatus::SyntaxError;
+    item.exitCode = 9;
+    item.resultText = "x";
+    item.changed[kComments] = 1;
+    std::string text, error;
+    ASSERT_TRUE(formatDefinitionText(std::span(&item, 1), fixedDate(), "\n", text, error));
+    const ReadResult back = parseDefinitionText(text);
+    ASSERT_EQ(back.items.size(), 1u);
+    CDpctData expected;
+    expected.path = "/a.cu";
+    expected.setOn(kSlotDirName, true);
+    expected.setOn(kSlotFileName, true);
+    EXPECT_EQ(back.items[0], expected);
+}
+
+TEST(DefinitionFile, LineBreaksInPathsOrValuesRefuseTheSave)
+{
+    CDpctData item;
+    item.path = "/a\n[evil.cu]";
+    std::string text, error;
+    EXPECT_FALSE(formatDefinitionText(std::span(&item, 1), fixedDate(), "\n", text, error));
+    EXPECT_NE(error.find("line break"), std::string::npos);
+    item.path = "/a.cu";
+    item.setOn(kExtraArg, true);
+    item.setText(kExtraArg, "-DA\r\n--comments");
+    EXPECT_FALSE(formatDefinitionText(std::span(&item, 1), fixedDate(), "\n", text, error));
+}
+
+TEST(DefinitionFile, SaveIsAtomicAndReadsBack)
+{
+    const fs::path dir = fs::temp_directory_path() / "tovalo-deffile-test";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string file = utf8FromPath(dir / "list.txt");
+    CDpctData item;
+    item.path = "/w/a.cu";
+    item.setOn(kComments, true);
+    std::string error;
+    ASSERT_TRUE(writeDefinitionFile(file, std::span(&item, 1), error)) << error;
+
+    // A save that fails (a line break in a path) leaves the earlier file as it was.
+    CDpctData bad;
+    bad.path = "/w/\nb.cu";
+    EXPECT_FALSE(writeDefinitionFile(file, std::span(&bad, 1), error));
+    const ReadResult back = readDefinitionFile(file);
+    ASSERT_TRUE(back.ok);
+    ASSERT_EQ(back.items.size(), 1u);
+    EXPECT_EQ(back.items[0].path, "/w/a.cu");
+    EXPECT_TRUE(back.items[0].isOn(kComments));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
+
+    const ReadResult missing = readDefinitionFile(utf8FromPath(dir / "missing.txt"));
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.error.empty());
+    fs::remove_all(dir);
+}
+
+TEST(RecentList, FrontInsertCaseInsensitiveDedupAndCut)
+{
+    std::vector<std::string> list;
+    for (int i = 0; i < 20; ++i)
+        pushRecent(list, "/f" + std::to_string(i) + ".txt");
+    ASSERT_EQ(list.size(), 16u);
+    EXPECT_EQ(list.front(), "/f19.txt");
+    EXPECT_EQ(list.back(), "/f4.txt");
+    pushRecent(list, "/F10.TXT");
+    EXPECT_EQ(list.size(), 16u);
+    EXPECT_EQ(list.front(), "/F10.TXT");
+    EXPECT_EQ(std::count_if(list.begin(), list.end(), [](const std::string& s) { return caseFoldEquals(s, "/f10.txt"); }), 1);
+}

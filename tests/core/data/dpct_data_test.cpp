@@ -1,0 +1,116 @@
+#include "data/dpct_data.h"
+#include "data/option_table.h"
+
+#include <set>
+
+#include <gtest/gtest.h>
+
+using namespace tovalo;
+
+TEST(OptionTable, SlotOrderIsAlphabeticalAndComplete)
+{
+    const auto table = optionTable();
+    ASSERT_EQ(table.size(), 36u);
+    std::set<int> checkIds;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(table[i].slot, static_cast<int>(i) + 2);
+        EXPECT_EQ(&optionAt(table[i].slot), &table[i]);
+        EXPECT_EQ(findOption(table[i].name), &table[i]);
+        EXPECT_TRUE(checkIds.insert(table[i].checkId).second) << table[i].name;
+        if (i > 0) {
+            // Alphabetical without the leading dashes.
+            auto bare = [](std::string_view n) { return n.substr(n.find_first_not_of('-')); };
+            EXPECT_LT(bare(table[i - 1].name), bare(table[i].name));
+        }
+    }
+    EXPECT_EQ(optionAt(kCompilationDatabase).name, "-p");
+    EXPECT_EQ(findOption("--Comments"), nullptr);
+    int switches = 0, choices = 0, texts = 0;
+    for (const auto& o : table)
+        (o.kind == OptionKind::Switch ? switches : o.kind == OptionKind::Choice ? choices : texts)++;
+    EXPECT_EQ(switches, 14);
+    EXPECT_EQ(choices, 11);
+    EXPECT_EQ(texts, 11);
+}
+
+TEST(OptionTable, ValueListsCompareWithCase)
+{
+    EXPECT_EQ(valueListIndex(kListReportType, "All"), -1);
+    EXPECT_EQ(valueListIndex(kListReportType, "ALL"), 2);
+    EXPECT_EQ(valueListIndex(kListUseExplicitNamespace, "sycl-math"), 4);
+    EXPECT_EQ(valueListEntry(kListReportFormat, 5), "");
+    EXPECT_EQ(valueListEntry(kListFormatStyle, -1), "");
+    EXPECT_EQ(valueListEntry(kListFormatStyle, 2), "custom");
+    EXPECT_TRUE(valueListEntries(599).empty());
+    EXPECT_EQ(valueListEntries(kListOutputVerbosity).size(), 4u);
+}
+
+TEST(DpctData, NewAndResetRecordsAreIdenticalWithDesignDefaults)
+{
+    CDpctData fresh;
+    EXPECT_EQ(fresh.includeSubdirs, 1);
+    EXPECT_EQ(fresh.kind, 0);
+    for (int s = 0; s < kSlotCount; ++s)
+        EXPECT_FALSE(fresh.isOn(s));
+    const int slots[] = {kAssumeNdRangeDim, kFormatRange,  kFormatStyle,     kNoDpcppExtensions,
+                         kOutputVerbosity,  kReportFormat, kReportType,      kUseCustomHelper,
+                         kUseExperimentalFeatures, kUseExplicitNamespace, kUsmLevel};
+    const int expected[] = {1, 0, 2, 0, 3, 0, 1, 0, 0, 2, 0};
+    for (std::size_t i = 0; i < std::size(slots); ++i)
+        EXPECT_EQ(fresh.choiceIndex(slots[i]), expected[i]) << optionAt(slots[i]).name;
+
+    CDpctData used;
+    used.path = "a.cu";
+    used.kind = 1;
+    used.includeSubdirs = 0;
+    used.setOn(kComments, true);
+    used.setChoiceIndex(kFormatStyle, 0);
+    used.setText(kInRoot, "/src");
+    used.status = ItemStatus::ConvertedNg;
+    used.exitCode = -5;
+    used.resultText = "out";
+    used.changed[kComments] = 1;
+    used.reset();
+    EXPECT_EQ(used, fresh);
+}
+
+TEST(DpctData, CopyCarriesOutcomeAndDefaultItemRuleClearsIt)
+{
+    CDpctData item;
+    item.path = "/w/a.cu";
+    item.kind = 1;
+    item.setOn(kOutRoot, true);
+    item.setText(kOutRoot, "/w/out");
+    item.status = ItemStatus::ConvertedOk;
+    item.exitCode = 3;
+    item.resultText = "Processed 1 file(s)";
+    item.changed[kOutRoot] = 1;
+
+    const CDpctData copy = item;
+    EXPECT_EQ(copy.status, ItemStatus::ConvertedOk);
+    EXPECT_EQ(copy.exitCode, 3);
+    EXPECT_EQ(copy.resultText, "Processed 1 file(s)");
+    EXPECT_EQ(copy.changed[kOutRoot], 1);
+
+    CDpctData defaults;
+    defaults.takeOptionsForNextAdd(item);
+    EXPECT_TRUE(defaults.isOn(kOutRoot));
+    EXPECT_EQ(defaults.text(kOutRoot), "/w/out");
+    EXPECT_EQ(defaults.kind, 0);
+    EXPECT_EQ(defaults.path, "");
+    EXPECT_EQ(defaults.includeSubdirs, 0);
+    EXPECT_EQ(defaults.status, ItemStatus::None);
+    EXPECT_EQ(defaults.exitCode, 0);
+    EXPECT_EQ(defaults.resultText, "");
+}
+
+TEST(DpctData, FindByPathIgnoresCase)
+{
+    std::vector<CDpctData> items;
+    EXPECT_FALSE(findByPath(items, "C:\\Src\\a.cu"));
+    items.emplace_back().path = "C:\\Src\\a.cu";
+    EXPECT_TRUE(findByPath(items, "c:\\src\\A.CU"));
+    EXPECT_FALSE(findByPath(items, "c:\\src\\b.cu"));
+    items.emplace_back().path = "/data/ÄRGER.cu";
+    EXPECT_TRUE(findByPath(items, "/data/ärger.cu"));
+}
