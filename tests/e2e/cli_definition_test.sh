@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# tovalo-cli commands / format / check, run as a user would: exit statuses, stdout, stderr.
+# Usage: cli_definition_test.sh TOVALO_CLI DATA_DIR
+set -u
+cli=$1
+data=$2
+failures=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect_status() { # expected actual what
+  [ "$1" = "$2" ] || fail "$3: exit status $2, expected $1"
+}
+
+# commands and format agree with the golden files byte for byte.
+for case in keys cp932 sections unsafe; do
+  dir="$data/definition/$case"
+  "$cli" commands --dialect cmd "$dir/input.txt" >"$work/cmd.txt" 2>"$work/err.txt"
+  status=$?
+  cmp -s "$work/cmd.txt" "$dir/commands-cmd.txt" || fail "commands --dialect cmd $case differs"
+  "$cli" commands --dialect=sh "$dir/input.txt" >"$work/sh.txt" 2>/dev/null
+  cmp -s "$work/sh.txt" "$dir/commands-sh.txt" || fail "commands --dialect=sh $case differs"
+  if [ "$case" = unsafe ]; then
+    expect_status 1 "$status" "commands on unsafe paths"
+    grep -q "double quote" "$work/err.txt" || fail "refusal reason missing from stderr"
+  else
+    expect_status 0 "$status" "commands $case"
+  fi
+  SOURCE_DATE_EPOCH=1767312000 "$cli" format "$dir/input.txt" >"$work/format.txt"
+  expect_status 0 $? "format $case"
+  cmp -s "$work/format.txt" "$dir/format.txt" || fail "format $case differs"
+done
+
+# format -o saves a file that reads back to the same text.
+SOURCE_DATE_EPOCH=1767312000 "$cli" format "$data/definition/cp932/input.txt" -o "$work/saved.txt"
+expect_status 0 $? "format -o"
+SOURCE_DATE_EPOCH=1767312000 "$cli" format "$work/saved.txt" | cmp -s - "$work/saved.txt" || fail "format -o output is not stable"
+
+# check: a clean file with existing sources reports nothing.
+mkdir -p "$work/src"
+: >"$work/src/a.cu"
+: >"$work/src/b.cu"
+printf '[Common]\n[%s/src/a.cu]\n--comments\n[%s/src/b.cu]\n--extra-arg=-DA=1 -DB\n' "$work" "$work" >"$work/clean.txt"
+out=$("$cli" check "$work/clean.txt")
+expect_status 0 $? "check on a clean file"
+[ -z "$out" ] || fail "check reported on a clean file: $out"
+
+# check: every kind of finding, one line each, exit 1.
+out=$("$cli" check --dialect cmd "$data/definition/keys/input.txt")
+expect_status 1 $? "check keys"
+for needle in "'--Comments' matches no option" "--format-style has no value" "'--report-type=All' is not a value" \
+              "'--no-such-option' matches no option" "'/w/k.cu' does not exist"; do
+  grep -qF -- "$needle" <<<"$out" || fail "check keys: missing \"$needle\""
+done
+out=$("$cli" check --dialect cmd "$data/definition/unsafe/input.txt")
+grep -qF "cannot be converted: the source path contains a double quote" <<<"$out" || fail "check: unsafe path not reported"
+grep -qF "command separator" <<<"$out" || fail "check: plain value with & not reported"
+out=$("$cli" check "$data/definition/duplicates/input.txt")
+[ "$(grep -c "duplicate item" <<<"$out")" = 2 ] || fail "check: expected two duplicates"
+out=$("$cli" check "$data/definition/sections/input.txt")
+[ "$(grep -c "is skipped with its lines" <<<"$out")" = 4 ] || fail "check: expected four skipped sections"
+
+# Usage errors and unreadable files: exit 2 and a message naming the problem.
+"$cli" commands "$work/missing.txt" >/dev/null 2>"$work/err.txt"
+expect_status 2 $? "commands on a missing file"
+grep -qF "$work/missing.txt" "$work/err.txt" || fail "missing-file message does not name the file"
+"$cli" format --frobnicate x >/dev/null 2>&1
+expect_status 2 $? "unknown option"
+"$cli" commands --dialect fish x >/dev/null 2>&1
+expect_status 2 $? "unknown dialect"
+"$cli" nonsense >/dev/null 2>&1
+expect_status 2 $? "unknown command"
+"$cli" check >/dev/null 2>&1
+expect_status 2 $? "check without a file"
+for c in "" commands format check; do
+  "$cli" $c --help >/dev/null
+  expect_status 0 $? "$c --help"
+done
+
+[ "$failures" = 0 ] && echo "cli definition checks passed"
+exit $((failures > 0))
