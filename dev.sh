@@ -16,7 +16,7 @@ PACKAGES=(
   googletest libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   xvfb xauth
-  g++-mingw-w64-x86-64-posix wine64
+  g++-mingw-w64-x86-64-posix wine wine64
   locales
 )
 
@@ -59,7 +59,9 @@ run_tests() {
   local prefix="$ROOT/build/mingw/wineprefix"
   if [ ! -d "$prefix" ]; then
     # First start of a wine prefix takes a while; do it once, quietly.
-    LANG=ja_JP.UTF-8 WINEDEBUG=-all WINEPREFIX="$prefix" wineboot --init >/dev/null 2>&1 || true
+    local wine=/usr/lib/wine/wine64
+    [ -x "$wine" ] || wine=wine
+    LANG=ja_JP.UTF-8 WINEDEBUG=-all WINEPREFIX="$prefix" "$wine" wineboot --init >/dev/null 2>&1 || true
   fi
   local status=0
   ASAN_OPTIONS=detect_leaks=1 ctest --preset dev -j "$(jobs)" || status=1
