@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include <algorithm>
+
 namespace tovalo {
 
 namespace {
@@ -7,6 +9,16 @@ namespace {
 bool hasLineBreak(std::string_view v)
 {
     return v.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// Control characters other than tab have no business in a path and would be cut or
+// misread by the interpreter.
+bool hasControlCharacter(std::string_view v)
+{
+    return std::any_of(v.begin(), v.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return (u < 0x20 && u != '\t') || u == 0x7F;
+    });
 }
 
 // Characters that make the Windows command interpreter act on an unquoted word.
@@ -56,6 +68,8 @@ std::string unsafeQuotedValueReason(std::string_view value, Dialect dialect)
 {
     if (hasLineBreak(value))
         return "contains a line break";
+    if (hasControlCharacter(value))
+        return "contains a control character";
     if (dialect == Dialect::Cmd && value.find('"') != std::string_view::npos)
         return "contains a double quote, which would end its quotes on the command line";
     return {};

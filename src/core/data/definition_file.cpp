@@ -92,9 +92,17 @@ ReadResult parseDefinitionText(std::string_view bytes)
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
 
+        // Leading white space, including the ideographic space U+3000 that Japanese editors
+        // use for indentation.
         std::size_t first = 0;
-        while (first < line.size() && isLeadingSpace(line[first]))
-            ++first;
+        for (;;) {
+            if (first < line.size() && isLeadingSpace(line[first]))
+                ++first;
+            else if (line.substr(first).starts_with("\xE3\x80\x80"))
+                first += 3;
+            else
+                break;
+        }
         line.remove_prefix(first);
         if (line.empty() || line.front() == '#')
             continue;

@@ -160,6 +160,10 @@ TEST(CommandLine, ValuesThatCouldEscapeTheirQuotesAreRefused)
     EXPECT_FALSE(line.ok());
     EXPECT_NE(line.refusal.find("--out-root"), std::string::npos);
 
+    value.setText(kOutRoot, std::string("a\0b", 3));
+    EXPECT_FALSE(buildCommandLine(&value, Dialect::Sh).ok());
+    value.setText(kOutRoot, "a\tb");
+    EXPECT_TRUE(buildCommandLine(&value, Dialect::Sh).ok());
     value.setText(kOutRoot, "a\nb");
     EXPECT_FALSE(buildCommandLine(&value, Dialect::Sh).ok());
     value.setOn(kOutRoot, false);
