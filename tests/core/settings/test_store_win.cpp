@@ -31,6 +31,7 @@ TestStore::~TestStore()
     store_.reset();
     RegDeleteTreeW(HKEY_CURRENT_USER, pathFromUtf8(place_).wstring().c_str());
     RegDeleteKeyW(HKEY_CURRENT_USER, pathFromUtf8(place_).wstring().c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\mossbank\\TovaloTest"); // fails while others use it
     std::error_code ec;
     std::filesystem::remove_all(pathFromUtf8(scratch_), ec);
 }
