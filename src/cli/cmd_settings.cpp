@@ -2,7 +2,6 @@
 
 #include "cli.h"
 #include "json.h"
-
 #include "settings/oneapi.h"
 #include "settings/settings.h"
 
@@ -34,8 +33,25 @@ std::string hex8(std::uint32_t v)
     return buf;
 }
 
-template <typename Range, typename F>
-std::string jsonArray(const Range& items, F&& element)
+// Text for a terminal: control characters (a path can hold any) are shown as \xNN, so that
+// they neither break the layout nor reach the terminal as commands.
+std::string printable(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02X", u);
+            out += buf;
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+template <typename Range, typename F> std::string jsonArray(const Range& items, F&& element)
 {
     std::string s = "[";
     bool first = true;
@@ -97,24 +113,25 @@ std::string settingsJson(const std::string& location, const Settings& s)
 
 std::string settingsText(const std::string& location, const Settings& s)
 {
-    std::string t = "Settings: " + location + "\n";
+    std::string t = "Settings: " + printable(location) + "\n";
     t += "Language: " + number(s.language) + (s.language < 0 ? " (not chosen yet)\n" : "\n");
     t += "Application look: " + number(s.applicationLook) + "\n";
     t += "Recently used files:" + std::string(s.recent.empty() ? " none\n" : "\n");
     for (std::size_t i = 0; i < s.recent.size(); ++i)
-        t += "  " + number(static_cast<std::int64_t>(i) + 1) + ". " + s.recent[i] + "\n";
+        t += "  " + number(static_cast<std::int64_t>(i) + 1) + ". " + printable(s.recent[i]) + "\n";
     t += "Tab mode:";
     for (const std::int32_t f : s.tabMode)
         t += " " + number(f);
     t += "\nColours:\n";
     for (int slot = 0; slot < kColorCount; ++slot) {
         const std::uint32_t c = s.colors[static_cast<std::size_t>(slot)];
-        t += "  " + colorValueName(slot) + ": " + (c == kAutomaticColor ? std::string("automatic") : hex8(c)) + "\n";
+        t += "  " + colorValueName(slot) + ": " +
+             (c == kAutomaticColor ? std::string("automatic") : hex8(c)) + "\n";
     }
     t += "Folders:\n";
     for (int slot = 0; slot < kFolderCount; ++slot)
         t += "  " + std::string(kFolderValueNames[static_cast<std::size_t>(slot)]) + ": " +
-             s.folders[static_cast<std::size_t>(slot)] + "\n";
+             printable(s.folders[static_cast<std::size_t>(slot)]) + "\n";
     t += "Options of a new item:\n";
     bool any = false;
     for (const OptionInfo& o : optionTable()) {
@@ -125,12 +142,13 @@ std::string settingsText(const std::string& location, const Settings& s)
         if (o.kind == OptionKind::Choice)
             t += "=" + std::string(s.defaultItem.choiceEntry(o.slot));
         else if (o.kind == OptionKind::Text)
-            t += "=" + s.defaultItem.text(o.slot);
+            t += "=" + printable(s.defaultItem.text(o.slot));
         t += "\n";
     }
     if (!any)
         t += "  none\n";
-    t += "oneAPI root: " + (s.oneapiRoot.empty() ? std::string("none found") : s.oneapiRoot) + "\n";
+    t +=
+        "oneAPI root: " + (s.oneapiRoot.empty() ? std::string("none found") : printable(s.oneapiRoot)) + "\n";
     return t;
 }
 
@@ -141,11 +159,11 @@ int printOneApi(bool json)
         out("{\n  \"oneapiRoot\": " + jsonString(found.root) + ",\n  \"looked\": " +
             jsonArray(found.looked, [](const std::string& p) { return jsonString(p); }) + "\n}\n");
     } else if (!found.root.empty()) {
-        out(found.root + "\n");
+        out(printable(found.root) + "\n");
     } else {
         std::string t = "No oneAPI installation found. Looked at:\n";
         for (const std::string& l : found.looked)
-            t += "  " + l + "\n";
+            t += "  " + printable(l) + "\n";
         out(t);
     }
     return found.root.empty() ? kExitFindings : kExitOk;

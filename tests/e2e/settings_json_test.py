@@ -31,7 +31,8 @@ def run(config_home, *args, env_extra=None):
     for k, v in (env_extra or {}).items():
         env[os.fsencode(k)] = os.fsencode(v)
     p = subprocess.run([CLI, "settings", *args], env=env, capture_output=True, timeout=60)
-    text = p.stdout.decode("utf-8")  # strict: invalid UTF-8 fails the test
+    # JSON must be valid UTF-8 (strict); text output shows a path's bytes as they are.
+    text = p.stdout.decode("utf-8", "strict" if "--json" in args else "replace")
     return p.returncode, text, p.stderr.decode("utf-8", "replace")
 
 
@@ -112,6 +113,10 @@ with tempfile.TemporaryDirectory() as tmp:
     check(j["folders"]["P"] == paths[0], "odd: folder P")
     check(j["defaultItem"]["options"] == {"--extra-arg": '-DNAME="x\\y"'}, "odd: options %r" % j["defaultItem"])
     check(j["oneapiRoot"] == oneapi + "/", "odd: oneapiRoot %r" % j["oneapiRoot"])
+
+    rc, out, err = run(home, env_extra={"ONEAPI_ROOT": oneapi})
+    check(rc == 0 and "tab\\x09and\\x01control.txt" in out and "\x01" not in out and "line\\x0Abreak" in out,
+          "odd: text output shows control characters escaped: %r" % out)
 
     rc, out, err = run(home, "--oneapi", "--json", env_extra={"ONEAPI_ROOT": oneapi})
     check(rc == 0 and json.loads(out)["oneapiRoot"] == oneapi + "/", "oneapi --json: %d %r" % (rc, out))

@@ -1,13 +1,10 @@
 // The settings file of POSIX systems: where it lives, crafted and regedit-exported files, and
 // saves that are interrupted by a kill.
 
-#include "test_store.h"
-
 #include "base/file_io.h"
 #include "settings/reg_file.h"
 #include "settings/settings.h"
-
-#include <gtest/gtest.h>
+#include "test_store.h"
 
 #include <chrono>
 #include <csignal>
@@ -16,6 +13,8 @@
 #include <set>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 namespace tovalo {
 namespace {
@@ -167,8 +166,9 @@ TEST(FileStoreTest, KilledSaveNeverLeavesABrokenFile)
         ++kills;
 
         Settings s("/app");
-        ASSERT_TRUE(loadSettings(*openFileSettingsStore(path), s, error, [](const std::string&) { return true; }))
-            << error;
+        ASSERT_TRUE(loadSettings(*openFileSettingsStore(path), s, error, [](const std::string&) {
+            return true;
+        })) << error;
         const std::uint32_t k = s.colors[0];
         seen.insert(k);
         const Settings want = variant(static_cast<int>(k));

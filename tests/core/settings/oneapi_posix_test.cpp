@@ -1,15 +1,14 @@
 // Discovery against the real environment and file system of this process.
 
-#include "test_store.h"
-
 #include "settings/oneapi.h"
-
-#include <gtest/gtest.h>
+#include "test_store.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace tovalo {
 namespace {

@@ -2,9 +2,9 @@
 
 #include "settings/oneapi.h"
 
-#include <gtest/gtest.h>
-
 #include <set>
+
+#include <gtest/gtest.h>
 
 namespace tovalo {
 namespace {
@@ -14,7 +14,9 @@ struct FakeDisk
     std::set<std::string> files;
     std::function<bool(const std::string&)> exists() const
     {
-        return [this](const std::string& p) { return files.count(p) != 0; };
+        return [this](const std::string& p) {
+            return files.count(p) != 0;
+        };
     }
 };
 
@@ -23,7 +25,8 @@ TEST(OneApiTest, PosixTakesTheFirstFolderThatHoldsSetvars)
     OneApiEnvironment env;
     env.processRoot = "/custom/oneapi";
     env.home = "/home/u";
-    FakeDisk disk{{"/custom/oneapi/setvars.sh", "/opt/intel/oneapi/setvars.sh", "/home/u/intel/oneapi/setvars.sh"}};
+    FakeDisk disk{
+        {"/custom/oneapi/setvars.sh", "/opt/intel/oneapi/setvars.sh", "/home/u/intel/oneapi/setvars.sh"}};
     EXPECT_EQ(discoverOneApiPosix(env, disk.exists()).root, "/custom/oneapi/");
 
     disk.files.erase("/custom/oneapi/setvars.sh"); // ONEAPI_ROOT without the script is passed over

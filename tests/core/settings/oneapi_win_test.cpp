@@ -2,14 +2,15 @@
 
 #include "settings/oneapi.h"
 
-#include <gtest/gtest.h>
-
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 namespace tovalo {
 namespace {
 
-constexpr const wchar_t* kEnvironmentKey = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment";
+constexpr const wchar_t* kEnvironmentKey =
+    L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment";
 
 TEST(OneApiWinTest, ProcessEnvironmentIsUsedWithoutASystemWideValue)
 {
@@ -34,7 +35,8 @@ TEST(OneApiWinTest, SystemWideValueIsReadWithOrWithoutTerminator)
     const std::wstring root = L"C:\\Program Files (x86)\\Intel\\oneAPI";
     SetEnvironmentVariableW(L"ONEAPI_ROOT", L"D:\\other");
     for (const DWORD bytes : {static_cast<DWORD>(root.size() * 2), static_cast<DWORD>(root.size() * 2 + 2)}) {
-        ASSERT_EQ(RegSetValueExW(key, L"ONEAPI_ROOT", 0, REG_SZ, reinterpret_cast<const BYTE*>(root.c_str()), bytes),
+        ASSERT_EQ(RegSetValueExW(key, L"ONEAPI_ROOT", 0, REG_SZ, reinterpret_cast<const BYTE*>(root.c_str()),
+                                 bytes),
                   ERROR_SUCCESS);
         EXPECT_EQ(discoverOneApi().root, "C:\\Program Files (x86)\\Intel\\oneAPI\\");
     }

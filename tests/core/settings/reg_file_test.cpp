@@ -1,9 +1,8 @@
 // The registry-export format: what regedit writes must read, and what is not understood must
 // come back unchanged.
 
-#include "settings/reg_file.h"
-
 #include "base/file_io.h"
+#include "settings/reg_file.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +16,8 @@ std::string dataFile(const std::string& name)
 {
     std::string bytes;
     std::string error;
-    EXPECT_TRUE(readWholeFile(std::string(TOVALO_TEST_DATA_DIR) + "/settings/" + name, bytes, error)) << error;
+    EXPECT_TRUE(readWholeFile(std::string(TOVALO_TEST_DATA_DIR) + "/settings/" + name, bytes, error))
+        << error;
     return bytes;
 }
 
@@ -48,7 +48,8 @@ TEST(RegFileTest, RegeditExportInUtf16WithCrLfReadsAndWritesBackByteForByte)
     EXPECT_TRUE(doc.isUtf16());
     EXPECT_TRUE(doc.usesCrLf());
 
-    EXPECT_EQ(doc.find(kCommon, "ApplicationLook"), doc.find("hkey_current_user\\software\\MOSSBANK\\tovalo\\common", "applicationlook"));
+    EXPECT_EQ(doc.find(kCommon, "ApplicationLook"),
+              doc.find("hkey_current_user\\software\\MOSSBANK\\tovalo\\common", "applicationlook"));
     ASSERT_NE(doc.find(kCommon, "ApplicationLook"), nullptr);
     EXPECT_EQ(*doc.find(kCommon, "ApplicationLook"), regDword(0xD0));
     EXPECT_EQ(textOf(doc.find(kCommon, "Recent01")), "C:\\Users\\山田\\Documents\\定義ファイル.txt");
@@ -104,7 +105,8 @@ TEST(RegFileTest, LinesThatAreNotUnderstoodAreKeptWhenValuesChange)
         ASSERT_LT(at, out.size()) << "lost or reordered: " << line;
     }
     EXPECT_NE(written.find("\"ApplicationLook\"=dword:000000d5\n; the language"), std::string::npos);
-    EXPECT_NE(written.find("\"--usm-level\"=hex(4):01,00,00,00\n\"--in-root\"=\"/src\"\n"), std::string::npos);
+    EXPECT_NE(written.find("\"--usm-level\"=hex(4):01,00,00,00\n\"--in-root\"=\"/src\"\n"),
+              std::string::npos);
     EXPECT_NE(written.find("@=\"default text\"\n\n[HKEY_CURRENT_USER\\SOFTWARE\\mossbank\\Tovalo\\Color]\n"
                            "\"Color01\"=dword:ff000000\n"),
               std::string::npos);
@@ -119,10 +121,10 @@ TEST(RegFileTest, ValuesOfEveryKindSurviveWriteAndRead)
     const RegValue values[] = {
         regText(""),
         regText("C:\\dir\\\"quoted\" name\\"),
-        regText("line one\nline two\ttab\r"),   // control characters: written as hex(1)
+        regText("line one\nline two\ttab\r"), // control characters: written as hex(1)
         regText("日本語 and \xF0\x9F\x98\x80"),
-        RegValue{kRegSz, std::string("a\0b\0\0\0c\0", 8)},     // embedded NUL: kept as bytes
-        RegValue{kRegSz, std::string("\x00\xD8", 2)},          // a lone surrogate
+        RegValue{kRegSz, std::string("a\0b\0\0\0c\0", 8)}, // embedded NUL: kept as bytes
+        RegValue{kRegSz, std::string("\x00\xD8", 2)},      // a lone surrogate
         regDword(0),
         regDword(0xFFFFFFFF),
         regBinary(std::string(200, '\xAB')),
@@ -169,6 +171,20 @@ TEST(RegFileTest, LaterValueWinsAndSettingItLeavesOneCopy)
     EXPECT_EQ(doc.find(kCommon, "Language"), nullptr);
 }
 
+TEST(RegFileTest, OnlyHexValuesContinueOnTheNextLine)
+{
+    const RegDocument doc = RegDocument::parse("Windows Registry Editor Version 5.00\n\n"
+                                               "[HKEY_CURRENT_USER\\SOFTWARE\\mossbank\\Tovalo\\Dpct]\n"
+                                               "\"-p\"=\"C:\\\n"
+                                               "[HKEY_CURRENT_USER\\SOFTWARE\\mossbank\\Tovalo\\Common]\n"
+                                               "\"TabMode\"=hex:01,00,\\\n"
+                                               "  02,00\n"
+                                               "\"Language\"=dword:00000001\n");
+    EXPECT_EQ(doc.find(kDpct, "-p"), nullptr);
+    EXPECT_EQ(*doc.find(kCommon, "TabMode"), regBinary(std::string("\1\0\2\0", 4)));
+    EXPECT_EQ(*doc.find(kCommon, "Language"), regDword(1));
+}
+
 TEST(RegFileTest, Utf8WithByteOrderMarkAndFilesWithoutHeaderRead)
 {
     const RegDocument bom = RegDocument::parse("\xEF\xBB\xBFWindows Registry Editor Version 5.00\n\n"
@@ -190,7 +206,11 @@ TEST(RegFileTest, Utf16ConversionHandlesSurrogatesAndTerminators)
     const std::string emoji = "\xF0\x9F\x98\x80";
     EXPECT_EQ(utf16leFromUtf8(emoji), std::string("\x3D\xD8\x00\xDE", 4));
     EXPECT_EQ(utf8FromUtf16le(std::string("\x3D\xD8\x00\xDE", 4)), emoji);
-    EXPECT_EQ(utf8FromUtf16le(std::string("\x00\xDE" "A\0", 4)), "\xEF\xBF\xBD" "A");
+    EXPECT_EQ(utf8FromUtf16le(std::string("\x00\xDE"
+                                          "A\0",
+                                          4)),
+              "\xEF\xBF\xBD"
+              "A");
     EXPECT_EQ(utf8FromUtf16le(std::string("A\0\0\0B\0", 6)), "A");
     EXPECT_EQ(utf8FromUtf16le(std::string("A\0\0\0B\0", 6), false), std::string("A\0B", 3));
     EXPECT_EQ(utf8FromUtf16le(std::string("A\0B", 3)), "A"); // odd last byte

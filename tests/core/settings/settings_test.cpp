@@ -1,13 +1,12 @@
 // Load and save rules of the settings record, run against this platform's store back end
 // (the registry-export file natively, the registry under wine).
 
+#include "settings/settings.h"
 #include "test_store.h"
 
-#include "settings/settings.h"
+#include <set>
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 namespace tovalo {
 namespace test {
@@ -28,7 +27,9 @@ namespace {
 using test::putRaw;
 using test::TestStore;
 
-const FileExists kAllExist = [](const std::string&) { return true; };
+const FileExists kAllExist = [](const std::string&) {
+    return true;
+};
 
 Settings loadFrom(SettingsStore& store, const FileExists& exists = kAllExist)
 {
@@ -129,8 +130,9 @@ TEST(SettingsStoreTest, LookAndLanguageOutsideTheirRangesAreIgnored)
         {regDword(204), regDword(0xFFFFFFFF), 214, -1},
         {regDword(205), regDword(0), 205, 0},
         {regDword(215), regDword(4), 215, 4},
-        {regText("210"), regText("1"), 214, -1},                                    // wrong type
-        {rawBytes(kRegDword, std::string("\xD2\0", 2)), regBinary(std::string("\1\0\0\0", 4)), 214, -1}, // size, type
+        {regText("210"), regText("1"), 214, -1}, // wrong type
+        {rawBytes(kRegDword, std::string("\xD2\0", 2)), regBinary(std::string("\1\0\0\0", 4)), 214,
+         -1}, // size, type
     };
     for (const Case& c : cases) {
         TestStore t;
@@ -151,10 +153,9 @@ TEST(SettingsStoreTest, RecentEntriesOfMissingFilesAreSkippedAndRecent17IsNeverR
         putRaw(t.store(), kGroupCommon, recentValueName(n), regText("/f/" + std::to_string(n)));
     }
     const std::set<std::string> missing = {"/f/3"};
-    const Settings s =
-        loadFrom(t.store(), [&](const std::string& p) { return missing.count(p) == 0; });
-    const std::vector<std::string> want = {"/f/1", "/f/2", "/f/4", "/f/5", "/f/7", "/f/8", "/f/9", "/f/10",
-                                           "/f/11", "/f/12", "/f/13", "/f/14", "/f/15", "/f/16"};
+    const Settings s = loadFrom(t.store(), [&](const std::string& p) { return missing.count(p) == 0; });
+    const std::vector<std::string> want = {"/f/1",  "/f/2",  "/f/4",  "/f/5",  "/f/7",  "/f/8",  "/f/9",
+                                           "/f/10", "/f/11", "/f/12", "/f/13", "/f/14", "/f/15", "/f/16"};
     EXPECT_EQ(s.recent, want);
 }
 
@@ -187,7 +188,8 @@ TEST(SettingsStoreTest, TabModeTakesTheFieldsItsSizeCovers)
         EXPECT_EQ(s.tabMode[0], 1);
         EXPECT_EQ(s.tabMode[1], 0);
         for (int f = 2; f < kTabFieldCount; ++f)
-            EXPECT_EQ(s.tabMode[static_cast<std::size_t>(f)], defaults.tabMode[static_cast<std::size_t>(f)]) << f;
+            EXPECT_EQ(s.tabMode[static_cast<std::size_t>(f)], defaults.tabMode[static_cast<std::size_t>(f)])
+                << f;
     }
     {
         TestStore t; // 6 bytes: a partial second field is not taken
@@ -213,15 +215,15 @@ TEST(SettingsStoreTest, TabModeTakesTheFieldsItsSizeCovers)
 TEST(SettingsStoreTest, DefaultItemOptionsFollowTheAcceptanceRules)
 {
     TestStore t;
-    putRaw(t.store(), kGroupDpct, "--comments", regDword(0));             // flag 0: off
-    putRaw(t.store(), kGroupDpct, "--enable-ctad", regDword(7));          // any value from 1: on
-    putRaw(t.store(), kGroupDpct, "--process-all", regText("1"));         // wrong type: off
-    putRaw(t.store(), kGroupDpct, "--format-style", regDword(3));         // beyond its list
-    putRaw(t.store(), kGroupDpct, "--assume-nd-range-dim", regDword(0));  // within its list
-    putRaw(t.store(), kGroupDpct, "--usm-level", regDword(0xFFFFFFFF));   // far beyond
-    putRaw(t.store(), kGroupDpct, "--output-verbosity", regDword(1));     // a flag only
-    putRaw(t.store(), kGroupDpct, "--in-root", regText("/src"));          // text
-    putRaw(t.store(), kGroupDpct, "--out-root", regDword(1));             // text of wrong type
+    putRaw(t.store(), kGroupDpct, "--comments", regDword(0));            // flag 0: off
+    putRaw(t.store(), kGroupDpct, "--enable-ctad", regDword(7));         // any value from 1: on
+    putRaw(t.store(), kGroupDpct, "--process-all", regText("1"));        // wrong type: off
+    putRaw(t.store(), kGroupDpct, "--format-style", regDword(3));        // beyond its list
+    putRaw(t.store(), kGroupDpct, "--assume-nd-range-dim", regDword(0)); // within its list
+    putRaw(t.store(), kGroupDpct, "--usm-level", regDword(0xFFFFFFFF));  // far beyond
+    putRaw(t.store(), kGroupDpct, "--output-verbosity", regDword(1));    // a flag only
+    putRaw(t.store(), kGroupDpct, "--in-root", regText("/src"));         // text
+    putRaw(t.store(), kGroupDpct, "--out-root", regDword(1));            // text of wrong type
     putRaw(t.store(), kGroupDpct, "--report-type", rawBytes(kRegDword, std::string(8, '\0'))); // size 8
 
     Settings s;

@@ -1,10 +1,10 @@
 #include "test_store.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+
+#include <gtest/gtest.h>
 
 namespace tovalo::test {
 

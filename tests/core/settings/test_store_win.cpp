@@ -1,14 +1,12 @@
-#include "test_store.h"
-
 #include "base/text.h"
-
-#include <gtest/gtest.h>
-
-#include <windows.h>
+#include "test_store.h"
 
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <windows.h>
+
+#include <gtest/gtest.h>
 
 namespace tovalo::test {
 
@@ -20,7 +18,8 @@ TestStore::TestStore()
 {
     const std::string unique = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
     place_ = "SOFTWARE\\mossbank\\TovaloTest\\" + unique;
-    const std::filesystem::path scratch = std::filesystem::temp_directory_path() / ("tovalo-settings-" + unique);
+    const std::filesystem::path scratch =
+        std::filesystem::temp_directory_path() / ("tovalo-settings-" + unique);
     std::filesystem::create_directories(scratch);
     scratch_ = utf8FromPath(scratch);
     store_ = openRegistrySettingsStore(place_);
