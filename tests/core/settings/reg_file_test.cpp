@@ -201,21 +201,5 @@ TEST(RegFileTest, Utf8WithByteOrderMarkAndFilesWithoutHeaderRead)
     EXPECT_EQ(*RegDocument::parse(written).find(kCommon, "Language"), regDword(1));
 }
 
-TEST(RegFileTest, Utf16ConversionHandlesSurrogatesAndTerminators)
-{
-    const std::string emoji = "\xF0\x9F\x98\x80";
-    EXPECT_EQ(utf16leFromUtf8(emoji), std::string("\x3D\xD8\x00\xDE", 4));
-    EXPECT_EQ(utf8FromUtf16le(std::string("\x3D\xD8\x00\xDE", 4)), emoji);
-    EXPECT_EQ(utf8FromUtf16le(std::string("\x00\xDE"
-                                          "A\0",
-                                          4)),
-              "\xEF\xBF\xBD"
-              "A");
-    EXPECT_EQ(utf8FromUtf16le(std::string("A\0\0\0B\0", 6)), "A");
-    EXPECT_EQ(utf8FromUtf16le(std::string("A\0\0\0B\0", 6), false), std::string("A\0B", 3));
-    EXPECT_EQ(utf8FromUtf16le(std::string("A\0B", 3)), "A"); // odd last byte
-    EXPECT_EQ(utf16UnitsBeforeNul(std::string("A\0B\0\0\0", 6)), 2u);
-}
-
 } // namespace
 } // namespace tovalo
