@@ -3,6 +3,7 @@
 #include "base/file_io.h"
 #include "data/definition_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
