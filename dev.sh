@@ -18,6 +18,7 @@ PACKAGES=(
   xvfb xauth
   g++-mingw-w64-x86-64-posix wine wine64
   locales
+  python3
 )
 
 need_root() {
