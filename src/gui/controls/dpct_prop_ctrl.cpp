@@ -112,6 +112,8 @@ CDpctPropCtrl::CDpctPropCtrl(QWidget* parent) : QWidget(parent)
     descriptionBody_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     descLayout->addWidget(descriptionName_);
     descLayout->addWidget(descriptionBody_, 1);
+    // Room for the name line and three lines of description; the splitter lets the user give more.
+    description->setMinimumHeight(description->fontMetrics().lineSpacing() * 5 + 8);
 
     splitter->addWidget(grid_);
     splitter->addWidget(description);

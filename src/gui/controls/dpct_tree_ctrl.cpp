@@ -101,6 +101,8 @@ void CDpctTreeCtrl::DeleteItem(CDpctTreeItem* row, bool recalc)
         return;
     if (selection_ == row)
         selection_ = nullptr;
+    if (pendingEnsure_ == row)
+        pendingEnsure_ = nullptr;
     rows_.erase(rows_.begin() + index);
     renumberFrom(index);
     if (recalc)
@@ -111,6 +113,7 @@ void CDpctTreeCtrl::DeleteItem(CDpctTreeItem* row, bool recalc)
 void CDpctTreeCtrl::DeleteAllItems(bool recalc)
 {
     selection_ = nullptr;
+    pendingEnsure_ = nullptr;
     rows_.clear();
     if (recalc)
         RecalcScroll(false);
@@ -279,6 +282,17 @@ bool CDpctTreeCtrl::EnsureVisible(const CDpctTreeItem* row)
     const int index = IndexOf(row);
     if (index < 0)
         return false;
+    if (!isVisible()) {
+        pendingEnsure_ = row;
+        return true;
+    }
+    pendingEnsure_ = nullptr;
+    scrollIntoView(index);
+    return true;
+}
+
+void CDpctTreeCtrl::scrollIntoView(int index)
+{
     // Rows may have been added since the range was last computed.
     if (verticalScrollBar()->maximum() < rowHeight_ * GetCount() - verticalScrollBar()->pageStep())
         RecalcScroll(false);
@@ -293,7 +307,6 @@ bool CDpctTreeCtrl::EnsureVisible(const CDpctTreeItem* row)
             verticalScrollBar()->setValue(y - clientHeight + 2 * rowHeight_);
     }
     viewport()->update();
-    return true;
 }
 
 void CDpctTreeCtrl::scrollBy(int delta)
@@ -441,6 +454,15 @@ void CDpctTreeCtrl::resizeEvent(QResizeEvent* event)
     else if (dividerPlaced_ && dividerX_ > width - kStatusColumnStart)
         dividerX_ = std::max(-kNameColumnEnd, width - kStatusColumnStart);
     RecalcScroll(false);
+    if (pendingEnsure_ && isVisible())
+        EnsureVisible(pendingEnsure_);
+}
+
+void CDpctTreeCtrl::showEvent(QShowEvent* event)
+{
+    QAbstractScrollArea::showEvent(event);
+    if (pendingEnsure_)
+        EnsureVisible(pendingEnsure_);
 }
 
 void CDpctTreeCtrl::mousePressEvent(QMouseEvent* event)

@@ -157,6 +157,7 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -177,6 +178,7 @@ private:
     };
 
     void updateMetrics();
+    void scrollIntoView(int index);
     void renumberFrom(int index);
     void setSelection(CDpctTreeItem* row);
     void emitSelectionChanged(CDpctTreeItem* row);
@@ -204,6 +206,8 @@ private:
     int dividerX_ = 0;
     bool dividerPlaced_ = false; // divider set by the user or the host; no automatic placement
     bool dragging_ = false;
+    // A row to scroll to once the list is shown: before that the view has no real height.
+    const CDpctTreeItem* pendingEnsure_ = nullptr;
     int runPhase_ = 0;
 
     // Pictures, made on demand (icons for the current device pixel ratio).

@@ -14,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QSplitter>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace tovalo;
 
@@ -80,7 +81,10 @@ int main(int argc, char** argv)
 
     window.resize(1200, 640);
     window.show();
+    window.activateWindow();
     list->setFocus();
+    // Show a description under the grid.
+    grid->grid()->setCurrentItem(grid->row(kOutRoot));
     if (parser.isSet(shotOpt)) {
         const QString file = parser.value(shotOpt);
         QTimer::singleShot(300, &window, [&window, file] {

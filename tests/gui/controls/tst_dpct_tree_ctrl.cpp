@@ -340,6 +340,24 @@ private Q_SLOTS:
         QCOMPARE(list.verticalScrollBar()->value(), 0);
     }
 
+    void selectionBeforeShowScrollsOnceShown()
+    {
+        // A window fills and selects before it is shown; the view then has no real height yet.
+        for (const int target : {3, 150}) {
+            CDpctTreeCtrl list;
+            fill(list, 200);
+            list.SelectItem(list.ItemAt(target));
+            list.resize(400, 300);
+            list.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&list));
+            const QRect r = list.rowRect(list.ItemAt(target));
+            QVERIFY2(r.top() >= list.headerHeight() && r.bottom() < list.viewport()->height(),
+                     qPrintable(QStringLiteral("row %1 at %2").arg(target).arg(r.top())));
+            if (target == 3)
+                QCOMPARE(list.verticalScrollBar()->value(), 0);
+        }
+    }
+
     void mouseSelection()
     {
         CDpctTreeCtrl list;
