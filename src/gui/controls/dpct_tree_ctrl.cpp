@@ -494,7 +494,8 @@ void CDpctTreeCtrl::mouseMoveEvent(QMouseEvent* event)
         setDividerX(pos.x() - kColumnLineOffset);
         return;
     }
-    const bool overDivider = HitTest(pos) == HitArea::Divider;
+    // The divider cannot be dragged during a run, so it offers no grip then.
+    const bool overDivider = !isRunning() && HitTest(pos) == HitArea::Divider;
     if (overDivider != (viewport()->cursor().shape() == Qt::SplitHCursor))
         viewport()->setCursor(overDivider ? Qt::SplitHCursor : Qt::ArrowCursor);
 }
