@@ -1,0 +1,277 @@
+#include "dpct_prop_ctrl.h"
+
+#include "data/option_table.h"
+#include "option_help.h"
+
+#include <algorithm>
+
+#include <QEvent>
+#include <QFont>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace tovalo;
+
+namespace {
+
+constexpr int kValueColumn = 1;
+
+// Directory part (with its trailing separator) and file-name part of a path.
+std::pair<std::string, std::string> splitPath(const std::string& path)
+{
+#ifdef Q_OS_WIN
+    constexpr const char* kSeparators = "\\/:";
+#else
+    constexpr const char* kSeparators = "/";
+#endif
+    const std::size_t pos = path.find_last_of(kSeparators);
+    if (pos == std::string::npos)
+        return {std::string(), path};
+    return {path.substr(0, pos + 1), path.substr(pos + 1)};
+}
+
+QString fromUtf8View(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The text a switched-on option shows.
+QString optionValueText(const CDpctData& record, int slot)
+{
+    const OptionInfo& o = optionAt(slot);
+    switch (o.kind) {
+    case OptionKind::Switch:
+        return QStringLiteral("TRUE");
+    case OptionKind::Choice: {
+        const auto entries = valueListEntries(o.valueList);
+        const int index = record.choiceIndex(slot);
+        if (index < 0 || static_cast<std::size_t>(index) >= entries.size())
+            return QStringLiteral("-");
+        return fromUtf8View(entries[static_cast<std::size_t>(index)]);
+    }
+    case OptionKind::Text:
+        return QString::fromStdString(record.text(slot));
+    }
+    return {};
+}
+
+} // namespace
+
+const std::array<int, kSlotCount>& CDpctPropCtrl::displayOrder()
+{
+    static const std::array<int, kSlotCount> order = [] {
+        std::array<int, kSlotCount> o{};
+        for (int i = 0; i < kSlotCount; ++i)
+            o[static_cast<std::size_t>(i)] = i;
+        // The last four option rows: --use-explicit-namespace, --use-experimental-features,
+        // --usm-level, --vcxprojfile.
+        std::swap(o[kUseExperimentalFeatures], o[kUseExplicitNamespace]);
+        return o;
+    }();
+    return order;
+}
+
+CDpctPropCtrl::CDpctPropCtrl(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("dpctPropCtrl"));
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("dpctPropSplitter"));
+    splitter->setChildrenCollapsible(false);
+
+    grid_ = new QTreeWidget(splitter);
+    grid_->setObjectName(QStringLiteral("dpctPropGrid"));
+    grid_->setColumnCount(2);
+    grid_->setHeaderHidden(true);
+    grid_->setRootIsDecorated(true);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setUniformRowHeights(true);
+    grid_->setAllColumnsShowFocus(true);
+    grid_->setTextElideMode(Qt::ElideRight);
+    grid_->header()->setStretchLastSection(true);
+    grid_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+
+    auto* description = new QWidget(splitter);
+    description->setObjectName(QStringLiteral("dpctPropDescription"));
+    description->setAutoFillBackground(true);
+    description->setBackgroundRole(QPalette::Window);
+    auto* descLayout = new QVBoxLayout(description);
+    descLayout->setContentsMargins(6, 4, 6, 4);
+    descriptionName_ = new QLabel(description);
+    descriptionName_->setObjectName(QStringLiteral("dpctPropDescriptionName"));
+    descriptionName_->setTextFormat(Qt::PlainText);
+    descriptionBody_ = new QLabel(description);
+    descriptionBody_->setObjectName(QStringLiteral("dpctPropDescriptionText"));
+    descriptionBody_->setTextFormat(Qt::PlainText);
+    descriptionBody_->setWordWrap(true);
+    descriptionBody_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    descLayout->addWidget(descriptionName_);
+    descLayout->addWidget(descriptionBody_, 1);
+    // Room for the name line and three lines of description; the splitter lets the user give more.
+    description->setMinimumHeight(description->fontMetrics().lineSpacing() * 5 + 8);
+
+    splitter->addWidget(grid_);
+    splitter->addWidget(description);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+
+    fileGroup_ = new QTreeWidgetItem(grid_);
+    optionGroup_ = new QTreeWidgetItem(grid_);
+    for (QTreeWidgetItem* group : {fileGroup_, optionGroup_}) {
+        group->setFirstColumnSpanned(true);
+        group->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
+    for (const int slot : displayOrder()) {
+        auto* item = new QTreeWidgetItem(slot < kFirstOptionSlot ? fileGroup_ : optionGroup_);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        rows_[static_cast<std::size_t>(slot)] = item;
+    }
+    grid_->expandAll();
+
+    connect(grid_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { showDescription(current); });
+
+    updateFonts();
+    retranslate();
+    Fill(nullptr);
+}
+
+CDpctPropCtrl::~CDpctPropCtrl() = default;
+
+void CDpctPropCtrl::updateFonts()
+{
+    // The regular UI font, four pixels taller.
+    QFont f = QWidget::font();
+    int pixels = f.pixelSize();
+    if (pixels <= 0)
+        pixels = qRound(f.pointSizeF() * logicalDpiY() / 72.0);
+    f.setPixelSize(pixels + 4);
+    grid_->setFont(f);
+    QFont bold = f;
+    bold.setWeight(QFont::Bold);
+    for (QTreeWidgetItem* group : {fileGroup_, optionGroup_})
+        group->setFont(0, bold);
+    descriptionName_->setFont(bold);
+}
+
+void CDpctPropCtrl::retranslate()
+{
+    fileGroup_->setText(0, tr("File"));
+    optionGroup_->setText(0, tr("Conversion options"));
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        rows_[static_cast<std::size_t>(slot)]->setText(0, optionRowName(slot));
+    grid_->setAccessibleName(tr("Options of the selected item"));
+    showDescription(grid_->currentItem());
+}
+
+void CDpctPropCtrl::showDescription(QTreeWidgetItem* item)
+{
+    const auto it = std::find(rows_.begin(), rows_.end(), item);
+    if (!item || it == rows_.end()) {
+        descriptionName_->setText(item ? item->text(0) : QString());
+        descriptionBody_->clear();
+        return;
+    }
+    const int slot = static_cast<int>(it - rows_.begin());
+    descriptionName_->setText(item->text(0));
+    descriptionBody_->setText(optionRowDescription(slot));
+}
+
+QString CDpctPropCtrl::descriptionText() const
+{
+    return descriptionName_->text() + QLatin1Char('\n') + descriptionBody_->text();
+}
+
+void CDpctPropCtrl::Fill(const CDpctData* item)
+{
+    if (item)
+        shown_ = *item;
+    else
+        shown_.reset();
+
+    const auto [dir, file] = splitPath(shown_.path);
+    setRow(kSlotDirName, false, QString::fromStdString(dir));
+    setRow(kSlotFileName, false, QString::fromStdString(file));
+    rows_[kSlotFileName]->setData(0, kEnabledRole, !file.empty());
+    rows_[kSlotFileName]->setData(kValueColumn, kEnabledRole, !file.empty());
+
+    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot)
+        setRow(slot, shown_.changed[static_cast<std::size_t>(slot)] != 0, optionValueText(shown_, slot));
+
+    // Colours follow the enabled state; recomputed in one pass so the palette is read once.
+    const QColor enabledInk = palette().color(QPalette::Active, QPalette::Text);
+    const QColor disabledInk = palette().color(QPalette::Disabled, QPalette::Text);
+    for (QTreeWidgetItem* r : rows_) {
+        const QBrush ink(r->data(0, kEnabledRole).toBool() ? enabledInk : disabledInk);
+        r->setForeground(0, ink);
+        r->setForeground(kValueColumn, ink);
+    }
+    showDescription(grid_->currentItem());
+}
+
+void CDpctPropCtrl::setRow(int slot, bool marked, const QString& text)
+{
+    QTreeWidgetItem* r = rows_[static_cast<std::size_t>(slot)];
+    const bool on = shown_.isOn(slot);
+    r->setData(0, kEnabledRole, on);
+    r->setData(kValueColumn, kEnabledRole, on);
+    r->setText(kValueColumn, on ? text : QStringLiteral("-"));
+    QFont f = grid_->font();
+    f.setWeight(marked ? QFont::Bold : QFont::Normal);
+    r->setFont(0, f);
+    r->setFont(kValueColumn, f);
+}
+
+QTreeWidgetItem* CDpctPropCtrl::row(int slot) const
+{
+    if (slot < 0 || slot >= kSlotCount)
+        return nullptr;
+    return rows_[static_cast<std::size_t>(slot)];
+}
+
+QString CDpctPropCtrl::valueText(int slot) const
+{
+    const QTreeWidgetItem* r = row(slot);
+    return r ? r->text(kValueColumn) : QString();
+}
+
+bool CDpctPropCtrl::isRowEnabled(int slot) const
+{
+    const QTreeWidgetItem* r = row(slot);
+    return r && r->data(0, kEnabledRole).toBool();
+}
+
+bool CDpctPropCtrl::isRowMarked(int slot) const
+{
+    const QTreeWidgetItem* r = row(slot);
+    return r && r->font(0).weight() >= QFont::Bold;
+}
+
+void CDpctPropCtrl::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::LanguageChange:
+        retranslate();
+        break;
+    case QEvent::FontChange:
+    case QEvent::PaletteChange: {
+        // Row fonts and colours are derived from the widget's; derive them again.
+        updateFonts();
+        const CDpctData copy = shown_;
+        Fill(&copy);
+        break;
+    }
+    default:
+        break;
+    }
+}

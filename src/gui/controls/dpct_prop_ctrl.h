@@ -1,0 +1,65 @@
+#pragma once
+// CDpctPropCtrl: the read-only option grid of a document window. It shows a copy of one
+// conversion item in two groups: "File" (directory and file name of the item's path) and
+// "Conversion options" (every dpct option with its value when it is switched on, "-" when it is
+// off). Rows whose option the option-setting page changed are drawn bold. Selecting a row shows
+// its description under the grid. The grid never changes an item.
+
+#include "data/dpct_data.h"
+
+#include <array>
+
+#include <QWidget>
+
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+class CDpctPropCtrl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// Item data role holding whether a row is enabled (its option is switched on). Disabled
+    /// rows stay selectable, so that every row can be reached with the keyboard.
+    static constexpr int kEnabledRole = Qt::UserRole + 1;
+
+    explicit CDpctPropCtrl(QWidget* parent = nullptr);
+    ~CDpctPropCtrl() override;
+
+    /// Shows a copy of `item`, or the default record (every row "-") for null.
+    void Fill(const tovalo::CDpctData* item);
+
+    /// The record on show.
+    const tovalo::CDpctData& shownRecord() const { return shown_; }
+
+    /// The option slots in the order the grid shows them: the two file rows, then the options,
+    /// with --use-explicit-namespace before --use-experimental-features.
+    static const std::array<int, tovalo::kSlotCount>& displayOrder();
+
+    QTreeWidget* grid() const { return grid_; }
+    QTreeWidgetItem* row(int slot) const;
+    QString valueText(int slot) const;
+    bool isRowEnabled(int slot) const;
+    /// True when the row is drawn marked (bold).
+    bool isRowMarked(int slot) const;
+    /// The description area's text (name line and description).
+    QString descriptionText() const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void setRow(int slot, bool marked, const QString& text);
+    void retranslate();
+    void showDescription(QTreeWidgetItem* item);
+    void updateFonts();
+
+    QTreeWidget* grid_ = nullptr;
+    QTreeWidgetItem* fileGroup_ = nullptr;
+    QTreeWidgetItem* optionGroup_ = nullptr;
+    std::array<QTreeWidgetItem*, tovalo::kSlotCount> rows_{};
+    QLabel* descriptionName_ = nullptr;
+    QLabel* descriptionBody_ = nullptr;
+    tovalo::CDpctData shown_;
+};

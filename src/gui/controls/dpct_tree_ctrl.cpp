@@ -1,0 +1,813 @@
+#include "dpct_tree_ctrl.h"
+
+#include "data/dpct_data.h"
+#include "list_icons.h"
+
+#include <algorithm>
+
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+using tovalo::CDpctData;
+using tovalo::ItemStatus;
+
+namespace {
+
+// Column geometry relative to the divider and the row's left edge.
+constexpr int kNameColumnEnd = 16;     // name column ends at divider + 16
+constexpr int kStatusColumnStart = 24; // status column starts at divider + 24
+constexpr int kColumnLineOffset = 20;  // column line at divider + 20
+constexpr int kIconX = 22;
+constexpr int kNameX = 42;
+constexpr int kStripIconX = 2;
+constexpr int kRightMargin = 4;
+constexpr int kWheelLines = 3;
+
+// a / b rounded towards +infinity, for b > 0 and any a.
+int ceilDiv(int a, int b)
+{
+    return a >= 0 ? (a + b - 1) / b : -((-a) / b);
+}
+
+// 8x8 two-colour patterns for the hatched strip and the header.
+QPixmap makePattern(const QColor& background, const QColor& foreground,
+                    std::initializer_list<std::pair<int, int>> points)
+{
+    QImage img(8, 8, QImage::Format_ARGB32_Premultiplied);
+    img.fill(background);
+    QPainter p(&img);
+    p.setPen(foreground);
+    for (const auto& [x, y] : points)
+        p.drawPoint(x, y);
+    p.end();
+    return QPixmap::fromImage(img);
+}
+
+QFont enlargedFont(const QFont& base, const QWidget* widget)
+{
+    // The list's font: the regular UI font four pixels taller, Meiryo UI where it exists.
+    QFont f = base;
+    int pixels = base.pixelSize();
+    if (pixels <= 0)
+        pixels = qRound(base.pointSizeF() * widget->logicalDpiY() / 72.0);
+    f.setPixelSize(pixels + 4);
+    f.setFamilies({QStringLiteral("Meiryo UI"), base.family()});
+    return f;
+}
+
+} // namespace
+
+CDpctTreeCtrl::CDpctTreeCtrl(QWidget* parent) : QAbstractScrollArea(parent)
+{
+    setObjectName(QStringLiteral("dpctTreeCtrl"));
+    viewport()->setObjectName(QStringLiteral("dpctTreeCtrlViewport"));
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    verticalScrollBar()->setObjectName(QStringLiteral("dpctTreeCtrlScrollBar"));
+    // Every pixel is painted, so Qt need not clear the view first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(true);
+    setAccessibleName(tr("Conversion items"));
+    updateMetrics();
+}
+
+CDpctTreeCtrl::~CDpctTreeCtrl() = default;
+
+// Rows -----------------------------------------------------------------------------------------
+
+CDpctTreeItem* CDpctTreeCtrl::AddItem(std::unique_ptr<CDpctData> item)
+{
+    if (!item)
+        return nullptr;
+    auto row = std::make_unique<CDpctTreeItem>();
+    row->data_ = std::move(item);
+    row->index_ = static_cast<int>(rows_.size());
+    rows_.push_back(std::move(row));
+    return rows_.back().get();
+}
+
+void CDpctTreeCtrl::DeleteItem(CDpctTreeItem* row, bool recalc)
+{
+    const int index = IndexOf(row);
+    if (index < 0)
+        return;
+    if (selection_ == row)
+        selection_ = nullptr;
+    if (pendingEnsure_ == row)
+        pendingEnsure_ = nullptr;
+    rows_.erase(rows_.begin() + index);
+    renumberFrom(index);
+    if (recalc)
+        RecalcScroll(false);
+    updateAccessibleDescription();
+}
+
+void CDpctTreeCtrl::DeleteAllItems(bool recalc)
+{
+    selection_ = nullptr;
+    pendingEnsure_ = nullptr;
+    rows_.clear();
+    if (recalc)
+        RecalcScroll(false);
+    updateAccessibleDescription();
+}
+
+void CDpctTreeCtrl::renumberFrom(int index)
+{
+    for (std::size_t i = static_cast<std::size_t>(index); i < rows_.size(); ++i)
+        rows_[i]->index_ = static_cast<int>(i);
+}
+
+CDpctTreeItem* CDpctTreeCtrl::GetFirstItem() const
+{
+    return rows_.empty() ? nullptr : rows_.front().get();
+}
+
+CDpctTreeItem* CDpctTreeCtrl::GetLastItem() const
+{
+    return rows_.empty() ? nullptr : rows_.back().get();
+}
+
+CDpctTreeItem* CDpctTreeCtrl::GetNextItem(const CDpctTreeItem* row) const
+{
+    const int index = IndexOf(row);
+    return index < 0 ? nullptr : ItemAt(index + 1);
+}
+
+CDpctTreeItem* CDpctTreeCtrl::GetPrevItem(const CDpctTreeItem* row) const
+{
+    const int index = IndexOf(row);
+    return index < 0 ? nullptr : ItemAt(index - 1);
+}
+
+int CDpctTreeCtrl::IndexOf(const CDpctTreeItem* row) const
+{
+    // The stored index is checked against the table, so a stale or foreign pointer is refused
+    // instead of deleting someone else's row.
+    if (!row || row->index_ < 0 || row->index_ >= GetCount() ||
+        rows_[static_cast<std::size_t>(row->index_)].get() != row)
+        return -1;
+    return row->index_;
+}
+
+CDpctTreeItem* CDpctTreeCtrl::ItemAt(int index) const
+{
+    if (index < 0 || index >= GetCount())
+        return nullptr;
+    return rows_[static_cast<std::size_t>(index)].get();
+}
+
+// Selection ------------------------------------------------------------------------------------
+
+void CDpctTreeCtrl::setSelection(CDpctTreeItem* row)
+{
+    if (selection_)
+        selection_->selected_ = false;
+    selection_ = row;
+    if (selection_)
+        selection_->selected_ = true;
+    updateAccessibleDescription();
+}
+
+void CDpctTreeCtrl::SelectItem(CDpctTreeItem* row)
+{
+    if (row && IndexOf(row) < 0)
+        return;
+    setSelection(row);
+    if (row)
+        EnsureVisible(row);
+    else
+        viewport()->update();
+}
+
+void CDpctTreeCtrl::emitSelectionChanged(CDpctTreeItem* row)
+{
+    Q_EMIT selectionChanged(row);
+}
+
+CDpctTreeItem* CDpctTreeCtrl::SelectNextItem()
+{
+    CDpctTreeItem* const before = selection_;
+    CDpctTreeItem* next = nullptr;
+    if (before) {
+        next = GetNextItem(before);
+    } else {
+        const auto [first, last] = visibleRange();
+        if (first < last)
+            next = ItemAt(first);
+    }
+    if (!next)
+        return nullptr;
+    SelectItem(next);
+    if (next != before)
+        emitSelectionChanged(next);
+    return next;
+}
+
+CDpctTreeItem* CDpctTreeCtrl::SelectPrevItem()
+{
+    CDpctTreeItem* const before = selection_;
+    CDpctTreeItem* prev = nullptr;
+    if (before) {
+        prev = GetPrevItem(before);
+    } else {
+        const auto [first, last] = visibleRange();
+        if (first < last)
+            prev = ItemAt(last - 1);
+    }
+    if (!prev)
+        return nullptr;
+    SelectItem(prev);
+    if (prev != before)
+        emitSelectionChanged(prev);
+    return prev;
+}
+
+void CDpctTreeCtrl::updateAccessibleDescription()
+{
+    // The rows are painted, not widgets; a screen reader learns about the current row through
+    // the list's description, which changes with the selection.
+    QString text;
+    if (selection_ && selection_->data()) {
+        const QString status = statusText(selection_->data()->status);
+        text = tr("Row %1 of %2: %3")
+                   .arg(selection_->index_ + 1)
+                   .arg(GetCount())
+                   .arg(QString::fromStdString(selection_->data()->path));
+        if (!status.isEmpty())
+            text += QStringLiteral(", ") + status;
+    }
+    if (accessibleDescription() != text)
+        setAccessibleDescription(text);
+}
+
+// Scrolling ------------------------------------------------------------------------------------
+
+int CDpctTreeCtrl::rowsAreaHeight() const
+{
+    return viewport()->height() - headerHeight();
+}
+
+void CDpctTreeCtrl::RecalcScroll(bool resetToTop)
+{
+    const int count = GetCount();
+    const int clientHeight = viewport()->height();
+    const int contentHeight = rowHeight_ * count;
+    // One page is the whole rows that fit, less the header. A view lower than a row still
+    // pages by one row, so that paging never stands still.
+    int page = rowHeight_ * (clientHeight / rowHeight_) - headerHeight();
+    page = std::max(page, rowHeight_);
+    QScrollBar* bar = verticalScrollBar();
+    bar->setSingleStep(rowHeight_);
+    bar->setPageStep(page);
+    if (contentHeight <= page)
+        bar->setRange(0, 0);
+    else
+        bar->setRange(0, contentHeight - page);
+    if (resetToTop)
+        bar->setValue(0);
+    viewport()->update();
+}
+
+bool CDpctTreeCtrl::EnsureVisible(const CDpctTreeItem* row)
+{
+    const int index = IndexOf(row);
+    if (index < 0)
+        return false;
+    if (!isVisible()) {
+        pendingEnsure_ = row;
+        return true;
+    }
+    pendingEnsure_ = nullptr;
+    scrollIntoView(index);
+    return true;
+}
+
+void CDpctTreeCtrl::scrollIntoView(int index)
+{
+    // Rows may have been added since the range was last computed.
+    if (verticalScrollBar()->maximum() < rowHeight_ * GetCount() - verticalScrollBar()->pageStep())
+        RecalcScroll(false);
+    const int y = docY(index);
+    const int scroll = verticalScrollBar()->value();
+    const int clientHeight = viewport()->height();
+    const bool visible = scroll + headerHeight() <= y && y < scroll + clientHeight - rowHeight_;
+    if (!visible) {
+        if (y < scroll + headerHeight())
+            verticalScrollBar()->setValue(y - headerHeight());
+        else
+            verticalScrollBar()->setValue(y - clientHeight + 2 * rowHeight_);
+    }
+    viewport()->update();
+}
+
+void CDpctTreeCtrl::scrollBy(int delta)
+{
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + delta);
+}
+
+std::pair<int, int> CDpctTreeCtrl::laidOutRange() const
+{
+    // Rows whose document top lies within one row of the view on either side.
+    const int scroll = verticalScrollBar()->value();
+    const int hh = headerHeight();
+    const int first = std::max(0, ceilDiv(scroll - rowHeight_ - hh, rowHeight_));
+    const int last = std::min(GetCount(), ceilDiv(scroll + rowsAreaHeight() + rowHeight_ - hh, rowHeight_));
+    return {first, std::max(first, last)};
+}
+
+std::pair<int, int> CDpctTreeCtrl::visibleRange() const
+{
+    const int scroll = verticalScrollBar()->value();
+    const int first = std::max(0, scroll / rowHeight_);
+    const int last = std::min(GetCount(), ceilDiv(scroll + rowsAreaHeight(), rowHeight_));
+    return {first, std::max(first, last)};
+}
+
+void CDpctTreeCtrl::UpdateItem(const CDpctTreeItem* row)
+{
+    if (IndexOf(row) < 0)
+        return;
+    viewport()->update(rowRect(row).adjusted(-kStripWidth, 0, 0, 0));
+    if (row == selection_)
+        updateAccessibleDescription();
+}
+
+// Run state, looks and geometry -------------------------------------------------------------------
+
+void CDpctTreeCtrl::setRunPhase(int phase)
+{
+    if (phase == runPhase_)
+        return;
+    runPhase_ = phase;
+    // A drag cannot be finished once the input is locked; end it now.
+    if (isRunning() && dragging_)
+        endDrag();
+    viewport()->update();
+}
+
+void CDpctTreeCtrl::setColors(const ListColors& colors)
+{
+    colors_ = colors;
+    viewport()->update();
+}
+
+void CDpctTreeCtrl::setDividerX(int x)
+{
+    // Unlike a free drag, keep the divider's grip (8 pixels wide) inside the view, so that a
+    // column dragged shut can always be dragged open again.
+    const int maxX = std::max(-kNameColumnEnd, viewport()->width() - kStatusColumnStart);
+    dividerX_ = std::clamp(x, -kNameColumnEnd, maxX);
+    dividerPlaced_ = true;
+    viewport()->update();
+}
+
+QRect CDpctTreeCtrl::rowRect(const CDpctTreeItem* row) const
+{
+    const int index = IndexOf(row);
+    if (index < 0)
+        return {};
+    const int top = docY(index) - verticalScrollBar()->value();
+    return QRect(kStripWidth, top, viewport()->width() - kStripWidth, rowHeight_);
+}
+
+CDpctTreeItem* CDpctTreeCtrl::rowAt(QPoint viewPos) const
+{
+    if (viewPos.y() < headerHeight() || viewPos.y() >= viewport()->height() || viewPos.x() < 0 ||
+        viewPos.x() >= viewport()->width())
+        return nullptr;
+    const int docPos = viewPos.y() + verticalScrollBar()->value() - headerHeight();
+    return ItemAt(docPos / rowHeight_);
+}
+
+CDpctTreeCtrl::HitArea CDpctTreeCtrl::HitTest(QPoint viewPos) const
+{
+    if (dragging_)
+        return HitArea::Divider;
+    const bool inHeader = viewPos.y() >= 0 && viewPos.y() < headerHeight() && viewPos.x() >= 0 &&
+                          viewPos.x() < viewport()->width();
+    if (!inHeader && !rowAt(viewPos))
+        return HitArea::Nowhere;
+    if (viewPos.x() < dividerX_ + kNameColumnEnd)
+        return HitArea::Name;
+    if (viewPos.x() > dividerX_ + kStatusColumnStart)
+        return HitArea::Status;
+    return HitArea::Divider;
+}
+
+int CDpctTreeCtrl::rowHeightForTextHeight(int textHeight)
+{
+    const int h = textHeight + 5;
+    return h % 2 == 0 ? h : h + 1;
+}
+
+QString CDpctTreeCtrl::statusText(ItemStatus status)
+{
+    switch (status) {
+    case ItemStatus::Waiting:
+        return tr("Waiting");
+    case ItemStatus::Converting:
+        return tr("Converting");
+    case ItemStatus::ConvertedOk:
+        return tr("Converted OK");
+    case ItemStatus::ConvertedNg:
+        return tr("Converted NG");
+    case ItemStatus::SyntaxError:
+        return tr("Syntax errors");
+    case ItemStatus::None:
+        break;
+    }
+    return {};
+}
+
+void CDpctTreeCtrl::updateMetrics()
+{
+    normalFont_ = enlargedFont(font(), this);
+    boldFont_ = normalFont_;
+    boldFont_.setWeight(QFont::Bold);
+    rowHeight_ = rowHeightForTextHeight(QFontMetrics(normalFont_, this).height());
+    RecalcScroll(false);
+}
+
+void CDpctTreeCtrl::endDrag()
+{
+    dragging_ = false;
+    viewport()->update();
+}
+
+// Events ---------------------------------------------------------------------------------------
+
+void CDpctTreeCtrl::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    const int width = viewport()->width();
+    if (!dividerPlaced_ && width > 0)
+        dividerX_ = width * 2 / 3;
+    else if (dividerPlaced_ && dividerX_ > width - kStatusColumnStart)
+        dividerX_ = std::max(-kNameColumnEnd, width - kStatusColumnStart);
+    RecalcScroll(false);
+    if (pendingEnsure_ && isVisible())
+        EnsureVisible(pendingEnsure_);
+}
+
+void CDpctTreeCtrl::showEvent(QShowEvent* event)
+{
+    QAbstractScrollArea::showEvent(event);
+    if (pendingEnsure_)
+        EnsureVisible(pendingEnsure_);
+}
+
+void CDpctTreeCtrl::mousePressEvent(QMouseEvent* event)
+{
+    // During a run clicks are swallowed here rather than passed on to the parent window.
+    if (isRunning())
+        return;
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    if (HitTest(pos) == HitArea::Divider) {
+        dragging_ = true;
+        viewport()->update();
+        return;
+    }
+    if (CDpctTreeItem* row = rowAt(pos)) {
+        setFocus(Qt::MouseFocusReason);
+        SelectItem(row);
+        emitSelectionChanged(row);
+    }
+}
+
+void CDpctTreeCtrl::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (dragging_) {
+        setDividerX(pos.x() - kColumnLineOffset);
+        return;
+    }
+    // The divider cannot be dragged during a run, so it offers no grip then.
+    const bool overDivider = !isRunning() && HitTest(pos) == HitArea::Divider;
+    if (overDivider != (viewport()->cursor().shape() == Qt::SplitHCursor))
+        viewport()->setCursor(overDivider ? Qt::SplitHCursor : Qt::ArrowCursor);
+}
+
+void CDpctTreeCtrl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (isRunning())
+        return;
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    if (dragging_)
+        endDrag();
+}
+
+void CDpctTreeCtrl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // During a run the items cannot be edited, so a double-click (which opens the item's
+    // update dialog) is swallowed like every other click.
+    if (isRunning())
+        return;
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    Q_EMIT rowDoubleClicked(rowAt(event->position().toPoint()));
+}
+
+void CDpctTreeCtrl::wheelEvent(QWheelEvent* event)
+{
+    // Three rows per wheel event, in the direction of the turn.
+    const int dy = event->angleDelta().y();
+    if (dy == 0) {
+        event->ignore();
+        return;
+    }
+    scrollBy((dy > 0 ? -kWheelLines : kWheelLines) * rowHeight_);
+    event->accept();
+}
+
+void CDpctTreeCtrl::keyPressEvent(QKeyEvent* event)
+{
+    if (isRunning()) {
+        event->accept();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (CDpctTreeItem* row = event->key() == Qt::Key_Home ? GetFirstItem() : GetLastItem()) {
+            SelectItem(row);
+            emitSelectionChanged(row);
+        }
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        SelectPrevItem();
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        SelectNextItem();
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void CDpctTreeCtrl::contextMenuEvent(QContextMenuEvent* event)
+{
+    QPoint global = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard && selection_) {
+        const QRect r = rowRect(selection_);
+        if (r.bottom() >= headerHeight() && r.top() < viewport()->height())
+            global = viewport()->mapToGlobal(QPoint(kNameX, r.center().y()));
+    }
+    Q_EMIT contextMenuRequested(global);
+    event->accept();
+}
+
+void CDpctTreeCtrl::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void CDpctTreeCtrl::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
+void CDpctTreeCtrl::changeEvent(QEvent* event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::FontChange:
+        updateMetrics();
+        break;
+    case QEvent::LanguageChange:
+        setAccessibleName(tr("Conversion items"));
+        updateAccessibleDescription();
+        viewport()->update();
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+        stripPattern_ = QPixmap();
+        headerPattern_ = QPixmap();
+        viewport()->update();
+        break;
+    default:
+        break;
+    }
+}
+
+// Painting -------------------------------------------------------------------------------------
+
+QPixmap CDpctTreeCtrl::icon(int index) const
+{
+    const qreal ratio = viewport()->devicePixelRatioF();
+    if (ratio != iconsRatio_) {
+        icons_.fill(QPixmap());
+        iconsRatio_ = ratio;
+    }
+    QPixmap& pm = icons_[static_cast<std::size_t>(index)];
+    if (pm.isNull())
+        pm = renderListIcon(static_cast<ListIcon>(index), ratio);
+    return pm;
+}
+
+void CDpctTreeCtrl::paintHighlight(QPainter& p, const QRect& rect, Highlight look) const
+{
+    // Soft vertical gradients with a brighter upper half, like a lit band.
+    QLinearGradient g(rect.topLeft(), rect.bottomLeft());
+    switch (look) {
+    case Highlight::SelectedFocus:
+        g.setColorAt(0.0, QColor(0xEA, 0xF4, 0xFE));
+        g.setColorAt(0.5, QColor(0xCF, 0xE5, 0xFB));
+        g.setColorAt(1.0, QColor(0xA9, 0xD0, 0xF5));
+        break;
+    case Highlight::SelectedNoFocus:
+        g.setColorAt(0.0, QColor(0xF4, 0xF4, 0xF4));
+        g.setColorAt(0.5, QColor(0xE2, 0xE2, 0xE2));
+        g.setColorAt(1.0, QColor(0xC8, 0xC8, 0xC8));
+        break;
+    case Highlight::Converting:
+        g.setColorAt(0.0, QColor(0xFF, 0xEF, 0xD2));
+        g.setColorAt(0.5, QColor(0xFF, 0xD0, 0x8A));
+        g.setColorAt(1.0, QColor(0xFF, 0xAA, 0x40));
+        break;
+    }
+    p.fillRect(rect, g);
+}
+
+void CDpctTreeCtrl::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter p(viewport());
+    const QPalette& pal = palette();
+    const int width = viewport()->width();
+    const int height = viewport()->height();
+
+    p.fillRect(QRect(0, 0, width, height), colors_.resolve(ListColors::RowBackground, pal));
+
+    if (stripPattern_.isNull()) {
+        QColor ink = pal.color(QPalette::Shadow);
+        ink.setAlpha(0x40);
+        QColor paper = pal.color(QPalette::Button);
+        // Blend the translucent ink onto the opaque face once, into the pattern itself.
+        QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+        probe.fill(paper);
+        QPainter bp(&probe);
+        bp.fillRect(0, 0, 1, 1, ink);
+        bp.end();
+        stripPattern_ =
+            makePattern(paper, probe.pixelColor(0, 0), {{1, 0}, {2, 1}, {1, 2}, {5, 4}, {6, 5}, {5, 6}});
+        headerPattern_ = makePattern(QColor(0xDC, 0xDC, 0xDC), QColor(0xC0, 0xC0, 0xC0),
+                                     {{0, 0}, {4, 1}, {1, 3}, {6, 3}, {3, 5}, {7, 6}, {2, 7}, {5, 7}});
+    }
+    p.fillRect(QRect(0, 0, kStripWidth, height), QBrush(stripPattern_));
+
+    const int scroll = verticalScrollBar()->value();
+    const auto [first, last] = laidOutRange();
+    p.setFont(normalFont_);
+    for (int i = first; i < last; ++i) {
+        const CDpctTreeItem& row = *rows_[static_cast<std::size_t>(i)];
+        if (row.data())
+            paintRow(p, row, docY(i) - scroll);
+    }
+
+    paintHeader(p);
+
+    p.setPen(pal.color(QPalette::Button));
+    p.drawLine(kStripWidth - 1, headerHeight(), kStripWidth - 1, height - 1);
+}
+
+void CDpctTreeCtrl::paintRow(QPainter& p, const CDpctTreeItem& row, int top)
+{
+    const QPalette& pal = palette();
+    const int width = viewport()->width();
+    const int rh = rowHeight_;
+    const int iconTop = top + (rh - kListIconSize) / 2;
+    const CDpctData& item = *row.data();
+    const ItemStatus status = item.status;
+    const bool running = isRunning();
+    const bool finished = status == ItemStatus::ConvertedOk || status == ItemStatus::ConvertedNg ||
+                          status == ItemStatus::SyntaxError;
+
+    if (status == ItemStatus::Converting) {
+        const ListIcon stripIcon = runPhase_ == kPausedPhase ? ListIcon::Pause : ListIcon::Play;
+        p.drawPixmap(kStripIconX, iconTop, icon(static_cast<int>(stripIcon)));
+    }
+
+    const QRect band(kStripWidth, top + 1, width - kStripWidth, rh - 1);
+    if (running) {
+        if (status == ItemStatus::Converting)
+            paintHighlight(p, band, Highlight::Converting);
+    } else if (row.isSelected()) {
+        paintHighlight(p, band, hasFocus() ? Highlight::SelectedFocus : Highlight::SelectedNoFocus);
+    }
+
+    ListIcon rowIcon = ListIcon::Document;
+    if (running) {
+        if (status == ItemStatus::Waiting)
+            rowIcon = ListIcon::DocumentWaiting;
+        else if (status == ItemStatus::Converting)
+            rowIcon = ListIcon::DocumentConverting;
+        else if (finished)
+            rowIcon = ListIcon::DocumentDone;
+    } else if (row.isSelected()) {
+        rowIcon = ListIcon::DocumentSelected;
+    } else if (finished) {
+        rowIcon = ListIcon::DocumentDoneIdle;
+    }
+    p.drawPixmap(kIconX, iconTop, icon(static_cast<int>(rowIcon)));
+
+    const int nameWidth = dividerX_ + kNameColumnEnd - kNameX;
+    if (nameWidth > 0) {
+        p.setFont(normalFont_);
+        p.setPen(colors_.resolve(ListColors::RowText, pal));
+        const QString path = QString::fromStdString(item.path);
+        p.drawText(QRect(kNameX, top, nameWidth, rh), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   p.fontMetrics().elidedText(path, Qt::ElideRight, nameWidth));
+    }
+
+    const int statusX = dividerX_ + kStatusColumnStart;
+    const int statusWidth = width - kRightMargin - statusX;
+    const QString text = statusText(status);
+    if (statusWidth > 0 && !text.isEmpty()) {
+        ListColors::Slot slot = ListColors::RowText;
+        switch (status) {
+        case ItemStatus::Waiting:
+        case ItemStatus::Converting:
+            slot = ListColors::ConvertingText;
+            break;
+        case ItemStatus::ConvertedOk:
+            slot = ListColors::ConvertedOkText;
+            break;
+        case ItemStatus::ConvertedNg:
+            slot = ListColors::ConvertedNgText;
+            break;
+        case ItemStatus::SyntaxError:
+            slot = ListColors::SyntaxErrorText;
+            break;
+        case ItemStatus::None:
+            break;
+        }
+        p.setFont(status == ItemStatus::Waiting ? normalFont_ : boldFont_);
+        p.setPen(colors_.resolve(slot, pal));
+        p.drawText(QRect(statusX, top, statusWidth, rh),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   p.fontMetrics().elidedText(text, Qt::ElideRight, statusWidth));
+    }
+
+    p.setPen(pal.color(QPalette::Button));
+    const int bottom = top + rh - 1;
+    p.drawLine(dividerX_ + kColumnLineOffset, top, dividerX_ + kColumnLineOffset, bottom);
+    p.drawLine(kStripWidth, bottom, width - 1, bottom);
+}
+
+void CDpctTreeCtrl::paintHeader(QPainter& p)
+{
+    const QPalette& pal = palette();
+    const int width = viewport()->width();
+    const int hh = headerHeight();
+    p.fillRect(QRect(0, 0, width, hh), QBrush(headerPattern_));
+
+    for (const int x : {kStripWidth - 1, dividerX_ + kColumnLineOffset - 1}) {
+        p.setPen(pal.color(QPalette::Dark));
+        p.drawLine(x, 0, x, hh - 1);
+        p.setPen(pal.color(QPalette::Light));
+        p.drawLine(x + 1, 0, x + 1, hh - 1);
+    }
+
+    p.setFont(boldFont_);
+    const auto caption = [&](int left, int right, const QString& text) {
+        if (right <= left)
+            return;
+        const QString shown = p.fontMetrics().elidedText(text, Qt::ElideRight, right - left);
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+        p.setPen(pal.color(QPalette::Light));
+        p.drawText(QRect(left + 1, 1, right - left, hh), flags, shown);
+        p.setPen(pal.color(QPalette::WindowText));
+        p.drawText(QRect(left, 0, right - left, hh), flags, shown);
+    };
+    caption(kStripWidth + 4, dividerX_ + kNameColumnEnd, tr("File name"));
+    caption(dividerX_ + kStatusColumnStart, width - kRightMargin, tr("Status"));
+}
