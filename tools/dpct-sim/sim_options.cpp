@@ -199,8 +199,9 @@ bool parseCommandLine(const std::vector<std::string>& args, const std::string& p
         const Spec* spec = findSpec(name);
         if (spec == nullptr) {
             fail("Unknown command line argument '" + arg + "'.  Try: '" + program + " --help'");
+            // LLVM repeats the value in its suggestion: "Did you mean '--out-root=x'?".
             if (const std::string near = nearestOption(name); !near.empty())
-                fail("Did you mean '" + near + "'?");
+                fail("Did you mean '" + near + (hasValue ? "=" + value : std::string()) + "'?");
             continue;
         }
         const std::string key(spec->name);
