@@ -10,6 +10,7 @@
 #include "base/text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -33,6 +34,7 @@ constexpr int kInvalidWarningId = -15;
 constexpr int kSpecialCharacter = -23;
 constexpr int kPrefixTooLong = -25;
 constexpr int kNoCodeChange = 1;
+constexpr int kNoExplicitInRoot = -21;
 
 std::string statusText(long long code)
 {
@@ -166,8 +168,14 @@ std::vector<Diagnostic> makeWarnings(const std::vector<SourceLine>& lines, int c
         if (isCommentLine(l.text))
             continue;
         for (const WarningRule& r : kRules) {
-            if (const auto at = l.text.find(r.needle); at != std::string::npos)
-                candidates.push_back({l.number, static_cast<int>(at) + 1, r.id, r.message, r.migrationPass});
+            auto at = l.text.find(r.needle);
+            if (at == std::string::npos)
+                continue;
+            // A launch is reported at the kernel's name, not at the "<<<".
+            while (r.id == 1049 && at > 0 && (std::isalnum(static_cast<unsigned char>(l.text[at - 1])) != 0 ||
+                                              l.text[at - 1] == '_'))
+                --at;
+            candidates.push_back({l.number, static_cast<int>(at) + 1, r.id, r.message, r.migrationPass});
         }
     }
     // More warnings than the file gives reasons for: other code lines get a generic one, so
@@ -583,6 +591,8 @@ int Run::migrate(const std::string& source)
         return 0;
     }
 
+    if (cl_.isOn("process-all") && inRootArg.empty())
+        return fail(kNoExplicitInRoot, statusText(kNoExplicitInRoot));
     if (cl_.has("suppress-warnings") && !parseWarningIds(cl_.value("suppress-warnings"), suppressed_))
         return fail(kInvalidWarningId, statusText(kInvalidWarningId));
     if (const std::string prefix = cl_.value("report-file-prefix"); !prefix.empty()) {
