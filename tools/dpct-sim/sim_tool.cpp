@@ -575,8 +575,10 @@ int Run::migrate(const std::string& source)
     out_.setAnsi(d_.ansi);
     lines_ = splitLines(bytes);
     gutters_ = style_.gutters;
-    if (d_.result == Result::Silent)
+    if (d_.result == Result::Silent) {
+        sleepMs(d_.delayMs);
         return 0;
+    }
 
     const std::string inRootArg = cl_.value("in-root");
     inRoot_ = inRootArg.empty() ? folderOf(realPath_) : realPath(inRootArg);
@@ -605,14 +607,17 @@ int Run::migrate(const std::string& source)
         }
     }
 
+    // The note names the folder as typed (transcripts keep the user's letter case there).
     if (!cl_.has("p") && !hasCompilationDatabase(folderOf(realPath_)))
-        say("NOTE: Could not auto-detect compilation database for file '" + fileNameOf(realPath_) + "' in '" +
-            folderOf(realPath_) + "' or any parent directory.\n");
+        say("NOTE: Could not auto-detect compilation database for file '" + fileNameOf(typedPath_) + "' in '" +
+            folderOf(typedPath_) + "' or any parent directory.\n");
     if (outRootArg.empty())
         say("The directory \"dpct_output\" is used as \"out-root\"\n");
 
-    if (d_.result == Result::ExitCode)
+    if (d_.result == Result::ExitCode) {
+        sleepMs(d_.delayMs);
         return fail(d_.exitCode, d_.message.empty() ? statusText(d_.exitCode) : d_.message);
+    }
 
     const bool parsingStyle = d_.progress == Progress::Parsing;
     const int warningCount = d_.warnings >= 0 ? d_.warnings : (d_.result == Result::Warnings ? 3 : 0);
