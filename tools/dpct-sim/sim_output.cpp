@@ -8,10 +8,7 @@ namespace {
 constexpr std::size_t kBlockSize = 4096;
 }
 
-Output::Output()
-    : lineBuffered_(isTerminal(1))
-{
-}
+Output::Output() : lineBuffered_(isTerminal(1)) {}
 
 std::string Output::encode(std::string_view text) const
 {

@@ -1,13 +1,12 @@
 #include "sim_tool.h"
 
+#include "base/file_io.h"
+#include "base/text.h"
 #include "sim_directives.h"
 #include "sim_options.h"
 #include "sim_output.h"
 #include "sim_platform.h"
 #include "sim_version.h"
-
-#include "base/file_io.h"
-#include "base/text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -21,8 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kOldDocsUrl = "https://software.intel.com/content/www/us/en/develop/documentation/"
-                                    "intel-dpcpp-compatibility-tool-user-guide/top/diagnostics-reference.html";
+constexpr const char* kOldDocsUrl =
+    "https://software.intel.com/content/www/us/en/develop/documentation/"
+    "intel-dpcpp-compatibility-tool-user-guide/top/diagnostics-reference.html";
 constexpr const char* kNewDocsUrl = "https://www.intel.com/content/www/us/en/docs/dpcpp-compatibility-tool/"
                                     "developer-guide-reference/current/diagnostics-reference.html";
 
@@ -39,27 +39,53 @@ constexpr int kNoExplicitInRoot = -21;
 std::string statusText(long long code)
 {
     switch (code) {
-    case -1: return "An error has occurred during migration";
-    case -2: return "Error: Unable to save the output to the specified directory";
-    case -3: return "Error: Input folder specified by --in-root or --analysis-scope-path option is in the CUDA_PATH folder";
-    case -4: return "Error: Input folder specified by --in-root or --analysis-scope-path option is the parent of, or the same folder as, the installation directory of the dpct";
-    case -5: return "Error: Path for CUDA header files specified by --cuda-include-path is invalid.";
-    case -6: return "Error: The path for --in-root or --out-root is not valid";
-    case -7: return "Error: The path for --in-root is not valid";
-    case -9: return "Error: The value(s) provided for report option(s) is incorrect.";
-    case -15: return "Error: Invalid warning ID or range; valid warning IDs range from 1000 to 1132";
-    case -16: return "Option parsing error, run 'dpct --help' to see supported options and values";
-    case -17: return "Error: Cannot parse input file(s)";
-    case -19: return "Error: Cannot find compilation database";
-    case -20: return "Error: Cannot parse compilation database";
-    case -21: return "Error: The option --process-all requires that the --in-root be specified explicitly. Use the --in-root option to specify the directory to be migrated.";
-    case -23: return "Error: Prefix contains special characters; only alphabetical characters, digits and underscore character are allowed";
-    case -25: return "Error: Prefix is too long; should be less than 128 characters";
-    case -27: return "Error: File Type not available for input file";
-    case -43: return "Error: The API mapping query for this API is not available yet. You may get the API mapping by migrating sample code from this CUDA API to the SYCL API with the tool.";
-    case 1: return "Migration not necessary; no CUDA code detected";
-    case 2: return "Some migration rules were skipped";
-    default: return "An error has occurred during migration";
+    case -1:
+        return "An error has occurred during migration";
+    case -2:
+        return "Error: Unable to save the output to the specified directory";
+    case -3:
+        return "Error: Input folder specified by --in-root or --analysis-scope-path option is in the "
+               "CUDA_PATH folder";
+    case -4:
+        return "Error: Input folder specified by --in-root or --analysis-scope-path option is the parent of, "
+               "or the same folder as, the installation directory of the dpct";
+    case -5:
+        return "Error: Path for CUDA header files specified by --cuda-include-path is invalid.";
+    case -6:
+        return "Error: The path for --in-root or --out-root is not valid";
+    case -7:
+        return "Error: The path for --in-root is not valid";
+    case -9:
+        return "Error: The value(s) provided for report option(s) is incorrect.";
+    case -15:
+        return "Error: Invalid warning ID or range; valid warning IDs range from 1000 to 1132";
+    case -16:
+        return "Option parsing error, run 'dpct --help' to see supported options and values";
+    case -17:
+        return "Error: Cannot parse input file(s)";
+    case -19:
+        return "Error: Cannot find compilation database";
+    case -20:
+        return "Error: Cannot parse compilation database";
+    case -21:
+        return "Error: The option --process-all requires that the --in-root be specified explicitly. Use the "
+               "--in-root option to specify the directory to be migrated.";
+    case -23:
+        return "Error: Prefix contains special characters; only alphabetical characters, digits and "
+               "underscore character are allowed";
+    case -25:
+        return "Error: Prefix is too long; should be less than 128 characters";
+    case -27:
+        return "Error: File Type not available for input file";
+    case -43:
+        return "Error: The API mapping query for this API is not available yet. You may get the API mapping "
+               "by migrating sample code from this CUDA API to the SYCL API with the tool.";
+    case 1:
+        return "Migration not necessary; no CUDA code detected";
+    case 2:
+        return "Some migration rules were skipped";
+    default:
+        return "An error has occurred during migration";
     }
 }
 
@@ -98,7 +124,8 @@ constexpr WarningRule kRules[] = {
      "info::device::max_work_group_size. Adjust the work-group size if needed.",
      false},
     {"__syncthreads", 1118,
-     "SYCL group functions and algorithms must be encountered in converged control flow. You may need to adjust "
+     "SYCL group functions and algorithms must be encountered in converged control flow. You may need to "
+     "adjust "
      "the code.",
      false},
     {"cudaMalloc", 1003,
@@ -118,7 +145,8 @@ constexpr WarningRule kRules[] = {
      "placeholder string. You need to rewrite this code.",
      true},
     {"cudaGetLastError", 1010,
-     "SYCL uses exceptions to report errors and does not use the error codes. The call was replaced with 0. You "
+     "SYCL uses exceptions to report errors and does not use the error codes. The call was replaced with 0. "
+     "You "
      "need to rewrite this code.",
      true},
     {"atomicAdd", 1039,
@@ -155,8 +183,9 @@ std::vector<SourceLine> splitLines(const std::string& text)
 bool isCommentLine(const std::string& line)
 {
     const auto first = line.find_first_not_of(" \t");
-    return first == std::string::npos || line.compare(first, 2, "//") == 0 || line.compare(first, 2, "/*") == 0 ||
-           line.compare(first, 1, "*") == 0 || line.compare(first, 1, "#") == 0;
+    return first == std::string::npos || line.compare(first, 2, "//") == 0 ||
+           line.compare(first, 2, "/*") == 0 || line.compare(first, 1, "*") == 0 ||
+           line.compare(first, 1, "#") == 0;
 }
 
 // Warnings placed on the lines of the file that the real tool would warn about, cycling
@@ -172,8 +201,8 @@ std::vector<Diagnostic> makeWarnings(const std::vector<SourceLine>& lines, int c
             if (at == std::string::npos)
                 continue;
             // A launch is reported at the kernel's name, not at the "<<<".
-            while (r.id == 1049 && at > 0 && (std::isalnum(static_cast<unsigned char>(l.text[at - 1])) != 0 ||
-                                              l.text[at - 1] == '_'))
+            while (r.id == 1049 && at > 0 &&
+                   (std::isalnum(static_cast<unsigned char>(l.text[at - 1])) != 0 || l.text[at - 1] == '_'))
                 --at;
             candidates.push_back({l.number, static_cast<int>(at) + 1, r.id, r.message, r.migrationPass});
         }
@@ -211,9 +240,9 @@ std::vector<Diagnostic> makeWarnings(const std::vector<SourceLine>& lines, int c
 // The source snippet under a diagnostic, in the layout of the clang the release is built on.
 std::string snippet(const std::vector<SourceLine>& lines, int line, int column, bool gutters)
 {
-    const std::string& text =
-        line >= 1 && static_cast<std::size_t>(line) <= lines.size() ? lines[static_cast<std::size_t>(line) - 1].text
-                                                                     : std::string();
+    const std::string& text = line >= 1 && static_cast<std::size_t>(line) <= lines.size()
+                                  ? lines[static_cast<std::size_t>(line) - 1].text
+                                  : std::string();
     std::string caret;
     for (int i = 0; i + 1 < column && static_cast<std::size_t>(i) < text.size(); ++i)
         caret += text[static_cast<std::size_t>(i)] == '\t' ? '\t' : ' ';
@@ -373,10 +402,12 @@ std::string helpText(const std::string& program)
            " [options] [<source0> ... <sourceN>]\n\n"
            "OPTIONS:\n\n"
            "  --always-use-async-handler      - Use async exception handler when creating new sycl::queue.\n"
-           "  --assume-nd-range-dim=<value>   - Provides a hint to the tool on the dimensionality of nd_range.\n"
+           "  --assume-nd-range-dim=<value>   - Provides a hint to the tool on the dimensionality of "
+           "nd_range.\n"
            "  --comments                      - Insert comments explaining the generated code.\n"
            "  --cuda-include-path=<dir>       - The directory path of the CUDA header files.\n"
-           "  --extra-arg=<string>            - Additional argument to append to the migration command line.\n"
+           "  --extra-arg=<string>            - Additional argument to append to the migration command "
+           "line.\n"
            "  --format-range=<value>          - Sets the range of formatting.\n"
            "  --format-style=<value>          - Sets the formatting style.\n"
            "  --in-root=<dir>                 - The directory path for the root of the source tree.\n"
@@ -391,7 +422,8 @@ std::string helpText(const std::string& program)
            "  --usm-level=<value>             - Sets the Unified Shared Memory (USM) level to use in source "
            "code generation.\n"
            "  --version                       - Shows the version of the tool.\n\n"
-           "See " + program + " --help-hidden for the complete list of options.\n";
+           "See " +
+           program + " --help-hidden for the complete list of options.\n";
 }
 
 std::string programName(const std::string& argv0)
@@ -412,10 +444,7 @@ std::string programName(const std::string& argv0)
 class Run
 {
 public:
-    Run(const CommandLine& cl, const VersionStyle& style, Output& out)
-        : cl_(cl), style_(style), out_(out)
-    {
-    }
+    Run(const CommandLine& cl, const VersionStyle& style, Output& out) : cl_(cl), style_(style), out_(out) {}
 
     int migrate(const std::string& source);
 
@@ -483,8 +512,8 @@ void Run::printExtraOutput(long long bytes)
     while (chunk.size() < 65536)
         chunk += line;
     while (bytes > 0) {
-        const std::size_t n = bytes >= static_cast<long long>(chunk.size()) ? chunk.size()
-                                                                             : static_cast<std::size_t>(bytes);
+        const std::size_t n =
+            bytes >= static_cast<long long>(chunk.size()) ? chunk.size() : static_cast<std::size_t>(bytes);
         out_.err(std::string_view(chunk).substr(0, n));
         bytes -= static_cast<long long>(n);
     }
@@ -543,18 +572,21 @@ bool Run::writeOutputs(const std::string& migrated, std::string& error)
         error = ec.message();
         return false;
     }
-    if (!cl_.isOn("report-only") && !tovalo::writeFileAtomically(tovalo::utf8FromPath(target), migrated, error))
+    if (!cl_.isOn("report-only") &&
+        !tovalo::writeFileAtomically(tovalo::utf8FromPath(target), migrated, error))
         return false;
     const std::string yaml = "---\nMainSourceFile:  '" + tovalo::utf8FromPath(fs::absolute(outRoot, ec)) +
                              "/MainSrcFiles_placehold'\nReplacements:    []\nMainSourceFilesDigest:\n"
-                             "  - MainSourceFile:  '" + realPath_ + "'\n    Digest:          '" +
-                             std::to_string(std::hash<std::string>{}(migrated)) + "'\nDpctVersion:     " +
-                             style_.releaseToken + "\n...\n";
+                             "  - MainSourceFile:  '" +
+                             realPath_ + "'\n    Digest:          '" +
+                             std::to_string(std::hash<std::string>{}(migrated)) +
+                             "'\nDpctVersion:     " + style_.releaseToken + "\n...\n";
     if (!tovalo::writeFileAtomically(tovalo::utf8FromPath(outRoot / "MainSourceFiles.yaml"), yaml, error))
         return false;
     const std::string logName = cl_.value("output-file");
     if (!logName.empty())
-        return tovalo::writeFileAtomically(tovalo::utf8FromPath(outRoot / tovalo::pathFromUtf8(logName)), log_, error);
+        return tovalo::writeFileAtomically(tovalo::utf8FromPath(outRoot / tovalo::pathFromUtf8(logName)),
+                                           log_, error);
     return true;
 }
 
@@ -601,7 +633,8 @@ int Run::migrate(const std::string& source)
         if (prefix.size() >= 128)
             return fail(kPrefixTooLong, statusText(kPrefixTooLong));
         for (const char c : prefix) {
-            const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+            const bool plain =
+                (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
             if (!plain)
                 return fail(kSpecialCharacter, statusText(kSpecialCharacter));
         }
@@ -609,8 +642,8 @@ int Run::migrate(const std::string& source)
 
     // The note names the folder as typed (transcripts keep the user's letter case there).
     if (!cl_.has("p") && !hasCompilationDatabase(folderOf(realPath_)))
-        say("NOTE: Could not auto-detect compilation database for file '" + fileNameOf(typedPath_) + "' in '" +
-            folderOf(typedPath_) + "' or any parent directory.\n");
+        say("NOTE: Could not auto-detect compilation database for file '" + fileNameOf(typedPath_) +
+            "' in '" + folderOf(typedPath_) + "' or any parent directory.\n");
     if (outRootArg.empty())
         say("The directory \"dpct_output\" is used as \"out-root\"\n");
 
@@ -640,8 +673,10 @@ int Run::migrate(const std::string& source)
         std::string arguments;
         for (const std::string& a : cl_.rawArguments)
             arguments += (arguments.empty() ? "" : " ") + a;
-        out_.err("PLEASE submit a bug report to https://github.com/llvm/llvm-project/issues/ and include the crash "
-                 "backtrace.\nStack dump:\n0.\tProgram arguments: " + arguments + "\n" +
+        out_.err("PLEASE submit a bug report to https://github.com/llvm/llvm-project/issues/ and include the "
+                 "crash "
+                 "backtrace.\nStack dump:\n0.\tProgram arguments: " +
+                 arguments + "\n" +
                  " #0 0x00005601a4c3e1b7 llvm::sys::PrintStackTrace(llvm::raw_ostream&, int)\n"
                  " #1 0x00005601a4c3bf0e llvm::sys::RunSignalHandlers()\n"
                  " #2 0x00005601a4c3e86a SignalHandler(int)\n"
@@ -658,7 +693,8 @@ int Run::migrate(const std::string& source)
     sleepMs(d_.delayMs);
 
     if (d_.result == Result::NoCuda)
-        return fail(kNoCodeChange, std::string(statusText(kNoCodeChange)) + (style_.periodAfterNoCuda ? "." : ""));
+        return fail(kNoCodeChange,
+                    std::string(statusText(kNoCodeChange)) + (style_.periodAfterNoCuda ? "." : ""));
 
     std::string error;
     if (!writeOutputs(migratedText(lines_, diags, style_), error))
@@ -694,7 +730,8 @@ int runTool(const std::vector<std::string>& args)
         }
     }
     if (rest.empty()) {
-        out.out("To get help on the tool usage, run \"" + program + " --help\"\n"
+        out.out("To get help on the tool usage, run \"" + program +
+                " --help\"\n"
                 "Visit https://www.intel.com/content/www/us/en/docs/dpcpp-compatibility-tool/"
                 "developer-guide-reference/current/overview.html for more details.\n");
         out.flush();
@@ -711,8 +748,10 @@ int runTool(const std::vector<std::string>& args)
         return kOptionParsingError;
     }
     if (cl.sources.empty()) {
-        out.err(program + ": Not enough positional command line arguments specified!\n"
-                "Must specify at least 1 positional argument: See: " + program + " --help\n");
+        out.err(program +
+                ": Not enough positional command line arguments specified!\n"
+                "Must specify at least 1 positional argument: See: " +
+                program + " --help\n");
         out.err(exitLine(kOptionParsingError, statusText(kOptionParsingError)));
         return kOptionParsingError;
     }
