@@ -262,6 +262,7 @@ case_command_line() {
   local got status src="$work/my src"
   make_source "$src/vec add.cu" "result=ok"
   mkdir -p "$src/db" "$work/out dir"
+  echo '[]' > "$src/db/compile_commands.json"
   # Every option of the option table switched on, in Tovalo's own definition-file format.
   cat > all.txt <<DEF
 [Common]
@@ -336,6 +337,12 @@ DEF
   got=$("$dpct" --process-all "$src/vec add.cu" 2>&1); status=$?
   expect_eq "process-all without in-root: status" 235 "$status"
   expect_has "process-all without in-root: line" "Error: The option --process-all requires that the --in-root be specified explicitly." "$got"
+
+  got=$("$dpct" -p="$work" "$src/vec add.cu" 2>&1); status=$?
+  expect_eq "-p without a database: status" 237 "$status"
+  expect_has "-p without a database: line" "dpct exited with code: -19 (Error: Cannot find compilation database)" "$got"
+  got=$("$dpct" --in-root="$work/nowhere" "$src/vec add.cu" 2>&1); status=$?
+  expect_eq "missing in-root: status" 249 "$status"
 
   got=$("$dpct" --suppress-warnings=abc "$src/vec add.cu" 2>&1); status=$?
   expect_eq "bad warning id: status" 241 "$status"

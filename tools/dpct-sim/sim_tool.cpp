@@ -35,6 +35,9 @@ constexpr int kSpecialCharacter = -23;
 constexpr int kPrefixTooLong = -25;
 constexpr int kNoCodeChange = 1;
 constexpr int kNoExplicitInRoot = -21;
+constexpr int kInvalidInRootPath = -7;
+constexpr int kInvalidCudaIncludePath = -5;
+constexpr int kCannotFindDatabase = -19;
 
 std::string statusText(long long code)
 {
@@ -287,6 +290,22 @@ bool hasCompilationDatabase(const std::string& folder)
         p = parent;
     }
     return false;
+}
+
+bool isFolder(const std::string& path)
+{
+    std::error_code ec;
+    return fs::is_directory(tovalo::pathFromUtf8(path), ec);
+}
+
+// -p names the folder of compile_commands.json, or the file itself.
+bool hasDatabaseAt(const std::string& path)
+{
+    std::error_code ec;
+    const fs::path p = tovalo::pathFromUtf8(path);
+    if (fs::is_directory(p, ec))
+        return fs::is_regular_file(p / "compile_commands.json", ec);
+    return p.filename() == "compile_commands.json" && fs::is_regular_file(p, ec);
 }
 
 // "1003,1049-1051": the warning ids named by --suppress-warnings; false when the value is bad.
@@ -625,6 +644,13 @@ int Run::migrate(const std::string& source)
         return 0;
     }
 
+    // The paths the real tool checks before it parses anything.
+    if (!inRootArg.empty() && !isFolder(inRootArg))
+        return fail(kInvalidInRootPath, statusText(kInvalidInRootPath));
+    if (const std::string cudaPath = cl_.value("cuda-include-path"); !cudaPath.empty() && !isFolder(cudaPath))
+        return fail(kInvalidCudaIncludePath, statusText(kInvalidCudaIncludePath));
+    if (cl_.has("p") && !hasDatabaseAt(cl_.value("p")))
+        return fail(kCannotFindDatabase, statusText(kCannotFindDatabase));
     if (cl_.isOn("process-all") && inRootArg.empty())
         return fail(kNoExplicitInRoot, statusText(kNoExplicitInRoot));
     if (cl_.has("suppress-warnings") && !parseWarningIds(cl_.value("suppress-warnings"), suppressed_))
