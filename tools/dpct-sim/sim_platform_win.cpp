@@ -1,7 +1,10 @@
 #include "sim_platform.h"
 
-#include <shellapi.h>
+// windows.h first: shellapi.h needs its macros.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 namespace dpctsim {
 
