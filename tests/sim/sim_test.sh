@@ -137,6 +137,11 @@ https://www.intel.com/content/www/us/en/docs/dpcpp-compatibility-tool/developer-
   expect_not "stop-on-parse-err: no Analyzing" "Analyzing" "$got"
   expect_not "stop-on-parse-err: no summary" "parsing error(s)" "$got"
 
+  make_source "$src/perr3.cu" "result=parse-error processed=no"
+  got=$("$dpct" --out-root=out "$src/perr3.cu" 2>&1); status=$?
+  expect_eq "parse-error processed=no: status" 239 "$status"
+  expect_not "parse-error processed=no: no summary" "Processed" "$got"
+
   make_source "$src/code.cu" 'result=exit-code exit-code=-3 message="Error: Input folder is in the CUDA_PATH folder."'
   got=$("$dpct" "$src/code.cu" 2>&1); status=$?
   expect_eq "exit-code: status mod 256" 253 "$status"

@@ -36,7 +36,7 @@ struct Directives
     bool fast = false;
     int parseErrorFormat = 1;
     int parseErrors = 2;   ///< parsing errors reported in the summary
-    bool processed = true; ///< parse-error: print the "Processed" summary
+    bool processed = true; ///< parse-error: false ends as --stop-on-parse-err does
     long long exitCode = -1;
     std::string message;  ///< exit-code: the text in parentheses; empty: the tool's own
     bool ansi = false;    ///< encoding=ansi: write in the ANSI code page (Windows)

@@ -268,12 +268,5 @@ bool parseCommandLine(const std::vector<std::string>& args, const std::string& p
     return errors.empty();
 }
 
-std::vector<std::string> knownOptionNames()
-{
-    std::vector<std::string> names;
-    for (const Spec& s : specs())
-        names.emplace_back(s.name);
-    return names;
-}
 
 } // namespace dpctsim

@@ -29,7 +29,4 @@ struct CommandLine
 bool parseCommandLine(const std::vector<std::string>& args, const std::string& program, CommandLine& result,
                       std::string& errors);
 
-/// Names of every option the simulator knows (without dashes), for tests and help.
-std::vector<std::string> knownOptionNames();
-
 } // namespace dpctsim

@@ -17,8 +17,6 @@ std::string Output::encode(std::string_view text) const
 
 void Output::out(std::string_view text)
 {
-    if (tee_ != nullptr)
-        tee_->append(text);
     buffer_ += encode(text);
     if (lineBuffered_) {
         const auto lastNewline = buffer_.rfind('\n');

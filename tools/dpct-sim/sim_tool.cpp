@@ -686,7 +686,7 @@ int Run::migrate(const std::string& source)
     progress(parsingStyle ? "Parsing" : "Processing");
     if (d_.result == Result::ParseError) {
         printParseErrors(d_.parseErrors);
-        if (cl_.isOn("stop-on-parse-err")) {
+        if (cl_.isOn("stop-on-parse-err") || !d_.processed) {
             sleepMs(d_.delayMs);
             return fail(kFileParseError, statusText(kFileParseError));
         }
