@@ -268,5 +268,4 @@ bool parseCommandLine(const std::vector<std::string>& args, const std::string& p
     return errors.empty();
 }
 
-
 } // namespace dpctsim

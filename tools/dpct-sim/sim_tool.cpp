@@ -472,8 +472,10 @@ private:
     // Messages of the tool itself, subject to --output-verbosity.
     void say(const std::string& text)
     {
-        if (!silent_)
-            out_.out(text);
+        if (silent_)
+            return;
+        log_ += text;
+        out_.out(text);
     }
     void printWarnings(const std::vector<Diagnostic>& diags, bool migrationPass, int& counter);
     void printExtraOutput(long long bytes);
@@ -602,10 +604,6 @@ bool Run::writeOutputs(const std::string& migrated, std::string& error)
                              "'\nDpctVersion:     " + style_.releaseToken + "\n...\n";
     if (!tovalo::writeFileAtomically(tovalo::utf8FromPath(outRoot / "MainSourceFiles.yaml"), yaml, error))
         return false;
-    const std::string logName = cl_.value("output-file");
-    if (!logName.empty())
-        return tovalo::writeFileAtomically(tovalo::utf8FromPath(outRoot / tovalo::pathFromUtf8(logName)),
-                                           log_, error);
     return true;
 }
 
@@ -725,9 +723,13 @@ int Run::migrate(const std::string& source)
     std::string error;
     if (!writeOutputs(migratedText(lines_, diags, style_), error))
         return fail(kSaveOutFail, statusText(kSaveOutFail));
-    const std::string text = summary();
-    log_ += text;
-    say(text);
+    say(summary());
+    // --output-file: what was said, in the out-root, written when the run is over.
+    if (const std::string logName = cl_.value("output-file"); !logName.empty()) {
+        const fs::path logPath = tovalo::pathFromUtf8(outRoot_) / tovalo::pathFromUtf8(logName);
+        if (!tovalo::writeFileAtomically(tovalo::utf8FromPath(logPath), log_, error))
+            return fail(kSaveOutFail, statusText(kSaveOutFail));
+    }
     return 0;
 }
 
