@@ -255,6 +255,13 @@ case_out_root() {
   expect_has "default out-root announced" 'The directory "dpct_output" is used as "out-root"' "$got"
   [ -f "$tree/src/dpct_output/b.dp.cpp" ] || fail "default out-root: no dpct_output/b.dp.cpp"
 
+  # Non-ASCII folder and file names pass through unchanged (UTF-8).
+  make_source "$tree/変換/ベクトル.cu" "result=ok"
+  got=$("$dpct" --out-root="$tree/出力" "$tree/変換/ベクトル.cu" 2>&1); status=$?
+  expect_eq "non-ASCII: status" 0 "$status"
+  expect_has "non-ASCII: note" "for file 'ベクトル.cu' in '$tree/変換'" "$got"
+  [ -f "$tree/出力/ベクトル.dp.cpp" ] || fail "non-ASCII: no migrated file"
+
   # An out-root that cannot be created.
   : > "$tree/blocker"
   got=$("$dpct" --out-root="$tree/blocker/x" b.cu 2>&1); status=$?
