@@ -177,6 +177,11 @@ Processed 1 file(s) in -in-root folder \"$src\"
 status=0" "$got"
   [ ! -e fastout ] || fail "fast: wrote files"
 
+  cp "$src/ok.cu" "$src/noext"
+  got=$("$dpct" --out-root=out "$src/noext" 2>&1); status=$?
+  expect_eq "no file type: status" 229 "$status"
+  expect_has "no file type: line" "File Type not available for input file" "$got"
+
   got=$("$dpct" "$src/missing.cu" 2>&1); status=$?
   expect_eq "missing file: status" 239 "$status"
   expect_has "missing file: exit line" "dpct exited with code: -17" "$got"
@@ -254,6 +259,12 @@ case_out_root() {
   got=$("$dpct" b.cu 2>&1)
   expect_has "default out-root announced" 'The directory "dpct_output" is used as "out-root"' "$got"
   [ -f "$tree/src/dpct_output/b.dp.cpp" ] || fail "default out-root: no dpct_output/b.dp.cpp"
+  got=$("$dpct" b.cu 2>&1); status=$?
+  expect_eq "default out-root again (an earlier migration): status" 0 "$status"
+  mkdir -p "$tree/other/dpct_output/test" && cp b.cu "$tree/other/"
+  got=$(cd "$tree/other" && "$dpct" b.cu 2>&1); status=$?
+  expect_eq "default out-root not empty: status" 250 "$status"
+  expect_has "default out-root not empty: message" "dpct_output directory is not empty." "$got"
 
   # Non-ASCII folder and file names pass through unchanged (UTF-8).
   make_source "$tree/変換/ベクトル.cu" "result=ok"

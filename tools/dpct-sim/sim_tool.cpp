@@ -36,6 +36,8 @@ constexpr int kPrefixTooLong = -25;
 constexpr int kNoCodeChange = 1;
 constexpr int kNoExplicitInRoot = -21;
 constexpr int kInvalidInRootPath = -7;
+constexpr int kInvalidInRootOrOutRoot = -6;
+constexpr int kNoFileTypeAvail = -27;
 constexpr int kInvalidCudaIncludePath = -5;
 constexpr int kCannotFindDatabase = -19;
 
@@ -611,6 +613,8 @@ int Run::migrate(const std::string& source)
 {
     typedPath_ = absolutePath(source);
     realPath_ = realPath(source);
+    if (fileNameOf(typedPath_).find('.') == std::string::npos)
+        return fail(kNoFileTypeAvail, statusText(kNoFileTypeAvail));
     std::string bytes;
     std::string readError;
     if (!tovalo::readWholeFile(source, bytes, readError)) {
@@ -668,8 +672,18 @@ int Run::migrate(const std::string& source)
     if (!cl_.has("p") && !hasCompilationDatabase(folderOf(realPath_)))
         say("NOTE: Could not auto-detect compilation database for file '" + fileNameOf(typedPath_) +
             "' in '" + folderOf(typedPath_) + "' or any parent directory.\n");
-    if (outRootArg.empty())
+    if (outRootArg.empty()) {
+        // The default out-root must be new or empty, unless it holds an earlier migration.
+        std::error_code ec;
+        const fs::path defaultRoot = fs::current_path(ec) / "dpct_output";
+        if (fs::is_directory(defaultRoot, ec) && !fs::is_empty(defaultRoot, ec) &&
+            !fs::exists(defaultRoot / "MainSourceFiles.yaml", ec)) {
+            out_.err("dpct_output directory is not empty. Please use option \"--out-root\" to set output "
+                     "directory.\n");
+            return fail(kInvalidInRootOrOutRoot, statusText(kInvalidInRootOrOutRoot));
+        }
         say("The directory \"dpct_output\" is used as \"out-root\"\n");
+    }
 
     if (d_.result == Result::ExitCode) {
         sleepMs(d_.delayMs);
