@@ -208,6 +208,17 @@ case_stream_order() {
   [ "$(line_of ': warning: DPCT' "$got")" -lt "$(line_of 'Parsing:' "$got")" ] ||
     fail "warnings not before the buffered progress lines:"$'\n'"$got"
 
+  # On a terminal stdout is line-buffered: the lines come in the order they were printed.
+  if command -v script >/dev/null; then
+    got=$(script -qec "'$dpct' --out-root=out '$src/warn.cu'" /dev/null | tr -d '\r')
+    local analyzing warning migrating
+    analyzing=$(line_of 'Analyzing:' "$got"); warning=$(line_of ': warning: DPCT1118' "$got")
+    migrating=$(line_of 'Migrating:' "$got")
+    [ -n "$analyzing" ] && [ -n "$warning" ] && [ -n "$migrating" ] &&
+      [ "$analyzing" -lt "$warning" ] && [ "$warning" -lt "$migrating" ] ||
+      fail "on a terminal the warning is not between Analyzing and Migrating:"$'\n'"$got"
+  fi
+
   # Large stdout output is written in blocks while the tool runs, not only at the end.
   make_source "$src/slow.cu" "result=warnings warnings=0 delay-ms=1500"
   local start first
