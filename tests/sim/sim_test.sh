@@ -152,7 +152,8 @@ https://www.intel.com/content/www/us/en/docs/dpcpp-compatibility-tool/developer-
   expect_eq "exit-code -43: status" 213 "$status"
   expect_has "exit-code -43: the tool's own text" "dpct exited with code: -43 (Error: The API mapping query for this API is not available yet." "$got"
 
-  make_source "$src/none.cu" "result=no-cuda"
+  # A directive in a block comment, closed on the same line.
+  printf '%s\n' '/* dpct-sim: result=no-cuda */' 'int answer() { return 42; }' > "$src/none.cu"
   got=$("$dpct" --out-root=out "$src/none.cu" 2>&1); status=$?
   expect_eq "no-cuda: status" 1 "$status"
   expect_has "no-cuda: line" "dpct exited with code: 1 (Migration not necessary; no CUDA code detected)" "$got"
