@@ -158,6 +158,7 @@ https://www.intel.com/content/www/us/en/docs/dpcpp-compatibility-tool/developer-
   expect_eq "no-cuda: status" 1 "$status"
   expect_has "no-cuda: line" "dpct exited with code: 1 (Migration not necessary; no CUDA code detected)" "$got"
   expect_not "no-cuda: no Processed" "Processed" "$got"
+  expect_not "no-cuda: the comment's end is not a directive" "ignored directive" "$got"
 
   make_source "$src/crash.cu" "result=crash warnings=1"
   got=$("$dpct" --out-root=out "$src/crash.cu" 2>&1); status=$?
