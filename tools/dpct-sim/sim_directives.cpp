@@ -78,7 +78,6 @@ void apply(Directives& d, const std::string& key, const std::string& value)
         d.warnings = static_cast<int>(n);
     } else if (key == "progress" && (value == "parsing" || value == "processing")) {
         d.progress = value == "parsing" ? Progress::Parsing : Progress::Processing;
-        d.progressGiven = true;
     } else if (key == "delay-ms" && isNumber && n >= 0 && n <= 3600000) {
         d.delayMs = static_cast<int>(n);
     } else if (key == "output-bytes" && isNumber && n >= 0) {

@@ -30,7 +30,6 @@ struct Directives
     Result result = Result::Ok;
     int warnings = -1; ///< -1: the default of the result kind
     Progress progress = Progress::Parsing;
-    bool progressGiven = false; ///< progress= was written (otherwise the version picks it)
     int delayMs = 0;
     long long outputBytes = 0;
     bool fast = false;
