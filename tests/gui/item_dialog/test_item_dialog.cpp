@@ -500,6 +500,12 @@ private Q_SLOTS:
             QTRY_VERIFY(dlg.scroll()->verticalScrollBar()->value() > 0);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QTRY_COMPARE(QApplication::focusWidget(), dlg.checkAllButton());
+            // Enter on a focused browse button browses; it does not confirm.
+            FileDialogSeam::setNextFileName(QString());
+            dlg.fileBrowse()->setFocus();
+            QTest::keyClick(dlg.fileBrowse(), Qt::Key_Return);
+            QCOMPARE(FileDialogSeam::lastTitle(), QStringLiteral("Select the CUDA file to convert"));
+            QVERIFY(dlg.isVisible());
             // Enter in the file edit confirms.
             dlg.fileEdit()->setText(file);
             dlg.fileEdit()->setFocus();

@@ -71,10 +71,10 @@ void CColorComboBox::paintEvent(QPaintEvent*)
     painter.drawComplexControl(QStyle::CC_ComboBox, opt);
 
     const int index = currentIndex();
+    if (index >= 0 && itemBold(index))
+        painter.setFont(itemData(index, Qt::FontRole).value<QFont>());
     if (index >= 0 && isEnabled()) {
-        // The selected entry's own marks; a disabled box keeps the style's disabled look.
-        if (itemBold(index))
-            painter.setFont(itemData(index, Qt::FontRole).value<QFont>());
+        // The selected entry's own colours; a disabled box keeps the style's disabled colours.
         const QColor fg = itemTextColor(index);
         if (fg.isValid())
             opt.palette.setColor(QPalette::ButtonText, fg);

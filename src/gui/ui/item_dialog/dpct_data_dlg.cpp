@@ -87,8 +87,6 @@ void CDpctDataDlg::buildUi()
     pathGrid->addWidget(dirBrowse_, 1, 2);
     pathGrid->addWidget(subdirCheck_, 2, 1, 1, 2);
     pathGrid->setColumnStretch(1, 1);
-    for (QPushButton* b : {fileBrowse_, dirBrowse_})
-        b->setAutoDefault(false);
 
     tip_->addTool(fileRadio_, tr("Select the CUDA file to convert"));
     tip_->addTool(dirRadio_, tr("Select the folder that holds the CUDA files to convert"));
@@ -105,7 +103,6 @@ void CDpctDataDlg::buildUi()
 
     checkAll_ = new QPushButton(tr("Check all"), this);
     checkAll_->setObjectName(QStringLiteral("checkAllButton"));
-    checkAll_->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox(this);
     buttons->setObjectName(QStringLiteral("buttonBox"));
     ok_ = buttons->addButton(QDialogButtonBox::Ok);
@@ -113,7 +110,6 @@ void CDpctDataDlg::buildUi()
     cancel_ = buttons->addButton(QDialogButtonBox::Cancel);
     cancel_->setObjectName(QStringLiteral("cancelButton"));
     ok_->setDefault(true);
-    cancel_->setAutoDefault(false);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(checkAll_);

@@ -137,7 +137,6 @@ void CDpctDataSetDlg::buildRows()
         if (browseInfo(slot).memory) {
             row.browse = new QPushButton(tr("..."), this);
             row.browse->setObjectName(QStringLiteral("browse") + objectKey(slot));
-            row.browse->setAutoDefault(false);
             row.browse->setToolTip(tr("Browse"));
             grid->addWidget(row.browse, line, 2);
             connect(row.browse, &QPushButton::clicked, this, [this, slot] { browse(slot); });
