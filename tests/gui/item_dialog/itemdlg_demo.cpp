@@ -4,8 +4,10 @@
 //       add command's scan with its UI (longest stall of the UI thread measured with a 10 ms
 //       timer), and prints the numbers.
 //   tovalo_itemdlg_demo show add|update top|bottom
-//       shows the item dialog (for screenshots), scrolled to the top or the bottom of the page.
+//       shows the item dialog (for screenshots), scrolled to the top or the bottom of the page;
+//       a fifth argument "tip" also shows the tool tip of --in-root.
 
+#include "color_tool_tip_ctrl.h"
 #include "data/option_table.h"
 #include "directory_scan.h"
 #include "directory_scan_runner.h"
@@ -18,6 +20,7 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -111,8 +114,14 @@ int main(int argc, char** argv)
             QTimer::singleShot(100, &dlg, [&dlg] {
                 dlg.scroll()->verticalScrollBar()->setValue(dlg.scroll()->verticalScrollBar()->maximum());
             });
+        if (args.size() > 4 && args[4] == QStringLiteral("tip"))
+            QTimer::singleShot(300, &dlg, [&dlg] {
+                QCheckBox* box = dlg.page()->checkBox(tovalo::kInRoot);
+                dlg.page()->toolTip()->showTip(box,
+                                               box->mapToGlobal(QPoint(box->width() / 2, box->height() / 2)));
+            });
         return app.exec();
     }
-    std::fprintf(stderr, "usage: %s scan [files] [folders] | show add|update top|bottom\n", argv[0]);
+    std::fprintf(stderr, "usage: %s scan [files] [folders] | show add|update top|bottom [tip]\n", argv[0]);
     return 2;
 }
