@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -55,29 +56,26 @@ CDpctDataDlg::CDpctDataDlg(Mode mode, CDpctData& target, CDpctData* defaultItem,
 void CDpctDataDlg::buildUi()
 {
     setObjectName(QStringLiteral("dpctDataDlg"));
-    setWindowTitle(mode_ == Mode::Add ? tr("Add Data") : tr("Update Data"));
     setSizeGripEnabled(true);
 
     tip_ = new CColorToolTipCtrl(this);
 
-    pathGroup_ = new CGroupBox(tr("File/Directory Selection"), this);
+    pathGroup_ = new CGroupBox(QString(), this);
     pathGroup_->setObjectName(QStringLiteral("pathGroup"));
     auto* pathGrid = new QGridLayout(pathGroup_);
-    fileRadio_ = new QRadioButton(tr("Select a file"), pathGroup_);
+    fileRadio_ = new QRadioButton(pathGroup_);
     fileRadio_->setObjectName(QStringLiteral("fileRadio"));
     fileEdit_ = new CColorEdit(pathGroup_);
     fileEdit_->setObjectName(QStringLiteral("fileEdit"));
-    fileBrowse_ = new QPushButton(tr("..."), pathGroup_);
+    fileBrowse_ = new QPushButton(pathGroup_);
     fileBrowse_->setObjectName(QStringLiteral("fileBrowse"));
-    fileBrowse_->setToolTip(tr("Browse"));
-    dirRadio_ = new QRadioButton(tr("Select a directory"), pathGroup_);
+    dirRadio_ = new QRadioButton(pathGroup_);
     dirRadio_->setObjectName(QStringLiteral("dirRadio"));
     dirEdit_ = new CColorEdit(pathGroup_);
     dirEdit_->setObjectName(QStringLiteral("dirEdit"));
-    dirBrowse_ = new QPushButton(tr("..."), pathGroup_);
+    dirBrowse_ = new QPushButton(pathGroup_);
     dirBrowse_->setObjectName(QStringLiteral("dirBrowse"));
-    dirBrowse_->setToolTip(tr("Browse"));
-    subdirCheck_ = new QCheckBox(tr("Also take the .cu sources in sub-directories"), pathGroup_);
+    subdirCheck_ = new QCheckBox(pathGroup_);
     subdirCheck_->setObjectName(QStringLiteral("subdirCheck"));
     pathGrid->addWidget(fileRadio_, 0, 0);
     pathGrid->addWidget(fileEdit_, 0, 1);
@@ -88,10 +86,7 @@ void CDpctDataDlg::buildUi()
     pathGrid->addWidget(subdirCheck_, 2, 1, 1, 2);
     pathGrid->setColumnStretch(1, 1);
 
-    tip_->addTool(fileRadio_, tr("Select the CUDA file to convert"));
-    tip_->addTool(dirRadio_, tr("Select the folder that holds the CUDA files to convert"));
-
-    optionGroup_ = new CGroupBox(tr("Conversion Option Settings"), this);
+    optionGroup_ = new CGroupBox(QString(), this);
     optionGroup_->setObjectName(QStringLiteral("optionGroup"));
     auto* optionBox = new QVBoxLayout(optionGroup_);
     scroll_ = new CDlgScroll(optionGroup_);
@@ -101,7 +96,7 @@ void CDpctDataDlg::buildUi()
     scroll_->setMinimumSize(590, 400);
     optionBox->addWidget(scroll_);
 
-    checkAll_ = new QPushButton(tr("Check all"), this);
+    checkAll_ = new QPushButton(this);
     checkAll_->setObjectName(QStringLiteral("checkAllButton"));
     auto* buttons = new QDialogButtonBox(this);
     buttons->setObjectName(QStringLiteral("buttonBox"));
@@ -168,6 +163,31 @@ void CDpctDataDlg::buildUi()
     fileRadio_->setChecked(true);
     setKind(0);
     fileRadio_->setFocus(Qt::OtherFocusReason);
+    retranslate();
+}
+
+void CDpctDataDlg::retranslate()
+{
+    setWindowTitle(mode_ == Mode::Add ? tr("Add Data") : tr("Update Data"));
+    pathGroup_->setTitle(tr("File/Directory Selection"));
+    fileRadio_->setText(tr("Select a file"));
+    dirRadio_->setText(tr("Select a directory"));
+    subdirCheck_->setText(tr("Also take the .cu sources in sub-directories"));
+    for (QPushButton* b : {fileBrowse_, dirBrowse_}) {
+        b->setText(tr("..."));
+        b->setToolTip(tr("Browse"));
+    }
+    tip_->addTool(fileRadio_, tr("Select the CUDA file to convert"));
+    tip_->addTool(dirRadio_, tr("Select the folder that holds the CUDA files to convert"));
+    optionGroup_->setTitle(tr("Conversion Option Settings"));
+    checkAll_->setText(checkAllState_ ? tr("Uncheck all") : tr("Check all"));
+}
+
+void CDpctDataDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void CDpctDataDlg::setKind(int kind)

@@ -66,8 +66,12 @@ public:
 public Q_SLOTS:
     void accept() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildUi();
+    void retranslate();
     void setKind(int kind);
     void recolour(CColorEdit* edit);
     void browseFile();

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QPushButton>
@@ -135,17 +136,36 @@ void CDpctDataSetDlg::buildRows()
                 connect(row.edit, &QLineEdit::editingFinished, this, [this, slot] { recolour(slot); });
         }
         if (browseInfo(slot).memory) {
-            row.browse = new QPushButton(tr("..."), this);
+            row.browse = new QPushButton(this);
             row.browse->setObjectName(QStringLiteral("browse") + objectKey(slot));
-            row.browse->setToolTip(tr("Browse"));
             grid->addWidget(row.browse, line, 2);
             connect(row.browse, &QPushButton::clicked, this, [this, slot] { browse(slot); });
         }
-        if (slot != kNoIncrementalMigration && slot != kOptimizeMigration)
-            tip_->addTool(row.check, helpText(slot) + QLatin1Char('\n') + optionName(slot));
         ++line;
     }
     grid->setRowStretch(line, 1);
+    retranslate();
+}
+
+void CDpctDataSetDlg::retranslate()
+{
+    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
+        const Row& row = rows_[static_cast<std::size_t>(slot)];
+        if (row.browse) {
+            row.browse->setText(tr("..."));
+            row.browse->setToolTip(tr("Browse"));
+        }
+        // The description is the body; the option's name is the bold heading.
+        if (slot != kNoIncrementalMigration && slot != kOptimizeMigration)
+            tip_->addTool(row.check, helpText(slot) + QLatin1Char('\n') + optionName(slot));
+    }
+}
+
+void CDpctDataSetDlg::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void CDpctDataSetDlg::fillFromRecord()

@@ -55,6 +55,9 @@ public:
     /// True when `text` is empty or names something that exists.
     static bool pathAcceptable(const QString& text);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     struct Row
     {
@@ -65,6 +68,7 @@ private:
     };
 
     void buildRows();
+    void retranslate();
     void fillFromRecord();
     void onCheckToggled(int slot, bool on);
     void updateRowEnabled(int slot);
