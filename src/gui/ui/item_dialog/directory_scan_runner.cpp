@@ -1,0 +1,95 @@
+#include "directory_scan_runner.h"
+
+#include "dialog_seams.h"
+#include "directory_scan.h"
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QProgressDialog>
+#include <QTimer>
+
+using namespace tovalo;
+
+DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed,
+                                     const std::vector<std::string>& existingPaths, int showAfterMs)
+{
+    DirectoryScanResult result;
+    std::atomic<bool> cancel{false};
+    std::vector<std::string> found;
+    ScanOutcome outcome = ScanOutcome::NotFound;
+
+    std::unique_ptr<QProgressDialog> progress;
+    QString progressText = QCoreApplication::translate("DirectoryScan", "Searching for CUDA files...");
+
+    QEventLoop loop;
+    ScanRequest request;
+    request.directory = confirmed.path;
+    request.includeSubdirs = confirmed.includeSubdirs == 1;
+    request.existingPaths = existingPaths;
+    request.cancel = &cancel;
+    request.progress = [&loop, &progress, &progressText](const ScanProgress& p) {
+        // Called on the scanning thread: the text is formed there, shown on the UI thread.
+        const QString text = QCoreApplication::translate("DirectoryScan", "Searching for CUDA files...\n"
+                                                                          "%1 folders, %2 files found")
+                                 .arg(p.foldersEntered)
+                                 .arg(p.filesFound);
+        QMetaObject::invokeMethod(
+            &loop,
+            [&progress, &progressText, text] {
+                progressText = text;
+                if (progress)
+                    progress->setLabelText(text);
+            },
+            Qt::QueuedConnection);
+    };
+
+    std::thread worker([&] {
+        outcome = scanCudaDirectory(request, found);
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+
+    // The first moment without any window: user input waits; then the progress dialog, which is
+    // modal, takes over.
+    QTimer showTimer;
+    showTimer.setSingleShot(true);
+    QObject::connect(&showTimer, &QTimer::timeout, &loop, [&loop] { loop.exit(1); });
+    showTimer.start(showAfterMs);
+    if (loop.exec(QEventLoop::ExcludeUserInputEvents) == 1) {
+        progress = std::make_unique<QProgressDialog>(parent);
+        progress->setObjectName(QStringLiteral("scanProgress"));
+        progress->setWindowTitle(QCoreApplication::translate("DirectoryScan", "Add Data"));
+        progress->setLabelText(progressText);
+        progress->setCancelButtonText(QCoreApplication::translate("DirectoryScan", "Cancel"));
+        progress->setRange(0, 0);
+        progress->setMinimumDuration(0);
+        progress->setWindowModality(Qt::ApplicationModal);
+        QObject::connect(progress.get(), &QProgressDialog::canceled, &loop, [&cancel] { cancel = true; });
+        progress->show();
+        loop.exec();
+    }
+    showTimer.stop();
+    worker.join();
+    if (progress)
+        progress->hide();
+
+    result.matched = outcome != ScanOutcome::NotFound;
+    result.cancelled = outcome == ScanOutcome::Cancelled;
+    if (result.cancelled)
+        return result;
+    result.items.reserve(found.size());
+    for (std::string& path : found) {
+        CDpctData item = confirmed;
+        item.kind = 0;
+        item.includeSubdirs = 0;
+        item.path = std::move(path);
+        result.items.push_back(std::move(item));
+    }
+    if (result.items.empty())
+        MessageBoxSeam::show(parent, 732, QMessageBox::Warning,
+                             QCoreApplication::translate("DirectoryScan", "There were no items to add."));
+    return result;
+}

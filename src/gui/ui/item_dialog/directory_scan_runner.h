@@ -1,0 +1,26 @@
+#pragma once
+// Runs the directory scan of the add command off the UI thread. The window stays responsive;
+// when the scan takes longer than a moment a modal progress dialog with Cancel appears. User
+// input is held back until then, so nothing can change the list while the scan runs.
+
+#include "data/dpct_data.h"
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+struct DirectoryScanResult
+{
+    std::vector<tovalo::CDpctData> items; ///< the new items, in scan order
+    bool matched = false;                 ///< false when the folder text named nothing
+    bool cancelled = false;               ///< the user pressed Cancel; `items` is then empty
+};
+
+/// Scans `confirmed.path` (with `confirmed.includeSubdirs`) and returns one new item per new
+/// .cu file: a copy of `confirmed` with `kind` 0, `includeSubdirs` 0 and its own path. Files
+/// already listed in `existingPaths` (case ignored) are skipped silently. When the scan ends
+/// without new items (and was not cancelled) message 732 is shown with a warning icon.
+/// The caller appends the items to the list and marks the document modified.
+DirectoryScanResult runDirectoryScan(QWidget* parent, const tovalo::CDpctData& confirmed,
+                                     const std::vector<std::string>& existingPaths, int showAfterMs = 400);

@@ -1,0 +1,280 @@
+#include "dpct_data_dlg.h"
+
+#include "color_combo_box.h"
+#include "color_edit.h"
+#include "color_tool_tip_ctrl.h"
+#include "dialog_seams.h"
+#include "dlg_scroll.h"
+#include "dpct_data_set_dlg.h"
+#include "folder_dialog.h"
+#include "folder_memory.h"
+#include "group_box.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace tovalo;
+
+namespace {
+
+QString nativeWithSeparator(const QString& dir)
+{
+    QString d = QDir::toNativeSeparators(dir);
+    if (!d.endsWith(QDir::separator()))
+        d += QDir::separator();
+    return d;
+}
+
+bool acceptablePath(const QString& text)
+{
+    return text.isEmpty() || QFileInfo::exists(text);
+}
+
+} // namespace
+
+CDpctDataDlg::CDpctDataDlg(Mode mode, CDpctData& target, CDpctData* defaultItem, ListQuery isListed,
+                           FolderMemory* folders, QWidget* parent)
+    : QDialog(parent), mode_(mode), target_(&target), defaultItem_(defaultItem),
+      isListed_(std::move(isListed)), folders_(folders)
+{
+    if (mode_ == Mode::Add)
+        working_ = defaultItem_ ? *defaultItem_ : CDpctData();
+    else
+        working_ = target;
+    working_.kind = 0;
+    buildUi();
+}
+
+void CDpctDataDlg::buildUi()
+{
+    setObjectName(QStringLiteral("dpctDataDlg"));
+    setSizeGripEnabled(true);
+
+    tip_ = new CColorToolTipCtrl(this);
+
+    pathGroup_ = new CGroupBox(QString(), this);
+    pathGroup_->setObjectName(QStringLiteral("pathGroup"));
+    auto* pathGrid = new QGridLayout(pathGroup_);
+    fileRadio_ = new QRadioButton(pathGroup_);
+    fileRadio_->setObjectName(QStringLiteral("fileRadio"));
+    fileEdit_ = new CColorEdit(pathGroup_);
+    fileEdit_->setObjectName(QStringLiteral("fileEdit"));
+    fileBrowse_ = new QPushButton(pathGroup_);
+    fileBrowse_->setObjectName(QStringLiteral("fileBrowse"));
+    dirRadio_ = new QRadioButton(pathGroup_);
+    dirRadio_->setObjectName(QStringLiteral("dirRadio"));
+    dirEdit_ = new CColorEdit(pathGroup_);
+    dirEdit_->setObjectName(QStringLiteral("dirEdit"));
+    dirBrowse_ = new QPushButton(pathGroup_);
+    dirBrowse_->setObjectName(QStringLiteral("dirBrowse"));
+    subdirCheck_ = new QCheckBox(pathGroup_);
+    subdirCheck_->setObjectName(QStringLiteral("subdirCheck"));
+    pathGrid->addWidget(fileRadio_, 0, 0);
+    pathGrid->addWidget(fileEdit_, 0, 1);
+    pathGrid->addWidget(fileBrowse_, 0, 2);
+    pathGrid->addWidget(dirRadio_, 1, 0);
+    pathGrid->addWidget(dirEdit_, 1, 1);
+    pathGrid->addWidget(dirBrowse_, 1, 2);
+    pathGrid->addWidget(subdirCheck_, 2, 1, 1, 2);
+    pathGrid->setColumnStretch(1, 1);
+
+    optionGroup_ = new CGroupBox(QString(), this);
+    optionGroup_->setObjectName(QStringLiteral("optionGroup"));
+    auto* optionBox = new QVBoxLayout(optionGroup_);
+    scroll_ = new CDlgScroll(optionGroup_);
+    scroll_->setObjectName(QStringLiteral("optionScroll"));
+    page_ = new CDpctDataSetDlg(working_, folders_);
+    scroll_->setChild(page_);
+    scroll_->setMinimumSize(590, 400);
+    optionBox->addWidget(scroll_);
+
+    checkAll_ = new QPushButton(this);
+    checkAll_->setObjectName(QStringLiteral("checkAllButton"));
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->setObjectName(QStringLiteral("buttonBox"));
+    ok_ = buttons->addButton(QDialogButtonBox::Ok);
+    ok_->setObjectName(QStringLiteral("okButton"));
+    cancel_ = buttons->addButton(QDialogButtonBox::Cancel);
+    cancel_->setObjectName(QStringLiteral("cancelButton"));
+    ok_->setDefault(true);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(checkAll_);
+    bottom->addStretch(1);
+    bottom->addWidget(buttons);
+
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(pathGroup_);
+    main->addWidget(optionGroup_, 1);
+    main->addLayout(bottom);
+
+    // Tab order: the path controls, the page's rows (in their own order), then the buttons.
+    setTabOrder(fileRadio_, fileEdit_);
+    setTabOrder(fileEdit_, fileBrowse_);
+    setTabOrder(fileBrowse_, dirRadio_);
+    setTabOrder(dirRadio_, dirEdit_);
+    setTabOrder(dirEdit_, dirBrowse_);
+    setTabOrder(dirBrowse_, subdirCheck_);
+    QWidget* last = subdirCheck_;
+    for (int slot : CDpctDataSetDlg::displayOrder()) {
+        for (QWidget* w :
+             {static_cast<QWidget*>(page_->checkBox(slot)), static_cast<QWidget*>(page_->comboBox(slot)),
+              static_cast<QWidget*>(page_->edit(slot)), static_cast<QWidget*>(page_->browseButton(slot))}) {
+            if (w) {
+                setTabOrder(last, w);
+                last = w;
+            }
+        }
+    }
+    setTabOrder(last, checkAll_);
+    setTabOrder(checkAll_, ok_);
+    setTabOrder(ok_, cancel_);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDpctDataDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CDpctDataDlg::reject);
+    connect(fileRadio_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            setKind(0);
+    });
+    connect(dirRadio_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            setKind(1);
+    });
+    connect(fileEdit_, &QLineEdit::editingFinished, this, [this] { recolour(fileEdit_); });
+    connect(dirEdit_, &QLineEdit::editingFinished, this, [this] { recolour(dirEdit_); });
+    connect(fileBrowse_, &QPushButton::clicked, this, &CDpctDataDlg::browseFile);
+    connect(dirBrowse_, &QPushButton::clicked, this, &CDpctDataDlg::browseDirectory);
+    connect(checkAll_, &QPushButton::clicked, this, &CDpctDataDlg::toggleCheckAll);
+
+    // An update always stays a file.
+    if (mode_ == Mode::Update)
+        dirRadio_->setEnabled(false);
+    fileEdit_->setText(QString::fromStdString(working_.path));
+    recolour(fileEdit_);
+    subdirCheck_->setChecked(working_.includeSubdirs == 1);
+    fileRadio_->setChecked(true);
+    setKind(0);
+    fileRadio_->setFocus(Qt::OtherFocusReason);
+    retranslate();
+}
+
+void CDpctDataDlg::retranslate()
+{
+    setWindowTitle(mode_ == Mode::Add ? tr("Add Data") : tr("Update Data"));
+    pathGroup_->setTitle(tr("File/Directory Selection"));
+    fileRadio_->setText(tr("Select a file"));
+    dirRadio_->setText(tr("Select a directory"));
+    subdirCheck_->setText(tr("Also take the .cu sources in sub-directories"));
+    for (QPushButton* b : {fileBrowse_, dirBrowse_}) {
+        b->setText(tr("..."));
+        b->setToolTip(tr("Browse"));
+    }
+    tip_->addTool(fileRadio_, tr("Select the CUDA file to convert"));
+    tip_->addTool(dirRadio_, tr("Select the folder that holds the CUDA files to convert"));
+    optionGroup_->setTitle(tr("Conversion Option Settings"));
+    checkAll_->setText(checkAllState_ ? tr("Uncheck all") : tr("Check all"));
+}
+
+void CDpctDataDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void CDpctDataDlg::setKind(int kind)
+{
+    working_.kind = kind;
+    const bool file = kind == 0;
+    fileEdit_->setEnabled(file);
+    fileBrowse_->setEnabled(file);
+    dirEdit_->setEnabled(!file);
+    dirBrowse_->setEnabled(!file);
+    subdirCheck_->setEnabled(!file);
+}
+
+void CDpctDataDlg::recolour(CColorEdit* edit)
+{
+    edit->setTextColor(acceptablePath(edit->text()) ? QColor() : QColor(255, 0, 0));
+}
+
+void CDpctDataDlg::browseFile()
+{
+    const QString start = folders_ ? QString::fromStdString(folders_->folder("CudaFile")) : QString();
+    const QString file = FileDialogSeam::getOpenFileName(this, tr("Select the CUDA file to convert"), start,
+                                                         tr("cuda file (*.cu);;All Files (*)"));
+    if (file.isEmpty())
+        return;
+    if (folders_)
+        folders_->setFolder("CudaFile",
+                            QDir::toNativeSeparators(QFileInfo(file).absolutePath()).toStdString());
+    fileEdit_->setText(QDir::toNativeSeparators(file));
+    recolour(fileEdit_);
+}
+
+void CDpctDataDlg::browseDirectory()
+{
+    const QString start = folders_ ? QString::fromStdString(folders_->folder("CudaDir")) : QString();
+    CFolderDialog dialog(this, tr("Select the folder that holds the CUDA files to convert"), start);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString dir = nativeWithSeparator(dialog.folderPath());
+    if (folders_)
+        folders_->setFolder("CudaDir", dir.toStdString());
+    dirEdit_->setText(dir);
+    recolour(dirEdit_);
+}
+
+void CDpctDataDlg::toggleCheckAll()
+{
+    checkAllState_ = !checkAllState_;
+    checkAll_->setText(checkAllState_ ? tr("Uncheck all") : tr("Check all"));
+    page_->setAll(checkAllState_);
+}
+
+void CDpctDataDlg::accept()
+{
+    if (!page_->validateAndStore())
+        return;
+    const bool file = fileRadio_->isChecked();
+    working_.kind = file ? 0 : 1;
+    CColorEdit* edit = file ? fileEdit_ : dirEdit_;
+    const QString path = edit->text();
+    working_.path = path.toStdString();
+    if (file && mode_ == Mode::Add && !path.isEmpty() && isListed_ && isListed_(working_.path)) {
+        MessageBoxSeam::show(this, 729, QMessageBox::Critical,
+                             tr("The selected file is already in the list."));
+        fileEdit_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    working_.includeSubdirs = subdirCheck_->isChecked() ? 1 : 0;
+    // A file item must name a file and a directory a directory: dpct cannot convert a folder
+    // given as a file, and a scan of a file finds nothing.
+    const QFileInfo info(path);
+    const bool exists = !path.isEmpty() && info.exists() && (file ? !info.isDir() : info.isDir());
+    if (!exists) {
+        if (file)
+            MessageBoxSeam::show(this, 701, QMessageBox::Critical,
+                                 tr("The file name is not valid. Enter a valid file name."));
+        else
+            MessageBoxSeam::show(this, 702, QMessageBox::Critical,
+                                 tr("The directory name is not valid. Enter a valid directory name."));
+        recolour(edit);
+        edit->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    working_.enabled[kSlotDirName] = 1;
+    working_.enabled[kSlotFileName] = 1;
+    *target_ = working_;
+    if (mode_ == Mode::Add && defaultItem_)
+        defaultItem_->takeOptionsForNextAdd(working_);
+    QDialog::accept();
+}

@@ -1,0 +1,540 @@
+#include "dpct_data_set_dlg.h"
+
+#include "base/file_io.h"
+#include "base/text.h"
+#include "color_combo_box.h"
+#include "color_edit.h"
+#include "color_tool_tip_ctrl.h"
+#include "data/option_table.h"
+#include "dialog_seams.h"
+#include "folder_dialog.h"
+#include "folder_memory.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QPushButton>
+
+using namespace tovalo;
+
+namespace {
+
+QString optionName(int slot)
+{
+    const std::string_view n = optionAt(slot).name;
+    return QString::fromUtf8(n.data(), static_cast<qsizetype>(n.size()));
+}
+
+QString objectKey(int slot)
+{
+    return optionName(slot);
+}
+
+QString nativeWithSeparator(const QString& dir)
+{
+    QString d = QDir::toNativeSeparators(dir);
+    if (!d.endsWith(QDir::separator()))
+        d += QDir::separator();
+    return d;
+}
+
+// The remembered folder of each browse button and whether it chooses a file.
+struct BrowseInfo
+{
+    const char* memory;
+    bool file;
+};
+
+BrowseInfo browseInfo(int slot)
+{
+    switch (slot) {
+    case kCudaIncludePath:
+        return {"CudaIncPath", false};
+    case kInRoot:
+        return {"InRoot", false};
+    case kOutRoot:
+        return {"OutRoot", false};
+    case kOutputFile:
+        return {"OutputFile", true};
+    case kCompilationDatabase:
+        return {"P", false};
+    case kVcxprojFile:
+        return {"Vcxproj", true};
+    default:
+        return {nullptr, false};
+    }
+}
+
+} // namespace
+
+CDpctDataSetDlg::CDpctDataSetDlg(CDpctData& target, FolderMemory* folders, QWidget* parent)
+    : QWidget(parent), target_(&target), page_(target), original_(target), folders_(folders)
+{
+    setObjectName(QStringLiteral("dpctDataSetDlg"));
+    tip_ = new CColorToolTipCtrl(this);
+    buildRows();
+    fillFromRecord();
+}
+
+std::array<int, kOptionCount> CDpctDataSetDlg::displayOrder()
+{
+    // Slot order, except that --gen-build-script stands between --extra-arg and --format-range.
+    std::array<int, kOptionCount> order{};
+    int n = 0;
+    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
+        if (slot == kGenBuildScript)
+            continue;
+        order[static_cast<std::size_t>(n++)] = slot;
+        if (slot == kExtraArg)
+            order[static_cast<std::size_t>(n++)] = kGenBuildScript;
+    }
+    return order;
+}
+
+bool CDpctDataSetDlg::isPathOption(int slot) const
+{
+    switch (slot) {
+    case kBuildScriptFile:
+    case kCudaIncludePath:
+    case kInRoot:
+    case kOutRoot:
+    case kOutputFile:
+    case kCompilationDatabase:
+    case kVcxprojFile:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CDpctDataSetDlg::buildRows()
+{
+    auto* grid = new QGridLayout(this);
+    grid->setObjectName(QStringLiteral("optionGrid"));
+    grid->setColumnStretch(1, 1);
+    grid->setVerticalSpacing(4);
+    int line = 0;
+    for (int slot : displayOrder()) {
+        const OptionInfo& info = optionAt(slot);
+        Row& row = rows_[static_cast<std::size_t>(slot)];
+        row.check = new QCheckBox(optionName(slot), this);
+        row.check->setObjectName(QStringLiteral("check") + objectKey(slot));
+        grid->addWidget(row.check, line, 0);
+        connect(row.check, &QCheckBox::toggled, this, [this, slot](bool on) { onCheckToggled(slot, on); });
+
+        if (info.kind == OptionKind::Choice) {
+            row.combo = new CColorComboBox(this);
+            row.combo->setObjectName(QStringLiteral("combo") + objectKey(slot));
+            grid->addWidget(row.combo, line, 1, 1, info.browse == Browse::None ? 2 : 1);
+        } else if (info.kind == OptionKind::Text) {
+            row.edit = new CColorEdit(this);
+            row.edit->setObjectName(QStringLiteral("edit") + objectKey(slot));
+            grid->addWidget(row.edit, line, 1, 1, info.browse == Browse::None && slot != kOutputFile ? 2 : 1);
+            if (isPathOption(slot))
+                connect(row.edit, &QLineEdit::editingFinished, this, [this, slot] { recolour(slot); });
+        }
+        if (browseInfo(slot).memory) {
+            row.browse = new QPushButton(this);
+            row.browse->setObjectName(QStringLiteral("browse") + objectKey(slot));
+            grid->addWidget(row.browse, line, 2);
+            connect(row.browse, &QPushButton::clicked, this, [this, slot] { browse(slot); });
+        }
+        ++line;
+    }
+    grid->setRowStretch(line, 1);
+    retranslate();
+}
+
+void CDpctDataSetDlg::retranslate()
+{
+    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
+        const Row& row = rows_[static_cast<std::size_t>(slot)];
+        if (row.browse) {
+            row.browse->setText(tr("..."));
+            row.browse->setToolTip(tr("Browse"));
+        }
+        // The description is the body; the option's name is the bold heading.
+        if (slot != kNoIncrementalMigration && slot != kOptimizeMigration)
+            tip_->addTool(row.check, helpText(slot) + QLatin1Char('\n') + optionName(slot));
+    }
+}
+
+void CDpctDataSetDlg::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void CDpctDataSetDlg::fillFromRecord()
+{
+    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
+        const OptionInfo& info = optionAt(slot);
+        Row& row = rows_[static_cast<std::size_t>(slot)];
+        {
+            const QSignalBlocker block(row.check);
+            row.check->setChecked(page_.isOn(slot));
+        }
+        if (row.combo) {
+            row.combo->clear();
+            for (std::string_view entry : valueListEntries(info.valueList))
+                row.combo->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+            const int index = page_.choiceIndex(slot);
+            row.combo->setCurrentIndex(index >= 0 && index < row.combo->count() ? index : -1);
+            row.combo->setItemBold(info.defaultIndex, true);
+        }
+        if (row.edit) {
+            row.edit->setText(QString::fromStdString(page_.text(slot)));
+            if (isPathOption(slot))
+                recolour(slot);
+        }
+        updateRowEnabled(slot);
+    }
+    // Shown, but the user cannot switch this deprecated option on the page.
+    rows_[kNoClNamespaceInline].check->setEnabled(false);
+}
+
+void CDpctDataSetDlg::onCheckToggled(int slot, bool on)
+{
+    page_.setOn(slot, on);
+    updateRowEnabled(slot);
+}
+
+void CDpctDataSetDlg::updateRowEnabled(int slot)
+{
+    const Row& row = rows_[static_cast<std::size_t>(slot)];
+    const bool on = row.check->isChecked();
+    if (row.combo)
+        row.combo->setEnabled(on);
+    if (row.edit)
+        row.edit->setEnabled(on);
+    if (row.browse)
+        row.browse->setEnabled(on);
+}
+
+void CDpctDataSetDlg::setAll(bool state)
+{
+    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot)
+        rows_[static_cast<std::size_t>(slot)].check->setChecked(state);
+}
+
+bool CDpctDataSetDlg::pathAcceptable(const QString& text)
+{
+    return text.isEmpty() || pathExists(text.toStdString());
+}
+
+void CDpctDataSetDlg::recolour(int slot)
+{
+    CColorEdit* e = rows_[static_cast<std::size_t>(slot)].edit;
+    e->setTextColor(pathAcceptable(e->text()) ? QColor() : QColor(255, 0, 0));
+}
+
+void CDpctDataSetDlg::browse(int slot)
+{
+    const BrowseInfo b = browseInfo(slot);
+    CColorEdit* e = rows_[static_cast<std::size_t>(slot)].edit;
+    const std::string_view key(b.memory);
+    const QString start = folders_ ? QString::fromStdString(folders_->folder(key)) : QString();
+    QString title;
+    QString filter;
+    switch (slot) {
+    case kCudaIncludePath:
+        title = tr("Select the directory of the CUDA header files");
+        break;
+    case kInRoot:
+        title = tr("Select the root directory of the source tree");
+        break;
+    case kOutRoot:
+        title = tr("Select the root directory of the generated files");
+        break;
+    case kCompilationDatabase:
+        title = tr("Select the directory of the compilation database");
+        break;
+    case kOutputFile:
+        title = tr("Select the output file for stdout / stderr");
+        filter = tr("Text File (*.txt);;All Files (*)");
+        break;
+    case kVcxprojFile:
+        title = tr("Select the vcxproj file");
+        filter = tr("vcxproj file (*.vcxproj);;All Files (*)");
+        break;
+    default:
+        return;
+    }
+    QString chosen;
+    if (b.file) {
+        const QString file = FileDialogSeam::getOpenFileName(this, title, start, filter);
+        if (file.isEmpty())
+            return;
+        chosen = QDir::toNativeSeparators(file);
+        if (folders_)
+            folders_->setFolder(key, QDir::toNativeSeparators(QFileInfo(file).absolutePath()).toStdString());
+    } else {
+        CFolderDialog dialog(this, title, start);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        chosen = nativeWithSeparator(dialog.folderPath());
+        if (folders_)
+            folders_->setFolder(key, chosen.toStdString());
+    }
+    e->setText(chosen);
+    recolour(slot);
+}
+
+QString CDpctDataSetDlg::helpText(int slot)
+{
+    switch (slot) {
+    case kAlwaysUseAsyncHandler:
+        return tr("Always create cl::sycl::queue with the asynchronous exception handler.");
+    case kAssumeNdRangeDim:
+        return tr("Gives the tool a hint about the nd_range dimension to use in the generated code.");
+    case kBuildScriptFile:
+        return tr("Specifies the name of the makefile generated for the migrated files.");
+    case kComments:
+        return tr("Inserts comments that explain the generated code.");
+    case kCudaIncludePath:
+        return tr("Specifies the directory path of the CUDA header files.");
+    case kCustomHelperName:
+        return tr("Specifies the helper header folder name and the main helper header file name.");
+    case kEnableCtad:
+        return tr("Uses C++17 class template argument deduction (CTAD) in the generated code.");
+    case kExtraArg:
+        return tr("Specifies an additional argument to append to the migration command line.");
+    case kFormatRange:
+        return tr("Sets the range of formatting.");
+    case kFormatStyle:
+        return tr("Sets the formatting style.");
+    case kGenBuildScript:
+        return tr("Generates a makefile for the migrated files in the -out-root directory.");
+    case kInRoot:
+        return tr("Directory path of the root of the source tree to be migrated. Only files under "
+                  "this root are migrated.");
+    case kKeepOriginalCode:
+        return tr("Keeps the original code in comments of the generated Data Parallel C++ (DPC++) files.");
+    case kNoClNamespaceInline:
+        return tr("(Deprecated) Do not use the cl:: namespace inline.");
+    case kNoDpcppExtensions:
+        return tr("Sets a comma-separated list of DPC++ extensions not to be used in the migrated code.");
+    case kNoDryPattern:
+        return tr("Does not use the Don't Repeat Yourself (DRY) pattern when functions of the dpct "
+                  "namespace are inserted.");
+    case kOutRoot:
+        return tr("Specifies the directory path of the root of the generated files. The directory is "
+                  "created if it does not exist.");
+    case kOutputFile:
+        return tr("Redirects the stdout/stderr output to a file in the output directory given by the "
+                  "--out-root option.");
+    case kOutputVerbosity:
+        return tr("Sets the output verbosity level.");
+    case kCompilationDatabase:
+        return tr("Directory path of the compilation database (compile_commands.json). Without a "
+                  "path, compile_commands.json is searched for through all parent directories of the "
+                  "first input source file.");
+    case kProcessAll:
+        return tr("Migrates or copies all files, except hidden ones, from the --in-root directory to "
+                  "the --out-root directory. The --in-root option must be given explicitly.");
+    case kReportFilePrefix:
+        return tr("Prefix of the report file names. The full file name gets a suffix derived from "
+                  "report-type and an extension derived from report-format.");
+    case kReportFormat:
+        return tr("Sets the format of the reports.");
+    case kReportOnly:
+        return tr("Only reports are generated. No DPC++ code is generated.");
+    case kReportType:
+        return tr("Specifies the type of the report.");
+    case kStopOnParseErr:
+        return tr("Stops migration and report generation when a parsing error occurs.");
+    case kSuppressWarnings:
+        return tr("Specifies a comma-separated list of migration warnings to suppress. Valid warning "
+                  "IDs range from 1000 to 1047.");
+    case kSuppressWarningsAll:
+        return tr("Suppresses all migration warnings.");
+    case kSyclNamedLambda:
+        return tr("Generates kernels with the kernel name.");
+    case kUseCustomHelper:
+        return tr("Customizes the helper header files for the migrated code.");
+    case kUseExperimentalFeatures:
+        return tr("Sets a comma-separated list of experimental features to be used in the migrated "
+                  "code. By default, experimental features are not used in the migrated code.");
+    case kUseExplicitNamespace:
+        return tr("Defines the namespaces to use explicitly in the generated code.");
+    case kUsmLevel:
+        return tr("Sets the Unified Shared Memory (USM) level to use in source code generation.");
+    case kVcxprojFile:
+        return tr("Specifies the file path of the vcxproj file.");
+    default:
+        return {};
+    }
+}
+
+int CDpctDataSetDlg::refusalId(int slot)
+{
+    switch (slot) {
+    case kAssumeNdRangeDim:
+        return 703;
+    case kBuildScriptFile:
+        return 704;
+    case kCudaIncludePath:
+        return 705;
+    case kCustomHelperName:
+        return 706;
+    case kExtraArg:
+        return 707;
+    case kFormatRange:
+        return 708;
+    case kFormatStyle:
+        return 709;
+    case kInRoot:
+        return 710;
+    case kNoDpcppExtensions:
+        return 711;
+    case kOutRoot:
+        return 712;
+    case kOutputFile:
+        return 713;
+    case kOutputVerbosity:
+        return 715;
+    case kCompilationDatabase:
+        return 714;
+    case kReportFilePrefix:
+        return 716;
+    case kReportFormat:
+        return 717;
+    case kReportType:
+        return 718;
+    case kSuppressWarnings:
+        return 719;
+    case kUseCustomHelper:
+        return 720;
+    case kUseExperimentalFeatures:
+        return 721;
+    case kUseExplicitNamespace:
+        return 722;
+    case kUsmLevel:
+        return 726;
+    case kVcxprojFile:
+        return 723;
+    default:
+        return 0;
+    }
+}
+
+QString CDpctDataSetDlg::refusalText(int slot)
+{
+    const QString name = optionName(slot) + QStringLiteral(":\n");
+    switch (slot) {
+    case kAssumeNdRangeDim:
+    case kFormatRange:
+    case kFormatStyle:
+    case kNoDpcppExtensions:
+    case kOutputVerbosity:
+    case kReportFormat:
+    case kReportType:
+    case kUseCustomHelper:
+    case kUseExperimentalFeatures:
+    case kUseExplicitNamespace:
+        return name + tr("The selected value is not valid. Select a correct value.");
+    case kUsmLevel:
+        return tr("The selected value is not valid. Select a correct value.");
+    case kBuildScriptFile:
+        return name + tr("The name you entered is not valid. Enter a suitable name.");
+    case kCudaIncludePath:
+    case kInRoot:
+    case kOutRoot:
+    case kCompilationDatabase:
+        return name + tr("The path you entered is not valid. Enter a correct path.");
+    case kOutputFile:
+    case kVcxprojFile:
+        return name + tr("The file name you entered is not valid. Enter a correct file name.");
+    case kCustomHelperName:
+    case kExtraArg:
+    case kReportFilePrefix:
+    case kSuppressWarnings:
+        return name + tr("No value has been entered. Enter a suitable value.");
+    default:
+        return {};
+    }
+}
+
+bool CDpctDataSetDlg::validateSlot(int slot)
+{
+    const OptionInfo& info = optionAt(slot);
+    const Row& row = rows_[static_cast<std::size_t>(slot)];
+    QWidget* failed = nullptr;
+    if (row.combo) {
+        const int index = row.combo->currentIndex();
+        const auto size = static_cast<int>(valueListEntries(info.valueList).size());
+        if (index < 0 || index >= size)
+            failed = row.combo;
+        else
+            page_.setChoiceIndex(slot, index);
+    } else if (row.edit) {
+        const QString text = row.edit->text();
+        bool ok = true;
+        if (isPathOption(slot)) {
+            ok = pathAcceptable(text);
+            row.edit->setTextColor(ok ? QColor() : QColor(255, 0, 0));
+        } else {
+            ok = !text.isEmpty();
+        }
+        if (ok)
+            page_.setText(slot, text.toStdString());
+        else
+            failed = row.edit;
+    }
+    if (!failed)
+        return true;
+    MessageBoxSeam::show(this, refusalId(slot), QMessageBox::Critical, refusalText(slot));
+    failed->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+bool CDpctDataSetDlg::validateAndStore()
+{
+    // The page record is the working copy; only a complete pass reaches the target.
+    const CDpctData before = page_;
+    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
+        const Row& row = rows_[static_cast<std::size_t>(slot)];
+        page_.setOn(slot, row.check->isChecked());
+        if (row.check->isChecked() && !validateSlot(slot)) {
+            page_ = before;
+            return false;
+        }
+    }
+    page_.changed.fill(0);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        bool differs = page_.isOn(slot) != original_.isOn(slot);
+        if (slot >= kFirstOptionSlot) {
+            const OptionInfo& info = optionAt(slot);
+            if (info.kind == OptionKind::Choice)
+                differs = differs || page_.choiceIndex(slot) != original_.choiceIndex(slot);
+            else if (info.kind == OptionKind::Text)
+                differs = differs || !caseFoldEquals(page_.text(slot), original_.text(slot));
+        }
+        page_.changed[static_cast<std::size_t>(slot)] = differs ? 1 : 0;
+    }
+    *target_ = page_;
+    return true;
+}
+
+QCheckBox* CDpctDataSetDlg::checkBox(int slot) const
+{
+    return rows_.at(static_cast<std::size_t>(slot)).check;
+}
+
+CColorComboBox* CDpctDataSetDlg::comboBox(int slot) const
+{
+    return rows_.at(static_cast<std::size_t>(slot)).combo;
+}
+
+CColorEdit* CDpctDataSetDlg::edit(int slot) const
+{
+    return rows_.at(static_cast<std::size_t>(slot)).edit;
+}
+
+QPushButton* CDpctDataSetDlg::browseButton(int slot) const
+{
+    return rows_.at(static_cast<std::size_t>(slot)).browse;
+}
