@@ -1,5 +1,7 @@
 #include "dpct_data_set_dlg.h"
 
+#include "option_help.h"
+
 #include "base/file_io.h"
 #include "base/text.h"
 #include "color_combo_box.h"
@@ -285,88 +287,8 @@ void CDpctDataSetDlg::browse(int slot)
 
 QString CDpctDataSetDlg::helpText(int slot)
 {
-    switch (slot) {
-    case kAlwaysUseAsyncHandler:
-        return tr("Always create cl::sycl::queue with the asynchronous exception handler.");
-    case kAssumeNdRangeDim:
-        return tr("Gives the tool a hint about the nd_range dimension to use in the generated code.");
-    case kBuildScriptFile:
-        return tr("Specifies the name of the makefile generated for the migrated files.");
-    case kComments:
-        return tr("Inserts comments that explain the generated code.");
-    case kCudaIncludePath:
-        return tr("Specifies the directory path of the CUDA header files.");
-    case kCustomHelperName:
-        return tr("Specifies the helper header folder name and the main helper header file name.");
-    case kEnableCtad:
-        return tr("Uses C++17 class template argument deduction (CTAD) in the generated code.");
-    case kExtraArg:
-        return tr("Specifies an additional argument to append to the migration command line.");
-    case kFormatRange:
-        return tr("Sets the range of formatting.");
-    case kFormatStyle:
-        return tr("Sets the formatting style.");
-    case kGenBuildScript:
-        return tr("Generates a makefile for the migrated files in the -out-root directory.");
-    case kInRoot:
-        return tr("Directory path of the root of the source tree to be migrated. Only files under "
-                  "this root are migrated.");
-    case kKeepOriginalCode:
-        return tr("Keeps the original code in comments of the generated Data Parallel C++ (DPC++) files.");
-    case kNoClNamespaceInline:
-        return tr("(Deprecated) Do not use the cl:: namespace inline.");
-    case kNoDpcppExtensions:
-        return tr("Sets a comma-separated list of DPC++ extensions not to be used in the migrated code.");
-    case kNoDryPattern:
-        return tr("Does not use the Don't Repeat Yourself (DRY) pattern when functions of the dpct "
-                  "namespace are inserted.");
-    case kOutRoot:
-        return tr("Specifies the directory path of the root of the generated files. The directory is "
-                  "created if it does not exist.");
-    case kOutputFile:
-        return tr("Redirects the stdout/stderr output to a file in the output directory given by the "
-                  "--out-root option.");
-    case kOutputVerbosity:
-        return tr("Sets the output verbosity level.");
-    case kCompilationDatabase:
-        return tr("Directory path of the compilation database (compile_commands.json). Without a "
-                  "path, compile_commands.json is searched for through all parent directories of the "
-                  "first input source file.");
-    case kProcessAll:
-        return tr("Migrates or copies all files, except hidden ones, from the --in-root directory to "
-                  "the --out-root directory. The --in-root option must be given explicitly.");
-    case kReportFilePrefix:
-        return tr("Prefix of the report file names. The full file name gets a suffix derived from "
-                  "report-type and an extension derived from report-format.");
-    case kReportFormat:
-        return tr("Sets the format of the reports.");
-    case kReportOnly:
-        return tr("Only reports are generated. No DPC++ code is generated.");
-    case kReportType:
-        return tr("Specifies the type of the report.");
-    case kStopOnParseErr:
-        return tr("Stops migration and report generation when a parsing error occurs.");
-    case kSuppressWarnings:
-        return tr("Specifies a comma-separated list of migration warnings to suppress. Valid warning "
-                  "IDs range from 1000 to 1047.");
-    case kSuppressWarningsAll:
-        return tr("Suppresses all migration warnings.");
-    case kSyclNamedLambda:
-        return tr("Generates kernels with the kernel name.");
-    case kUseCustomHelper:
-        return tr("Customizes the helper header files for the migrated code.");
-    case kUseExperimentalFeatures:
-        return tr("Sets a comma-separated list of experimental features to be used in the migrated "
-                  "code. By default, experimental features are not used in the migrated code.");
-    case kUseExplicitNamespace:
-        return tr("Defines the namespaces to use explicitly in the generated code.");
-    case kUsmLevel:
-        return tr("Sets the Unified Shared Memory (USM) level to use in source code generation.");
-    case kVcxprojFile:
-        return tr("Specifies the file path of the vcxproj file.");
-    default:
-        return {};
-    }
+    // One set of option descriptions for the page's tips and the option grid.
+    return optionRowDescription(slot);
 }
 
 int CDpctDataSetDlg::refusalId(int slot)
