@@ -29,5 +29,6 @@ bool wantsHelp(const Args& args);
 int cmdCommands(const Args& args);
 int cmdFormat(const Args& args);
 int cmdCheck(const Args& args);
+int cmdRun(const Args& args);
 
 } // namespace tovalo::cli
