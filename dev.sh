@@ -83,6 +83,7 @@ case "${1:-}" in
     cmake --preset release >/dev/null
     cmake --build --preset release -j "$(jobs)"
     ./build/release/bench/tovalo_bench
+    bench/per_item_overhead.sh build/release
     ;;
   *)
     sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
