@@ -4,7 +4,7 @@
 # 500 command lines. Prints the median of several rounds of each and their ratio.
 #   per_item_overhead.sh BUILD_DIR [ITEMS] [ROUNDS]
 set -euo pipefail
-build=${1:?build dir}
+build=$(cd "${1:?build dir}" && pwd)
 items=${2:-500}
 rounds=${3:-5}
 cli=$build/src/cli/tovalo-cli

@@ -10,10 +10,12 @@
 //
 // Back ends (one file each, picked by the platform):
 // - POSIX: `bash` (else `/bin/sh`) started non-interactively with `-s` in its own process group.
-//   The console prints its own prompt, kPosixPrompt, once when the interpreter starts and again
-//   after every command, with a line end before it. Each command is echoed after the prompt and
-//   run as `{ LINE` LF `} </dev/null`, so it cannot read later commands; SIGINT is trapped by
-//   the interpreter and reaches only the running command.
+//   Its first command starts a small loop that reads one command line (ending in LF) at a time,
+//   runs it with eval and prints Tovalo's own prompt, kPosixPrompt, on a line of its own; the
+//   prompt is also printed once at the start. Everything the interpreter runs has /dev/null as
+//   its input, so no command can read the commands that follow. The console echoes each command
+//   line into the output as an echoing interpreter would. SIGINT is trapped by the interpreter
+//   and reaches only the running command.
 // - Windows: `cmd.exe /A` (hidden, its own console); commands end with CR LF; output is decoded
 //   from the ANSI code page, and a read that looks like UTF-16 is decoded as UTF-16.
 //

@@ -207,3 +207,25 @@ TEST(Console, CloseWhilePausedAndBusyEndsWithinBoundedTime)
     console->close();
     EXPECT_LT(std::chrono::steady_clock::now() - t0, 8s);
 }
+
+TEST(Console, PlainShWorksLikeBash)
+{
+    if (createPlatformConsole()->dialect() == Dialect::Cmd)
+        GTEST_SKIP() << "POSIX only";
+    Host host;
+    auto console = createPlatformConsole(ConsoleOptions{"/bin/sh"});
+    std::string error, text;
+    bool ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt)) << text;
+    text.clear();
+    ASSERT_TRUE(console->writeCommand("X=1; cat; echo \"read:$X\"", error));
+    ASSERT_TRUE(console->writeCommand("echo second-$X \\", error));
+    ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) {
+        return t.find("second-1") != std::string::npos && endsWithPrompt(t);
+    })) << text;
+    EXPECT_NE(text.find("read:1\n"), std::string::npos);
+    // One prompt after each of the two commands.
+    EXPECT_NE(text.find("tovalo> "), text.rfind("tovalo> "));
+    console->close();
+}
