@@ -236,7 +236,7 @@ void WinConsole::readerLoop()
         DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &readerThread_, 0, FALSE,
                         DUPLICATE_SAME_ACCESS);
     }
-    OutputDecoder decoder(consoleCodeSet(), true);
+    OutputDecoder decoder(consoleCodeSet(), true, true);
     std::vector<char> buffer(64 * 1024);
     for (;;) {
         {
