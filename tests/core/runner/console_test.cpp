@@ -8,6 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <sstream>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -57,6 +61,32 @@ template <typename P> bool collect(Console& c, Host& h, std::string& text, bool&
             return false;
         h.waitWake(500ms);
     }
+}
+
+// Children of this process that have ended but were never reaped (POSIX, where /proc exists).
+int zombieChildren()
+{
+#ifdef _WIN32
+    return 0;
+#else
+    int zombies = 0;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator("/proc", ec)) {
+        std::ifstream in(e.path() / "stat");
+        std::string stat;
+        if (!std::getline(in, stat))
+            continue;
+        const std::size_t close = stat.rfind(')');
+        if (close == std::string::npos)
+            continue;
+        char state = 0;
+        long ppid = 0;
+        std::istringstream rest(stat.substr(close + 1));
+        rest >> state >> ppid;
+        zombies += state == 'Z' && ppid == static_cast<long>(::getpid());
+    }
+    return zombies;
+#endif
 }
 
 bool endsWithPrompt(const std::string& t)
@@ -184,6 +214,7 @@ TEST(Console, KilledInterpreterIsReportedAndCloseIsBounded)
     EXPECT_TRUE(ended) << text;
     EXPECT_LT(std::chrono::steady_clock::now() - t0, 10s);
     console->close();
+    EXPECT_EQ(zombieChildren(), 0);
     EXPECT_FALSE(console->writeCommand("echo x", error));
     // It can be opened again.
     text.clear();
@@ -206,6 +237,7 @@ TEST(Console, CloseWhilePausedAndBusyEndsWithinBoundedTime)
     const auto t0 = std::chrono::steady_clock::now();
     console->close();
     EXPECT_LT(std::chrono::steady_clock::now() - t0, 8s);
+    EXPECT_EQ(zombieChildren(), 0);
 }
 
 TEST(Console, PlainShWorksLikeBash)
