@@ -17,8 +17,9 @@
 //
 // Ownership: the engine owns nothing but its queue of item pointers. The console and the
 // observer are the caller's and must outlive the engine. Items passed to start() are the
-// caller's; they must stay alive and must not be removed until the run has ended (observer's
-// advance(false)). After that the engine keeps no pointer to them.
+// caller's; they must stay alive and must not be removed while a run is under way, that is until
+// phase() is no longer a run phase (isRunPhase). A stop resets the statuses of unfinished items
+// in the step after stop() (phase StopRequested). After that the engine keeps no pointer to them.
 
 #include "console.h"
 #include "data/dpct_data.h"
