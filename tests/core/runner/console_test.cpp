@@ -117,6 +117,8 @@ TEST(Console, RunsCommandsOneAfterAnotherAndPrintsThePromptAfterEach)
     if (!cmd) {
         text.clear();
         ASSERT_TRUE(console->writeCommand("cat", error));
+        // A line with an unbalanced quote fails alone; it does not take the next line with it.
+        ASSERT_TRUE(console->writeCommand("echo 'unbalanced", error));
         ASSERT_TRUE(console->writeCommand("echo after-cat", error));
         ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) {
             return t.find("after-cat\n") != std::string::npos && endsWithPrompt(t);
