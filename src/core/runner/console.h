@@ -70,9 +70,14 @@ public:
     /// The command-line dialect the interpreter understands.
     virtual Dialect dialect() const = 0;
 
+    /// Why `line` cannot be sent to this interpreter (a line break; on Windows a character
+    /// that the ANSI code page cannot hold); empty when it can.
+    virtual std::string refusal(std::string_view line) const;
+
     /// Writes one command line (without line end); the console adds its framing. The whole line
     /// is written however long it is; a full pipe blocks until the interpreter reads. Returns
-    /// false with `error` set when the console is not open or the interpreter has gone.
+    /// false with `error` set when the line is refused (see refusal()), the console is not open
+    /// or the interpreter has gone.
     virtual bool writeCommand(std::string_view line, std::string& error) = 0;
 
     /// Pause: the reader stops between two reads, so a busy command blocks on a full pipe.

@@ -244,10 +244,9 @@ bool PosixConsole::writeCommand(std::string_view line, std::string& error)
         error = "the command interpreter is not running";
         return false;
     }
-    if (line.find_first_of("\n\r") != std::string_view::npos) {
-        error = "a command must be a single line";
+    error = refusal(line);
+    if (!error.empty())
         return false;
-    }
     // The command is echoed after the prompt, as an interpreter that echoes would show it. The
     // output of the previous command has been read up to its prompt, so the echo comes first.
     push(std::string(line) + "\n", false, {});

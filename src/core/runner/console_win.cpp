@@ -44,6 +44,7 @@ public:
     bool open(WakeFunction wake, std::string& error) override;
     bool isOpen() const override { return open_; }
     Dialect dialect() const override { return Dialect::Cmd; }
+    std::string refusal(std::string_view line) const override;
     bool writeCommand(std::string_view line, std::string& error) override;
     void setReadingPaused(bool paused) override;
     bool interruptCommand() override { return false; }
@@ -155,30 +156,49 @@ void CALLBACK WinConsole::onProcessEnded(void* self, BOOLEAN)
         TerminateJobObject(console->job_, 1);
 }
 
+// The interpreter reads its input in the ANSI code page; a character that the code page cannot
+// hold would silently become another one, so such a command is refused.
+bool toAnsi(std::string_view line, std::string& bytes, std::string& error)
+{
+    const std::wstring wide = wideFromUtf8(line);
+    BOOL lossy = FALSE;
+    const UINT acp = GetACP();
+    BOOL* lossyFlag = acp == CP_UTF8 ? nullptr : &lossy;
+    const DWORD flags = acp == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const int n = WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                      lossyFlag);
+    bytes.assign(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()), bytes.data(), n, nullptr,
+                            lossyFlag);
+    if (lossy) {
+        error = "the command holds characters that the console's code page " + std::to_string(acp) +
+                " cannot represent";
+        return false;
+    }
+    return true;
+}
+
+std::string WinConsole::refusal(std::string_view line) const
+{
+    std::string why = Console::refusal(line);
+    std::string bytes;
+    if (why.empty())
+        toAnsi(line, bytes, why);
+    return why;
+}
+
 bool WinConsole::writeCommand(std::string_view line, std::string& error)
 {
     if (!open_ || !stdinWrite_) {
         error = "the command interpreter is not running";
         return false;
     }
-    if (line.find_first_of("\r\n") != std::string_view::npos) {
-        error = "a command must be a single line";
+    error = refusal(line);
+    if (!error.empty())
         return false;
-    }
-    // The interpreter reads its input in the ANSI code page; a character that the code page
-    // cannot hold would silently become another one, so such a command is refused.
-    const std::wstring wide = wideFromUtf8(std::string(line) + "\r\n");
-    BOOL lossy = FALSE;
-    const UINT acp = GetACP();
-    BOOL* lossyFlag = acp == CP_UTF8 ? nullptr : &lossy;
-    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                      lossyFlag);
-    std::string bytes(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), n, nullptr, lossyFlag);
-    if (lossy) {
-        error = "the command holds characters that code page " + std::to_string(acp) + " cannot represent";
-        return false;
-    }
+    std::string bytes;
+    toAnsi(std::string(line) + "\r\n", bytes, error);
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD written = 0;

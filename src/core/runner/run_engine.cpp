@@ -289,6 +289,8 @@ void RunEngine::runCommandStep()
             refusal = "the command line is " + std::to_string(utf16Length(line.text)) +
                       " characters long, and the command interpreter accepts at most " +
                       std::to_string(kCmdMaxLineLength);
+        else
+            refusal = console_.refusal(line.text);
         if (!refusal.empty()) {
             // Not sent: the item fails with the reason, and the run goes on.
             head->status = ItemStatus::ConvertedNg;

@@ -1,6 +1,7 @@
 // The platform console with its real interpreter: bash or /bin/sh here, cmd.exe under wine.
 
 #include "runner/console.h"
+#include "runner/output_decoder.h"
 #include "runner/run_engine.h"
 
 #include <chrono>
@@ -124,6 +125,13 @@ TEST(Console, RunsCommandsOneAfterAnotherAndPrintsThePromptAfterEach)
             return t.find("after-cat\n") != std::string::npos && endsWithPrompt(t);
         })) << text;
     }
+    // cmd reads the ANSI code page: a character it cannot hold is refused, never replaced.
+    if (cmd && consoleCodeSet() == "CP932") {
+        EXPECT_FALSE(console->refusal("echo \xC3\xA9").empty());
+        EXPECT_FALSE(console->writeCommand("echo \xC3\xA9", error));
+        EXPECT_TRUE(console->refusal("echo \xE5\xA4\x89").empty()); // in CP932
+    }
+    EXPECT_FALSE(console->writeCommand("echo a\necho b", error));
     const auto t0 = std::chrono::steady_clock::now();
     console->close();
     EXPECT_LT(std::chrono::steady_clock::now() - t0, 5s);

@@ -164,16 +164,21 @@ TEST(RunEngine, RefusedAndOverlongLinesFailWithoutBeingSent)
         Harness h(d);
         h.startUp();
         const std::size_t before = h.console.written.size();
-        std::vector<CDpctData> list(3);
+        h.console.refuse = "refused.cu";
+        std::vector<CDpctData> list(4);
         list[0].path = "/src/bad\nname.cu";
+        list[3].path = "/src/refused.cu";
         list[1].path = "/src/" + std::string(8200, 'x') + ".cu";
         list[2].path = "/src/good.cu";
-        ASSERT_TRUE(h.engine.start({&list[0], &list[1], &list[2]}));
+        ASSERT_TRUE(h.engine.start({&list[0], &list[3], &list[1], &list[2]}));
         h.engine.processPending();
         h.engine.processPending();
         h.engine.processPending();
         EXPECT_EQ(list[0].status, ItemStatus::ConvertedNg);
         EXPECT_NE(list[0].resultText.find("Not converted"), std::string::npos);
+        h.engine.processPending();
+        EXPECT_EQ(list[3].status, ItemStatus::ConvertedNg);
+        EXPECT_NE(list[3].resultText.find("refused by the console"), std::string::npos);
         if (d == Dialect::Cmd) {
             EXPECT_EQ(list[1].status, ItemStatus::ConvertedNg);
             EXPECT_NE(list[1].resultText.find("8191"), std::string::npos);
