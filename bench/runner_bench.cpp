@@ -5,13 +5,13 @@
 #include "runner/output_decoder.h"
 #include "runner/run_engine.h"
 
-#include <benchmark/benchmark.h>
-
 #include <chrono>
 #include <condition_variable>
 #include <ctime>
 #include <mutex>
 #include <thread>
+
+#include <benchmark/benchmark.h>
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -50,7 +50,8 @@ std::vector<std::string> burst(std::size_t total)
     text.reserve(total + 256);
     int n = 0;
     while (text.size() < total) {
-        text += "/work/src/kernel.cu:" + std::to_string(100 + n % 900) + ":7: warning: DPCT1049:" + std::to_string(n) +
+        text += "/work/src/kernel.cu:" + std::to_string(100 + n % 900) +
+                ":7: warning: DPCT1049:" + std::to_string(n) +
                 ": The work-group size passed to the SYCL kernel may exceed the limit. Adjust it if needed.\n"
                 "  263 |       SPMV_ATOMIC<<<num_blocks, block_size>>>(\n      |       ^\n";
         ++n;
@@ -137,7 +138,9 @@ void BM_ConsoleBurst50MB(benchmark::State& state)
         const std::size_t before = observer.bytes;
         const bool cmd = console->dialect() == Dialect::Cmd;
         state.ResumeTiming();
-        console->writeCommand(cmd ? "for /L %i in (1,1,400000) do @echo xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+        console->writeCommand(cmd ? "for /L %i in (1,1,400000) do @echo "
+                                    "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+                                    "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
                                   : "head -c 52428800 /dev/zero | tr '\\0' 'x' | fold -w 127",
                               error);
         while (observer.bytes - before < (52428800u / 128u) * 128u) {

@@ -1,8 +1,7 @@
 // tovalo-cli run: converts every item of a definition file with the run engine the GUI uses.
 
-#include "cli.h"
-
 #include "base/file_io.h"
+#include "cli.h"
 #include "data/definition_file.h"
 #include "runner/console.h"
 #include "runner/run_engine.h"

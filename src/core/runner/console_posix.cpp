@@ -1,8 +1,7 @@
 // The POSIX console: bash (else /bin/sh) run with -s in its own process group behind pipes.
 
-#include "console.h"
-
 #include "base/text.h"
+#include "console.h"
 #include "output_decoder.h"
 
 #include <cerrno>
@@ -91,7 +90,8 @@ std::string startScript(bool bash)
     const std::string prompt = "printf '\\n%s' " + shellQuote(kPosixPrompt);
     const std::string read = bash ? "IFS= read -r -u 3 _tovalo_line" : "IFS= read -r _tovalo_line <&3";
     return "trap : INT\n"
-           "exec 3<&0 </dev/null; " + prompt + "; while :; do " + read +
+           "exec 3<&0 </dev/null; " +
+           prompt + "; while :; do " + read +
            " || { [ $? -gt 128 ] && continue; break; }; eval \"$_tovalo_line\"; " + prompt + "; done; exit\n";
 }
 
@@ -141,7 +141,9 @@ bool PosixConsole::open(WakeFunction wake, std::string& error)
 {
     close();
     // A write to an interpreter that has died must fail with EPIPE, not end this process.
-    struct sigaction old{};
+    struct sigaction old
+    {
+    };
     if (::sigaction(SIGPIPE, nullptr, &old) == 0 && old.sa_handler == SIG_DFL)
         ::signal(SIGPIPE, SIG_IGN);
 
@@ -154,7 +156,8 @@ bool PosixConsole::open(WakeFunction wake, std::string& error)
         }
         return false;
     };
-    if (::pipe2(inPipe, O_CLOEXEC) != 0 || ::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(stopPipe, O_CLOEXEC) != 0)
+    if (::pipe2(inPipe, O_CLOEXEC) != 0 || ::pipe2(outPipe, O_CLOEXEC) != 0 ||
+        ::pipe2(stopPipe, O_CLOEXEC) != 0)
         return fail("cannot create the console pipes", errno);
 
     const std::string program = options_.interpreter.empty() ? findInterpreter() : options_.interpreter;
@@ -230,7 +233,8 @@ bool PosixConsole::writeAll(std::string_view bytes, std::string& error)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            error = errno == EPIPE ? std::string("the command interpreter has ended") : systemErrorText(errno);
+            error =
+                errno == EPIPE ? std::string("the command interpreter has ended") : systemErrorText(errno);
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
@@ -313,7 +317,8 @@ void PosixConsole::readerLoop()
             if (stopping_)
                 return;
         }
-        pollfd fds[3] = {{outFd_, POLLIN, 0}, {stopRead_, POLLIN, 0}, {interpreterGone ? -1 : pidFd_, POLLIN, 0}};
+        pollfd fds[3] = {
+            {outFd_, POLLIN, 0}, {stopRead_, POLLIN, 0}, {interpreterGone ? -1 : pidFd_, POLLIN, 0}};
         if (::poll(fds, 3, -1) < 0) {
             if (errno == EINTR)
                 continue;
@@ -325,7 +330,8 @@ void PosixConsole::readerLoop()
         if (fds[0].revents) {
             const ssize_t n = ::read(outFd_, buffer.data(), buffer.size());
             if (n > 0) {
-                std::string text = decoder.decode(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+                std::string text =
+                    decoder.decode(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
                 if (!text.empty())
                     push(std::move(text), false, {});
                 continue;

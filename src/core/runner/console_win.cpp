@@ -1,17 +1,15 @@
 // The Windows console: "cmd.exe /A" started hidden behind anonymous pipes.
 
-#include "console.h"
-
 #include "base/text.h"
+#include "console.h"
 #include "output_decoder.h"
-
-#include <windows.h>
 
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <vector>
+#include <windows.h>
 
 namespace tovalo {
 
@@ -109,7 +107,8 @@ bool WinConsole::open(WakeFunction wake, std::string& error)
         SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &info, sizeof info);
     }
 
-    std::wstring commandLine = options_.interpreter.empty() ? std::wstring(L"cmd.exe") : wideFromUtf8(options_.interpreter);
+    std::wstring commandLine =
+        options_.interpreter.empty() ? std::wstring(L"cmd.exe") : wideFromUtf8(options_.interpreter);
     commandLine += L" /A";
     std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back(L'\0');
@@ -165,12 +164,12 @@ bool toAnsi(std::string_view line, std::string& bytes, std::string& error)
     const UINT acp = GetACP();
     BOOL* lossyFlag = acp == CP_UTF8 ? nullptr : &lossy;
     const DWORD flags = acp == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    const int n = WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                      lossyFlag);
+    const int n = WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                      nullptr, lossyFlag);
     bytes.assign(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
     if (n > 0)
-        WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()), bytes.data(), n, nullptr,
-                            lossyFlag);
+        WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()), bytes.data(), n,
+                            nullptr, lossyFlag);
     if (lossy) {
         error = "the command holds characters that the console's code page " + std::to_string(acp) +
                 " cannot represent";
@@ -202,7 +201,8 @@ bool WinConsole::writeCommand(std::string_view line, std::string& error)
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD written = 0;
-        if (!WriteFile(stdinWrite_, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written, nullptr)) {
+        if (!WriteFile(stdinWrite_, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written,
+                       nullptr)) {
             error = systemErrorText(static_cast<int>(GetLastError()));
             return false;
         }
@@ -253,8 +253,8 @@ void WinConsole::readerLoop()
 {
     {
         std::lock_guard lock(mutex_);
-        DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &readerThread_, 0, FALSE,
-                        DUPLICATE_SAME_ACCESS);
+        DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &readerThread_, 0,
+                        FALSE, DUPLICATE_SAME_ACCESS);
     }
     OutputDecoder decoder(consoleCodeSet(), true, true);
     std::vector<char> buffer(64 * 1024);

@@ -17,9 +17,9 @@ bool isUtf8Name(std::string_view name)
 } // namespace
 
 OutputDecoder::OutputDecoder(std::string codeSet, bool detectUtf16, bool acceptUtf8)
-    : codeSet_(std::move(codeSet)), utf8_(isUtf8Name(codeSet_)), detectUtf16_(detectUtf16), acceptUtf8_(acceptUtf8)
-{
-}
+    : codeSet_(std::move(codeSet)), utf8_(isUtf8Name(codeSet_)), detectUtf16_(detectUtf16),
+      acceptUtf8_(acceptUtf8)
+{}
 
 bool OutputDecoder::looksLikeUtf16(std::string_view bytes, bool& bigEndian)
 {
@@ -64,7 +64,8 @@ std::string OutputDecoder::decode(std::string_view bytes)
         bool bigEndian = lastWasUtf16Be_;
         // A read that goes on with UTF-16 text may hold few zero bytes (non-Latin text); any
         // zero byte at all keeps the previous read's UTF-16.
-        const bool goesOn = lastWasUtf16_ && bytes.size() % 2 == 0 && bytes.find('\0') != std::string_view::npos;
+        const bool goesOn =
+            lastWasUtf16_ && bytes.size() % 2 == 0 && bytes.find('\0') != std::string_view::npos;
         if (pending_.empty() && (goesOn || looksLikeUtf16(bytes, bigEndian))) {
             lastWasUtf16_ = true;
             lastWasUtf16Be_ = bigEndian;

@@ -43,7 +43,12 @@ private:
     std::string pending_;
     bool lastWasUtf16_ = false;
     bool lastWasUtf16Be_ = false;
-    enum class Mode { Text, Utf16Le, Utf16Be } pendingMode_ = Mode::Text;
+    enum class Mode
+    {
+        Text,
+        Utf16Le,
+        Utf16Be
+    } pendingMode_ = Mode::Text;
 };
 
 /// The code set of console output on this platform: the ANSI code page on Windows ("CP932",

@@ -50,8 +50,7 @@ const char* phaseStatusText(RunPhase phase)
 
 RunEngine::RunEngine(Console& console, RunObserver& observer, RunEngineConfig config, WakeFunction wake)
     : console_(console), observer_(observer), config_(std::move(config)), wake_(std::move(wake))
-{
-}
+{}
 
 RunEngine::~RunEngine() = default;
 
@@ -404,7 +403,8 @@ void RunEngine::handleConsoleEnded(const std::string& reason)
             CDpctData* head = runQueue_[queueHead_];
             head->status = ItemStatus::ConvertedNg;
             head->exitCode = -1;
-            head->resultText = consoleText_ + "\n[Tovalo] The command interpreter ended during this conversion.\n";
+            head->resultText =
+                consoleText_ + "\n[Tovalo] The command interpreter ended during this conversion.\n";
             observer_.itemStatusChanged(*head);
             observer_.itemFinished(*head);
             ++doneCount_;

@@ -109,7 +109,8 @@ TEST(Console, RunsCommandsOneAfterAnotherAndPrintsThePromptAfterEach)
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt)) << text;
     text.clear();
     const bool cmd = console->dialect() == Dialect::Cmd;
-    ASSERT_TRUE(console->writeCommand(cmd ? "echo one& echo two 1>&2" : "echo one; echo two >&2", error)) << error;
+    ASSERT_TRUE(console->writeCommand(cmd ? "echo one& echo two 1>&2" : "echo one; echo two >&2", error))
+        << error;
     ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) {
         return t.find("two") != std::string::npos && endsWithPrompt(t);
     })) << text;
@@ -193,7 +194,8 @@ TEST(Console, InterruptEndsTheRunningCommandButNotTheInterpreter)
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
     text.clear();
     ASSERT_TRUE(console->writeCommand("echo started; sleep 30", error));
-    ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) { return t.find("started\n") != std::string::npos; }));
+    ASSERT_TRUE(collect(*console, host, text, ended,
+                        [](const std::string& t) { return t.find("started\n") != std::string::npos; }));
     const auto t0 = std::chrono::steady_clock::now();
     // The shell may still be starting sleep when "started" arrives; give it a moment.
     std::this_thread::sleep_for(300ms);
@@ -202,7 +204,8 @@ TEST(Console, InterruptEndsTheRunningCommandButNotTheInterpreter)
     EXPECT_LT(std::chrono::steady_clock::now() - t0, 10s);
     text.clear();
     ASSERT_TRUE(console->writeCommand("echo alive", error));
-    ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) { return t.find("alive\n") != std::string::npos; }));
+    ASSERT_TRUE(collect(*console, host, text, ended,
+                        [](const std::string& t) { return t.find("alive\n") != std::string::npos; }));
 }
 
 TEST(Console, KilledInterpreterIsReportedAndCloseIsBounded)

@@ -1,10 +1,9 @@
 // The run engine with the platform's real console and the simulated oneAPI toolkit: bash here,
 // cmd.exe under wine.
 
+#include "base/text.h"
 #include "runner/console.h"
 #include "runner/run_engine.h"
-
-#include "base/text.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -36,10 +35,13 @@ public:
 
 struct Rig
 {
-    Rig() : console(createPlatformConsole()), engine(*console, observer, RunEngineConfig{toolkitRoot(), 3}, [this] { wake(); })
+    Rig()
+        : console(createPlatformConsole()),
+          engine(*console, observer, RunEngineConfig{toolkitRoot(), 3}, [this] { wake(); })
     {
-        dir = std::filesystem::temp_directory_path() /
-              ("tovalo-engine-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        dir =
+            std::filesystem::temp_directory_path() /
+            ("tovalo-engine-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
         std::filesystem::create_directories(dir);
     }
     ~Rig()

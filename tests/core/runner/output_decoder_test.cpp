@@ -22,7 +22,10 @@ TEST(OutputDecoder, Utf8CharacterSplitAcrossReadsIsKeptWhole)
 TEST(OutputDecoder, MalformedBytesBecomeReplacementCharacters)
 {
     OutputDecoder d;
-    EXPECT_EQ(d.decode("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(d.decode("a\xFF"
+                       "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(d.decode("c\xE5\xA4"), "c");
     EXPECT_EQ(d.flush(), "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
@@ -65,7 +68,7 @@ TEST(OutputDecoder, Utf16ReadsAreDetectedAndDecoded)
 TEST(OutputDecoder, CodePageConsoleAlsoTakesUtf8Reads)
 {
     const std::string utf8 = "Parsing: C:\\\xE5\xA4\x89\xE6\x8F\x9B.cu\n"; // 変換 in UTF-8
-    const std::string sjis = "C:\\\x95\xCF\x8A\xB7>";                  // 変換 in CP932
+    const std::string sjis = "C:\\\x95\xCF\x8A\xB7>";                      // 変換 in CP932
     for (std::size_t cut = 0; cut <= utf8.size(); ++cut) {
         OutputDecoder d("CP932", true, true);
         std::string out = d.decode(utf8.substr(0, cut));
