@@ -6,6 +6,7 @@
 #include "runner/run_engine.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <condition_variable>
 #include <filesystem>
 #include <fstream>
@@ -200,20 +201,27 @@ TEST(EngineWithConsole, StopWhileRunningAndWhilePaused)
 TEST(EngineWithConsole, KilledInterpreterIsReplaced)
 {
     Rig rig;
-    if (rig.console->dialect() == Dialect::Cmd)
-        GTEST_SKIP() << "the interpreter is killed with a POSIX signal";
     rig.startUp();
     std::vector<CDpctData> items = {rig.source("slow.cu", "result=ok delay-ms=20000"),
                                     rig.source("ok.cu", "result=ok")};
     ASSERT_TRUE(rig.engine.start({&items[0], &items[1]}));
     ASSERT_TRUE(rig.pumpUntil([&] { return rig.engine.phase() == RunPhase::ItemRunning; }));
-    // Kill the interpreter, found as the parent of the running simulator.
     std::this_thread::sleep_for(200ms);
-    // "[.]" keeps the pattern from matching the command line of the shell that runs pgrep.
-    std::string pattern = items[0].path;
-    pattern.replace(pattern.rfind('.'), 1, "[.]");
-    const std::string cmd = "kill -9 $(ps -o ppid= -p $(pgrep -f '" + pattern + "' | head -1))";
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    std::string cmd;
+    if (rig.console->dialect() == Dialect::Cmd) {
+        // Every cmd.exe of this test run, ours among them.
+        cmd = "taskkill /F /IM cmd.exe >NUL 2>&1";
+    } else {
+        // The parent of the running simulator; "[.]" keeps the pattern from matching the command
+        // line of the shell that runs pgrep.
+        std::string pattern = items[0].path;
+        pattern.replace(pattern.rfind('.'), 1, "[.]");
+        cmd = "kill -9 $(ps -o ppid= -p $(pgrep -f '" + pattern + "' | head -1))";
+    }
+    const int rc = std::system(cmd.c_str());
+    if (rig.console->dialect() == Dialect::Sh) {
+        ASSERT_EQ(rc, 0);
+    }
     ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 1; })) << rig.observer.text;
     EXPECT_EQ(items[0].status, ItemStatus::ConvertedNg);
     EXPECT_EQ(items[1].status, ItemStatus::Waiting);
