@@ -4,6 +4,7 @@
 #include "console.h"
 #include "output_decoder.h"
 
+#include <atomic>
 #include <cerrno>
 #include <condition_variable>
 #include <csignal>
@@ -124,7 +125,7 @@ private:
     int outFd_ = -1;
     int stopRead_ = -1;
     int stopWrite_ = -1;
-    bool reaped_ = false; // written by the reader, read after joining it
+    std::atomic<bool> reaped_{false}; // set by the reader when it has reaped the interpreter
     std::thread reader_;
 
     std::mutex mutex_;
