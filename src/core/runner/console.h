@@ -1,0 +1,103 @@
+#pragma once
+// Console: one command interpreter kept running behind pipes for the life of its owner.
+//
+// The interpreter's stdout and stderr go into one pipe, so they arrive interleaved in one
+// stream. A reader thread owned by the console does blocking reads on that pipe (it uses no CPU
+// while the interpreter is silent), decodes the bytes to UTF-8 (an incomplete multibyte
+// character is kept for the next read), appends the text to a mutex-protected queue and calls
+// the host's `wake` function. The host then calls `takeOutput()` on its own thread (in practice
+// RunEngine::processPending() does), so everything else happens on one thread.
+//
+// Back ends (one file each, picked by the platform):
+// - POSIX: `bash` (else `/bin/sh`) started non-interactively with `-s` in its own process group.
+//   Its first command starts a small loop that reads one command line (ending in LF) at a time,
+//   runs it with eval and prints Tovalo's own prompt, kPosixPrompt, on a line of its own; the
+//   prompt is also printed once at the start. Everything the interpreter runs has /dev/null as
+//   its input, so no command can read the commands that follow. The console echoes each command
+//   line into the output as an echoing interpreter would. SIGINT is trapped by the interpreter
+//   and reaches only the running command.
+// - Windows: `cmd.exe /A` (hidden, its own console); commands end with CR LF; output is decoded
+//   from the ANSI code page, and a read that looks like UTF-16 is decoded as UTF-16.
+//
+// Threads: every member function is called from the host's thread only, except `wake`, which
+// the reader thread calls (it must be thread-safe and must not call back into the console).
+
+#include "data/command_line.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tovalo {
+
+/// The prompt the POSIX console prints when it is ready for a command.
+inline constexpr std::string_view kPosixPrompt = "tovalo> ";
+
+/// What the reader has handed over since the last call of Console::takeOutput().
+struct ConsoleOutput
+{
+    std::string text;      ///< decoded UTF-8 text, in arrival order
+    bool ended = false;    ///< the interpreter has ended (the reader has stopped; nothing follows)
+    std::string endReason; ///< how it ended, for the user ("exit status 0", "killed by signal 9")
+};
+
+struct ConsoleOptions
+{
+    /// Interpreter program; empty = the platform's default (bash, else /bin/sh; cmd.exe).
+    /// Tests use it to force /bin/sh.
+    std::string interpreter;
+};
+
+class Console
+{
+public:
+    /// Called by the reader thread after it has queued output or noticed the interpreter's end.
+    /// Must be thread-safe and cheap (post an event, notify a condition variable).
+    using WakeFunction = std::function<void()>;
+
+    virtual ~Console() = default;
+
+    /// Starts the interpreter and the reader thread. When the console is already open it is
+    /// closed first (so this also restarts a dead interpreter). On failure returns false with
+    /// `error` set and the console stays closed; a message is not shown by the console.
+    virtual bool open(WakeFunction wake, std::string& error) = 0;
+
+    /// True between a successful open() and close() (also after the interpreter has died, until
+    /// the host has taken the `ended` output and closed or reopened the console).
+    virtual bool isOpen() const = 0;
+
+    /// The command-line dialect the interpreter understands.
+    virtual Dialect dialect() const = 0;
+
+    /// Why `line` cannot be sent to this interpreter (a line break; on Windows a character
+    /// that the ANSI code page cannot hold); empty when it can.
+    virtual std::string refusal(std::string_view line) const;
+
+    /// Writes one command line (without line end); the console adds its framing. The whole line
+    /// is written however long it is; a full pipe blocks until the interpreter reads. Returns
+    /// false with `error` set when the line is refused (see refusal()), the console is not open
+    /// or the interpreter has gone.
+    virtual bool writeCommand(std::string_view line, std::string& error) = 0;
+
+    /// Pause: the reader stops between two reads, so a busy command blocks on a full pipe.
+    /// Resume: the reader goes on. Output already queued is not affected.
+    virtual void setReadingPaused(bool paused) = 0;
+
+    /// Interrupts the running command (POSIX: SIGINT to the interpreter's process group; the
+    /// interpreter itself ignores it). Returns false where that is not possible (Windows).
+    virtual bool interruptCommand() = 0;
+
+    /// Takes everything the reader has queued. Never blocks for long (one mutex).
+    virtual ConsoleOutput takeOutput() = 0;
+
+    /// Ends the console within a bounded time: the reader thread is stopped and joined, the input
+    /// pipe is closed so that the interpreter ends by itself, and after a short grace period the
+    /// interpreter and what it runs are ended forcibly and reaped. Safe to call more than once.
+    virtual void close() = 0;
+};
+
+/// The console of this platform. The console is not opened yet.
+std::unique_ptr<Console> createPlatformConsole(const ConsoleOptions& options = {});
+
+} // namespace tovalo

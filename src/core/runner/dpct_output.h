@@ -1,0 +1,57 @@
+#pragma once
+// Reading dpct's console output: the version line and the result of one conversion.
+//
+// Output is split into lines at "\n"; empty lines are skipped and a "\r" before the "\n" stays
+// with its line.
+
+#include "data/dpct_data.h"
+
+#include <string>
+#include <string_view>
+
+namespace tovalo {
+
+struct DpctVersion
+{
+    bool found = false;
+    std::string version;  ///< the version token exactly as printed ("2024.2.0." keeps its full stop)
+    std::string codebase; ///< the text between "Codebase:(" and its ")"; may be empty
+};
+
+/// Finds the version line of `dpct --version` in `text`. Accepts the product's
+/// "Intel(R) DPC++ Compatibility Tool version X" and the open-source "dpct version X", each
+/// with or without ". Codebase:(...)" and a following ". clang version ..." (never taken into
+/// the codebase), and the older "... Version: X codebase:(...)" form.
+DpctVersion parseDpctVersion(std::string_view text);
+
+struct ItemJudgement
+{
+    ItemStatus status = ItemStatus::Converting; ///< Converting when no line decided
+    std::int32_t exitCode = 0;
+};
+
+/// Judges one conversion from its output. A "dpct exited with code: N" line decides NG with N
+/// wherever it appears (dpct writes it unbuffered on stderr, so it often comes before the
+/// block-buffered stdout lines). Otherwise the last deciding line wins: " parsing error(s)" ->
+/// syntax error; "Processed " after a progress line ("Processing: ", "Parsing: ", "Analyzing: "
+/// or "Migrating: ") -> converted OK.
+ItemJudgement judgeDpctOutput(std::string_view text);
+
+/// The number after "dpct exited with code: " (leading blanks skipped); 0 when unreadable.
+std::int32_t parseExitCodeAfter(std::string_view rest);
+
+/// The lines of `text` in order, as the engine sees them.
+template <typename F> void forEachLine(std::string_view text, F&& f)
+{
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t nl = text.find('\n', pos);
+        if (nl == std::string_view::npos)
+            nl = text.size();
+        if (nl > pos)
+            f(text.substr(pos, nl - pos));
+        pos = nl + 1;
+    }
+}
+
+} // namespace tovalo

@@ -1,0 +1,203 @@
+#pragma once
+// RunEngine: the conversion run on top of a Console.
+//
+// A single-threaded state machine with the run phases 0 to 9: the start-up sequence (first
+// prompt, oneAPI environment script, dpct version query), then on request one dpct command per
+// item in list order, the end of each command recognised by the interpreter's prompt and the
+// item judged from dpct's output lines, with pause, resume and stop. Everything it has to say
+// goes to a RunObserver.
+//
+// Threads: every member function, and every observer callback, runs on the host's thread (the
+// Qt UI thread in the GUI, the main thread in tovalo-cli). The console's reader thread only
+// queues text and calls the host's `wake` function; the host then calls processPending(). The
+// engine calls `wake` itself too when it has a command step to do ("the operate step"), so a
+// host simply calls processPending() once after each wake (several wakes may collapse into
+// one call). Observer callbacks must not call the engine's commands (start, pause, stop,
+// processPending) directly; post them to run later instead.
+//
+// Ownership: the engine owns nothing but its queue of item pointers. The console and the
+// observer are the caller's and must outlive the engine. Items passed to start() are the
+// caller's; they must stay alive and must not be removed while a run is under way, that is until
+// phase() is no longer a run phase (isRunPhase). A stop resets the statuses of unfinished items
+// in the step after stop() (phase StopRequested). After that the engine keeps no pointer to them.
+
+#include "console.h"
+#include "data/dpct_data.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovalo {
+
+/// The run phase. 6 to 9 mean a run is under way.
+enum class RunPhase : std::int32_t
+{
+    Idle = 0,             ///< nothing under way; runs may start
+    AwaitPrompt = 1,      ///< waiting for the interpreter's first prompt
+    SetvarsRequested = 2, ///< the environment script is to be written
+    SetvarsRunning = 3,   ///< the environment script runs
+    VersionRequested = 4, ///< the version query is to be written
+    VersionRunning = 5,   ///< the version query runs
+    ItemRequested = 6,    ///< the head item's command is to be written
+    ItemRunning = 7,      ///< dpct runs for the head item
+    StopRequested = 8,    ///< the queue is to be reset after a stop
+    Paused = 9,           ///< the run is paused
+};
+
+/// True for the phases of a run under way (6 to 9).
+constexpr bool isRunPhase(RunPhase p)
+{
+    return p >= RunPhase::ItemRequested && p <= RunPhase::Paused;
+}
+
+/// Status-pane text of a phase (English source text; the GUI translates it). nullptr for
+/// AwaitPrompt, which leaves the pane unchanged.
+const char* phaseStatusText(RunPhase phase);
+
+/// Receives everything the engine reports. All calls come on the host's thread. Default
+/// implementations do nothing.
+class RunObserver
+{
+public:
+    virtual ~RunObserver() = default;
+    /// The phase has changed to `phase`; also called without a phase change when an enabling
+    /// query (canStart, stoppedCommandRunning, versionQueryUnanswered, consoleLost) has changed.
+    virtual void phaseChanged(RunPhase phase) { (void)phase; }
+    /// New text for a status-bar pane: 1 = the phase text, 2 = the dpct version ("dpct ver: X").
+    virtual void statusText(int pane, const std::string& text) { (void)pane, (void)text; }
+    /// The version query succeeded; `codebase` may be empty when dpct printed none.
+    virtual void versionKnown(const std::string& version, const std::string& codebase)
+    {
+        (void)version, (void)codebase;
+    }
+    /// `item.status` has changed (waiting, converting, reset by a stop, judged).
+    virtual void itemStatusChanged(CDpctData& item) { (void)item; }
+    /// The item's command has ended: status, `resultText` and `exitCode` are final for this run.
+    virtual void itemFinished(CDpctData& item) { (void)item; }
+    /// true: the run moves on to the next item (follow the next row); false: the run has ended
+    /// or was stopped (no current row any more).
+    virtual void advance(bool nextItem) { (void)nextItem; }
+    /// Progress of the run: `done` of `total` items; total < 0 hides the progress bar.
+    virtual void progress(int done, int total) { (void)done, (void)total; }
+    /// A piece of console output (UTF-8, complete characters), or a notice of the engine's own
+    /// (lines starting with "[Tovalo] "). Shown whatever the phase.
+    virtual void consoleText(std::string_view utf8) { (void)utf8; }
+};
+
+struct RunEngineConfig
+{
+    /// oneAPI root folder, ending with a separator; empty = oneAPI missing (then nothing is ever
+    /// written to the console and no run can start).
+    std::string oneApiRoot;
+    /// How often a dead interpreter is restarted in a row before the engine gives up (a restart
+    /// counts as successful once its start-up sequence has finished).
+    int maxRestarts = 3;
+};
+
+class RunEngine
+{
+public:
+    using WakeFunction = std::function<void()>;
+
+    /// `wake` must be the same kind of function the console was given: thread-safe, and it makes
+    /// the host call processPending() soon on its thread.
+    RunEngine(Console& console, RunObserver& observer, RunEngineConfig config, WakeFunction wake);
+    ~RunEngine();
+    RunEngine(const RunEngine&) = delete;
+    RunEngine& operator=(const RunEngine&) = delete;
+
+    /// Opens the console (with `wake`) and, when oneAPI is present, begins the start-up sequence.
+    /// Returns false with `error` set when the interpreter cannot be started.
+    bool startUp(std::string& error);
+
+    /// Handles what the console has queued and runs a pending command step. Call after each wake.
+    void processPending();
+
+    /// Feeds console output directly (processPending() does this with the console's text; tests
+    /// drive the engine with it without any process).
+    void handleConsoleText(std::string_view utf8);
+    /// The interpreter has ended: reported, a run in progress ends, and a new interpreter is
+    /// started with the start-up sequence (up to maxRestarts times in a row).
+    void handleConsoleEnded(const std::string& reason);
+
+    // Commands. Each does nothing when its enabling query is false.
+    /// Converts `items` in this order. Returns false (and does nothing) when !canStart().
+    bool start(std::vector<CDpctData*> items);
+    /// Pause / resume toggle.
+    void togglePause();
+    /// Stops the run: items not finished get status none; the running dpct command is not
+    /// interrupted (see interruptCommand) and start stays disabled until its prompt is back.
+    void stop();
+    /// Asks the console to interrupt the running command (Ctrl-C). False when not supported.
+    bool interruptCommand();
+
+    // Queries for the enabling rules.
+    RunPhase phase() const { return phase_; }
+    bool oneApiPresent() const { return !config_.oneApiRoot.empty(); }
+    /// The start-up sequence has finished (the dpct version is known).
+    bool startUpDone() const { return startUpDone_; }
+    /// A stopped command is still running in the console (its prompt has not come back).
+    bool stoppedCommandRunning() const { return stoppedCommandRunning_; }
+    bool canStart() const;
+    bool canPauseOrStop() const
+    {
+        return oneApiPresent() && isRunPhase(phase_) && phase_ != RunPhase::StopRequested;
+    }
+    bool isPaused() const { return phase_ == RunPhase::Paused; }
+    /// The version query's prompt came back without a version line (the start-up cannot finish).
+    bool versionQueryUnanswered() const { return versionUnanswered_; }
+    /// The interpreter died and could not be restarted (or was restarted too often).
+    bool consoleLost() const { return consoleLost_; }
+
+    const std::string& dpctVersion() const { return dpctVersion_; }
+    const std::string& dpctCodebase() const { return dpctCodebase_; }
+    /// The prompt as first seen; empty before.
+    const std::string& prompt() const { return prompt_; }
+    int doneCount() const { return doneCount_; }
+
+private:
+    void setPhase(RunPhase p);
+    void notifyPhase();
+    void requestOperate();
+    void runCommandStep();
+    void runResponseStep();
+    bool promptSeen();
+    void resetConsoleText();
+    bool writeCommand(const std::string& line);
+    void moveAndWrite(RunPhase next, const std::string& line);
+    void finishHead();
+    void completeHead();
+    void afterItemDone();
+    void notice(std::string_view text);
+
+    Console& console_;
+    RunObserver& observer_;
+    RunEngineConfig config_;
+    WakeFunction wake_;
+
+    RunPhase phase_ = RunPhase::Idle;
+    RunPhase phaseBeforePause_ = RunPhase::Idle;
+    bool operatePending_ = false;
+    bool responsePending_ = false;
+    bool startUpDone_ = false;
+    bool stoppedCommandRunning_ = false;
+    bool versionUnanswered_ = false;
+    bool consoleLost_ = false;
+    int restarts_ = 0;
+
+    std::string consoleText_;
+    std::size_t promptScanPos_ = 0; ///< start of the first line not yet compared with the prompt
+    std::string prompt_;
+    std::string dpctVersion_;
+    std::string dpctCodebase_;
+
+    std::vector<CDpctData*> runQueue_;
+    std::size_t queueHead_ = 0;
+    int doneCount_ = 0;
+    int total_ = 0;
+};
+
+} // namespace tovalo
