@@ -1,0 +1,440 @@
+#include "reg_file.h"
+
+#include "base/codec.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tovalo {
+
+namespace {
+
+char lowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)
+{
+    return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimLeft(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    return s;
+}
+
+std::string_view trimRight(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string_view trim(std::string_view s)
+{
+    return trimRight(trimLeft(s));
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    c = lowerAscii(c);
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// A quoted string starting at text[pos] == '"'. Only \\ and \" are escapes; any other backslash
+// stands for itself. Leaves pos after the closing quote.
+bool parseQuoted(std::string_view text, std::size_t& pos, std::string& out)
+{
+    ++pos;
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (c == '\\' && pos + 1 < text.size() && (text[pos + 1] == '\\' || text[pos + 1] == '"')) {
+            out.push_back(text[pos + 1]);
+            pos += 2;
+        } else if (c == '"') {
+            ++pos;
+            return true;
+        } else {
+            out.push_back(c);
+            ++pos;
+        }
+    }
+    return false;
+}
+
+bool parseHexBytes(std::string_view list, std::string& out)
+{
+    list = trim(list);
+    if (list.empty())
+        return true;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = list.find(',', start);
+        const std::string_view token =
+            trim(list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (token.empty()) {
+            // A trailing comma is tolerated; an empty field in the middle is not.
+            if (comma != std::string_view::npos)
+                return false;
+            return true;
+        }
+        if (token.size() > 2)
+            return false;
+        int byte = 0;
+        for (const char c : token) {
+            const int d = hexDigit(c);
+            if (d < 0)
+                return false;
+            byte = byte * 16 + d;
+        }
+        out.push_back(static_cast<char>(byte));
+        if (comma == std::string_view::npos)
+            return true;
+        start = comma + 1;
+    }
+}
+
+// One value in its logical form (continuation lines joined): "Name"=data or @=data.
+bool parseValue(std::string_view text, std::string& name, RegValue& value)
+{
+    text = trim(text);
+    std::size_t pos = 0;
+    if (text.empty())
+        return false;
+    if (text[0] == '@') {
+        pos = 1;
+    } else if (text[0] == '"') {
+        if (!parseQuoted(text, pos, name))
+            return false;
+    } else {
+        return false;
+    }
+    std::string_view rest = trimLeft(text.substr(pos));
+    if (rest.empty() || rest[0] != '=')
+        return false;
+    rest = trim(rest.substr(1));
+
+    if (!rest.empty() && rest[0] == '"') {
+        std::string s;
+        std::size_t p = 0;
+        if (!parseQuoted(rest, p, s) || !trim(rest.substr(p)).empty())
+            return false;
+        value = regText(s);
+        return true;
+    }
+    if (startsWithIgnoringCase(rest, "dword:")) {
+        const std::string_view digits = trim(rest.substr(6));
+        if (digits.empty() || digits.size() > 8)
+            return false;
+        std::uint32_t v = 0;
+        for (const char c : digits) {
+            const int d = hexDigit(c);
+            if (d < 0)
+                return false;
+            v = v * 16 + static_cast<std::uint32_t>(d);
+        }
+        value = regDword(v);
+        return true;
+    }
+    if (startsWithIgnoringCase(rest, "hex:")) {
+        value.type = kRegBinary;
+        value.data.clear();
+        return parseHexBytes(rest.substr(4), value.data);
+    }
+    if (startsWithIgnoringCase(rest, "hex(")) {
+        const std::size_t close = rest.find(')');
+        if (close == std::string_view::npos || close == 4 || close > 12 || close + 1 >= rest.size() ||
+            rest[close + 1] != ':')
+            return false;
+        std::uint32_t type = 0;
+        for (const char c : rest.substr(4, close - 4)) {
+            const int d = hexDigit(c);
+            if (d < 0)
+                return false;
+            type = type * 16 + static_cast<std::uint32_t>(d);
+        }
+        value.type = type;
+        value.data.clear();
+        return parseHexBytes(rest.substr(close + 2), value.data);
+    }
+    return false; // "=-" (a deletion) and anything else is kept as an unknown line
+}
+
+std::string escapeQuoted(std::string_view s)
+{
+    std::string out;
+    out.reserve(s.size() + 2);
+    for (const char c : s) {
+        if (c == '\\' || c == '"')
+            out.push_back('\\');
+        out.push_back(c);
+    }
+    return out;
+}
+
+// Text that can be written as "..." and reads back as the same characters.
+bool quotable(const RegValue& value)
+{
+    if (value.type != kRegSz || value.data.size() % 2 != 0)
+        return false;
+    std::string_view bytes = value.data;
+    if (bytes.size() >= 2 && bytes[bytes.size() - 1] == 0 && bytes[bytes.size() - 2] == 0)
+        bytes.remove_suffix(2); // a single terminator is what readers expect anyway
+    if (utf16UnitsBeforeNul(bytes) * 2 != bytes.size())
+        return false;
+    const std::string text = utf8FromUtf16le(bytes);
+    if (utf16leFromUtf8(text) != bytes)
+        return false; // lone surrogates
+    return std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+} // namespace
+
+std::vector<std::string> formatRegValue(std::string_view name, const RegValue& value)
+{
+    std::string line = name.empty() ? std::string("@=") : "\"" + escapeQuoted(name) + "\"=";
+    if (value.type == kRegDword && value.data.size() == 4) {
+        std::uint32_t v = 0;
+        for (int i = 3; i >= 0; --i)
+            v = (v << 8) | static_cast<unsigned char>(value.data[static_cast<std::size_t>(i)]);
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "dword:%08x", static_cast<unsigned>(v));
+        return {line + buf};
+    }
+    if (quotable(value))
+        return {line + "\"" + escapeQuoted(utf8FromUtf16le(value.data)) + "\""};
+
+    if (value.type == kRegBinary) {
+        line += "hex:";
+    } else {
+        char buf[24];
+        std::snprintf(buf, sizeof buf, "hex(%x):", static_cast<unsigned>(value.type));
+        line += buf;
+    }
+    // Wrapped as regedit does: at most 80 columns, a trailing backslash, two blanks of indent.
+    std::vector<std::string> lines;
+    const std::size_t n = value.data.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        char tok[4];
+        std::snprintf(tok, sizeof tok, "%02x", static_cast<unsigned char>(value.data[i]));
+        std::string piece = tok;
+        if (i + 1 < n)
+            piece += ',';
+        if (line.size() + piece.size() + 1 > 80 && line != "  ") {
+            lines.push_back(line + "\\");
+            line = "  ";
+        }
+        line += piece;
+    }
+    lines.push_back(line);
+    return lines;
+}
+
+RegDocument RegDocument::parse(std::string_view bytes)
+{
+    RegDocument doc;
+    std::string text;
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE) {
+        doc.utf16_ = true;
+        text = utf8FromUtf16le(bytes.substr(2), false);
+    } else {
+        text = decodeFileText(bytes).utf8;
+    }
+
+    std::vector<std::string> lines;
+    bool sawLineEnd = false;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t nl = text.find('\n', start);
+        const bool last = nl == std::string::npos;
+        if (last)
+            nl = text.size();
+        std::string_view line(text.data() + start, nl - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+            if (!sawLineEnd && !last)
+                doc.crlf_ = true;
+        }
+        if (!last)
+            sawLineEnd = true;
+        lines.emplace_back(line);
+        start = nl + 1;
+    }
+
+    std::size_t i = 0;
+    while (i < lines.size() && trim(lines[i]).empty())
+        ++i;
+    if (i < lines.size()) {
+        const std::string_view first = trim(lines[i]);
+        if (first == "Windows Registry Editor Version 5.00" || first == "REGEDIT4") {
+            doc.headerFound_ = true;
+            doc.header_ = std::string(first);
+            ++i;
+        }
+    }
+
+    for (; i < lines.size(); ++i) {
+        const std::string_view t = trim(lines[i]);
+        if (t.size() >= 2 && t.front() == '[' && t.back() == ']') {
+            Section s;
+            std::string_view key = trim(t.substr(1, t.size() - 2));
+            if (!key.empty() && key.front() == '-') {
+                s.removal = true;
+                key.remove_prefix(1);
+            }
+            s.key = std::string(key);
+            s.headerLines.push_back(lines[i]);
+            doc.sections_.push_back(std::move(s));
+            continue;
+        }
+        Entry e;
+        e.lines.push_back(lines[i]);
+        if (!t.empty() && (t.front() == '"' || t.front() == '@')) {
+            std::string logical(trimRight(lines[i]));
+            while (!logical.empty() && logical.back() == '\\' && i + 1 < lines.size()) {
+                logical.pop_back();
+                ++i;
+                e.lines.push_back(lines[i]);
+                logical += trimRight(trimLeft(lines[i]));
+            }
+            e.isValue = parseValue(logical, e.name, e.value);
+        }
+        doc.sections_.back().entries.push_back(std::move(e));
+    }
+    return doc;
+}
+
+std::string RegDocument::format() const
+{
+    const std::string_view eol = crlf_ ? "\r\n" : "\n";
+    std::string text = header_;
+    text += eol;
+    for (const Section& s : sections_) {
+        for (const std::string& l : s.headerLines) {
+            text += l;
+            text += eol;
+        }
+        for (const Entry& e : s.entries) {
+            for (const std::string& l : e.lines) {
+                text += l;
+                text += eol;
+            }
+        }
+    }
+    if (!utf16_)
+        return text;
+    return "\xFF\xFE" + utf16leFromUtf8(text);
+}
+
+bool RegDocument::hasKey(std::string_view key) const
+{
+    return std::any_of(sections_.begin() + 1, sections_.end(),
+                       [&](const Section& s) { return !s.removal && equalsIgnoringCase(s.key, key); });
+}
+
+const RegValue* RegDocument::find(std::string_view key, std::string_view name) const
+{
+    const RegValue* found = nullptr;
+    for (auto s = sections_.begin() + 1; s != sections_.end(); ++s) {
+        if (s->removal || !equalsIgnoringCase(s->key, key))
+            continue;
+        for (const Entry& e : s->entries) {
+            if (e.isValue && equalsIgnoringCase(e.name, name))
+                found = &e.value;
+        }
+    }
+    return found;
+}
+
+RegDocument::Section* RegDocument::lastSectionOf(std::string_view key)
+{
+    for (auto s = sections_.rbegin(); s + 1 != sections_.rend(); ++s) {
+        if (!s->removal && equalsIgnoringCase(s->key, key))
+            return &*s;
+    }
+    return nullptr;
+}
+
+void RegDocument::addKey(std::string_view key)
+{
+    if (lastSectionOf(key))
+        return;
+    // Sections are separated by a blank line, as regedit writes them.
+    Section& previous = sections_.back();
+    const bool endsBlank = !previous.entries.empty() && previous.entries.back().lines.size() == 1 &&
+                           trim(previous.entries.back().lines.front()).empty();
+    if (!endsBlank)
+        previous.entries.push_back(Entry{{std::string()}, false, {}, {}});
+    Section s;
+    s.key = std::string(key);
+    s.headerLines.push_back("[" + s.key + "]");
+    sections_.push_back(std::move(s));
+}
+
+void RegDocument::set(std::string_view key, std::string_view name, const RegValue& value)
+{
+    addKey(key);
+    // Replace the occurrence that is read (the last one) in place, drop the others.
+    Entry* target = nullptr;
+    for (auto s = sections_.begin() + 1; s != sections_.end(); ++s) {
+        if (s->removal || !equalsIgnoringCase(s->key, key))
+            continue;
+        for (Entry& e : s->entries) {
+            if (e.isValue && equalsIgnoringCase(e.name, name))
+                target = &e;
+        }
+    }
+    Entry fresh{formatRegValue(name, value), true, std::string(name), value};
+    if (target) {
+        *target = std::move(fresh);
+        for (auto s = sections_.begin() + 1; s != sections_.end(); ++s) {
+            if (s->removal || !equalsIgnoringCase(s->key, key))
+                continue;
+            std::erase_if(s->entries, [&](const Entry& e) {
+                return &e != target && e.isValue && equalsIgnoringCase(e.name, name);
+            });
+        }
+        return;
+    }
+    // A new value goes after the last value of the key's last section (before trailing blank
+    // lines and comments that separate it from the next section).
+    Section& s = *lastSectionOf(key);
+    auto pos = s.entries.end();
+    for (auto it = s.entries.begin(); it != s.entries.end(); ++it) {
+        if (it->isValue)
+            pos = it + 1;
+    }
+    if (pos == s.entries.end() && std::none_of(s.entries.begin(), s.entries.end(), [](const Entry& e) { return e.isValue; }))
+        pos = s.entries.begin();
+    s.entries.insert(pos, std::move(fresh));
+}
+
+void RegDocument::remove(std::string_view key, std::string_view name)
+{
+    for (auto s = sections_.begin() + 1; s != sections_.end(); ++s) {
+        if (s->removal || !equalsIgnoringCase(s->key, key))
+            continue;
+        std::erase_if(s->entries, [&](const Entry& e) { return e.isValue && equalsIgnoringCase(e.name, name); });
+    }
+}
+
+} // namespace tovalo
