@@ -1,0 +1,34 @@
+#pragma once
+// CDpctResultCtrl: the read-only view of the dpct output captured for one conversion item.
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace tovalo {
+struct Settings;
+}
+
+namespace tovalo::gui {
+
+class CDpctResultCtrl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CDpctResultCtrl(QWidget* parent = nullptr);
+
+    /// Replaces the whole text and puts the caret at the start.
+    void setText(const QString& text);
+    QString text() const;
+    /// Text colour slot 7, background slot 8 (black on white when automatic).
+    void applyColors(const Settings& settings);
+
+    QPlainTextEdit* log() const { return log_; }
+
+private:
+    void showContextMenu(const QPoint& pos);
+
+    QPlainTextEdit* log_ = nullptr;
+};
+
+} // namespace tovalo::gui
