@@ -1,4 +1,5 @@
 // Multiplies two square matrices with shared-memory tiles.
+// dpct-sim: result=warnings warnings=5 delay-ms=700
 #include <cuda_runtime.h>
 
 #define TILE 16

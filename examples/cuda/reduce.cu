@@ -1,4 +1,5 @@
 // Sums an array with a tree reduction in shared memory.
+// dpct-sim: result=parse-error parse-errors=1 delay-ms=500
 #include <cuda_runtime.h>
 
 __global__ void reduceSum(const int* in, int* out, int n)

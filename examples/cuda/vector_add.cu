@@ -1,4 +1,5 @@
 // Adds two vectors on the GPU.
+// dpct-sim: result=ok delay-ms=400
 #include <cstdio>
 #include <cuda_runtime.h>
 
