@@ -12,6 +12,7 @@ namespace tovalo::gui {
 namespace {
 const char* const kStems[] = {"TovaloLangJa", "TovaloLangEn", "TovaloLangCn", "TovaloLangTw", "TovaloLangKo"};
 const char* const kQtLocales[] = {"ja", "en", "zh_CN", "zh_TW", "ko"};
+QStringList g_folders;
 } // namespace
 
 LanguagePack::LanguagePack() = default;
@@ -28,8 +29,15 @@ QString LanguagePack::fileStem(int index)
     return QString::fromLatin1(kStems[index]);
 }
 
+void LanguagePack::setSearchFolders(const QStringList& folders)
+{
+    g_folders = folders;
+}
+
 QStringList LanguagePack::searchFolders()
 {
+    if (!g_folders.isEmpty())
+        return g_folders;
     QStringList folders{QCoreApplication::applicationDirPath()};
     const QString installed =
         QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tovalo/translations"));

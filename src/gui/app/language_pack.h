@@ -22,6 +22,8 @@ public:
     static QString fileStem(int index);
     /// Folders searched, in order.
     static QStringList searchFolders();
+    /// Tests: search only `folders` (an empty list restores the normal folders).
+    static void setSearchFolders(const QStringList& folders);
     /// The program's own message for a pack that cannot be loaded, in the interface language
     /// of the system (these texts are built in, so they do not depend on any pack).
     static QString loadFailureMessage();
