@@ -37,6 +37,8 @@ private:
     bool utf8_;
     bool detectUtf16_;
     std::string pending_;
+    bool lastWasUtf16_ = false;
+    bool lastWasUtf16Be_ = false;
     enum class Mode { Text, Utf16Le, Utf16Be } pendingMode_ = Mode::Text;
 };
 

@@ -61,7 +61,8 @@ class RunObserver
 {
 public:
     virtual ~RunObserver() = default;
-    /// The phase has changed to `phase`.
+    /// The phase has changed to `phase`; also called without a phase change when an enabling
+    /// query (canStart, stoppedCommandRunning, versionQueryUnanswered, consoleLost) has changed.
     virtual void phaseChanged(RunPhase phase) { (void)phase; }
     /// New text for a status-bar pane: 1 = the phase text, 2 = the dpct version ("dpct ver: X").
     virtual void statusText(int pane, const std::string& text) { (void)pane, (void)text; }
@@ -151,15 +152,17 @@ public:
 
 private:
     void setPhase(RunPhase p);
+    void notifyPhase();
     void requestOperate();
     void runCommandStep();
     void runResponseStep();
     bool promptSeen();
     void resetConsoleText();
     bool writeCommand(const std::string& line);
-    void finishHead(bool judge);
+    void moveAndWrite(RunPhase next, const std::string& line);
+    void finishHead();
+    void completeHead();
     void afterItemDone();
-    void sendPhaseStatus();
     void notice(std::string_view text);
 
     Console& console_;
@@ -170,6 +173,7 @@ private:
     RunPhase phase_ = RunPhase::Idle;
     RunPhase phaseBeforePause_ = RunPhase::Idle;
     bool operatePending_ = false;
+    bool responsePending_ = false;
     bool startUpDone_ = false;
     bool stoppedCommandRunning_ = false;
     bool versionUnanswered_ = false;

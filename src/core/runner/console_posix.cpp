@@ -1,0 +1,409 @@
+// The POSIX console: bash (else /bin/sh) run with -s in its own process group behind pipes.
+
+#include "console.h"
+
+#include "base/text.h"
+#include "output_decoder.h"
+
+#include <cerrno>
+#include <condition_variable>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <mutex>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace tovalo {
+
+namespace {
+
+void closeFd(int& fd)
+{
+    if (fd >= 0) {
+        ::close(fd);
+        fd = -1;
+    }
+}
+
+// A descriptor that becomes readable when the process ends (Linux 5.3 and later); -1 elsewhere,
+// and the end is then noticed when the output pipe closes.
+int openPidFd(pid_t pid)
+{
+#ifdef SYS_pidfd_open
+    const long fd = ::syscall(SYS_pidfd_open, pid, 0);
+    if (fd >= 0) {
+        ::fcntl(static_cast<int>(fd), F_SETFD, FD_CLOEXEC);
+        return static_cast<int>(fd);
+    }
+#else
+    (void)pid;
+#endif
+    return -1;
+}
+
+std::string findInterpreter()
+{
+    const char* path = std::getenv("PATH");
+    std::string_view dirs = path ? path : "/usr/bin:/bin";
+    while (!dirs.empty()) {
+        const std::size_t colon = dirs.find(':');
+        const std::string dir(dirs.substr(0, colon));
+        dirs = colon == std::string_view::npos ? std::string_view{} : dirs.substr(colon + 1);
+        if (dir.empty())
+            continue;
+        const std::string candidate = dir + "/bash";
+        if (::access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+    }
+    return "/bin/sh";
+}
+
+std::string describeStatus(int status)
+{
+    if (WIFEXITED(status))
+        return "exit status " + std::to_string(WEXITSTATUS(status));
+    if (WIFSIGNALED(status)) {
+        const int sig = WTERMSIG(status);
+        const char* name = ::strsignal(sig);
+        return "killed by signal " + std::to_string(sig) + (name ? std::string(" (") + name + ")" : "");
+    }
+    return "status " + std::to_string(status);
+}
+
+std::string promptCommand()
+{
+    // The line end first, so the prompt always stands on a line of its own.
+    return "printf '\\n%s' " + shellQuote(kPosixPrompt) + "\n";
+}
+
+class PosixConsole final : public Console
+{
+public:
+    explicit PosixConsole(ConsoleOptions options) : options_(std::move(options)) {}
+    ~PosixConsole() override { close(); }
+
+    bool open(WakeFunction wake, std::string& error) override;
+    bool isOpen() const override { return open_; }
+    Dialect dialect() const override { return Dialect::Sh; }
+    bool writeCommand(std::string_view line, std::string& error) override;
+    void setReadingPaused(bool paused) override;
+    bool interruptCommand() override;
+    ConsoleOutput takeOutput() override;
+    void close() override;
+
+private:
+    bool writeAll(std::string_view bytes, std::string& error);
+    void readerLoop();
+    void push(std::string text, bool ended, std::string reason);
+
+    ConsoleOptions options_;
+    WakeFunction wake_;
+    bool open_ = false;
+    pid_t pid_ = -1;
+    int pidFd_ = -1;
+    int inFd_ = -1;
+    int outFd_ = -1;
+    int stopRead_ = -1;
+    int stopWrite_ = -1;
+    bool reaped_ = false; // written by the reader, read after joining it
+    std::thread reader_;
+
+    std::mutex mutex_;
+    std::condition_variable resumeCv_;
+    bool paused_ = false;
+    bool stopping_ = false;
+    std::string queue_;
+    bool ended_ = false;
+    bool endTaken_ = false;
+    std::string endReason_;
+};
+
+bool PosixConsole::open(WakeFunction wake, std::string& error)
+{
+    close();
+    // A write to an interpreter that has died must fail with EPIPE, not end this process.
+    struct sigaction old{};
+    if (::sigaction(SIGPIPE, nullptr, &old) == 0 && old.sa_handler == SIG_DFL)
+        ::signal(SIGPIPE, SIG_IGN);
+
+    int inPipe[2] = {-1, -1}, outPipe[2] = {-1, -1}, stopPipe[2] = {-1, -1};
+    auto fail = [&](const std::string& what, int code) {
+        error = what + ": " + systemErrorText(code);
+        for (int* p : {inPipe, outPipe, stopPipe}) {
+            closeFd(p[0]);
+            closeFd(p[1]);
+        }
+        return false;
+    };
+    if (::pipe2(inPipe, O_CLOEXEC) != 0 || ::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(stopPipe, O_CLOEXEC) != 0)
+        return fail("cannot create the console pipes", errno);
+
+    const std::string program = options_.interpreter.empty() ? findInterpreter() : options_.interpreter;
+    std::vector<std::string> env;
+    for (char** e = environ; e && *e; ++e) {
+        const std::string_view v = *e;
+        // A non-interactive bash would run the file these name before the first command.
+        if (v.starts_with("BASH_ENV=") || v.starts_with("ENV="))
+            continue;
+        env.emplace_back(v);
+    }
+    std::vector<char*> envp;
+    for (std::string& s : env)
+        envp.push_back(s.data());
+    envp.push_back(nullptr);
+    std::string arg0 = program, arg1 = "-s";
+    char* argv[] = {arg0.data(), arg1.data(), nullptr};
+
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attr;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawnattr_init(&attr);
+    posix_spawn_file_actions_adddup2(&actions, inPipe[0], 0);
+    posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, outPipe[1], 2);
+    // Its own process group: a Ctrl-C in the terminal reaches this program only; the console
+    // passes it on to the running command by itself (interruptCommand).
+    posix_spawnattr_setpgroup(&attr, 0);
+    sigset_t none, defaults;
+    sigemptyset(&none);
+    sigemptyset(&defaults);
+    for (int sig : {SIGINT, SIGQUIT, SIGPIPE, SIGTERM, SIGCHLD, SIGHUP})
+        sigaddset(&defaults, sig);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setsigdefault(&attr, &defaults);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    pid_t pid = -1;
+    const int rc = ::posix_spawn(&pid, program.c_str(), &actions, &attr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attr);
+    if (rc != 0)
+        return fail("cannot start " + program, rc);
+
+    closeFd(inPipe[0]);
+    closeFd(outPipe[1]);
+    pid_ = pid;
+    pidFd_ = openPidFd(pid);
+    inFd_ = inPipe[1];
+    outFd_ = outPipe[0];
+    stopRead_ = stopPipe[0];
+    stopWrite_ = stopPipe[1];
+    reaped_ = false;
+    {
+        std::lock_guard lock(mutex_);
+        paused_ = stopping_ = ended_ = endTaken_ = false;
+        queue_.clear();
+        endReason_.clear();
+    }
+    wake_ = std::move(wake);
+    open_ = true;
+    reader_ = std::thread([this] { readerLoop(); });
+
+    // Ctrl-C is for the running command; the interpreter ignores it. Then the first prompt.
+    std::string ignored;
+    writeAll("trap : INT\n" + promptCommand(), ignored);
+    return true;
+}
+
+bool PosixConsole::writeAll(std::string_view bytes, std::string& error)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(inFd_, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno == EPIPE ? std::string("the command interpreter has ended") : systemErrorText(errno);
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+bool PosixConsole::writeCommand(std::string_view line, std::string& error)
+{
+    if (!open_ || inFd_ < 0) {
+        error = "the command interpreter is not running";
+        return false;
+    }
+    if (line.find_first_of("\n\r") != std::string_view::npos) {
+        error = "a command must be a single line";
+        return false;
+    }
+    // Echo the command as an interpreter would, run it in a group with its input cut off (so it
+    // cannot read the commands that follow), then print the prompt. The empty line before "}"
+    // keeps a trailing backslash from joining the "}" to the command.
+    std::string framed = "printf '%s\\n' " + shellQuote(line) + "\n";
+    if (line.find_first_not_of(" \t") != std::string_view::npos) {
+        framed += "{ ";
+        framed += line;
+        framed += "\n\n} </dev/null\n";
+    }
+    framed += promptCommand();
+    return writeAll(framed, error);
+}
+
+void PosixConsole::setReadingPaused(bool paused)
+{
+    {
+        std::lock_guard lock(mutex_);
+        paused_ = paused;
+    }
+    resumeCv_.notify_all();
+}
+
+bool PosixConsole::interruptCommand()
+{
+    if (!open_ || pid_ <= 0 || reaped_)
+        return false;
+    return ::kill(-pid_, SIGINT) == 0;
+}
+
+ConsoleOutput PosixConsole::takeOutput()
+{
+    ConsoleOutput out;
+    std::lock_guard lock(mutex_);
+    out.text.swap(queue_);
+    if (ended_ && !endTaken_) {
+        endTaken_ = true;
+        out.ended = true;
+        out.endReason = endReason_;
+    }
+    return out;
+}
+
+void PosixConsole::push(std::string text, bool ended, std::string reason)
+{
+    bool wasEmpty;
+    {
+        std::lock_guard lock(mutex_);
+        wasEmpty = queue_.empty() && !ended_;
+        queue_ += text;
+        if (ended) {
+            ended_ = true;
+            endReason_ = std::move(reason);
+        }
+    }
+    // The host takes everything at once, so one wake per empty-to-filled change is enough.
+    if ((wasEmpty || ended) && wake_)
+        wake_();
+}
+
+void PosixConsole::readerLoop()
+{
+    OutputDecoder decoder(consoleCodeSet());
+    std::vector<char> buffer(64 * 1024);
+    bool interpreterGone = false;
+    for (;;) {
+        {
+            std::unique_lock lock(mutex_);
+            resumeCv_.wait(lock, [this] { return !paused_ || stopping_; });
+            if (stopping_)
+                return;
+        }
+        pollfd fds[3] = {{outFd_, POLLIN, 0}, {stopRead_, POLLIN, 0}, {interpreterGone ? -1 : pidFd_, POLLIN, 0}};
+        if (::poll(fds, 3, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            push(decoder.flush(), true, "the console could not be read: " + systemErrorText(errno));
+            return;
+        }
+        if (fds[1].revents)
+            return;
+        if (fds[0].revents) {
+            const ssize_t n = ::read(outFd_, buffer.data(), buffer.size());
+            if (n > 0) {
+                std::string text = decoder.decode(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+                if (!text.empty())
+                    push(std::move(text), false, {});
+                continue;
+            }
+            if (n < 0 && errno == EINTR)
+                continue;
+            // End of output: the interpreter is gone (or closed its output, which is as bad).
+            int status = 0;
+            pid_t r = ::waitpid(pid_, &status, WNOHANG);
+            if (r == 0) {
+                ::kill(-pid_, SIGKILL);
+                r = ::waitpid(pid_, &status, 0);
+            }
+            reaped_ = r == pid_;
+            push(decoder.flush(), true, r == pid_ ? describeStatus(status) : std::string("output closed"));
+            return;
+        }
+        if (fds[2].revents) {
+            // The interpreter itself has ended while what it ran may still hold the pipe open:
+            // end those too, then read what is left up to the end of the output.
+            interpreterGone = true;
+            ::kill(-pid_, SIGKILL);
+        }
+    }
+}
+
+void PosixConsole::close()
+{
+    if (!open_)
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    resumeCv_.notify_all();
+    if (stopWrite_ >= 0) {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t n = ::write(stopWrite_, &byte, 1);
+    }
+    if (reader_.joinable())
+        reader_.join();
+    // End of input lets an idle interpreter end by itself; a closed output ends a command that
+    // still writes. Whatever is still running after a short grace is ended.
+    closeFd(inFd_);
+    closeFd(outFd_);
+    if (!reaped_ && pid_ > 0) {
+        int status = 0;
+        bool done = false;
+        for (int sig : {0, SIGTERM, SIGKILL}) {
+            if (sig != 0)
+                ::kill(-pid_, sig);
+            // Bounded wait: at most about half a second per step.
+            for (int i = 0; i < 50 && !done; ++i) {
+                const pid_t r = ::waitpid(pid_, &status, WNOHANG);
+                if (r == pid_ || r < 0) {
+                    done = true;
+                    break;
+                }
+                if (sig == SIGKILL) {
+                    done = ::waitpid(pid_, &status, 0) == pid_ || true;
+                    break;
+                }
+                ::usleep(10000);
+            }
+            if (done)
+                break;
+        }
+    }
+    // Anything the interpreter started and left behind in its group goes too.
+    if (pid_ > 0)
+        ::kill(-pid_, SIGKILL);
+    closeFd(pidFd_);
+    closeFd(stopRead_);
+    closeFd(stopWrite_);
+    pid_ = -1;
+    open_ = false;
+}
+
+} // namespace
+
+std::unique_ptr<Console> createPlatformConsole(const ConsoleOptions& options)
+{
+    return std::make_unique<PosixConsole>(options);
+}
+
+} // namespace tovalo

@@ -1,0 +1,330 @@
+// The Windows console: "cmd.exe /A" started hidden behind anonymous pipes.
+
+#include "console.h"
+
+#include "base/text.h"
+#include "output_decoder.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace tovalo {
+
+namespace {
+
+void closeHandle(HANDLE& h)
+{
+    if (h && h != INVALID_HANDLE_VALUE)
+        CloseHandle(h);
+    h = nullptr;
+}
+
+std::wstring wideFromUtf8(std::string_view s)
+{
+    std::wstring w;
+    if (s.empty())
+        return w;
+    const int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    w.resize(static_cast<std::size_t>(n));
+    MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+    return w;
+}
+
+class WinConsole final : public Console
+{
+public:
+    explicit WinConsole(ConsoleOptions options) : options_(std::move(options)) {}
+    ~WinConsole() override { close(); }
+
+    bool open(WakeFunction wake, std::string& error) override;
+    bool isOpen() const override { return open_; }
+    Dialect dialect() const override { return Dialect::Cmd; }
+    bool writeCommand(std::string_view line, std::string& error) override;
+    void setReadingPaused(bool paused) override;
+    bool interruptCommand() override { return false; }
+    ConsoleOutput takeOutput() override;
+    void close() override;
+
+private:
+    void readerLoop();
+    void push(std::string text, bool ended, std::string reason);
+    static void CALLBACK onProcessEnded(void* self, BOOLEAN);
+
+    ConsoleOptions options_;
+    WakeFunction wake_;
+    bool open_ = false;
+    HANDLE process_ = nullptr;
+    HANDLE job_ = nullptr;
+    HANDLE endWait_ = nullptr;
+    HANDLE stdinWrite_ = nullptr;
+    HANDLE stdoutRead_ = nullptr;
+    std::thread reader_;
+    HANDLE readerThread_ = nullptr; // the reader's own handle, to cancel a read that never ends
+
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    bool paused_ = false;
+    bool stopping_ = false;
+    bool readerDone_ = false;
+    std::string queue_;
+    bool ended_ = false;
+    bool endTaken_ = false;
+    std::string endReason_;
+};
+
+bool WinConsole::open(WakeFunction wake, std::string& error)
+{
+    close();
+    SECURITY_ATTRIBUTES sa{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE rOut = nullptr, wOut = nullptr, wErr = nullptr, rIn = nullptr, wIn = nullptr;
+    HANDLE self = GetCurrentProcess();
+    auto fail = [&](const std::string& what) {
+        error = what + ": " + systemErrorText(static_cast<int>(GetLastError()));
+        for (HANDLE* h : {&rOut, &wOut, &wErr, &rIn, &wIn, &stdinWrite_, &stdoutRead_, &job_, &process_})
+            closeHandle(*h);
+        return false;
+    };
+    // stdout and stderr are two handles of one pipe, so both arrive in one stream; this
+    // process keeps only non-inheritable copies of its own ends.
+    if (!CreatePipe(&rOut, &wOut, &sa, 0) ||
+        !DuplicateHandle(self, wOut, self, &wErr, 0, TRUE, DUPLICATE_SAME_ACCESS) ||
+        !CreatePipe(&rIn, &wIn, &sa, 0) ||
+        !DuplicateHandle(self, rOut, self, &stdoutRead_, 0, FALSE, DUPLICATE_SAME_ACCESS) ||
+        !DuplicateHandle(self, wIn, self, &stdinWrite_, 0, FALSE, DUPLICATE_SAME_ACCESS))
+        return fail("cannot create the console pipes");
+    closeHandle(rOut);
+    closeHandle(wIn);
+
+    // A job holds the interpreter and everything it starts, so that closing ends them all.
+    job_ = CreateJobObjectW(nullptr, nullptr);
+    if (job_) {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION info{};
+        info.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &info, sizeof info);
+    }
+
+    std::wstring commandLine = options_.interpreter.empty() ? std::wstring(L"cmd.exe") : wideFromUtf8(options_.interpreter);
+    commandLine += L" /A";
+    std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back(L'\0');
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_HIDE;
+    si.hStdInput = rIn;
+    si.hStdOutput = wOut;
+    si.hStdError = wErr;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, TRUE, CREATE_NEW_CONSOLE | CREATE_SUSPENDED,
+                        nullptr, nullptr, &si, &pi))
+        return fail("cannot start the command interpreter");
+    if (job_)
+        AssignProcessToJobObject(job_, pi.hProcess);
+    ResumeThread(pi.hThread);
+    CloseHandle(pi.hThread);
+    process_ = pi.hProcess;
+    closeHandle(rIn);
+    closeHandle(wOut);
+    closeHandle(wErr);
+
+    {
+        std::lock_guard lock(mutex_);
+        paused_ = stopping_ = readerDone_ = ended_ = endTaken_ = false;
+        queue_.clear();
+        endReason_.clear();
+    }
+    wake_ = std::move(wake);
+    open_ = true;
+    // When the interpreter ends while a command it started still holds the pipe open, the
+    // reader would wait for that command; end the rest of the job so the output closes.
+    RegisterWaitForSingleObject(&endWait_, process_, &WinConsole::onProcessEnded, this, INFINITE,
+                                WT_EXECUTEONLYONCE);
+    reader_ = std::thread([this] { readerLoop(); });
+    return true;
+}
+
+void CALLBACK WinConsole::onProcessEnded(void* self, BOOLEAN)
+{
+    auto* console = static_cast<WinConsole*>(self);
+    if (console->job_)
+        TerminateJobObject(console->job_, 1);
+}
+
+bool WinConsole::writeCommand(std::string_view line, std::string& error)
+{
+    if (!open_ || !stdinWrite_) {
+        error = "the command interpreter is not running";
+        return false;
+    }
+    if (line.find_first_of("\r\n") != std::string_view::npos) {
+        error = "a command must be a single line";
+        return false;
+    }
+    // The interpreter reads its input in the ANSI code page; a character that the code page
+    // cannot hold would silently become another one, so such a command is refused.
+    const std::wstring wide = wideFromUtf8(std::string(line) + "\r\n");
+    BOOL lossy = FALSE;
+    const UINT acp = GetACP();
+    BOOL* lossyFlag = acp == CP_UTF8 ? nullptr : &lossy;
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                      lossyFlag);
+    std::string bytes(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), n, nullptr, lossyFlag);
+    if (lossy) {
+        error = "the command holds characters that code page " + std::to_string(acp) + " cannot represent";
+        return false;
+    }
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        if (!WriteFile(stdinWrite_, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written, nullptr)) {
+            error = systemErrorText(static_cast<int>(GetLastError()));
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+void WinConsole::setReadingPaused(bool paused)
+{
+    {
+        std::lock_guard lock(mutex_);
+        paused_ = paused;
+    }
+    cv_.notify_all();
+}
+
+ConsoleOutput WinConsole::takeOutput()
+{
+    ConsoleOutput out;
+    std::lock_guard lock(mutex_);
+    out.text.swap(queue_);
+    if (ended_ && !endTaken_) {
+        endTaken_ = true;
+        out.ended = true;
+        out.endReason = endReason_;
+    }
+    return out;
+}
+
+void WinConsole::push(std::string text, bool ended, std::string reason)
+{
+    bool wasEmpty;
+    {
+        std::lock_guard lock(mutex_);
+        wasEmpty = queue_.empty() && !ended_;
+        queue_ += text;
+        if (ended) {
+            ended_ = true;
+            endReason_ = std::move(reason);
+        }
+    }
+    if ((wasEmpty || ended) && wake_)
+        wake_();
+}
+
+void WinConsole::readerLoop()
+{
+    {
+        std::lock_guard lock(mutex_);
+        DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &readerThread_, 0, FALSE,
+                        DUPLICATE_SAME_ACCESS);
+    }
+    OutputDecoder decoder(consoleCodeSet(), true);
+    std::vector<char> buffer(64 * 1024);
+    for (;;) {
+        {
+            std::unique_lock lock(mutex_);
+            cv_.wait(lock, [this] { return !paused_ || stopping_; });
+            if (stopping_)
+                break;
+        }
+        DWORD n = 0;
+        const BOOL ok = ReadFile(stdoutRead_, buffer.data(), static_cast<DWORD>(buffer.size()), &n, nullptr);
+        if (ok && n > 0) {
+            std::string text = decoder.decode(std::string_view(buffer.data(), n));
+            if (!text.empty())
+                push(std::move(text), false, {});
+            continue;
+        }
+        const DWORD code = ok ? ERROR_BROKEN_PIPE : GetLastError();
+        {
+            std::lock_guard lock(mutex_);
+            if (stopping_)
+                break;
+        }
+        std::string reason;
+        if (code == ERROR_BROKEN_PIPE || code == ERROR_NO_DATA) {
+            DWORD exitCode = 0;
+            WaitForSingleObject(process_, 2000);
+            if (GetExitCodeProcess(process_, &exitCode) && exitCode != STILL_ACTIVE)
+                reason = "exit status " + std::to_string(static_cast<long>(exitCode));
+            else
+                reason = "output closed";
+        } else {
+            reason = "the console could not be read: " + systemErrorText(static_cast<int>(code));
+        }
+        push(decoder.flush(), true, reason);
+        break;
+    }
+    std::lock_guard lock(mutex_);
+    readerDone_ = true;
+    cv_.notify_all();
+}
+
+void WinConsole::close()
+{
+    if (!open_)
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    cv_.notify_all();
+    // End of input lets an idle interpreter end by itself; after a short grace everything in
+    // the job is ended, which closes the output pipe and ends a read in progress.
+    closeHandle(stdinWrite_);
+    if (WaitForSingleObject(process_, 500) != WAIT_OBJECT_0) {
+        if (job_)
+            TerminateJobObject(job_, 1);
+        else
+            TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 2000);
+    } else if (job_) {
+        TerminateJobObject(job_, 1);
+    }
+    {
+        std::unique_lock lock(mutex_);
+        if (!cv_.wait_for(lock, std::chrono::seconds(2), [this] { return readerDone_; })) {
+            lock.unlock();
+            if (readerThread_)
+                CancelSynchronousIo(readerThread_);
+        }
+    }
+    if (reader_.joinable())
+        reader_.join();
+    if (endWait_) {
+        UnregisterWaitEx(endWait_, INVALID_HANDLE_VALUE);
+        endWait_ = nullptr;
+    }
+    closeHandle(readerThread_);
+    closeHandle(stdoutRead_);
+    closeHandle(process_);
+    closeHandle(job_);
+    open_ = false;
+}
+
+} // namespace
+
+std::unique_ptr<Console> createPlatformConsole(const ConsoleOptions& options)
+{
+    return std::make_unique<WinConsole>(options);
+}
+
+} // namespace tovalo

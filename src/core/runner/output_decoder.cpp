@@ -1,0 +1,221 @@
+#include "output_decoder.h"
+
+#include "base/codec.h"
+#include "base/text.h"
+
+namespace tovalo {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool isUtf8Name(std::string_view name)
+{
+    return name == "UTF-8" || name == "utf8" || name == "UTF8" || name == "CP65001";
+}
+
+} // namespace
+
+OutputDecoder::OutputDecoder(std::string codeSet, bool detectUtf16)
+    : codeSet_(std::move(codeSet)), utf8_(isUtf8Name(codeSet_)), detectUtf16_(detectUtf16)
+{
+}
+
+bool OutputDecoder::looksLikeUtf16(std::string_view bytes, bool& bigEndian)
+{
+    bigEndian = false;
+    if (bytes.size() < 2)
+        return false;
+    const auto b0 = static_cast<unsigned char>(bytes[0]);
+    const auto b1 = static_cast<unsigned char>(bytes[1]);
+    if (b0 == 0xFF && b1 == 0xFE)
+        return true;
+    if (b0 == 0xFE && b1 == 0xFF) {
+        bigEndian = true;
+        return true;
+    }
+    // Text in a byte code page never holds zero bytes; UTF-16 text of Latin script holds one in
+    // almost every code unit (the high byte).
+    std::size_t pairs = bytes.size() / 2, zeroHigh = 0, zeroLow = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        zeroLow += bytes[i] == '\0';
+        zeroHigh += bytes[i + 1] == '\0';
+    }
+    if (zeroHigh * 10 >= pairs * 4 && zeroLow * 10 < pairs)
+        return true;
+    if (zeroLow * 10 >= pairs * 4 && zeroHigh * 10 < pairs) {
+        bigEndian = true;
+        return true;
+    }
+    return false;
+}
+
+std::string OutputDecoder::decode(std::string_view bytes)
+{
+    if (detectUtf16_) {
+        if (pendingMode_ != Mode::Text) {
+            // The previous read ended inside a UTF-16 code unit or surrogate pair: go on with it.
+            const bool bigEndian = pendingMode_ == Mode::Utf16Be;
+            const std::string joined = pending_ + std::string(bytes);
+            pending_.clear();
+            pendingMode_ = Mode::Text;
+            return decodeUtf16(joined, bigEndian, false);
+        }
+        bool bigEndian = lastWasUtf16Be_;
+        // A read that goes on with UTF-16 text may hold few zero bytes (non-Latin text); any
+        // zero byte at all keeps the previous read's UTF-16.
+        const bool goesOn = lastWasUtf16_ && bytes.size() % 2 == 0 && bytes.find('\0') != std::string_view::npos;
+        if (pending_.empty() && (goesOn || looksLikeUtf16(bytes, bigEndian))) {
+            lastWasUtf16_ = true;
+            lastWasUtf16Be_ = bigEndian;
+            return decodeUtf16(bytes, bigEndian, false);
+        }
+        lastWasUtf16_ = false;
+    }
+    return utf8_ ? decodeUtf8(bytes, false) : decodeLegacy(bytes, false);
+}
+
+std::string OutputDecoder::flush()
+{
+    if (pending_.empty())
+        return {};
+    if (pendingMode_ != Mode::Text) {
+        const std::string rest = std::move(pending_);
+        pending_.clear();
+        return decodeUtf16(rest, pendingMode_ == Mode::Utf16Be, true);
+    }
+    return utf8_ ? decodeUtf8({}, true) : decodeLegacy({}, true);
+}
+
+std::string OutputDecoder::decodeUtf8(std::string_view bytes, bool final)
+{
+    std::string data;
+    std::string_view text = bytes;
+    if (!pending_.empty()) {
+        data = pending_ + std::string(bytes);
+        pending_.clear();
+        text = data;
+    }
+    std::size_t keep = final ? text.size() : completeUtf8Prefix(text);
+    if (keep < text.size())
+        pending_.assign(text.substr(keep));
+    text = text.substr(0, keep);
+    if (isValidUtf8(text))
+        return std::string(text);
+    std::string out;
+    out.reserve(text.size() + 8);
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto c = static_cast<unsigned char>(text[pos]);
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+            ++pos;
+            continue;
+        }
+        appendUtf8(out, tovalo::decodeUtf8(text, pos));
+    }
+    return out;
+}
+
+std::string OutputDecoder::decodeLegacy(std::string_view bytes, bool final)
+{
+    std::string data = pending_ + std::string(bytes);
+    pending_.clear();
+    std::string out;
+    if (data.empty() || decodeFrom(codeSet_, data, out))
+        return out;
+    // A lead byte whose trail byte is still in the pipe: hold the last one to three bytes back.
+    if (!final) {
+        for (std::size_t hold = 1; hold <= 3 && hold < data.size(); ++hold) {
+            if (decodeFrom(codeSet_, std::string_view(data).substr(0, data.size() - hold), out)) {
+                pending_ = data.substr(data.size() - hold);
+                return out;
+            }
+        }
+    }
+    // Bytes that are not text in this code set: decode character by character, U+FFFD for each
+    // byte that starts no character.
+    out.clear();
+    std::string piece;
+    std::size_t pos = 0;
+    while (pos < data.size()) {
+        const auto c = static_cast<unsigned char>(data[pos]);
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+            ++pos;
+            continue;
+        }
+        bool done = false;
+        for (std::size_t len = 1; len <= 4 && pos + len <= data.size(); ++len) {
+            if (decodeFrom(codeSet_, std::string_view(data).substr(pos, len), piece)) {
+                out += piece;
+                pos += len;
+                done = true;
+                break;
+            }
+        }
+        if (!done) {
+            appendUtf8(out, kReplacement);
+            ++pos;
+        }
+    }
+    return out;
+}
+
+std::string OutputDecoder::decodeUtf16(std::string_view bytes, bool bigEndian, bool final)
+{
+    std::string out;
+    std::size_t i = 0;
+    if (bytes.size() >= 2) {
+        const auto b0 = static_cast<unsigned char>(bytes[0]);
+        const auto b1 = static_cast<unsigned char>(bytes[1]);
+        if ((b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF))
+            i = 2;
+    }
+    auto unitAt = [&](std::size_t at) {
+        const auto a = static_cast<unsigned char>(bytes[at]);
+        const auto b = static_cast<unsigned char>(bytes[at + 1]);
+        return static_cast<char16_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+    };
+    while (i + 1 < bytes.size()) {
+        const char16_t u = unitAt(i);
+        if (u >= 0xD800 && u <= 0xDBFF) {
+            if (i + 3 < bytes.size()) {
+                const char16_t v = unitAt(i + 2);
+                if (v >= 0xDC00 && v <= 0xDFFF) {
+                    appendUtf8(out, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (v - 0xDC00));
+                    i += 4;
+                    continue;
+                }
+            } else if (!final) {
+                break; // the low surrogate is in the next read
+            }
+            appendUtf8(out, kReplacement);
+            i += 2;
+            continue;
+        }
+        if (u >= 0xDC00 && u <= 0xDFFF)
+            appendUtf8(out, kReplacement);
+        else if (u != 0)
+            appendUtf8(out, u);
+        i += 2;
+    }
+    if (i < bytes.size()) {
+        if (final) {
+            appendUtf8(out, kReplacement);
+        } else {
+            pending_.assign(bytes.substr(i));
+            pendingMode_ = bigEndian ? Mode::Utf16Be : Mode::Utf16Le;
+            return out;
+        }
+    }
+    pendingMode_ = Mode::Text;
+    return out;
+}
+
+std::string consoleCodeSet()
+{
+    return legacyCodeSet();
+}
+
+} // namespace tovalo

@@ -1,0 +1,445 @@
+#include "run_engine.h"
+
+#include "data/command_line.h"
+#include "dpct_output.h"
+
+namespace tovalo {
+
+namespace {
+
+// Number of UTF-16 code units of a UTF-8 text: what the command interpreter counts.
+std::size_t utf16Length(std::string_view utf8)
+{
+    std::size_t n = 0;
+    for (const char ch : utf8) {
+        const auto c = static_cast<unsigned char>(ch);
+        if ((c & 0xC0) != 0x80)
+            n += c >= 0xF0 ? 2 : 1;
+    }
+    return n;
+}
+
+} // namespace
+
+const char* phaseStatusText(RunPhase phase)
+{
+    switch (phase) {
+    case RunPhase::Idle:
+        return " ";
+    case RunPhase::AwaitPrompt:
+        return nullptr;
+    case RunPhase::SetvarsRequested:
+        return "Starting setvars";
+    case RunPhase::SetvarsRunning:
+        return "Running setvars...";
+    case RunPhase::VersionRequested:
+        return "Starting dpct version query";
+    case RunPhase::VersionRunning:
+        return "Getting dpct version...";
+    case RunPhase::ItemRequested:
+        return "Starting dpct conversion";
+    case RunPhase::ItemRunning:
+        return "Converting with dpct...";
+    case RunPhase::StopRequested:
+        return "  ";
+    case RunPhase::Paused:
+        return "dpct run paused";
+    }
+    return nullptr;
+}
+
+RunEngine::RunEngine(Console& console, RunObserver& observer, RunEngineConfig config, WakeFunction wake)
+    : console_(console), observer_(observer), config_(std::move(config)), wake_(std::move(wake))
+{
+}
+
+RunEngine::~RunEngine() = default;
+
+bool RunEngine::startUp(std::string& error)
+{
+    if (!console_.open(wake_, error)) {
+        consoleLost_ = true;
+        return false;
+    }
+    consoleLost_ = false;
+    if (oneApiPresent())
+        setPhase(RunPhase::AwaitPrompt);
+    return true;
+}
+
+void RunEngine::setPhase(RunPhase p)
+{
+    phase_ = p;
+    notifyPhase();
+}
+
+void RunEngine::notifyPhase()
+{
+    observer_.phaseChanged(phase_);
+    if (const char* text = phaseStatusText(phase_))
+        observer_.statusText(1, text);
+}
+
+void RunEngine::requestOperate()
+{
+    operatePending_ = true;
+    if (wake_)
+        wake_();
+}
+
+void RunEngine::notice(std::string_view text)
+{
+    observer_.consoleText(text);
+}
+
+void RunEngine::resetConsoleText()
+{
+    consoleText_.clear();
+    promptScanPos_ = 0;
+}
+
+bool RunEngine::promptSeen()
+{
+    if (prompt_.empty())
+        return false;
+    const std::string_view text = consoleText_;
+    for (;;) {
+        const std::size_t nl = text.find('\n', promptScanPos_);
+        if (nl == std::string_view::npos)
+            break;
+        if (text.substr(promptScanPos_, nl - promptScanPos_) == prompt_)
+            return true;
+        promptScanPos_ = nl + 1;
+    }
+    return text.substr(promptScanPos_) == prompt_;
+}
+
+void RunEngine::processPending()
+{
+    // A command step requested earlier runs first; steps requested while this call handles
+    // output run on the next call, so the host can act (pause, stop) in between.
+    if (operatePending_) {
+        operatePending_ = false;
+        runCommandStep();
+    }
+    if (responsePending_) {
+        responsePending_ = false;
+        runResponseStep();
+    }
+    ConsoleOutput out = console_.takeOutput();
+    if (!out.text.empty())
+        handleConsoleText(out.text);
+    if (out.ended)
+        handleConsoleEnded(out.endReason);
+}
+
+void RunEngine::handleConsoleText(std::string_view utf8)
+{
+    observer_.consoleText(utf8);
+    consoleText_ += utf8;
+    runResponseStep();
+}
+
+void RunEngine::runResponseStep()
+{
+    switch (phase_) {
+    case RunPhase::AwaitPrompt: {
+        std::string found;
+        forEachLine(consoleText_, [&](std::string_view line) {
+            if (found.empty() && line.find('>') != std::string_view::npos)
+                found.assign(line);
+        });
+        if (found.empty())
+            return;
+        prompt_ = found;
+        resetConsoleText();
+        setPhase(RunPhase::SetvarsRequested);
+        requestOperate();
+        return;
+    }
+    case RunPhase::SetvarsRunning:
+        if (!promptSeen())
+            return;
+        resetConsoleText();
+        setPhase(RunPhase::VersionRequested);
+        requestOperate();
+        return;
+    case RunPhase::VersionRunning: {
+        if (!promptSeen())
+            return;
+        const DpctVersion v = parseDpctVersion(consoleText_);
+        if (!v.found) {
+            if (!versionUnanswered_) {
+                versionUnanswered_ = true;
+                notice("\n[Tovalo] dpct printed no version line: it is not installed or not on the path "
+                       "that the environment script sets. Conversion is not possible.\n");
+                observer_.phaseChanged(phase_);
+            }
+            return;
+        }
+        versionUnanswered_ = false;
+        dpctVersion_ = v.version;
+        dpctCodebase_ = v.codebase;
+        startUpDone_ = true;
+        restarts_ = 0;
+        observer_.versionKnown(dpctVersion_, dpctCodebase_);
+        observer_.statusText(2, "dpct ver: " + dpctVersion_);
+        resetConsoleText();
+        setPhase(RunPhase::Idle);
+        return;
+    }
+    case RunPhase::ItemRunning:
+        if (!promptSeen())
+            return;
+        finishHead();
+        afterItemDone();
+        return;
+    case RunPhase::Idle:
+        // After a stop the stopped command runs on; its output is shown but judged for nothing,
+        // and a new run may start only once its prompt is back.
+        if (stoppedCommandRunning_ && promptSeen()) {
+            stoppedCommandRunning_ = false;
+            resetConsoleText();
+            observer_.phaseChanged(phase_);
+        }
+        return;
+    default:
+        return;
+    }
+}
+
+void RunEngine::finishHead()
+{
+    CDpctData* head = runQueue_[queueHead_];
+    const ItemJudgement j = judgeDpctOutput(consoleText_);
+    head->status = j.status;
+    if (j.status == ItemStatus::ConvertedNg)
+        head->exitCode = j.exitCode;
+    const std::size_t cut = consoleText_.find(prompt_);
+    head->resultText = consoleText_.substr(0, cut);
+    completeHead();
+}
+
+void RunEngine::completeHead()
+{
+    CDpctData* head = runQueue_[queueHead_];
+    observer_.itemStatusChanged(*head);
+    observer_.itemFinished(*head);
+    ++queueHead_;
+    ++doneCount_;
+    observer_.progress(doneCount_, total_);
+}
+
+void RunEngine::afterItemDone()
+{
+    resetConsoleText();
+    if (queueHead_ < runQueue_.size()) {
+        observer_.advance(true);
+        setPhase(RunPhase::ItemRequested);
+        requestOperate();
+    } else {
+        runQueue_.clear();
+        queueHead_ = 0;
+        setPhase(RunPhase::Idle);
+        observer_.advance(false);
+    }
+}
+
+bool RunEngine::writeCommand(const std::string& line)
+{
+    std::string error;
+    if (console_.writeCommand(line, error))
+        return true;
+    notice("\n[Tovalo] The command could not be written to the command interpreter: " + error + "\n");
+    return false;
+}
+
+void RunEngine::moveAndWrite(RunPhase next, const std::string& line)
+{
+    // The order of the design's operate step: phase set, text emptied, command written, then
+    // the status pane updated.
+    phase_ = next;
+    resetConsoleText();
+    writeCommand(line);
+    notifyPhase();
+}
+
+void RunEngine::runCommandStep()
+{
+    const bool cmd = console_.dialect() == Dialect::Cmd;
+    switch (phase_) {
+    case RunPhase::SetvarsRequested:
+        moveAndWrite(RunPhase::SetvarsRunning, cmd ? "\"" + config_.oneApiRoot + "setvars.bat\""
+                                                   : ". " + shellQuote(config_.oneApiRoot + "setvars.sh"));
+        return;
+    case RunPhase::VersionRequested:
+        moveAndWrite(RunPhase::VersionRunning, cmd ? "dpct.exe --version" : "dpct --version");
+        return;
+    case RunPhase::ItemRequested: {
+        if (queueHead_ >= runQueue_.size())
+            return;
+        CDpctData* head = runQueue_[queueHead_];
+        head->status = ItemStatus::Converting;
+        observer_.itemStatusChanged(*head);
+        const CommandLine line = buildCommandLine(head, console_.dialect());
+        std::string refusal;
+        if (!line.ok())
+            refusal = line.refusal;
+        else if (cmd && utf16Length(line.text) > kCmdMaxLineLength)
+            refusal = "the command line is " + std::to_string(utf16Length(line.text)) +
+                      " characters long, and the command interpreter accepts at most " +
+                      std::to_string(kCmdMaxLineLength);
+        if (!refusal.empty()) {
+            // Not sent: the item fails with the reason, and the run goes on.
+            head->status = ItemStatus::ConvertedNg;
+            head->resultText = "[Tovalo] Not converted: " + refusal + ".\n";
+            notice(head->resultText);
+            completeHead();
+            afterItemDone();
+            return;
+        }
+        moveAndWrite(RunPhase::ItemRunning, line.text);
+        return;
+    }
+    case RunPhase::StopRequested:
+        for (std::size_t i = queueHead_; i < runQueue_.size(); ++i) {
+            CDpctData* item = runQueue_[i];
+            if (item->status == ItemStatus::None || item->status == ItemStatus::Waiting ||
+                item->status == ItemStatus::Converting) {
+                item->status = ItemStatus::None;
+                observer_.itemStatusChanged(*item);
+            }
+        }
+        runQueue_.clear();
+        queueHead_ = 0;
+        setPhase(RunPhase::Idle);
+        // Output read while paused may already hold the stopped command's prompt.
+        runResponseStep();
+        return;
+    default:
+        return;
+    }
+}
+
+bool RunEngine::canStart() const
+{
+    return oneApiPresent() && phase_ == RunPhase::Idle && startUpDone_ && !stoppedCommandRunning_ &&
+           !consoleLost_ && console_.isOpen();
+}
+
+bool RunEngine::start(std::vector<CDpctData*> items)
+{
+    std::erase(items, nullptr);
+    if (!canStart() || items.empty())
+        return false;
+    runQueue_ = std::move(items);
+    queueHead_ = 0;
+    for (CDpctData* item : runQueue_) {
+        item->status = ItemStatus::Waiting;
+        item->resultText.clear();
+        item->exitCode = 0;
+        observer_.itemStatusChanged(*item);
+    }
+    doneCount_ = 0;
+    total_ = static_cast<int>(runQueue_.size());
+    observer_.progress(0, total_);
+    setPhase(RunPhase::ItemRequested);
+    requestOperate();
+    return true;
+}
+
+void RunEngine::togglePause()
+{
+    if (phase_ == RunPhase::Paused) {
+        phase_ = phaseBeforePause_;
+        console_.setReadingPaused(false);
+        notifyPhase();
+        // Nothing that arrived or was asked for during the pause is lost: the command step runs
+        // again, and output read before the pause is looked at again.
+        if (phase_ == RunPhase::ItemRequested)
+            requestOperate();
+        else {
+            responsePending_ = true;
+            if (wake_)
+                wake_();
+        }
+        return;
+    }
+    if (phase_ != RunPhase::ItemRequested && phase_ != RunPhase::ItemRunning)
+        return;
+    phaseBeforePause_ = phase_;
+    phase_ = RunPhase::Paused;
+    notifyPhase();
+    console_.setReadingPaused(true);
+}
+
+void RunEngine::stop()
+{
+    if (!canPauseOrStop())
+        return;
+    const RunPhase running = phase_ == RunPhase::Paused ? phaseBeforePause_ : phase_;
+    console_.setReadingPaused(false);
+    if (running == RunPhase::ItemRunning)
+        stoppedCommandRunning_ = true;
+    setPhase(RunPhase::StopRequested);
+    requestOperate();
+    observer_.advance(false);
+    observer_.progress(doneCount_, -1);
+}
+
+bool RunEngine::interruptCommand()
+{
+    return console_.interruptCommand();
+}
+
+void RunEngine::handleConsoleEnded(const std::string& reason)
+{
+    notice("\n[Tovalo] The command interpreter has ended (" + reason + ").\n");
+    console_.close();
+    const bool running = isRunPhase(phase_);
+    if (running) {
+        if (queueHead_ < runQueue_.size() && runQueue_[queueHead_]->status == ItemStatus::Converting) {
+            CDpctData* head = runQueue_[queueHead_];
+            head->status = ItemStatus::ConvertedNg;
+            head->exitCode = -1;
+            head->resultText = consoleText_ + "\n[Tovalo] The command interpreter ended during this conversion.\n";
+            observer_.itemStatusChanged(*head);
+            observer_.itemFinished(*head);
+            ++doneCount_;
+        }
+        // The items not reached keep their waiting status.
+        runQueue_.clear();
+        queueHead_ = 0;
+    }
+    stoppedCommandRunning_ = false;
+    startUpDone_ = false;
+    versionUnanswered_ = false;
+    operatePending_ = false;
+    responsePending_ = false;
+    prompt_.clear();
+    resetConsoleText();
+    setPhase(RunPhase::Idle);
+    if (running) {
+        observer_.advance(false);
+        observer_.progress(doneCount_, -1);
+    }
+    if (restarts_ >= config_.maxRestarts) {
+        consoleLost_ = true;
+        notice("[Tovalo] The command interpreter keeps ending; it is not started again.\n");
+        observer_.phaseChanged(phase_);
+        return;
+    }
+    ++restarts_;
+    std::string error;
+    if (!console_.open(wake_, error)) {
+        consoleLost_ = true;
+        notice("[Tovalo] A new command interpreter could not be started: " + error + "\n");
+        observer_.phaseChanged(phase_);
+        return;
+    }
+    notice("[Tovalo] A new command interpreter has been started.\n");
+    if (oneApiPresent())
+        setPhase(RunPhase::AwaitPrompt);
+}
+
+} // namespace tovalo

@@ -1,0 +1,209 @@
+// The platform console with its real interpreter: bash or /bin/sh here, cmd.exe under wine.
+
+#include "runner/console.h"
+#include "runner/run_engine.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+using namespace tovalo;
+using namespace std::chrono_literals;
+
+namespace {
+
+// The host side: a wake function and a loop that waits for it, as tovalo-cli does.
+struct Host
+{
+    std::mutex m;
+    std::condition_variable cv;
+    bool woken = false;
+    Console::WakeFunction wake()
+    {
+        return [this] {
+            {
+                std::lock_guard l(m);
+                woken = true;
+            }
+            cv.notify_one();
+        };
+    }
+    // Waits for the next wake, at most `limit`.
+    bool waitWake(std::chrono::milliseconds limit)
+    {
+        std::unique_lock l(m);
+        const bool ok = cv.wait_for(l, limit, [this] { return woken; });
+        woken = false;
+        return ok;
+    }
+};
+
+// Collects console output until `until` holds for it or 20 s pass.
+template <typename P> bool collect(Console& c, Host& h, std::string& text, bool& ended, P until)
+{
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    for (;;) {
+        ConsoleOutput o = c.takeOutput();
+        text += o.text;
+        ended = ended || o.ended;
+        if (until(text))
+            return true;
+        if (ended || std::chrono::steady_clock::now() > deadline)
+            return false;
+        h.waitWake(500ms);
+    }
+}
+
+bool endsWithPrompt(const std::string& t)
+{
+    const std::size_t nl = t.find_last_of('\n');
+    const std::string last = nl == std::string::npos ? t : t.substr(nl + 1);
+    return !last.empty() && last.back() == '>' ? true : last == "tovalo> ";
+}
+
+} // namespace
+
+TEST(Console, RunsCommandsOneAfterAnotherAndPrintsThePromptAfterEach)
+{
+    Host host;
+    auto console = createPlatformConsole();
+    std::string error, text;
+    bool ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt)) << text;
+    text.clear();
+    const bool cmd = console->dialect() == Dialect::Cmd;
+    ASSERT_TRUE(console->writeCommand(cmd ? "echo one& echo two 1>&2" : "echo one; echo two >&2", error)) << error;
+    ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) {
+        return t.find("two") != std::string::npos && endsWithPrompt(t);
+    })) << text;
+    EXPECT_LT(text.find("one"), text.find("two"));
+    // A command that reads its input gets none: it cannot swallow the next command.
+    if (!cmd) {
+        text.clear();
+        ASSERT_TRUE(console->writeCommand("cat", error));
+        ASSERT_TRUE(console->writeCommand("echo after-cat", error));
+        ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) {
+            return t.find("after-cat\n") != std::string::npos && endsWithPrompt(t);
+        })) << text;
+    }
+    const auto t0 = std::chrono::steady_clock::now();
+    console->close();
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, 5s);
+    EXPECT_FALSE(console->isOpen());
+    EXPECT_FALSE(console->writeCommand("echo x", error));
+}
+
+TEST(Console, LongCommandIsWrittenWhole)
+{
+    Host host;
+    auto console = createPlatformConsole();
+    std::string error, text;
+    bool ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
+    const std::string word(3000, 'w');
+    ASSERT_TRUE(console->writeCommand("echo " + word + "-end", error));
+    ASSERT_TRUE(collect(*console, host, text, ended, [&](const std::string& t) {
+        return t.find(word + "-end") != std::string::npos && endsWithPrompt(t);
+    })) << text.size();
+}
+
+TEST(Console, PausedReaderLeavesOutputInThePipeUntilResumed)
+{
+    Host host;
+    auto console = createPlatformConsole();
+    if (console->dialect() == Dialect::Cmd)
+        GTEST_SKIP() << "needs a POSIX shell";
+    std::string error, text;
+    bool ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
+    console->setReadingPaused(true);
+    // The reader may finish the read it is in; then nothing more is taken from the pipe, and a
+    // writer of much output blocks on the full pipe.
+    ASSERT_TRUE(console->writeCommand("head -c 1000000 /dev/zero | tr '\\0' x; echo; echo done", error));
+    std::this_thread::sleep_for(300ms);
+    std::size_t seen = console->takeOutput().text.size();
+    std::this_thread::sleep_for(300ms);
+    seen += console->takeOutput().text.size();
+    EXPECT_LT(seen, 300000u);
+    console->setReadingPaused(false);
+    text.clear();
+    ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) {
+        return t.find("done\n") != std::string::npos && endsWithPrompt(t);
+    }));
+    EXPECT_GE(text.size() + seen, 1000000u);
+}
+
+TEST(Console, InterruptEndsTheRunningCommandButNotTheInterpreter)
+{
+    Host host;
+    auto console = createPlatformConsole();
+    if (console->dialect() == Dialect::Cmd)
+        GTEST_SKIP() << "no Ctrl-C for a hidden cmd.exe";
+    std::string error, text;
+    bool ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
+    text.clear();
+    ASSERT_TRUE(console->writeCommand("echo started; sleep 30", error));
+    ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) { return t.find("started\n") != std::string::npos; }));
+    const auto t0 = std::chrono::steady_clock::now();
+    // The shell may still be starting sleep when "started" arrives; give it a moment.
+    std::this_thread::sleep_for(300ms);
+    ASSERT_TRUE(console->interruptCommand());
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt)) << text;
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, 10s);
+    text.clear();
+    ASSERT_TRUE(console->writeCommand("echo alive", error));
+    ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) { return t.find("alive\n") != std::string::npos; }));
+}
+
+TEST(Console, KilledInterpreterIsReportedAndCloseIsBounded)
+{
+    Host host;
+    auto console = createPlatformConsole();
+    std::string error, text;
+    bool ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
+    // The interpreter ends while a command of it still runs and holds the pipe.
+    const bool cmd = console->dialect() == Dialect::Cmd;
+    if (cmd)
+        ASSERT_TRUE(console->writeCommand("exit 3", error));
+    else
+        ASSERT_TRUE(console->writeCommand("sleep 30 & kill -9 $$", error));
+    const auto t0 = std::chrono::steady_clock::now();
+    collect(*console, host, text, ended, [](const std::string&) { return false; });
+    EXPECT_TRUE(ended) << text;
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, 10s);
+    console->close();
+    EXPECT_FALSE(console->writeCommand("echo x", error));
+    // It can be opened again.
+    text.clear();
+    ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
+}
+
+TEST(Console, CloseWhilePausedAndBusyEndsWithinBoundedTime)
+{
+    Host host;
+    auto console = createPlatformConsole();
+    std::string error, text;
+    bool ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
+    const bool cmd = console->dialect() == Dialect::Cmd;
+    ASSERT_TRUE(console->writeCommand(cmd ? "ping -n 30 127.0.0.1" : "sleep 30", error));
+    console->setReadingPaused(true);
+    const auto t0 = std::chrono::steady_clock::now();
+    console->close();
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, 8s);
+}

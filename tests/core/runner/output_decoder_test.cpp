@@ -1,0 +1,63 @@
+#include "runner/output_decoder.h"
+
+#include <gtest/gtest.h>
+
+using namespace tovalo;
+
+TEST(OutputDecoder, Utf8CharacterSplitAcrossReadsIsKeptWhole)
+{
+    const std::string text = "a\xE5\xA4\x89\xE6\x8F\x9B b\xF0\x9F\x98\x80"; // a変換 b😀
+    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+        for (std::size_t cut2 = cut; cut2 <= text.size(); ++cut2) {
+            OutputDecoder d;
+            std::string out = d.decode(text.substr(0, cut));
+            out += d.decode(text.substr(cut, cut2 - cut));
+            out += d.decode(text.substr(cut2));
+            out += d.flush();
+            ASSERT_EQ(out, text) << cut << "," << cut2;
+        }
+    }
+}
+
+TEST(OutputDecoder, MalformedBytesBecomeReplacementCharacters)
+{
+    OutputDecoder d;
+    EXPECT_EQ(d.decode("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(d.decode("c\xE5\xA4"), "c");
+    EXPECT_EQ(d.flush(), "\xEF\xBF\xBD\xEF\xBF\xBD");
+}
+
+TEST(OutputDecoder, LegacyCodePageLeadByteWaitsForItsTrailByte)
+{
+    const std::string sjis = "x\x95\xCF\x8A\xB7y"; // x変換y in CP932
+    for (std::size_t cut = 0; cut <= sjis.size(); ++cut) {
+        OutputDecoder d("CP932");
+        std::string out = d.decode(sjis.substr(0, cut));
+        out += d.decode(sjis.substr(cut));
+        out += d.flush();
+        ASSERT_EQ(out, "x\xE5\xA4\x89\xE6\x8F\x9By") << cut;
+    }
+}
+
+TEST(OutputDecoder, Utf16ReadsAreDetectedAndDecoded)
+{
+    const std::string le("P\0r\0o\0c\0e\0s\0s\0e\0d\0 \0\x09\x59\xDB\x63\n\0", 26); // "Processed 変換\n"
+    bool be = true;
+    EXPECT_TRUE(OutputDecoder::looksLikeUtf16(le, be));
+    EXPECT_FALSE(be);
+    EXPECT_FALSE(OutputDecoder::looksLikeUtf16("Processed 1 file(s)\r\n", be));
+    // Any cut, as long as each read holds some Latin text (a read of only non-Latin UTF-16 has
+    // no zero byte and cannot be told from code-page text).
+    for (std::size_t cut = 2; cut <= le.size(); ++cut) {
+        if (cut > 20 && cut < 24)
+            continue;
+        OutputDecoder d("UTF-8", true);
+        std::string out = d.decode(le.substr(0, cut));
+        out += d.decode(le.substr(cut));
+        out += d.flush();
+        ASSERT_EQ(out, "Processed \xE5\xA4\x89\xE6\x8F\x9B\n") << cut;
+    }
+    // Without detection the same bytes are taken as text of the code set.
+    OutputDecoder plain;
+    EXPECT_EQ(plain.decode(std::string("P\0", 2)), std::string("P\0", 2));
+}

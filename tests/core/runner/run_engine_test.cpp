@@ -1,0 +1,356 @@
+// The run engine driven by text alone: no process, a fake console records what is written.
+
+#include "fake_console.h"
+
+#include <gtest/gtest.h>
+
+using namespace tovalo;
+using namespace tovalo::test;
+
+namespace {
+
+constexpr const char* kVersion =
+    "\nIntel(R) DPC++ Compatibility Tool version 2024.2.0. Codebase:(55a3f034). clang version 19.0.0\n\n";
+
+struct Harness
+{
+    explicit Harness(Dialect d = Dialect::Sh, std::string root = "/opt/intel/oneapi/")
+        : console(d), engine(console, obs, RunEngineConfig{std::move(root), 3}, [this] { ++wakes; })
+    {
+    }
+
+    std::string prompt() const { return console.dialect() == Dialect::Cmd ? "C:\\work>" : "tovalo> "; }
+    // Output of the last written command followed by the prompt, delivered then handled.
+    void answer(const std::string& output)
+    {
+        feed(console.written.back() + "\n" + output + "\n" + prompt());
+    }
+    void feed(std::string_view text)
+    {
+        engine.handleConsoleText(text);
+        engine.processPending();
+    }
+    void startUp()
+    {
+        std::string error;
+        ASSERT_TRUE(engine.startUp(error));
+        feed("\n" + prompt());
+        answer(":: oneAPI environment initialized ::");
+        answer(kVersion);
+        ASSERT_TRUE(engine.canStart());
+    }
+    std::vector<CDpctData*> items(std::vector<CDpctData>& list, int n)
+    {
+        list.resize(static_cast<std::size_t>(n));
+        std::vector<CDpctData*> out;
+        for (int i = 0; i < n; ++i) {
+            list[static_cast<std::size_t>(i)].path = "/src/f" + std::to_string(i) + ".cu";
+            out.push_back(&list[static_cast<std::size_t>(i)]);
+        }
+        return out;
+    }
+
+    FakeConsole console;
+    RecordingObserver obs;
+    int wakes = 0;
+    RunEngine engine;
+};
+
+const std::string kOk = "Parsing: /src/f.cu\nAnalyzing: /src/f.cu\nMigrating: /src/f.cu\nProcessed 1 file(s) in -in-root folder \"/src\"";
+
+} // namespace
+
+TEST(RunEngine, StartUpWritesScriptThenVersionQueryAndEndsIdle)
+{
+    Harness h;
+    h.startUp();
+    ASSERT_EQ(h.console.written.size(), 2u);
+    EXPECT_EQ(h.console.written[0], ". '/opt/intel/oneapi/setvars.sh'");
+    EXPECT_EQ(h.console.written[1], "dpct --version");
+    EXPECT_EQ(h.engine.prompt(), "tovalo> ");
+    EXPECT_EQ(h.engine.dpctVersion(), "2024.2.0.");
+    EXPECT_EQ(h.engine.dpctCodebase(), "55a3f034");
+    EXPECT_EQ(h.obs.status[2], "dpct ver: 2024.2.0.");
+    const std::vector<RunPhase> expected = {RunPhase::AwaitPrompt,   RunPhase::SetvarsRequested, RunPhase::SetvarsRunning,
+                                            RunPhase::VersionRequested, RunPhase::VersionRunning, RunPhase::Idle};
+    EXPECT_EQ(h.obs.phases, expected);
+    EXPECT_TRUE(h.engine.startUpDone());
+    EXPECT_GT(h.wakes, 0);
+}
+
+TEST(RunEngine, CmdDialectQuotesScriptAndNamesDpctExe)
+{
+    Harness h(Dialect::Cmd, "C:\\Program Files (x86)\\Intel\\oneAPI\\");
+    std::string error;
+    ASSERT_TRUE(h.engine.startUp(error));
+    h.feed("Microsoft Windows [Version 10.0]\r\n(c) Microsoft Corporation.\r\n\r\nC:\\work>");
+    ASSERT_EQ(h.engine.phase(), RunPhase::SetvarsRunning);
+    EXPECT_EQ(h.engine.prompt(), "C:\\work>");
+    EXPECT_EQ(h.console.written.back(), "\"C:\\Program Files (x86)\\Intel\\oneAPI\\setvars.bat\"");
+    // Batch lines echoed with the prompt in front are not the prompt.
+    h.feed("\r\nC:\\work>set PATH=C:\\x;%PATH%\r\n");
+    EXPECT_EQ(h.engine.phase(), RunPhase::SetvarsRunning);
+    h.feed(":: oneAPI environment initialized ::\r\n\r\nC:\\work>");
+    EXPECT_EQ(h.console.written.back(), "dpct.exe --version");
+}
+
+TEST(RunEngine, WithoutOneApiNothingIsWrittenAndNothingStarts)
+{
+    Harness h(Dialect::Sh, "");
+    std::string error;
+    ASSERT_TRUE(h.engine.startUp(error));
+    h.feed("\ntovalo> ");
+    EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
+    EXPECT_TRUE(h.console.written.empty());
+    std::vector<CDpctData> list;
+    EXPECT_FALSE(h.engine.start(h.items(list, 1)));
+    EXPECT_EQ(h.obs.text, "\ntovalo> ");
+}
+
+TEST(RunEngine, RunJudgesEachItemAndAdvances)
+{
+    Harness h;
+    h.startUp();
+    std::vector<CDpctData> list;
+    list.resize(4);
+    auto items = h.items(list, 4);
+    list[2].exitCode = 7; // from an earlier run; a new run starts from 0
+    ASSERT_TRUE(h.engine.start(items));
+    for (const CDpctData& d : list)
+        EXPECT_EQ(d.status, ItemStatus::Waiting);
+    EXPECT_EQ(h.obs.progressTotal, 4);
+    EXPECT_FALSE(h.engine.canStart());
+    h.engine.processPending();
+    EXPECT_EQ(list[0].status, ItemStatus::Converting);
+    EXPECT_EQ(h.console.written.back(), "dpct '/src/f0.cu'");
+    h.answer(kOk);
+    h.engine.processPending();
+    h.answer("Processing: /src/f1.cu\n/src/f1.cu:3:1: warning: DPCT1003:0: x\ndpct exited with code: -5 (Error)");
+    h.engine.processPending();
+    h.answer("Parsing: /src/f2.cu\n2 parsing error(s) in /src/f2.cu");
+    h.engine.processPending();
+    h.answer("nothing that decides");
+    EXPECT_EQ(list[0].status, ItemStatus::ConvertedOk);
+    EXPECT_EQ(list[1].status, ItemStatus::ConvertedNg);
+    EXPECT_EQ(list[1].exitCode, -5);
+    EXPECT_EQ(list[2].status, ItemStatus::SyntaxError);
+    EXPECT_EQ(list[2].exitCode, 0);
+    EXPECT_EQ(list[3].status, ItemStatus::Converting);
+    EXPECT_EQ(list[0].resultText, "dpct '/src/f0.cu'\n" + kOk + "\n");
+    EXPECT_EQ(h.obs.finished.size(), 4u);
+    EXPECT_EQ(h.obs.advances, (std::vector<bool>{true, true, true, false}));
+    EXPECT_EQ(h.obs.progressDone, 4);
+    EXPECT_EQ(h.obs.progressTotal, 4);
+    EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
+    EXPECT_TRUE(h.engine.canStart());
+}
+
+TEST(RunEngine, EmptyPathWritesEmptyLineAndKeepsConverting)
+{
+    Harness h;
+    h.startUp();
+    CDpctData item;
+    ASSERT_TRUE(h.engine.start({&item}));
+    h.engine.processPending();
+    EXPECT_EQ(h.console.written.back(), "");
+    h.answer("");
+    EXPECT_EQ(item.status, ItemStatus::Converting);
+    EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
+}
+
+TEST(RunEngine, RefusedAndOverlongLinesFailWithoutBeingSent)
+{
+    for (Dialect d : {Dialect::Cmd, Dialect::Sh}) {
+        Harness h(d);
+        h.startUp();
+        const std::size_t before = h.console.written.size();
+        std::vector<CDpctData> list(3);
+        list[0].path = "/src/bad\nname.cu";
+        list[1].path = "/src/" + std::string(8200, 'x') + ".cu";
+        list[2].path = "/src/good.cu";
+        ASSERT_TRUE(h.engine.start({&list[0], &list[1], &list[2]}));
+        h.engine.processPending();
+        h.engine.processPending();
+        h.engine.processPending();
+        EXPECT_EQ(list[0].status, ItemStatus::ConvertedNg);
+        EXPECT_NE(list[0].resultText.find("Not converted"), std::string::npos);
+        if (d == Dialect::Cmd) {
+            EXPECT_EQ(list[1].status, ItemStatus::ConvertedNg);
+            EXPECT_NE(list[1].resultText.find("8191"), std::string::npos);
+            EXPECT_EQ(h.console.written.size(), before + 1); // only the good item
+        } else {
+            // A POSIX shell takes the long line whole.
+            EXPECT_EQ(list[1].status, ItemStatus::Converting);
+            EXPECT_EQ(h.console.written.back().size(), list[1].path.size() + 7);
+            h.answer(kOk);
+            h.engine.processPending();
+            EXPECT_EQ(list[1].status, ItemStatus::ConvertedOk);
+        }
+        EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+        h.answer(kOk);
+        EXPECT_EQ(list[2].status, ItemStatus::ConvertedOk);
+        EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
+    }
+}
+
+TEST(RunEngine, PauseBeforeTheCommandIsWrittenStillWritesItOnResume)
+{
+    Harness h;
+    h.startUp();
+    std::vector<CDpctData> list;
+    ASSERT_TRUE(h.engine.start(h.items(list, 2)));
+    ASSERT_EQ(h.engine.phase(), RunPhase::ItemRequested);
+    const std::size_t before = h.console.written.size();
+    h.engine.togglePause();
+    EXPECT_TRUE(h.engine.isPaused());
+    EXPECT_TRUE(h.console.paused);
+    h.engine.processPending(); // the wake-up that fell into the pause
+    EXPECT_EQ(h.console.written.size(), before);
+    h.engine.togglePause();
+    EXPECT_FALSE(h.console.paused);
+    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRequested);
+    h.engine.processPending();
+    EXPECT_EQ(h.console.written.size(), before + 1);
+    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+}
+
+TEST(RunEngine, PromptThatArrivesWhilePausedIsJudgedOnResume)
+{
+    Harness h;
+    h.startUp();
+    std::vector<CDpctData> list;
+    ASSERT_TRUE(h.engine.start(h.items(list, 2)));
+    h.engine.processPending();
+    h.engine.togglePause();
+    // Output read before the pause took effect is shown but not judged.
+    h.answer(kOk);
+    EXPECT_EQ(list[0].status, ItemStatus::Converting);
+    EXPECT_EQ(h.engine.phase(), RunPhase::Paused);
+    h.engine.togglePause();
+    h.engine.processPending();
+    EXPECT_EQ(list[0].status, ItemStatus::ConvertedOk);
+    h.engine.processPending();
+    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+    EXPECT_EQ(h.console.written.back(), "dpct '/src/f1.cu'");
+}
+
+TEST(RunEngine, StopKeepsStartDisabledUntilTheStoppedCommandsPromptIsBack)
+{
+    Harness h;
+    h.startUp();
+    std::vector<CDpctData> list;
+    auto items = h.items(list, 3);
+    ASSERT_TRUE(h.engine.start(items));
+    h.engine.processPending();
+    h.answer(kOk);
+    h.engine.processPending();
+    h.feed("dpct '/src/f1.cu'\nParsing: /src/f1.cu\n");
+    h.engine.stop();
+    EXPECT_EQ(h.engine.phase(), RunPhase::StopRequested);
+    EXPECT_EQ(h.obs.progressTotal, -1);
+    h.engine.processPending();
+    EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
+    EXPECT_EQ(list[0].status, ItemStatus::ConvertedOk);
+    EXPECT_EQ(list[1].status, ItemStatus::None);
+    EXPECT_EQ(list[2].status, ItemStatus::None);
+    EXPECT_TRUE(h.engine.stoppedCommandRunning());
+    EXPECT_FALSE(h.engine.canStart());
+    EXPECT_FALSE(h.engine.start(items));
+    // The old command ends; its output is shown and judged for nothing.
+    h.feed("Processed 1 file(s) in -in-root folder \"/src\"\n\ntovalo> ");
+    EXPECT_FALSE(h.engine.stoppedCommandRunning());
+    EXPECT_EQ(list[1].status, ItemStatus::None);
+    EXPECT_TRUE(list[1].resultText.empty());
+    ASSERT_TRUE(h.engine.start(items));
+    h.engine.processPending();
+    // The new run's first item is judged by its own output only.
+    h.answer("dpct exited with code: -3 (Error)");
+    EXPECT_EQ(list[0].status, ItemStatus::ConvertedNg);
+}
+
+TEST(RunEngine, StopWhilePausedResumesReadingAndEndsIdle)
+{
+    Harness h;
+    h.startUp();
+    std::vector<CDpctData> list;
+    ASSERT_TRUE(h.engine.start(h.items(list, 2)));
+    h.engine.processPending();
+    h.engine.togglePause();
+    h.answer(kOk); // the command ended while paused
+    h.engine.stop();
+    EXPECT_FALSE(h.console.paused);
+    h.engine.processPending();
+    EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
+    EXPECT_EQ(list[0].status, ItemStatus::None);
+    // Its prompt was already read, so start is enabled at once.
+    EXPECT_FALSE(h.engine.stoppedCommandRunning());
+    EXPECT_TRUE(h.engine.canStart());
+}
+
+TEST(RunEngine, DeadInterpreterEndsTheRunAndIsRestarted)
+{
+    Harness h;
+    h.startUp();
+    std::vector<CDpctData> list;
+    ASSERT_TRUE(h.engine.start(h.items(list, 3)));
+    h.engine.processPending();
+    h.feed("dpct '/src/f0.cu'\nParsing: /src/f0.cu\n");
+    h.console.ended = true;
+    h.engine.processPending();
+    EXPECT_EQ(list[0].status, ItemStatus::ConvertedNg);
+    EXPECT_EQ(list[0].exitCode, -1);
+    EXPECT_EQ(list[1].status, ItemStatus::Waiting);
+    EXPECT_EQ(list[2].status, ItemStatus::Waiting);
+    EXPECT_EQ(h.obs.advances.back(), false);
+    EXPECT_NE(h.obs.text.find("[Tovalo] The command interpreter has ended (killed by signal 9)"), std::string::npos);
+    EXPECT_EQ(h.console.opens, 2);
+    EXPECT_EQ(h.engine.phase(), RunPhase::AwaitPrompt);
+    EXPECT_FALSE(h.engine.canStart());
+    // The new interpreter goes through the start-up again, then a run works.
+    h.feed("\ntovalo> ");
+    h.answer(":: oneAPI environment initialized ::");
+    h.answer(kVersion);
+    ASSERT_TRUE(h.engine.start({&list[1]}));
+    h.engine.processPending();
+    h.answer(kOk);
+    EXPECT_EQ(list[1].status, ItemStatus::ConvertedOk);
+}
+
+TEST(RunEngine, InterpreterThatKeepsDyingIsGivenUp)
+{
+    Harness h;
+    std::string error;
+    ASSERT_TRUE(h.engine.startUp(error));
+    for (int i = 0; i < 4; ++i) {
+        h.console.ended = true;
+        h.engine.processPending();
+    }
+    EXPECT_TRUE(h.engine.consoleLost());
+    EXPECT_EQ(h.console.opens, 4);
+    EXPECT_FALSE(h.engine.canStart());
+}
+
+TEST(RunEngine, StartWithNoItemsDoesNothing)
+{
+    Harness h;
+    h.startUp();
+    EXPECT_FALSE(h.engine.start({}));
+    EXPECT_FALSE(h.engine.start({nullptr}));
+    EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
+}
+
+TEST(RunEngine, PromptInsideOutputLinesDoesNotEndTheCommand)
+{
+    Harness h;
+    h.startUp();
+    CDpctData item;
+    item.path = "/src/a.cu";
+    ASSERT_TRUE(h.engine.start({&item}));
+    h.engine.processPending();
+    h.feed("dpct '/src/a.cu'\nsome tovalo> text\ntovalo> x\nParsing: /src/a.cu\nProcess");
+    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+    h.feed("ed 1 file(s)\n\ntovalo");
+    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+    h.feed("> ");
+    EXPECT_EQ(item.status, ItemStatus::ConvertedOk);
+}
