@@ -2,53 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>CMainFrame</name>
-    <message>
-        <source>Windows &amp;7</source>
-        <translation>Windows &amp;7</translation>
-    </message>
-    <message>
-        <source>Windows &amp;2000</source>
-        <translation>Windows &amp;2000</translation>
-    </message>
-    <message>
-        <source>Office &amp;XP</source>
-        <translation>Office &amp;XP</translation>
-    </message>
-    <message>
-        <source>&amp;Windows XP</source>
-        <translation>&amp;Windows XP</translation>
-    </message>
-    <message>
-        <source>Office 200&amp;3</source>
-        <translation>Office 200&amp;3</translation>
-    </message>
-    <message>
-        <source>Visual Studio 200&amp;5</source>
-        <translation>Visual Studio 200&amp;5</translation>
-    </message>
-    <message>
-        <source>Visual Studio 200&amp;8</source>
-        <translation>Visual Studio 200&amp;8</translation>
-    </message>
-    <message>
-        <source>Office2007: &amp;Blue Style</source>
-        <translation>Office2007: &amp;Blue Style</translation>
-    </message>
-    <message>
-        <source>Office2007: B&amp;lack Style</source>
-        <translation>Office2007: B&amp;lack Style</translation>
-    </message>
-    <message>
-        <source>Office2007: &amp;Silver Style</source>
-        <translation>Office2007: &amp;Silver Style</translation>
-    </message>
-    <message>
-        <source>Office2007: &amp;Aqua Style</source>
-        <translation>Office2007: &amp;Aqua Style</translation>
-    </message>
-</context>
-<context>
     <name>CTovaloApp</name>
     <message>
         <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
@@ -401,6 +354,50 @@ Support App
 Do you really want to quit?</source>
         <translation>"Intel®  oneAPI DPC++ Compatibility Tool" Support App
 Do you really want to quit?</translation>
+    </message>
+    <message>
+        <source>Windows &amp;7</source>
+        <translation>Windows &amp;7</translation>
+    </message>
+    <message>
+        <source>Windows &amp;2000</source>
+        <translation>Windows &amp;2000</translation>
+    </message>
+    <message>
+        <source>Office &amp;XP</source>
+        <translation>Office &amp;XP</translation>
+    </message>
+    <message>
+        <source>&amp;Windows XP</source>
+        <translation>&amp;Windows XP</translation>
+    </message>
+    <message>
+        <source>Office 200&amp;3</source>
+        <translation>Office 200&amp;3</translation>
+    </message>
+    <message>
+        <source>Visual Studio 200&amp;5</source>
+        <translation>Visual Studio 200&amp;5</translation>
+    </message>
+    <message>
+        <source>Visual Studio 200&amp;8</source>
+        <translation>Visual Studio 200&amp;8</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Blue Style</source>
+        <translation>Office2007: &amp;Blue Style</translation>
+    </message>
+    <message>
+        <source>Office2007: B&amp;lack Style</source>
+        <translation>Office2007: B&amp;lack Style</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Silver Style</source>
+        <translation>Office2007: &amp;Silver Style</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Aqua Style</source>
+        <translation>Office2007: &amp;Aqua Style</translation>
     </message>
 </context>
 <context>

@@ -2,53 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
-    <name>CMainFrame</name>
-    <message>
-        <source>Windows &amp;7</source>
-        <translation>Windows 7(&amp;7)</translation>
-    </message>
-    <message>
-        <source>Windows &amp;2000</source>
-        <translation>Windows 2000(&amp;2)</translation>
-    </message>
-    <message>
-        <source>Office &amp;XP</source>
-        <translation>Office XP(&amp;X)</translation>
-    </message>
-    <message>
-        <source>&amp;Windows XP</source>
-        <translation>Windows XP(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Office 200&amp;3</source>
-        <translation>Office 2003(&amp;3)</translation>
-    </message>
-    <message>
-        <source>Visual Studio 200&amp;5</source>
-        <translation>Visual Studio 2005(&amp;5)</translation>
-    </message>
-    <message>
-        <source>Visual Studio 200&amp;8</source>
-        <translation>Visual Studio 2008(&amp;8)</translation>
-    </message>
-    <message>
-        <source>Office2007: &amp;Blue Style</source>
-        <translation>Office2007： ブルー スタイル(&amp;B)</translation>
-    </message>
-    <message>
-        <source>Office2007: B&amp;lack Style</source>
-        <translation>Office2007：ブラック スタイル(&amp;L)</translation>
-    </message>
-    <message>
-        <source>Office2007: &amp;Silver Style</source>
-        <translation>Office2007：シルバー スタイル(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Office2007: &amp;Aqua Style</source>
-        <translation>Office2007：アクア スタイル(&amp;A)</translation>
-    </message>
-</context>
-<context>
     <name>CTovaloApp</name>
     <message>
         <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
@@ -401,6 +354,50 @@ Support App
 Do you really want to quit?</source>
         <translation>『Intel®  OneAPI DPC++互換性ツール』 サポートアプリ
 を終了してよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Windows &amp;7</source>
+        <translation>Windows 7(&amp;7)</translation>
+    </message>
+    <message>
+        <source>Windows &amp;2000</source>
+        <translation>Windows 2000(&amp;2)</translation>
+    </message>
+    <message>
+        <source>Office &amp;XP</source>
+        <translation>Office XP(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Windows XP</source>
+        <translation>Windows XP(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Office 200&amp;3</source>
+        <translation>Office 2003(&amp;3)</translation>
+    </message>
+    <message>
+        <source>Visual Studio 200&amp;5</source>
+        <translation>Visual Studio 2005(&amp;5)</translation>
+    </message>
+    <message>
+        <source>Visual Studio 200&amp;8</source>
+        <translation>Visual Studio 2008(&amp;8)</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Blue Style</source>
+        <translation>Office2007： ブルー スタイル(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Office2007: B&amp;lack Style</source>
+        <translation>Office2007：ブラック スタイル(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Silver Style</source>
+        <translation>Office2007：シルバー スタイル(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Aqua Style</source>
+        <translation>Office2007：アクア スタイル(&amp;A)</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,7 @@ bool CTovaloApp::initInstance(const StartOptions& options)
     if (instance_->claim(options.files, instanceError) != SingleInstance::Role::Primary)
         return false;
     connect(instance_.get(), &SingleInstance::activated, this, &CTovaloApp::activateFromSecondStart);
+    installTerminationHandlers();
 
     // 2. Settings, before the language.
     std::string error;
@@ -114,8 +115,6 @@ bool CTovaloApp::initInstance(const StartOptions& options)
         if (QFileInfo(file).isFile())
             mainFrame_->openDefinition(file);
     }
-
-    installTerminationHandlers();
     return true;
 }
 
@@ -126,7 +125,8 @@ void CTovaloApp::installTerminationHandlers()
     installTerminationHandler(this, [this] {
         if (mainFrame_)
             mainFrame_->closeConsole();
-        QCoreApplication::quit();
+        // exit(), not quit(): quit() would first try to close the windows, which asks the user.
+        QCoreApplication::exit(0);
     });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         // The session may end the process right after this: save now.

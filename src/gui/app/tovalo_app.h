@@ -7,6 +7,7 @@
 // It owns the settings record and its store for the life of the process.
 
 #include "language_pack.h"
+#include "ui/main_frame.h"
 
 #include "settings/settings.h"
 
@@ -18,7 +19,6 @@
 
 namespace tovalo::gui {
 
-class CMainFrame;
 class SingleInstance;
 
 struct StartOptions

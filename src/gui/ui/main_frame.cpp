@@ -58,6 +58,9 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
     : QMainWindow(parent), settings_(settings), store_(store)
 {
     setObjectName(QStringLiteral("mainFrame"));
+    titleTimer_.setSingleShot(true);
+    titleTimer_.setInterval(0);
+    connect(&titleTimer_, &QTimer::timeout, this, &CMainFrame::refreshTitle);
     documentFactory_ = [] { return new CListDocument; };
 
     mdiArea_ = new QMdiArea(this);
@@ -66,6 +69,8 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
     mdiArea_->setTabsMovable(true);
     setCentralWidget(mdiArea_);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
+        if (destroying_)
+            return;
         updateMenusForDocuments();
         updateTitle();
         updateActions();
@@ -94,6 +99,10 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
 CMainFrame::~CMainFrame()
 {
     closeConsole();
+    // The document windows go now, while this is still a main frame; their signals are ignored.
+    destroying_ = true;
+    delete mdiArea_;
+    mdiArea_ = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -364,8 +373,8 @@ void CMainFrame::retranslate()
     helpMenu_->setTitle(tr("&Help"));
     toolBar_->setWindowTitle(tr("Toolbar"));
     demoPane_->setText(tr("DEMO: simulated oneAPI toolkit"));
-    if (engine_)
-        phaseChanged(engine_->phase());
+    if (engine_ && !phaseText(engine_->phase()).isEmpty())
+        setPaneText(phasePane_, phaseText(engine_->phase()));
     updateTitle();
 }
 
@@ -380,19 +389,34 @@ void CMainFrame::setDemoMode(bool demo)
 {
     demo_ = demo;
     demoPane_->setVisible(demo);
-    updateTitle();
+    refreshTitle();
 }
 
 void CMainFrame::updateTitle()
 {
+    // After the MDI area has finished activating and maximising, so the state read is final.
+    if (!titleTimer_.isActive())
+        titleTimer_.start();
+}
+
+void CMainFrame::refreshTitle()
+{
+    if (destroying_)
+        return;
     QString app = tr("Intel® oneAPI DPC++ Compatibility Tool\nSupport App\n<< Tovalo >>");
     app.remove(QStringLiteral("<< ")).remove(QStringLiteral(" >>"));
     // A title bar holds one line: the line breaks become blanks.
     app.replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (demo_)
         app += QStringLiteral(" [") + tr("DEMO") + QLatin1Char(']');
+    // The document's name comes first. A maximised sub-window adds " - [name]" to the title by
+    // itself, so then the program's name stands alone.
     QString title = app;
-    if (CDocumentWindow* doc = activeDocument())
+    QMdiSubWindow* sub = mdiArea_->currentSubWindow();
+    const bool qtAddsName = sub && sub->isMaximized() && mdiArea_->viewMode() == QMdiArea::SubWindowView;
+    if (qtAddsName && windowTitle() == app + QStringLiteral(" - [") + sub->windowTitle() + QLatin1Char(']'))
+        return;
+    if (CDocumentWindow* doc = activeDocument(); doc && !qtAddsName)
         title = doc->windowTitle() + QStringLiteral(" - ") + app;
     setWindowTitle(title);
 }
@@ -413,10 +437,14 @@ QMdiSubWindow* CMainFrame::addDocument(CDocumentWindow* doc)
     sub->setWindowIcon(settings_.tabMode[kTabIcons] ? QIcon(QStringLiteral(":/icons/document.png")) : emptyIcon());
     doc->applyColors(settings_);
     connect(doc, &CDocumentWindow::stateChanged, this, [this] {
+        if (destroying_)
+            return;
         updateTitle();
         updateActions();
     });
     connect(sub, &QObject::destroyed, this, [this] {
+        if (destroying_)
+            return;
         updateMenusForDocuments();
         updateTitle();
         updateActions();
@@ -755,15 +783,14 @@ void CMainFrame::setPaneText(QLabel* pane, const QString& text)
 {
     // The pane is as wide as its text in the status bar's font, plus two pixels.
     pane->setText(text);
+    Q_EMIT runStatusChanged(pane == phasePane_ ? 1 : 2, text);
     pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(text) + 2 + pane->contentsMargins().left() +
                         pane->contentsMargins().right());
 }
 
-void CMainFrame::phaseChanged(RunPhase phase)
+void CMainFrame::phaseChanged(RunPhase /*phase*/)
 {
-    const QString text = phaseText(phase);
-    if (!text.isEmpty())
-        setPaneText(phasePane_, text);
+    // The pane text comes with statusText(1); here only the commands follow the phase.
     rebuildRecentMenu();
     updateActions();
 }

@@ -12,6 +12,7 @@
 #include <QAtomicInteger>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -82,6 +83,8 @@ Q_SIGNALS:
     void optionsRequested();
     /// The about command was chosen.
     void aboutRequested();
+    /// A status-bar pane got a new text (1 = run phase, 2 = dpct version).
+    void runStatusChanged(int pane, const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,6 +109,7 @@ private:
     void createStatusBar();
     void retranslate();
     void updateTitle();
+    void refreshTitle();
     void updateMenusForDocuments();
     void rebuildRecentMenu();
     void rebuildWindowMenu();
@@ -152,6 +156,8 @@ private:
     QAtomicInteger<int> wakePosted_{0};
     QPointer<CDocumentWindow> runFrame_;
     bool closing_ = false;
+    bool destroying_ = false;
+    QTimer titleTimer_;
 };
 
 } // namespace tovalo::gui
