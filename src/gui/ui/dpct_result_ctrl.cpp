@@ -25,7 +25,17 @@ CDpctResultCtrl::CDpctResultCtrl(QWidget* parent) : QWidget(parent)
 
 void CDpctResultCtrl::setText(const QString& text)
 {
-    log_->setPlainText(text);
+    // Only the end of a huge output is shown; the item keeps all of it.
+    if (text.size() > kMaxShown) {
+        qsizetype from = text.size() - kMaxShown;
+        const qsizetype eol = text.indexOf(QLatin1Char('\n'), from);
+        if (eol >= 0 && eol - from < 4096)
+            from = eol + 1;
+        log_->setPlainText(tr("[... the beginning of this output is not shown ...]") + QLatin1Char('\n') +
+                           QStringView(text).mid(from));
+    } else {
+        log_->setPlainText(text);
+    }
     QTextCursor start = log_->textCursor();
     start.movePosition(QTextCursor::Start);
     log_->setTextCursor(start);

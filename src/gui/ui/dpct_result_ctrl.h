@@ -17,6 +17,9 @@ class CDpctResultCtrl : public QWidget
 public:
     explicit CDpctResultCtrl(QWidget* parent = nullptr);
 
+    /// Most characters shown; of a longer text only the end is shown, after a marker line.
+    static constexpr qsizetype kMaxShown = 4 * 1024 * 1024;
+
     /// Replaces the whole text and puts the caret at the start.
     void setText(const QString& text);
     QString text() const;

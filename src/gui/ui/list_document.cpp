@@ -133,12 +133,18 @@ void CListDocument::refreshRow(int row)
 void CListDocument::showItem(int row)
 {
     if (row < 0 || row >= rowCount()) {
-        result_->setText(QString());
+        if (shownRow_ != -1)
+            result_->setText(QString());
+        shownRow_ = -1;
         return;
     }
-    const QString text = QString::fromStdString(items_[static_cast<std::size_t>(row)]->resultText);
-    if (result_->text() != text)
-        result_->setText(text);
+    // Outputs only grow or are replaced as a whole: an unchanged size means nothing to show anew.
+    const std::string& text = items_[static_cast<std::size_t>(row)]->resultText;
+    if (row == shownRow_ && text.size() == shownSize_)
+        return;
+    shownRow_ = row;
+    shownSize_ = text.size();
+    result_->setText(QString::fromStdString(text));
 }
 
 QString CListDocument::statusText(int status)

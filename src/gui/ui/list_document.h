@@ -44,6 +44,8 @@ private:
     QString path_;
     std::vector<std::unique_ptr<CDpctData>> items_;
     int currentRow_ = -1;
+    int shownRow_ = -2;          ///< row whose output the result log shows (-1 none)
+    std::size_t shownSize_ = 0;  ///< size of that output when it was shown
     QTreeWidget* list_ = nullptr;
     CDpctResultCtrl* result_ = nullptr;
 };
