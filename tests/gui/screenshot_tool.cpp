@@ -123,7 +123,7 @@ int main(int argc, char** argv)
                         "dropped-chars %lld\n",
                         static_cast<long long>(burst), static_cast<long long>(burstClock.elapsed()),
                         static_cast<long long>(longestGap), static_cast<long long>(frame->outputPane()->longestBatchMs()),
-                        static_cast<long long>(frame->outputPane()->droppedCharacters()));
+                        static_cast<long long>(frame->outputPane()->droppedText()));
             std::fflush(stdout);
             QCoreApplication::exit(0);
         }
@@ -151,6 +151,7 @@ int main(int argc, char** argv)
             said = true;
         }
         if (said) {
+            poll->stop();
             std::printf("ready\n");
             std::fflush(stdout);
         }

@@ -105,7 +105,7 @@ void TestOutputPane::capDropsOldestTextWithMarker()
     const QString text = pane.log()->toPlainText();
     QVERIFY(text.size() <= pane.capacity());
     QVERIFY(text.startsWith(COutputPane::droppedMarker()));
-    QVERIFY(pane.droppedCharacters() > 0);
+    QVERIFY(pane.droppedText() > 0);
     // The newest text is complete, and what is left starts at a whole line.
     QVERIFY(text.endsWith(QStringLiteral("row 03999 ..........................\n")));
     const QString afterMarker = text.section(QLatin1Char('\n'), 1, 1);
@@ -166,7 +166,7 @@ void TestOutputPane::contextMenuEnablingRules()
 
     // The result log lists Clear all but never enables it.
     CDpctResultCtrl result;
-    result.setText(QStringLiteral("dpct output"));
+    result.setText("dpct output");
     result.log()->selectAll();
     std::unique_ptr<QMenu> menu(tovalo::gui::createLogContextMenu(result.log(), false, &result, [] {}));
     QVERIFY(findAction(menu.get(), "actionLogCopy")->isEnabled());

@@ -105,7 +105,16 @@ void TestRun::startUpThenRunOfTheExample()
                         sandbox_->file(QStringLiteral("examples/vector-add.txt"))));
     QDir::setCurrent(sandbox_->path());
 
-    openConsole();
+    // During the start-up sequence nothing that needs the idle phase is enabled.
+    QVERIFY(frame_->openDefinition(sandbox_->file(QStringLiteral("examples/vector-add.txt"))));
+    QString error;
+    QVERIFY2(frame_->openConsole(error), qPrintable(error));
+    QVERIFY(frame_->engine()->phase() != RunPhase::Idle);
+    for (int id : {cmd::Start, cmd::Stop, cmd::PauseResume, cmd::Open, cmd::New, cmd::Options})
+        QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->engine()->startUpDone(), 30000);
+    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
+    QVERIFY(frame_->action(cmd::Open)->isEnabled());
     QCOMPARE(statusTexts_.mid(0, 4), (QStringList{QStringLiteral("1:setarg.bat起動開始"),
                                                   QStringLiteral("1:setarg.bat起動中..."),
                                                   QStringLiteral("1:dpctバージョン取得開始"),
@@ -115,7 +124,6 @@ void TestRun::startUpThenRunOfTheExample()
     QVERIFY(frame_->outputPane()->log()->toPlainText().contains(QStringLiteral("tovalo> ")) ||
             frame_->outputPane()->hasPendingText());
 
-    QVERIFY(frame_->openDefinition(sandbox_->file(QStringLiteral("examples/vector-add.txt"))));
     CDocumentWindow* doc = frame_->activeDocument();
     QCOMPARE(doc->rowCount(), 3);
     QVERIFY(frame_->action(cmd::Start)->isEnabled());

@@ -23,18 +23,21 @@ CDpctResultCtrl::CDpctResultCtrl(QWidget* parent) : QWidget(parent)
     layout->addWidget(log_);
 }
 
-void CDpctResultCtrl::setText(const QString& text)
+void CDpctResultCtrl::setText(std::string_view utf8)
 {
-    // Only the end of a huge output is shown; the item keeps all of it.
-    if (text.size() > kMaxShown) {
-        qsizetype from = text.size() - kMaxShown;
-        const qsizetype eol = text.indexOf(QLatin1Char('\n'), from);
-        if (eol >= 0 && eol - from < 4096)
-            from = eol + 1;
+    // Only the end of a huge output is shown (the item keeps all of it), cut at a line start so
+    // no character is split.
+    if (utf8.size() > kMaxShown) {
+        std::size_t from = utf8.size() - kMaxShown;
+        const std::size_t eol = utf8.find('\n', from);
+        from = eol == std::string_view::npos ? from : eol + 1;
+        while (from < utf8.size() && (static_cast<unsigned char>(utf8[from]) & 0xC0) == 0x80)
+            ++from;
+        const std::string_view tail = utf8.substr(from);
         log_->setPlainText(tr("[... the beginning of this output is not shown ...]") + QLatin1Char('\n') +
-                           QStringView(text).mid(from));
+                           QString::fromUtf8(tail.data(), static_cast<qsizetype>(tail.size())));
     } else {
-        log_->setPlainText(text);
+        log_->setPlainText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
     }
     QTextCursor start = log_->textCursor();
     start.movePosition(QTextCursor::Start);

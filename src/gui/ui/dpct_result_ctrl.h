@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include <string_view>
+
 class QPlainTextEdit;
 
 namespace tovalo {
@@ -17,11 +19,11 @@ class CDpctResultCtrl : public QWidget
 public:
     explicit CDpctResultCtrl(QWidget* parent = nullptr);
 
-    /// Most characters shown; of a longer text only the end is shown, after a marker line.
-    static constexpr qsizetype kMaxShown = 4 * 1024 * 1024;
+    /// Most bytes shown; of a longer output only the end is shown, after a marker line.
+    static constexpr std::size_t kMaxShown = 1024 * 1024;
 
-    /// Replaces the whole text and puts the caret at the start.
-    void setText(const QString& text);
+    /// Replaces the whole text with `utf8` and puts the caret at the start.
+    void setText(std::string_view utf8);
     QString text() const;
     /// Text colour slot 7, background slot 8 (black on white when automatic).
     void applyColors(const Settings& settings);

@@ -134,7 +134,7 @@ void CListDocument::showItem(int row)
 {
     if (row < 0 || row >= rowCount()) {
         if (shownRow_ != -1)
-            result_->setText(QString());
+            result_->setText({});
         shownRow_ = -1;
         return;
     }
@@ -144,7 +144,7 @@ void CListDocument::showItem(int row)
         return;
     shownRow_ = row;
     shownSize_ = text.size();
-    result_->setText(QString::fromStdString(text));
+    result_->setText(text);
 }
 
 QString CListDocument::statusText(int status)

@@ -305,7 +305,6 @@ void CMainFrame::createStatusBar()
     progress_->setObjectName(QStringLiteral("runProgress"));
     progress_->setTextVisible(true);
     progress_->setFormat(QStringLiteral("%p%"));
-    progress_->setMaximumWidth(260);
     progress_->hide();
     bar->addWidget(progress_, 1);
 
@@ -682,7 +681,6 @@ bool CMainFrame::openConsole(QString& error)
     const bool ok = engine_->startUp(why);
     if (!ok)
         error = QString::fromStdString(why);
-    closing_ = false;
     updateActions();
     return ok;
 }
@@ -698,7 +696,6 @@ void CMainFrame::closeConsole()
 {
     if (!engine_)
         return;
-    closing_ = true;
     if (isRunPhase(engine_->phase())) {
         // Stop the run and let the engine reset its queue now, so no item is referenced later.
         engine_->stop();
@@ -840,7 +837,7 @@ void CMainFrame::progress(int done, int total)
 
 void CMainFrame::consoleText(std::string_view utf8)
 {
-    outputPane_->append(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    outputPane_->appendUtf8(utf8);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -155,7 +155,6 @@ private:
     std::unique_ptr<RunEngine> engine_;
     QAtomicInteger<int> wakePosted_{0};
     QPointer<CDocumentWindow> runFrame_;
-    bool closing_ = false;
     bool destroying_ = false;
     QTimer titleTimer_;
 };

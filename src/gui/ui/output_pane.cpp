@@ -56,20 +56,33 @@ void COutputPane::setCapacity(qsizetype characters)
 
 void COutputPane::append(const QString& text)
 {
-    if (text.isEmpty())
+    const QByteArray utf8 = text.toUtf8();
+    appendUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+void COutputPane::appendUtf8(std::string_view utf8)
+{
+    if (utf8.empty())
         return;
-    pending_ += text;
-    // Text that would be dropped at once is never put into the view.
-    if (pending_.size() > capacity_) {
-        qsizetype cut = pending_.size() - capacity_;
-        const qsizetype eol = pending_.indexOf(QLatin1Char('\n'), cut);
-        if (eol >= 0 && eol - cut < 4096)
-            cut = eol + 1;
-        pending_.remove(0, cut);
-        dropped_ += cut;
-        pending_.prepend(droppedMarker() + QLatin1Char('\n'));
-        dropped_ += log_->document()->characterCount() - 1;
-        log_->clear();
+    pending_.append(utf8);
+    // Text that would be dropped at once is never decoded nor put into the view: the queue
+    // keeps only its newest capacity, from a line start.
+    const std::size_t cap = static_cast<std::size_t>(capacity_);
+    if (pending_.size() - head_ > cap) {
+        std::size_t from = pending_.size() - cap;
+        const std::size_t eol = pending_.find('\n', from);
+        if (eol != std::string::npos && eol - from < 4096)
+            from = eol + 1;
+        while (from < pending_.size() && (static_cast<unsigned char>(pending_[from]) & 0xC0) == 0x80)
+            ++from;
+        dropped_ += static_cast<qint64>(from - head_);
+        head_ = from;
+        restart_ = true;
+    }
+    // Forget what was shown or dropped once it is the larger part of the buffer.
+    if (head_ > (1u << 20) && head_ > pending_.size() / 2) {
+        pending_.erase(0, head_);
+        head_ = 0;
     }
     if (!timer_.isActive())
         timer_.start(kBatchIntervalMs);
@@ -78,27 +91,43 @@ void COutputPane::append(const QString& text)
 void COutputPane::flushAll()
 {
     timer_.stop();
-    while (!pending_.isEmpty())
+    while (hasPendingText())
         flushBatch();
     timer_.stop();
 }
 
 void COutputPane::flushBatch()
 {
-    if (pending_.isEmpty())
+    if (!hasPendingText())
         return;
     QElapsedTimer clock;
     clock.start();
 
-    qsizetype take = std::min(chunk_, pending_.size());
-    if (take < pending_.size()) {
-        const qsizetype eol = pending_.lastIndexOf(QLatin1Char('\n'), take - 1);
-        if (eol > take / 2)
-            take = eol + 1;
+    // A batch ends at a line end when one is near, and never inside a UTF-8 sequence.
+    const std::size_t available = pending_.size() - head_;
+    std::size_t take = std::min(static_cast<std::size_t>(chunk_), available);
+    if (take < available) {
+        const std::size_t eol = pending_.rfind('\n', head_ + take - 1);
+        if (eol != std::string::npos && eol >= head_ + take / 2)
+            take = eol + 1 - head_;
+        while (take > 0 && (static_cast<unsigned char>(pending_[head_ + take]) & 0xC0) == 0x80)
+            --take;
+        if (take == 0)
+            take = std::min(available, static_cast<std::size_t>(chunk_));
     }
-    const QString batch = pending_.left(take);
-    pending_.remove(0, take);
+    QString batch = QString::fromUtf8(pending_.data() + head_, static_cast<qsizetype>(take));
+    head_ += take;
+    if (head_ == pending_.size()) {
+        pending_.clear();
+        head_ = 0;
+    }
 
+    if (restart_) {
+        restart_ = false;
+        dropped_ += log_->document()->characterCount() - 1;
+        log_->clear();
+        batch.prepend(droppedMarker() + QLatin1Char('\n'));
+    }
     QScrollBar* bar = log_->verticalScrollBar();
     const bool follow = bar->value() >= bar->maximum();
     QTextCursor end(log_->document());
@@ -113,9 +142,9 @@ void COutputPane::flushBatch()
     longestBatchMs_ = std::max(longestBatchMs_, elapsed);
     if (elapsed > kBatchBudgetMs)
         chunk_ = std::max(kMinChunk, chunk_ / 2);
-    else if (elapsed < kBatchBudgetMs / 2 && take == chunk_)
+    else if (elapsed < kBatchBudgetMs / 2 && static_cast<qsizetype>(take) == chunk_)
         chunk_ = std::min(kMaxChunk, chunk_ * 2);
-    if (!pending_.isEmpty())
+    if (hasPendingText())
         timer_.start(0); // let painting and input in between batches
 }
 
@@ -138,6 +167,8 @@ void COutputPane::trimFront()
 void COutputPane::clearAll()
 {
     pending_.clear();
+    head_ = 0;
+    restart_ = false;
     timer_.stop();
     log_->clear();
 }

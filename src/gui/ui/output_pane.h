@@ -12,6 +12,9 @@
 #include <QString>
 #include <QTimer>
 
+#include <string>
+#include <string_view>
+
 class QPlainTextEdit;
 
 namespace tovalo {
@@ -28,6 +31,8 @@ public:
 
     /// Queues console text; it appears at the end of the log within one batch interval.
     void append(const QString& text);
+    /// The same for UTF-8 text, which is only copied here and decoded batch by batch.
+    void appendUtf8(std::string_view utf8);
     /// Writes everything queued now (tests and shutdown).
     void flushAll();
     /// Empties the log and the queue.
@@ -36,13 +41,15 @@ public:
     void applyColors(const Settings& settings);
 
     QPlainTextEdit* log() const { return log_; }
+    /// About how much text the pane holds at most (characters in the view, bytes in the queue).
     qsizetype capacity() const { return capacity_; }
     void setCapacity(qsizetype characters);
-    /// Characters dropped from the front since the program started.
-    qint64 droppedCharacters() const { return dropped_; }
+    /// Text dropped from the front since the program started (characters of the view plus
+    /// UTF-8 bytes of the queue).
+    qint64 droppedText() const { return dropped_; }
     /// Longest time one batch took, in milliseconds (for measurements).
     qint64 longestBatchMs() const { return longestBatchMs_; }
-    bool hasPendingText() const { return !pending_.isEmpty(); }
+    bool hasPendingText() const { return head_ < pending_.size(); }
 
     static QString droppedMarker();
 
@@ -57,7 +64,9 @@ private:
 
     QPlainTextEdit* log_ = nullptr;
     QTimer timer_;
-    QString pending_;
+    std::string pending_;      ///< queued UTF-8 text, from head_ on
+    std::size_t head_ = 0;     ///< start of the text not yet shown
+    bool restart_ = false;     ///< the queue alone overflowed: the view starts anew with a marker
     qsizetype capacity_ = 20 * 1024 * 1024;
     qsizetype chunk_ = 256 * 1024;
     qint64 dropped_ = 0;
