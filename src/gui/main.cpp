@@ -25,7 +25,7 @@ int main(int argc, char** argv)
     tovalo::gui::CTovaloApp tovaloApp;
     if (!tovaloApp.initInstance(options)) {
         tovaloApp.exitInstance();
-        return 0;
+        return tovaloApp.startFailed() ? 1 : 0;
     }
     const int code = QApplication::exec();
     tovaloApp.exitInstance();

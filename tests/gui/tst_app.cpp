@@ -139,6 +139,7 @@ void TestApp::missingLanguagePackEndsTheStart()
     CTovaloApp app(sandbox.store());
     MessageBox::setNextAnswer(QMessageBox::Ok);
     QVERIFY(!app.initInstance(options));
+    QVERIFY(app.startFailed());
     QCOMPARE(MessageBox::lastText(), LanguagePack::loadFailureMessage());
     QCOMPARE(app.mainFrame(), nullptr);
     app.exitInstance();

@@ -64,8 +64,16 @@ bool CTovaloApp::initInstance(const StartOptions& options)
     instance_ = std::make_unique<SingleInstance>(options.instanceKey.isEmpty() ? SingleInstance::defaultKey()
                                                                                : options.instanceKey);
     QString instanceError;
-    if (instance_->claim(options.files, instanceError) != SingleInstance::Role::Primary)
+    switch (instance_->claim(options.files, instanceError)) {
+    case SingleInstance::Role::Primary:
+        break;
+    case SingleInstance::Role::Forwarded:
         return false;
+    case SingleInstance::Role::Failed:
+        qWarning("%s", qUtf8Printable(instanceError));
+        startFailed_ = true;
+        return false;
+    }
     connect(instance_.get(), &SingleInstance::activated, this, &CTovaloApp::activateFromSecondStart);
     installTerminationHandlers();
 
@@ -80,6 +88,7 @@ bool CTovaloApp::initInstance(const StartOptions& options)
         settings_.language = 0;
     if (!languagePack_.load(settings_.language)) {
         MessageBox::error(nullptr, LanguagePack::loadFailureMessage());
+        startFailed_ = true;
         return false;
     }
 

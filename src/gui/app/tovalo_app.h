@@ -50,6 +50,8 @@ public:
     Settings& settings() { return settings_; }
     SettingsStore& store() { return *store_; }
     bool demoMode() const { return demo_; }
+    /// The start ended because of a failure (not because another instance took over).
+    bool startFailed() const { return startFailed_; }
 
 private:
     void activateFromSecondStart(const QStringList& files);
@@ -61,6 +63,7 @@ private:
     bool settingsLoaded_ = false;
     bool exited_ = false;
     bool demo_ = false;
+    bool startFailed_ = false;
     LanguagePack languagePack_;
     std::unique_ptr<SingleInstance> instance_;
     QPointer<CMainFrame> mainFrame_;
