@@ -19,6 +19,7 @@ PACKAGES=(
   xvfb xauth
   g++-mingw-w64-x86-64-posix wine64
   locales
+  python3
 )
 
 need_root() {

@@ -29,5 +29,9 @@ bool wantsHelp(const Args& args);
 int cmdCommands(const Args& args);
 int cmdFormat(const Args& args);
 int cmdCheck(const Args& args);
+int cmdSettings(const Args& args);
+
+/// Folder of the running tovalo-cli executable (no trailing separator); empty when unknown.
+std::string executableFolder();
 
 } // namespace tovalo::cli

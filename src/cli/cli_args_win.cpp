@@ -26,4 +26,28 @@ std::vector<std::string> utf8Arguments(int, char**)
     return result;
 }
 
+std::string executableFolder()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0)
+            return {};
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const auto slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos)
+        return {};
+    path.resize(slash);
+    const int len = WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<std::size_t>(len > 0 ? len : 0), '\0');
+    if (len > 0)
+        WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), s.data(), len, nullptr, nullptr);
+    return s;
+}
+
 } // namespace tovalo::cli

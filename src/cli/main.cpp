@@ -26,6 +26,7 @@ constexpr std::array kSubcommands = {
     Subcommand{"commands", cmdCommands, "print the dpct command line of every item of a definition file"},
     Subcommand{"format", cmdFormat, "read a definition file and write it back in the standard layout"},
     Subcommand{"check", cmdCheck, "report what a user should know about a definition file"},
+    Subcommand{"settings", cmdSettings, "show where the settings live and what Tovalo will use"},
 };
 
 void printHelp()

@@ -4,7 +4,8 @@
 //
 // Windows: the system-wide ONEAPI_ROOT (in HKEY_LOCAL_MACHINE, key
 // SYSTEM\CurrentControlSet\Control\Session Manager\Environment), taken as stored; when that
-// is absent, ONEAPI_ROOT of the process environment. Other systems: ONEAPI_ROOT of the environment, else /opt/intel/oneapi/, else
+// is absent, ONEAPI_ROOT of the process environment. Other systems: ONEAPI_ROOT of the environment, else
+// /opt/intel/oneapi/, else
 // ~/intel/oneapi/: the first of these folders that holds setvars.sh.
 //
 // The root found always ends with the platform's separator, because the runner appends the

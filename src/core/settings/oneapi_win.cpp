@@ -1,5 +1,4 @@
 #include "oneapi.h"
-
 #include "reg_value.h"
 
 #include <windows.h>
@@ -11,8 +10,8 @@ namespace {
 std::optional<std::string> machineOneApiRoot()
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment", 0,
-                      KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment",
+                      0, KEY_READ, &key) != ERROR_SUCCESS)
         return std::nullopt;
     std::optional<std::string> result;
     DWORD type = 0;
@@ -21,8 +20,8 @@ std::optional<std::string> machineOneApiRoot()
         (type == REG_SZ || type == REG_EXPAND_SZ) && size <= (kMaxTextUnits + 2) * 2) {
         std::string bytes(size, '\0');
         DWORD got = size;
-        if (RegQueryValueExW(key, L"ONEAPI_ROOT", nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &got) ==
-                ERROR_SUCCESS &&
+        if (RegQueryValueExW(key, L"ONEAPI_ROOT", nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()),
+                             &got) == ERROR_SUCCESS &&
             got <= size) {
             bytes.resize(got);
             result = utf8FromUtf16le(bytes); // with or without terminator

@@ -16,8 +16,8 @@ char lowerAscii(char c)
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)
@@ -88,8 +88,8 @@ bool parseHexBytes(std::string_view list, std::string& out)
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = list.find(',', start);
-        const std::string_view token =
-            trim(list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        const std::string_view token = trim(
+            list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
         if (token.empty()) {
             // A trailing comma is tolerated; an empty field in the middle is not.
             if (comma != std::string_view::npos)
@@ -178,6 +178,28 @@ bool parseValue(std::string_view text, std::string& name, RegValue& value)
     return false; // "=-" (a deletion) and anything else is kept as an unknown line
 }
 
+// True when a value line's data is hex: only such values continue on the next line after a
+// trailing backslash (a malformed text value must not swallow the line after it).
+bool dataIsHex(std::string_view line)
+{
+    line = trimLeft(line);
+    std::size_t pos = 1;
+    if (line.empty())
+        return false;
+    if (line[0] == '"') {
+        std::string ignored;
+        pos = 0;
+        if (!parseQuoted(line, pos, ignored))
+            return false;
+    } else if (line[0] != '@') {
+        return false;
+    }
+    std::string_view rest = trimLeft(line.substr(pos));
+    if (rest.empty() || rest[0] != '=')
+        return false;
+    return startsWithIgnoringCase(trimLeft(rest.substr(1)), "hex");
+}
+
 std::string escapeQuoted(std::string_view s)
 {
     std::string out;
@@ -203,7 +225,8 @@ bool quotable(const RegValue& value)
     const std::string text = utf8FromUtf16le(bytes);
     if (utf16leFromUtf8(text) != bytes)
         return false; // lone surrogates
-    return std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return std::none_of(text.begin(), text.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
 } // namespace
@@ -310,7 +333,8 @@ RegDocument RegDocument::parse(std::string_view bytes)
         e.lines.push_back(lines[i]);
         if (!t.empty() && (t.front() == '"' || t.front() == '@')) {
             std::string logical(trimRight(lines[i]));
-            while (!logical.empty() && logical.back() == '\\' && i + 1 < lines.size()) {
+            const bool hex = dataIsHex(logical);
+            while (hex && !logical.empty() && logical.back() == '\\' && i + 1 < lines.size()) {
                 logical.pop_back();
                 ++i;
                 e.lines.push_back(lines[i]);
@@ -423,7 +447,8 @@ void RegDocument::set(std::string_view key, std::string_view name, const RegValu
         if (it->isValue)
             pos = it + 1;
     }
-    if (pos == s.entries.end() && std::none_of(s.entries.begin(), s.entries.end(), [](const Entry& e) { return e.isValue; }))
+    if (pos == s.entries.end() &&
+        std::none_of(s.entries.begin(), s.entries.end(), [](const Entry& e) { return e.isValue; }))
         pos = s.entries.begin();
     s.entries.insert(pos, std::move(fresh));
 }
@@ -433,7 +458,8 @@ void RegDocument::remove(std::string_view key, std::string_view name)
     for (auto s = sections_.begin() + 1; s != sections_.end(); ++s) {
         if (s->removal || !equalsIgnoringCase(s->key, key))
             continue;
-        std::erase_if(s->entries, [&](const Entry& e) { return e.isValue && equalsIgnoringCase(e.name, name); });
+        std::erase_if(s->entries,
+                      [&](const Entry& e) { return e.isValue && equalsIgnoringCase(e.name, name); });
     }
 }
 

@@ -12,7 +12,8 @@
 namespace tovalo {
 
 /// Registry value types (the numbers of the Windows API).
-enum RegType : std::uint32_t {
+enum RegType : std::uint32_t
+{
     kRegNone = 0,
     kRegSz = 1,
     kRegExpandSz = 2,

@@ -3,6 +3,7 @@
 #include "base/file_io.h"
 #include "data/definition_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -49,19 +50,23 @@ std::string packFields(const std::array<std::int32_t, kTabFieldCount>& fields)
 void loadCommon(SettingsStore& store, Settings& s, const FileExists& fileExists)
 {
     if (const auto look = asDword(store.read(kGroupCommon, kLook));
-        look && *look >= static_cast<std::uint32_t>(kLookFirst) && *look <= static_cast<std::uint32_t>(kLookLast))
+        look && *look >= static_cast<std::uint32_t>(kLookFirst) &&
+        *look <= static_cast<std::uint32_t>(kLookLast))
         s.applicationLook = static_cast<std::int32_t>(*look);
     if (const auto lang = asDword(store.read(kGroupCommon, kLanguage));
         lang && *lang < static_cast<std::uint32_t>(kLanguageCount))
         s.language = static_cast<std::int32_t>(*lang);
 
+    // The stored list replaces the one in memory (which is empty unless loaded before).
+    s.recent.clear();
     for (int n = 1; n <= kRecentNamesRead; ++n) {
         const auto path = asText(store.read(kGroupCommon, recentValueName(n)));
         if (path && !path->empty() && fileExists(*path))
             s.recent.push_back(*path);
     }
 
-    if (const auto tab = store.read(kGroupCommon, kTabMode); tab && tab->type == kRegBinary && !tab->data.empty()) {
+    if (const auto tab = store.read(kGroupCommon, kTabMode);
+        tab && tab->type == kRegBinary && !tab->data.empty()) {
         const std::size_t fields = std::min<std::size_t>(tab->data.size() / 4, kTabFieldCount);
         for (std::size_t f = 0; f < fields; ++f) {
             std::uint32_t x = 0;
@@ -164,7 +169,9 @@ bool loadSettings(SettingsStore& store, Settings& settings, std::string& error, 
 {
     if (!store.beginRead(error))
         return false;
-    const FileExists exists = fileExists ? fileExists : [](const std::string& p) { return pathExists(p); };
+    const FileExists exists = fileExists ? fileExists : [](const std::string& p) {
+        return pathExists(p);
+    };
 
     if (store.groupExists(kGroupCommon))
         loadCommon(store, settings, exists);
@@ -209,9 +216,12 @@ bool saveSettings(SettingsStore& store, const Settings& settings, unsigned group
             note(false, kGroupCommon);
         } else {
             if (groups & kSaveLook)
-                note(store.write(kGroupCommon, kLook, regDword(static_cast<std::uint32_t>(settings.applicationLook))), kLook);
+                note(store.write(kGroupCommon, kLook,
+                                 regDword(static_cast<std::uint32_t>(settings.applicationLook))),
+                     kLook);
             if (groups & kSaveLanguage)
-                note(store.write(kGroupCommon, kLanguage, regDword(static_cast<std::uint32_t>(settings.language))),
+                note(store.write(kGroupCommon, kLanguage,
+                                 regDword(static_cast<std::uint32_t>(settings.language))),
                      kLanguage);
             if (groups & kSaveRecent) {
                 const std::size_t count = std::min(settings.recent.size(), kRecentLimit);
@@ -248,7 +258,8 @@ bool saveSettings(SettingsStore& store, const Settings& settings, unsigned group
         } else {
             for (int slot = 0; slot < kFolderCount; ++slot) {
                 const auto name = kFolderValueNames[static_cast<std::size_t>(slot)];
-                note(store.write(kGroupDir, name, regText(settings.folders[static_cast<std::size_t>(slot)])), name);
+                note(store.write(kGroupDir, name, regText(settings.folders[static_cast<std::size_t>(slot)])),
+                     name);
             }
         }
     }
@@ -259,7 +270,9 @@ bool saveSettings(SettingsStore& store, const Settings& settings, unsigned group
         } else {
             for (int slot = 0; slot < kColorCount; ++slot) {
                 const std::string name = colorValueName(slot);
-                note(store.write(kGroupColor, name, regDword(settings.colors[static_cast<std::size_t>(slot)])), name);
+                note(
+                    store.write(kGroupColor, name, regDword(settings.colors[static_cast<std::size_t>(slot)])),
+                    name);
             }
         }
     }

@@ -28,7 +28,8 @@ inline constexpr std::string_view kGroupDir = "Dir";
 inline constexpr std::string_view kGroupColor = "Color";
 
 /// What saveSettings writes: any combination of these bits.
-enum SettingsGroup : unsigned {
+enum SettingsGroup : unsigned
+{
     kSaveLook = 0x01,     ///< "ApplicationLook"
     kSaveLanguage = 0x02, ///< "Language"
     kSaveRecent = 0x04,   ///< "Recent01" ... "Recent16"
@@ -49,7 +50,8 @@ inline constexpr std::uint32_t kAutomaticColor = 0xFF000000;
 inline constexpr std::uint32_t kVersionNotRead = 0xFFFFFFFF;
 
 /// The thirteen tab fields, in stored order.
-enum TabField : int {
+enum TabField : int
+{
     kTabMdiOn = 0,          ///< tabbed MDI on (1) or off (0)
     kTabLocation,           ///< 0 bottom, 1 top
     kTabStyle,              ///< index 0..5 of the style list
@@ -67,7 +69,8 @@ enum TabField : int {
 };
 
 /// The ten remembered folders, in slot order; the names are the stored value names.
-enum FolderSlot : int {
+enum FolderSlot : int
+{
     kDirTextOpen = 0,
     kDirTextSave,
     kDirCudaFile,
@@ -81,8 +84,8 @@ enum FolderSlot : int {
     kFolderCount,
 };
 inline constexpr std::array<std::string_view, kFolderCount> kFolderValueNames = {
-    "TextOpen", "TextSave", "CudaFile", "CudaDir", "CudaIncPath",
-    "InRoot",   "OutRoot",  "OutputFile", "P",     "Vcxproj"};
+    "TextOpen", "TextSave", "CudaFile",   "CudaDir", "CudaIncPath",
+    "InRoot",   "OutRoot",  "OutputFile", "P",       "Vcxproj"};
 
 inline constexpr int kColorCount = 10;
 
@@ -98,10 +101,9 @@ struct Settings
     std::vector<std::string> recent; ///< most recent first, at most kRecentLimit
     std::array<std::string, kFolderCount> folders;
     std::array<std::int32_t, kTabFieldCount> tabMode = {0, 1, 0, 1, 0, 0, 0, 0, 1, 1, 0, -1, 0};
-    std::array<std::uint32_t, kColorCount> colors = {kAutomaticColor, kAutomaticColor, kAutomaticColor,
-                                                    kAutomaticColor, kAutomaticColor, kAutomaticColor,
-                                                    kAutomaticColor, kAutomaticColor, kAutomaticColor,
-                                                    kAutomaticColor};
+    std::array<std::uint32_t, kColorCount> colors = {
+        kAutomaticColor, kAutomaticColor, kAutomaticColor, kAutomaticColor, kAutomaticColor,
+        kAutomaticColor, kAutomaticColor, kAutomaticColor, kAutomaticColor, kAutomaticColor};
     std::string oneapiRoot; ///< ends with the platform's separator; empty: oneAPI not found
     std::string dpctVersion;
     std::string dpctCodebase;
@@ -127,7 +129,8 @@ using FileExists = std::function<bool(const std::string&)>;
 
 /// Loads every group of the store into `settings`. Returns false with `error` only when the
 /// store exists but cannot be read; `settings` then keeps what it had.
-bool loadSettings(SettingsStore& store, Settings& settings, std::string& error, const FileExists& fileExists = {});
+bool loadSettings(SettingsStore& store, Settings& settings, std::string& error,
+                  const FileExists& fileExists = {});
 
 /// Writes the groups selected by `groups` (SettingsGroup bits). A group that cannot be opened
 /// is skipped and the others are still written. Returns false with `error` when something was

@@ -1,11 +1,10 @@
 // The settings store of systems without a registry: a registry-export text file.
 
+#include "base/file_io.h"
+#include "base/text.h"
 #include "reg_file.h"
 #include "settings.h"
 #include "settings_store.h"
-
-#include "base/file_io.h"
-#include "base/text.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,13 +1,11 @@
 // The settings store of Windows: values below HKEY_CURRENT_USER\SOFTWARE\mossbank\Tovalo.
 
+#include "base/text.h"
 #include "settings.h"
 #include "settings_store.h"
 
-#include "base/text.h"
-
-#include <windows.h>
-
 #include <map>
+#include <windows.h>
 
 namespace tovalo {
 
@@ -55,8 +53,8 @@ public:
         RegValue value;
         value.data.resize(size);
         DWORD got = size;
-        if (RegQueryValueExW(key, wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data.data()), &got) !=
-                ERROR_SUCCESS ||
+        if (RegQueryValueExW(key, wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data.data()),
+                             &got) != ERROR_SUCCESS ||
             got > size)
             return std::nullopt;
         value.data.resize(got);
@@ -78,8 +76,8 @@ public:
         if (auto it = writeKeys_.find(g); it != writeKeys_.end())
             return it->second != nullptr;
         HKEY key = nullptr;
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, wide(subKey_ + "\\" + g).c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE,
-                            nullptr, &key, nullptr) != ERROR_SUCCESS)
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, wide(subKey_ + "\\" + g).c_str(), 0, nullptr, 0,
+                            KEY_READ | KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
             key = nullptr;
         writeKeys_[g] = key;
         return key != nullptr;
@@ -115,7 +113,8 @@ private:
         if (auto it = readKeys_.find(g); it != readKeys_.end())
             return it->second;
         HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, wide(subKey_ + "\\" + g).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, wide(subKey_ + "\\" + g).c_str(), 0, KEY_READ, &key) !=
+            ERROR_SUCCESS)
             key = nullptr;
         readKeys_[g] = key;
         return key;
