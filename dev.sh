@@ -100,8 +100,9 @@ case "${1:-}" in
   bench)
     deps
     cmake --preset release >/dev/null
-    cmake --build --preset release -j "$(jobs)"
+    cmake --build --preset release -j "$(jobs)" --target tovalo_bench tovalo-cli dpct-sim-toolkit
     ./build/release/bench/tovalo_bench
+    bench/per_item_overhead.sh build/release
     ;;
   *)
     sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'

@@ -33,5 +33,6 @@ int cmdSettings(const Args& args);
 
 /// Folder of the running tovalo-cli executable (no trailing separator); empty when unknown.
 std::string executableFolder();
+int cmdRun(const Args& args);
 
 } // namespace tovalo::cli

@@ -53,12 +53,18 @@ void apply(Directives& d, const std::string& key, const std::string& value)
 {
     long long n = 0;
     const bool isNumber = toNumber(value, n);
-    auto bad = [&] { d.problems += "dpct-sim: ignored directive '" + key + "=" + value + "'\n"; };
+    auto bad = [&] {
+        d.problems += "dpct-sim: ignored directive '" + key + "=" + value + "'\n";
+    };
 
     if (key == "result") {
         static const std::pair<const char*, Result> kinds[] = {
-            {"ok", Result::Ok},         {"warnings", Result::Warnings}, {"parse-error", Result::ParseError},
-            {"exit-code", Result::ExitCode}, {"crash", Result::Crash}, {"no-cuda", Result::NoCuda},
+            {"ok", Result::Ok},
+            {"warnings", Result::Warnings},
+            {"parse-error", Result::ParseError},
+            {"exit-code", Result::ExitCode},
+            {"crash", Result::Crash},
+            {"no-cuda", Result::NoCuda},
             {"silent", Result::Silent},
         };
         for (const auto& [name, kind] : kinds) {
@@ -72,7 +78,6 @@ void apply(Directives& d, const std::string& key, const std::string& value)
         d.warnings = static_cast<int>(n);
     } else if (key == "progress" && (value == "parsing" || value == "processing")) {
         d.progress = value == "parsing" ? Progress::Parsing : Progress::Processing;
-        d.progressGiven = true;
     } else if (key == "delay-ms" && isNumber && n >= 0 && n <= 3600000) {
         d.delayMs = static_cast<int>(n);
     } else if (key == "output-bytes" && isNumber && n >= 0) {

@@ -9,25 +9,37 @@
 
 namespace dpctsim {
 
-enum class Result { Ok, Warnings, ParseError, ExitCode, Crash, NoCuda, Silent };
-enum class Progress { Parsing, Processing };
+enum class Result
+{
+    Ok,
+    Warnings,
+    ParseError,
+    ExitCode,
+    Crash,
+    NoCuda,
+    Silent
+};
+enum class Progress
+{
+    Parsing,
+    Processing
+};
 
 struct Directives
 {
     Result result = Result::Ok;
-    int warnings = -1;            ///< -1: the default of the result kind
+    int warnings = -1; ///< -1: the default of the result kind
     Progress progress = Progress::Parsing;
-    bool progressGiven = false;   ///< progress= was written (otherwise the version picks it)
     int delayMs = 0;
     long long outputBytes = 0;
     bool fast = false;
     int parseErrorFormat = 1;
-    int parseErrors = 2;          ///< parsing errors reported in the summary
-    bool processed = true;        ///< parse-error: print the "Processed" summary
+    int parseErrors = 2;   ///< parsing errors reported in the summary
+    bool processed = true; ///< parse-error: false ends as --stop-on-parse-err does
     long long exitCode = -1;
-    std::string message;          ///< exit-code: the text in parentheses; empty: the tool's own
-    bool ansi = false;            ///< encoding=ansi: write in the ANSI code page (Windows)
-    std::string problems;         ///< one line per directive the simulator did not understand
+    std::string message;  ///< exit-code: the text in parentheses; empty: the tool's own
+    bool ansi = false;    ///< encoding=ansi: write in the ANSI code page (Windows)
+    std::string problems; ///< one line per directive the simulator did not understand
 };
 
 /// Reads every directive in `text` (the source file's contents).

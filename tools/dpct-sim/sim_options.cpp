@@ -8,7 +8,13 @@ namespace dpctsim {
 
 namespace {
 
-enum class Kind { Flag, Value, Enum, EnumList };
+enum class Kind
+{
+    Flag,
+    Value,
+    Enum,
+    EnumList
+};
 
 struct Spec
 {
@@ -52,8 +58,10 @@ const std::vector<Spec>& specs()
         {"migrate-cmake-script", Kind::Flag, {}},
         {"migrate-cmake-script-only", Kind::Flag, {}},
         {"no-cl-namespace-inline", Kind::Flag, {}},
-        {"no-dpcpp-extensions", Kind::EnumList, {"enqueued_barriers", "device_info", "bfloat16", "peer_access",
-                                                 "assert", "queue_empty", "sycl_khr_free_function_commands"}},
+        {"no-dpcpp-extensions",
+         Kind::EnumList,
+         {"enqueued_barriers", "device_info", "bfloat16", "peer_access", "assert", "queue_empty",
+          "sycl_khr_free_function_commands"}},
         {"no-dry-pattern", Kind::Flag, {}},
         {"no-incremental-migration", Kind::Flag, {}},
         {"optimize-migration", Kind::Flag, {}},
@@ -76,11 +84,12 @@ const std::vector<Spec>& specs()
         {"sycl-named-lambda", Kind::Flag, {}},
         {"use-custom-helper", Kind::Enum, {"none", "file", "api", "all"}},
         {"use-dpcpp-extensions", Kind::EnumList, {"c_cxx_standard_library", "intel_device_math"}},
-        {"use-experimental-features", Kind::EnumList,
-         {"free-function-queries", "nd_range_barrier", "local-memory-kernel-scope-allocation", "logical-group",
-          "user-defined-reductions", "masked-sub-group-operation", "matrix", "bfloat16_math_functions",
-          "bindless_images", "graph", "non-uniform-groups", "device_global", "virtual_memory",
-          "in_order_queue_events", "occupancy-calculation", "root-group", "all"}},
+        {"use-experimental-features",
+         Kind::EnumList,
+         {"free-function-queries", "nd_range_barrier", "local-memory-kernel-scope-allocation",
+          "logical-group", "user-defined-reductions", "masked-sub-group-operation", "matrix",
+          "bfloat16_math_functions", "bindless_images", "graph", "non-uniform-groups", "device_global",
+          "virtual_memory", "in_order_queue_events", "occupancy-calculation", "root-group", "all"}},
         {"use-explicit-namespace", Kind::EnumList, {"none", "cl", "dpct", "sycl", "sycl-math", "syclcompat"}},
         {"use-syclcompat", Kind::Flag, {}},
         {"usm-level", Kind::Enum, {"restricted", "none"}},
@@ -173,7 +182,9 @@ bool parseCommandLine(const std::vector<std::string>& args, const std::string& p
                       std::string& errors)
 {
     errors.clear();
-    auto fail = [&](const std::string& line) { errors += program + ": " + line + "\n"; };
+    auto fail = [&](const std::string& line) {
+        errors += program + ": " + line + "\n";
+    };
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -255,14 +266,6 @@ bool parseCommandLine(const std::vector<std::string>& args, const std::string& p
         result.values[key] = value;
     }
     return errors.empty();
-}
-
-std::vector<std::string> knownOptionNames()
-{
-    std::vector<std::string> names;
-    for (const Spec& s : specs())
-        names.emplace_back(s.name);
-    return names;
 }
 
 } // namespace dpctsim

@@ -11,11 +11,11 @@ namespace dpctsim {
 
 struct CommandLine
 {
-    std::vector<std::string> sources;           ///< positional arguments, in order
-    std::map<std::string, std::string> values;  ///< option name (without dashes) -> last value
-    std::vector<std::string> extraArgs;         ///< every --extra-arg, in order
-    std::vector<std::string> afterDoubleDash;   ///< compiler arguments after "--"
-    std::vector<std::string> rawArguments;      ///< the whole command line, program name first
+    std::vector<std::string> sources;          ///< positional arguments, in order
+    std::map<std::string, std::string> values; ///< option name (without dashes) -> last value
+    std::vector<std::string> extraArgs;        ///< every --extra-arg, in order
+    std::vector<std::string> afterDoubleDash;  ///< compiler arguments after "--"
+    std::vector<std::string> rawArguments;     ///< the whole command line, program name first
 
     bool has(const std::string& name) const { return values.count(name) != 0; }
     /// The value of `name`, or `fallback` when it was not given.
@@ -28,8 +28,5 @@ struct CommandLine
 /// the lines LLVM's option library prints, each starting with "<program>: ".
 bool parseCommandLine(const std::vector<std::string>& args, const std::string& program, CommandLine& result,
                       std::string& errors);
-
-/// Names of every option the simulator knows (without dashes), for tests and help.
-std::vector<std::string> knownOptionNames();
 
 } // namespace dpctsim

@@ -8,10 +8,7 @@ namespace {
 constexpr std::size_t kBlockSize = 4096;
 }
 
-Output::Output()
-    : lineBuffered_(isTerminal(1))
-{
-}
+Output::Output() : lineBuffered_(isTerminal(1)) {}
 
 std::string Output::encode(std::string_view text) const
 {
@@ -20,8 +17,6 @@ std::string Output::encode(std::string_view text) const
 
 void Output::out(std::string_view text)
 {
-    if (tee_ != nullptr)
-        tee_->append(text);
     buffer_ += encode(text);
     if (lineBuffered_) {
         const auto lastNewline = buffer_.rfind('\n');

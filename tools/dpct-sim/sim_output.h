@@ -28,8 +28,6 @@ public:
     void discard();
     /// Re-encode all text to the ANSI code page before writing (Windows; no effect elsewhere).
     void setAnsi(bool ansi) { ansi_ = ansi; }
-    /// Also copy everything written to standard output into `sink` (for --output-file).
-    void teeTo(std::string* sink) { tee_ = sink; }
 
 private:
     std::string encode(std::string_view text) const;
@@ -37,7 +35,6 @@ private:
     std::string buffer_;
     bool lineBuffered_;
     bool ansi_ = false;
-    std::string* tee_ = nullptr;
 };
 
 } // namespace dpctsim

@@ -60,7 +60,9 @@ char pathSeparator()
 void crashHard()
 {
     // Default action of SIGSEGV: the shell sees "killed by signal 11", as with a real crash.
-    struct sigaction sa {};
+    struct sigaction sa
+    {
+    };
     sa.sa_handler = SIG_DFL;
     sigemptyset(&sa.sa_mask);
     sigaction(SIGSEGV, &sa, nullptr);

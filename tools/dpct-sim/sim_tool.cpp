@@ -1,15 +1,15 @@
 #include "sim_tool.h"
 
+#include "base/file_io.h"
+#include "base/text.h"
 #include "sim_directives.h"
 #include "sim_options.h"
 #include "sim_output.h"
 #include "sim_platform.h"
 #include "sim_version.h"
 
-#include "base/file_io.h"
-#include "base/text.h"
-
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -20,8 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kOldDocsUrl = "https://software.intel.com/content/www/us/en/develop/documentation/"
-                                    "intel-dpcpp-compatibility-tool-user-guide/top/diagnostics-reference.html";
+constexpr const char* kOldDocsUrl =
+    "https://software.intel.com/content/www/us/en/develop/documentation/"
+    "intel-dpcpp-compatibility-tool-user-guide/top/diagnostics-reference.html";
 constexpr const char* kNewDocsUrl = "https://www.intel.com/content/www/us/en/docs/dpcpp-compatibility-tool/"
                                     "developer-guide-reference/current/diagnostics-reference.html";
 
@@ -33,31 +34,63 @@ constexpr int kInvalidWarningId = -15;
 constexpr int kSpecialCharacter = -23;
 constexpr int kPrefixTooLong = -25;
 constexpr int kNoCodeChange = 1;
+constexpr int kNoExplicitInRoot = -21;
+constexpr int kInvalidInRootPath = -7;
+constexpr int kInvalidInRootOrOutRoot = -6;
+constexpr int kNoFileTypeAvail = -27;
+constexpr int kInvalidCudaIncludePath = -5;
+constexpr int kCannotFindDatabase = -19;
 
 std::string statusText(long long code)
 {
     switch (code) {
-    case -1: return "An error has occurred during migration";
-    case -2: return "Error: Unable to save the output to the specified directory";
-    case -3: return "Error: Input folder specified by --in-root or --analysis-scope-path option is in the CUDA_PATH folder";
-    case -4: return "Error: Input folder specified by --in-root or --analysis-scope-path option is the parent of, or the same folder as, the installation directory of the dpct";
-    case -5: return "Error: Path for CUDA header files specified by --cuda-include-path is invalid.";
-    case -6: return "Error: The path for --in-root or --out-root is not valid";
-    case -7: return "Error: The path for --in-root is not valid";
-    case -9: return "Error: The value(s) provided for report option(s) is incorrect.";
-    case -15: return "Error: Invalid warning ID or range; valid warning IDs range from 1000 to 1132";
-    case -16: return "Option parsing error, run 'dpct --help' to see supported options and values";
-    case -17: return "Error: Cannot parse input file(s)";
-    case -19: return "Error: Cannot find compilation database";
-    case -20: return "Error: Cannot parse compilation database";
-    case -21: return "Error: The option --process-all requires that the --in-root be specified explicitly. Use the --in-root option to specify the directory to be migrated.";
-    case -23: return "Error: Prefix contains special characters; only alphabetical characters, digits and underscore character are allowed";
-    case -25: return "Error: Prefix is too long; should be less than 128 characters";
-    case -27: return "Error: File Type not available for input file";
-    case -43: return "Error: The API mapping query for this API is not available yet. You may get the API mapping by migrating sample code from this CUDA API to the SYCL API with the tool.";
-    case 1: return "Migration not necessary; no CUDA code detected";
-    case 2: return "Some migration rules were skipped";
-    default: return "An error has occurred during migration";
+    case -1:
+        return "An error has occurred during migration";
+    case -2:
+        return "Error: Unable to save the output to the specified directory";
+    case -3:
+        return "Error: Input folder specified by --in-root or --analysis-scope-path option is in the "
+               "CUDA_PATH folder";
+    case -4:
+        return "Error: Input folder specified by --in-root or --analysis-scope-path option is the parent of, "
+               "or the same folder as, the installation directory of the dpct";
+    case -5:
+        return "Error: Path for CUDA header files specified by --cuda-include-path is invalid.";
+    case -6:
+        return "Error: The path for --in-root or --out-root is not valid";
+    case -7:
+        return "Error: The path for --in-root is not valid";
+    case -9:
+        return "Error: The value(s) provided for report option(s) is incorrect.";
+    case -15:
+        return "Error: Invalid warning ID or range; valid warning IDs range from 1000 to 1132";
+    case -16:
+        return "Option parsing error, run 'dpct --help' to see supported options and values";
+    case -17:
+        return "Error: Cannot parse input file(s)";
+    case -19:
+        return "Error: Cannot find compilation database";
+    case -20:
+        return "Error: Cannot parse compilation database";
+    case -21:
+        return "Error: The option --process-all requires that the --in-root be specified explicitly. Use the "
+               "--in-root option to specify the directory to be migrated.";
+    case -23:
+        return "Error: Prefix contains special characters; only alphabetical characters, digits and "
+               "underscore character are allowed";
+    case -25:
+        return "Error: Prefix is too long; should be less than 128 characters";
+    case -27:
+        return "Error: File Type not available for input file";
+    case -43:
+        return "Error: The API mapping query for this API is not available yet. You may get the API mapping "
+               "by migrating sample code from this CUDA API to the SYCL API with the tool.";
+    case 1:
+        return "Migration not necessary; no CUDA code detected";
+    case 2:
+        return "Some migration rules were skipped";
+    default:
+        return "An error has occurred during migration";
     }
 }
 
@@ -96,7 +129,8 @@ constexpr WarningRule kRules[] = {
      "info::device::max_work_group_size. Adjust the work-group size if needed.",
      false},
     {"__syncthreads", 1118,
-     "SYCL group functions and algorithms must be encountered in converged control flow. You may need to adjust "
+     "SYCL group functions and algorithms must be encountered in converged control flow. You may need to "
+     "adjust "
      "the code.",
      false},
     {"cudaMalloc", 1003,
@@ -116,7 +150,8 @@ constexpr WarningRule kRules[] = {
      "placeholder string. You need to rewrite this code.",
      true},
     {"cudaGetLastError", 1010,
-     "SYCL uses exceptions to report errors and does not use the error codes. The call was replaced with 0. You "
+     "SYCL uses exceptions to report errors and does not use the error codes. The call was replaced with 0. "
+     "You "
      "need to rewrite this code.",
      true},
     {"atomicAdd", 1039,
@@ -153,8 +188,9 @@ std::vector<SourceLine> splitLines(const std::string& text)
 bool isCommentLine(const std::string& line)
 {
     const auto first = line.find_first_not_of(" \t");
-    return first == std::string::npos || line.compare(first, 2, "//") == 0 || line.compare(first, 2, "/*") == 0 ||
-           line.compare(first, 1, "*") == 0 || line.compare(first, 1, "#") == 0;
+    return first == std::string::npos || line.compare(first, 2, "//") == 0 ||
+           line.compare(first, 2, "/*") == 0 || line.compare(first, 1, "*") == 0 ||
+           line.compare(first, 1, "#") == 0;
 }
 
 // Warnings placed on the lines of the file that the real tool would warn about, cycling
@@ -166,8 +202,14 @@ std::vector<Diagnostic> makeWarnings(const std::vector<SourceLine>& lines, int c
         if (isCommentLine(l.text))
             continue;
         for (const WarningRule& r : kRules) {
-            if (const auto at = l.text.find(r.needle); at != std::string::npos)
-                candidates.push_back({l.number, static_cast<int>(at) + 1, r.id, r.message, r.migrationPass});
+            auto at = l.text.find(r.needle);
+            if (at == std::string::npos)
+                continue;
+            // A launch is reported at the kernel's name, not at the "<<<".
+            while (r.id == 1049 && at > 0 &&
+                   (std::isalnum(static_cast<unsigned char>(l.text[at - 1])) != 0 || l.text[at - 1] == '_'))
+                --at;
+            candidates.push_back({l.number, static_cast<int>(at) + 1, r.id, r.message, r.migrationPass});
         }
     }
     // More warnings than the file gives reasons for: other code lines get a generic one, so
@@ -203,9 +245,9 @@ std::vector<Diagnostic> makeWarnings(const std::vector<SourceLine>& lines, int c
 // The source snippet under a diagnostic, in the layout of the clang the release is built on.
 std::string snippet(const std::vector<SourceLine>& lines, int line, int column, bool gutters)
 {
-    const std::string& text =
-        line >= 1 && static_cast<std::size_t>(line) <= lines.size() ? lines[static_cast<std::size_t>(line) - 1].text
-                                                                     : std::string();
+    const std::string& text = line >= 1 && static_cast<std::size_t>(line) <= lines.size()
+                                  ? lines[static_cast<std::size_t>(line) - 1].text
+                                  : std::string();
     std::string caret;
     for (int i = 0; i + 1 < column && static_cast<std::size_t>(i) < text.size(); ++i)
         caret += text[static_cast<std::size_t>(i)] == '\t' ? '\t' : ' ';
@@ -250,6 +292,22 @@ bool hasCompilationDatabase(const std::string& folder)
         p = parent;
     }
     return false;
+}
+
+bool isFolder(const std::string& path)
+{
+    std::error_code ec;
+    return fs::is_directory(tovalo::pathFromUtf8(path), ec);
+}
+
+// -p names the folder of compile_commands.json, or the file itself.
+bool hasDatabaseAt(const std::string& path)
+{
+    std::error_code ec;
+    const fs::path p = tovalo::pathFromUtf8(path);
+    if (fs::is_directory(p, ec))
+        return fs::is_regular_file(p / "compile_commands.json", ec);
+    return p.filename() == "compile_commands.json" && fs::is_regular_file(p, ec);
 }
 
 // "1003,1049-1051": the warning ids named by --suppress-warnings; false when the value is bad.
@@ -365,10 +423,12 @@ std::string helpText(const std::string& program)
            " [options] [<source0> ... <sourceN>]\n\n"
            "OPTIONS:\n\n"
            "  --always-use-async-handler      - Use async exception handler when creating new sycl::queue.\n"
-           "  --assume-nd-range-dim=<value>   - Provides a hint to the tool on the dimensionality of nd_range.\n"
+           "  --assume-nd-range-dim=<value>   - Provides a hint to the tool on the dimensionality of "
+           "nd_range.\n"
            "  --comments                      - Insert comments explaining the generated code.\n"
            "  --cuda-include-path=<dir>       - The directory path of the CUDA header files.\n"
-           "  --extra-arg=<string>            - Additional argument to append to the migration command line.\n"
+           "  --extra-arg=<string>            - Additional argument to append to the migration command "
+           "line.\n"
            "  --format-range=<value>          - Sets the range of formatting.\n"
            "  --format-style=<value>          - Sets the formatting style.\n"
            "  --in-root=<dir>                 - The directory path for the root of the source tree.\n"
@@ -383,7 +443,8 @@ std::string helpText(const std::string& program)
            "  --usm-level=<value>             - Sets the Unified Shared Memory (USM) level to use in source "
            "code generation.\n"
            "  --version                       - Shows the version of the tool.\n\n"
-           "See " + program + " --help-hidden for the complete list of options.\n";
+           "See " +
+           program + " --help-hidden for the complete list of options.\n";
 }
 
 std::string programName(const std::string& argv0)
@@ -404,10 +465,7 @@ std::string programName(const std::string& argv0)
 class Run
 {
 public:
-    Run(const CommandLine& cl, const VersionStyle& style, Output& out)
-        : cl_(cl), style_(style), out_(out)
-    {
-    }
+    Run(const CommandLine& cl, const VersionStyle& style, Output& out) : cl_(cl), style_(style), out_(out) {}
 
     int migrate(const std::string& source);
 
@@ -416,8 +474,10 @@ private:
     // Messages of the tool itself, subject to --output-verbosity.
     void say(const std::string& text)
     {
-        if (!silent_)
-            out_.out(text);
+        if (silent_)
+            return;
+        log_ += text;
+        out_.out(text);
     }
     void printWarnings(const std::vector<Diagnostic>& diags, bool migrationPass, int& counter);
     void printExtraOutput(long long bytes);
@@ -475,8 +535,8 @@ void Run::printExtraOutput(long long bytes)
     while (chunk.size() < 65536)
         chunk += line;
     while (bytes > 0) {
-        const std::size_t n = bytes >= static_cast<long long>(chunk.size()) ? chunk.size()
-                                                                             : static_cast<std::size_t>(bytes);
+        const std::size_t n =
+            bytes >= static_cast<long long>(chunk.size()) ? chunk.size() : static_cast<std::size_t>(bytes);
         out_.err(std::string_view(chunk).substr(0, n));
         bytes -= static_cast<long long>(n);
     }
@@ -535,18 +595,17 @@ bool Run::writeOutputs(const std::string& migrated, std::string& error)
         error = ec.message();
         return false;
     }
-    if (!cl_.isOn("report-only") && !tovalo::writeFileAtomically(tovalo::utf8FromPath(target), migrated, error))
+    if (!cl_.isOn("report-only") &&
+        !tovalo::writeFileAtomically(tovalo::utf8FromPath(target), migrated, error))
         return false;
     const std::string yaml = "---\nMainSourceFile:  '" + tovalo::utf8FromPath(fs::absolute(outRoot, ec)) +
                              "/MainSrcFiles_placehold'\nReplacements:    []\nMainSourceFilesDigest:\n"
-                             "  - MainSourceFile:  '" + realPath_ + "'\n    Digest:          '" +
-                             std::to_string(std::hash<std::string>{}(migrated)) + "'\nDpctVersion:     " +
-                             style_.releaseToken + "\n...\n";
+                             "  - MainSourceFile:  '" +
+                             realPath_ + "'\n    Digest:          '" +
+                             std::to_string(std::hash<std::string>{}(migrated)) +
+                             "'\nDpctVersion:     " + style_.releaseToken + "\n...\n";
     if (!tovalo::writeFileAtomically(tovalo::utf8FromPath(outRoot / "MainSourceFiles.yaml"), yaml, error))
         return false;
-    const std::string logName = cl_.value("output-file");
-    if (!logName.empty())
-        return tovalo::writeFileAtomically(tovalo::utf8FromPath(outRoot / tovalo::pathFromUtf8(logName)), log_, error);
     return true;
 }
 
@@ -554,6 +613,8 @@ int Run::migrate(const std::string& source)
 {
     typedPath_ = absolutePath(source);
     realPath_ = realPath(source);
+    if (fileNameOf(typedPath_).find('.') == std::string::npos)
+        return fail(kNoFileTypeAvail, statusText(kNoFileTypeAvail));
     std::string bytes;
     std::string readError;
     if (!tovalo::readWholeFile(source, bytes, readError)) {
@@ -567,8 +628,10 @@ int Run::migrate(const std::string& source)
     out_.setAnsi(d_.ansi);
     lines_ = splitLines(bytes);
     gutters_ = style_.gutters;
-    if (d_.result == Result::Silent)
+    if (d_.result == Result::Silent) {
+        sleepMs(d_.delayMs);
         return 0;
+    }
 
     const std::string inRootArg = cl_.value("in-root");
     inRoot_ = inRootArg.empty() ? folderOf(realPath_) : realPath(inRootArg);
@@ -583,26 +646,49 @@ int Run::migrate(const std::string& source)
         return 0;
     }
 
+    // The paths the real tool checks before it parses anything.
+    if (!inRootArg.empty() && !isFolder(inRootArg))
+        return fail(kInvalidInRootPath, statusText(kInvalidInRootPath));
+    if (const std::string cudaPath = cl_.value("cuda-include-path"); !cudaPath.empty() && !isFolder(cudaPath))
+        return fail(kInvalidCudaIncludePath, statusText(kInvalidCudaIncludePath));
+    if (cl_.has("p") && !hasDatabaseAt(cl_.value("p")))
+        return fail(kCannotFindDatabase, statusText(kCannotFindDatabase));
+    if (cl_.isOn("process-all") && inRootArg.empty())
+        return fail(kNoExplicitInRoot, statusText(kNoExplicitInRoot));
     if (cl_.has("suppress-warnings") && !parseWarningIds(cl_.value("suppress-warnings"), suppressed_))
         return fail(kInvalidWarningId, statusText(kInvalidWarningId));
     if (const std::string prefix = cl_.value("report-file-prefix"); !prefix.empty()) {
         if (prefix.size() >= 128)
             return fail(kPrefixTooLong, statusText(kPrefixTooLong));
         for (const char c : prefix) {
-            const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+            const bool plain =
+                (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
             if (!plain)
                 return fail(kSpecialCharacter, statusText(kSpecialCharacter));
         }
     }
 
+    // The note names the folder as typed (transcripts keep the user's letter case there).
     if (!cl_.has("p") && !hasCompilationDatabase(folderOf(realPath_)))
-        say("NOTE: Could not auto-detect compilation database for file '" + fileNameOf(realPath_) + "' in '" +
-            folderOf(realPath_) + "' or any parent directory.\n");
-    if (outRootArg.empty())
+        say("NOTE: Could not auto-detect compilation database for file '" + fileNameOf(typedPath_) +
+            "' in '" + folderOf(typedPath_) + "' or any parent directory.\n");
+    if (outRootArg.empty()) {
+        // The default out-root must be new or empty, unless it holds an earlier migration.
+        std::error_code ec;
+        const fs::path defaultRoot = fs::current_path(ec) / "dpct_output";
+        if (fs::is_directory(defaultRoot, ec) && !fs::is_empty(defaultRoot, ec) &&
+            !fs::exists(defaultRoot / "MainSourceFiles.yaml", ec)) {
+            out_.err("dpct_output directory is not empty. Please use option \"--out-root\" to set output "
+                     "directory.\n");
+            return fail(kInvalidInRootOrOutRoot, statusText(kInvalidInRootOrOutRoot));
+        }
         say("The directory \"dpct_output\" is used as \"out-root\"\n");
+    }
 
-    if (d_.result == Result::ExitCode)
+    if (d_.result == Result::ExitCode) {
+        sleepMs(d_.delayMs);
         return fail(d_.exitCode, d_.message.empty() ? statusText(d_.exitCode) : d_.message);
+    }
 
     const bool parsingStyle = d_.progress == Progress::Parsing;
     const int warningCount = d_.warnings >= 0 ? d_.warnings : (d_.result == Result::Warnings ? 3 : 0);
@@ -612,7 +698,7 @@ int Run::migrate(const std::string& source)
     progress(parsingStyle ? "Parsing" : "Processing");
     if (d_.result == Result::ParseError) {
         printParseErrors(d_.parseErrors);
-        if (cl_.isOn("stop-on-parse-err")) {
+        if (cl_.isOn("stop-on-parse-err") || !d_.processed) {
             sleepMs(d_.delayMs);
             return fail(kFileParseError, statusText(kFileParseError));
         }
@@ -625,8 +711,10 @@ int Run::migrate(const std::string& source)
         std::string arguments;
         for (const std::string& a : cl_.rawArguments)
             arguments += (arguments.empty() ? "" : " ") + a;
-        out_.err("PLEASE submit a bug report to https://github.com/llvm/llvm-project/issues/ and include the crash "
-                 "backtrace.\nStack dump:\n0.\tProgram arguments: " + arguments + "\n" +
+        out_.err("PLEASE submit a bug report to https://github.com/llvm/llvm-project/issues/ and include the "
+                 "crash "
+                 "backtrace.\nStack dump:\n0.\tProgram arguments: " +
+                 arguments + "\n" +
                  " #0 0x00005601a4c3e1b7 llvm::sys::PrintStackTrace(llvm::raw_ostream&, int)\n"
                  " #1 0x00005601a4c3bf0e llvm::sys::RunSignalHandlers()\n"
                  " #2 0x00005601a4c3e86a SignalHandler(int)\n"
@@ -643,14 +731,19 @@ int Run::migrate(const std::string& source)
     sleepMs(d_.delayMs);
 
     if (d_.result == Result::NoCuda)
-        return fail(kNoCodeChange, std::string(statusText(kNoCodeChange)) + (style_.periodAfterNoCuda ? "." : ""));
+        return fail(kNoCodeChange,
+                    std::string(statusText(kNoCodeChange)) + (style_.periodAfterNoCuda ? "." : ""));
 
     std::string error;
     if (!writeOutputs(migratedText(lines_, diags, style_), error))
         return fail(kSaveOutFail, statusText(kSaveOutFail));
-    const std::string text = summary();
-    log_ += text;
-    say(text);
+    say(summary());
+    // --output-file: what was said, in the out-root, written when the run is over.
+    if (const std::string logName = cl_.value("output-file"); !logName.empty()) {
+        const fs::path logPath = tovalo::pathFromUtf8(outRoot_) / tovalo::pathFromUtf8(logName);
+        if (!tovalo::writeFileAtomically(tovalo::utf8FromPath(logPath), log_, error))
+            return fail(kSaveOutFail, statusText(kSaveOutFail));
+    }
     return 0;
 }
 
@@ -679,7 +772,8 @@ int runTool(const std::vector<std::string>& args)
         }
     }
     if (rest.empty()) {
-        out.out("To get help on the tool usage, run \"" + program + " --help\"\n"
+        out.out("To get help on the tool usage, run \"" + program +
+                " --help\"\n"
                 "Visit https://www.intel.com/content/www/us/en/docs/dpcpp-compatibility-tool/"
                 "developer-guide-reference/current/overview.html for more details.\n");
         out.flush();
@@ -696,8 +790,10 @@ int runTool(const std::vector<std::string>& args)
         return kOptionParsingError;
     }
     if (cl.sources.empty()) {
-        out.err(program + ": Not enough positional command line arguments specified!\n"
-                "Must specify at least 1 positional argument: See: " + program + " --help\n");
+        out.err(program +
+                ": Not enough positional command line arguments specified!\n"
+                "Must specify at least 1 positional argument: See: " +
+                program + " --help\n");
         out.err(exitLine(kOptionParsingError, statusText(kOptionParsingError)));
         return kOptionParsingError;
     }

@@ -1,8 +1,7 @@
 #include "sim_version.h"
 
-#include "sim_platform.h"
-
 #include "base/text.h"
+#include "sim_platform.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -14,14 +13,16 @@ VersionStyle versionStyle(const std::string& name)
     VersionStyle v;
     if (name == "product-old") {
         v.name = name;
-        v.line = "Intel(R) DPC++ Compatibility Tool version 2022.1.0. Codebase:(a4b1f3ff9d4e25b6df9d2e2e5e43a5c0f4b6d2a1)";
+        v.line = "Intel(R) DPC++ Compatibility Tool version 2022.1.0. "
+                 "Codebase:(a4b1f3ff9d4e25b6df9d2e2e5e43a5c0f4b6d2a1)";
         v.releaseToken = "2022.1.0";
         v.gutters = false;
         v.newDocsUrl = false;
         v.clSyclHeader = true;
     } else if (name == "opensource") {
         v.name = name;
-        v.line = "dpct version 19.0.0. Codebase:(f27f466998a18de3c5ccaf7a853d714915e62d98). clang version 19.0.0";
+        v.line =
+            "dpct version 19.0.0. Codebase:(f27f466998a18de3c5ccaf7a853d714915e62d98). clang version 19.0.0";
         v.releaseToken = "19.0.0";
         v.periodAfterNoCuda = true;
     } else if (name == "opensource-noclang") {

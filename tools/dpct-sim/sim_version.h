@@ -7,12 +7,12 @@ namespace dpctsim {
 
 struct VersionStyle
 {
-    std::string name;         ///< product, product-old, opensource, opensource-noclang, none
-    std::string line;         ///< the "--version" line; empty for "none"
-    std::string releaseToken; ///< "2024.2.0", written into MainSourceFiles.yaml
-    bool gutters = true;      ///< clang 16+ source snippets with "NNNN |" gutters
-    bool newDocsUrl = true;   ///< diagnostics-reference address of 2024 and later
-    bool clSyclHeader = false; ///< migrated code includes <CL/sycl.hpp> (before 2023)
+    std::string name;               ///< product, product-old, opensource, opensource-noclang, none
+    std::string line;               ///< the "--version" line; empty for "none"
+    std::string releaseToken;       ///< "2024.2.0", written into MainSourceFiles.yaml
+    bool gutters = true;            ///< clang 16+ source snippets with "NNNN |" gutters
+    bool newDocsUrl = true;         ///< diagnostics-reference address of 2024 and later
+    bool clSyclHeader = false;      ///< migrated code includes <CL/sycl.hpp> (before 2023)
     bool periodAfterNoCuda = false; ///< "(Migration not necessary; no CUDA code detected.)"
 };
 

@@ -10,10 +10,12 @@
 //
 // Back ends (one file each, picked by the platform):
 // - POSIX: `bash` (else `/bin/sh`) started non-interactively with `-s` in its own process group.
-//   The console prints its own prompt, kPosixPrompt, once when the interpreter starts and again
-//   after every command, with a line end before it. Each command is echoed after the prompt and
-//   run as `{ LINE` LF `} </dev/null`, so it cannot read later commands; SIGINT is trapped by
-//   the interpreter and reaches only the running command.
+//   Its first command starts a small loop that reads one command line (ending in LF) at a time,
+//   runs it with eval and prints Tovalo's own prompt, kPosixPrompt, on a line of its own; the
+//   prompt is also printed once at the start. Everything the interpreter runs has /dev/null as
+//   its input, so no command can read the commands that follow. The console echoes each command
+//   line into the output as an echoing interpreter would. SIGINT is trapped by the interpreter
+//   and reaches only the running command.
 // - Windows: `cmd.exe /A` (hidden, its own console); commands end with CR LF; output is decoded
 //   from the ANSI code page, and a read that looks like UTF-16 is decoded as UTF-16.
 //
@@ -68,9 +70,14 @@ public:
     /// The command-line dialect the interpreter understands.
     virtual Dialect dialect() const = 0;
 
+    /// Why `line` cannot be sent to this interpreter (a line break; on Windows a character
+    /// that the ANSI code page cannot hold); empty when it can.
+    virtual std::string refusal(std::string_view line) const;
+
     /// Writes one command line (without line end); the console adds its framing. The whole line
     /// is written however long it is; a full pipe blocks until the interpreter reads. Returns
-    /// false with `error` set when the console is not open or the interpreter has gone.
+    /// false with `error` set when the line is refused (see refusal()), the console is not open
+    /// or the interpreter has gone.
     virtual bool writeCommand(std::string_view line, std::string& error) = 0;
 
     /// Pause: the reader stops between two reads, so a busy command blocks on a full pipe.

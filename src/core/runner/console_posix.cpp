@@ -1,10 +1,10 @@
 // The POSIX console: bash (else /bin/sh) run with -s in its own process group behind pipes.
 
-#include "console.h"
-
 #include "base/text.h"
+#include "console.h"
 #include "output_decoder.h"
 
+#include <atomic>
 #include <cerrno>
 #include <condition_variable>
 #include <csignal>
@@ -78,10 +78,22 @@ std::string describeStatus(int status)
     return "status " + std::to_string(status);
 }
 
-std::string promptCommand()
+// The interpreter's start: Ctrl-C is for the running command, the interpreter ignores it. Then
+// its own input moves to descriptor 3 and standard input becomes /dev/null for everything it
+// runs, so that no command can read the commands that follow. A loop then reads one command line
+// at a time, runs it with eval and prints the prompt, with a line end first so that the prompt
+// always stands on a line of its own. A read cut short by a signal goes on; the end of input
+// ends the interpreter. This costs a command about what a plain shell loop costs, where a
+// redirected group per command (which saves and restores descriptors in the interpreter) costs
+// several times more.
+std::string startScript(bool bash)
 {
-    // The line end first, so the prompt always stands on a line of its own.
-    return "printf '\\n%s' " + shellQuote(kPosixPrompt) + "\n";
+    const std::string prompt = "printf '\\n%s' " + shellQuote(kPosixPrompt);
+    const std::string read = bash ? "IFS= read -r -u 3 _tovalo_line" : "IFS= read -r _tovalo_line <&3";
+    return "trap : INT\n"
+           "exec 3<&0 </dev/null; " +
+           prompt + "; while :; do " + read +
+           " || { [ $? -gt 128 ] && continue; break; }; eval \"$_tovalo_line\"; " + prompt + "; done; exit\n";
 }
 
 class PosixConsole final : public Console
@@ -113,7 +125,7 @@ private:
     int outFd_ = -1;
     int stopRead_ = -1;
     int stopWrite_ = -1;
-    bool reaped_ = false; // written by the reader, read after joining it
+    std::atomic<bool> reaped_{false}; // set by the reader when it has reaped the interpreter
     std::thread reader_;
 
     std::mutex mutex_;
@@ -130,7 +142,9 @@ bool PosixConsole::open(WakeFunction wake, std::string& error)
 {
     close();
     // A write to an interpreter that has died must fail with EPIPE, not end this process.
-    struct sigaction old{};
+    struct sigaction old
+    {
+    };
     if (::sigaction(SIGPIPE, nullptr, &old) == 0 && old.sa_handler == SIG_DFL)
         ::signal(SIGPIPE, SIG_IGN);
 
@@ -143,7 +157,8 @@ bool PosixConsole::open(WakeFunction wake, std::string& error)
         }
         return false;
     };
-    if (::pipe2(inPipe, O_CLOEXEC) != 0 || ::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(stopPipe, O_CLOEXEC) != 0)
+    if (::pipe2(inPipe, O_CLOEXEC) != 0 || ::pipe2(outPipe, O_CLOEXEC) != 0 ||
+        ::pipe2(stopPipe, O_CLOEXEC) != 0)
         return fail("cannot create the console pipes", errno);
 
     const std::string program = options_.interpreter.empty() ? findInterpreter() : options_.interpreter;
@@ -206,9 +221,9 @@ bool PosixConsole::open(WakeFunction wake, std::string& error)
     open_ = true;
     reader_ = std::thread([this] { readerLoop(); });
 
-    // Ctrl-C is for the running command; the interpreter ignores it. Then the first prompt.
     std::string ignored;
-    writeAll("trap : INT\n" + promptCommand(), ignored);
+    const bool bash = program.size() >= 4 && program.compare(program.size() - 4, 4, "bash") == 0;
+    writeAll(startScript(bash), ignored);
     return true;
 }
 
@@ -219,7 +234,8 @@ bool PosixConsole::writeAll(std::string_view bytes, std::string& error)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            error = errno == EPIPE ? std::string("the command interpreter has ended") : systemErrorText(errno);
+            error =
+                errno == EPIPE ? std::string("the command interpreter has ended") : systemErrorText(errno);
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
@@ -233,20 +249,14 @@ bool PosixConsole::writeCommand(std::string_view line, std::string& error)
         error = "the command interpreter is not running";
         return false;
     }
-    if (line.find_first_of("\n\r") != std::string_view::npos) {
-        error = "a command must be a single line";
+    error = refusal(line);
+    if (!error.empty())
         return false;
-    }
-    // Echo the command as an interpreter would, run it in a group with its input cut off (so it
-    // cannot read the commands that follow), then print the prompt. The empty line before "}"
-    // keeps a trailing backslash from joining the "}" to the command.
-    std::string framed = "printf '%s\\n' " + shellQuote(line) + "\n";
-    if (line.find_first_not_of(" \t") != std::string_view::npos) {
-        framed += "{ ";
-        framed += line;
-        framed += "\n\n} </dev/null\n";
-    }
-    framed += promptCommand();
+    // The command is echoed after the prompt, as an interpreter that echoes would show it. The
+    // output of the previous command has been read up to its prompt, so the echo comes first.
+    push(std::string(line) + "\n", false, {});
+    std::string framed(line);
+    framed += '\n';
     return writeAll(framed, error);
 }
 
@@ -308,7 +318,8 @@ void PosixConsole::readerLoop()
             if (stopping_)
                 return;
         }
-        pollfd fds[3] = {{outFd_, POLLIN, 0}, {stopRead_, POLLIN, 0}, {interpreterGone ? -1 : pidFd_, POLLIN, 0}};
+        pollfd fds[3] = {
+            {outFd_, POLLIN, 0}, {stopRead_, POLLIN, 0}, {interpreterGone ? -1 : pidFd_, POLLIN, 0}};
         if (::poll(fds, 3, -1) < 0) {
             if (errno == EINTR)
                 continue;
@@ -320,7 +331,8 @@ void PosixConsole::readerLoop()
         if (fds[0].revents) {
             const ssize_t n = ::read(outFd_, buffer.data(), buffer.size());
             if (n > 0) {
-                std::string text = decoder.decode(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+                std::string text =
+                    decoder.decode(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
                 if (!text.empty())
                     push(std::move(text), false, {});
                 continue;
@@ -367,26 +379,31 @@ void PosixConsole::close()
     closeFd(inFd_);
     closeFd(outFd_);
     if (!reaped_ && pid_ > 0) {
-        int status = 0;
-        bool done = false;
-        for (int sig : {0, SIGTERM, SIGKILL}) {
-            if (sig != 0)
-                ::kill(-pid_, sig);
-            // Bounded wait: at most about half a second per step.
-            for (int i = 0; i < 50 && !done; ++i) {
+        // Waits at most `ms` for the interpreter to end (on its pidfd where there is one).
+        auto endedWithin = [this](int ms) {
+            int status = 0;
+            for (int waited = 0;; waited += 10) {
                 const pid_t r = ::waitpid(pid_, &status, WNOHANG);
-                if (r == pid_ || r < 0) {
-                    done = true;
-                    break;
+                if (r == pid_ || r < 0)
+                    return true;
+                if (waited >= ms)
+                    return false;
+                if (pidFd_ >= 0) {
+                    pollfd p{pidFd_, POLLIN, 0};
+                    ::poll(&p, 1, ms - waited);
+                    waited = ms - 10;
+                } else {
+                    ::usleep(10000);
                 }
-                if (sig == SIGKILL) {
-                    done = ::waitpid(pid_, &status, 0) == pid_ || true;
-                    break;
-                }
-                ::usleep(10000);
             }
-            if (done)
-                break;
+        };
+        if (!endedWithin(500)) {
+            ::kill(-pid_, SIGTERM);
+            if (!endedWithin(500)) {
+                ::kill(-pid_, SIGKILL);
+                int status = 0;
+                ::waitpid(pid_, &status, 0);
+            }
         }
     }
     // Anything the interpreter started and left behind in its group goes too.

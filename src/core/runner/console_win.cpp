@@ -1,17 +1,15 @@
 // The Windows console: "cmd.exe /A" started hidden behind anonymous pipes.
 
-#include "console.h"
-
 #include "base/text.h"
+#include "console.h"
 #include "output_decoder.h"
-
-#include <windows.h>
 
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <vector>
+#include <windows.h>
 
 namespace tovalo {
 
@@ -44,6 +42,7 @@ public:
     bool open(WakeFunction wake, std::string& error) override;
     bool isOpen() const override { return open_; }
     Dialect dialect() const override { return Dialect::Cmd; }
+    std::string refusal(std::string_view line) const override;
     bool writeCommand(std::string_view line, std::string& error) override;
     void setReadingPaused(bool paused) override;
     bool interruptCommand() override { return false; }
@@ -108,7 +107,8 @@ bool WinConsole::open(WakeFunction wake, std::string& error)
         SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &info, sizeof info);
     }
 
-    std::wstring commandLine = options_.interpreter.empty() ? std::wstring(L"cmd.exe") : wideFromUtf8(options_.interpreter);
+    std::wstring commandLine =
+        options_.interpreter.empty() ? std::wstring(L"cmd.exe") : wideFromUtf8(options_.interpreter);
     commandLine += L" /A";
     std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back(L'\0');
@@ -155,34 +155,54 @@ void CALLBACK WinConsole::onProcessEnded(void* self, BOOLEAN)
         TerminateJobObject(console->job_, 1);
 }
 
+// The interpreter reads its input in the ANSI code page; a character that the code page cannot
+// hold would silently become another one, so such a command is refused.
+bool toAnsi(std::string_view line, std::string& bytes, std::string& error)
+{
+    const std::wstring wide = wideFromUtf8(line);
+    BOOL lossy = FALSE;
+    const UINT acp = GetACP();
+    BOOL* lossyFlag = acp == CP_UTF8 ? nullptr : &lossy;
+    const DWORD flags = acp == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const int n = WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                      nullptr, lossyFlag);
+    bytes.assign(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()), bytes.data(), n,
+                            nullptr, lossyFlag);
+    if (lossy) {
+        error = "the command holds characters that the console's code page " + std::to_string(acp) +
+                " cannot represent";
+        return false;
+    }
+    return true;
+}
+
+std::string WinConsole::refusal(std::string_view line) const
+{
+    std::string why = Console::refusal(line);
+    std::string bytes;
+    if (why.empty())
+        toAnsi(line, bytes, why);
+    return why;
+}
+
 bool WinConsole::writeCommand(std::string_view line, std::string& error)
 {
     if (!open_ || !stdinWrite_) {
         error = "the command interpreter is not running";
         return false;
     }
-    if (line.find_first_of("\r\n") != std::string_view::npos) {
-        error = "a command must be a single line";
+    error = refusal(line);
+    if (!error.empty())
         return false;
-    }
-    // The interpreter reads its input in the ANSI code page; a character that the code page
-    // cannot hold would silently become another one, so such a command is refused.
-    const std::wstring wide = wideFromUtf8(std::string(line) + "\r\n");
-    BOOL lossy = FALSE;
-    const UINT acp = GetACP();
-    BOOL* lossyFlag = acp == CP_UTF8 ? nullptr : &lossy;
-    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                      lossyFlag);
-    std::string bytes(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), n, nullptr, lossyFlag);
-    if (lossy) {
-        error = "the command holds characters that code page " + std::to_string(acp) + " cannot represent";
-        return false;
-    }
+    std::string bytes;
+    toAnsi(std::string(line) + "\r\n", bytes, error);
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD written = 0;
-        if (!WriteFile(stdinWrite_, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written, nullptr)) {
+        if (!WriteFile(stdinWrite_, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written,
+                       nullptr)) {
             error = systemErrorText(static_cast<int>(GetLastError()));
             return false;
         }
@@ -233,10 +253,10 @@ void WinConsole::readerLoop()
 {
     {
         std::lock_guard lock(mutex_);
-        DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &readerThread_, 0, FALSE,
-                        DUPLICATE_SAME_ACCESS);
+        DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &readerThread_, 0,
+                        FALSE, DUPLICATE_SAME_ACCESS);
     }
-    OutputDecoder decoder(consoleCodeSet(), true);
+    OutputDecoder decoder(consoleCodeSet(), true, true);
     std::vector<char> buffer(64 * 1024);
     for (;;) {
         {

@@ -12,8 +12,8 @@ constexpr std::string_view kExitedWithCode = "dpct exited with code: ";
 
 // Progress lines that mean dpct got as far as working on a file. Older releases print
 // "Processing: "; from about 2023.2 on it is "Parsing: ", "Analyzing: " and "Migrating: ".
-constexpr std::array<std::string_view, 4> kProgressMarks = {"Processing: ", "Parsing: ", "Analyzing: ",
-                                                            "Migrating: "};
+constexpr std::array<std::string_view, 4> kProgressMarks = {
+    "Processing: ", "Parsing: ", "Analyzing: ", "Migrating: "};
 
 bool contains(std::string_view s, std::string_view what)
 {
@@ -55,11 +55,13 @@ DpctVersion parseDpctVersion(std::string_view text)
                 continue;
             result.found = true;
             result.version.assign(token);
-            const std::string_view after = end == std::string_view::npos ? std::string_view{} : rest.substr(end);
+            const std::string_view after =
+                end == std::string_view::npos ? std::string_view{} : rest.substr(end);
             const std::size_t cb = findCodebase(after);
             if (cb != std::string_view::npos) {
                 const std::size_t close = after.find(')', cb);
-                result.codebase.assign(after.substr(cb, close == std::string_view::npos ? after.size() - cb : close - cb));
+                result.codebase.assign(
+                    after.substr(cb, close == std::string_view::npos ? after.size() - cb : close - cb));
             }
             return;
         }

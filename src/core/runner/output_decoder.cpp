@@ -16,10 +16,10 @@ bool isUtf8Name(std::string_view name)
 
 } // namespace
 
-OutputDecoder::OutputDecoder(std::string codeSet, bool detectUtf16)
-    : codeSet_(std::move(codeSet)), utf8_(isUtf8Name(codeSet_)), detectUtf16_(detectUtf16)
-{
-}
+OutputDecoder::OutputDecoder(std::string codeSet, bool detectUtf16, bool acceptUtf8)
+    : codeSet_(std::move(codeSet)), utf8_(isUtf8Name(codeSet_)), detectUtf16_(detectUtf16),
+      acceptUtf8_(acceptUtf8)
+{}
 
 bool OutputDecoder::looksLikeUtf16(std::string_view bytes, bool& bigEndian)
 {
@@ -64,7 +64,8 @@ std::string OutputDecoder::decode(std::string_view bytes)
         bool bigEndian = lastWasUtf16Be_;
         // A read that goes on with UTF-16 text may hold few zero bytes (non-Latin text); any
         // zero byte at all keeps the previous read's UTF-16.
-        const bool goesOn = lastWasUtf16_ && bytes.size() % 2 == 0 && bytes.find('\0') != std::string_view::npos;
+        const bool goesOn =
+            lastWasUtf16_ && bytes.size() % 2 == 0 && bytes.find('\0') != std::string_view::npos;
         if (pending_.empty() && (goesOn || looksLikeUtf16(bytes, bigEndian))) {
             lastWasUtf16_ = true;
             lastWasUtf16Be_ = bigEndian;
@@ -122,6 +123,15 @@ std::string OutputDecoder::decodeLegacy(std::string_view bytes, bool final)
     std::string data = pending_ + std::string(bytes);
     pending_.clear();
     std::string out;
+    if (acceptUtf8_) {
+        // A held-back tail that is in fact a lead byte of the code page is decoded with the
+        // next read, so nothing is lost either way.
+        const std::size_t keep = final ? data.size() : completeUtf8Prefix(data);
+        if (isValidUtf8(std::string_view(data).substr(0, keep))) {
+            pending_ = data.substr(keep);
+            return data.substr(0, keep);
+        }
+    }
     if (data.empty() || decodeFrom(codeSet_, data, out))
         return out;
     // A lead byte whose trail byte is still in the pipe: hold the last one to three bytes back.

@@ -17,7 +17,10 @@ class OutputDecoder
 public:
     /// `codeSet`: "UTF-8", or a legacy code set name that codec.h's decodeFrom() understands
     /// ("CP932", "EUC-JP", ...). `detectUtf16`: judge each read for UTF-16 first.
-    explicit OutputDecoder(std::string codeSet = "UTF-8", bool detectUtf16 = false);
+    /// `acceptUtf8`: with a legacy code set, a read that is valid UTF-8 is taken as UTF-8 (a
+    /// program that writes UTF-8 beside an interpreter that writes the code page); text in a
+    /// double-byte code page is almost never valid UTF-8.
+    explicit OutputDecoder(std::string codeSet = "UTF-8", bool detectUtf16 = false, bool acceptUtf8 = false);
 
     /// Decodes one read; returns the UTF-8 text of its complete characters.
     std::string decode(std::string_view bytes);
@@ -36,10 +39,16 @@ private:
     std::string codeSet_;
     bool utf8_;
     bool detectUtf16_;
+    bool acceptUtf8_;
     std::string pending_;
     bool lastWasUtf16_ = false;
     bool lastWasUtf16Be_ = false;
-    enum class Mode { Text, Utf16Le, Utf16Be } pendingMode_ = Mode::Text;
+    enum class Mode
+    {
+        Text,
+        Utf16Le,
+        Utf16Be
+    } pendingMode_ = Mode::Text;
 };
 
 /// The code set of console output on this platform: the ANSI code page on Windows ("CP932",

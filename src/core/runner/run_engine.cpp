@@ -50,8 +50,7 @@ const char* phaseStatusText(RunPhase phase)
 
 RunEngine::RunEngine(Console& console, RunObserver& observer, RunEngineConfig config, WakeFunction wake)
     : console_(console), observer_(observer), config_(std::move(config)), wake_(std::move(wake))
-{
-}
+{}
 
 RunEngine::~RunEngine() = default;
 
@@ -289,6 +288,8 @@ void RunEngine::runCommandStep()
             refusal = "the command line is " + std::to_string(utf16Length(line.text)) +
                       " characters long, and the command interpreter accepts at most " +
                       std::to_string(kCmdMaxLineLength);
+        else
+            refusal = console_.refusal(line.text);
         if (!refusal.empty()) {
             // Not sent: the item fails with the reason, and the run goes on.
             head->status = ItemStatus::ConvertedNg;
@@ -402,7 +403,8 @@ void RunEngine::handleConsoleEnded(const std::string& reason)
             CDpctData* head = runQueue_[queueHead_];
             head->status = ItemStatus::ConvertedNg;
             head->exitCode = -1;
-            head->resultText = consoleText_ + "\n[Tovalo] The command interpreter ended during this conversion.\n";
+            head->resultText =
+                consoleText_ + "\n[Tovalo] The command interpreter ended during this conversion.\n";
             observer_.itemStatusChanged(*head);
             observer_.itemFinished(*head);
             ++doneCount_;

@@ -17,8 +17,9 @@
 //
 // Ownership: the engine owns nothing but its queue of item pointers. The console and the
 // observer are the caller's and must outlive the engine. Items passed to start() are the
-// caller's; they must stay alive and must not be removed until the run has ended (observer's
-// advance(false)). After that the engine keeps no pointer to them.
+// caller's; they must stay alive and must not be removed while a run is under way, that is until
+// phase() is no longer a run phase (isRunPhase). A stop resets the statuses of unfinished items
+// in the step after stop() (phase StopRequested). After that the engine keeps no pointer to them.
 
 #include "console.h"
 #include "data/dpct_data.h"
@@ -32,7 +33,8 @@
 namespace tovalo {
 
 /// The run phase. 6 to 9 mean a run is under way.
-enum class RunPhase : std::int32_t {
+enum class RunPhase : std::int32_t
+{
     Idle = 0,             ///< nothing under way; runs may start
     AwaitPrompt = 1,      ///< waiting for the interpreter's first prompt
     SetvarsRequested = 2, ///< the environment script is to be written
@@ -67,7 +69,10 @@ public:
     /// New text for a status-bar pane: 1 = the phase text, 2 = the dpct version ("dpct ver: X").
     virtual void statusText(int pane, const std::string& text) { (void)pane, (void)text; }
     /// The version query succeeded; `codebase` may be empty when dpct printed none.
-    virtual void versionKnown(const std::string& version, const std::string& codebase) { (void)version, (void)codebase; }
+    virtual void versionKnown(const std::string& version, const std::string& codebase)
+    {
+        (void)version, (void)codebase;
+    }
     /// `item.status` has changed (waiting, converting, reset by a stop, judged).
     virtual void itemStatusChanged(CDpctData& item) { (void)item; }
     /// The item's command has ended: status, `resultText` and `exitCode` are final for this run.
@@ -137,7 +142,10 @@ public:
     /// A stopped command is still running in the console (its prompt has not come back).
     bool stoppedCommandRunning() const { return stoppedCommandRunning_; }
     bool canStart() const;
-    bool canPauseOrStop() const { return oneApiPresent() && isRunPhase(phase_) && phase_ != RunPhase::StopRequested; }
+    bool canPauseOrStop() const
+    {
+        return oneApiPresent() && isRunPhase(phase_) && phase_ != RunPhase::StopRequested;
+    }
     bool isPaused() const { return phase_ == RunPhase::Paused; }
     /// The version query's prompt came back without a version line (the start-up cannot finish).
     bool versionQueryUnanswered() const { return versionUnanswered_; }

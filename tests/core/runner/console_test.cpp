@@ -1,6 +1,7 @@
 // The platform console with its real interpreter: bash or /bin/sh here, cmd.exe under wine.
 
 #include "runner/console.h"
+#include "runner/output_decoder.h"
 #include "runner/run_engine.h"
 
 #include <chrono>
@@ -8,6 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <sstream>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -59,6 +64,32 @@ template <typename P> bool collect(Console& c, Host& h, std::string& text, bool&
     }
 }
 
+// Children of this process that have ended but were never reaped (POSIX, where /proc exists).
+int zombieChildren()
+{
+#ifdef _WIN32
+    return 0;
+#else
+    int zombies = 0;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator("/proc", ec)) {
+        std::ifstream in(e.path() / "stat");
+        std::string stat;
+        if (!std::getline(in, stat))
+            continue;
+        const std::size_t close = stat.rfind(')');
+        if (close == std::string::npos)
+            continue;
+        char state = 0;
+        long ppid = 0;
+        std::istringstream rest(stat.substr(close + 1));
+        rest >> state >> ppid;
+        zombies += state == 'Z' && ppid == static_cast<long>(::getpid());
+    }
+    return zombies;
+#endif
+}
+
 bool endsWithPrompt(const std::string& t)
 {
     const std::size_t nl = t.find_last_of('\n');
@@ -78,7 +109,8 @@ TEST(Console, RunsCommandsOneAfterAnotherAndPrintsThePromptAfterEach)
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt)) << text;
     text.clear();
     const bool cmd = console->dialect() == Dialect::Cmd;
-    ASSERT_TRUE(console->writeCommand(cmd ? "echo one& echo two 1>&2" : "echo one; echo two >&2", error)) << error;
+    ASSERT_TRUE(console->writeCommand(cmd ? "echo one& echo two 1>&2" : "echo one; echo two >&2", error))
+        << error;
     ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) {
         return t.find("two") != std::string::npos && endsWithPrompt(t);
     })) << text;
@@ -87,11 +119,20 @@ TEST(Console, RunsCommandsOneAfterAnotherAndPrintsThePromptAfterEach)
     if (!cmd) {
         text.clear();
         ASSERT_TRUE(console->writeCommand("cat", error));
+        // A line with an unbalanced quote fails alone; it does not take the next line with it.
+        ASSERT_TRUE(console->writeCommand("echo 'unbalanced", error));
         ASSERT_TRUE(console->writeCommand("echo after-cat", error));
         ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) {
             return t.find("after-cat\n") != std::string::npos && endsWithPrompt(t);
         })) << text;
     }
+    // cmd reads the ANSI code page: a character it cannot hold is refused, never replaced.
+    if (cmd && consoleCodeSet() == "CP932") {
+        EXPECT_FALSE(console->refusal("echo \xC3\xA9").empty());
+        EXPECT_FALSE(console->writeCommand("echo \xC3\xA9", error));
+        EXPECT_TRUE(console->refusal("echo \xE5\xA4\x89").empty()); // in CP932
+    }
+    EXPECT_FALSE(console->writeCommand("echo a\necho b", error));
     const auto t0 = std::chrono::steady_clock::now();
     console->close();
     EXPECT_LT(std::chrono::steady_clock::now() - t0, 5s);
@@ -153,7 +194,8 @@ TEST(Console, InterruptEndsTheRunningCommandButNotTheInterpreter)
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
     text.clear();
     ASSERT_TRUE(console->writeCommand("echo started; sleep 30", error));
-    ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) { return t.find("started\n") != std::string::npos; }));
+    ASSERT_TRUE(collect(*console, host, text, ended,
+                        [](const std::string& t) { return t.find("started\n") != std::string::npos; }));
     const auto t0 = std::chrono::steady_clock::now();
     // The shell may still be starting sleep when "started" arrives; give it a moment.
     std::this_thread::sleep_for(300ms);
@@ -162,7 +204,8 @@ TEST(Console, InterruptEndsTheRunningCommandButNotTheInterpreter)
     EXPECT_LT(std::chrono::steady_clock::now() - t0, 10s);
     text.clear();
     ASSERT_TRUE(console->writeCommand("echo alive", error));
-    ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) { return t.find("alive\n") != std::string::npos; }));
+    ASSERT_TRUE(collect(*console, host, text, ended,
+                        [](const std::string& t) { return t.find("alive\n") != std::string::npos; }));
 }
 
 TEST(Console, KilledInterpreterIsReportedAndCloseIsBounded)
@@ -184,6 +227,7 @@ TEST(Console, KilledInterpreterIsReportedAndCloseIsBounded)
     EXPECT_TRUE(ended) << text;
     EXPECT_LT(std::chrono::steady_clock::now() - t0, 10s);
     console->close();
+    EXPECT_EQ(zombieChildren(), 0);
     EXPECT_FALSE(console->writeCommand("echo x", error));
     // It can be opened again.
     text.clear();
@@ -206,4 +250,27 @@ TEST(Console, CloseWhilePausedAndBusyEndsWithinBoundedTime)
     const auto t0 = std::chrono::steady_clock::now();
     console->close();
     EXPECT_LT(std::chrono::steady_clock::now() - t0, 8s);
+    EXPECT_EQ(zombieChildren(), 0);
+}
+
+TEST(Console, PlainShWorksLikeBash)
+{
+    if (createPlatformConsole()->dialect() == Dialect::Cmd)
+        GTEST_SKIP() << "POSIX only";
+    Host host;
+    auto console = createPlatformConsole(ConsoleOptions{"/bin/sh"});
+    std::string error, text;
+    bool ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt)) << text;
+    text.clear();
+    ASSERT_TRUE(console->writeCommand("X=1; cat; echo \"read:$X\"", error));
+    ASSERT_TRUE(console->writeCommand("echo second-$X \\", error));
+    ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) {
+        return t.find("second-1") != std::string::npos && endsWithPrompt(t);
+    })) << text;
+    EXPECT_NE(text.find("read:1\n"), std::string::npos);
+    // One prompt after each of the two commands.
+    EXPECT_NE(text.find("tovalo> "), text.rfind("tovalo> "));
+    console->close();
 }

@@ -15,7 +15,8 @@ TEST(DpctOutput, JudgementFollowsTheDecidingLines)
     const Case cases[] = {
         {"Processing: a.cu\nProcessed 1 file(s)\n", ItemStatus::ConvertedOk, 0},
         {"Processed 1 file(s)\n", ItemStatus::Converting, 0},
-        {"Parsing: a.cu\nAnalyzing: a.cu\nMigrating: a.cu\nProcessed 1 file(s)\n", ItemStatus::ConvertedOk, 0},
+        {"Parsing: a.cu\nAnalyzing: a.cu\nMigrating: a.cu\nProcessed 1 file(s)\n", ItemStatus::ConvertedOk,
+         0},
         {"Analyzing: a.cu\nProcessed 1 file(s)\n", ItemStatus::ConvertedOk, 0},
         {"Processing: a.cu\n1 parsing error(s)\n", ItemStatus::SyntaxError, 0},
         {"1 parsing error(s)\nProcessing: a.cu\nProcessed 1 file(s)\n", ItemStatus::ConvertedOk, 0},
@@ -23,7 +24,8 @@ TEST(DpctOutput, JudgementFollowsTheDecidingLines)
         {"dpct exited with code: abc\n", ItemStatus::ConvertedNg, 0},
         {"dpct exited with code:    12\r\n", ItemStatus::ConvertedNg, 12},
         // stderr's exit-code line ahead of stdout's buffered summary still decides
-        {"dpct exited with code: -3 (x)\nProcessing: a.cu\nProcessed 1 file(s)\n", ItemStatus::ConvertedNg, -3},
+        {"dpct exited with code: -3 (x)\nProcessing: a.cu\nProcessed 1 file(s)\n", ItemStatus::ConvertedNg,
+         -3},
         {"hellodpct exited with code: -3 (x)\n", ItemStatus::ConvertedNg, -3},
         {"", ItemStatus::Converting, 0},
     };

@@ -36,6 +36,12 @@ public:
         written.emplace_back(line);
         return true;
     }
+    std::string refusal(std::string_view line) const override
+    {
+        if (!refuse.empty() && line.find(refuse) != std::string_view::npos)
+            return "refused by the console";
+        return Console::refusal(line);
+    }
     void setReadingPaused(bool p) override { paused = p; }
     bool interruptCommand() override { return false; }
     ConsoleOutput takeOutput() override
@@ -54,6 +60,7 @@ public:
     bool ended = false;
     bool paused = false;
     bool failOpen = false;
+    std::string refuse; ///< lines containing this are refused
     int opens = 0;
 
 private:

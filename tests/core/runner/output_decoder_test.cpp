@@ -22,7 +22,10 @@ TEST(OutputDecoder, Utf8CharacterSplitAcrossReadsIsKeptWhole)
 TEST(OutputDecoder, MalformedBytesBecomeReplacementCharacters)
 {
     OutputDecoder d;
-    EXPECT_EQ(d.decode("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(d.decode("a\xFF"
+                       "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(d.decode("c\xE5\xA4"), "c");
     EXPECT_EQ(d.flush(), "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
@@ -60,4 +63,22 @@ TEST(OutputDecoder, Utf16ReadsAreDetectedAndDecoded)
     // Without detection the same bytes are taken as text of the code set.
     OutputDecoder plain;
     EXPECT_EQ(plain.decode(std::string("P\0", 2)), std::string("P\0", 2));
+}
+
+TEST(OutputDecoder, CodePageConsoleAlsoTakesUtf8Reads)
+{
+    const std::string utf8 = "Parsing: C:\\\xE5\xA4\x89\xE6\x8F\x9B.cu\n"; // 変換 in UTF-8
+    const std::string sjis = "C:\\\x95\xCF\x8A\xB7>";                      // 変換 in CP932
+    for (std::size_t cut = 0; cut <= utf8.size(); ++cut) {
+        OutputDecoder d("CP932", true, true);
+        std::string out = d.decode(utf8.substr(0, cut));
+        out += d.decode(utf8.substr(cut));
+        ASSERT_EQ(out + d.flush(), utf8) << cut;
+    }
+    for (std::size_t cut = 0; cut <= sjis.size(); ++cut) {
+        OutputDecoder d("CP932", true, true);
+        std::string out = d.decode(sjis.substr(0, cut));
+        out += d.decode(sjis.substr(cut));
+        ASSERT_EQ(out + d.flush(), "C:\\\xE5\xA4\x89\xE6\x8F\x9B>") << cut;
+    }
 }

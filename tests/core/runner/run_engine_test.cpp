@@ -16,15 +16,11 @@ struct Harness
 {
     explicit Harness(Dialect d = Dialect::Sh, std::string root = "/opt/intel/oneapi/")
         : console(d), engine(console, obs, RunEngineConfig{std::move(root), 3}, [this] { ++wakes; })
-    {
-    }
+    {}
 
     std::string prompt() const { return console.dialect() == Dialect::Cmd ? "C:\\work>" : "tovalo> "; }
     // Output of the last written command followed by the prompt, delivered then handled.
-    void answer(const std::string& output)
-    {
-        feed(console.written.back() + "\n" + output + "\n" + prompt());
-    }
+    void answer(const std::string& output) { feed(console.written.back() + "\n" + output + "\n" + prompt()); }
     void feed(std::string_view text)
     {
         engine.handleConsoleText(text);
@@ -56,7 +52,8 @@ struct Harness
     RunEngine engine;
 };
 
-const std::string kOk = "Parsing: /src/f.cu\nAnalyzing: /src/f.cu\nMigrating: /src/f.cu\nProcessed 1 file(s) in -in-root folder \"/src\"";
+const std::string kOk = "Parsing: /src/f.cu\nAnalyzing: /src/f.cu\nMigrating: /src/f.cu\nProcessed 1 file(s) "
+                        "in -in-root folder \"/src\"";
 
 } // namespace
 
@@ -71,8 +68,9 @@ TEST(RunEngine, StartUpWritesScriptThenVersionQueryAndEndsIdle)
     EXPECT_EQ(h.engine.dpctVersion(), "2024.2.0.");
     EXPECT_EQ(h.engine.dpctCodebase(), "55a3f034");
     EXPECT_EQ(h.obs.status[2], "dpct ver: 2024.2.0.");
-    const std::vector<RunPhase> expected = {RunPhase::AwaitPrompt,   RunPhase::SetvarsRequested, RunPhase::SetvarsRunning,
-                                            RunPhase::VersionRequested, RunPhase::VersionRunning, RunPhase::Idle};
+    const std::vector<RunPhase> expected = {RunPhase::AwaitPrompt,    RunPhase::SetvarsRequested,
+                                            RunPhase::SetvarsRunning, RunPhase::VersionRequested,
+                                            RunPhase::VersionRunning, RunPhase::Idle};
     EXPECT_EQ(h.obs.phases, expected);
     EXPECT_TRUE(h.engine.startUpDone());
     EXPECT_GT(h.wakes, 0);
@@ -125,7 +123,8 @@ TEST(RunEngine, RunJudgesEachItemAndAdvances)
     EXPECT_EQ(h.console.written.back(), "dpct '/src/f0.cu'");
     h.answer(kOk);
     h.engine.processPending();
-    h.answer("Processing: /src/f1.cu\n/src/f1.cu:3:1: warning: DPCT1003:0: x\ndpct exited with code: -5 (Error)");
+    h.answer(
+        "Processing: /src/f1.cu\n/src/f1.cu:3:1: warning: DPCT1003:0: x\ndpct exited with code: -5 (Error)");
     h.engine.processPending();
     h.answer("Parsing: /src/f2.cu\n2 parsing error(s) in /src/f2.cu");
     h.engine.processPending();
@@ -164,16 +163,21 @@ TEST(RunEngine, RefusedAndOverlongLinesFailWithoutBeingSent)
         Harness h(d);
         h.startUp();
         const std::size_t before = h.console.written.size();
-        std::vector<CDpctData> list(3);
+        h.console.refuse = "refused.cu";
+        std::vector<CDpctData> list(4);
         list[0].path = "/src/bad\nname.cu";
+        list[3].path = "/src/refused.cu";
         list[1].path = "/src/" + std::string(8200, 'x') + ".cu";
         list[2].path = "/src/good.cu";
-        ASSERT_TRUE(h.engine.start({&list[0], &list[1], &list[2]}));
+        ASSERT_TRUE(h.engine.start({&list[0], &list[3], &list[1], &list[2]}));
         h.engine.processPending();
         h.engine.processPending();
         h.engine.processPending();
         EXPECT_EQ(list[0].status, ItemStatus::ConvertedNg);
         EXPECT_NE(list[0].resultText.find("Not converted"), std::string::npos);
+        h.engine.processPending();
+        EXPECT_EQ(list[3].status, ItemStatus::ConvertedNg);
+        EXPECT_NE(list[3].resultText.find("refused by the console"), std::string::npos);
         if (d == Dialect::Cmd) {
             EXPECT_EQ(list[1].status, ItemStatus::ConvertedNg);
             EXPECT_NE(list[1].resultText.find("8191"), std::string::npos);
@@ -302,7 +306,8 @@ TEST(RunEngine, DeadInterpreterEndsTheRunAndIsRestarted)
     EXPECT_EQ(list[1].status, ItemStatus::Waiting);
     EXPECT_EQ(list[2].status, ItemStatus::Waiting);
     EXPECT_EQ(h.obs.advances.back(), false);
-    EXPECT_NE(h.obs.text.find("[Tovalo] The command interpreter has ended (killed by signal 9)"), std::string::npos);
+    EXPECT_NE(h.obs.text.find("[Tovalo] The command interpreter has ended (killed by signal 9)"),
+              std::string::npos);
     EXPECT_EQ(h.console.opens, 2);
     EXPECT_EQ(h.engine.phase(), RunPhase::AwaitPrompt);
     EXPECT_FALSE(h.engine.canStart());

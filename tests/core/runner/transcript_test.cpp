@@ -39,12 +39,18 @@ std::map<std::string, std::string> readExpected(const std::filesystem::path& p)
 const char* statusName(ItemStatus s)
 {
     switch (s) {
-    case ItemStatus::None: return "none";
-    case ItemStatus::Waiting: return "waiting";
-    case ItemStatus::Converting: return "converting";
-    case ItemStatus::ConvertedOk: return "ok";
-    case ItemStatus::ConvertedNg: return "ng";
-    case ItemStatus::SyntaxError: return "syntax-error";
+    case ItemStatus::None:
+        return "none";
+    case ItemStatus::Waiting:
+        return "waiting";
+    case ItemStatus::Converting:
+        return "converting";
+    case ItemStatus::ConvertedOk:
+        return "ok";
+    case ItemStatus::ConvertedNg:
+        return "ng";
+    case ItemStatus::SyntaxError:
+        return "syntax-error";
     }
     return "?";
 }
@@ -80,13 +86,15 @@ TEST(Transcripts, EveryCaseGivesItsResult)
             engine.handleConsoleText(prompt);
             engine.processPending();
             const std::string& kind = expected.at("kind");
-            const std::string setvars = kind == "setvars" ? output : std::string(":: oneAPI environment initialized ::\n");
+            const std::string setvars =
+                kind == "setvars" ? output : std::string(":: oneAPI environment initialized ::\n");
             engine.handleConsoleText(framed(dialect, console.written.back(), setvars));
             engine.processPending();
             ASSERT_EQ(engine.phase(), RunPhase::VersionRunning);
             const std::string version = kind == "version"
-                ? output
-                : std::string("\nIntel(R) DPC++ Compatibility Tool version 2024.2.0. Codebase:(abc). clang version 19.0.0\n");
+                                            ? output
+                                            : std::string("\nIntel(R) DPC++ Compatibility Tool version "
+                                                          "2024.2.0. Codebase:(abc). clang version 19.0.0\n");
             engine.handleConsoleText(framed(dialect, console.written.back(), version));
             engine.processPending();
             if (kind == "version") {
@@ -118,7 +126,8 @@ TEST(Transcripts, EveryCaseGivesItsResult)
             EXPECT_STREQ(statusName(item.status), expected.at("status").c_str());
             EXPECT_EQ(item.exitCode, std::stoi(expected.at("exitCode")));
             EXPECT_EQ(engine.phase(), RunPhase::Idle);
-            EXPECT_EQ(item.resultText.find(dialect == Dialect::Cmd ? "C:\\work>" : "tovalo> "), std::string::npos);
+            EXPECT_EQ(item.resultText.find(dialect == Dialect::Cmd ? "C:\\work>" : "tovalo> "),
+                      std::string::npos);
             EXPECT_NE(item.resultText.find(output.substr(0, 20)), std::string::npos);
         }
     }

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Per-item overhead of tovalo-cli run: 500 items with the simulated dpct in its fastest mode,
+# against a plain shell loop that sources the same setvars.sh, asks the version and runs the same
+# 500 command lines. Rounds alternate between the two; prints the median and the fastest round
+# of each and their ratios (on a shared machine the fastest round is the steadier figure).
+#   per_item_overhead.sh BUILD_DIR [ITEMS] [ROUNDS]
+set -euo pipefail
+build=$(cd "${1:?build dir}" && pwd)
+items=${2:-500}
+rounds=${3:-11}
+cli=$build/src/cli/tovalo-cli
+toolkit=$build/dpct-sim-toolkit
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+unset SETVARS_COMPLETED DPCT_SIM_VERSION_STYLE
+
+{ printf '[Common]\nVersion=01.00.00.00\n\n'
+  for i in $(seq "$items"); do
+    printf '// dpct-sim: fast=yes\n__global__ void k() {}\n' > "$work/f$i.cu"
+    printf '[%s]\n\n' "$work/f$i.cu"
+  done; } > "$work/def.txt"
+"$cli" commands --dialect sh "$work/def.txt" > "$work/commands.sh"
+
+now() { date +%s.%N; }
+median() { sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+fastest() { sort -g | head -1; }
+run_cli() { "$cli" run "$work/def.txt" --oneapi-root "$toolkit" --quiet > /dev/null; }
+run_loop() {
+  bash -s > /dev/null 2>&1 <<EOS
+. '$toolkit/setvars.sh'
+dpct --version
+while IFS= read -r line; do eval "\$line"; done < '$work/commands.sh'
+EOS
+}
+cd "$work"
+run_cli; run_loop # warm the caches
+: > cli.t; : > loop.t
+for _ in $(seq "$rounds"); do
+  s=$(now); run_cli; e=$(now); awk -v a="$e" -v b="$s" 'BEGIN{print a-b}' >> cli.t
+  s=$(now); run_loop; e=$(now); awk -v a="$e" -v b="$s" 'BEGIN{print a-b}' >> loop.t
+done
+printf 'per-item overhead, %d items, %d rounds each\n' "$items" "$rounds"
+report() { # report LABEL CLI LOOP
+  awk -v t="$1" -v c="$2" -v l="$3" -v n="$items" 'BEGIN {
+    printf "  %-8s tovalo-cli run --quiet %.3f s (%.3f ms/item), plain shell loop %.3f s (%.3f ms/item), ratio %.3f\n",
+      t, c, c * 1000 / n, l, l * 1000 / n, c / l }'
+}
+report median "$(median < cli.t)" "$(median < loop.t)"
+report fastest "$(fastest < cli.t)" "$(fastest < loop.t)"
+echo "  target: ratio at most 1.05"

@@ -1,0 +1,359 @@
+// tovalo-cli run: converts every item of a definition file with the run engine the GUI uses.
+
+#include "base/file_io.h"
+#include "cli.h"
+#include "data/definition_file.h"
+#include "runner/console.h"
+#include "runner/run_engine.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <mutex>
+
+namespace tovalo::cli {
+
+namespace {
+
+const char* statusName(ItemStatus s)
+{
+    switch (s) {
+    case ItemStatus::None:
+        return "none";
+    case ItemStatus::Waiting:
+        return "waiting";
+    case ItemStatus::Converting:
+        return "converting";
+    case ItemStatus::ConvertedOk:
+        return "ok";
+    case ItemStatus::ConvertedNg:
+        return "ng";
+    case ItemStatus::SyntaxError:
+        return "syntax-error";
+    }
+    return "none";
+}
+
+std::string jsonString(std::string_view s)
+{
+    std::string out = "\"";
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (ch) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20 || c == 0x7F) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out.push_back(ch);
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+// The host side of the engine: the reader thread, the engine and a Ctrl-C all wake this loop.
+struct Host
+{
+    std::mutex mutex;
+    std::condition_variable cv;
+    bool woken = false;
+    std::atomic<bool> interrupted{false};
+
+    void wake()
+    {
+        {
+            std::lock_guard lock(mutex);
+            woken = true;
+        }
+        cv.notify_one();
+    }
+    // Waits for a wake until `deadline`; false when the deadline passed first.
+    bool waitUntil(std::chrono::steady_clock::time_point deadline)
+    {
+        std::unique_lock lock(mutex);
+        const bool ok = cv.wait_until(lock, deadline, [this] { return woken; });
+        woken = false;
+        return ok;
+    }
+    void wait()
+    {
+        std::unique_lock lock(mutex);
+        cv.wait(lock, [this] { return woken; });
+        woken = false;
+    }
+};
+
+class CliObserver : public RunObserver
+{
+public:
+    CliObserver(bool quiet, bool toStderr) : quiet_(quiet), toStderr_(toStderr) {}
+    void consoleText(std::string_view utf8) override
+    {
+        if (quiet_)
+            return;
+        std::FILE* f = toStderr_ ? stderr : stdout;
+        std::fwrite(utf8.data(), 1, utf8.size(), f);
+        std::fflush(f);
+    }
+    void advance(bool nextItem) override
+    {
+        if (!nextItem)
+            runEnded = true;
+    }
+    bool runEnded = false;
+
+private:
+    bool quiet_;
+    bool toStderr_;
+};
+
+const char* stepName(RunPhase p)
+{
+    switch (p) {
+    case RunPhase::AwaitPrompt:
+        return "the command interpreter's first prompt";
+    case RunPhase::SetvarsRequested:
+    case RunPhase::SetvarsRunning:
+        return "the oneAPI environment script (setvars)";
+    case RunPhase::VersionRequested:
+    case RunPhase::VersionRunning:
+        return "the dpct version query";
+    default:
+        return "the start-up";
+    }
+}
+
+bool isSeparator(char c)
+{
+    return c == '/' || c == '\\';
+}
+
+} // namespace
+
+// Ctrl-C handling, per platform: calls `onInterrupt` (on some thread) for each Ctrl-C.
+void installInterruptHandler(void (*onInterrupt)(void*), void* context);
+
+namespace {
+Host* g_host = nullptr;
+void onInterrupt(void*)
+{
+    if (g_host) {
+        g_host->interrupted = true;
+        g_host->wake();
+    }
+}
+} // namespace
+
+int cmdRun(const Args& args)
+{
+    if (wantsHelp(args)) {
+        out("Usage: tovalo-cli run FILE [--oneapi-root DIR] [--json] [--quiet] [--startup-timeout SEC]\n\n"
+            "Converts every item of the definition file FILE with dpct, in list order, through one\n"
+            "command interpreter in which oneAPI's environment script has run (as Tovalo does).\n"
+            "The console text goes to stdout as it comes, then a summary table (path, status, exit code).\n\n"
+            "  --oneapi-root DIR     the oneAPI folder holding setvars (default: $ONEAPI_ROOT)\n"
+            "  --json                print only one JSON object on stdout at the end:\n"
+            "                        {\"dpctVersion\", \"dpctCodebase\", \"items\": [{\"path\", \"status\",\n"
+            "                        \"exitCode\", \"output\"}]}; the console text goes to stderr\n"
+            "  --quiet               do not show the console text\n"
+            "  --startup-timeout SEC how long the start-up may take (default 300)\n\n"
+            "Status: none, waiting, converting, ok, ng, syntax-error.\n"
+            "Exit status: 0 every item ok, 1 some item not ok or the run was stopped (Ctrl-C),\n"
+            "2 usage error, unreadable file, no oneAPI, or a start-up that did not finish.\n");
+        return kExitOk;
+    }
+    std::string file, root;
+    bool json = false, quiet = false, haveRoot = false;
+    int startupSeconds = 300;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string_view name, std::string& v) {
+            if (a == name) {
+                if (i + 1 >= args.size())
+                    return false;
+                v = args[++i];
+                return true;
+            }
+            v = a.substr(name.size() + 1);
+            return true;
+        };
+        if (a == "--json") {
+            json = true;
+        } else if (a == "--quiet" || a == "-q") {
+            quiet = true;
+        } else if (a == "--oneapi-root" || a.starts_with("--oneapi-root=")) {
+            if (!value("--oneapi-root", root) || root.empty())
+                return usageError("run", "--oneapi-root needs a folder");
+            haveRoot = true;
+        } else if (a == "--startup-timeout" || a.starts_with("--startup-timeout=")) {
+            std::string v;
+            char* end = nullptr;
+            if (!value("--startup-timeout", v) || v.empty())
+                return usageError("run", "--startup-timeout needs a number of seconds");
+            const long n = std::strtol(v.c_str(), &end, 10);
+            if (*end != '\0' || n <= 0 || n > 86400)
+                return usageError("run", "--startup-timeout needs a number of seconds from 1 to 86400");
+            startupSeconds = static_cast<int>(n);
+        } else if (a.size() > 1 && a.front() == '-') {
+            return usageError("run", "unknown option '" + a + "'");
+        } else if (file.empty()) {
+            file = a;
+        } else {
+            return usageError("run", "too many arguments ('" + a + "')");
+        }
+    }
+    if (file.empty())
+        return usageError("run", "no definition file given");
+
+    ReadResult doc = readDefinitionFile(file);
+    if (!doc.ok) {
+        err("tovalo-cli: cannot read '" + file + "': " + doc.error + "\n");
+        return kExitUsage;
+    }
+
+    if (!haveRoot) {
+        const char* env = std::getenv("ONEAPI_ROOT");
+        root = env ? env : "";
+    }
+    if (root.empty()) {
+        err("tovalo-cli run: oneAPI not found: give --oneapi-root DIR or set ONEAPI_ROOT\n");
+        return kExitUsage;
+    }
+    if (!isSeparator(root.back()))
+        root += platformDialect() == Dialect::Cmd ? '\\' : '/';
+    const std::string script = root + (platformDialect() == Dialect::Cmd ? "setvars.bat" : "setvars.sh");
+    if (!pathExists(script)) {
+        err("tovalo-cli run: oneAPI not found: '" + script + "' does not exist\n");
+        return kExitUsage;
+    }
+
+    Host host;
+    g_host = &host;
+    installInterruptHandler(&onInterrupt, nullptr);
+    CliObserver observer(quiet, json);
+    std::unique_ptr<Console> console = createPlatformConsole();
+    int status = kExitOk;
+    {
+        RunEngine engine(*console, observer, RunEngineConfig{root, 3}, [&host] { host.wake(); });
+        std::string error;
+        if (!engine.startUp(error)) {
+            err("tovalo-cli run: cannot start the command interpreter: " + error + "\n");
+            g_host = nullptr;
+            return kExitUsage;
+        }
+
+        // Start-up: first prompt, environment script, version query; bounded.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(startupSeconds);
+        for (;;) {
+            engine.processPending();
+            if (engine.startUpDone() && engine.phase() == RunPhase::Idle)
+                break;
+            std::string why;
+            if (host.interrupted)
+                why = "interrupted";
+            else if (engine.versionQueryUnanswered())
+                why = "the dpct version query came back without a version line (is dpct on the path that "
+                      "the environment script sets?)";
+            else if (engine.consoleLost())
+                why = "the command interpreter keeps ending";
+            else if (!host.waitUntil(deadline) && std::chrono::steady_clock::now() >= deadline)
+                why = std::string(stepName(engine.phase())) + " did not finish within " +
+                      std::to_string(startupSeconds) + " s";
+            if (!why.empty()) {
+                err("\ntovalo-cli run: the start-up did not finish: " + why + "\n");
+                console->close();
+                g_host = nullptr;
+                return host.interrupted ? kExitFindings : kExitUsage;
+            }
+        }
+
+        std::vector<CDpctData*> items;
+        for (CDpctData& item : doc.items)
+            items.push_back(&item);
+        if (!items.empty() && engine.start(items)) {
+            bool stopping = false;
+            const auto stopDeadline = std::chrono::seconds(10);
+            std::chrono::steady_clock::time_point stopUntil{};
+            for (;;) {
+                engine.processPending();
+                if (host.interrupted && !stopping) {
+                    // Ctrl-C: the run's stop, and the running dpct is interrupted so that its
+                    // prompt comes back soon.
+                    stopping = true;
+                    engine.stop();
+                    engine.interruptCommand();
+                    stopUntil = std::chrono::steady_clock::now() + stopDeadline;
+                    continue;
+                }
+                if (stopping) {
+                    if (engine.phase() == RunPhase::Idle && !engine.stoppedCommandRunning())
+                        break;
+                    if (!host.waitUntil(stopUntil) && std::chrono::steady_clock::now() >= stopUntil)
+                        break;
+                    continue;
+                }
+                if (observer.runEnded && !isRunPhase(engine.phase()))
+                    break;
+                host.wait();
+            }
+            if (stopping) {
+                err("\ntovalo-cli run: stopped\n");
+                status = kExitFindings;
+            }
+        }
+        console->close();
+        for (const CDpctData& item : doc.items)
+            if (item.status != ItemStatus::ConvertedOk)
+                status = kExitFindings;
+
+        if (json) {
+            std::string text = "{\"dpctVersion\": " + jsonString(engine.dpctVersion()) +
+                               ", \"dpctCodebase\": " + jsonString(engine.dpctCodebase()) + ", \"items\": [";
+            for (std::size_t i = 0; i < doc.items.size(); ++i) {
+                const CDpctData& item = doc.items[i];
+                text += i ? ", " : "";
+                text += "{\"path\": " + jsonString(item.path) + ", \"status\": \"" + statusName(item.status) +
+                        "\", \"exitCode\": " + std::to_string(item.exitCode) +
+                        ", \"output\": " + jsonString(item.resultText) + "}";
+            }
+            text += "]}\n";
+            out(text);
+        } else {
+            std::size_t width = 4;
+            for (const CDpctData& item : doc.items)
+                width = std::max(width, item.path.size());
+            auto pad = [](std::string s, std::size_t w) {
+                s.resize(std::max(s.size(), w), ' ');
+                return s;
+            };
+            std::string text = "\n" + pad("path", width) + "  " + pad("status", 12) + "  exit code\n";
+            for (const CDpctData& item : doc.items)
+                text += pad(item.path, width) + "  " + pad(statusName(item.status), 12) + "  " +
+                        std::to_string(item.exitCode) + "\n";
+            out(text);
+        }
+    }
+    g_host = nullptr;
+    return status;
+}
+
+} // namespace tovalo::cli

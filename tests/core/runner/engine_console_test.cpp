@@ -1,0 +1,233 @@
+// The run engine with the platform's real console and the simulated oneAPI toolkit: bash here,
+// cmd.exe under wine.
+
+#include "base/text.h"
+#include "runner/console.h"
+#include "runner/run_engine.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <condition_variable>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+using namespace tovalo;
+using namespace std::chrono_literals;
+
+namespace {
+
+class Observer : public RunObserver
+{
+public:
+    void consoleText(std::string_view t) override { text += t; }
+    void advance(bool next) override
+    {
+        if (!next)
+            ++runEnds;
+    }
+    std::string text;
+    int runEnds = 0;
+};
+
+struct Rig
+{
+    Rig()
+        : console(createPlatformConsole()),
+          engine(*console, observer, RunEngineConfig{toolkitRoot(), 3}, [this] { wake(); })
+    {
+        dir =
+            std::filesystem::temp_directory_path() /
+            ("tovalo-engine-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        std::filesystem::create_directories(dir);
+    }
+    ~Rig()
+    {
+        console->close();
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+
+    std::string toolkitRoot()
+    {
+        std::string root = TOVALO_SIM_TOOLKIT_DIR;
+        if (createPlatformConsole()->dialect() == Dialect::Cmd) {
+            // The build tree seen from Windows programs under wine.
+            if (root.starts_with("/"))
+                root = "Z:" + root;
+            for (char& c : root)
+                if (c == '/')
+                    c = '\\';
+            return root + "\\";
+        }
+        return root + "/";
+    }
+    void wake()
+    {
+        {
+            std::lock_guard l(m);
+            woken = true;
+        }
+        cv.notify_one();
+    }
+    // Runs the host loop until `done` holds or `limit` passes.
+    bool pumpUntil(const std::function<bool()>& done, std::chrono::seconds limit = 60s)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        for (;;) {
+            engine.processPending();
+            if (done())
+                return true;
+            std::unique_lock l(m);
+            if (!cv.wait_until(l, deadline, [this] { return woken; }))
+                return false;
+            woken = false;
+        }
+    }
+    CDpctData source(const std::string& name, const std::string& directives)
+    {
+        const std::filesystem::path p = dir / name;
+        std::ofstream(p) << "// dpct-sim: " << directives << "\n__global__ void k() { __syncthreads(); }\n";
+        CDpctData item;
+        item.path = utf8FromPath(p);
+        item.setOn(slotOf("--out-root"), true);
+        item.setText(slotOf("--out-root"), utf8FromPath(dir / "out"));
+        return item;
+    }
+    static int slotOf(std::string_view name)
+    {
+        for (const OptionInfo& o : optionTable())
+            if (o.name == name)
+                return o.slot;
+        return -1;
+    }
+    void startUp()
+    {
+        std::string error;
+        ASSERT_TRUE(engine.startUp(error)) << error;
+        ASSERT_TRUE(pumpUntil([this] { return engine.startUpDone() && engine.phase() == RunPhase::Idle; }))
+            << observer.text;
+        ASSERT_EQ(engine.dpctVersion(), "2024.2.0.");
+    }
+
+    std::mutex m;
+    std::condition_variable cv;
+    bool woken = false;
+    Observer observer;
+    std::unique_ptr<Console> console;
+    RunEngine engine;
+    std::filesystem::path dir;
+};
+
+} // namespace
+
+TEST(EngineWithConsole, StartUpAndARunOfEveryOutcome)
+{
+    Rig rig;
+    rig.startUp();
+    std::vector<CDpctData> items = {
+        rig.source("ok.cu", "result=ok"),
+        rig.source("warn.cu", "result=warnings warnings=3 progress=processing"),
+        rig.source("fail.cu", "result=exit-code exit-code=-3"),
+        rig.source("parse.cu", "result=parse-error"),
+        rig.source("none.cu", "result=no-cuda"),
+    };
+    std::vector<CDpctData*> ptrs;
+    for (CDpctData& d : items)
+        ptrs.push_back(&d);
+    ASSERT_TRUE(rig.engine.start(ptrs));
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 1; })) << rig.observer.text;
+    EXPECT_EQ(items[0].status, ItemStatus::ConvertedOk) << items[0].resultText;
+    EXPECT_EQ(items[1].status, ItemStatus::ConvertedOk) << items[1].resultText;
+    EXPECT_EQ(items[2].status, ItemStatus::ConvertedNg) << items[2].resultText;
+    EXPECT_EQ(items[2].exitCode, -3);
+    EXPECT_EQ(items[3].status, ItemStatus::SyntaxError) << items[3].resultText;
+    EXPECT_EQ(items[4].status, ItemStatus::ConvertedNg);
+    EXPECT_EQ(items[4].exitCode, 1);
+    EXPECT_NE(items[1].resultText.find("warning: DPCT"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(rig.dir / "out" / "ok.dp.cpp"));
+    EXPECT_EQ(rig.engine.phase(), RunPhase::Idle);
+}
+
+TEST(EngineWithConsole, PauseWhileDpctRunsThenResume)
+{
+    Rig rig;
+    rig.startUp();
+    std::vector<CDpctData> items = {rig.source("slow.cu", "result=warnings warnings=50 delay-ms=600"),
+                                    rig.source("ok.cu", "result=ok")};
+    ASSERT_TRUE(rig.engine.start({&items[0], &items[1]}));
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.engine.phase() == RunPhase::ItemRunning; }));
+    rig.engine.togglePause();
+    ASSERT_TRUE(rig.engine.isPaused());
+    // While paused nothing is judged, however long dpct takes.
+    rig.pumpUntil([] { return false; }, 2s);
+    EXPECT_EQ(items[0].status, ItemStatus::Converting);
+    EXPECT_EQ(rig.engine.phase(), RunPhase::Paused);
+    rig.engine.togglePause();
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 1; })) << rig.observer.text;
+    EXPECT_EQ(items[0].status, ItemStatus::ConvertedOk);
+    EXPECT_EQ(items[1].status, ItemStatus::ConvertedOk);
+}
+
+TEST(EngineWithConsole, StopWhileRunningAndWhilePaused)
+{
+    Rig rig;
+    rig.startUp();
+    std::vector<CDpctData> items = {rig.source("slow.cu", "result=ok delay-ms=1500"),
+                                    rig.source("ok.cu", "result=ok")};
+    for (bool paused : {false, true}) {
+        SCOPED_TRACE(paused ? "paused" : "running");
+        ASSERT_TRUE(rig.engine.start({&items[0], &items[1]}));
+        ASSERT_TRUE(rig.pumpUntil([&] { return rig.engine.phase() == RunPhase::ItemRunning; }));
+        if (paused)
+            rig.engine.togglePause();
+        rig.engine.stop();
+        ASSERT_TRUE(rig.pumpUntil([&] { return rig.engine.phase() == RunPhase::Idle; }));
+        EXPECT_EQ(items[0].status, ItemStatus::None);
+        EXPECT_EQ(items[1].status, ItemStatus::None);
+        // The stopped dpct runs on; start waits for its prompt.
+        EXPECT_TRUE(rig.engine.stoppedCommandRunning());
+        EXPECT_FALSE(rig.engine.canStart());
+        ASSERT_TRUE(rig.pumpUntil([&] { return rig.engine.canStart(); })) << rig.observer.text;
+        EXPECT_EQ(items[0].status, ItemStatus::None);
+        EXPECT_TRUE(items[0].resultText.empty());
+    }
+}
+
+TEST(EngineWithConsole, KilledInterpreterIsReplaced)
+{
+    Rig rig;
+    rig.startUp();
+    std::vector<CDpctData> items = {rig.source("slow.cu", "result=ok delay-ms=20000"),
+                                    rig.source("ok.cu", "result=ok")};
+    ASSERT_TRUE(rig.engine.start({&items[0], &items[1]}));
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.engine.phase() == RunPhase::ItemRunning; }));
+    std::this_thread::sleep_for(200ms);
+    std::string cmd;
+    if (rig.console->dialect() == Dialect::Cmd) {
+        // Every cmd.exe of this test run, ours among them.
+        cmd = "taskkill /F /IM cmd.exe >NUL 2>&1";
+    } else {
+        // The parent of the running simulator; "[.]" keeps the pattern from matching the command
+        // line of the shell that runs pgrep.
+        std::string pattern = items[0].path;
+        pattern.replace(pattern.rfind('.'), 1, "[.]");
+        cmd = "kill -9 $(ps -o ppid= -p $(pgrep -f '" + pattern + "' | head -1))";
+    }
+    const int rc = std::system(cmd.c_str());
+    if (rig.console->dialect() == Dialect::Sh) {
+        ASSERT_EQ(rc, 0);
+    }
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 1; })) << rig.observer.text;
+    EXPECT_EQ(items[0].status, ItemStatus::ConvertedNg);
+    EXPECT_EQ(items[1].status, ItemStatus::Waiting);
+    // A new interpreter goes through the start-up, and the next run works.
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.engine.canStart(); })) << rig.observer.text;
+    ASSERT_TRUE(rig.engine.start({&items[1]}));
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 2; }));
+    EXPECT_EQ(items[1].status, ItemStatus::ConvertedOk);
+}

@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# tovalo-cli run end to end: the real shell, the simulated toolkit, and toolkits made here.
+#   cli_run_test.sh CLI TOOLKIT MAKE_TOOLKIT SIM WORKDIR
+set -uo pipefail
+cli=$1 toolkit=$2 make_toolkit=$3 sim=$4 work=$5
+rm -rf "$work" && mkdir -p "$work/src"
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+check() { # check NAME ACTUAL EXPECTED
+  if [ "$2" != "$3" ]; then fail "$1: got '$2', expected '$3'"; fi
+}
+# The status and exit code of the item whose path ends in $2, from the JSON in $1.
+item() {
+  tr -d '\n' < "$1" | grep -o "{\"path\": \"[^\"]*$2\", \"status\": \"[a-z-]*\", \"exitCode\": -\{0,1\}[0-9]*" |
+    sed 's/.*"status": "\([a-z-]*\)", "exitCode": \(.*\)/\1 \2/'
+}
+field() { tr -d '\n' < "$1" | grep -o "\"$2\": \"[^\"]*\"" | head -1 | sed 's/.*: "\(.*\)"/\1/'; }
+
+src=$work/src
+unset ONEAPI_ROOT SETVARS_COMPLETED DPCT_SIM_VERSION_STYLE
+cu() { printf '// dpct-sim: %s\n__global__ void k(float* a) { a[threadIdx.x] = 0; __syncthreads(); }\n' "$2" > "$src/$1"; }
+cu ok.cu "result=ok"
+cu old.cu "result=ok progress=processing"
+cu warn.cu "result=warnings warnings=4"
+cu exit.cu "result=exit-code exit-code=-3 message=\"Error: Input folder is in the CUDA_PATH folder.\""
+cu parse1.cu "result=parse-error parse-error-format=1"
+cu parse2.cu "result=parse-error parse-error-format=2"
+cu nocuda.cu "result=no-cuda"
+cu crash.cu "result=crash"
+cu silent.cu "result=silent"
+cu slow.cu "result=ok delay-ms=20000"
+cu "name with blank.cu" "result=ok"
+
+deffile() { # deffile FILE ITEM...
+  local f=$1; shift
+  { printf '[Common]\nVersion=01.00.00.00\n\n'
+    for i in "$@"; do printf '[%s]\n--out-root=%s\n\n' "$src/$i" "$work/out"; done; } > "$f"
+}
+
+# 1. Every outcome, in list order, through the real shell.
+deffile "$work/all.txt" ok.cu old.cu warn.cu exit.cu parse1.cu parse2.cu nocuda.cu crash.cu silent.cu "name with blank.cu" missing.cu
+"$cli" run "$work/all.txt" --oneapi-root "$toolkit" --json > "$work/all.json" 2> "$work/all.err"
+check "exit status with failed items" "$?" 1
+check "json is one object" "$(head -c 1 "$work/all.json")$(wc -l < "$work/all.json")" "{1"
+check ok "$(item "$work/all.json" /ok.cu)" "ok 0"
+check processing "$(item "$work/all.json" /old.cu)" "ok 0"
+check warnings "$(item "$work/all.json" /warn.cu)" "ok 0"
+check exit-code "$(item "$work/all.json" /exit.cu)" "ng -3"
+check parse-error-1 "$(item "$work/all.json" /parse1.cu)" "syntax-error 0"
+check parse-error-2 "$(item "$work/all.json" /parse2.cu)" "syntax-error 0"
+check no-cuda "$(item "$work/all.json" /nocuda.cu)" "ng 1"
+check crash "$(item "$work/all.json" /crash.cu)" "converting 0"
+check silent "$(item "$work/all.json" /silent.cu)" "converting 0"
+check blank "$(item "$work/all.json" "/name with blank.cu")" "ok 0"
+check missing "$(item "$work/all.json" /missing.cu)" "ng -17"
+check version "$(field "$work/all.json" dpctVersion)" "2024.2.0."
+check codebase "$(field "$work/all.json" dpctCodebase)" "55a3f034030e4bd0f36d7c37f24f8366079a639b"
+grep -q '"output": "dpct ' "$work/all.json" || fail "item output should start with the echoed command"
+grep -q 'Processed 1 file(s)' "$work/all.err" || fail "console text should stream to stderr with --json"
+[ -f "$work/out/ok.dp.cpp" ] || fail "the migrated file of ok.cu is missing"
+
+# 2. All items OK gives 0; the table without --json; --quiet shows no console text.
+deffile "$work/good.txt" ok.cu warn.cu
+"$cli" run "$work/good.txt" --oneapi-root "$toolkit" --quiet > "$work/good.out" 2>&1
+check "exit status all ok" "$?" 0
+grep -q "Parsing:" "$work/good.out" && fail "--quiet printed console text"
+grep -Eq "/warn.cu +ok +0" "$work/good.out" || fail "summary table row missing: $(cat "$work/good.out")"
+ONEAPI_ROOT=$toolkit "$cli" run "$work/good.txt" > "$work/env.out" 2>&1
+check "ONEAPI_ROOT from the environment" "$?" 0
+grep -q "tovalo> dpct --out-root=" "$work/env.out" || fail "console text not streamed to stdout"
+
+# 3. Version lines of other dpct builds.
+for style in product-old opensource opensource-noclang; do
+  bash "$make_toolkit" "$work/tk-$style" --version-style "$style" --sim "$sim" >/dev/null || fail "make-toolkit $style"
+  "$cli" run "$work/good.txt" --oneapi-root "$work/tk-$style" --json > "$work/$style.json" 2>/dev/null
+  check "$style exit" "$?" 0
+  case $style in
+    product-old) check "$style version" "$(field "$work/$style.json" dpctVersion)" "2022.1.0." ;;
+    opensource) check "$style version" "$(field "$work/$style.json" dpctVersion)" "19.0.0."
+                check "$style codebase" "$(field "$work/$style.json" dpctCodebase)" "f27f466998a18de3c5ccaf7a853d714915e62d98" ;;
+    opensource-noclang) check "$style codebase" "$(field "$work/$style.json" dpctCodebase)" "caf26f2f40e0fba05253caf7436c163613e8f7ae" ;;
+  esac
+done
+
+# 4. Start-up that cannot finish, and usage errors: status 2 with a message naming the step.
+bash "$make_toolkit" "$work/tk-none" --version-style none --sim "$sim" >/dev/null
+"$cli" run "$work/good.txt" --oneapi-root "$work/tk-none" --json > "$work/none.json" 2> "$work/none.err"
+check "no version line" "$?" 2
+grep -q "version" "$work/none.err" || fail "no-version message: $(tail -2 "$work/none.err")"
+[ -s "$work/none.json" ] && fail "stdout should be empty when the start-up fails"
+mkdir -p "$work/tk-hang" && printf 'echo waiting forever\nsleep 100\n' > "$work/tk-hang/setvars.sh"
+start=$(date +%s)
+"$cli" run "$work/good.txt" --oneapi-root "$work/tk-hang" --startup-timeout 2 > /dev/null 2> "$work/hang.err"
+check "hanging setvars" "$?" 2
+grep -q "setvars" "$work/hang.err" || fail "hang message should name setvars: $(tail -1 "$work/hang.err")"
+[ $(( $(date +%s) - start )) -lt 15 ] || fail "the bounded start-up wait took too long"
+"$cli" run "$work/good.txt" > /dev/null 2>&1; check "no oneAPI" "$?" 2
+"$cli" run "$work/good.txt" --oneapi-root "$work/nowhere" > /dev/null 2>&1; check "missing oneAPI folder" "$?" 2
+"$cli" run "$work/absent.txt" --oneapi-root "$toolkit" > /dev/null 2>&1; check "unreadable file" "$?" 2
+"$cli" run --bogus "$work/good.txt" > /dev/null 2>&1; check "unknown option" "$?" 2
+
+# 5. The interpreter killed in the middle of a run: that item fails, the rest stay waiting.
+mkdir -p "$work/tk-kill/bin"
+cat > "$work/tk-kill/setvars.sh" <<EOS
+PATH="$work/tk-kill/bin:\$PATH"; export PATH
+EOS
+cat > "$work/tk-kill/bin/dpct" <<'EOS'
+#!/bin/sh
+if [ "$1" = --version ]; then printf '\ndpct version 18.0.0. Codebase:(caf26f2f)\n\n'; exit 0; fi
+for a; do last=$a; done
+case $last in
+  *kill*) echo "Parsing: $last"; kill -9 $PPID; sleep 1; exit 0 ;;
+  *) echo "Parsing: $last"; echo "Processed 1 file(s) in -in-root folder \"x\"" ;;
+esac
+EOS
+chmod +x "$work/tk-kill/bin/dpct"
+deffile "$work/kill.txt" ok.cu kill.cu warn.cu
+"$cli" run "$work/kill.txt" --oneapi-root "$work/tk-kill" --json > "$work/kill.json" 2> "$work/kill.err"
+check "killed interpreter exit" "$?" 1
+check "item before" "$(item "$work/kill.json" /ok.cu)" "ok 0"
+check "item killed" "$(item "$work/kill.json" /kill.cu)" "ng -1"
+check "item after" "$(item "$work/kill.json" /warn.cu)" "waiting 0"
+grep -q "command interpreter has ended" "$work/kill.err" || fail "the interpreter's end is not reported"
+
+# 6. Ctrl-C stops the run cleanly: exit 1 soon, the running dpct is ended, no process left.
+deffile "$work/slow.txt" ok.cu slow.cu warn.cu
+"$cli" run "$work/slow.txt" --oneapi-root "$toolkit" --json > "$work/slow.json" 2> "$work/slow.err" &
+pid=$!
+for _ in $(seq 100); do grep -q "$src/slow.cu'" "$work/slow.err" 2>/dev/null && break; sleep 0.1; done
+start=$(date +%s)
+kill -INT $pid
+wait $pid
+check "Ctrl-C exit" "$?" 1
+[ $(( $(date +%s) - start )) -lt 10 ] || fail "Ctrl-C took too long"
+check "stopped item" "$(item "$work/slow.json" /slow.cu)" "none 0"
+check "finished item keeps its status" "$(item "$work/slow.json" /ok.cu)" "ok 0"
+check "item not reached" "$(item "$work/slow.json" /warn.cu)" "none 0"
+sleep 0.5
+pgrep -f "$src/slow.cu" > /dev/null && fail "the stopped dpct is still running"
+
+if [ $failures -gt 0 ]; then echo "$failures check(s) failed" >&2; exit 1; fi
+echo "all end-to-end checks passed"
