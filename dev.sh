@@ -91,7 +91,9 @@ case "${1:-}" in
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
       echo "dev.sh: no display; to try it headless: xvfb-run -a ./dev.sh run" >&2
     fi
-    exec ./build/dev/src/gui/tovalo "${args[@]}" examples/vector-add.txt
+    # The dev build has the leak checker on; the platform libraries keep a few allocations.
+    LSAN_OPTIONS="suppressions=$ROOT/tests/gui/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
+      exec ./build/dev/src/gui/tovalo "${args[@]}" examples/vector-add.txt
     ;;
   test)
     deps
