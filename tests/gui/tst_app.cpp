@@ -125,7 +125,10 @@ void TestApp::missingOneApiWarnsAndDisablesRuns()
     QVERIFY(app.mainFrame()->openDefinition(def)); // editing works
     QVERIFY(!app.mainFrame()->action(cmd::Start)->isEnabled());
     app.exitInstance();
-    qputenv("ONEAPI_ROOT", oldRoot);
+    if (oldRoot.isNull())
+        qunsetenv("ONEAPI_ROOT");
+    else
+        qputenv("ONEAPI_ROOT", oldRoot);
     qputenv("HOME", oldHome);
 }
 
