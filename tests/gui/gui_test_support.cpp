@@ -33,10 +33,10 @@ std::unique_ptr<tovalo::SettingsStore> Sandbox::store() const
     return tovalo::openFileSettingsStore(settingsFile().toStdString());
 }
 
-QString writeDefinition(const QString& folder, const QString& fileName, const QList<SourceSpec>& sources)
+QString writeDefinition(const QString& folder, const QString& fileName, const QList<SourceFile>& sources)
 {
     QString text = QStringLiteral("[Common]\nVersion=01.00.00.00\nLastUpdate=2026/12/07\n\n");
-    for (const SourceSpec& source : sources) {
+    for (const SourceFile& source : sources) {
         const QString path = QDir(folder).filePath(source.name);
         QFile cu(path);
         if (!cu.open(QIODevice::WriteOnly))

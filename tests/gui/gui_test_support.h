@@ -31,14 +31,14 @@ private:
     QByteArray oldConfig_;
 };
 
-struct SourceSpec
+struct SourceFile
 {
     QString name;       ///< file name of the .cu source
     QString directives; ///< dpct-sim directives, e.g. "result=ok delay-ms=500"
 };
 
 /// Writes the sources and a definition file listing them (absolute paths) into `folder`.
-QString writeDefinition(const QString& folder, const QString& fileName, const QList<SourceSpec>& sources);
+QString writeDefinition(const QString& folder, const QString& fileName, const QList<SourceFile>& sources);
 
 /// Makes the build's language packs the only ones found, and loads Japanese.
 void useBuiltLanguagePacks();
