@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Tovalo's one entry point for developers: installs what is missing (Debian 12), builds, runs.
 #
-#   ./dev.sh run     build and start Tovalo
+#   ./dev.sh run     build and start Tovalo on the bundled example (with the simulated oneAPI
+#                    toolkit, labelled as a demo, when no oneAPI installation is found)
 #   ./dev.sh test    build everything and run every test (native with sanitizers, and the
 #                    Windows build of the core under wine)
 #   ./dev.sh bench   build the release preset and run the benchmarks
@@ -44,6 +45,15 @@ deps() {
 
 jobs() { nproc 2>/dev/null || echo 2; }
 
+# The folders Tovalo looks in for oneAPI on Linux (ONEAPI_ROOT, then the two usual places).
+have_oneapi() {
+  local d
+  for d in "${ONEAPI_ROOT:-}" /opt/intel/oneapi "$HOME/intel/oneapi"; do
+    [ -n "$d" ] && [ -f "$d/setvars.sh" ] && return 0
+  done
+  return 1
+}
+
 build_native() {
   cmake --preset dev >/dev/null
   cmake --build --preset dev -j "$(jobs)"
@@ -75,7 +85,17 @@ case "${1:-}" in
   run)
     deps
     build_native
-    exec ./build/dev/src/cli/tovalo-cli commands examples/vector-add.txt
+    args=()
+    if ! have_oneapi; then
+      echo "dev.sh: no oneAPI installation found; starting a demo with the simulated toolkit"
+      args=(--demo-toolkit "$ROOT/build/dev/dpct-sim-toolkit")
+    fi
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+      echo "dev.sh: no display; to try it headless: xvfb-run -a ./dev.sh run" >&2
+    fi
+    # The dev build has the leak checker on; the platform libraries keep a few allocations.
+    LSAN_OPTIONS="suppressions=$ROOT/tests/gui/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
+      exec ./build/dev/src/gui/tovalo "${args[@]}" examples/vector-add.txt
     ;;
   test)
     deps

@@ -1,0 +1,105 @@
+#include "language_pack.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTranslator>
+
+namespace tovalo::gui {
+namespace {
+const char* const kStems[] = {"TovaloLangJa", "TovaloLangEn", "TovaloLangCn", "TovaloLangTw", "TovaloLangKo"};
+const char* const kQtLocales[] = {"ja", "en", "zh_CN", "zh_TW", "ko"};
+QStringList g_folders;
+} // namespace
+
+LanguagePack::LanguagePack() = default;
+
+LanguagePack::~LanguagePack()
+{
+    unload();
+}
+
+QString LanguagePack::fileStem(int index)
+{
+    if (index < 0 || index > 4)
+        index = 0;
+    return QString::fromLatin1(kStems[index]);
+}
+
+void LanguagePack::setSearchFolders(const QStringList& folders)
+{
+    g_folders = folders;
+}
+
+QStringList LanguagePack::searchFolders()
+{
+    if (!g_folders.isEmpty())
+        return g_folders;
+    QStringList folders{QCoreApplication::applicationDirPath()};
+    const QString installed =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tovalo/translations"));
+    folders.append(installed);
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders.append(data + QStringLiteral("/tovalo/translations"));
+    folders.removeDuplicates();
+    return folders;
+}
+
+QString LanguagePack::loadFailureMessage()
+{
+    // Chosen by the system's interface language; Traditional Chinese shares the Chinese text.
+    switch (QLocale::system().language()) {
+    case QLocale::Japanese:
+        return QStringLiteral("選択した言語のライブラリをロードできませんでした。Tovaloを終了します。");
+    case QLocale::Chinese:
+        return QStringLiteral("无法加载所选语言的资源. 退出 Tovalo.");
+    case QLocale::Korean:
+        return QStringLiteral("선택한 언어의 리소스를 로드할 수 없습니다. Tovalo를 종료합니다.");
+    default:
+        return QStringLiteral("The resource for the selected language could not be loaded. Exit Tovalo.");
+    }
+}
+
+bool LanguagePack::load(int index)
+{
+    unload();
+    const QString name = fileStem(index) + QStringLiteral(".qm");
+    for (const QString& folder : searchFolders()) {
+        const QString path = folder + QLatin1Char('/') + name;
+        if (!QFileInfo(path).isFile())
+            continue;
+        auto pack = std::make_unique<QTranslator>();
+        if (!pack->load(path))
+            continue;
+        pack_ = std::move(pack);
+        file_ = path;
+        QCoreApplication::installTranslator(pack_.get());
+        break;
+    }
+    if (!pack_)
+        return false;
+    // Qt's own texts (standard buttons) in the same language, where Qt ships them.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + QString::fromLatin1(kQtLocales[index < 0 || index > 4 ? 0 : index]),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        qtBase_ = std::move(qt);
+        QCoreApplication::installTranslator(qtBase_.get());
+    }
+    return true;
+}
+
+void LanguagePack::unload()
+{
+    if (qtBase_)
+        QCoreApplication::removeTranslator(qtBase_.get());
+    if (pack_)
+        QCoreApplication::removeTranslator(pack_.get());
+    qtBase_.reset();
+    pack_.reset();
+    file_.clear();
+}
+
+} // namespace tovalo::gui

@@ -1,0 +1,193 @@
+#include "tovalo_app.h"
+
+#include "single_instance.h"
+#include "termination.h"
+#include "ui/main_frame.h"
+#include "ui/message_box.h"
+#include "ui/output_pane.h"
+
+#include "base/file_io.h"
+#include "settings/oneapi.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSessionManager>
+
+namespace tovalo::gui {
+
+bool parseCommandLine(const QStringList& arguments, StartOptions& options, QString& error)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CTovaloApp", "Front end for the dpct CUDA-to-SYCL migration tool."));
+    const QCommandLineOption demo(
+        QStringLiteral("demo-toolkit"),
+        QCoreApplication::translate("CTovaloApp", "Use the simulated oneAPI toolkit in <folder> (demo mode)."),
+        QStringLiteral("folder"));
+    const QCommandLineOption key(QStringLiteral("instance-key"),
+                                 QCoreApplication::translate("CTovaloApp", "Single-instance key (tests)."),
+                                 QStringLiteral("key"));
+    parser.addOption(demo);
+    parser.addOption(key);
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QCoreApplication::translate("CTovaloApp", "Definition files to open."),
+                                 QStringLiteral("[files...]"));
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+        return false;
+    }
+    options.demoToolkit = parser.value(demo);
+    options.instanceKey = parser.value(key);
+    for (const QString& file : parser.positionalArguments())
+        options.files.append(QFileInfo(file).absoluteFilePath());
+    return true;
+}
+
+CTovaloApp::CTovaloApp(std::unique_ptr<SettingsStore> store, QObject* parent)
+    : QObject(parent), store_(store ? std::move(store) : openUserSettingsStore()),
+      settings_(withoutTrailingSeparator(QCoreApplication::applicationDirPath().toStdString()))
+{
+    setObjectName(QStringLiteral("tovaloApp"));
+}
+
+CTovaloApp::~CTovaloApp()
+{
+    exitInstance();
+}
+
+bool CTovaloApp::initInstance(const StartOptions& options)
+{
+    // 1. One instance per user: a later start hands its files over and ends.
+    instance_ = std::make_unique<SingleInstance>(options.instanceKey.isEmpty() ? SingleInstance::defaultKey()
+                                                                               : options.instanceKey);
+    QString instanceError;
+    switch (instance_->claim(options.files, instanceError)) {
+    case SingleInstance::Role::Primary:
+        break;
+    case SingleInstance::Role::Forwarded:
+        return false;
+    case SingleInstance::Role::Failed:
+        qWarning("%s", qUtf8Printable(instanceError));
+        startFailed_ = true;
+        return false;
+    }
+    connect(instance_.get(), &SingleInstance::activated, this, &CTovaloApp::activateFromSecondStart);
+    installTerminationHandlers();
+
+    // 2. Settings, before the language.
+    std::string error;
+    loadSettings(*store_, settings_, error, [](const std::string& path) { return pathExists(path); });
+    settingsLoaded_ = true;
+
+    // 3. The language pack. The first-start language question is not asked yet: an unchosen
+    //    language is Japanese, as on a system that cannot ask.
+    if (settings_.language < 0 || settings_.language >= kLanguageCount)
+        settings_.language = 0;
+    if (!languagePack_.load(settings_.language)) {
+        MessageBox::error(nullptr, LanguagePack::loadFailureMessage());
+        startFailed_ = true;
+        return false;
+    }
+
+    // 4. oneAPI: the simulated toolkit in demo mode, else the installation found.
+    if (!options.demoToolkit.isEmpty()) {
+        demo_ = true;
+        settings_.oneapiRoot =
+            withTrailingSeparator(QDir::toNativeSeparators(QFileInfo(options.demoToolkit).absoluteFilePath()).toStdString(),
+                                  QDir::separator().toLatin1());
+    } else {
+        settings_.oneapiRoot = discoverOneApi().root;
+    }
+    if (settings_.oneapiRoot.empty()) {
+        MessageBox::inform(nullptr,
+                           tr("Intel® oneAPI is not installed. Files cannot be converted to DPC++, but "
+                              "definition files (the files to convert with their conversion options) can "
+                              "still be made."));
+    }
+
+    // 5. The main frame, its console and one empty document window.
+    mainFrame_ = new CMainFrame(settings_, *store_);
+    mainFrame_->setAttribute(Qt::WA_DeleteOnClose, false);
+    mainFrame_->setDemoMode(demo_);
+    connect(mainFrame_, &CMainFrame::aboutRequested, this, &CTovaloApp::showAbout);
+    QString consoleError;
+    if (!mainFrame_->openConsole(consoleError))
+        mainFrame_->outputPane()->append(tr("[Tovalo] The command interpreter could not be started: %1\n")
+                                             .arg(consoleError));
+    mainFrame_->newDocumentWindow();
+    if (options.showWindow)
+        mainFrame_->show();
+    for (const QString& file : options.files) {
+        if (QFileInfo(file).isFile())
+            mainFrame_->openDefinition(file);
+    }
+    return true;
+}
+
+void CTovaloApp::installTerminationHandlers()
+{
+    // Asked to end (SIGTERM, logoff): close the console and let the event loop end; the exit
+    // sequence then saves the settings.
+    installTerminationHandler(this, [this] {
+        if (mainFrame_)
+            mainFrame_->closeConsole();
+        // exit(), not quit(): quit() would first try to close the windows, which asks the user.
+        QCoreApplication::exit(0);
+    });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+        // The session may end the process right after this: save now.
+        std::string error;
+        if (settingsLoaded_)
+            saveSettings(*store_, settings_, kSaveAll, error);
+    });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { exitInstance(); });
+}
+
+void CTovaloApp::activateFromSecondStart(const QStringList& files)
+{
+    if (!mainFrame_)
+        return;
+    if (mainFrame_->isMinimized())
+        mainFrame_->showNormal();
+    mainFrame_->show();
+    mainFrame_->raise();
+    mainFrame_->activateWindow();
+    for (const QString& file : files) {
+        if (QFileInfo(file).isFile())
+            mainFrame_->openDefinition(file);
+    }
+}
+
+void CTovaloApp::showAbout()
+{
+    const QString version = QString::fromStdString(mainFrame_ && mainFrame_->engine()
+                                                       ? mainFrame_->engine()->dpctVersion()
+                                                       : std::string());
+    MessageBox::inform(mainFrame_, tr("Tovalo %1\nA front end for the dpct migration tool.\n\ndpct: %2")
+                                       .arg(QCoreApplication::applicationVersion(),
+                                            version.isEmpty() ? tr("(not known)") : version));
+}
+
+int CTovaloApp::exitInstance()
+{
+    if (exited_)
+        return 0;
+    exited_ = true;
+    if (mainFrame_) {
+        mainFrame_->closeConsole();
+        delete mainFrame_.data();
+    }
+    // A start that ended before the settings were loaded must not overwrite the stored ones.
+    if (settingsLoaded_) {
+        std::string error;
+        saveSettings(*store_, settings_, kSaveAll, error);
+    }
+    languagePack_.unload();
+    instance_.reset();
+    return 0;
+}
+
+} // namespace tovalo::gui

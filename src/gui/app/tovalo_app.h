@@ -1,0 +1,72 @@
+#pragma once
+// CTovaloApp: the application object. It runs the start-up sequence (one instance per user,
+// settings, language pack, oneAPI warning, main frame, first document window) and the exit
+// sequence (console closed, settings saved, language pack released), also when the session
+// ends or the process is asked to terminate.
+//
+// It owns the settings record and its store for the life of the process.
+
+#include "language_pack.h"
+#include "ui/main_frame.h"
+
+#include "settings/settings.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <memory>
+
+namespace tovalo::gui {
+
+class SingleInstance;
+
+struct StartOptions
+{
+    QStringList files;        ///< definition files to open after start-up
+    QString demoToolkit;      ///< use this simulated oneAPI toolkit and label the window as a demo
+    QString instanceKey;      ///< single-instance key; empty = the per-user default
+    bool showWindow = true;
+};
+
+/// Reads the program's command line; false with `error` for a usage error.
+bool parseCommandLine(const QStringList& arguments, StartOptions& options, QString& error);
+
+class CTovaloApp : public QObject
+{
+    Q_OBJECT
+public:
+    /// `store` is where the settings live; null = the user's store of this platform.
+    explicit CTovaloApp(std::unique_ptr<SettingsStore> store = nullptr, QObject* parent = nullptr);
+    ~CTovaloApp() override;
+
+    /// The start-up sequence. False: the process should end (another instance took over, or
+    /// the language pack is missing); exitInstance() must still be called.
+    bool initInstance(const StartOptions& options);
+    /// The exit sequence; safe to call more than once. Returns the process exit code.
+    int exitInstance();
+
+    CMainFrame* mainFrame() const { return mainFrame_; }
+    Settings& settings() { return settings_; }
+    SettingsStore& store() { return *store_; }
+    bool demoMode() const { return demo_; }
+    /// The start ended because of a failure (not because another instance took over).
+    bool startFailed() const { return startFailed_; }
+
+private:
+    void activateFromSecondStart(const QStringList& files);
+    void installTerminationHandlers();
+    void showAbout();
+
+    std::unique_ptr<SettingsStore> store_;
+    Settings settings_;
+    bool settingsLoaded_ = false;
+    bool exited_ = false;
+    bool demo_ = false;
+    bool startFailed_ = false;
+    LanguagePack languagePack_;
+    std::unique_ptr<SingleInstance> instance_;
+    QPointer<CMainFrame> mainFrame_;
+};
+
+} // namespace tovalo::gui

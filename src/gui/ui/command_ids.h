@@ -1,0 +1,29 @@
+#pragma once
+// Command identifiers of the menus, toolbar and accelerators. They are kept on each QAction as
+// the "commandId" property, so that tests and the language packs can refer to one command by
+// the same number everywhere.
+
+namespace tovalo::gui::cmd {
+
+inline constexpr int New = 32771;
+inline constexpr int Open = 32772;
+inline constexpr int Save = 32773;
+inline constexpr int SaveAs = 32774;
+inline constexpr int AddItem = 32775;
+inline constexpr int UpdateItem = 32776;
+inline constexpr int DeleteItem = 32777;
+inline constexpr int DeleteAll = 32778;
+inline constexpr int Start = 32779;
+inline constexpr int Stop = 32780;
+inline constexpr int PauseResume = 32781;
+inline constexpr int Options = 32782;
+inline constexpr int RecentPlaceholder = 32783;
+inline constexpr int RecentFirst = 32784; ///< 32784 to 32799
+inline constexpr int Close = 57602;
+inline constexpr int NewWindow = 57648;
+inline constexpr int About = 57664;
+inline constexpr int Exit = 57665;
+inline constexpr int ViewToolbar = 59392;
+inline constexpr int ViewStatusBar = 59393;
+
+} // namespace tovalo::gui::cmd

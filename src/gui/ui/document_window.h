@@ -1,0 +1,63 @@
+#pragma once
+// CDocumentWindow: what the main frame needs from a document window (one open definition file).
+//
+// The main frame opens files into document windows, routes the run commands to the active one,
+// enables commands from its state and asks each one before the program closes. A document window
+// owns its conversion items; the run engine only references them while a run is under way.
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+namespace tovalo {
+class CDpctData;
+}
+
+namespace tovalo {
+struct Settings;
+}
+
+namespace tovalo::gui {
+
+class CDocumentWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    /// Path of the definition file; empty for a new, unsaved document.
+    virtual QString filePath() const = 0;
+    /// Reads a definition file into this (empty) window. On failure returns false with `error`.
+    virtual bool loadDefinition(const QString& path, QString& error) = 0;
+
+    /// True when the item list exists.
+    virtual bool hasList() const = 0;
+    virtual int rowCount() const = 0;
+    /// The item of every row in list order (the run queue is built from this).
+    virtual std::vector<CDpctData*> runItems() = 0;
+    /// Row the run has reached; -1 when no run of this window is under way.
+    virtual int currentRow() const = 0;
+
+    /// A run of this window started: the first row becomes the current row and is shown.
+    virtual void runStarted() = 0;
+    /// The run moves on to the next row (`next`) or ended / was stopped (`!next`).
+    virtual void runAdvance(bool next) = 0;
+    /// Item statuses or outputs changed: repaint the list and the shown item.
+    virtual void itemsChanged() = 0;
+
+    /// Asks the save question when the document is modified. Returns false when the user
+    /// cancelled (the window must stay open). The main frame calls it whenever the window is
+    /// about to close; the window does not ask again in its own close handler.
+    virtual bool queryClose() = 0;
+    /// Colours of the settings changed.
+    virtual void applyColors(const Settings& settings) = 0;
+    /// Split proportions after the window was maximised.
+    virtual void setProportions() {}
+
+Q_SIGNALS:
+    /// Rows, selection, path or modified state changed; the main frame re-evaluates its commands.
+    void stateChanged();
+};
+
+} // namespace tovalo::gui

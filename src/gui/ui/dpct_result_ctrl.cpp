@@ -1,0 +1,68 @@
+#include "dpct_result_ctrl.h"
+
+#include "app/app_settings.h"
+#include "log_context_menu.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace tovalo::gui {
+
+CDpctResultCtrl::CDpctResultCtrl(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("resultCtrl"));
+    log_ = new QPlainTextEdit(this);
+    log_->setObjectName(QStringLiteral("resultLog"));
+    log_->setReadOnly(true);
+    log_->setUndoRedoEnabled(false);
+    log_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    log_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(log_, &QWidget::customContextMenuRequested, this, &CDpctResultCtrl::showContextMenu);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(log_);
+}
+
+void CDpctResultCtrl::setText(std::string_view utf8)
+{
+    // Only the end of a huge output is shown (the item keeps all of it), cut at a line start so
+    // no character is split.
+    if (utf8.size() > kMaxShown) {
+        std::size_t from = utf8.size() - kMaxShown;
+        const std::size_t eol = utf8.find('\n', from);
+        from = eol == std::string_view::npos ? from : eol + 1;
+        while (from < utf8.size() && (static_cast<unsigned char>(utf8[from]) & 0xC0) == 0x80)
+            ++from;
+        const std::string_view tail = utf8.substr(from);
+        log_->setPlainText(tr("[... the beginning of this output is not shown ...]") + QLatin1Char('\n') +
+                           QString::fromUtf8(tail.data(), static_cast<qsizetype>(tail.size())));
+    } else {
+        log_->setPlainText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    }
+    QTextCursor start = log_->textCursor();
+    start.movePosition(QTextCursor::Start);
+    log_->setTextCursor(start);
+}
+
+QString CDpctResultCtrl::text() const
+{
+    return log_->toPlainText();
+}
+
+void CDpctResultCtrl::applyColors(const Settings& settings)
+{
+    QPalette p = log_->palette();
+    p.setColor(QPalette::Text, slotColor(settings, 6, Qt::black));
+    p.setColor(QPalette::Base, slotColor(settings, 7, Qt::white));
+    log_->setPalette(p);
+}
+
+void CDpctResultCtrl::showContextMenu(const QPoint& pos)
+{
+    // Clear all is listed but never enabled here: the text belongs to the item.
+    QMenu* menu = createLogContextMenu(log_, false, this, [] {});
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(log_->viewport()->mapToGlobal(pos));
+}
+
+} // namespace tovalo::gui

@@ -1,0 +1,39 @@
+#pragma once
+// CDpctResultCtrl: the read-only view of the dpct output captured for one conversion item.
+
+#include <QWidget>
+
+#include <string_view>
+
+class QPlainTextEdit;
+
+namespace tovalo {
+struct Settings;
+}
+
+namespace tovalo::gui {
+
+class CDpctResultCtrl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CDpctResultCtrl(QWidget* parent = nullptr);
+
+    /// Most bytes shown; of a longer output only the end is shown, after a marker line.
+    static constexpr std::size_t kMaxShown = 1024 * 1024;
+
+    /// Replaces the whole text with `utf8` and puts the caret at the start.
+    void setText(std::string_view utf8);
+    QString text() const;
+    /// Text colour slot 7, background slot 8 (black on white when automatic).
+    void applyColors(const Settings& settings);
+
+    QPlainTextEdit* log() const { return log_; }
+
+private:
+    void showContextMenu(const QPoint& pos);
+
+    QPlainTextEdit* log_ = nullptr;
+};
+
+} // namespace tovalo::gui

@@ -1,0 +1,66 @@
+#include "message_box.h"
+
+#include <QApplication>
+
+namespace tovalo::gui {
+namespace {
+QMessageBox::StandardButton g_nextAnswer = QMessageBox::NoButton;
+QString g_lastText;
+int g_count = 0;
+} // namespace
+
+QMessageBox::StandardButton MessageBox::show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                             QMessageBox::StandardButtons buttons,
+                                             QMessageBox::StandardButton defaultButton)
+{
+    ++g_count;
+    g_lastText = text;
+    if (g_nextAnswer != QMessageBox::NoButton) {
+        const auto answer = g_nextAnswer;
+        g_nextAnswer = QMessageBox::NoButton;
+        return answer;
+    }
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setDefaultButton(defaultButton);
+    const int result = box.exec();
+    return static_cast<QMessageBox::StandardButton>(result);
+}
+
+QMessageBox::StandardButton MessageBox::askYesNo(QWidget* parent, const QString& text)
+{
+    return show(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+}
+
+QMessageBox::StandardButton MessageBox::askYesNoCancel(QWidget* parent, const QString& text)
+{
+    return show(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                QMessageBox::Yes);
+}
+
+void MessageBox::inform(QWidget* parent, const QString& text)
+{
+    show(parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void MessageBox::error(QWidget* parent, const QString& text)
+{
+    show(parent, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void MessageBox::setNextAnswer(QMessageBox::StandardButton answer)
+{
+    g_nextAnswer = answer;
+}
+
+QString MessageBox::lastText()
+{
+    return g_lastText;
+}
+
+int MessageBox::count()
+{
+    return g_count;
+}
+
+} // namespace tovalo::gui

@@ -1,0 +1,203 @@
+#include "output_pane.h"
+
+#include "app/app_settings.h"
+#include "log_context_menu.h"
+
+#include <QEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <algorithm>
+
+namespace tovalo::gui {
+namespace {
+constexpr int kBatchIntervalMs = 20;
+constexpr qint64 kBatchBudgetMs = 25;
+constexpr qsizetype kMinChunk = 16 * 1024;
+constexpr qsizetype kMaxChunk = 4 * 1024 * 1024;
+} // namespace
+
+COutputPane::COutputPane(QWidget* parent) : QDockWidget(parent)
+{
+    setObjectName(QStringLiteral("outputPane"));
+    setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    setAllowedAreas(Qt::AllDockWidgetAreas);
+
+    log_ = new QPlainTextEdit(this);
+    log_->setObjectName(QStringLiteral("outputLog"));
+    log_->setUndoRedoEnabled(false);
+    log_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    log_->setContextMenuPolicy(Qt::CustomContextMenu);
+    log_->setMinimumHeight(60);
+    QFont mono(QStringLiteral("Monospace"));
+    mono.setStyleHint(QFont::TypeWriter);
+    log_->setFont(mono);
+    connect(log_, &QWidget::customContextMenuRequested, this, &COutputPane::showContextMenu);
+    setWidget(log_);
+
+    timer_.setSingleShot(true);
+    timer_.setInterval(kBatchIntervalMs);
+    connect(&timer_, &QTimer::timeout, this, &COutputPane::flushBatch);
+    retranslate();
+}
+
+QString COutputPane::droppedMarker()
+{
+    return tr("[... older output removed to keep the pane fast ...]");
+}
+
+void COutputPane::setCapacity(qsizetype characters)
+{
+    capacity_ = std::max<qsizetype>(characters, 1024);
+}
+
+void COutputPane::append(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    appendUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+void COutputPane::appendUtf8(std::string_view utf8)
+{
+    if (utf8.empty())
+        return;
+    pending_.append(utf8);
+    // Text that would be dropped at once is never decoded nor put into the view: the queue
+    // keeps only its newest capacity, from a line start.
+    const std::size_t cap = static_cast<std::size_t>(capacity_);
+    if (pending_.size() - head_ > cap) {
+        std::size_t from = pending_.size() - cap;
+        const std::size_t eol = pending_.find('\n', from);
+        if (eol != std::string::npos && eol - from < 4096)
+            from = eol + 1;
+        while (from < pending_.size() && (static_cast<unsigned char>(pending_[from]) & 0xC0) == 0x80)
+            ++from;
+        dropped_ += static_cast<qint64>(from - head_);
+        head_ = from;
+        restart_ = true;
+    }
+    // Forget what was shown or dropped once it is the larger part of the buffer.
+    if (head_ > (1u << 20) && head_ > pending_.size() / 2) {
+        pending_.erase(0, head_);
+        head_ = 0;
+    }
+    if (!timer_.isActive())
+        timer_.start(kBatchIntervalMs);
+}
+
+void COutputPane::flushAll()
+{
+    timer_.stop();
+    while (hasPendingText())
+        flushBatch();
+    timer_.stop();
+}
+
+void COutputPane::flushBatch()
+{
+    if (!hasPendingText())
+        return;
+    QElapsedTimer clock;
+    clock.start();
+
+    // A batch ends at a line end when one is near, and never inside a UTF-8 sequence.
+    const std::size_t available = pending_.size() - head_;
+    std::size_t take = std::min(static_cast<std::size_t>(chunk_), available);
+    if (take < available) {
+        const std::size_t eol = pending_.rfind('\n', head_ + take - 1);
+        if (eol != std::string::npos && eol >= head_ + take / 2)
+            take = eol + 1 - head_;
+        while (take > 0 && (static_cast<unsigned char>(pending_[head_ + take]) & 0xC0) == 0x80)
+            --take;
+        if (take == 0)
+            take = std::min(available, static_cast<std::size_t>(chunk_));
+    }
+    QString batch = QString::fromUtf8(pending_.data() + head_, static_cast<qsizetype>(take));
+    head_ += take;
+    if (head_ == pending_.size()) {
+        pending_.clear();
+        head_ = 0;
+    }
+
+    if (restart_) {
+        restart_ = false;
+        dropped_ += log_->document()->characterCount() - 1;
+        log_->clear();
+        batch.prepend(droppedMarker() + QLatin1Char('\n'));
+    }
+    QScrollBar* bar = log_->verticalScrollBar();
+    const bool follow = bar->value() >= bar->maximum();
+    QTextCursor end(log_->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(batch);
+    if (log_->document()->characterCount() > capacity_)
+        trimFront();
+    if (follow)
+        bar->setValue(bar->maximum());
+
+    const qint64 elapsed = clock.elapsed();
+    longestBatchMs_ = std::max(longestBatchMs_, elapsed);
+    if (elapsed > kBatchBudgetMs)
+        chunk_ = std::max(kMinChunk, chunk_ / 2);
+    else if (elapsed < kBatchBudgetMs / 2 && static_cast<qsizetype>(take) == chunk_)
+        chunk_ = std::min(kMaxChunk, chunk_ * 2);
+    if (hasPendingText())
+        timer_.start(0); // let painting and input in between batches
+}
+
+void COutputPane::trimFront()
+{
+    // Drop whole lines from the front down to three quarters of the cap, so trimming is rare.
+    QTextDocument* doc = log_->document();
+    const qsizetype target = capacity_ / 4 * 3;
+    const qsizetype excess = doc->characterCount() - target;
+    QTextCursor cut(doc);
+    cut.movePosition(QTextCursor::Start);
+    cut.setPosition(static_cast<int>(std::min<qsizetype>(excess, doc->characterCount() - 1)),
+                    QTextCursor::KeepAnchor);
+    cut.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    dropped_ += cut.selectionEnd() - cut.selectionStart();
+    cut.removeSelectedText();
+    cut.insertText(droppedMarker());
+}
+
+void COutputPane::clearAll()
+{
+    pending_.clear();
+    head_ = 0;
+    restart_ = false;
+    timer_.stop();
+    log_->clear();
+}
+
+void COutputPane::applyColors(const Settings& settings)
+{
+    QPalette p = log_->palette();
+    p.setColor(QPalette::Text, slotColor(settings, 8, Qt::white));
+    p.setColor(QPalette::Base, slotColor(settings, 9, Qt::black));
+    log_->setPalette(p);
+}
+
+void COutputPane::showContextMenu(const QPoint& pos)
+{
+    QMenu* menu = createLogContextMenu(log_, true, this, [this] { clearAll(); });
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(log_->viewport()->mapToGlobal(pos));
+}
+
+void COutputPane::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDockWidget::changeEvent(event);
+}
+
+void COutputPane::retranslate()
+{
+    setWindowTitle(tr("Output"));
+}
+
+} // namespace tovalo::gui

@@ -1,0 +1,76 @@
+#pragma once
+// COutputPane: the dockable pane that shows everything the console prints.
+//
+// Text is queued by append() and written into the view in batches on a short timer, cut at line
+// ends, with the batch size adapted to the time a batch took, so a burst of output never freezes
+// the window. The view follows new text only while it is scrolled to the bottom. The pane holds
+// at most capacity() characters: when more arrive, the oldest text is dropped and a marker line
+// says so (every conversion item keeps its own output, so nothing that matters is lost).
+
+#include <QDockWidget>
+#include <QElapsedTimer>
+#include <QString>
+#include <QTimer>
+
+#include <string>
+#include <string_view>
+
+class QPlainTextEdit;
+
+namespace tovalo {
+struct Settings;
+}
+
+namespace tovalo::gui {
+
+class COutputPane : public QDockWidget
+{
+    Q_OBJECT
+public:
+    explicit COutputPane(QWidget* parent = nullptr);
+
+    /// Queues console text; it appears at the end of the log within one batch interval.
+    void append(const QString& text);
+    /// The same for UTF-8 text, which is only copied here and decoded batch by batch.
+    void appendUtf8(std::string_view utf8);
+    /// Writes everything queued now (tests and shutdown).
+    void flushAll();
+    /// Empties the log and the queue.
+    void clearAll();
+    /// Text colour slot 9, background slot 10 (white on black when automatic).
+    void applyColors(const Settings& settings);
+
+    QPlainTextEdit* log() const { return log_; }
+    /// About how much text the pane holds at most (characters in the view, bytes in the queue).
+    qsizetype capacity() const { return capacity_; }
+    void setCapacity(qsizetype characters);
+    /// Text dropped from the front since the program started (characters of the view plus
+    /// UTF-8 bytes of the queue).
+    qint64 droppedText() const { return dropped_; }
+    /// Longest time one batch took, in milliseconds (for measurements).
+    qint64 longestBatchMs() const { return longestBatchMs_; }
+    bool hasPendingText() const { return head_ < pending_.size(); }
+
+    static QString droppedMarker();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void flushBatch();
+    void trimFront();
+    void showContextMenu(const QPoint& pos);
+    void retranslate();
+
+    QPlainTextEdit* log_ = nullptr;
+    QTimer timer_;
+    std::string pending_;      ///< queued UTF-8 text, from head_ on
+    std::size_t head_ = 0;     ///< start of the text not yet shown
+    bool restart_ = false;     ///< the queue alone overflowed: the view starts anew with a marker
+    qsizetype capacity_ = 20 * 1024 * 1024;
+    qsizetype chunk_ = 256 * 1024;
+    qint64 dropped_ = 0;
+    qint64 longestBatchMs_ = 0;
+};
+
+} // namespace tovalo::gui

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Measures the GUI on a virtual display: start-up to the first painted main window, CPU while
+# idle with the console open, and a burst of dpct output through the console, the run engine and
+# the output pane.  Build first (any build folder; a release build gives the real numbers):
+#   cmake -S . -B build/rel -G Ninja -DCMAKE_BUILD_TYPE=Release
+#   cmake --build build/rel --target tovalo tovalo-shot dpct-sim-toolkit tovalo_lrelease
+#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/measure.sh build/rel
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build=${1:-build/rel}
+tool=$build/tests/gui/tovalo-shot
+export XDG_CONFIG_HOME
+XDG_CONFIG_HOME=$(mktemp -d)
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+
+echo "== start-up to first paint (5 runs; in-process from main(), and from exec)"
+for i in 1 2 3 4 5; do
+  t0=$(date +%s%3N)
+  out=$("$tool" --measure-startup)
+  paint=$(sed -n 's/^first-paint-epoch-ms //p' <<<"$out")
+  echo "run $i: main->paint $(sed -n 's/^first-paint-ms //p' <<<"$out") ms, exec->paint $((paint - t0)) ms"
+done
+
+echo "== idle CPU for 10 s with the console open"
+fifo=$(mktemp -u); mkfifo "$fifo"
+"$tool" examples/vector-add.txt >"$fifo" 2>/dev/null &
+pid=$!
+timeout 60 grep -q -m1 ready <"$fifo"
+sleep 1
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+kids() { pgrep -P "$1" || true; }
+sum() { local t; t=$(ticks "$pid"); for k in $(kids "$pid"); do t=$((t + $(ticks "$k"))); done; echo "$t"; }
+a=$(sum); sleep 10; b=$(sum)
+hz=$(getconf CLK_TCK)
+echo "cpu ticks in 10 s: $((b - a)) at $hz/s => $(awk -v d=$((b - a)) -v hz="$hz" 'BEGIN{printf "%.2f", d / hz / 10 * 100}') % of one core (program and its interpreter)"
+kill "$pid"; wait "$pid" 2>/dev/null || true; rm -f "$fifo"
+
+echo "== 50 MB burst of dpct output"
+"$tool" --burst $((50 * 1024 * 1024)) 2>/dev/null

@@ -1,0 +1,261 @@
+// A run through the simulated oneAPI toolkit and the real interpreter: the start-up sequence
+// and a run as the status bar and the item list show them, the enabling rules in each run
+// phase, pause, stop, and closing while a run is under way.
+
+#include "gui_test_support.h"
+
+#include "ui/command_ids.h"
+#include "ui/document_window.h"
+#include "ui/list_document.h"
+#include "ui/main_frame.h"
+#include "ui/message_box.h"
+#include "ui/output_pane.h"
+
+#include "data/dpct_data.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace tovalo;
+using namespace tovalo::gui;
+using testing_gui::Sandbox;
+
+class TestRun : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startUpThenRunOfTheExample();
+    void enablingPauseAndStop();
+    void closingTheRunsDocumentStopsTheRun();
+    void quittingDuringARunIsPromptAndClean();
+
+private:
+    void openConsole();
+    QString phasePane() const { return frame_->findChild<QLabel*>(QStringLiteral("statusPhase"))->text(); }
+    QProgressBar* progress() const { return frame_->findChild<QProgressBar*>(QStringLiteral("runProgress")); }
+
+    std::unique_ptr<Sandbox> sandbox_;
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<Settings> settings_;
+    std::unique_ptr<CMainFrame> frame_;
+    QStringList statusTexts_;
+};
+
+void TestRun::initTestCase()
+{
+    testing_gui::useBuiltLanguagePacks();
+}
+
+void TestRun::init()
+{
+    sandbox_ = std::make_unique<Sandbox>();
+    store_ = sandbox_->store();
+    settings_ = std::make_unique<Settings>();
+    settings_->oneapiRoot = testing_gui::simToolkitRoot().toStdString();
+    frame_ = std::make_unique<CMainFrame>(*settings_, *store_);
+    statusTexts_.clear();
+    connect(frame_.get(), &CMainFrame::runStatusChanged, this, [this](int pane, const QString& text) {
+        statusTexts_.append(QString::number(pane) + QLatin1Char(':') + text);
+    });
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+}
+
+void TestRun::cleanup()
+{
+    frame_.reset();
+    settings_.reset();
+    store_.reset();
+    QDir::setCurrent(QDir::tempPath());
+    sandbox_.reset();
+}
+
+void TestRun::openConsole()
+{
+    QString error;
+    QVERIFY2(frame_->openConsole(error), qPrintable(error));
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->engine()->startUpDone(), 30000);
+    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
+}
+
+void TestRun::startUpThenRunOfTheExample()
+{
+    // The example's paths are relative to the folder the program runs in.
+    QDir examples(QStringLiteral(TOVALO_EXAMPLES_DIR));
+    QDir(sandbox_->path()).mkpath(QStringLiteral("examples/cuda"));
+    for (const QString& name : QDir(examples.filePath(QStringLiteral("cuda"))).entryList({QStringLiteral("*.cu")}))
+        QVERIFY(QFile::copy(examples.filePath(QStringLiteral("cuda/") + name),
+                            sandbox_->file(QStringLiteral("examples/cuda/") + name)));
+    QVERIFY(QFile::copy(examples.filePath(QStringLiteral("vector-add.txt")),
+                        sandbox_->file(QStringLiteral("examples/vector-add.txt"))));
+    QDir::setCurrent(sandbox_->path());
+
+    // During the start-up sequence nothing that needs the idle phase is enabled.
+    QVERIFY(frame_->openDefinition(sandbox_->file(QStringLiteral("examples/vector-add.txt"))));
+    QString error;
+    QVERIFY2(frame_->openConsole(error), qPrintable(error));
+    QVERIFY(frame_->engine()->phase() != RunPhase::Idle);
+    for (int id : {cmd::Start, cmd::Stop, cmd::PauseResume, cmd::Open, cmd::New, cmd::Options})
+        QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->engine()->startUpDone(), 30000);
+    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
+    QVERIFY(frame_->action(cmd::Open)->isEnabled());
+    QCOMPARE(statusTexts_.mid(0, 4), (QStringList{QStringLiteral("1:setarg.bat起動開始"),
+                                                  QStringLiteral("1:setarg.bat起動中..."),
+                                                  QStringLiteral("1:dpctバージョン取得開始"),
+                                                  QStringLiteral("1:dpctバージョン取得中...")}));
+    QVERIFY2(statusTexts_.contains(QStringLiteral("2:dpct ver: 2024.2.0.")), qPrintable(statusTexts_.join(u'|')));
+    QCOMPARE(statusTexts_.last(), QStringLiteral("1: "));
+    QVERIFY(frame_->outputPane()->log()->toPlainText().contains(QStringLiteral("tovalo> ")) ||
+            frame_->outputPane()->hasPendingText());
+
+    CDocumentWindow* doc = frame_->activeDocument();
+    QCOMPARE(doc->rowCount(), 3);
+    QVERIFY(frame_->action(cmd::Start)->isEnabled());
+    statusTexts_.clear();
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QVERIFY(isRunPhase(frame_->engine()->phase()));
+    QCOMPARE(doc->currentRow(), 0);
+    QVERIFY(progress()->isVisible());
+    QCOMPARE(progress()->maximum(), 3);
+
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->engine()->phase(), RunPhase::Idle, 30000);
+    QCOMPARE(doc->currentRow(), -1);
+    QCOMPARE(statusTexts_.first(), QStringLiteral("1:dpct変換開始"));
+    QCOMPARE(statusTexts_.count(QStringLiteral("1:dpct変換中...")), 3);
+    QCOMPARE(statusTexts_.last(), QStringLiteral("1: "));
+    // The bar stays full after a complete run.
+    QVERIFY(progress()->isVisible());
+    QCOMPARE(progress()->value(), 3);
+
+    const std::vector<CDpctData*> items = doc->runItems();
+    QCOMPARE(items[0]->status, ItemStatus::ConvertedOk);           // result=ok
+    QCOMPARE(items[1]->status, ItemStatus::ConvertedOk);           // warnings only
+    QVERIFY(items[2]->status == ItemStatus::SyntaxError || items[2]->status == ItemStatus::ConvertedOk);
+    QVERIFY(QString::fromStdString(items[0]->resultText).contains(QStringLiteral("vector_add.cu")));
+    QVERIFY(!QString::fromStdString(items[0]->resultText).contains(QStringLiteral("tovalo> ")));
+
+    // The console text reached the output pane, and the list shows the statuses.
+    frame_->outputPane()->flushAll();
+    const QString output = frame_->outputPane()->log()->toPlainText();
+    QVERIFY(output.contains(QStringLiteral("matrix_mul.cu")));
+    auto* list = doc->findChild<QTreeWidget*>(QStringLiteral("itemList"));
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("変換OK"));
+    QVERIFY(frame_->action(cmd::Start)->isEnabled());
+}
+
+void TestRun::enablingPauseAndStop()
+{
+    const QString def = testing_gui::writeDefinition(
+        sandbox_->path(), QStringLiteral("slow.txt"),
+        {{QStringLiteral("s1.cu"), QStringLiteral("result=ok delay-ms=1500")},
+         {QStringLiteral("s2.cu"), QStringLiteral("result=ok delay-ms=1500")},
+         {QStringLiteral("s3.cu"), QStringLiteral("result=ok delay-ms=1500")}});
+    openConsole();
+    QVERIFY(frame_->openDefinition(def));
+    CDocumentWindow* doc = frame_->activeDocument();
+    QVERIFY(frame_->action(cmd::Start)->isEnabled());
+    QVERIFY(!frame_->action(cmd::Stop)->isEnabled());
+    QVERIFY(!frame_->action(cmd::PauseResume)->isEnabled());
+
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QTRY_COMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
+    for (int id : {cmd::Start, cmd::Open, cmd::New, cmd::Options})
+        QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
+    QVERIFY(frame_->action(cmd::Stop)->isEnabled());
+    QVERIFY(frame_->action(cmd::PauseResume)->isEnabled());
+    Q_EMIT frame_->findChild<QMenu*>(QStringLiteral("menuFile"))->aboutToShow();
+    for (QAction* recent : frame_->findChild<QMenu*>(QStringLiteral("menuRecent"))->actions())
+        QVERIFY(!recent->isEnabled());
+
+    // A second document has no current row: the run commands are off there.
+    frame_->newDocumentWindow();
+    QVERIFY(!frame_->action(cmd::Stop)->isEnabled());
+    QVERIFY(!frame_->action(cmd::Start)->isEnabled());
+    frame_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(doc->parentWidget()));
+    QCOMPARE(frame_->activeDocument(), doc);
+
+    QTest::keyClick(frame_.get(), Qt::Key_F6);
+    QCOMPARE(frame_->engine()->phase(), RunPhase::Paused);
+    QCOMPARE(phasePane(), QStringLiteral("dpct実行一時停止中"));
+    QVERIFY(frame_->action(cmd::PauseResume)->isChecked());
+    QVERIFY(frame_->action(cmd::Stop)->isEnabled());
+    QTest::qWait(300);
+    QTest::keyClick(frame_.get(), Qt::Key_F6);
+    QVERIFY(isRunPhase(frame_->engine()->phase()));
+    QVERIFY(frame_->engine()->phase() != RunPhase::Paused);
+    QVERIFY(!frame_->action(cmd::PauseResume)->isChecked());
+
+    // Stop while paused: the run ends, unfinished items lose their status, the bar goes.
+    QTest::keyClick(frame_.get(), Qt::Key_F6);
+    QTest::keyClick(frame_.get(), Qt::Key_F5, Qt::ShiftModifier);
+    QCOMPARE(doc->currentRow(), -1);
+    QVERIFY(!progress()->isVisible());
+    QTRY_COMPARE(frame_->engine()->phase(), RunPhase::Idle);
+    for (CDpctData* item : doc->runItems())
+        QVERIFY(item->status == ItemStatus::None || item->status == ItemStatus::ConvertedOk);
+    QVERIFY(!frame_->action(cmd::Stop)->isEnabled());
+    // Start comes back once the stopped command has finished in the console.
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->action(cmd::Start)->isEnabled(), 10000);
+    QVERIFY(!frame_->engine()->stoppedCommandRunning());
+}
+
+void TestRun::closingTheRunsDocumentStopsTheRun()
+{
+    const QString def = testing_gui::writeDefinition(
+        sandbox_->path(), QStringLiteral("close.txt"),
+        {{QStringLiteral("c1.cu"), QStringLiteral("result=ok delay-ms=1000")},
+         {QStringLiteral("c2.cu"), QStringLiteral("result=ok delay-ms=1000")}});
+    openConsole();
+    QVERIFY(frame_->openDefinition(def));
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QTRY_COMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
+    frame_->mdiArea()->closeActiveSubWindow();
+    QTRY_COMPARE(frame_->documentWindows().size(), 0);
+    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
+    // The engine holds no pointer to the freed items: output that still arrives is harmless
+    // (the address sanitizer would report a use after free here).
+    QTest::qWait(1500);
+    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
+}
+
+void TestRun::quittingDuringARunIsPromptAndClean()
+{
+    const QString def = testing_gui::writeDefinition(
+        sandbox_->path(), QStringLiteral("long.txt"), {{QStringLiteral("l1.cu"), QStringLiteral("result=ok delay-ms=60000")}});
+    openConsole();
+    QVERIFY(frame_->openDefinition(def));
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QTRY_COMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
+
+    MessageBox::setNextAnswer(QMessageBox::No);
+    QVERIFY(!frame_->close());
+    QCOMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
+
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(frame_->close());
+    // Closing must not wait for the one-minute dpct command (nor sit out a long grace period).
+    qInfo("closing during a run took %lld ms", static_cast<long long>(clock.elapsed()));
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(frame_->engine(), nullptr);
+}
+
+QTEST_MAIN(TestRun)
+#include "tst_run.moc"
