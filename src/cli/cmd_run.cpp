@@ -2,6 +2,7 @@
 
 #include "base/file_io.h"
 #include "cli.h"
+#include "json.h"
 #include "data/definition_file.h"
 #include "settings/oneapi.h"
 #include "runner/console.h"
@@ -16,60 +17,6 @@
 namespace tovalo::cli {
 
 namespace {
-
-const char* statusName(ItemStatus s)
-{
-    switch (s) {
-    case ItemStatus::None:
-        return "none";
-    case ItemStatus::Waiting:
-        return "waiting";
-    case ItemStatus::Converting:
-        return "converting";
-    case ItemStatus::ConvertedOk:
-        return "ok";
-    case ItemStatus::ConvertedNg:
-        return "ng";
-    case ItemStatus::SyntaxError:
-        return "syntax-error";
-    }
-    return "none";
-}
-
-std::string jsonString(std::string_view s)
-{
-    std::string out = "\"";
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (ch) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (c < 0x20 || c == 0x7F) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out.push_back(ch);
-            }
-        }
-    }
-    out += '"';
-    return out;
-}
 
 // The host side of the engine: the reader thread, the engine and a Ctrl-C all wake this loop.
 struct Host
@@ -336,7 +283,7 @@ int cmdRun(const Args& args)
             for (std::size_t i = 0; i < doc.items.size(); ++i) {
                 const CDpctData& item = doc.items[i];
                 text += i ? ", " : "";
-                text += "{\"path\": " + jsonString(item.path) + ", \"status\": \"" + statusName(item.status) +
+                text += "{\"path\": " + jsonString(item.path) + ", \"status\": \"" + std::string(itemStatusName(item.status)) +
                         "\", \"exitCode\": " + std::to_string(item.exitCode) +
                         ", \"output\": " + jsonString(item.resultText) + "}";
             }
@@ -352,7 +299,7 @@ int cmdRun(const Args& args)
             };
             std::string text = "\n" + pad("path", width) + "  " + pad("status", 12) + "  exit code\n";
             for (const CDpctData& item : doc.items)
-                text += pad(item.path, width) + "  " + pad(statusName(item.status), 12) + "  " +
+                text += pad(item.path, width) + "  " + pad(std::string(itemStatusName(item.status)), 12) + "  " +
                         std::to_string(item.exitCode) + "\n";
             out(text);
         }

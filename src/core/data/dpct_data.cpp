@@ -7,6 +7,25 @@
 
 namespace tovalo {
 
+std::string_view itemStatusName(ItemStatus status)
+{
+    switch (status) {
+    case ItemStatus::None:
+        return "none";
+    case ItemStatus::Waiting:
+        return "waiting";
+    case ItemStatus::Converting:
+        return "converting";
+    case ItemStatus::ConvertedOk:
+        return "ok";
+    case ItemStatus::ConvertedNg:
+        return "ng";
+    case ItemStatus::SyntaxError:
+        return "syntax-error";
+    }
+    return "none";
+}
+
 CDpctData::CDpctData()
 {
     reset();

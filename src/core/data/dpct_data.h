@@ -23,6 +23,10 @@ enum class ItemStatus : std::int32_t {
     SyntaxError = 5,
 };
 
+/// The status as one lower-case word: "none", "waiting", "converting", "ok", "ng", "syntax-error"
+/// (the names tovalo-cli prints and its JSON uses).
+std::string_view itemStatusName(ItemStatus status);
+
 class CDpctData
 {
 public:

@@ -36,25 +36,6 @@ std::map<std::string, std::string> readExpected(const std::filesystem::path& p)
     return m;
 }
 
-const char* statusName(ItemStatus s)
-{
-    switch (s) {
-    case ItemStatus::None:
-        return "none";
-    case ItemStatus::Waiting:
-        return "waiting";
-    case ItemStatus::Converting:
-        return "converting";
-    case ItemStatus::ConvertedOk:
-        return "ok";
-    case ItemStatus::ConvertedNg:
-        return "ng";
-    case ItemStatus::SyntaxError:
-        return "syntax-error";
-    }
-    return "?";
-}
-
 // The console text of one command as the interpreter of `dialect` shows it: the echoed command,
 // the output, and the prompt on a line of its own.
 std::string framed(Dialect dialect, const std::string& command, const std::string& output)
@@ -123,7 +104,7 @@ TEST(Transcripts, EveryCaseGivesItsResult)
                 engine.handleConsoleText(std::string_view(text).substr(i, 97));
                 engine.processPending();
             }
-            EXPECT_STREQ(statusName(item.status), expected.at("status").c_str());
+            EXPECT_EQ(itemStatusName(item.status), expected.at("status"));
             EXPECT_EQ(item.exitCode, std::stoi(expected.at("exitCode")));
             EXPECT_EQ(engine.phase(), RunPhase::Idle);
             EXPECT_EQ(item.resultText.find(dialect == Dialect::Cmd ? "C:\\work>" : "tovalo> "),
