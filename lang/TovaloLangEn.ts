@@ -2,6 +2,194 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CDpctDataDlg</name>
+    <message>
+        <source>Add Data</source>
+        <translation>Add Data</translation>
+    </message>
+    <message>
+        <source>Update Data</source>
+        <translation>Update Data</translation>
+    </message>
+    <message>
+        <source>File/Directory Selection</source>
+        <translation>File/Directory Selection</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Select a file</translation>
+    </message>
+    <message>
+        <source>Select a directory</source>
+        <translation>Select a directory</translation>
+    </message>
+    <message>
+        <source>Also take the .cu sources in sub-directories</source>
+        <translation>Also take the .cu sources in sub-directories</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Select the CUDA file to convert</source>
+        <translation>Select the CUDA file to convert</translation>
+    </message>
+    <message>
+        <source>Select the folder that holds the CUDA files to convert</source>
+        <translation>Select the folder that holds the CUDA files to convert</translation>
+    </message>
+    <message>
+        <source>Conversion Option Settings</source>
+        <translation>Conversion Option Settings</translation>
+    </message>
+    <message>
+        <source>Uncheck all</source>
+        <translation>Uncheck all</translation>
+    </message>
+    <message>
+        <source>Check all</source>
+        <translation>Check all</translation>
+    </message>
+    <message>
+        <source>cuda file (*.cu);;All Files (*)</source>
+        <translation>cuda file (*.cu);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>The selected file is already in the list.</source>
+        <translation>The selected file is already in the list.</translation>
+    </message>
+    <message>
+        <source>The file name is not valid. Enter a valid file name.</source>
+        <translation>The file name is not valid. Enter a valid file name.</translation>
+    </message>
+    <message>
+        <source>The directory name is not valid. Enter a valid directory name.</source>
+        <translation>The directory name is not valid. Enter a valid directory name.</translation>
+    </message>
+</context>
+<context>
+    <name>CDpctDataSetDlg</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Select the directory of the CUDA header files</source>
+        <translation>Select the directory of the CUDA header files</translation>
+    </message>
+    <message>
+        <source>Select the root directory of the source tree</source>
+        <translation>Select the root directory of the source tree</translation>
+    </message>
+    <message>
+        <source>Select the root directory of the generated files</source>
+        <translation>Select the root directory of the generated files</translation>
+    </message>
+    <message>
+        <source>Select the directory of the compilation database</source>
+        <translation>Select the directory of the compilation database</translation>
+    </message>
+    <message>
+        <source>Select the output file for stdout / stderr</source>
+        <translation>Select the output file for stdout / stderr</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt);;All Files (*)</source>
+        <translation>Text File (*.txt);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Select the vcxproj file</source>
+        <translation>Select the vcxproj file</translation>
+    </message>
+    <message>
+        <source>vcxproj file (*.vcxproj);;All Files (*)</source>
+        <translation>vcxproj file (*.vcxproj);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>The selected value is not valid. Select a correct value.</source>
+        <translation>The selected value is not valid. Select a correct value.</translation>
+    </message>
+    <message>
+        <source>The name you entered is not valid. Enter a suitable name.</source>
+        <translation>The name you entered is not valid. Enter a suitable name.</translation>
+    </message>
+    <message>
+        <source>The path you entered is not valid. Enter a correct path.</source>
+        <translation>The path you entered is not valid. Enter a correct path.</translation>
+    </message>
+    <message>
+        <source>The file name you entered is not valid. Enter a correct file name.</source>
+        <translation>The file name you entered is not valid. Enter a correct file name.</translation>
+    </message>
+    <message>
+        <source>No value has been entered. Enter a suitable value.</source>
+        <translation>No value has been entered. Enter a suitable value.</translation>
+    </message>
+</context>
+<context>
+    <name>CDpctPropCtrl</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Conversion options</source>
+        <translation>Conversion options</translation>
+    </message>
+    <message>
+        <source>Options of the selected item</source>
+        <translation>Options of the selected item</translation>
+    </message>
+</context>
+<context>
+    <name>CDpctTreeCtrl</name>
+    <message>
+        <source>Conversion items</source>
+        <translation>Conversion items</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2: %3</source>
+        <translation>Row %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Converting</translation>
+    </message>
+    <message>
+        <source>Converted OK</source>
+        <translation>Converted OK</translation>
+    </message>
+    <message>
+        <source>Converted NG</source>
+        <translation>Converted NG</translation>
+    </message>
+    <message>
+        <source>Syntax errors</source>
+        <translation>Syntax errors</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
     <name>CTovaloApp</name>
     <message>
         <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
@@ -21,6 +209,31 @@
     </message>
 </context>
 <context>
+    <name>DirectoryScan</name>
+    <message>
+        <source>Searching for CUDA files...</source>
+        <translation>Searching for CUDA files...</translation>
+    </message>
+    <message>
+        <source>Searching for CUDA files...
+%1 folders, %2 files found</source>
+        <translation>Searching for CUDA files...
+%1 folders, %2 files found</translation>
+    </message>
+    <message>
+        <source>Add Data</source>
+        <translation>Add Data</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>There were no items to add.</source>
+        <translation>There were no items to add.</translation>
+    </message>
+</context>
+<context>
     <name>LogContextMenu</name>
     <message>
         <source>Edit</source>
@@ -33,6 +246,176 @@
     <message>
         <source>Clear &amp;All</source>
         <translation>Clear &amp;All</translation>
+    </message>
+</context>
+<context>
+    <name>OptionHelp</name>
+    <message>
+        <source>Shows the directory of the source file.</source>
+        <translation>Shows the directory of the source file.</translation>
+    </message>
+    <message>
+        <source>Shows the file name of the source file.</source>
+        <translation>Shows the file name of the source file.</translation>
+    </message>
+    <message>
+        <source>Always creates cl::sycl::queue with an asynchronous exception handler.</source>
+        <translation>Always creates cl::sycl::queue with an asynchronous exception handler.</translation>
+    </message>
+    <message>
+        <source>Gives the tool a hint about the dimension of nd_range to use in the generated code.</source>
+        <translation>Gives the tool a hint about the dimension of nd_range to use in the generated code.</translation>
+    </message>
+    <message>
+        <source>Specifies the name of the makefile generated for the migrated files.</source>
+        <translation>Specifies the name of the makefile generated for the migrated files.</translation>
+    </message>
+    <message>
+        <source>Inserts comments that explain the generated code.</source>
+        <translation>Inserts comments that explain the generated code.</translation>
+    </message>
+    <message>
+        <source>Specifies the directory path of the CUDA header files.</source>
+        <translation>Specifies the directory path of the CUDA header files.</translation>
+    </message>
+    <message>
+        <source>Specifies the helper header folder name and the main helper header file name.</source>
+        <translation>Specifies the helper header folder name and the main helper header file name.</translation>
+    </message>
+    <message>
+        <source>Uses C++17 class template argument deduction (CTAD) in the generated code.</source>
+        <translation>Uses C++17 class template argument deduction (CTAD) in the generated code.</translation>
+    </message>
+    <message>
+        <source>Specifies an additional argument to append to the migration command line.</source>
+        <translation>Specifies an additional argument to append to the migration command line.</translation>
+    </message>
+    <message>
+        <source>Sets the range of formatting.</source>
+        <translation>Sets the range of formatting.</translation>
+    </message>
+    <message>
+        <source>Sets the formatting style.</source>
+        <translation>Sets the formatting style.</translation>
+    </message>
+    <message>
+        <source>Generates a makefile for the migrated files in the --out-root directory.</source>
+        <translation>Generates a makefile for the migrated files in the --out-root directory.</translation>
+    </message>
+    <message>
+        <source>Directory path of the root of the source tree to migrate. Only files under this root are migrated.</source>
+        <translation>Directory path of the root of the source tree to migrate. Only files under this root are migrated.</translation>
+    </message>
+    <message>
+        <source>Keeps the original code in comments of the generated DPC++ files.</source>
+        <translation>Keeps the original code in comments of the generated DPC++ files.</translation>
+    </message>
+    <message>
+        <source>(Deprecated) Do not use the cl:: namespace inline.</source>
+        <translation>(Deprecated) Do not use the cl:: namespace inline.</translation>
+    </message>
+    <message>
+        <source>Sets a comma-separated list of DPC++ extensions not to be used in the migrated code.</source>
+        <translation>Sets a comma-separated list of DPC++ extensions not to be used in the migrated code.</translation>
+    </message>
+    <message>
+        <source>Does not use the Don't Repeat Yourself (DRY) pattern when functions of the dpct namespace are inserted.</source>
+        <translation>Does not use the Don't Repeat Yourself (DRY) pattern when functions of the dpct namespace are inserted.</translation>
+    </message>
+    <message>
+        <source>Tells the tool not to migrate incrementally.</source>
+        <translation>Tells the tool not to migrate incrementally.</translation>
+    </message>
+    <message>
+        <source>Generates code that applies more aggressive assumptions, which may change the program's semantics.</source>
+        <translation>Generates code that applies more aggressive assumptions, which may change the program's semantics.</translation>
+    </message>
+    <message>
+        <source>Specifies the directory path of the root of the generated files. The directory is created if it does not exist.</source>
+        <translation>Specifies the directory path of the root of the generated files. The directory is created if it does not exist.</translation>
+    </message>
+    <message>
+        <source>Redirects the stdout/stderr output to a file in the output directory given by --out-root.</source>
+        <translation>Redirects the stdout/stderr output to a file in the output directory given by --out-root.</translation>
+    </message>
+    <message>
+        <source>Sets the level of detail of the output.</source>
+        <translation>Sets the level of detail of the output.</translation>
+    </message>
+    <message>
+        <source>Directory path of the compilation database (compile_commands.json). Without a path, compile_commands.json is searched for in every parent directory of the first input source file.</source>
+        <translation>Directory path of the compilation database (compile_commands.json). Without a path, compile_commands.json is searched for in every parent directory of the first input source file.</translation>
+    </message>
+    <message>
+        <source>Migrates or copies every file except hidden ones from the --in-root directory to the --out-root directory. --in-root must be given explicitly.</source>
+        <translation>Migrates or copies every file except hidden ones from the --in-root directory to the --out-root directory. --in-root must be given explicitly.</translation>
+    </message>
+    <message>
+        <source>Prefix of the report file names. The full name gets a suffix derived from report-type and an extension derived from report-format.</source>
+        <translation>Prefix of the report file names. The full name gets a suffix derived from report-type and an extension derived from report-format.</translation>
+    </message>
+    <message>
+        <source>Sets the format of the reports.</source>
+        <translation>Sets the format of the reports.</translation>
+    </message>
+    <message>
+        <source>Only reports are generated. No DPC++ code is generated.</source>
+        <translation>Only reports are generated. No DPC++ code is generated.</translation>
+    </message>
+    <message>
+        <source>Specifies the type of the report.</source>
+        <translation>Specifies the type of the report.</translation>
+    </message>
+    <message>
+        <source>Stops migration and report generation when a parsing error occurs.</source>
+        <translation>Stops migration and report generation when a parsing error occurs.</translation>
+    </message>
+    <message>
+        <source>Specifies a comma-separated list of migration warnings to suppress. Valid warning IDs range from 1000 to 1047.</source>
+        <translation>Specifies a comma-separated list of migration warnings to suppress. Valid warning IDs range from 1000 to 1047.</translation>
+    </message>
+    <message>
+        <source>Suppresses all migration warnings.</source>
+        <translation>Suppresses all migration warnings.</translation>
+    </message>
+    <message>
+        <source>Generates kernels with the kernel name.</source>
+        <translation>Generates kernels with the kernel name.</translation>
+    </message>
+    <message>
+        <source>Customizes the helper header files for the migrated code.</source>
+        <translation>Customizes the helper header files for the migrated code.</translation>
+    </message>
+    <message>
+        <source>Sets a comma-separated list of experimental features to be used in the migrated code. By default no experimental features are used.</source>
+        <translation>Sets a comma-separated list of experimental features to be used in the migrated code. By default no experimental features are used.</translation>
+    </message>
+    <message>
+        <source>Defines the namespaces to use explicitly in the generated code.</source>
+        <translation>Defines the namespaces to use explicitly in the generated code.</translation>
+    </message>
+    <message>
+        <source>Sets the Unified Shared Memory (USM) level to use in source code generation.</source>
+        <translation>Sets the Unified Shared Memory (USM) level to use in source code generation.</translation>
+    </message>
+    <message>
+        <source>Specifies the file path of the vcxproj file.</source>
+        <translation>Specifies the file path of the vcxproj file.</translation>
+    </message>
+    <message>
+        <source>Directory name</source>
+        <translation>Directory name</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctResultCtrl</name>
+    <message>
+        <source>[... the beginning of this output is not shown ...]</source>
+        <translation>[... the beginning of this output is not shown ...]</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,194 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>CDpctDataDlg</name>
+    <message>
+        <source>Add Data</source>
+        <translation>データの追加</translation>
+    </message>
+    <message>
+        <source>Update Data</source>
+        <translation>データの更新</translation>
+    </message>
+    <message>
+        <source>File/Directory Selection</source>
+        <translation>ファイル/ディレクトリ選択</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Select a directory</source>
+        <translation>ディレクトリを選択</translation>
+    </message>
+    <message>
+        <source>Also take the .cu sources in sub-directories</source>
+        <translation>配下のディレクトリにあるcuソースも対象とする</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>Select the CUDA file to convert</source>
+        <translation>変換するCUDA*ファイルの選択</translation>
+    </message>
+    <message>
+        <source>Select the folder that holds the CUDA files to convert</source>
+        <translation>変換するCUDA*ファイルがあるフォルダの選択</translation>
+    </message>
+    <message>
+        <source>Conversion Option Settings</source>
+        <translation>変換オプションの設定</translation>
+    </message>
+    <message>
+        <source>Uncheck all</source>
+        <translation>チェックをすべて解除する</translation>
+    </message>
+    <message>
+        <source>Check all</source>
+        <translation>すべてチェックを付ける</translation>
+    </message>
+    <message>
+        <source>cuda file (*.cu);;All Files (*)</source>
+        <translation>cuda file (*.cu);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>The selected file is already in the list.</source>
+        <translation>選択したファイルはリストに登録済です。</translation>
+    </message>
+    <message>
+        <source>The file name is not valid. Enter a valid file name.</source>
+        <translation>無効なファイル名です。有効なファイル名を入力してください。</translation>
+    </message>
+    <message>
+        <source>The directory name is not valid. Enter a valid directory name.</source>
+        <translation>無効なディレクトリ名です。有効なディレクトリ名を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CDpctDataSetDlg</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>Select the directory of the CUDA header files</source>
+        <translation>CUDA *ヘッダーファイルのディレクトリパスを選択</translation>
+    </message>
+    <message>
+        <source>Select the root directory of the source tree</source>
+        <translation>ソースツリーのルートのディレクトリパスを選択</translation>
+    </message>
+    <message>
+        <source>Select the root directory of the generated files</source>
+        <translation>生成されたファイルのルートのディレクトリパスを選択</translation>
+    </message>
+    <message>
+        <source>Select the directory of the compilation database</source>
+        <translation>コンパイルデータベースのディレクトリパスを選択</translation>
+    </message>
+    <message>
+        <source>Select the output file for stdout / stderr</source>
+        <translation>stdout / stderrの出力ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt);;All Files (*)</source>
+        <translation>Text File(*.txt);;All Files(*)</translation>
+    </message>
+    <message>
+        <source>Select the vcxproj file</source>
+        <translation>vcxprojファイルの選択</translation>
+    </message>
+    <message>
+        <source>vcxproj file (*.vcxproj);;All Files (*)</source>
+        <translation>vcxproj file (*.vcxproj);;All Files(*)</translation>
+    </message>
+    <message>
+        <source>The selected value is not valid. Select a correct value.</source>
+        <translation>選択した内容に誤りがあります。正しい値を選択してください。</translation>
+    </message>
+    <message>
+        <source>The name you entered is not valid. Enter a suitable name.</source>
+        <translation>入力した名称に誤りがあります。適切な名称を入力してください。</translation>
+    </message>
+    <message>
+        <source>The path you entered is not valid. Enter a correct path.</source>
+        <translation>入力したパス名に誤りがあります。正しいパス名を入力してください。</translation>
+    </message>
+    <message>
+        <source>The file name you entered is not valid. Enter a correct file name.</source>
+        <translation>入力したファイル名に誤りがあります。正しいファイル名を入力してください。</translation>
+    </message>
+    <message>
+        <source>No value has been entered. Enter a suitable value.</source>
+        <translation>値が入力されていません。適切な内容を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CDpctPropCtrl</name>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Conversion options</source>
+        <translation>変換オプション</translation>
+    </message>
+    <message>
+        <source>Options of the selected item</source>
+        <translation>選択した項目のオプション</translation>
+    </message>
+</context>
+<context>
+    <name>CDpctTreeCtrl</name>
+    <message>
+        <source>Conversion items</source>
+        <translation>ファイル一覧リスト</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2: %3</source>
+        <translation>%1 / %2 行目: %3</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>変換待ち</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>変換中</translation>
+    </message>
+    <message>
+        <source>Converted OK</source>
+        <translation>変換OK</translation>
+    </message>
+    <message>
+        <source>Converted NG</source>
+        <translation>変換NG</translation>
+    </message>
+    <message>
+        <source>Syntax errors</source>
+        <translation>構文エラーあり</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+</context>
+<context>
     <name>CTovaloApp</name>
     <message>
         <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
@@ -21,6 +209,31 @@
     </message>
 </context>
 <context>
+    <name>DirectoryScan</name>
+    <message>
+        <source>Searching for CUDA files...</source>
+        <translation>CUDAファイルを検索しています...</translation>
+    </message>
+    <message>
+        <source>Searching for CUDA files...
+%1 folders, %2 files found</source>
+        <translation>CUDAファイルを検索しています...
+%1 フォルダー、%2 ファイル</translation>
+    </message>
+    <message>
+        <source>Add Data</source>
+        <translation>データの追加</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>There were no items to add.</source>
+        <translation>追加する項目はありませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>LogContextMenu</name>
     <message>
         <source>Edit</source>
@@ -33,6 +246,176 @@
     <message>
         <source>Clear &amp;All</source>
         <translation>すべてクリア(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>OptionHelp</name>
+    <message>
+        <source>Shows the directory of the source file.</source>
+        <translation>対象ファイルのディレクトリ名を表示します。</translation>
+    </message>
+    <message>
+        <source>Shows the file name of the source file.</source>
+        <translation>対象ファイルのファイル名を表示します。</translation>
+    </message>
+    <message>
+        <source>Always creates cl::sycl::queue with an asynchronous exception handler.</source>
+        <translation>常に非同期例外ハンドラーを使用してcl::sycl::queueを作成します。</translation>
+    </message>
+    <message>
+        <source>Gives the tool a hint about the dimension of nd_range to use in the generated code.</source>
+        <translation>生成されたコードで使用するnd_rangeの次元に関するツールへのヒントを提供します。</translation>
+    </message>
+    <message>
+        <source>Specifies the name of the makefile generated for the migrated files.</source>
+        <translation>移行されたファイル用に生成されたmakefileの名前を指定します。</translation>
+    </message>
+    <message>
+        <source>Inserts comments that explain the generated code.</source>
+        <translation>生成されたコードを説明するコメントを挿入します。</translation>
+    </message>
+    <message>
+        <source>Specifies the directory path of the CUDA header files.</source>
+        <translation>CUDA *ヘッダーファイルのディレクトリパスを指定します。</translation>
+    </message>
+    <message>
+        <source>Specifies the helper header folder name and the main helper header file name.</source>
+        <translation>ヘルパーヘッダーフォルダー名とメインヘルパーヘッダーファイル名を指定します。</translation>
+    </message>
+    <message>
+        <source>Uses C++17 class template argument deduction (CTAD) in the generated code.</source>
+        <translation>生成されたコードでC++17クラステンプレート引数推論(CTAD)を使用します。</translation>
+    </message>
+    <message>
+        <source>Specifies an additional argument to append to the migration command line.</source>
+        <translation>移行コマンドラインに追加する追加の引数を指定します。</translation>
+    </message>
+    <message>
+        <source>Sets the range of formatting.</source>
+        <translation>フォーマットの範囲を設定します。</translation>
+    </message>
+    <message>
+        <source>Sets the formatting style.</source>
+        <translation>書式設定スタイルを設定します。</translation>
+    </message>
+    <message>
+        <source>Generates a makefile for the migrated files in the --out-root directory.</source>
+        <translation>-out-rootディレクトリに移行されたファイルのmakefileを生成します。</translation>
+    </message>
+    <message>
+        <source>Directory path of the root of the source tree to migrate. Only files under this root are migrated.</source>
+        <translation>移行する必要があるソースツリーのルートのディレクトリパス。 このルートの下のファイルのみが移行されます。</translation>
+    </message>
+    <message>
+        <source>Keeps the original code in comments of the generated DPC++ files.</source>
+        <translation>生成されたデータ並列C++(DPC++)ファイルのコメントに元のコードを保持します。</translation>
+    </message>
+    <message>
+        <source>(Deprecated) Do not use the cl:: namespace inline.</source>
+        <translation>(※非推奨)cl::名前空間をインラインで使用しないでください。</translation>
+    </message>
+    <message>
+        <source>Sets a comma-separated list of DPC++ extensions not to be used in the migrated code.</source>
+        <translation>移行されたコードで使用されないDPC++拡張機能のコンマ区切りリストを設定します。</translation>
+    </message>
+    <message>
+        <source>Does not use the Don't Repeat Yourself (DRY) pattern when functions of the dpct namespace are inserted.</source>
+        <translation>dpct名前空間の関数を挿入するときは、Don't Repeat Yourself(DRY)パターンを使用しません。</translation>
+    </message>
+    <message>
+        <source>Tells the tool not to migrate incrementally.</source>
+        <translation>インクリメンタル移行を行いません。</translation>
+    </message>
+    <message>
+        <source>Generates code that applies more aggressive assumptions, which may change the program's semantics.</source>
+        <translation>プログラムの意味を変える可能性のある、より積極的な前提を適用したコードを生成します。</translation>
+    </message>
+    <message>
+        <source>Specifies the directory path of the root of the generated files. The directory is created if it does not exist.</source>
+        <translation>生成されたファイルのルートのディレクトリパスを指定します。ディレクトリが存在しない場合は作成されます。</translation>
+    </message>
+    <message>
+        <source>Redirects the stdout/stderr output to a file in the output directory given by --out-root.</source>
+        <translation>Istdout/stderrの出力を--out-rootオプションで指定された出力ディレクトリにリダイレクトします。</translation>
+    </message>
+    <message>
+        <source>Sets the level of detail of the output.</source>
+        <translation>出力の詳細レベルを設定します。</translation>
+    </message>
+    <message>
+        <source>Directory path of the compilation database (compile_commands.json). Without a path, compile_commands.json is searched for in every parent directory of the first input source file.</source>
+        <translation>コンパイルデータベースのディレクトリパス（compile_commands.json）。 パスが指定されていない場合、最初の入力ソースファイルのすべての親ディレクトリを介してcompile_commands.jsonの検索が試行されます。</translation>
+    </message>
+    <message>
+        <source>Migrates or copies every file except hidden ones from the --in-root directory to the --out-root directory. --in-root must be given explicitly.</source>
+        <translation>非表示を除くすべてのファイルを--in-rootディレクトリから--out-rootディレクトリに移行またはコピーします。 --in-rootオプションは明示的に指定する必要があります。</translation>
+    </message>
+    <message>
+        <source>Prefix of the report file names. The full name gets a suffix derived from report-type and an extension derived from report-format.</source>
+        <translation>レポートファイル名のプレフィックス。 完全なファイル名には、report-typeから派生したサフィックスと、report-formatから派生した拡張子が付きます。</translation>
+    </message>
+    <message>
+        <source>Sets the format of the reports.</source>
+        <translation>レポートの形式を設定します。</translation>
+    </message>
+    <message>
+        <source>Only reports are generated. No DPC++ code is generated.</source>
+        <translation>レポートのみが生成されます。 DPC++コードは生成されません。</translation>
+    </message>
+    <message>
+        <source>Specifies the type of the report.</source>
+        <translation>レポートのタイプを指定します。</translation>
+    </message>
+    <message>
+        <source>Stops migration and report generation when a parsing error occurs.</source>
+        <translation>解析エラーが発生した場合は移行とレポートの生成を停止します。</translation>
+    </message>
+    <message>
+        <source>Specifies a comma-separated list of migration warnings to suppress. Valid warning IDs range from 1000 to 1047.</source>
+        <translation>抑制する移行警告のコンマ区切りリストを指定します。有効な警告IDの範囲は1000から1047です。</translation>
+    </message>
+    <message>
+        <source>Suppresses all migration warnings.</source>
+        <translation>すべての移行警告を抑制します。</translation>
+    </message>
+    <message>
+        <source>Generates kernels with the kernel name.</source>
+        <translation>カーネル名でカーネルを生成します。</translation>
+    </message>
+    <message>
+        <source>Customizes the helper header files for the migrated code.</source>
+        <translation>移行されたコードのヘルパーヘッダーファイルをカスタマイズします。</translation>
+    </message>
+    <message>
+        <source>Sets a comma-separated list of experimental features to be used in the migrated code. By default no experimental features are used.</source>
+        <translation>移行されたコードで使用される実験機能のコンマ区切りリストを設定します。 デフォルトでは、実験的な機能は移行されたコードでは使用されません。</translation>
+    </message>
+    <message>
+        <source>Defines the namespaces to use explicitly in the generated code.</source>
+        <translation>生成されたコードで明示的に使用する名前空間を定義します。</translation>
+    </message>
+    <message>
+        <source>Sets the Unified Shared Memory (USM) level to use in source code generation.</source>
+        <translation>ソースコード生成で使用する統合共有メモリ(USM)レベルを設定します。</translation>
+    </message>
+    <message>
+        <source>Specifies the file path of the vcxproj file.</source>
+        <translation>vcxprojのファイルパスを指定します。</translation>
+    </message>
+    <message>
+        <source>Directory name</source>
+        <translation>ディレクトリ名</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>ファイル名</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctResultCtrl</name>
+    <message>
+        <source>[... the beginning of this output is not shown ...]</source>
+        <translation>[... この出力の先頭部分は表示されていません ...]</translation>
     </message>
 </context>
 <context>

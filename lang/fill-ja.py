@@ -100,6 +100,111 @@ JA = {
     "Single-instance key (tests).": "単一インスタンスのキー (テスト用)。",
     "Definition files to open.": "開く定義ファイル。",
     "Another Tovalo is running but does not answer.": "別のTovaloが実行中ですが応答しません。",
+    "[... the beginning of this output is not shown ...]": "[... この出力の先頭部分は表示されていません ...]",
+    # Item list and option grid
+    "File name": "ファイル名", "Conversion items": "ファイル一覧リスト", "Row %1 of %2: %3": "%1 / %2 行目: %3",
+    "File": "ファイル", "Conversion options": "変換オプション",
+    "Options of the selected item": "選択した項目のオプション", "Directory name": "ディレクトリ名",
+    # Item dialog
+    "Add Data": "データの追加", "Update Data": "データの更新",
+    "File/Directory Selection": "ファイル/ディレクトリ選択",
+    "Select a file": "ファイルを選択", "Select a directory": "ディレクトリを選択",
+    "Also take the .cu sources in sub-directories": "配下のディレクトリにあるcuソースも対象とする",
+    "Conversion Option Settings": "変換オプションの設定",
+    "Check all": "すべてチェックを付ける", "Uncheck all": "チェックをすべて解除する",
+    "...": "...", "Browse": "参照",
+    "Select the CUDA file to convert": "変換するCUDA*ファイルの選択",
+    "Select the folder that holds the CUDA files to convert": "変換するCUDA*ファイルがあるフォルダの選択",
+    "cuda file (*.cu);;All Files (*)": "cuda file (*.cu);;All Files (*)",
+    "The selected file is already in the list.": "選択したファイルはリストに登録済です。",
+    "The file name is not valid. Enter a valid file name.": "無効なファイル名です。有効なファイル名を入力してください。",
+    "The directory name is not valid. Enter a valid directory name.":
+        "無効なディレクトリ名です。有効なディレクトリ名を入力してください。",
+    # Option-setting page
+    "Select the directory of the CUDA header files": "CUDA *ヘッダーファイルのディレクトリパスを選択",
+    "Select the root directory of the source tree": "ソースツリーのルートのディレクトリパスを選択",
+    "Select the root directory of the generated files": "生成されたファイルのルートのディレクトリパスを選択",
+    "Select the directory of the compilation database": "コンパイルデータベースのディレクトリパスを選択",
+    "Select the output file for stdout / stderr": "stdout / stderrの出力ファイルを選択",
+    "Select the vcxproj file": "vcxprojファイルの選択",
+    "Text File (*.txt);;All Files (*)": "Text File(*.txt);;All Files(*)",
+    "vcxproj file (*.vcxproj);;All Files (*)": "vcxproj file (*.vcxproj);;All Files(*)",
+    "The selected value is not valid. Select a correct value.": "選択した内容に誤りがあります。正しい値を選択してください。",
+    "The name you entered is not valid. Enter a suitable name.": "入力した名称に誤りがあります。適切な名称を入力してください。",
+    "The path you entered is not valid. Enter a correct path.": "入力したパス名に誤りがあります。正しいパス名を入力してください。",
+    "The file name you entered is not valid. Enter a correct file name.":
+        "入力したファイル名に誤りがあります。正しいファイル名を入力してください。",
+    "No value has been entered. Enter a suitable value.": "値が入力されていません。適切な内容を入力してください。",
+    # Directory scan
+    "Searching for CUDA files...": "CUDAファイルを検索しています...",
+    "Searching for CUDA files...\n%1 folders, %2 files found": "CUDAファイルを検索しています...\n%1 フォルダー、%2 ファイル",
+    "Cancel": "キャンセル", "There were no items to add.": "追加する項目はありませんでした。",
+    # Option descriptions (tool tips of the option-setting page, description area of the grid)
+    'Shows the directory of the source file.': '対象ファイルのディレクトリ名を表示します。',
+    'Shows the file name of the source file.': '対象ファイルのファイル名を表示します。',
+    'Always creates cl::sycl::queue with an asynchronous exception handler.':
+        '常に非同期例外ハンドラーを使用してcl::sycl::queueを作成します。',
+    'Gives the tool a hint about the dimension of nd_range to use in the generated code.':
+        '生成されたコードで使用するnd_rangeの次元に関するツールへのヒントを提供します。',
+    'Specifies the name of the makefile generated for the migrated files.':
+        '移行されたファイル用に生成されたmakefileの名前を指定します。',
+    'Inserts comments that explain the generated code.':
+        '生成されたコードを説明するコメントを挿入します。',
+    'Specifies the directory path of the CUDA header files.':
+        'CUDA *ヘッダーファイルのディレクトリパスを指定します。',
+    'Specifies the helper header folder name and the main helper header file name.':
+        'ヘルパーヘッダーフォルダー名とメインヘルパーヘッダーファイル名を指定します。',
+    'Uses C++17 class template argument deduction (CTAD) in the generated code.':
+        '生成されたコードでC++17クラステンプレート引数推論(CTAD)を使用します。',
+    'Specifies an additional argument to append to the migration command line.':
+        '移行コマンドラインに追加する追加の引数を指定します。',
+    'Sets the range of formatting.': 'フォーマットの範囲を設定します。',
+    'Sets the formatting style.': '書式設定スタイルを設定します。',
+    'Generates a makefile for the migrated files in the --out-root directory.':
+        '-out-rootディレクトリに移行されたファイルのmakefileを生成します。',
+    'Directory path of the root of the source tree to migrate. Only files under this root are migrated.':
+        '移行する必要があるソースツリーのルートのディレクトリパス。 このルートの下のファイルのみが移行されます。',
+    'Keeps the original code in comments of the generated DPC++ files.':
+        '生成されたデータ並列C++(DPC++)ファイルのコメントに元のコードを保持します。',
+    '(Deprecated) Do not use the cl:: namespace inline.':
+        '(※非推奨)cl::名前空間をインラインで使用しないでください。',
+    'Sets a comma-separated list of DPC++ extensions not to be used in the migrated code.':
+        '移行されたコードで使用されないDPC++拡張機能のコンマ区切りリストを設定します。',
+    "Does not use the Don't Repeat Yourself (DRY) pattern when functions of the dpct namespace are inserted.":
+        "dpct名前空間の関数を挿入するときは、Don't Repeat Yourself(DRY)パターンを使用しません。",
+    'Tells the tool not to migrate incrementally.': 'インクリメンタル移行を行いません。',
+    "Generates code that applies more aggressive assumptions, which may change the program's semantics.":
+        'プログラムの意味を変える可能性のある、より積極的な前提を適用したコードを生成します。',
+    'Specifies the directory path of the root of the generated files. The directory is created if it does not exist.':
+        '生成されたファイルのルートのディレクトリパスを指定します。ディレクトリが存在しない場合は作成されます。',
+    'Redirects the stdout/stderr output to a file in the output directory given by --out-root.':
+        'Istdout/stderrの出力を--out-rootオプションで指定された出力ディレクトリにリダイレクトします。',
+    'Sets the level of detail of the output.': '出力の詳細レベルを設定します。',
+    'Directory path of the compilation database (compile_commands.json). Without a path, compile_commands.json is searched for in every parent directory of the first input source file.':
+        'コンパイルデータベースのディレクトリパス（compile_commands.json）。 パスが指定されていない場合、最初の入力ソースファイルのすべての親ディレクトリを介してcompile_commands.jsonの検索が試行されます。',
+    'Migrates or copies every file except hidden ones from the --in-root directory to the --out-root directory. --in-root must be given explicitly.':
+        '非表示を除くすべてのファイルを--in-rootディレクトリから--out-rootディレクトリに移行またはコピーします。 --in-rootオプションは明示的に指定する必要があります。',
+    'Prefix of the report file names. The full name gets a suffix derived from report-type and an extension derived from report-format.':
+        'レポートファイル名のプレフィックス。 完全なファイル名には、report-typeから派生したサフィックスと、report-formatから派生した拡張子が付きます。',
+    'Sets the format of the reports.': 'レポートの形式を設定します。',
+    'Only reports are generated. No DPC++ code is generated.':
+        'レポートのみが生成されます。 DPC++コードは生成されません。',
+    'Specifies the type of the report.': 'レポートのタイプを指定します。',
+    'Stops migration and report generation when a parsing error occurs.':
+        '解析エラーが発生した場合は移行とレポートの生成を停止します。',
+    'Specifies a comma-separated list of migration warnings to suppress. Valid warning IDs range from 1000 to 1047.':
+        '抑制する移行警告のコンマ区切りリストを指定します。有効な警告IDの範囲は1000から1047です。',
+    'Suppresses all migration warnings.': 'すべての移行警告を抑制します。',
+    'Generates kernels with the kernel name.': 'カーネル名でカーネルを生成します。',
+    'Customizes the helper header files for the migrated code.':
+        '移行されたコードのヘルパーヘッダーファイルをカスタマイズします。',
+    'Sets a comma-separated list of experimental features to be used in the migrated code. By default no experimental features are used.':
+        '移行されたコードで使用される実験機能のコンマ区切りリストを設定します。 デフォルトでは、実験的な機能は移行されたコードでは使用されません。',
+    'Defines the namespaces to use explicitly in the generated code.':
+        '生成されたコードで明示的に使用する名前空間を定義します。',
+    'Sets the Unified Shared Memory (USM) level to use in source code generation.':
+        'ソースコード生成で使用する統合共有メモリ(USM)レベルを設定します。',
+    'Specifies the file path of the vcxproj file.': 'vcxprojのファイルパスを指定します。',
 }
 
 
