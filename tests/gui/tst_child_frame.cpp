@@ -11,6 +11,7 @@
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
 
+#include "color_edit.h"
 #include "dialog_seams.h"
 #include "dpct_data_dlg.h"
 #include "dpct_prop_ctrl.h"
@@ -144,6 +145,8 @@ CChildFrame* TestChildFrame::openRows(const QStringList& names)
     for (const QString& n : names)
         sources.append({n, QStringLiteral("result=ok")});
     const QString def = testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("doc.txt"), sources);
+    // The items' --out-root, which the item dialog checks.
+    QDir(sandbox_->path()).mkpath(QStringLiteral("out"));
     if (!frame_->openDefinition(def))
         return nullptr;
     return active();
@@ -238,7 +241,7 @@ void TestChildFrame::addFileThroughTheItemDialog()
     whenModal([a, b, optionsOn](QDialog* d) {
         auto* dialog = qobject_cast<CDpctDataDlg*>(d);
         QVERIFY(dialog);
-        QCOMPARE(dialog->workingRecord().enabled, optionsOn);
+        QVERIFY(dialog->workingRecord().enabled == optionsOn);
         MessageBoxSeam::resetLog();
         dialog->fileEdit()->setText(QString(a).replace(QStringLiteral("a.cu"), QStringLiteral("A.CU")));
         dialog->okButton()->click();
@@ -250,7 +253,7 @@ void TestChildFrame::addFileThroughTheItemDialog()
     frame_->action(cmd::AddItem)->trigger();
     QCOMPARE(doc->rowCount(), 2);
     QCOMPARE(doc->list()->GetSelectedItem(), doc->list()->ItemAt(1));
-    QCOMPARE(doc->list()->ItemAt(1)->data()->enabled, optionsOn);
+    QVERIFY(doc->list()->ItemAt(1)->data()->enabled == optionsOn);
 
     // A cancelled add changes nothing.
     whenModal([](QDialog* d) { d->reject(); });
@@ -410,6 +413,9 @@ void TestChildFrame::saveAndSaveAs()
     // Save without a path is save as: title, filter, then the file, the title and the recent list.
     const QString target = sandbox_->file(QStringLiteral("saved.txt"));
     FileDialogSeam::setNextFileName(target);
+    // The main window is active again once the dialog has gone.
+    frame_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
     QTest::keyClick(doc->list(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(FileDialogSeam::lastTitle(), QStringLiteral("名前を付けて保存"));
     QVERIFY(FileDialogSeam::lastFilter().contains(QStringLiteral("*.txt")));
@@ -614,7 +620,7 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
     const QString def = testing_gui::writeDefinition(
         sandbox_->path(), QStringLiteral("run.txt"),
         {{QStringLiteral("r1.cu"), QStringLiteral("result=ok delay-ms=300")},
-         {QStringLiteral("r2.cu"), QStringLiteral("result=ng delay-ms=300")},
+         {QStringLiteral("r2.cu"), QStringLiteral("result=exit-code delay-ms=300")},
          {QStringLiteral("r3.cu"), QStringLiteral("result=ok delay-ms=300")}});
     QVERIFY(frame_->openDefinition(def));
     CChildFrame* doc = active();

@@ -15,6 +15,8 @@
 #include "data/dpct_data.h"
 #include "settings/settings.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>

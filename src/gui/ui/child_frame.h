@@ -16,7 +16,6 @@
 #include "document_window.h"
 #include "settings_folder_memory.h"
 
-#include <QPointer>
 
 #include <string_view>
 
@@ -104,7 +103,7 @@ private:
     CDpctTreeCtrl* list_ = nullptr;
     CDpctResultCtrl* result_ = nullptr;
     CDpctPropCtrl* prop_ = nullptr;
-    QPointer<QMenu> contextMenu_;
+    QMenu* contextMenu_ = nullptr; ///< child of this window, made on first use
 
     CDpctTreeItem* currentRow_ = nullptr; ///< row the run has reached; null outside a run
     const CDpctData* shownItem_ = nullptr; ///< item on show in the grid and the result pane
