@@ -156,7 +156,7 @@ int main(int argc, char** argv)
                         .toUtf8();
         def.write(text);
         def.close();
-        QTimer::singleShot(300, &qapp, [&] {
+        QTimer::singleShot(300, &qapp, [frame, defPath = def.fileName()] {
             QElapsedTimer clock;
             clock.start();
             struct ListPaint : QObject
@@ -170,7 +170,7 @@ int main(int argc, char** argv)
                     return false;
                 }
             } paint;
-            if (!frame->openDefinition(def.fileName()))
+            if (!frame->openDefinition(defPath))
                 QCoreApplication::exit(3);
             auto* doc = qobject_cast<CChildFrame*>(frame->activeDocument());
             paint.viewport = doc->list()->viewport();

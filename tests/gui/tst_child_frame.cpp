@@ -653,10 +653,14 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
     // While the second row converts, it is the current row and is painted in the converting look.
     QTRY_COMPARE_WITH_TIMEOUT(doc->currentRow(), 1, 15000);
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("r2.cu"));
+    QCOMPARE(list->GetSelectedItem(), list->ItemAt(1));
 
     QTRY_COMPARE_WITH_TIMEOUT(frame_->engine()->phase(), RunPhase::Idle, 30000);
     QCOMPARE(doc->currentRow(), -1);
     QCOMPARE(rowsSeen, (QList<int>{0, 1, 2, -1}));
+    // The last row stays selected and shown.
+    QCOMPARE(list->GetSelectedItem(), list->ItemAt(2));
+    QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("r3.cu"));
     auto* bar = frame_->findChild<QProgressBar*>(QStringLiteral("runProgress"));
     QVERIFY(bar && bar->isVisible());
     QCOMPARE(bar->value(), bar->maximum());

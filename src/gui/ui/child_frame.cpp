@@ -495,8 +495,10 @@ void CChildFrame::runAdvance(bool next)
     if (!currentRow_ || runPhase_ < CDpctTreeCtrl::kFirstRunPhase)
         return;
     currentRow_ = list_->GetNextItem(currentRow_);
+    // The selection moves along, so that the row the grid and the result pane show is the one
+    // that update and delete act on once the run has ended.
     if (currentRow_)
-        list_->EnsureVisible(currentRow_);
+        list_->SelectItem(currentRow_);
     list_->viewport()->update();
     ShowItem(currentRow_ ? currentRow_->data() : nullptr);
     Q_EMIT stateChanged();
