@@ -3,24 +3,23 @@
 // enabling rules, keyboard and mouse reaching the list, and a full run through the simulated
 // toolkit.
 
+#include "color_edit.h"
+#include "data/definition_file.h"
+#include "data/dpct_data.h"
+#include "dialog_seams.h"
+#include "dpct_data_dlg.h"
+#include "dpct_prop_ctrl.h"
+#include "dpct_tree_ctrl.h"
 #include "gui_test_support.h"
-
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/dpct_result_ctrl.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
 
-#include "color_edit.h"
-#include "dialog_seams.h"
-#include "dpct_data_dlg.h"
-#include "dpct_prop_ctrl.h"
-#include "dpct_tree_ctrl.h"
-
-#include "data/definition_file.h"
-#include "data/dpct_data.h"
-#include "settings/settings.h"
-#include "settings/settings_store.h"
+#include <functional>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,8 +36,6 @@
 #include <QSplitter>
 #include <QTest>
 #include <QTimer>
-
-#include <functional>
 
 using namespace tovalo;
 using namespace tovalo::gui;
@@ -195,8 +192,10 @@ void TestChildFrame::panesInTwoThirdsProportions()
     const int h = inner[0] + inner[1];
     QVERIFY(w > 300 && h > 200);
     // The splitter handles take a few pixels; the split itself is 2/3.
-    QVERIFY2(std::abs(outer[0] - w * 2 / 3) <= 6, qPrintable(QStringLiteral("%1 of %2").arg(outer[0]).arg(w)));
-    QVERIFY2(std::abs(inner[0] - h * 2 / 3) <= 6, qPrintable(QStringLiteral("%1 of %2").arg(inner[0]).arg(h)));
+    QVERIFY2(std::abs(outer[0] - w * 2 / 3) <= 6,
+             qPrintable(QStringLiteral("%1 of %2").arg(outer[0]).arg(w)));
+    QVERIFY2(std::abs(inner[0] - h * 2 / 3) <= 6,
+             qPrintable(QStringLiteral("%1 of %2").arg(inner[0]).arg(h)));
     QCOMPARE(doc->innerSplitter()->widget(0), doc->list());
     QCOMPARE(doc->innerSplitter()->widget(1), doc->resultCtrl());
     QCOMPARE(doc->outerSplitter()->widget(1), doc->propCtrl());
@@ -367,7 +366,8 @@ void TestChildFrame::deleteLastThenOnlyRow()
     MessageBox::setNextAnswer(QMessageBox::Yes);
     frame_->action(cmd::DeleteItem)->trigger();
     QCOMPARE(doc->rowCount(), 1);
-    QCOMPARE(QFileInfo(QString::fromStdString(list->GetSelectedItem()->data()->path)).fileName(), QStringLiteral("b.cu"));
+    QCOMPARE(QFileInfo(QString::fromStdString(list->GetSelectedItem()->data()->path)).fileName(),
+             QStringLiteral("b.cu"));
 
     // The only row: no selection, an empty grid and result pane, update and delete off.
     doc->list()->GetSelectedItem()->data()->resultText = "some output";
@@ -640,7 +640,8 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
     QTest::keyClick(frame_.get(), Qt::Key_F5);
     QCOMPARE(doc->currentRow(), 0);
     QVERIFY(list->isRunning());
-    for (int id : {cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, cmd::Save, cmd::SaveAs, cmd::Close})
+    for (int id :
+         {cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, cmd::Save, cmd::SaveAs, cmd::Close})
         QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
 
     // Input is locked: a click, a key and a double-click change nothing and open nothing.
@@ -676,7 +677,8 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
         const QRect r = list->rowRect(list->ItemAt(row));
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = list->dividerX() + 24; x < r.right(); ++x)
-                if (shot.pixelColor(x * shot.width() / list->viewport()->width(), y * shot.height() / list->viewport()->height()) == colour)
+                if (shot.pixelColor(x * shot.width() / list->viewport()->width(),
+                                    y * shot.height() / list->viewport()->height()) == colour)
                     return true;
         return false;
     };

@@ -1,6 +1,9 @@
 #include "child_frame.h"
 
+#include "base/text.h"
 #include "command_ids.h"
+#include "data/definition_file.h"
+#include "data/dpct_data.h"
 #include "dialog_seams.h"
 #include "directory_scan_runner.h"
 #include "dpct_data_dlg.h"
@@ -9,10 +12,6 @@
 #include "dpct_tree_ctrl.h"
 #include "list_colors.h"
 #include "message_box.h"
-
-#include "base/text.h"
-#include "data/definition_file.h"
-#include "data/dpct_data.h"
 #include "settings/settings.h"
 
 #include <algorithm>
@@ -239,7 +238,8 @@ bool CChildFrame::write(const QString& path)
         ok = writeDefinitionFile(path.toStdString(), items, error);
     }
     if (!ok) {
-        MessageBox::error(this, tr("%1\n%2").arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
+        MessageBox::error(this,
+                          tr("%1\n%2").arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
         return false;
     }
     path_ = path;
@@ -260,13 +260,13 @@ bool CChildFrame::saveAs()
     QString start = path_;
     if (start.isEmpty())
         start = QString::fromStdString(settings_.folders[kDirTextSave]);
-    const QString chosen =
-        FileDialogSeam::getSaveFileName(this, tr("Save As"), start, tr("Definition file (*.txt);;All Files (*)"),
-                                        QStringLiteral("txt"));
+    const QString chosen = FileDialogSeam::getSaveFileName(
+        this, tr("Save As"), start, tr("Definition file (*.txt);;All Files (*)"), QStringLiteral("txt"));
     if (chosen.isEmpty())
         return false;
     const QString absolute = QFileInfo(chosen).absoluteFilePath();
-    settings_.folders[kDirTextSave] = QDir::toNativeSeparators(QFileInfo(absolute).absolutePath()).toStdString();
+    settings_.folders[kDirTextSave] =
+        QDir::toNativeSeparators(QFileInfo(absolute).absolutePath()).toStdString();
     return write(absolute);
 }
 
@@ -405,7 +405,8 @@ void CChildFrame::deleteItem()
 {
     if (!commandEnabled(cmd::DeleteItem))
         return;
-    if (MessageBox::askYesNo(this, tr("Are you sure you want to delete the selected data?")) != QMessageBox::Yes)
+    if (MessageBox::askYesNo(this, tr("Are you sure you want to delete the selected data?")) !=
+        QMessageBox::Yes)
         return;
     WaitCursor wait;
     CDpctTreeItem* row = list_->GetSelectedItem();
@@ -463,7 +464,8 @@ void CChildFrame::showContextMenu(const QPoint& globalPos)
         const int id = e.id;
         // Queued, so that the menu has closed before a dialog or question opens.
         connect(a, &QAction::triggered, this, [this, id] {
-            QMetaObject::invokeMethod(this, [this, id] { runCommand(id); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, id] { runCommand(id); }, Qt::QueuedConnection);
         });
     }
     contextMenu_->popup(globalPos);

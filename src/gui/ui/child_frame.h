@@ -16,7 +16,6 @@
 #include "document_window.h"
 #include "settings_folder_memory.h"
 
-
 #include <string_view>
 
 class CDpctPropCtrl;
@@ -105,7 +104,7 @@ private:
     CDpctPropCtrl* prop_ = nullptr;
     QMenu* contextMenu_ = nullptr; ///< child of this window, made on first use
 
-    CDpctTreeItem* currentRow_ = nullptr; ///< row the run has reached; null outside a run
+    CDpctTreeItem* currentRow_ = nullptr;  ///< row the run has reached; null outside a run
     const CDpctData* shownItem_ = nullptr; ///< item on show in the grid and the result pane
     std::size_t shownSize_ = 0;            ///< size of its output when it was shown
     QString path_;
