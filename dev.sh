@@ -20,6 +20,7 @@ PACKAGES=(
   g++-mingw-w64-x86-64-posix wine wine64
   locales
   python3
+  fonts-noto-cjk qt6-translations-l10n
 )
 
 need_root() {

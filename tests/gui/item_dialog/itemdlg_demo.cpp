@@ -5,8 +5,12 @@
 //       timer), and prints the numbers.
 //   tovalo_itemdlg_demo show add|update top|bottom
 //       shows the item dialog (for screenshots), scrolled to the top or the bottom of the page;
-//       a fifth argument "tip" also shows the tool tip of --in-root.
+//       a fifth argument "tip" also shows the tool tip of --in-root. Prints "ready" once the
+//       dialog is shown and scrolled.
+//   Either use may be preceded by --lang ja|en, which installs that built language pack (the
+//   program's TovaloLangJa.qm / TovaloLangEn.qm and Qt's own texts of that language).
 
+#include "app/language_pack.h"
 #include "color_tool_tip_ctrl.h"
 #include "data/option_table.h"
 #include "directory_scan.h"
@@ -91,7 +95,17 @@ int scanBench(int files, int folders)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    tovalo::gui::LanguagePack pack;
+    if (args.size() >= 3 && args[1] == QStringLiteral("--lang")) {
+        const int index = args[2] == QStringLiteral("ja") ? 0 : args[2] == QStringLiteral("en") ? 1 : -1;
+        tovalo::gui::LanguagePack::setSearchFolders({QStringLiteral(TOVALO_QM_DIR)});
+        if (index < 0 || !pack.load(index)) {
+            std::fprintf(stderr, "no language pack '%s' in %s\n", qPrintable(args[2]), TOVALO_QM_DIR);
+            return 2;
+        }
+        args.remove(1, 2);
+    }
     if (args.size() >= 2 && args[1] == QStringLiteral("scan"))
         return scanBench(args.size() > 2 ? args[2].toInt() : 20000, args.size() > 3 ? args[3].toInt() : 2000);
     if (args.size() >= 4 && args[1] == QStringLiteral("show")) {
@@ -120,8 +134,15 @@ int main(int argc, char** argv)
                 dlg.page()->toolTip()->showTip(box,
                                                box->mapToGlobal(QPoint(box->width() / 2, box->height() / 2)));
             });
+        // Tells a screenshot script that the dialog is shown and scrolled.
+        QTimer::singleShot(600, &dlg, [] {
+            std::puts("ready");
+            std::fflush(stdout);
+        });
         return app.exec();
     }
-    std::fprintf(stderr, "usage: %s scan [files] [folders] | show add|update top|bottom [tip]\n", argv[0]);
+    std::fprintf(stderr,
+                 "usage: %s [--lang ja|en] scan [files] [folders] | show add|update top|bottom [tip]\n",
+                 argv[0]);
     return 2;
 }
