@@ -92,6 +92,7 @@ private Q_SLOTS:
     void quitKeepsWindowWhenItsSaveFails();
     void keyboardAndMouseReachTheList();
     void contextMenuFollowsTheRules();
+    void foldersAndColoursComeFromTheSettings();
     void fullRunFollowsTheCurrentRow();
 
 private:
@@ -609,6 +610,34 @@ void TestChildFrame::contextMenuFollowsTheRules()
         QVERIFY(a->isSeparator() || !a->isEnabled());
     doc->contextMenu()->close();
     doc->setRunPhase(0);
+}
+
+void TestChildFrame::foldersAndColoursComeFromTheSettings()
+{
+    frame_->newDocumentWindow();
+    CChildFrame* doc = active();
+    const QString a = sandbox_->file(QStringLiteral("cuda/a.cu"));
+    touch(a);
+    // The file chooser starts in the remembered "CudaFile" folder and stores the new one there.
+    settings_->folders[kDirCudaFile] = "/start/here";
+    whenModal([a](QDialog* d) {
+        auto* dialog = qobject_cast<CDpctDataDlg*>(d);
+        QVERIFY(dialog);
+        FileDialogSeam::setNextFileName(a);
+        dialog->fileBrowse()->click();
+        QCOMPARE(FileDialogSeam::lastDir(), QStringLiteral("/start/here"));
+        dialog->okButton()->click();
+    });
+    frame_->action(cmd::AddItem)->trigger();
+    QCOMPARE(doc->rowCount(), 1);
+    QCOMPARE(QString::fromStdString(settings_->folders[kDirCudaFile]),
+             QDir::toNativeSeparators(sandbox_->file(QStringLiteral("cuda"))));
+
+    // The list takes its colours from the settings' colour slots.
+    settings_->colors[4] = 0x00123456;
+    frame_->applyColors();
+    QCOMPARE(doc->list()->colors().value(ListColors::ConvertedOkText), 0x00123456u);
+    QVERIFY(doc->list()->colors().isAutomatic(ListColors::RowText));
 }
 
 void TestChildFrame::fullRunFollowsTheCurrentRow()
