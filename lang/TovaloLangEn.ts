@@ -412,45 +412,67 @@
     </message>
 </context>
 <context>
-    <name>tovalo::gui::CDpctResultCtrl</name>
-    <message>
-        <source>[... the beginning of this output is not shown ...]</source>
-        <translation>[... the beginning of this output is not shown ...]</translation>
-    </message>
-</context>
-<context>
-    <name>tovalo::gui::CListDocument</name>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>CUDA file</source>
-        <translation>CUDA file</translation>
-    </message>
+    <name>tovalo::gui::CChildFrame</name>
     <message>
         <source>Untitled</source>
         <translation>Untitled</translation>
     </message>
     <message>
-        <source>Waiting</source>
-        <translation>Waiting</translation>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
     </message>
     <message>
-        <source>Converting</source>
-        <translation>Converting</translation>
+        <source>Save As</source>
+        <translation>Save As</translation>
     </message>
     <message>
-        <source>Converted OK</source>
-        <translation>Converted OK</translation>
+        <source>Definition file (*.txt);;All Files (*)</source>
+        <translation>Definition file (*.txt);;All Files (*)</translation>
     </message>
     <message>
-        <source>Converted NG</source>
-        <translation>Converted NG</translation>
+        <source>Do you want to save (%1)?</source>
+        <translation>Do you want to save (%1)?</translation>
     </message>
     <message>
-        <source>Syntax errors</source>
-        <translation>Syntax errors</translation>
+        <source>Do you want to save %1?</source>
+        <translation>Do you want to save %1?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected data?</source>
+        <translation>Are you sure you want to delete the selected data?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all items?</source>
+        <translation>Are you sure you want to delete all items?</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...	Ins</source>
+        <translation>&amp;Add cu Files to List...	Ins</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...	Enter</source>
+        <translation>&amp;Update Selected List Item...	Enter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item	Del</source>
+        <translation>&amp;Delete Selected List Item	Del</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...	Ctrl+Del</source>
+        <translation>Delete &amp;All Items...	Ctrl+Del</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctResultCtrl</name>
+    <message>
+        <source>[... the beginning of this output is not shown ...]</source>
+        <translation>[... the beginning of this output is not shown ...]</translation>
     </message>
 </context>
 <context>
@@ -781,6 +803,16 @@ Do you really want to quit?</translation>
     <message>
         <source>Office2007: &amp;Aqua Style</source>
         <translation>Office2007: &amp;Aqua Style</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;New Window</translation>
+    </message>
+    <message>
+        <source>Open another window for a new definition file
+New Window</source>
+        <translation>Open another window for a new definition file
+New Window</translation>
     </message>
 </context>
 <context>

@@ -412,45 +412,67 @@
     </message>
 </context>
 <context>
-    <name>tovalo::gui::CDpctResultCtrl</name>
-    <message>
-        <source>[... the beginning of this output is not shown ...]</source>
-        <translation>[... この出力の先頭部分は表示されていません ...]</translation>
-    </message>
-</context>
-<context>
-    <name>tovalo::gui::CListDocument</name>
-    <message>
-        <source>Status</source>
-        <translation>状態</translation>
-    </message>
-    <message>
-        <source>CUDA file</source>
-        <translation>cuファイル</translation>
-    </message>
+    <name>tovalo::gui::CChildFrame</name>
     <message>
         <source>Untitled</source>
         <translation>無題</translation>
     </message>
     <message>
-        <source>Waiting</source>
-        <translation>変換待ち</translation>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
     </message>
     <message>
-        <source>Converting</source>
-        <translation>変換中</translation>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
     </message>
     <message>
-        <source>Converted OK</source>
-        <translation>変換OK</translation>
+        <source>Definition file (*.txt);;All Files (*)</source>
+        <translation>Definition file(*.txt);;All Files(*)</translation>
     </message>
     <message>
-        <source>Converted NG</source>
-        <translation>変換NG</translation>
+        <source>Do you want to save (%1)?</source>
+        <translation>(%1) を保存しますか？</translation>
     </message>
     <message>
-        <source>Syntax errors</source>
-        <translation>構文エラーあり</translation>
+        <source>Do you want to save %1?</source>
+        <translation>%1 を保存しますか？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected data?</source>
+        <translation>選択したデータを削除してよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all items?</source>
+        <translation>全ての項目を削除してよろしいですか？</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...	Ins</source>
+        <translation>cuファイルをリストに追加(&amp;A)...	Ins</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...	Enter</source>
+        <translation>選択したリスト項目を更新(&amp;U)...	Enter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item	Del</source>
+        <translation>選択したリスト項目を削除(&amp;D)	Del</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...	Ctrl+Del</source>
+        <translation>全ての項目を削除(&amp;A)...	Ctrl+Del</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctResultCtrl</name>
+    <message>
+        <source>[... the beginning of this output is not shown ...]</source>
+        <translation>[... この出力の先頭部分は表示されていません ...]</translation>
     </message>
 </context>
 <context>
@@ -781,6 +803,16 @@ Do you really want to quit?</source>
     <message>
         <source>Office2007: &amp;Aqua Style</source>
         <translation>Office2007：アクア スタイル(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>新しいウィンドウ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Open another window for a new definition file
+New Window</source>
+        <translation>新しいウィンドウを開きます
+新しいウィンドウ</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,18 @@ JA = {
     "Status": "状態", "CUDA file": "cuファイル", "Untitled": "無題",
     "Waiting": "変換待ち", "Converting": "変換中", "Converted OK": "変換OK", "Converted NG": "変換NG",
     "Syntax errors": "構文エラーあり",
+    # Document window
+    "&New Window": "新しいウィンドウ(&N)",
+    "Open another window for a new definition file\nNew Window": "新しいウィンドウを開きます\n新しいウィンドウ",
+    "Save As": "名前を付けて保存",
+    "Do you want to save (%1)?": "(%1) を保存しますか？",
+    "Do you want to save %1?": "%1 を保存しますか？",
+    "Are you sure you want to delete the selected data?": "選択したデータを削除してよろしいですか？",
+    "Are you sure you want to delete all items?": "全ての項目を削除してよろしいですか？",
+    "&Add cu Files to List...\tIns": "cuファイルをリストに追加(&A)...\tIns",
+    "&Update Selected List Item...\tEnter": "選択したリスト項目を更新(&U)...\tEnter",
+    "&Delete Selected List Item\tDel": "選択したリスト項目を削除(&D)\tDel",
+    "Delete &All Items...\tCtrl+Del": "全ての項目を削除(&A)...\tCtrl+Del",
     # Application
     "Intel® oneAPI is not installed. Files cannot be converted to DPC++, but definition files (the files "
     "to convert with their conversion options) can still be made.":

@@ -5,11 +5,18 @@
 //   tovalo-shot --measure-startup           time from main() to the first painted main window
 //   tovalo-shot --burst BYTES               one item whose dpct prints BYTES of output: longest
 //                                           stall of the event loop and total time to show it
+//   tovalo-shot --after-run FILE            screenshot state once the whole run has ended
+//   tovalo-shot --measure-open N            open a definition file of N items: time until the
+//                                           document window's list is painted; then the time of
+//                                           one repaint after each page of scrolling
 
 #include "app/language_pack.h"
 #include "app/tovalo_app.h"
+#include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/main_frame.h"
+
+#include "dpct_tree_ctrl.h"
 #include "ui/output_pane.h"
 
 #include <QAction>
@@ -18,6 +25,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -61,6 +69,8 @@ int main(int argc, char** argv)
     int look = 214;
     bool run = false;
     bool measureStartup = false;
+    bool afterRun = false;
+    int measureOpen = 0;
     qint64 burst = 0;
     QStringList files;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -68,6 +78,10 @@ int main(int argc, char** argv)
             look = args[++i].toInt();
         else if (args[i] == QStringLiteral("--run"))
             run = true;
+        else if (args[i] == QStringLiteral("--after-run"))
+            run = afterRun = true;
+        else if (args[i] == QStringLiteral("--measure-open") && i + 1 < args.size())
+            measureOpen = args[++i].toInt();
         else if (args[i] == QStringLiteral("--measure-startup"))
             measureStartup = true;
         else if (args[i] == QStringLiteral("--burst") && i + 1 < args.size())
@@ -129,6 +143,65 @@ int main(int argc, char** argv)
         }
     });
 
+    if (measureOpen > 0) {
+        // A definition file of N items (the sources need not exist to be listed).
+        QFile def(work.filePath(QStringLiteral("many.txt")));
+        if (!def.open(QIODevice::WriteOnly))
+            return 2;
+        QByteArray text = "[Common]\nVersion=01.00.00.00\nLastUpdate=2026/12/07\n\n";
+        for (int i = 0; i < measureOpen; ++i)
+            text += QStringLiteral("[/work/src/module%1/kernel_%2.cu]\n--out-root=\"/work/out\"\n--extra-arg=-DN=%2\n")
+                        .arg(i / 100)
+                        .arg(i)
+                        .toUtf8();
+        def.write(text);
+        def.close();
+        QTimer::singleShot(300, &qapp, [frame, defPath = def.fileName()] {
+            QElapsedTimer clock;
+            clock.start();
+            struct ListPaint : QObject
+            {
+                QWidget* viewport = nullptr;
+                bool seen = false;
+                bool eventFilter(QObject* watched, QEvent* event) override
+                {
+                    if (watched == viewport && event->type() == QEvent::Paint)
+                        seen = true;
+                    return false;
+                }
+            } paint;
+            if (!frame->openDefinition(defPath))
+                QCoreApplication::exit(3);
+            auto* doc = qobject_cast<CChildFrame*>(frame->activeDocument());
+            paint.viewport = doc->list()->viewport();
+            paint.viewport->installEventFilter(&paint);
+            const qint64 opened = clock.elapsed();
+            while (!paint.seen)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            std::printf("items %d\nopen-read-ms %lld\nopen-until-painted-ms %lld\n", doc->rowCount(),
+                        static_cast<long long>(opened), static_cast<long long>(clock.elapsed()));
+            // One page of scrolling at a time, each followed by one synchronous repaint.
+            CDpctTreeCtrl* list = doc->list();
+            QScrollBar* bar = list->verticalScrollBar();
+            qint64 worstUs = 0, totalUs = 0;
+            int pages = 0;
+            QElapsedTimer page;
+            while (bar->value() < bar->maximum() && pages < 200) {
+                page.start();
+                bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+                list->viewport()->repaint();
+                const qint64 us = page.nsecsElapsed() / 1000;
+                worstUs = std::max(worstUs, us);
+                totalUs += us;
+                ++pages;
+            }
+            std::printf("page-scrolls %d\npage-repaint-mean-us %lld\npage-repaint-worst-us %lld\n", pages,
+                        static_cast<long long>(pages ? totalUs / pages : 0), static_cast<long long>(worstUs));
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+    }
+
     bool said = false;
     auto poll = new QTimer(&qapp);
     QObject::connect(poll, &QTimer::timeout, &qapp, [&] {
@@ -147,7 +220,9 @@ int main(int argc, char** argv)
                 return;
             }
             return;
-        } else if (engine->phase() == RunPhase::ItemRunning && engine->doneCount() >= 1) {
+        } else if (!afterRun && engine->phase() == RunPhase::ItemRunning && engine->doneCount() >= 1) {
+            said = true;
+        } else if (afterRun && engine->phase() == RunPhase::Idle && engine->doneCount() > 0) {
             said = true;
         }
         if (said) {
@@ -156,7 +231,8 @@ int main(int argc, char** argv)
             std::fflush(stdout);
         }
     });
-    poll->start(20);
+    if (measureOpen == 0)
+        poll->start(20);
     const int code = QApplication::exec();
     app.exitInstance();
     return code;

@@ -11,7 +11,7 @@ export XDG_CONFIG_HOME
 XDG_CONFIG_HOME=$(mktemp -d)
 trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 
-shot() { # name look [--run]
+shot() { # name look [--run | --after-run]
   local name=$1 look=$2
   shift 2
   local fifo
@@ -36,3 +36,8 @@ shot idle-212-black 212
 shot idle-205-win2000 205
 shot run-214-aqua 214 --run
 shot run-208-office2003 208 --run
+
+# The document window before, during and after a run.
+shot docwin-before-214 214
+shot docwin-during-214 214 --run
+shot docwin-after-214 214 --after-run

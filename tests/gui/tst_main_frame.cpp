@@ -5,7 +5,7 @@
 
 #include "ui/command_ids.h"
 #include "ui/document_window.h"
-#include "ui/list_document.h"
+#include "ui/child_frame.h"
 #include "ui/looks.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
@@ -45,9 +45,10 @@ QStringList visibleTexts(const QList<QAction*>& actions)
 }
 
 /// A document whose save question answers as told.
-class RefusingDocument : public CListDocument
+class RefusingDocument : public CChildFrame
 {
 public:
+    using CChildFrame::CChildFrame;
     bool allow = true;
     int asked = 0;
     bool queryClose() override
@@ -406,8 +407,8 @@ void TestMainFrame::quitStopsAtCancelledSaveQuestion()
     // not asked yet, while windows closed before stay closed.
     RefusingDocument* docs[3] = {};
     for (auto*& doc : docs) {
-        frame_->setDocumentFactory([&doc] {
-            doc = new RefusingDocument;
+        frame_->setDocumentFactory([this, &doc] {
+            doc = new RefusingDocument(*settings_);
             return doc;
         });
         frame_->newDocumentWindow();

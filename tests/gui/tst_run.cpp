@@ -6,7 +6,8 @@
 
 #include "ui/command_ids.h"
 #include "ui/document_window.h"
-#include "ui/list_document.h"
+#include "ui/child_frame.h"
+#include "dpct_tree_ctrl.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
@@ -154,8 +155,9 @@ void TestRun::startUpThenRunOfTheExample()
     frame_->outputPane()->flushAll();
     const QString output = frame_->outputPane()->log()->toPlainText();
     QVERIFY(output.contains(QStringLiteral("matrix_mul.cu")));
-    auto* list = doc->findChild<QTreeWidget*>(QStringLiteral("itemList"));
-    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("変換OK"));
+    auto* list = doc->findChild<CDpctTreeCtrl*>();
+    QCOMPARE(list->ItemAt(0)->data()->status, ItemStatus::ConvertedOk);
+    QVERIFY(!list->isRunning());
     QVERIFY(frame_->action(cmd::Start)->isEnabled());
 }
 
@@ -225,13 +227,20 @@ void TestRun::closingTheRunsDocumentStopsTheRun()
     QVERIFY(frame_->openDefinition(def));
     QTest::keyClick(frame_.get(), Qt::Key_F5);
     QTRY_COMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
+    // The close box does nothing during a run ...
     frame_->mdiArea()->closeActiveSubWindow();
+    QTest::qWait(50);
+    QCOMPARE(frame_->documentWindows().size(), 1);
+    QVERIFY(!frame_->action(cmd::Close)->isEnabled());
+    QCOMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
+    // ... but quitting closes the window, and its run is stopped before the items go.
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    QVERIFY(frame_->close());
     QTRY_COMPARE(frame_->documentWindows().size(), 0);
-    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
     // The engine holds no pointer to the freed items: output that still arrives is harmless
     // (the address sanitizer would report a use after free here).
     QTest::qWait(1500);
-    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
+    QCOMPARE(frame_->engine(), nullptr);
 }
 
 void TestRun::quittingDuringARunIsPromptAndClean()

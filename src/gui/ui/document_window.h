@@ -1,9 +1,11 @@
 #pragma once
 // CDocumentWindow: what the main frame needs from a document window (one open definition file).
 //
-// The main frame opens files into document windows, routes the run commands to the active one,
-// enables commands from its state and asks each one before the program closes. A document window
-// owns its conversion items; the run engine only references them while a run is under way.
+// The main frame opens files into document windows, routes the run commands and the document
+// commands (save, save as, add, update, delete, delete all) to the active one, enables its
+// commands from the window's state and asks each one before the program closes. A document
+// window owns its conversion items; the run engine only references them while a run is under
+// way.
 
 #include <QString>
 #include <QWidget>
@@ -47,13 +49,24 @@ public:
     virtual void itemsChanged() = 0;
 
     /// Asks the save question when the document is modified. Returns false when the user
-    /// cancelled (the window must stay open). The main frame calls it whenever the window is
-    /// about to close; the window does not ask again in its own close handler.
+    /// cancelled, or chose to save and the save did not happen (the window must stay open).
+    /// The main frame calls it whenever the window is about to close.
     virtual bool queryClose() = 0;
     /// Colours of the settings changed.
     virtual void applyColors(const Settings& settings) = 0;
     /// Split proportions after the window was maximised.
     virtual void setProportions() {}
+
+    /// The application's run phase (0 to 9) changed; the window locks its editing from it.
+    virtual void setRunPhase(int phase) { (void)phase; }
+    /// Whether the document command `commandId` (command_ids.h) may run now.
+    virtual bool commandEnabled(int commandId) const
+    {
+        (void)commandId;
+        return false;
+    }
+    /// Runs the document command `commandId`; does nothing when it is not enabled.
+    virtual void runCommand(int commandId) { (void)commandId; }
 
 Q_SIGNALS:
     /// Rows, selection, path or modified state changed; the main frame re-evaluates its commands.

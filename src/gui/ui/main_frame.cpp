@@ -3,7 +3,7 @@
 #include "app/app_settings.h"
 #include "command_ids.h"
 #include "document_window.h"
-#include "list_document.h"
+#include "child_frame.h"
 #include "looks.h"
 #include "message_box.h"
 #include "output_pane.h"
@@ -61,7 +61,7 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
     titleTimer_.setSingleShot(true);
     titleTimer_.setInterval(0);
     connect(&titleTimer_, &QTimer::timeout, this, &CMainFrame::refreshTitle);
-    documentFactory_ = [] { return new CListDocument; };
+    setDocumentFactory([this] { return new CChildFrame(settings_); });
 
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
@@ -138,16 +138,29 @@ void CMainFrame::createActions()
     a->setIcon(toolbarIcon(QStringLiteral("open")));
     connect(a, &QAction::triggered, this, &CMainFrame::openFromDialog);
 
-    // Saving and the item commands belong to the document window; until it provides them they
-    // are shown disabled.
+    // Saving and the item commands belong to the active document window.
+    const auto routeToDocument = [this](int id) {
+        if (CDocumentWindow* doc = activeDocument())
+            doc->runCommand(id);
+        updateActions();
+    };
     a = makeAction(cmd::Save, "actionSave");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     a->setIcon(toolbarIcon(QStringLiteral("save")));
+    connect(a, &QAction::triggered, this, [routeToDocument] { routeToDocument(cmd::Save); });
     a = makeAction(cmd::SaveAs, "actionSaveAs");
     a->setIcon(toolbarIcon(QStringLiteral("saveas")));
+    connect(a, &QAction::triggered, this, [routeToDocument] { routeToDocument(cmd::SaveAs); });
 
     a = makeAction(cmd::Close, "actionClose");
     connect(a, &QAction::triggered, mdiArea_, &QMdiArea::closeActiveSubWindow);
+
+    // A new document window, like New (the window menu leaves it out, as the main menu has New).
+    a = makeAction(cmd::NewWindow, "actionNewWindow");
+    connect(a, &QAction::triggered, this, [this] {
+        if (action(cmd::New)->isEnabled())
+            newDocumentWindow();
+    });
 
     a = makeAction(cmd::RecentPlaceholder, "actionRecentPlaceholder");
     a = makeAction(cmd::Exit, "actionExit");
@@ -173,6 +186,8 @@ void CMainFrame::createActions()
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         a->setIcon(toolbarIcon(QString::fromLatin1(c.icon)));
         mdiArea_->addAction(a);
+        const int id = c.id;
+        connect(a, &QAction::triggered, this, [routeToDocument, id] { routeToDocument(id); });
     }
 
     a = makeAction(cmd::Start, "actionStart");
@@ -336,6 +351,7 @@ void CMainFrame::retranslate()
         {cmd::Save, tr("&Save Definition File"), tr("Save the definition file\nSave")},
         {cmd::SaveAs, tr("Save &As..."), tr("Save the definition file under a new name\nSave As")},
         {cmd::Close, tr("&Close"), tr("Close the active document\nClose")},
+        {cmd::NewWindow, tr("&New Window"), tr("Open another window for a new definition file\nNew Window")},
         {cmd::RecentPlaceholder, tr("Recent &Files"), QString()},
         {cmd::Exit, tr("E&xit"), tr("Quit the application\nExit")},
         {cmd::AddItem, tr("&Add cu Files to List..."), tr("Add CUDA files to the list\nAdd")},
@@ -435,6 +451,7 @@ QMdiSubWindow* CMainFrame::addDocument(CDocumentWindow* doc)
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(settings_.tabMode[kTabIcons] ? QIcon(QStringLiteral(":/icons/document.png")) : emptyIcon());
     doc->applyColors(settings_);
+    doc->setRunPhase(static_cast<int>(engine_ ? engine_->phase() : RunPhase::Idle));
     connect(doc, &CDocumentWindow::stateChanged, this, [this] {
         if (destroying_)
             return;
@@ -656,9 +673,9 @@ void CMainFrame::updateActions()
     action(cmd::PauseResume)->setEnabled(canStopOrPause);
     action(cmd::PauseResume)->setChecked(phase == RunPhase::Paused);
 
-    for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll})
-        action(id)->setEnabled(false);
-    action(cmd::Close)->setEnabled(doc != nullptr);
+    action(cmd::NewWindow)->setEnabled(idle);
+    for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, cmd::Close})
+        action(id)->setEnabled(doc && doc->commandEnabled(id));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -785,9 +802,12 @@ void CMainFrame::setPaneText(QLabel* pane, const QString& text)
                         pane->contentsMargins().right());
 }
 
-void CMainFrame::phaseChanged(RunPhase /*phase*/)
+void CMainFrame::phaseChanged(RunPhase phase)
 {
-    // The pane text comes with statusText(1); here only the commands follow the phase.
+    // The pane text comes with statusText(1); here the commands and the windows' input locks
+    // follow the phase.
+    for (CDocumentWindow* doc : documentWindows())
+        doc->setRunPhase(static_cast<int>(phase));
     rebuildRecentMenu();
     updateActions();
 }
@@ -852,12 +872,15 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     const QList<QMdiSubWindow*> subs = mdiArea_->subWindowList(QMdiArea::CreationOrder);
+    quitting_ = true;
     for (qsizetype i = subs.size() - 1; i >= 0; --i) {
         if (!subs.at(i)->close()) {
+            quitting_ = false;
             event->ignore();
             return;
         }
     }
+    quitting_ = false;
     closeConsole();
     event->accept();
 }
@@ -866,6 +889,13 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Close && event->isAccepted()) {
         if (auto* doc = qobject_cast<CDocumentWindow*>(watched)) {
+            // A document window's close box and close command do nothing while a run or the
+            // start-up sequence is under way; quitting the program still closes it.
+            const bool idle = !engine_ || engine_->phase() == RunPhase::Idle;
+            if (!idle && !quitting_) {
+                event->ignore();
+                return true;
+            }
             // Filters see the close before the window does: the save question is asked here,
             // and a run of this document is stopped before its items go away.
             if (!doc->queryClose()) {

@@ -156,6 +156,7 @@ private:
     QAtomicInteger<int> wakePosted_{0};
     QPointer<CDocumentWindow> runFrame_;
     bool destroying_ = false;
+    bool quitting_ = false; ///< the program is closing: document windows close in any phase
     QTimer titleTimer_;
 };
 

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 
+#include <deque>
+
 namespace tovalo::gui {
 namespace {
-QMessageBox::StandardButton g_nextAnswer = QMessageBox::NoButton;
+std::deque<QMessageBox::StandardButton> g_answers;
 QString g_lastText;
 int g_count = 0;
 } // namespace
@@ -15,9 +17,9 @@ QMessageBox::StandardButton MessageBox::show(QWidget* parent, QMessageBox::Icon 
 {
     ++g_count;
     g_lastText = text;
-    if (g_nextAnswer != QMessageBox::NoButton) {
-        const auto answer = g_nextAnswer;
-        g_nextAnswer = QMessageBox::NoButton;
+    if (!g_answers.empty()) {
+        const auto answer = g_answers.front();
+        g_answers.pop_front();
         return answer;
     }
     QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, parent);
@@ -50,7 +52,12 @@ void MessageBox::error(QWidget* parent, const QString& text)
 
 void MessageBox::setNextAnswer(QMessageBox::StandardButton answer)
 {
-    g_nextAnswer = answer;
+    g_answers.assign(1, answer);
+}
+
+void MessageBox::queueAnswers(std::initializer_list<QMessageBox::StandardButton> answers)
+{
+    g_answers.insert(g_answers.end(), answers.begin(), answers.end());
 }
 
 QString MessageBox::lastText()

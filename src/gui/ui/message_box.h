@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <initializer_list>
+
 class QWidget;
 
 namespace tovalo::gui {
@@ -23,6 +25,9 @@ public:
 
     /// Tests: the next box returns `answer` at once. The text it would have shown is kept.
     static void setNextAnswer(QMessageBox::StandardButton answer);
+    /// Tests: answers for the boxes after that one, in order (for a question followed by an
+    /// error message, say).
+    static void queueAnswers(std::initializer_list<QMessageBox::StandardButton> answers);
     /// Tests: the text of the last box that was answered through setNextAnswer or shown.
     static QString lastText();
     /// Tests: how many boxes were asked for since the program started.

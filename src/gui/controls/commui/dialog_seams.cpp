@@ -84,6 +84,24 @@ QString FileDialogSeam::getOpenFileName(QWidget* parent, const QString& title, c
     return QFileDialog::getOpenFileName(parent, title, dir, filter);
 }
 
+QString FileDialogSeam::getSaveFileName(QWidget* parent, const QString& title, const QString& dir,
+                                        const QString& filter, const QString& defaultSuffix)
+{
+    g_fileTitle = title;
+    g_fileDir = dir;
+    g_fileFilter = filter;
+    if (g_nextFile)
+        return *std::exchange(g_nextFile, std::nullopt);
+    QFileDialog dialog(parent, title, dir, filter);
+    dialog.setObjectName(QStringLiteral("saveFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 void FileDialogSeam::setNextFileName(const QString& fileName)
 {
     g_nextFile = fileName;

@@ -38,7 +38,13 @@ public:
     static QString getOpenFileName(QWidget* parent, const QString& title, const QString& dir,
                                    const QString& filter);
 
-    /// The next call returns `fileName` (empty = cancelled) without opening a window.
+    /// The save-file chooser: `defaultSuffix` (without the dot) is added to a name typed
+    /// without one, and choosing an existing file asks before it is overwritten.
+    static QString getSaveFileName(QWidget* parent, const QString& title, const QString& dir,
+                                   const QString& filter, const QString& defaultSuffix);
+
+    /// The next call of either chooser returns `fileName` (empty = cancelled) without opening
+    /// a window.
     static void setNextFileName(const QString& fileName);
     static QString lastTitle();
     static QString lastDir();

@@ -5,6 +5,11 @@
 #include <QFocusEvent>
 #include <QScrollBar>
 
+CDlgScroll::~CDlgScroll()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, &CDlgScroll::onFocusChanged);
+}
+
 CDlgScroll::CDlgScroll(QWidget* parent) : QScrollArea(parent)
 {
     setObjectName(QStringLiteral("dlgScroll"));

@@ -14,6 +14,9 @@ class CDlgScroll : public QScrollArea
 
 public:
     explicit CDlgScroll(QWidget* parent = nullptr);
+    /// Drops the focus-change connection first: the focus moves while the base classes destroy
+    /// the children, when this is no longer a CDlgScroll.
+    ~CDlgScroll() override;
 
     /// Hosts `child` (the container takes ownership); null removes the current child.
     void setChild(QWidget* child);

@@ -1,0 +1,29 @@
+#pragma once
+// SettingsFolderMemory: the remembered folders of the item dialogs kept in the settings record's
+// "Dir" slots, so that they last between sessions (the record is saved at exit). Names that
+// have no slot are kept for the session only.
+
+#include "folder_memory.h"
+
+#include <map>
+#include <string>
+
+namespace tovalo {
+struct Settings;
+}
+
+namespace tovalo::gui {
+
+class SettingsFolderMemory : public FolderMemory
+{
+public:
+    explicit SettingsFolderMemory(Settings& settings) : settings_(settings) {}
+    std::string folder(std::string_view name) const override;
+    void setFolder(std::string_view name, const std::string& folder) override;
+
+private:
+    Settings& settings_;
+    std::map<std::string, std::string, std::less<>> others_;
+};
+
+} // namespace tovalo::gui

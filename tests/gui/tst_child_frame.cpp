@@ -1,0 +1,731 @@
+// The document window in the main frame: adding through the real item dialog (file and
+// directory), updating, deleting, saving, closing with the save question, the title, the
+// enabling rules, keyboard and mouse reaching the list, and a full run through the simulated
+// toolkit.
+
+#include "color_edit.h"
+#include "data/definition_file.h"
+#include "data/dpct_data.h"
+#include "dialog_seams.h"
+#include "dpct_data_dlg.h"
+#include "dpct_prop_ctrl.h"
+#include "dpct_tree_ctrl.h"
+#include "gui_test_support.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+#include "ui/child_frame.h"
+#include "ui/command_ids.h"
+#include "ui/dpct_result_ctrl.h"
+#include "ui/main_frame.h"
+#include "ui/message_box.h"
+
+#include <functional>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTest>
+#include <QTimer>
+
+using namespace tovalo;
+using namespace tovalo::gui;
+using testing_gui::Sandbox;
+
+namespace {
+
+/// Answers the next modal dialog (once it is open) with `answer`; a dialog that is still open
+/// afterwards is rejected, so a failed check never leaves the test hanging.
+void whenModal(const std::function<void(QDialog*)>& answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY2(dialog, "no modal dialog opened");
+        answer(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+void touch(const QString& path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("__global__ void k() {}\n");
+}
+
+QPoint rowPoint(CDpctTreeCtrl* list, int index)
+{
+    return list->rowRect(list->ItemAt(index)).topLeft() + QPoint(30, list->rowHeight() / 2);
+}
+
+} // namespace
+
+class TestChildFrame : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void newWindowTitleAndIdleEnabling();
+    void panesInTwoThirdsProportions();
+    void addFileThroughTheItemDialog();
+    void addDirectoryScansAndReportsNothingNew();
+    void updateAndDoubleClick();
+    void deleteLastThenOnlyRow();
+    void deleteAllAsksFirst();
+    void saveAndSaveAs();
+    void failedSaveKeepsTheStar();
+    void closeWithYesNoCancel();
+    void quitKeepsWindowWhenItsSaveFails();
+    void keyboardAndMouseReachTheList();
+    void contextMenuFollowsTheRules();
+    void foldersAndColoursComeFromTheSettings();
+    void fullRunFollowsTheCurrentRow();
+
+private:
+    CChildFrame* active() const { return qobject_cast<CChildFrame*>(frame_->activeDocument()); }
+    CChildFrame* openRows(const QStringList& names);
+    void addFile(const QString& path);
+
+    std::unique_ptr<Sandbox> sandbox_;
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<Settings> settings_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+void TestChildFrame::initTestCase()
+{
+    testing_gui::useBuiltLanguagePacks();
+    MessageBoxSeam::setNextAnswer(QMessageBox::Ok);
+}
+
+void TestChildFrame::init()
+{
+    sandbox_ = std::make_unique<Sandbox>();
+    store_ = sandbox_->store();
+    settings_ = std::make_unique<Settings>();
+    frame_ = std::make_unique<CMainFrame>(*settings_, *store_);
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+}
+
+void TestChildFrame::cleanup()
+{
+    // Whatever a test left modified is discarded without questions.
+    for (CDocumentWindow* doc : frame_->documentWindows()) {
+        if (auto* child = qobject_cast<CChildFrame*>(doc); child && child->isModified()) {
+            MessageBox::setNextAnswer(QMessageBox::No);
+            child->queryClose();
+        }
+    }
+    frame_.reset();
+    settings_.reset();
+    store_.reset();
+    sandbox_.reset();
+}
+
+CChildFrame* TestChildFrame::openRows(const QStringList& names)
+{
+    QList<testing_gui::SourceFile> sources;
+    for (const QString& n : names)
+        sources.append({n, QStringLiteral("result=ok")});
+    const QString def = testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("doc.txt"), sources);
+    // The items' --out-root, which the item dialog checks.
+    QDir(sandbox_->path()).mkpath(QStringLiteral("out"));
+    if (!frame_->openDefinition(def))
+        return nullptr;
+    return active();
+}
+
+void TestChildFrame::addFile(const QString& path)
+{
+    whenModal([path](QDialog* d) {
+        auto* dialog = qobject_cast<CDpctDataDlg*>(d);
+        QVERIFY(dialog);
+        dialog->fileEdit()->setText(path);
+        dialog->okButton()->click();
+    });
+    frame_->action(cmd::AddItem)->trigger();
+}
+
+void TestChildFrame::newWindowTitleAndIdleEnabling()
+{
+    frame_->action(cmd::New)->trigger();
+    frame_->action(cmd::NewWindow)->trigger();
+    QCOMPARE(frame_->documentWindows().size(), 2);
+    CChildFrame* doc = active();
+    QVERIFY(doc);
+    QCOMPARE(doc->windowTitle(), QStringLiteral("無題"));
+    QCOMPARE(qobject_cast<QMdiSubWindow*>(doc->parentWidget())->windowTitle(), QStringLiteral("無題"));
+    // A new, unchanged document: only add and close; closing asks nothing.
+    QVERIFY(frame_->action(cmd::AddItem)->isEnabled());
+    QVERIFY(frame_->action(cmd::Close)->isEnabled());
+    for (int id : {cmd::Save, cmd::SaveAs, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll})
+        QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
+    const int asked = MessageBox::count();
+    frame_->action(cmd::Close)->trigger();
+    QTRY_COMPARE(frame_->documentWindows().size(), 1);
+    QCOMPARE(MessageBox::count(), asked);
+}
+
+void TestChildFrame::panesInTwoThirdsProportions()
+{
+    CChildFrame* doc = openRows({QStringLiteral("a.cu")});
+    QVERIFY(doc);
+    QTest::qWait(1);
+    doc->SetProportions();
+    const QList<int> outer = doc->outerSplitter()->sizes();
+    const QList<int> inner = doc->innerSplitter()->sizes();
+    const int w = outer[0] + outer[1];
+    const int h = inner[0] + inner[1];
+    QVERIFY(w > 300 && h > 200);
+    // The splitter handles take a few pixels; the split itself is 2/3.
+    QVERIFY2(std::abs(outer[0] - w * 2 / 3) <= 6,
+             qPrintable(QStringLiteral("%1 of %2").arg(outer[0]).arg(w)));
+    QVERIFY2(std::abs(inner[0] - h * 2 / 3) <= 6,
+             qPrintable(QStringLiteral("%1 of %2").arg(inner[0]).arg(h)));
+    QCOMPARE(doc->innerSplitter()->widget(0), doc->list());
+    QCOMPARE(doc->innerSplitter()->widget(1), doc->resultCtrl());
+    QCOMPARE(doc->outerSplitter()->widget(1), doc->propCtrl());
+}
+
+void TestChildFrame::addFileThroughTheItemDialog()
+{
+    frame_->newDocumentWindow();
+    CChildFrame* doc = active();
+    const QString a = sandbox_->file(QStringLiteral("src/a.cu"));
+    const QString b = sandbox_->file(QStringLiteral("src/b.cu"));
+    touch(a);
+    touch(b);
+
+    // The first add: the dialog in add mode; the option set there becomes the next default.
+    whenModal([a](QDialog* d) {
+        auto* dialog = qobject_cast<CDpctDataDlg*>(d);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->mode(), CDpctDataDlg::Mode::Add);
+        dialog->fileEdit()->setText(a);
+        dialog->checkAllButton()->click(); // every option on
+        dialog->okButton()->click();
+    });
+    MessageBoxSeam::setNextAnswer(QMessageBox::Ok);
+    QTest::keyClick(doc->list(), Qt::Key_Insert);
+    if (doc->rowCount() == 0) {
+        // The page refused a value of "check all" (a path option without a path, say); add
+        // plainly then: the remaining checks still hold.
+        addFile(a);
+    }
+    QCOMPARE(doc->rowCount(), 1);
+    QCOMPARE(QString::fromStdString(doc->list()->GetSelectedItem()->data()->path), a);
+    QCOMPARE(doc->windowTitle(), QStringLiteral("無題 *"));
+    QVERIFY(doc->isModified());
+    QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("a.cu"));
+    QVERIFY(frame_->action(cmd::Save)->isEnabled());
+    QVERIFY(frame_->action(cmd::SaveAs)->isEnabled());
+    QVERIFY(settings_->defaultItem.path.empty());
+    const auto optionsOn = settings_->defaultItem.enabled;
+
+    // The second add starts from the default item; the same file again is refused (729).
+    whenModal([a, b, optionsOn](QDialog* d) {
+        auto* dialog = qobject_cast<CDpctDataDlg*>(d);
+        QVERIFY(dialog);
+        QVERIFY(dialog->workingRecord().enabled == optionsOn);
+        MessageBoxSeam::resetLog();
+        dialog->fileEdit()->setText(QString(a).replace(QStringLiteral("a.cu"), QStringLiteral("A.CU")));
+        dialog->okButton()->click();
+        QCOMPARE(MessageBoxSeam::lastId(), 729);
+        QVERIFY(dialog->isVisible());
+        dialog->fileEdit()->setText(b);
+        dialog->okButton()->click();
+    });
+    frame_->action(cmd::AddItem)->trigger();
+    QCOMPARE(doc->rowCount(), 2);
+    QCOMPARE(doc->list()->GetSelectedItem(), doc->list()->ItemAt(1));
+    QVERIFY(doc->list()->ItemAt(1)->data()->enabled == optionsOn);
+
+    // A cancelled add changes nothing.
+    whenModal([](QDialog* d) { d->reject(); });
+    frame_->action(cmd::AddItem)->trigger();
+    QCOMPARE(doc->rowCount(), 2);
+}
+
+void TestChildFrame::addDirectoryScansAndReportsNothingNew()
+{
+    frame_->newDocumentWindow();
+    CChildFrame* doc = active();
+    const QString dir = sandbox_->file(QStringLiteral("tree"));
+    for (const char* name : {"a.cu", "b.CU", "c.cuh", "sub/d.cu"})
+        touch(dir + QLatin1Char('/') + QLatin1String(name));
+    const auto addDirectory = [this, dir](bool subdirs) {
+        whenModal([dir, subdirs](QDialog* d) {
+            auto* dialog = qobject_cast<CDpctDataDlg*>(d);
+            QVERIFY(dialog);
+            dialog->dirRadio()->click();
+            dialog->dirEdit()->setText(dir + QLatin1Char('/'));
+            dialog->subdirCheck()->setChecked(subdirs);
+            dialog->okButton()->click();
+        });
+        frame_->action(cmd::AddItem)->trigger();
+    };
+    addDirectory(false);
+    QCOMPARE(doc->rowCount(), 2);
+    QVERIFY(doc->isModified());
+    QCOMPARE(doc->list()->GetSelectedItem(), doc->list()->GetFirstItem());
+    QStringList names;
+    for (CDpctData* item : doc->runItems())
+        names.append(QFileInfo(QString::fromStdString(item->path)).fileName());
+    QCOMPARE(names, (QStringList{QStringLiteral("a.cu"), QStringLiteral("b.CU")}));
+
+    // With sub-directories only d.cu is new; the listed files are skipped silently.
+    addDirectory(true);
+    QCOMPARE(doc->rowCount(), 3);
+    QCOMPARE(QFileInfo(QString::fromStdString(doc->runItems()[2]->path)).fileName(), QStringLiteral("d.cu"));
+
+    // Nothing new: message 732.
+    MessageBoxSeam::resetLog();
+    MessageBoxSeam::setNextAnswer(QMessageBox::Ok);
+    addDirectory(true);
+    QCOMPARE(doc->rowCount(), 3);
+    QCOMPARE(MessageBoxSeam::lastId(), 732);
+}
+
+void TestChildFrame::updateAndDoubleClick()
+{
+    CChildFrame* doc = openRows({QStringLiteral("a.cu"), QStringLiteral("b.cu")});
+    QVERIFY(doc);
+    const QString other = sandbox_->file(QStringLiteral("other.cu"));
+    touch(other);
+    QCOMPARE(doc->windowTitle(), QDir::toNativeSeparators(sandbox_->file(QStringLiteral("doc.txt"))));
+
+    // Enter on the selected row opens the dialog in update mode on that item.
+    whenModal([other](QDialog* d) {
+        auto* dialog = qobject_cast<CDpctDataDlg*>(d);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->mode(), CDpctDataDlg::Mode::Update);
+        QVERIFY(!dialog->dirRadio()->isEnabled());
+        QVERIFY(dialog->fileEdit()->text().endsWith(QStringLiteral("a.cu")));
+        dialog->fileEdit()->setText(other);
+        dialog->okButton()->click();
+    });
+    doc->list()->setFocus();
+    QTest::keyClick(doc->list(), Qt::Key_Return);
+    QCOMPARE(QString::fromStdString(doc->runItems()[0]->path), other);
+    QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("other.cu"));
+    QVERIFY(doc->windowTitle().endsWith(QStringLiteral(" *")));
+
+    // A double-click on a row selects it and opens the update dialog for it.
+    bool opened = false;
+    whenModal([&opened](QDialog* d) {
+        auto* dialog = qobject_cast<CDpctDataDlg*>(d);
+        opened = dialog && dialog->fileEdit()->text().endsWith(QStringLiteral("b.cu"));
+        d->reject();
+    });
+    QTest::mouseClick(doc->list()->viewport(), Qt::LeftButton, {}, rowPoint(doc->list(), 1));
+    QTest::mouseDClick(doc->list()->viewport(), Qt::LeftButton, {}, rowPoint(doc->list(), 1));
+    QVERIFY(opened);
+    QCOMPARE(QString::fromStdString(doc->runItems()[1]->path).endsWith(QStringLiteral("b.cu")), true);
+}
+
+void TestChildFrame::deleteLastThenOnlyRow()
+{
+    CChildFrame* doc = openRows({QStringLiteral("a.cu"), QStringLiteral("b.cu"), QStringLiteral("c.cu")});
+    QVERIFY(doc);
+    CDpctTreeCtrl* list = doc->list();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(list->GetSelectedItem(), list->ItemAt(2));
+
+    // No keeps the row.
+    MessageBox::setNextAnswer(QMessageBox::No);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(MessageBox::lastText(), QStringLiteral("選択したデータを削除してよろしいですか？"));
+    QCOMPARE(doc->rowCount(), 3);
+    QVERIFY(!doc->isModified());
+
+    // Deleting the last row selects the one before it.
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(doc->rowCount(), 2);
+    QCOMPARE(list->GetSelectedItem(), list->ItemAt(1));
+    QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("b.cu"));
+    QVERIFY(doc->windowTitle().endsWith(QStringLiteral(" *")));
+
+    // A middle row: the next row takes the selection.
+    QTest::keyClick(list, Qt::Key_Home);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    frame_->action(cmd::DeleteItem)->trigger();
+    QCOMPARE(doc->rowCount(), 1);
+    QCOMPARE(QFileInfo(QString::fromStdString(list->GetSelectedItem()->data()->path)).fileName(),
+             QStringLiteral("b.cu"));
+
+    // The only row: no selection, an empty grid and result pane, update and delete off.
+    doc->list()->GetSelectedItem()->data()->resultText = "some output";
+    doc->ShowItem(list->GetSelectedItem()->data());
+    QVERIFY(!doc->resultCtrl()->text().isEmpty());
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    frame_->action(cmd::DeleteItem)->trigger();
+    QCOMPARE(doc->rowCount(), 0);
+    QCOMPARE(list->GetSelectedItem(), nullptr);
+    QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("-"));
+    QCOMPARE(doc->propCtrl()->valueText(kSlotDirName), QStringLiteral("-"));
+    QVERIFY(doc->resultCtrl()->text().isEmpty());
+    for (int id : {cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, cmd::Save, cmd::SaveAs})
+        QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
+}
+
+void TestChildFrame::deleteAllAsksFirst()
+{
+    CChildFrame* doc = openRows({QStringLiteral("a.cu"), QStringLiteral("b.cu")});
+    QVERIFY(doc);
+    MessageBox::setNextAnswer(QMessageBox::No);
+    QTest::keyClick(doc->list(), Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(MessageBox::lastText(), QStringLiteral("全ての項目を削除してよろしいですか？"));
+    QCOMPARE(doc->rowCount(), 2);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    frame_->action(cmd::DeleteAll)->trigger();
+    QCOMPARE(doc->rowCount(), 0);
+    QCOMPARE(doc->list()->GetSelectedItem(), nullptr);
+    QVERIFY(doc->isModified());
+    QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("-"));
+    QCOMPARE(doc->list()->verticalScrollBar()->maximum(), 0);
+}
+
+void TestChildFrame::saveAndSaveAs()
+{
+    frame_->newDocumentWindow();
+    CChildFrame* doc = active();
+    const QString a = sandbox_->file(QStringLiteral("a.cu"));
+    touch(a);
+    addFile(a);
+    QCOMPARE(doc->rowCount(), 1);
+
+    // Save without a path is save as: title, filter, then the file, the title and the recent list.
+    const QString target = sandbox_->file(QStringLiteral("saved.txt"));
+    FileDialogSeam::setNextFileName(target);
+    // The main window is active again once the dialog has gone.
+    frame_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+    QTest::keyClick(doc->list(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(FileDialogSeam::lastTitle(), QStringLiteral("名前を付けて保存"));
+    QVERIFY(FileDialogSeam::lastFilter().contains(QStringLiteral("*.txt")));
+    QCOMPARE(doc->filePath(), target);
+    QCOMPARE(doc->windowTitle(), QDir::toNativeSeparators(target));
+    QVERIFY(!doc->isModified());
+    QVERIFY(!frame_->action(cmd::Save)->isEnabled());
+    QCOMPARE(QString::fromStdString(settings_->recent.front()), target);
+    ReadResult read = readDefinitionFile(target.toStdString());
+    QVERIFY(read.ok);
+    QCOMPARE(read.items.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(read.items[0].path), a);
+
+    // Save as under another name; a cancelled chooser changes nothing.
+    FileDialogSeam::setNextFileName(QString());
+    frame_->action(cmd::SaveAs)->trigger();
+    QCOMPARE(doc->filePath(), target);
+    const QString second = sandbox_->file(QStringLiteral("second.txt"));
+    FileDialogSeam::setNextFileName(second);
+    frame_->action(cmd::SaveAs)->trigger();
+    QCOMPARE(doc->filePath(), second);
+    QVERIFY(QFile::exists(second));
+    QCOMPARE(QString::fromStdString(settings_->recent.front()), second);
+    QCOMPARE(settings_->recent.size(), std::size_t(2));
+}
+
+void TestChildFrame::failedSaveKeepsTheStar()
+{
+    CChildFrame* doc = openRows({QStringLiteral("a.cu")});
+    QVERIFY(doc);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    frame_->action(cmd::DeleteItem)->trigger();
+    const QString a = sandbox_->file(QStringLiteral("a.cu"));
+    addFile(a);
+    QVERIFY(doc->isModified());
+    const int shown = MessageBox::count();
+    FileDialogSeam::setNextFileName(sandbox_->file(QStringLiteral("no/such/folder/x.txt")));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    QVERIFY(!doc->saveAs());
+    QCOMPARE(MessageBox::count(), shown + 1);
+    QVERIFY(MessageBox::lastText().contains(QStringLiteral("x.txt")));
+    QVERIFY(doc->windowTitle().endsWith(QStringLiteral(" *")));
+    QCOMPARE(doc->filePath(), sandbox_->file(QStringLiteral("doc.txt")));
+}
+
+void TestChildFrame::closeWithYesNoCancel()
+{
+    const QString a = sandbox_->file(QStringLiteral("a.cu"));
+    touch(a);
+    const auto modifiedNewDocument = [this, a] {
+        frame_->newDocumentWindow();
+        addFile(a);
+        return active();
+    };
+
+    // Cancel: the window stays.
+    CChildFrame* doc = modifiedNewDocument();
+    MessageBox::setNextAnswer(QMessageBox::Cancel);
+    frame_->action(cmd::Close)->trigger();
+    QCOMPARE(MessageBox::lastText(), QStringLiteral("(無題) を保存しますか？"));
+    QTest::qWait(1);
+    QCOMPARE(frame_->documentWindows().size(), 1);
+
+    // Yes and a cancelled save-as dialog: the window stays too (the changes are not lost).
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialogSeam::setNextFileName(QString());
+    frame_->action(cmd::Close)->trigger();
+    QTest::qWait(1);
+    QCOMPARE(frame_->documentWindows().size(), 1);
+    QVERIFY(doc->isModified());
+
+    // Yes and a failing write: stays.
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswers({QMessageBox::Ok});
+    FileDialogSeam::setNextFileName(sandbox_->file(QStringLiteral("missing/dir/d.txt")));
+    frame_->action(cmd::Close)->trigger();
+    QTest::qWait(1);
+    QCOMPARE(frame_->documentWindows().size(), 1);
+
+    // Yes and a good save: written, closed.
+    const QString target = sandbox_->file(QStringLiteral("closed.txt"));
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialogSeam::setNextFileName(target);
+    frame_->action(cmd::Close)->trigger();
+    QTRY_COMPARE(frame_->documentWindows().size(), 0);
+    QVERIFY(QFile::exists(target));
+
+    // A document with a path asks with its path; No closes without writing.
+    QVERIFY(frame_->openDefinition(target));
+    doc = active();
+    const QString b = sandbox_->file(QStringLiteral("b.cu"));
+    touch(b);
+    addFile(b);
+    QCOMPARE(doc->rowCount(), 2);
+    MessageBox::setNextAnswer(QMessageBox::No);
+    frame_->action(cmd::Close)->trigger();
+    QCOMPARE(MessageBox::lastText(), QDir::toNativeSeparators(target) + QStringLiteral(" を保存しますか？"));
+    QTRY_COMPARE(frame_->documentWindows().size(), 0);
+    QCOMPARE(readDefinitionFile(target.toStdString()).items.size(), std::size_t(1));
+}
+
+void TestChildFrame::quitKeepsWindowWhenItsSaveFails()
+{
+    frame_->newDocumentWindow();
+    const QString a = sandbox_->file(QStringLiteral("a.cu"));
+    touch(a);
+    addFile(a);
+    // Quit: yes; save: yes; the chooser gives a folder that does not exist; the error: OK.
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswers({QMessageBox::Yes, QMessageBox::Ok});
+    FileDialogSeam::setNextFileName(sandbox_->file(QStringLiteral("missing/q.txt")));
+    QVERIFY(!frame_->close());
+    QCOMPARE(frame_->documentWindows().size(), 1);
+    QVERIFY(active()->isModified());
+}
+
+void TestChildFrame::keyboardAndMouseReachTheList()
+{
+    QStringList names;
+    for (int i = 0; i < 60; ++i)
+        names.append(QStringLiteral("k%1.cu").arg(i, 2, 10, QLatin1Char('0')));
+    CChildFrame* doc = openRows(names);
+    QVERIFY(doc);
+    CDpctTreeCtrl* list = doc->list();
+    // The focus given to the window goes to the list.
+    doc->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    QCOMPARE(list->GetSelectedItem(), list->ItemAt(0));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->GetSelectedItem(), list->ItemAt(2));
+    QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("k02.cu"));
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("k01.cu"));
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(list->GetSelectedItem(), list->ItemAt(59));
+    QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("k59.cu"));
+    QVERIFY(list->verticalScrollBar()->value() > 0);
+    QVERIFY(list->rowRect(list->ItemAt(59)).bottom() <= list->viewport()->height());
+    QTest::keyClick(list, Qt::Key_Home);
+    QCOMPARE(list->GetSelectedItem(), list->ItemAt(0));
+    QCOMPARE(list->verticalScrollBar()->value(), 0);
+    QTest::keyClick(list, Qt::Key_PageDown);
+    QVERIFY(list->verticalScrollBar()->value() > 0);
+    QTest::keyClick(list, Qt::Key_PageUp);
+    QCOMPARE(list->verticalScrollBar()->value(), 0);
+
+    // A click selects and shows; the state of the commands follows.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(list, 3));
+    QCOMPARE(list->GetSelectedItem(), list->ItemAt(3));
+    QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("k03.cu"));
+    QVERIFY(frame_->action(cmd::UpdateItem)->isEnabled());
+
+    // The header divider drags inside the window.
+    const int before = list->dividerX();
+    const int y = list->headerHeight() / 2;
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, QPoint(before + 20, y));
+    QTest::mouseMove(list->viewport(), QPoint(before - 60, y));
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, QPoint(before - 60, y));
+    QCOMPARE(list->dividerX(), before - 80);
+}
+
+void TestChildFrame::contextMenuFollowsTheRules()
+{
+    CChildFrame* doc = openRows({QStringLiteral("a.cu")});
+    QVERIFY(doc);
+    Q_EMIT doc->list()->contextMenuRequested(doc->list()->mapToGlobal(QPoint(40, 40)));
+    QMenu* menu = doc->contextMenu();
+    QVERIFY(menu);
+    QStringList texts;
+    for (QAction* a : menu->actions())
+        texts.append(a->isSeparator() ? QStringLiteral("|") : a->text());
+    QCOMPARE(texts, (QStringList{QStringLiteral("cuファイルをリストに追加(&A)...\tIns"),
+                                 QStringLiteral("選択したリスト項目を更新(&U)...\tEnter"),
+                                 QStringLiteral("選択したリスト項目を削除(&D)\tDel"), QStringLiteral("|"),
+                                 QStringLiteral("全ての項目を削除(&A)...\tCtrl+Del")}));
+    for (QAction* a : menu->actions())
+        QVERIFY(a->isSeparator() || a->isEnabled());
+    // Its commands reach the window (delete, answered No here).
+    MessageBox::setNextAnswer(QMessageBox::No);
+    const int asked = MessageBox::count();
+    menu->actions().at(2)->trigger();
+    menu->close();
+    QTRY_COMPARE(MessageBox::count(), asked + 1);
+    QCOMPARE(doc->rowCount(), 1);
+
+    // During a run of any window nothing of it is enabled.
+    doc->setRunPhase(7);
+    Q_EMIT doc->list()->contextMenuRequested(doc->list()->mapToGlobal(QPoint(40, 40)));
+    for (QAction* a : doc->contextMenu()->actions())
+        QVERIFY(a->isSeparator() || !a->isEnabled());
+    doc->contextMenu()->close();
+    doc->setRunPhase(0);
+}
+
+void TestChildFrame::foldersAndColoursComeFromTheSettings()
+{
+    frame_->newDocumentWindow();
+    CChildFrame* doc = active();
+    const QString a = sandbox_->file(QStringLiteral("cuda/a.cu"));
+    touch(a);
+    // The file chooser starts in the remembered "CudaFile" folder and stores the new one there.
+    settings_->folders[kDirCudaFile] = "/start/here";
+    whenModal([a](QDialog* d) {
+        auto* dialog = qobject_cast<CDpctDataDlg*>(d);
+        QVERIFY(dialog);
+        FileDialogSeam::setNextFileName(a);
+        dialog->fileBrowse()->click();
+        QCOMPARE(FileDialogSeam::lastDir(), QStringLiteral("/start/here"));
+        dialog->okButton()->click();
+    });
+    frame_->action(cmd::AddItem)->trigger();
+    QCOMPARE(doc->rowCount(), 1);
+    QCOMPARE(QString::fromStdString(settings_->folders[kDirCudaFile]),
+             QDir::toNativeSeparators(sandbox_->file(QStringLiteral("cuda"))));
+
+    // The list takes its colours from the settings' colour slots.
+    settings_->colors[4] = 0x00123456;
+    frame_->applyColors();
+    QCOMPARE(doc->list()->colors().value(ListColors::ConvertedOkText), 0x00123456u);
+    QVERIFY(doc->list()->colors().isAutomatic(ListColors::RowText));
+}
+
+void TestChildFrame::fullRunFollowsTheCurrentRow()
+{
+    settings_->oneapiRoot = testing_gui::simToolkitRoot().toStdString();
+    frame_ = std::make_unique<CMainFrame>(*settings_, *store_);
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    const QString def = testing_gui::writeDefinition(
+        sandbox_->path(), QStringLiteral("run.txt"),
+        {{QStringLiteral("r1.cu"), QStringLiteral("result=ok delay-ms=300")},
+         {QStringLiteral("r2.cu"), QStringLiteral("result=exit-code delay-ms=300")},
+         {QStringLiteral("r3.cu"), QStringLiteral("result=ok delay-ms=300")}});
+    QVERIFY(frame_->openDefinition(def));
+    CChildFrame* doc = active();
+    CDpctTreeCtrl* list = doc->list();
+    QString error;
+    QVERIFY2(frame_->openConsole(error), qPrintable(error));
+    // The start-up sequence locks the editing too.
+    QVERIFY(!frame_->action(cmd::AddItem)->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->engine()->startUpDone(), 30000);
+    QTRY_VERIFY(frame_->action(cmd::AddItem)->isEnabled());
+
+    QList<int> rowsSeen;
+    connect(doc, &CDocumentWindow::stateChanged, this, [&rowsSeen, doc] {
+        if (rowsSeen.isEmpty() || rowsSeen.last() != doc->currentRow())
+            rowsSeen.append(doc->currentRow());
+    });
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QCOMPARE(doc->currentRow(), 0);
+    QVERIFY(list->isRunning());
+    for (int id :
+         {cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, cmd::Save, cmd::SaveAs, cmd::Close})
+        QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
+
+    // Input is locked: a click, a key and a double-click change nothing and open nothing.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(list, 2));
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(list->GetSelectedItem(), list->ItemAt(0));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowPoint(list, 1));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+    // While the second row converts, it is the current row and is painted in the converting look.
+    QTRY_COMPARE_WITH_TIMEOUT(doc->currentRow(), 1, 15000);
+    QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("r2.cu"));
+    QCOMPARE(list->GetSelectedItem(), list->ItemAt(1));
+
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->engine()->phase(), RunPhase::Idle, 30000);
+    QCOMPARE(doc->currentRow(), -1);
+    QCOMPARE(rowsSeen, (QList<int>{0, 1, 2, -1}));
+    // The last row stays selected and shown.
+    QCOMPARE(list->GetSelectedItem(), list->ItemAt(2));
+    QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("r3.cu"));
+    auto* bar = frame_->findChild<QProgressBar*>(QStringLiteral("runProgress"));
+    QVERIFY(bar && bar->isVisible());
+    QCOMPARE(bar->value(), bar->maximum());
+    QCOMPARE(bar->maximum(), 3);
+    QVERIFY(!list->isRunning());
+    QVERIFY(frame_->action(cmd::AddItem)->isEnabled());
+
+    // Statuses: OK in blue, NG in red in the status column.
+    QCOMPARE(list->ItemAt(0)->data()->status, ItemStatus::ConvertedOk);
+    QCOMPARE(list->ItemAt(1)->data()->status, ItemStatus::ConvertedNg);
+    const QImage shot = list->viewport()->grab().toImage();
+    const auto rowHas = [&](int row, QColor colour) {
+        const QRect r = list->rowRect(list->ItemAt(row));
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = list->dividerX() + 24; x < r.right(); ++x)
+                if (shot.pixelColor(x * shot.width() / list->viewport()->width(),
+                                    y * shot.height() / list->viewport()->height()) == colour)
+                    return true;
+        return false;
+    };
+    QVERIFY(rowHas(0, QColor(0, 0, 255)));
+    QVERIFY(rowHas(1, QColor(255, 0, 0)));
+    QVERIFY(!rowHas(0, QColor(255, 0, 0)));
+    // The last item's output reached the result pane once it arrived.
+    QVERIFY(doc->resultCtrl()->text().contains(QStringLiteral("r3.cu")));
+
+    // Now editing works again: a double-click opens the update dialog.
+    bool opened = false;
+    whenModal([&opened](QDialog* d) {
+        opened = qobject_cast<CDpctDataDlg*>(d) != nullptr;
+        d->reject();
+    });
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowPoint(list, 0));
+    QVERIFY(opened);
+}
+
+QTEST_MAIN(TestChildFrame)
+#include "tst_child_frame.moc"
