@@ -24,6 +24,7 @@ class TestOutputPane : public QObject
 private Q_SLOTS:
     void appendsArriveInOneBatchInOrder();
     void followsTheEndOnlyWhileAtTheBottom();
+    void keepsFollowingWhenTheViewShrinks();
     void typedTextDoesNotDisturbAppending();
     void capDropsOldestTextWithMarker();
     void burstLargerThanCapKeepsOnlyTheNewest();
@@ -74,6 +75,30 @@ void TestOutputPane::followsTheEndOnlyWhileAtTheBottom()
     pane.append(QStringLiteral("again\n").repeated(50));
     pane.flushAll();
     QCOMPARE(bar->value(), bar->maximum());
+}
+
+// A long line makes the horizontal scroll bar appear, which shortens the view and moves the
+// bottom after the text went in; the view must still follow, batch after batch, and also when
+// the front of the text is trimmed.
+void TestOutputPane::keepsFollowingWhenTheViewShrinks()
+{
+    COutputPane pane;
+    pane.setCapacity(16 * 1024);
+    pane.resize(400, 200);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    QScrollBar* bar = pane.log()->verticalScrollBar();
+    for (int round = 0; round < 6; ++round) {
+        pane.append(QStringLiteral("short %1\n").arg(round).repeated(40));
+        pane.flushAll();
+        QCoreApplication::processEvents();
+        pane.append(QStringLiteral("x").repeated(500 * (round + 1)) + QStringLiteral("\n"));
+        pane.append(QStringLiteral("tail line\n").repeated(300));
+        pane.flushAll();
+        QCoreApplication::processEvents();
+        QCOMPARE(bar->value(), bar->maximum());
+    }
+    QVERIFY(pane.droppedText() > 0);
 }
 
 void TestOutputPane::typedTextDoesNotDisturbAppending()

@@ -38,6 +38,22 @@ COutputPane::COutputPane(QWidget* parent) : QDockWidget(parent)
     connect(log_, &QWidget::customContextMenuRequested, this, &COutputPane::showContextMenu);
     setWidget(log_);
 
+    // Following the end is a state, not a comparison made at each batch: the bottom also moves
+    // when the view shrinks (a long line brings the horizontal scroll bar) or the front is
+    // trimmed. Only the user's own scrolling (value changes we did not cause) changes it.
+    QScrollBar* bar = log_->verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+        if (!adjusting_)
+            followTail_ = value >= bar->maximum();
+    });
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
+        if (followTail_) {
+            adjusting_ = true;
+            bar->setValue(maximum);
+            adjusting_ = false;
+        }
+    });
+
     timer_.setSingleShot(true);
     timer_.setInterval(kBatchIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &COutputPane::flushBatch);
@@ -129,14 +145,15 @@ void COutputPane::flushBatch()
         batch.prepend(droppedMarker() + QLatin1Char('\n'));
     }
     QScrollBar* bar = log_->verticalScrollBar();
-    const bool follow = bar->value() >= bar->maximum();
+    adjusting_ = true;
     QTextCursor end(log_->document());
     end.movePosition(QTextCursor::End);
     end.insertText(batch);
     if (log_->document()->characterCount() > capacity_)
         trimFront();
-    if (follow)
+    if (followTail_)
         bar->setValue(bar->maximum());
+    adjusting_ = false;
 
     const qint64 elapsed = clock.elapsed();
     longestBatchMs_ = std::max(longestBatchMs_, elapsed);
@@ -171,6 +188,7 @@ void COutputPane::clearAll()
     restart_ = false;
     timer_.stop();
     log_->clear();
+    followTail_ = true;
 }
 
 void COutputPane::applyColors(const Settings& settings)

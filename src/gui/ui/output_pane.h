@@ -66,6 +66,8 @@ private:
     QTimer timer_;
     std::string pending_;      ///< queued UTF-8 text, from head_ on
     std::size_t head_ = 0;     ///< start of the text not yet shown
+    bool followTail_ = true;   ///< the view stays at the end until the user scrolls away
+    bool adjusting_ = false;   ///< scroll changes come from our own appends, not the user
     bool restart_ = false;     ///< the queue alone overflowed: the view starts anew with a marker
     qsizetype capacity_ = 20 * 1024 * 1024;
     qsizetype chunk_ = 256 * 1024;
