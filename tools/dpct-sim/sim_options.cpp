@@ -16,7 +16,7 @@ enum class Kind
     EnumList
 };
 
-struct Spec
+struct OptionRule
 {
     std::string_view name;
     Kind kind;
@@ -24,9 +24,9 @@ struct Spec
 };
 
 // The options of dpct 2021 to 2025 (current names, and older names still accepted).
-const std::vector<Spec>& specs()
+const std::vector<OptionRule>& optionRules()
 {
-    static const std::vector<Spec> table = {
+    static const std::vector<OptionRule> table = {
         {"always-use-async-handler", Kind::Flag, {}},
         {"analysis-scope-path", Kind::Value, {}},
         {"assume-nd-range-dim", Kind::Enum, {"1", "3"}},
@@ -99,9 +99,9 @@ const std::vector<Spec>& specs()
     return table;
 }
 
-const Spec* findSpec(std::string_view name)
+const OptionRule* findRule(std::string_view name)
 {
-    for (const Spec& s : specs()) {
+    for (const OptionRule& s : optionRules()) {
         if (s.name == name)
             return &s;
     }
@@ -136,7 +136,7 @@ std::string nearestOption(std::string_view name)
 {
     std::string_view best;
     std::size_t bestDistance = 0;
-    for (const Spec& s : specs()) {
+    for (const OptionRule& s : optionRules()) {
         const std::size_t d = editDistance(name, s.name);
         if (best.empty() || d < bestDistance) {
             best = s.name;
@@ -207,18 +207,18 @@ bool parseCommandLine(const std::vector<std::string>& args, const std::string& p
             hasValue = true;
         }
 
-        const Spec* spec = findSpec(name);
-        if (spec == nullptr) {
+        const OptionRule* rule = findRule(name);
+        if (rule == nullptr) {
             fail("Unknown command line argument '" + arg + "'.  Try: '" + program + " --help'");
             // LLVM repeats the value in its suggestion: "Did you mean '--out-root=x'?".
             if (const std::string near = nearestOption(name); !near.empty())
                 fail("Did you mean '" + near + (hasValue ? "=" + value : std::string()) + "'?");
             continue;
         }
-        const std::string key(spec->name);
-        const std::string optionText = "for the " + printArg(spec->name) + " option: ";
+        const std::string key(rule->name);
+        const std::string optionText = "for the " + printArg(rule->name) + " option: ";
 
-        if (spec->kind == Kind::Flag) {
+        if (rule->kind == Kind::Flag) {
             bool on = true;
             if (hasValue && !isBoolText(value, on)) {
                 fail(optionText + "'" + value + "' is invalid value for boolean argument! Try 0 or 1");
@@ -236,9 +236,9 @@ bool parseCommandLine(const std::vector<std::string>& args, const std::string& p
             value = args[++i];
         }
 
-        if (spec->kind == Kind::Enum || spec->kind == Kind::EnumList) {
+        if (rule->kind == Kind::Enum || rule->kind == Kind::EnumList) {
             std::vector<std::string> items;
-            if (spec->kind == Kind::EnumList) {
+            if (rule->kind == Kind::EnumList) {
                 std::size_t start = 0;
                 while (true) {
                     const auto comma = value.find(',', start);
@@ -252,7 +252,7 @@ bool parseCommandLine(const std::vector<std::string>& args, const std::string& p
             }
             bool ok = true;
             for (const std::string& item : items) {
-                if (std::find(spec->allowed.begin(), spec->allowed.end(), item) == spec->allowed.end()) {
+                if (std::find(rule->allowed.begin(), rule->allowed.end(), item) == rule->allowed.end()) {
                     fail(optionText + "Cannot find option named '" + item + "'!");
                     ok = false;
                 }
