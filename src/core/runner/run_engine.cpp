@@ -110,7 +110,10 @@ void RunEngine::processPending()
         responsePending_ = false;
         runResponseStep();
     }
-    if (takenPos_ >= taken_.size()) {
+    // The console wakes the host only when its queue goes from empty to filled, so a call that
+    // leaves the queue alone (it still has taken text to handle) makes sure another call follows.
+    const bool takes = takenPos_ >= taken_.size();
+    if (takes) {
         ConsoleOutput out = console_.takeOutput();
         taken_ = std::move(out.text);
         takenPos_ = 0;
@@ -123,9 +126,10 @@ void RunEngine::processPending()
         const std::string_view rest = std::string_view(taken_).substr(takenPos_);
         std::size_t n = rest.size();
         if (n > kMaxTextPerCall) {
-            // Cut before a character, never inside one.
+            // Cut before a character, never inside one (a UTF-8 character has at most three
+            // continuation bytes).
             n = kMaxTextPerCall;
-            while (n > 0 && (static_cast<unsigned char>(rest[n]) & 0xC0) == 0x80)
+            while (n > kMaxTextPerCall - 3 && (static_cast<unsigned char>(rest[n]) & 0xC0) == 0x80)
                 --n;
         }
         takenPos_ += n;
@@ -137,6 +141,11 @@ void RunEngine::processPending()
         }
         taken_.clear();
         takenPos_ = 0;
+        if (!takes) {
+            if (wake_)
+                wake_();
+            return;
+        }
     }
     if (endTaken_) {
         endTaken_ = false;
