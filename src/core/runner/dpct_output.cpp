@@ -80,27 +80,34 @@ std::int32_t parseExitCodeAfter(std::string_view rest)
     return value;
 }
 
-ItemJudgement judgeDpctOutput(std::string_view text)
+void DpctJudge::feedLine(std::string_view line)
+{
+    if (const std::size_t at = line.find(kExitedWithCode); at != std::string_view::npos) {
+        exitLine_ = true;
+        exitCode_ = parseExitCodeAfter(line.substr(at + kExitedWithCode.size()));
+    } else if (contains(line, " parsing error(s)")) {
+        lastDecided_ = ItemStatus::SyntaxError;
+    } else if (std::any_of(kProgressMarks.begin(), kProgressMarks.end(),
+                           [&](std::string_view m) { return contains(line, m); })) {
+        progressSeen_ = true;
+    } else if (progressSeen_ && contains(line, "Processed ")) {
+        lastDecided_ = ItemStatus::ConvertedOk;
+    }
+}
+
+ItemJudgement DpctJudge::result() const
 {
     ItemJudgement j;
-    bool exitLine = false;
-    bool progressSeen = false;
-    forEachLine(text, [&](std::string_view line) {
-        if (const std::size_t at = line.find(kExitedWithCode); at != std::string_view::npos) {
-            exitLine = true;
-            j.exitCode = parseExitCodeAfter(line.substr(at + kExitedWithCode.size()));
-        } else if (contains(line, " parsing error(s)")) {
-            j.status = ItemStatus::SyntaxError;
-        } else if (std::any_of(kProgressMarks.begin(), kProgressMarks.end(),
-                               [&](std::string_view m) { return contains(line, m); })) {
-            progressSeen = true;
-        } else if (progressSeen && contains(line, "Processed ")) {
-            j.status = ItemStatus::ConvertedOk;
-        }
-    });
-    if (exitLine)
-        j.status = ItemStatus::ConvertedNg;
+    j.status = exitLine_ ? ItemStatus::ConvertedNg : lastDecided_;
+    j.exitCode = exitCode_;
     return j;
+}
+
+ItemJudgement judgeDpctOutput(std::string_view text)
+{
+    DpctJudge judge;
+    forEachLine(text, [&](std::string_view line) { judge.feedLine(line); });
+    return judge.result();
 }
 
 } // namespace tovalo

@@ -30,11 +30,28 @@ struct ItemJudgement
     std::int32_t exitCode = 0;
 };
 
-/// Judges one conversion from its output. A "dpct exited with code: N" line decides NG with N
-/// wherever it appears (dpct writes it unbuffered on stderr, so it often comes before the
-/// block-buffered stdout lines). Otherwise the last deciding line wins: " parsing error(s)" ->
-/// syntax error; "Processed " after a progress line ("Processing: ", "Parsing: ", "Analyzing: "
-/// or "Migrating: ") -> converted OK.
+/// Judges one conversion line by line, as its output arrives, so that the cost of judging grows
+/// with the new text only. A "dpct exited with code: N" line decides NG with N wherever it
+/// appears (dpct writes it unbuffered on stderr, so it often comes before the block-buffered
+/// stdout lines). Otherwise the last deciding line wins: " parsing error(s)" -> syntax error;
+/// "Processed " after a progress line ("Processing: ", "Parsing: ", "Analyzing: " or
+/// "Migrating: ") -> converted OK.
+class DpctJudge
+{
+public:
+    /// One line of output, without its "\n" (a "\r" before it may stay).
+    void feedLine(std::string_view line);
+    /// The judgement of the lines fed so far.
+    ItemJudgement result() const;
+
+private:
+    ItemStatus lastDecided_ = ItemStatus::Converting;
+    std::int32_t exitCode_ = 0;
+    bool exitLine_ = false;
+    bool progressSeen_ = false;
+};
+
+/// Judges one conversion from its whole output (see DpctJudge).
 ItemJudgement judgeDpctOutput(std::string_view text);
 
 /// The number after "dpct exited with code: " (leading blanks skipped); 0 when unreadable.

@@ -3,6 +3,8 @@
 #include "data/command_line.h"
 #include "dpct_output.h"
 
+#include <utility>
+
 namespace tovalo {
 
 namespace {
@@ -93,24 +95,7 @@ void RunEngine::notice(std::string_view text)
 
 void RunEngine::resetConsoleText()
 {
-    consoleText_.clear();
-    promptScanPos_ = 0;
-}
-
-bool RunEngine::promptSeen()
-{
-    if (prompt_.empty())
-        return false;
-    const std::string_view text = consoleText_;
-    for (;;) {
-        const std::size_t nl = text.find('\n', promptScanPos_);
-        if (nl == std::string_view::npos)
-            break;
-        if (text.substr(promptScanPos_, nl - promptScanPos_) == prompt_)
-            return true;
-        promptScanPos_ = nl + 1;
-    }
-    return text.substr(promptScanPos_) == prompt_;
+    output_.clear();
 }
 
 void RunEngine::processPending()
@@ -125,17 +110,53 @@ void RunEngine::processPending()
         responsePending_ = false;
         runResponseStep();
     }
-    ConsoleOutput out = console_.takeOutput();
-    if (!out.text.empty())
-        handleConsoleText(out.text);
-    if (out.ended)
-        handleConsoleEnded(out.endReason);
+    // The console wakes the host only when its queue goes from empty to filled, so a call that
+    // leaves the queue alone (it still has taken text to handle) makes sure another call follows.
+    const bool takes = takenPos_ >= taken_.size();
+    if (takes) {
+        ConsoleOutput out = console_.takeOutput();
+        taken_ = std::move(out.text);
+        takenPos_ = 0;
+        if (out.ended) {
+            endTaken_ = true;
+            endReason_ = std::move(out.endReason);
+        }
+    }
+    if (takenPos_ < taken_.size()) {
+        const std::string_view rest = std::string_view(taken_).substr(takenPos_);
+        std::size_t n = rest.size();
+        if (n > kMaxTextPerCall) {
+            // Cut before a character, never inside one (a UTF-8 character has at most three
+            // continuation bytes).
+            n = kMaxTextPerCall;
+            while (n > kMaxTextPerCall - 3 && (static_cast<unsigned char>(rest[n]) & 0xC0) == 0x80)
+                --n;
+        }
+        takenPos_ += n;
+        handleConsoleText(rest.substr(0, n));
+        if (takenPos_ < taken_.size()) {
+            if (wake_)
+                wake_();
+            return;
+        }
+        taken_.clear();
+        takenPos_ = 0;
+        if (!takes) {
+            if (wake_)
+                wake_();
+            return;
+        }
+    }
+    if (endTaken_) {
+        endTaken_ = false;
+        handleConsoleEnded(std::exchange(endReason_, {}));
+    }
 }
 
 void RunEngine::handleConsoleText(std::string_view utf8)
 {
     observer_.consoleText(utf8);
-    consoleText_ += utf8;
+    output_.append(utf8);
     runResponseStep();
 }
 
@@ -144,7 +165,7 @@ void RunEngine::runResponseStep()
     switch (phase_) {
     case RunPhase::AwaitPrompt: {
         std::string found;
-        forEachLine(consoleText_, [&](std::string_view line) {
+        forEachLine(output_.text(), [&](std::string_view line) {
             if (found.empty() && line.find('>') != std::string_view::npos)
                 found.assign(line);
         });
@@ -152,21 +173,22 @@ void RunEngine::runResponseStep()
             return;
         prompt_ = found;
         resetConsoleText();
+        output_.setPrompt(prompt_);
         setPhase(RunPhase::SetvarsRequested);
         requestOperate();
         return;
     }
     case RunPhase::SetvarsRunning:
-        if (!promptSeen())
+        if (!output_.promptSeen())
             return;
         resetConsoleText();
         setPhase(RunPhase::VersionRequested);
         requestOperate();
         return;
     case RunPhase::VersionRunning: {
-        if (!promptSeen())
+        if (!output_.promptSeen())
             return;
-        const DpctVersion v = parseDpctVersion(consoleText_);
+        const DpctVersion v = parseDpctVersion(output_.text());
         if (!v.found) {
             if (!versionUnanswered_) {
                 versionUnanswered_ = true;
@@ -188,7 +210,7 @@ void RunEngine::runResponseStep()
         return;
     }
     case RunPhase::ItemRunning:
-        if (!promptSeen())
+        if (!output_.promptSeen())
             return;
         finishHead();
         afterItemDone();
@@ -196,7 +218,7 @@ void RunEngine::runResponseStep()
     case RunPhase::Idle:
         // After a stop the stopped command runs on; its output is shown but judged for nothing,
         // and a new run may start only once its prompt is back.
-        if (stoppedCommandRunning_ && promptSeen()) {
+        if (stoppedCommandRunning_ && output_.promptSeen()) {
             stoppedCommandRunning_ = false;
             resetConsoleText();
             observer_.phaseChanged(phase_);
@@ -210,12 +232,11 @@ void RunEngine::runResponseStep()
 void RunEngine::finishHead()
 {
     CDpctData* head = runQueue_[queueHead_];
-    const ItemJudgement j = judgeDpctOutput(consoleText_);
+    const ItemJudgement j = output_.judgement();
     head->status = j.status;
     if (j.status == ItemStatus::ConvertedNg)
         head->exitCode = j.exitCode;
-    const std::size_t cut = consoleText_.find(prompt_);
-    head->resultText = consoleText_.substr(0, cut);
+    head->resultText = output_.takeTextBeforePrompt();
     completeHead();
 }
 
@@ -403,8 +424,8 @@ void RunEngine::handleConsoleEnded(const std::string& reason)
             CDpctData* head = runQueue_[queueHead_];
             head->status = ItemStatus::ConvertedNg;
             head->exitCode = -1;
-            head->resultText =
-                consoleText_ + "\n[Tovalo] The command interpreter ended during this conversion.\n";
+            head->resultText = output_.takeText();
+            head->resultText += "\n[Tovalo] The command interpreter ended during this conversion.\n";
             observer_.itemStatusChanged(*head);
             observer_.itemFinished(*head);
             ++doneCount_;
@@ -420,6 +441,7 @@ void RunEngine::handleConsoleEnded(const std::string& reason)
     responsePending_ = false;
     prompt_.clear();
     resetConsoleText();
+    output_.setPrompt(prompt_);
     setPhase(RunPhase::Idle);
     if (running) {
         observer_.advance(false);

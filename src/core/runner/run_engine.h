@@ -10,8 +10,9 @@
 // Threads: every member function, and every observer callback, runs on the host's thread (the
 // Qt UI thread in the GUI, the main thread in tovalo-cli). The console's reader thread only
 // queues text and calls the host's `wake` function; the host then calls processPending(). The
-// engine calls `wake` itself too when it has a command step to do ("the operate step"), so a
-// host simply calls processPending() once after each wake (several wakes may collapse into
+// engine calls `wake` itself too when it has a command step to do ("the operate step") or
+// queued text left over after the bounded share of one call, so a host simply calls
+// processPending() once after each wake (several wakes may collapse into
 // one call). Observer callbacks must not call the engine's commands (start, pause, stop,
 // processPending) directly; post them to run later instead.
 //
@@ -21,6 +22,7 @@
 // phase() is no longer a run phase (isRunPhase). A stop resets the statuses of unfinished items
 // in the step after stop() (phase StopRequested). After that the engine keeps no pointer to them.
 
+#include "command_output.h"
 #include "console.h"
 #include "data/dpct_data.h"
 
@@ -113,8 +115,13 @@ public:
     /// Returns false with `error` set when the interpreter cannot be started.
     bool startUp(std::string& error);
 
-    /// Handles what the console has queued and runs a pending command step. Call after each wake.
+    /// Runs a pending command step and handles what the console has queued, at most
+    /// kMaxTextPerCall bytes of it per call (the engine wakes the host again for the rest), so
+    /// that a burst of output never holds the host's thread for long. Call after each wake.
     void processPending();
+    /// About 4 ms of handling in an optimised build; smaller shares cost more in total, as the
+    /// host's event loop then turns more often while the output pane redraws in between.
+    static constexpr std::size_t kMaxTextPerCall = 1024 * 1024;
 
     /// Feeds console output directly (processPending() does this with the console's text; tests
     /// drive the engine with it without any process).
@@ -164,7 +171,6 @@ private:
     void requestOperate();
     void runCommandStep();
     void runResponseStep();
-    bool promptSeen();
     void resetConsoleText();
     bool writeCommand(const std::string& line);
     void moveAndWrite(RunPhase next, const std::string& line);
@@ -188,8 +194,11 @@ private:
     bool consoleLost_ = false;
     int restarts_ = 0;
 
-    std::string consoleText_;
-    std::size_t promptScanPos_ = 0; ///< start of the first line not yet compared with the prompt
+    CommandOutput output_;     ///< the console text since the last command was written
+    std::string taken_;        ///< text taken from the console, not yet handled
+    std::size_t takenPos_ = 0; ///< how much of taken_ has been handled
+    bool endTaken_ = false;    ///< the console reported its end after taken_
+    std::string endReason_;
     std::string prompt_;
     std::string dpctVersion_;
     std::string dpctCodebase_;

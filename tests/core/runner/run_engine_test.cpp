@@ -359,3 +359,60 @@ TEST(RunEngine, PromptInsideOutputLinesDoesNotEndTheCommand)
     h.feed("> ");
     EXPECT_EQ(item.status, ItemStatus::ConvertedOk);
 }
+
+TEST(RunEngine, BurstIsHandledInBoundedSharesWholeCharactersAndSameJudgement)
+{
+    Harness h;
+    h.startUp();
+    CDpctData item;
+    item.path = "/src/a.cu";
+    ASSERT_TRUE(h.engine.start({&item}));
+    h.engine.processPending();
+    // About a megabyte in one read, lines of three-byte characters, and the interpreter's end
+    // reported together with it.
+    std::string burst = "dpct '/src/a.cu'\nParsing: /src/a.cu\ndpct exited with code: -7 (x)\n";
+    while (burst.size() < 4 * RunEngine::kMaxTextPerCall)
+        burst += "warning \xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\n";
+    burst += "Processed 1 file(s)\n";
+    const std::size_t promptAt = burst.size();
+    h.console.queued = burst;
+    // The prompt and the end come while the engine still handles the burst: the console does not
+    // wake the host for them, as its queue was not empty.
+    burst += "tovalo> ";
+
+    const std::size_t shown = h.obs.text.size();
+    int calls = 0;
+    bool shortShare = false;
+    for (;;) {
+        const int wakes = h.wakes;
+        const std::size_t before = h.obs.text.size();
+        h.engine.processPending();
+        if (++calls == 1) {
+            h.console.queued = "tovalo> ";
+            h.console.ended = true;
+        }
+        const std::size_t share = std::min(h.obs.text.size(), shown + burst.size()) - before;
+        EXPECT_LE(share, RunEngine::kMaxTextPerCall);
+        if (before + share < shown + burst.size()) {
+            // More is left: the engine asks for the next call itself, and has cut between characters.
+            EXPECT_GT(h.wakes, wakes);
+            EXPECT_NE(static_cast<unsigned char>(h.obs.text[before + share]) & 0xC0, 0x80);
+            EXPECT_EQ(item.status, ItemStatus::Converting);
+            EXPECT_EQ(h.console.opens, 1);
+            shortShare = shortShare || share < RunEngine::kMaxTextPerCall;
+        }
+        if (h.wakes == wakes)
+            break;
+        ASSERT_LT(calls, 100);
+    }
+    EXPECT_GE(calls, 4);
+    EXPECT_TRUE(shortShare); // a share was cut short not to split a character
+    EXPECT_EQ(h.obs.text.substr(shown, burst.size()), burst);
+    // The item is judged from its own lines, before the interpreter's end is handled.
+    EXPECT_EQ(item.status, ItemStatus::ConvertedNg);
+    EXPECT_EQ(item.exitCode, -7);
+    EXPECT_EQ(item.resultText, burst.substr(0, promptAt));
+    EXPECT_EQ(h.console.opens, 2);
+    EXPECT_NE(h.obs.text.find("[Tovalo] The command interpreter has ended", shown + burst.size()),
+              std::string::npos);
+}

@@ -1,0 +1,84 @@
+#include "command_output.h"
+
+#include <utility>
+
+namespace tovalo {
+
+void CommandOutput::setPrompt(std::string_view prompt)
+{
+    prompt_.assign(prompt);
+    const std::string text = std::exchange(text_, {});
+    clear();
+    append(text);
+}
+
+void CommandOutput::clear()
+{
+    text_.clear();
+    judge_ = DpctJudge{};
+    lineStart_ = 0;
+    promptLineSeen_ = false;
+    promptAt_ = std::string::npos;
+    promptSearchFrom_ = 0;
+}
+
+void CommandOutput::append(std::string_view utf8)
+{
+    const std::size_t from = text_.size();
+    text_ += utf8;
+    scan(from);
+}
+
+void CommandOutput::scan(std::size_t from)
+{
+    const std::string_view text = text_;
+    for (std::size_t nl = text.find('\n', from); nl != std::string_view::npos; nl = text.find('\n', nl + 1)) {
+        const std::string_view line = text.substr(lineStart_, nl - lineStart_);
+        if (!line.empty())
+            judge_.feedLine(line);
+        if (!promptLineSeen_ && !prompt_.empty() && line == prompt_)
+            promptLineSeen_ = true;
+        lineStart_ = nl + 1;
+    }
+    if (prompt_.empty() || promptAt_ != std::string::npos)
+        return;
+    promptAt_ = text.find(prompt_, promptSearchFrom_);
+    // The next search starts where a prompt split by the end of this text could begin.
+    if (promptAt_ == std::string::npos && text.size() >= prompt_.size())
+        promptSearchFrom_ = text.size() - prompt_.size() + 1;
+}
+
+bool CommandOutput::promptSeen() const
+{
+    if (prompt_.empty())
+        return false;
+    return promptLineSeen_ || std::string_view(text_).substr(lineStart_) == prompt_;
+}
+
+ItemJudgement CommandOutput::judgement() const
+{
+    DpctJudge judge = judge_;
+    const std::string_view last = std::string_view(text_).substr(lineStart_);
+    if (!last.empty())
+        judge.feedLine(last);
+    return judge.result();
+}
+
+std::string CommandOutput::takeTextBeforePrompt()
+{
+    const std::size_t cut = prompt_.empty() ? 0 : promptAt_;
+    std::string text = std::move(text_);
+    if (cut != std::string::npos)
+        text.resize(cut);
+    clear();
+    return text;
+}
+
+std::string CommandOutput::takeText()
+{
+    std::string text = std::move(text_);
+    clear();
+    return text;
+}
+
+} // namespace tovalo

@@ -1,0 +1,50 @@
+#pragma once
+// CommandOutput: the console text of the command that runs now, kept as it arrives.
+//
+// Each piece of text is looked at once: its complete lines are judged (DpctJudge), compared
+// with the interpreter's prompt, and searched for the prompt's first occurrence, so asking
+// whether the prompt is back, how the item went, or for the text before the prompt costs
+// nothing that grows with the text already held. Lines end at "\n"; a "\r" before it stays with
+// its line, and the last line may still be unterminated.
+
+#include "dpct_output.h"
+
+#include <string>
+#include <string_view>
+
+namespace tovalo {
+
+class CommandOutput
+{
+public:
+    /// The prompt to watch for; empty = none (the prompt is then never seen). The text held so
+    /// far is looked at again for the new prompt.
+    void setPrompt(std::string_view prompt);
+    /// Forgets the text (the prompt stays).
+    void clear();
+    void append(std::string_view utf8);
+
+    const std::string& text() const { return text_; }
+    /// A line equal to the prompt has ended, or the unterminated last line equals it.
+    bool promptSeen() const;
+    /// The judgement of all text held, the unterminated last line included.
+    ItemJudgement judgement() const;
+    /// Hands over the text before the prompt's first occurrence (all text when the prompt does
+    /// not occur; nothing when there is no prompt) without copying it, and forgets the text.
+    std::string takeTextBeforePrompt();
+    /// Hands over all text without copying it, and forgets it.
+    std::string takeText();
+
+private:
+    void scan(std::size_t from);
+
+    std::string text_;
+    std::string prompt_;
+    DpctJudge judge_;                          ///< the complete lines judged
+    std::size_t lineStart_ = 0;                ///< start of the unterminated last line
+    bool promptLineSeen_ = false;              ///< a complete line equal to the prompt
+    std::size_t promptAt_ = std::string::npos; ///< first occurrence of the prompt anywhere
+    std::size_t promptSearchFrom_ = 0;         ///< where the search for it goes on
+};
+
+} // namespace tovalo

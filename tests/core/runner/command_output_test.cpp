@@ -1,0 +1,130 @@
+// The console text of one command, looked at piece by piece as it arrives: the result must be
+// the same wherever the pieces are cut.
+
+#include "runner/command_output.h"
+
+#include <vector>
+
+#include <gtest/gtest.h>
+
+using namespace tovalo;
+
+namespace {
+
+// What the text as a whole says about the prompt: a line equal to it, or a last line equal to it.
+bool promptInWhole(std::string_view text, std::string_view prompt)
+{
+    std::size_t start = 0;
+    for (std::size_t nl = text.find('\n'); nl != std::string_view::npos; nl = text.find('\n', start)) {
+        if (text.substr(start, nl - start) == prompt)
+            return true;
+        start = nl + 1;
+    }
+    return text.substr(start) == prompt;
+}
+
+struct Outcome
+{
+    ItemJudgement judgement;
+    bool promptSeen;
+    std::string before;
+};
+
+Outcome feedPieces(const std::vector<std::string_view>& pieces, std::string_view prompt)
+{
+    CommandOutput out;
+    out.setPrompt(prompt);
+    for (std::string_view p : pieces)
+        out.append(p);
+    Outcome o{out.judgement(), out.promptSeen(), {}};
+    o.before = out.takeTextBeforePrompt();
+    EXPECT_TRUE(out.text().empty());
+    return o;
+}
+
+void expectSameAsWhole(const Outcome& o, std::string_view whole, std::string_view prompt)
+{
+    const ItemJudgement j = judgeDpctOutput(whole);
+    EXPECT_EQ(o.judgement.status, j.status);
+    EXPECT_EQ(o.judgement.exitCode, j.exitCode);
+    EXPECT_EQ(o.promptSeen, promptInWhole(whole, prompt));
+    EXPECT_EQ(o.before, std::string(whole.substr(0, whole.find(prompt))));
+}
+
+const std::string_view kPrompt = "tovalo> ";
+
+const char* const kTexts[] = {
+    "dpct --in-root=/src /src/a.cu\nParsing: /src/a.cu\nAnalyzing: /src/a.cu\nMigrating: /src/a.cu\n"
+    "Processed 1 file(s) in -in-root folder \"/src\"\ntovalo> ",
+    "Processing: a.cu\r\n1 parsing error(s)\r\n\r\ntovalo> ",
+    "Processing: a.cu\nProcessed 1 file(s)\ndpct exited with code: -5 (Error)\ntovalo> \ntovalo> ",
+    "dpct exited with code: 12\nProcessing: a.cu\nProcessed 1 file(s)\n",
+    "echo tovalo> x\nProcessing: a.cu\nProcessed 1 file(s)",
+    "1 parsing error(s)\nProcessing: a.cu\nProcessed 1 file(s)\r\ntovalo> \r\nmore\n",
+};
+
+} // namespace
+
+TEST(CommandOutput, EveryCutGivesTheResultOfTheWholeText)
+{
+    for (std::string_view text : kTexts) {
+        for (std::size_t a = 0; a <= text.size(); ++a) {
+            SCOPED_TRACE(testing::Message() << text << " cut at " << a);
+            expectSameAsWhole(feedPieces({text.substr(0, a), text.substr(a)}, kPrompt), text, kPrompt);
+            // and a second cut after the first, which puts short pieces inside lines and prompts
+            for (std::size_t b = a; b <= text.size(); b += 3)
+                expectSameAsWhole(
+                    feedPieces({text.substr(0, a), text.substr(a, b - a), text.substr(b)}, kPrompt), text,
+                    kPrompt);
+        }
+        std::vector<std::string_view> bytes;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            bytes.push_back(text.substr(i, 1));
+        expectSameAsWhole(feedPieces(bytes, kPrompt), text, kPrompt);
+    }
+}
+
+TEST(CommandOutput, PromptIsSeenOnlyOnceItIsWholeAndAlone)
+{
+    CommandOutput out;
+    out.setPrompt(kPrompt);
+    out.append("Processed 1 file(s)\ntova");
+    EXPECT_FALSE(out.promptSeen());
+    out.append("lo>");
+    EXPECT_FALSE(out.promptSeen());
+    out.append(" ");
+    EXPECT_TRUE(out.promptSeen());
+    // A prompt followed by more on its line is not the prompt; a prompt line that ended stays seen.
+    out.clear();
+    out.append("tovalo> x");
+    EXPECT_FALSE(out.promptSeen());
+    out.append("\ntovalo> \nnext");
+    EXPECT_TRUE(out.promptSeen());
+    EXPECT_EQ(out.takeTextBeforePrompt(), "");
+
+    // Without a prompt nothing is the prompt and no text comes before it.
+    CommandOutput none;
+    none.append("tovalo> ");
+    EXPECT_FALSE(none.promptSeen());
+    EXPECT_EQ(none.takeTextBeforePrompt(), "");
+}
+
+TEST(CommandOutput, NewPromptLooksAtTheTextAgainAndClearKeepsIt)
+{
+    CommandOutput out;
+    out.append("Processing: a.cu\nC:\\work>");
+    EXPECT_FALSE(out.promptSeen());
+    out.setPrompt("C:\\work>");
+    EXPECT_TRUE(out.promptSeen());
+    EXPECT_EQ(out.judgement().status, ItemStatus::Converting);
+    out.append("\r\nProcessed 1 file(s)\r\n");
+    EXPECT_EQ(out.judgement().status, ItemStatus::ConvertedOk);
+    EXPECT_EQ(out.takeTextBeforePrompt(), "Processing: a.cu\n");
+    // Taking forgets the text and the judgement, not the prompt.
+    EXPECT_EQ(out.judgement().status, ItemStatus::Converting);
+    out.append("Processed 1 file(s)\r\nC:\\work>");
+    EXPECT_TRUE(out.promptSeen());
+    EXPECT_EQ(out.judgement().status, ItemStatus::Converting);
+    EXPECT_EQ(out.takeText(), "Processed 1 file(s)\r\nC:\\work>");
+    EXPECT_FALSE(out.promptSeen());
+}
