@@ -9,4 +9,42 @@ std::string Console::refusal(std::string_view line) const
     return {};
 }
 
+void ConsoleOutputQueue::reset(Console::WakeFunction wake)
+{
+    std::lock_guard lock(mutex_);
+    text_.clear();
+    ended_ = endTaken_ = false;
+    endReason_.clear();
+    wake_ = std::move(wake);
+}
+
+void ConsoleOutputQueue::push(std::string_view text, bool ended, std::string reason)
+{
+    bool wasEmpty;
+    {
+        std::lock_guard lock(mutex_);
+        wasEmpty = text_.empty() && !ended_;
+        text_ += text;
+        if (ended) {
+            ended_ = true;
+            endReason_ = std::move(reason);
+        }
+    }
+    if ((wasEmpty || ended) && wake_)
+        wake_();
+}
+
+ConsoleOutput ConsoleOutputQueue::take()
+{
+    ConsoleOutput out;
+    std::lock_guard lock(mutex_);
+    out.text.swap(text_);
+    if (ended_ && !endTaken_) {
+        endTaken_ = true;
+        out.ended = true;
+        out.endReason = endReason_;
+    }
+    return out;
+}
+
 } // namespace tovalo

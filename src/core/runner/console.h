@@ -26,6 +26,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -95,6 +96,30 @@ public:
     /// pipe is closed so that the interpreter ends by itself, and after a short grace period the
     /// interpreter and what it runs are ended forcibly and reaped. Safe to call more than once.
     virtual void close() = 0;
+};
+
+/// The hand-over between a console's reader thread and its host: decoded text and the
+/// interpreter's end. The reader pushes, the host takes; the host is woken once each time the
+/// queue goes from empty to filled (it takes everything at once) and when the end arrives.
+class ConsoleOutputQueue
+{
+public:
+    /// Empties the queue and sets the function that wakes the host. Call before the reader runs.
+    void reset(Console::WakeFunction wake);
+
+    /// Reader thread: queues `text` and, with `ended`, the interpreter's end and its reason.
+    void push(std::string_view text, bool ended = false, std::string reason = {});
+
+    /// Host thread: everything queued since the last call; the end is reported once.
+    ConsoleOutput take();
+
+private:
+    std::mutex mutex_;
+    std::string text_;
+    bool ended_ = false;
+    bool endTaken_ = false;
+    std::string endReason_;
+    Console::WakeFunction wake_;
 };
 
 /// The console of this platform. The console is not opened yet.

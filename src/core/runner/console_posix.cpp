@@ -114,10 +114,8 @@ public:
 private:
     bool writeAll(std::string_view bytes, std::string& error);
     void readerLoop();
-    void push(std::string text, bool ended, std::string reason);
 
     ConsoleOptions options_;
-    WakeFunction wake_;
     bool open_ = false;
     pid_t pid_ = -1;
     int pidFd_ = -1;
@@ -132,10 +130,7 @@ private:
     std::condition_variable resumeCv_;
     bool paused_ = false;
     bool stopping_ = false;
-    std::string queue_;
-    bool ended_ = false;
-    bool endTaken_ = false;
-    std::string endReason_;
+    ConsoleOutputQueue output_;
 };
 
 bool PosixConsole::open(WakeFunction wake, std::string& error)
@@ -213,11 +208,9 @@ bool PosixConsole::open(WakeFunction wake, std::string& error)
     reaped_ = false;
     {
         std::lock_guard lock(mutex_);
-        paused_ = stopping_ = ended_ = endTaken_ = false;
-        queue_.clear();
-        endReason_.clear();
+        paused_ = stopping_ = false;
     }
-    wake_ = std::move(wake);
+    output_.reset(std::move(wake));
     open_ = true;
     reader_ = std::thread([this] { readerLoop(); });
 
@@ -254,7 +247,7 @@ bool PosixConsole::writeCommand(std::string_view line, std::string& error)
         return false;
     // The command is echoed after the prompt, as an interpreter that echoes would show it. The
     // output of the previous command has been read up to its prompt, so the echo comes first.
-    push(std::string(line) + "\n", false, {});
+    output_.push(std::string(line) + "\n", false, {});
     std::string framed(line);
     framed += '\n';
     return writeAll(framed, error);
@@ -278,32 +271,7 @@ bool PosixConsole::interruptCommand()
 
 ConsoleOutput PosixConsole::takeOutput()
 {
-    ConsoleOutput out;
-    std::lock_guard lock(mutex_);
-    out.text.swap(queue_);
-    if (ended_ && !endTaken_) {
-        endTaken_ = true;
-        out.ended = true;
-        out.endReason = endReason_;
-    }
-    return out;
-}
-
-void PosixConsole::push(std::string text, bool ended, std::string reason)
-{
-    bool wasEmpty;
-    {
-        std::lock_guard lock(mutex_);
-        wasEmpty = queue_.empty() && !ended_;
-        queue_ += text;
-        if (ended) {
-            ended_ = true;
-            endReason_ = std::move(reason);
-        }
-    }
-    // The host takes everything at once, so one wake per empty-to-filled change is enough.
-    if ((wasEmpty || ended) && wake_)
-        wake_();
+    return output_.take();
 }
 
 void PosixConsole::readerLoop()
@@ -323,7 +291,7 @@ void PosixConsole::readerLoop()
         if (::poll(fds, 3, -1) < 0) {
             if (errno == EINTR)
                 continue;
-            push(decoder.flush(), true, "the console could not be read: " + systemErrorText(errno));
+            output_.push(decoder.flush(), true, "the console could not be read: " + systemErrorText(errno));
             return;
         }
         if (fds[1].revents)
@@ -334,7 +302,7 @@ void PosixConsole::readerLoop()
                 std::string text =
                     decoder.decode(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
                 if (!text.empty())
-                    push(std::move(text), false, {});
+                    output_.push(std::move(text), false, {});
                 continue;
             }
             if (n < 0 && errno == EINTR)
@@ -347,7 +315,7 @@ void PosixConsole::readerLoop()
                 r = ::waitpid(pid_, &status, 0);
             }
             reaped_ = r == pid_;
-            push(decoder.flush(), true, r == pid_ ? describeStatus(status) : std::string("output closed"));
+            output_.push(decoder.flush(), true, r == pid_ ? describeStatus(status) : std::string("output closed"));
             return;
         }
         if (fds[2].revents) {

@@ -51,11 +51,9 @@ public:
 
 private:
     void readerLoop();
-    void push(std::string text, bool ended, std::string reason);
     static void CALLBACK onProcessEnded(void* self, BOOLEAN);
 
     ConsoleOptions options_;
-    WakeFunction wake_;
     bool open_ = false;
     HANDLE process_ = nullptr;
     HANDLE job_ = nullptr;
@@ -70,10 +68,7 @@ private:
     bool paused_ = false;
     bool stopping_ = false;
     bool readerDone_ = false;
-    std::string queue_;
-    bool ended_ = false;
-    bool endTaken_ = false;
-    std::string endReason_;
+    ConsoleOutputQueue output_;
 };
 
 bool WinConsole::open(WakeFunction wake, std::string& error)
@@ -134,11 +129,9 @@ bool WinConsole::open(WakeFunction wake, std::string& error)
 
     {
         std::lock_guard lock(mutex_);
-        paused_ = stopping_ = readerDone_ = ended_ = endTaken_ = false;
-        queue_.clear();
-        endReason_.clear();
+        paused_ = stopping_ = readerDone_ = false;
     }
-    wake_ = std::move(wake);
+    output_.reset(std::move(wake));
     open_ = true;
     // When the interpreter ends while a command it started still holds the pipe open, the
     // reader would wait for that command; end the rest of the job so the output closes.
@@ -222,31 +215,7 @@ void WinConsole::setReadingPaused(bool paused)
 
 ConsoleOutput WinConsole::takeOutput()
 {
-    ConsoleOutput out;
-    std::lock_guard lock(mutex_);
-    out.text.swap(queue_);
-    if (ended_ && !endTaken_) {
-        endTaken_ = true;
-        out.ended = true;
-        out.endReason = endReason_;
-    }
-    return out;
-}
-
-void WinConsole::push(std::string text, bool ended, std::string reason)
-{
-    bool wasEmpty;
-    {
-        std::lock_guard lock(mutex_);
-        wasEmpty = queue_.empty() && !ended_;
-        queue_ += text;
-        if (ended) {
-            ended_ = true;
-            endReason_ = std::move(reason);
-        }
-    }
-    if ((wasEmpty || ended) && wake_)
-        wake_();
+    return output_.take();
 }
 
 void WinConsole::readerLoop()
@@ -270,7 +239,7 @@ void WinConsole::readerLoop()
         if (ok && n > 0) {
             std::string text = decoder.decode(std::string_view(buffer.data(), n));
             if (!text.empty())
-                push(std::move(text), false, {});
+                output_.push(std::move(text), false, {});
             continue;
         }
         const DWORD code = ok ? ERROR_BROKEN_PIPE : GetLastError();
@@ -290,7 +259,7 @@ void WinConsole::readerLoop()
         } else {
             reason = "the console could not be read: " + systemErrorText(static_cast<int>(code));
         }
-        push(decoder.flush(), true, reason);
+        output_.push(decoder.flush(), true, reason);
         break;
     }
     std::lock_guard lock(mutex_);
