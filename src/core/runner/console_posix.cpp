@@ -315,7 +315,8 @@ void PosixConsole::readerLoop()
                 r = ::waitpid(pid_, &status, 0);
             }
             reaped_ = r == pid_;
-            output_.push(decoder.flush(), true, r == pid_ ? describeStatus(status) : std::string("output closed"));
+            output_.push(decoder.flush(), true,
+                         r == pid_ ? describeStatus(status) : std::string("output closed"));
             return;
         }
         if (fds[2].revents) {
