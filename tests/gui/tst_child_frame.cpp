@@ -90,6 +90,7 @@ private Q_SLOTS:
     void failedSaveKeepsTheStar();
     void closeWithYesNoCancel();
     void quitKeepsWindowWhenItsSaveFails();
+    void sessionEndAsksEveryModifiedDocument();
     void keyboardAndMouseReachTheList();
     void contextMenuFollowsTheRules();
     void foldersAndColoursComeFromTheSettings();
@@ -516,6 +517,37 @@ void TestChildFrame::closeWithYesNoCancel()
     QCOMPARE(MessageBox::lastText(), QDir::toNativeSeparators(target) + QStringLiteral(" を保存しますか？"));
     QTRY_COMPARE(frame_->documentWindows().size(), 0);
     QCOMPARE(readDefinitionFile(target.toStdString()).items.size(), std::size_t(1));
+}
+
+// At the end of the session every modified document gets its save question and nothing closes;
+// the first answer that keeps a document (here a failed save) makes the session end refused.
+void TestChildFrame::sessionEndAsksEveryModifiedDocument()
+{
+    const QString a = sandbox_->file(QStringLiteral("a.cu"));
+    touch(a);
+    frame_->newDocumentWindow();
+    addFile(a);
+    frame_->newDocumentWindow();
+    addFile(a);
+    QCOMPARE(frame_->documentWindows().size(), 2);
+
+    // No for both: the session may end; both windows are still there, still modified.
+    const int before = MessageBox::count();
+    MessageBox::setNextAnswer(QMessageBox::No);
+    MessageBox::queueAnswers({QMessageBox::No});
+    QVERIFY(frame_->querySaveAll());
+    QCOMPARE(MessageBox::count(), before + 2);
+    QCOMPARE(frame_->documentWindows().size(), 2);
+
+    // Yes and a failing write for the first: refused, and the second is not asked.
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswers({QMessageBox::Ok});
+    FileDialogSeam::setNextFileName(sandbox_->file(QStringLiteral("missing/s.txt")));
+    const int asked = MessageBox::count();
+    QVERIFY(!frame_->querySaveAll());
+    QCOMPARE(MessageBox::count(), asked + 2); // the question and the write error
+    for (CDocumentWindow* doc : frame_->documentWindows())
+        QVERIFY(static_cast<CChildFrame*>(doc)->isModified());
 }
 
 void TestChildFrame::quitKeepsWindowWhenItsSaveFails()

@@ -1,13 +1,12 @@
 #include "tovalo_app.h"
 
+#include "base/file_io.h"
+#include "settings/oneapi.h"
 #include "single_instance.h"
 #include "termination.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
-
-#include "base/file_io.h"
-#include "settings/oneapi.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -25,7 +24,8 @@ bool parseCommandLine(const QStringList& arguments, StartOptions& options, QStri
         QCoreApplication::translate("CTovaloApp", "Front end for the dpct CUDA-to-SYCL migration tool."));
     const QCommandLineOption demo(
         QStringLiteral("demo-toolkit"),
-        QCoreApplication::translate("CTovaloApp", "Use the simulated oneAPI toolkit in <folder> (demo mode)."),
+        QCoreApplication::translate("CTovaloApp",
+                                    "Use the simulated oneAPI toolkit in <folder> (demo mode)."),
         QStringLiteral("folder"));
     const QCommandLineOption key(QStringLiteral("instance-key"),
                                  QCoreApplication::translate("CTovaloApp", "Single-instance key (tests)."),
@@ -95,9 +95,9 @@ bool CTovaloApp::initInstance(const StartOptions& options)
     // 4. oneAPI: the simulated toolkit in demo mode, else the installation found.
     if (!options.demoToolkit.isEmpty()) {
         demo_ = true;
-        settings_.oneapiRoot =
-            withTrailingSeparator(QDir::toNativeSeparators(QFileInfo(options.demoToolkit).absoluteFilePath()).toStdString(),
-                                  QDir::separator().toLatin1());
+        settings_.oneapiRoot = withTrailingSeparator(
+            QDir::toNativeSeparators(QFileInfo(options.demoToolkit).absoluteFilePath()).toStdString(),
+            QDir::separator().toLatin1());
     } else {
         settings_.oneapiRoot = discoverOneApi().root;
     }
@@ -115,8 +115,8 @@ bool CTovaloApp::initInstance(const StartOptions& options)
     connect(mainFrame_, &CMainFrame::aboutRequested, this, &CTovaloApp::showAbout);
     QString consoleError;
     if (!mainFrame_->openConsole(consoleError))
-        mainFrame_->outputPane()->append(tr("[Tovalo] The command interpreter could not be started: %1\n")
-                                             .arg(consoleError));
+        mainFrame_->outputPane()->append(
+            tr("[Tovalo] The command interpreter could not be started: %1\n").arg(consoleError));
     mainFrame_->newDocumentWindow();
     if (options.showWindow)
         mainFrame_->show();
@@ -137,8 +137,19 @@ void CTovaloApp::installTerminationHandlers()
         // exit(), not quit(): quit() would first try to close the windows, which asks the user.
         QCoreApplication::exit(0);
     });
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-        // The session may end the process right after this: save now.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        // The session is ending: modified documents get their save question while the session
+        // manager lets us ask; a Cancel (or a save that did not happen) asks it to cancel the
+        // logout, so nothing is lost.
+        if (mainFrame_ && manager.allowsInteraction()) {
+            const bool canEnd = mainFrame_->querySaveAll();
+            manager.release();
+            if (!canEnd) {
+                manager.cancel();
+                return;
+            }
+        }
+        // The session may end the process right after this: save the settings now.
         std::string error;
         if (settingsLoaded_)
             saveSettings(*store_, settings_, kSaveAll, error);
@@ -163,9 +174,8 @@ void CTovaloApp::activateFromSecondStart(const QStringList& files)
 
 void CTovaloApp::showAbout()
 {
-    const QString version = QString::fromStdString(mainFrame_ && mainFrame_->engine()
-                                                       ? mainFrame_->engine()->dpctVersion()
-                                                       : std::string());
+    const QString version = QString::fromStdString(
+        mainFrame_ && mainFrame_->engine() ? mainFrame_->engine()->dpctVersion() : std::string());
     MessageBox::inform(mainFrame_, tr("Tovalo %1\nA front end for the dpct migration tool.\n\ndpct: %2")
                                        .arg(QCoreApplication::applicationVersion(),
                                             version.isEmpty() ? tr("(not known)") : version));

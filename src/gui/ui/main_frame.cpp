@@ -1,14 +1,15 @@
 #include "main_frame.h"
 
 #include "app/app_settings.h"
+#include "child_frame.h"
 #include "command_ids.h"
 #include "document_window.h"
-#include "child_frame.h"
 #include "looks.h"
 #include "message_box.h"
 #include "output_pane.h"
-
 #include "runner/console.h"
+
+#include <algorithm>
 
 #include <QAction>
 #include <QActionGroup>
@@ -360,7 +361,8 @@ void CMainFrame::retranslate()
         {cmd::DeleteAll, tr("Delete &All Items..."), tr("Delete every item of the list\nDelete All")},
         {cmd::Start, tr("&Start Conversion"), tr("Convert every item of the list with dpct\nStart")},
         {cmd::Stop, tr("S&top Conversion"), tr("Stop the conversion\nStop")},
-        {cmd::PauseResume, tr("&Pause/Resume Conversion"), tr("Pause or resume the conversion\nPause/Resume")},
+        {cmd::PauseResume, tr("&Pause/Resume Conversion"),
+         tr("Pause or resume the conversion\nPause/Resume")},
         {cmd::Options, tr("&Settings...\tF12"), tr("Change the settings\nSettings")},
         {cmd::About, tr("&About Tovalo..."), tr("Show the program's version\nAbout")},
         {cmd::ViewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar\nToolbar")},
@@ -449,7 +451,8 @@ QMdiSubWindow* CMainFrame::addDocument(CDocumentWindow* doc)
     QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
     sub->setObjectName(QStringLiteral("documentSubWindow"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(settings_.tabMode[kTabIcons] ? QIcon(QStringLiteral(":/icons/document.png")) : emptyIcon());
+    sub->setWindowIcon(settings_.tabMode[kTabIcons] ? QIcon(QStringLiteral(":/icons/document.png"))
+                                                    : emptyIcon());
     doc->applyColors(settings_);
     doc->setRunPhase(static_cast<int>(engine_ ? engine_->phase() : RunPhase::Idle));
     connect(doc, &CDocumentWindow::stateChanged, this, [this] {
@@ -549,7 +552,8 @@ void CMainFrame::openFromDialog()
 
 void CMainFrame::openRecent(int index)
 {
-    if (index < 0 || index >= static_cast<int>(kRecentLimit) || index >= static_cast<int>(settings_.recent.size()))
+    if (index < 0 || index >= static_cast<int>(kRecentLimit) ||
+        index >= static_cast<int>(settings_.recent.size()))
         return;
     if (engine_ && engine_->phase() != RunPhase::Idle)
         return;
@@ -567,9 +571,9 @@ void CMainFrame::rebuildRecentMenu()
     recentMenu_->menuAction()->setVisible(!empty);
     const bool idle = !engine_ || engine_->phase() == RunPhase::Idle;
     for (int i = 0; i < recent.size() && i < static_cast<int>(kRecentLimit); ++i) {
-        const QString label = QStringLiteral("(&%1) %2")
-                                  .arg(QString::number(i, 16).toUpper(),
-                                       QDir::toNativeSeparators(recent.at(i)));
+        const QString label =
+            QStringLiteral("(&%1) %2")
+                .arg(QString::number(i, 16).toUpper(), QDir::toNativeSeparators(recent.at(i)));
         QAction* a = recentMenu_->addAction(label);
         a->setObjectName(QStringLiteral("actionRecent%1").arg(i));
         a->setProperty(kCommandId, cmd::RecentFirst + i);
@@ -632,8 +636,9 @@ void CMainFrame::applyTabSettings()
         sub->setWindowIcon(t[kTabIcons] ? QIcon(QStringLiteral(":/icons/document.png")) : emptyIcon());
     if (QTabBar* tabs = mdiArea_->findChild<QTabBar*>()) {
         // A colour per tab: a fixed cycle of distinct hues on the tab text.
-        static const QColor cycle[] = {QColor(0x1f, 0x5f, 0xbf), QColor(0x2e, 0x8b, 0x57), QColor(0xb8, 0x5c, 0x00),
-                                       QColor(0x8b, 0x22, 0x8b), QColor(0xb2, 0x22, 0x22)};
+        static const QColor cycle[] = {QColor(0x1f, 0x5f, 0xbf), QColor(0x2e, 0x8b, 0x57),
+                                       QColor(0xb8, 0x5c, 0x00), QColor(0x8b, 0x22, 0x8b),
+                                       QColor(0xb2, 0x22, 0x22)};
         for (int i = 0; i < tabs->count(); ++i)
             tabs->setTabTextColor(i, t[kTabAutoColor] ? cycle[i % 5] : QColor());
     }
@@ -674,7 +679,8 @@ void CMainFrame::updateActions()
     action(cmd::PauseResume)->setChecked(phase == RunPhase::Paused);
 
     action(cmd::NewWindow)->setEnabled(idle);
-    for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, cmd::Close})
+    for (int id :
+         {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, cmd::Close})
         action(id)->setEnabled(doc && doc->commandEnabled(id));
 }
 
@@ -779,16 +785,26 @@ void CMainFrame::documentClosing(CDocumentWindow* doc)
 QString CMainFrame::phaseText(RunPhase phase) const
 {
     switch (phase) {
-    case RunPhase::Idle: return QStringLiteral(" ");
-    case RunPhase::AwaitPrompt: return QString();
-    case RunPhase::SetvarsRequested: return tr("Starting setvars");
-    case RunPhase::SetvarsRunning: return tr("Running setvars...");
-    case RunPhase::VersionRequested: return tr("Querying the dpct version");
-    case RunPhase::VersionRunning: return tr("Querying the dpct version...");
-    case RunPhase::ItemRequested: return tr("dpct conversion started");
-    case RunPhase::ItemRunning: return tr("dpct converting...");
-    case RunPhase::StopRequested: return QStringLiteral("  ");
-    case RunPhase::Paused: return tr("dpct run paused");
+    case RunPhase::Idle:
+        return QStringLiteral(" ");
+    case RunPhase::AwaitPrompt:
+        return QString();
+    case RunPhase::SetvarsRequested:
+        return tr("Starting setvars");
+    case RunPhase::SetvarsRunning:
+        return tr("Running setvars...");
+    case RunPhase::VersionRequested:
+        return tr("Querying the dpct version");
+    case RunPhase::VersionRunning:
+        return tr("Querying the dpct version...");
+    case RunPhase::ItemRequested:
+        return tr("dpct conversion started");
+    case RunPhase::ItemRunning:
+        return tr("dpct converting...");
+    case RunPhase::StopRequested:
+        return QStringLiteral("  ");
+    case RunPhase::Paused:
+        return tr("dpct run paused");
     }
     return QString();
 }
@@ -883,6 +899,12 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     quitting_ = false;
     closeConsole();
     event->accept();
+}
+
+bool CMainFrame::querySaveAll()
+{
+    const QList<CDocumentWindow*> docs = documentWindows();
+    return std::all_of(docs.begin(), docs.end(), [](CDocumentWindow* doc) { return doc->queryClose(); });
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)

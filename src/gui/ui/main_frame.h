@@ -52,6 +52,10 @@ public:
     bool openConsole(QString& error);
     /// Ends the console within a bounded time, stopping a run first. Safe to call twice.
     void closeConsole();
+    /// Asks every document window's save question, as closing would, without closing anything.
+    /// Returns false as soon as one answer keeps its document open (Cancel, or a save that did
+    /// not happen). Used when the session ends, so that modified documents are not lost.
+    bool querySaveAll();
 
     void setDocumentFactory(DocumentFactory factory);
     /// Marks the window as running on the simulated toolkit (title and status bar say so).
