@@ -276,8 +276,8 @@ bool RunEngine::writeCommand(const std::string& line)
 
 void RunEngine::moveAndWrite(RunPhase next, const std::string& line)
 {
-    // The order of the design's operate step: phase set, text emptied, command written, then
-    // the status pane updated.
+    // A command step in this order: phase set, text emptied, command written, then the status
+    // pane updated, so the command's echo and all its output reach the response step.
     phase_ = next;
     resetConsoleText();
     writeCommand(line);
