@@ -45,7 +45,7 @@ TEST(OptionTable, ValueListsCompareWithCase)
     EXPECT_EQ(valueListEntries(kListOutputVerbosity).size(), 4u);
 }
 
-TEST(DpctData, NewAndResetRecordsAreIdenticalWithDesignDefaults)
+TEST(DpctData, NewAndResetRecordsAreIdenticalWithBuiltInDefaults)
 {
     CDpctData fresh;
     EXPECT_EQ(fresh.includeSubdirs, 1);
