@@ -23,6 +23,22 @@ using namespace tovalo;
 
 namespace {
 
+// Takes a fresh engine through the start-up sequence and starts a run of `item`, so the next
+// text handed over is that item's dpct output.
+void startItem(RunEngine& engine, CDpctData& item)
+{
+    std::string error;
+    engine.startUp(error);
+    engine.handleConsoleText("\ntovalo> ");
+    engine.processPending();
+    engine.handleConsoleText("x\n\ntovalo> ");
+    engine.processPending();
+    engine.handleConsoleText("\ndpct version 18.0.0. Codebase:(c)\n\ntovalo> ");
+    item.path = "/work/src/kernel.cu";
+    engine.start({&item});
+    engine.processPending();
+}
+
 class NullConsole : public Console
 {
 public:
@@ -75,17 +91,8 @@ void BM_EngineBurst50MB(benchmark::State& state)
         NullConsole console;
         CountingObserver observer;
         RunEngine engine(console, observer, RunEngineConfig{"/opt/intel/oneapi/", 3}, [] {});
-        std::string error;
-        engine.startUp(error);
-        engine.handleConsoleText("\ntovalo> ");
-        engine.processPending();
-        engine.handleConsoleText("x\n\ntovalo> ");
-        engine.processPending();
-        engine.handleConsoleText("\ndpct version 18.0.0. Codebase:(c)\n\ntovalo> ");
         CDpctData item;
-        item.path = "/work/src/kernel.cu";
-        engine.start({&item});
-        engine.processPending();
+        startItem(engine, item);
         OutputDecoder decoder;
         engine.handleConsoleText("Parsing: /work/src/kernel.cu\n");
         for (const std::string& r : reads)
@@ -143,17 +150,8 @@ void BM_EngineBurstLongestCall(benchmark::State& state)
         bool woken = false;
         RunEngine engine(console, observer, RunEngineConfig{"/opt/intel/oneapi/", 3},
                          [&woken] { woken = true; });
-        std::string error;
-        engine.startUp(error);
-        engine.handleConsoleText("\ntovalo> ");
-        engine.processPending();
-        engine.handleConsoleText("x\n\ntovalo> ");
-        engine.processPending();
-        engine.handleConsoleText("\ndpct version 18.0.0. Codebase:(c)\n\ntovalo> ");
         CDpctData item;
-        item.path = "/work/src/kernel.cu";
-        engine.start({&item});
-        engine.processPending();
+        startItem(engine, item);
         for (std::size_t i = 0; i < text.size(); i += 16u << 20)
             console.pieces.push_back(text.substr(i, 16u << 20));
         state.ResumeTiming();
