@@ -1,0 +1,130 @@
+#pragma once
+// DefinitionDocument: one open definition file as the program edits it. It owns the conversion
+// items in list order, the file path (UTF-8, empty for a new document) and the modified mark,
+// reads and writes the file, and applies the editing operations of the document window (add,
+// update, remove, remove all) together with the rule that a path is listed only once.
+//
+// Ownership: every item lives in its own heap block, so an item's address stays the same from
+// its insertion to its removal whatever else is added or removed. The run engine relies on this:
+// it converts the items through the pointers of runItems() while a run is under way (and the
+// window keeps the list from being edited meanwhile).
+//
+// Observers (a list model, a window) learn of every change through DefinitionDocumentObserver,
+// with a call before and after each change of the row set, so that a model can bracket it.
+// Observers are not owned and must be removed before they are destroyed; they must not add or
+// remove observers from inside a notification.
+
+#include "dpct_data.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovalo {
+
+/// Receives the changes of a DefinitionDocument. Row ranges are inclusive [first, last] in the
+/// numbering of the moment: for an insertion the new rows' positions, for a removal the old
+/// ones. Every function does nothing unless overridden.
+class DefinitionDocumentObserver
+{
+public:
+    virtual ~DefinitionDocumentObserver() = default;
+
+    virtual void rowsAboutToBeInserted(int /*first*/, int /*last*/) {}
+    virtual void rowsInserted(int /*first*/, int /*last*/) {}
+    virtual void rowsAboutToBeRemoved(int /*first*/, int /*last*/) {}
+    virtual void rowsRemoved(int /*first*/, int /*last*/) {}
+    /// The items of rows [first, last] changed in place (an update, or a run's progress).
+    virtual void rowsChanged(int /*first*/, int /*last*/) {}
+    /// The whole row set is about to be replaced (a load), and has been.
+    virtual void aboutToReset() {}
+    virtual void reset() {}
+    /// The modified mark flipped.
+    virtual void modifiedChanged(bool /*modified*/) {}
+    /// The file path changed (a load, or a save under another name).
+    virtual void pathChanged(const std::string& /*path*/) {}
+};
+
+class DefinitionDocument
+{
+public:
+    DefinitionDocument();
+    ~DefinitionDocument();
+    DefinitionDocument(const DefinitionDocument&) = delete;
+    DefinitionDocument& operator=(const DefinitionDocument&) = delete;
+
+    // File ------------------------------------------------------------------------------------
+
+    /// Path of the definition file (UTF-8); empty for a document never loaded or saved.
+    const std::string& path() const { return path_; }
+    bool isModified() const { return modified_; }
+    /// Sets or clears the modified mark (the window marks a finished add command even when it
+    /// added nothing). Notifies only when the mark flips.
+    void setModified(bool modified);
+
+    /// Replaces the items with those of the file at `path` and takes `path` as the document's
+    /// path; the document is then unmodified. On failure returns false with `error` set (the
+    /// reader's message) and the document is unchanged.
+    bool load(std::string_view path, std::string& error);
+    /// Writes the items to `path` (atomically). On success the path becomes `path` and the
+    /// modified mark is cleared; on failure returns false with `error` set (the operating
+    /// system's reason or the writer's refusal) and the document is unchanged.
+    bool save(std::string_view path, std::string& error);
+
+    // Items -----------------------------------------------------------------------------------
+
+    int size() const { return static_cast<int>(items_.size()); }
+    bool empty() const { return items_.empty(); }
+    /// The item of row `row`, or null when there is no such row.
+    CDpctData* item(int row);
+    const CDpctData* item(int row) const;
+    /// Row of the item at `item`, or -1 when the document does not hold it.
+    int indexOf(const CDpctData* item) const;
+    /// Every item in list order (the run queue is built from this).
+    std::vector<CDpctData*> runItems();
+    /// Every item's path in list order.
+    std::vector<std::string> paths() const;
+
+    /// True when some item's path equals `path` with letter case ignored (caseFoldEquals):
+    /// such a path is not added a second time.
+    bool contains(std::string_view path) const;
+
+    // Editing (each marks the document modified) ------------------------------------------------
+
+    /// Appends one item; returns its row.
+    int add(CDpctData item);
+    /// Appends `items` in their order as one insertion; returns the row of the first, or -1
+    /// when `items` is empty (nothing is inserted, the mark is left alone).
+    int add(std::vector<CDpctData> items);
+    /// Replaces the item of row `row` in place (its address stays). False for a bad row.
+    bool update(int row, const CDpctData& item);
+    /// Removes row `row` with its item. False for a bad row.
+    bool remove(int row);
+    /// Removes every row. Marks the document modified even when it was empty.
+    void removeAll();
+
+    /// Tells the observers that the items of rows [first, last] changed in place without an
+    /// edit (a run's statuses and outputs); the modified mark is left alone. Clamped to the rows.
+    void notifyChanged(int first, int last);
+
+    // Observers ---------------------------------------------------------------------------------
+
+    void addObserver(DefinitionDocumentObserver* observer);
+    void removeObserver(DefinitionDocumentObserver* observer);
+
+private:
+    template <class F> void notify(F&& f)
+    {
+        for (DefinitionDocumentObserver* o : observers_)
+            f(*o);
+    }
+    void setPath(std::string path);
+
+    std::vector<std::unique_ptr<CDpctData>> items_;
+    std::string path_;
+    bool modified_ = false;
+    std::vector<DefinitionDocumentObserver*> observers_;
+};
+
+} // namespace tovalo

@@ -1,0 +1,298 @@
+#include "base/text.h"
+#include "data/definition_document.h"
+
+#include <filesystem>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using namespace tovalo;
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+
+namespace {
+
+CDpctData makeItem(std::string path)
+{
+    CDpctData item;
+    item.path = std::move(path);
+    return item;
+}
+
+/// Writes every notification as one line of text, in order.
+class Recorder : public DefinitionDocumentObserver
+{
+public:
+    std::vector<std::string> log;
+
+    void rowsAboutToBeInserted(int first, int last) override { add("before insert", first, last); }
+    void rowsInserted(int first, int last) override { add("insert", first, last); }
+    void rowsAboutToBeRemoved(int first, int last) override { add("before remove", first, last); }
+    void rowsRemoved(int first, int last) override { add("remove", first, last); }
+    void rowsChanged(int first, int last) override { add("change", first, last); }
+    void aboutToReset() override { log.push_back("before reset"); }
+    void reset() override { log.push_back("reset"); }
+    void modifiedChanged(bool modified) override { log.push_back(modified ? "modified" : "unmodified"); }
+    void pathChanged(const std::string& path) override { log.push_back("path " + path); }
+
+    std::vector<std::string> take() { return std::exchange(log, {}); }
+
+private:
+    void add(const char* what, int first, int last)
+    {
+        log.push_back(std::string(what) + " " + std::to_string(first) + "-" + std::to_string(last));
+    }
+};
+
+/// A fresh, empty folder under the temporary directory, removed again at the end of the test.
+class DefinitionDocumentFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() /
+               ("tovalo-document-test-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    std::string file(const char* name) const { return utf8FromPath(dir_ / name); }
+
+    fs::path dir_;
+};
+
+} // namespace
+
+TEST_F(DefinitionDocumentFiles, SaveAndLoadRoundTripTheItemsAndTheMarks)
+{
+    DefinitionDocument doc;
+    EXPECT_TRUE(doc.path().empty());
+    EXPECT_FALSE(doc.isModified());
+    CDpctData first = makeItem("/w/a.cu");
+    first.setOn(kComments, true);
+    first.setOn(kExtraArg, true);
+    first.setText(kExtraArg, "-DX=1");
+    doc.add(first);
+    doc.add(std::vector{makeItem("/w/b.cu"), makeItem("/w/sub/c.cu")});
+    ASSERT_TRUE(doc.isModified());
+
+    std::string error;
+    const std::string path = file("list.txt");
+    ASSERT_TRUE(doc.save(path, error)) << error;
+    EXPECT_EQ(doc.path(), path);
+    EXPECT_FALSE(doc.isModified());
+
+    DefinitionDocument back;
+    Recorder rec;
+    back.addObserver(&rec);
+    ASSERT_TRUE(back.load(path, error)) << error;
+    EXPECT_THAT(rec.take(), ElementsAre("before reset", "reset", "path " + path));
+    EXPECT_EQ(back.path(), path);
+    EXPECT_FALSE(back.isModified());
+    ASSERT_EQ(back.size(), 3);
+    EXPECT_THAT(back.paths(), ElementsAre("/w/a.cu", "/w/b.cu", "/w/sub/c.cu"));
+    EXPECT_TRUE(back.item(0)->isOn(kComments));
+    EXPECT_EQ(back.item(0)->text(kExtraArg), "-DX=1");
+    EXPECT_FALSE(back.item(1)->isOn(kComments));
+
+    // Loading into a modified document replaces its items and clears the mark.
+    back.remove(2);
+    ASSERT_TRUE(back.load(path, error)) << error;
+    EXPECT_EQ(back.size(), 3);
+    EXPECT_FALSE(back.isModified());
+    back.removeObserver(&rec);
+}
+
+TEST_F(DefinitionDocumentFiles, FailedSaveOrLoadChangesNothing)
+{
+    DefinitionDocument doc;
+    doc.add(makeItem("/w/a.cu"));
+    std::string error;
+    const std::string good = file("good.txt");
+    ASSERT_TRUE(doc.save(good, error)) << error;
+    doc.add(makeItem("/w/b.cu"));
+
+    Recorder rec;
+    doc.addObserver(&rec);
+    // A folder that does not exist, and a path the writer refuses to store.
+    EXPECT_FALSE(doc.save(utf8FromPath(dir_ / "missing" / "x.txt"), error));
+    EXPECT_FALSE(error.empty());
+    error.clear();
+    doc.add(makeItem("/w/line\nbreak.cu"));
+    rec.take();
+    EXPECT_FALSE(doc.save(file("other.txt"), error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(doc.path(), good);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_FALSE(fs::exists(dir_ / "other.txt"));
+
+    error.clear();
+    EXPECT_FALSE(doc.load(file("absent.txt"), error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(doc.size(), 3);
+    EXPECT_EQ(doc.path(), good);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(rec.log.empty());
+    doc.removeObserver(&rec);
+}
+
+TEST(DefinitionDocument, EveryEditSetsTheModifiedMarkWhichFlipsOnlyOnce)
+{
+    DefinitionDocument doc;
+    Recorder rec;
+    doc.addObserver(&rec);
+
+    doc.add(makeItem("/a.cu"));
+    EXPECT_TRUE(doc.isModified());
+    doc.add(makeItem("/b.cu"));
+    EXPECT_THAT(rec.take(), ElementsAre("before insert 0-0", "insert 0-0", "modified", "before insert 1-1",
+                                        "insert 1-1"));
+
+    const auto editsFromClean = [&](auto edit) {
+        doc.setModified(false);
+        rec.take();
+        edit();
+        return doc.isModified();
+    };
+    EXPECT_TRUE(editsFromClean([&] { doc.add(makeItem("/c.cu")); }));
+    EXPECT_TRUE(editsFromClean([&] { doc.add(std::vector{makeItem("/d.cu"), makeItem("/e.cu")}); }));
+    EXPECT_TRUE(editsFromClean([&] { doc.update(0, makeItem("/a2.cu")); }));
+    EXPECT_TRUE(editsFromClean([&] { doc.remove(1); }));
+    EXPECT_TRUE(editsFromClean([&] { doc.removeAll(); }));
+    EXPECT_TRUE(editsFromClean([&] { doc.removeAll(); })); // an empty document too
+
+    // What is not an edit leaves the mark alone: an empty batch, a bad row, a run's changes.
+    EXPECT_FALSE(editsFromClean([&] { EXPECT_EQ(doc.add(std::vector<CDpctData>{}), -1); }));
+    doc.add(makeItem("/f.cu"));
+    EXPECT_FALSE(editsFromClean([&] {
+        EXPECT_FALSE(doc.update(1, makeItem("/x.cu")));
+        EXPECT_FALSE(doc.update(-1, makeItem("/x.cu")));
+        EXPECT_FALSE(doc.remove(1));
+        EXPECT_FALSE(doc.remove(-1));
+        doc.item(0)->status = ItemStatus::ConvertedOk;
+        doc.notifyChanged(0, 0);
+    }));
+    EXPECT_THAT(rec.take(), ElementsAre("change 0-0"));
+    EXPECT_EQ(doc.size(), 1);
+    EXPECT_EQ(doc.item(0)->path, "/f.cu");
+    doc.removeObserver(&rec);
+}
+
+TEST(DefinitionDocument, NotificationsBracketEachChangeWithItsRows)
+{
+    DefinitionDocument doc;
+    doc.add(std::vector{makeItem("/a.cu"), makeItem("/b.cu")});
+    doc.setModified(false);
+
+    // Observers see the state before and after the change: the count, and the item involved.
+    struct Checker : Recorder
+    {
+        DefinitionDocument* doc = nullptr;
+        std::vector<int> sizes;
+        void rowsAboutToBeInserted(int f, int l) override
+        {
+            sizes.push_back(doc->size());
+            Recorder::rowsAboutToBeInserted(f, l);
+        }
+        void rowsInserted(int f, int l) override
+        {
+            sizes.push_back(doc->size());
+            Recorder::rowsInserted(f, l);
+        }
+        void rowsAboutToBeRemoved(int f, int l) override
+        {
+            sizes.push_back(doc->size());
+            // The rows to go are still there to be looked at.
+            EXPECT_NE(doc->item(l), nullptr);
+            Recorder::rowsAboutToBeRemoved(f, l);
+        }
+        void rowsRemoved(int f, int l) override
+        {
+            sizes.push_back(doc->size());
+            Recorder::rowsRemoved(f, l);
+        }
+    } rec;
+    rec.doc = &doc;
+    doc.addObserver(&rec);
+    doc.addObserver(&rec); // added once only
+
+    doc.add(std::vector{makeItem("/c.cu"), makeItem("/d.cu"), makeItem("/e.cu")});
+    doc.add(makeItem("/f.cu"));
+    doc.update(3, makeItem("/D.cu"));
+    doc.remove(1);
+    doc.notifyChanged(-5, 99);
+    doc.notifyChanged(3, 2);
+    doc.removeAll();
+    EXPECT_THAT(rec.take(), ElementsAre("before insert 2-4", "insert 2-4", "modified", "before insert 5-5",
+                                        "insert 5-5", "change 3-3", "before remove 1-1", "remove 1-1",
+                                        "change 0-4", "before remove 0-4", "remove 0-4"));
+    EXPECT_THAT(rec.sizes, ElementsAre(2, 5, 5, 6, 6, 5, 5, 0));
+
+    doc.removeObserver(&rec);
+    doc.add(makeItem("/g.cu"));
+    EXPECT_TRUE(rec.log.empty());
+}
+
+TEST(DefinitionDocument, DuplicateRuleIgnoresLetterCase)
+{
+    DefinitionDocument doc;
+    EXPECT_FALSE(doc.contains("/w/a.cu"));
+    doc.add(makeItem("/Work/Kernel.cu"));
+    doc.add(makeItem("/w/Ärger/Σ.cu"));
+    EXPECT_TRUE(doc.contains("/work/kernel.cu"));
+    EXPECT_TRUE(doc.contains("/WORK/KERNEL.CU"));
+    EXPECT_TRUE(doc.contains("/w/ärger/σ.cu"));
+    EXPECT_TRUE(doc.contains("/W/ÄRGER/Σ.CU"));
+    EXPECT_FALSE(doc.contains("/work/kernel.cuh"));
+    EXPECT_FALSE(doc.contains("/work/kernel"));
+    EXPECT_FALSE(doc.contains("/w/arger/σ.cu"));
+
+    // A removed or renamed item no longer counts.
+    doc.update(0, makeItem("/Work/Other.cu"));
+    EXPECT_FALSE(doc.contains("/work/kernel.cu"));
+    EXPECT_TRUE(doc.contains("/work/other.cu"));
+    doc.remove(0);
+    EXPECT_FALSE(doc.contains("/work/other.cu"));
+}
+
+TEST(DefinitionDocument, ItemAddressesStayWhileRowsComeAndGo)
+{
+    DefinitionDocument doc;
+    doc.add(makeItem("/keep.cu"));
+    CDpctData* kept = doc.item(0);
+    doc.add(makeItem("/gone.cu"));
+    const CDpctData* gone = doc.item(1);
+    for (int batch = 0; batch < 20; ++batch) {
+        std::vector<CDpctData> items;
+        for (int i = 0; i < 100; ++i)
+            items.push_back(makeItem("/b" + std::to_string(batch) + "_" + std::to_string(i) + ".cu"));
+        doc.add(std::move(items));
+        doc.add(makeItem("/single" + std::to_string(batch) + ".cu"));
+    }
+    ASSERT_EQ(doc.size(), 2 + 20 * 101);
+    EXPECT_EQ(doc.item(0), kept);
+    EXPECT_EQ(kept->path, "/keep.cu");
+
+    const std::vector<CDpctData*> run = doc.runItems();
+    ASSERT_EQ(run.size(), static_cast<std::size_t>(doc.size()));
+    EXPECT_EQ(run[0], kept);
+    EXPECT_EQ(doc.indexOf(run[1500]), 1500);
+
+    // An update writes into the same item; removing a row before it renumbers but does not move it.
+    CDpctData* later = doc.item(700);
+    doc.update(700, makeItem("/updated.cu"));
+    EXPECT_EQ(doc.item(700), later);
+    EXPECT_EQ(later->path, "/updated.cu");
+    doc.remove(1);
+    EXPECT_EQ(doc.indexOf(gone), -1);
+    EXPECT_EQ(doc.indexOf(later), 699);
+    EXPECT_EQ(doc.item(699), later);
+    EXPECT_EQ(doc.indexOf(nullptr), -1);
+    EXPECT_EQ(doc.item(doc.size()), nullptr);
+    EXPECT_EQ(doc.item(-1), nullptr);
+}
