@@ -3,13 +3,13 @@
 // enabling rules, keyboard and mouse reaching the list, and a full run through the simulated
 // toolkit.
 
-#include "color_edit.h"
+#include "controls/commui/color_edit.h"
 #include "data/definition_file.h"
 #include "data/dpct_data.h"
-#include "dialog_seams.h"
-#include "dpct_data_dlg.h"
-#include "dpct_prop_ctrl.h"
-#include "dpct_tree_ctrl.h"
+#include "controls/commui/dialog_seams.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
+#include "controls/dpct_prop_ctrl.h"
+#include "controls/dpct_tree_ctrl.h"
 #include "gui_test_support.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"

@@ -15,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace tovalo::gui;
+
 using tovalo::gui::COutputPane;
 using tovalo::gui::CDpctResultCtrl;
 

@@ -7,7 +7,7 @@
 #include "ui/command_ids.h"
 #include "ui/document_window.h"
 #include "ui/child_frame.h"
-#include "dpct_tree_ctrl.h"
+#include "controls/dpct_tree_ctrl.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"

@@ -1,12 +1,12 @@
-#include "main_frame.h"
+#include "ui/main_frame.h"
 
 #include "app/app_settings.h"
-#include "child_frame.h"
-#include "command_ids.h"
-#include "document_window.h"
-#include "looks.h"
-#include "message_box.h"
-#include "output_pane.h"
+#include "ui/child_frame.h"
+#include "ui/command_ids.h"
+#include "ui/document_window.h"
+#include "ui/looks.h"
+#include "ui/message_box.h"
+#include "ui/output_pane.h"
 #include "runner/console.h"
 
 #include <algorithm>

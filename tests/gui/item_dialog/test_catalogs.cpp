@@ -2,18 +2,20 @@
 // descriptions and the item dialog with its option-setting page are really translated at run
 // time, i.e. that the catalogs hold them under the contexts the widgets ask for.
 
-#include "color_combo_box.h"
+#include "controls/commui/color_combo_box.h"
 #include "data/option_table.h"
-#include "dialog_seams.h"
-#include "dpct_data_dlg.h"
-#include "dpct_data_set_dlg.h"
-#include "dpct_tree_ctrl.h"
-#include "option_help.h"
+#include "controls/commui/dialog_seams.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
+#include "ui/item_dialog/dpct_data_set_dlg.h"
+#include "controls/dpct_tree_ctrl.h"
+#include "controls/option_help.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
+
+using namespace tovalo::gui;
 
 using namespace tovalo;
 
@@ -47,7 +49,7 @@ private Q_SLOTS:
             english << optionRowDescription(slot);
         loadPack("TovaloLangJa");
 
-        QCOMPARE(QCoreApplication::translate("CDpctTreeCtrl", "Waiting"), QStringLiteral("変換待ち"));
+        QCOMPARE(QCoreApplication::translate("tovalo::gui::CDpctTreeCtrl", "Waiting"), QStringLiteral("変換待ち"));
         QCOMPARE(CDpctTreeCtrl::statusText(ItemStatus::SyntaxError), QStringLiteral("構文エラーあり"));
         QCOMPARE(optionRowName(0), QStringLiteral("ディレクトリ名"));
         QCOMPARE(optionRowName(kInRoot), QStringLiteral("--in-root"));

@@ -3,18 +3,18 @@
 // order, add/update modes, and the directory scan of the add command.
 
 #include "base/text.h"
-#include "color_combo_box.h"
-#include "color_edit.h"
-#include "color_tool_tip_ctrl.h"
+#include "controls/commui/color_combo_box.h"
+#include "controls/commui/color_edit.h"
+#include "controls/commui/color_tool_tip_ctrl.h"
 #include "data/option_table.h"
-#include "dialog_seams.h"
-#include "directory_scan.h"
-#include "directory_scan_runner.h"
-#include "dlg_scroll.h"
-#include "dpct_data_dlg.h"
-#include "dpct_data_set_dlg.h"
-#include "folder_dialog.h"
-#include "folder_memory.h"
+#include "controls/commui/dialog_seams.h"
+#include "ui/item_dialog/directory_scan.h"
+#include "ui/item_dialog/directory_scan_runner.h"
+#include "controls/commui/dlg_scroll.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
+#include "ui/item_dialog/dpct_data_set_dlg.h"
+#include "controls/commui/folder_dialog.h"
+#include "ui/item_dialog/folder_memory.h"
 
 #include <algorithm>
 #include <memory>
@@ -27,6 +27,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace tovalo::gui;
 
 using namespace tovalo;
 

@@ -1,9 +1,11 @@
-#include "dialog_seams.h"
+#include "controls/commui/dialog_seams.h"
 
 #include <utility>
 
 #include <QApplication>
 #include <QFileDialog>
+
+namespace tovalo::gui {
 
 namespace {
 std::optional<QMessageBox::StandardButton> g_nextAnswer;
@@ -121,3 +123,5 @@ QString FileDialogSeam::lastFilter()
 {
     return g_fileFilter;
 }
+
+} // namespace tovalo::gui

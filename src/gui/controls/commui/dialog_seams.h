@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QString>
 
+namespace tovalo::gui {
+
 /// A message box with an id (the message's number, for tests and diagnostics).
 class MessageBoxSeam
 {
@@ -50,3 +52,5 @@ public:
     static QString lastDir();
     static QString lastFilter();
 };
+
+} // namespace tovalo::gui

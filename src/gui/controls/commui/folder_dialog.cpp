@@ -1,9 +1,11 @@
-#include "folder_dialog.h"
+#include "controls/commui/folder_dialog.h"
 
 #include <utility>
 
 #include <QApplication>
 #include <QFileDialog>
+
+namespace tovalo::gui {
 
 namespace {
 bool g_hasNext = false;
@@ -51,3 +53,5 @@ int CFolderDialog::exec()
     path_ = *chosen;
     return QDialog::Accepted;
 }
+
+} // namespace tovalo::gui

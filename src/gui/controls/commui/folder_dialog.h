@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QString>
 
+namespace tovalo::gui {
+
 class CFolderDialog
 {
 public:
@@ -29,3 +31,5 @@ private:
     QString title_;
     QString path_;
 };
+
+} // namespace tovalo::gui

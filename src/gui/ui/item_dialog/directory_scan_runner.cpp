@@ -1,7 +1,7 @@
-#include "directory_scan_runner.h"
+#include "ui/item_dialog/directory_scan_runner.h"
 
-#include "dialog_seams.h"
-#include "directory_scan.h"
+#include "controls/commui/dialog_seams.h"
+#include "ui/item_dialog/directory_scan.h"
 
 #include <atomic>
 #include <memory>
@@ -11,6 +11,8 @@
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QTimer>
+
+namespace tovalo::gui {
 
 using namespace tovalo;
 
@@ -93,3 +95,5 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
                              QCoreApplication::translate("DirectoryScan", "There were no items to add."));
     return result;
 }
+
+} // namespace tovalo::gui

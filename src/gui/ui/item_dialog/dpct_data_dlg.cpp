@@ -1,14 +1,14 @@
-#include "dpct_data_dlg.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
 
-#include "color_combo_box.h"
-#include "color_edit.h"
-#include "color_tool_tip_ctrl.h"
-#include "dialog_seams.h"
-#include "dlg_scroll.h"
-#include "dpct_data_set_dlg.h"
-#include "folder_dialog.h"
-#include "folder_memory.h"
-#include "group_box.h"
+#include "controls/commui/color_combo_box.h"
+#include "controls/commui/color_edit.h"
+#include "controls/commui/color_tool_tip_ctrl.h"
+#include "controls/commui/dialog_seams.h"
+#include "controls/commui/dlg_scroll.h"
+#include "ui/item_dialog/dpct_data_set_dlg.h"
+#include "controls/commui/folder_dialog.h"
+#include "ui/item_dialog/folder_memory.h"
+#include "controls/commui/group_box.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace tovalo::gui {
 
 using namespace tovalo;
 
@@ -278,3 +280,5 @@ void CDpctDataDlg::accept()
         defaultItem_->takeOptionsForNextAdd(working_);
     QDialog::accept();
 }
+
+} // namespace tovalo::gui
