@@ -4,7 +4,7 @@
 #include "ui/command_ids.h"
 #include "data/definition_file.h"
 #include "data/dpct_data.h"
-#include "controls/commui/dialog_seams.h"
+#include "controls/commui/dialog_seam.h"
 #include "ui/item_dialog/directory_scan_runner.h"
 #include "ui/item_dialog/dpct_data_dlg.h"
 #include "controls/dpct_prop_ctrl.h"
@@ -260,7 +260,7 @@ bool CChildFrame::saveAs()
     QString start = path_;
     if (start.isEmpty())
         start = QString::fromStdString(settings_.folders[kDirTextSave]);
-    const QString chosen = FileDialogSeam::getSaveFileName(
+    const QString chosen = DialogSeam::saveFileName(
         this, tr("Save As"), start, tr("Definition file (*.txt);;All Files (*)"), QStringLiteral("txt"));
     if (chosen.isEmpty())
         return false;

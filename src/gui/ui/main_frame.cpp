@@ -18,7 +18,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
+#include "controls/commui/dialog_seam.h"
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -544,7 +544,7 @@ void CMainFrame::openFromDialog()
 {
     if (!action(cmd::Open)->isEnabled())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Definition File"), QString(),
+    const QString path = DialogSeam::openFileName(this, tr("Open Definition File"), QString(),
                                                       tr("Definition file (*.txt);;All Files (*)"));
     if (!path.isEmpty())
         openDefinition(path);

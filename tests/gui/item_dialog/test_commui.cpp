@@ -1,5 +1,6 @@
 // The small controls: scroll container, group box, colour combo box and edit, colour tool tip.
 
+#include "dialog_test_support.h"
 #include "controls/commui/color_combo_box.h"
 #include "controls/commui/color_edit.h"
 #include "controls/commui/color_tool_tip_ctrl.h"
@@ -19,6 +20,7 @@ class TestCommui : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { testing_gui::failOnUnexpectedDialogs(); }
     void scrollContainer()
     {
         QWidget host;

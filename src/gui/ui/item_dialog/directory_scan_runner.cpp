@@ -1,6 +1,6 @@
 #include "ui/item_dialog/directory_scan_runner.h"
 
-#include "controls/commui/dialog_seams.h"
+#include "controls/commui/dialog_seam.h"
 #include "ui/item_dialog/directory_scan.h"
 
 #include <atomic>
@@ -91,7 +91,7 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
         result.items.push_back(std::move(item));
     }
     if (result.items.empty())
-        MessageBoxSeam::show(parent, 732, QMessageBox::Warning,
+        DialogSeam::message(parent, 732, QMessageBox::Warning,
                              QCoreApplication::translate("DirectoryScan", "There were no items to add."));
     return result;
 }

@@ -8,7 +8,7 @@
 #include "controls/commui/color_edit.h"
 #include "controls/commui/color_tool_tip_ctrl.h"
 #include "data/option_table.h"
-#include "controls/commui/dialog_seams.h"
+#include "controls/commui/dialog_seam.h"
 #include "controls/commui/folder_dialog.h"
 #include "ui/item_dialog/folder_memory.h"
 
@@ -269,7 +269,7 @@ void CDpctDataSetDlg::browse(int slot)
     }
     QString chosen;
     if (b.file) {
-        const QString file = FileDialogSeam::getOpenFileName(this, title, start, filter);
+        const QString file = DialogSeam::openFileName(this, title, start, filter);
         if (file.isEmpty())
             return;
         chosen = QDir::toNativeSeparators(file);
@@ -410,7 +410,7 @@ bool CDpctDataSetDlg::validateSlot(int slot)
     }
     if (!failed)
         return true;
-    MessageBoxSeam::show(this, refusalId(slot), QMessageBox::Critical, refusalText(slot));
+    DialogSeam::message(this, refusalId(slot), QMessageBox::Critical, refusalText(slot));
     failed->setFocus(Qt::OtherFocusReason);
     return false;
 }
