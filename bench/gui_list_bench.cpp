@@ -4,7 +4,7 @@
 //   xvfb-run -a build/release/bench/tovalo_gui_list_bench
 
 #include "data/definition_file.h"
-#include "dpct_tree_ctrl.h"
+#include "controls/dpct_tree_ctrl.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +15,8 @@
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTemporaryDir>
+
+using namespace tovalo::gui;
 
 using namespace tovalo;
 

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>CDpctDataDlg</name>
+    <name>tovalo::gui::CDpctDataDlg</name>
     <message>
         <source>Add Data</source>
         <translation>Add Data</translation>
@@ -73,7 +73,7 @@
     </message>
 </context>
 <context>
-    <name>CDpctDataSetDlg</name>
+    <name>tovalo::gui::CDpctDataSetDlg</name>
     <message>
         <source>...</source>
         <translation>...</translation>
@@ -136,7 +136,7 @@
     </message>
 </context>
 <context>
-    <name>CDpctPropCtrl</name>
+    <name>tovalo::gui::CDpctPropCtrl</name>
     <message>
         <source>File</source>
         <translation>File</translation>
@@ -151,7 +151,7 @@
     </message>
 </context>
 <context>
-    <name>CDpctTreeCtrl</name>
+    <name>tovalo::gui::CDpctTreeCtrl</name>
     <message>
         <source>Conversion items</source>
         <translation>Conversion items</translation>

@@ -16,7 +16,7 @@
 #include "ui/command_ids.h"
 #include "ui/main_frame.h"
 
-#include "dpct_tree_ctrl.h"
+#include "controls/dpct_tree_ctrl.h"
 #include "ui/output_pane.h"
 
 #include <QAction>

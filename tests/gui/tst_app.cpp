@@ -2,6 +2,7 @@
 // oneAPI warning, a missing language pack, a second start handing over its files, and a clean
 // end on SIGTERM.
 
+#include "dialog_test_support.h"
 #include "gui_test_support.h"
 
 #include "app/language_pack.h"
@@ -62,6 +63,7 @@ private Q_SLOTS:
 
 void TestApp::initTestCase()
 {
+    testing_gui::failOnUnexpectedDialogs();
     testing_gui::useBuiltLanguagePacks();
 }
 
@@ -70,7 +72,7 @@ void TestApp::demoStartOpensFilesAndExitSavesSettings()
     Sandbox sandbox;
     const QString def = testing_gui::writeDefinition(sandbox.path(), QStringLiteral("d.txt"),
                                                      {{QStringLiteral("d.cu"), QStringLiteral("result=ok")}});
-    const int boxes = MessageBox::count();
+    const int boxes = DialogSeam::shownCount();
     StartOptions options;
     options.files = {def};
     options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
@@ -78,7 +80,7 @@ void TestApp::demoStartOpensFilesAndExitSavesSettings()
     {
         CTovaloApp app(sandbox.store());
         QVERIFY(app.initInstance(options));
-        QCOMPARE(MessageBox::count(), boxes); // oneAPI is there: no warning
+        QCOMPARE(DialogSeam::shownCount(), boxes); // oneAPI is there: no warning
         CMainFrame* frame = app.mainFrame();
         QVERIFY(frame->isVisible());
         QVERIFY(frame->windowTitle().contains(QStringLiteral("[デモ]")));
@@ -114,9 +116,9 @@ void TestApp::missingOneApiWarnsAndDisablesRuns()
     if (QFileInfo::exists(QStringLiteral("/opt/intel/oneapi/setvars.sh")))
         QSKIP("a real oneAPI is installed here");
     CTovaloApp app(sandbox.store());
-    MessageBox::setNextAnswer(QMessageBox::Ok);
+    DialogSeam::answerMessage(QMessageBox::Ok);
     QVERIFY(app.initInstance(options));
-    QCOMPARE(MessageBox::lastText(),
+    QCOMPARE(DialogSeam::last().text,
              QStringLiteral("Intel® oneAPI がインストールされていません。dpc++ファイルへの変換処理はできませんが定義ファイル"
                             "（変換対象ファイル一覧：変換オプション定義）の作成は可能です。"));
     QVERIFY(app.settings().oneapiRoot.empty());
@@ -140,10 +142,10 @@ void TestApp::missingLanguagePackEndsTheStart()
     options.instanceKey = uniqueKey();
     options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
     CTovaloApp app(sandbox.store());
-    MessageBox::setNextAnswer(QMessageBox::Ok);
+    DialogSeam::answerMessage(QMessageBox::Ok);
     QVERIFY(!app.initInstance(options));
     QVERIFY(app.startFailed());
-    QCOMPARE(MessageBox::lastText(), LanguagePack::loadFailureMessage());
+    QCOMPARE(DialogSeam::last().text, LanguagePack::loadFailureMessage());
     QCOMPARE(app.mainFrame(), nullptr);
     app.exitInstance();
     LanguagePack::setSearchFolders({QStringLiteral(TOVALO_QM_DIR)});

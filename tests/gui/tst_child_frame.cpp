@@ -3,13 +3,14 @@
 // enabling rules, keyboard and mouse reaching the list, and a full run through the simulated
 // toolkit.
 
-#include "color_edit.h"
+#include "controls/commui/color_edit.h"
 #include "data/definition_file.h"
 #include "data/dpct_data.h"
-#include "dialog_seams.h"
-#include "dpct_data_dlg.h"
-#include "dpct_prop_ctrl.h"
-#include "dpct_tree_ctrl.h"
+#include "controls/commui/dialog_seam.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
+#include "controls/dpct_prop_ctrl.h"
+#include "controls/dpct_tree_ctrl.h"
+#include "dialog_test_support.h"
 #include "gui_test_support.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
@@ -109,8 +110,8 @@ private:
 
 void TestChildFrame::initTestCase()
 {
+    testing_gui::failOnUnexpectedDialogs();
     testing_gui::useBuiltLanguagePacks();
-    MessageBoxSeam::setNextAnswer(QMessageBox::Ok);
 }
 
 void TestChildFrame::init()
@@ -128,7 +129,7 @@ void TestChildFrame::cleanup()
     // Whatever a test left modified is discarded without questions.
     for (CDocumentWindow* doc : frame_->documentWindows()) {
         if (auto* child = qobject_cast<CChildFrame*>(doc); child && child->isModified()) {
-            MessageBox::setNextAnswer(QMessageBox::No);
+            DialogSeam::answerMessage(QMessageBox::No);
             child->queryClose();
         }
     }
@@ -136,6 +137,10 @@ void TestChildFrame::cleanup()
     settings_.reset();
     store_.reset();
     sandbox_.reset();
+    // Every answer the test queued was taken by a dialog.
+    const int unused = DialogSeam::pendingAnswers();
+    DialogSeam::clearAnswers();
+    QCOMPARE(unused, 0);
 }
 
 CChildFrame* TestChildFrame::openRows(const QStringList& names)
@@ -176,10 +181,10 @@ void TestChildFrame::newWindowTitleAndIdleEnabling()
     QVERIFY(frame_->action(cmd::Close)->isEnabled());
     for (int id : {cmd::Save, cmd::SaveAs, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll})
         QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
-    const int asked = MessageBox::count();
+    const int asked = DialogSeam::shownCount();
     frame_->action(cmd::Close)->trigger();
     QTRY_COMPARE(frame_->documentWindows().size(), 1);
-    QCOMPARE(MessageBox::count(), asked);
+    QCOMPARE(DialogSeam::shownCount(), asked);
 }
 
 void TestChildFrame::panesInTwoThirdsProportions()
@@ -221,7 +226,7 @@ void TestChildFrame::addFileThroughTheItemDialog()
         dialog->checkAllButton()->click(); // every option on
         dialog->okButton()->click();
     });
-    MessageBoxSeam::setNextAnswer(QMessageBox::Ok);
+    DialogSeam::answerMessage(QMessageBox::Ok);
     QTest::keyClick(doc->list(), Qt::Key_Insert);
     if (doc->rowCount() == 0) {
         // The page refused a value of "check all" (a path option without a path, say); add
@@ -243,10 +248,11 @@ void TestChildFrame::addFileThroughTheItemDialog()
         auto* dialog = qobject_cast<CDpctDataDlg*>(d);
         QVERIFY(dialog);
         QVERIFY(dialog->workingRecord().enabled == optionsOn);
-        MessageBoxSeam::resetLog();
+        DialogSeam::resetLog();
+        DialogSeam::answerMessage();
         dialog->fileEdit()->setText(QString(a).replace(QStringLiteral("a.cu"), QStringLiteral("A.CU")));
         dialog->okButton()->click();
-        QCOMPARE(MessageBoxSeam::lastId(), 729);
+        QCOMPARE(DialogSeam::last().id, 729);
         QVERIFY(dialog->isVisible());
         dialog->fileEdit()->setText(b);
         dialog->okButton()->click();
@@ -295,11 +301,11 @@ void TestChildFrame::addDirectoryScansAndReportsNothingNew()
     QCOMPARE(QFileInfo(QString::fromStdString(doc->runItems()[2]->path)).fileName(), QStringLiteral("d.cu"));
 
     // Nothing new: message 732.
-    MessageBoxSeam::resetLog();
-    MessageBoxSeam::setNextAnswer(QMessageBox::Ok);
+    DialogSeam::resetLog();
+    DialogSeam::answerMessage(QMessageBox::Ok);
     addDirectory(true);
     QCOMPARE(doc->rowCount(), 3);
-    QCOMPARE(MessageBoxSeam::lastId(), 732);
+    QCOMPARE(DialogSeam::last().id, 732);
 }
 
 void TestChildFrame::updateAndDoubleClick()
@@ -349,14 +355,14 @@ void TestChildFrame::deleteLastThenOnlyRow()
     QCOMPARE(list->GetSelectedItem(), list->ItemAt(2));
 
     // No keeps the row.
-    MessageBox::setNextAnswer(QMessageBox::No);
+    DialogSeam::answerMessage(QMessageBox::No);
     QTest::keyClick(list, Qt::Key_Delete);
-    QCOMPARE(MessageBox::lastText(), QStringLiteral("選択したデータを削除してよろしいですか？"));
+    QCOMPARE(DialogSeam::last().text, QStringLiteral("選択したデータを削除してよろしいですか？"));
     QCOMPARE(doc->rowCount(), 3);
     QVERIFY(!doc->isModified());
 
     // Deleting the last row selects the one before it.
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::Yes);
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(doc->rowCount(), 2);
     QCOMPARE(list->GetSelectedItem(), list->ItemAt(1));
@@ -365,7 +371,7 @@ void TestChildFrame::deleteLastThenOnlyRow()
 
     // A middle row: the next row takes the selection.
     QTest::keyClick(list, Qt::Key_Home);
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::Yes);
     frame_->action(cmd::DeleteItem)->trigger();
     QCOMPARE(doc->rowCount(), 1);
     QCOMPARE(QFileInfo(QString::fromStdString(list->GetSelectedItem()->data()->path)).fileName(),
@@ -375,7 +381,7 @@ void TestChildFrame::deleteLastThenOnlyRow()
     doc->list()->GetSelectedItem()->data()->resultText = "some output";
     doc->ShowItem(list->GetSelectedItem()->data());
     QVERIFY(!doc->resultCtrl()->text().isEmpty());
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::Yes);
     frame_->action(cmd::DeleteItem)->trigger();
     QCOMPARE(doc->rowCount(), 0);
     QCOMPARE(list->GetSelectedItem(), nullptr);
@@ -390,11 +396,11 @@ void TestChildFrame::deleteAllAsksFirst()
 {
     CChildFrame* doc = openRows({QStringLiteral("a.cu"), QStringLiteral("b.cu")});
     QVERIFY(doc);
-    MessageBox::setNextAnswer(QMessageBox::No);
+    DialogSeam::answerMessage(QMessageBox::No);
     QTest::keyClick(doc->list(), Qt::Key_Delete, Qt::ControlModifier);
-    QCOMPARE(MessageBox::lastText(), QStringLiteral("全ての項目を削除してよろしいですか？"));
+    QCOMPARE(DialogSeam::last().text, QStringLiteral("全ての項目を削除してよろしいですか？"));
     QCOMPARE(doc->rowCount(), 2);
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::Yes);
     frame_->action(cmd::DeleteAll)->trigger();
     QCOMPARE(doc->rowCount(), 0);
     QCOMPARE(doc->list()->GetSelectedItem(), nullptr);
@@ -414,13 +420,13 @@ void TestChildFrame::saveAndSaveAs()
 
     // Save without a path is save as: title, filter, then the file, the title and the recent list.
     const QString target = sandbox_->file(QStringLiteral("saved.txt"));
-    FileDialogSeam::setNextFileName(target);
+    DialogSeam::answerFile(target);
     // The main window is active again once the dialog has gone.
     frame_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
     QTest::keyClick(doc->list(), Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(FileDialogSeam::lastTitle(), QStringLiteral("名前を付けて保存"));
-    QVERIFY(FileDialogSeam::lastFilter().contains(QStringLiteral("*.txt")));
+    QCOMPARE(DialogSeam::last().title, QStringLiteral("名前を付けて保存"));
+    QVERIFY(DialogSeam::last().filter.contains(QStringLiteral("*.txt")));
     QCOMPARE(doc->filePath(), target);
     QCOMPARE(doc->windowTitle(), QDir::toNativeSeparators(target));
     QVERIFY(!doc->isModified());
@@ -432,11 +438,11 @@ void TestChildFrame::saveAndSaveAs()
     QCOMPARE(QString::fromStdString(read.items[0].path), a);
 
     // Save as under another name; a cancelled chooser changes nothing.
-    FileDialogSeam::setNextFileName(QString());
+    DialogSeam::answerFile(QString());
     frame_->action(cmd::SaveAs)->trigger();
     QCOMPARE(doc->filePath(), target);
     const QString second = sandbox_->file(QStringLiteral("second.txt"));
-    FileDialogSeam::setNextFileName(second);
+    DialogSeam::answerFile(second);
     frame_->action(cmd::SaveAs)->trigger();
     QCOMPARE(doc->filePath(), second);
     QVERIFY(QFile::exists(second));
@@ -448,17 +454,17 @@ void TestChildFrame::failedSaveKeepsTheStar()
 {
     CChildFrame* doc = openRows({QStringLiteral("a.cu")});
     QVERIFY(doc);
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::Yes);
     frame_->action(cmd::DeleteItem)->trigger();
     const QString a = sandbox_->file(QStringLiteral("a.cu"));
     addFile(a);
     QVERIFY(doc->isModified());
-    const int shown = MessageBox::count();
-    FileDialogSeam::setNextFileName(sandbox_->file(QStringLiteral("no/such/folder/x.txt")));
-    MessageBox::setNextAnswer(QMessageBox::Ok);
+    const int shown = DialogSeam::shownCount();
+    DialogSeam::answerFile(sandbox_->file(QStringLiteral("no/such/folder/x.txt")));
+    DialogSeam::answerMessage(QMessageBox::Ok);
     QVERIFY(!doc->saveAs());
-    QCOMPARE(MessageBox::count(), shown + 1);
-    QVERIFY(MessageBox::lastText().contains(QStringLiteral("x.txt")));
+    QCOMPARE(DialogSeam::shownCount(), shown + 2); // the chooser and the write error
+    QVERIFY(DialogSeam::last().text.contains(QStringLiteral("x.txt")));
     QVERIFY(doc->windowTitle().endsWith(QStringLiteral(" *")));
     QCOMPARE(doc->filePath(), sandbox_->file(QStringLiteral("doc.txt")));
 }
@@ -475,32 +481,32 @@ void TestChildFrame::closeWithYesNoCancel()
 
     // Cancel: the window stays.
     CChildFrame* doc = modifiedNewDocument();
-    MessageBox::setNextAnswer(QMessageBox::Cancel);
+    DialogSeam::answerMessage(QMessageBox::Cancel);
     frame_->action(cmd::Close)->trigger();
-    QCOMPARE(MessageBox::lastText(), QStringLiteral("(無題) を保存しますか？"));
+    QCOMPARE(DialogSeam::last().text, QStringLiteral("(無題) を保存しますか？"));
     QTest::qWait(1);
     QCOMPARE(frame_->documentWindows().size(), 1);
 
     // Yes and a cancelled save-as dialog: the window stays too (the changes are not lost).
-    MessageBox::setNextAnswer(QMessageBox::Yes);
-    FileDialogSeam::setNextFileName(QString());
+    DialogSeam::answerMessage(QMessageBox::Yes);
+    DialogSeam::answerFile(QString());
     frame_->action(cmd::Close)->trigger();
     QTest::qWait(1);
     QCOMPARE(frame_->documentWindows().size(), 1);
     QVERIFY(doc->isModified());
 
     // Yes and a failing write: stays.
-    MessageBox::setNextAnswer(QMessageBox::Yes);
-    MessageBox::queueAnswers({QMessageBox::Ok});
-    FileDialogSeam::setNextFileName(sandbox_->file(QStringLiteral("missing/dir/d.txt")));
+    DialogSeam::answerMessage(QMessageBox::Yes);
+    DialogSeam::answerFile(sandbox_->file(QStringLiteral("missing/dir/d.txt")));
+    DialogSeam::answerMessage(QMessageBox::Ok);
     frame_->action(cmd::Close)->trigger();
     QTest::qWait(1);
     QCOMPARE(frame_->documentWindows().size(), 1);
 
     // Yes and a good save: written, closed.
     const QString target = sandbox_->file(QStringLiteral("closed.txt"));
-    MessageBox::setNextAnswer(QMessageBox::Yes);
-    FileDialogSeam::setNextFileName(target);
+    DialogSeam::answerMessage(QMessageBox::Yes);
+    DialogSeam::answerFile(target);
     frame_->action(cmd::Close)->trigger();
     QTRY_COMPARE(frame_->documentWindows().size(), 0);
     QVERIFY(QFile::exists(target));
@@ -512,9 +518,9 @@ void TestChildFrame::closeWithYesNoCancel()
     touch(b);
     addFile(b);
     QCOMPARE(doc->rowCount(), 2);
-    MessageBox::setNextAnswer(QMessageBox::No);
+    DialogSeam::answerMessage(QMessageBox::No);
     frame_->action(cmd::Close)->trigger();
-    QCOMPARE(MessageBox::lastText(), QDir::toNativeSeparators(target) + QStringLiteral(" を保存しますか？"));
+    QCOMPARE(DialogSeam::last().text, QDir::toNativeSeparators(target) + QStringLiteral(" を保存しますか？"));
     QTRY_COMPARE(frame_->documentWindows().size(), 0);
     QCOMPARE(readDefinitionFile(target.toStdString()).items.size(), std::size_t(1));
 }
@@ -532,20 +538,21 @@ void TestChildFrame::sessionEndAsksEveryModifiedDocument()
     QCOMPARE(frame_->documentWindows().size(), 2);
 
     // No for both: the session may end; both windows are still there, still modified.
-    const int before = MessageBox::count();
-    MessageBox::setNextAnswer(QMessageBox::No);
-    MessageBox::queueAnswers({QMessageBox::No});
+    const int before = DialogSeam::shownCount();
+    DialogSeam::answerMessage(QMessageBox::No);
+    DialogSeam::answerMessage(QMessageBox::No);
     QVERIFY(frame_->querySaveAll());
-    QCOMPARE(MessageBox::count(), before + 2);
+    QCOMPARE(DialogSeam::shownCount(), before + 2);
     QCOMPARE(frame_->documentWindows().size(), 2);
 
     // Yes and a failing write for the first: refused, and the second is not asked.
-    MessageBox::setNextAnswer(QMessageBox::Yes);
-    MessageBox::queueAnswers({QMessageBox::Ok});
-    FileDialogSeam::setNextFileName(sandbox_->file(QStringLiteral("missing/s.txt")));
-    const int asked = MessageBox::count();
+    DialogSeam::answerMessage(QMessageBox::Yes);
+    DialogSeam::answerFile(sandbox_->file(QStringLiteral("missing/s.txt")));
+    DialogSeam::answerMessage(QMessageBox::Ok);
+    const int asked = DialogSeam::shownCount();
     QVERIFY(!frame_->querySaveAll());
-    QCOMPARE(MessageBox::count(), asked + 2); // the question and the write error
+    QCOMPARE(DialogSeam::shownCount(), asked + 3); // the question, the chooser and the write error
+    QCOMPARE(DialogSeam::pendingAnswers(), 0);
     for (CDocumentWindow* doc : frame_->documentWindows())
         QVERIFY(static_cast<CChildFrame*>(doc)->isModified());
 }
@@ -557,9 +564,10 @@ void TestChildFrame::quitKeepsWindowWhenItsSaveFails()
     touch(a);
     addFile(a);
     // Quit: yes; save: yes; the chooser gives a folder that does not exist; the error: OK.
-    MessageBox::setNextAnswer(QMessageBox::Yes);
-    MessageBox::queueAnswers({QMessageBox::Yes, QMessageBox::Ok});
-    FileDialogSeam::setNextFileName(sandbox_->file(QStringLiteral("missing/q.txt")));
+    DialogSeam::answerMessage(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::Yes);
+    DialogSeam::answerFile(sandbox_->file(QStringLiteral("missing/q.txt")));
+    DialogSeam::answerMessage(QMessageBox::Ok);
     QVERIFY(!frame_->close());
     QCOMPARE(frame_->documentWindows().size(), 1);
     QVERIFY(active()->isModified());
@@ -628,11 +636,11 @@ void TestChildFrame::contextMenuFollowsTheRules()
     for (QAction* a : menu->actions())
         QVERIFY(a->isSeparator() || a->isEnabled());
     // Its commands reach the window (delete, answered No here).
-    MessageBox::setNextAnswer(QMessageBox::No);
-    const int asked = MessageBox::count();
+    DialogSeam::answerMessage(QMessageBox::No);
+    const int asked = DialogSeam::shownCount();
     menu->actions().at(2)->trigger();
     menu->close();
-    QTRY_COMPARE(MessageBox::count(), asked + 1);
+    QTRY_COMPARE(DialogSeam::shownCount(), asked + 1);
     QCOMPARE(doc->rowCount(), 1);
 
     // During a run of any window nothing of it is enabled.
@@ -655,9 +663,9 @@ void TestChildFrame::foldersAndColoursComeFromTheSettings()
     whenModal([a](QDialog* d) {
         auto* dialog = qobject_cast<CDpctDataDlg*>(d);
         QVERIFY(dialog);
-        FileDialogSeam::setNextFileName(a);
+        DialogSeam::answerFile(a);
         dialog->fileBrowse()->click();
-        QCOMPARE(FileDialogSeam::lastDir(), QStringLiteral("/start/here"));
+        QCOMPARE(DialogSeam::last().dir, QStringLiteral("/start/here"));
         dialog->okButton()->click();
     });
     frame_->action(cmd::AddItem)->trigger();

@@ -1,6 +1,7 @@
 // The main window without a run: menus and accelerators, opening files (dialog, recent list,
 // drag and drop), looks and tab settings, and closing with its questions.
 
+#include "dialog_test_support.h"
 #include "gui_test_support.h"
 
 #include "ui/command_ids.h"
@@ -90,6 +91,7 @@ private:
 
 void TestMainFrame::initTestCase()
 {
+    testing_gui::failOnUnexpectedDialogs();
     testing_gui::useBuiltLanguagePacks();
 }
 
@@ -109,6 +111,10 @@ void TestMainFrame::cleanup()
     settings_.reset();
     store_.reset();
     sandbox_.reset();
+    // Every answer the test queued was taken by a dialog.
+    const int unused = DialogSeam::pendingAnswers();
+    DialogSeam::clearAnswers();
+    QCOMPARE(unused, 0);
 }
 
 void TestMainFrame::menusWithoutAndWithDocument()
@@ -232,15 +238,12 @@ void TestMainFrame::openFromDialogAndRecentList()
                                                    {{QStringLiteral("a.cu"), QString()}});
     const QString b = testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("b.txt"),
                                                    {{QStringLiteral("b1.cu"), QString()}, {QStringLiteral("b2.cu"), QString()}});
-    // Answer the open dialog as a user would.
-    QTimer::singleShot(0, this, [a] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("定義ファイルを開く"));
-        dialog->selectFile(a);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
+    // The open chooser, answered through the dialog seam.
+    DialogSeam::answerFile(a);
     QTest::keyClick(frame_.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(DialogSeam::last().kind, DialogSeam::Record::Kind::OpenFile);
+    QCOMPARE(DialogSeam::last().title, QStringLiteral("定義ファイルを開く"));
+    QVERIFY(DialogSeam::last().filter.contains(QStringLiteral("*.txt")));
     QCOMPARE(frame_->documentWindows().size(), 1);
     QCOMPARE(frame_->activeDocument()->filePath(), a);
     QCOMPARE(frame_->activeDocument()->rowCount(), 1);
@@ -323,11 +326,11 @@ void TestMainFrame::droppedFilesOpenExistingOnes()
 
 void TestMainFrame::unreadableFileShowsErrorAndOpensNothing()
 {
-    const int before = MessageBox::count();
-    MessageBox::setNextAnswer(QMessageBox::Ok);
+    const int before = DialogSeam::shownCount();
+    DialogSeam::answerMessage(QMessageBox::Ok);
     QVERIFY(!frame_->openDefinition(sandbox_->file(QStringLiteral("nothing-here.txt"))));
-    QCOMPARE(MessageBox::count(), before + 1);
-    QVERIFY(MessageBox::lastText().contains(QStringLiteral("nothing-here.txt")));
+    QCOMPARE(DialogSeam::shownCount(), before + 1);
+    QVERIFY(DialogSeam::last().text.contains(QStringLiteral("nothing-here.txt")));
     QCOMPARE(frame_->documentWindows().size(), 0);
     QVERIFY(settings_->recent.empty());
 }
@@ -390,14 +393,14 @@ void TestMainFrame::tabSettingsApplied()
 void TestMainFrame::quitAsksAndCancelKeepsRunning()
 {
     frame_->newDocumentWindow();
-    MessageBox::setNextAnswer(QMessageBox::No);
+    DialogSeam::answerMessage(QMessageBox::No);
     QVERIFY(!frame_->close());
     QVERIFY(frame_->isVisible());
-    QCOMPARE(MessageBox::lastText(),
+    QCOMPARE(DialogSeam::last().text,
              QStringLiteral("『Intel®  OneAPI DPC++互換性ツール』 サポートアプリ\nを終了してよろしいですか？"));
     QCOMPARE(frame_->documentWindows().size(), 1);
 
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::Yes);
     QVERIFY(frame_->close());
 }
 
@@ -415,7 +418,7 @@ void TestMainFrame::quitStopsAtCancelledSaveQuestion()
     }
     docs[1]->allow = false;
     QPointer<RefusingDocument> first = docs[0], last = docs[2];
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::Yes);
     QVERIFY(!frame_->close());
     QVERIFY(frame_->isVisible());
     QTRY_VERIFY(last.isNull());

@@ -1,6 +1,7 @@
 // The output pane and the result log: batched appends, following the end only while the user
 // has not scrolled up, the size cap with its marker, context menu 119 and the colours.
 
+#include "dialog_test_support.h"
 #include "gui_test_support.h"
 
 #include "ui/dpct_result_ctrl.h"
@@ -15,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace tovalo::gui;
+
 using tovalo::gui::COutputPane;
 using tovalo::gui::CDpctResultCtrl;
 
@@ -22,6 +25,7 @@ class TestOutputPane : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { testing_gui::failOnUnexpectedDialogs(); }
     void appendsArriveInOneBatchInOrder();
     void followsTheEndOnlyWhileAtTheBottom();
     void keepsFollowingWhenTheViewShrinks();

@@ -2,12 +2,13 @@
 // and a run as the status bar and the item list show them, the enabling rules in each run
 // phase, pause, stop, and closing while a run is under way.
 
+#include "dialog_test_support.h"
 #include "gui_test_support.h"
 
 #include "ui/command_ids.h"
 #include "ui/document_window.h"
 #include "ui/child_frame.h"
-#include "dpct_tree_ctrl.h"
+#include "controls/dpct_tree_ctrl.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
@@ -59,6 +60,7 @@ private:
 
 void TestRun::initTestCase()
 {
+    testing_gui::failOnUnexpectedDialogs();
     testing_gui::useBuiltLanguagePacks();
 }
 
@@ -84,6 +86,10 @@ void TestRun::cleanup()
     store_.reset();
     QDir::setCurrent(QDir::tempPath());
     sandbox_.reset();
+    // Every answer the test queued was taken by a dialog.
+    const int unused = DialogSeam::pendingAnswers();
+    DialogSeam::clearAnswers();
+    QCOMPARE(unused, 0);
 }
 
 void TestRun::openConsole()
@@ -234,7 +240,7 @@ void TestRun::closingTheRunsDocumentStopsTheRun()
     QVERIFY(!frame_->action(cmd::Close)->isEnabled());
     QCOMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
     // ... but quitting closes the window, and its run is stopped before the items go.
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::Yes);
     QVERIFY(frame_->close());
     QTRY_COMPARE(frame_->documentWindows().size(), 0);
     // The engine holds no pointer to the freed items: output that still arrives is harmless
@@ -252,11 +258,11 @@ void TestRun::quittingDuringARunIsPromptAndClean()
     QTest::keyClick(frame_.get(), Qt::Key_F5);
     QTRY_COMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
 
-    MessageBox::setNextAnswer(QMessageBox::No);
+    DialogSeam::answerMessage(QMessageBox::No);
     QVERIFY(!frame_->close());
     QCOMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
 
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::Yes);
     QElapsedTimer clock;
     clock.start();
     QVERIFY(frame_->close());

@@ -1,4 +1,4 @@
-#include "app_settings.h"
+#include "app/app_settings.h"
 
 namespace tovalo::gui {
 

@@ -1,4 +1,4 @@
-#include "language_pack.h"
+#include "app/language_pack.h"
 
 #include <QCoreApplication>
 #include <QDir>

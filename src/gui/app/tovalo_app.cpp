@@ -1,9 +1,9 @@
-#include "tovalo_app.h"
+#include "app/tovalo_app.h"
 
 #include "base/file_io.h"
 #include "settings/oneapi.h"
-#include "single_instance.h"
-#include "termination.h"
+#include "app/single_instance.h"
+#include "app/termination.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"

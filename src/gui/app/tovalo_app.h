@@ -6,7 +6,7 @@
 //
 // It owns the settings record and its store for the life of the process.
 
-#include "language_pack.h"
+#include "app/language_pack.h"
 #include "ui/main_frame.h"
 
 #include "settings/settings.h"

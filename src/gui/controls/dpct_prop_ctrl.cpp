@@ -1,7 +1,7 @@
-#include "dpct_prop_ctrl.h"
+#include "controls/dpct_prop_ctrl.h"
 
 #include "data/option_table.h"
-#include "option_help.h"
+#include "controls/option_help.h"
 
 #include <algorithm>
 
@@ -12,6 +12,8 @@
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+namespace tovalo::gui {
 
 using namespace tovalo;
 
@@ -275,3 +277,5 @@ void CDpctPropCtrl::changeEvent(QEvent* event)
         break;
     }
 }
+
+} // namespace tovalo::gui

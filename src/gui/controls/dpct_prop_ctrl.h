@@ -15,6 +15,8 @@ class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace tovalo::gui {
+
 class CDpctPropCtrl : public QWidget
 {
     Q_OBJECT
@@ -63,3 +65,5 @@ private:
     QLabel* descriptionBody_ = nullptr;
     tovalo::CDpctData shown_;
 };
+
+} // namespace tovalo::gui

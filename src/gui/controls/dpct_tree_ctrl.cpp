@@ -1,7 +1,7 @@
-#include "dpct_tree_ctrl.h"
+#include "controls/dpct_tree_ctrl.h"
 
 #include "data/dpct_data.h"
-#include "list_icons.h"
+#include "controls/list_icons.h"
 
 #include <algorithm>
 
@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
+
+namespace tovalo::gui {
 
 using tovalo::CDpctData;
 using tovalo::ItemStatus;
@@ -811,3 +813,5 @@ void CDpctTreeCtrl::paintHeader(QPainter& p)
     caption(kStripWidth + 4, dividerX_ + kNameColumnEnd, tr("File name"));
     caption(dividerX_ + kStatusColumnStart, width - kRightMargin, tr("Status"));
 }
+
+} // namespace tovalo::gui

@@ -13,7 +13,7 @@
 // Painting lays out only the rows in and next to the view, so the cost of a repaint does not
 // grow with the number of rows.
 
-#include "list_colors.h"
+#include "controls/list_colors.h"
 
 #include <array>
 #include <memory>
@@ -27,6 +27,8 @@ namespace tovalo {
 class CDpctData;
 enum class ItemStatus : std::int32_t;
 } // namespace tovalo
+
+namespace tovalo::gui {
 
 class CDpctTreeCtrl;
 
@@ -216,3 +218,5 @@ private:
     mutable QPixmap stripPattern_;
     mutable QPixmap headerPattern_;
 };
+
+} // namespace tovalo::gui

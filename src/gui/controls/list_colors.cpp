@@ -1,6 +1,8 @@
-#include "list_colors.h"
+#include "controls/list_colors.h"
 
 #include <QPalette>
+
+namespace tovalo::gui {
 
 QColor ListColors::resolve(Slot slot, const QPalette& palette) const
 {
@@ -49,3 +51,5 @@ std::uint32_t ListColors::toColorRef(const QColor& color)
     return static_cast<std::uint32_t>(c.red()) | (static_cast<std::uint32_t>(c.green()) << 8) |
            (static_cast<std::uint32_t>(c.blue()) << 16);
 }
+
+} // namespace tovalo::gui

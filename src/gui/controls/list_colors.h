@@ -10,6 +10,8 @@
 
 class QPalette;
 
+namespace tovalo::gui {
+
 struct ListColors
 {
     /// Slot order of the settings store.
@@ -52,3 +54,5 @@ struct ListColors
     static QColor fromColorRef(std::uint32_t colorRef);
     static std::uint32_t toColorRef(const QColor& color);
 };
+
+} // namespace tovalo::gui

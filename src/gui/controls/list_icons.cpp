@@ -1,8 +1,10 @@
-#include "list_icons.h"
+#include "controls/list_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+
+namespace tovalo::gui {
 
 namespace {
 
@@ -84,3 +86,5 @@ QPixmap renderListIcon(ListIcon icon, qreal devicePixelRatio)
 {
     return render(icon, devicePixelRatio);
 }
+
+} // namespace tovalo::gui

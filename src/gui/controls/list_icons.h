@@ -4,6 +4,8 @@
 
 #include <QPixmap>
 
+namespace tovalo::gui {
+
 enum class ListIcon : int
 {
     Play = 1,                ///< orange play triangle: row being converted
@@ -20,3 +22,5 @@ inline constexpr int kListIconSize = 16;
 
 /// Draws the icon for `devicePixelRatio` (callers keep the pixmaps they use often).
 QPixmap renderListIcon(ListIcon icon, qreal devicePixelRatio);
+
+} // namespace tovalo::gui

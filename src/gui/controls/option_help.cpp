@@ -1,10 +1,12 @@
-#include "option_help.h"
+#include "controls/option_help.h"
 
 #include "data/option_table.h"
 
 #include <array>
 
 #include <QCoreApplication>
+
+namespace tovalo::gui {
 
 namespace {
 
@@ -93,3 +95,5 @@ QString optionRowDescription(int slot)
         return {};
     return QCoreApplication::translate("OptionHelp", kDescriptions[static_cast<std::size_t>(slot)]);
 }
+
+} // namespace tovalo::gui

@@ -1,17 +1,17 @@
-#include "child_frame.h"
+#include "ui/child_frame.h"
 
 #include "base/text.h"
-#include "command_ids.h"
+#include "ui/command_ids.h"
 #include "data/definition_file.h"
 #include "data/dpct_data.h"
-#include "dialog_seams.h"
-#include "directory_scan_runner.h"
-#include "dpct_data_dlg.h"
-#include "dpct_prop_ctrl.h"
-#include "dpct_result_ctrl.h"
-#include "dpct_tree_ctrl.h"
-#include "list_colors.h"
-#include "message_box.h"
+#include "controls/commui/dialog_seam.h"
+#include "ui/item_dialog/directory_scan_runner.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
+#include "controls/dpct_prop_ctrl.h"
+#include "ui/dpct_result_ctrl.h"
+#include "controls/dpct_tree_ctrl.h"
+#include "controls/list_colors.h"
+#include "ui/message_box.h"
 #include "settings/settings.h"
 
 #include <algorithm>
@@ -260,7 +260,7 @@ bool CChildFrame::saveAs()
     QString start = path_;
     if (start.isEmpty())
         start = QString::fromStdString(settings_.folders[kDirTextSave]);
-    const QString chosen = FileDialogSeam::getSaveFileName(
+    const QString chosen = DialogSeam::saveFileName(
         this, tr("Save As"), start, tr("Definition file (*.txt);;All Files (*)"), QStringLiteral("txt"));
     if (chosen.isEmpty())
         return false;

@@ -13,20 +13,20 @@
 // remembered folders, recent list, colours) belongs to the application and must outlive the
 // window.
 
-#include "document_window.h"
-#include "settings_folder_memory.h"
+#include "ui/document_window.h"
+#include "ui/settings_folder_memory.h"
 
 #include <string_view>
 
-class CDpctPropCtrl;
-class CDpctTreeCtrl;
-class CDpctTreeItem;
 class QMenu;
 class QSplitter;
 
 namespace tovalo::gui {
 
+class CDpctPropCtrl;
 class CDpctResultCtrl;
+class CDpctTreeCtrl;
+class CDpctTreeItem;
 
 class CChildFrame : public CDocumentWindow
 {

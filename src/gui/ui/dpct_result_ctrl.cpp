@@ -1,7 +1,7 @@
-#include "dpct_result_ctrl.h"
+#include "ui/dpct_result_ctrl.h"
 
 #include "app/app_settings.h"
-#include "log_context_menu.h"
+#include "ui/log_context_menu.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>

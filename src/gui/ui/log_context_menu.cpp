@@ -1,4 +1,4 @@
-#include "log_context_menu.h"
+#include "ui/log_context_menu.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "looks.h"
+#include "ui/looks.h"
 
 #include <QApplication>
 #include <QStyle>

@@ -1,12 +1,12 @@
-#include "main_frame.h"
+#include "ui/main_frame.h"
 
 #include "app/app_settings.h"
-#include "child_frame.h"
-#include "command_ids.h"
-#include "document_window.h"
-#include "looks.h"
-#include "message_box.h"
-#include "output_pane.h"
+#include "ui/child_frame.h"
+#include "ui/command_ids.h"
+#include "ui/document_window.h"
+#include "ui/looks.h"
+#include "ui/message_box.h"
+#include "ui/output_pane.h"
 #include "runner/console.h"
 
 #include <algorithm>
@@ -18,7 +18,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
+#include "controls/commui/dialog_seam.h"
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -544,7 +544,7 @@ void CMainFrame::openFromDialog()
 {
     if (!action(cmd::Open)->isEnabled())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Definition File"), QString(),
+    const QString path = DialogSeam::openFileName(this, tr("Open Definition File"), QString(),
                                                       tr("Definition file (*.txt);;All Files (*)"));
     if (!path.isEmpty())
         openDefinition(path);

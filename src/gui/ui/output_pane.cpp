@@ -1,7 +1,7 @@
-#include "output_pane.h"
+#include "ui/output_pane.h"
 
 #include "app/app_settings.h"
-#include "log_context_menu.h"
+#include "ui/log_context_menu.h"
 
 #include <QEvent>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "settings_folder_memory.h"
+#include "ui/settings_folder_memory.h"
 
 #include "settings/settings.h"
 

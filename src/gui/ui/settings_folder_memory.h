@@ -3,7 +3,7 @@
 // "Dir" slots, so that they last between sessions (the record is saved at exit). Names that
 // have no slot are kept for the session only.
 
-#include "folder_memory.h"
+#include "ui/item_dialog/folder_memory.h"
 
 #include <map>
 #include <string>

@@ -7,14 +7,16 @@
 // and quits.
 
 #include "data/dpct_data.h"
-#include "dpct_prop_ctrl.h"
-#include "dpct_tree_ctrl.h"
+#include "controls/dpct_prop_ctrl.h"
+#include "controls/dpct_tree_ctrl.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
+
+using namespace tovalo::gui;
 
 using namespace tovalo;
 

@@ -2,11 +2,13 @@
 // and on grabbed images.
 
 #include "data/option_table.h"
-#include "dpct_prop_ctrl.h"
+#include "controls/dpct_prop_ctrl.h"
 
 #include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
+
+using namespace tovalo::gui;
 
 using namespace tovalo;
 

@@ -2,7 +2,7 @@
 // checked on grabbed images.
 
 #include "data/dpct_data.h"
-#include "dpct_tree_ctrl.h"
+#include "controls/dpct_tree_ctrl.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+
+using namespace tovalo::gui;
 
 using tovalo::CDpctData;
 using tovalo::ItemStatus;

@@ -11,14 +11,14 @@
 //   program's TovaloLangJa.qm / TovaloLangEn.qm and Qt's own texts of that language).
 
 #include "app/language_pack.h"
-#include "color_tool_tip_ctrl.h"
+#include "controls/commui/color_tool_tip_ctrl.h"
 #include "data/option_table.h"
-#include "directory_scan.h"
-#include "directory_scan_runner.h"
-#include "dlg_scroll.h"
-#include "dpct_data_dlg.h"
-#include "dpct_data_set_dlg.h"
-#include "folder_memory.h"
+#include "ui/item_dialog/directory_scan.h"
+#include "ui/item_dialog/directory_scan_runner.h"
+#include "controls/commui/dlg_scroll.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
+#include "ui/item_dialog/dpct_data_set_dlg.h"
+#include "ui/item_dialog/folder_memory.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -31,6 +31,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
+
+using namespace tovalo::gui;
 
 namespace {
 
@@ -58,14 +60,14 @@ int scanBench(int files, int folders)
     std::printf("tree: %d files in %d folders (+%d top folders) under %s\n", made, folders, top,
                 qPrintable(root));
 
-    tovalo::ScanRequest request;
+    tovalo::gui::ScanRequest request;
     request.directory = root.toStdString();
     request.includeSubdirs = true;
     for (int run = 0; run < 3; ++run) {
         std::vector<std::string> found;
         QElapsedTimer t;
         t.start();
-        tovalo::scanCudaDirectory(request, found);
+        tovalo::gui::scanCudaDirectory(request, found);
         std::printf("scan alone, run %d: %zu files in %.1f ms\n", run + 1, found.size(),
                     double(t.nsecsElapsed()) / 1e6);
     }

@@ -2,18 +2,21 @@
 // descriptions and the item dialog with its option-setting page are really translated at run
 // time, i.e. that the catalogs hold them under the contexts the widgets ask for.
 
-#include "color_combo_box.h"
+#include "dialog_test_support.h"
+#include "controls/commui/color_combo_box.h"
 #include "data/option_table.h"
-#include "dialog_seams.h"
-#include "dpct_data_dlg.h"
-#include "dpct_data_set_dlg.h"
-#include "dpct_tree_ctrl.h"
-#include "option_help.h"
+#include "controls/commui/dialog_seam.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
+#include "ui/item_dialog/dpct_data_set_dlg.h"
+#include "controls/dpct_tree_ctrl.h"
+#include "controls/option_help.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
+
+using namespace tovalo::gui;
 
 using namespace tovalo;
 
@@ -33,11 +36,8 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        MessageBoxSeam::resetLog();
-        MessageBoxSeam::setNextAnswer(QMessageBox::Ok);
-    }
+    void initTestCase() { testing_gui::failOnUnexpectedDialogs(); }
+    void init() { DialogSeam::resetLog(); }
     void cleanup() { QCoreApplication::removeTranslator(&pack_); }
 
     void japaneseItemListAndOptionGrid()
@@ -47,7 +47,7 @@ private Q_SLOTS:
             english << optionRowDescription(slot);
         loadPack("TovaloLangJa");
 
-        QCOMPARE(QCoreApplication::translate("CDpctTreeCtrl", "Waiting"), QStringLiteral("変換待ち"));
+        QCOMPARE(QCoreApplication::translate("tovalo::gui::CDpctTreeCtrl", "Waiting"), QStringLiteral("変換待ち"));
         QCOMPARE(CDpctTreeCtrl::statusText(ItemStatus::SyntaxError), QStringLiteral("構文エラーあり"));
         QCOMPARE(optionRowName(0), QStringLiteral("ディレクトリ名"));
         QCOMPARE(optionRowName(kInRoot), QStringLiteral("--in-root"));
@@ -75,9 +75,10 @@ private Q_SLOTS:
         add.checkAllButton()->click();
         QCOMPARE(add.checkAllButton()->text(), QStringLiteral("チェックをすべて解除する"));
         add.checkAllButton()->click();
+        DialogSeam::answerMessage();
         add.okButton()->click(); // empty file path
-        QCOMPARE(MessageBoxSeam::lastId(), 701);
-        QCOMPARE(MessageBoxSeam::lastText(),
+        QCOMPARE(DialogSeam::last().id, 701);
+        QCOMPARE(DialogSeam::last().text,
                  QStringLiteral("無効なファイル名です。有効なファイル名を入力してください。"));
 
         CDpctDataDlg update(CDpctDataDlg::Mode::Update, target, nullptr, {}, nullptr);
@@ -88,14 +89,16 @@ private Q_SLOTS:
         record.setOn(kExtraArg, true);
         record.setOn(kUsmLevel, true);
         CDpctDataSetDlg page(record, nullptr);
+        DialogSeam::answerMessage();
         QVERIFY(!page.validateAndStore());
-        QCOMPARE(MessageBoxSeam::lastText(),
+        QCOMPARE(DialogSeam::last().text,
                  QStringLiteral("--extra-arg:\n値が入力されていません。適切な内容を入力してください。"));
         record.setOn(kExtraArg, false);
         CDpctDataSetDlg usm(record, nullptr);
         usm.comboBox(kUsmLevel)->setCurrentIndex(-1);
+        DialogSeam::answerMessage();
         QVERIFY(!usm.validateAndStore());
-        QCOMPARE(MessageBoxSeam::lastText(),
+        QCOMPARE(DialogSeam::last().text,
                  QStringLiteral("選択した内容に誤りがあります。正しい値を選択してください。"));
     }
 

@@ -1,10 +1,11 @@
 // The small controls: scroll container, group box, colour combo box and edit, colour tool tip.
 
-#include "color_combo_box.h"
-#include "color_edit.h"
-#include "color_tool_tip_ctrl.h"
-#include "dlg_scroll.h"
-#include "group_box.h"
+#include "dialog_test_support.h"
+#include "controls/commui/color_combo_box.h"
+#include "controls/commui/color_edit.h"
+#include "controls/commui/color_tool_tip_ctrl.h"
+#include "controls/commui/dlg_scroll.h"
+#include "controls/commui/group_box.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -12,11 +13,14 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+using namespace tovalo::gui;
+
 class TestCommui : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { testing_gui::failOnUnexpectedDialogs(); }
     void scrollContainer()
     {
         QWidget host;

@@ -2,19 +2,20 @@
 // the `changed` marks, the choosers with their remembered folders, the dialog's confirmation
 // order, add/update modes, and the directory scan of the add command.
 
+#include "dialog_test_support.h"
 #include "base/text.h"
-#include "color_combo_box.h"
-#include "color_edit.h"
-#include "color_tool_tip_ctrl.h"
+#include "controls/commui/color_combo_box.h"
+#include "controls/commui/color_edit.h"
+#include "controls/commui/color_tool_tip_ctrl.h"
 #include "data/option_table.h"
-#include "dialog_seams.h"
-#include "directory_scan.h"
-#include "directory_scan_runner.h"
-#include "dlg_scroll.h"
-#include "dpct_data_dlg.h"
-#include "dpct_data_set_dlg.h"
-#include "folder_dialog.h"
-#include "folder_memory.h"
+#include "controls/commui/dialog_seam.h"
+#include "ui/item_dialog/directory_scan.h"
+#include "ui/item_dialog/directory_scan_runner.h"
+#include "controls/commui/dlg_scroll.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
+#include "ui/item_dialog/dpct_data_set_dlg.h"
+#include "controls/commui/folder_dialog.h"
+#include "ui/item_dialog/folder_memory.h"
 
 #include <algorithm>
 #include <memory>
@@ -27,6 +28,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace tovalo::gui;
 
 using namespace tovalo;
 
@@ -70,10 +73,10 @@ class TestItemDialog : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { testing_gui::failOnUnexpectedDialogs(); }
     void init()
     {
-        MessageBoxSeam::resetLog();
-        MessageBoxSeam::setNextAnswer(QMessageBox::Ok);
+        DialogSeam::resetLog();
         QVERIFY(tmp_.isValid());
     }
 
@@ -89,11 +92,12 @@ private Q_SLOTS:
         const QList<int> expected = {703, 704, 705, 706, 707, 708, 709, 710, 711, 712, 713,
                                      715, 714, 716, 717, 718, 719, 720, 721, 722, 726, 723};
         for (int id : expected) {
-            const int before = MessageBoxSeam::shownCount();
+            const int before = DialogSeam::shownCount();
+            DialogSeam::answerMessage();
             QVERIFY(!page.validateAndStore());
-            QCOMPARE(MessageBoxSeam::shownCount(), before + 1); // only the first failure is reported
-            QCOMPARE(MessageBoxSeam::lastId(), id);
-            QCOMPARE(MessageBoxSeam::lastIcon(), QMessageBox::Critical);
+            QCOMPARE(DialogSeam::shownCount(), before + 1); // only the first failure is reported
+            QCOMPARE(DialogSeam::last().id, id);
+            QCOMPARE(DialogSeam::last().icon, QMessageBox::Critical);
             QCOMPARE(target, original);
             // Find the refused option, check that it holds the focus, then mend it.
             int slot = -1;
@@ -103,9 +107,9 @@ private Q_SLOTS:
             QVERIFY(slot > 0);
             const QString name = qs(optionAt(slot).name);
             if (id == 726)
-                QVERIFY(!MessageBoxSeam::lastText().contains(name));
+                QVERIFY(!DialogSeam::last().text.contains(name));
             else
-                QVERIFY(MessageBoxSeam::lastText().startsWith(name + QStringLiteral(":\n")));
+                QVERIFY(DialogSeam::last().text.startsWith(name + QStringLiteral(":\n")));
             if (CColorComboBox* combo = page.comboBox(slot)) {
                 QCOMPARE(page.focusWidget(), combo);
                 QCOMPARE(combo->currentIndex(), -1);
@@ -139,7 +143,7 @@ private Q_SLOTS:
         page.edit(kOutRoot)->setText(QString());
         page.edit(kInRoot)->setText(QStringLiteral("/other/missing/folder"));
         QVERIFY(page.validateAndStore());
-        QCOMPARE(MessageBoxSeam::shownCount(), 0);
+        QCOMPARE(DialogSeam::shownCount(), 0);
         QCOMPARE(target.text(kInRoot), "/no/such/folder/at/all"); // unchecked: not read
         QCOMPARE(target.text(kOutRoot), "");                      // checked and empty: stored empty
         QVERIFY(target.isOn(kOutRoot));
@@ -156,8 +160,9 @@ private Q_SLOTS:
         QCOMPARE(combo->count(), 3);
         QVERIFY(combo->itemBold(1));
         QVERIFY(!combo->itemBold(0) && !combo->itemBold(2));
+        DialogSeam::answerMessage();
         QVERIFY(!page.validateAndStore());
-        QCOMPARE(MessageBoxSeam::lastId(), 718);
+        QCOMPARE(DialogSeam::last().id, 718);
         combo->setCurrentIndex(2);
         QVERIFY(page.validateAndStore());
         QCOMPARE(target.choiceIndex(kReportType), 2);
@@ -170,8 +175,9 @@ private Q_SLOTS:
         target.setOn(kUsmLevel, true);
         CDpctDataSetDlg page(target, nullptr);
         page.comboBox(kUsmLevel)->setCurrentIndex(-1);
+        DialogSeam::answerMessage();
         QVERIFY(!page.validateAndStore());
-        QCOMPARE(MessageBoxSeam::lastId(), 726);
+        QCOMPARE(DialogSeam::last().id, 726);
         QCOMPARE(page.focusWidget(), page.comboBox(kUsmLevel));
     }
 
@@ -280,38 +286,38 @@ private Q_SLOTS:
         // Folder chooser: starts at the remembered folder, appends exactly one separator.
         const QString sub = tmp_.filePath(QStringLiteral("src"));
         QDir().mkpath(sub);
-        CFolderDialog::setNextFolder(sub);
+        DialogSeam::answerFolder(sub);
         QTest::mouseClick(page.browseButton(kInRoot), Qt::LeftButton);
-        QCOMPARE(CFolderDialog::lastStartFolder(), tmp_.path());
-        QCOMPARE(CFolderDialog::lastTitle(), QStringLiteral("Select the root directory of the source tree"));
+        QCOMPARE(DialogSeam::last().dir, tmp_.path());
+        QCOMPARE(DialogSeam::last().title, QStringLiteral("Select the root directory of the source tree"));
         const QString expected = QDir::toNativeSeparators(sub) + QDir::separator();
         QCOMPARE(page.edit(kInRoot)->text(), expected);
         QCOMPARE(qs(folders.folder("InRoot")), expected);
-        CFolderDialog::setNextFolder(expected); // already ends with a separator
+        DialogSeam::answerFolder(expected); // already ends with a separator
         QTest::mouseClick(page.browseButton(kInRoot), Qt::LeftButton);
         QCOMPARE(page.edit(kInRoot)->text(), expected);
 
         // Cancelling changes nothing.
-        CFolderDialog::setNextFolder(std::nullopt);
+        DialogSeam::answerFolder(std::nullopt);
         QTest::mouseClick(page.browseButton(kInRoot), Qt::LeftButton);
         QCOMPARE(page.edit(kInRoot)->text(), expected);
 
         // --output-file: the text-file chooser with its own remembered folder.
         const QString log = tmp_.filePath(QStringLiteral("logs/out.txt"));
         touch(log);
-        FileDialogSeam::setNextFileName(log);
+        DialogSeam::answerFile(log);
         QTest::mouseClick(page.browseButton(kOutputFile), Qt::LeftButton);
-        QVERIFY(FileDialogSeam::lastFilter().startsWith(QStringLiteral("Text File (*.txt)")));
-        QCOMPARE(FileDialogSeam::lastTitle(), QStringLiteral("Select the output file for stdout / stderr"));
+        QVERIFY(DialogSeam::last().filter.startsWith(QStringLiteral("Text File (*.txt)")));
+        QCOMPARE(DialogSeam::last().title, QStringLiteral("Select the output file for stdout / stderr"));
         QCOMPARE(page.edit(kOutputFile)->text(), QDir::toNativeSeparators(log));
         QCOMPARE(qs(folders.folder("OutputFile")),
                  QDir::toNativeSeparators(tmp_.filePath(QStringLiteral("logs"))));
 
         const QString proj = tmp_.filePath(QStringLiteral("a.vcxproj"));
         touch(proj);
-        FileDialogSeam::setNextFileName(proj);
+        DialogSeam::answerFile(proj);
         QTest::mouseClick(page.browseButton(kVcxprojFile), Qt::LeftButton);
-        QVERIFY(FileDialogSeam::lastFilter().startsWith(QStringLiteral("vcxproj file (*.vcxproj)")));
+        QVERIFY(DialogSeam::last().filter.startsWith(QStringLiteral("vcxproj file (*.vcxproj)")));
         QCOMPARE(qs(folders.folder("Vcxproj")), QDir::toNativeSeparators(tmp_.path()));
         QVERIFY(page.validateAndStore());
         QCOMPARE(qs(target.text(kOutputFile)), QDir::toNativeSeparators(log));
@@ -365,26 +371,31 @@ private Q_SLOTS:
 
         // Page first, then 729 (duplicate with other case), then 701.
         dlg.fileEdit()->setText(file);
+        DialogSeam::answerMessage();
         dlg.accept();
-        QCOMPARE(MessageBoxSeam::lastId(), 707);
+        QCOMPARE(DialogSeam::last().id, 707);
         dlg.page()->edit(kExtraArg)->setText(QStringLiteral("-v"));
+        DialogSeam::answerMessage();
         dlg.accept();
-        QCOMPARE(MessageBoxSeam::lastId(), 729);
+        QCOMPARE(DialogSeam::last().id, 729);
         QCOMPARE(dlg.focusWidget(), dlg.fileEdit());
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
         dlg.fileEdit()->setText(QString());
+        DialogSeam::answerMessage();
         dlg.accept();
-        QCOMPARE(MessageBoxSeam::lastId(), 701); // empty path: 701, not 729
+        QCOMPARE(DialogSeam::last().id, 701); // empty path: 701, not 729
         dlg.fileEdit()->setText(tmp_.path());    // a folder is not a file
+        DialogSeam::answerMessage();
         dlg.accept();
-        QCOMPARE(MessageBoxSeam::lastId(), 701);
+        QCOMPARE(DialogSeam::last().id, 701);
         QCOMPARE(target, CDpctData());
         QCOMPARE(defaults.isOn(kComments), false);
 
         QTest::mouseClick(dlg.dirRadio(), Qt::LeftButton);
         dlg.dirEdit()->setText(tmp_.filePath(QStringLiteral("missing")));
+        DialogSeam::answerMessage();
         dlg.accept();
-        QCOMPARE(MessageBoxSeam::lastId(), 702);
+        QCOMPARE(DialogSeam::last().id, 702);
         QCOMPARE(dlg.focusWidget(), dlg.dirEdit());
         QCOMPARE(dlg.dirEdit()->textColor(), kRed);
 
@@ -415,7 +426,7 @@ private Q_SLOTS:
         dlg.page()->checkBox(kComments)->setChecked(true);
         dlg.accept();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(MessageBoxSeam::shownCount(), 0);
+        QCOMPARE(DialogSeam::shownCount(), 0);
         QCOMPARE(qs(item.path), file);
         QVERIFY(item.isOn(kComments));
         QCOMPARE(item.changed[kComments], 1);
@@ -460,9 +471,9 @@ private Q_SLOTS:
         CDpctData target;
         CDpctDataDlg dlg(CDpctDataDlg::Mode::Add, target, nullptr, {}, &folders);
         QTest::mouseClick(dlg.dirRadio(), Qt::LeftButton);
-        CFolderDialog::setNextFolder(tmp_.path());
+        DialogSeam::answerFolder(tmp_.path());
         QTest::mouseClick(dlg.dirBrowse(), Qt::LeftButton);
-        QCOMPARE(CFolderDialog::lastStartFolder(), QStringLiteral("/start/here/"));
+        QCOMPARE(DialogSeam::last().dir, QStringLiteral("/start/here/"));
         const QString expected = QDir::toNativeSeparators(tmp_.path()) + QDir::separator();
         QCOMPARE(dlg.dirEdit()->text(), expected);
         QCOMPARE(qs(folders.folder("CudaDir")), expected);
@@ -470,9 +481,9 @@ private Q_SLOTS:
         QTest::mouseClick(dlg.fileRadio(), Qt::LeftButton);
         const QString file = tmp_.filePath(QStringLiteral("deep/b.cu"));
         touch(file);
-        FileDialogSeam::setNextFileName(file);
+        DialogSeam::answerFile(file);
         QTest::mouseClick(dlg.fileBrowse(), Qt::LeftButton);
-        QVERIFY(FileDialogSeam::lastFilter().startsWith(QStringLiteral("cuda file (*.cu)")));
+        QVERIFY(DialogSeam::last().filter.startsWith(QStringLiteral("cuda file (*.cu)")));
         QCOMPARE(dlg.fileEdit()->text(), QDir::toNativeSeparators(file));
         QVERIFY(!dlg.fileEdit()->textColor().isValid());
         QCOMPARE(qs(folders.folder("CudaFile")),
@@ -501,10 +512,10 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QTRY_COMPARE(QApplication::focusWidget(), dlg.checkAllButton());
             // Enter on a focused browse button browses; it does not confirm.
-            FileDialogSeam::setNextFileName(QString());
+            DialogSeam::answerFile(QString());
             dlg.fileBrowse()->setFocus();
             QTest::keyClick(dlg.fileBrowse(), Qt::Key_Return);
-            QCOMPARE(FileDialogSeam::lastTitle(), QStringLiteral("Select the CUDA file to convert"));
+            QCOMPARE(DialogSeam::last().title, QStringLiteral("Select the CUDA file to convert"));
             QVERIFY(dlg.isVisible());
             // Enter in the file edit confirms.
             dlg.fileEdit()->setText(file);
@@ -595,16 +606,17 @@ private Q_SLOTS:
         QCOMPARE(res.items[0].kind, 0);
         QCOMPARE(res.items[0].includeSubdirs, 0);
         QVERIFY(res.items[0].isOn(kComments));
-        QCOMPARE(MessageBoxSeam::shownCount(), 0);
+        QCOMPARE(DialogSeam::shownCount(), 0);
 
         const QString empty = tmp_.filePath(QStringLiteral("empty"));
         QDir().mkpath(empty);
         confirmed.path = empty.toStdString();
+        DialogSeam::answerMessage();
         const DirectoryScanResult none = runDirectoryScan(nullptr, confirmed, {}, 0);
         QVERIFY(none.matched);
         QVERIFY(none.items.empty());
-        QCOMPARE(MessageBoxSeam::lastId(), 732);
-        QCOMPARE(MessageBoxSeam::lastIcon(), QMessageBox::Warning);
+        QCOMPARE(DialogSeam::last().id, 732);
+        QCOMPARE(DialogSeam::last().icon, QMessageBox::Warning);
     }
 
 private:

@@ -1,9 +1,11 @@
-#include "color_combo_box.h"
+#include "controls/commui/color_combo_box.h"
 
 #include <QBrush>
 #include <QFont>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+
+namespace tovalo::gui {
 
 CColorComboBox::CColorComboBox(QWidget* parent) : QComboBox(parent)
 {
@@ -99,3 +101,5 @@ void CColorComboBox::focusOutEvent(QFocusEvent* event)
     QComboBox::focusOutEvent(event);
     update();
 }
+
+} // namespace tovalo::gui

@@ -8,6 +8,8 @@
 #include <QColor>
 #include <QComboBox>
 
+namespace tovalo::gui {
+
 class CColorComboBox : public QComboBox
 {
     Q_OBJECT
@@ -29,3 +31,5 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };
+
+} // namespace tovalo::gui

@@ -1,6 +1,8 @@
-#include "color_edit.h"
+#include "controls/commui/color_edit.h"
 
 #include <QPalette>
+
+namespace tovalo::gui {
 
 CColorEdit::CColorEdit(QWidget* parent) : QLineEdit(parent)
 {
@@ -24,3 +26,5 @@ void CColorEdit::applyColor()
     }
     setPalette(pal);
 }
+
+} // namespace tovalo::gui

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QLineEdit>
 
+namespace tovalo::gui {
+
 class CColorEdit : public QLineEdit
 {
     Q_OBJECT
@@ -22,3 +24,5 @@ private:
 
     QColor textColor_;
 };
+
+} // namespace tovalo::gui

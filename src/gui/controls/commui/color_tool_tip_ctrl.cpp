@@ -1,4 +1,4 @@
-#include "color_tool_tip_ctrl.h"
+#include "controls/commui/color_tool_tip_ctrl.h"
 
 #include <algorithm>
 
@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
+
+namespace tovalo::gui {
 
 namespace {
 const QColor kGradient1(255, 255, 255);
@@ -165,3 +167,5 @@ void CColorToolTipCtrl::paintEvent(QPaintEvent*)
     p.setPen(kBodyColor);
     p.drawText(text, kTextFlags, body_);
 }
+
+} // namespace tovalo::gui

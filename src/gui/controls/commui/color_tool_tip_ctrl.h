@@ -12,6 +12,8 @@
 #include <QString>
 #include <QWidget>
 
+namespace tovalo::gui {
+
 class CColorToolTipCtrl : public QWidget
 {
     Q_OBJECT
@@ -47,3 +49,5 @@ private:
     static constexpr int kMaxWidth = 300;
     static constexpr int kMargin = 4;
 };
+
+} // namespace tovalo::gui

@@ -1,9 +1,11 @@
-#include "dlg_scroll.h"
+#include "controls/commui/dlg_scroll.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QScrollBar>
+
+namespace tovalo::gui {
 
 CDlgScroll::~CDlgScroll()
 {
@@ -77,3 +79,5 @@ void CDlgScroll::updateFrame()
     if (frameShape() != shape)
         setFrameShape(shape);
 }
+
+} // namespace tovalo::gui

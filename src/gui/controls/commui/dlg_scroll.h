@@ -8,6 +8,8 @@
 
 #include <QScrollArea>
 
+namespace tovalo::gui {
+
 class CDlgScroll : public QScrollArea
 {
     Q_OBJECT
@@ -34,3 +36,5 @@ private:
     void onFocusChanged(QWidget* old, QWidget* now);
     void updateFrame();
 };
+
+} // namespace tovalo::gui

@@ -1,6 +1,8 @@
-#include "group_box.h"
+#include "controls/commui/group_box.h"
 
 #include <QEvent>
+
+namespace tovalo::gui {
 
 CGroupBox::CGroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent)
 {
@@ -57,3 +59,5 @@ void CGroupBox::setVisible(bool visible)
     for (QWidget* w : controls)
         w->setVisible(visible);
 }
+
+} // namespace tovalo::gui

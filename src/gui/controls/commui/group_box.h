@@ -13,6 +13,8 @@
 #include <QGroupBox>
 #include <QList>
 
+namespace tovalo::gui {
+
 class CGroupBox : public QGroupBox
 {
     Q_OBJECT
@@ -38,3 +40,5 @@ private:
     bool followZOrder_ = false;
     bool frozen_ = false;
 };
+
+} // namespace tovalo::gui

@@ -1,4 +1,4 @@
-#include "directory_scan.h"
+#include "ui/item_dialog/directory_scan.h"
 
 #include "base/text.h"
 
@@ -9,7 +9,7 @@
 
 namespace fs = std::filesystem;
 
-namespace tovalo {
+namespace tovalo::gui {
 
 namespace {
 
@@ -197,4 +197,4 @@ ScanOutcome scanCudaDirectory(const ScanRequest& request, std::vector<std::strin
     return scanner.cancelled() ? ScanOutcome::Cancelled : ScanOutcome::Done;
 }
 
-} // namespace tovalo
+} // namespace tovalo::gui

@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tovalo {
+namespace tovalo::gui {
 
 enum class ScanOutcome
 {
@@ -56,4 +56,4 @@ ScanOutcome scanCudaDirectory(const ScanRequest& request, std::vector<std::strin
 /// True when `name` ends with ".cu" with case ignored.
 bool hasCudaExtension(std::string_view name);
 
-} // namespace tovalo
+} // namespace tovalo::gui

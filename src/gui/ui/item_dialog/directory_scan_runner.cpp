@@ -1,7 +1,7 @@
-#include "directory_scan_runner.h"
+#include "ui/item_dialog/directory_scan_runner.h"
 
-#include "dialog_seams.h"
-#include "directory_scan.h"
+#include "controls/commui/dialog_seam.h"
+#include "ui/item_dialog/directory_scan.h"
 
 #include <atomic>
 #include <memory>
@@ -11,6 +11,8 @@
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QTimer>
+
+namespace tovalo::gui {
 
 using namespace tovalo;
 
@@ -89,7 +91,9 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
         result.items.push_back(std::move(item));
     }
     if (result.items.empty())
-        MessageBoxSeam::show(parent, 732, QMessageBox::Warning,
+        DialogSeam::message(parent, 732, QMessageBox::Warning,
                              QCoreApplication::translate("DirectoryScan", "There were no items to add."));
     return result;
 }
+
+} // namespace tovalo::gui

@@ -10,6 +10,8 @@
 
 class QWidget;
 
+namespace tovalo::gui {
+
 struct DirectoryScanResult
 {
     std::vector<tovalo::CDpctData> items; ///< the new items, in scan order
@@ -24,3 +26,5 @@ struct DirectoryScanResult
 /// The caller appends the items to the list and marks the document modified.
 DirectoryScanResult runDirectoryScan(QWidget* parent, const tovalo::CDpctData& confirmed,
                                      const std::vector<std::string>& existingPaths, int showAfterMs = 400);
+
+} // namespace tovalo::gui

@@ -1,14 +1,14 @@
-#include "dpct_data_dlg.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
 
-#include "color_combo_box.h"
-#include "color_edit.h"
-#include "color_tool_tip_ctrl.h"
-#include "dialog_seams.h"
-#include "dlg_scroll.h"
-#include "dpct_data_set_dlg.h"
-#include "folder_dialog.h"
-#include "folder_memory.h"
-#include "group_box.h"
+#include "controls/commui/color_combo_box.h"
+#include "controls/commui/color_edit.h"
+#include "controls/commui/color_tool_tip_ctrl.h"
+#include "controls/commui/dialog_seam.h"
+#include "controls/commui/dlg_scroll.h"
+#include "ui/item_dialog/dpct_data_set_dlg.h"
+#include "controls/commui/folder_dialog.h"
+#include "ui/item_dialog/folder_memory.h"
+#include "controls/commui/group_box.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace tovalo::gui {
 
 using namespace tovalo;
 
@@ -209,7 +211,7 @@ void CDpctDataDlg::recolour(CColorEdit* edit)
 void CDpctDataDlg::browseFile()
 {
     const QString start = folders_ ? QString::fromStdString(folders_->folder("CudaFile")) : QString();
-    const QString file = FileDialogSeam::getOpenFileName(this, tr("Select the CUDA file to convert"), start,
+    const QString file = DialogSeam::openFileName(this, tr("Select the CUDA file to convert"), start,
                                                          tr("cuda file (*.cu);;All Files (*)"));
     if (file.isEmpty())
         return;
@@ -250,7 +252,7 @@ void CDpctDataDlg::accept()
     const QString path = edit->text();
     working_.path = path.toStdString();
     if (file && mode_ == Mode::Add && !path.isEmpty() && isListed_ && isListed_(working_.path)) {
-        MessageBoxSeam::show(this, 729, QMessageBox::Critical,
+        DialogSeam::message(this, 729, QMessageBox::Critical,
                              tr("The selected file is already in the list."));
         fileEdit_->setFocus(Qt::OtherFocusReason);
         return;
@@ -262,10 +264,10 @@ void CDpctDataDlg::accept()
     const bool exists = !path.isEmpty() && info.exists() && (file ? !info.isDir() : info.isDir());
     if (!exists) {
         if (file)
-            MessageBoxSeam::show(this, 701, QMessageBox::Critical,
+            DialogSeam::message(this, 701, QMessageBox::Critical,
                                  tr("The file name is not valid. Enter a valid file name."));
         else
-            MessageBoxSeam::show(this, 702, QMessageBox::Critical,
+            DialogSeam::message(this, 702, QMessageBox::Critical,
                                  tr("The directory name is not valid. Enter a valid directory name."));
         recolour(edit);
         edit->setFocus(Qt::OtherFocusReason);
@@ -278,3 +280,5 @@ void CDpctDataDlg::accept()
         defaultItem_->takeOptionsForNextAdd(working_);
     QDialog::accept();
 }
+
+} // namespace tovalo::gui

@@ -23,6 +23,8 @@
 class QCheckBox;
 class QPushButton;
 class QRadioButton;
+
+namespace tovalo::gui {
 class CColorEdit;
 class CColorToolTipCtrl;
 class CDlgScroll;
@@ -102,3 +104,5 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
 };
+
+} // namespace tovalo::gui

@@ -1,16 +1,16 @@
-#include "dpct_data_set_dlg.h"
+#include "ui/item_dialog/dpct_data_set_dlg.h"
 
-#include "option_help.h"
+#include "controls/option_help.h"
 
 #include "base/file_io.h"
 #include "base/text.h"
-#include "color_combo_box.h"
-#include "color_edit.h"
-#include "color_tool_tip_ctrl.h"
+#include "controls/commui/color_combo_box.h"
+#include "controls/commui/color_edit.h"
+#include "controls/commui/color_tool_tip_ctrl.h"
 #include "data/option_table.h"
-#include "dialog_seams.h"
-#include "folder_dialog.h"
-#include "folder_memory.h"
+#include "controls/commui/dialog_seam.h"
+#include "controls/commui/folder_dialog.h"
+#include "ui/item_dialog/folder_memory.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -18,6 +18,8 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QPushButton>
+
+namespace tovalo::gui {
 
 using namespace tovalo;
 
@@ -267,7 +269,7 @@ void CDpctDataSetDlg::browse(int slot)
     }
     QString chosen;
     if (b.file) {
-        const QString file = FileDialogSeam::getOpenFileName(this, title, start, filter);
+        const QString file = DialogSeam::openFileName(this, title, start, filter);
         if (file.isEmpty())
             return;
         chosen = QDir::toNativeSeparators(file);
@@ -408,7 +410,7 @@ bool CDpctDataSetDlg::validateSlot(int slot)
     }
     if (!failed)
         return true;
-    MessageBoxSeam::show(this, refusalId(slot), QMessageBox::Critical, refusalText(slot));
+    DialogSeam::message(this, refusalId(slot), QMessageBox::Critical, refusalText(slot));
     failed->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -460,3 +462,5 @@ QPushButton* CDpctDataSetDlg::browseButton(int slot) const
 {
     return rows_.at(static_cast<std::size_t>(slot)).browse;
 }
+
+} // namespace tovalo::gui

@@ -15,6 +15,8 @@
 
 class QCheckBox;
 class QPushButton;
+
+namespace tovalo::gui {
 class CColorComboBox;
 class CColorEdit;
 class CColorToolTipCtrl;
@@ -84,3 +86,5 @@ private:
     CColorToolTipCtrl* tip_ = nullptr;
     std::array<Row, tovalo::kSlotCount> rows_{};
 };
+
+} // namespace tovalo::gui

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace tovalo::gui {
+
 class FolderMemory
 {
 public:
@@ -34,3 +36,5 @@ public:
 private:
     std::map<std::string, std::string> folders_;
 };
+
+} // namespace tovalo::gui

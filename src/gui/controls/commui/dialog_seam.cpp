@@ -1,0 +1,203 @@
+#include "controls/commui/dialog_seam.h"
+
+#include <deque>
+#include <utility>
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace tovalo::gui {
+
+namespace {
+
+using Kind = DialogSeam::Record::Kind;
+
+struct Answer
+{
+    Kind kind;
+    QMessageBox::StandardButton button = QMessageBox::NoButton;
+    std::optional<QString> path;
+};
+
+struct State
+{
+    std::function<void(const QString&)> unexpected;
+    std::deque<Answer> answers;
+    DialogSeam::Record last;
+    int shown = 0;
+};
+
+State& state()
+{
+    static State s;
+    return s;
+}
+
+QString kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::Message:
+        return QStringLiteral("message box");
+    case Kind::OpenFile:
+        return QStringLiteral("open-file chooser");
+    case Kind::SaveFile:
+        return QStringLiteral("save-file chooser");
+    case Kind::Folder:
+        return QStringLiteral("folder chooser");
+    case Kind::None:
+        break;
+    }
+    return QStringLiteral("dialog");
+}
+
+/// Records `shown`, then takes the queued answer for it. Returns no value when the dialog is to
+/// be opened for real; in test mode a missing or mismatched answer is reported and the dialog
+/// counts as cancelled (an answer of kind None).
+std::optional<Answer> take(DialogSeam::Record shown)
+{
+    State& s = state();
+    s.last = std::move(shown);
+    ++s.shown;
+    // Both file choosers take the same kind of answer.
+    const auto fits = [](Kind queued, Kind asked) {
+        const auto fileKind = [](Kind k) { return k == Kind::OpenFile || k == Kind::SaveFile; };
+        return queued == asked || (fileKind(queued) && fileKind(asked));
+    };
+    if (!s.answers.empty() && fits(s.answers.front().kind, s.last.kind)) {
+        Answer a = std::move(s.answers.front());
+        s.answers.pop_front();
+        return a;
+    }
+    if (!s.unexpected)
+        return std::nullopt;
+    const QString detail = s.last.kind == Kind::Message ? s.last.text : s.last.title;
+    QString what = QStringLiteral("unexpected %1 (%2)").arg(kindName(s.last.kind), detail);
+    if (!s.answers.empty())
+        what += QStringLiteral("; the next queued answer is for a %1").arg(kindName(s.answers.front().kind));
+    s.unexpected(what);
+    return Answer{Kind::None, QMessageBox::NoButton, std::nullopt};
+}
+
+QMessageBox::StandardButton cancelButton(QMessageBox::StandardButtons buttons)
+{
+    for (QMessageBox::StandardButton b : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok}) {
+        if (buttons.testFlag(b))
+            return b;
+    }
+    return QMessageBox::NoButton;
+}
+
+} // namespace
+
+QMessageBox::StandardButton DialogSeam::message(QWidget* parent, int id, QMessageBox::Icon icon, const QString& text,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton)
+{
+    Record shown;
+    shown.kind = Kind::Message;
+    shown.id = id;
+    shown.icon = icon;
+    shown.text = text;
+    if (const std::optional<Answer> answer = take(std::move(shown)))
+        return answer->kind == Kind::None ? cancelButton(buttons) : answer->button;
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, parent);
+    box.setObjectName(QStringLiteral("messageBox%1").arg(id));
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString DialogSeam::openFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter)
+{
+    Record shown;
+    shown.kind = Kind::OpenFile;
+    shown.title = title;
+    shown.dir = dir;
+    shown.filter = filter;
+    if (const std::optional<Answer> answer = take(std::move(shown)))
+        return answer->path.value_or(QString());
+    return QFileDialog::getOpenFileName(parent, title, dir, filter);
+}
+
+QString DialogSeam::saveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter,
+                                 const QString& defaultSuffix)
+{
+    Record shown;
+    shown.kind = Kind::SaveFile;
+    shown.title = title;
+    shown.dir = dir;
+    shown.filter = filter;
+    if (const std::optional<Answer> answer = take(std::move(shown)))
+        return answer->path.value_or(QString());
+    QFileDialog dialog(parent, title, dir, filter);
+    dialog.setObjectName(QStringLiteral("saveFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> DialogSeam::folder(QWidget* parent, const QString& title, const QString& start)
+{
+    Record shown;
+    shown.kind = Kind::Folder;
+    shown.title = title;
+    shown.dir = start;
+    if (const std::optional<Answer> answer = take(std::move(shown)))
+        return answer->path;
+    const QString dir = QFileDialog::getExistingDirectory(parent, title, start, QFileDialog::ShowDirsOnly);
+    if (dir.isEmpty())
+        return std::nullopt;
+    return dir;
+}
+
+void DialogSeam::setTestMode(std::function<void(const QString&)> unexpected)
+{
+    state().unexpected = std::move(unexpected);
+}
+
+void DialogSeam::answerMessage(QMessageBox::StandardButton answer)
+{
+    state().answers.push_back({Kind::Message, answer, std::nullopt});
+}
+
+void DialogSeam::answerFile(const QString& path)
+{
+    state().answers.push_back(
+        {Kind::OpenFile, QMessageBox::NoButton, path.isEmpty() ? std::nullopt : std::optional<QString>(path)});
+}
+
+void DialogSeam::answerFolder(std::optional<QString> folder)
+{
+    state().answers.push_back({Kind::Folder, QMessageBox::NoButton, std::move(folder)});
+}
+
+int DialogSeam::pendingAnswers()
+{
+    return static_cast<int>(state().answers.size());
+}
+
+void DialogSeam::clearAnswers()
+{
+    state().answers.clear();
+}
+
+const DialogSeam::Record& DialogSeam::last()
+{
+    return state().last;
+}
+
+int DialogSeam::shownCount()
+{
+    return state().shown;
+}
+
+void DialogSeam::resetLog()
+{
+    state().last = Record();
+    state().shown = 0;
+}
+
+} // namespace tovalo::gui
