@@ -3,8 +3,10 @@
 //   QT_QPA_PLATFORM=offscreen build/release/bench/tovalo_gui_list_bench
 //   xvfb-run -a build/release/bench/tovalo_gui_list_bench
 
-#include "data/definition_file.h"
+#include "controls/definition_model.h"
 #include "controls/dpct_tree_ctrl.h"
+#include "data/definition_document.h"
+#include "data/definition_file.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -79,13 +81,16 @@ int main(int argc, char** argv)
             return 1;
         }
 
+        // The document window's way: the items go into its document, which the list shows
+        // through the model.
         t.restart();
+        DefinitionDocument doc;
+        DefinitionModel model(doc);
         CDpctTreeCtrl list;
+        list.setModel(&model);
         list.resize(700, 800);
-        for (CDpctData& item : r.items)
-            list.AddItem(std::make_unique<CDpctData>(std::move(item)));
-        list.RecalcScroll(true);
-        list.SelectItem(list.GetFirstItem());
+        doc.add(std::move(r.items));
+        list.selectRow(0);
         fillMs.push_back(ms(t));
 
         t.restart();
@@ -102,15 +107,18 @@ int main(int argc, char** argv)
 
     // One page down and a synchronous repaint, over the whole list and back.
     for (const int rows : {100, kItems}) {
+        DefinitionDocument doc;
+        DefinitionModel model(doc);
         CDpctTreeCtrl list;
+        list.setModel(&model);
         list.resize(700, 800);
+        std::vector<CDpctData> items(static_cast<std::size_t>(rows));
         for (int i = 0; i < rows; ++i) {
-            auto item = std::make_unique<CDpctData>();
-            item->path = "/home/user/projects/kernel_" + std::to_string(i) + ".cu";
-            item->status = static_cast<ItemStatus>(i % 6);
-            list.AddItem(std::move(item));
+            CDpctData& item = items[static_cast<std::size_t>(i)];
+            item.path = "/home/user/projects/kernel_" + std::to_string(i) + ".cu";
+            item.status = static_cast<ItemStatus>(i % 6);
         }
-        list.RecalcScroll(true);
+        doc.add(std::move(items));
         list.show();
         QApplication::processEvents();
         std::vector<double> pageMs;

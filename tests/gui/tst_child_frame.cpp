@@ -4,12 +4,11 @@
 // toolkit.
 
 #include "controls/commui/color_edit.h"
-#include "data/definition_file.h"
-#include "data/dpct_data.h"
 #include "controls/commui/dialog_seam.h"
-#include "ui/item_dialog/dpct_data_dlg.h"
 #include "controls/dpct_prop_ctrl.h"
 #include "controls/dpct_tree_ctrl.h"
+#include "data/definition_file.h"
+#include "data/dpct_data.h"
 #include "dialog_test_support.h"
 #include "gui_test_support.h"
 #include "settings/settings.h"
@@ -17,6 +16,7 @@
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/dpct_result_ctrl.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
 
@@ -65,9 +65,16 @@ void touch(const QString& path)
     f.write("__global__ void k() {}\n");
 }
 
+/// A closed window goes through a deferred deletion: carry out the pending ones, so that a
+/// count of the windows afterwards tells whether the close went through.
+void closeSettled()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 QPoint rowPoint(CDpctTreeCtrl* list, int index)
 {
-    return list->rowRect(list->ItemAt(index)).topLeft() + QPoint(30, list->rowHeight() / 2);
+    return list->rowRect(index).topLeft() + QPoint(30, list->rowHeight() / 2);
 }
 
 } // namespace
@@ -191,7 +198,8 @@ void TestChildFrame::panesInTwoThirdsProportions()
 {
     CChildFrame* doc = openRows({QStringLiteral("a.cu")});
     QVERIFY(doc);
-    QTest::qWait(1);
+    // The window gets its real size from the main frame's layout.
+    QTRY_VERIFY(doc->outerSplitter()->width() > 300 && doc->innerSplitter()->height() > 200);
     doc->SetProportions();
     const QList<int> outer = doc->outerSplitter()->sizes();
     const QList<int> inner = doc->innerSplitter()->sizes();
@@ -234,7 +242,7 @@ void TestChildFrame::addFileThroughTheItemDialog()
         addFile(a);
     }
     QCOMPARE(doc->rowCount(), 1);
-    QCOMPARE(QString::fromStdString(doc->list()->GetSelectedItem()->data()->path), a);
+    QCOMPARE(QString::fromStdString(doc->list()->itemAt(doc->list()->selectedRow())->path), a);
     QCOMPARE(doc->windowTitle(), QStringLiteral("無題 *"));
     QVERIFY(doc->isModified());
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("a.cu"));
@@ -259,8 +267,8 @@ void TestChildFrame::addFileThroughTheItemDialog()
     });
     frame_->action(cmd::AddItem)->trigger();
     QCOMPARE(doc->rowCount(), 2);
-    QCOMPARE(doc->list()->GetSelectedItem(), doc->list()->ItemAt(1));
-    QVERIFY(doc->list()->ItemAt(1)->data()->enabled == optionsOn);
+    QCOMPARE(doc->list()->selectedRow(), 1);
+    QVERIFY(doc->document().item(1)->enabled == optionsOn);
 
     // A cancelled add changes nothing.
     whenModal([](QDialog* d) { d->reject(); });
@@ -289,7 +297,7 @@ void TestChildFrame::addDirectoryScansAndReportsNothingNew()
     addDirectory(false);
     QCOMPARE(doc->rowCount(), 2);
     QVERIFY(doc->isModified());
-    QCOMPARE(doc->list()->GetSelectedItem(), doc->list()->GetFirstItem());
+    QCOMPARE(doc->list()->selectedRow(), 0);
     QStringList names;
     for (CDpctData* item : doc->runItems())
         names.append(QFileInfo(QString::fromStdString(item->path)).fileName());
@@ -352,7 +360,7 @@ void TestChildFrame::deleteLastThenOnlyRow()
     CDpctTreeCtrl* list = doc->list();
     list->setFocus();
     QTest::keyClick(list, Qt::Key_End);
-    QCOMPARE(list->GetSelectedItem(), list->ItemAt(2));
+    QCOMPARE(list->selectedRow(), 2);
 
     // No keeps the row.
     DialogSeam::answerMessage(QMessageBox::No);
@@ -365,7 +373,7 @@ void TestChildFrame::deleteLastThenOnlyRow()
     DialogSeam::answerMessage(QMessageBox::Yes);
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(doc->rowCount(), 2);
-    QCOMPARE(list->GetSelectedItem(), list->ItemAt(1));
+    QCOMPARE(list->selectedRow(), 1);
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("b.cu"));
     QVERIFY(doc->windowTitle().endsWith(QStringLiteral(" *")));
 
@@ -374,17 +382,17 @@ void TestChildFrame::deleteLastThenOnlyRow()
     DialogSeam::answerMessage(QMessageBox::Yes);
     frame_->action(cmd::DeleteItem)->trigger();
     QCOMPARE(doc->rowCount(), 1);
-    QCOMPARE(QFileInfo(QString::fromStdString(list->GetSelectedItem()->data()->path)).fileName(),
+    QCOMPARE(QFileInfo(QString::fromStdString(list->itemAt(list->selectedRow())->path)).fileName(),
              QStringLiteral("b.cu"));
 
     // The only row: no selection, an empty grid and result pane, update and delete off.
-    doc->list()->GetSelectedItem()->data()->resultText = "some output";
-    doc->ShowItem(list->GetSelectedItem()->data());
+    doc->document().item(list->selectedRow())->resultText = "some output";
+    doc->ShowItem(doc->document().item(list->selectedRow()));
     QVERIFY(!doc->resultCtrl()->text().isEmpty());
     DialogSeam::answerMessage(QMessageBox::Yes);
     frame_->action(cmd::DeleteItem)->trigger();
     QCOMPARE(doc->rowCount(), 0);
-    QCOMPARE(list->GetSelectedItem(), nullptr);
+    QCOMPARE(list->selectedRow(), -1);
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("-"));
     QCOMPARE(doc->propCtrl()->valueText(kSlotDirName), QStringLiteral("-"));
     QVERIFY(doc->resultCtrl()->text().isEmpty());
@@ -403,7 +411,7 @@ void TestChildFrame::deleteAllAsksFirst()
     DialogSeam::answerMessage(QMessageBox::Yes);
     frame_->action(cmd::DeleteAll)->trigger();
     QCOMPARE(doc->rowCount(), 0);
-    QCOMPARE(doc->list()->GetSelectedItem(), nullptr);
+    QCOMPARE(doc->list()->selectedRow(), -1);
     QVERIFY(doc->isModified());
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("-"));
     QCOMPARE(doc->list()->verticalScrollBar()->maximum(), 0);
@@ -484,14 +492,14 @@ void TestChildFrame::closeWithYesNoCancel()
     DialogSeam::answerMessage(QMessageBox::Cancel);
     frame_->action(cmd::Close)->trigger();
     QCOMPARE(DialogSeam::last().text, QStringLiteral("(無題) を保存しますか？"));
-    QTest::qWait(1);
+    closeSettled();
     QCOMPARE(frame_->documentWindows().size(), 1);
 
     // Yes and a cancelled save-as dialog: the window stays too (the changes are not lost).
     DialogSeam::answerMessage(QMessageBox::Yes);
     DialogSeam::answerFile(QString());
     frame_->action(cmd::Close)->trigger();
-    QTest::qWait(1);
+    closeSettled();
     QCOMPARE(frame_->documentWindows().size(), 1);
     QVERIFY(doc->isModified());
 
@@ -500,7 +508,7 @@ void TestChildFrame::closeWithYesNoCancel()
     DialogSeam::answerFile(sandbox_->file(QStringLiteral("missing/dir/d.txt")));
     DialogSeam::answerMessage(QMessageBox::Ok);
     frame_->action(cmd::Close)->trigger();
-    QTest::qWait(1);
+    closeSettled();
     QCOMPARE(frame_->documentWindows().size(), 1);
 
     // Yes and a good save: written, closed.
@@ -584,20 +592,20 @@ void TestChildFrame::keyboardAndMouseReachTheList()
     // The focus given to the window goes to the list.
     doc->setFocus();
     QTRY_VERIFY(list->hasFocus());
-    QCOMPARE(list->GetSelectedItem(), list->ItemAt(0));
+    QCOMPARE(list->selectedRow(), 0);
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->GetSelectedItem(), list->ItemAt(2));
+    QCOMPARE(list->selectedRow(), 2);
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("k02.cu"));
     QTest::keyClick(list, Qt::Key_Up);
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("k01.cu"));
     QTest::keyClick(list, Qt::Key_End);
-    QCOMPARE(list->GetSelectedItem(), list->ItemAt(59));
+    QCOMPARE(list->selectedRow(), 59);
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("k59.cu"));
     QVERIFY(list->verticalScrollBar()->value() > 0);
-    QVERIFY(list->rowRect(list->ItemAt(59)).bottom() <= list->viewport()->height());
+    QVERIFY(list->rowRect(59).bottom() <= list->viewport()->height());
     QTest::keyClick(list, Qt::Key_Home);
-    QCOMPARE(list->GetSelectedItem(), list->ItemAt(0));
+    QCOMPARE(list->selectedRow(), 0);
     QCOMPARE(list->verticalScrollBar()->value(), 0);
     QTest::keyClick(list, Qt::Key_PageDown);
     QVERIFY(list->verticalScrollBar()->value() > 0);
@@ -606,7 +614,7 @@ void TestChildFrame::keyboardAndMouseReachTheList()
 
     // A click selects and shows; the state of the commands follows.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(list, 3));
-    QCOMPARE(list->GetSelectedItem(), list->ItemAt(3));
+    QCOMPARE(list->selectedRow(), 3);
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("k03.cu"));
     QVERIFY(frame_->action(cmd::UpdateItem)->isEnabled());
 
@@ -644,12 +652,23 @@ void TestChildFrame::contextMenuFollowsTheRules()
     QCOMPARE(doc->rowCount(), 1);
 
     // During a run of any window nothing of it is enabled.
-    doc->setRunPhase(7);
+    doc->setRunPhase(RunPhase::ItemRunning);
     Q_EMIT doc->list()->contextMenuRequested(doc->list()->mapToGlobal(QPoint(40, 40)));
     for (QAction* a : doc->contextMenu()->actions())
         QVERIFY(a->isSeparator() || !a->isEnabled());
     doc->contextMenu()->close();
-    doc->setRunPhase(0);
+
+    // The list's input is locked in the phases of a run only, and shows the pause in its own.
+    for (const RunPhase phase :
+         {RunPhase::Idle, RunPhase::AwaitPrompt, RunPhase::SetvarsRequested, RunPhase::SetvarsRunning,
+          RunPhase::VersionRequested, RunPhase::VersionRunning, RunPhase::ItemRequested,
+          RunPhase::ItemRunning, RunPhase::StopRequested, RunPhase::Paused}) {
+        doc->setRunPhase(phase);
+        QCOMPARE(doc->list()->isInputLocked(), isRunPhase(phase));
+        QCOMPARE(doc->list()->isPaused(), phase == RunPhase::Paused);
+        QCOMPARE(doc->commandEnabled(cmd::AddItem), phase == RunPhase::Idle);
+    }
+    doc->setRunPhase(RunPhase::Idle);
 }
 
 void TestChildFrame::foldersAndColoursComeFromTheSettings()
@@ -708,7 +727,7 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
     });
     QTest::keyClick(frame_.get(), Qt::Key_F5);
     QCOMPARE(doc->currentRow(), 0);
-    QVERIFY(list->isRunning());
+    QVERIFY(list->isInputLocked());
     for (int id :
          {cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, cmd::Save, cmd::SaveAs, cmd::Close})
         QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
@@ -716,34 +735,34 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
     // Input is locked: a click, a key and a double-click change nothing and open nothing.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(list, 2));
     QTest::keyClick(list, Qt::Key_End);
-    QCOMPARE(list->GetSelectedItem(), list->ItemAt(0));
+    QCOMPARE(list->selectedRow(), 0);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowPoint(list, 1));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 
     // While the second row converts, it is the current row and is painted in the converting look.
     QTRY_COMPARE_WITH_TIMEOUT(doc->currentRow(), 1, 15000);
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("r2.cu"));
-    QCOMPARE(list->GetSelectedItem(), list->ItemAt(1));
+    QCOMPARE(list->selectedRow(), 1);
 
     QTRY_COMPARE_WITH_TIMEOUT(frame_->engine()->phase(), RunPhase::Idle, 30000);
     QCOMPARE(doc->currentRow(), -1);
     QCOMPARE(rowsSeen, (QList<int>{0, 1, 2, -1}));
     // The last row stays selected and shown.
-    QCOMPARE(list->GetSelectedItem(), list->ItemAt(2));
+    QCOMPARE(list->selectedRow(), 2);
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("r3.cu"));
     auto* bar = frame_->findChild<QProgressBar*>(QStringLiteral("runProgress"));
     QVERIFY(bar && bar->isVisible());
     QCOMPARE(bar->value(), bar->maximum());
     QCOMPARE(bar->maximum(), 3);
-    QVERIFY(!list->isRunning());
+    QVERIFY(!list->isInputLocked());
     QVERIFY(frame_->action(cmd::AddItem)->isEnabled());
 
     // Statuses: OK in blue, NG in red in the status column.
-    QCOMPARE(list->ItemAt(0)->data()->status, ItemStatus::ConvertedOk);
-    QCOMPARE(list->ItemAt(1)->data()->status, ItemStatus::ConvertedNg);
+    QCOMPARE(list->itemAt(0)->status, ItemStatus::ConvertedOk);
+    QCOMPARE(list->itemAt(1)->status, ItemStatus::ConvertedNg);
     const QImage shot = list->viewport()->grab().toImage();
     const auto rowHas = [&](int row, QColor colour) {
-        const QRect r = list->rowRect(list->ItemAt(row));
+        const QRect r = list->rowRect(row);
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = list->dividerX() + 24; x < r.right(); ++x)
                 if (shot.pixelColor(x * shot.width() / list->viewport()->width(),

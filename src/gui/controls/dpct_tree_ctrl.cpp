@@ -1,7 +1,8 @@
 #include "controls/dpct_tree_ctrl.h"
 
-#include "data/dpct_data.h"
+#include "controls/definition_model.h"
 #include "controls/list_icons.h"
+#include "data/dpct_data.h"
 
 #include <algorithm>
 
@@ -83,153 +84,153 @@ CDpctTreeCtrl::CDpctTreeCtrl(QWidget* parent) : QAbstractScrollArea(parent)
 
 CDpctTreeCtrl::~CDpctTreeCtrl() = default;
 
-// Rows -----------------------------------------------------------------------------------------
+// Model ----------------------------------------------------------------------------------------
 
-CDpctTreeItem* CDpctTreeCtrl::AddItem(std::unique_ptr<CDpctData> item)
+void CDpctTreeCtrl::setModel(QAbstractItemModel* model)
 {
-    if (!item)
-        return nullptr;
-    auto row = std::make_unique<CDpctTreeItem>();
-    row->data_ = std::move(item);
-    row->index_ = static_cast<int>(rows_.size());
-    rows_.push_back(std::move(row));
-    return rows_.back().get();
+    for (QMetaObject::Connection& c : modelConnections_)
+        disconnect(c);
+    model_ = model;
+    if (model) {
+        modelConnections_ = {
+            connect(model, &QAbstractItemModel::rowsInserted, this,
+                    [this](const QModelIndex&, int first, int last) { rowsInserted(first, last); }),
+            connect(model, &QAbstractItemModel::rowsRemoved, this,
+                    [this](const QModelIndex&, int first, int last) { rowsRemoved(first, last); }),
+            connect(model, &QAbstractItemModel::dataChanged, this,
+                    [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                        rowsChanged(topLeft.row(), bottomRight.row());
+                    }),
+            connect(model, &QAbstractItemModel::modelReset, this, &CDpctTreeCtrl::modelReset),
+            connect(model, &QAbstractItemModel::layoutChanged, this, &CDpctTreeCtrl::modelReset),
+            // A model that goes first leaves an empty list rather than a dangling one.
+            connect(model, &QObject::destroyed, this,
+                    [this] {
+                        model_ = nullptr;
+                        modelReset();
+                    }),
+        };
+    }
+    modelReset();
 }
 
-void CDpctTreeCtrl::DeleteItem(CDpctTreeItem* row, bool recalc)
+int CDpctTreeCtrl::count() const
 {
-    const int index = IndexOf(row);
-    if (index < 0)
+    return model_ ? model_->rowCount() : 0;
+}
+
+CDpctData* CDpctTreeCtrl::itemAt(int row) const
+{
+    if (!hasRow(row))
+        return nullptr;
+    return model_->data(model_->index(row, 0), DefinitionModel::ItemRole).value<CDpctData*>();
+}
+
+CDpctTreeCtrl::RowData CDpctTreeCtrl::rowData(int row) const
+{
+    const QModelIndex index = model_->index(row, 0);
+    return {model_->data(index, DefinitionModel::PathRole).toString(),
+            static_cast<ItemStatus>(model_->data(index, DefinitionModel::StatusRole).toInt())};
+}
+
+void CDpctTreeCtrl::rowsInserted(int first, int last)
+{
+    const int n = last - first + 1;
+    if (selection_ >= first)
+        selection_ += n;
+    if (pendingEnsure_ >= first)
+        pendingEnsure_ += n;
+    RecalcScroll(false);
+    updateAccessibleDescription();
+}
+
+void CDpctTreeCtrl::rowsRemoved(int first, int last)
+{
+    const auto renumber = [first, last](int& row) {
+        if (row > last)
+            row -= last - first + 1;
+        else if (row >= first)
+            row = -1;
+    };
+    renumber(selection_);
+    renumber(pendingEnsure_);
+    RecalcScroll(false);
+    updateAccessibleDescription();
+}
+
+void CDpctTreeCtrl::rowsChanged(int first, int last)
+{
+    if (!hasRow(first) && !hasRow(last))
         return;
-    if (selection_ == row)
-        selection_ = nullptr;
-    if (pendingEnsure_ == row)
-        pendingEnsure_ = nullptr;
-    rows_.erase(rows_.begin() + index);
-    renumberFrom(index);
-    if (recalc)
-        RecalcScroll(false);
+    const QRect top = rowRect(std::max(first, 0));
+    const QRect bottom = rowRect(std::min(last, count() - 1));
+    viewport()->update(QRect(0, top.top(), viewport()->width(), bottom.bottom() - top.top() + 1));
+    if (selection_ >= first && selection_ <= last)
+        updateAccessibleDescription();
+}
+
+void CDpctTreeCtrl::modelReset()
+{
+    selection_ = -1;
+    pendingEnsure_ = -1;
+    RecalcScroll(true);
     updateAccessibleDescription();
-}
-
-void CDpctTreeCtrl::DeleteAllItems(bool recalc)
-{
-    selection_ = nullptr;
-    pendingEnsure_ = nullptr;
-    rows_.clear();
-    if (recalc)
-        RecalcScroll(false);
-    updateAccessibleDescription();
-}
-
-void CDpctTreeCtrl::renumberFrom(int index)
-{
-    for (std::size_t i = static_cast<std::size_t>(index); i < rows_.size(); ++i)
-        rows_[i]->index_ = static_cast<int>(i);
-}
-
-CDpctTreeItem* CDpctTreeCtrl::GetFirstItem() const
-{
-    return rows_.empty() ? nullptr : rows_.front().get();
-}
-
-CDpctTreeItem* CDpctTreeCtrl::GetLastItem() const
-{
-    return rows_.empty() ? nullptr : rows_.back().get();
-}
-
-CDpctTreeItem* CDpctTreeCtrl::GetNextItem(const CDpctTreeItem* row) const
-{
-    const int index = IndexOf(row);
-    return index < 0 ? nullptr : ItemAt(index + 1);
-}
-
-CDpctTreeItem* CDpctTreeCtrl::GetPrevItem(const CDpctTreeItem* row) const
-{
-    const int index = IndexOf(row);
-    return index < 0 ? nullptr : ItemAt(index - 1);
-}
-
-int CDpctTreeCtrl::IndexOf(const CDpctTreeItem* row) const
-{
-    // The stored index is checked against the table, so a stale or foreign pointer is refused
-    // instead of deleting someone else's row.
-    if (!row || row->index_ < 0 || row->index_ >= GetCount() ||
-        rows_[static_cast<std::size_t>(row->index_)].get() != row)
-        return -1;
-    return row->index_;
-}
-
-CDpctTreeItem* CDpctTreeCtrl::ItemAt(int index) const
-{
-    if (index < 0 || index >= GetCount())
-        return nullptr;
-    return rows_[static_cast<std::size_t>(index)].get();
 }
 
 // Selection ------------------------------------------------------------------------------------
 
-void CDpctTreeCtrl::setSelection(CDpctTreeItem* row)
+void CDpctTreeCtrl::setSelection(int row)
 {
-    if (selection_)
-        selection_->selected_ = false;
     selection_ = row;
-    if (selection_)
-        selection_->selected_ = true;
     updateAccessibleDescription();
 }
 
-void CDpctTreeCtrl::SelectItem(CDpctTreeItem* row)
+void CDpctTreeCtrl::selectRow(int row)
 {
-    if (row && IndexOf(row) < 0)
+    if (row != -1 && !hasRow(row))
         return;
     setSelection(row);
-    if (row)
-        EnsureVisible(row);
+    if (row >= 0)
+        ensureVisible(row);
     else
         viewport()->update();
 }
 
-void CDpctTreeCtrl::emitSelectionChanged(CDpctTreeItem* row)
+int CDpctTreeCtrl::selectNextRow()
 {
-    Q_EMIT selectionChanged(row);
-}
-
-CDpctTreeItem* CDpctTreeCtrl::SelectNextItem()
-{
-    CDpctTreeItem* const before = selection_;
-    CDpctTreeItem* next = nullptr;
-    if (before) {
-        next = GetNextItem(before);
+    const int before = selection_;
+    int next = -1;
+    if (before >= 0) {
+        next = hasRow(before + 1) ? before + 1 : -1;
     } else {
         const auto [first, last] = visibleRange();
         if (first < last)
-            next = ItemAt(first);
+            next = first;
     }
-    if (!next)
-        return nullptr;
-    SelectItem(next);
+    if (next < 0)
+        return -1;
+    selectRow(next);
     if (next != before)
-        emitSelectionChanged(next);
+        Q_EMIT selectionChanged(next);
     return next;
 }
 
-CDpctTreeItem* CDpctTreeCtrl::SelectPrevItem()
+int CDpctTreeCtrl::selectPrevRow()
 {
-    CDpctTreeItem* const before = selection_;
-    CDpctTreeItem* prev = nullptr;
-    if (before) {
-        prev = GetPrevItem(before);
+    const int before = selection_;
+    int prev = -1;
+    if (before >= 0) {
+        prev = before - 1;
     } else {
         const auto [first, last] = visibleRange();
         if (first < last)
-            prev = ItemAt(last - 1);
+            prev = last - 1;
     }
-    if (!prev)
-        return nullptr;
-    SelectItem(prev);
+    if (prev < 0)
+        return -1;
+    selectRow(prev);
     if (prev != before)
-        emitSelectionChanged(prev);
+        Q_EMIT selectionChanged(prev);
     return prev;
 }
 
@@ -238,12 +239,10 @@ void CDpctTreeCtrl::updateAccessibleDescription()
     // The rows are painted, not widgets; a screen reader learns about the current row through
     // the list's description, which changes with the selection.
     QString text;
-    if (selection_ && selection_->data()) {
-        const QString status = statusText(selection_->data()->status);
-        text = tr("Row %1 of %2: %3")
-                   .arg(selection_->index_ + 1)
-                   .arg(GetCount())
-                   .arg(QString::fromStdString(selection_->data()->path));
+    if (hasRow(selection_)) {
+        const RowData row = rowData(selection_);
+        const QString status = statusText(row.status);
+        text = tr("Row %1 of %2: %3").arg(selection_ + 1).arg(count()).arg(row.path);
         if (!status.isEmpty())
             text += QStringLiteral(", ") + status;
     }
@@ -260,9 +259,9 @@ int CDpctTreeCtrl::rowsAreaHeight() const
 
 void CDpctTreeCtrl::RecalcScroll(bool resetToTop)
 {
-    const int count = GetCount();
+    const int rows = count();
     const int clientHeight = viewport()->height();
-    const int contentHeight = rowHeight_ * count;
+    const int contentHeight = rowHeight_ * rows;
     // One page is the whole rows that fit, less the header. A view lower than a row still
     // pages by one row, so that paging never stands still.
     int page = rowHeight_ * (clientHeight / rowHeight_) - headerHeight();
@@ -279,26 +278,25 @@ void CDpctTreeCtrl::RecalcScroll(bool resetToTop)
     viewport()->update();
 }
 
-bool CDpctTreeCtrl::EnsureVisible(const CDpctTreeItem* row)
+bool CDpctTreeCtrl::ensureVisible(int row)
 {
-    const int index = IndexOf(row);
-    if (index < 0)
+    if (!hasRow(row))
         return false;
     if (!isVisible()) {
         pendingEnsure_ = row;
         return true;
     }
-    pendingEnsure_ = nullptr;
-    scrollIntoView(index);
+    pendingEnsure_ = -1;
+    scrollIntoView(row);
     return true;
 }
 
-void CDpctTreeCtrl::scrollIntoView(int index)
+void CDpctTreeCtrl::scrollIntoView(int row)
 {
-    // Rows may have been added since the range was last computed.
-    if (verticalScrollBar()->maximum() < rowHeight_ * GetCount() - verticalScrollBar()->pageStep())
+    // The range may be stale when the row count changed while the view had no real height.
+    if (verticalScrollBar()->maximum() < rowHeight_ * count() - verticalScrollBar()->pageStep())
         RecalcScroll(false);
-    const int y = docY(index);
+    const int y = docY(row);
     const int scroll = verticalScrollBar()->value();
     const int clientHeight = viewport()->height();
     const bool visible = scroll + headerHeight() <= y && y < scroll + clientHeight - rowHeight_;
@@ -322,7 +320,7 @@ std::pair<int, int> CDpctTreeCtrl::laidOutRange() const
     const int scroll = verticalScrollBar()->value();
     const int hh = headerHeight();
     const int first = std::max(0, ceilDiv(scroll - rowHeight_ - hh, rowHeight_));
-    const int last = std::min(GetCount(), ceilDiv(scroll + rowsAreaHeight() + rowHeight_ - hh, rowHeight_));
+    const int last = std::min(count(), ceilDiv(scroll + rowsAreaHeight() + rowHeight_ - hh, rowHeight_));
     return {first, std::max(first, last)};
 }
 
@@ -330,29 +328,28 @@ std::pair<int, int> CDpctTreeCtrl::visibleRange() const
 {
     const int scroll = verticalScrollBar()->value();
     const int first = std::max(0, scroll / rowHeight_);
-    const int last = std::min(GetCount(), ceilDiv(scroll + rowsAreaHeight(), rowHeight_));
+    const int last = std::min(count(), ceilDiv(scroll + rowsAreaHeight(), rowHeight_));
     return {first, std::max(first, last)};
-}
-
-void CDpctTreeCtrl::UpdateItem(const CDpctTreeItem* row)
-{
-    if (IndexOf(row) < 0)
-        return;
-    viewport()->update(rowRect(row).adjusted(-kStripWidth, 0, 0, 0));
-    if (row == selection_)
-        updateAccessibleDescription();
 }
 
 // Run state, looks and geometry -------------------------------------------------------------------
 
-void CDpctTreeCtrl::setRunPhase(int phase)
+void CDpctTreeCtrl::setInputLocked(bool locked)
 {
-    if (phase == runPhase_)
+    if (locked == inputLocked_)
         return;
-    runPhase_ = phase;
+    inputLocked_ = locked;
     // A drag cannot be finished once the input is locked; end it now.
-    if (isRunning() && dragging_)
+    if (locked && dragging_)
         endDrag();
+    viewport()->update();
+}
+
+void CDpctTreeCtrl::setPaused(bool paused)
+{
+    if (paused == paused_)
+        return;
+    paused_ = paused;
     viewport()->update();
 }
 
@@ -372,22 +369,21 @@ void CDpctTreeCtrl::setDividerX(int x)
     viewport()->update();
 }
 
-QRect CDpctTreeCtrl::rowRect(const CDpctTreeItem* row) const
+QRect CDpctTreeCtrl::rowRect(int row) const
 {
-    const int index = IndexOf(row);
-    if (index < 0)
+    if (!hasRow(row))
         return {};
-    const int top = docY(index) - verticalScrollBar()->value();
+    const int top = docY(row) - verticalScrollBar()->value();
     return QRect(kStripWidth, top, viewport()->width() - kStripWidth, rowHeight_);
 }
 
-CDpctTreeItem* CDpctTreeCtrl::rowAt(QPoint viewPos) const
+int CDpctTreeCtrl::rowAt(QPoint viewPos) const
 {
     if (viewPos.y() < headerHeight() || viewPos.y() >= viewport()->height() || viewPos.x() < 0 ||
         viewPos.x() >= viewport()->width())
-        return nullptr;
-    const int docPos = viewPos.y() + verticalScrollBar()->value() - headerHeight();
-    return ItemAt(docPos / rowHeight_);
+        return -1;
+    const int row = (viewPos.y() + verticalScrollBar()->value() - headerHeight()) / rowHeight_;
+    return hasRow(row) ? row : -1;
 }
 
 CDpctTreeCtrl::HitArea CDpctTreeCtrl::HitTest(QPoint viewPos) const
@@ -396,7 +392,7 @@ CDpctTreeCtrl::HitArea CDpctTreeCtrl::HitTest(QPoint viewPos) const
         return HitArea::Divider;
     const bool inHeader = viewPos.y() >= 0 && viewPos.y() < headerHeight() && viewPos.x() >= 0 &&
                           viewPos.x() < viewport()->width();
-    if (!inHeader && !rowAt(viewPos))
+    if (!inHeader && rowAt(viewPos) < 0)
         return HitArea::Nowhere;
     if (viewPos.x() < dividerX_ + kNameColumnEnd)
         return HitArea::Name;
@@ -456,21 +452,21 @@ void CDpctTreeCtrl::resizeEvent(QResizeEvent* event)
     else if (dividerPlaced_ && dividerX_ > width - kStatusColumnStart)
         dividerX_ = std::max(-kNameColumnEnd, width - kStatusColumnStart);
     RecalcScroll(false);
-    if (pendingEnsure_ && isVisible())
-        EnsureVisible(pendingEnsure_);
+    if (pendingEnsure_ >= 0 && isVisible())
+        ensureVisible(pendingEnsure_);
 }
 
 void CDpctTreeCtrl::showEvent(QShowEvent* event)
 {
     QAbstractScrollArea::showEvent(event);
-    if (pendingEnsure_)
-        EnsureVisible(pendingEnsure_);
+    if (pendingEnsure_ >= 0)
+        ensureVisible(pendingEnsure_);
 }
 
 void CDpctTreeCtrl::mousePressEvent(QMouseEvent* event)
 {
     // During a run clicks are swallowed here rather than passed on to the parent window.
-    if (isRunning())
+    if (inputLocked_)
         return;
     if (event->button() != Qt::LeftButton) {
         event->ignore();
@@ -482,10 +478,10 @@ void CDpctTreeCtrl::mousePressEvent(QMouseEvent* event)
         viewport()->update();
         return;
     }
-    if (CDpctTreeItem* row = rowAt(pos)) {
+    if (const int row = rowAt(pos); row >= 0) {
         setFocus(Qt::MouseFocusReason);
-        SelectItem(row);
-        emitSelectionChanged(row);
+        selectRow(row);
+        Q_EMIT selectionChanged(row);
     }
 }
 
@@ -497,14 +493,14 @@ void CDpctTreeCtrl::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     // The divider cannot be dragged during a run, so it offers no grip then.
-    const bool overDivider = !isRunning() && HitTest(pos) == HitArea::Divider;
+    const bool overDivider = !inputLocked_ && HitTest(pos) == HitArea::Divider;
     if (overDivider != (viewport()->cursor().shape() == Qt::SplitHCursor))
         viewport()->setCursor(overDivider ? Qt::SplitHCursor : Qt::ArrowCursor);
 }
 
 void CDpctTreeCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (isRunning())
+    if (inputLocked_)
         return;
     if (event->button() != Qt::LeftButton) {
         event->ignore();
@@ -518,7 +514,7 @@ void CDpctTreeCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // During a run the items cannot be edited, so a double-click (which opens the item's
     // update dialog) is swallowed like every other click.
-    if (isRunning())
+    if (inputLocked_)
         return;
     if (event->button() != Qt::LeftButton) {
         event->ignore();
@@ -541,7 +537,7 @@ void CDpctTreeCtrl::wheelEvent(QWheelEvent* event)
 
 void CDpctTreeCtrl::keyPressEvent(QKeyEvent* event)
 {
-    if (isRunning()) {
+    if (inputLocked_) {
         event->accept();
         return;
     }
@@ -554,18 +550,19 @@ void CDpctTreeCtrl::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_Home:
     case Qt::Key_End:
-        if (CDpctTreeItem* row = event->key() == Qt::Key_Home ? GetFirstItem() : GetLastItem()) {
-            SelectItem(row);
-            emitSelectionChanged(row);
+        if (count() > 0) {
+            const int row = event->key() == Qt::Key_Home ? 0 : count() - 1;
+            selectRow(row);
+            Q_EMIT selectionChanged(row);
         }
         break;
     case Qt::Key_Up:
     case Qt::Key_Left:
-        SelectPrevItem();
+        selectPrevRow();
         break;
     case Qt::Key_Down:
     case Qt::Key_Right:
-        SelectNextItem();
+        selectNextRow();
         break;
     default:
         QAbstractScrollArea::keyPressEvent(event);
@@ -577,7 +574,7 @@ void CDpctTreeCtrl::keyPressEvent(QKeyEvent* event)
 void CDpctTreeCtrl::contextMenuEvent(QContextMenuEvent* event)
 {
     QPoint global = event->globalPos();
-    if (event->reason() == QContextMenuEvent::Keyboard && selection_) {
+    if (event->reason() == QContextMenuEvent::Keyboard && hasRow(selection_)) {
         const QRect r = rowRect(selection_);
         if (r.bottom() >= headerHeight() && r.top() < viewport()->height())
             global = viewport()->mapToGlobal(QPoint(kNameX, r.center().y()));
@@ -690,9 +687,7 @@ void CDpctTreeCtrl::paintEvent(QPaintEvent* /*event*/)
     const auto [first, last] = laidOutRange();
     p.setFont(normalFont_);
     for (int i = first; i < last; ++i) {
-        const CDpctTreeItem& row = *rows_[static_cast<std::size_t>(i)];
-        if (row.data())
-            paintRow(p, row, docY(i) - scroll);
+        paintRow(p, i, docY(i) - scroll);
     }
 
     paintHeader(p);
@@ -701,20 +696,21 @@ void CDpctTreeCtrl::paintEvent(QPaintEvent* /*event*/)
     p.drawLine(kStripWidth - 1, headerHeight(), kStripWidth - 1, height - 1);
 }
 
-void CDpctTreeCtrl::paintRow(QPainter& p, const CDpctTreeItem& row, int top)
+void CDpctTreeCtrl::paintRow(QPainter& p, int row, int top)
 {
     const QPalette& pal = palette();
     const int width = viewport()->width();
     const int rh = rowHeight_;
     const int iconTop = top + (rh - kListIconSize) / 2;
-    const CDpctData& item = *row.data();
-    const ItemStatus status = item.status;
-    const bool running = isRunning();
+    const RowData data = rowData(row);
+    const ItemStatus status = data.status;
+    const bool running = inputLocked_;
+    const bool selected = isRowSelected(row);
     const bool finished = status == ItemStatus::ConvertedOk || status == ItemStatus::ConvertedNg ||
                           status == ItemStatus::SyntaxError;
 
     if (status == ItemStatus::Converting) {
-        const ListIcon stripIcon = runPhase_ == kPausedPhase ? ListIcon::Pause : ListIcon::Play;
+        const ListIcon stripIcon = paused_ ? ListIcon::Pause : ListIcon::Play;
         p.drawPixmap(kStripIconX, iconTop, icon(static_cast<int>(stripIcon)));
     }
 
@@ -722,7 +718,7 @@ void CDpctTreeCtrl::paintRow(QPainter& p, const CDpctTreeItem& row, int top)
     if (running) {
         if (status == ItemStatus::Converting)
             paintHighlight(p, band, Highlight::Converting);
-    } else if (row.isSelected()) {
+    } else if (selected) {
         paintHighlight(p, band, hasFocus() ? Highlight::SelectedFocus : Highlight::SelectedNoFocus);
     }
 
@@ -734,7 +730,7 @@ void CDpctTreeCtrl::paintRow(QPainter& p, const CDpctTreeItem& row, int top)
             rowIcon = ListIcon::DocumentConverting;
         else if (finished)
             rowIcon = ListIcon::DocumentDone;
-    } else if (row.isSelected()) {
+    } else if (selected) {
         rowIcon = ListIcon::DocumentSelected;
     } else if (finished) {
         rowIcon = ListIcon::DocumentDoneIdle;
@@ -745,9 +741,8 @@ void CDpctTreeCtrl::paintRow(QPainter& p, const CDpctTreeItem& row, int top)
     if (nameWidth > 0) {
         p.setFont(normalFont_);
         p.setPen(colors_.resolve(ListColors::RowText, pal));
-        const QString path = QString::fromStdString(item.path);
         p.drawText(QRect(kNameX, top, nameWidth, rh), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   p.fontMetrics().elidedText(path, Qt::ElideRight, nameWidth));
+                   p.fontMetrics().elidedText(data.path, Qt::ElideRight, nameWidth));
     }
 
     const int statusX = dividerX_ + kStatusColumnStart;

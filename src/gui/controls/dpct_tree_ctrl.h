@@ -3,12 +3,17 @@
 // a status icon, the item's path in the file-name column and its conversion status in the status
 // column, under a two-column header whose divider the user can drag.
 //
-// Ownership: the list owns its rows and, through them, the conversion items. Deleting a row
-// deletes its item; the run engine only ever references items that a list holds.
+// The list is a view: the rows are those of a list model (DefinitionModel, over the window's
+// DefinitionDocument), which it reads through the model's path and status roles. It owns
+// neither the model nor the items. It keeps the selection as a row number and follows the
+// model's changes: inserted and removed rows renumber the selection (a removed selected row
+// leaves none, silently), a reset clears it and scrolls back to the top, changed items are
+// repainted. Every change updates the scroll range.
 //
-// While a conversion run is under way (run phase 6 to 9) the list ignores clicks, double-clicks
+// While a conversion run is under way (input locked) the list ignores clicks, double-clicks
 // and key presses and highlights the row being converted instead of the selection; the wheel,
-// the scroll bar, focus and painting keep working.
+// the scroll bar, focus and painting keep working. A paused run shows a pause icon instead of
+// the play icon beside the row being converted.
 //
 // Painting lays out only the rows in and next to the view, so the cost of a repaint does not
 // grow with the number of rows.
@@ -16,12 +21,15 @@
 #include "controls/list_colors.h"
 
 #include <array>
-#include <memory>
-#include <vector>
+#include <cstdint>
+#include <utility>
 
+#include <QAbstractItemModel>
 #include <QAbstractScrollArea>
 #include <QFont>
+#include <QMetaObject>
 #include <QPixmap>
+#include <QPointer>
 
 namespace tovalo {
 class CDpctData;
@@ -29,24 +37,6 @@ enum class ItemStatus : std::int32_t;
 } // namespace tovalo
 
 namespace tovalo::gui {
-
-class CDpctTreeCtrl;
-
-/// One row of the list. Rows are made by CDpctTreeCtrl::AddItem and live until they are deleted
-/// through the list; a row pointer stays valid until then.
-class CDpctTreeItem
-{
-public:
-    /// The conversion item shown in the row (never null for a row made by AddItem).
-    tovalo::CDpctData* data() const { return data_.get(); }
-    bool isSelected() const { return selected_; }
-
-private:
-    friend class CDpctTreeCtrl;
-    std::unique_ptr<tovalo::CDpctData> data_;
-    int index_ = 0; // position in list order, kept current by the list
-    bool selected_ = false;
-};
 
 class CDpctTreeCtrl : public QAbstractScrollArea
 {
@@ -63,63 +53,54 @@ public:
         Divider = 3
     };
 
-    /// Run phases from which on a run is under way, and the paused phase.
-    static constexpr int kFirstRunPhase = 6;
-    static constexpr int kPausedPhase = 9;
-
     /// Width of the hatched strip at the left edge; rows start at this x.
     static constexpr int kStripWidth = 20;
 
     explicit CDpctTreeCtrl(QWidget* parent = nullptr);
     ~CDpctTreeCtrl() override;
 
-    // Rows -------------------------------------------------------------------------------------
+    // Model ------------------------------------------------------------------------------------
 
-    /// Appends a row that takes ownership of `item`. Does not repaint or update the scroll bar
-    /// (call RecalcScroll after a batch of additions). Returns null for a null item.
-    CDpctTreeItem* AddItem(std::unique_ptr<tovalo::CDpctData> item);
-    /// Deletes `row` with its item. A deleted selected row leaves no selection. With `recalc`
-    /// the scroll bar is updated and the list repainted.
-    void DeleteItem(CDpctTreeItem* row, bool recalc = true);
-    /// Deletes every row with its item.
-    void DeleteAllItems(bool recalc = true);
+    /// Shows the rows of `model` (a DefinitionModel, or any list model with its roles); null
+    /// shows none. The list does not own the model; a model destroyed first leaves the list
+    /// empty. The selection is cleared and the view scrolled to the top.
+    void setModel(QAbstractItemModel* model);
+    QAbstractItemModel* model() const { return model_; }
+    /// Number of rows.
+    int count() const;
+    /// The conversion item of `row` (the model's item role), or null when there is no such row.
+    tovalo::CDpctData* itemAt(int row) const;
 
-    CDpctTreeItem* GetFirstItem() const;
-    CDpctTreeItem* GetLastItem() const;
-    /// The row after / before `row` in list order, or null.
-    CDpctTreeItem* GetNextItem(const CDpctTreeItem* row) const;
-    CDpctTreeItem* GetPrevItem(const CDpctTreeItem* row) const;
-    CDpctTreeItem* GetSelectedItem() const { return selection_; }
-    int GetCount() const { return static_cast<int>(rows_.size()); }
-    /// Position of `row` in list order, -1 for null.
-    int IndexOf(const CDpctTreeItem* row) const;
-    CDpctTreeItem* ItemAt(int index) const;
+    // Selection --------------------------------------------------------------------------------
 
-    /// Makes `row` the selection (null clears it) and scrolls it into view. Emits nothing.
-    void SelectItem(CDpctTreeItem* row);
+    /// The selected row, -1 for none.
+    int selectedRow() const { return selection_; }
+    bool isRowSelected(int row) const { return row >= 0 && row == selection_; }
+    /// Makes `row` the selection (-1 clears it) and scrolls it into view; a row that does not
+    /// exist is refused. Emits nothing.
+    void selectRow(int row);
     /// Moves the selection one row down / up and emits selectionChanged when it moved. With no
     /// selection, Down takes the first row in the view and Up the last one. Returns the new
-    /// selection, or null when nothing moved.
-    CDpctTreeItem* SelectNextItem();
-    CDpctTreeItem* SelectPrevItem();
+    /// selection, or -1 when nothing moved.
+    int selectNextRow();
+    int selectPrevRow();
 
     /// Scrolls so that `row` is fully in view (a row below the view ends one row above the
-    /// bottom edge). False for null.
-    bool EnsureVisible(const CDpctTreeItem* row);
+    /// bottom edge). False for a row that does not exist.
+    bool ensureVisible(int row);
     /// Recomputes the scroll range from the row count and the view height, optionally scrolls
     /// back to the top, and repaints.
     void RecalcScroll(bool resetToTop = false);
 
-    /// Repaints one row, e.g. after its item's status changed.
-    void UpdateItem(const CDpctTreeItem* row);
-
     // Run state and looks -----------------------------------------------------------------------
 
-    /// The application's run phase, 0 to 9. Phases 6 to 9 lock the input; 9 shows the pause
-    /// icon on the row being converted. Repaints.
-    void setRunPhase(int phase);
-    int runPhase() const { return runPhase_; }
-    bool isRunning() const { return runPhase_ >= kFirstRunPhase; }
+    /// A run is under way: the input is locked and the row being converted is highlighted
+    /// instead of the selection. Locking ends a divider drag. Repaints.
+    void setInputLocked(bool locked);
+    bool isInputLocked() const { return inputLocked_; }
+    /// The run is paused: the row being converted shows the pause icon. Repaints.
+    void setPaused(bool paused);
+    bool isPaused() const { return paused_; }
 
     /// The display colours (only the first six slots concern the list). Repaints.
     void setColors(const ListColors& colors);
@@ -133,10 +114,11 @@ public:
     /// starts at dividerX() + 24.
     int dividerX() const { return dividerX_; }
     void setDividerX(int x);
-    /// The row's rectangle in view coordinates (it may lie outside the view).
-    QRect rowRect(const CDpctTreeItem* row) const;
-    /// The row under a point of the view, or null (the header hides the rows beneath it).
-    CDpctTreeItem* rowAt(QPoint viewPos) const;
+    /// The row's rectangle in view coordinates (it may lie outside the view); empty for a row
+    /// that does not exist.
+    QRect rowRect(int row) const;
+    /// The row under a point of the view, or -1 (the header hides the rows beneath it).
+    int rowAt(QPoint viewPos) const;
     HitArea HitTest(QPoint viewPos) const;
 
     /// The row height for a font whose "Xy" is `textHeight` pixels high: text height + 5,
@@ -149,10 +131,10 @@ public:
     QFont boldFont() const { return boldFont_; }
 
 Q_SIGNALS:
-    /// The selection moved to `row` through a click, a key or SelectNextItem/SelectPrevItem.
-    void selectionChanged(CDpctTreeItem* row);
-    /// A left double-click in the view; `row` is null over empty space. Never during a run.
-    void rowDoubleClicked(CDpctTreeItem* row);
+    /// The selection moved to `row` through a click, a key or selectNextRow/selectPrevRow.
+    void selectionChanged(int row);
+    /// A left double-click in the view; `row` is -1 over empty space. Never during a run.
+    void rowDoubleClicked(int row);
     /// A context menu was asked for (right click or the menu key), at `globalPos`.
     void contextMenuRequested(const QPoint& globalPos);
 
@@ -179,28 +161,41 @@ private:
         Converting
     };
 
+    /// What a row shows, read from the model.
+    struct RowData
+    {
+        QString path;
+        tovalo::ItemStatus status;
+    };
+
+    bool hasRow(int row) const { return row >= 0 && row < count(); }
+    RowData rowData(int row) const;
+    void rowsInserted(int first, int last);
+    void rowsRemoved(int first, int last);
+    void rowsChanged(int first, int last);
+    void modelReset();
+
     void updateMetrics();
-    void scrollIntoView(int index);
-    void renumberFrom(int index);
-    void setSelection(CDpctTreeItem* row);
-    void emitSelectionChanged(CDpctTreeItem* row);
+    void scrollIntoView(int row);
+    void setSelection(int row);
     void updateAccessibleDescription();
     void endDrag();
     void scrollBy(int delta);
-    int docY(int index) const { return headerHeight() + index * rowHeight_; }
+    int docY(int row) const { return headerHeight() + row * rowHeight_; }
     int rowsAreaHeight() const;
-    /// First and one-past-last row index that a paint at the current scroll position lays out.
+    /// First and one-past-last row that a paint at the current scroll position lays out.
     std::pair<int, int> laidOutRange() const;
-    /// First and one-past-last row index that intersect the rows area.
+    /// First and one-past-last row that intersect the rows area.
     std::pair<int, int> visibleRange() const;
 
-    void paintRow(QPainter& p, const CDpctTreeItem& row, int top);
+    void paintRow(QPainter& p, int row, int top);
     void paintHeader(QPainter& p);
     QPixmap icon(int index) const;
     void paintHighlight(QPainter& p, const QRect& rect, Highlight look) const;
 
-    std::vector<std::unique_ptr<CDpctTreeItem>> rows_;
-    CDpctTreeItem* selection_ = nullptr;
+    QPointer<QAbstractItemModel> model_;
+    std::array<QMetaObject::Connection, 6> modelConnections_;
+    int selection_ = -1;
     ListColors colors_;
     QFont normalFont_;
     QFont boldFont_;
@@ -209,8 +204,9 @@ private:
     bool dividerPlaced_ = false; // divider set by the user or the host; no automatic placement
     bool dragging_ = false;
     // A row to scroll to once the list is shown: before that the view has no real height.
-    const CDpctTreeItem* pendingEnsure_ = nullptr;
-    int runPhase_ = 0;
+    int pendingEnsure_ = -1;
+    bool inputLocked_ = false;
+    bool paused_ = false;
 
     // Pictures, made on demand (icons for the current device pixel ratio).
     mutable std::array<QPixmap, 13> icons_;

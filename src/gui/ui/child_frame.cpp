@@ -1,18 +1,17 @@
 #include "ui/child_frame.h"
 
-#include "base/text.h"
-#include "ui/command_ids.h"
-#include "data/definition_file.h"
-#include "data/dpct_data.h"
 #include "controls/commui/dialog_seam.h"
-#include "ui/item_dialog/directory_scan_runner.h"
-#include "ui/item_dialog/dpct_data_dlg.h"
+#include "controls/definition_model.h"
 #include "controls/dpct_prop_ctrl.h"
-#include "ui/dpct_result_ctrl.h"
 #include "controls/dpct_tree_ctrl.h"
 #include "controls/list_colors.h"
-#include "ui/message_box.h"
+#include "data/dpct_data.h"
 #include "settings/settings.h"
+#include "ui/command_ids.h"
+#include "ui/dpct_result_ctrl.h"
+#include "ui/item_dialog/directory_scan_runner.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
+#include "ui/message_box.h"
 
 #include <algorithm>
 
@@ -41,7 +40,8 @@ public:
 } // namespace
 
 CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
-    : CDocumentWindow(parent), settings_(settings), folders_(settings)
+    : CDocumentWindow(parent), settings_(settings), folders_(settings),
+      model_(std::make_unique<DefinitionModel>(document_))
 {
     setObjectName(QStringLiteral("childFrame"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/document.png")));
@@ -53,6 +53,7 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     inner_->setObjectName(QStringLiteral("innerSplitter"));
     inner_->setChildrenCollapsible(false);
     list_ = new CDpctTreeCtrl(inner_);
+    list_->setModel(model_.get());
     result_ = new CDpctResultCtrl(inner_);
     prop_ = new CDpctPropCtrl(outer_);
     outer_->addWidget(inner_);
@@ -69,53 +70,43 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     setTabOrder(result_, prop_);
 
     connect(list_, &CDpctTreeCtrl::selectionChanged, this, &CChildFrame::selectionMoved);
-    connect(list_, &CDpctTreeCtrl::rowDoubleClicked, this, [this](CDpctTreeItem* row) {
+    connect(list_, &CDpctTreeCtrl::rowDoubleClicked, this, [this] {
         // The update command acts on the selection; a double-click over empty space too, as
         // long as there is one. During a run the command is disabled.
-        (void)row;
         if (commandEnabled(cmd::UpdateItem))
             updateItem();
     });
     connect(list_, &CDpctTreeCtrl::contextMenuRequested, this, &CChildFrame::showContextMenu);
+    connect(model_.get(), &DefinitionModel::modifiedChanged, this, &CChildFrame::edited);
+    connect(model_.get(), &DefinitionModel::pathChanged, this, &CChildFrame::edited);
 
     applyColors(settings_);
     ShowItem(nullptr);
     UpdateTitle();
 }
 
-CChildFrame::~CChildFrame() = default;
+CChildFrame::~CChildFrame()
+{
+    // The list outlives the members (it is a child widget); let it drop the model first.
+    list_->setModel(nullptr);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Rows and the view
 
 int CChildFrame::rowCount() const
 {
-    return list_->GetCount();
-}
-
-std::vector<CDpctTreeItem*> CChildFrame::rows() const
-{
-    std::vector<CDpctTreeItem*> out;
-    out.reserve(static_cast<std::size_t>(list_->GetCount()));
-    for (int i = 0; i < list_->GetCount(); ++i)
-        out.push_back(list_->ItemAt(i));
-    return out;
+    return document_.size();
 }
 
 std::vector<CDpctData*> CChildFrame::runItems()
 {
-    std::vector<CDpctData*> out;
-    out.reserve(static_cast<std::size_t>(list_->GetCount()));
-    for (int i = 0; i < list_->GetCount(); ++i) {
-        if (CDpctData* item = list_->ItemAt(i)->data())
-            out.push_back(item);
-    }
-    return out;
+    return document_.runItems();
 }
 
 int CChildFrame::currentRow() const
 {
-    return list_->IndexOf(currentRow_);
+    return currentRow_;
 }
 
 void CChildFrame::ShowItem(const CDpctData* item)
@@ -126,9 +117,9 @@ void CChildFrame::ShowItem(const CDpctData* item)
     result_->setText(item ? std::string_view(item->resultText) : std::string_view());
 }
 
-void CChildFrame::selectionMoved(CDpctTreeItem* row)
+void CChildFrame::selectionMoved(int row)
 {
-    ShowItem(row ? row->data() : nullptr);
+    ShowItem(document_.item(row));
     Q_EMIT stateChanged();
 }
 
@@ -153,8 +144,9 @@ void CChildFrame::resizeEvent(QResizeEvent* event)
 
 void CChildFrame::UpdateTitle()
 {
-    QString title = path_.isEmpty() ? tr("Untitled") : QDir::toNativeSeparators(path_);
-    if (modified_)
+    const QString path = filePath();
+    QString title = path.isEmpty() ? tr("Untitled") : QDir::toNativeSeparators(path);
+    if (document_.isModified())
         title += QStringLiteral(" *");
     if (title != windowTitle()) {
         setWindowTitle(title);
@@ -172,9 +164,8 @@ void CChildFrame::changeEvent(QEvent* event)
     }
 }
 
-void CChildFrame::setModified(bool modified)
+void CChildFrame::edited()
 {
-    modified_ = modified;
     UpdateTitle();
     Q_EMIT stateChanged();
 }
@@ -188,76 +179,55 @@ void CChildFrame::applyColors(const Settings& settings)
     result_->applyColors(settings);
 }
 
-bool CChildFrame::isListed(std::string_view path) const
-{
-    for (int i = 0; i < list_->GetCount(); ++i) {
-        const CDpctData* item = list_->ItemAt(i)->data();
-        if (item && caseFoldEquals(item->path, path))
-            return true;
-    }
-    return false;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Reading and writing
 
 bool CChildFrame::loadDefinition(const QString& path, QString& error)
 {
     WaitCursor wait;
-    ReadResult read = readDefinitionFile(path.toStdString());
-    if (!read.ok) {
-        error = QString::fromStdString(read.error);
+    std::string reason;
+    if (!document_.load(path.toStdString(), reason)) {
+        error = QString::fromStdString(reason);
         return false;
     }
-    list_->DeleteAllItems(false);
-    for (CDpctData& item : read.items)
-        list_->AddItem(std::make_unique<CDpctData>(std::move(item)));
-    list_->RecalcScroll(true);
-    path_ = path;
-    CDpctTreeItem* first = list_->GetFirstItem();
-    if (first)
-        list_->SelectItem(first);
-    ShowItem(first ? first->data() : nullptr);
-    UpdateTitle();
-    Q_EMIT stateChanged();
+    // The list followed the reload (scrolled to the top, no selection); the first row is shown.
+    if (!document_.empty())
+        list_->selectRow(0);
+    ShowItem(document_.item(0));
+    edited();
     return true;
 }
 
 bool CChildFrame::write(const QString& path)
 {
-    std::vector<CDpctData> items;
-    items.reserve(static_cast<std::size_t>(list_->GetCount()));
-    for (int i = 0; i < list_->GetCount(); ++i) {
-        if (const CDpctData* item = list_->ItemAt(i)->data())
-            items.push_back(*item);
-    }
     std::string error;
     bool ok = false;
     {
         WaitCursor wait;
-        ok = writeDefinitionFile(path.toStdString(), items, error);
+        ok = document_.save(path.toStdString(), error);
     }
     if (!ok) {
         MessageBox::error(this,
                           tr("%1\n%2").arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
         return false;
     }
-    path_ = path;
+    // The document took the path and cleared its mark (the title followed).
     settings_.addRecent(path.toStdString());
-    setModified(false);
+    Q_EMIT stateChanged();
     return true;
 }
 
 bool CChildFrame::save()
 {
-    if (path_.isEmpty())
+    const QString path = filePath();
+    if (path.isEmpty())
         return saveAs();
-    return write(path_);
+    return write(path);
 }
 
 bool CChildFrame::saveAs()
 {
-    QString start = path_;
+    QString start = filePath();
     if (start.isEmpty())
         start = QString::fromStdString(settings_.folders[kDirTextSave]);
     const QString chosen = DialogSeam::saveFileName(
@@ -272,11 +242,12 @@ bool CChildFrame::saveAs()
 
 bool CChildFrame::queryClose()
 {
-    if (!modified_)
+    if (!document_.isModified())
         return true;
-    const QString question = path_.isEmpty()
+    const QString path = filePath();
+    const QString question = path.isEmpty()
                                  ? tr("Do you want to save (%1)?").arg(tr("Untitled"))
-                                 : tr("Do you want to save %1?").arg(QDir::toNativeSeparators(path_));
+                                 : tr("Do you want to save %1?").arg(QDir::toNativeSeparators(path));
     switch (MessageBox::askYesNoCancel(this, question)) {
     case QMessageBox::Yes:
         // A save that was cancelled or failed keeps the window open, so nothing is lost.
@@ -291,31 +262,32 @@ bool CChildFrame::queryClose()
 // ---------------------------------------------------------------------------------------------
 // Commands
 
-void CChildFrame::setRunPhase(int phase)
+void CChildFrame::setRunPhase(RunPhase phase)
 {
     if (phase == runPhase_)
         return;
     runPhase_ = phase;
-    list_->setRunPhase(phase);
+    list_->setInputLocked(isRunPhase(phase));
+    list_->setPaused(phase == RunPhase::Paused);
 }
 
 bool CChildFrame::commandEnabled(int commandId) const
 {
     if (!isIdle())
         return false;
-    const bool haveRows = list_ && list_->GetCount() > 0;
+    const bool haveRows = !document_.empty();
     switch (commandId) {
     case cmd::Close:
     case cmd::AddItem:
         return true;
     case cmd::UpdateItem:
     case cmd::DeleteItem:
-        return haveRows && list_->GetSelectedItem() != nullptr;
+        return haveRows && list_->selectedRow() >= 0;
     case cmd::DeleteAll:
     case cmd::SaveAs:
         return haveRows;
     case cmd::Save:
-        return haveRows && modified_;
+        return haveRows && document_.isModified();
     default:
         return false;
     }
@@ -356,49 +328,43 @@ void CChildFrame::addItem()
     CDpctData confirmed;
     CDpctDataDlg dialog(
         CDpctDataDlg::Mode::Add, confirmed, &settings_.defaultItem,
-        [this](std::string_view path) { return isListed(path); }, &folders_, this);
+        [this](std::string_view path) { return document_.contains(path); }, &folders_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
 
     if (confirmed.kind == 0) {
-        CDpctTreeItem* row = list_->AddItem(std::make_unique<CDpctData>(confirmed));
-        list_->RecalcScroll(false);
-        list_->SelectItem(row);
-        ShowItem(row->data());
+        const int row = document_.add(confirmed);
+        list_->selectRow(row);
+        ShowItem(document_.item(row));
     } else {
-        std::vector<std::string> existing;
-        existing.reserve(static_cast<std::size_t>(list_->GetCount()));
-        for (int i = 0; i < list_->GetCount(); ++i)
-            existing.push_back(list_->ItemAt(i)->data()->path);
-        // The scan runs off the UI thread and shows message 732 itself when it finds nothing.
-        DirectoryScanResult scan = runDirectoryScan(this, confirmed, existing);
+        // The scan runs off the UI thread, skips the listed paths (the document's duplicate
+        // rule) and shows message 732 itself when it finds nothing.
+        DirectoryScanResult scan = runDirectoryScan(this, confirmed, document_.paths());
         if (scan.cancelled)
             return;
-        if (!scan.items.empty()) {
-            list_->setUpdatesEnabled(false);
-            for (CDpctData& item : scan.items)
-                list_->AddItem(std::make_unique<CDpctData>(std::move(item)));
-            list_->setUpdatesEnabled(true);
-            CDpctTreeItem* first = list_->GetFirstItem();
-            list_->RecalcScroll(false);
-            list_->SelectItem(first);
-            ShowItem(first->data());
+        if (document_.add(std::move(scan.items)) >= 0) {
+            // The selection goes to the list's first row, not to the first one added.
+            list_->selectRow(0);
+            ShowItem(document_.item(0));
         }
     }
-    setModified(true);
+    // A finished add marks the document, even a scan that found nothing new.
+    document_.setModified(true);
+    edited();
 }
 
 void CChildFrame::updateItem()
 {
     if (!commandEnabled(cmd::UpdateItem))
         return;
-    CDpctTreeItem* row = list_->GetSelectedItem();
-    CDpctDataDlg dialog(CDpctDataDlg::Mode::Update, *row->data(), nullptr, {}, &folders_, this);
+    const int row = list_->selectedRow();
+    CDpctData changed = *document_.item(row);
+    CDpctDataDlg dialog(CDpctDataDlg::Mode::Update, changed, nullptr, {}, &folders_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    list_->UpdateItem(row);
-    setModified(true);
-    ShowItem(row->data());
+    document_.update(row, changed);
+    edited();
+    ShowItem(document_.item(row));
 }
 
 void CChildFrame::deleteItem()
@@ -409,15 +375,14 @@ void CChildFrame::deleteItem()
         QMessageBox::Yes)
         return;
     WaitCursor wait;
-    CDpctTreeItem* row = list_->GetSelectedItem();
-    CDpctTreeItem* next = list_->GetNextItem(row);
-    if (!next)
-        next = list_->GetPrevItem(row);
-    list_->DeleteItem(row, true);
-    if (next)
-        list_->SelectItem(next);
-    ShowItem(next ? next->data() : nullptr);
-    setModified(true);
+    // The row after the deleted one takes the selection, or the one before it at the end.
+    const int row = list_->selectedRow();
+    const int next = row + 1 < document_.size() ? row : row - 1;
+    document_.remove(row);
+    if (next >= 0)
+        list_->selectRow(next);
+    ShowItem(document_.item(next));
+    edited();
 }
 
 void CChildFrame::deleteAllItems()
@@ -427,9 +392,9 @@ void CChildFrame::deleteAllItems()
     if (MessageBox::askYesNo(this, tr("Are you sure you want to delete all items?")) != QMessageBox::Yes)
         return;
     WaitCursor wait;
-    list_->DeleteAllItems(true);
+    document_.removeAll();
     ShowItem(nullptr);
-    setModified(true);
+    edited();
 }
 
 void CChildFrame::showContextMenu(const QPoint& globalPos)
@@ -476,39 +441,45 @@ void CChildFrame::showContextMenu(const QPoint& globalPos)
 
 void CChildFrame::runStarted()
 {
-    currentRow_ = list_->GetFirstItem();
-    if (currentRow_) {
-        list_->SelectItem(currentRow_);
-        list_->EnsureVisible(currentRow_);
-        ShowItem(currentRow_->data());
+    currentRow_ = document_.empty() ? -1 : 0;
+    if (currentRow_ >= 0) {
+        list_->selectRow(currentRow_);
+        list_->ensureVisible(currentRow_);
+        ShowItem(document_.item(currentRow_));
     }
-    list_->viewport()->update();
+    // The run set every status to waiting.
+    runChangedItems();
     Q_EMIT stateChanged();
 }
 
 void CChildFrame::runAdvance(bool next)
 {
     if (!next) {
-        currentRow_ = nullptr;
-        list_->viewport()->update();
+        currentRow_ = -1;
+        runChangedItems();
         Q_EMIT stateChanged();
         return;
     }
-    if (!currentRow_ || runPhase_ < CDpctTreeCtrl::kFirstRunPhase)
+    if (currentRow_ < 0 || !isRunPhase(runPhase_))
         return;
-    currentRow_ = list_->GetNextItem(currentRow_);
+    currentRow_ = currentRow_ + 1 < document_.size() ? currentRow_ + 1 : -1;
     // The selection moves along, so that the row the grid and the result pane show is the one
     // that update and delete act on once the run has ended.
-    if (currentRow_)
-        list_->SelectItem(currentRow_);
-    list_->viewport()->update();
-    ShowItem(currentRow_ ? currentRow_->data() : nullptr);
+    if (currentRow_ >= 0)
+        list_->selectRow(currentRow_);
+    runChangedItems();
+    ShowItem(document_.item(currentRow_));
     Q_EMIT stateChanged();
+}
+
+void CChildFrame::runChangedItems()
+{
+    document_.notifyChanged(0, document_.size() - 1);
 }
 
 void CChildFrame::itemsChanged()
 {
-    list_->viewport()->update();
+    runChangedItems();
     // Outputs only grow or are replaced as a whole: a changed size means the shown output is
     // stale (the item's output arrives after it was shown as the run's current row).
     if (shownItem_ && shownItem_->resultText.size() != shownSize_)

@@ -2,21 +2,26 @@
 // CChildFrame: the document window. One open definition document with three panes: the item
 // list (CDpctTreeCtrl) above the result pane (CDpctResultCtrl) in the left column, and the option
 // grid (CDpctPropCtrl) in the right column. The left column takes 2/3 of the width and the list
-// 2/3 of the column's height. There is no separate document object: the window is the document.
+// 2/3 of the column's height.
 //
-// It carries the file path and the modified mark, shows them in its title, and offers the
-// editing commands (add, update, delete, delete all), saving, and closing with a save question.
+// The window is built around one DefinitionDocument (the items, the file path and the modified
+// mark, reading and writing, the duplicate rule), which the list shows through a DefinitionModel.
+// The window shows the path and the mark in its title, and offers the editing commands (add,
+// update, delete, delete all), saving, and closing with a save question; where the selection
+// goes after an edit, the questions and the messages are its part.
 // The run commands reach it from the main frame; during a run (and during the start-up
 // sequence) every editing, saving and closing command is disabled.
 //
-// Ownership: the list owns the rows and their items. The settings record (default item,
-// remembered folders, recent list, colours) belongs to the application and must outlive the
-// window.
+// Ownership: the window owns the document and the model; the list only views them. The run
+// engine references the document's items while a run is under way. The settings record
+// (default item, remembered folders, recent list, colours) belongs to the application and must
+// outlive the window.
 
+#include "data/definition_document.h"
 #include "ui/document_window.h"
 #include "ui/settings_folder_memory.h"
 
-#include <string_view>
+#include <memory>
 
 class QMenu;
 class QSplitter;
@@ -26,7 +31,7 @@ namespace tovalo::gui {
 class CDpctPropCtrl;
 class CDpctResultCtrl;
 class CDpctTreeCtrl;
-class CDpctTreeItem;
+class DefinitionModel;
 
 class CChildFrame : public CDocumentWindow
 {
@@ -36,7 +41,7 @@ public:
     ~CChildFrame() override;
 
     // CDocumentWindow
-    QString filePath() const override { return path_; }
+    QString filePath() const override { return QString::fromStdString(document_.path()); }
     bool loadDefinition(const QString& path, QString& error) override;
     bool hasList() const override { return list_ != nullptr; }
     int rowCount() const override;
@@ -48,7 +53,7 @@ public:
     bool queryClose() override;
     void applyColors(const Settings& settings) override;
     void setProportions() override { SetProportions(); }
-    void setRunPhase(int phase) override;
+    void setRunPhase(RunPhase phase) override;
     bool commandEnabled(int commandId) const override;
     void runCommand(int commandId) override;
 
@@ -59,10 +64,10 @@ public:
     /// Shows `item` in the option grid and its output in the result pane; null empties both.
     void ShowItem(const CDpctData* item);
 
-    bool isModified() const { return modified_; }
-    /// The rows in list order.
-    std::vector<CDpctTreeItem*> rows() const;
-    CDpctTreeItem* currentRowItem() const { return currentRow_; }
+    bool isModified() const { return document_.isModified(); }
+    DefinitionDocument& document() { return document_; }
+    const DefinitionDocument& document() const { return document_; }
+    DefinitionModel* model() const { return model_.get(); }
 
     // Commands (each does nothing when it is not enabled).
     void addItem();
@@ -88,15 +93,20 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    bool isIdle() const { return runPhase_ == 0; }
+    bool isIdle() const { return runPhase_ == RunPhase::Idle; }
     bool write(const QString& path);
-    void setModified(bool modified);
-    bool isListed(std::string_view path) const;
+    /// After an edit: the title and the main frame's commands follow.
+    void edited();
     void showContextMenu(const QPoint& globalPos);
-    void selectionMoved(CDpctTreeItem* row);
+    void selectionMoved(int row);
+    /// The run changed statuses or outputs in place: the list repaints through the model.
+    void runChangedItems();
 
     Settings& settings_;
     SettingsFolderMemory folders_;
+    // The model observes the document, so it is declared after it (and goes first).
+    DefinitionDocument document_;
+    std::unique_ptr<DefinitionModel> model_;
     QSplitter* outer_ = nullptr;
     QSplitter* inner_ = nullptr;
     CDpctTreeCtrl* list_ = nullptr;
@@ -104,13 +114,11 @@ private:
     CDpctPropCtrl* prop_ = nullptr;
     QMenu* contextMenu_ = nullptr; ///< child of this window, made on first use
 
-    CDpctTreeItem* currentRow_ = nullptr;  ///< row the run has reached; null outside a run
+    int currentRow_ = -1;                  ///< row the run has reached; -1 outside a run
     const CDpctData* shownItem_ = nullptr; ///< item on show in the grid and the result pane
     std::size_t shownSize_ = 0;            ///< size of its output when it was shown
-    QString path_;
-    bool modified_ = false;
     bool splitDone_ = false;
-    int runPhase_ = 0;
+    RunPhase runPhase_ = RunPhase::Idle;
 };
 
 } // namespace tovalo::gui

@@ -4,13 +4,15 @@
 // The main frame opens files into document windows, routes the run commands and the document
 // commands (save, save as, add, update, delete, delete all) to the active one, enables its
 // commands from the window's state and asks each one before the program closes. A document
-// window owns its conversion items; the run engine only references them while a run is under
-// way.
+// window owns its conversion items (in a DefinitionDocument); the run engine only references
+// them while a run is under way.
+
+#include "runner/run_engine.h"
+
+#include <vector>
 
 #include <QString>
 #include <QWidget>
-
-#include <vector>
 
 namespace tovalo {
 class CDpctData;
@@ -57,8 +59,9 @@ public:
     /// Split proportions after the window was maximised.
     virtual void setProportions() {}
 
-    /// The application's run phase (0 to 9) changed; the window locks its editing from it.
-    virtual void setRunPhase(int phase) { (void)phase; }
+    /// The application's run phase changed; the window locks its editing outside RunPhase::Idle
+    /// and its list's input while a run is under way (isRunPhase).
+    virtual void setRunPhase(RunPhase phase) { (void)phase; }
     /// Whether the document command `commandId` (command_ids.h) may run now.
     virtual bool commandEnabled(int commandId) const
     {

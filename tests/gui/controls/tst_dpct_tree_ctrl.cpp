@@ -1,39 +1,52 @@
 // The item list driven through real input events on the offscreen platform, and its painting
-// checked on grabbed images.
+// checked on grabbed images. Each list shows a document of its own through a model, as in a
+// document window; the rows come and go through the document.
 
-#include "data/dpct_data.h"
+#include "controls/definition_model.h"
 #include "controls/dpct_tree_ctrl.h"
+#include "data/definition_document.h"
+#include "data/dpct_data.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
 using namespace tovalo::gui;
 
 using tovalo::CDpctData;
+using tovalo::DefinitionDocument;
 using tovalo::ItemStatus;
-
-Q_DECLARE_METATYPE(CDpctTreeItem*)
 
 namespace {
 
-std::unique_ptr<CDpctData> makeItem(const std::string& path, ItemStatus status = ItemStatus::None)
+/// A list over a document of its own (the list goes first, then the model, then the document).
+struct DocumentList
 {
-    auto item = std::make_unique<CDpctData>();
-    item->path = path;
-    item->status = status;
+    DefinitionDocument doc;
+    DefinitionModel model{doc};
+    CDpctTreeCtrl list;
+    DocumentList() { list.setModel(&model); }
+};
+
+CDpctData makeItem(const std::string& path, ItemStatus status = ItemStatus::None)
+{
+    CDpctData item;
+    item.path = path;
+    item.status = status;
     return item;
 }
 
-void fill(CDpctTreeCtrl& list, int count)
+void fill(DefinitionDocument& doc, int count)
 {
+    std::vector<CDpctData> items;
     for (int i = 0; i < count; ++i)
-        list.AddItem(makeItem("/src/project/kernel_" + std::to_string(i) + ".cu"));
-    list.RecalcScroll(false);
+        items.push_back(makeItem("/src/project/kernel_" + std::to_string(i) + ".cu"));
+    doc.add(std::move(items));
 }
 
 bool near(const QColor& a, const QColor& b, int tolerance)
@@ -66,7 +79,7 @@ void wheel(CDpctTreeCtrl& list, int delta)
 }
 
 // A point inside a row's name column.
-QPoint namePoint(const CDpctTreeCtrl& list, const CDpctTreeItem* row)
+QPoint namePoint(const CDpctTreeCtrl& list, int row)
 {
     return QPoint(60, list.rowRect(row).center().y());
 }
@@ -78,8 +91,6 @@ class TestDpctTreeCtrl : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { qRegisterMetaType<CDpctTreeItem*>(); }
-
     void rowHeightRule()
     {
         QCOMPARE(CDpctTreeCtrl::rowHeightForTextHeight(15), 20);
@@ -88,12 +99,13 @@ private Q_SLOTS:
         // For several fonts, the painted row separators lie exactly one (even) row height
         // apart, and the first row starts right under a header one pixel taller than a row.
         for (const int pixels : {9, 12, 13, 17, 20}) {
-            CDpctTreeCtrl list;
+            DocumentList view;
+            CDpctTreeCtrl& list = view.list;
             QFont f = list.font();
             f.setPixelSize(pixels);
             list.setFont(f);
             list.resize(400, 300);
-            fill(list, 5);
+            fill(view.doc, 5);
             list.show();
             QVERIFY(QTest::qWaitForWindowExposed(&list));
             const int rh = list.rowHeight();
@@ -117,20 +129,19 @@ private Q_SLOTS:
 
     void statusTextColours()
     {
-        CDpctTreeCtrl list;
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
         list.resize(500, 300);
         const ItemStatus statuses[] = {ItemStatus::None,        ItemStatus::Waiting,
                                        ItemStatus::Converting,  ItemStatus::ConvertedOk,
                                        ItemStatus::ConvertedNg, ItemStatus::SyntaxError};
-        std::vector<CDpctTreeItem*> rows;
         for (const ItemStatus s : statuses)
-            rows.push_back(list.AddItem(makeItem("/a.cu", s)));
-        list.RecalcScroll(false);
+            view.doc.add(makeItem("/a.cu", s));
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
 
         const auto statusRect = [&](int i) {
-            const QRect r = list.rowRect(rows[static_cast<std::size_t>(i)]);
+            const QRect r = list.rowRect(i);
             return QRect(list.dividerX() + 24, r.top() + 1, r.right() - list.dividerX() - 24, r.height() - 2);
         };
 
@@ -175,22 +186,22 @@ private Q_SLOTS:
 
     void highlightLooks()
     {
-        CDpctTreeCtrl list;
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
         list.resize(500, 300);
-        list.AddItem(makeItem("/a.cu"));
-        CDpctTreeItem* selected = list.AddItem(makeItem("/b.cu"));
-        CDpctTreeItem* converting = list.AddItem(makeItem("/c.cu"));
-        list.RecalcScroll(false);
+        view.doc.add(makeItem("/a.cu"));
+        const int selected = view.doc.add(makeItem("/b.cu"));
+        const int converting = view.doc.add(makeItem("/c.cu"));
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         list.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&list));
         list.setFocus();
         QTRY_VERIFY(list.hasFocus());
-        list.SelectItem(selected);
+        list.selectRow(selected);
 
         const int x = list.dividerX() + 22; // between the column line and the status text
-        const auto band = [&](const QImage& img, const CDpctTreeItem* row) {
+        const auto band = [&](const QImage& img, int row) {
             return img.pixelColor(x, list.rowRect(row).center().y());
         };
         const QColor base = list.palette().color(QPalette::Base);
@@ -209,8 +220,8 @@ private Q_SLOTS:
 
         // During a run the row being converted is orange, the selection is not highlighted, and
         // a play icon (a pause icon when paused) sits in the left strip.
-        converting->data()->status = ItemStatus::Converting;
-        list.setRunPhase(7);
+        view.doc.item(converting)->status = ItemStatus::Converting;
+        list.setInputLocked(true);
         img = grab(list);
         const QColor orange = band(img, converting);
         QVERIFY2(orange.red() > orange.blue() + 60, qPrintable(orange.name()));
@@ -220,7 +231,7 @@ private Q_SLOTS:
         QVERIFY(countNear(img, strip, QColor(255, 140, 0), 10) > 10);
         const QImage playStrip = img.copy(strip);
 
-        list.setRunPhase(9);
+        list.setPaused(true);
         img = grab(list);
         QVERIFY(countNear(img, strip, QColor(255, 140, 0), 10) > 10);
         QVERIFY(img.copy(strip) != playStrip);
@@ -228,54 +239,55 @@ private Q_SLOTS:
 
     void keyboardNavigation()
     {
-        CDpctTreeCtrl list;
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
         list.resize(400, 300);
-        fill(list, 100);
+        fill(view.doc, 100);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QSignalSpy spy(&list, &CDpctTreeCtrl::selectionChanged);
         const auto lastSignalled = [&] {
-            return spy.last().at(0).value<CDpctTreeItem*>();
+            return spy.last().at(0).toInt();
         };
-        const auto fullyVisible = [&](const CDpctTreeItem* row) {
+        const auto fullyVisible = [&](int row) {
             const QRect r = list.rowRect(row);
             return r.top() >= list.headerHeight() && r.bottom() < list.viewport()->height();
         };
 
         // Without a selection, Down takes the first row in view.
         QTest::keyClick(&list, Qt::Key_Down);
-        QCOMPARE(list.GetSelectedItem(), list.GetFirstItem());
+        QCOMPARE(list.selectedRow(), 0);
         QCOMPARE(spy.count(), 1);
 
         QTest::keyClick(&list, Qt::Key_End);
-        QCOMPARE(list.GetSelectedItem(), list.GetLastItem());
-        QCOMPARE(lastSignalled(), list.GetLastItem());
-        QVERIFY(fullyVisible(list.GetLastItem()));
-        QVERIFY(list.GetLastItem()->isSelected());
+        QCOMPARE(list.selectedRow(), 99);
+        QCOMPARE(lastSignalled(), 99);
+        QVERIFY(fullyVisible(99));
+        QVERIFY(list.isRowSelected(99));
 
         QTest::keyClick(&list, Qt::Key_Up);
-        QCOMPARE(list.GetSelectedItem(), list.ItemAt(98));
+        QCOMPARE(list.selectedRow(), 98);
         QTest::keyClick(&list, Qt::Key_Right);
-        QCOMPARE(list.GetSelectedItem(), list.ItemAt(99));
+        QCOMPARE(list.selectedRow(), 99);
         const int before = spy.count();
         QTest::keyClick(&list, Qt::Key_Down); // already the last row
         QCOMPARE(spy.count(), before);
-        QCOMPARE(list.GetSelectedItem(), list.ItemAt(99));
+        QCOMPARE(list.selectedRow(), 99);
 
         QTest::keyClick(&list, Qt::Key_Home);
-        QCOMPARE(list.GetSelectedItem(), list.GetFirstItem());
-        QCOMPARE(lastSignalled(), list.GetFirstItem());
+        QCOMPARE(list.selectedRow(), 0);
+        QCOMPARE(lastSignalled(), 0);
         QCOMPARE(list.verticalScrollBar()->value(), 0);
-        QVERIFY(!list.ItemAt(99)->isSelected());
+        QVERIFY(!list.isRowSelected(99));
         QTest::keyClick(&list, Qt::Key_Left); // already the first row
-        QCOMPARE(list.GetSelectedItem(), list.GetFirstItem());
+        QCOMPARE(list.selectedRow(), 0);
 
         // Walking down past the bottom edge scrolls the selection into view.
         for (int i = 0; i < 25; ++i)
             QTest::keyClick(&list, Qt::Key_Down);
-        QCOMPARE(list.GetSelectedItem(), list.ItemAt(25));
-        QCOMPARE(lastSignalled(), list.ItemAt(25));
-        QVERIFY(fullyVisible(list.ItemAt(25)));
+        QCOMPARE(list.selectedRow(), 25);
+        QCOMPARE(lastSignalled(), 25);
+        QVERIFY(fullyVisible(25));
 
         // Page keys scroll by one page and leave the selection alone.
         QTest::keyClick(&list, Qt::Key_Home);
@@ -289,54 +301,66 @@ private Q_SLOTS:
         QTest::keyClick(&list, Qt::Key_PageUp);
         QCOMPARE(list.verticalScrollBar()->value(), 0);
         QCOMPARE(spy.count(), signals);
-        QCOMPARE(list.GetSelectedItem(), list.GetFirstItem());
+        QCOMPARE(list.selectedRow(), 0);
 
         // A selection scrolled out of view: Down moves on from it and brings it back.
         list.verticalScrollBar()->setValue(list.verticalScrollBar()->maximum());
         QTest::keyClick(&list, Qt::Key_Down);
-        QCOMPARE(list.GetSelectedItem(), list.ItemAt(1));
-        QVERIFY(fullyVisible(list.ItemAt(1)));
+        QCOMPARE(list.selectedRow(), 1);
+        QVERIFY(fullyVisible(1));
     }
 
     void emptyList()
     {
-        CDpctTreeCtrl list;
-        list.resize(300, 200);
-        list.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&list));
-        QSignalSpy spy(&list, &CDpctTreeCtrl::selectionChanged);
-        for (const auto key : {Qt::Key_Home, Qt::Key_End, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageDown})
-            QTest::keyClick(&list, key);
-        QCOMPARE(spy.count(), 0);
-        QVERIFY(!list.GetSelectedItem());
-        QCOMPARE(list.verticalScrollBar()->maximum(), 0);
-        QVERIFY(!list.EnsureVisible(nullptr));
-        QCOMPARE(list.IndexOf(nullptr), -1);
+        // An empty document, and no model at all.
+        for (const bool withModel : {true, false}) {
+            DocumentList view;
+            CDpctTreeCtrl& list = view.list;
+            if (!withModel)
+                list.setModel(nullptr);
+            list.resize(300, 200);
+            list.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&list));
+            QSignalSpy spy(&list, &CDpctTreeCtrl::selectionChanged);
+            for (const auto key : {Qt::Key_Home, Qt::Key_End, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageDown})
+                QTest::keyClick(&list, key);
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(60, list.headerHeight() + 5));
+            QCOMPARE(spy.count(), 0);
+            QCOMPARE(list.selectedRow(), -1);
+            QCOMPARE(list.count(), 0);
+            QCOMPARE(list.verticalScrollBar()->maximum(), 0);
+            QVERIFY(!list.ensureVisible(0));
+            QVERIFY(!list.ensureVisible(-1));
+            QCOMPARE(list.itemAt(0), nullptr);
+            QCOMPARE(list.rowAt(QPoint(60, list.headerHeight() + 5)), -1);
+        }
     }
 
     void scrollRange()
     {
-        CDpctTreeCtrl list;
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
         list.resize(400, 300);
-        fill(list, 3);
+        fill(view.doc, 3);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QCOMPARE(list.verticalScrollBar()->maximum(), 0);
         QVERIFY(!list.verticalScrollBar()->isVisible());
 
-        // Rows added without RecalcScroll: selecting the last one still scrolls to it.
+        // Rows added one by one through the document: the range follows each of them, and
+        // selecting the last one scrolls to it.
         for (int i = 0; i < 500; ++i)
-            list.AddItem(makeItem("/x.cu"));
-        list.SelectItem(list.GetLastItem());
+            view.doc.add(makeItem("/x.cu"));
+        list.selectRow(list.count() - 1);
         QTRY_VERIFY(list.verticalScrollBar()->isVisible());
-        QVERIFY(list.rowRect(list.GetLastItem()).bottom() < list.viewport()->height());
+        QVERIFY(list.rowRect(502).bottom() < list.viewport()->height());
 
         // At the end of the range the last row is fully shown.
         list.verticalScrollBar()->setValue(list.verticalScrollBar()->maximum());
-        const QRect last = list.rowRect(list.GetLastItem());
+        const QRect last = list.rowRect(502);
         QVERIFY(last.bottom() < list.viewport()->height());
         QVERIFY(last.top() >= list.headerHeight());
-        QVERIFY(list.rowRect(list.GetFirstItem()).bottom() < list.headerHeight());
+        QVERIFY(list.rowRect(0).bottom() < list.headerHeight());
 
         list.RecalcScroll(true);
         QCOMPARE(list.verticalScrollBar()->value(), 0);
@@ -346,13 +370,14 @@ private Q_SLOTS:
     {
         // A window fills and selects before it is shown; the view then has no real height yet.
         for (const int target : {3, 150}) {
-            CDpctTreeCtrl list;
-            fill(list, 200);
-            list.SelectItem(list.ItemAt(target));
+            DocumentList view;
+            CDpctTreeCtrl& list = view.list;
+            fill(view.doc, 200);
+            list.selectRow(target);
             list.resize(400, 300);
             list.show();
             QVERIFY(QTest::qWaitForWindowExposed(&list));
-            const QRect r = list.rowRect(list.ItemAt(target));
+            const QRect r = list.rowRect(target);
             QVERIFY2(r.top() >= list.headerHeight() && r.bottom() < list.viewport()->height(),
                      qPrintable(QStringLiteral("row %1 at %2").arg(target).arg(r.top())));
             if (target == 3)
@@ -362,39 +387,41 @@ private Q_SLOTS:
 
     void mouseSelection()
     {
-        CDpctTreeCtrl list;
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
         list.resize(400, 300);
-        fill(list, 5);
+        fill(view.doc, 5);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QSignalSpy spy(&list, &CDpctTreeCtrl::selectionChanged);
 
-        CDpctTreeItem* third = list.ItemAt(2);
+        const int third = 2;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, namePoint(list, third));
-        QCOMPARE(list.GetSelectedItem(), third);
+        QCOMPARE(list.selectedRow(), third);
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).value<CDpctTreeItem*>(), third);
+        QCOMPARE(spy.last().at(0).toInt(), third);
         QVERIFY(list.hasFocus());
 
         // Clicking the status column selects too.
-        CDpctTreeItem* fifth = list.ItemAt(4);
+        const int fifth = 4;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                           QPoint(list.dividerX() + 40, list.rowRect(fifth).center().y()));
-        QCOMPARE(list.GetSelectedItem(), fifth);
-        QVERIFY(!third->isSelected());
+        QCOMPARE(list.selectedRow(), fifth);
+        QVERIFY(!list.isRowSelected(third));
 
         // Empty space below the rows and the header change nothing.
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(60, list.viewport()->height() - 5));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(60, list.headerHeight() / 2));
-        QCOMPARE(list.GetSelectedItem(), fifth);
+        QCOMPARE(list.selectedRow(), fifth);
         QCOMPARE(spy.count(), 2);
     }
 
     void dividerDrag()
     {
-        CDpctTreeCtrl list;
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
         list.resize(400, 300);
-        fill(list, 3);
+        fill(view.doc, 3);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QCOMPARE(list.dividerX(), list.viewport()->width() * 2 / 3);
@@ -411,17 +438,17 @@ private Q_SLOTS:
         QTest::mouseMove(vp, QPoint(150, y));
         QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(150, y));
         QCOMPARE(list.dividerX(), 130);
-        QVERIFY(!list.GetSelectedItem()); // dragging selects nothing
+        QCOMPARE(list.selectedRow(), -1); // dragging selects nothing
 
         // The divider can also be caught in a row's column gap, and dragged shut to the left;
         // it stays within reach so that the name column can be opened again.
-        const int rowY = list.rowRect(list.ItemAt(1)).center().y();
+        const int rowY = list.rowRect(1).center().y();
         QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(list.dividerX() + 20, rowY));
         QTest::mouseMove(vp, QPoint(-200, rowY));
         QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(-200, rowY));
         QCOMPARE(list.dividerX(), -16);
         QCOMPARE(list.HitTest(QPoint(4, rowY)), CDpctTreeCtrl::HitArea::Divider);
-        QVERIFY(!list.GetSelectedItem());
+        QCOMPARE(list.selectedRow(), -1);
 
         QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(4, y));
         QTest::mouseMove(vp, QPoint(220, y));
@@ -435,48 +462,52 @@ private Q_SLOTS:
 
     void doubleClick()
     {
-        CDpctTreeCtrl list;
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
         list.resize(400, 300);
-        fill(list, 3);
+        fill(view.doc, 3);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QSignalSpy spy(&list, &CDpctTreeCtrl::rowDoubleClicked);
 
-        CDpctTreeItem* second = list.ItemAt(1);
+        const int second = 1;
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, namePoint(list, second));
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).value<CDpctTreeItem*>(), second);
+        QCOMPARE(spy.last().at(0).toInt(), second);
 
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, QPoint(60, list.viewport()->height() - 5));
         QCOMPARE(spy.count(), 2);
-        QCOMPARE(spy.last().at(0).value<CDpctTreeItem*>(), nullptr);
+        QCOMPARE(spy.last().at(0).toInt(), -1);
 
-        list.setRunPhase(7);
+        list.setInputLocked(true);
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, namePoint(list, second));
         QCOMPARE(spy.count(), 2);
     }
 
     void inputLockedDuringRun()
     {
-        CDpctTreeCtrl list;
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
         list.resize(400, 300);
-        fill(list, 100);
+        fill(view.doc, 100);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
-        list.SelectItem(list.ItemAt(2));
+        list.selectRow(2);
         QSignalSpy sel(&list, &CDpctTreeCtrl::selectionChanged);
         QSignalSpy dbl(&list, &CDpctTreeCtrl::rowDoubleClicked);
         QSignalSpy menu(&list, &CDpctTreeCtrl::contextMenuRequested);
 
-        for (const int phase : {6, 7, 8, 9}) {
-            list.setRunPhase(phase);
-            QVERIFY(list.isRunning());
+        // Running and paused alike.
+        list.setInputLocked(true);
+        for (const bool paused : {false, true}) {
+            list.setPaused(paused);
+            QVERIFY(list.isInputLocked());
             list.verticalScrollBar()->setValue(0);
-            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, namePoint(list, list.ItemAt(5)));
-            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, namePoint(list, list.ItemAt(6)));
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, namePoint(list, 5));
+            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, namePoint(list, 6));
             for (const auto key : {Qt::Key_Home, Qt::Key_End, Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown})
                 QTest::keyClick(&list, key);
-            QCOMPARE(list.GetSelectedItem(), list.ItemAt(2));
+            QCOMPARE(list.selectedRow(), 2);
             QCOMPARE(list.verticalScrollBar()->value(), 0);
             const int dividerBefore = list.dividerX();
             QTest::mousePress(list.viewport(), Qt::LeftButton, {}, QPoint(list.dividerX() + 20, 5));
@@ -500,95 +531,139 @@ private Q_SLOTS:
         QCOMPARE(menu.count(), 1);
         QCOMPARE(menu.last().at(0).toPoint(), list.viewport()->mapToGlobal(QPoint(30, 40)));
 
-        // Phase 5 is not a run.
-        list.setRunPhase(5);
-        QVERIFY(!list.isRunning());
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, namePoint(list, list.ItemAt(5)));
-        QCOMPARE(list.GetSelectedItem(), list.ItemAt(5));
+        // Unlocked, a click selects again.
+        list.setPaused(false);
+        list.setInputLocked(false);
+        QVERIFY(!list.isInputLocked());
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, namePoint(list, 5));
+        QCOMPARE(list.selectedRow(), 5);
         QCOMPARE(sel.count(), 1);
     }
 
     void dragEndsWhenRunStarts()
     {
-        CDpctTreeCtrl list;
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
         list.resize(400, 300);
-        fill(list, 3);
+        fill(view.doc, 3);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QWidget* vp = list.viewport();
         QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(list.dividerX() + 20, 5));
-        list.setRunPhase(6); // the release below is swallowed by the input lock
+        list.setInputLocked(true); // the release below is swallowed by the input lock
         QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(100, 5));
         const int divider = list.dividerX();
         QTest::mouseMove(vp, QPoint(50, 5));
         QCOMPARE(list.dividerX(), divider);
     }
 
-    void deleteAndAdd()
+    void rowsComeAndGoThroughTheDocument()
     {
-        CDpctTreeCtrl list;
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
+        DefinitionDocument& doc = view.doc;
         list.resize(400, 300);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
+        const auto pathAt = [&](int row) {
+            return QString::fromStdString(list.itemAt(row)->path);
+        };
 
-        CDpctTreeItem* only = list.AddItem(makeItem("/only.cu"));
-        list.SelectItem(only);
-        list.DeleteItem(only);
-        QCOMPARE(list.GetCount(), 0);
-        QVERIFY(!list.GetSelectedItem());
-        QVERIFY(!list.GetFirstItem());
+        doc.add(makeItem("/only.cu"));
+        list.selectRow(0);
+        doc.remove(0);
+        QCOMPARE(list.count(), 0);
+        QCOMPARE(list.selectedRow(), -1);
+        QCOMPARE(list.itemAt(0), nullptr);
+        QVERIFY(list.accessibleDescription().isEmpty());
 
-        CDpctTreeItem* a = list.AddItem(makeItem("/a.cu"));
-        QCOMPARE(list.GetFirstItem(), a);
-        CDpctTreeItem* b = list.AddItem(makeItem("/b.cu"));
-        CDpctTreeItem* c = list.AddItem(makeItem("/c.cu"));
-        QCOMPARE(list.GetNextItem(a), b);
-        list.SelectItem(a);
-        list.DeleteItem(c);
-        QCOMPARE(list.GetLastItem(), b);
-        QCOMPARE(list.GetSelectedItem(), a); // another row's deletion keeps the selection
-        CDpctTreeItem* d = list.AddItem(makeItem("/d.cu"));
-        QCOMPARE(list.GetNextItem(b), d);
-        QCOMPARE(list.GetPrevItem(d), b);
-        QVERIFY(!list.GetNextItem(d));
+        doc.add(makeItem("/a.cu"));
+        QCOMPARE(list.itemAt(0), doc.item(0));
+        doc.add(std::vector{makeItem("/b.cu"), makeItem("/c.cu")});
+        QCOMPARE(pathAt(1), QStringLiteral("/b.cu"));
+        list.selectRow(0);
+        doc.remove(2);
+        QCOMPARE(list.count(), 2);
+        QCOMPARE(pathAt(1), QStringLiteral("/b.cu"));
+        QCOMPARE(list.selectedRow(), 0); // another row's deletion keeps the selection
+        doc.add(makeItem("/d.cu"));
+        QCOMPARE(pathAt(2), QStringLiteral("/d.cu"));
+        QCOMPARE(list.itemAt(3), nullptr);
 
-        // Deleting a middle row renumbers the rest.
-        list.DeleteItem(b);
-        QCOMPARE(list.IndexOf(d), 1);
-        QCOMPARE(list.GetNextItem(a), d);
-        QCOMPARE(QString::fromStdString(list.ItemAt(1)->data()->path), QStringLiteral("/d.cu"));
+        // Deleting a row above the selection renumbers it: the same item stays selected.
+        list.selectRow(2);
+        doc.remove(1);
+        QCOMPARE(list.selectedRow(), 1);
+        QCOMPARE(pathAt(1), QStringLiteral("/d.cu"));
+        QVERIFY(list.accessibleDescription().contains(QStringLiteral("2 of 2")));
+        QVERIFY(list.accessibleDescription().contains(QStringLiteral("/d.cu")));
 
-        // A row of another list is refused.
-        CDpctTreeCtrl other;
-        CDpctTreeItem* foreign = other.AddItem(makeItem("/f.cu"));
-        list.DeleteItem(foreign);
-        list.SelectItem(foreign);
-        QCOMPARE(list.GetCount(), 2);
-        QCOMPARE(other.GetCount(), 1);
-        QCOMPARE(list.GetSelectedItem(), a);
-        QVERIFY(!list.AddItem(nullptr));
+        // A row that does not exist is refused.
+        for (const int bad : {2, 5, -2}) {
+            list.selectRow(bad);
+            QCOMPARE(list.selectedRow(), 1);
+        }
+        list.selectRow(-1);
+        QCOMPARE(list.selectedRow(), -1);
+        list.selectRow(0);
 
-        list.DeleteAllItems();
-        QCOMPARE(list.GetCount(), 0);
-        QVERIFY(!list.GetSelectedItem());
+        // A reload replaces every row: no selection, back at the top.
+        fill(doc, 200);
+        QTemporaryDir dir;
+        std::string error;
+        const std::string file = dir.filePath(QStringLiteral("list.txt")).toStdString();
+        QVERIFY2(doc.save(file, error), error.c_str());
+        list.selectRow(150);
+        QVERIFY(list.verticalScrollBar()->value() > 0);
+        QVERIFY(doc.load(file, error));
+        QCOMPARE(list.count(), 202);
+        QCOMPARE(list.selectedRow(), -1);
+        QCOMPARE(list.verticalScrollBar()->value(), 0);
+
+        // Another model: its rows, no selection; a model that goes first leaves an empty list.
+        list.selectRow(3);
+        {
+            DefinitionDocument other;
+            other.add(makeItem("/f.cu"));
+            DefinitionModel otherModel(other);
+            list.setModel(&otherModel);
+            QCOMPARE(list.count(), 1);
+            QCOMPARE(list.selectedRow(), -1);
+            QCOMPARE(pathAt(0), QStringLiteral("/f.cu"));
+            list.selectRow(0);
+        }
+        QCOMPARE(list.count(), 0);
+        QCOMPARE(list.selectedRow(), -1);
+        QCOMPARE(list.verticalScrollBar()->maximum(), 0);
+        QVERIFY(!list.grab().isNull()); // paints without a model
+
+        list.setModel(&view.model);
+        QCOMPARE(list.count(), 202);
+        list.selectRow(5);
+        doc.removeAll();
+        QCOMPARE(list.count(), 0);
+        QCOMPARE(list.selectedRow(), -1);
+        QCOMPARE(list.verticalScrollBar()->maximum(), 0);
     }
 
     void keyboardContextMenuAndAccessibleDescription()
     {
-        CDpctTreeCtrl list;
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
         list.resize(400, 300);
-        fill(list, 10);
+        fill(view.doc, 10);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QSignalSpy menu(&list, &CDpctTreeCtrl::contextMenuRequested);
 
-        list.ItemAt(3)->data()->status = ItemStatus::ConvertedNg;
-        list.SelectItem(list.ItemAt(3));
+        view.doc.item(3)->status = ItemStatus::ConvertedNg;
+        list.selectRow(3);
         QVERIFY(list.accessibleDescription().contains(QStringLiteral("kernel_3.cu")));
         QVERIFY(list.accessibleDescription().contains(QStringLiteral("4 of 10")));
         QVERIFY(list.accessibleDescription().contains(QStringLiteral("Converted NG")));
-        list.ItemAt(3)->data()->status = ItemStatus::ConvertedOk;
-        list.UpdateItem(list.ItemAt(3));
+        // A run changes the item in place and tells the document.
+        view.doc.item(3)->status = ItemStatus::ConvertedOk;
+        view.doc.notifyChanged(3, 3);
         QVERIFY(list.accessibleDescription().contains(QStringLiteral("Converted OK")));
 
         // The menu key opens the menu at the selected row.
@@ -596,9 +671,9 @@ private Q_SLOTS:
         QApplication::sendEvent(&list, &ev);
         QCOMPARE(menu.count(), 1);
         const QPoint local = list.viewport()->mapFromGlobal(menu.last().at(0).toPoint());
-        QVERIFY(list.rowRect(list.ItemAt(3)).contains(local));
+        QVERIFY(list.rowRect(3).contains(local));
 
-        list.DeleteItem(list.ItemAt(3));
+        view.doc.remove(3);
         QVERIFY(list.accessibleDescription().isEmpty());
     }
 };
