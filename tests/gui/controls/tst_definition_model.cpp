@@ -70,7 +70,6 @@ private Q_SLOTS:
         QCOMPARE(model.itemAt(4), nullptr);
         QVERIFY(!model.data(model.index(4)).isValid());
         QCOMPARE(model.rowCount(b), 0);
-        QCOMPARE(model.roleNames().value(DefinitionModel::StatusRole), QByteArray("status"));
 
         doc.update(2, makeItem("/C.cu"));
         doc.item(0)->status = ItemStatus::Converting;
