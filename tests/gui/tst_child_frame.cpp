@@ -18,6 +18,7 @@
 #include "ui/command_ids.h"
 #include "ui/dpct_result_ctrl.h"
 #include "ui/main_frame.h"
+#include "ui/run_controller.h"
 #include "ui/message_box.h"
 
 #include <functional>
@@ -644,12 +645,12 @@ void TestChildFrame::contextMenuFollowsTheRules()
     QCOMPARE(doc->rowCount(), 1);
 
     // During a run of any window nothing of it is enabled.
-    doc->setRunPhase(7);
+    doc->setRunPhase(RunPhase::ItemRunning);
     Q_EMIT doc->list()->contextMenuRequested(doc->list()->mapToGlobal(QPoint(40, 40)));
     for (QAction* a : doc->contextMenu()->actions())
         QVERIFY(a->isSeparator() || !a->isEnabled());
     doc->contextMenu()->close();
-    doc->setRunPhase(0);
+    doc->setRunPhase(RunPhase::Idle);
 }
 
 void TestChildFrame::foldersAndColoursComeFromTheSettings()
@@ -698,7 +699,7 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
     QVERIFY2(frame_->openConsole(error), qPrintable(error));
     // The start-up sequence locks the editing too.
     QVERIFY(!frame_->action(cmd::AddItem)->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(frame_->engine()->startUpDone(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->engine()->startUpDone(), 30000);
     QTRY_VERIFY(frame_->action(cmd::AddItem)->isEnabled());
 
     QList<int> rowsSeen;
@@ -725,7 +726,7 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("r2.cu"));
     QCOMPARE(list->GetSelectedItem(), list->ItemAt(1));
 
-    QTRY_COMPARE_WITH_TIMEOUT(frame_->engine()->phase(), RunPhase::Idle, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
     QCOMPARE(doc->currentRow(), -1);
     QCOMPARE(rowsSeen, (QList<int>{0, 1, 2, -1}));
     // The last row stays selected and shown.

@@ -9,6 +9,7 @@
 #include "ui/child_frame.h"
 #include "ui/looks.h"
 #include "ui/main_frame.h"
+#include "ui/run_controller.h"
 #include "ui/message_box.h"
 
 #include "settings/settings.h"
@@ -225,11 +226,11 @@ void TestMainFrame::idleEnablingWithoutOneApi()
     QString error;
     settings_->oneapiRoot.clear();
     QVERIFY(frame_->openConsole(error));
-    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
     frame_->updateActions();
     QVERIFY(!frame_->action(cmd::Start)->isEnabled());
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
 }
 
 void TestMainFrame::openFromDialogAndRecentList()

@@ -14,6 +14,7 @@
 // grow with the number of rows.
 
 #include "controls/list_colors.h"
+#include "data/dpct_data.h"
 
 #include <array>
 #include <memory>
@@ -23,10 +24,6 @@
 #include <QFont>
 #include <QPixmap>
 
-namespace tovalo {
-class CDpctData;
-enum class ItemStatus : std::int32_t;
-} // namespace tovalo
 
 namespace tovalo::gui {
 

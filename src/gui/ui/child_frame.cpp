@@ -291,12 +291,12 @@ bool CChildFrame::queryClose()
 // ---------------------------------------------------------------------------------------------
 // Commands
 
-void CChildFrame::setRunPhase(int phase)
+void CChildFrame::setRunPhase(RunPhase phase)
 {
     if (phase == runPhase_)
         return;
     runPhase_ = phase;
-    list_->setRunPhase(phase);
+    list_->setRunPhase(static_cast<int>(phase));
 }
 
 bool CChildFrame::commandEnabled(int commandId) const
@@ -494,7 +494,7 @@ void CChildFrame::runAdvance(bool next)
         Q_EMIT stateChanged();
         return;
     }
-    if (!currentRow_ || runPhase_ < CDpctTreeCtrl::kFirstRunPhase)
+    if (!currentRow_ || !isRunPhase(runPhase_))
         return;
     currentRow_ = list_->GetNextItem(currentRow_);
     // The selection moves along, so that the row the grid and the result pane show is the one

@@ -48,7 +48,7 @@ public:
     bool queryClose() override;
     void applyColors(const Settings& settings) override;
     void setProportions() override { SetProportions(); }
-    void setRunPhase(int phase) override;
+    void setRunPhase(tovalo::RunPhase phase) override;
     bool commandEnabled(int commandId) const override;
     void runCommand(int commandId) override;
 
@@ -88,7 +88,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    bool isIdle() const { return runPhase_ == 0; }
+    bool isIdle() const { return runPhase_ == tovalo::RunPhase::Idle; }
     bool write(const QString& path);
     void setModified(bool modified);
     bool isListed(std::string_view path) const;
@@ -110,7 +110,7 @@ private:
     QString path_;
     bool modified_ = false;
     bool splitDone_ = false;
-    int runPhase_ = 0;
+    tovalo::RunPhase runPhase_ = tovalo::RunPhase::Idle;
 };
 
 } // namespace tovalo::gui

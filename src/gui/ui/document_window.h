@@ -7,6 +7,8 @@
 // window owns its conversion items; the run engine only references them while a run is under
 // way.
 
+#include "runner/run_engine.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -57,8 +59,8 @@ public:
     /// Split proportions after the window was maximised.
     virtual void setProportions() {}
 
-    /// The application's run phase (0 to 9) changed; the window locks its editing from it.
-    virtual void setRunPhase(int phase) { (void)phase; }
+    /// The application's run phase changed; the window locks its editing from it.
+    virtual void setRunPhase(tovalo::RunPhase phase) { (void)phase; }
     /// Whether the document command `commandId` (command_ids.h) may run now.
     virtual bool commandEnabled(int commandId) const
     {

@@ -60,7 +60,9 @@ std::optional<Answer> take(DialogSeam::Record shown)
     ++s.shown;
     // Both file choosers take the same kind of answer.
     const auto fits = [](Kind queued, Kind asked) {
-        const auto fileKind = [](Kind k) { return k == Kind::OpenFile || k == Kind::SaveFile; };
+        const auto fileKind = [](Kind k) {
+            return k == Kind::OpenFile || k == Kind::SaveFile;
+        };
         return queued == asked || (fileKind(queued) && fileKind(asked));
     };
     if (!s.answers.empty() && fits(s.answers.front().kind, s.last.kind)) {
@@ -89,8 +91,8 @@ QMessageBox::StandardButton cancelButton(QMessageBox::StandardButtons buttons)
 
 } // namespace
 
-QMessageBox::StandardButton DialogSeam::message(QWidget* parent, int id, QMessageBox::Icon icon, const QString& text,
-                                                QMessageBox::StandardButtons buttons,
+QMessageBox::StandardButton DialogSeam::message(QWidget* parent, int id, QMessageBox::Icon icon,
+                                                const QString& text, QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton)
 {
     Record shown;
@@ -107,7 +109,8 @@ QMessageBox::StandardButton DialogSeam::message(QWidget* parent, int id, QMessag
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-QString DialogSeam::openFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter)
+QString DialogSeam::openFileName(QWidget* parent, const QString& title, const QString& dir,
+                                 const QString& filter)
 {
     Record shown;
     shown.kind = Kind::OpenFile;
@@ -119,8 +122,8 @@ QString DialogSeam::openFileName(QWidget* parent, const QString& title, const QS
     return QFileDialog::getOpenFileName(parent, title, dir, filter);
 }
 
-QString DialogSeam::saveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter,
-                                 const QString& defaultSuffix)
+QString DialogSeam::saveFileName(QWidget* parent, const QString& title, const QString& dir,
+                                 const QString& filter, const QString& defaultSuffix)
 {
     Record shown;
     shown.kind = Kind::SaveFile;
@@ -165,8 +168,8 @@ void DialogSeam::answerMessage(QMessageBox::StandardButton answer)
 
 void DialogSeam::answerFile(const QString& path)
 {
-    state().answers.push_back(
-        {Kind::OpenFile, QMessageBox::NoButton, path.isEmpty() ? std::nullopt : std::optional<QString>(path)});
+    state().answers.push_back({Kind::OpenFile, QMessageBox::NoButton,
+                               path.isEmpty() ? std::nullopt : std::optional<QString>(path)});
 }
 
 void DialogSeam::answerFolder(std::optional<QString> folder)
