@@ -1,5 +1,6 @@
 #include "text.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace tovalo {
@@ -109,6 +110,28 @@ std::size_t completeUtf8Prefix(std::string_view bytes)
         return n;
     }
     return n;
+}
+
+std::size_t utf8BoundaryBefore(std::string_view bytes, std::size_t pos)
+{
+    return completeUtf8Prefix(bytes.substr(0, pos));
+}
+
+std::size_t utf8BoundaryAfter(std::string_view bytes, std::size_t pos)
+{
+    pos = std::min(pos, bytes.size());
+    const std::size_t start = completeUtf8Prefix(bytes.substr(0, pos));
+    if (start == pos)
+        return pos;
+    // `pos` is inside a sequence started well at `start`: step over the continuation bytes it
+    // still has, as far as they are there and fit it.
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t end =
+        std::min(start + static_cast<std::size_t>(sequenceLength(p[start])), bytes.size());
+    std::size_t i = pos;
+    while (i < end && (p[i] & 0xC0) == 0x80 && (i != start + 1 || secondByteOk(p[start], p[i])))
+        ++i;
+    return i;
 }
 
 char32_t decodeUtf8(std::string_view s, std::size_t& pos)

@@ -15,6 +15,14 @@ bool isValidUtf8(std::string_view bytes);
 /// could still be completed by more bytes. Used to carry an incomplete character to the next read.
 std::size_t completeUtf8Prefix(std::string_view bytes);
 
+/// Where `bytes` may be cut at or near `pos` without splitting a UTF-8 character. A `pos` that
+/// falls inside a character moves to that character's first byte (Before) or just past its last
+/// byte (After); any other `pos` (a character start, or inside bytes that are not UTF-8 anyway)
+/// stays, so the result is never more than three bytes away. A `pos` beyond the end counts as
+/// the end. utf8BoundaryBefore(b, p) is completeUtf8Prefix(b.substr(0, p)).
+std::size_t utf8BoundaryBefore(std::string_view bytes, std::size_t pos);
+std::size_t utf8BoundaryAfter(std::string_view bytes, std::size_t pos);
+
 /// Compares two UTF-8 texts with letter case ignored (ASCII, Latin-1, Latin Extended-A, Greek,
 /// Cyrillic and full-width Latin letters; other characters compare exactly). The same rule on
 /// every platform, so a list behaves the same wherever it is edited.

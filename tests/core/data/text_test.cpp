@@ -34,6 +34,50 @@ TEST(Utf8, CompletePrefixHoldsBackOnlyAnUnfinishedCharacter)
     EXPECT_EQ(completeUtf8Prefix("a\xE0\x80"), 3u);
 }
 
+TEST(Utf8, BoundariesNeverSplitACharacter)
+{
+    // Cut 1, 2 and 3 bytes into characters of 2, 3 and 4 bytes, between 'a' and 'b'.
+    for (const std::string ch : {"\xC3\xA9", "\xE5\xA4\x89", "\xF0\x9F\x98\x80"}) {
+        const std::string s = "a" + ch + "b";
+        for (std::size_t into = 0; into < ch.size(); ++into) {
+            SCOPED_TRACE(testing::Message() << ch.size() << "-byte character, cut " << into << " in");
+            EXPECT_EQ(utf8BoundaryBefore(s, 1 + into), 1u);
+            EXPECT_EQ(utf8BoundaryAfter(s, 1 + into), into == 0 ? 1u : 1 + ch.size());
+        }
+        EXPECT_EQ(utf8BoundaryBefore(s, 1 + ch.size()), 1 + ch.size());
+        EXPECT_EQ(utf8BoundaryAfter(s, 1 + ch.size()), 1 + ch.size());
+    }
+
+    // Every position of a mixed text lands on a character start no more than three bytes away.
+    const std::string mixed = "x\xC3\xA9\xE5\xA4\x89\xF0\x9F\x98\x80y\xE6\x8F\x9B";
+    for (std::size_t pos = 0; pos <= mixed.size(); ++pos) {
+        const std::size_t before = utf8BoundaryBefore(mixed, pos);
+        const std::size_t after = utf8BoundaryAfter(mixed, pos);
+        EXPECT_TRUE(before <= pos && pos - before <= 3 && after >= pos && after - pos <= 3) << pos;
+        EXPECT_TRUE(isValidUtf8(mixed.substr(0, before)) && isValidUtf8(mixed.substr(after))) << pos;
+    }
+
+    EXPECT_EQ(utf8BoundaryBefore("", 0), 0u);
+    EXPECT_EQ(utf8BoundaryAfter("", 0), 0u);
+    EXPECT_EQ(utf8BoundaryBefore("ab", 7), 2u);
+    EXPECT_EQ(utf8BoundaryAfter("ab", 7), 2u);
+
+    // Bytes that are no character are cut where asked, however many stray continuation bytes
+    // come in a row; an unfinished start is still held back before the cut.
+    const std::string stray = "a\x80\x80\x80\x80\x80z";
+    EXPECT_EQ(utf8BoundaryBefore(stray, 5), 5u);
+    EXPECT_EQ(utf8BoundaryAfter(stray, 5), 5u);
+    EXPECT_EQ(utf8BoundaryBefore("\xE0\x80\x80", 2), 2u); // overlong
+    EXPECT_EQ(utf8BoundaryAfter("\xE0\x80\x80", 1), 1u);
+    EXPECT_EQ(utf8BoundaryAfter("\xF4\x90\x80\x80", 1), 1u); // above U+10FFFF
+    const std::string cutShort = std::string("\xE5\xA4") + "b";
+    EXPECT_EQ(utf8BoundaryBefore(cutShort, 2), 0u);
+    EXPECT_EQ(utf8BoundaryAfter(cutShort, 1), 2u);
+    EXPECT_EQ(utf8BoundaryAfter(cutShort, 2), 2u);
+    // A character that follows a stray byte is still kept whole.
+    EXPECT_EQ(utf8BoundaryBefore("\x80\xE5\xA4\x89", 3), 1u);
+}
+
 TEST(Utf8, CaseFoldComparesLettersOfSeveralScripts)
 {
     EXPECT_TRUE(caseFoldEquals("C:\\Src\\a.cu", "c:\\src\\A.CU"));
