@@ -1,5 +1,6 @@
 #pragma once
-// UTF-8 helpers used across the core. Strings in the core are UTF-8 std::string.
+// UTF-8 helpers used across the core. Strings in the core are UTF-8 std::string; UTF-16LE
+// (Windows registry values, .reg files) is converted at the edge.
 
 #include <cstdint>
 #include <filesystem>
@@ -33,6 +34,17 @@ void appendUtf8(std::string& out, char32_t cp);
 
 /// Decodes one code point at `pos` (advancing it); returns U+FFFD for a malformed sequence.
 char32_t decodeUtf8(std::string_view s, std::size_t& pos);
+
+/// UTF-16LE bytes of UTF-8 text (malformed UTF-8 becomes U+FFFD).
+std::string utf16leFromUtf8(std::string_view utf8);
+
+/// UTF-8 text of UTF-16LE bytes. With `stopAtNul` the text ends at the first NUL character, so a
+/// value stored with or without terminator (or with several) reads the same. A lone surrogate
+/// becomes U+FFFD; an odd last byte is ignored.
+std::string utf8FromUtf16le(std::string_view bytes, bool stopAtNul = true);
+
+/// Number of UTF-16 code units before the first NUL of UTF-16LE `bytes`.
+std::size_t utf16UnitsBeforeNul(std::string_view bytes);
 
 /// A filesystem path from UTF-8 text, and back. On Windows this goes through UTF-16.
 std::filesystem::path pathFromUtf8(std::string_view utf8);

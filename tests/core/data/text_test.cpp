@@ -1,3 +1,4 @@
+#include "base/ascii.h"
 #include "base/codec.h"
 #include "base/file_io.h"
 #include "base/text.h"
@@ -87,6 +88,59 @@ TEST(Utf8, CaseFoldComparesLettersOfSeveralScripts)
     EXPECT_FALSE(caseFoldEquals("a.cu", "a.cu "));
     EXPECT_FALSE(caseFoldEquals("\xC3\x97", "\xC3\xB7"));                // × is not ÷
     EXPECT_FALSE(caseFoldEquals("abc", "ab"));
+}
+
+namespace {
+
+// UTF-16LE bytes of the given code units.
+std::string le(std::initializer_list<char16_t> units)
+{
+    std::string out;
+    for (const char16_t u : units) {
+        out.push_back(static_cast<char>(u & 0xFF));
+        out.push_back(static_cast<char>(u >> 8));
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(Utf16, ConversionPairsSurrogatesAndReplacesLoneOnes)
+{
+    const std::string text = "a\xC3\xA9\xE5\xA4\x89\xF0\x9F\x98\x80"; // a é 変 😀
+    const std::string units = le({u'a', 0xE9, 0x5909, 0xD83D, 0xDE00});
+    EXPECT_EQ(utf16leFromUtf8(text), units);
+    EXPECT_EQ(utf8FromUtf16le(units), text);
+
+    // A high surrogate at the end, a low one alone, a high one before a non-surrogate.
+    const std::string replacement = "\xEF\xBF\xBD";
+    EXPECT_EQ(utf8FromUtf16le(le({u'a', 0xD83D})), "a" + replacement);
+    EXPECT_EQ(utf8FromUtf16le(le({0xDE00, u'a'})), replacement + "a");
+    EXPECT_EQ(utf8FromUtf16le(le({0xD83D, u'a'})), replacement + "a");
+    EXPECT_EQ(utf8FromUtf16le(le({u'a'}) + "b"), "a"); // odd last byte
+
+    const std::string withNul = le({u'a', 0, u'b'});
+    EXPECT_EQ(utf8FromUtf16le(withNul), "a");
+    EXPECT_EQ(utf8FromUtf16le(withNul, false), std::string("a\0b", 3));
+    EXPECT_EQ(utf16UnitsBeforeNul(withNul), 1u);
+    EXPECT_EQ(utf16UnitsBeforeNul(units), 5u);
+}
+
+TEST(Ascii, HexNumbersHaveOneToEightDigitsAndNothingElse)
+{
+    EXPECT_EQ(parseHex32("0"), 0u);
+    EXPECT_EQ(parseHex32("aBcD"), 0xABCDu);
+    EXPECT_EQ(parseHex32("FFFFFFFF"), 0xFFFFFFFFu);
+    EXPECT_EQ(parseHex32("000000001"), std::nullopt); // nine digits, though the value fits
+    EXPECT_EQ(parseHex32(""), std::nullopt);
+    EXPECT_EQ(parseHex32("0x1"), std::nullopt);
+    EXPECT_EQ(parseHex32(" 1"), std::nullopt);
+    EXPECT_EQ(parseHex32("g"), std::nullopt);
+
+    EXPECT_EQ(formatHex(0), "0");
+    EXPECT_EQ(formatHex(0xD1, 8), "000000d1");
+    EXPECT_EQ(formatHex(0xFFFFFFFF, 2), "ffffffff");
+    EXPECT_EQ(formatHex(0xB, 2), "0b");
 }
 
 TEST(Codec, FileTextIsUtf8FirstThenCp932)
