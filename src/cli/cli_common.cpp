@@ -25,7 +25,8 @@ int usageError(std::string_view command, std::string_view message)
 
 bool wantsHelp(const Args& args)
 {
-    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "-h" || a == "--help"; });
+    return std::any_of(args.begin(), args.end(),
+                       [](const std::string& a) { return a == "-h" || a == "--help"; });
 }
 
 } // namespace tovalo::cli

@@ -1,9 +1,8 @@
 // The definition-file subcommands: commands, format, check.
 
-#include "cli.h"
-
 #include "base/file_io.h"
 #include "base/text.h"
+#include "cli.h"
 #include "data/command_line.h"
 #include "data/definition_file.h"
 
@@ -189,7 +188,9 @@ int cmdCheck(const Args& args)
         return kExitUsage;
 
     std::vector<std::string> report;
-    auto at = [&](int line) { return p.file + ":" + std::to_string(line) + ": "; };
+    auto at = [&](int line) {
+        return p.file + ":" + std::to_string(line) + ": ";
+    };
     if (doc.lastResortEncoding)
         report.push_back(p.file + ": not valid UTF-8 nor " + "a known code page; read as Windows-1252");
     for (const ReadNote& n : doc.notes) {
@@ -198,7 +199,8 @@ int cmdCheck(const Args& args)
             report.push_back(at(n.line) + "line outside any section is ignored");
             break;
         case ReadNote::Kind::SectionSkipped:
-            report.push_back(at(n.line) + "section [" + n.text + "] is not a .cu file; it is skipped with its lines");
+            report.push_back(at(n.line) + "section [" + n.text +
+                             "] is not a .cu file; it is skipped with its lines");
             break;
         case ReadNote::Kind::UnknownKey:
             report.push_back(at(n.line) + "'" + n.text + "' matches no option and is ignored" +
@@ -241,7 +243,8 @@ int cmdCheck(const Args& args)
             if (o.argForm == ArgForm::Plain && hasActiveShellSyntax(v, p.dialect))
                 report.push_back(where + std::string(o.name) + "=" + v +
                                  " contains a command separator or redirection outside quotes, which the " +
-                                 (p.dialect == Dialect::Cmd ? "command interpreter" : "shell") + " would act on");
+                                 (p.dialect == Dialect::Cmd ? "command interpreter" : "shell") +
+                                 " would act on");
             if (o.argForm != ArgForm::Plain && p.dialect == Dialect::Cmd && v.find('%') != std::string::npos)
                 report.push_back(where + "the value of " + std::string(o.name) +
                                  " contains '%', which the command interpreter may expand");

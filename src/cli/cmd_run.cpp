@@ -2,11 +2,11 @@
 
 #include "base/file_io.h"
 #include "cli.h"
-#include "json.h"
 #include "data/definition_file.h"
-#include "settings/oneapi.h"
+#include "json.h"
 #include "runner/console.h"
 #include "runner/run_engine.h"
+#include "settings/oneapi.h"
 
 #include <atomic>
 #include <chrono>
@@ -186,7 +186,8 @@ int cmdRun(const Args& args)
             std::string looked;
             for (const std::string& place : found.looked)
                 looked += "\n  " + place;
-            err("tovalo-cli run: no oneAPI installation found; give --oneapi-root DIR. Looked at:" + looked + "\n");
+            err("tovalo-cli run: no oneAPI installation found; give --oneapi-root DIR. Looked at:" + looked +
+                "\n");
             return kExitUsage;
         }
     }
@@ -283,7 +284,8 @@ int cmdRun(const Args& args)
             for (std::size_t i = 0; i < doc.items.size(); ++i) {
                 const CDpctData& item = doc.items[i];
                 text += i ? ", " : "";
-                text += "{\"path\": " + jsonString(item.path) + ", \"status\": \"" + std::string(itemStatusName(item.status)) +
+                text += "{\"path\": " + jsonString(item.path) + ", \"status\": \"" +
+                        std::string(itemStatusName(item.status)) +
                         "\", \"exitCode\": " + std::to_string(item.exitCode) +
                         ", \"output\": " + jsonString(item.resultText) + "}";
             }
@@ -299,8 +301,8 @@ int cmdRun(const Args& args)
             };
             std::string text = "\n" + pad("path", width) + "  " + pad("status", 12) + "  exit code\n";
             for (const CDpctData& item : doc.items)
-                text += pad(item.path, width) + "  " + pad(std::string(itemStatusName(item.status)), 12) + "  " +
-                        std::to_string(item.exitCode) + "\n";
+                text += pad(item.path, width) + "  " + pad(std::string(itemStatusName(item.status)), 12) +
+                        "  " + std::to_string(item.exitCode) + "\n";
             out(text);
         }
     }
