@@ -133,45 +133,31 @@ int cmdRun(const Args& args)
     std::string file, root;
     bool json = false, quiet = false, haveRoot = false;
     int startupSeconds = 300;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string_view name, std::string& v) {
-            if (a == name) {
-                if (i + 1 >= args.size())
-                    return false;
-                v = args[++i];
-                return true;
-            }
-            v = a.substr(name.size() + 1);
-            return true;
-        };
-        if (a == "--json") {
-            json = true;
-        } else if (a == "--quiet" || a == "-q") {
-            quiet = true;
-        } else if (a == "--oneapi-root" || a.starts_with("--oneapi-root=")) {
-            if (!value("--oneapi-root", root) || root.empty())
-                return usageError("run", "--oneapi-root needs a folder");
-            haveRoot = true;
-        } else if (a == "--startup-timeout" || a.starts_with("--startup-timeout=")) {
-            std::string v;
-            char* end = nullptr;
-            if (!value("--startup-timeout", v) || v.empty())
-                return usageError("run", "--startup-timeout needs a number of seconds");
-            const long n = std::strtol(v.c_str(), &end, 10);
-            if (*end != '\0' || n <= 0 || n > 86400)
-                return usageError("run", "--startup-timeout needs a number of seconds from 1 to 86400");
-            startupSeconds = static_cast<int>(n);
-        } else if (a.size() > 1 && a.front() == '-') {
-            return usageError("run", "unknown option '" + a + "'");
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            return usageError("run", "too many arguments ('" + a + "')");
-        }
-    }
-    if (file.empty())
-        return usageError("run", "no definition file given");
+    const auto takeRoot = [&](const std::string* v) -> std::string {
+        if (!v || v->empty())
+            return "--oneapi-root needs a folder";
+        root = *v;
+        haveRoot = true;
+        return {};
+    };
+    const auto takeTimeout = [&](const std::string* v) -> std::string {
+        if (!v || v->empty())
+            return "--startup-timeout needs a number of seconds";
+        char* end = nullptr;
+        const long n = std::strtol(v->c_str(), &end, 10);
+        if (*end != '\0' || n <= 0 || n > 86400)
+            return "--startup-timeout needs a number of seconds from 1 to 86400";
+        startupSeconds = static_cast<int>(n);
+        return {};
+    };
+    const std::vector<ArgOption> options = {
+        switchOption("--json", {}, json),
+        switchOption("--quiet", "-q", quiet),
+        {"--oneapi-root", {}, true, takeRoot},
+        {"--startup-timeout", {}, true, takeTimeout},
+    };
+    if (const int usage = parseArguments("run", args, options, file); usage != kExitOk)
+        return usage;
 
     ReadResult doc = readDefinitionFile(file);
     if (!doc.ok) {
