@@ -265,18 +265,21 @@ int cmdRun(const Args& args)
                 status = kExitFindings;
 
         if (json) {
-            std::string text = "{\"dpctVersion\": " + jsonString(engine.dpctVersion()) +
-                               ", \"dpctCodebase\": " + jsonString(engine.dpctCodebase()) + ", \"items\": [";
-            for (std::size_t i = 0; i < doc.items.size(); ++i) {
-                const CDpctData& item = doc.items[i];
-                text += i ? ", " : "";
-                text += "{\"path\": " + jsonString(item.path) + ", \"status\": \"" +
-                        std::string(itemStatusName(item.status)) +
-                        "\", \"exitCode\": " + std::to_string(item.exitCode) +
-                        ", \"output\": " + jsonString(item.resultText) + "}";
+            JsonWriter j;
+            j.beginObject();
+            j.key("dpctVersion").string(engine.dpctVersion());
+            j.key("dpctCodebase").string(engine.dpctCodebase());
+            j.key("items").beginArray();
+            for (const CDpctData& item : doc.items) {
+                j.beginObject();
+                j.key("path").string(item.path);
+                j.key("status").string(itemStatusName(item.status));
+                j.key("exitCode").number(item.exitCode);
+                j.key("output").string(item.resultText);
+                j.endObject();
             }
-            text += "]}\n";
-            out(text);
+            j.endArray().endObject();
+            out(j.text() + "\n");
         } else {
             std::size_t width = 4;
             for (const CDpctData& item : doc.items)
