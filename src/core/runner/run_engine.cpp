@@ -1,5 +1,6 @@
 #include "run_engine.h"
 
+#include "base/text.h"
 #include "data/command_line.h"
 #include "dpct_output.h"
 
@@ -96,13 +97,8 @@ void RunEngine::processPending()
     if (takenPos_ < taken_.size()) {
         const std::string_view rest = std::string_view(taken_).substr(takenPos_);
         std::size_t n = rest.size();
-        if (n > kMaxTextPerCall) {
-            // Cut before a character, never inside one (a UTF-8 character has at most three
-            // continuation bytes).
-            n = kMaxTextPerCall;
-            while (n > kMaxTextPerCall - 3 && (static_cast<unsigned char>(rest[n]) & 0xC0) == 0x80)
-                --n;
-        }
+        if (n > kMaxTextPerCall) // cut before a character, never inside one
+            n = utf8BoundaryBefore(rest, kMaxTextPerCall);
         takenPos_ += n;
         handleConsoleText(rest.substr(0, n));
         if (takenPos_ < taken_.size()) {
