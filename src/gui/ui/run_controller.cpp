@@ -18,6 +18,7 @@ RunController::~RunController()
 bool RunController::open(const std::string& oneApiRoot, QString& error)
 {
     close();
+    lostReported_ = false;
     console_ = createPlatformConsole();
     RunEngineConfig config;
     config.oneApiRoot = oneApiRoot;
@@ -137,6 +138,10 @@ void RunController::documentClosing(CDocumentWindow* doc)
 void RunController::phaseChanged(RunPhase phase)
 {
     Q_EMIT runPhaseChanged(phase);
+    if (engine_ && engine_->consoleLost() && !lostReported_) {
+        lostReported_ = true;
+        Q_EMIT consoleLost();
+    }
 }
 
 void RunController::versionKnown(const std::string& version, const std::string& codebase)

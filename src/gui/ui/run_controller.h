@@ -89,6 +89,8 @@ Q_SIGNALS:
     void outputArrived(std::string_view utf8);
     /// The start-up sequence found dpct's version (the codebase may be empty).
     void dpctVersionKnown(const QString& version, const QString& codebase);
+    /// The interpreter died and could not be started again; no run can start any more.
+    void consoleLost();
 
 private:
     // RunObserver
@@ -107,6 +109,7 @@ private:
     std::unique_ptr<RunEngine> engine_;
     QAtomicInteger<int> wakePosted_{0};
     QPointer<CDocumentWindow> runDocument_;
+    bool lostReported_ = false;
 };
 
 } // namespace tovalo::gui
