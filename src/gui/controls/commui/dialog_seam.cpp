@@ -80,6 +80,17 @@ std::optional<Answer> take(DialogSeam::Record shown)
     return Answer{Kind::None, QMessageBox::NoButton, std::nullopt};
 }
 
+DialogSeam::Record chooserRecord(Kind kind, const QString& title, const QString& dir,
+                                 const QString& filter = {})
+{
+    DialogSeam::Record shown;
+    shown.kind = kind;
+    shown.title = title;
+    shown.dir = dir;
+    shown.filter = filter;
+    return shown;
+}
+
 QMessageBox::StandardButton cancelButton(QMessageBox::StandardButtons buttons)
 {
     for (QMessageBox::StandardButton b : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok}) {
@@ -112,12 +123,7 @@ QMessageBox::StandardButton DialogSeam::message(QWidget* parent, int id, QMessag
 QString DialogSeam::openFileName(QWidget* parent, const QString& title, const QString& dir,
                                  const QString& filter)
 {
-    Record shown;
-    shown.kind = Kind::OpenFile;
-    shown.title = title;
-    shown.dir = dir;
-    shown.filter = filter;
-    if (const std::optional<Answer> answer = take(std::move(shown)))
+    if (const std::optional<Answer> answer = take(chooserRecord(Kind::OpenFile, title, dir, filter)))
         return answer->path.value_or(QString());
     return QFileDialog::getOpenFileName(parent, title, dir, filter);
 }
@@ -125,12 +131,7 @@ QString DialogSeam::openFileName(QWidget* parent, const QString& title, const QS
 QString DialogSeam::saveFileName(QWidget* parent, const QString& title, const QString& dir,
                                  const QString& filter, const QString& defaultSuffix)
 {
-    Record shown;
-    shown.kind = Kind::SaveFile;
-    shown.title = title;
-    shown.dir = dir;
-    shown.filter = filter;
-    if (const std::optional<Answer> answer = take(std::move(shown)))
+    if (const std::optional<Answer> answer = take(chooserRecord(Kind::SaveFile, title, dir, filter)))
         return answer->path.value_or(QString());
     QFileDialog dialog(parent, title, dir, filter);
     dialog.setObjectName(QStringLiteral("saveFileDialog"));
@@ -144,11 +145,7 @@ QString DialogSeam::saveFileName(QWidget* parent, const QString& title, const QS
 
 std::optional<QString> DialogSeam::folder(QWidget* parent, const QString& title, const QString& start)
 {
-    Record shown;
-    shown.kind = Kind::Folder;
-    shown.title = title;
-    shown.dir = start;
-    if (const std::optional<Answer> answer = take(std::move(shown)))
+    if (const std::optional<Answer> answer = take(chooserRecord(Kind::Folder, title, start)))
         return answer->path;
     const QString dir = QFileDialog::getExistingDirectory(parent, title, start, QFileDialog::ShowDirsOnly);
     if (dir.isEmpty())
