@@ -3,8 +3,8 @@
 #
 #   ./dev.sh run     build and start Tovalo on the bundled example (with the simulated oneAPI
 #                    toolkit, labelled as a demo, when no oneAPI installation is found)
-#   ./dev.sh test    build everything and run every test (native with sanitizers, and the
-#                    Windows build of the core under wine)
+#   ./dev.sh test    check the formatting, build everything and run every test (native with
+#                    sanitizers, and the Windows build of the core under wine)
 #   ./dev.sh bench   build the release preset and run the benchmarks
 #   ./dev.sh deps    only install the build dependencies
 set -euo pipefail
@@ -13,7 +13,7 @@ ROOT=$(pwd)
 
 # Debian packages the build and the tests need.
 PACKAGES=(
-  cmake ninja-build g++ make pkg-config git ca-certificates
+  cmake ninja-build g++ make pkg-config git ca-certificates clang-format
   googletest libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   xvfb xauth
@@ -66,6 +66,8 @@ build_mingw() {
 }
 
 run_tests() {
+  local status=0
+  tools/format.sh --check || status=1
   build_native
   build_mingw
   local prefix="$ROOT/build/mingw/wineprefix"
@@ -75,7 +77,6 @@ run_tests() {
     [ -x "$wine" ] || wine=wine
     LANG=ja_JP.UTF-8 WINEDEBUG=-all WINEPREFIX="$prefix" "$wine" wineboot --init >/dev/null 2>&1 || true
   fi
-  local status=0
   ASAN_OPTIONS=detect_leaks=1 ctest --preset dev -j "$(jobs)" || status=1
   ctest --preset mingw || status=1
   return $status
@@ -110,7 +111,7 @@ case "${1:-}" in
     bench/per_item_overhead.sh build/release
     ;;
   *)
-    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

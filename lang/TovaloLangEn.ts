@@ -2,194 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>tovalo::gui::CDpctDataDlg</name>
-    <message>
-        <source>Add Data</source>
-        <translation>Add Data</translation>
-    </message>
-    <message>
-        <source>Update Data</source>
-        <translation>Update Data</translation>
-    </message>
-    <message>
-        <source>File/Directory Selection</source>
-        <translation>File/Directory Selection</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Select a file</translation>
-    </message>
-    <message>
-        <source>Select a directory</source>
-        <translation>Select a directory</translation>
-    </message>
-    <message>
-        <source>Also take the .cu sources in sub-directories</source>
-        <translation>Also take the .cu sources in sub-directories</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Browse</source>
-        <translation>Browse</translation>
-    </message>
-    <message>
-        <source>Select the CUDA file to convert</source>
-        <translation>Select the CUDA file to convert</translation>
-    </message>
-    <message>
-        <source>Select the folder that holds the CUDA files to convert</source>
-        <translation>Select the folder that holds the CUDA files to convert</translation>
-    </message>
-    <message>
-        <source>Conversion Option Settings</source>
-        <translation>Conversion Option Settings</translation>
-    </message>
-    <message>
-        <source>Uncheck all</source>
-        <translation>Uncheck all</translation>
-    </message>
-    <message>
-        <source>Check all</source>
-        <translation>Check all</translation>
-    </message>
-    <message>
-        <source>cuda file (*.cu);;All Files (*)</source>
-        <translation>cuda file (*.cu);;All Files (*)</translation>
-    </message>
-    <message>
-        <source>The selected file is already in the list.</source>
-        <translation>The selected file is already in the list.</translation>
-    </message>
-    <message>
-        <source>The file name is not valid. Enter a valid file name.</source>
-        <translation>The file name is not valid. Enter a valid file name.</translation>
-    </message>
-    <message>
-        <source>The directory name is not valid. Enter a valid directory name.</source>
-        <translation>The directory name is not valid. Enter a valid directory name.</translation>
-    </message>
-</context>
-<context>
-    <name>tovalo::gui::CDpctDataSetDlg</name>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Browse</source>
-        <translation>Browse</translation>
-    </message>
-    <message>
-        <source>Select the directory of the CUDA header files</source>
-        <translation>Select the directory of the CUDA header files</translation>
-    </message>
-    <message>
-        <source>Select the root directory of the source tree</source>
-        <translation>Select the root directory of the source tree</translation>
-    </message>
-    <message>
-        <source>Select the root directory of the generated files</source>
-        <translation>Select the root directory of the generated files</translation>
-    </message>
-    <message>
-        <source>Select the directory of the compilation database</source>
-        <translation>Select the directory of the compilation database</translation>
-    </message>
-    <message>
-        <source>Select the output file for stdout / stderr</source>
-        <translation>Select the output file for stdout / stderr</translation>
-    </message>
-    <message>
-        <source>Text File (*.txt);;All Files (*)</source>
-        <translation>Text File (*.txt);;All Files (*)</translation>
-    </message>
-    <message>
-        <source>Select the vcxproj file</source>
-        <translation>Select the vcxproj file</translation>
-    </message>
-    <message>
-        <source>vcxproj file (*.vcxproj);;All Files (*)</source>
-        <translation>vcxproj file (*.vcxproj);;All Files (*)</translation>
-    </message>
-    <message>
-        <source>The selected value is not valid. Select a correct value.</source>
-        <translation>The selected value is not valid. Select a correct value.</translation>
-    </message>
-    <message>
-        <source>The name you entered is not valid. Enter a suitable name.</source>
-        <translation>The name you entered is not valid. Enter a suitable name.</translation>
-    </message>
-    <message>
-        <source>The path you entered is not valid. Enter a correct path.</source>
-        <translation>The path you entered is not valid. Enter a correct path.</translation>
-    </message>
-    <message>
-        <source>The file name you entered is not valid. Enter a correct file name.</source>
-        <translation>The file name you entered is not valid. Enter a correct file name.</translation>
-    </message>
-    <message>
-        <source>No value has been entered. Enter a suitable value.</source>
-        <translation>No value has been entered. Enter a suitable value.</translation>
-    </message>
-</context>
-<context>
-    <name>tovalo::gui::CDpctPropCtrl</name>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Conversion options</source>
-        <translation>Conversion options</translation>
-    </message>
-    <message>
-        <source>Options of the selected item</source>
-        <translation>Options of the selected item</translation>
-    </message>
-</context>
-<context>
-    <name>tovalo::gui::CDpctTreeCtrl</name>
-    <message>
-        <source>Conversion items</source>
-        <translation>Conversion items</translation>
-    </message>
-    <message>
-        <source>Row %1 of %2: %3</source>
-        <translation>Row %1 of %2: %3</translation>
-    </message>
-    <message>
-        <source>Waiting</source>
-        <translation>Waiting</translation>
-    </message>
-    <message>
-        <source>Converting</source>
-        <translation>Converting</translation>
-    </message>
-    <message>
-        <source>Converted OK</source>
-        <translation>Converted OK</translation>
-    </message>
-    <message>
-        <source>Converted NG</source>
-        <translation>Converted NG</translation>
-    </message>
-    <message>
-        <source>Syntax errors</source>
-        <translation>Syntax errors</translation>
-    </message>
-    <message>
-        <source>File name</source>
-        <translation>File name</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-</context>
-<context>
     <name>CTovaloApp</name>
     <message>
         <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
@@ -469,6 +281,155 @@
     </message>
 </context>
 <context>
+    <name>tovalo::gui::CDpctDataDlg</name>
+    <message>
+        <source>Add Data</source>
+        <translation>Add Data</translation>
+    </message>
+    <message>
+        <source>Update Data</source>
+        <translation>Update Data</translation>
+    </message>
+    <message>
+        <source>File/Directory Selection</source>
+        <translation>File/Directory Selection</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Select a file</translation>
+    </message>
+    <message>
+        <source>Select a directory</source>
+        <translation>Select a directory</translation>
+    </message>
+    <message>
+        <source>Also take the .cu sources in sub-directories</source>
+        <translation>Also take the .cu sources in sub-directories</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Select the CUDA file to convert</source>
+        <translation>Select the CUDA file to convert</translation>
+    </message>
+    <message>
+        <source>Select the folder that holds the CUDA files to convert</source>
+        <translation>Select the folder that holds the CUDA files to convert</translation>
+    </message>
+    <message>
+        <source>Conversion Option Settings</source>
+        <translation>Conversion Option Settings</translation>
+    </message>
+    <message>
+        <source>Uncheck all</source>
+        <translation>Uncheck all</translation>
+    </message>
+    <message>
+        <source>Check all</source>
+        <translation>Check all</translation>
+    </message>
+    <message>
+        <source>cuda file (*.cu);;All Files (*)</source>
+        <translation>cuda file (*.cu);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>The selected file is already in the list.</source>
+        <translation>The selected file is already in the list.</translation>
+    </message>
+    <message>
+        <source>The file name is not valid. Enter a valid file name.</source>
+        <translation>The file name is not valid. Enter a valid file name.</translation>
+    </message>
+    <message>
+        <source>The directory name is not valid. Enter a valid directory name.</source>
+        <translation>The directory name is not valid. Enter a valid directory name.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctDataSetDlg</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Select the directory of the CUDA header files</source>
+        <translation>Select the directory of the CUDA header files</translation>
+    </message>
+    <message>
+        <source>Select the root directory of the source tree</source>
+        <translation>Select the root directory of the source tree</translation>
+    </message>
+    <message>
+        <source>Select the root directory of the generated files</source>
+        <translation>Select the root directory of the generated files</translation>
+    </message>
+    <message>
+        <source>Select the directory of the compilation database</source>
+        <translation>Select the directory of the compilation database</translation>
+    </message>
+    <message>
+        <source>Select the output file for stdout / stderr</source>
+        <translation>Select the output file for stdout / stderr</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt);;All Files (*)</source>
+        <translation>Text File (*.txt);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Select the vcxproj file</source>
+        <translation>Select the vcxproj file</translation>
+    </message>
+    <message>
+        <source>vcxproj file (*.vcxproj);;All Files (*)</source>
+        <translation>vcxproj file (*.vcxproj);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>The selected value is not valid. Select a correct value.</source>
+        <translation>The selected value is not valid. Select a correct value.</translation>
+    </message>
+    <message>
+        <source>The name you entered is not valid. Enter a suitable name.</source>
+        <translation>The name you entered is not valid. Enter a suitable name.</translation>
+    </message>
+    <message>
+        <source>The path you entered is not valid. Enter a correct path.</source>
+        <translation>The path you entered is not valid. Enter a correct path.</translation>
+    </message>
+    <message>
+        <source>The file name you entered is not valid. Enter a correct file name.</source>
+        <translation>The file name you entered is not valid. Enter a correct file name.</translation>
+    </message>
+    <message>
+        <source>No value has been entered. Enter a suitable value.</source>
+        <translation>No value has been entered. Enter a suitable value.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctPropCtrl</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Conversion options</source>
+        <translation>Conversion options</translation>
+    </message>
+    <message>
+        <source>Options of the selected item</source>
+        <translation>Options of the selected item</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::CDpctResultCtrl</name>
     <message>
         <source>[... the beginning of this output is not shown ...]</source>
@@ -476,7 +437,90 @@
     </message>
 </context>
 <context>
-    <name>tovalo::gui::CMainFrame</name>
+    <name>tovalo::gui::CDpctTreeCtrl</name>
+    <message>
+        <source>Conversion items</source>
+        <translation>Conversion items</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2: %3</source>
+        <translation>Row %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Converting</translation>
+    </message>
+    <message>
+        <source>Converted OK</source>
+        <translation>Converted OK</translation>
+    </message>
+    <message>
+        <source>Converted NG</source>
+        <translation>Converted NG</translation>
+    </message>
+    <message>
+        <source>Syntax errors</source>
+        <translation>Syntax errors</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CMainCommands</name>
+    <message>
+        <source>Windows &amp;7</source>
+        <translation>Windows &amp;7</translation>
+    </message>
+    <message>
+        <source>Windows &amp;2000</source>
+        <translation>Windows &amp;2000</translation>
+    </message>
+    <message>
+        <source>Office &amp;XP</source>
+        <translation>Office &amp;XP</translation>
+    </message>
+    <message>
+        <source>&amp;Windows XP</source>
+        <translation>&amp;Windows XP</translation>
+    </message>
+    <message>
+        <source>Office 200&amp;3</source>
+        <translation>Office 200&amp;3</translation>
+    </message>
+    <message>
+        <source>Visual Studio 200&amp;5</source>
+        <translation>Visual Studio 200&amp;5</translation>
+    </message>
+    <message>
+        <source>Visual Studio 200&amp;8</source>
+        <translation>Visual Studio 200&amp;8</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Blue Style</source>
+        <translation>Office2007: &amp;Blue Style</translation>
+    </message>
+    <message>
+        <source>Office2007: B&amp;lack Style</source>
+        <translation>Office2007: B&amp;lack Style</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Silver Style</source>
+        <translation>Office2007: &amp;Silver Style</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Aqua Style</source>
+        <translation>Office2007: &amp;Aqua Style</translation>
+    </message>
     <message>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
@@ -526,6 +570,16 @@ Save As</translation>
 Close</source>
         <translation>Close the active document
 Close</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;New Window</translation>
+    </message>
+    <message>
+        <source>Open another window for a new definition file
+New Window</source>
+        <translation>Open another window for a new definition file
+New Window</translation>
     </message>
     <message>
         <source>Recent &amp;Files</source>
@@ -692,10 +746,9 @@ Status Bar</translation>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
-    <message>
-        <source>DEMO: simulated oneAPI toolkit</source>
-        <translation>DEMO: simulated oneAPI toolkit</translation>
-    </message>
+</context>
+<context>
+    <name>tovalo::gui::CMainFrame</name>
     <message>
         <source>Intel® oneAPI DPC++ Compatibility Tool
 Support App
@@ -722,6 +775,15 @@ Support App
         <source>Definition file (*.txt);;All Files (*)</source>
         <translation>Definition file (*.txt);;All Files (*)</translation>
     </message>
+    <message>
+        <source>"Intel®  oneAPI DPC++ Compatibility Tool" Support App
+Do you really want to quit?</source>
+        <translation>"Intel®  oneAPI DPC++ Compatibility Tool" Support App
+Do you really want to quit?</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CMainStatusBar</name>
     <message>
         <source>Starting setvars</source>
         <translation>Starting setvars</translation>
@@ -755,64 +817,8 @@ Support App
         <translation>dpct ver: %1</translation>
     </message>
     <message>
-        <source>"Intel®  oneAPI DPC++ Compatibility Tool" Support App
-Do you really want to quit?</source>
-        <translation>"Intel®  oneAPI DPC++ Compatibility Tool" Support App
-Do you really want to quit?</translation>
-    </message>
-    <message>
-        <source>Windows &amp;7</source>
-        <translation>Windows &amp;7</translation>
-    </message>
-    <message>
-        <source>Windows &amp;2000</source>
-        <translation>Windows &amp;2000</translation>
-    </message>
-    <message>
-        <source>Office &amp;XP</source>
-        <translation>Office &amp;XP</translation>
-    </message>
-    <message>
-        <source>&amp;Windows XP</source>
-        <translation>&amp;Windows XP</translation>
-    </message>
-    <message>
-        <source>Office 200&amp;3</source>
-        <translation>Office 200&amp;3</translation>
-    </message>
-    <message>
-        <source>Visual Studio 200&amp;5</source>
-        <translation>Visual Studio 200&amp;5</translation>
-    </message>
-    <message>
-        <source>Visual Studio 200&amp;8</source>
-        <translation>Visual Studio 200&amp;8</translation>
-    </message>
-    <message>
-        <source>Office2007: &amp;Blue Style</source>
-        <translation>Office2007: &amp;Blue Style</translation>
-    </message>
-    <message>
-        <source>Office2007: B&amp;lack Style</source>
-        <translation>Office2007: B&amp;lack Style</translation>
-    </message>
-    <message>
-        <source>Office2007: &amp;Silver Style</source>
-        <translation>Office2007: &amp;Silver Style</translation>
-    </message>
-    <message>
-        <source>Office2007: &amp;Aqua Style</source>
-        <translation>Office2007: &amp;Aqua Style</translation>
-    </message>
-    <message>
-        <source>&amp;New Window</source>
-        <translation>&amp;New Window</translation>
-    </message>
-    <message>
-        <source>Open another window for a new definition file
-New Window</source>
-        <translation>Open another window for a new definition file
-New Window</translation>
+        <source>DEMO: simulated oneAPI toolkit</source>
+        <translation>DEMO: simulated oneAPI toolkit</translation>
     </message>
 </context>
 <context>

@@ -2,194 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
-    <name>tovalo::gui::CDpctDataDlg</name>
-    <message>
-        <source>Add Data</source>
-        <translation>データの追加</translation>
-    </message>
-    <message>
-        <source>Update Data</source>
-        <translation>データの更新</translation>
-    </message>
-    <message>
-        <source>File/Directory Selection</source>
-        <translation>ファイル/ディレクトリ選択</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>ファイルを選択</translation>
-    </message>
-    <message>
-        <source>Select a directory</source>
-        <translation>ディレクトリを選択</translation>
-    </message>
-    <message>
-        <source>Also take the .cu sources in sub-directories</source>
-        <translation>配下のディレクトリにあるcuソースも対象とする</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Browse</source>
-        <translation>参照</translation>
-    </message>
-    <message>
-        <source>Select the CUDA file to convert</source>
-        <translation>変換するCUDA*ファイルの選択</translation>
-    </message>
-    <message>
-        <source>Select the folder that holds the CUDA files to convert</source>
-        <translation>変換するCUDA*ファイルがあるフォルダの選択</translation>
-    </message>
-    <message>
-        <source>Conversion Option Settings</source>
-        <translation>変換オプションの設定</translation>
-    </message>
-    <message>
-        <source>Uncheck all</source>
-        <translation>チェックをすべて解除する</translation>
-    </message>
-    <message>
-        <source>Check all</source>
-        <translation>すべてチェックを付ける</translation>
-    </message>
-    <message>
-        <source>cuda file (*.cu);;All Files (*)</source>
-        <translation>cuda file (*.cu);;All Files (*)</translation>
-    </message>
-    <message>
-        <source>The selected file is already in the list.</source>
-        <translation>選択したファイルはリストに登録済です。</translation>
-    </message>
-    <message>
-        <source>The file name is not valid. Enter a valid file name.</source>
-        <translation>無効なファイル名です。有効なファイル名を入力してください。</translation>
-    </message>
-    <message>
-        <source>The directory name is not valid. Enter a valid directory name.</source>
-        <translation>無効なディレクトリ名です。有効なディレクトリ名を入力してください。</translation>
-    </message>
-</context>
-<context>
-    <name>tovalo::gui::CDpctDataSetDlg</name>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Browse</source>
-        <translation>参照</translation>
-    </message>
-    <message>
-        <source>Select the directory of the CUDA header files</source>
-        <translation>CUDA *ヘッダーファイルのディレクトリパスを選択</translation>
-    </message>
-    <message>
-        <source>Select the root directory of the source tree</source>
-        <translation>ソースツリーのルートのディレクトリパスを選択</translation>
-    </message>
-    <message>
-        <source>Select the root directory of the generated files</source>
-        <translation>生成されたファイルのルートのディレクトリパスを選択</translation>
-    </message>
-    <message>
-        <source>Select the directory of the compilation database</source>
-        <translation>コンパイルデータベースのディレクトリパスを選択</translation>
-    </message>
-    <message>
-        <source>Select the output file for stdout / stderr</source>
-        <translation>stdout / stderrの出力ファイルを選択</translation>
-    </message>
-    <message>
-        <source>Text File (*.txt);;All Files (*)</source>
-        <translation>Text File(*.txt);;All Files(*)</translation>
-    </message>
-    <message>
-        <source>Select the vcxproj file</source>
-        <translation>vcxprojファイルの選択</translation>
-    </message>
-    <message>
-        <source>vcxproj file (*.vcxproj);;All Files (*)</source>
-        <translation>vcxproj file (*.vcxproj);;All Files(*)</translation>
-    </message>
-    <message>
-        <source>The selected value is not valid. Select a correct value.</source>
-        <translation>選択した内容に誤りがあります。正しい値を選択してください。</translation>
-    </message>
-    <message>
-        <source>The name you entered is not valid. Enter a suitable name.</source>
-        <translation>入力した名称に誤りがあります。適切な名称を入力してください。</translation>
-    </message>
-    <message>
-        <source>The path you entered is not valid. Enter a correct path.</source>
-        <translation>入力したパス名に誤りがあります。正しいパス名を入力してください。</translation>
-    </message>
-    <message>
-        <source>The file name you entered is not valid. Enter a correct file name.</source>
-        <translation>入力したファイル名に誤りがあります。正しいファイル名を入力してください。</translation>
-    </message>
-    <message>
-        <source>No value has been entered. Enter a suitable value.</source>
-        <translation>値が入力されていません。適切な内容を入力してください。</translation>
-    </message>
-</context>
-<context>
-    <name>tovalo::gui::CDpctPropCtrl</name>
-    <message>
-        <source>File</source>
-        <translation>ファイル</translation>
-    </message>
-    <message>
-        <source>Conversion options</source>
-        <translation>変換オプション</translation>
-    </message>
-    <message>
-        <source>Options of the selected item</source>
-        <translation>選択した項目のオプション</translation>
-    </message>
-</context>
-<context>
-    <name>tovalo::gui::CDpctTreeCtrl</name>
-    <message>
-        <source>Conversion items</source>
-        <translation>ファイル一覧リスト</translation>
-    </message>
-    <message>
-        <source>Row %1 of %2: %3</source>
-        <translation>%1 / %2 行目: %3</translation>
-    </message>
-    <message>
-        <source>Waiting</source>
-        <translation>変換待ち</translation>
-    </message>
-    <message>
-        <source>Converting</source>
-        <translation>変換中</translation>
-    </message>
-    <message>
-        <source>Converted OK</source>
-        <translation>変換OK</translation>
-    </message>
-    <message>
-        <source>Converted NG</source>
-        <translation>変換NG</translation>
-    </message>
-    <message>
-        <source>Syntax errors</source>
-        <translation>構文エラーあり</translation>
-    </message>
-    <message>
-        <source>File name</source>
-        <translation>ファイル名</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>状態</translation>
-    </message>
-</context>
-<context>
     <name>CTovaloApp</name>
     <message>
         <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
@@ -469,6 +281,155 @@
     </message>
 </context>
 <context>
+    <name>tovalo::gui::CDpctDataDlg</name>
+    <message>
+        <source>Add Data</source>
+        <translation>データの追加</translation>
+    </message>
+    <message>
+        <source>Update Data</source>
+        <translation>データの更新</translation>
+    </message>
+    <message>
+        <source>File/Directory Selection</source>
+        <translation>ファイル/ディレクトリ選択</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Select a directory</source>
+        <translation>ディレクトリを選択</translation>
+    </message>
+    <message>
+        <source>Also take the .cu sources in sub-directories</source>
+        <translation>配下のディレクトリにあるcuソースも対象とする</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>Select the CUDA file to convert</source>
+        <translation>変換するCUDA*ファイルの選択</translation>
+    </message>
+    <message>
+        <source>Select the folder that holds the CUDA files to convert</source>
+        <translation>変換するCUDA*ファイルがあるフォルダの選択</translation>
+    </message>
+    <message>
+        <source>Conversion Option Settings</source>
+        <translation>変換オプションの設定</translation>
+    </message>
+    <message>
+        <source>Uncheck all</source>
+        <translation>チェックをすべて解除する</translation>
+    </message>
+    <message>
+        <source>Check all</source>
+        <translation>すべてチェックを付ける</translation>
+    </message>
+    <message>
+        <source>cuda file (*.cu);;All Files (*)</source>
+        <translation>cuda file (*.cu);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>The selected file is already in the list.</source>
+        <translation>選択したファイルはリストに登録済です。</translation>
+    </message>
+    <message>
+        <source>The file name is not valid. Enter a valid file name.</source>
+        <translation>無効なファイル名です。有効なファイル名を入力してください。</translation>
+    </message>
+    <message>
+        <source>The directory name is not valid. Enter a valid directory name.</source>
+        <translation>無効なディレクトリ名です。有効なディレクトリ名を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctDataSetDlg</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>Select the directory of the CUDA header files</source>
+        <translation>CUDA *ヘッダーファイルのディレクトリパスを選択</translation>
+    </message>
+    <message>
+        <source>Select the root directory of the source tree</source>
+        <translation>ソースツリーのルートのディレクトリパスを選択</translation>
+    </message>
+    <message>
+        <source>Select the root directory of the generated files</source>
+        <translation>生成されたファイルのルートのディレクトリパスを選択</translation>
+    </message>
+    <message>
+        <source>Select the directory of the compilation database</source>
+        <translation>コンパイルデータベースのディレクトリパスを選択</translation>
+    </message>
+    <message>
+        <source>Select the output file for stdout / stderr</source>
+        <translation>stdout / stderrの出力ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt);;All Files (*)</source>
+        <translation>Text File(*.txt);;All Files(*)</translation>
+    </message>
+    <message>
+        <source>Select the vcxproj file</source>
+        <translation>vcxprojファイルの選択</translation>
+    </message>
+    <message>
+        <source>vcxproj file (*.vcxproj);;All Files (*)</source>
+        <translation>vcxproj file (*.vcxproj);;All Files(*)</translation>
+    </message>
+    <message>
+        <source>The selected value is not valid. Select a correct value.</source>
+        <translation>選択した内容に誤りがあります。正しい値を選択してください。</translation>
+    </message>
+    <message>
+        <source>The name you entered is not valid. Enter a suitable name.</source>
+        <translation>入力した名称に誤りがあります。適切な名称を入力してください。</translation>
+    </message>
+    <message>
+        <source>The path you entered is not valid. Enter a correct path.</source>
+        <translation>入力したパス名に誤りがあります。正しいパス名を入力してください。</translation>
+    </message>
+    <message>
+        <source>The file name you entered is not valid. Enter a correct file name.</source>
+        <translation>入力したファイル名に誤りがあります。正しいファイル名を入力してください。</translation>
+    </message>
+    <message>
+        <source>No value has been entered. Enter a suitable value.</source>
+        <translation>値が入力されていません。適切な内容を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctPropCtrl</name>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Conversion options</source>
+        <translation>変換オプション</translation>
+    </message>
+    <message>
+        <source>Options of the selected item</source>
+        <translation>選択した項目のオプション</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::CDpctResultCtrl</name>
     <message>
         <source>[... the beginning of this output is not shown ...]</source>
@@ -476,7 +437,90 @@
     </message>
 </context>
 <context>
-    <name>tovalo::gui::CMainFrame</name>
+    <name>tovalo::gui::CDpctTreeCtrl</name>
+    <message>
+        <source>Conversion items</source>
+        <translation>ファイル一覧リスト</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2: %3</source>
+        <translation>%1 / %2 行目: %3</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>変換待ち</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>変換中</translation>
+    </message>
+    <message>
+        <source>Converted OK</source>
+        <translation>変換OK</translation>
+    </message>
+    <message>
+        <source>Converted NG</source>
+        <translation>変換NG</translation>
+    </message>
+    <message>
+        <source>Syntax errors</source>
+        <translation>構文エラーあり</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CMainCommands</name>
+    <message>
+        <source>Windows &amp;7</source>
+        <translation>Windows 7(&amp;7)</translation>
+    </message>
+    <message>
+        <source>Windows &amp;2000</source>
+        <translation>Windows 2000(&amp;2)</translation>
+    </message>
+    <message>
+        <source>Office &amp;XP</source>
+        <translation>Office XP(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Windows XP</source>
+        <translation>Windows XP(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Office 200&amp;3</source>
+        <translation>Office 2003(&amp;3)</translation>
+    </message>
+    <message>
+        <source>Visual Studio 200&amp;5</source>
+        <translation>Visual Studio 2005(&amp;5)</translation>
+    </message>
+    <message>
+        <source>Visual Studio 200&amp;8</source>
+        <translation>Visual Studio 2008(&amp;8)</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Blue Style</source>
+        <translation>Office2007： ブルー スタイル(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Office2007: B&amp;lack Style</source>
+        <translation>Office2007：ブラック スタイル(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Silver Style</source>
+        <translation>Office2007：シルバー スタイル(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Aqua Style</source>
+        <translation>Office2007：アクア スタイル(&amp;A)</translation>
+    </message>
     <message>
         <source>&amp;New</source>
         <translation>新規作成(&amp;N)</translation>
@@ -526,6 +570,16 @@ Save As</source>
 Close</source>
         <translation>アクティブな定義ファイルを閉じます
 閉じる</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>新しいウィンドウ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Open another window for a new definition file
+New Window</source>
+        <translation>新しいウィンドウを開きます
+新しいウィンドウ</translation>
     </message>
     <message>
         <source>Recent &amp;Files</source>
@@ -692,10 +746,9 @@ Status Bar</source>
         <source>Toolbar</source>
         <translation>ツールバー</translation>
     </message>
-    <message>
-        <source>DEMO: simulated oneAPI toolkit</source>
-        <translation>デモ: 模擬oneAPIツールキット</translation>
-    </message>
+</context>
+<context>
+    <name>tovalo::gui::CMainFrame</name>
     <message>
         <source>Intel® oneAPI DPC++ Compatibility Tool
 Support App
@@ -722,6 +775,15 @@ Support App
         <source>Definition file (*.txt);;All Files (*)</source>
         <translation>Definition file(*.txt);;All Files(*)</translation>
     </message>
+    <message>
+        <source>"Intel®  oneAPI DPC++ Compatibility Tool" Support App
+Do you really want to quit?</source>
+        <translation>『Intel®  OneAPI DPC++互換性ツール』 サポートアプリ
+を終了してよろしいですか？</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CMainStatusBar</name>
     <message>
         <source>Starting setvars</source>
         <translation>setarg.bat起動開始</translation>
@@ -755,64 +817,8 @@ Support App
         <translation>dpct ver: %1</translation>
     </message>
     <message>
-        <source>"Intel®  oneAPI DPC++ Compatibility Tool" Support App
-Do you really want to quit?</source>
-        <translation>『Intel®  OneAPI DPC++互換性ツール』 サポートアプリ
-を終了してよろしいですか？</translation>
-    </message>
-    <message>
-        <source>Windows &amp;7</source>
-        <translation>Windows 7(&amp;7)</translation>
-    </message>
-    <message>
-        <source>Windows &amp;2000</source>
-        <translation>Windows 2000(&amp;2)</translation>
-    </message>
-    <message>
-        <source>Office &amp;XP</source>
-        <translation>Office XP(&amp;X)</translation>
-    </message>
-    <message>
-        <source>&amp;Windows XP</source>
-        <translation>Windows XP(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Office 200&amp;3</source>
-        <translation>Office 2003(&amp;3)</translation>
-    </message>
-    <message>
-        <source>Visual Studio 200&amp;5</source>
-        <translation>Visual Studio 2005(&amp;5)</translation>
-    </message>
-    <message>
-        <source>Visual Studio 200&amp;8</source>
-        <translation>Visual Studio 2008(&amp;8)</translation>
-    </message>
-    <message>
-        <source>Office2007: &amp;Blue Style</source>
-        <translation>Office2007： ブルー スタイル(&amp;B)</translation>
-    </message>
-    <message>
-        <source>Office2007: B&amp;lack Style</source>
-        <translation>Office2007：ブラック スタイル(&amp;L)</translation>
-    </message>
-    <message>
-        <source>Office2007: &amp;Silver Style</source>
-        <translation>Office2007：シルバー スタイル(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Office2007: &amp;Aqua Style</source>
-        <translation>Office2007：アクア スタイル(&amp;A)</translation>
-    </message>
-    <message>
-        <source>&amp;New Window</source>
-        <translation>新しいウィンドウ(&amp;N)</translation>
-    </message>
-    <message>
-        <source>Open another window for a new definition file
-New Window</source>
-        <translation>新しいウィンドウを開きます
-新しいウィンドウ</translation>
+        <source>DEMO: simulated oneAPI toolkit</source>
+        <translation>デモ: 模擬oneAPIツールキット</translation>
     </message>
 </context>
 <context>

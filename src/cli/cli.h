@@ -2,6 +2,7 @@
 // tovalo-cli: shared pieces of the subcommands.
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,27 @@ int usageError(std::string_view command, std::string_view message);
 
 /// True when `args` holds -h or --help.
 bool wantsHelp(const Args& args);
+
+/// An option of a subcommand. One that takes a value is given it as "NAME VALUE", or, for a
+/// long name ("--name"), also as "--name=VALUE".
+struct ArgOption
+{
+    std::string_view name;  ///< "--json", "--output"
+    std::string_view alias; ///< another spelling ("-o" for "--output"); empty when there is none
+    bool takesValue = false;
+    /// Takes the option with its value (nullptr for a switch, and when the value is missing at
+    /// the end of the arguments). Returns what is wrong with it; empty when it was taken.
+    std::function<std::string(const std::string* value)> take;
+};
+
+/// A switch (an option without a value) that sets `flag`.
+ArgOption switchOption(std::string_view name, std::string_view alias, bool& flag);
+
+/// Reads the arguments of subcommand `command`: the options of `options` and one FILE, the
+/// definition file. The first problem (an unknown option, a bad value, a second FILE, no FILE)
+/// is reported with usageError, whose status is returned; kExitOk when all was taken.
+int parseArguments(std::string_view command, const Args& args, const std::vector<ArgOption>& options,
+                   std::string& file);
 
 // Subcommands; each receives the arguments after its own name.
 int cmdCommands(const Args& args);

@@ -1,9 +1,8 @@
 // The definition-file subcommands: commands, format, check.
 
-#include "cli.h"
-
 #include "base/file_io.h"
 #include "base/text.h"
+#include "cli.h"
 #include "data/command_line.h"
 #include "data/definition_file.h"
 
@@ -30,62 +29,30 @@ struct Parsed
     std::string file;
     std::string output; // format -o
     Dialect dialect = platformDialect();
-    bool ok = true;
 };
 
-// Common argument parsing: FILE plus the options each command allows.
-Parsed parseArgs(std::string_view command, const Args& args, bool allowDialect, bool allowOutput, int& status)
+// FILE plus the options each command allows. Returns kExitOk, or the usage error's status.
+int parseArgs(std::string_view command, const Args& args, bool allowDialect, bool allowOutput, Parsed& p)
 {
-    Parsed p;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto valueOf = [&](std::string_view opt, std::string& value) {
-            if (a == opt) {
-                if (i + 1 >= args.size())
-                    return false;
-                value = args[++i];
-                return true;
-            }
-            value = a.substr(opt.size() + 1);
-            return true;
-        };
-        if (allowDialect && (a == "--dialect" || a.starts_with("--dialect="))) {
-            std::string v;
-            if (!valueOf("--dialect", v)) {
-                status = usageError(command, "--dialect needs a value: cmd or sh");
-                p.ok = false;
-                return p;
-            }
-            if (!takeDialect(v, p.dialect)) {
-                status = usageError(command, "unknown dialect '" + v + "' (use cmd or sh)");
-                p.ok = false;
-                return p;
-            }
-        } else if (allowOutput && (a == "-o" || a == "--output" || a.starts_with("--output="))) {
-            std::string v;
-            if (!valueOf(a == "-o" ? "-o" : "--output", v) || v.empty()) {
-                status = usageError(command, "-o needs a file name");
-                p.ok = false;
-                return p;
-            }
-            p.output = v;
-        } else if (a.size() > 1 && a.front() == '-') {
-            status = usageError(command, "unknown option '" + a + "'");
-            p.ok = false;
-            return p;
-        } else if (p.file.empty()) {
-            p.file = a;
-        } else {
-            status = usageError(command, "too many arguments ('" + a + "')");
-            p.ok = false;
-            return p;
-        }
-    }
-    if (p.file.empty()) {
-        status = usageError(command, "no definition file given");
-        p.ok = false;
-    }
-    return p;
+    const auto takeDialectValue = [&p](const std::string* v) -> std::string {
+        if (!v)
+            return "--dialect needs a value: cmd or sh";
+        if (!takeDialect(*v, p.dialect))
+            return "unknown dialect '" + *v + "' (use cmd or sh)";
+        return {};
+    };
+    const auto takeOutput = [&p](const std::string* v) -> std::string {
+        if (!v || v->empty())
+            return "-o needs a file name";
+        p.output = *v;
+        return {};
+    };
+    std::vector<ArgOption> options;
+    if (allowDialect)
+        options.push_back({"--dialect", {}, true, takeDialectValue});
+    if (allowOutput)
+        options.push_back({"--output", "-o", true, takeOutput});
+    return parseArguments(command, args, options, p.file);
 }
 
 bool readOrReport(const std::string& file, ReadResult& result)
@@ -113,10 +80,10 @@ int cmdCommands(const Args& args)
             "stderr, and the exit status is 1.\n");
         return kExitOk;
     }
+    Parsed p;
+    if (const int usage = parseArgs("commands", args, true, false, p); usage != kExitOk)
+        return usage;
     int status = kExitOk;
-    const Parsed p = parseArgs("commands", args, true, false, status);
-    if (!p.ok)
-        return status;
     ReadResult doc;
     if (!readOrReport(p.file, doc))
         return kExitUsage;
@@ -145,10 +112,9 @@ int cmdFormat(const Args& args)
             "SOURCE_DATE_EPOCH, when set, fixes the date written.\n");
         return kExitOk;
     }
-    int status = kExitOk;
-    const Parsed p = parseArgs("format", args, false, true, status);
-    if (!p.ok)
-        return status;
+    Parsed p;
+    if (const int usage = parseArgs("format", args, false, true, p); usage != kExitOk)
+        return usage;
     ReadResult doc;
     if (!readOrReport(p.file, doc))
         return kExitUsage;
@@ -180,16 +146,17 @@ int cmdCheck(const Args& args)
             "Exit status: 0 nothing to report, 1 something reported, 2 the file cannot be read.\n");
         return kExitOk;
     }
-    int status = kExitOk;
-    const Parsed p = parseArgs("check", args, true, false, status);
-    if (!p.ok)
-        return status;
+    Parsed p;
+    if (const int usage = parseArgs("check", args, true, false, p); usage != kExitOk)
+        return usage;
     ReadResult doc;
     if (!readOrReport(p.file, doc))
         return kExitUsage;
 
     std::vector<std::string> report;
-    auto at = [&](int line) { return p.file + ":" + std::to_string(line) + ": "; };
+    auto at = [&](int line) {
+        return p.file + ":" + std::to_string(line) + ": ";
+    };
     if (doc.lastResortEncoding)
         report.push_back(p.file + ": not valid UTF-8 nor " + "a known code page; read as Windows-1252");
     for (const ReadNote& n : doc.notes) {
@@ -198,7 +165,8 @@ int cmdCheck(const Args& args)
             report.push_back(at(n.line) + "line outside any section is ignored");
             break;
         case ReadNote::Kind::SectionSkipped:
-            report.push_back(at(n.line) + "section [" + n.text + "] is not a .cu file; it is skipped with its lines");
+            report.push_back(at(n.line) + "section [" + n.text +
+                             "] is not a .cu file; it is skipped with its lines");
             break;
         case ReadNote::Kind::UnknownKey:
             report.push_back(at(n.line) + "'" + n.text + "' matches no option and is ignored" +
@@ -241,7 +209,8 @@ int cmdCheck(const Args& args)
             if (o.argForm == ArgForm::Plain && hasActiveShellSyntax(v, p.dialect))
                 report.push_back(where + std::string(o.name) + "=" + v +
                                  " contains a command separator or redirection outside quotes, which the " +
-                                 (p.dialect == Dialect::Cmd ? "command interpreter" : "shell") + " would act on");
+                                 (p.dialect == Dialect::Cmd ? "command interpreter" : "shell") +
+                                 " would act on");
             if (o.argForm != ArgForm::Plain && p.dialect == Dialect::Cmd && v.find('%') != std::string::npos)
                 report.push_back(where + "the value of " + std::string(o.name) +
                                  " contains '%', which the command interpreter may expand");

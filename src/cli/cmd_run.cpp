@@ -2,11 +2,11 @@
 
 #include "base/file_io.h"
 #include "cli.h"
-#include "json.h"
 #include "data/definition_file.h"
-#include "settings/oneapi.h"
+#include "json.h"
 #include "runner/console.h"
 #include "runner/run_engine.h"
+#include "settings/oneapi.h"
 
 #include <atomic>
 #include <chrono>
@@ -133,45 +133,31 @@ int cmdRun(const Args& args)
     std::string file, root;
     bool json = false, quiet = false, haveRoot = false;
     int startupSeconds = 300;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string_view name, std::string& v) {
-            if (a == name) {
-                if (i + 1 >= args.size())
-                    return false;
-                v = args[++i];
-                return true;
-            }
-            v = a.substr(name.size() + 1);
-            return true;
-        };
-        if (a == "--json") {
-            json = true;
-        } else if (a == "--quiet" || a == "-q") {
-            quiet = true;
-        } else if (a == "--oneapi-root" || a.starts_with("--oneapi-root=")) {
-            if (!value("--oneapi-root", root) || root.empty())
-                return usageError("run", "--oneapi-root needs a folder");
-            haveRoot = true;
-        } else if (a == "--startup-timeout" || a.starts_with("--startup-timeout=")) {
-            std::string v;
-            char* end = nullptr;
-            if (!value("--startup-timeout", v) || v.empty())
-                return usageError("run", "--startup-timeout needs a number of seconds");
-            const long n = std::strtol(v.c_str(), &end, 10);
-            if (*end != '\0' || n <= 0 || n > 86400)
-                return usageError("run", "--startup-timeout needs a number of seconds from 1 to 86400");
-            startupSeconds = static_cast<int>(n);
-        } else if (a.size() > 1 && a.front() == '-') {
-            return usageError("run", "unknown option '" + a + "'");
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            return usageError("run", "too many arguments ('" + a + "')");
-        }
-    }
-    if (file.empty())
-        return usageError("run", "no definition file given");
+    const auto takeRoot = [&](const std::string* v) -> std::string {
+        if (!v || v->empty())
+            return "--oneapi-root needs a folder";
+        root = *v;
+        haveRoot = true;
+        return {};
+    };
+    const auto takeTimeout = [&](const std::string* v) -> std::string {
+        if (!v || v->empty())
+            return "--startup-timeout needs a number of seconds";
+        char* end = nullptr;
+        const long n = std::strtol(v->c_str(), &end, 10);
+        if (*end != '\0' || n <= 0 || n > 86400)
+            return "--startup-timeout needs a number of seconds from 1 to 86400";
+        startupSeconds = static_cast<int>(n);
+        return {};
+    };
+    const std::vector<ArgOption> options = {
+        switchOption("--json", {}, json),
+        switchOption("--quiet", "-q", quiet),
+        {"--oneapi-root", {}, true, takeRoot},
+        {"--startup-timeout", {}, true, takeTimeout},
+    };
+    if (const int usage = parseArguments("run", args, options, file); usage != kExitOk)
+        return usage;
 
     ReadResult doc = readDefinitionFile(file);
     if (!doc.ok) {
@@ -186,7 +172,8 @@ int cmdRun(const Args& args)
             std::string looked;
             for (const std::string& place : found.looked)
                 looked += "\n  " + place;
-            err("tovalo-cli run: no oneAPI installation found; give --oneapi-root DIR. Looked at:" + looked + "\n");
+            err("tovalo-cli run: no oneAPI installation found; give --oneapi-root DIR. Looked at:" + looked +
+                "\n");
             return kExitUsage;
         }
     }
@@ -278,17 +265,21 @@ int cmdRun(const Args& args)
                 status = kExitFindings;
 
         if (json) {
-            std::string text = "{\"dpctVersion\": " + jsonString(engine.dpctVersion()) +
-                               ", \"dpctCodebase\": " + jsonString(engine.dpctCodebase()) + ", \"items\": [";
-            for (std::size_t i = 0; i < doc.items.size(); ++i) {
-                const CDpctData& item = doc.items[i];
-                text += i ? ", " : "";
-                text += "{\"path\": " + jsonString(item.path) + ", \"status\": \"" + std::string(itemStatusName(item.status)) +
-                        "\", \"exitCode\": " + std::to_string(item.exitCode) +
-                        ", \"output\": " + jsonString(item.resultText) + "}";
+            JsonWriter j;
+            j.beginObject();
+            j.key("dpctVersion").string(engine.dpctVersion());
+            j.key("dpctCodebase").string(engine.dpctCodebase());
+            j.key("items").beginArray();
+            for (const CDpctData& item : doc.items) {
+                j.beginObject();
+                j.key("path").string(item.path);
+                j.key("status").string(itemStatusName(item.status));
+                j.key("exitCode").number(item.exitCode);
+                j.key("output").string(item.resultText);
+                j.endObject();
             }
-            text += "]}\n";
-            out(text);
+            j.endArray().endObject();
+            out(j.text() + "\n");
         } else {
             std::size_t width = 4;
             for (const CDpctData& item : doc.items)
@@ -299,8 +290,8 @@ int cmdRun(const Args& args)
             };
             std::string text = "\n" + pad("path", width) + "  " + pad("status", 12) + "  exit code\n";
             for (const CDpctData& item : doc.items)
-                text += pad(item.path, width) + "  " + pad(std::string(itemStatusName(item.status)), 12) + "  " +
-                        std::to_string(item.exitCode) + "\n";
+                text += pad(item.path, width) + "  " + pad(std::string(itemStatusName(item.status)), 12) +
+                        "  " + std::to_string(item.exitCode) + "\n";
             out(text);
         }
     }

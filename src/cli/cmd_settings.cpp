@@ -51,64 +51,59 @@ std::string printable(std::string_view text)
     return out;
 }
 
-template <typename Range, typename F> std::string jsonArray(const Range& items, F&& element)
+void writeOptions(JsonWriter& j, const CDpctData& item)
 {
-    std::string s = "[";
-    bool first = true;
-    for (const auto& item : items) {
-        if (!first)
-            s += ", ";
-        first = false;
-        s += element(item);
-    }
-    return s + "]";
-}
-
-std::string optionsJson(const CDpctData& item)
-{
-    std::string s = "{";
-    bool first = true;
+    j.beginObject(JsonWriter::Layout::Lines);
     for (const OptionInfo& o : optionTable()) {
         if (!item.isOn(o.slot))
             continue;
-        s += first ? "\n      " : ",\n      ";
-        first = false;
-        s += jsonString(o.name) + ": ";
+        j.key(o.name);
         switch (o.kind) {
         case OptionKind::Switch:
-            s += "true";
+            j.boolean(true);
             break;
         case OptionKind::Choice:
-            s += number(item.choiceIndex(o.slot));
+            j.number(item.choiceIndex(o.slot));
             break;
         case OptionKind::Text:
-            s += jsonString(item.text(o.slot));
+            j.string(item.text(o.slot));
             break;
         }
     }
-    return s + (first ? "}" : "\n    }");
+    j.endObject();
 }
 
 std::string settingsJson(const std::string& location, const Settings& s)
 {
-    std::string j = "{\n";
-    j += "  \"file\": " + jsonString(location) + ",\n";
-    j += "  \"language\": " + number(s.language) + ",\n";
-    j += "  \"applicationLook\": " + number(s.applicationLook) + ",\n";
-    j += "  \"recent\": " + jsonArray(s.recent, [](const std::string& p) { return jsonString(p); }) + ",\n";
-    j += "  \"tabMode\": " + jsonArray(s.tabMode, [](std::int32_t v) { return number(v); }) + ",\n";
-    j += "  \"colors\": " + jsonArray(s.colors, [](std::uint32_t v) { return number(v); }) + ",\n";
-    j += "  \"folders\": {";
-    for (int slot = 0; slot < kFolderCount; ++slot) {
-        j += slot == 0 ? "\n    " : ",\n    ";
-        j += jsonString(kFolderValueNames[static_cast<std::size_t>(slot)]) + ": " +
-             jsonString(s.folders[static_cast<std::size_t>(slot)]);
-    }
-    j += "\n  },\n";
-    j += "  \"defaultItem\": {\n    \"options\": " + optionsJson(s.defaultItem) + "\n  },\n";
-    j += "  \"oneapiRoot\": " + jsonString(s.oneapiRoot) + "\n";
-    j += "}\n";
-    return j;
+    using Layout = JsonWriter::Layout;
+    JsonWriter j;
+    j.beginObject(Layout::Lines);
+    j.key("file").string(location);
+    j.key("language").number(s.language);
+    j.key("applicationLook").number(s.applicationLook);
+    j.key("recent").beginArray();
+    for (const std::string& path : s.recent)
+        j.string(path);
+    j.endArray();
+    j.key("tabMode").beginArray();
+    for (const std::int32_t v : s.tabMode)
+        j.number(v);
+    j.endArray();
+    j.key("colors").beginArray();
+    for (const std::uint32_t v : s.colors)
+        j.number(v);
+    j.endArray();
+    j.key("folders").beginObject(Layout::Lines);
+    for (int slot = 0; slot < kFolderCount; ++slot)
+        j.key(kFolderValueNames[static_cast<std::size_t>(slot)])
+            .string(s.folders[static_cast<std::size_t>(slot)]);
+    j.endObject();
+    j.key("defaultItem").beginObject(Layout::Lines).key("options");
+    writeOptions(j, s.defaultItem);
+    j.endObject();
+    j.key("oneapiRoot").string(s.oneapiRoot);
+    j.endObject();
+    return j.text() + "\n";
 }
 
 std::string settingsText(const std::string& location, const Settings& s)
@@ -156,8 +151,13 @@ int printOneApi(bool json)
 {
     const OneApiDiscovery found = discoverOneApi();
     if (json) {
-        out("{\n  \"oneapiRoot\": " + jsonString(found.root) + ",\n  \"looked\": " +
-            jsonArray(found.looked, [](const std::string& p) { return jsonString(p); }) + "\n}\n");
+        JsonWriter j;
+        j.beginObject(JsonWriter::Layout::Lines).key("oneapiRoot").string(found.root);
+        j.key("looked").beginArray();
+        for (const std::string& place : found.looked)
+            j.string(place);
+        j.endArray().endObject();
+        out(j.text() + "\n");
     } else if (!found.root.empty()) {
         out(printable(found.root) + "\n");
     } else {

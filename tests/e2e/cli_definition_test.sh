@@ -73,6 +73,30 @@ expect_status 2 $? "unknown dialect"
 expect_status 2 $? "unknown command"
 "$cli" check >/dev/null 2>&1
 expect_status 2 $? "check without a file"
+# Option values come as "--name VALUE" or "--name=VALUE" ("-o VALUE" only); each problem is named.
+usage() { # expected-first-line-of-stderr argument...
+  local want=$1; shift
+  "$cli" "$@" >/dev/null 2>"$work/err.txt"
+  expect_status 2 $? "$*"
+  [ "$(head -1 "$work/err.txt")" = "$want" ] || fail "$*: said '$(head -1 "$work/err.txt")', expected '$want'"
+}
+usage "tovalo-cli commands: --dialect needs a value: cmd or sh" commands x --dialect
+usage "tovalo-cli commands: unknown dialect '' (use cmd or sh)" commands --dialect= x
+usage "tovalo-cli check: unknown dialect 'fish' (use cmd or sh)" check --dialect=fish x
+usage "tovalo-cli format: -o needs a file name" format x --output=
+usage "tovalo-cli format: -o needs a file name" format x -o
+usage "tovalo-cli format: unknown option '-o=y'" format -o=y x
+usage "tovalo-cli format: unknown option '--dialect=sh'" format --dialect=sh x
+usage "tovalo-cli commands: unknown option '-o'" commands -o y x
+usage "tovalo-cli commands: too many arguments ('y')" commands x y
+usage "tovalo-cli check: no definition file given" check --dialect cmd
+input="$data/definition/keys/input.txt"
+for form in "-o $work/o1.txt" "--output $work/o2.txt" "--output=$work/o3.txt"; do
+  # shellcheck disable=SC2086
+  SOURCE_DATE_EPOCH=1767312000 "$cli" format $form "$input" || fail "format $form"
+done
+cmp -s "$work/o1.txt" "$work/o2.txt" && cmp -s "$work/o1.txt" "$work/o3.txt" || fail "format -o forms differ"
+
 for c in "" commands format check; do
   "$cli" $c --help >/dev/null
   expect_status 0 $? "$c --help"

@@ -98,6 +98,12 @@ grep -q "setvars" "$work/hang.err" || fail "hang message should name setvars: $(
 "$cli" run "$work/good.txt" --oneapi-root "$work/nowhere" > /dev/null 2>&1; check "missing oneAPI folder" "$?" 2
 "$cli" run "$work/absent.txt" --oneapi-root "$toolkit" > /dev/null 2>&1; check "unreadable file" "$?" 2
 "$cli" run --bogus "$work/good.txt" > /dev/null 2>&1; check "unknown option" "$?" 2
+for args in "--json=1" "--oneapi-root=" "--startup-timeout" "--startup-timeout=0" "--startup-timeout 9x"; do
+  # shellcheck disable=SC2086
+  "$cli" run "$work/good.txt" $args > /dev/null 2> "$work/usage.err"; check "run $args" "$?" 2
+done
+check "bad startup timeout" "$(head -1 "$work/usage.err")" \
+  "tovalo-cli run: --startup-timeout needs a number of seconds from 1 to 86400"
 
 # 5. The interpreter killed in the middle of a run: that item fails, the rest stay waiting.
 mkdir -p "$work/tk-kill/bin"

@@ -112,6 +112,8 @@ with tempfile.TemporaryDirectory() as tmp:
     check(j["recent"] == paths, "odd: recent %r" % j["recent"])
     check(j["folders"]["P"] == paths[0], "odd: folder P")
     check(j["defaultItem"]["options"] == {"--extra-arg": '-DNAME="x\\y"'}, "odd: options %r" % j["defaultItem"])
+    check('\n    "options": {\n      "--extra-arg": "-DNAME=\\"x\\\\y\\""\n    }\n  },\n' in out,
+          "odd: options layout %r" % out)
     check(j["oneapiRoot"] == oneapi + "/", "odd: oneapiRoot %r" % j["oneapiRoot"])
 
     rc, out, err = run(home, env_extra={"ONEAPI_ROOT": oneapi})
@@ -120,6 +122,9 @@ with tempfile.TemporaryDirectory() as tmp:
 
     rc, out, err = run(home, "--oneapi", "--json", env_extra={"ONEAPI_ROOT": oneapi})
     check(rc == 0 and json.loads(out)["oneapiRoot"] == oneapi + "/", "oneapi --json: %d %r" % (rc, out))
+    # The layout: one member a line, two blanks a level; arrays on one line.
+    check(out == '{\n  "oneapiRoot": %s,\n  "looked": [%s]\n}\n'
+          % (json.dumps(oneapi + "/"), json.dumps("ONEAPI_ROOT=" + oneapi)), "oneapi --json layout: %r" % out)
 
     # 3. No settings file at all: the initial values; the program's folder in every folder slot.
     rc, out, err = run(os.path.join(tmp, "empty"), "--json")
@@ -129,6 +134,9 @@ with tempfile.TemporaryDirectory() as tmp:
     check(j["language"] == -1 and j["applicationLook"] == 214 and j["recent"] == [], "empty: values")
     check(set(j["folders"].values()) == {cli_folder}, "empty: folders %r" % j["folders"])
     check(j["defaultItem"]["options"] == {}, "empty: options")
+    check('\n  "recent": [],\n  "tabMode": [0, 1, 0, ' in out and
+          '\n  },\n  "defaultItem": {\n    "options": {}\n  },\n  "oneapiRoot": ' in out and out.endswith('"\n}\n'),
+          "empty: layout %r" % out)
     check(j["colors"] == [0xFF000000] * 10, "empty: colors")
 
     # 4. A settings path that cannot be read is reported, with the defaults shown.

@@ -3,6 +3,7 @@
 #include "app/language_pack.h"
 #include "settings/settings_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
@@ -63,6 +64,26 @@ void useBuiltLanguagePacks()
 QString simToolkitRoot()
 {
     return QStringLiteral(TOVALO_SIM_TOOLKIT_DIR) + QLatin1Char('/');
+}
+
+int childProcessCount()
+{
+    const QString self = QString::number(QCoreApplication::applicationPid());
+    int count = 0;
+    const QStringList pids = QDir(QStringLiteral("/proc")).entryList({QStringLiteral("[0-9]*")}, QDir::Dirs);
+    for (const QString& pid : pids) {
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+        if (!status.open(QIODevice::ReadOnly))
+            continue; // ended meanwhile
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("PPid:")) {
+                if (QString::fromLatin1(line.mid(5).trimmed()) == self)
+                    ++count;
+                break;
+            }
+        }
+    }
+    return count;
 }
 
 } // namespace testing_gui

@@ -46,4 +46,8 @@ void useBuiltLanguagePacks();
 /// The simulated toolkit root, ending with a separator.
 QString simToolkitRoot();
 
+/// How many processes this process has started that still exist, zombies included (Linux:
+/// read from /proc). A console that was closed leaves none behind.
+int childProcessCount();
+
 } // namespace testing_gui

@@ -15,6 +15,7 @@
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/main_frame.h"
+#include "ui/run_controller.h"
 
 #include "controls/dpct_tree_ctrl.h"
 #include "ui/output_pane.h"
@@ -130,7 +131,7 @@ int main(int argc, char** argv)
     ticker->setInterval(5);
     QObject::connect(ticker, &QTimer::timeout, &qapp, [&] {
         longestGap = std::max(longestGap, tickClock.restart());
-        RunEngine* engine = frame->engine();
+        const RunEngine* engine = frame->runController()->engine();
         if (engine->phase() == RunPhase::Idle && engine->doneCount() == 1 && !frame->outputPane()->hasPendingText()) {
             ticker->stop();
             std::printf("burst-bytes %lld\ntotal-ms %lld\nlongest-stall-ms %lld\nlongest-batch-ms %lld\n"
@@ -205,7 +206,7 @@ int main(int argc, char** argv)
     bool said = false;
     auto poll = new QTimer(&qapp);
     QObject::connect(poll, &QTimer::timeout, &qapp, [&] {
-        RunEngine* engine = frame->engine();
+        const RunEngine* engine = frame->runController()->engine();
         if (said || !engine || !engine->startUpDone())
             return;
         if (!run) {

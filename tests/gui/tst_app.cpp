@@ -10,6 +10,7 @@
 #include "ui/command_ids.h"
 #include "ui/document_window.h"
 #include "ui/main_frame.h"
+#include "ui/run_controller.h"
 #include "ui/message_box.h"
 
 #include "settings/settings.h"
@@ -89,7 +90,7 @@ void TestApp::demoStartOpensFilesAndExitSavesSettings()
         QCOMPARE(frame->documentWindows().size(), 2);
         QVERIFY(frame->documentWindows().at(0)->filePath().isEmpty());
         QCOMPARE(frame->activeDocument()->filePath(), def);
-        QTRY_VERIFY_WITH_TIMEOUT(frame->engine()->startUpDone(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(frame->runController()->engine()->startUpDone(), 30000);
         QVERIFY(frame->action(cmd::Start)->isEnabled());
 
         frame->action(206)->trigger();

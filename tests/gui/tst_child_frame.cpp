@@ -19,6 +19,7 @@
 #include "ui/item_dialog/dpct_data_dlg.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
+#include "ui/run_controller.h"
 
 #include <functional>
 
@@ -717,7 +718,7 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
     QVERIFY2(frame_->openConsole(error), qPrintable(error));
     // The start-up sequence locks the editing too.
     QVERIFY(!frame_->action(cmd::AddItem)->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(frame_->engine()->startUpDone(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->engine()->startUpDone(), 30000);
     QTRY_VERIFY(frame_->action(cmd::AddItem)->isEnabled());
 
     QList<int> rowsSeen;
@@ -744,7 +745,7 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("r2.cu"));
     QCOMPARE(list->selectedRow(), 1);
 
-    QTRY_COMPARE_WITH_TIMEOUT(frame_->engine()->phase(), RunPhase::Idle, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
     QCOMPARE(doc->currentRow(), -1);
     QCOMPARE(rowsSeen, (QList<int>{0, 1, 2, -1}));
     // The last row stays selected and shown.

@@ -9,6 +9,7 @@
 #include "ui/child_frame.h"
 #include "ui/looks.h"
 #include "ui/main_frame.h"
+#include "ui/run_controller.h"
 #include "ui/message_box.h"
 
 #include "settings/settings.h"
@@ -161,11 +162,11 @@ void TestMainFrame::menusWithoutAndWithDocument()
              QStringLiteral("バージョン情報(&A)..."));
 
     // The title shows the document before the program's name, on one line.
-    QTest::qWait(1);
-    const QString title = frame_->windowTitle();
-    QVERIFY2(title.count(QStringLiteral("無題")) == 1 &&
-                 title.count(QStringLiteral("インテル® OneAPI DPC++互換性ツール サポートアプリ Tovalo")) == 1,
-             qPrintable(title));
+    // It is set once the MDI area has settled, on the next turn of the event loop.
+    QTRY_VERIFY2(frame_->windowTitle().count(QStringLiteral("無題")) == 1 &&
+                     frame_->windowTitle().count(
+                         QStringLiteral("インテル® OneAPI DPC++互換性ツール サポートアプリ Tovalo")) == 1,
+                 qPrintable(frame_->windowTitle()));
 }
 
 void TestMainFrame::acceleratorsAndToolbar()
@@ -225,11 +226,11 @@ void TestMainFrame::idleEnablingWithoutOneApi()
     QString error;
     settings_->oneapiRoot.clear();
     QVERIFY(frame_->openConsole(error));
-    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
     frame_->updateActions();
     QVERIFY(!frame_->action(cmd::Start)->isEnabled());
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
 }
 
 void TestMainFrame::openFromDialogAndRecentList()

@@ -10,6 +10,7 @@
 #include "ui/child_frame.h"
 #include "controls/dpct_tree_ctrl.h"
 #include "ui/main_frame.h"
+#include "ui/run_controller.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
 
@@ -96,8 +97,8 @@ void TestRun::openConsole()
 {
     QString error;
     QVERIFY2(frame_->openConsole(error), qPrintable(error));
-    QTRY_VERIFY_WITH_TIMEOUT(frame_->engine()->startUpDone(), 30000);
-    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->engine()->startUpDone(), 30000);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
 }
 
 void TestRun::startUpThenRunOfTheExample()
@@ -116,11 +117,11 @@ void TestRun::startUpThenRunOfTheExample()
     QVERIFY(frame_->openDefinition(sandbox_->file(QStringLiteral("examples/vector-add.txt"))));
     QString error;
     QVERIFY2(frame_->openConsole(error), qPrintable(error));
-    QVERIFY(frame_->engine()->phase() != RunPhase::Idle);
+    QVERIFY(frame_->runController()->engine()->phase() != RunPhase::Idle);
     for (int id : {cmd::Start, cmd::Stop, cmd::PauseResume, cmd::Open, cmd::New, cmd::Options})
         QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
-    QTRY_VERIFY_WITH_TIMEOUT(frame_->engine()->startUpDone(), 30000);
-    QCOMPARE(frame_->engine()->phase(), RunPhase::Idle);
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->engine()->startUpDone(), 30000);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
     QVERIFY(frame_->action(cmd::Open)->isEnabled());
     QCOMPARE(statusTexts_.mid(0, 4), (QStringList{QStringLiteral("1:setarg.bat起動開始"),
                                                   QStringLiteral("1:setarg.bat起動中..."),
@@ -128,20 +129,21 @@ void TestRun::startUpThenRunOfTheExample()
                                                   QStringLiteral("1:dpctバージョン取得中...")}));
     QVERIFY2(statusTexts_.contains(QStringLiteral("2:dpct ver: 2024.2.0.")), qPrintable(statusTexts_.join(u'|')));
     QCOMPARE(statusTexts_.last(), QStringLiteral("1: "));
-    QVERIFY(frame_->outputPane()->log()->toPlainText().contains(QStringLiteral("tovalo> ")) ||
-            frame_->outputPane()->hasPendingText());
+    // The interpreter's prompt reached the output pane.
+    frame_->outputPane()->flushAll();
+    QVERIFY(frame_->outputPane()->log()->toPlainText().contains(QStringLiteral("tovalo> ")));
 
     CDocumentWindow* doc = frame_->activeDocument();
     QCOMPARE(doc->rowCount(), 3);
     QVERIFY(frame_->action(cmd::Start)->isEnabled());
     statusTexts_.clear();
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QVERIFY(isRunPhase(frame_->engine()->phase()));
+    QVERIFY(isRunPhase(frame_->runController()->engine()->phase()));
     QCOMPARE(doc->currentRow(), 0);
     QVERIFY(progress()->isVisible());
     QCOMPARE(progress()->maximum(), 3);
 
-    QTRY_COMPARE_WITH_TIMEOUT(frame_->engine()->phase(), RunPhase::Idle, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
     QCOMPARE(doc->currentRow(), -1);
     QCOMPARE(statusTexts_.first(), QStringLiteral("1:dpct変換開始"));
     QCOMPARE(statusTexts_.count(QStringLiteral("1:dpct変換中...")), 3);
@@ -182,7 +184,7 @@ void TestRun::enablingPauseAndStop()
     QVERIFY(!frame_->action(cmd::PauseResume)->isEnabled());
 
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QTRY_COMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
+    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
     for (int id : {cmd::Start, cmd::Open, cmd::New, cmd::Options})
         QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
     QVERIFY(frame_->action(cmd::Stop)->isEnabled());
@@ -199,14 +201,14 @@ void TestRun::enablingPauseAndStop()
     QCOMPARE(frame_->activeDocument(), doc);
 
     QTest::keyClick(frame_.get(), Qt::Key_F6);
-    QCOMPARE(frame_->engine()->phase(), RunPhase::Paused);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Paused);
     QCOMPARE(phasePane(), QStringLiteral("dpct実行一時停止中"));
     QVERIFY(frame_->action(cmd::PauseResume)->isChecked());
     QVERIFY(frame_->action(cmd::Stop)->isEnabled());
     QTest::qWait(300);
     QTest::keyClick(frame_.get(), Qt::Key_F6);
-    QVERIFY(isRunPhase(frame_->engine()->phase()));
-    QVERIFY(frame_->engine()->phase() != RunPhase::Paused);
+    QVERIFY(isRunPhase(frame_->runController()->engine()->phase()));
+    QVERIFY(frame_->runController()->engine()->phase() != RunPhase::Paused);
     QVERIFY(!frame_->action(cmd::PauseResume)->isChecked());
 
     // Stop while paused: the run ends, unfinished items lose their status, the bar goes.
@@ -214,13 +216,13 @@ void TestRun::enablingPauseAndStop()
     QTest::keyClick(frame_.get(), Qt::Key_F5, Qt::ShiftModifier);
     QCOMPARE(doc->currentRow(), -1);
     QVERIFY(!progress()->isVisible());
-    QTRY_COMPARE(frame_->engine()->phase(), RunPhase::Idle);
+    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
     for (CDpctData* item : doc->runItems())
         QVERIFY(item->status == ItemStatus::None || item->status == ItemStatus::ConvertedOk);
     QVERIFY(!frame_->action(cmd::Stop)->isEnabled());
     // Start comes back once the stopped command has finished in the console.
     QTRY_VERIFY_WITH_TIMEOUT(frame_->action(cmd::Start)->isEnabled(), 10000);
-    QVERIFY(!frame_->engine()->stoppedCommandRunning());
+    QVERIFY(!frame_->runController()->engine()->stoppedCommandRunning());
 }
 
 void TestRun::closingTheRunsDocumentStopsTheRun()
@@ -232,21 +234,22 @@ void TestRun::closingTheRunsDocumentStopsTheRun()
     openConsole();
     QVERIFY(frame_->openDefinition(def));
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QTRY_COMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
+    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
     // The close box does nothing during a run ...
     frame_->mdiArea()->closeActiveSubWindow();
     QTest::qWait(50);
     QCOMPARE(frame_->documentWindows().size(), 1);
     QVERIFY(!frame_->action(cmd::Close)->isEnabled());
-    QCOMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
     // ... but quitting closes the window, and its run is stopped before the items go.
     DialogSeam::answerMessage(QMessageBox::Yes);
     QVERIFY(frame_->close());
     QTRY_COMPARE(frame_->documentWindows().size(), 0);
-    // The engine holds no pointer to the freed items: output that still arrives is harmless
-    // (the address sanitizer would report a use after free here).
-    QTest::qWait(1500);
-    QCOMPARE(frame_->engine(), nullptr);
+    // The console is closed and its interpreter ended and reaped: nothing is left that could
+    // still report on the freed items.
+    QVERIFY(!frame_->runController()->isOpen());
+    QCOMPARE(frame_->runController()->runDocument(), nullptr);
+    QTRY_COMPARE(testing_gui::childProcessCount(), 0);
 }
 
 void TestRun::quittingDuringARunIsPromptAndClean()
@@ -256,11 +259,11 @@ void TestRun::quittingDuringARunIsPromptAndClean()
     openConsole();
     QVERIFY(frame_->openDefinition(def));
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QTRY_COMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
+    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
 
     DialogSeam::answerMessage(QMessageBox::No);
     QVERIFY(!frame_->close());
-    QCOMPARE(frame_->engine()->phase(), RunPhase::ItemRunning);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
 
     DialogSeam::answerMessage(QMessageBox::Yes);
     QElapsedTimer clock;
@@ -269,7 +272,9 @@ void TestRun::quittingDuringARunIsPromptAndClean()
     // Closing must not wait for the one-minute dpct command (nor sit out a long grace period).
     qInfo("closing during a run took %lld ms", static_cast<long long>(clock.elapsed()));
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(frame_->engine(), nullptr);
+    // Closed for real: the interpreter is gone too (and the one-minute dpct with it).
+    QVERIFY(!frame_->runController()->isOpen());
+    QCOMPARE(testing_gui::childProcessCount(), 0);
 }
 
 QTEST_MAIN(TestRun)

@@ -1,5 +1,6 @@
 #include "text.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace tovalo {
@@ -63,6 +64,19 @@ char32_t foldCase(char32_t c)
     return c;
 }
 
+void appendUnit(std::string& out, char16_t unit)
+{
+    out.push_back(static_cast<char>(unit & 0xFF));
+    out.push_back(static_cast<char>(unit >> 8));
+}
+
+char16_t unitAt(std::string_view bytes, std::size_t index)
+{
+    const auto lo = static_cast<unsigned char>(bytes[2 * index]);
+    const auto hi = static_cast<unsigned char>(bytes[2 * index + 1]);
+    return static_cast<char16_t>(lo | (hi << 8));
+}
+
 } // namespace
 
 bool isValidUtf8(std::string_view bytes)
@@ -109,6 +123,28 @@ std::size_t completeUtf8Prefix(std::string_view bytes)
         return n;
     }
     return n;
+}
+
+std::size_t utf8BoundaryBefore(std::string_view bytes, std::size_t pos)
+{
+    return completeUtf8Prefix(bytes.substr(0, pos));
+}
+
+std::size_t utf8BoundaryAfter(std::string_view bytes, std::size_t pos)
+{
+    pos = std::min(pos, bytes.size());
+    const std::size_t start = completeUtf8Prefix(bytes.substr(0, pos));
+    if (start == pos)
+        return pos;
+    // `pos` is inside a sequence started well at `start`: step over the continuation bytes it
+    // still has, as far as they are there and fit it.
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t end =
+        std::min(start + static_cast<std::size_t>(sequenceLength(p[start])), bytes.size());
+    std::size_t i = pos;
+    while (i < end && (p[i] & 0xC0) == 0x80 && (i != start + 1 || secondByteOk(p[start], p[i])))
+        ++i;
+    return i;
 }
 
 char32_t decodeUtf8(std::string_view s, std::size_t& pos)
@@ -174,6 +210,56 @@ bool caseFoldEquals(std::string_view a, std::string_view b)
             return false;
     }
     return i == a.size() && j == b.size();
+}
+
+std::string utf16leFromUtf8(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size() * 2);
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const char32_t cp = decodeUtf8(utf8, pos);
+        if (cp < 0x10000) {
+            appendUnit(out, static_cast<char16_t>(cp));
+        } else {
+            const char32_t v = cp - 0x10000;
+            appendUnit(out, static_cast<char16_t>(0xD800 + (v >> 10)));
+            appendUnit(out, static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+        }
+    }
+    return out;
+}
+
+std::string utf8FromUtf16le(std::string_view bytes, bool stopAtNul)
+{
+    std::string out;
+    const std::size_t units = bytes.size() / 2;
+    out.reserve(units);
+    for (std::size_t i = 0; i < units; ++i) {
+        const char16_t u = unitAt(bytes, i);
+        if (u == 0 && stopAtNul)
+            break;
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
+            const char16_t next = unitAt(bytes, i + 1);
+            if (next >= 0xDC00 && next <= 0xDFFF) {
+                appendUtf8(out, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (next - 0xDC00));
+                ++i;
+                continue;
+            }
+        }
+        appendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? char32_t{0xFFFD} : char32_t{u});
+    }
+    return out;
+}
+
+std::size_t utf16UnitsBeforeNul(std::string_view bytes)
+{
+    const std::size_t units = bytes.size() / 2;
+    for (std::size_t i = 0; i < units; ++i) {
+        if (unitAt(bytes, i) == 0)
+            return i;
+    }
+    return units;
 }
 
 std::filesystem::path pathFromUtf8(std::string_view utf8)

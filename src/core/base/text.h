@@ -1,5 +1,6 @@
 #pragma once
-// UTF-8 helpers used across the core. Strings in the core are UTF-8 std::string.
+// UTF-8 helpers used across the core. Strings in the core are UTF-8 std::string; UTF-16LE
+// (Windows registry values, .reg files) is converted at the edge.
 
 #include <cstdint>
 #include <filesystem>
@@ -15,6 +16,14 @@ bool isValidUtf8(std::string_view bytes);
 /// could still be completed by more bytes. Used to carry an incomplete character to the next read.
 std::size_t completeUtf8Prefix(std::string_view bytes);
 
+/// Where `bytes` may be cut at or near `pos` without splitting a UTF-8 character. A `pos` that
+/// falls inside a character moves to that character's first byte (Before) or just past its last
+/// byte (After); any other `pos` (a character start, or inside bytes that are not UTF-8 anyway)
+/// stays, so the result is never more than three bytes away. A `pos` beyond the end counts as
+/// the end. utf8BoundaryBefore(b, p) is completeUtf8Prefix(b.substr(0, p)).
+std::size_t utf8BoundaryBefore(std::string_view bytes, std::size_t pos);
+std::size_t utf8BoundaryAfter(std::string_view bytes, std::size_t pos);
+
 /// Compares two UTF-8 texts with letter case ignored (ASCII, Latin-1, Latin Extended-A, Greek,
 /// Cyrillic and full-width Latin letters; other characters compare exactly). The same rule on
 /// every platform, so a list behaves the same wherever it is edited.
@@ -25,6 +34,17 @@ void appendUtf8(std::string& out, char32_t cp);
 
 /// Decodes one code point at `pos` (advancing it); returns U+FFFD for a malformed sequence.
 char32_t decodeUtf8(std::string_view s, std::size_t& pos);
+
+/// UTF-16LE bytes of UTF-8 text (malformed UTF-8 becomes U+FFFD).
+std::string utf16leFromUtf8(std::string_view utf8);
+
+/// UTF-8 text of UTF-16LE bytes. With `stopAtNul` the text ends at the first NUL character, so a
+/// value stored with or without terminator (or with several) reads the same. A lone surrogate
+/// becomes U+FFFD; an odd last byte is ignored.
+std::string utf8FromUtf16le(std::string_view bytes, bool stopAtNul = true);
+
+/// Number of UTF-16 code units before the first NUL of UTF-16LE `bytes`.
+std::size_t utf16UnitsBeforeNul(std::string_view bytes);
 
 /// A filesystem path from UTF-8 text, and back. On Windows this goes through UTF-16.
 std::filesystem::path pathFromUtf8(std::string_view utf8);

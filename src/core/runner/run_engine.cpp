@@ -1,5 +1,6 @@
 #include "run_engine.h"
 
+#include "base/text.h"
 #include "data/command_line.h"
 #include "dpct_output.h"
 
@@ -22,33 +23,6 @@ std::size_t utf16Length(std::string_view utf8)
 }
 
 } // namespace
-
-const char* phaseStatusText(RunPhase phase)
-{
-    switch (phase) {
-    case RunPhase::Idle:
-        return " ";
-    case RunPhase::AwaitPrompt:
-        return nullptr;
-    case RunPhase::SetvarsRequested:
-        return "Starting setvars";
-    case RunPhase::SetvarsRunning:
-        return "Running setvars...";
-    case RunPhase::VersionRequested:
-        return "Starting dpct version query";
-    case RunPhase::VersionRunning:
-        return "Getting dpct version...";
-    case RunPhase::ItemRequested:
-        return "Starting dpct conversion";
-    case RunPhase::ItemRunning:
-        return "Converting with dpct...";
-    case RunPhase::StopRequested:
-        return "  ";
-    case RunPhase::Paused:
-        return "dpct run paused";
-    }
-    return nullptr;
-}
 
 RunEngine::RunEngine(Console& console, RunObserver& observer, RunEngineConfig config, WakeFunction wake)
     : console_(console), observer_(observer), config_(std::move(config)), wake_(std::move(wake))
@@ -77,8 +51,6 @@ void RunEngine::setPhase(RunPhase p)
 void RunEngine::notifyPhase()
 {
     observer_.phaseChanged(phase_);
-    if (const char* text = phaseStatusText(phase_))
-        observer_.statusText(1, text);
 }
 
 void RunEngine::requestOperate()
@@ -125,13 +97,8 @@ void RunEngine::processPending()
     if (takenPos_ < taken_.size()) {
         const std::string_view rest = std::string_view(taken_).substr(takenPos_);
         std::size_t n = rest.size();
-        if (n > kMaxTextPerCall) {
-            // Cut before a character, never inside one (a UTF-8 character has at most three
-            // continuation bytes).
-            n = kMaxTextPerCall;
-            while (n > kMaxTextPerCall - 3 && (static_cast<unsigned char>(rest[n]) & 0xC0) == 0x80)
-                --n;
-        }
+        if (n > kMaxTextPerCall) // cut before a character, never inside one
+            n = utf8BoundaryBefore(rest, kMaxTextPerCall);
         takenPos_ += n;
         handleConsoleText(rest.substr(0, n));
         if (takenPos_ < taken_.size()) {
@@ -204,7 +171,6 @@ void RunEngine::runResponseStep()
         startUpDone_ = true;
         restarts_ = 0;
         observer_.versionKnown(dpctVersion_, dpctCodebase_);
-        observer_.statusText(2, "dpct ver: " + dpctVersion_);
         resetConsoleText();
         setPhase(RunPhase::Idle);
         return;

@@ -55,10 +55,6 @@ constexpr bool isRunPhase(RunPhase p)
     return p >= RunPhase::ItemRequested && p <= RunPhase::Paused;
 }
 
-/// Status-pane text of a phase (English source text; the GUI translates it). nullptr for
-/// AwaitPrompt, which leaves the pane unchanged.
-const char* phaseStatusText(RunPhase phase);
-
 /// Receives everything the engine reports. All calls come on the host's thread. Default
 /// implementations do nothing.
 class RunObserver
@@ -68,8 +64,6 @@ public:
     /// The phase has changed to `phase`; also called without a phase change when an enabling
     /// query (canStart, stoppedCommandRunning, versionQueryUnanswered, consoleLost) has changed.
     virtual void phaseChanged(RunPhase phase) { (void)phase; }
-    /// New text for a status-bar pane: 1 = the phase text, 2 = the dpct version ("dpct ver: X").
-    virtual void statusText(int pane, const std::string& text) { (void)pane, (void)text; }
     /// The version query succeeded; `codebase` may be empty when dpct printed none.
     virtual void versionKnown(const std::string& version, const std::string& codebase)
     {

@@ -1,3 +1,4 @@
+#include "base/text.h"
 #include "oneapi.h"
 #include "reg_value.h"
 

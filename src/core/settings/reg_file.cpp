@@ -1,63 +1,15 @@
 #include "reg_file.h"
 
+#include "base/ascii.h"
 #include "base/codec.h"
+#include "base/text.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <ranges>
 
 namespace tovalo {
 
 namespace {
-
-char lowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
-}
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimLeft(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    return s;
-}
-
-std::string_view trimRight(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-std::string_view trim(std::string_view s)
-{
-    return trimRight(trimLeft(s));
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    c = lowerAscii(c);
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 // A quoted string starting at text[pos] == '"'. Only \\ and \" are escapes; any other backslash
 // stands for itself. Leaves pos after the closing quote.
@@ -96,16 +48,10 @@ bool parseHexBytes(std::string_view list, std::string& out)
                 return false;
             return true;
         }
-        if (token.size() > 2)
+        const std::optional<std::uint32_t> byte = token.size() <= 2 ? parseHex32(token) : std::nullopt;
+        if (!byte)
             return false;
-        int byte = 0;
-        for (const char c : token) {
-            const int d = hexDigit(c);
-            if (d < 0)
-                return false;
-            byte = byte * 16 + d;
-        }
-        out.push_back(static_cast<char>(byte));
+        out.push_back(static_cast<char>(*byte));
         if (comma == std::string_view::npos)
             return true;
         start = comma + 1;
@@ -140,38 +86,26 @@ bool parseValue(std::string_view text, std::string& name, RegValue& value)
         value = regText(s);
         return true;
     }
-    if (startsWithIgnoringCase(rest, "dword:")) {
-        const std::string_view digits = trim(rest.substr(6));
-        if (digits.empty() || digits.size() > 8)
+    if (startsWithIgnoringAsciiCase(rest, "dword:")) {
+        const std::optional<std::uint32_t> v = parseHex32(trim(rest.substr(6)));
+        if (!v)
             return false;
-        std::uint32_t v = 0;
-        for (const char c : digits) {
-            const int d = hexDigit(c);
-            if (d < 0)
-                return false;
-            v = v * 16 + static_cast<std::uint32_t>(d);
-        }
-        value = regDword(v);
+        value = regDword(*v);
         return true;
     }
-    if (startsWithIgnoringCase(rest, "hex:")) {
+    if (startsWithIgnoringAsciiCase(rest, "hex:")) {
         value.type = kRegBinary;
         value.data.clear();
         return parseHexBytes(rest.substr(4), value.data);
     }
-    if (startsWithIgnoringCase(rest, "hex(")) {
+    if (startsWithIgnoringAsciiCase(rest, "hex(")) {
         const std::size_t close = rest.find(')');
-        if (close == std::string_view::npos || close == 4 || close > 12 || close + 1 >= rest.size() ||
-            rest[close + 1] != ':')
+        if (close == std::string_view::npos || close + 1 >= rest.size() || rest[close + 1] != ':')
             return false;
-        std::uint32_t type = 0;
-        for (const char c : rest.substr(4, close - 4)) {
-            const int d = hexDigit(c);
-            if (d < 0)
-                return false;
-            type = type * 16 + static_cast<std::uint32_t>(d);
-        }
-        value.type = type;
+        const std::optional<std::uint32_t> type = parseHex32(rest.substr(4, close - 4));
+        if (!type)
+            return false;
+        value.type = *type;
         value.data.clear();
         return parseHexBytes(rest.substr(close + 2), value.data);
     }
@@ -197,7 +131,7 @@ bool dataIsHex(std::string_view line)
     std::string_view rest = trimLeft(line.substr(pos));
     if (rest.empty() || rest[0] != '=')
         return false;
-    return startsWithIgnoringCase(trimLeft(rest.substr(1)), "hex");
+    return startsWithIgnoringAsciiCase(trimLeft(rest.substr(1)), "hex");
 }
 
 std::string escapeQuoted(std::string_view s)
@@ -229,6 +163,15 @@ bool quotable(const RegValue& value)
                         [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
+// The sections that hold the values of `key`, in file order: never the lines before the first
+// key, never a "[-key]" deletion.
+template <typename Sections> auto sectionsOf(Sections& sections, std::string_view key)
+{
+    return sections | std::views::drop(1) | std::views::filter([key](const auto& s) {
+               return !s.removal && equalsIgnoringAsciiCase(s.key, key);
+           });
+}
+
 } // namespace
 
 std::vector<std::string> formatRegValue(std::string_view name, const RegValue& value)
@@ -238,27 +181,17 @@ std::vector<std::string> formatRegValue(std::string_view name, const RegValue& v
         std::uint32_t v = 0;
         for (int i = 3; i >= 0; --i)
             v = (v << 8) | static_cast<unsigned char>(value.data[static_cast<std::size_t>(i)]);
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "dword:%08x", static_cast<unsigned>(v));
-        return {line + buf};
+        return {line + "dword:" + formatHex(v, 8)};
     }
     if (quotable(value))
         return {line + "\"" + escapeQuoted(utf8FromUtf16le(value.data)) + "\""};
 
-    if (value.type == kRegBinary) {
-        line += "hex:";
-    } else {
-        char buf[24];
-        std::snprintf(buf, sizeof buf, "hex(%x):", static_cast<unsigned>(value.type));
-        line += buf;
-    }
+    line += value.type == kRegBinary ? std::string("hex:") : "hex(" + formatHex(value.type) + "):";
     // Wrapped as regedit does: at most 80 columns, a trailing backslash, two blanks of indent.
     std::vector<std::string> lines;
     const std::size_t n = value.data.size();
     for (std::size_t i = 0; i < n; ++i) {
-        char tok[4];
-        std::snprintf(tok, sizeof tok, "%02x", static_cast<unsigned char>(value.data[i]));
-        std::string piece = tok;
+        std::string piece = formatHex(static_cast<unsigned char>(value.data[i]), 2);
         if (i + 1 < n)
             piece += ',';
         if (line.size() + piece.size() + 1 > 80 && line != "  ") {
@@ -371,18 +304,15 @@ std::string RegDocument::format() const
 
 bool RegDocument::hasKey(std::string_view key) const
 {
-    return std::any_of(sections_.begin() + 1, sections_.end(),
-                       [&](const Section& s) { return !s.removal && equalsIgnoringCase(s.key, key); });
+    return !sectionsOf(sections_, key).empty();
 }
 
 const RegValue* RegDocument::find(std::string_view key, std::string_view name) const
 {
     const RegValue* found = nullptr;
-    for (auto s = sections_.begin() + 1; s != sections_.end(); ++s) {
-        if (s->removal || !equalsIgnoringCase(s->key, key))
-            continue;
-        for (const Entry& e : s->entries) {
-            if (e.isValue && equalsIgnoringCase(e.name, name))
+    for (const Section& s : sectionsOf(sections_, key)) {
+        for (const Entry& e : s.entries) {
+            if (e.isValue && equalsIgnoringAsciiCase(e.name, name))
                 found = &e.value;
         }
     }
@@ -391,11 +321,10 @@ const RegValue* RegDocument::find(std::string_view key, std::string_view name) c
 
 RegDocument::Section* RegDocument::lastSectionOf(std::string_view key)
 {
-    for (auto s = sections_.rbegin(); s + 1 != sections_.rend(); ++s) {
-        if (!s->removal && equalsIgnoringCase(s->key, key))
-            return &*s;
-    }
-    return nullptr;
+    Section* last = nullptr;
+    for (Section& s : sectionsOf(sections_, key))
+        last = &s;
+    return last;
 }
 
 void RegDocument::addKey(std::string_view key)
@@ -419,22 +348,18 @@ void RegDocument::set(std::string_view key, std::string_view name, const RegValu
     addKey(key);
     // Replace the occurrence that is read (the last one) in place, drop the others.
     Entry* target = nullptr;
-    for (auto s = sections_.begin() + 1; s != sections_.end(); ++s) {
-        if (s->removal || !equalsIgnoringCase(s->key, key))
-            continue;
-        for (Entry& e : s->entries) {
-            if (e.isValue && equalsIgnoringCase(e.name, name))
+    for (Section& s : sectionsOf(sections_, key)) {
+        for (Entry& e : s.entries) {
+            if (e.isValue && equalsIgnoringAsciiCase(e.name, name))
                 target = &e;
         }
     }
     Entry fresh{formatRegValue(name, value), true, std::string(name), value};
     if (target) {
         *target = std::move(fresh);
-        for (auto s = sections_.begin() + 1; s != sections_.end(); ++s) {
-            if (s->removal || !equalsIgnoringCase(s->key, key))
-                continue;
-            std::erase_if(s->entries, [&](const Entry& e) {
-                return &e != target && e.isValue && equalsIgnoringCase(e.name, name);
+        for (Section& s : sectionsOf(sections_, key)) {
+            std::erase_if(s.entries, [&](const Entry& e) {
+                return &e != target && e.isValue && equalsIgnoringAsciiCase(e.name, name);
             });
         }
         return;
@@ -455,11 +380,9 @@ void RegDocument::set(std::string_view key, std::string_view name, const RegValu
 
 void RegDocument::remove(std::string_view key, std::string_view name)
 {
-    for (auto s = sections_.begin() + 1; s != sections_.end(); ++s) {
-        if (s->removal || !equalsIgnoringCase(s->key, key))
-            continue;
-        std::erase_if(s->entries,
-                      [&](const Entry& e) { return e.isValue && equalsIgnoringCase(e.name, name); });
+    for (Section& s : sectionsOf(sections_, key)) {
+        std::erase_if(s.entries,
+                      [&](const Entry& e) { return e.isValue && equalsIgnoringAsciiCase(e.name, name); });
     }
 }
 

@@ -4,6 +4,8 @@
 // this form, so that the acceptance rules of the settings record (type, size, range) are applied
 // once, in one place, to the same bytes on every platform.
 
+#include "base/text.h" // the UTF-16LE conversions of text values
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -41,16 +43,5 @@ RegValue regDword(std::uint32_t value);
 RegValue regBinary(std::string_view bytes);
 /// A REG_SZ holding the UTF-16LE form of `utf8`, stored without a terminating NUL.
 RegValue regText(std::string_view utf8);
-
-/// UTF-16LE bytes of UTF-8 text (malformed UTF-8 becomes U+FFFD).
-std::string utf16leFromUtf8(std::string_view utf8);
-
-/// UTF-8 text of UTF-16LE bytes. With `stopAtNul` the text ends at the first NUL character, so a
-/// value stored with or without terminator (or with several) reads the same. A lone surrogate
-/// becomes U+FFFD; an odd last byte is ignored.
-std::string utf8FromUtf16le(std::string_view bytes, bool stopAtNul = true);
-
-/// Number of UTF-16 code units before the first NUL of UTF-16LE `bytes`.
-std::size_t utf16UnitsBeforeNul(std::string_view bytes);
 
 } // namespace tovalo

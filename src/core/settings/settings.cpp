@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include "base/file_io.h"
+#include "base/text.h"
 #include "data/definition_file.h"
 
 #include <algorithm>

@@ -5,6 +5,7 @@
 #include "app/single_instance.h"
 #include "app/termination.h"
 #include "ui/main_frame.h"
+#include "ui/run_controller.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
 
@@ -174,8 +175,7 @@ void CTovaloApp::activateFromSecondStart(const QStringList& files)
 
 void CTovaloApp::showAbout()
 {
-    const QString version = QString::fromStdString(
-        mainFrame_ && mainFrame_->engine() ? mainFrame_->engine()->dpctVersion() : std::string());
+    const QString version = mainFrame_ ? mainFrame_->runController()->dpctVersion() : QString();
     MessageBox::inform(mainFrame_, tr("Tovalo %1\nA front end for the dpct migration tool.\n\ndpct: %2")
                                        .arg(QCoreApplication::applicationVersion(),
                                             version.isEmpty() ? tr("(not known)") : version));

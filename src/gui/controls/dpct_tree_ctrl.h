@@ -19,6 +19,7 @@
 // grow with the number of rows.
 
 #include "controls/list_colors.h"
+#include "data/dpct_data.h"
 
 #include <array>
 #include <cstdint>
@@ -30,11 +31,6 @@
 #include <QMetaObject>
 #include <QPixmap>
 #include <QPointer>
-
-namespace tovalo {
-class CDpctData;
-enum class ItemStatus : std::int32_t;
-} // namespace tovalo
 
 namespace tovalo::gui {
 

@@ -1,6 +1,7 @@
 #include "ui/dpct_result_ctrl.h"
 
 #include "app/app_settings.h"
+#include "base/text.h"
 #include "ui/log_context_menu.h"
 
 #include <QPlainTextEdit>
@@ -30,9 +31,7 @@ void CDpctResultCtrl::setText(std::string_view utf8)
     if (utf8.size() > kMaxShown) {
         std::size_t from = utf8.size() - kMaxShown;
         const std::size_t eol = utf8.find('\n', from);
-        from = eol == std::string_view::npos ? from : eol + 1;
-        while (from < utf8.size() && (static_cast<unsigned char>(utf8[from]) & 0xC0) == 0x80)
-            ++from;
+        from = eol == std::string_view::npos ? utf8BoundaryAfter(utf8, from) : eol + 1;
         const std::string_view tail = utf8.substr(from);
         log_->setPlainText(tr("[... the beginning of this output is not shown ...]") + QLatin1Char('\n') +
                            QString::fromUtf8(tail.data(), static_cast<qsizetype>(tail.size())));

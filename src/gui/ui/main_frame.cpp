@@ -1,53 +1,41 @@
 #include "ui/main_frame.h"
 
 #include "app/app_settings.h"
+#include "controls/commui/dialog_seam.h"
+#include "runner/run_engine.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/document_window.h"
 #include "ui/looks.h"
+#include "ui/main_commands.h"
+#include "ui/main_status_bar.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
-#include "runner/console.h"
+#include "ui/run_controller.h"
+#include "ui/wait_cursor.h"
 
 #include <algorithm>
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include "controls/commui/dialog_seam.h"
 #include <QFileInfo>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QMimeData>
-#include <QProgressBar>
-#include <QStatusBar>
-#include <QStyle>
 #include <QTabBar>
-#include <QToolBar>
 
 namespace tovalo::gui {
 namespace {
 
-constexpr auto kCommandId = "commandId";
-
-QIcon toolbarIcon(const QString& name)
+/// The tab and sub-window icon of a document: the document picture, or one that draws nothing.
+QIcon documentIcon(bool shown)
 {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/%1.png").arg(name), QSize(48, 48), QIcon::Normal);
-    icon.addFile(QStringLiteral(":/icons/%1-disabled.png").arg(name), QSize(48, 48), QIcon::Disabled);
-    icon.addFile(QStringLiteral(":/icons/%1-hot.png").arg(name), QSize(48, 48), QIcon::Active);
-    return icon;
-}
-
-/// An icon that draws nothing, for tabs without document icons.
-QIcon emptyIcon()
-{
+    if (shown)
+        return QIcon(QStringLiteral(":/icons/document.png"));
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     return QIcon(pixmap);
@@ -69,18 +57,15 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
     mdiArea_->setDocumentMode(true);
     mdiArea_->setTabsMovable(true);
     setCentralWidget(mdiArea_);
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
-        if (destroying_)
-            return;
-        updateMenusForDocuments();
-        updateTitle();
-        updateActions();
-    });
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::documentsChanged);
 
-    createActions();
-    createMenus();
-    createToolBar();
-    createStatusBar();
+    commands_ = new CMainCommands(this, mdiArea_);
+    statusBar_ = new CMainStatusBar(this);
+    setStatusBar(statusBar_);
+    connect(statusBar_, &CMainStatusBar::paneTextChanged, this, &CMainFrame::runStatusChanged);
+    run_ = new RunController(this);
+    connectCommands();
+    connectRun();
     applyTabSettings();
     applyLook(settings_.applicationLook);
 
@@ -93,305 +78,125 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
     setAcceptDrops(true);
     resize(1100, 760);
     retranslate();
-    updateMenusForDocuments();
-    updateActions();
+    documentsChanged();
 }
 
 CMainFrame::~CMainFrame()
 {
-    closeConsole();
-    // The document windows go now, while this is still a main frame; their signals are ignored.
-    destroying_ = true;
+    run_->close();
+    // The document windows go now, while this is still a main frame; nothing they or the MDI
+    // area say on the way out needs an answer.
+    mdiArea_->disconnect(this);
+    // Closed sub-windows waiting for their deferred deletion are no longer listed by the area.
+    for (QMdiSubWindow* sub : mdiArea_->findChildren<QMdiSubWindow*>()) {
+        sub->disconnect(this);
+        if (sub->widget())
+            sub->widget()->disconnect(this);
+    }
     delete mdiArea_;
     mdiArea_ = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------
-// Building the window
-
-QAction* CMainFrame::makeAction(int id, const char* objectName)
-{
-    auto* a = new QAction(this);
-    a->setObjectName(QString::fromLatin1(objectName));
-    a->setProperty(kCommandId, id);
-    actions_.append(a);
-    return a;
-}
+// Commands
 
 QAction* CMainFrame::action(int commandId) const
 {
-    for (QAction* a : actions_) {
-        if (a->property(kCommandId).toInt() == commandId)
-            return a;
-    }
-    return nullptr;
+    return commands_->action(commandId);
 }
 
-void CMainFrame::createActions()
+void CMainFrame::routeToDocument(int commandId)
 {
-    QAction* a = makeAction(cmd::New, "actionNew");
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    a->setIcon(toolbarIcon(QStringLiteral("new")));
-    connect(a, &QAction::triggered, this, [this] { newDocumentWindow(); });
-
-    a = makeAction(cmd::Open, "actionOpen");
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    a->setIcon(toolbarIcon(QStringLiteral("open")));
-    connect(a, &QAction::triggered, this, &CMainFrame::openFromDialog);
-
     // Saving and the item commands belong to the active document window.
-    const auto routeToDocument = [this](int id) {
-        if (CDocumentWindow* doc = activeDocument())
-            doc->runCommand(id);
-        updateActions();
+    if (CDocumentWindow* doc = activeDocument())
+        doc->runCommand(commandId);
+    updateActions();
+}
+
+void CMainFrame::connectCommands()
+{
+    const auto on = [this](int id, auto&& slot) {
+        connect(action(id), &QAction::triggered, this, slot);
     };
-    a = makeAction(cmd::Save, "actionSave");
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    a->setIcon(toolbarIcon(QStringLiteral("save")));
-    connect(a, &QAction::triggered, this, [routeToDocument] { routeToDocument(cmd::Save); });
-    a = makeAction(cmd::SaveAs, "actionSaveAs");
-    a->setIcon(toolbarIcon(QStringLiteral("saveas")));
-    connect(a, &QAction::triggered, this, [routeToDocument] { routeToDocument(cmd::SaveAs); });
-
-    a = makeAction(cmd::Close, "actionClose");
-    connect(a, &QAction::triggered, mdiArea_, &QMdiArea::closeActiveSubWindow);
-
+    on(cmd::New, [this] { newDocumentWindow(); });
+    on(cmd::Open, &CMainFrame::openFromDialog);
+    for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll})
+        on(id, [this, id] { routeToDocument(id); });
+    connect(action(cmd::Close), &QAction::triggered, mdiArea_, &QMdiArea::closeActiveSubWindow);
     // A new document window, like New (the window menu leaves it out, as the main menu has New).
-    a = makeAction(cmd::NewWindow, "actionNewWindow");
-    connect(a, &QAction::triggered, this, [this] {
+    on(cmd::NewWindow, [this] {
         if (action(cmd::New)->isEnabled())
             newDocumentWindow();
     });
-
-    a = makeAction(cmd::RecentPlaceholder, "actionRecentPlaceholder");
-    a = makeAction(cmd::Exit, "actionExit");
-    connect(a, &QAction::triggered, this, &QWidget::close);
-
-    // The item accelerators act only while the focus is in the document area, so that the keys
-    // keep their ordinary meaning in the output pane.
-    const struct
-    {
-        int id;
-        const char* name;
-        QKeySequence key;
-        const char* icon;
-    } itemCommands[] = {
-        {cmd::AddItem, "actionAddItem", QKeySequence(Qt::Key_Insert), "add"},
-        {cmd::UpdateItem, "actionUpdateItem", QKeySequence(Qt::Key_Return), "update"},
-        {cmd::DeleteItem, "actionDeleteItem", QKeySequence(Qt::Key_Delete), "delete"},
-        {cmd::DeleteAll, "actionDeleteAll", QKeySequence(Qt::CTRL | Qt::Key_Delete), "deleteall"},
-    };
-    for (const auto& c : itemCommands) {
-        a = makeAction(c.id, c.name);
-        a->setShortcut(c.key);
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        a->setIcon(toolbarIcon(QString::fromLatin1(c.icon)));
-        mdiArea_->addAction(a);
-        const int id = c.id;
-        connect(a, &QAction::triggered, this, [routeToDocument, id] { routeToDocument(id); });
-    }
-
-    a = makeAction(cmd::Start, "actionStart");
-    a->setShortcut(QKeySequence(Qt::Key_F5));
-    a->setIcon(toolbarIcon(QStringLiteral("start")));
-    connect(a, &QAction::triggered, this, &CMainFrame::startRun);
-    a = makeAction(cmd::Stop, "actionStop");
-    a->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
-    a->setIcon(toolbarIcon(QStringLiteral("stop")));
-    connect(a, &QAction::triggered, this, &CMainFrame::stopRun);
-    a = makeAction(cmd::PauseResume, "actionPause");
-    a->setShortcut(QKeySequence(Qt::Key_F6));
-    a->setCheckable(true);
-    a->setIcon(toolbarIcon(QStringLiteral("pause")));
-    connect(a, &QAction::triggered, this, &CMainFrame::togglePause);
-
-    a = makeAction(cmd::Options, "actionOptions");
-    a->setIcon(toolbarIcon(QStringLiteral("options")));
-    connect(a, &QAction::triggered, this, &CMainFrame::optionsRequested);
-
-    a = makeAction(cmd::About, "actionAbout");
-    connect(a, &QAction::triggered, this, &CMainFrame::aboutRequested);
-
-    a = makeAction(cmd::ViewToolbar, "actionViewToolbar");
-    a->setCheckable(true);
-    a->setChecked(true);
-    a = makeAction(cmd::ViewStatusBar, "actionViewStatusBar");
-    a->setCheckable(true);
-    a->setChecked(true);
-    connect(a, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
-
-    lookGroup_ = new QActionGroup(this);
-    lookGroup_->setExclusive(true);
-    for (const Look& look : looks()) {
-        a = makeAction(look.id, "actionLook");
-        a->setObjectName(QStringLiteral("actionLook%1").arg(look.id));
-        a->setCheckable(true);
-        lookGroup_->addAction(a);
-        lookActions_.append(a);
-        const int id = look.id;
-        connect(a, &QAction::triggered, this, [this, id] { applyLook(id); });
-    }
+    on(cmd::Exit, &QWidget::close);
+    on(cmd::Start, [this] {
+        if (action(cmd::Start)->isEnabled()) {
+            WaitCursor wait;
+            run_->start(activeDocument());
+        }
+        updateActions();
+    });
+    on(cmd::Stop, [this] {
+        if (action(cmd::Stop)->isEnabled())
+            run_->stop();
+        updateActions();
+    });
+    on(cmd::PauseResume, [this] {
+        if (action(cmd::PauseResume)->isEnabled())
+            run_->togglePause();
+        updateActions();
+    });
+    on(cmd::Options, &CMainFrame::optionsRequested);
+    on(cmd::About, &CMainFrame::aboutRequested);
+    connect(action(cmd::ViewStatusBar), &QAction::toggled, statusBar_, &QWidget::setVisible);
+    connect(commands_, &CMainCommands::lookChosen, this, &CMainFrame::applyLook);
+    connect(commands_, &CMainCommands::recentChosen, this, &CMainFrame::openRecent);
+    connect(commands_, &CMainCommands::fileMenuAboutToShow, this, &CMainFrame::refreshRecentFiles);
 }
 
-void CMainFrame::createMenus()
+void CMainFrame::connectRun()
 {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("menuBar"));
-
-    fileMenu_ = bar->addMenu(QString());
-    fileMenu_->setObjectName(QStringLiteral("menuFile"));
-    fileMenu_->addAction(action(cmd::New));
-    fileMenu_->addAction(action(cmd::Open));
-    fileMenu_->addAction(action(cmd::Save));
-    fileMenu_->addAction(action(cmd::SaveAs));
-    fileMenu_->addAction(action(cmd::Close));
-    fileMenu_->addSeparator();
-    fileMenu_->addAction(action(cmd::RecentPlaceholder));
-    recentMenu_ = new QMenu(fileMenu_);
-    recentMenu_->setObjectName(QStringLiteral("menuRecent"));
-    fileMenu_->addMenu(recentMenu_);
-    fileMenu_->addSeparator();
-    fileMenu_->addAction(action(cmd::Exit));
-    connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::rebuildRecentMenu);
-
-    editMenu_ = bar->addMenu(QString());
-    editMenu_->setObjectName(QStringLiteral("menuEdit"));
-    for (int id : {cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll})
-        editMenu_->addAction(action(id));
-
-    convertMenu_ = bar->addMenu(QString());
-    convertMenu_->setObjectName(QStringLiteral("menuConvert"));
-    for (int id : {cmd::Start, cmd::Stop, cmd::PauseResume})
-        convertMenu_->addAction(action(id));
-
-    viewMenu_ = bar->addMenu(QString());
-    viewMenu_->setObjectName(QStringLiteral("menuView"));
-    viewMenu_->addAction(action(cmd::ViewToolbar));
-    viewMenu_->addAction(action(cmd::ViewStatusBar));
-    lookMenu_ = viewMenu_->addMenu(QString());
-    lookMenu_->setObjectName(QStringLiteral("menuLook"));
-    lookMenu_->addActions(lookActions_);
-
-    toolsMenu_ = bar->addMenu(QString());
-    toolsMenu_->setObjectName(QStringLiteral("menuTools"));
-    toolsMenu_->addAction(action(cmd::Options));
-
-    windowMenu_ = bar->addMenu(QString());
-    windowMenu_->setObjectName(QStringLiteral("menuWindow"));
-    connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::rebuildWindowMenu);
-
-    helpMenu_ = bar->addMenu(QString());
-    helpMenu_->setObjectName(QStringLiteral("menuHelp"));
-    helpMenu_->addAction(action(cmd::About));
-    rebuildRecentMenu();
+    connect(run_, &RunController::runPhaseChanged, this, &CMainFrame::runPhaseChanged);
+    connect(run_, &RunController::runAdvanced, this, &CMainFrame::updateActions);
+    connect(run_, &RunController::progressChanged, statusBar_, &CMainStatusBar::showProgress);
+    connect(run_, &RunController::dpctVersionKnown, statusBar_,
+            [this](const QString& version) { statusBar_->showVersion(version); });
+    connect(run_, &RunController::outputArrived, this,
+            [this](std::string_view utf8) { outputPane_->appendUtf8(utf8); });
 }
 
-void CMainFrame::createToolBar()
+void CMainFrame::runPhaseChanged(RunPhase phase)
 {
-    toolBar_ = addToolBar(QString());
-    toolBar_->setObjectName(QStringLiteral("toolBar"));
-    toolBar_->setIconSize(QSize(48, 48));
-    toolBar_->setMovable(false);
-    toolBar_->addAction(action(cmd::New));
-    toolBar_->addAction(action(cmd::Open));
-    toolBar_->addAction(action(cmd::Save));
-    toolBar_->addAction(action(cmd::SaveAs));
-    toolBar_->addSeparator();
-    toolBar_->addAction(action(cmd::AddItem));
-    toolBar_->addAction(action(cmd::UpdateItem));
-    toolBar_->addAction(action(cmd::DeleteItem));
-    toolBar_->addSeparator();
-    toolBar_->addAction(action(cmd::DeleteAll));
-    toolBar_->addSeparator();
-    toolBar_->addAction(action(cmd::Start));
-    toolBar_->addAction(action(cmd::Stop));
-    toolBar_->addAction(action(cmd::PauseResume));
-    toolBar_->addSeparator();
-    toolBar_->addAction(action(cmd::Options));
-    QAction* show = action(cmd::ViewToolbar);
-    connect(show, &QAction::toggled, toolBar_, &QWidget::setVisible);
-    connect(toolBar_, &QToolBar::visibilityChanged, show, &QAction::setChecked);
+    statusBar_->showPhase(phase);
+    // Every document window locks its editing while a run or the start-up sequence is under way.
+    for (CDocumentWindow* doc : documentWindows())
+        doc->setRunPhase(phase);
+    refreshRecentFiles();
+    updateActions();
 }
 
-void CMainFrame::createStatusBar()
+void CMainFrame::updateActions()
 {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("statusBar"));
-    progress_ = new QProgressBar(bar);
-    progress_->setObjectName(QStringLiteral("runProgress"));
-    progress_->setTextVisible(true);
-    progress_->setFormat(QStringLiteral("%p%"));
-    progress_->hide();
-    bar->addWidget(progress_, 1);
+    const bool idle = run_->isIdle();
+    CDocumentWindow* doc = activeDocument();
+    const bool docReady = doc && doc->hasList() && doc->rowCount() > 0;
 
-    demoPane_ = new QLabel(bar);
-    demoPane_->setObjectName(QStringLiteral("statusDemo"));
-    demoPane_->hide();
-    bar->addPermanentWidget(demoPane_);
-    phasePane_ = new QLabel(bar);
-    phasePane_->setObjectName(QStringLiteral("statusPhase"));
-    bar->addPermanentWidget(phasePane_);
-    versionPane_ = new QLabel(bar);
-    versionPane_->setObjectName(QStringLiteral("statusVersion"));
-    bar->addPermanentWidget(versionPane_);
-    setPaneText(phasePane_, QStringLiteral(" "));
-    setPaneText(versionPane_, QStringLiteral(" "));
+    for (int id : {cmd::Open, cmd::New, cmd::NewWindow, cmd::Options})
+        action(id)->setEnabled(idle);
+    const bool canStart = run_->canStart() && docReady && doc->currentRow() < 0;
+    const bool canStopOrPause = run_->canPauseOrStop() && docReady && doc->currentRow() >= 0;
+    action(cmd::Start)->setEnabled(canStart);
+    action(cmd::Stop)->setEnabled(canStopOrPause);
+    action(cmd::PauseResume)->setEnabled(canStopOrPause);
+    action(cmd::PauseResume)->setChecked(run_->phase() == RunPhase::Paused);
+    for (int id :
+         {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, cmd::Close})
+        action(id)->setEnabled(doc && doc->commandEnabled(id));
 }
 
 void CMainFrame::retranslate()
 {
-    struct Text
-    {
-        int id;
-        QString text;
-        QString tip;
-    };
-    const Text texts[] = {
-        {cmd::New, tr("&New"), tr("Create a new definition file\nNew")},
-        {cmd::Open, tr("&Open Definition File..."), tr("Open a definition file\nOpen")},
-        {cmd::Save, tr("&Save Definition File"), tr("Save the definition file\nSave")},
-        {cmd::SaveAs, tr("Save &As..."), tr("Save the definition file under a new name\nSave As")},
-        {cmd::Close, tr("&Close"), tr("Close the active document\nClose")},
-        {cmd::NewWindow, tr("&New Window"), tr("Open another window for a new definition file\nNew Window")},
-        {cmd::RecentPlaceholder, tr("Recent &Files"), QString()},
-        {cmd::Exit, tr("E&xit"), tr("Quit the application\nExit")},
-        {cmd::AddItem, tr("&Add cu Files to List..."), tr("Add CUDA files to the list\nAdd")},
-        {cmd::UpdateItem, tr("&Update Selected List Item..."), tr("Change the selected item\nUpdate")},
-        {cmd::DeleteItem, tr("&Delete Selected List Item"), tr("Delete the selected item\nDelete")},
-        {cmd::DeleteAll, tr("Delete &All Items..."), tr("Delete every item of the list\nDelete All")},
-        {cmd::Start, tr("&Start Conversion"), tr("Convert every item of the list with dpct\nStart")},
-        {cmd::Stop, tr("S&top Conversion"), tr("Stop the conversion\nStop")},
-        {cmd::PauseResume, tr("&Pause/Resume Conversion"),
-         tr("Pause or resume the conversion\nPause/Resume")},
-        {cmd::Options, tr("&Settings...\tF12"), tr("Change the settings\nSettings")},
-        {cmd::About, tr("&About Tovalo..."), tr("Show the program's version\nAbout")},
-        {cmd::ViewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar\nToolbar")},
-        {cmd::ViewStatusBar, tr("&Status Bar"), tr("Show or hide the status bar\nStatus Bar")},
-    };
-    for (const Text& t : texts) {
-        QAction* a = action(t.id);
-        a->setText(t.text);
-        // The first line is the status-bar prompt, the second the tooltip.
-        const QStringList lines = t.tip.split(QLatin1Char('\n'));
-        a->setStatusTip(lines.value(0));
-        a->setToolTip(lines.value(1, lines.value(0)));
-    }
-    for (QAction* a : std::as_const(lookActions_))
-        a->setText(tr(lookById(a->property(kCommandId).toInt()).menuText));
-
-    fileMenu_->setTitle(tr("&File"));
-    recentMenu_->setTitle(tr("Recent &Files", "submenu"));
-    editMenu_->setTitle(tr("&Edit"));
-    convertMenu_->setTitle(tr("&Convert"));
-    viewMenu_->setTitle(tr("&View"));
-    lookMenu_->setTitle(tr("&Application Look"));
-    toolsMenu_->setTitle(tr("&Tools"));
-    windowMenu_->setTitle(tr("&Window"));
-    helpMenu_->setTitle(tr("&Help"));
-    toolBar_->setWindowTitle(tr("Toolbar"));
-    demoPane_->setText(tr("DEMO: simulated oneAPI toolkit"));
-    if (engine_ && !phaseText(engine_->phase()).isEmpty())
-        setPaneText(phasePane_, phaseText(engine_->phase()));
+    commands_->retranslate();
     updateTitle();
 }
 
@@ -402,10 +207,26 @@ void CMainFrame::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
 }
 
+// ---------------------------------------------------------------------------------------------
+// The run's console
+
+bool CMainFrame::openConsole(QString& error)
+{
+    return run_->open(settings_.oneapiRoot, error);
+}
+
+void CMainFrame::closeConsole()
+{
+    run_->close();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Title
+
 void CMainFrame::setDemoMode(bool demo)
 {
     demo_ = demo;
-    demoPane_->setVisible(demo);
+    statusBar_->setDemo(demo);
     refreshTitle();
 }
 
@@ -418,8 +239,6 @@ void CMainFrame::updateTitle()
 
 void CMainFrame::refreshTitle()
 {
-    if (destroying_)
-        return;
     QString app = tr("Intel® oneAPI DPC++ Compatibility Tool\nSupport App\n<< Tovalo >>");
     app.remove(QStringLiteral("<< ")).remove(QStringLiteral(" >>"));
     // A title bar holds one line: the line breaks become blanks.
@@ -446,44 +265,42 @@ void CMainFrame::setDocumentFactory(DocumentFactory factory)
     documentFactory_ = std::move(factory);
 }
 
-QMdiSubWindow* CMainFrame::addDocument(CDocumentWindow* doc)
+void CMainFrame::documentsChanged()
+{
+    commands_->setDocumentsOpen(!mdiArea_->subWindowList().isEmpty());
+    updateTitle();
+    updateActions();
+}
+
+QMdiSubWindow* CMainFrame::showDocument(CDocumentWindow* doc)
 {
     QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
     sub->setObjectName(QStringLiteral("documentSubWindow"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(settings_.tabMode[kTabIcons] ? QIcon(QStringLiteral(":/icons/document.png"))
-                                                    : emptyIcon());
+    sub->setWindowIcon(documentIcon(settings_.tabMode[kTabIcons] != 0));
     doc->applyColors(settings_);
-    doc->setRunPhase(static_cast<int>(engine_ ? engine_->phase() : RunPhase::Idle));
+    doc->setRunPhase(run_->phase());
     connect(doc, &CDocumentWindow::stateChanged, this, [this] {
-        if (destroying_)
-            return;
         updateTitle();
         updateActions();
     });
-    connect(sub, &QObject::destroyed, this, [this] {
-        if (destroying_)
-            return;
-        updateMenusForDocuments();
-        updateTitle();
-        updateActions();
-    });
+    connect(sub, &QObject::destroyed, this, &CMainFrame::documentsChanged);
     doc->installEventFilter(this);
-    return sub;
-}
 
-CDocumentWindow* CMainFrame::newDocumentWindow()
-{
-    CDocumentWindow* doc = documentFactory_();
-    QMdiSubWindow* sub = addDocument(doc);
     if (settings_.tabMode[kTabMdiOn] == 0)
         sub->showMaximized();
     else
         sub->show();
     mdiArea_->setActiveSubWindow(sub);
     doc->setProportions();
-    updateMenusForDocuments();
-    updateActions();
+    documentsChanged();
+    return sub;
+}
+
+CDocumentWindow* CMainFrame::newDocumentWindow()
+{
+    CDocumentWindow* doc = documentFactory_();
+    showDocument(doc);
     return doc;
 }
 
@@ -526,17 +343,9 @@ bool CMainFrame::openDefinition(const QString& path)
         MessageBox::error(this, tr("%1\n%2").arg(QDir::toNativeSeparators(wanted), error));
         return false;
     }
-    QMdiSubWindow* sub = addDocument(doc);
-    if (settings_.tabMode[kTabMdiOn] == 0)
-        sub->showMaximized();
-    else
-        sub->show();
-    mdiArea_->setActiveSubWindow(sub);
-    doc->setProportions();
+    showDocument(doc);
     settings_.addRecent(wanted.toStdString());
-    rebuildRecentMenu();
-    updateMenusForDocuments();
-    updateActions();
+    refreshRecentFiles();
     return true;
 }
 
@@ -545,66 +354,21 @@ void CMainFrame::openFromDialog()
     if (!action(cmd::Open)->isEnabled())
         return;
     const QString path = DialogSeam::openFileName(this, tr("Open Definition File"), QString(),
-                                                      tr("Definition file (*.txt);;All Files (*)"));
+                                                  tr("Definition file (*.txt);;All Files (*)"));
     if (!path.isEmpty())
         openDefinition(path);
 }
 
 void CMainFrame::openRecent(int index)
 {
-    if (index < 0 || index >= static_cast<int>(kRecentLimit) ||
-        index >= static_cast<int>(settings_.recent.size()))
-        return;
-    if (engine_ && engine_->phase() != RunPhase::Idle)
+    if (index < 0 || index >= static_cast<int>(settings_.recent.size()) || !run_->isIdle())
         return;
     openDefinition(QString::fromStdString(settings_.recent[static_cast<std::size_t>(index)]));
 }
 
-void CMainFrame::rebuildRecentMenu()
+void CMainFrame::refreshRecentFiles()
 {
-    recentMenu_->clear();
-    const QStringList recent = recentFiles(settings_);
-    const bool empty = recent.isEmpty();
-    QAction* placeholder = action(cmd::RecentPlaceholder);
-    placeholder->setVisible(empty);
-    placeholder->setEnabled(false);
-    recentMenu_->menuAction()->setVisible(!empty);
-    const bool idle = !engine_ || engine_->phase() == RunPhase::Idle;
-    for (int i = 0; i < recent.size() && i < static_cast<int>(kRecentLimit); ++i) {
-        const QString label =
-            QStringLiteral("(&%1) %2")
-                .arg(QString::number(i, 16).toUpper(), QDir::toNativeSeparators(recent.at(i)));
-        QAction* a = recentMenu_->addAction(label);
-        a->setObjectName(QStringLiteral("actionRecent%1").arg(i));
-        a->setProperty(kCommandId, cmd::RecentFirst + i);
-        a->setEnabled(idle);
-        connect(a, &QAction::triggered, this, [this, i] { openRecent(i); });
-    }
-}
-
-void CMainFrame::rebuildWindowMenu()
-{
-    windowMenu_->clear();
-    const QList<QMdiSubWindow*> subs = mdiArea_->subWindowList(QMdiArea::CreationOrder);
-    for (int i = 0; i < subs.size(); ++i) {
-        QMdiSubWindow* sub = subs.at(i);
-        QAction* a = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
-        a->setObjectName(QStringLiteral("actionWindow%1").arg(i + 1));
-        a->setCheckable(true);
-        a->setChecked(sub == mdiArea_->activeSubWindow());
-        connect(a, &QAction::triggered, this, [this, sub] { mdiArea_->setActiveSubWindow(sub); });
-    }
-}
-
-void CMainFrame::updateMenusForDocuments()
-{
-    // Without a document window only File, View and Help are shown, and File only has New,
-    // Open, the recent files and Exit.
-    const bool any = !mdiArea_->subWindowList().isEmpty();
-    for (QMenu* m : {editMenu_, convertMenu_, toolsMenu_, windowMenu_})
-        m->menuAction()->setVisible(any);
-    for (int id : {cmd::Save, cmd::SaveAs, cmd::Close})
-        action(id)->setVisible(any);
+    commands_->setRecentFiles(recentFiles(settings_), run_->isIdle());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -612,17 +376,15 @@ void CMainFrame::updateMenusForDocuments()
 
 void CMainFrame::applyLook(int id)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitCursor wait;
     if (id < kLookFirst || id > kLookLast)
         id = kDefaultLook;
     settings_.applicationLook = id;
     applyLookToApplication(id);
-    for (QAction* a : std::as_const(lookActions_))
-        a->setChecked(a->property(kCommandId).toInt() == id);
+    commands_->setCheckedLook(id);
     update();
     std::string error;
     saveSettings(store_, settings_, kSaveLook, error);
-    QApplication::restoreOverrideCursor();
 }
 
 void CMainFrame::applyTabSettings()
@@ -633,7 +395,7 @@ void CMainFrame::applyTabSettings()
     mdiArea_->setTabShape(t[kTabStyle] % 2 == 0 ? QTabWidget::Rounded : QTabWidget::Triangular);
     mdiArea_->setTabsClosable(t[kTabActiveCloseButton] != 0);
     for (QMdiSubWindow* sub : mdiArea_->subWindowList())
-        sub->setWindowIcon(t[kTabIcons] ? QIcon(QStringLiteral(":/icons/document.png")) : emptyIcon());
+        sub->setWindowIcon(documentIcon(t[kTabIcons] != 0));
     if (QTabBar* tabs = mdiArea_->findChild<QTabBar*>()) {
         // A colour per tab: a fixed cycle of distinct hues on the tab text.
         static const QColor cycle[] = {QColor(0x1f, 0x5f, 0xbf), QColor(0x2e, 0x8b, 0x57),
@@ -656,227 +418,6 @@ void CMainFrame::applyColors()
 }
 
 // ---------------------------------------------------------------------------------------------
-// Enabling rules
-
-void CMainFrame::updateActions()
-{
-    const RunPhase phase = engine_ ? engine_->phase() : RunPhase::Idle;
-    const bool idle = phase == RunPhase::Idle;
-    CDocumentWindow* doc = activeDocument();
-    const bool docReady = doc && doc->hasList() && doc->rowCount() > 0;
-
-    action(cmd::Open)->setEnabled(idle);
-    action(cmd::New)->setEnabled(idle);
-    action(cmd::Options)->setEnabled(idle);
-    for (QAction* a : recentMenu_->actions())
-        a->setEnabled(idle);
-
-    const bool canStart = engine_ && engine_->canStart() && docReady && doc->currentRow() < 0;
-    const bool canStopOrPause = engine_ && engine_->canPauseOrStop() && docReady && doc->currentRow() >= 0;
-    action(cmd::Start)->setEnabled(canStart);
-    action(cmd::Stop)->setEnabled(canStopOrPause);
-    action(cmd::PauseResume)->setEnabled(canStopOrPause);
-    action(cmd::PauseResume)->setChecked(phase == RunPhase::Paused);
-
-    action(cmd::NewWindow)->setEnabled(idle);
-    for (int id :
-         {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, cmd::Close})
-        action(id)->setEnabled(doc && doc->commandEnabled(id));
-}
-
-// ---------------------------------------------------------------------------------------------
-// The run
-
-bool CMainFrame::openConsole(QString& error)
-{
-    closeConsole();
-    console_ = createPlatformConsole();
-    RunEngineConfig config;
-    config.oneApiRoot = settings_.oneapiRoot;
-    // The reader thread only posts one queued call; further wakes before it runs collapse into it.
-    auto wake = [this] {
-        if (wakePosted_.testAndSetOrdered(0, 1))
-            QMetaObject::invokeMethod(this, &CMainFrame::processConsole, Qt::QueuedConnection);
-    };
-    RunObserver& observer = *this;
-    engine_ = std::make_unique<RunEngine>(*console_, observer, config, wake);
-    std::string why;
-    const bool ok = engine_->startUp(why);
-    if (!ok)
-        error = QString::fromStdString(why);
-    updateActions();
-    return ok;
-}
-
-void CMainFrame::processConsole()
-{
-    wakePosted_.storeRelease(0);
-    if (engine_)
-        engine_->processPending();
-}
-
-void CMainFrame::closeConsole()
-{
-    if (!engine_)
-        return;
-    if (isRunPhase(engine_->phase())) {
-        // Stop the run and let the engine reset its queue now, so no item is referenced later.
-        engine_->stop();
-        engine_->interruptCommand();
-        engine_->processPending();
-    }
-    console_->close();
-    engine_.reset();
-    console_.reset();
-    runFrame_.clear();
-}
-
-void CMainFrame::startRun()
-{
-    CDocumentWindow* doc = activeDocument();
-    if (!engine_ || !doc || !action(cmd::Start)->isEnabled())
-        return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    runFrame_ = doc;
-    if (engine_->start(doc->runItems()))
-        doc->runStarted();
-    QApplication::restoreOverrideCursor();
-    updateActions();
-}
-
-void CMainFrame::stopRun()
-{
-    CDocumentWindow* doc = activeDocument();
-    if (!engine_ || !action(cmd::Stop)->isEnabled())
-        return;
-    engine_->stop();
-    if (runFrame_)
-        runFrame_->runAdvance(false);
-    progress_->hide();
-    if (doc && doc != runFrame_)
-        doc->runAdvance(false);
-    updateActions();
-}
-
-void CMainFrame::togglePause()
-{
-    if (!engine_ || !action(cmd::PauseResume)->isEnabled()) {
-        action(cmd::PauseResume)->setChecked(engine_ && engine_->isPaused());
-        return;
-    }
-    engine_->togglePause();
-    if (runFrame_)
-        runFrame_->itemsChanged();
-    updateActions();
-}
-
-void CMainFrame::documentClosing(CDocumentWindow* doc)
-{
-    // The engine references the items of the run's document: a run of a closing document is
-    // stopped and its queue reset before the items go away.
-    if (engine_ && doc == runFrame_ && isRunPhase(engine_->phase())) {
-        engine_->stop();
-        engine_->processPending();
-    }
-    if (doc == runFrame_)
-        runFrame_.clear();
-}
-
-QString CMainFrame::phaseText(RunPhase phase) const
-{
-    switch (phase) {
-    case RunPhase::Idle:
-        return QStringLiteral(" ");
-    case RunPhase::AwaitPrompt:
-        return QString();
-    case RunPhase::SetvarsRequested:
-        return tr("Starting setvars");
-    case RunPhase::SetvarsRunning:
-        return tr("Running setvars...");
-    case RunPhase::VersionRequested:
-        return tr("Querying the dpct version");
-    case RunPhase::VersionRunning:
-        return tr("Querying the dpct version...");
-    case RunPhase::ItemRequested:
-        return tr("dpct conversion started");
-    case RunPhase::ItemRunning:
-        return tr("dpct converting...");
-    case RunPhase::StopRequested:
-        return QStringLiteral("  ");
-    case RunPhase::Paused:
-        return tr("dpct run paused");
-    }
-    return QString();
-}
-
-void CMainFrame::setPaneText(QLabel* pane, const QString& text)
-{
-    // The pane is as wide as its text in the status bar's font, plus two pixels.
-    pane->setText(text);
-    Q_EMIT runStatusChanged(pane == phasePane_ ? 1 : 2, text);
-    pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(text) + 2 + pane->contentsMargins().left() +
-                        pane->contentsMargins().right());
-}
-
-void CMainFrame::phaseChanged(RunPhase phase)
-{
-    // The pane text comes with statusText(1); here the commands and the windows' input locks
-    // follow the phase.
-    for (CDocumentWindow* doc : documentWindows())
-        doc->setRunPhase(static_cast<int>(phase));
-    rebuildRecentMenu();
-    updateActions();
-}
-
-void CMainFrame::statusText(int pane, const std::string& /*text*/)
-{
-    if (!engine_)
-        return;
-    if (pane == 1) {
-        const QString text = phaseText(engine_->phase());
-        if (!text.isEmpty())
-            setPaneText(phasePane_, text);
-    } else if (pane == 2 && !engine_->dpctVersion().empty()) {
-        setPaneText(versionPane_, tr("dpct ver: %1").arg(QString::fromStdString(engine_->dpctVersion())));
-    }
-}
-
-void CMainFrame::itemStatusChanged(CDpctData& /*item*/)
-{
-    if (runFrame_)
-        runFrame_->itemsChanged();
-}
-
-void CMainFrame::itemFinished(CDpctData& /*item*/)
-{
-    if (runFrame_)
-        runFrame_->itemsChanged();
-}
-
-void CMainFrame::advance(bool nextItem)
-{
-    if (runFrame_)
-        runFrame_->runAdvance(nextItem);
-    updateActions();
-}
-
-void CMainFrame::progress(int done, int total)
-{
-    if (total < 0) {
-        progress_->hide();
-        return;
-    }
-    progress_->setRange(0, std::max(total, 1));
-    progress_->setValue(done);
-    progress_->show();
-}
-
-void CMainFrame::consoleText(std::string_view utf8)
-{
-    outputPane_->appendUtf8(utf8);
-}
-
-// ---------------------------------------------------------------------------------------------
 // Closing, drops
 
 void CMainFrame::closeEvent(QCloseEvent* event)
@@ -889,15 +430,14 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     const QList<QMdiSubWindow*> subs = mdiArea_->subWindowList(QMdiArea::CreationOrder);
     quitting_ = true;
-    for (qsizetype i = subs.size() - 1; i >= 0; --i) {
-        if (!subs.at(i)->close()) {
-            quitting_ = false;
-            event->ignore();
-            return;
-        }
-    }
+    const bool allClosed =
+        std::all_of(subs.rbegin(), subs.rend(), [](QMdiSubWindow* sub) { return sub->close(); });
     quitting_ = false;
-    closeConsole();
+    if (!allClosed) {
+        event->ignore();
+        return;
+    }
+    run_->close();
     event->accept();
 }
 
@@ -913,8 +453,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
         if (auto* doc = qobject_cast<CDocumentWindow*>(watched)) {
             // A document window's close box and close command do nothing while a run or the
             // start-up sequence is under way; quitting the program still closes it.
-            const bool idle = !engine_ || engine_->phase() == RunPhase::Idle;
-            if (!idle && !quitting_) {
+            if (!run_->isIdle() && !quitting_) {
                 event->ignore();
                 return true;
             }
@@ -924,7 +463,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
                 event->ignore();
                 return true;
             }
-            documentClosing(doc);
+            run_->documentClosing(doc);
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -940,11 +479,8 @@ void CMainFrame::dropEvent(QDropEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     for (const QUrl& url : urls) {
-        if (!url.isLocalFile())
-            continue;
-        const QString path = url.toLocalFile();
-        if (QFileInfo(path).isFile())
-            openDefinition(path);
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())
+            openDefinition(url.toLocalFile());
     }
     event->acceptProposedAction();
 }

@@ -1,43 +1,37 @@
 #pragma once
-// CMainFrame: the main window. It carries the menus, the toolbar, the status bar and the output
-// pane, hosts the document windows in an MDI area, opens definition files, applies the look and
-// the tab settings, and owns the console and the run engine.
+// CMainFrame: the main window. It hosts the document windows in an MDI area, the output pane,
+// the commands (CMainCommands) and the status bar (CMainStatusBar); opens definition files,
+// applies the look and the tab settings, and decides from the run phase and the active document
+// which commands are enabled.
 //
-// The run engine is driven on the UI thread: the console's reader thread only calls the wake
-// function, which posts one queued call (several wakes collapse into one) that lets the engine
-// process what has arrived. The engine reports back through the RunObserver interface.
+// Runs belong to its RunController, which owns the console and the run engine; the main frame
+// only forwards the run commands to it and shows what it reports.
 
 #include "runner/run_engine.h"
 
-#include <QAtomicInteger>
+#include <functional>
+
 #include <QMainWindow>
-#include <QPointer>
 #include <QTimer>
 
-#include <functional>
-#include <memory>
-
 class QAction;
-class QActionGroup;
-class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
-class QProgressBar;
-class QToolBar;
 
 namespace tovalo {
-class Console;
 class SettingsStore;
 struct Settings;
-}
+} // namespace tovalo
 
 namespace tovalo::gui {
 
 class CDocumentWindow;
+class CMainCommands;
+class CMainStatusBar;
 class COutputPane;
+class RunController;
 
-class CMainFrame : public QMainWindow, private RunObserver
+class CMainFrame : public QMainWindow
 {
     Q_OBJECT
 public:
@@ -47,8 +41,9 @@ public:
     CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    /// Opens the console and starts the run engine's start-up sequence. Returns false with
-    /// `error` when the interpreter cannot be started (the window still works; no run can start).
+    /// Opens the console with the settings' oneAPI folder and starts the start-up sequence.
+    /// Returns false with `error` when the interpreter cannot be started (the window still
+    /// works; no run can start).
     bool openConsole(QString& error);
     /// Ends the console within a bounded time, stopping a run first. Safe to call twice.
     void closeConsole();
@@ -75,9 +70,9 @@ public:
     CDocumentWindow* activeDocument() const;
     COutputPane* outputPane() const { return outputPane_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
+    RunController* runController() const { return run_; }
     /// The action with `commandId` (see command_ids.h), or nullptr.
     QAction* action(int commandId) const;
-    RunEngine* engine() const { return engine_.get(); }
 
     /// Recomputes every command's enabled state from the run phase and the active document.
     void updateActions();
@@ -98,69 +93,30 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // RunObserver
-    void phaseChanged(RunPhase phase) override;
-    void statusText(int pane, const std::string& text) override;
-    void itemStatusChanged(CDpctData& item) override;
-    void itemFinished(CDpctData& item) override;
-    void advance(bool nextItem) override;
-    void progress(int done, int total) override;
-    void consoleText(std::string_view utf8) override;
-
-    void createActions();
-    void createMenus();
-    void createToolBar();
-    void createStatusBar();
+    void connectCommands();
+    void connectRun();
+    void runPhaseChanged(tovalo::RunPhase phase);
     void retranslate();
     void updateTitle();
     void refreshTitle();
-    void updateMenusForDocuments();
-    void rebuildRecentMenu();
-    void rebuildWindowMenu();
+    void documentsChanged();
+    void refreshRecentFiles();
     void openFromDialog();
     void openRecent(int index);
-    void startRun();
-    void stopRun();
-    void togglePause();
-    void processConsole();
-    void setPaneText(QLabel* pane, const QString& text);
-    QString phaseText(RunPhase phase) const;
-    void documentClosing(CDocumentWindow* doc);
-    QMdiSubWindow* addDocument(CDocumentWindow* doc);
-    QAction* makeAction(int id, const char* objectName);
+    void routeToDocument(int commandId);
+    QMdiSubWindow* showDocument(CDocumentWindow* doc);
 
     Settings& settings_;
     SettingsStore& store_;
     DocumentFactory documentFactory_;
     bool demo_ = false;
+    bool quitting_ = false; ///< the program is closing: document windows close in any phase
 
     QMdiArea* mdiArea_ = nullptr;
     COutputPane* outputPane_ = nullptr;
-    QToolBar* toolBar_ = nullptr;
-    QLabel* phasePane_ = nullptr;
-    QLabel* versionPane_ = nullptr;
-    QLabel* demoPane_ = nullptr;
-    QProgressBar* progress_ = nullptr;
-
-    QMenu* fileMenu_ = nullptr;
-    QMenu* recentMenu_ = nullptr;
-    QMenu* editMenu_ = nullptr;
-    QMenu* convertMenu_ = nullptr;
-    QMenu* viewMenu_ = nullptr;
-    QMenu* lookMenu_ = nullptr;
-    QMenu* toolsMenu_ = nullptr;
-    QMenu* windowMenu_ = nullptr;
-    QMenu* helpMenu_ = nullptr;
-    QActionGroup* lookGroup_ = nullptr;
-    QList<QAction*> actions_;
-    QList<QAction*> lookActions_;
-
-    std::unique_ptr<Console> console_;
-    std::unique_ptr<RunEngine> engine_;
-    QAtomicInteger<int> wakePosted_{0};
-    QPointer<CDocumentWindow> runFrame_;
-    bool destroying_ = false;
-    bool quitting_ = false; ///< the program is closing: document windows close in any phase
+    CMainCommands* commands_ = nullptr;
+    CMainStatusBar* statusBar_ = nullptr;
+    RunController* run_ = nullptr;
     QTimer titleTimer_;
 };
 

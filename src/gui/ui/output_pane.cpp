@@ -1,6 +1,7 @@
 #include "ui/output_pane.h"
 
 #include "app/app_settings.h"
+#include "base/text.h"
 #include "ui/log_context_menu.h"
 
 #include <QEvent>
@@ -89,8 +90,7 @@ void COutputPane::appendUtf8(std::string_view utf8)
         const std::size_t eol = pending_.find('\n', from);
         if (eol != std::string::npos && eol - from < 4096)
             from = eol + 1;
-        while (from < pending_.size() && (static_cast<unsigned char>(pending_[from]) & 0xC0) == 0x80)
-            ++from;
+        from = utf8BoundaryAfter(pending_, from);
         dropped_ += static_cast<qint64>(from - head_);
         head_ = from;
         restart_ = true;
@@ -126,8 +126,7 @@ void COutputPane::flushBatch()
         const std::size_t eol = pending_.rfind('\n', head_ + take - 1);
         if (eol != std::string::npos && eol >= head_ + take / 2)
             take = eol + 1 - head_;
-        while (take > 0 && (static_cast<unsigned char>(pending_[head_ + take]) & 0xC0) == 0x80)
-            --take;
+        take = utf8BoundaryBefore(std::string_view(pending_).substr(head_), take);
         if (take == 0)
             take = std::min(available, static_cast<std::size_t>(chunk_));
     }

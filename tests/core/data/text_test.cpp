@@ -1,3 +1,4 @@
+#include "base/ascii.h"
 #include "base/codec.h"
 #include "base/file_io.h"
 #include "base/text.h"
@@ -34,6 +35,50 @@ TEST(Utf8, CompletePrefixHoldsBackOnlyAnUnfinishedCharacter)
     EXPECT_EQ(completeUtf8Prefix("a\xE0\x80"), 3u);
 }
 
+TEST(Utf8, BoundariesNeverSplitACharacter)
+{
+    // Cut 1, 2 and 3 bytes into characters of 2, 3 and 4 bytes, between 'a' and 'b'.
+    for (const std::string ch : {"\xC3\xA9", "\xE5\xA4\x89", "\xF0\x9F\x98\x80"}) {
+        const std::string s = "a" + ch + "b";
+        for (std::size_t into = 0; into < ch.size(); ++into) {
+            SCOPED_TRACE(testing::Message() << ch.size() << "-byte character, cut " << into << " in");
+            EXPECT_EQ(utf8BoundaryBefore(s, 1 + into), 1u);
+            EXPECT_EQ(utf8BoundaryAfter(s, 1 + into), into == 0 ? 1u : 1 + ch.size());
+        }
+        EXPECT_EQ(utf8BoundaryBefore(s, 1 + ch.size()), 1 + ch.size());
+        EXPECT_EQ(utf8BoundaryAfter(s, 1 + ch.size()), 1 + ch.size());
+    }
+
+    // Every position of a mixed text lands on a character start no more than three bytes away.
+    const std::string mixed = "x\xC3\xA9\xE5\xA4\x89\xF0\x9F\x98\x80y\xE6\x8F\x9B";
+    for (std::size_t pos = 0; pos <= mixed.size(); ++pos) {
+        const std::size_t before = utf8BoundaryBefore(mixed, pos);
+        const std::size_t after = utf8BoundaryAfter(mixed, pos);
+        EXPECT_TRUE(before <= pos && pos - before <= 3 && after >= pos && after - pos <= 3) << pos;
+        EXPECT_TRUE(isValidUtf8(mixed.substr(0, before)) && isValidUtf8(mixed.substr(after))) << pos;
+    }
+
+    EXPECT_EQ(utf8BoundaryBefore("", 0), 0u);
+    EXPECT_EQ(utf8BoundaryAfter("", 0), 0u);
+    EXPECT_EQ(utf8BoundaryBefore("ab", 7), 2u);
+    EXPECT_EQ(utf8BoundaryAfter("ab", 7), 2u);
+
+    // Bytes that are no character are cut where asked, however many stray continuation bytes
+    // come in a row; an unfinished start is still held back before the cut.
+    const std::string stray = "a\x80\x80\x80\x80\x80z";
+    EXPECT_EQ(utf8BoundaryBefore(stray, 5), 5u);
+    EXPECT_EQ(utf8BoundaryAfter(stray, 5), 5u);
+    EXPECT_EQ(utf8BoundaryBefore("\xE0\x80\x80", 2), 2u); // overlong
+    EXPECT_EQ(utf8BoundaryAfter("\xE0\x80\x80", 1), 1u);
+    EXPECT_EQ(utf8BoundaryAfter("\xF4\x90\x80\x80", 1), 1u); // above U+10FFFF
+    const std::string cutShort = std::string("\xE5\xA4") + "b";
+    EXPECT_EQ(utf8BoundaryBefore(cutShort, 2), 0u);
+    EXPECT_EQ(utf8BoundaryAfter(cutShort, 1), 2u);
+    EXPECT_EQ(utf8BoundaryAfter(cutShort, 2), 2u);
+    // A character that follows a stray byte is still kept whole.
+    EXPECT_EQ(utf8BoundaryBefore("\x80\xE5\xA4\x89", 3), 1u);
+}
+
 TEST(Utf8, CaseFoldComparesLettersOfSeveralScripts)
 {
     EXPECT_TRUE(caseFoldEquals("C:\\Src\\a.cu", "c:\\src\\A.CU"));
@@ -43,6 +88,59 @@ TEST(Utf8, CaseFoldComparesLettersOfSeveralScripts)
     EXPECT_FALSE(caseFoldEquals("a.cu", "a.cu "));
     EXPECT_FALSE(caseFoldEquals("\xC3\x97", "\xC3\xB7"));                // × is not ÷
     EXPECT_FALSE(caseFoldEquals("abc", "ab"));
+}
+
+namespace {
+
+// UTF-16LE bytes of the given code units.
+std::string le(std::initializer_list<char16_t> units)
+{
+    std::string out;
+    for (const char16_t u : units) {
+        out.push_back(static_cast<char>(u & 0xFF));
+        out.push_back(static_cast<char>(u >> 8));
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(Utf16, ConversionPairsSurrogatesAndReplacesLoneOnes)
+{
+    const std::string text = "a\xC3\xA9\xE5\xA4\x89\xF0\x9F\x98\x80"; // a é 変 😀
+    const std::string units = le({u'a', 0xE9, 0x5909, 0xD83D, 0xDE00});
+    EXPECT_EQ(utf16leFromUtf8(text), units);
+    EXPECT_EQ(utf8FromUtf16le(units), text);
+
+    // A high surrogate at the end, a low one alone, a high one before a non-surrogate.
+    const std::string replacement = "\xEF\xBF\xBD";
+    EXPECT_EQ(utf8FromUtf16le(le({u'a', 0xD83D})), "a" + replacement);
+    EXPECT_EQ(utf8FromUtf16le(le({0xDE00, u'a'})), replacement + "a");
+    EXPECT_EQ(utf8FromUtf16le(le({0xD83D, u'a'})), replacement + "a");
+    EXPECT_EQ(utf8FromUtf16le(le({u'a'}) + "b"), "a"); // odd last byte
+
+    const std::string withNul = le({u'a', 0, u'b'});
+    EXPECT_EQ(utf8FromUtf16le(withNul), "a");
+    EXPECT_EQ(utf8FromUtf16le(withNul, false), std::string("a\0b", 3));
+    EXPECT_EQ(utf16UnitsBeforeNul(withNul), 1u);
+    EXPECT_EQ(utf16UnitsBeforeNul(units), 5u);
+}
+
+TEST(Ascii, HexNumbersHaveOneToEightDigitsAndNothingElse)
+{
+    EXPECT_EQ(parseHex32("0"), 0u);
+    EXPECT_EQ(parseHex32("aBcD"), 0xABCDu);
+    EXPECT_EQ(parseHex32("FFFFFFFF"), 0xFFFFFFFFu);
+    EXPECT_EQ(parseHex32("000000001"), std::nullopt); // nine digits, though the value fits
+    EXPECT_EQ(parseHex32(""), std::nullopt);
+    EXPECT_EQ(parseHex32("0x1"), std::nullopt);
+    EXPECT_EQ(parseHex32(" 1"), std::nullopt);
+    EXPECT_EQ(parseHex32("g"), std::nullopt);
+
+    EXPECT_EQ(formatHex(0), "0");
+    EXPECT_EQ(formatHex(0xD1, 8), "000000d1");
+    EXPECT_EQ(formatHex(0xFFFFFFFF, 2), "ffffffff");
+    EXPECT_EQ(formatHex(0xB, 2), "0b");
 }
 
 TEST(Codec, FileTextIsUtf8FirstThenCp932)

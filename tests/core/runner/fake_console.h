@@ -74,7 +74,6 @@ class RecordingObserver : public RunObserver
 {
 public:
     void phaseChanged(RunPhase p) override { phases.push_back(p); }
-    void statusText(int pane, const std::string& text) override { status[pane] = text; }
     void versionKnown(const std::string& v, const std::string& c) override
     {
         version = v;
@@ -90,7 +89,6 @@ public:
     void consoleText(std::string_view t) override { text += t; }
 
     std::vector<RunPhase> phases;
-    std::string status[3];
     std::string version, codebase;
     std::vector<CDpctData*> finished;
     std::vector<bool> advances;

@@ -67,7 +67,7 @@ TEST(RunEngine, StartUpWritesScriptThenVersionQueryAndEndsIdle)
     EXPECT_EQ(h.engine.prompt(), "tovalo> ");
     EXPECT_EQ(h.engine.dpctVersion(), "2024.2.0.");
     EXPECT_EQ(h.engine.dpctCodebase(), "55a3f034");
-    EXPECT_EQ(h.obs.status[2], "dpct ver: 2024.2.0.");
+    EXPECT_EQ(h.obs.version, "2024.2.0.");
     const std::vector<RunPhase> expected = {RunPhase::AwaitPrompt,    RunPhase::SetvarsRequested,
                                             RunPhase::SetvarsRunning, RunPhase::VersionRequested,
                                             RunPhase::VersionRunning, RunPhase::Idle};

@@ -1,11 +1,14 @@
-// The small controls: scroll container, group box, colour combo box and edit, colour tool tip.
+// The small controls: scroll container, group box, colour combo box and edit, colour tool tip;
+// and the dialog seam every dialog goes through.
 
-#include "dialog_test_support.h"
 #include "controls/commui/color_combo_box.h"
 #include "controls/commui/color_edit.h"
 #include "controls/commui/color_tool_tip_ctrl.h"
+#include "controls/commui/dialog_seam.h"
 #include "controls/commui/dlg_scroll.h"
+#include "controls/commui/folder_dialog.h"
 #include "controls/commui/group_box.h"
+#include "dialog_test_support.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -21,6 +24,59 @@ class TestCommui : public QObject
 
 private Q_SLOTS:
     void initTestCase() { testing_gui::failOnUnexpectedDialogs(); }
+    void dialogSeamUsesEachAnswerOnceInOrder()
+    {
+        QStringList unexpected;
+        DialogSeam::setTestMode([&unexpected](const QString& what) { unexpected.append(what); });
+        DialogSeam::resetLog();
+
+        // Answers are taken in order, one per dialog, each by a dialog of its kind.
+        DialogSeam::answerMessage(QMessageBox::No);
+        DialogSeam::answerFile(QStringLiteral("/x/a.txt"));
+        DialogSeam::answerFolder(QStringLiteral("/x/dir"));
+        DialogSeam::answerFile(QString()); // cancelled
+        QCOMPARE(DialogSeam::pendingAnswers(), 4);
+        QCOMPARE(DialogSeam::message(nullptr, 7, QMessageBox::Question, QStringLiteral("sure?"),
+                                     QMessageBox::Yes | QMessageBox::No),
+                 QMessageBox::No);
+        QCOMPARE(DialogSeam::last().id, 7);
+        QCOMPARE(DialogSeam::last().text, QStringLiteral("sure?"));
+        QCOMPARE(DialogSeam::saveFileName(nullptr, QStringLiteral("Save"), QStringLiteral("/start"),
+                                          QStringLiteral("*.txt"), QStringLiteral("txt")),
+                 QStringLiteral("/x/a.txt"));
+        QCOMPARE(DialogSeam::last().kind, DialogSeam::Record::Kind::SaveFile);
+        QCOMPARE(DialogSeam::last().dir, QStringLiteral("/start"));
+        CFolderDialog folder(nullptr, QStringLiteral("Pick"), QStringLiteral("/here"));
+        QCOMPARE(folder.exec(), int(QDialog::Accepted));
+        QCOMPARE(folder.folderPath(), QStringLiteral("/x/dir"));
+        QCOMPARE(DialogSeam::last().title, QStringLiteral("Pick"));
+        QCOMPARE(DialogSeam::openFileName(nullptr, QStringLiteral("Open"), QString(), QString()), QString());
+        QCOMPARE(DialogSeam::pendingAnswers(), 0);
+        QCOMPARE(DialogSeam::shownCount(), 4);
+        QVERIFY(unexpected.isEmpty());
+
+        // A dialog without an answer is reported and cancelled: the safest button it has.
+        QCOMPARE(DialogSeam::message(nullptr, 1, QMessageBox::Question, QStringLiteral("q"),
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel),
+                 QMessageBox::Cancel);
+        QCOMPARE(DialogSeam::message(nullptr, 2, QMessageBox::Question, QStringLiteral("q"),
+                                     QMessageBox::Yes | QMessageBox::No),
+                 QMessageBox::No);
+        QCOMPARE(unexpected.size(), 2);
+        QVERIFY(unexpected.at(0).contains(QStringLiteral("message box")));
+
+        // An answer of the wrong kind is not taken by another dialog: the dialog is reported and
+        // cancelled, and the answer stays for the dialog it was meant for.
+        DialogSeam::answerMessage(QMessageBox::Yes);
+        CFolderDialog other(nullptr, QStringLiteral("Other"), QStringLiteral("/"));
+        QCOMPARE(other.exec(), int(QDialog::Rejected));
+        QCOMPARE(unexpected.size(), 3);
+        QVERIFY(unexpected.last().contains(QStringLiteral("folder chooser")));
+        QCOMPARE(DialogSeam::pendingAnswers(), 1);
+        DialogSeam::clearAnswers();
+        testing_gui::failOnUnexpectedDialogs();
+    }
+
     void scrollContainer()
     {
         QWidget host;

@@ -60,7 +60,9 @@ std::optional<Answer> take(DialogSeam::Record shown)
     ++s.shown;
     // Both file choosers take the same kind of answer.
     const auto fits = [](Kind queued, Kind asked) {
-        const auto fileKind = [](Kind k) { return k == Kind::OpenFile || k == Kind::SaveFile; };
+        const auto fileKind = [](Kind k) {
+            return k == Kind::OpenFile || k == Kind::SaveFile;
+        };
         return queued == asked || (fileKind(queued) && fileKind(asked));
     };
     if (!s.answers.empty() && fits(s.answers.front().kind, s.last.kind)) {
@@ -78,6 +80,17 @@ std::optional<Answer> take(DialogSeam::Record shown)
     return Answer{Kind::None, QMessageBox::NoButton, std::nullopt};
 }
 
+DialogSeam::Record chooserRecord(Kind kind, const QString& title, const QString& dir,
+                                 const QString& filter = {})
+{
+    DialogSeam::Record shown;
+    shown.kind = kind;
+    shown.title = title;
+    shown.dir = dir;
+    shown.filter = filter;
+    return shown;
+}
+
 QMessageBox::StandardButton cancelButton(QMessageBox::StandardButtons buttons)
 {
     for (QMessageBox::StandardButton b : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok}) {
@@ -89,8 +102,8 @@ QMessageBox::StandardButton cancelButton(QMessageBox::StandardButtons buttons)
 
 } // namespace
 
-QMessageBox::StandardButton DialogSeam::message(QWidget* parent, int id, QMessageBox::Icon icon, const QString& text,
-                                                QMessageBox::StandardButtons buttons,
+QMessageBox::StandardButton DialogSeam::message(QWidget* parent, int id, QMessageBox::Icon icon,
+                                                const QString& text, QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton)
 {
     Record shown;
@@ -107,27 +120,18 @@ QMessageBox::StandardButton DialogSeam::message(QWidget* parent, int id, QMessag
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-QString DialogSeam::openFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter)
+QString DialogSeam::openFileName(QWidget* parent, const QString& title, const QString& dir,
+                                 const QString& filter)
 {
-    Record shown;
-    shown.kind = Kind::OpenFile;
-    shown.title = title;
-    shown.dir = dir;
-    shown.filter = filter;
-    if (const std::optional<Answer> answer = take(std::move(shown)))
+    if (const std::optional<Answer> answer = take(chooserRecord(Kind::OpenFile, title, dir, filter)))
         return answer->path.value_or(QString());
     return QFileDialog::getOpenFileName(parent, title, dir, filter);
 }
 
-QString DialogSeam::saveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter,
-                                 const QString& defaultSuffix)
+QString DialogSeam::saveFileName(QWidget* parent, const QString& title, const QString& dir,
+                                 const QString& filter, const QString& defaultSuffix)
 {
-    Record shown;
-    shown.kind = Kind::SaveFile;
-    shown.title = title;
-    shown.dir = dir;
-    shown.filter = filter;
-    if (const std::optional<Answer> answer = take(std::move(shown)))
+    if (const std::optional<Answer> answer = take(chooserRecord(Kind::SaveFile, title, dir, filter)))
         return answer->path.value_or(QString());
     QFileDialog dialog(parent, title, dir, filter);
     dialog.setObjectName(QStringLiteral("saveFileDialog"));
@@ -141,11 +145,7 @@ QString DialogSeam::saveFileName(QWidget* parent, const QString& title, const QS
 
 std::optional<QString> DialogSeam::folder(QWidget* parent, const QString& title, const QString& start)
 {
-    Record shown;
-    shown.kind = Kind::Folder;
-    shown.title = title;
-    shown.dir = start;
-    if (const std::optional<Answer> answer = take(std::move(shown)))
+    if (const std::optional<Answer> answer = take(chooserRecord(Kind::Folder, title, start)))
         return answer->path;
     const QString dir = QFileDialog::getExistingDirectory(parent, title, start, QFileDialog::ShowDirsOnly);
     if (dir.isEmpty())
@@ -165,8 +165,8 @@ void DialogSeam::answerMessage(QMessageBox::StandardButton answer)
 
 void DialogSeam::answerFile(const QString& path)
 {
-    state().answers.push_back(
-        {Kind::OpenFile, QMessageBox::NoButton, path.isEmpty() ? std::nullopt : std::optional<QString>(path)});
+    state().answers.push_back({Kind::OpenFile, QMessageBox::NoButton,
+                               path.isEmpty() ? std::nullopt : std::optional<QString>(path)});
 }
 
 void DialogSeam::answerFolder(std::optional<QString> folder)

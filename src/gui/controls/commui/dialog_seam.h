@@ -34,7 +34,7 @@ public:
             Folder
         };
         Kind kind = Kind::None;
-        int id = 0;                                  ///< the message's number; 0 for none
+        int id = 0;                                   ///< the message's number; 0 for none
         QMessageBox::Icon icon = QMessageBox::NoIcon; ///< message boxes
         QString text;                                 ///< a message box's text
         QString title;                                ///< a chooser's title
@@ -44,16 +44,17 @@ public:
 
     /// A message box with the program's name as its caption. `id` identifies the message in
     /// tests and in the box's object name ("messageBox<id>").
-    static QMessageBox::StandardButton message(QWidget* parent, int id, QMessageBox::Icon icon,
-                                               const QString& text,
-                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    static QMessageBox::StandardButton
+    message(QWidget* parent, int id, QMessageBox::Icon icon, const QString& text,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     /// The open-file chooser (the file must exist). Empty when cancelled.
-    static QString openFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter);
+    static QString openFileName(QWidget* parent, const QString& title, const QString& dir,
+                                const QString& filter);
     /// The save-file chooser: `defaultSuffix` (without the dot) is added to a name typed without
     /// one, and choosing an existing file asks before it is overwritten. Empty when cancelled.
-    static QString saveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter,
-                                const QString& defaultSuffix);
+    static QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
+                                const QString& filter, const QString& defaultSuffix);
     /// The folder chooser, starting at `start`. Empty optional when cancelled.
     static std::optional<QString> folder(QWidget* parent, const QString& title, const QString& start);
 

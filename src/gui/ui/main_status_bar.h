@@ -1,0 +1,55 @@
+#pragma once
+// CMainStatusBar: the main window's status bar. Pane 0 is the run's progress bar, then a demo
+// label while the simulated toolkit is used, the run phase (pane 1) and dpct's version (pane 2).
+// It words what the run controller reports (the phase, the version) in the interface language;
+// each text pane is exactly as wide as its text.
+
+#include "runner/run_engine.h"
+
+#include <QStatusBar>
+#include <QString>
+
+class QLabel;
+class QProgressBar;
+
+namespace tovalo::gui {
+
+class CMainStatusBar : public QStatusBar
+{
+    Q_OBJECT
+public:
+    explicit CMainStatusBar(QWidget* parent = nullptr);
+
+    /// Shows the text of `phase` in the phase pane (AwaitPrompt leaves the pane as it is).
+    void showPhase(tovalo::RunPhase phase);
+    /// Shows "dpct ver: <version>" in the version pane.
+    void showVersion(const QString& version);
+    /// `done` of `total`; total < 0 hides the progress bar.
+    void showProgress(int done, int total);
+    /// Shows or hides the demo label.
+    void setDemo(bool demo);
+
+    /// The phase pane's text for `phase`; empty for AwaitPrompt (the pane stays as it is).
+    static QString phaseText(tovalo::RunPhase phase);
+
+Q_SIGNALS:
+    /// A text pane got a new text (1 = run phase, 2 = dpct version).
+    void paneTextChanged(int pane, const QString& text);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void setPaneText(QLabel* pane, const QString& text);
+    void retranslate();
+
+    QProgressBar* progress_ = nullptr;
+    QLabel* demoPane_ = nullptr;
+    QLabel* phasePane_ = nullptr;
+    QLabel* versionPane_ = nullptr;
+    bool phaseShown_ = false;
+    tovalo::RunPhase phase_ = tovalo::RunPhase::Idle;
+    QString version_;
+};
+
+} // namespace tovalo::gui

@@ -1,0 +1,186 @@
+#include "ui/run_controller.h"
+
+#include "runner/console.h"
+#include "ui/document_window.h"
+
+namespace tovalo::gui {
+
+RunController::RunController(QObject* parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("runController"));
+}
+
+RunController::~RunController()
+{
+    close();
+}
+
+bool RunController::open(const std::string& oneApiRoot, QString& error)
+{
+    close();
+    lostReported_ = false;
+    console_ = createPlatformConsole();
+    RunEngineConfig config;
+    config.oneApiRoot = oneApiRoot;
+    // The reader thread only posts one queued call; further wakes before it runs collapse into it.
+    auto wake = [this] {
+        if (wakePosted_.testAndSetOrdered(0, 1))
+            QMetaObject::invokeMethod(this, &RunController::processConsole, Qt::QueuedConnection);
+    };
+    RunObserver& observer = *this;
+    engine_ = std::make_unique<RunEngine>(*console_, observer, config, wake);
+    std::string why;
+    const bool ok = engine_->startUp(why);
+    if (!ok)
+        error = QString::fromStdString(why);
+    Q_EMIT runPhaseChanged(phase());
+    return ok;
+}
+
+void RunController::close()
+{
+    if (!engine_)
+        return;
+    if (isRunPhase(engine_->phase())) {
+        // Stop the run and let the engine reset its queue now, so no item is referenced later.
+        engine_->stop();
+        engine_->interruptCommand();
+        engine_->processPending();
+    }
+    console_->close();
+    engine_.reset();
+    console_.reset();
+    runDocument_.clear();
+}
+
+void RunController::processConsole()
+{
+    wakePosted_.storeRelease(0);
+    if (engine_)
+        engine_->processPending();
+}
+
+RunPhase RunController::phase() const
+{
+    return engine_ ? engine_->phase() : RunPhase::Idle;
+}
+
+bool RunController::canStart() const
+{
+    return engine_ && engine_->canStart();
+}
+
+bool RunController::canPauseOrStop() const
+{
+    return engine_ && engine_->canPauseOrStop();
+}
+
+QString RunController::dpctVersion() const
+{
+    return engine_ ? QString::fromStdString(engine_->dpctVersion()) : QString();
+}
+
+QString RunController::dpctCodebase() const
+{
+    return engine_ ? QString::fromStdString(engine_->dpctCodebase()) : QString();
+}
+
+CDocumentWindow* RunController::runDocument() const
+{
+    return runDocument_;
+}
+
+bool RunController::start(CDocumentWindow* doc)
+{
+    if (!doc || !canStart())
+        return false;
+    runDocument_ = doc;
+    if (!engine_->start(doc->runItems())) {
+        runDocument_.clear();
+        return false;
+    }
+    doc->runStarted();
+    return true;
+}
+
+void RunController::togglePause()
+{
+    if (!canPauseOrStop())
+        return;
+    engine_->togglePause();
+    if (runDocument_)
+        runDocument_->itemsChanged();
+}
+
+void RunController::stop()
+{
+    if (!canPauseOrStop())
+        return;
+    engine_->stop();
+    if (runDocument_)
+        runDocument_->runAdvance(false);
+    Q_EMIT progressChanged(0, -1);
+}
+
+void RunController::documentClosing(CDocumentWindow* doc)
+{
+    if (!doc || doc != runDocument_)
+        return;
+    if (engine_ && isRunPhase(engine_->phase())) {
+        engine_->stop();
+        engine_->processPending();
+    }
+    runDocument_.clear();
+}
+
+// RunObserver: every call comes on the UI thread, from inside the engine.
+
+void RunController::phaseChanged(RunPhase phase)
+{
+    Q_EMIT runPhaseChanged(phase);
+    if (engine_ && engine_->consoleLost() && !lostReported_) {
+        lostReported_ = true;
+        Q_EMIT consoleLost();
+    }
+}
+
+void RunController::versionKnown(const std::string& version, const std::string& codebase)
+{
+    Q_EMIT dpctVersionKnown(QString::fromStdString(version), QString::fromStdString(codebase));
+}
+
+void RunController::itemTouched(CDpctData& item)
+{
+    if (runDocument_)
+        runDocument_->itemsChanged();
+    Q_EMIT itemChanged(&item);
+}
+
+void RunController::itemStatusChanged(CDpctData& item)
+{
+    itemTouched(item);
+}
+
+void RunController::itemFinished(CDpctData& item)
+{
+    itemTouched(item);
+}
+
+void RunController::advance(bool nextItem)
+{
+    if (runDocument_)
+        runDocument_->runAdvance(nextItem);
+    Q_EMIT runAdvanced(nextItem);
+}
+
+void RunController::progress(int done, int total)
+{
+    Q_EMIT progressChanged(done, total);
+}
+
+void RunController::consoleText(std::string_view utf8)
+{
+    Q_EMIT outputArrived(utf8);
+}
+
+} // namespace tovalo::gui
