@@ -164,8 +164,8 @@ void TestRun::startUpThenRunOfTheExample()
     const QString output = frame_->outputPane()->log()->toPlainText();
     QVERIFY(output.contains(QStringLiteral("matrix_mul.cu")));
     auto* list = doc->findChild<CDpctTreeCtrl*>();
-    QCOMPARE(list->ItemAt(0)->data()->status, ItemStatus::ConvertedOk);
-    QVERIFY(!list->isRunning());
+    QCOMPARE(list->itemAt(0)->status, ItemStatus::ConvertedOk);
+    QVERIFY(!list->isInputLocked());
     QVERIFY(frame_->action(cmd::Start)->isEnabled());
 }
 
