@@ -12,6 +12,7 @@
 #include "ui/item_dialog/directory_scan_runner.h"
 #include "ui/item_dialog/dpct_data_dlg.h"
 #include "ui/message_box.h"
+#include "ui/wait_cursor.h"
 
 #include <algorithm>
 
@@ -25,19 +26,6 @@
 #include <QVBoxLayout>
 
 namespace tovalo::gui {
-namespace {
-
-/// Wait cursor for the life of the object.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-} // namespace
 
 CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     : CDocumentWindow(parent), settings_(settings), folders_(settings),
