@@ -14,9 +14,9 @@ using Kind = DialogSeam::Record::Kind;
 
 struct Answer
 {
-    Kind kind;
+    Kind kind = Kind::None; ///< None: the dialog counts as cancelled
     QMessageBox::StandardButton button = QMessageBox::NoButton;
-    std::optional<QString> path;
+    QString path; ///< a chooser's answer; empty = cancelled
 };
 
 struct State
@@ -50,10 +50,10 @@ QString kindName(Kind kind)
     return QStringLiteral("dialog");
 }
 
-/// Records `shown`, then takes the queued answer for it. Returns no value when the dialog is to
-/// be opened for real; in test mode a missing or mismatched answer is reported and the dialog
-/// counts as cancelled (an answer of kind None).
-std::optional<Answer> take(DialogSeam::Record shown)
+/// Records `shown`, then takes the queued answer for it into `answer`. Returns false when the
+/// dialog is to be opened for real; in test mode a missing or mismatched answer is reported and
+/// the dialog counts as cancelled (an answer of kind None).
+bool take(DialogSeam::Record shown, Answer& answer)
 {
     State& s = state();
     s.last = std::move(shown);
@@ -66,18 +66,19 @@ std::optional<Answer> take(DialogSeam::Record shown)
         return queued == asked || (fileKind(queued) && fileKind(asked));
     };
     if (!s.answers.empty() && fits(s.answers.front().kind, s.last.kind)) {
-        Answer a = std::move(s.answers.front());
+        answer = std::move(s.answers.front());
         s.answers.pop_front();
-        return a;
+        return true;
     }
     if (!s.unexpected)
-        return std::nullopt;
+        return false;
     const QString detail = s.last.kind == Kind::Message ? s.last.text : s.last.title;
     QString what = QStringLiteral("unexpected %1 (%2)").arg(kindName(s.last.kind), detail);
     if (!s.answers.empty())
         what += QStringLiteral("; the next queued answer is for a %1").arg(kindName(s.answers.front().kind));
     s.unexpected(what);
-    return Answer{Kind::None, QMessageBox::NoButton, std::nullopt};
+    answer = Answer();
+    return true;
 }
 
 DialogSeam::Record chooserRecord(Kind kind, const QString& title, const QString& dir,
@@ -111,8 +112,8 @@ QMessageBox::StandardButton DialogSeam::message(QWidget* parent, int id, QMessag
     shown.id = id;
     shown.icon = icon;
     shown.text = text;
-    if (const std::optional<Answer> answer = take(std::move(shown)))
-        return answer->kind == Kind::None ? cancelButton(buttons) : answer->button;
+    if (Answer answer; take(std::move(shown), answer))
+        return answer.kind == Kind::None ? cancelButton(buttons) : answer.button;
     QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, parent);
     box.setObjectName(QStringLiteral("messageBox%1").arg(id));
     if (defaultButton != QMessageBox::NoButton)
@@ -123,16 +124,16 @@ QMessageBox::StandardButton DialogSeam::message(QWidget* parent, int id, QMessag
 QString DialogSeam::openFileName(QWidget* parent, const QString& title, const QString& dir,
                                  const QString& filter)
 {
-    if (const std::optional<Answer> answer = take(chooserRecord(Kind::OpenFile, title, dir, filter)))
-        return answer->path.value_or(QString());
+    if (Answer answer; take(chooserRecord(Kind::OpenFile, title, dir, filter), answer))
+        return answer.path;
     return QFileDialog::getOpenFileName(parent, title, dir, filter);
 }
 
 QString DialogSeam::saveFileName(QWidget* parent, const QString& title, const QString& dir,
                                  const QString& filter, const QString& defaultSuffix)
 {
-    if (const std::optional<Answer> answer = take(chooserRecord(Kind::SaveFile, title, dir, filter)))
-        return answer->path.value_or(QString());
+    if (Answer answer; take(chooserRecord(Kind::SaveFile, title, dir, filter), answer))
+        return answer.path;
     QFileDialog dialog(parent, title, dir, filter);
     dialog.setObjectName(QStringLiteral("saveFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -145,8 +146,11 @@ QString DialogSeam::saveFileName(QWidget* parent, const QString& title, const QS
 
 std::optional<QString> DialogSeam::folder(QWidget* parent, const QString& title, const QString& start)
 {
-    if (const std::optional<Answer> answer = take(chooserRecord(Kind::Folder, title, start)))
-        return answer->path;
+    if (Answer answer; take(chooserRecord(Kind::Folder, title, start), answer)) {
+        if (answer.path.isEmpty())
+            return std::nullopt;
+        return answer.path;
+    }
     const QString dir = QFileDialog::getExistingDirectory(parent, title, start, QFileDialog::ShowDirsOnly);
     if (dir.isEmpty())
         return std::nullopt;
@@ -160,18 +164,17 @@ void DialogSeam::setTestMode(std::function<void(const QString&)> unexpected)
 
 void DialogSeam::answerMessage(QMessageBox::StandardButton answer)
 {
-    state().answers.push_back({Kind::Message, answer, std::nullopt});
+    state().answers.push_back({Kind::Message, answer, QString()});
 }
 
 void DialogSeam::answerFile(const QString& path)
 {
-    state().answers.push_back({Kind::OpenFile, QMessageBox::NoButton,
-                               path.isEmpty() ? std::nullopt : std::optional<QString>(path)});
+    state().answers.push_back({Kind::OpenFile, QMessageBox::NoButton, path});
 }
 
 void DialogSeam::answerFolder(std::optional<QString> folder)
 {
-    state().answers.push_back({Kind::Folder, QMessageBox::NoButton, std::move(folder)});
+    state().answers.push_back({Kind::Folder, QMessageBox::NoButton, folder.value_or(QString())});
 }
 
 int DialogSeam::pendingAnswers()
