@@ -47,7 +47,8 @@ void BM_FormatDefinitionText(benchmark::State& state)
         formatDefinitionText(items, date(), "\n", text, error);
         benchmark::DoNotOptimize(text.data());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_FormatDefinitionText)->Arg(10000)->Unit(benchmark::kMillisecond);
 
@@ -60,7 +61,8 @@ void BM_ParseDefinitionText(benchmark::State& state)
         ReadResult r = parseDefinitionText(text);
         benchmark::DoNotOptimize(r.items.data());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_ParseDefinitionText)->Arg(10000)->Unit(benchmark::kMillisecond);
 

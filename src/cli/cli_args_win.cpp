@@ -1,8 +1,7 @@
-#include <windows.h>
-
 #include <shellapi.h>
 #include <string>
 #include <vector>
+#include <windows.h>
 
 namespace tovalo::cli {
 
@@ -43,10 +42,12 @@ std::string executableFolder()
     if (slash == std::wstring::npos)
         return {};
     path.resize(slash);
-    const int len = WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
+    const int len = WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0,
+                                        nullptr, nullptr);
     std::string s(static_cast<std::size_t>(len > 0 ? len : 0), '\0');
     if (len > 0)
-        WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), s.data(), len, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), s.data(), len, nullptr,
+                            nullptr);
     return s;
 }
 

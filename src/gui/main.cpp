@@ -3,9 +3,9 @@
 #include "app/tovalo_app.h"
 #include "ui/message_box.h"
 
-#include <QApplication>
-
 #include <cstdio>
+
+#include <QApplication>
 
 int main(int argc, char** argv)
 {

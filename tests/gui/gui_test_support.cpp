@@ -43,7 +43,8 @@ QString writeDefinition(const QString& folder, const QString& fileName, const QL
         if (!cu.open(QIODevice::WriteOnly))
             qFatal("cannot write %s", qPrintable(path));
         cu.write(QStringLiteral("// dpct-sim: %1\n__global__ void k() {}\n").arg(source.directives).toUtf8());
-        text += QStringLiteral("[%1]\n--out-root=\"%2\"\n").arg(path, QDir(folder).filePath(QStringLiteral("out")));
+        text += QStringLiteral("[%1]\n--out-root=\"%2\"\n")
+                    .arg(path, QDir(folder).filePath(QStringLiteral("out")));
     }
     const QString definition = QDir(folder).filePath(fileName);
     QFile file(definition);

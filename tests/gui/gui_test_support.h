@@ -2,11 +2,11 @@
 // Shared helpers of the GUI tests: a private settings folder, definition files with CUDA
 // sources that steer the simulated dpct, and the language packs of the build.
 
+#include <memory>
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <memory>
 
 namespace tovalo {
 class SettingsStore;

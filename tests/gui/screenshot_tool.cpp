@@ -12,13 +12,14 @@
 
 #include "app/language_pack.h"
 #include "app/tovalo_app.h"
+#include "controls/dpct_tree_ctrl.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/main_frame.h"
+#include "ui/output_pane.h"
 #include "ui/run_controller.h"
 
-#include "controls/dpct_tree_ctrl.h"
-#include "ui/output_pane.h"
+#include <cstdio>
 
 #include <QAction>
 #include <QApplication>
@@ -29,8 +30,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
-
-#include <cstdio>
 
 namespace {
 
@@ -46,7 +45,8 @@ public:
         if (!seen && window && event->type() == QEvent::Paint && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->window() == window) {
             seen = true;
-            std::printf("first-paint-ms %lld\nfirst-paint-epoch-ms %lld\n", static_cast<long long>(clock.elapsed()),
+            std::printf("first-paint-ms %lld\nfirst-paint-epoch-ms %lld\n",
+                        static_cast<long long>(clock.elapsed()),
                         static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
             std::fflush(stdout);
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
@@ -132,12 +132,14 @@ int main(int argc, char** argv)
     QObject::connect(ticker, &QTimer::timeout, &qapp, [&] {
         longestGap = std::max(longestGap, tickClock.restart());
         const RunEngine* engine = frame->runController()->engine();
-        if (engine->phase() == RunPhase::Idle && engine->doneCount() == 1 && !frame->outputPane()->hasPendingText()) {
+        if (engine->phase() == RunPhase::Idle && engine->doneCount() == 1 &&
+            !frame->outputPane()->hasPendingText()) {
             ticker->stop();
             std::printf("burst-bytes %lld\ntotal-ms %lld\nlongest-stall-ms %lld\nlongest-batch-ms %lld\n"
                         "dropped-chars %lld\n",
                         static_cast<long long>(burst), static_cast<long long>(burstClock.elapsed()),
-                        static_cast<long long>(longestGap), static_cast<long long>(frame->outputPane()->longestBatchMs()),
+                        static_cast<long long>(longestGap),
+                        static_cast<long long>(frame->outputPane()->longestBatchMs()),
                         static_cast<long long>(frame->outputPane()->droppedText()));
             std::fflush(stdout);
             QCoreApplication::exit(0);
@@ -151,7 +153,8 @@ int main(int argc, char** argv)
             return 2;
         QByteArray text = "[Common]\nVersion=01.00.00.00\nLastUpdate=2026/12/07\n\n";
         for (int i = 0; i < measureOpen; ++i)
-            text += QStringLiteral("[/work/src/module%1/kernel_%2.cu]\n--out-root=\"/work/out\"\n--extra-arg=-DN=%2\n")
+            text += QStringLiteral(
+                        "[/work/src/module%1/kernel_%2.cu]\n--out-root=\"/work/out\"\n--extra-arg=-DN=%2\n")
                         .arg(i / 100)
                         .arg(i)
                         .toUtf8();

@@ -2,19 +2,17 @@
 // oneAPI warning, a missing language pack, a second start handing over its files, and a clean
 // end on SIGTERM.
 
-#include "dialog_test_support.h"
-#include "gui_test_support.h"
-
 #include "app/language_pack.h"
 #include "app/tovalo_app.h"
+#include "dialog_test_support.h"
+#include "gui_test_support.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 #include "ui/command_ids.h"
 #include "ui/document_window.h"
 #include "ui/main_frame.h"
-#include "ui/run_controller.h"
 #include "ui/message_box.h"
-
-#include "settings/settings.h"
-#include "settings/settings_store.h"
+#include "ui/run_controller.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -96,8 +94,8 @@ void TestApp::demoStartOpensFilesAndExitSavesSettings()
         frame->action(206)->trigger();
         app.settings().tabMode[kTabMdiOn] = 1;
         frame->applyTabSettings();
-        QCOMPARE(reload(sandbox).applicationLook, 206); // the look is saved at once
-        QCOMPARE(reload(sandbox).tabMode[kTabMdiOn], 0);  // the rest at exit
+        QCOMPARE(reload(sandbox).applicationLook, 206);  // the look is saved at once
+        QCOMPARE(reload(sandbox).tabMode[kTabMdiOn], 0); // the rest at exit
         QCOMPARE(app.exitInstance(), 0);
     }
     const Settings saved = reload(sandbox);
@@ -119,9 +117,11 @@ void TestApp::missingOneApiWarnsAndDisablesRuns()
     CTovaloApp app(sandbox.store());
     DialogSeam::answerMessage(QMessageBox::Ok);
     QVERIFY(app.initInstance(options));
-    QCOMPARE(DialogSeam::last().text,
-             QStringLiteral("Intel® oneAPI がインストールされていません。dpc++ファイルへの変換処理はできませんが定義ファイル"
-                            "（変換対象ファイル一覧：変換オプション定義）の作成は可能です。"));
+    QCOMPARE(
+        DialogSeam::last().text,
+        QStringLiteral(
+            "Intel® oneAPI がインストールされていません。dpc++ファイルへの変換処理はできませんが定義ファイル"
+            "（変換対象ファイル一覧：変換オプション定義）の作成は可能です。"));
     QVERIFY(app.settings().oneapiRoot.empty());
     const QString def = testing_gui::writeDefinition(sandbox.path(), QStringLiteral("e.txt"),
                                                      {{QStringLiteral("e.cu"), QString()}});
@@ -186,8 +186,9 @@ void TestApp::sigtermClosesCleanlyAndSaves()
     Sandbox sandbox;
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.start(QStringLiteral(TOVALO_BIN), {QStringLiteral("--instance-key"), uniqueKey(),
-                                               QStringLiteral("--demo-toolkit"), QStringLiteral(TOVALO_SIM_TOOLKIT_DIR)});
+    program.start(QStringLiteral(TOVALO_BIN),
+                  {QStringLiteral("--instance-key"), uniqueKey(), QStringLiteral("--demo-toolkit"),
+                   QStringLiteral(TOVALO_SIM_TOOLKIT_DIR)});
     QVERIFY(program.waitForStarted());
     // The look is saved while the main window is built: the program is up once the file exists.
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(sandbox.settingsFile()), 20000);

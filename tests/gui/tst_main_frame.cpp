@@ -3,17 +3,17 @@
 
 #include "dialog_test_support.h"
 #include "gui_test_support.h"
-
-#include "ui/command_ids.h"
-#include "ui/document_window.h"
-#include "ui/child_frame.h"
-#include "ui/looks.h"
-#include "ui/main_frame.h"
-#include "ui/run_controller.h"
-#include "ui/message_box.h"
-
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "ui/child_frame.h"
+#include "ui/command_ids.h"
+#include "ui/document_window.h"
+#include "ui/looks.h"
+#include "ui/main_frame.h"
+#include "ui/message_box.h"
+#include "ui/run_controller.h"
+
+#include <set>
 
 #include <QApplication>
 #include <QFileDialog>
@@ -27,8 +27,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
-
-#include <set>
 
 using namespace tovalo;
 using namespace tovalo::gui;
@@ -122,28 +120,32 @@ void TestMainFrame::menusWithoutAndWithDocument()
 {
     QMenuBar* bar = frame_->menuBar();
     QCOMPARE(visibleTexts(bar->actions()),
-             (QStringList{QStringLiteral("ファイル(&F)"), QStringLiteral("表示(&V)"), QStringLiteral("ヘルプ(&H)")}));
+             (QStringList{QStringLiteral("ファイル(&F)"), QStringLiteral("表示(&V)"),
+                          QStringLiteral("ヘルプ(&H)")}));
     auto* file = frame_->findChild<QMenu*>(QStringLiteral("menuFile"));
     QCOMPARE(visibleTexts(file->actions()),
              (QStringList{QStringLiteral("新規作成(&N)"), QStringLiteral("定義ファイルを開く(&O)..."),
-                          QStringLiteral("最近使ったファイル(&F)"), QStringLiteral("アプリケーションの終了(&X)")}));
+                          QStringLiteral("最近使ったファイル(&F)"),
+                          QStringLiteral("アプリケーションの終了(&X)")}));
     // With no recent file the placeholder is there but disabled.
     QVERIFY(!frame_->action(cmd::RecentPlaceholder)->isEnabled());
 
     frame_->newDocumentWindow();
-    QCOMPARE(visibleTexts(bar->actions()),
-             (QStringList{QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"), QStringLiteral("変換(&C)"),
-                          QStringLiteral("表示(&V)"), QStringLiteral("ツール(&T)"), QStringLiteral("ウィンドウ(&W)"),
-                          QStringLiteral("ヘルプ(&H)")}));
+    QCOMPARE(
+        visibleTexts(bar->actions()),
+        (QStringList{QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"), QStringLiteral("変換(&C)"),
+                     QStringLiteral("表示(&V)"), QStringLiteral("ツール(&T)"),
+                     QStringLiteral("ウィンドウ(&W)"), QStringLiteral("ヘルプ(&H)")}));
     QCOMPARE(visibleTexts(file->actions()),
              (QStringList{QStringLiteral("新規作成(&N)"), QStringLiteral("定義ファイルを開く(&O)..."),
                           QStringLiteral("定義ファイルの保存(&S)"), QStringLiteral("名前を付けて保存(&A)..."),
                           QStringLiteral("閉じる(&C)"), QStringLiteral("最近使ったファイル(&F)"),
                           QStringLiteral("アプリケーションの終了(&X)")}));
     auto* edit = frame_->findChild<QMenu*>(QStringLiteral("menuEdit"));
-    QCOMPARE(visibleTexts(edit->actions()),
-             (QStringList{QStringLiteral("cuファイルをリストに追加(&A)..."), QStringLiteral("選択したリスト項目を更新(&U)..."),
-                          QStringLiteral("選択したリスト項目を削除(&D)"), QStringLiteral("全ての項目を削除(&A)...")}));
+    QCOMPARE(visibleTexts(edit->actions()), (QStringList{QStringLiteral("cuファイルをリストに追加(&A)..."),
+                                                         QStringLiteral("選択したリスト項目を更新(&U)..."),
+                                                         QStringLiteral("選択したリスト項目を削除(&D)"),
+                                                         QStringLiteral("全ての項目を削除(&A)...")}));
     auto* convert = frame_->findChild<QMenu*>(QStringLiteral("menuConvert"));
     QCOMPARE(visibleTexts(convert->actions()),
              (QStringList{QStringLiteral("変換開始(&S)"), QStringLiteral("変換停止(&T)"),
@@ -199,8 +201,9 @@ void TestMainFrame::acceleratorsAndToolbar()
     QStringList ids;
     for (QAction* a : toolBar->actions())
         ids.append(a->isSeparator() ? QStringLiteral("|") : a->property("commandId").toString());
-    QCOMPARE(ids.join(QLatin1Char(' ')),
-             QStringLiteral("32771 32772 32773 32774 | 32775 32776 32777 | 32778 | 32779 32780 32781 | 32782"));
+    QCOMPARE(
+        ids.join(QLatin1Char(' ')),
+        QStringLiteral("32771 32772 32773 32774 | 32775 32776 32777 | 32778 | 32779 32780 32781 | 32782"));
     // Each button has its own disabled and hot pictures.
     const QIcon start = frame_->action(cmd::Start)->icon();
     const QImage normal = start.pixmap(48, QIcon::Normal).toImage();
@@ -237,8 +240,9 @@ void TestMainFrame::openFromDialogAndRecentList()
 {
     const QString a = testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("a.txt"),
                                                    {{QStringLiteral("a.cu"), QString()}});
-    const QString b = testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("b.txt"),
-                                                   {{QStringLiteral("b1.cu"), QString()}, {QStringLiteral("b2.cu"), QString()}});
+    const QString b = testing_gui::writeDefinition(
+        sandbox_->path(), QStringLiteral("b.txt"),
+        {{QStringLiteral("b1.cu"), QString()}, {QStringLiteral("b2.cu"), QString()}});
     // The open chooser, answered through the dialog seam.
     DialogSeam::answerFile(a);
     QTest::keyClick(frame_.get(), Qt::Key_O, Qt::ControlModifier);
@@ -397,8 +401,9 @@ void TestMainFrame::quitAsksAndCancelKeepsRunning()
     DialogSeam::answerMessage(QMessageBox::No);
     QVERIFY(!frame_->close());
     QVERIFY(frame_->isVisible());
-    QCOMPARE(DialogSeam::last().text,
-             QStringLiteral("『Intel®  OneAPI DPC++互換性ツール』 サポートアプリ\nを終了してよろしいですか？"));
+    QCOMPARE(
+        DialogSeam::last().text,
+        QStringLiteral("『Intel®  OneAPI DPC++互換性ツール』 サポートアプリ\nを終了してよろしいですか？"));
     QCOMPARE(frame_->documentWindows().size(), 1);
 
     DialogSeam::answerMessage(QMessageBox::Yes);

@@ -3,12 +3,10 @@
 
 #include "dialog_test_support.h"
 #include "gui_test_support.h"
-
+#include "settings/settings.h"
 #include "ui/dpct_result_ctrl.h"
 #include "ui/log_context_menu.h"
 #include "ui/output_pane.h"
-
-#include "settings/settings.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -18,8 +16,8 @@
 
 using namespace tovalo::gui;
 
-using tovalo::gui::COutputPane;
 using tovalo::gui::CDpctResultCtrl;
+using tovalo::gui::COutputPane;
 
 class TestOutputPane : public QObject
 {
@@ -169,20 +167,23 @@ void TestOutputPane::contextMenuEnablingRules()
     };
     bool cleared = false;
     {
-        std::unique_ptr<QMenu> menu(tovalo::gui::createLogContextMenu(pane.log(), true, &pane, [&] { cleared = true; }));
+        std::unique_ptr<QMenu> menu(
+            tovalo::gui::createLogContextMenu(pane.log(), true, &pane, [&] { cleared = true; }));
         QVERIFY(!findAction(menu.get(), "actionLogCopy")->isEnabled());
         QVERIFY(!findAction(menu.get(), "actionLogClearAll")->isEnabled()); // nothing to clear
     }
     pane.append(QStringLiteral("some output\n"));
     pane.flushAll();
     {
-        std::unique_ptr<QMenu> menu(tovalo::gui::createLogContextMenu(pane.log(), true, &pane, [&] { pane.clearAll(); }));
+        std::unique_ptr<QMenu> menu(
+            tovalo::gui::createLogContextMenu(pane.log(), true, &pane, [&] { pane.clearAll(); }));
         QVERIFY(!findAction(menu.get(), "actionLogCopy")->isEnabled());
         QVERIFY(findAction(menu.get(), "actionLogClearAll")->isEnabled());
         pane.log()->selectAll();
     }
     {
-        std::unique_ptr<QMenu> menu(tovalo::gui::createLogContextMenu(pane.log(), true, &pane, [&] { pane.clearAll(); }));
+        std::unique_ptr<QMenu> menu(
+            tovalo::gui::createLogContextMenu(pane.log(), true, &pane, [&] { pane.clearAll(); }));
         QVERIFY(findAction(menu.get(), "actionLogCopy")->isEnabled());
         findAction(menu.get(), "actionLogClearAll")->trigger();
     }

@@ -2,21 +2,19 @@
 // and a run as the status bar and the item list show them, the enabling rules in each run
 // phase, pause, stop, and closing while a run is under way.
 
+#include "controls/dpct_tree_ctrl.h"
+#include "data/dpct_data.h"
 #include "dialog_test_support.h"
 #include "gui_test_support.h"
-
-#include "ui/command_ids.h"
-#include "ui/document_window.h"
-#include "ui/child_frame.h"
-#include "controls/dpct_tree_ctrl.h"
-#include "ui/main_frame.h"
-#include "ui/run_controller.h"
-#include "ui/message_box.h"
-#include "ui/output_pane.h"
-
-#include "data/dpct_data.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "ui/child_frame.h"
+#include "ui/command_ids.h"
+#include "ui/document_window.h"
+#include "ui/main_frame.h"
+#include "ui/message_box.h"
+#include "ui/output_pane.h"
+#include "ui/run_controller.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -106,7 +104,8 @@ void TestRun::startUpThenRunOfTheExample()
     // The example's paths are relative to the folder the program runs in.
     QDir examples(QStringLiteral(TOVALO_EXAMPLES_DIR));
     QDir(sandbox_->path()).mkpath(QStringLiteral("examples/cuda"));
-    for (const QString& name : QDir(examples.filePath(QStringLiteral("cuda"))).entryList({QStringLiteral("*.cu")}))
+    for (const QString& name :
+         QDir(examples.filePath(QStringLiteral("cuda"))).entryList({QStringLiteral("*.cu")}))
         QVERIFY(QFile::copy(examples.filePath(QStringLiteral("cuda/") + name),
                             sandbox_->file(QStringLiteral("examples/cuda/") + name)));
     QVERIFY(QFile::copy(examples.filePath(QStringLiteral("vector-add.txt")),
@@ -123,11 +122,12 @@ void TestRun::startUpThenRunOfTheExample()
     QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->engine()->startUpDone(), 30000);
     QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
     QVERIFY(frame_->action(cmd::Open)->isEnabled());
-    QCOMPARE(statusTexts_.mid(0, 4), (QStringList{QStringLiteral("1:setarg.bat起動開始"),
-                                                  QStringLiteral("1:setarg.bat起動中..."),
-                                                  QStringLiteral("1:dpctバージョン取得開始"),
-                                                  QStringLiteral("1:dpctバージョン取得中...")}));
-    QVERIFY2(statusTexts_.contains(QStringLiteral("2:dpct ver: 2024.2.0.")), qPrintable(statusTexts_.join(u'|')));
+    QCOMPARE(statusTexts_.mid(0, 4),
+             (QStringList{QStringLiteral("1:setarg.bat起動開始"), QStringLiteral("1:setarg.bat起動中..."),
+                          QStringLiteral("1:dpctバージョン取得開始"),
+                          QStringLiteral("1:dpctバージョン取得中...")}));
+    QVERIFY2(statusTexts_.contains(QStringLiteral("2:dpct ver: 2024.2.0.")),
+             qPrintable(statusTexts_.join(u'|')));
     QCOMPARE(statusTexts_.last(), QStringLiteral("1: "));
     // The interpreter's prompt reached the output pane.
     frame_->outputPane()->flushAll();
@@ -153,8 +153,8 @@ void TestRun::startUpThenRunOfTheExample()
     QCOMPARE(progress()->value(), 3);
 
     const std::vector<CDpctData*> items = doc->runItems();
-    QCOMPARE(items[0]->status, ItemStatus::ConvertedOk);           // result=ok
-    QCOMPARE(items[1]->status, ItemStatus::ConvertedOk);           // warnings only
+    QCOMPARE(items[0]->status, ItemStatus::ConvertedOk); // result=ok
+    QCOMPARE(items[1]->status, ItemStatus::ConvertedOk); // warnings only
     QVERIFY(items[2]->status == ItemStatus::SyntaxError || items[2]->status == ItemStatus::ConvertedOk);
     QVERIFY(QString::fromStdString(items[0]->resultText).contains(QStringLiteral("vector_add.cu")));
     QVERIFY(!QString::fromStdString(items[0]->resultText).contains(QStringLiteral("tovalo> ")));
@@ -171,11 +171,11 @@ void TestRun::startUpThenRunOfTheExample()
 
 void TestRun::enablingPauseAndStop()
 {
-    const QString def = testing_gui::writeDefinition(
-        sandbox_->path(), QStringLiteral("slow.txt"),
-        {{QStringLiteral("s1.cu"), QStringLiteral("result=ok delay-ms=1500")},
-         {QStringLiteral("s2.cu"), QStringLiteral("result=ok delay-ms=1500")},
-         {QStringLiteral("s3.cu"), QStringLiteral("result=ok delay-ms=1500")}});
+    const QString def =
+        testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("slow.txt"),
+                                     {{QStringLiteral("s1.cu"), QStringLiteral("result=ok delay-ms=1500")},
+                                      {QStringLiteral("s2.cu"), QStringLiteral("result=ok delay-ms=1500")},
+                                      {QStringLiteral("s3.cu"), QStringLiteral("result=ok delay-ms=1500")}});
     openConsole();
     QVERIFY(frame_->openDefinition(def));
     CDocumentWindow* doc = frame_->activeDocument();
@@ -227,10 +227,10 @@ void TestRun::enablingPauseAndStop()
 
 void TestRun::closingTheRunsDocumentStopsTheRun()
 {
-    const QString def = testing_gui::writeDefinition(
-        sandbox_->path(), QStringLiteral("close.txt"),
-        {{QStringLiteral("c1.cu"), QStringLiteral("result=ok delay-ms=1000")},
-         {QStringLiteral("c2.cu"), QStringLiteral("result=ok delay-ms=1000")}});
+    const QString def =
+        testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("close.txt"),
+                                     {{QStringLiteral("c1.cu"), QStringLiteral("result=ok delay-ms=1000")},
+                                      {QStringLiteral("c2.cu"), QStringLiteral("result=ok delay-ms=1000")}});
     openConsole();
     QVERIFY(frame_->openDefinition(def));
     QTest::keyClick(frame_.get(), Qt::Key_F5);
@@ -254,8 +254,9 @@ void TestRun::closingTheRunsDocumentStopsTheRun()
 
 void TestRun::quittingDuringARunIsPromptAndClean()
 {
-    const QString def = testing_gui::writeDefinition(
-        sandbox_->path(), QStringLiteral("long.txt"), {{QStringLiteral("l1.cu"), QStringLiteral("result=ok delay-ms=60000")}});
+    const QString def =
+        testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("long.txt"),
+                                     {{QStringLiteral("l1.cu"), QStringLiteral("result=ok delay-ms=60000")}});
     openConsole();
     QVERIFY(frame_->openDefinition(def));
     QTest::keyClick(frame_.get(), Qt::Key_F5);

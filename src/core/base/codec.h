@@ -14,7 +14,7 @@ namespace tovalo {
 struct DecodedText
 {
     std::string utf8;
-    std::string encoding; ///< "UTF-8", "UTF-8 with BOM", "CP932", ... : what the bytes were read as
+    std::string encoding;    ///< "UTF-8", "UTF-8 with BOM", "CP932", ... : what the bytes were read as
     bool lastResort = false; ///< read as Windows-1252 because nothing else fitted
 };
 

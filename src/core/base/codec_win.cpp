@@ -1,10 +1,8 @@
 #include "codec.h"
-
 #include "text.h"
 
-#include <windows.h>
-
 #include <string>
+#include <windows.h>
 
 namespace tovalo {
 
@@ -60,8 +58,8 @@ bool encodeForFile(std::string_view utf8, std::string& bytes, std::string& error
     std::wstring w(static_cast<std::size_t>(wlen), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), n, w.data(), wlen);
     BOOL usedDefault = FALSE;
-    const int blen = WideCharToMultiByte(acp, WC_NO_BEST_FIT_CHARS, w.data(), wlen, nullptr, 0, nullptr,
-                                         &usedDefault);
+    const int blen =
+        WideCharToMultiByte(acp, WC_NO_BEST_FIT_CHARS, w.data(), wlen, nullptr, 0, nullptr, &usedDefault);
     if (usedDefault || blen <= 0) {
         // Name the first character that does not fit, so the user can find it.
         std::size_t pos = 0;

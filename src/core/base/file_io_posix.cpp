@@ -1,5 +1,4 @@
 #include "file_io.h"
-
 #include "text.h"
 
 #include <cerrno>
@@ -50,7 +49,9 @@ bool readWholeFile(std::string_view path, std::string& bytes, std::string& error
         error = systemErrorText(errno);
         return false;
     }
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
         error = systemErrorText(EISDIR);
@@ -95,7 +96,9 @@ bool writeFileAtomically(std::string_view path, std::string_view bytes, std::str
 
     // mkstemp makes the file private; give it the permissions of the file it replaces, or the
     // usual ones for a new file.
-    struct stat st {};
+    struct stat st
+    {
+    };
     mode_t mode = 0;
     if (::stat(target.c_str(), &st) == 0) {
         mode = st.st_mode & 07777;

@@ -1,10 +1,8 @@
 #include "file_io.h"
-
 #include "text.h"
 
-#include <windows.h>
-
 #include <string>
+#include <windows.h>
 
 namespace tovalo {
 
@@ -57,7 +55,8 @@ bool writeFileAtomically(std::string_view path, std::string_view bytes, std::str
     HANDLE h = INVALID_HANDLE_VALUE;
     // A unique name beside the target: the target's name, the process id and a counter.
     for (unsigned attempt = 0; attempt < 100 && h == INVALID_HANDLE_VALUE; ++attempt) {
-        tmp = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"." + std::to_wstring(attempt) + L".tmp";
+        tmp = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"." + std::to_wstring(attempt) +
+              L".tmp";
         h = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
             break;

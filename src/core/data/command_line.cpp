@@ -87,7 +87,12 @@ bool hasActiveShellSyntax(std::string_view value, Dialect dialect)
         }
         return false;
     }
-    enum { Plain, Single, Double } state = Plain;
+    enum
+    {
+        Plain,
+        Single,
+        Double
+    } state = Plain;
     for (std::size_t i = 0; i < value.size(); ++i) {
         const char c = value[i];
         switch (state) {

@@ -13,7 +13,11 @@
 
 namespace tovalo {
 
-enum class Dialect { Cmd, Sh };
+enum class Dialect
+{
+    Cmd,
+    Sh
+};
 
 /// `Cmd` on Windows, `Sh` elsewhere.
 Dialect platformDialect();

@@ -30,7 +30,8 @@ std::string_view extensionOf(std::string_view name)
 bool isCudaSource(std::string_view name)
 {
     const std::string_view ext = extensionOf(name);
-    return ext.size() == 3 && ext[0] == '.' && (ext[1] == 'c' || ext[1] == 'C') && (ext[2] == 'u' || ext[2] == 'U');
+    return ext.size() == 3 && ext[0] == '.' && (ext[1] == 'c' || ext[1] == 'C') &&
+           (ext[2] == 'u' || ext[2] == 'U');
 }
 
 void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view value, int lineNo,
@@ -49,7 +50,8 @@ void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view valu
         const int index = valueListIndex(o.valueList, value);
         item.setChoiceIndex(o.slot, index);
         if (index < 0)
-            notes.push_back({ReadNote::Kind::ChoiceNotInList, lineNo, std::string(o.name) + "=" + std::string(value)});
+            notes.push_back(
+                {ReadNote::Kind::ChoiceNotInList, lineNo, std::string(o.name) + "=" + std::string(value)});
         return;
     }
     case OptionKind::Text:
@@ -78,7 +80,12 @@ ReadResult parseDefinitionText(std::string_view bytes)
     result.lastResortEncoding = decoded.lastResort;
     const std::string_view text = decoded.utf8;
 
-    enum class State { Ignore, Common, Item } state = State::Ignore;
+    enum class State
+    {
+        Ignore,
+        Common,
+        Item
+    } state = State::Ignore;
     CDpctData* current = nullptr;
     int lineNo = 0;
     std::size_t pos = 0;
@@ -134,8 +141,10 @@ ReadResult parseDefinitionText(std::string_view bytes)
         while (k < line.size() && line[k] == '=')
             ++k;
         const std::size_t eq = line.find('=', k);
-        const std::string_view key = line.substr(k, eq == std::string_view::npos ? std::string_view::npos : eq - k);
-        const std::string_view value = eq == std::string_view::npos ? std::string_view{} : line.substr(eq + 1);
+        const std::string_view key =
+            line.substr(k, eq == std::string_view::npos ? std::string_view::npos : eq - k);
+        const std::string_view value =
+            eq == std::string_view::npos ? std::string_view{} : line.substr(eq + 1);
 
         switch (state) {
         case State::Common:
@@ -175,16 +184,18 @@ bool formatDefinitionText(std::span<const CDpctData> items, const std::tm& date,
     text.clear();
     text.reserve(64 + items.size() * 160);
     char head[160];
-    const int n = std::snprintf(head, sizeof head, "[%s]%.*s%s=%02X.%02X.%02X.%02X%.*s%s=%04d/%02d/%02d%.*s%.*s",
-                                "Common", static_cast<int>(eol.size()), eol.data(), "Version",
-                                (kDefinitionFileVersion >> 24) & 0xFFu, (kDefinitionFileVersion >> 16) & 0xFFu,
-                                (kDefinitionFileVersion >> 8) & 0xFFu, kDefinitionFileVersion & 0xFFu,
-                                static_cast<int>(eol.size()), eol.data(), "LastUpdate", date.tm_year + 1900,
-                                date.tm_mon + 1, date.tm_mday, static_cast<int>(eol.size()), eol.data(),
-                                static_cast<int>(eol.size()), eol.data());
+    const int n = std::snprintf(
+        head, sizeof head, "[%s]%.*s%s=%02X.%02X.%02X.%02X%.*s%s=%04d/%02d/%02d%.*s%.*s", "Common",
+        static_cast<int>(eol.size()), eol.data(), "Version", (kDefinitionFileVersion >> 24) & 0xFFu,
+        (kDefinitionFileVersion >> 16) & 0xFFu, (kDefinitionFileVersion >> 8) & 0xFFu,
+        kDefinitionFileVersion & 0xFFu, static_cast<int>(eol.size()), eol.data(), "LastUpdate",
+        date.tm_year + 1900, date.tm_mon + 1, date.tm_mday, static_cast<int>(eol.size()), eol.data(),
+        static_cast<int>(eol.size()), eol.data());
     text.append(head, static_cast<std::size_t>(n));
 
-    auto lineBreakIn = [](std::string_view v) { return v.find_first_of("\r\n") != std::string_view::npos; };
+    auto lineBreakIn = [](std::string_view v) {
+        return v.find_first_of("\r\n") != std::string_view::npos;
+    };
     for (const CDpctData& item : items) {
         if (lineBreakIn(item.path)) {
             error = "the path \"" + item.path + "\" contains a line break";
@@ -198,7 +209,8 @@ bool formatDefinitionText(std::span<const CDpctData> items, const std::tm& date,
         for (const OptionInfo& o : optionTable()) {
             if (!item.isOn(o.slot))
                 continue;
-            if (o.slot == kNoDryPattern || o.slot == kNoIncrementalMigration || o.slot == kOptimizeMigration) {
+            if (o.slot == kNoDryPattern || o.slot == kNoIncrementalMigration ||
+                o.slot == kOptimizeMigration) {
                 if (groupDone)
                     continue;
                 groupDone = true;
@@ -215,7 +227,8 @@ bool formatDefinitionText(std::span<const CDpctData> items, const std::tm& date,
             case FileForm::PlainText: {
                 const std::string& v = item.text(o.slot);
                 if (lineBreakIn(v)) {
-                    error = "the value of " + std::string(o.name) + " of \"" + item.path + "\" contains a line break";
+                    error = "the value of " + std::string(o.name) + " of \"" + item.path +
+                            "\" contains a line break";
                     return false;
                 }
                 text += '=';

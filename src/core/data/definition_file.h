@@ -19,15 +19,16 @@ inline constexpr std::uint32_t kDefinitionFileVersion = 0x01000000;
 /// Something the reader skipped or could not take as written; the items are read regardless.
 struct ReadNote
 {
-    enum class Kind {
-        OutsideSection, ///< a key line before any section, or in a skipped section
-        SectionSkipped, ///< a section that is neither "Common" nor a .cu file
-        UnknownKey,     ///< a key in an item section that matches no option name
-        ChoiceNotInList,///< a choice value that is not an entry of the option's list
-        EmptyChoice,    ///< a choice option with an empty value, left off
+    enum class Kind
+    {
+        OutsideSection,  ///< a key line before any section, or in a skipped section
+        SectionSkipped,  ///< a section that is neither "Common" nor a .cu file
+        UnknownKey,      ///< a key in an item section that matches no option name
+        ChoiceNotInList, ///< a choice value that is not an entry of the option's list
+        EmptyChoice,     ///< a choice option with an empty value, left off
     };
     Kind kind;
-    int line; ///< 1-based line number
+    int line;         ///< 1-based line number
     std::string text; ///< the key, section name or value concerned
 };
 
@@ -38,7 +39,7 @@ struct ReadResult
     std::vector<CDpctData> items;
     std::vector<int> itemLines; ///< 1-based line of each item's section line
     std::vector<ReadNote> notes;
-    std::string encoding;    ///< what the bytes were read as
+    std::string encoding; ///< what the bytes were read as
     bool lastResortEncoding = false;
 };
 

@@ -98,8 +98,8 @@ std::string describe(const CDpctData& item)
     std::string s = "{path=\"" + item.path + "\" kind=" + std::to_string(item.kind) +
                     " subdirs=" + std::to_string(item.includeSubdirs) +
                     " status=" + std::to_string(static_cast<int>(item.status)) +
-                    " exit=" + std::to_string(item.exitCode) + " result=" + std::to_string(item.resultText.size()) +
-                    "B on=[";
+                    " exit=" + std::to_string(item.exitCode) +
+                    " result=" + std::to_string(item.resultText.size()) + "B on=[";
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (!item.isOn(slot) && !item.changed[static_cast<std::size_t>(slot)])
             continue;

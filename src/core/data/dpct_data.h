@@ -14,7 +14,8 @@
 namespace tovalo {
 
 /// Conversion status of an item; the values are stable (the run engine and the list use them).
-enum class ItemStatus : std::int32_t {
+enum class ItemStatus : std::int32_t
+{
     None = 0,
     Waiting = 1,
     Converting = 2,

@@ -12,6 +12,8 @@ using B = Browse;
 
 // Value fields: Choice options use fields 0..10 of the index array, Text options 0..10 of
 // the text array, each in slot order.
+// One table row per line.
+// clang-format off
 constexpr std::array<OptionInfo, kOptionCount> kOptions = {{
     {kAlwaysUseAsyncHandler, "--always-use-async-handler", K::Switch, kNoList, 0, 409, A::Bare, F::NameOnly, -1, 1007, 0, 0, B::None},
     {kAssumeNdRangeDim, "--assume-nd-range-dim", K::Choice, kListAssumeNdRangeDim, 1, 410, A::ChoiceFirstChar, F::NameEntry, 0, 1008, 1009, 0, B::None},
@@ -50,6 +52,7 @@ constexpr std::array<OptionInfo, kOptionCount> kOptions = {{
     {kUsmLevel, "--usm-level", K::Choice, kListUsmLevel, 0, 443, A::Choice, F::NameEntry, 10, 1059, 1066, 0, B::None},
     {kVcxprojFile, "--vcxprojfile", K::Text, kNoList, 0, 444, A::Path, F::QuotedText, 10, 1060, 1061, 1062, B::File},
 }};
+// clang-format on
 
 constexpr std::string_view kList600[] = {"1", "3"};
 constexpr std::string_view kList601[] = {"migrated", "all", "none"};

@@ -16,7 +16,8 @@ inline constexpr int kFirstOptionSlot = 2;
 inline constexpr int kOptionCount = 36;
 
 /// Slot numbers. Slots 0 and 1 are the directory-name and file-name rows of the option grid.
-enum Slot : int {
+enum Slot : int
+{
     kSlotDirName = 0,
     kSlotFileName = 1,
     kAlwaysUseAsyncHandler = 2,
@@ -57,10 +58,16 @@ enum Slot : int {
     kVcxprojFile, // 37
 };
 
-enum class OptionKind { Switch, Choice, Text };
+enum class OptionKind
+{
+    Switch,
+    Choice,
+    Text
+};
 
 /// How an option's argument is formed on the dpct command line.
-enum class ArgForm {
+enum class ArgForm
+{
     Bare,            ///< " --name"
     Choice,          ///< " --name=entry"
     ChoiceFirstChar, ///< " --name=e" with the first character of the entry
@@ -70,7 +77,8 @@ enum class ArgForm {
 };
 
 /// How an option's line looks in a definition file.
-enum class FileForm {
+enum class FileForm
+{
     NameOnly,   ///< "--name"
     NameEntry,  ///< "--name=entry"
     QuotedText, ///< "--name=\"text\"" (quotes removed again when read)
@@ -78,7 +86,8 @@ enum class FileForm {
 };
 
 /// Value-list resource ids 600..610.
-enum ValueList : int {
+enum ValueList : int
+{
     kNoList = -1,
     kListAssumeNdRangeDim = 600,
     kListFormatRange,
@@ -94,7 +103,12 @@ enum ValueList : int {
 };
 
 /// What a folder or file browse button of the option-setting page opens.
-enum class Browse { None, Folder, File };
+enum class Browse
+{
+    None,
+    Folder,
+    File
+};
 
 struct OptionInfo
 {

@@ -39,8 +39,8 @@ QStringList LanguagePack::searchFolders()
     if (!g_folders.isEmpty())
         return g_folders;
     QStringList folders{QCoreApplication::applicationDirPath()};
-    const QString installed =
-        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tovalo/translations"));
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                              QStringLiteral("/../share/tovalo/translations"));
     folders.append(installed);
     for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         folders.append(data + QStringLiteral("/tovalo/translations"));
@@ -83,7 +83,8 @@ bool LanguagePack::load(int index)
         return false;
     // Qt's own texts (standard buttons) in the same language, where Qt ships them.
     auto qt = std::make_unique<QTranslator>();
-    if (qt->load(QStringLiteral("qtbase_") + QString::fromLatin1(kQtLocales[index < 0 || index > 4 ? 0 : index]),
+    if (qt->load(QStringLiteral("qtbase_") +
+                     QString::fromLatin1(kQtLocales[index < 0 || index > 4 ? 0 : index]),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         qtBase_ = std::move(qt);
         QCoreApplication::installTranslator(qtBase_.get());

@@ -3,10 +3,10 @@
 // TovaloLangKo.qm), loaded by file name from the program's folder, then from the installed data
 // folders. The loaded pack is the source of every later interface text.
 
+#include <memory>
+
 #include <QString>
 #include <QStringList>
-
-#include <memory>
 
 class QTranslator;
 

@@ -26,8 +26,8 @@ SingleInstance::~SingleInstance()
 QString SingleInstance::defaultKey()
 {
     QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    const QByteArray hash = QCryptographicHash::hash(
-        (user + QLatin1Char('|') + QDir::homePath()).toUtf8(), QCryptographicHash::Sha1);
+    const QByteArray hash = QCryptographicHash::hash((user + QLatin1Char('|') + QDir::homePath()).toUtf8(),
+                                                     QCryptographicHash::Sha1);
     return QStringLiteral("tovalo-") + QString::fromLatin1(hash.toHex().left(16));
 }
 

@@ -3,11 +3,11 @@
 // a local socket; a later start finds the lock taken, sends its file arguments through the
 // socket (which also asks the first window to come to the front) and ends.
 
+#include <memory>
+
 #include <QLockFile>
 #include <QObject>
 #include <QStringList>
-
-#include <memory>
 
 class QLocalServer;
 class QLocalSocket;
@@ -22,7 +22,8 @@ public:
     explicit SingleInstance(QString key = defaultKey(), QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    enum class Role {
+    enum class Role
+    {
         Primary,   ///< this process is the one instance; it listens for later starts
         Forwarded, ///< another instance runs and has received `files`; this start should end
         Failed,    ///< another instance holds the lock but could not be reached

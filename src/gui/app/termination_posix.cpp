@@ -1,11 +1,11 @@
 #include "app/termination.h"
 
-#include <QObject>
-#include <QSocketNotifier>
-
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <QObject>
+#include <QSocketNotifier>
 
 namespace tovalo::gui {
 namespace {

@@ -1,10 +1,10 @@
 #include "app/termination.h"
 
+#include <windows.h>
+
 #include <QMetaObject>
 #include <QObject>
 #include <QPointer>
-
-#include <windows.h>
 
 namespace tovalo::gui {
 namespace {
@@ -16,7 +16,8 @@ BOOL WINAPI onConsoleEvent(DWORD type)
     if (type == CTRL_C_EVENT || type == CTRL_BREAK_EVENT || type == CTRL_CLOSE_EVENT ||
         type == CTRL_LOGOFF_EVENT || type == CTRL_SHUTDOWN_EVENT) {
         if (g_context)
-            QMetaObject::invokeMethod(g_context.data(), [] { g_onRequest(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                g_context.data(), [] { g_onRequest(); }, Qt::QueuedConnection);
         return TRUE;
     }
     return FALSE;

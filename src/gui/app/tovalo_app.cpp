@@ -1,13 +1,13 @@
 #include "app/tovalo_app.h"
 
-#include "base/file_io.h"
-#include "settings/oneapi.h"
 #include "app/single_instance.h"
 #include "app/termination.h"
+#include "base/file_io.h"
+#include "settings/oneapi.h"
 #include "ui/main_frame.h"
-#include "ui/run_controller.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
+#include "ui/run_controller.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

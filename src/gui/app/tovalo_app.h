@@ -7,15 +7,14 @@
 // It owns the settings record and its store for the life of the process.
 
 #include "app/language_pack.h"
+#include "settings/settings.h"
 #include "ui/main_frame.h"
 
-#include "settings/settings.h"
+#include <memory>
 
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
-
-#include <memory>
 
 namespace tovalo::gui {
 
@@ -23,9 +22,9 @@ class SingleInstance;
 
 struct StartOptions
 {
-    QStringList files;        ///< definition files to open after start-up
-    QString demoToolkit;      ///< use this simulated oneAPI toolkit and label the window as a demo
-    QString instanceKey;      ///< single-instance key; empty = the per-user default
+    QStringList files;   ///< definition files to open after start-up
+    QString demoToolkit; ///< use this simulated oneAPI toolkit and label the window as a demo
+    QString instanceKey; ///< single-instance key; empty = the per-user default
     bool showWindow = true;
 };
 

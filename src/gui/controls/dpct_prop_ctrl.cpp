@@ -1,7 +1,7 @@
 #include "controls/dpct_prop_ctrl.h"
 
-#include "data/option_table.h"
 #include "controls/option_help.h"
+#include "data/option_table.h"
 
 #include <algorithm>
 

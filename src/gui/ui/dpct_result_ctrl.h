@@ -1,9 +1,9 @@
 #pragma once
 // CDpctResultCtrl: the read-only view of the dpct output captured for one conversion item.
 
-#include <QWidget>
-
 #include <string_view>
+
+#include <QWidget>
 
 class QPlainTextEdit;
 

@@ -48,6 +48,8 @@ QPalette makePalette(const Scheme& s)
 std::vector<Look> buildLooks()
 {
     // Fusion draws with the palette's colours throughout; the classic looks use the Windows style.
+    // One table row per line.
+    // clang-format off
     return {
         {215, QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Windows &7"), "Fusion",
          makePalette({"#f0f0f0", "#e9eef5", "#ffffff", "#f5f8fc", "#000000", "#3399ff", "#ffffff", "#a0a0a0"})},
@@ -72,6 +74,7 @@ std::vector<Look> buildLooks()
         {214, QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Office2007: &Aqua Style"), "Fusion",
          makePalette({"#c4e3e6", "#dcf0f2", "#ffffff", "#ebf7f8", "#0b3a40", "#37a9b8", "#ffffff", "#6fb3bb"})},
     };
+    // clang-format on
 }
 
 } // namespace

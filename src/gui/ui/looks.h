@@ -2,10 +2,10 @@
 // The eleven application looks (command ids 205 to 215): each one is a widget style and a
 // colour palette, applied to the whole application.
 
+#include <vector>
+
 #include <QPalette>
 #include <QString>
-
-#include <vector>
 
 namespace tovalo::gui {
 

@@ -4,14 +4,14 @@
 #include "base/text.h"
 #include "ui/log_context_menu.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
-
-#include <algorithm>
 
 namespace tovalo::gui {
 namespace {

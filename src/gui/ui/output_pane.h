@@ -7,13 +7,13 @@
 // at most capacity() characters: when more arrive, the oldest text is dropped and a marker line
 // says so (every conversion item keeps its own output, so nothing that matters is lost).
 
+#include <string>
+#include <string_view>
+
 #include <QDockWidget>
 #include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
-
-#include <string>
-#include <string_view>
 
 class QPlainTextEdit;
 
@@ -64,11 +64,11 @@ private:
 
     QPlainTextEdit* log_ = nullptr;
     QTimer timer_;
-    std::string pending_;      ///< queued UTF-8 text, from head_ on
-    std::size_t head_ = 0;     ///< start of the text not yet shown
-    bool followTail_ = true;   ///< the view stays at the end until the user scrolls away
-    bool adjusting_ = false;   ///< scroll changes come from our own appends, not the user
-    bool restart_ = false;     ///< the queue alone overflowed: the view starts anew with a marker
+    std::string pending_;    ///< queued UTF-8 text, from head_ on
+    std::size_t head_ = 0;   ///< start of the text not yet shown
+    bool followTail_ = true; ///< the view stays at the end until the user scrolls away
+    bool adjusting_ = false; ///< scroll changes come from our own appends, not the user
+    bool restart_ = false;   ///< the queue alone overflowed: the view starts anew with a marker
     qsizetype capacity_ = 20 * 1024 * 1024;
     qsizetype chunk_ = 256 * 1024;
     qint64 dropped_ = 0;

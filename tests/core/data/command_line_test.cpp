@@ -67,7 +67,9 @@ TEST(CommandLine, WorkedExamples)
     two.setChoiceIndex(kAssumeNdRangeDim, 1);
     two.setOn(kOutputFile, true);
     two.setText(kOutputFile, "log.txt");
-    EXPECT_EQ(cmdLine(two), R"(dpct.exe --assume-nd-range-dim=3 --no-incremental-migration --output-file="log.txt" "C:\a.cu")");
+    EXPECT_EQ(
+        cmdLine(two),
+        R"(dpct.exe --assume-nd-range-dim=3 --no-incremental-migration --output-file="log.txt" "C:\a.cu")");
 
     CDpctData three;
     three.path = R"(C:\a.cu)";
@@ -86,15 +88,18 @@ TEST(CommandLine, EmptyPathOrNoItemGivesNothing)
 TEST(CommandLine, AllOptionsGiveThirtyFourArgumentsInSlotOrder)
 {
     const std::string line = cmdLine(everything());
-    EXPECT_EQ(line,
-              "dpct.exe --always-use-async-handler --assume-nd-range-dim=3 --build-script-file=\"v4\" --comments "
-              "--cuda-include-path=v6 --custom-helper-name=\"v7\" --enable-ctad --extra-arg=v9 --format-range=none "
-              "--format-style=custom --gen-build-script --in-root=v13 --keep-original-code --no-cl-namespace-inline "
-              "--no-dpcpp-extensions=enqueued_barriers --no-dry-pattern --out-root=v20 --output-file=\"v21\" "
-              "--output-verbosity=diagnostics -p=v23 --process-all --report-file-prefix=v25 --report-format=formatted "
-              "--report-only --report-type=ALL --stop-on-parse-err --suppress-warnings=v30 --suppress-warnings-all "
-              "--sycl-named-lambda --use-custom-helper=all --use-experimental-features=nd_range_barrier "
-              "--use-explicit-namespace=sycl-math --usm-level=none --vcxprojfile=v37 \"/src/all.cu\"");
+    EXPECT_EQ(
+        line,
+        "dpct.exe --always-use-async-handler --assume-nd-range-dim=3 --build-script-file=\"v4\" --comments "
+        "--cuda-include-path=v6 --custom-helper-name=\"v7\" --enable-ctad --extra-arg=v9 --format-range=none "
+        "--format-style=custom --gen-build-script --in-root=v13 --keep-original-code "
+        "--no-cl-namespace-inline "
+        "--no-dpcpp-extensions=enqueued_barriers --no-dry-pattern --out-root=v20 --output-file=\"v21\" "
+        "--output-verbosity=diagnostics -p=v23 --process-all --report-file-prefix=v25 "
+        "--report-format=formatted "
+        "--report-only --report-type=ALL --stop-on-parse-err --suppress-warnings=v30 --suppress-warnings-all "
+        "--sycl-named-lambda --use-custom-helper=all --use-experimental-features=nd_range_barrier "
+        "--use-explicit-namespace=sycl-math --usm-level=none --vcxprojfile=v37 \"/src/all.cu\"");
     // 34 option arguments + tool + path.
     EXPECT_EQ(std::count(line.begin(), line.end(), ' '), 35);
 }
@@ -109,7 +114,8 @@ TEST(CommandLine, EmptyValuesAndOutOfRangeChoices)
     item.setChoiceIndex(kReportFormat, 5);
     item.setOn(kAssumeNdRangeDim, true);
     item.setChoiceIndex(kAssumeNdRangeDim, -1);
-    EXPECT_EQ(cmdLine(item), R"(dpct.exe --assume-nd-range-dim= --extra-arg= --output-file="" --report-format= "a.cu")");
+    EXPECT_EQ(cmdLine(item),
+              R"(dpct.exe --assume-nd-range-dim= --extra-arg= --output-file="" --report-format= "a.cu")");
 }
 
 TEST(CommandLine, ExclusiveGroupKeepsOnlyTheFirst)
@@ -134,9 +140,10 @@ TEST(CommandLine, ShellDialectQuotesEveryPathAndLeavesPlainValuesAsTyped)
     item.setText(kExtraArg, "-DA=1 -I\"/opt/x y\"");
     item.setOn(kOutputFile, true);
     item.setText(kOutputFile, "log.txt");
-    EXPECT_EQ(shLine(item), "dpct --comments --extra-arg=-DA=1 -I\"/opt/x y\" --format-style=custom "
-                            "--in-root='/home/me/$HOME' --out-root='C:\\work\\out dir' --output-file='log.txt' "
-                            "--suppress-warnings=1001,1002 '/home/me/it'\\''s here/vector add.cu'");
+    EXPECT_EQ(shLine(item),
+              "dpct --comments --extra-arg=-DA=1 -I\"/opt/x y\" --format-style=custom "
+              "--in-root='/home/me/$HOME' --out-root='C:\\work\\out dir' --output-file='log.txt' "
+              "--suppress-warnings=1001,1002 '/home/me/it'\\''s here/vector add.cu'");
     EXPECT_EQ(shellQuote(""), "''");
     EXPECT_EQ(shellQuote("'"), "''\\'''");
 }

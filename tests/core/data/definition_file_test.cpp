@@ -76,8 +76,10 @@ TEST(DefinitionFileGolden, EveryCaseMatches)
 
         if (std::getenv("TOVALO_UPDATE_GOLDEN")) {
             // Regenerates the expectations; review the diff before committing it.
-            for (const auto& [name, content] : {std::pair{"format.txt", &text}, {"commands-cmd.txt", &cmd},
-                                                {"commands-sh.txt", &sh}, {"notes.txt", &notes}})
+            for (const auto& [name, content] : {std::pair{"format.txt", &text},
+                                                {"commands-cmd.txt", &cmd},
+                                                {"commands-sh.txt", &sh},
+                                                {"notes.txt", &notes}})
                 ASSERT_TRUE(writeFileAtomically(utf8FromPath(dir.path() / name), *content, error));
             continue;
         }
@@ -120,9 +122,11 @@ TEST(DefinitionFile, WriterLayoutIsExact)
     const CDpctData items[] = {a, b};
     std::string text, error;
     ASSERT_TRUE(formatDefinitionText(items, fixedDate(), "\r\n", text, error));
-    EXPECT_EQ(text, "[Common]\r\nVersion=01.00.00.00\r\nLastUpdate=2026/01/02\r\n\r\n"
-                    "[C:\\work\\src\\vector add.cu]\r\n--comments\r\n--extra-arg=-DA=\"1\"\r\n--format-style=custom\r\n"
-                    "--in-root=\"C:\\work\\src\"\r\n--report-format=\r\n[C:\\b.cu]\r\n");
+    EXPECT_EQ(
+        text,
+        "[Common]\r\nVersion=01.00.00.00\r\nLastUpdate=2026/01/02\r\n\r\n"
+        "[C:\\work\\src\\vector add.cu]\r\n--comments\r\n--extra-arg=-DA=\"1\"\r\n--format-style=custom\r\n"
+        "--in-root=\"C:\\work\\src\"\r\n--report-format=\r\n[C:\\b.cu]\r\n");
 }
 
 TEST(DefinitionFile, EverythingOnSurvivesARoundTripButTheLaterGroupMembers)
@@ -226,5 +230,7 @@ TEST(RecentList, FrontInsertCaseInsensitiveDedupAndCut)
     pushRecent(list, "/F10.TXT");
     EXPECT_EQ(list.size(), 16u);
     EXPECT_EQ(list.front(), "/F10.TXT");
-    EXPECT_EQ(std::count_if(list.begin(), list.end(), [](const std::string& s) { return caseFoldEquals(s, "/f10.txt"); }), 1);
+    EXPECT_EQ(std::count_if(list.begin(), list.end(),
+                            [](const std::string& s) { return caseFoldEquals(s, "/f10.txt"); }),
+              1);
 }

@@ -19,7 +19,9 @@ TEST(OptionTable, SlotOrderIsAlphabeticalAndComplete)
         EXPECT_TRUE(checkIds.insert(table[i].checkId).second) << table[i].name;
         if (i > 0) {
             // Alphabetical without the leading dashes.
-            auto bare = [](std::string_view n) { return n.substr(n.find_first_not_of('-')); };
+            auto bare = [](std::string_view n) {
+                return n.substr(n.find_first_not_of('-'));
+            };
             EXPECT_LT(bare(table[i - 1].name), bare(table[i].name));
         }
     }
@@ -52,8 +54,8 @@ TEST(DpctData, NewAndResetRecordsAreIdenticalWithBuiltInDefaults)
     EXPECT_EQ(fresh.kind, 0);
     for (int s = 0; s < kSlotCount; ++s)
         EXPECT_FALSE(fresh.isOn(s));
-    const int slots[] = {kAssumeNdRangeDim, kFormatRange,  kFormatStyle,     kNoDpcppExtensions,
-                         kOutputVerbosity,  kReportFormat, kReportType,      kUseCustomHelper,
+    const int slots[] = {kAssumeNdRangeDim,        kFormatRange,          kFormatStyle, kNoDpcppExtensions,
+                         kOutputVerbosity,         kReportFormat,         kReportType,  kUseCustomHelper,
                          kUseExperimentalFeatures, kUseExplicitNamespace, kUsmLevel};
     const int expected[] = {1, 0, 2, 0, 3, 0, 1, 0, 0, 2, 0};
     for (std::size_t i = 0; i < std::size(slots); ++i)

@@ -82,11 +82,11 @@ TEST(Utf8, BoundariesNeverSplitACharacter)
 TEST(Utf8, CaseFoldComparesLettersOfSeveralScripts)
 {
     EXPECT_TRUE(caseFoldEquals("C:\\Src\\a.cu", "c:\\src\\A.CU"));
-    EXPECT_TRUE(caseFoldEquals("\xC3\x84", "\xC3\xA4"));                 // Ä ä
-    EXPECT_TRUE(caseFoldEquals("\xD0\x96", "\xD0\xB6"));                 // Ж ж
-    EXPECT_TRUE(caseFoldEquals("\xEF\xBC\xA1", "\xEF\xBD\x81"));         // Ａ ａ
+    EXPECT_TRUE(caseFoldEquals("\xC3\x84", "\xC3\xA4"));         // Ä ä
+    EXPECT_TRUE(caseFoldEquals("\xD0\x96", "\xD0\xB6"));         // Ж ж
+    EXPECT_TRUE(caseFoldEquals("\xEF\xBC\xA1", "\xEF\xBD\x81")); // Ａ ａ
     EXPECT_FALSE(caseFoldEquals("a.cu", "a.cu "));
-    EXPECT_FALSE(caseFoldEquals("\xC3\x97", "\xC3\xB7"));                // × is not ÷
+    EXPECT_FALSE(caseFoldEquals("\xC3\x97", "\xC3\xB7")); // × is not ÷
     EXPECT_FALSE(caseFoldEquals("abc", "ab"));
 }
 

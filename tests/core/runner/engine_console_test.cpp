@@ -6,8 +6,8 @@
 #include "runner/run_engine.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <condition_variable>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>

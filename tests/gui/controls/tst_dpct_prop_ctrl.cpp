@@ -1,8 +1,8 @@
 // The option grid: row order, value texts, marks and the description area, checked on the model
 // and on grabbed images.
 
-#include "data/option_table.h"
 #include "controls/dpct_prop_ctrl.h"
+#include "data/option_table.h"
 
 #include <QLabel>
 #include <QTest>

@@ -12,10 +12,10 @@
 
 #include "app/language_pack.h"
 #include "controls/commui/color_tool_tip_ctrl.h"
+#include "controls/commui/dlg_scroll.h"
 #include "data/option_table.h"
 #include "ui/item_dialog/directory_scan.h"
 #include "ui/item_dialog/directory_scan_runner.h"
-#include "controls/commui/dlg_scroll.h"
 #include "ui/item_dialog/dpct_data_dlg.h"
 #include "ui/item_dialog/dpct_data_set_dlg.h"
 #include "ui/item_dialog/folder_memory.h"

@@ -2,14 +2,14 @@
 // descriptions and the item dialog with its option-setting page are really translated at run
 // time, i.e. that the catalogs hold them under the contexts the widgets ask for.
 
-#include "dialog_test_support.h"
 #include "controls/commui/color_combo_box.h"
-#include "data/option_table.h"
 #include "controls/commui/dialog_seam.h"
-#include "ui/item_dialog/dpct_data_dlg.h"
-#include "ui/item_dialog/dpct_data_set_dlg.h"
 #include "controls/dpct_tree_ctrl.h"
 #include "controls/option_help.h"
+#include "data/option_table.h"
+#include "dialog_test_support.h"
+#include "ui/item_dialog/dpct_data_dlg.h"
+#include "ui/item_dialog/dpct_data_set_dlg.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -47,7 +47,8 @@ private Q_SLOTS:
             english << optionRowDescription(slot);
         loadPack("TovaloLangJa");
 
-        QCOMPARE(QCoreApplication::translate("tovalo::gui::CDpctTreeCtrl", "Waiting"), QStringLiteral("変換待ち"));
+        QCOMPARE(QCoreApplication::translate("tovalo::gui::CDpctTreeCtrl", "Waiting"),
+                 QStringLiteral("変換待ち"));
         QCOMPARE(CDpctTreeCtrl::statusText(ItemStatus::SyntaxError), QStringLiteral("構文エラーあり"));
         QCOMPARE(optionRowName(0), QStringLiteral("ディレクトリ名"));
         QCOMPARE(optionRowName(kInRoot), QStringLiteral("--in-root"));

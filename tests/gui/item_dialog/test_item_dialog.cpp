@@ -2,19 +2,19 @@
 // the `changed` marks, the choosers with their remembered folders, the dialog's confirmation
 // order, add/update modes, and the directory scan of the add command.
 
-#include "dialog_test_support.h"
 #include "base/text.h"
 #include "controls/commui/color_combo_box.h"
 #include "controls/commui/color_edit.h"
 #include "controls/commui/color_tool_tip_ctrl.h"
-#include "data/option_table.h"
 #include "controls/commui/dialog_seam.h"
+#include "controls/commui/dlg_scroll.h"
+#include "controls/commui/folder_dialog.h"
+#include "data/option_table.h"
+#include "dialog_test_support.h"
 #include "ui/item_dialog/directory_scan.h"
 #include "ui/item_dialog/directory_scan_runner.h"
-#include "controls/commui/dlg_scroll.h"
 #include "ui/item_dialog/dpct_data_dlg.h"
 #include "ui/item_dialog/dpct_data_set_dlg.h"
-#include "controls/commui/folder_dialog.h"
 #include "ui/item_dialog/folder_memory.h"
 
 #include <algorithm>
@@ -384,7 +384,7 @@ private Q_SLOTS:
         DialogSeam::answerMessage();
         dlg.accept();
         QCOMPARE(DialogSeam::last().id, 701); // empty path: 701, not 729
-        dlg.fileEdit()->setText(tmp_.path());    // a folder is not a file
+        dlg.fileEdit()->setText(tmp_.path()); // a folder is not a file
         DialogSeam::answerMessage();
         dlg.accept();
         QCOMPARE(DialogSeam::last().id, 701);

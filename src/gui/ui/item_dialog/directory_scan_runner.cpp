@@ -92,7 +92,7 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
     }
     if (result.items.empty())
         DialogSeam::message(parent, 732, QMessageBox::Warning,
-                             QCoreApplication::translate("DirectoryScan", "There were no items to add."));
+                            QCoreApplication::translate("DirectoryScan", "There were no items to add."));
     return result;
 }
 

@@ -5,10 +5,10 @@
 #include "controls/commui/color_tool_tip_ctrl.h"
 #include "controls/commui/dialog_seam.h"
 #include "controls/commui/dlg_scroll.h"
-#include "ui/item_dialog/dpct_data_set_dlg.h"
 #include "controls/commui/folder_dialog.h"
-#include "ui/item_dialog/folder_memory.h"
 #include "controls/commui/group_box.h"
+#include "ui/item_dialog/dpct_data_set_dlg.h"
+#include "ui/item_dialog/folder_memory.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -212,7 +212,7 @@ void CDpctDataDlg::browseFile()
 {
     const QString start = folders_ ? QString::fromStdString(folders_->folder("CudaFile")) : QString();
     const QString file = DialogSeam::openFileName(this, tr("Select the CUDA file to convert"), start,
-                                                         tr("cuda file (*.cu);;All Files (*)"));
+                                                  tr("cuda file (*.cu);;All Files (*)"));
     if (file.isEmpty())
         return;
     if (folders_)
@@ -253,7 +253,7 @@ void CDpctDataDlg::accept()
     working_.path = path.toStdString();
     if (file && mode_ == Mode::Add && !path.isEmpty() && isListed_ && isListed_(working_.path)) {
         DialogSeam::message(this, 729, QMessageBox::Critical,
-                             tr("The selected file is already in the list."));
+                            tr("The selected file is already in the list."));
         fileEdit_->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -265,10 +265,10 @@ void CDpctDataDlg::accept()
     if (!exists) {
         if (file)
             DialogSeam::message(this, 701, QMessageBox::Critical,
-                                 tr("The file name is not valid. Enter a valid file name."));
+                                tr("The file name is not valid. Enter a valid file name."));
         else
             DialogSeam::message(this, 702, QMessageBox::Critical,
-                                 tr("The directory name is not valid. Enter a valid directory name."));
+                                tr("The directory name is not valid. Enter a valid directory name."));
         recolour(edit);
         edit->setFocus(Qt::OtherFocusReason);
         return;

@@ -1,15 +1,14 @@
 #include "ui/item_dialog/dpct_data_set_dlg.h"
 
-#include "controls/option_help.h"
-
 #include "base/file_io.h"
 #include "base/text.h"
 #include "controls/commui/color_combo_box.h"
 #include "controls/commui/color_edit.h"
 #include "controls/commui/color_tool_tip_ctrl.h"
-#include "data/option_table.h"
 #include "controls/commui/dialog_seam.h"
 #include "controls/commui/folder_dialog.h"
+#include "controls/option_help.h"
+#include "data/option_table.h"
 #include "ui/item_dialog/folder_memory.h"
 
 #include <QCheckBox>
