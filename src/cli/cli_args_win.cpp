@@ -1,7 +1,8 @@
+#include <windows.h>
+
 #include <shellapi.h>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace tovalo::cli {
 

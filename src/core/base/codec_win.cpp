@@ -1,8 +1,9 @@
 #include "codec.h"
 #include "text.h"
 
-#include <string>
 #include <windows.h>
+
+#include <string>
 
 namespace tovalo {
 

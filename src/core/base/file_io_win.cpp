@@ -1,8 +1,9 @@
 #include "file_io.h"
 #include "text.h"
 
-#include <string>
 #include <windows.h>
+
+#include <string>
 
 namespace tovalo {
 

@@ -4,12 +4,13 @@
 #include "console.h"
 #include "output_decoder.h"
 
+#include <windows.h>
+
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <vector>
-#include <windows.h>
 
 namespace tovalo {
 

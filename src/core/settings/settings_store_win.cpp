@@ -4,8 +4,9 @@
 #include "settings.h"
 #include "settings_store.h"
 
-#include <map>
 #include <windows.h>
+
+#include <map>
 
 namespace tovalo {
 

@@ -1,10 +1,11 @@
 #include "base/text.h"
 #include "test_store.h"
 
+#include <windows.h>
+
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <windows.h>
 
 #include <gtest/gtest.h>
 
