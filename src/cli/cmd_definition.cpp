@@ -179,6 +179,10 @@ int cmdCheck(const Args& args)
         case ReadNote::Kind::EmptyChoice:
             report.push_back(at(n.line) + n.text + " has no value and stays off");
             break;
+        case ReadNote::Kind::SwitchValue:
+            report.push_back(at(n.line) + "'" + n.text + "': the option is a switch and takes no value; " +
+                             "it is read as on whatever the value says");
+            break;
         }
     }
 
