@@ -307,13 +307,15 @@ void PosixConsole::readerLoop()
             }
             if (n < 0 && errno == EINTR)
                 continue;
-            // End of output: the interpreter is gone (or closed its output, which is as bad).
+            // End of output: the interpreter is gone (or closed its output, which is as bad). What
+            // is left of its group is ended before the interpreter is reaped: until then its id
+            // cannot name another process group.
             int status = 0;
-            pid_t r = ::waitpid(pid_, &status, WNOHANG);
-            if (r == 0) {
-                ::kill(-pid_, SIGKILL);
+            ::kill(-pid_, SIGKILL);
+            pid_t r;
+            do
                 r = ::waitpid(pid_, &status, 0);
-            }
+            while (r < 0 && errno == EINTR);
             reaped_ = r == pid_;
             output_.push(decoder.flush(), true,
                          r == pid_ ? describeStatus(status) : std::string("output closed"));
@@ -348,12 +350,13 @@ void PosixConsole::close()
     closeFd(inFd_);
     closeFd(outFd_);
     if (!reaped_ && pid_ > 0) {
-        // Waits at most `ms` for the interpreter to end (on its pidfd where there is one).
+        // Waits at most `ms` for the interpreter to end (on its pidfd where there is one). It is
+        // not reaped here, so that its group can still be signalled safely below.
         auto endedWithin = [this](int ms) {
-            int status = 0;
             for (int waited = 0;; waited += 10) {
-                const pid_t r = ::waitpid(pid_, &status, WNOHANG);
-                if (r == pid_ || r < 0)
+                siginfo_t info{};
+                if (::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) != 0 ||
+                    info.si_pid == pid_)
                     return true;
                 if (waited >= ms)
                     return false;
@@ -368,16 +371,15 @@ void PosixConsole::close()
         };
         if (!endedWithin(500)) {
             ::kill(-pid_, SIGTERM);
-            if (!endedWithin(500)) {
-                ::kill(-pid_, SIGKILL);
-                int status = 0;
-                ::waitpid(pid_, &status, 0);
-            }
+            endedWithin(500);
+        }
+        // Whatever is still running, the interpreter or anything it started and left behind in
+        // its group, is ended while the interpreter is unreaped; then it is reaped.
+        ::kill(-pid_, SIGKILL);
+        int status = 0;
+        while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
         }
     }
-    // Anything the interpreter started and left behind in its group goes too.
-    if (pid_ > 0)
-        ::kill(-pid_, SIGKILL);
     closeFd(pidFd_);
     closeFd(stopRead_);
     closeFd(stopWrite_);

@@ -274,3 +274,32 @@ TEST(Console, PlainShWorksLikeBash)
     EXPECT_NE(text.find("tovalo> "), text.rfind("tovalo> "));
     console->close();
 }
+
+TEST(Console, WhatAnEndedInterpreterLeftInItsGroupEndsBeforeItIsReaped)
+{
+    if (createPlatformConsole()->dialect() == Dialect::Cmd)
+        GTEST_SKIP() << "POSIX process groups";
+    Host host;
+    auto console = createPlatformConsole();
+    std::string error, text;
+    bool ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
+    // A command left running in the background, not holding the output: the interpreter's end
+    // closes the output, and the group is ended before the interpreter is reaped.
+    ASSERT_TRUE(console->writeCommand("sleep 60 >/dev/null 2>&1 & echo \"bg:$!\"; exit 0", error));
+    collect(*console, host, text, ended, [](const std::string&) { return false; });
+    ASSERT_TRUE(ended) << text;
+    const std::size_t at = text.find("bg:");
+    ASSERT_NE(at, std::string::npos) << text;
+    const std::string pid = text.substr(at + 3, text.find('\n', at) - at - 3);
+    std::ifstream stat("/proc/" + pid + "/stat");
+    std::string line;
+    if (std::getline(stat, line)) {
+        const std::size_t close = line.rfind(')');
+        ASSERT_NE(close, std::string::npos);
+        EXPECT_EQ(line[close + 2], 'Z') << line; // ended; its new parent may not have reaped it yet
+    }
+    console->close();
+    EXPECT_EQ(zombieChildren(), 0);
+}
