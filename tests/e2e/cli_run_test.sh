@@ -67,7 +67,7 @@ grep -q "Parsing:" "$work/good.out" && fail "--quiet printed console text"
 grep -Eq "/warn.cu +ok +0" "$work/good.out" || fail "summary table row missing: $(cat "$work/good.out")"
 ONEAPI_ROOT=$toolkit "$cli" run "$work/good.txt" > "$work/env.out" 2>&1
 check "ONEAPI_ROOT from the environment" "$?" 0
-grep -q "tovalo> dpct --out-root=" "$work/env.out" || fail "console text not streamed to stdout"
+grep -Eq "^\[[0-9a-f]{12} 0\] tovalo> dpct --out-root=" "$work/env.out" || fail "console text not streamed to stdout"
 
 # 3. Version lines of other dpct builds.
 for style in product-old opensource opensource-noclang; do

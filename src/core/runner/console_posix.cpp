@@ -6,12 +6,15 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <condition_variable>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <mutex>
 #include <poll.h>
+#include <random>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -78,22 +81,38 @@ std::string describeStatus(int status)
     return "status " + std::to_string(status);
 }
 
+// A marker drawn at random for each interpreter: 48 bits as 12 hex digits.
+std::string randomMarker()
+{
+    std::random_device device;
+    const std::uint64_t bits =
+        (std::uint64_t{device()} << 32 | device()) ^ static_cast<std::uint64_t>(::getpid()) ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string marker;
+    for (int shift = 44; shift >= 0; shift -= 4)
+        marker += kHex[(bits >> shift) & 0xF];
+    return marker;
+}
+
 // The interpreter's start: Ctrl-C is for the running command, the interpreter ignores it. Then
 // its own input moves to descriptor 3 and standard input becomes /dev/null for everything it
 // runs, so that no command can read the commands that follow. A loop then reads one command line
-// at a time, runs it with eval and prints the prompt, with a line end first so that the prompt
-// always stands on a line of its own. A read cut short by a signal goes on; the end of input
-// ends the interpreter. This costs a command about what a plain shell loop costs, where a
-// redirected group per command (which saves and restores descriptors in the interpreter) costs
-// several times more.
-std::string startScript(bool bash)
+// at a time, runs it with eval and prints the prompt with the command's exit status, with a line
+// end first so that the prompt always stands on a line of its own. A read cut short by a signal
+// goes on; the end of input ends the interpreter. This costs a command about what a plain shell
+// loop costs, where a redirected group per command (which saves and restores descriptors in the
+// interpreter) costs several times more.
+std::string startScript(bool bash, const PromptForm& form)
 {
-    const std::string prompt = "printf '\\n%s' " + shellQuote(kPosixPrompt);
+    const std::string prompt = "printf '\\n%s%d%s' " + shellQuote(form.before);
+    const std::string after = " " + shellQuote(form.after);
     const std::string read = bash ? "IFS= read -r -u 3 _tovalo_line" : "IFS= read -r _tovalo_line <&3";
     return "trap : INT\n"
            "exec 3<&0 </dev/null; " +
-           prompt + "; while :; do " + read +
-           " || { [ $? -gt 128 ] && continue; break; }; eval \"$_tovalo_line\"; " + prompt + "; done; exit\n";
+           prompt + " 0" + after + "; while :; do " + read +
+           " || { [ $? -gt 128 ] && continue; break; }; eval \"$_tovalo_line\"; " + prompt + " \"$?\"" +
+           after + "; done; exit\n";
 }
 
 class PosixConsole final : public Console
@@ -109,6 +128,7 @@ public:
     void setReadingPaused(bool paused) override;
     bool interruptCommand() override;
     ConsoleOutput takeOutput() override;
+    PromptForm promptForm() const override { return form_; }
     void close() override;
 
 private:
@@ -116,6 +136,7 @@ private:
     void readerLoop();
 
     ConsoleOptions options_;
+    PromptForm form_;
     bool open_ = false;
     pid_t pid_ = -1;
     int pidFd_ = -1;
@@ -214,9 +235,10 @@ bool PosixConsole::open(WakeFunction wake, std::string& error)
     open_ = true;
     reader_ = std::thread([this] { readerLoop(); });
 
+    form_ = PromptForm{"[" + randomMarker() + " ", std::string(kPosixPromptEnd)};
     std::string ignored;
     const bool bash = program.size() >= 4 && program.compare(program.size() - 4, 4, "bash") == 0;
-    writeAll(startScript(bash), ignored);
+    writeAll(startScript(bash, form_), ignored);
     return true;
 }
 

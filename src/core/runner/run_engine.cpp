@@ -37,9 +37,17 @@ bool RunEngine::startUp(std::string& error)
         return false;
     }
     consoleLost_ = false;
+    adoptPromptForm();
     if (oneApiPresent())
         setPhase(RunPhase::AwaitPrompt);
     return true;
+}
+
+void RunEngine::adoptPromptForm()
+{
+    promptForm_ = console_.promptForm();
+    if (!promptForm_.before.empty())
+        output_.setPromptForm(promptForm_.before, promptForm_.after);
 }
 
 void RunEngine::setPhase(RunPhase p)
@@ -131,6 +139,16 @@ void RunEngine::runResponseStep()
 {
     switch (phase_) {
     case RunPhase::AwaitPrompt: {
+        if (!promptForm_.before.empty()) {
+            // The console's own prompt: known in advance, seen when it is whole.
+            if (!output_.promptSeen())
+                return;
+            prompt_ = promptForm_.before + "0" + promptForm_.after;
+            resetConsoleText();
+            setPhase(RunPhase::SetvarsRequested);
+            requestOperate();
+            return;
+        }
         std::string found;
         forEachLine(output_.text(), [&](std::string_view line) {
             if (found.empty() && line.find('>') != std::string_view::npos)
@@ -427,6 +445,7 @@ void RunEngine::handleConsoleEnded(const std::string& reason)
         observer_.phaseChanged(phase_);
         return;
     }
+    adoptPromptForm();
     notice("[Tovalo] A new command interpreter has been started.\n");
     if (oneApiPresent())
         setPhase(RunPhase::AwaitPrompt);

@@ -172,6 +172,7 @@ private:
     void completeHead();
     void afterItemDone();
     void notice(std::string_view text);
+    void adoptPromptForm();
 
     Console& console_;
     RunObserver& observer_;
@@ -194,6 +195,7 @@ private:
     bool endTaken_ = false;    ///< the console reported its end after taken_
     std::string endReason_;
     std::string prompt_;
+    PromptForm promptForm_; ///< the console's own prompt form; empty: learned from the output
     std::string dpctVersion_;
     std::string dpctCodebase_;
 

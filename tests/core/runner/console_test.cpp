@@ -94,7 +94,8 @@ bool endsWithPrompt(const std::string& t)
 {
     const std::size_t nl = t.find_last_of('\n');
     const std::string last = nl == std::string::npos ? t : t.substr(nl + 1);
-    return !last.empty() && last.back() == '>' ? true : last == "tovalo> ";
+    return !last.empty() && last.back() == '>' ? true
+                                               : last.starts_with('[') && last.ends_with(kPosixPromptEnd);
 }
 
 } // namespace
@@ -272,6 +273,51 @@ TEST(Console, PlainShWorksLikeBash)
     EXPECT_NE(text.find("read:1\n"), std::string::npos);
     // One prompt after each of the two commands.
     EXPECT_NE(text.find("tovalo> "), text.rfind("tovalo> "));
+    console->close();
+}
+
+TEST(Console, PosixPromptHoldsAMarkerOfItsOwnAndTheExitStatus)
+{
+    Host host;
+    auto console = createPlatformConsole();
+    if (console->dialect() == Dialect::Cmd) {
+        EXPECT_TRUE(console->promptForm().before.empty()); // cmd prints its own prompt
+        GTEST_SKIP() << "cmd's prompt carries no exit status";
+    }
+    std::string error, text;
+    bool ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    const PromptForm form = console->promptForm();
+    EXPECT_EQ(form.after, kPosixPromptEnd);
+    auto prompt = [&](int status) {
+        return form.before + std::to_string(status) + form.after;
+    };
+    auto endsWith = [&](int status) {
+        return [&, status](const std::string& t) {
+            return t.ends_with("\n" + prompt(status));
+        };
+    };
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWith(0))) << text;
+    auto second = createPlatformConsole();
+    ASSERT_TRUE(second->open(host.wake(), error)) << error;
+    EXPECT_NE(second->promptForm().before, form.before);
+    second->close();
+
+    const std::pair<const char*, int> commands[] = {
+        {"(exit 7)", 7}, {"sh -c 'kill -SEGV $$'", 139}, {"(", 2}, {"true", 0}};
+    for (const auto& [command, status] : commands) {
+        SCOPED_TRACE(command);
+        text.clear();
+        ASSERT_TRUE(console->writeCommand(command, error));
+        ASSERT_TRUE(collect(*console, host, text, ended, endsWith(status))) << text;
+    }
+    // Prompts of other shapes, even with this marker, do not end a command.
+    text.clear();
+    ASSERT_TRUE(console->writeCommand("printf '\\ntovalo> \\n%s\\n' '" + form.before + "x" + form.after +
+                                          "'; sleep 0.3; echo done",
+                                      error));
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWith(0))) << text;
+    EXPECT_NE(text.find("done\n"), std::string::npos) << text;
     console->close();
 }
 

@@ -231,3 +231,20 @@ TEST(EngineWithConsole, KilledInterpreterIsReplaced)
     ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 2; }));
     EXPECT_EQ(items[1].status, ItemStatus::ConvertedOk);
 }
+
+TEST(EngineWithConsole, OutputThatLooksLikeThePromptIsOnlyOutput)
+{
+    if (createPlatformConsole()->dialect() == Dialect::Cmd)
+        GTEST_SKIP() << "'>' cannot stand in a Windows path";
+    Rig rig;
+    rig.startUp();
+    std::filesystem::create_directories(rig.dir / "a tovalo> b");
+    CDpctData item = rig.source("a tovalo> b/k.cu", "result=ok");
+    ASSERT_TRUE(rig.engine.start({&item}));
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 1; })) << rig.observer.text;
+    EXPECT_EQ(item.status, ItemStatus::ConvertedOk) << item.resultText;
+    EXPECT_NE(item.resultText.find("Processed 1 file(s)"), std::string::npos) << item.resultText;
+    EXPECT_EQ(item.resultText.find(rig.console->promptForm().before), std::string::npos);
+    // Another interpreter draws another marker.
+    EXPECT_NE(createPlatformConsole()->promptForm().before, rig.console->promptForm().before);
+}

@@ -44,6 +44,7 @@ public:
     }
     void setReadingPaused(bool p) override { paused = p; }
     bool interruptCommand() override { return false; }
+    PromptForm promptForm() const override { return form; }
     ConsoleOutput takeOutput() override
     {
         ConsoleOutput o;
@@ -62,6 +63,7 @@ public:
     bool failOpen = false;
     std::string refuse; ///< lines containing this are refused
     int opens = 0;
+    PromptForm form; ///< a prompt the console frames itself; empty: the interpreter's own
 
 private:
     Dialect dialect_;

@@ -416,3 +416,54 @@ TEST(RunEngine, BurstIsHandledInBoundedSharesWholeCharactersAndSameJudgement)
     EXPECT_NE(h.obs.text.find("[Tovalo] The command interpreter has ended", shown + burst.size()),
               std::string::npos);
 }
+
+namespace {
+
+// The prompt a POSIX console frames itself, with the marker of this interpreter.
+const PromptForm kForm{"[5f1c2a9e3b7d ", "] tovalo> "};
+
+std::string framedPrompt(int status)
+{
+    return kForm.before + std::to_string(status) + kForm.after;
+}
+
+// A harness whose console frames its prompt with the exit status, started up.
+struct FramedHarness : Harness
+{
+    FramedHarness()
+    {
+        console.form = kForm;
+        std::string error;
+        EXPECT_TRUE(engine.startUp(error));
+        feed("\n" + framedPrompt(0));
+        answer(":: oneAPI environment initialized ::", 0);
+        answer(kVersion, 0);
+        EXPECT_TRUE(engine.canStart());
+    }
+    void answer(const std::string& output, int status)
+    {
+        feed(console.written.back() + "\n" + output + "\n" + framedPrompt(status));
+    }
+};
+
+} // namespace
+
+TEST(RunEngine, OnlyTheFramedPromptEndsACommandOrCutsItsText)
+{
+    FramedHarness h;
+    CDpctData item;
+    item.path = "/src/tovalo> x/a.cu";
+    ASSERT_TRUE(h.engine.start({&item}));
+    h.engine.processPending();
+    // The interpreter's old prompt and a prompt of another interpreter are just output.
+    h.feed(h.console.written.back() +
+           "\nParsing: /src/tovalo> x/a.cu\ntovalo> \n[0123456789ab 0] tovalo> \n");
+    h.feed("Processed 1 file(s) in -in-root folder \"/src/tovalo> x\"\n\ntovalo> ");
+    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+    h.feed("\n" + kForm.before + "0");
+    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+    h.feed(kForm.after);
+    EXPECT_EQ(item.status, ItemStatus::ConvertedOk);
+    EXPECT_EQ(item.exitCode, 0);
+    EXPECT_NE(item.resultText.find("\"/src/tovalo> x\"\n\ntovalo> \n"), std::string::npos) << item.resultText;
+}
