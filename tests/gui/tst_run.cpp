@@ -44,6 +44,7 @@ private Q_SLOTS:
     void enablingPauseAndStop();
     void closingTheRunsDocumentStopsTheRun();
     void quittingDuringARunIsPromptAndClean();
+    void undecidedItemsEndNgWithTheirExitStatus();
 
 private:
     void openConsole();
@@ -276,6 +277,33 @@ void TestRun::quittingDuringARunIsPromptAndClean()
     // Closed for real: the interpreter is gone too (and the one-minute dpct with it).
     QVERIFY(!frame_->runController()->isOpen());
     QCOMPARE(testing_gui::childProcessCount(), 0);
+}
+
+void TestRun::undecidedItemsEndNgWithTheirExitStatus()
+{
+    const QString def = testing_gui::writeDefinition(
+        sandbox_->path(), QStringLiteral("undecided.txt"),
+        {{QStringLiteral("crash.cu"), QStringLiteral("result=crash")},
+         {QStringLiteral("quiet.cu"), QStringLiteral("result=silent exit-code=3")},
+         {QStringLiteral("ok.cu"), QStringLiteral("result=ok")}});
+    openConsole();
+    QVERIFY(frame_->openDefinition(def));
+    CDocumentWindow* doc = frame_->activeDocument();
+    auto* list = doc->findChild<CDpctTreeCtrl*>();
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
+    // No row is left converting: no current row, no locked list, and each row's own status.
+    QCOMPARE(doc->currentRow(), -1);
+    QVERIFY(!list->isInputLocked());
+    QCOMPARE(list->itemAt(0)->status, ItemStatus::ConvertedNg);
+    QCOMPARE(list->itemAt(0)->exitCode, 139);
+    QCOMPARE(list->itemAt(1)->status, ItemStatus::ConvertedNg);
+    QCOMPARE(list->itemAt(1)->exitCode, 3);
+    QCOMPARE(list->itemAt(2)->status, ItemStatus::ConvertedOk);
+    list->selectRow(0);
+    QVERIFY2(list->accessibleDescription().endsWith(CDpctTreeCtrl::statusText(ItemStatus::ConvertedNg)),
+             qPrintable(list->accessibleDescription()));
+    QVERIFY(frame_->action(cmd::Start)->isEnabled());
 }
 
 QTEST_MAIN(TestRun)

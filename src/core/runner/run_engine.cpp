@@ -220,6 +220,13 @@ void RunEngine::finishHead()
     head->status = j.status;
     if (j.status == ItemStatus::ConvertedNg)
         head->exitCode = j.exitCode;
+    if (j.status == ItemStatus::Converting) {
+        // The command has ended and nothing decided: dpct crashed, printed nothing that decides
+        // or never ran (the interpreter rejected the line). Its exit status is the one the
+        // prompt carries, where the prompt carries one.
+        head->status = ItemStatus::ConvertedNg;
+        head->exitCode = output_.promptStatus().value_or(-1);
+    }
     head->resultText = output_.takeTextBeforePrompt();
     completeHead();
 }

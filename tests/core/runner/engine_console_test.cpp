@@ -248,3 +248,29 @@ TEST(EngineWithConsole, OutputThatLooksLikeThePromptIsOnlyOutput)
     // Another interpreter draws another marker.
     EXPECT_NE(createPlatformConsole()->promptForm().before, rig.console->promptForm().before);
 }
+
+TEST(EngineWithConsole, ItemsThatEndUndecidedFailWithTheirExitStatus)
+{
+    Rig rig;
+    rig.startUp();
+    const bool cmd = rig.console->dialect() == Dialect::Cmd;
+    std::vector<CDpctData> items = {
+        rig.source("crash.cu", "result=crash"), rig.source("caught.cu", "result=crash exit-code=255"),
+        rig.source("quiet3.cu", "result=silent exit-code=3"), rig.source("quiet.cu", "result=silent"),
+        rig.source("ok.cu", "result=ok")};
+    std::vector<CDpctData*> ptrs;
+    for (CDpctData& d : items)
+        ptrs.push_back(&d);
+    ASSERT_TRUE(rig.engine.start(ptrs));
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 1; })) << rig.observer.text;
+    // cmd's prompt carries no exit status: -1 there.
+    const int expected[] = {139, 255, 3, 0};
+    for (std::size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(items[i].path);
+        EXPECT_EQ(items[i].status, ItemStatus::ConvertedNg) << items[i].resultText;
+        EXPECT_EQ(items[i].exitCode, cmd ? -1 : expected[i]);
+    }
+    EXPECT_NE(items[0].resultText.find("Stack dump:"), std::string::npos);
+    EXPECT_EQ(items[4].status, ItemStatus::ConvertedOk);
+    EXPECT_TRUE(rig.engine.canStart());
+}

@@ -134,7 +134,9 @@ TEST(RunEngine, RunJudgesEachItemAndAdvances)
     EXPECT_EQ(list[1].exitCode, -5);
     EXPECT_EQ(list[2].status, ItemStatus::SyntaxError);
     EXPECT_EQ(list[2].exitCode, 0);
-    EXPECT_EQ(list[3].status, ItemStatus::Converting);
+    // Nothing decided, and this prompt carries no exit status.
+    EXPECT_EQ(list[3].status, ItemStatus::ConvertedNg);
+    EXPECT_EQ(list[3].exitCode, -1);
     EXPECT_EQ(list[0].resultText, "dpct '/src/f0.cu'\n" + kOk + "\n");
     EXPECT_EQ(h.obs.finished.size(), 4u);
     EXPECT_EQ(h.obs.advances, (std::vector<bool>{true, true, true, false}));
@@ -144,7 +146,7 @@ TEST(RunEngine, RunJudgesEachItemAndAdvances)
     EXPECT_TRUE(h.engine.canStart());
 }
 
-TEST(RunEngine, EmptyPathWritesEmptyLineAndKeepsConverting)
+TEST(RunEngine, EmptyPathWritesEmptyLineAndFailsTheItem)
 {
     Harness h;
     h.startUp();
@@ -153,7 +155,7 @@ TEST(RunEngine, EmptyPathWritesEmptyLineAndKeepsConverting)
     h.engine.processPending();
     EXPECT_EQ(h.console.written.back(), "");
     h.answer("");
-    EXPECT_EQ(item.status, ItemStatus::Converting);
+    EXPECT_EQ(item.status, ItemStatus::ConvertedNg);
     EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
 }
 
@@ -466,4 +468,40 @@ TEST(RunEngine, OnlyTheFramedPromptEndsACommandOrCutsItsText)
     EXPECT_EQ(item.status, ItemStatus::ConvertedOk);
     EXPECT_EQ(item.exitCode, 0);
     EXPECT_NE(item.resultText.find("\"/src/tovalo> x\"\n\ntovalo> \n"), std::string::npos) << item.resultText;
+}
+
+TEST(RunEngine, CommandThatEndsUndecidedFailsWithTheStatusItsPromptCarries)
+{
+    FramedHarness h;
+    EXPECT_EQ(h.engine.prompt(), framedPrompt(0));
+    std::vector<CDpctData> list;
+    ASSERT_TRUE(h.engine.start(h.items(list, 5)));
+    h.engine.processPending();
+    // Killed by SIGSEGV after its progress lines; the crash handler's own exit; silent; a line the
+    // interpreter rejected; and a judged item, whose status stays that of its lines.
+    h.answer("Parsing: /src/f0.cu\nAnalyzing: /src/f0.cu\nStack dump:\nSegmentation fault (core dumped)",
+             139);
+    h.engine.processPending();
+    h.answer("PLEASE submit a bug report", 255);
+    h.engine.processPending();
+    h.answer("", 0);
+    h.engine.processPending();
+    h.answer("bash: eval: line 1: syntax error near unexpected token `('", 2);
+    h.engine.processPending();
+    h.answer("dpct exited with code: -3 (Error)", 253);
+    const std::vector<std::pair<ItemStatus, int>> expected = {{ItemStatus::ConvertedNg, 139},
+                                                              {ItemStatus::ConvertedNg, 255},
+                                                              {ItemStatus::ConvertedNg, 0},
+                                                              {ItemStatus::ConvertedNg, 2},
+                                                              {ItemStatus::ConvertedNg, -3}};
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(list[i].status, expected[i].first);
+        EXPECT_EQ(list[i].exitCode, expected[i].second);
+        EXPECT_EQ(list[i].resultText.find(kForm.before), std::string::npos);
+    }
+    EXPECT_NE(list[0].resultText.find("Analyzing: /src/f0.cu\nStack dump:\n"), std::string::npos);
+    EXPECT_EQ(h.obs.finished.size(), 5u);
+    EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
+    EXPECT_TRUE(h.engine.canStart());
 }
