@@ -474,6 +474,10 @@
         <source>Status</source>
         <translation>Status</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Paused</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CMainCommands</name>
@@ -819,6 +823,10 @@ Do you really want to quit?</translation>
     <message>
         <source>DEMO: simulated oneAPI toolkit</source>
         <translation>DEMO: simulated oneAPI toolkit</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Stopping...</translation>
     </message>
 </context>
 <context>

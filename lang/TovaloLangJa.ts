@@ -474,6 +474,10 @@
         <source>Status</source>
         <translation>状態</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CMainCommands</name>
@@ -819,6 +823,10 @@ Do you really want to quit?</source>
     <message>
         <source>DEMO: simulated oneAPI toolkit</source>
         <translation>デモ: 模擬oneAPIツールキット</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>停止中...</translation>
     </message>
 </context>
 <context>

@@ -66,13 +66,13 @@ JA = {
     "Querying the dpct version": "dpctバージョン取得開始",
     "Querying the dpct version...": "dpctバージョン取得中...",
     "dpct conversion started": "dpct変換開始", "dpct converting...": "dpct変換中...",
-    "dpct run paused": "dpct実行一時停止中", "dpct ver: %1": "dpct ver: %1",
+    "dpct run paused": "dpct実行一時停止中", "Stopping...": "停止中...", "dpct ver: %1": "dpct ver: %1",
     # Output pane and log
     "Output": "出力", "Edit": "編集", "&Copy": "コピー(&C)", "Clear &All": "すべてクリア(&A)",
     "[... older output removed to keep the pane fast ...]": "[... 古い出力は表示を速く保つために削除されました ...]",
     # Document list
     "Status": "状態", "CUDA file": "cuファイル", "Untitled": "無題",
-    "Waiting": "変換待ち", "Converting": "変換中", "Converted OK": "変換OK", "Converted NG": "変換NG",
+    "Waiting": "変換待ち", "Converting": "変換中", "Paused": "一時停止中", "Converted OK": "変換OK", "Converted NG": "変換NG",
     "Syntax errors": "構文エラーあり",
     # Document window
     "&New Window": "新しいウィンドウ(&N)",

@@ -235,11 +235,10 @@ int cmdRun(const Args& args)
             for (;;) {
                 engine.processPending();
                 if (host.interrupted && !stopping) {
-                    // Ctrl-C: the run's stop, and the running dpct is interrupted so that its
+                    // Ctrl-C: the run's stop, which interrupts the running dpct so that its
                     // prompt comes back soon.
                     stopping = true;
                     engine.stop();
-                    engine.interruptCommand();
                     stopUntil = std::chrono::steady_clock::now() + stopDeadline;
                     continue;
                 }

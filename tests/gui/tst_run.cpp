@@ -12,6 +12,7 @@
 #include "ui/command_ids.h"
 #include "ui/document_window.h"
 #include "ui/main_frame.h"
+#include "ui/main_status_bar.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
 #include "ui/run_controller.h"
@@ -45,6 +46,7 @@ private Q_SLOTS:
     void closingTheRunsDocumentStopsTheRun();
     void quittingDuringARunIsPromptAndClean();
     void undecidedItemsEndNgWithTheirExitStatus();
+    void pausedRowAndStopThatInterruptsDpct();
 
 private:
     void openConsole();
@@ -304,6 +306,51 @@ void TestRun::undecidedItemsEndNgWithTheirExitStatus()
     QVERIFY2(list->accessibleDescription().endsWith(CDpctTreeCtrl::statusText(ItemStatus::ConvertedNg)),
              qPrintable(list->accessibleDescription()));
     QVERIFY(frame_->action(cmd::Start)->isEnabled());
+}
+
+void TestRun::pausedRowAndStopThatInterruptsDpct()
+{
+    const QString def = testing_gui::writeDefinition(
+        sandbox_->path(), QStringLiteral("hour.txt"),
+        {{QStringLiteral("hour.cu"), QStringLiteral("result=warnings warnings=2 delay-ms=3600000")},
+         {QStringLiteral("next.cu"), QStringLiteral("result=ok")}});
+    openConsole();
+    QVERIFY(frame_->openDefinition(def));
+    CDocumentWindow* doc = frame_->activeDocument();
+    auto* list = doc->findChild<CDpctTreeCtrl*>();
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    // Both warnings are out: dpct itself runs, and would for an hour.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            frame_->outputPane()->flushAll();
+            return frame_->outputPane()->log()->toPlainText().count(QStringLiteral("warning: DPCT")) == 2;
+        }(),
+        20000);
+
+    // Paused, the running row says so rather than "converting".
+    QTest::keyClick(frame_.get(), Qt::Key_F6);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Paused);
+    list->selectRow(0);
+    const QString paused = list->rowStatusText(ItemStatus::Converting);
+    QVERIFY(paused != CDpctTreeCtrl::statusText(ItemStatus::Converting));
+    QCOMPARE(paused, QStringLiteral("一時停止中"));
+    QVERIFY2(list->accessibleDescription().endsWith(paused), qPrintable(list->accessibleDescription()));
+    QTest::keyClick(frame_.get(), Qt::Key_F6);
+    QVERIFY2(list->accessibleDescription().endsWith(CDpctTreeCtrl::statusText(ItemStatus::Converting)),
+             qPrintable(list->accessibleDescription()));
+
+    // Stop interrupts dpct; the status bar says so until its prompt is back.
+    statusTexts_.clear();
+    QTest::keyClick(frame_.get(), Qt::Key_F5, Qt::ShiftModifier);
+    QCOMPARE(CMainStatusBar::stoppingText(), QStringLiteral("停止中..."));
+    QVERIFY2(statusTexts_.contains(QStringLiteral("1:") + CMainStatusBar::stoppingText()),
+             qPrintable(statusTexts_.join(u'|')));
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->action(cmd::Start)->isEnabled(), 10000);
+    QCOMPARE(phasePane(), QStringLiteral(" "));
+    QCOMPARE(statusTexts_.last(), QStringLiteral("1: "));
+    for (CDpctData* item : doc->runItems())
+        QCOMPARE(item->status, ItemStatus::None);
+    QCOMPARE(doc->currentRow(), -1);
 }
 
 QTEST_MAIN(TestRun)

@@ -98,8 +98,9 @@ public:
     /// Resume: the reader goes on. Output already queued is not affected.
     virtual void setReadingPaused(bool paused) = 0;
 
-    /// Interrupts the running command (POSIX: SIGINT to the interpreter's process group; the
-    /// interpreter itself ignores it). Returns false where that is not possible (Windows).
+    /// Interrupts the running command. POSIX: SIGINT to the interpreter's process group (the
+    /// interpreter itself ignores it). Windows: every process of the interpreter's job except
+    /// the interpreter (and its console host) is ended. Returns false when nothing was signalled.
     virtual bool interruptCommand() = 0;
 
     /// The prompt's form when the console frames the prompt itself (valid after open()); empty

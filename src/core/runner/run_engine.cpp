@@ -392,8 +392,10 @@ void RunEngine::stop()
         return;
     const RunPhase running = phase_ == RunPhase::Paused ? phaseBeforePause_ : phase_;
     console_.setReadingPaused(false);
-    if (running == RunPhase::ItemRunning)
+    if (running == RunPhase::ItemRunning) {
         stoppedCommandRunning_ = true;
+        console_.interruptCommand();
+    }
     setPhase(RunPhase::StopRequested);
     requestOperate();
     observer_.advance(false);

@@ -129,8 +129,9 @@ public:
     bool start(std::vector<CDpctData*> items);
     /// Pause / resume toggle.
     void togglePause();
-    /// Stops the run: items not finished get status none; the running dpct command is not
-    /// interrupted (see interruptCommand) and start stays disabled until its prompt is back.
+    /// Stops the run: items not finished get status none; the running dpct command is
+    /// interrupted (see interruptCommand), and start stays disabled until its prompt is back
+    /// (stoppedCommandRunning()).
     void stop();
     /// Asks the console to interrupt the running command (Ctrl-C). False when not supported.
     bool interruptCommand();

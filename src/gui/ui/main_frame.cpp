@@ -167,7 +167,7 @@ void CMainFrame::connectRun()
 
 void CMainFrame::runPhaseChanged(RunPhase phase)
 {
-    statusBar_->showPhase(phase);
+    statusBar_->showPhase(phase, run_->isStopping());
     // Every document window locks its editing while a run or the start-up sequence is under way.
     for (CDocumentWindow* doc : documentWindows())
         doc->setRunPhase(phase);

@@ -274,3 +274,29 @@ TEST(EngineWithConsole, ItemsThatEndUndecidedFailWithTheirExitStatus)
     EXPECT_EQ(items[4].status, ItemStatus::ConvertedOk);
     EXPECT_TRUE(rig.engine.canStart());
 }
+
+TEST(EngineWithConsole, StopInterruptsADpctThatWouldRunForAnHour)
+{
+    Rig rig;
+    rig.startUp();
+    std::vector<CDpctData> items = {rig.source("hang.cu", "result=warnings warnings=2 delay-ms=3600000"),
+                                    rig.source("ok.cu", "result=ok")};
+    ASSERT_TRUE(rig.engine.start({&items[0], &items[1]}));
+    // Both warnings come just before the long wait: dpct itself is running then.
+    ASSERT_TRUE(rig.pumpUntil([&] {
+        const std::size_t first = rig.observer.text.find("warning: DPCT");
+        return first != std::string::npos &&
+               rig.observer.text.find("warning: DPCT", first + 1) != std::string::npos;
+    })) << rig.observer.text;
+    const auto t0 = std::chrono::steady_clock::now();
+    rig.engine.stop();
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.engine.canStart(); }, 20s)) << rig.observer.text;
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, 15s);
+    EXPECT_EQ(items[0].status, ItemStatus::None);
+    EXPECT_EQ(items[1].status, ItemStatus::None);
+    // The interpreter is the same one, and works.
+    ASSERT_TRUE(rig.engine.start({&items[1]}));
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 2; })) << rig.observer.text;
+    EXPECT_EQ(items[1].status, ItemStatus::ConvertedOk);
+    EXPECT_EQ(rig.observer.text.find("[Tovalo] The command interpreter has ended"), std::string::npos);
+}

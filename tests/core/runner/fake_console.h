@@ -43,7 +43,11 @@ public:
         return Console::refusal(line);
     }
     void setReadingPaused(bool p) override { paused = p; }
-    bool interruptCommand() override { return false; }
+    bool interruptCommand() override
+    {
+        ++interrupts;
+        return false;
+    }
     PromptForm promptForm() const override { return form; }
     ConsoleOutput takeOutput() override
     {
@@ -63,6 +67,7 @@ public:
     bool failOpen = false;
     std::string refuse; ///< lines containing this are refused
     int opens = 0;
+    int interrupts = 0;
     PromptForm form; ///< a prompt the console frames itself; empty: the interpreter's own
 
 private:

@@ -505,3 +505,39 @@ TEST(RunEngine, CommandThatEndsUndecidedFailsWithTheStatusItsPromptCarries)
     EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
     EXPECT_TRUE(h.engine.canStart());
 }
+
+TEST(RunEngine, StopInterruptsOnlyACommandThatRuns)
+{
+    FramedHarness h;
+    std::vector<CDpctData> list;
+    // Stopped before its command was written: nothing to interrupt, nothing to wait for.
+    ASSERT_TRUE(h.engine.start(h.items(list, 2)));
+    h.engine.stop();
+    h.engine.processPending();
+    EXPECT_EQ(h.console.interrupts, 0);
+    EXPECT_FALSE(h.engine.stoppedCommandRunning());
+    EXPECT_TRUE(h.engine.canStart());
+    // Stopped while dpct runs (and while paused): interrupted once; the item returns to none
+    // and start waits for the interrupted command's prompt.
+    for (const bool paused : {false, true}) {
+        SCOPED_TRACE(paused);
+        ASSERT_TRUE(h.engine.start(h.items(list, 2)));
+        h.engine.processPending();
+        ASSERT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+        if (paused)
+            h.engine.togglePause();
+        const int before = h.console.interrupts;
+        h.engine.stop();
+        EXPECT_EQ(h.console.interrupts, before + 1);
+        EXPECT_FALSE(h.console.paused);
+        h.engine.processPending();
+        EXPECT_EQ(list[0].status, ItemStatus::None);
+        EXPECT_EQ(list[1].status, ItemStatus::None);
+        EXPECT_TRUE(h.engine.stoppedCommandRunning());
+        EXPECT_FALSE(h.engine.canStart());
+        h.feed("Parsing: /src/f0.cu\n\n" + framedPrompt(130));
+        EXPECT_FALSE(h.engine.stoppedCommandRunning());
+        EXPECT_TRUE(h.engine.canStart());
+        EXPECT_EQ(list[0].status, ItemStatus::None);
+    }
+}
