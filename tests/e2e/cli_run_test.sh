@@ -99,6 +99,16 @@ start=$(date +%s)
 check "hanging setvars" "$?" 2
 grep -q "setvars" "$work/hang.err" || fail "hang message should name setvars: $(tail -1 "$work/hang.err")"
 [ $(( $(date +%s) - start )) -lt 15 ] || fail "the bounded start-up wait took too long"
+# Ctrl-C during the start-up: exit 1, and --json still prints its object, every item none.
+"$cli" run "$work/good.txt" --oneapi-root "$work/tk-hang" --json > "$work/hangint.json" 2> "$work/hangint.err" &
+pid=$!
+for _ in $(seq 100); do grep -q "waiting forever" "$work/hangint.err" 2>/dev/null && break; sleep 0.1; done
+kill -INT $pid
+wait $pid
+check "Ctrl-C in the start-up" "$?" 1
+check "start-up item" "$(item "$work/hangint.json" /warn.cu)" "none 0"
+grep -q '"error": "the start-up did not finish: interrupted"' "$work/hangint.json" ||
+  fail "no error in the JSON: $(cat "$work/hangint.json")"
 "$cli" run "$work/good.txt" > /dev/null 2>&1; check "no oneAPI" "$?" 2
 "$cli" run "$work/good.txt" --oneapi-root "$work/nowhere" > /dev/null 2>&1; check "missing oneAPI folder" "$?" 2
 "$cli" run "$work/absent.txt" --oneapi-root "$toolkit" > /dev/null 2>&1; check "unreadable file" "$?" 2
@@ -136,6 +146,7 @@ check "dpct killed by a signal, silent" "$(item "$work/kill.json" /sig.cu)" "ng 
 check "dpct silent with a status" "$(item "$work/kill.json" /quiet.cu)" "ng 4"
 check "item after" "$(item "$work/kill.json" /warn.cu)" "waiting 0"
 grep -q "command interpreter has ended" "$work/kill.err" || fail "the interpreter's end is not reported"
+grep -q "new command interpreter" "$work/kill.err" && fail "a new interpreter is started as the program ends"
 
 # 6. Ctrl-C stops the run cleanly: exit 1 soon, the running dpct is ended, no process left.
 deffile "$work/slow.txt" ok.cu slow.cu warn.cu

@@ -440,6 +440,11 @@ void RunEngine::handleConsoleEnded(const std::string& reason)
         observer_.advance(false);
         observer_.progress(doneCount_, -1);
     }
+    if (running && !config_.restartAfterRun) {
+        consoleLost_ = true;
+        observer_.phaseChanged(phase_);
+        return;
+    }
     if (restarts_ >= config_.maxRestarts) {
         consoleLost_ = true;
         notice("[Tovalo] The command interpreter keeps ending; it is not started again.\n");

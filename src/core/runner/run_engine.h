@@ -91,6 +91,9 @@ struct RunEngineConfig
     /// How often a dead interpreter is restarted in a row before the engine gives up (a restart
     /// counts as successful once its start-up sequence has finished).
     int maxRestarts = 3;
+    /// false: an interpreter that ends during a run is not started again (for a host that ends
+    /// with its run, as tovalo-cli does); the console then counts as lost.
+    bool restartAfterRun = true;
 };
 
 class RunEngine

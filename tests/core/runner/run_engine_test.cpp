@@ -14,8 +14,10 @@ constexpr const char* kVersion =
 
 struct Harness
 {
-    explicit Harness(Dialect d = Dialect::Sh, std::string root = "/opt/intel/oneapi/")
-        : console(d), engine(console, obs, RunEngineConfig{std::move(root), 3}, [this] { ++wakes; })
+    explicit Harness(Dialect d = Dialect::Sh, std::string root = "/opt/intel/oneapi/",
+                     bool restartAfterRun = true)
+        : console(d),
+          engine(console, obs, RunEngineConfig{std::move(root), 3, restartAfterRun}, [this] { ++wakes; })
     {}
 
     std::string prompt() const { return console.dialect() == Dialect::Cmd ? "C:\\work>" : "tovalo> "; }
@@ -450,26 +452,6 @@ struct FramedHarness : Harness
 
 } // namespace
 
-TEST(RunEngine, OnlyTheFramedPromptEndsACommandOrCutsItsText)
-{
-    FramedHarness h;
-    CDpctData item;
-    item.path = "/src/tovalo> x/a.cu";
-    ASSERT_TRUE(h.engine.start({&item}));
-    h.engine.processPending();
-    // The interpreter's old prompt and a prompt of another interpreter are just output.
-    h.feed(h.console.written.back() +
-           "\nParsing: /src/tovalo> x/a.cu\ntovalo> \n[0123456789ab 0] tovalo> \n");
-    h.feed("Processed 1 file(s) in -in-root folder \"/src/tovalo> x\"\n\ntovalo> ");
-    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
-    h.feed("\n" + kForm.before + "0");
-    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
-    h.feed(kForm.after);
-    EXPECT_EQ(item.status, ItemStatus::ConvertedOk);
-    EXPECT_EQ(item.exitCode, 0);
-    EXPECT_NE(item.resultText.find("\"/src/tovalo> x\"\n\ntovalo> \n"), std::string::npos) << item.resultText;
-}
-
 TEST(RunEngine, CommandThatEndsUndecidedFailsWithTheStatusItsPromptCarries)
 {
     FramedHarness h;
@@ -506,6 +488,26 @@ TEST(RunEngine, CommandThatEndsUndecidedFailsWithTheStatusItsPromptCarries)
     EXPECT_TRUE(h.engine.canStart());
 }
 
+TEST(RunEngine, OnlyTheFramedPromptEndsACommandOrCutsItsText)
+{
+    FramedHarness h;
+    CDpctData item;
+    item.path = "/src/tovalo> x/a.cu";
+    ASSERT_TRUE(h.engine.start({&item}));
+    h.engine.processPending();
+    // The interpreter's old prompt and a prompt of another interpreter are just output.
+    h.feed(h.console.written.back() +
+           "\nParsing: /src/tovalo> x/a.cu\ntovalo> \n[0123456789ab 0] tovalo> \n");
+    h.feed("Processed 1 file(s) in -in-root folder \"/src/tovalo> x\"\n\ntovalo> ");
+    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+    h.feed("\n" + kForm.before + "0");
+    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+    h.feed(kForm.after);
+    EXPECT_EQ(item.status, ItemStatus::ConvertedOk);
+    EXPECT_EQ(item.exitCode, 0);
+    EXPECT_NE(item.resultText.find("\"/src/tovalo> x\"\n\ntovalo> \n"), std::string::npos) << item.resultText;
+}
+
 TEST(RunEngine, StopInterruptsOnlyACommandThatRuns)
 {
     FramedHarness h;
@@ -540,4 +542,24 @@ TEST(RunEngine, StopInterruptsOnlyACommandThatRuns)
         EXPECT_TRUE(h.engine.canStart());
         EXPECT_EQ(list[0].status, ItemStatus::None);
     }
+}
+
+TEST(RunEngine, HostThatEndsWithItsRunDoesNotRestartTheInterpreter)
+{
+    Harness h(Dialect::Sh, "/opt/intel/oneapi/", false);
+    h.startUp();
+    std::vector<CDpctData> list;
+    ASSERT_TRUE(h.engine.start(h.items(list, 2)));
+    h.engine.processPending();
+    h.console.ended = true;
+    h.engine.processPending();
+    EXPECT_EQ(list[0].status, ItemStatus::ConvertedNg);
+    EXPECT_EQ(list[0].exitCode, -1);
+    EXPECT_EQ(list[1].status, ItemStatus::Waiting);
+    EXPECT_EQ(h.console.opens, 1);
+    EXPECT_TRUE(h.engine.consoleLost());
+    EXPECT_FALSE(h.engine.canStart());
+    EXPECT_NE(h.obs.text.find("[Tovalo] The command interpreter has ended"), std::string::npos);
+    EXPECT_EQ(h.obs.text.find("[Tovalo] A new command interpreter"), std::string::npos);
+    EXPECT_EQ(h.obs.text.find("it is not started again"), std::string::npos);
 }
