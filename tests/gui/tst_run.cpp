@@ -47,6 +47,7 @@ private Q_SLOTS:
     void quittingDuringARunIsPromptAndClean();
     void undecidedItemsEndNgWithTheirExitStatus();
     void pausedRowAndStopThatInterruptsDpct();
+    void quitAsksEveryQuestionBeforeClosingAnything();
 
 private:
     void openConsole();
@@ -351,6 +352,55 @@ void TestRun::pausedRowAndStopThatInterruptsDpct()
     for (CDpctData* item : doc->runItems())
         QCOMPARE(item->status, ItemStatus::None);
     QCOMPARE(doc->currentRow(), -1);
+}
+
+void TestRun::quitAsksEveryQuestionBeforeClosingAnything()
+{
+    const QString def =
+        testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("long.txt"),
+                                     {{QStringLiteral("l1.cu"), QStringLiteral("result=ok delay-ms=60000")}});
+    openConsole();
+    // The modified document comes first: windows close last to first, so closing before asking
+    // would take the run's window (and the run) before the save question.
+    auto* modified = static_cast<CChildFrame*>(frame_->newDocumentWindow());
+    CDpctData added;
+    added.path = sandbox_->file(QStringLiteral("added.cu")).toStdString();
+    modified->document().add(added);
+    QVERIFY(modified->isModified());
+    QVERIFY(frame_->openDefinition(def));
+    CDocumentWindow* running = frame_->activeDocument();
+    QVERIFY(running != modified);
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+
+    // The run's question, then the save question; Cancel on the last keeps every window and the run.
+    DialogSeam::resetLog();
+    DialogSeam::answerMessage(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::Cancel);
+    QVERIFY(!frame_->close());
+    QCOMPARE(DialogSeam::shownCount(), 2);
+    QVERIFY(DialogSeam::last().text.contains(QStringLiteral("保存")));
+    QCOMPARE(frame_->documentWindows().size(), 2);
+    QVERIFY(modified->isModified());
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+    QCOMPARE(frame_->runController()->runDocument(), running);
+
+    // "No" to the run's question asks nothing more and changes nothing.
+    DialogSeam::answerMessage(QMessageBox::No);
+    QVERIFY(!frame_->close());
+    QCOMPARE(DialogSeam::shownCount(), 3);
+    QCOMPARE(frame_->documentWindows().size(), 2);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+
+    // With nothing running and nothing modified, quitting asks nothing.
+    frame_->runController()->stop();
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->action(cmd::Start)->isEnabled() || frame_->runController()->canStart(),
+                             10000);
+    modified->document().setModified(false);
+    QVERIFY(frame_->close());
+    QCOMPARE(DialogSeam::shownCount(), 3);
+    QCOMPARE(frame_->documentWindows().size(), 0);
+    QCOMPARE(testing_gui::childProcessCount(), 0);
 }
 
 QTEST_MAIN(TestRun)
