@@ -413,6 +413,10 @@
         <source>No value has been entered. Enter a suitable value.</source>
         <translation>No value has been entered. Enter a suitable value.</translation>
     </message>
+    <message>
+        <source>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</source>
+        <translation>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctPropCtrl</name>

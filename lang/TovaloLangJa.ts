@@ -413,6 +413,10 @@
         <source>No value has been entered. Enter a suitable value.</source>
         <translation>値が入力されていません。適切な内容を入力してください。</translation>
     </message>
+    <message>
+        <source>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</source>
+        <translation>入力したフォルダーがなく、それを入れるフォルダーもありません。既存のフォルダーか、既存のフォルダーの中の新しいフォルダーを入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctPropCtrl</name>

@@ -132,6 +132,8 @@ JA = {
     "The selected value is not valid. Select a correct value.": "選択した内容に誤りがあります。正しい値を選択してください。",
     "The name you entered is not valid. Enter a suitable name.": "入力した名称に誤りがあります。適切な名称を入力してください。",
     "The path you entered is not valid. Enter a correct path.": "入力したパス名に誤りがあります。正しいパス名を入力してください。",
+    "The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.":
+        "入力したフォルダーがなく、それを入れるフォルダーもありません。既存のフォルダーか、既存のフォルダーの中の新しいフォルダーを入力してください。",
     "The file name you entered is not valid. Enter a correct file name.":
         "入力したファイル名に誤りがあります。正しいファイル名を入力してください。",
     "No value has been entered. Enter a suitable value.": "値が入力されていません。適切な内容を入力してください。",
