@@ -66,13 +66,13 @@ JA = {
     "Querying the dpct version": "dpctバージョン取得開始",
     "Querying the dpct version...": "dpctバージョン取得中...",
     "dpct conversion started": "dpct変換開始", "dpct converting...": "dpct変換中...",
-    "dpct run paused": "dpct実行一時停止中", "dpct ver: %1": "dpct ver: %1",
+    "dpct run paused": "dpct実行一時停止中", "Stopping...": "停止中...", "dpct ver: %1": "dpct ver: %1",
     # Output pane and log
     "Output": "出力", "Edit": "編集", "&Copy": "コピー(&C)", "Clear &All": "すべてクリア(&A)",
     "[... older output removed to keep the pane fast ...]": "[... 古い出力は表示を速く保つために削除されました ...]",
     # Document list
     "Status": "状態", "CUDA file": "cuファイル", "Untitled": "無題",
-    "Waiting": "変換待ち", "Converting": "変換中", "Converted OK": "変換OK", "Converted NG": "変換NG",
+    "Waiting": "変換待ち", "Converting": "変換中", "Paused": "一時停止中", "Converted OK": "変換OK", "Converted NG": "変換NG",
     "Syntax errors": "構文エラーあり",
     # Document window
     "&New Window": "新しいウィンドウ(&N)",
@@ -132,6 +132,8 @@ JA = {
     "The selected value is not valid. Select a correct value.": "選択した内容に誤りがあります。正しい値を選択してください。",
     "The name you entered is not valid. Enter a suitable name.": "入力した名称に誤りがあります。適切な名称を入力してください。",
     "The path you entered is not valid. Enter a correct path.": "入力したパス名に誤りがあります。正しいパス名を入力してください。",
+    "The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.":
+        "入力したフォルダーがなく、それを入れるフォルダーもありません。既存のフォルダーか、既存のフォルダーの中の新しいフォルダーを入力してください。",
     "The file name you entered is not valid. Enter a correct file name.":
         "入力したファイル名に誤りがあります。正しいファイル名を入力してください。",
     "No value has been entered. Enter a suitable value.": "値が入力されていません。適切な内容を入力してください。",

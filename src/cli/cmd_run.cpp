@@ -95,6 +95,29 @@ bool isSeparator(char c)
     return c == '/' || c == '\\';
 }
 
+// The one JSON object of --json; `error` (when not empty) says why no run took place.
+void printJson(const std::vector<CDpctData>& items, const std::string& version, const std::string& codebase,
+               const std::string& error)
+{
+    JsonWriter j;
+    j.beginObject();
+    j.key("dpctVersion").string(version);
+    j.key("dpctCodebase").string(codebase);
+    if (!error.empty())
+        j.key("error").string(error);
+    j.key("items").beginArray();
+    for (const CDpctData& item : items) {
+        j.beginObject();
+        j.key("path").string(item.path);
+        j.key("status").string(itemStatusName(item.status));
+        j.key("exitCode").number(item.exitCode);
+        j.key("output").string(item.resultText);
+        j.endObject();
+    }
+    j.endArray().endObject();
+    out(j.text() + "\n");
+}
+
 } // namespace
 
 // Ctrl-C handling, per platform: calls `onInterrupt` (on some thread) for each Ctrl-C.
@@ -122,7 +145,8 @@ int cmdRun(const Args& args)
             "                        see 'tovalo-cli settings --oneapi')\n"
             "  --json                print only one JSON object on stdout at the end:\n"
             "                        {\"dpctVersion\", \"dpctCodebase\", \"items\": [{\"path\", \"status\",\n"
-            "                        \"exitCode\", \"output\"}]}; the console text goes to stderr\n"
+            "                        \"exitCode\", \"output\"}]}, with \"error\" when Ctrl-C came before\n"
+            "                        the run started; the console text goes to stderr\n"
             "  --quiet               do not show the console text\n"
             "  --startup-timeout SEC how long the start-up may take (default 300)\n\n"
             "Status: none, waiting, converting, ok, ng, syntax-error.\n"
@@ -192,7 +216,24 @@ int cmdRun(const Args& args)
     std::unique_ptr<Console> console = createPlatformConsole();
     int status = kExitOk;
     {
-        RunEngine engine(*console, observer, RunEngineConfig{root, 3}, [&host] { host.wake(); });
+        // An interpreter that ends during the run is not started again: this program ends with
+        // the run.
+        RunEngineConfig config{root, 3};
+        config.restartAfterRun = false;
+        RunEngine engine(*console, observer, config, [&host] { host.wake(); });
+        // A run stopped with Ctrl-C before it started still gives --json its object, as a run
+        // stopped later does: every item none, with why. (A start-up that fails is an error
+        // of the setup, exit status 2, with nothing on stdout.)
+        const auto notStarted = [&](const std::string& why) {
+            if (json) {
+                for (CDpctData& item : doc.items) {
+                    item.status = ItemStatus::None;
+                    item.exitCode = 0;
+                    item.resultText.clear();
+                }
+                printJson(doc.items, engine.dpctVersion(), engine.dpctCodebase(), why);
+            }
+        };
         std::string error;
         if (!engine.startUp(error)) {
             err("tovalo-cli run: cannot start the command interpreter: " + error + "\n");
@@ -220,6 +261,8 @@ int cmdRun(const Args& args)
             if (!why.empty()) {
                 err("\ntovalo-cli run: the start-up did not finish: " + why + "\n");
                 console->close();
+                if (host.interrupted)
+                    notStarted("the start-up did not finish: " + why);
                 g_host = nullptr;
                 return host.interrupted ? kExitFindings : kExitUsage;
             }
@@ -235,11 +278,10 @@ int cmdRun(const Args& args)
             for (;;) {
                 engine.processPending();
                 if (host.interrupted && !stopping) {
-                    // Ctrl-C: the run's stop, and the running dpct is interrupted so that its
+                    // Ctrl-C: the run's stop, which interrupts the running dpct so that its
                     // prompt comes back soon.
                     stopping = true;
                     engine.stop();
-                    engine.interruptCommand();
                     stopUntil = std::chrono::steady_clock::now() + stopDeadline;
                     continue;
                 }
@@ -265,21 +307,7 @@ int cmdRun(const Args& args)
                 status = kExitFindings;
 
         if (json) {
-            JsonWriter j;
-            j.beginObject();
-            j.key("dpctVersion").string(engine.dpctVersion());
-            j.key("dpctCodebase").string(engine.dpctCodebase());
-            j.key("items").beginArray();
-            for (const CDpctData& item : doc.items) {
-                j.beginObject();
-                j.key("path").string(item.path);
-                j.key("status").string(itemStatusName(item.status));
-                j.key("exitCode").number(item.exitCode);
-                j.key("output").string(item.resultText);
-                j.endObject();
-            }
-            j.endArray().endObject();
-            out(j.text() + "\n");
+            printJson(doc.items, engine.dpctVersion(), engine.dpctCodebase(), {});
         } else {
             std::size_t width = 4;
             for (const CDpctData& item : doc.items)

@@ -28,6 +28,8 @@ cu parse2.cu "result=parse-error parse-error-format=2"
 cu nocuda.cu "result=no-cuda"
 cu crash.cu "result=crash"
 cu silent.cu "result=silent"
+cu silent3.cu "result=silent exit-code=3"
+cu caught.cu "result=crash exit-code=255"
 cu slow.cu "result=ok delay-ms=20000"
 cu "name with blank.cu" "result=ok"
 
@@ -38,7 +40,7 @@ deffile() { # deffile FILE ITEM...
 }
 
 # 1. Every outcome, in list order, through the real shell.
-deffile "$work/all.txt" ok.cu old.cu warn.cu exit.cu parse1.cu parse2.cu nocuda.cu crash.cu silent.cu "name with blank.cu" missing.cu
+deffile "$work/all.txt" ok.cu old.cu warn.cu exit.cu parse1.cu parse2.cu nocuda.cu crash.cu silent.cu silent3.cu caught.cu "name with blank.cu" missing.cu
 "$cli" run "$work/all.txt" --oneapi-root "$toolkit" --json > "$work/all.json" 2> "$work/all.err"
 check "exit status with failed items" "$?" 1
 check "json is one object" "$(head -c 1 "$work/all.json")$(wc -l < "$work/all.json")" "{1"
@@ -49,8 +51,11 @@ check exit-code "$(item "$work/all.json" /exit.cu)" "ng -3"
 check parse-error-1 "$(item "$work/all.json" /parse1.cu)" "syntax-error 0"
 check parse-error-2 "$(item "$work/all.json" /parse2.cu)" "syntax-error 0"
 check no-cuda "$(item "$work/all.json" /nocuda.cu)" "ng 1"
-check crash "$(item "$work/all.json" /crash.cu)" "converting 0"
-check silent "$(item "$work/all.json" /silent.cu)" "converting 0"
+check crash "$(item "$work/all.json" /crash.cu)" "ng 139"
+check silent "$(item "$work/all.json" /silent.cu)" "ng 0"
+check "silent with a code" "$(item "$work/all.json" /silent3.cu)" "ng 3"
+check "crash handler's exit" "$(item "$work/all.json" /caught.cu)" "ng 255"
+grep -q '"status": "converting"' "$work/all.json" && fail "an item is left converting"
 check blank "$(item "$work/all.json" "/name with blank.cu")" "ok 0"
 check missing "$(item "$work/all.json" /missing.cu)" "ng -17"
 check version "$(field "$work/all.json" dpctVersion)" "2024.2.0."
@@ -67,7 +72,7 @@ grep -q "Parsing:" "$work/good.out" && fail "--quiet printed console text"
 grep -Eq "/warn.cu +ok +0" "$work/good.out" || fail "summary table row missing: $(cat "$work/good.out")"
 ONEAPI_ROOT=$toolkit "$cli" run "$work/good.txt" > "$work/env.out" 2>&1
 check "ONEAPI_ROOT from the environment" "$?" 0
-grep -q "tovalo> dpct --out-root=" "$work/env.out" || fail "console text not streamed to stdout"
+grep -Eq "^\[[0-9a-f]{12} 0\] tovalo> dpct --out-root=" "$work/env.out" || fail "console text not streamed to stdout"
 
 # 3. Version lines of other dpct builds.
 for style in product-old opensource opensource-noclang; do
@@ -94,6 +99,16 @@ start=$(date +%s)
 check "hanging setvars" "$?" 2
 grep -q "setvars" "$work/hang.err" || fail "hang message should name setvars: $(tail -1 "$work/hang.err")"
 [ $(( $(date +%s) - start )) -lt 15 ] || fail "the bounded start-up wait took too long"
+# Ctrl-C during the start-up: exit 1, and --json still prints its object, every item none.
+"$cli" run "$work/good.txt" --oneapi-root "$work/tk-hang" --json > "$work/hangint.json" 2> "$work/hangint.err" &
+pid=$!
+for _ in $(seq 100); do grep -q "waiting forever" "$work/hangint.err" 2>/dev/null && break; sleep 0.1; done
+kill -INT $pid
+wait $pid
+check "Ctrl-C in the start-up" "$?" 1
+check "start-up item" "$(item "$work/hangint.json" /warn.cu)" "none 0"
+grep -q '"error": "the start-up did not finish: interrupted"' "$work/hangint.json" ||
+  fail "no error in the JSON: $(cat "$work/hangint.json")"
 "$cli" run "$work/good.txt" > /dev/null 2>&1; check "no oneAPI" "$?" 2
 "$cli" run "$work/good.txt" --oneapi-root "$work/nowhere" > /dev/null 2>&1; check "missing oneAPI folder" "$?" 2
 "$cli" run "$work/absent.txt" --oneapi-root "$toolkit" > /dev/null 2>&1; check "unreadable file" "$?" 2
@@ -116,17 +131,22 @@ if [ "$1" = --version ]; then printf '\ndpct version 18.0.0. Codebase:(caf26f2f)
 for a; do last=$a; done
 case $last in
   *kill*) echo "Parsing: $last"; kill -9 $PPID; sleep 1; exit 0 ;;
+  *sig*) kill -9 $$ ;;
+  *quiet*) exit 4 ;;
   *) echo "Parsing: $last"; echo "Processed 1 file(s) in -in-root folder \"x\"" ;;
 esac
 EOS
 chmod +x "$work/tk-kill/bin/dpct"
-deffile "$work/kill.txt" ok.cu kill.cu warn.cu
+deffile "$work/kill.txt" sig.cu quiet.cu ok.cu kill.cu warn.cu
 "$cli" run "$work/kill.txt" --oneapi-root "$work/tk-kill" --json > "$work/kill.json" 2> "$work/kill.err"
 check "killed interpreter exit" "$?" 1
 check "item before" "$(item "$work/kill.json" /ok.cu)" "ok 0"
 check "item killed" "$(item "$work/kill.json" /kill.cu)" "ng -1"
+check "dpct killed by a signal, silent" "$(item "$work/kill.json" /sig.cu)" "ng 137"
+check "dpct silent with a status" "$(item "$work/kill.json" /quiet.cu)" "ng 4"
 check "item after" "$(item "$work/kill.json" /warn.cu)" "waiting 0"
 grep -q "command interpreter has ended" "$work/kill.err" || fail "the interpreter's end is not reported"
+grep -q "new command interpreter" "$work/kill.err" && fail "a new interpreter is started as the program ends"
 
 # 6. Ctrl-C stops the run cleanly: exit 1 soon, the running dpct is ended, no process left.
 deffile "$work/slow.txt" ok.cu slow.cu warn.cu

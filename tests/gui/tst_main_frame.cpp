@@ -397,7 +397,11 @@ void TestMainFrame::tabSettingsApplied()
 
 void TestMainFrame::quitAsksAndCancelKeepsRunning()
 {
-    frame_->newDocumentWindow();
+    // A modified document would be lost: the question comes first.
+    auto* doc = static_cast<CChildFrame*>(frame_->newDocumentWindow());
+    CDpctData item;
+    item.path = "/src/a.cu";
+    doc->document().add(item);
     DialogSeam::answerMessage(QMessageBox::No);
     QVERIFY(!frame_->close());
     QVERIFY(frame_->isVisible());
@@ -406,14 +410,16 @@ void TestMainFrame::quitAsksAndCancelKeepsRunning()
         QStringLiteral("『Intel®  OneAPI DPC++互換性ツール』 サポートアプリ\nを終了してよろしいですか？"));
     QCOMPARE(frame_->documentWindows().size(), 1);
 
+    // Yes, then No to the save question: the program ends.
     DialogSeam::answerMessage(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::No);
     QVERIFY(frame_->close());
 }
 
 void TestMainFrame::quitStopsAtCancelledSaveQuestion()
 {
-    // Windows are asked from the last to the first; a cancel keeps the program and the windows
-    // not asked yet, while windows closed before stay closed.
+    // Every window's question comes before any window closes, first to last; a cancel keeps the
+    // program and every window, and the windows after it are not asked.
     RefusingDocument* docs[3] = {};
     for (auto*& doc : docs) {
         frame_->setDocumentFactory([this, &doc] {
@@ -423,14 +429,27 @@ void TestMainFrame::quitStopsAtCancelledSaveQuestion()
         frame_->newDocumentWindow();
     }
     docs[1]->allow = false;
+    CDpctData item;
+    item.path = "/src/a.cu";
+    docs[2]->document().add(item);
     QPointer<RefusingDocument> first = docs[0], last = docs[2];
     DialogSeam::answerMessage(QMessageBox::Yes);
     QVERIFY(!frame_->close());
     QVERIFY(frame_->isVisible());
-    QTRY_VERIFY(last.isNull());
-    QCOMPARE(frame_->documentWindows().size(), 2);
-    QCOMPARE(first->asked, 0);
+    QCOMPARE(frame_->documentWindows().size(), 3);
+    QVERIFY(!first.isNull());
+    QVERIFY(!last.isNull());
+    QCOMPARE(first->asked, 1);
     QCOMPARE(docs[1]->asked, 1);
+    QCOMPARE(last->asked, 0);
+
+    // Once every question is answered the windows close without being asked again.
+    docs[1]->allow = true;
+    DialogSeam::answerMessage(QMessageBox::Yes);
+    QVERIFY(frame_->close());
+    QCOMPARE(first->asked, 2);
+    QCOMPARE(docs[1]->asked, 2);
+    QCOMPARE(last->asked, 1);
 }
 
 QTEST_MAIN(TestMainFrame)

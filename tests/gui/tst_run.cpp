@@ -12,6 +12,7 @@
 #include "ui/command_ids.h"
 #include "ui/document_window.h"
 #include "ui/main_frame.h"
+#include "ui/main_status_bar.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
 #include "ui/run_controller.h"
@@ -44,6 +45,9 @@ private Q_SLOTS:
     void enablingPauseAndStop();
     void closingTheRunsDocumentStopsTheRun();
     void quittingDuringARunIsPromptAndClean();
+    void undecidedItemsEndNgWithTheirExitStatus();
+    void pausedRowAndStopThatInterruptsDpct();
+    void quitAsksEveryQuestionBeforeClosingAnything();
 
 private:
     void openConsole();
@@ -275,6 +279,127 @@ void TestRun::quittingDuringARunIsPromptAndClean()
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     // Closed for real: the interpreter is gone too (and the one-minute dpct with it).
     QVERIFY(!frame_->runController()->isOpen());
+    QCOMPARE(testing_gui::childProcessCount(), 0);
+}
+
+void TestRun::undecidedItemsEndNgWithTheirExitStatus()
+{
+    const QString def = testing_gui::writeDefinition(
+        sandbox_->path(), QStringLiteral("undecided.txt"),
+        {{QStringLiteral("crash.cu"), QStringLiteral("result=crash")},
+         {QStringLiteral("quiet.cu"), QStringLiteral("result=silent exit-code=3")},
+         {QStringLiteral("ok.cu"), QStringLiteral("result=ok")}});
+    openConsole();
+    QVERIFY(frame_->openDefinition(def));
+    CDocumentWindow* doc = frame_->activeDocument();
+    auto* list = doc->findChild<CDpctTreeCtrl*>();
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
+    // No row is left converting: no current row, no locked list, and each row's own status.
+    QCOMPARE(doc->currentRow(), -1);
+    QVERIFY(!list->isInputLocked());
+    QCOMPARE(list->itemAt(0)->status, ItemStatus::ConvertedNg);
+    QCOMPARE(list->itemAt(0)->exitCode, 139);
+    QCOMPARE(list->itemAt(1)->status, ItemStatus::ConvertedNg);
+    QCOMPARE(list->itemAt(1)->exitCode, 3);
+    QCOMPARE(list->itemAt(2)->status, ItemStatus::ConvertedOk);
+    list->selectRow(0);
+    QVERIFY2(list->accessibleDescription().endsWith(CDpctTreeCtrl::statusText(ItemStatus::ConvertedNg)),
+             qPrintable(list->accessibleDescription()));
+    QVERIFY(frame_->action(cmd::Start)->isEnabled());
+}
+
+void TestRun::pausedRowAndStopThatInterruptsDpct()
+{
+    const QString def = testing_gui::writeDefinition(
+        sandbox_->path(), QStringLiteral("hour.txt"),
+        {{QStringLiteral("hour.cu"), QStringLiteral("result=warnings warnings=2 delay-ms=3600000")},
+         {QStringLiteral("next.cu"), QStringLiteral("result=ok")}});
+    openConsole();
+    QVERIFY(frame_->openDefinition(def));
+    CDocumentWindow* doc = frame_->activeDocument();
+    auto* list = doc->findChild<CDpctTreeCtrl*>();
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    // Both warnings are out: dpct itself runs, and would for an hour.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            frame_->outputPane()->flushAll();
+            return frame_->outputPane()->log()->toPlainText().count(QStringLiteral("warning: DPCT")) == 2;
+        }(),
+        20000);
+
+    // Paused, the running row says so rather than "converting".
+    QTest::keyClick(frame_.get(), Qt::Key_F6);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Paused);
+    list->selectRow(0);
+    const QString paused = list->rowStatusText(ItemStatus::Converting);
+    QVERIFY(paused != CDpctTreeCtrl::statusText(ItemStatus::Converting));
+    QCOMPARE(paused, QStringLiteral("一時停止中"));
+    QVERIFY2(list->accessibleDescription().endsWith(paused), qPrintable(list->accessibleDescription()));
+    QTest::keyClick(frame_.get(), Qt::Key_F6);
+    QVERIFY2(list->accessibleDescription().endsWith(CDpctTreeCtrl::statusText(ItemStatus::Converting)),
+             qPrintable(list->accessibleDescription()));
+
+    // Stop interrupts dpct; the status bar says so until its prompt is back.
+    statusTexts_.clear();
+    QTest::keyClick(frame_.get(), Qt::Key_F5, Qt::ShiftModifier);
+    QCOMPARE(CMainStatusBar::stoppingText(), QStringLiteral("停止中..."));
+    QVERIFY2(statusTexts_.contains(QStringLiteral("1:") + CMainStatusBar::stoppingText()),
+             qPrintable(statusTexts_.join(u'|')));
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->action(cmd::Start)->isEnabled(), 10000);
+    QCOMPARE(phasePane(), QStringLiteral(" "));
+    QCOMPARE(statusTexts_.last(), QStringLiteral("1: "));
+    for (CDpctData* item : doc->runItems())
+        QCOMPARE(item->status, ItemStatus::None);
+    QCOMPARE(doc->currentRow(), -1);
+}
+
+void TestRun::quitAsksEveryQuestionBeforeClosingAnything()
+{
+    const QString def =
+        testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("long.txt"),
+                                     {{QStringLiteral("l1.cu"), QStringLiteral("result=ok delay-ms=60000")}});
+    openConsole();
+    // The modified document comes first: windows close last to first, so closing before asking
+    // would take the run's window (and the run) before the save question.
+    auto* modified = static_cast<CChildFrame*>(frame_->newDocumentWindow());
+    CDpctData added;
+    added.path = sandbox_->file(QStringLiteral("added.cu")).toStdString();
+    modified->document().add(added);
+    QVERIFY(modified->isModified());
+    QVERIFY(frame_->openDefinition(def));
+    CDocumentWindow* running = frame_->activeDocument();
+    QVERIFY(running != modified);
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+
+    // The run's question, then the save question; Cancel on the last keeps every window and the run.
+    DialogSeam::resetLog();
+    DialogSeam::answerMessage(QMessageBox::Yes);
+    DialogSeam::answerMessage(QMessageBox::Cancel);
+    QVERIFY(!frame_->close());
+    QCOMPARE(DialogSeam::shownCount(), 2);
+    QVERIFY(DialogSeam::last().text.contains(QStringLiteral("保存")));
+    QCOMPARE(frame_->documentWindows().size(), 2);
+    QVERIFY(modified->isModified());
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+    QCOMPARE(frame_->runController()->runDocument(), running);
+
+    // "No" to the run's question asks nothing more and changes nothing.
+    DialogSeam::answerMessage(QMessageBox::No);
+    QVERIFY(!frame_->close());
+    QCOMPARE(DialogSeam::shownCount(), 3);
+    QCOMPARE(frame_->documentWindows().size(), 2);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+
+    // With nothing running and nothing modified, quitting asks nothing.
+    frame_->runController()->stop();
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->action(cmd::Start)->isEnabled() || frame_->runController()->canStart(),
+                             10000);
+    modified->document().setModified(false);
+    QVERIFY(frame_->close());
+    QCOMPARE(DialogSeam::shownCount(), 3);
+    QCOMPARE(frame_->documentWindows().size(), 0);
     QCOMPARE(testing_gui::childProcessCount(), 0);
 }
 

@@ -92,6 +92,7 @@ void apply(Directives& d, const std::string& key, const std::string& value)
         d.processed = value == "yes";
     } else if (key == "exit-code" && isNumber) {
         d.exitCode = n;
+        d.exitCodeGiven = true;
     } else if (key == "message") {
         d.message = value;
     } else if (key == "encoding" && (value == "utf-8" || value == "ansi")) {

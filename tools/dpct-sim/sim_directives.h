@@ -37,9 +37,10 @@ struct Directives
     int parseErrors = 2;   ///< parsing errors reported in the summary
     bool processed = true; ///< parse-error: false ends as --stop-on-parse-err does
     long long exitCode = -1;
-    std::string message;  ///< exit-code: the text in parentheses; empty: the tool's own
-    bool ansi = false;    ///< encoding=ansi: write in the ANSI code page (Windows)
-    std::string problems; ///< one line per directive the simulator did not understand
+    bool exitCodeGiven = false; ///< an exit-code directive was read (silent then exits with it)
+    std::string message;        ///< exit-code: the text in parentheses; empty: the tool's own
+    bool ansi = false;          ///< encoding=ansi: write in the ANSI code page (Windows)
+    std::string problems;       ///< one line per directive the simulator did not understand
 };
 
 /// Reads every directive in `text` (the source file's contents).

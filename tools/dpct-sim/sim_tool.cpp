@@ -206,7 +206,7 @@ int Run::migrate(const std::string& source)
     gutters_ = style_.gutters;
     if (d_.result == Result::Silent) {
         sleepMs(d_.delayMs);
-        return 0;
+        return d_.exitCodeGiven ? static_cast<int>(d_.exitCode) : 0;
     }
 
     const std::string inRootArg = cl_.value("in-root");
@@ -297,6 +297,9 @@ int Run::migrate(const std::string& source)
                  " #3 0x00007f3b8a642520 (/lib/x86_64-linux-gnu/libc.so.6+0x42520)\n"
                  " #4 0x00005601a3f9d2c4 clang::dpct::ExprAnalysis::analyzeExpr(clang::CallExpr const*)\n");
         out_.discard();
+        // A tool whose crash handler ends it with a status of its own, instead of dying of the signal.
+        if (d_.exitCodeGiven)
+            return static_cast<int>(d_.exitCode);
         crashHard();
     }
     if (parsingStyle)

@@ -1,5 +1,6 @@
 #include "command_output.h"
 
+#include <charconv>
 #include <utility>
 
 namespace tovalo {
@@ -7,9 +8,41 @@ namespace tovalo {
 void CommandOutput::setPrompt(std::string_view prompt)
 {
     prompt_.assign(prompt);
+    promptAfter_.clear();
+    promptHasStatus_ = false;
+    rescan();
+}
+
+void CommandOutput::setPromptForm(std::string_view before, std::string_view after)
+{
+    prompt_.assign(before);
+    promptAfter_.assign(after);
+    promptHasStatus_ = true;
+    rescan();
+}
+
+void CommandOutput::rescan()
+{
     const std::string text = std::exchange(text_, {});
     clear();
     append(text);
+}
+
+bool CommandOutput::isPrompt(std::string_view line, std::optional<int>* status) const
+{
+    if (prompt_.empty() || !line.starts_with(prompt_))
+        return false;
+    line.remove_prefix(prompt_.size());
+    if (!promptHasStatus_)
+        return line.empty();
+    int value = 0;
+    const char* end = line.data() + line.size();
+    const auto [p, ec] = std::from_chars(line.data(), end, value);
+    if (ec != std::errc() || std::string_view(p, static_cast<std::size_t>(end - p)) != promptAfter_)
+        return false;
+    if (status)
+        *status = value;
+    return true;
 }
 
 void CommandOutput::clear()
@@ -18,6 +51,7 @@ void CommandOutput::clear()
     judge_ = DpctJudge{};
     lineStart_ = 0;
     promptLineSeen_ = false;
+    promptLineStatus_.reset();
     promptAt_ = std::string::npos;
     promptSearchFrom_ = 0;
 }
@@ -36,7 +70,7 @@ void CommandOutput::scan(std::size_t from)
         const std::string_view line = text.substr(lineStart_, nl - lineStart_);
         if (!line.empty())
             judge_.feedLine(line);
-        if (!promptLineSeen_ && !prompt_.empty() && line == prompt_)
+        if (!promptLineSeen_ && isPrompt(line, &promptLineStatus_))
             promptLineSeen_ = true;
         lineStart_ = nl + 1;
     }
@@ -50,9 +84,16 @@ void CommandOutput::scan(std::size_t from)
 
 bool CommandOutput::promptSeen() const
 {
-    if (prompt_.empty())
-        return false;
-    return promptLineSeen_ || std::string_view(text_).substr(lineStart_) == prompt_;
+    return promptLineSeen_ || isPrompt(std::string_view(text_).substr(lineStart_), nullptr);
+}
+
+std::optional<int> CommandOutput::promptStatus() const
+{
+    if (promptLineSeen_)
+        return promptLineStatus_;
+    std::optional<int> status;
+    isPrompt(std::string_view(text_).substr(lineStart_), &status);
+    return status;
 }
 
 ItemJudgement CommandOutput::judgement() const

@@ -4,11 +4,15 @@
 // Each piece of text is looked at once: its complete lines are judged (DpctJudge), compared
 // with the interpreter's prompt, and searched for the prompt's first occurrence, so asking
 // whether the prompt is back, how the item went, or for the text before the prompt costs
-// nothing that grows with the text already held. Lines end at "\n"; a "\r" before it stays with
-// its line, and the last line may still be unterminated.
+// nothing that grows with the text already held.
+//
+// The prompt is either a fixed text (cmd's "C:\work>") or a form that carries the exit status
+// of the command that has just ended (PromptForm: `before`, a decimal number, `after`). Lines end at "\n"; a
+// "\r" before it stays with its line, and the last line may still be unterminated.
 
 #include "dpct_output.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +24,9 @@ public:
     /// The prompt to watch for; empty = none (the prompt is then never seen). The text held so
     /// far is looked at again for the new prompt.
     void setPrompt(std::string_view prompt);
+    /// Watches for a prompt of the form `before` + exit status + `after` instead; the text held
+    /// so far is looked at again.
+    void setPromptForm(std::string_view before, std::string_view after);
     /// Forgets the text (the prompt stays).
     void clear();
     void append(std::string_view utf8);
@@ -27,19 +34,28 @@ public:
     const std::string& text() const { return text_; }
     /// A line equal to the prompt has ended, or the unterminated last line equals it.
     bool promptSeen() const;
+    /// The exit status carried by the first prompt line seen; empty when the prompt is not seen
+    /// or carries none.
+    std::optional<int> promptStatus() const;
     /// The judgement of all text held, the unterminated last line included.
     ItemJudgement judgement() const;
-    /// Hands over the text before the prompt's first occurrence (all text when the prompt does
-    /// not occur; nothing when there is no prompt) without copying it, and forgets the text.
+    /// Hands over the text before the prompt's first occurrence (of a form's `before`; all text
+    /// when the prompt does not occur; nothing when there is no prompt) without copying it, and forgets the
+    /// text.
     std::string takeTextBeforePrompt();
     /// Hands over all text without copying it, and forgets it.
     std::string takeText();
 
 private:
+    void rescan();
     void scan(std::size_t from);
+    bool isPrompt(std::string_view line, std::optional<int>* status) const;
 
     std::string text_;
-    std::string prompt_;
+    std::string prompt_;                       ///< the fixed prompt, or a form's `before`
+    std::string promptAfter_;                  ///< a form's `after`
+    bool promptHasStatus_ = false;             ///< a form: a number stands between prompt_ and promptAfter_
+    std::optional<int> promptLineStatus_;      ///< the status of the complete prompt line seen
     DpctJudge judge_;                          ///< the complete lines judged
     std::size_t lineStart_ = 0;                ///< start of the unterminated last line
     bool promptLineSeen_ = false;              ///< a complete line equal to the prompt

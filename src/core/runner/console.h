@@ -11,13 +11,17 @@
 // Back ends (one file each, picked by the platform):
 // - POSIX: `bash` (else `/bin/sh`) started non-interactively with `-s` in its own process group.
 //   Its first command starts a small loop that reads one command line (ending in LF) at a time,
-//   runs it with eval and prints Tovalo's own prompt, kPosixPrompt, on a line of its own; the
-//   prompt is also printed once at the start. Everything the interpreter runs has /dev/null as
+//   runs it with eval and prints Tovalo's own prompt on a line of its own; the prompt is also
+//   printed once at the start. The prompt holds a marker drawn at random for each interpreter, so
+//   no output can look like it, and the exit status of the command that has just ended (see
+//   PromptForm and promptForm()). Everything the interpreter runs has /dev/null as
 //   its input, so no command can read the commands that follow. The console echoes each command
 //   line into the output as an echoing interpreter would. SIGINT is trapped by the interpreter
 //   and reaches only the running command.
 // - Windows: `cmd.exe /A` (hidden, its own console); commands end with CR LF; output is decoded
-//   from the ANSI code page, and a read that looks like UTF-16 is decoded as UTF-16.
+//   from the ANSI code page, and a read that looks like UTF-16 is decoded as UTF-16. The prompt
+//   is cmd's own ("C:\work>"); it carries no exit status, since cmd expands %ERRORLEVEL% when it
+//   reads a line, before the command runs.
 //
 // Threads: every member function is called from the host's thread only, except `wake`, which
 // the reader thread calls (it must be thread-safe and must not call back into the console).
@@ -32,8 +36,17 @@
 
 namespace tovalo {
 
-/// The prompt the POSIX console prints when it is ready for a command.
-inline constexpr std::string_view kPosixPrompt = "tovalo> ";
+/// The end of the prompt the POSIX console prints when it is ready for a command.
+inline constexpr std::string_view kPosixPromptEnd = "] tovalo> ";
+
+/// A prompt the console frames itself: `before`, the exit status of the command that has just
+/// ended (a decimal number, 0 for the first prompt), then `after`, which ends the prompt line.
+/// `before` holds a marker no output can hold, so its first occurrence is the prompt's start.
+struct PromptForm
+{
+    std::string before;
+    std::string after;
+};
 
 /// What the reader has handed over since the last call of Console::takeOutput().
 struct ConsoleOutput
@@ -85,9 +98,14 @@ public:
     /// Resume: the reader goes on. Output already queued is not affected.
     virtual void setReadingPaused(bool paused) = 0;
 
-    /// Interrupts the running command (POSIX: SIGINT to the interpreter's process group; the
-    /// interpreter itself ignores it). Returns false where that is not possible (Windows).
+    /// Interrupts the running command. POSIX: SIGINT to the interpreter's process group (the
+    /// interpreter itself ignores it). Windows: every process of the interpreter's job except
+    /// the interpreter (and its console host) is ended. Returns false when nothing was signalled.
     virtual bool interruptCommand() = 0;
+
+    /// The prompt's form when the console frames the prompt itself (valid after open()); empty
+    /// when the interpreter prints its own prompt, which the host then learns from the output.
+    virtual PromptForm promptForm() const { return {}; }
 
     /// Takes everything the reader has queued. Never blocks for long (one mutex).
     virtual ConsoleOutput takeOutput() = 0;

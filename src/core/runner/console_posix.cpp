@@ -6,12 +6,15 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <condition_variable>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <mutex>
 #include <poll.h>
+#include <random>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -78,22 +81,38 @@ std::string describeStatus(int status)
     return "status " + std::to_string(status);
 }
 
+// A marker drawn at random for each interpreter: 48 bits as 12 hex digits.
+std::string randomMarker()
+{
+    std::random_device device;
+    const std::uint64_t bits =
+        (std::uint64_t{device()} << 32 | device()) ^ static_cast<std::uint64_t>(::getpid()) ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string marker;
+    for (int shift = 44; shift >= 0; shift -= 4)
+        marker += kHex[(bits >> shift) & 0xF];
+    return marker;
+}
+
 // The interpreter's start: Ctrl-C is for the running command, the interpreter ignores it. Then
 // its own input moves to descriptor 3 and standard input becomes /dev/null for everything it
 // runs, so that no command can read the commands that follow. A loop then reads one command line
-// at a time, runs it with eval and prints the prompt, with a line end first so that the prompt
-// always stands on a line of its own. A read cut short by a signal goes on; the end of input
-// ends the interpreter. This costs a command about what a plain shell loop costs, where a
-// redirected group per command (which saves and restores descriptors in the interpreter) costs
-// several times more.
-std::string startScript(bool bash)
+// at a time, runs it with eval and prints the prompt with the command's exit status, with a line
+// end first so that the prompt always stands on a line of its own. A read cut short by a signal
+// goes on; the end of input ends the interpreter. This costs a command about what a plain shell
+// loop costs, where a redirected group per command (which saves and restores descriptors in the
+// interpreter) costs several times more.
+std::string startScript(bool bash, const PromptForm& form)
 {
-    const std::string prompt = "printf '\\n%s' " + shellQuote(kPosixPrompt);
+    const std::string prompt = "printf '\\n%s%d%s' " + shellQuote(form.before);
+    const std::string after = " " + shellQuote(form.after);
     const std::string read = bash ? "IFS= read -r -u 3 _tovalo_line" : "IFS= read -r _tovalo_line <&3";
     return "trap : INT\n"
            "exec 3<&0 </dev/null; " +
-           prompt + "; while :; do " + read +
-           " || { [ $? -gt 128 ] && continue; break; }; eval \"$_tovalo_line\"; " + prompt + "; done; exit\n";
+           prompt + " 0" + after + "; while :; do " + read +
+           " || { [ $? -gt 128 ] && continue; break; }; eval \"$_tovalo_line\"; " + prompt + " \"$?\"" +
+           after + "; done; exit\n";
 }
 
 class PosixConsole final : public Console
@@ -109,6 +128,7 @@ public:
     void setReadingPaused(bool paused) override;
     bool interruptCommand() override;
     ConsoleOutput takeOutput() override;
+    PromptForm promptForm() const override { return form_; }
     void close() override;
 
 private:
@@ -116,6 +136,7 @@ private:
     void readerLoop();
 
     ConsoleOptions options_;
+    PromptForm form_;
     bool open_ = false;
     pid_t pid_ = -1;
     int pidFd_ = -1;
@@ -214,9 +235,10 @@ bool PosixConsole::open(WakeFunction wake, std::string& error)
     open_ = true;
     reader_ = std::thread([this] { readerLoop(); });
 
+    form_ = PromptForm{"[" + randomMarker() + " ", std::string(kPosixPromptEnd)};
     std::string ignored;
     const bool bash = program.size() >= 4 && program.compare(program.size() - 4, 4, "bash") == 0;
-    writeAll(startScript(bash), ignored);
+    writeAll(startScript(bash, form_), ignored);
     return true;
 }
 
@@ -307,13 +329,15 @@ void PosixConsole::readerLoop()
             }
             if (n < 0 && errno == EINTR)
                 continue;
-            // End of output: the interpreter is gone (or closed its output, which is as bad).
+            // End of output: the interpreter is gone (or closed its output, which is as bad). What
+            // is left of its group is ended before the interpreter is reaped: until then its id
+            // cannot name another process group.
             int status = 0;
-            pid_t r = ::waitpid(pid_, &status, WNOHANG);
-            if (r == 0) {
-                ::kill(-pid_, SIGKILL);
+            ::kill(-pid_, SIGKILL);
+            pid_t r;
+            do
                 r = ::waitpid(pid_, &status, 0);
-            }
+            while (r < 0 && errno == EINTR);
             reaped_ = r == pid_;
             output_.push(decoder.flush(), true,
                          r == pid_ ? describeStatus(status) : std::string("output closed"));
@@ -348,12 +372,13 @@ void PosixConsole::close()
     closeFd(inFd_);
     closeFd(outFd_);
     if (!reaped_ && pid_ > 0) {
-        // Waits at most `ms` for the interpreter to end (on its pidfd where there is one).
+        // Waits at most `ms` for the interpreter to end (on its pidfd where there is one). It is
+        // not reaped here, so that its group can still be signalled safely below.
         auto endedWithin = [this](int ms) {
-            int status = 0;
             for (int waited = 0;; waited += 10) {
-                const pid_t r = ::waitpid(pid_, &status, WNOHANG);
-                if (r == pid_ || r < 0)
+                siginfo_t info{};
+                if (::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) != 0 ||
+                    info.si_pid == pid_)
                     return true;
                 if (waited >= ms)
                     return false;
@@ -368,16 +393,15 @@ void PosixConsole::close()
         };
         if (!endedWithin(500)) {
             ::kill(-pid_, SIGTERM);
-            if (!endedWithin(500)) {
-                ::kill(-pid_, SIGKILL);
-                int status = 0;
-                ::waitpid(pid_, &status, 0);
-            }
+            endedWithin(500);
+        }
+        // Whatever is still running, the interpreter or anything it started and left behind in
+        // its group, is ended while the interpreter is unreaped; then it is reaped.
+        ::kill(-pid_, SIGKILL);
+        int status = 0;
+        while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
         }
     }
-    // Anything the interpreter started and left behind in its group goes too.
-    if (pid_ > 0)
-        ::kill(-pid_, SIGKILL);
     closeFd(pidFd_);
     closeFd(stopRead_);
     closeFd(stopWrite_);

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -46,7 +47,7 @@ public:
     std::string refusal(std::string_view line) const override;
     bool writeCommand(std::string_view line, std::string& error) override;
     void setReadingPaused(bool paused) override;
-    bool interruptCommand() override { return false; }
+    bool interruptCommand() override;
     ConsoleOutput takeOutput() override;
     void close() override;
 
@@ -203,6 +204,44 @@ bool WinConsole::writeCommand(std::string_view line, std::string& error)
         done += written;
     }
     return true;
+}
+
+// cmd.exe has no Ctrl-C of its own behind pipes, so the running command is ended instead: every
+// process of the job but the interpreter and its console host, with the status a Ctrl-C gives.
+// The interpreter then prints its prompt as after any command.
+bool WinConsole::interruptCommand()
+{
+    if (!open_ || !job_ || !process_)
+        return false;
+    std::vector<ULONG_PTR> buffer(2 + 1024);
+    auto* list = reinterpret_cast<JOBOBJECT_BASIC_PROCESS_ID_LIST*>(buffer.data());
+    if (!QueryInformationJobObject(job_, JobObjectBasicProcessIdList, list,
+                                   static_cast<DWORD>(buffer.size() * sizeof(ULONG_PTR)), nullptr) &&
+        GetLastError() != ERROR_MORE_DATA)
+        return false;
+    const DWORD interpreter = GetProcessId(process_);
+    bool ended = false;
+    for (DWORD i = 0; i < list->NumberOfProcessIdsInList; ++i) {
+        const auto id = static_cast<DWORD>(list->ProcessIdList[i]);
+        if (id == interpreter)
+            continue;
+        HANDLE h = OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+        if (!h)
+            continue;
+        wchar_t name[MAX_PATH];
+        DWORD size = MAX_PATH;
+        bool host = false;
+        if (QueryFullProcessImageNameW(h, 0, name, &size)) {
+            const std::wstring_view image(name, size);
+            const std::size_t slash = image.find_last_of(L"\\/");
+            host = CompareStringOrdinal(image.data() + slash + 1, static_cast<int>(image.size() - slash - 1),
+                                        L"conhost.exe", -1, TRUE) == CSTR_EQUAL;
+        }
+        if (!host && TerminateProcess(h, static_cast<UINT>(STATUS_CONTROL_C_EXIT)))
+            ended = true;
+        CloseHandle(h);
+    }
+    return ended;
 }
 
 void WinConsole::setReadingPaused(bool paused)

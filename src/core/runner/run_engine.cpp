@@ -37,9 +37,17 @@ bool RunEngine::startUp(std::string& error)
         return false;
     }
     consoleLost_ = false;
+    adoptPromptForm();
     if (oneApiPresent())
         setPhase(RunPhase::AwaitPrompt);
     return true;
+}
+
+void RunEngine::adoptPromptForm()
+{
+    promptForm_ = console_.promptForm();
+    if (!promptForm_.before.empty())
+        output_.setPromptForm(promptForm_.before, promptForm_.after);
 }
 
 void RunEngine::setPhase(RunPhase p)
@@ -131,6 +139,16 @@ void RunEngine::runResponseStep()
 {
     switch (phase_) {
     case RunPhase::AwaitPrompt: {
+        if (!promptForm_.before.empty()) {
+            // The console's own prompt: known in advance, seen when it is whole.
+            if (!output_.promptSeen())
+                return;
+            prompt_ = promptForm_.before + "0" + promptForm_.after;
+            resetConsoleText();
+            setPhase(RunPhase::SetvarsRequested);
+            requestOperate();
+            return;
+        }
         std::string found;
         forEachLine(output_.text(), [&](std::string_view line) {
             if (found.empty() && line.find('>') != std::string_view::npos)
@@ -202,6 +220,13 @@ void RunEngine::finishHead()
     head->status = j.status;
     if (j.status == ItemStatus::ConvertedNg)
         head->exitCode = j.exitCode;
+    if (j.status == ItemStatus::Converting) {
+        // The command has ended and nothing decided: dpct crashed, printed nothing that decides
+        // or never ran (the interpreter rejected the line). Its exit status is the one the
+        // prompt carries, where the prompt carries one.
+        head->status = ItemStatus::ConvertedNg;
+        head->exitCode = output_.promptStatus().value_or(-1);
+    }
     head->resultText = output_.takeTextBeforePrompt();
     completeHead();
 }
@@ -367,8 +392,10 @@ void RunEngine::stop()
         return;
     const RunPhase running = phase_ == RunPhase::Paused ? phaseBeforePause_ : phase_;
     console_.setReadingPaused(false);
-    if (running == RunPhase::ItemRunning)
+    if (running == RunPhase::ItemRunning) {
         stoppedCommandRunning_ = true;
+        console_.interruptCommand();
+    }
     setPhase(RunPhase::StopRequested);
     requestOperate();
     observer_.advance(false);
@@ -413,6 +440,11 @@ void RunEngine::handleConsoleEnded(const std::string& reason)
         observer_.advance(false);
         observer_.progress(doneCount_, -1);
     }
+    if (running && !config_.restartAfterRun) {
+        consoleLost_ = true;
+        observer_.phaseChanged(phase_);
+        return;
+    }
     if (restarts_ >= config_.maxRestarts) {
         consoleLost_ = true;
         notice("[Tovalo] The command interpreter keeps ending; it is not started again.\n");
@@ -427,6 +459,7 @@ void RunEngine::handleConsoleEnded(const std::string& reason)
         observer_.phaseChanged(phase_);
         return;
     }
+    adoptPromptForm();
     notice("[Tovalo] A new command interpreter has been started.\n");
     if (oneApiPresent())
         setPhase(RunPhase::AwaitPrompt);

@@ -91,6 +91,9 @@ struct RunEngineConfig
     /// How often a dead interpreter is restarted in a row before the engine gives up (a restart
     /// counts as successful once its start-up sequence has finished).
     int maxRestarts = 3;
+    /// false: an interpreter that ends during a run is not started again (for a host that ends
+    /// with its run, as tovalo-cli does); the console then counts as lost.
+    bool restartAfterRun = true;
 };
 
 class RunEngine
@@ -129,8 +132,9 @@ public:
     bool start(std::vector<CDpctData*> items);
     /// Pause / resume toggle.
     void togglePause();
-    /// Stops the run: items not finished get status none; the running dpct command is not
-    /// interrupted (see interruptCommand) and start stays disabled until its prompt is back.
+    /// Stops the run: items not finished get status none; the running dpct command is
+    /// interrupted (see interruptCommand), and start stays disabled until its prompt is back
+    /// (stoppedCommandRunning()).
     void stop();
     /// Asks the console to interrupt the running command (Ctrl-C). False when not supported.
     bool interruptCommand();
@@ -172,6 +176,7 @@ private:
     void completeHead();
     void afterItemDone();
     void notice(std::string_view text);
+    void adoptPromptForm();
 
     Console& console_;
     RunObserver& observer_;
@@ -194,6 +199,7 @@ private:
     bool endTaken_ = false;    ///< the console reported its end after taken_
     std::string endReason_;
     std::string prompt_;
+    PromptForm promptForm_; ///< the console's own prompt form; empty: learned from the output
     std::string dpctVersion_;
     std::string dpctCodebase_;
 

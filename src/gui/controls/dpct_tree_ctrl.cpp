@@ -241,7 +241,7 @@ void CDpctTreeCtrl::updateAccessibleDescription()
     QString text;
     if (hasRow(selection_)) {
         const RowData row = rowData(selection_);
-        const QString status = statusText(row.status);
+        const QString status = rowStatusText(row.status);
         text = tr("Row %1 of %2: %3").arg(selection_ + 1).arg(count()).arg(row.path);
         if (!status.isEmpty())
             text += QStringLiteral(", ") + status;
@@ -350,6 +350,7 @@ void CDpctTreeCtrl::setPaused(bool paused)
     if (paused == paused_)
         return;
     paused_ = paused;
+    updateAccessibleDescription();
     viewport()->update();
 }
 
@@ -405,6 +406,13 @@ int CDpctTreeCtrl::rowHeightForTextHeight(int textHeight)
 {
     const int h = textHeight + 5;
     return h % 2 == 0 ? h : h + 1;
+}
+
+QString CDpctTreeCtrl::rowStatusText(ItemStatus status) const
+{
+    if (paused_ && status == ItemStatus::Converting)
+        return tr("Paused");
+    return statusText(status);
 }
 
 QString CDpctTreeCtrl::statusText(ItemStatus status)
@@ -747,7 +755,7 @@ void CDpctTreeCtrl::paintRow(QPainter& p, int row, int top)
 
     const int statusX = dividerX_ + kStatusColumnStart;
     const int statusWidth = width - kRightMargin - statusX;
-    const QString text = statusText(status);
+    const QString text = rowStatusText(status);
     if (statusWidth > 0 && !text.isEmpty()) {
         ListColors::Slot slot = ListColors::RowText;
         switch (status) {

@@ -122,6 +122,9 @@ public:
     static int rowHeightForTextHeight(int textHeight);
     /// The list text of a status (empty for "none" and unknown values).
     static QString statusText(tovalo::ItemStatus status);
+    /// The status text a row shows: as statusText(), but "Paused" for the row being converted
+    /// while the run is paused.
+    QString rowStatusText(tovalo::ItemStatus status) const;
 
     QFont normalFont() const { return normalFont_; }
     QFont boldFont() const { return boldFont_; }

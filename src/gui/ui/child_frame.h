@@ -64,7 +64,7 @@ public:
     /// Shows `item` in the option grid and its output in the result pane; null empties both.
     void ShowItem(const CDpctData* item);
 
-    bool isModified() const { return document_.isModified(); }
+    bool isModified() const override { return document_.isModified(); }
     DefinitionDocument& document() { return document_; }
     const DefinitionDocument& document() const { return document_; }
     DefinitionModel* model() const { return model_.get(); }

@@ -54,6 +54,8 @@ public:
     /// cancelled, or chose to save and the save did not happen (the window must stay open).
     /// The main frame calls it whenever the window is about to close.
     virtual bool queryClose() = 0;
+    /// The document has changes that are not saved (closing would ask the save question).
+    virtual bool isModified() const { return false; }
     /// Colours of the settings changed.
     virtual void applyColors(const Settings& settings) = 0;
     /// Split proportions after the window was maximised.

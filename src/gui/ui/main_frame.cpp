@@ -167,7 +167,7 @@ void CMainFrame::connectRun()
 
 void CMainFrame::runPhaseChanged(RunPhase phase)
 {
-    statusBar_->showPhase(phase);
+    statusBar_->showPhase(phase, run_->isStopping());
     // Every document window locks its editing while a run or the start-up sequence is under way.
     for (CDocumentWindow* doc : documentWindows())
         doc->setRunPhase(phase);
@@ -422,14 +422,28 @@ void CMainFrame::applyColors()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    const QString text =
-        tr("\"Intel®  oneAPI DPC++ Compatibility Tool\" Support App\nDo you really want to quit?");
-    if (MessageBox::askYesNo(this, text) != QMessageBox::Yes) {
+    // Every question comes before anything closes: the run's, then each modified document's
+    // save question. A "no" or a Cancel on any of them leaves everything as it was. Nothing
+    // is asked when nothing would be lost.
+    const QList<CDocumentWindow*> docs = documentWindows();
+    const bool modified =
+        std::any_of(docs.begin(), docs.end(), [](CDocumentWindow* d) { return d->isModified(); });
+    if (isRunPhase(run_->phase()) || modified) {
+        const QString text =
+            tr("\"Intel®  oneAPI DPC++ Compatibility Tool\" Support App\nDo you really want to quit?");
+        if (MessageBox::askYesNo(this, text) != QMessageBox::Yes) {
+            event->ignore();
+            return;
+        }
+    }
+    if (!querySaveAll()) {
         event->ignore();
         return;
     }
-    const QList<QMdiSubWindow*> subs = mdiArea_->subWindowList(QMdiArea::CreationOrder);
+    // All answered: the windows close without asking again, the run first.
     quitting_ = true;
+    run_->close();
+    const QList<QMdiSubWindow*> subs = mdiArea_->subWindowList(QMdiArea::CreationOrder);
     const bool allClosed =
         std::all_of(subs.rbegin(), subs.rend(), [](QMdiSubWindow* sub) { return sub->close(); });
     quitting_ = false;
@@ -437,7 +451,6 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    run_->close();
     event->accept();
 }
 
@@ -457,9 +470,10 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
                 event->ignore();
                 return true;
             }
-            // Filters see the close before the window does: the save question is asked here,
-            // and a run of this document is stopped before its items go away.
-            if (!doc->queryClose()) {
+            // Filters see the close before the window does: the save question is asked here
+            // (when quitting it has been asked already), and a run of this document is stopped
+            // before its items go away.
+            if (!quitting_ && !doc->queryClose()) {
                 event->ignore();
                 return true;
             }

@@ -110,7 +110,8 @@ private:
     SettingsStore& store_;
     DocumentFactory documentFactory_;
     bool demo_ = false;
-    bool quitting_ = false; ///< the program is closing: document windows close in any phase
+    bool quitting_ = false; ///< the program is closing, every question answered: document windows
+                            ///< close in any phase without asking
 
     QMdiArea* mdiArea_ = nullptr;
     COutputPane* outputPane_ = nullptr;

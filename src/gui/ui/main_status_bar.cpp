@@ -60,12 +60,18 @@ QString CMainStatusBar::phaseText(RunPhase phase)
     return QString();
 }
 
-void CMainStatusBar::showPhase(RunPhase phase)
+QString CMainStatusBar::stoppingText()
 {
-    const QString text = phaseText(phase);
+    return tr("Stopping...");
+}
+
+void CMainStatusBar::showPhase(RunPhase phase, bool stopping)
+{
+    const QString text = stopping ? stoppingText() : phaseText(phase);
     if (text.isEmpty())
         return;
     phase_ = phase;
+    stopping_ = stopping;
     phaseShown_ = true;
     setPaneText(phasePane_, text);
 }
@@ -105,7 +111,7 @@ void CMainStatusBar::retranslate()
 {
     demoPane_->setText(tr("DEMO: simulated oneAPI toolkit"));
     if (phaseShown_)
-        setPaneText(phasePane_, phaseText(phase_));
+        setPaneText(phasePane_, stopping_ ? stoppingText() : phaseText(phase_));
     if (!version_.isEmpty())
         showVersion(version_);
 }

@@ -20,8 +20,9 @@ class CMainStatusBar : public QStatusBar
 public:
     explicit CMainStatusBar(QWidget* parent = nullptr);
 
-    /// Shows the text of `phase` in the phase pane (AwaitPrompt leaves the pane as it is).
-    void showPhase(tovalo::RunPhase phase);
+    /// Shows the text of `phase` in the phase pane (AwaitPrompt leaves the pane as it is); while
+    /// `stopping` (a stopped command has not ended yet) the pane says so instead.
+    void showPhase(tovalo::RunPhase phase, bool stopping = false);
     /// Shows "dpct ver: <version>" in the version pane.
     void showVersion(const QString& version);
     /// `done` of `total`; total < 0 hides the progress bar.
@@ -31,6 +32,8 @@ public:
 
     /// The phase pane's text for `phase`; empty for AwaitPrompt (the pane stays as it is).
     static QString phaseText(tovalo::RunPhase phase);
+    /// The phase pane's text while a stopped command has not ended yet.
+    static QString stoppingText();
 
 Q_SIGNALS:
     /// A text pane got a new text (1 = run phase, 2 = dpct version).
@@ -49,6 +52,7 @@ private:
     QLabel* versionPane_ = nullptr;
     bool phaseShown_ = false;
     tovalo::RunPhase phase_ = tovalo::RunPhase::Idle;
+    bool stopping_ = false;
     QString version_;
 };
 

@@ -42,9 +42,9 @@ void RunController::close()
     if (!engine_)
         return;
     if (isRunPhase(engine_->phase())) {
-        // Stop the run and let the engine reset its queue now, so no item is referenced later.
+        // Stop the run (which interrupts the running dpct) and let the engine reset its queue
+        // now, so no item is referenced later.
         engine_->stop();
-        engine_->interruptCommand();
         engine_->processPending();
     }
     console_->close();

@@ -55,6 +55,8 @@ public:
     bool canStart() const;
     /// Pause/resume and stop may act now.
     bool canPauseOrStop() const;
+    /// A stop interrupted the running dpct and its prompt is not back yet.
+    bool isStopping() const { return engine_ && engine_->stoppedCommandRunning(); }
     /// The dpct version and codebase once the start-up sequence found them; empty before.
     QString dpctVersion() const;
     QString dpctCodebase() const;
@@ -68,8 +70,9 @@ public:
     bool start(CDocumentWindow* doc);
     /// Pause / resume toggle; does nothing when !canPauseOrStop().
     void togglePause();
-    /// Stops the run: unfinished items lose their status, the run's document has no current row
-    /// any more. Does nothing when !canPauseOrStop().
+    /// Stops the run: the running dpct is interrupted, unfinished items lose their status, the
+    /// run's document has no current row any more; isStopping() until the interrupted command's
+    /// prompt is back. Does nothing when !canPauseOrStop().
     void stop();
     /// `doc` is about to close: a run of its items is stopped and the engine's queue reset now,
     /// before the items go away.

@@ -128,3 +128,46 @@ TEST(CommandOutput, NewPromptLooksAtTheTextAgainAndClearKeepsIt)
     EXPECT_EQ(out.takeText(), "Processed 1 file(s)\r\nC:\\work>");
     EXPECT_FALSE(out.promptSeen());
 }
+
+TEST(CommandOutput, PromptFormCarriesTheExitStatusAndOnlyItsWholeLineCounts)
+{
+    constexpr std::string_view kBefore = "[5f1c2a9e3b7d ", kAfter = "] tovalo> ";
+    const std::string prompt139 = std::string(kBefore) + "139" + std::string(kAfter);
+    // The form is found whatever the cuts; text before it stays whole, the old prompt included.
+    const std::string whole = "dpct '/a/tovalo> b.cu'\ntovalo> \nStack dump:\n" + prompt139;
+    for (std::size_t a = 0; a <= whole.size(); ++a) {
+        SCOPED_TRACE(a);
+        CommandOutput out;
+        out.setPromptForm(kBefore, kAfter);
+        out.append(std::string_view(whole).substr(0, a));
+        EXPECT_EQ(out.promptSeen(), a == whole.size());
+        out.append(std::string_view(whole).substr(a));
+        EXPECT_TRUE(out.promptSeen());
+        EXPECT_EQ(out.promptStatus(), 139);
+        EXPECT_EQ(out.judgement().status, ItemStatus::Converting);
+        EXPECT_EQ(out.takeTextBeforePrompt(), "dpct '/a/tovalo> b.cu'\ntovalo> \nStack dump:\n");
+    }
+
+    CommandOutput out;
+    out.setPromptForm(kBefore, kAfter);
+    for (const char* notPrompt :
+         {"[5f1c2a9e3b7d ] tovalo> ", "[5f1c2a9e3b7d x] tovalo> ", "[5f1c2a9e3b7d 0] tovalo>",
+          "[5f1c2a9e3b7d 0] tovalo> x", " [5f1c2a9e3b7d 0] tovalo> "}) {
+        SCOPED_TRACE(notPrompt);
+        out.clear();
+        out.append(notPrompt);
+        EXPECT_FALSE(out.promptSeen());
+        EXPECT_FALSE(out.promptStatus().has_value());
+    }
+    // A whole prompt line stays seen with its status when more follows; a negative status reads.
+    out.clear();
+    out.append(std::string(kBefore) + "-1" + std::string(kAfter) + "\nnext\n" + prompt139);
+    EXPECT_TRUE(out.promptSeen());
+    EXPECT_EQ(out.promptStatus(), -1);
+    // A fixed prompt carries no status.
+    out.setPrompt("C:\\work>");
+    out.clear();
+    out.append("x\r\nC:\\work>");
+    EXPECT_TRUE(out.promptSeen());
+    EXPECT_FALSE(out.promptStatus().has_value());
+}

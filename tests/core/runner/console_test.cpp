@@ -94,7 +94,8 @@ bool endsWithPrompt(const std::string& t)
 {
     const std::size_t nl = t.find_last_of('\n');
     const std::string last = nl == std::string::npos ? t : t.substr(nl + 1);
-    return !last.empty() && last.back() == '>' ? true : last == "tovalo> ";
+    return !last.empty() && last.back() == '>' ? true
+                                               : last.starts_with('[') && last.ends_with(kPosixPromptEnd);
 }
 
 } // namespace
@@ -186,16 +187,20 @@ TEST(Console, InterruptEndsTheRunningCommandButNotTheInterpreter)
 {
     Host host;
     auto console = createPlatformConsole();
-    if (console->dialect() == Dialect::Cmd)
-        GTEST_SKIP() << "no Ctrl-C for a hidden cmd.exe";
+    // cmd has no Ctrl-C behind pipes: there the running command's processes are ended.
+    const bool cmd = console->dialect() == Dialect::Cmd;
     std::string error, text;
     bool ended = false;
     ASSERT_TRUE(console->open(host.wake(), error)) << error;
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
     text.clear();
-    ASSERT_TRUE(console->writeCommand("echo started; sleep 30", error));
-    ASSERT_TRUE(collect(*console, host, text, ended,
-                        [](const std::string& t) { return t.find("started\n") != std::string::npos; }));
+    // cmd echoes the command: "^" keeps the echo from holding what is waited for.
+    const std::string eol = cmd ? "\r\n" : "\n";
+    ASSERT_TRUE(console->writeCommand(
+        cmd ? "echo sta^rted& ping -n 30 127.0.0.1 >NUL" : "echo started; sleep 30", error));
+    ASSERT_TRUE(collect(*console, host, text, ended, [&](const std::string& t) {
+        return t.find("started" + eol) != std::string::npos;
+    })) << text;
     const auto t0 = std::chrono::steady_clock::now();
     // The shell may still be starting sleep when "started" arrives; give it a moment.
     std::this_thread::sleep_for(300ms);
@@ -203,9 +208,9 @@ TEST(Console, InterruptEndsTheRunningCommandButNotTheInterpreter)
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt)) << text;
     EXPECT_LT(std::chrono::steady_clock::now() - t0, 10s);
     text.clear();
-    ASSERT_TRUE(console->writeCommand("echo alive", error));
+    ASSERT_TRUE(console->writeCommand(cmd ? "echo al^ive" : "echo alive", error));
     ASSERT_TRUE(collect(*console, host, text, ended,
-                        [](const std::string& t) { return t.find("alive\n") != std::string::npos; }));
+                        [&](const std::string& t) { return t.find("alive" + eol) != std::string::npos; }));
 }
 
 TEST(Console, KilledInterpreterIsReportedAndCloseIsBounded)
@@ -273,4 +278,78 @@ TEST(Console, PlainShWorksLikeBash)
     // One prompt after each of the two commands.
     EXPECT_NE(text.find("tovalo> "), text.rfind("tovalo> "));
     console->close();
+}
+
+TEST(Console, PosixPromptHoldsAMarkerOfItsOwnAndTheExitStatus)
+{
+    Host host;
+    auto console = createPlatformConsole();
+    if (console->dialect() == Dialect::Cmd) {
+        EXPECT_TRUE(console->promptForm().before.empty()); // cmd prints its own prompt
+        GTEST_SKIP() << "cmd's prompt carries no exit status";
+    }
+    std::string error, text;
+    bool ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    const PromptForm form = console->promptForm();
+    EXPECT_EQ(form.after, kPosixPromptEnd);
+    auto prompt = [&](int status) {
+        return form.before + std::to_string(status) + form.after;
+    };
+    auto endsWith = [&](int status) {
+        return [&, status](const std::string& t) {
+            return t.ends_with("\n" + prompt(status));
+        };
+    };
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWith(0))) << text;
+    auto second = createPlatformConsole();
+    ASSERT_TRUE(second->open(host.wake(), error)) << error;
+    EXPECT_NE(second->promptForm().before, form.before);
+    second->close();
+
+    const std::pair<const char*, int> commands[] = {
+        {"(exit 7)", 7}, {"sh -c 'kill -SEGV $$'", 139}, {"(", 2}, {"true", 0}};
+    for (const auto& [command, status] : commands) {
+        SCOPED_TRACE(command);
+        text.clear();
+        ASSERT_TRUE(console->writeCommand(command, error));
+        ASSERT_TRUE(collect(*console, host, text, ended, endsWith(status))) << text;
+    }
+    // Prompts of other shapes, even with this marker, do not end a command.
+    text.clear();
+    ASSERT_TRUE(console->writeCommand("printf '\\ntovalo> \\n%s\\n' '" + form.before + "x" + form.after +
+                                          "'; sleep 0.3; echo done",
+                                      error));
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWith(0))) << text;
+    EXPECT_NE(text.find("done\n"), std::string::npos) << text;
+    console->close();
+}
+
+TEST(Console, WhatAnEndedInterpreterLeftInItsGroupEndsBeforeItIsReaped)
+{
+    if (createPlatformConsole()->dialect() == Dialect::Cmd)
+        GTEST_SKIP() << "POSIX process groups";
+    Host host;
+    auto console = createPlatformConsole();
+    std::string error, text;
+    bool ended = false;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
+    // A command left running in the background, not holding the output: the interpreter's end
+    // closes the output, and the group is ended before the interpreter is reaped.
+    ASSERT_TRUE(console->writeCommand("sleep 60 >/dev/null 2>&1 & echo \"bg:$!\"; exit 0", error));
+    collect(*console, host, text, ended, [](const std::string&) { return false; });
+    ASSERT_TRUE(ended) << text;
+    const std::size_t at = text.find("bg:");
+    ASSERT_NE(at, std::string::npos) << text;
+    const std::string pid = text.substr(at + 3, text.find('\n', at) - at - 3);
+    std::ifstream stat("/proc/" + pid + "/stat");
+    std::string line;
+    if (std::getline(stat, line)) {
+        const std::size_t close = line.rfind(')');
+        ASSERT_NE(close, std::string::npos);
+        EXPECT_EQ(line[close + 2], 'Z') << line; // ended; its new parent may not have reaped it yet
+    }
+    console->close();
+    EXPECT_EQ(zombieChildren(), 0);
 }

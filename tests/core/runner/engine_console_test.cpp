@@ -231,3 +231,72 @@ TEST(EngineWithConsole, KilledInterpreterIsReplaced)
     ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 2; }));
     EXPECT_EQ(items[1].status, ItemStatus::ConvertedOk);
 }
+
+TEST(EngineWithConsole, OutputThatLooksLikeThePromptIsOnlyOutput)
+{
+    if (createPlatformConsole()->dialect() == Dialect::Cmd)
+        GTEST_SKIP() << "'>' cannot stand in a Windows path";
+    Rig rig;
+    rig.startUp();
+    std::filesystem::create_directories(rig.dir / "a tovalo> b");
+    CDpctData item = rig.source("a tovalo> b/k.cu", "result=ok");
+    ASSERT_TRUE(rig.engine.start({&item}));
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 1; })) << rig.observer.text;
+    EXPECT_EQ(item.status, ItemStatus::ConvertedOk) << item.resultText;
+    EXPECT_NE(item.resultText.find("Processed 1 file(s)"), std::string::npos) << item.resultText;
+    EXPECT_EQ(item.resultText.find(rig.console->promptForm().before), std::string::npos);
+    // Another interpreter draws another marker.
+    EXPECT_NE(createPlatformConsole()->promptForm().before, rig.console->promptForm().before);
+}
+
+TEST(EngineWithConsole, ItemsThatEndUndecidedFailWithTheirExitStatus)
+{
+    Rig rig;
+    rig.startUp();
+    const bool cmd = rig.console->dialect() == Dialect::Cmd;
+    std::vector<CDpctData> items = {
+        rig.source("crash.cu", "result=crash"), rig.source("caught.cu", "result=crash exit-code=255"),
+        rig.source("quiet3.cu", "result=silent exit-code=3"), rig.source("quiet.cu", "result=silent"),
+        rig.source("ok.cu", "result=ok")};
+    std::vector<CDpctData*> ptrs;
+    for (CDpctData& d : items)
+        ptrs.push_back(&d);
+    ASSERT_TRUE(rig.engine.start(ptrs));
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 1; })) << rig.observer.text;
+    // cmd's prompt carries no exit status: -1 there.
+    const int expected[] = {139, 255, 3, 0};
+    for (std::size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(items[i].path);
+        EXPECT_EQ(items[i].status, ItemStatus::ConvertedNg) << items[i].resultText;
+        EXPECT_EQ(items[i].exitCode, cmd ? -1 : expected[i]);
+    }
+    EXPECT_NE(items[0].resultText.find("Stack dump:"), std::string::npos);
+    EXPECT_EQ(items[4].status, ItemStatus::ConvertedOk);
+    EXPECT_TRUE(rig.engine.canStart());
+}
+
+TEST(EngineWithConsole, StopInterruptsADpctThatWouldRunForAnHour)
+{
+    Rig rig;
+    rig.startUp();
+    std::vector<CDpctData> items = {rig.source("hang.cu", "result=warnings warnings=2 delay-ms=3600000"),
+                                    rig.source("ok.cu", "result=ok")};
+    ASSERT_TRUE(rig.engine.start({&items[0], &items[1]}));
+    // Both warnings come just before the long wait: dpct itself is running then.
+    ASSERT_TRUE(rig.pumpUntil([&] {
+        const std::size_t first = rig.observer.text.find("warning: DPCT");
+        return first != std::string::npos &&
+               rig.observer.text.find("warning: DPCT", first + 1) != std::string::npos;
+    })) << rig.observer.text;
+    const auto t0 = std::chrono::steady_clock::now();
+    rig.engine.stop();
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.engine.canStart(); }, 20s)) << rig.observer.text;
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, 15s);
+    EXPECT_EQ(items[0].status, ItemStatus::None);
+    EXPECT_EQ(items[1].status, ItemStatus::None);
+    // The interpreter is the same one, and works.
+    ASSERT_TRUE(rig.engine.start({&items[1]}));
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 2; })) << rig.observer.text;
+    EXPECT_EQ(items[1].status, ItemStatus::ConvertedOk);
+    EXPECT_EQ(rig.observer.text.find("[Tovalo] The command interpreter has ended"), std::string::npos);
+}

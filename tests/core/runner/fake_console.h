@@ -43,7 +43,12 @@ public:
         return Console::refusal(line);
     }
     void setReadingPaused(bool p) override { paused = p; }
-    bool interruptCommand() override { return false; }
+    bool interruptCommand() override
+    {
+        ++interrupts;
+        return false;
+    }
+    PromptForm promptForm() const override { return form; }
     ConsoleOutput takeOutput() override
     {
         ConsoleOutput o;
@@ -62,6 +67,8 @@ public:
     bool failOpen = false;
     std::string refuse; ///< lines containing this are refused
     int opens = 0;
+    int interrupts = 0;
+    PromptForm form; ///< a prompt the console frames itself; empty: the interpreter's own
 
 private:
     Dialect dialect_;

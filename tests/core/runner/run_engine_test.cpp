@@ -14,8 +14,10 @@ constexpr const char* kVersion =
 
 struct Harness
 {
-    explicit Harness(Dialect d = Dialect::Sh, std::string root = "/opt/intel/oneapi/")
-        : console(d), engine(console, obs, RunEngineConfig{std::move(root), 3}, [this] { ++wakes; })
+    explicit Harness(Dialect d = Dialect::Sh, std::string root = "/opt/intel/oneapi/",
+                     bool restartAfterRun = true)
+        : console(d),
+          engine(console, obs, RunEngineConfig{std::move(root), 3, restartAfterRun}, [this] { ++wakes; })
     {}
 
     std::string prompt() const { return console.dialect() == Dialect::Cmd ? "C:\\work>" : "tovalo> "; }
@@ -134,7 +136,9 @@ TEST(RunEngine, RunJudgesEachItemAndAdvances)
     EXPECT_EQ(list[1].exitCode, -5);
     EXPECT_EQ(list[2].status, ItemStatus::SyntaxError);
     EXPECT_EQ(list[2].exitCode, 0);
-    EXPECT_EQ(list[3].status, ItemStatus::Converting);
+    // Nothing decided, and this prompt carries no exit status.
+    EXPECT_EQ(list[3].status, ItemStatus::ConvertedNg);
+    EXPECT_EQ(list[3].exitCode, -1);
     EXPECT_EQ(list[0].resultText, "dpct '/src/f0.cu'\n" + kOk + "\n");
     EXPECT_EQ(h.obs.finished.size(), 4u);
     EXPECT_EQ(h.obs.advances, (std::vector<bool>{true, true, true, false}));
@@ -144,7 +148,7 @@ TEST(RunEngine, RunJudgesEachItemAndAdvances)
     EXPECT_TRUE(h.engine.canStart());
 }
 
-TEST(RunEngine, EmptyPathWritesEmptyLineAndKeepsConverting)
+TEST(RunEngine, EmptyPathWritesEmptyLineAndFailsTheItem)
 {
     Harness h;
     h.startUp();
@@ -153,7 +157,7 @@ TEST(RunEngine, EmptyPathWritesEmptyLineAndKeepsConverting)
     h.engine.processPending();
     EXPECT_EQ(h.console.written.back(), "");
     h.answer("");
-    EXPECT_EQ(item.status, ItemStatus::Converting);
+    EXPECT_EQ(item.status, ItemStatus::ConvertedNg);
     EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
 }
 
@@ -415,4 +419,147 @@ TEST(RunEngine, BurstIsHandledInBoundedSharesWholeCharactersAndSameJudgement)
     EXPECT_EQ(h.console.opens, 2);
     EXPECT_NE(h.obs.text.find("[Tovalo] The command interpreter has ended", shown + burst.size()),
               std::string::npos);
+}
+
+namespace {
+
+// The prompt a POSIX console frames itself, with the marker of this interpreter.
+const PromptForm kForm{"[5f1c2a9e3b7d ", "] tovalo> "};
+
+std::string framedPrompt(int status)
+{
+    return kForm.before + std::to_string(status) + kForm.after;
+}
+
+// A harness whose console frames its prompt with the exit status, started up.
+struct FramedHarness : Harness
+{
+    FramedHarness()
+    {
+        console.form = kForm;
+        std::string error;
+        EXPECT_TRUE(engine.startUp(error));
+        feed("\n" + framedPrompt(0));
+        answer(":: oneAPI environment initialized ::", 0);
+        answer(kVersion, 0);
+        EXPECT_TRUE(engine.canStart());
+    }
+    void answer(const std::string& output, int status)
+    {
+        feed(console.written.back() + "\n" + output + "\n" + framedPrompt(status));
+    }
+};
+
+} // namespace
+
+TEST(RunEngine, CommandThatEndsUndecidedFailsWithTheStatusItsPromptCarries)
+{
+    FramedHarness h;
+    EXPECT_EQ(h.engine.prompt(), framedPrompt(0));
+    std::vector<CDpctData> list;
+    ASSERT_TRUE(h.engine.start(h.items(list, 5)));
+    h.engine.processPending();
+    // Killed by SIGSEGV after its progress lines; the crash handler's own exit; silent; a line the
+    // interpreter rejected; and a judged item, whose status stays that of its lines.
+    h.answer("Parsing: /src/f0.cu\nAnalyzing: /src/f0.cu\nStack dump:\nSegmentation fault (core dumped)",
+             139);
+    h.engine.processPending();
+    h.answer("PLEASE submit a bug report", 255);
+    h.engine.processPending();
+    h.answer("", 0);
+    h.engine.processPending();
+    h.answer("bash: eval: line 1: syntax error near unexpected token `('", 2);
+    h.engine.processPending();
+    h.answer("dpct exited with code: -3 (Error)", 253);
+    const std::vector<std::pair<ItemStatus, int>> expected = {{ItemStatus::ConvertedNg, 139},
+                                                              {ItemStatus::ConvertedNg, 255},
+                                                              {ItemStatus::ConvertedNg, 0},
+                                                              {ItemStatus::ConvertedNg, 2},
+                                                              {ItemStatus::ConvertedNg, -3}};
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(list[i].status, expected[i].first);
+        EXPECT_EQ(list[i].exitCode, expected[i].second);
+        EXPECT_EQ(list[i].resultText.find(kForm.before), std::string::npos);
+    }
+    EXPECT_NE(list[0].resultText.find("Analyzing: /src/f0.cu\nStack dump:\n"), std::string::npos);
+    EXPECT_EQ(h.obs.finished.size(), 5u);
+    EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
+    EXPECT_TRUE(h.engine.canStart());
+}
+
+TEST(RunEngine, OnlyTheFramedPromptEndsACommandOrCutsItsText)
+{
+    FramedHarness h;
+    CDpctData item;
+    item.path = "/src/tovalo> x/a.cu";
+    ASSERT_TRUE(h.engine.start({&item}));
+    h.engine.processPending();
+    // The interpreter's old prompt and a prompt of another interpreter are just output.
+    h.feed(h.console.written.back() +
+           "\nParsing: /src/tovalo> x/a.cu\ntovalo> \n[0123456789ab 0] tovalo> \n");
+    h.feed("Processed 1 file(s) in -in-root folder \"/src/tovalo> x\"\n\ntovalo> ");
+    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+    h.feed("\n" + kForm.before + "0");
+    EXPECT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+    h.feed(kForm.after);
+    EXPECT_EQ(item.status, ItemStatus::ConvertedOk);
+    EXPECT_EQ(item.exitCode, 0);
+    EXPECT_NE(item.resultText.find("\"/src/tovalo> x\"\n\ntovalo> \n"), std::string::npos) << item.resultText;
+}
+
+TEST(RunEngine, StopInterruptsOnlyACommandThatRuns)
+{
+    FramedHarness h;
+    std::vector<CDpctData> list;
+    // Stopped before its command was written: nothing to interrupt, nothing to wait for.
+    ASSERT_TRUE(h.engine.start(h.items(list, 2)));
+    h.engine.stop();
+    h.engine.processPending();
+    EXPECT_EQ(h.console.interrupts, 0);
+    EXPECT_FALSE(h.engine.stoppedCommandRunning());
+    EXPECT_TRUE(h.engine.canStart());
+    // Stopped while dpct runs (and while paused): interrupted once; the item returns to none
+    // and start waits for the interrupted command's prompt.
+    for (const bool paused : {false, true}) {
+        SCOPED_TRACE(paused);
+        ASSERT_TRUE(h.engine.start(h.items(list, 2)));
+        h.engine.processPending();
+        ASSERT_EQ(h.engine.phase(), RunPhase::ItemRunning);
+        if (paused)
+            h.engine.togglePause();
+        const int before = h.console.interrupts;
+        h.engine.stop();
+        EXPECT_EQ(h.console.interrupts, before + 1);
+        EXPECT_FALSE(h.console.paused);
+        h.engine.processPending();
+        EXPECT_EQ(list[0].status, ItemStatus::None);
+        EXPECT_EQ(list[1].status, ItemStatus::None);
+        EXPECT_TRUE(h.engine.stoppedCommandRunning());
+        EXPECT_FALSE(h.engine.canStart());
+        h.feed("Parsing: /src/f0.cu\n\n" + framedPrompt(130));
+        EXPECT_FALSE(h.engine.stoppedCommandRunning());
+        EXPECT_TRUE(h.engine.canStart());
+        EXPECT_EQ(list[0].status, ItemStatus::None);
+    }
+}
+
+TEST(RunEngine, HostThatEndsWithItsRunDoesNotRestartTheInterpreter)
+{
+    Harness h(Dialect::Sh, "/opt/intel/oneapi/", false);
+    h.startUp();
+    std::vector<CDpctData> list;
+    ASSERT_TRUE(h.engine.start(h.items(list, 2)));
+    h.engine.processPending();
+    h.console.ended = true;
+    h.engine.processPending();
+    EXPECT_EQ(list[0].status, ItemStatus::ConvertedNg);
+    EXPECT_EQ(list[0].exitCode, -1);
+    EXPECT_EQ(list[1].status, ItemStatus::Waiting);
+    EXPECT_EQ(h.console.opens, 1);
+    EXPECT_TRUE(h.engine.consoleLost());
+    EXPECT_FALSE(h.engine.canStart());
+    EXPECT_NE(h.obs.text.find("[Tovalo] The command interpreter has ended"), std::string::npos);
+    EXPECT_EQ(h.obs.text.find("[Tovalo] A new command interpreter"), std::string::npos);
+    EXPECT_EQ(h.obs.text.find("it is not started again"), std::string::npos);
 }

@@ -59,9 +59,12 @@ CDpctData allRefused(const QString& missing)
         if (info.kind == OptionKind::Choice)
             r.setChoiceIndex(slot, -1);
         else if (info.kind == OptionKind::Text)
-            r.setText(slot, slot == kBuildScriptFile || info.browse != Browse::None || slot == kOutputFile
-                                ? missing.toStdString()
-                                : std::string());
+            r.setText(slot,
+                      slot == kOutRoot
+                          ? QString(missing + QStringLiteral("/deeper")).toStdString() // dpct makes one level
+                      : slot == kBuildScriptFile || info.browse != Browse::None || slot == kOutputFile
+                          ? missing.toStdString()
+                          : std::string());
     }
     return r;
 }
@@ -169,6 +172,35 @@ private Q_SLOTS:
         QCOMPARE(target.text(kInRoot), "/no/such/folder/at/all"); // unchecked: not read
         QCOMPARE(target.text(kOutRoot), "");                      // checked and empty: stored empty
         QVERIFY(target.isOn(kOutRoot));
+    }
+
+    void pageOutRootMayBeANewFolderInAnExistingOne()
+    {
+        CDpctData target;
+        target.setOn(kOutRoot, true);
+        CDpctDataSetDlg page(target, nullptr);
+        // dpct creates the folder: a new one in an existing folder passes, with or without a
+        // trailing separator, and is not painted red.
+        for (const QString& folder :
+             {tmp_.filePath(QStringLiteral("new-out")), tmp_.filePath(QStringLiteral("new-out/"))}) {
+            page.edit(kOutRoot)->setText(folder);
+            Q_EMIT page.edit(kOutRoot)->editingFinished();
+            QVERIFY(!page.edit(kOutRoot)->textColor().isValid());
+            QVERIFY(page.validateAndStore());
+            QCOMPARE(target.text(kOutRoot), folder.toStdString());
+        }
+        // A folder whose parent is missing too is refused, and the message says it is missing.
+        page.edit(kOutRoot)->setText(tmp_.filePath(QStringLiteral("no-parent/new-out")));
+        DialogSeam::answerMessage();
+        QVERIFY(!page.validateAndStore());
+        QCOMPARE(DialogSeam::last().id, 712);
+        QVERIFY2(DialogSeam::last().text.contains(QStringLiteral("missing")),
+                 qPrintable(DialogSeam::last().text));
+        QCOMPARE(page.edit(kOutRoot)->textColor(), kRed);
+        QCOMPARE(DialogSeam::shownCount(), 1);
+        // Other path options still need what they name to exist.
+        QVERIFY(CDpctDataSetDlg::outRootAcceptable(tmp_.filePath(QStringLiteral("new-in"))));
+        QVERIFY(!CDpctDataSetDlg::pathAcceptable(tmp_.filePath(QStringLiteral("new-in"))));
     }
 
     void pageChoiceOutsideListOpensEmptyAndIsRefusedUntilChosen()

@@ -229,10 +229,22 @@ bool CDpctDataSetDlg::pathAcceptable(const QString& text)
     return text.isEmpty() || pathExists(text.toStdString());
 }
 
+bool CDpctDataSetDlg::outRootAcceptable(const QString& text)
+{
+    if (pathAcceptable(text))
+        return true;
+    // dpct creates the output folder itself, so it may be new; the folder holding it may not.
+    QString folder = QDir::fromNativeSeparators(text);
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return pathExists(QFileInfo(folder).absolutePath().toStdString());
+}
+
 void CDpctDataSetDlg::recolour(int slot)
 {
     CColorEdit* e = rows_[static_cast<std::size_t>(slot)].edit;
-    e->setTextColor(pathAcceptable(e->text()) ? QColor() : QColor(255, 0, 0));
+    const bool ok = slot == kOutRoot ? outRootAcceptable(e->text()) : pathAcceptable(e->text());
+    e->setTextColor(ok ? QColor() : QColor(255, 0, 0));
 }
 
 void CDpctDataSetDlg::browse(int slot)
@@ -366,9 +378,11 @@ QString CDpctDataSetDlg::refusalText(int slot)
         return name + tr("The name you entered is not valid. Enter a suitable name.");
     case kCudaIncludePath:
     case kInRoot:
-    case kOutRoot:
     case kCompilationDatabase:
         return name + tr("The path you entered is not valid. Enter a correct path.");
+    case kOutRoot:
+        return name + tr("The folder you entered is missing, and so is the folder that would hold it. "
+                         "Enter an existing folder, or a new one in an existing folder.");
     case kOutputFile:
     case kVcxprojFile:
         return name + tr("The file name you entered is not valid. Enter a correct file name.");
@@ -406,7 +420,7 @@ bool CDpctDataSetDlg::validateSlot(int slot)
         const QString text = row.edit->text();
         bool ok = true;
         if (isPathOption(slot)) {
-            ok = pathAcceptable(text);
+            ok = slot == kOutRoot ? outRootAcceptable(text) : pathAcceptable(text);
             row.edit->setTextColor(ok ? QColor() : QColor(255, 0, 0));
         } else {
             ok = !text.isEmpty();

@@ -59,6 +59,9 @@ public:
 
     /// True when `text` is empty or names something that exists.
     static bool pathAcceptable(const QString& text);
+    /// --out-root: as pathAcceptable(), or a folder that does not exist yet in one that does
+    /// (dpct creates it).
+    static bool outRootAcceptable(const QString& text);
 
 protected:
     void changeEvent(QEvent* event) override;
