@@ -1,5 +1,7 @@
 #include "definition_file.h"
 
+#include "base/ascii.h"
+
 #include "base/codec.h"
 #include "base/file_io.h"
 #include "base/text.h"
@@ -47,7 +49,15 @@ void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view valu
             return;
         }
         item.setOn(o.slot, true);
-        const int index = valueListIndex(o.valueList, value);
+        int index = valueListIndex(o.valueList, value);
+        if (index < 0) {
+            // "Google" for "google": the entry that differs only in letter case is meant.
+            const auto entries = valueListEntries(o.valueList);
+            const auto it = std::find_if(entries.begin(), entries.end(),
+                                         [value](std::string_view e) { return equalsIgnoringAsciiCase(e, value); });
+            if (it != entries.end())
+                index = static_cast<int>(it - entries.begin());
+        }
         item.setChoiceIndex(o.slot, index);
         if (index < 0)
             notes.push_back(
@@ -208,6 +218,10 @@ bool formatDefinitionText(std::span<const CDpctData> items, const std::tm& date,
         bool groupDone = false;
         for (const OptionInfo& o : optionTable()) {
             if (!item.isOn(o.slot))
+                continue;
+            // A choice without an entry (a value that was not in the list) is left out, as a
+            // later read would leave out the empty value; so writing what was read is stable.
+            if (o.fileForm == FileForm::NameEntry && item.choiceEntry(o.slot).empty())
                 continue;
             if (o.slot == kNoDryPattern || o.slot == kNoIncrementalMigration ||
                 o.slot == kOptimizeMigration) {
