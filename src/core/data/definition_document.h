@@ -14,6 +14,7 @@
 // Observers are not owned and must be removed before they are destroyed; they must not add or
 // remove observers from inside a notification.
 
+#include "base/path_text.h"
 #include "dpct_data.h"
 
 #include <memory>
@@ -86,8 +87,9 @@ public:
     /// Every item's path in list order.
     std::vector<std::string> paths() const;
 
-    /// True when some item's path equals `path` with letter case ignored (caseFoldEquals):
-    /// such a path is not added a second time.
+    /// True when some item's path names the same file as `path` (samePathText: letter case
+    /// counts on Linux, not on Windows and macOS): such a path is not added a second time.
+    /// Constant time on average.
     bool contains(std::string_view path) const;
 
     // Editing (each marks the document modified) ------------------------------------------------
@@ -122,6 +124,7 @@ private:
     void setPath(std::string path);
 
     std::vector<std::unique_ptr<CDpctData>> items_;
+    PathIndex index_; ///< the items' paths, for contains()
     std::string path_;
     bool modified_ = false;
     std::vector<DefinitionDocumentObserver*> observers_;

@@ -1,9 +1,9 @@
 #include "definition_file.h"
 
 #include "base/ascii.h"
-
 #include "base/codec.h"
 #include "base/file_io.h"
+#include "base/path_text.h"
 #include "base/text.h"
 
 #include <algorithm>
@@ -53,8 +53,9 @@ void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view valu
         if (index < 0) {
             // "Google" for "google": the entry that differs only in letter case is meant.
             const auto entries = valueListEntries(o.valueList);
-            const auto it = std::find_if(entries.begin(), entries.end(),
-                                         [value](std::string_view e) { return equalsIgnoringAsciiCase(e, value); });
+            const auto it = std::find_if(entries.begin(), entries.end(), [value](std::string_view e) {
+                return equalsIgnoringAsciiCase(e, value);
+            });
             if (it != entries.end())
                 index = static_cast<int>(it - entries.begin());
         }
@@ -305,7 +306,7 @@ bool writeDefinitionFile(std::string_view path, std::span<const CDpctData> items
 
 void pushRecent(std::vector<std::string>& list, std::string_view path, std::size_t limit)
 {
-    std::erase_if(list, [&](const std::string& entry) { return caseFoldEquals(entry, path); });
+    std::erase_if(list, [&](const std::string& entry) { return samePathText(entry, path); });
     list.insert(list.begin(), std::string(path));
     if (list.size() > limit)
         list.resize(limit);

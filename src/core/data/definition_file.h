@@ -64,8 +64,8 @@ std::tm dateOfSaving();
 /// returns false with `error` set; the previous file is then unchanged.
 bool writeDefinitionFile(std::string_view path, std::span<const CDpctData> items, std::string& error);
 
-/// Puts `path` at the front of a recently-used list: an entry equal to it with case ignored is
-/// removed first, and the list is cut to `limit` entries.
+/// Puts `path` at the front of a recently-used list: an entry naming the same file
+/// (samePathText) is removed first, and the list is cut to `limit` entries.
 void pushRecent(std::vector<std::string>& list, std::string_view path, std::size_t limit = 16);
 
 } // namespace tovalo

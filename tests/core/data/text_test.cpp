@@ -1,6 +1,7 @@
 #include "base/ascii.h"
 #include "base/codec.h"
 #include "base/file_io.h"
+#include "base/path_text.h"
 #include "base/text.h"
 
 #include <chrono>
@@ -160,6 +161,32 @@ TEST(Codec, FileTextIsUtf8FirstThenCp932)
     const DecodedText latin = decodeFileText("caf\xE9 \x81\xFF");
     EXPECT_TRUE(latin.lastResort);
     EXPECT_EQ(latin.utf8, "caf\xC3\xA9 \xC2\x81\xC3\xBF");
+}
+
+TEST(PathText, LetterCaseCountsWhereTheFileSystemSaysSo)
+{
+    EXPECT_TRUE(samePathText("/w/Kernel.cu", "/w/Kernel.cu"));
+    EXPECT_FALSE(samePathText("/w/Kernel.cu", "/w/Kernel.cuh"));
+    EXPECT_EQ(samePathText("/w/Kernel.cu", "/w/kernel.cu"), pathsIgnoreCase());
+    EXPECT_EQ(samePathText("C:\\Ärger\\a.cu", "c:\\ärger\\A.CU"), pathsIgnoreCase());
+    // Equal paths have equal keys, so hash tables find them.
+    EXPECT_EQ(pathKey("/w/Kernel.cu") == pathKey("/w/kernel.cu"), pathsIgnoreCase());
+    EXPECT_EQ(pathKey("C:\\Ärger") == pathKey("c:\\ärger"), pathsIgnoreCase());
+
+    // The index is a multiset: a path listed twice counts until both are gone.
+    PathIndex index;
+    index.insert("/w/Kernel.cu");
+    index.insert("/w/Kernel.cu");
+    index.insert("/w/Σ.cu");
+    EXPECT_TRUE(index.contains("/w/Kernel.cu"));
+    EXPECT_EQ(index.contains("/w/KERNEL.CU"), pathsIgnoreCase());
+    EXPECT_EQ(index.contains("/w/σ.cu"), pathsIgnoreCase());
+    EXPECT_TRUE(index.erase("/w/Kernel.cu"));
+    EXPECT_TRUE(index.contains("/w/Kernel.cu"));
+    EXPECT_TRUE(index.erase("/w/Kernel.cu"));
+    EXPECT_FALSE(index.contains("/w/Kernel.cu"));
+    EXPECT_FALSE(index.erase("/w/Kernel.cu"));
+    EXPECT_TRUE(index.contains("/w/Σ.cu"));
 }
 
 class FileIo : public ::testing::Test
