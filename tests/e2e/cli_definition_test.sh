@@ -108,5 +108,17 @@ for c in "" commands format check; do
   expect_status 0 $? "$c --help"
 done
 
+# Not a definition file: format and check refuse it (exit 2) and format -o leaves it untouched.
+notes="$work/notes.txt"
+printf 'Shopping list\nmilk\n' >"$notes"
+cp "$notes" "$work/notes.orig"
+"$cli" format "$notes" -o "$notes" >/dev/null 2>"$work/err.txt"
+expect_status 2 $? "format of a non-definition file"
+cmp -s "$notes" "$work/notes.orig" || fail "format -o rewrote a non-definition file"
+grep -qF "not a definition file" "$work/err.txt" || fail "format: no reason given: $(cat "$work/err.txt")"
+"$cli" check "$notes" >/dev/null 2>&1
+expect_status 2 $? "check of a non-definition file"
+
 [ "$failures" = 0 ] && echo "cli definition checks passed"
 exit $((failures > 0))
+

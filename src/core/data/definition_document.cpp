@@ -29,10 +29,12 @@ void DefinitionDocument::setPath(std::string path)
 bool DefinitionDocument::load(std::string_view path, std::string& error)
 {
     ReadResult read = readDefinitionFile(path);
+    lastFailure_ = read.failure;
     if (!read.ok) {
         error = read.error;
         return false;
     }
+    skippedLines_ = !read.notes.empty();
     notify([](DefinitionDocumentObserver& o) { o.aboutToReset(); });
     items_.clear();
     index_.clear();
@@ -55,6 +57,7 @@ bool DefinitionDocument::save(std::string_view path, std::string& error)
         copy.push_back(*item);
     if (!writeDefinitionFile(path, copy, error))
         return false;
+    skippedLines_ = false;
     setPath(std::string(path));
     setModified(false);
     return true;

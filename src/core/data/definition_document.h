@@ -15,6 +15,7 @@
 // remove observers from inside a notification.
 
 #include "base/path_text.h"
+#include "definition_file.h"
 #include "dpct_data.h"
 
 #include <memory>
@@ -68,6 +69,12 @@ public:
     /// path; the document is then unmodified. On failure returns false with `error` set (the
     /// reader's message) and the document is unchanged.
     bool load(std::string_view path, std::string& error);
+    /// Why the last load() failed (None after a successful one).
+    ReadFailure lastReadFailure() const { return lastFailure_; }
+    /// The file last loaded had lines the reader skipped or did not understand (a section of
+    /// another file, an unknown option, a value outside a list); saving over it drops them.
+    /// Cleared by a save.
+    bool loadedWithSkippedLines() const { return skippedLines_; }
     /// Writes the items to `path` (atomically). On success the path becomes `path` and the
     /// modified mark is cleared; on failure returns false with `error` set (the operating
     /// system's reason or the writer's refusal) and the document is unchanged.
@@ -127,6 +134,8 @@ private:
     PathIndex index_; ///< the items' paths, for contains()
     std::string path_;
     bool modified_ = false;
+    ReadFailure lastFailure_ = ReadFailure::None;
+    bool skippedLines_ = false;
     std::vector<DefinitionDocumentObserver*> observers_;
 };
 

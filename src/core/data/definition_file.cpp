@@ -86,6 +86,13 @@ void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view valu
 ReadResult parseDefinitionText(std::string_view bytes)
 {
     ReadResult result;
+    // A definition file is text: a NUL byte means some other file was picked, and reading it
+    // as an empty list would let a later save overwrite it.
+    if (bytes.find('\0') != std::string_view::npos) {
+        result.failure = ReadFailure::Binary;
+        result.error = "not a definition file (it holds binary data)";
+        return result;
+    }
     const DecodedText decoded = decodeFileText(bytes);
     result.encoding = decoded.encoding;
     result.lastResortEncoding = decoded.lastResort;
@@ -97,6 +104,7 @@ ReadResult parseDefinitionText(std::string_view bytes)
         Common,
         Item
     } state = State::Ignore;
+    bool commonSeen = false;
     CDpctData* current = nullptr;
     int lineNo = 0;
     std::size_t pos = 0;
@@ -128,6 +136,7 @@ ReadResult parseDefinitionText(std::string_view bytes)
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             const std::string_view name = line.substr(1, line.size() - 2);
             if (name == "Common") {
+                commonSeen = true;
                 state = State::Common;
                 current = nullptr;
             } else if (isCudaSource(name)) {
@@ -173,6 +182,16 @@ ReadResult parseDefinitionText(std::string_view bytes)
             break;
         }
     }
+    if (!commonSeen && result.items.empty()) {
+        // Every file Tovalo writes has a [Common] section; a text with neither it nor an item
+        // section is something else (or empty), and must not become an empty list.
+        result.items.clear();
+        result.itemLines.clear();
+        result.notes.clear();
+        result.failure = ReadFailure::NotDefinition;
+        result.error = "not a definition file (it has neither a [Common] section nor a section of a .cu file)";
+        return result;
+    }
     result.ok = true;
     return result;
 }
@@ -183,6 +202,7 @@ ReadResult readDefinitionFile(std::string_view path)
     std::string error;
     if (!readWholeFile(path, bytes, error)) {
         ReadResult failed;
+        failed.failure = ReadFailure::Unreadable;
         failed.error = std::move(error);
         return failed;
     }

@@ -32,9 +32,19 @@ struct ReadNote
     std::string text; ///< the key, section name or value concerned
 };
 
+/// Why a definition file was not read.
+enum class ReadFailure
+{
+    None,
+    Unreadable,    ///< the file could not be read (the system's reason is in `error`)
+    Binary,        ///< it holds NUL bytes: not a text file
+    NotDefinition, ///< neither a [Common] section nor a section of a .cu file
+};
+
 struct ReadResult
 {
     bool ok = false;
+    ReadFailure failure = ReadFailure::None;
     std::string error; ///< why the file could not be read (when !ok)
     std::vector<CDpctData> items;
     std::vector<int> itemLines; ///< 1-based line of each item's section line

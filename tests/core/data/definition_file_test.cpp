@@ -102,6 +102,28 @@ TEST(DefinitionFileGolden, EveryCaseMatches)
     EXPECT_GE(cases, 10);
 }
 
+TEST(DefinitionFile, OtherFilesAreRefusedNotReadAsEmptyLists)
+{
+    for (const std::string_view text : {std::string_view(""), std::string_view("\n\n  \n"),
+                                        std::string_view("Shopping list\nmilk=2\n[eggs]\n"),
+                                        std::string_view("#!/bin/sh\necho hi\n")}) {
+        const ReadResult r = parseDefinitionText(text);
+        EXPECT_FALSE(r.ok) << text;
+        EXPECT_EQ(r.failure, ReadFailure::NotDefinition) << text;
+        EXPECT_TRUE(r.items.empty());
+    }
+    // A NUL byte anywhere, even in an otherwise good file, means binary data.
+    const ReadResult binary = parseDefinitionText(std::string_view("[Common]\n[/a.cu]\n\0x", 19));
+    EXPECT_FALSE(binary.ok);
+    EXPECT_EQ(binary.failure, ReadFailure::Binary);
+    // What Tovalo writes for an empty list, and a file of items without [Common], are read.
+    EXPECT_TRUE(parseDefinitionText("[Common]\nVersion=01.00.00.00\n").ok);
+    const ReadResult items = parseDefinitionText("[/w/a.cu]\n--comments\n");
+    EXPECT_TRUE(items.ok);
+    EXPECT_EQ(items.items.size(), 1u);
+    EXPECT_EQ(readDefinitionFile("/no/such/folder/x.txt").failure, ReadFailure::Unreadable);
+}
+
 TEST(DefinitionFile, WriterLayoutIsExact)
 {
     CDpctData a;
