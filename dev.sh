@@ -4,7 +4,8 @@
 #   ./dev.sh run     build and start Tovalo on the bundled example (with the simulated oneAPI
 #                    toolkit, labelled as a demo, when no oneAPI installation is found)
 #   ./dev.sh test    check the formatting, build everything and run every test (native with
-#                    sanitizers, and the Windows build of the core under wine)
+#                    sanitizers, the fuzz harnesses for 30 s each when clang++ is installed,
+#                    and the Windows build of the core under wine)
 #   ./dev.sh bench   build the release preset and run the benchmarks
 #   ./dev.sh deps    only install the build dependencies
 set -euo pipefail

@@ -413,6 +413,10 @@
         <source>No value has been entered. Enter a suitable value.</source>
         <translation>No value has been entered. Enter a suitable value.</translation>
     </message>
+    <message>
+        <source>The quotes in the value you entered do not pair up, or it contains a line break or a control character. Close every quote you open.</source>
+        <translation>The quotes in the value you entered do not pair up, or it contains a line break or a control character. Close every quote you open.</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctPropCtrl</name>

@@ -413,6 +413,10 @@
         <source>No value has been entered. Enter a suitable value.</source>
         <translation>値が入力されていません。適切な内容を入力してください。</translation>
     </message>
+    <message>
+        <source>The quotes in the value you entered do not pair up, or it contains a line break or a control character. Close every quote you open.</source>
+        <translation>入力した値の引用符が対になっていないか、改行または制御文字が含まれています。開いた引用符はすべて閉じてください。</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctPropCtrl</name>

@@ -145,6 +145,8 @@ JA = {
     "The file name you entered is not valid. Enter a correct file name.":
         "入力したファイル名に誤りがあります。正しいファイル名を入力してください。",
     "No value has been entered. Enter a suitable value.": "値が入力されていません。適切な内容を入力してください。",
+    "The quotes in the value you entered do not pair up, or it contains a line break or a control character. Close every quote you open.":
+        "入力した値の引用符が対になっていないか、改行または制御文字が含まれています。開いた引用符はすべて閉じてください。",
     # Directory scan
     "Searching for CUDA files...": "CUDAファイルを検索しています...",
     "Searching for CUDA files...\n%1 folders, %2 files found": "CUDAファイルを検索しています...\n%1 フォルダー、%2 ファイル",

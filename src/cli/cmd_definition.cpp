@@ -181,6 +181,10 @@ int cmdCheck(const Args& args)
         case ReadNote::Kind::EmptyChoice:
             report.push_back(at(n.line) + n.text + " has no value and stays off");
             break;
+        case ReadNote::Kind::SwitchValue:
+            report.push_back(at(n.line) + "'" + n.text + "': the option is a switch and takes no value; " +
+                             "it is read as on whatever the value says");
+            break;
         }
     }
 
@@ -213,9 +217,9 @@ int cmdCheck(const Args& args)
             const std::string& v = item.text(o.slot);
             if (o.argForm == ArgForm::Plain && hasActiveShellSyntax(v, p.dialect))
                 report.push_back(where + std::string(o.name) + "=" + v +
-                                 " contains a command separator or redirection outside quotes, which the " +
-                                 (p.dialect == Dialect::Cmd ? "command interpreter" : "shell") +
-                                 " would act on");
+                                 " contains a command separator or redirection outside quotes; it is " +
+                                 "passed to dpct as text, not acted on by the " +
+                                 (p.dialect == Dialect::Cmd ? "command interpreter" : "shell"));
             if (o.argForm != ArgForm::Plain && p.dialect == Dialect::Cmd && v.find('%') != std::string::npos)
                 report.push_back(where + "the value of " + std::string(o.name) +
                                  " contains '%', which the command interpreter may expand");

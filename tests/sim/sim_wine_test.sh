@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows build of the simulator and toolkit under wine's cmd: setvars.bat first run and
 # re-run, dpct.exe found through PATH, Tovalo's own cmd command line accepted, a migrated file
-# written under --out-root, and the exit status seen by cmd.
+# written under --out-root, the exit status seen by cmd, and hostile items that must run nothing
+# but dpct.exe and hand it the arguments they mean.
 #
 # Environment (set by CMake): SIM_TOOLKIT, TOVALO_CLI (tovalo-cli.exe), WINE, plus WINEPREFIX etc.
 set -uo pipefail
@@ -54,6 +55,35 @@ expect_has "exit status as cmd sees it" "bad-status=-5" "$got"
 expect_has "setvars.bat again: warning" ":: WARNING: setvars.bat has already been run. Skipping re-execution." "$got"
 [ -f "$work/out dir/vec add.dp.cpp" ] || fail "no migrated file under --out-root: $(find "$work" -type f)"
 [ -f "$work/out dir/log.txt" ] || fail "no --output-file log under --out-root"
+
+# Hostile items: the lines tovalo-cli gives for cmd, typed into cmd.exe /A as Tovalo's console
+# does, run nothing but dpct.exe, which records the arguments it received.
+W=$(winpath "$work")
+mkdir -p "$work/hostile/My work"
+printf '%s\r\n' '[Common]' \
+  "[$src\\x&echo pwned>$W\\pwned&.cu]" '--extra-arg=-DX="' \
+  "[$src\\ops.cu]" "--extra-arg=-DX=a&echo pwned>$W\\pwned|more" '--report-file-prefix=r(1)^2' \
+  "[$W\\hostile\\My work\\a.cu]" '--custom-helper-name=\' "--in-root=\"$W\\hostile\\My work\\\"" "--out-root=\"$W\\out\"" \
+  '[-x.cu]' '--comments=false' \
+  "[$src\\q.cu]" '--extra-arg="-IC:\x y\"' \
+  "[$src\\e.cu]" '--extra-arg=%PATH:\=&echo pwned&%' > "$work/hostile.txt"
+hostile=$(cd "$work" && "$WINE" "$TOVALO_CLI" commands --dialect cmd hostile.txt 2>"$work/hostile.err" | tr -d '\r')
+status=$?
+[ "$status" -eq 0 ] && fail "commands on hostile items: exit status 0"
+expect_has "refused: odd quote" "the value of --extra-arg has a double quote that is not closed" "$(cat "$work/hostile.err")"
+expect_has "refused: backslash before the closing quote" "programs read as text" "$(cat "$work/hostile.err")"
+expect_has "refused: variable edit" "%NAME:...% edit" "$(cat "$work/hostile.err")"
+{ printf '%s\r\n' "call \"$toolkit\\setvars.bat\" >NUL" "cd /d $(winpath "$work/hostile")"
+  grep -v '^$' <<<"$hostile" | sed 's/$/\r/'
+  printf '%s\r\n' "exit"; } > "$work/hostile-input.txt"
+rm -f "$work/args.txt"
+DPCT_SIM_ARGS_FILE=$(winpath "$work/args.txt") "$WINE" cmd /A < "$work/hostile-input.txt" > "$work/hostile-out.txt" 2>&1
+args=$(tr -d '\r' < "$work/args.txt" 2>/dev/null)
+[ -e "$work/pwned" ] && fail "hostile items: cmd ran echo"
+expect_has "operators reach dpct as text" "[--extra-arg=-DX=a&echo] [pwned>$W\\pwned|more] [--report-file-prefix=r(1)^2] [$src\\ops.cu]" "$args"
+expect_has "trailing backslashes" "[--custom-helper-name=\\] [--in-root=$W\\hostile\\My work\\] [--out-root=$W\\out] [$W\\hostile\\My work\\a.cu]" "$args"
+expect_has "leading dash" "[--comments] [.\\-x.cu]" "$args"
+[ "$(grep -c . <<<"$args")" = 3 ] || fail "hostile items: expected three runs of dpct, got:"$'\n'"$args"$'\n'"$(tr -d '\r' < "$work/hostile-out.txt")"
 
 if [ "$failures" -ne 0 ]; then
   printf '%s\n' "--- cmd output:" "$got" >&2

@@ -14,7 +14,9 @@
 #include "sim_warnings.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <thread>
 
@@ -325,6 +327,14 @@ int Run::migrate(const std::string& source)
 
 int runTool(const std::vector<std::string>& args)
 {
+    // For tests of the command lines given to the tool: every argument after the program, each
+    // in brackets, one invocation per line.
+    if (const char* record = std::getenv("DPCT_SIM_ARGS_FILE"); record != nullptr && *record != '\0') {
+        std::string line;
+        for (std::size_t i = 1; i < args.size(); ++i)
+            line += (i > 1 ? " [" : "[") + args[i] + "]";
+        std::ofstream(tovalo::pathFromUtf8(record), std::ios::binary | std::ios::app) << line << '\n';
+    }
     Output out;
     const std::string program = programName(args.empty() ? std::string("dpct") : args.front());
     const VersionStyle style = currentVersionStyle();

@@ -3,13 +3,21 @@
 //
 // Two dialects: `Cmd` is the line for the Windows command interpreter (tool "dpct.exe", paths
 // in double quotes); `Sh` is the same arguments for a POSIX shell (tool "dpct", every path and
-// quoted value in single quotes, so that the shell expands nothing). Values of --extra-arg,
-// --report-file-prefix and --suppress-warnings go into the line exactly as typed in both.
+// quoted value in single quotes, so that the shell expands nothing).
+//
+// The values of --extra-arg, --report-file-prefix and --suppress-warnings ("plain" values) may
+// hold several arguments. In `Sh` they are split into words the way a POSIX shell splits them
+// (blanks separate, quotes group and are removed, a backslash takes the next character as it
+// is) and every word is written quoted, so the shell runs nothing from them; only $NAME and
+// ${NAME} stay references the shell expands. In `Cmd` they are kept as typed, with the
+// interpreter's operators outside double quotes escaped by a caret, so dpct.exe receives the
+// arguments the text describes and the interpreter runs nothing else.
 
 #include "dpct_data.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tovalo {
 
@@ -34,8 +42,27 @@ struct CommandLine
 
 /// The command line of `item`, or an empty text when there is no item or its path is empty.
 /// A path or value that could break out of its quotes (a double quote in the `Cmd` dialect, a
-/// line break in either) is refused: `text` is empty and `refusal` says which value and why.
+/// line break in either) or a plain value whose quotes do not pair up is refused: `text` is
+/// empty and `refusal` says which value and why. A source path starting with '-' is written as
+/// "./-x.cu" (".\\-x.cu" in `Cmd`) so that dpct cannot take it for an option.
 CommandLine buildCommandLine(const CDpctData* item, Dialect dialect);
+
+/// One piece of a word of a plain value: literal text, or the name of an environment variable.
+struct WordPiece
+{
+    std::string text;
+    bool variable = false; ///< `text` is a variable name the shell expands
+    bool operator==(const WordPiece&) const = default;
+};
+using PlainWord = std::vector<WordPiece>;
+
+/// The words a POSIX shell makes of `value`, without any expansion but $NAME and ${NAME}
+/// (outside single quotes). Returns false with `why` set when a quote is left open.
+bool splitPlainValue(std::string_view value, std::vector<PlainWord>& words, std::string& why);
+
+/// Why a plain value cannot be put on the command line of `dialect` (quotes that do not pair
+/// up, a line break, a control character, a %NAME:...% edit in `Cmd`); empty when it can.
+std::string unsafePlainValueReason(std::string_view value, Dialect dialect);
 
 /// Quotes `value` for a POSIX shell: '...' with each ' written as '\''.
 std::string shellQuote(std::string_view value);

@@ -41,7 +41,11 @@ void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view valu
 {
     switch (o.kind) {
     case OptionKind::Switch:
+        // A switch has no value: "--comments=false" switches it on all the same.
         item.setOn(o.slot, true);
+        if (!value.empty())
+            notes.push_back(
+                {ReadNote::Kind::SwitchValue, lineNo, std::string(o.name) + "=" + std::string(value)});
         return;
     case OptionKind::Choice: {
         if (value.empty()) {

@@ -26,6 +26,7 @@ struct ReadNote
         UnknownKey,      ///< a key in an item section that matches no option name
         ChoiceNotInList, ///< a choice value that is not an entry of the option's list
         EmptyChoice,     ///< a choice option with an empty value, left off
+        SwitchValue,     ///< a value after a switch ("--comments=false"); the switch is on
     };
     Kind kind;
     int line;         ///< 1-based line number

@@ -1,8 +1,10 @@
 #include "data/command_line.h"
+#include "shell_models.h"
 
 #include <gtest/gtest.h>
 
 using namespace tovalo;
+namespace models = tovalo::testing_models;
 
 namespace {
 
@@ -131,7 +133,7 @@ TEST(CommandLine, ExclusiveGroupKeepsOnlyTheFirst)
     EXPECT_EQ(cmdLine(item), R"(dpct.exe --optimize-migration "a.cu")");
 }
 
-TEST(CommandLine, ShellDialectQuotesEveryPathAndLeavesPlainValuesAsTyped)
+TEST(CommandLine, ShellDialectQuotesEveryPathAndEveryWordOfPlainValues)
 {
     CDpctData item = workedExample1();
     item.path = "/home/me/it's here/vector add.cu";
@@ -141,7 +143,7 @@ TEST(CommandLine, ShellDialectQuotesEveryPathAndLeavesPlainValuesAsTyped)
     item.setOn(kOutputFile, true);
     item.setText(kOutputFile, "log.txt");
     EXPECT_EQ(shLine(item),
-              "dpct --comments --extra-arg=-DA=1 -I\"/opt/x y\" --format-style=custom "
+              "dpct --comments --extra-arg=-DA=1 '-I/opt/x y' --format-style=custom "
               "--in-root='/home/me/$HOME' --out-root='C:\\work\\out dir' --output-file='log.txt' "
               "--suppress-warnings=1001,1002 '/home/me/it'\\''s here/vector add.cu'");
     EXPECT_EQ(shellQuote(""), "''");
@@ -203,4 +205,200 @@ TEST(CommandLine, ActiveShellSyntaxInPlainValues)
     EXPECT_FALSE(hasActiveShellSyntax("-DA;B", Dialect::Cmd));
     EXPECT_FALSE(hasActiveShellSyntax("\"-DA=a&b\"", Dialect::Cmd));
     EXPECT_TRUE(hasActiveShellSyntax("-DA & calc", Dialect::Cmd));
+}
+
+namespace {
+
+// A variable value that would do harm if the shell read it again.
+std::string hostileEnvironment(std::string_view name)
+{
+    return name == "HOME" ? std::string("/h o;$(touch x)'\"*") : std::string();
+}
+
+CDpctData withValue(int slot, std::string value, std::string path = "a.cu")
+{
+    CDpctData item;
+    item.path = std::move(path);
+    item.setOn(slot, true);
+    item.setText(slot, std::move(value));
+    return item;
+}
+
+// The arguments the shell gives dpct from the item's sh line; fails when it would do more.
+std::vector<std::string> shArgs(const CDpctData& item)
+{
+    const CommandLine line = buildCommandLine(&item, Dialect::Sh);
+    EXPECT_TRUE(line.ok()) << line.refusal;
+    const models::ModelResult r =
+        models::shellWords(line.text, hostileEnvironment, models::ShellMode::Strict);
+    EXPECT_TRUE(r.ok()) << r.problem << " in " << line.text;
+    return r.args;
+}
+
+// The same through cmd.exe and the C runtime.
+std::vector<std::string> cmdArgs(const CDpctData& item)
+{
+    const CommandLine line = buildCommandLine(&item, Dialect::Cmd);
+    EXPECT_TRUE(line.ok()) << line.refusal;
+    const models::ModelResult r = models::cmdWords(line.text);
+    EXPECT_TRUE(r.ok()) << r.problem << " in " << line.text;
+    return r.args;
+}
+
+using Args = std::vector<std::string>;
+
+CommandLine lineOf(const CDpctData& item, Dialect d)
+{
+    return buildCommandLine(&item, d);
+}
+
+} // namespace
+
+TEST(CommandLine, ShellPlainValuesBecomeArgumentsNotShellText)
+{
+    const struct
+    {
+        std::string value;
+        Args words;
+    } cases[] = {
+        {"-DX=$(touch pwned)", {"--extra-arg=-DX=$(touch", "pwned)"}},
+        {"-DX=\"$(touch pwned)\"", {"--extra-arg=-DX=$(touch pwned)"}},
+        {"-DX=`touch pwned`", {"--extra-arg=-DX=`touch", "pwned`"}},
+        {"-DA; touch pwned", {"--extra-arg=-DA;", "touch", "pwned"}},
+        {"-DA|tee x>y&", {"--extra-arg=-DA|tee", "x>y&"}},
+        {"$'a b'\"$'\"", {"--extra-arg=$a b$'"}},
+        {"-DA=1 -DB", {"--extra-arg=-DA=1", "-DB"}},
+        {"\"-I /opt/x y\"", {"--extra-arg=-I /opt/x y"}},
+        {"-I\"/opt/x y\" '-DS=\"a b\"'", {"--extra-arg=-I/opt/x y", "-DS=\"a b\""}},
+        {"-DA=\\\"x\\\" a\\ b", {"--extra-arg=-DA=\"x\"", "a b"}},
+        {"-I$HOME/inc -I\"${HOME}\"x '$HOME'",
+         {"--extra-arg=-I/h o;$(touch x)'\"*/inc", "-I/h o;$(touch x)'\"*x", "$HOME"}},
+        {"-I${HOME:-/x} $1 $$ ${}", {"--extra-arg=-I${HOME:-/x}", "$1", "$$", "${}"}},
+        {"*.h ~/x #c {a,b} !x", {"--extra-arg=*.h", "~/x", "#c", "{a,b}", "!x"}},
+        {"", {"--extra-arg="}},
+        {"  -DA  ", {"--extra-arg=", "-DA"}},
+        {"'' \"\"", {"--extra-arg=", ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        Args expected = {"dpct"};
+        expected.insert(expected.end(), c.words.begin(), c.words.end());
+        expected.push_back("a.cu");
+        EXPECT_EQ(shArgs(withValue(kExtraArg, c.value)), expected);
+    }
+    // The report prefix and warning list are split the same way.
+    EXPECT_EQ(shArgs(withValue(kReportFilePrefix, "x$(touch pwned)")),
+              (Args{"dpct", "--report-file-prefix=x$(touch", "pwned)", "a.cu"}));
+    EXPECT_EQ(
+        lineOf(workedExample1(), Dialect::Sh).text,
+        "dpct --comments --format-style=custom --in-root='C:\\work\\src' --out-root='C:\\work\\out dir' "
+        "--suppress-warnings=1001,1002 'C:\\work\\src\\vector add.cu'");
+}
+
+TEST(CommandLine, PlainValuesWhoseQuotesDoNotPairUpAreRefused)
+{
+    // An open quote in one value would pair with a quote of the next and unquote the text
+    // between: the item is refused, never written.
+    CDpctData item = withValue(kExtraArg, "'", "/w/x';touch pwned;'.cu");
+    item.setOn(kReportFilePrefix, true);
+    item.setText(kReportFilePrefix, "'");
+    item.setOn(kOutRoot, true);
+    item.setText(kOutRoot, "/x;touch pwned;");
+    for (const Dialect d : {Dialect::Sh, Dialect::Cmd}) {
+        for (const char* v : {"'", "-DX=\"", "\"a\" \"b", "$'\\''", "$'\\'';touch pwned;''"}) {
+            item.setText(kExtraArg, v);
+            const CommandLine line = buildCommandLine(&item, d);
+            if (d == Dialect::Cmd && std::string_view(v).find('"') == std::string_view::npos) {
+                EXPECT_TRUE(line.ok()) << v; // a single quote is text to cmd
+                continue;
+            }
+            SCOPED_TRACE(v);
+            EXPECT_FALSE(line.ok());
+            EXPECT_EQ(line.text, "");
+            EXPECT_NE(line.refusal.find("--extra-arg"), std::string::npos) << line.refusal;
+            EXPECT_NE(line.refusal.find("quote"), std::string::npos) << line.refusal;
+        }
+    }
+    // cmd and the C runtime must agree where quotes are: a quote after a backslash is text to
+    // the program but a quote to cmd, and two in a row inside quotes depend on the runtime.
+    for (const char* v : {"-DX=\\\"", "\"-IC:\\x y\\\"", "\"a\"\"b\""}) {
+        SCOPED_TRACE(v);
+        EXPECT_FALSE(lineOf(withValue(kExtraArg, v), Dialect::Cmd).ok());
+    }
+    EXPECT_EQ(cmdArgs(withValue(kExtraArg, "-DX=\\\"a\\\" \"-I C:\\a b\\\\\"")),
+              (Args{"dpct.exe", "--extra-arg=-DX=\"a\"", "-I C:\\a b\\", "a.cu"}));
+    EXPECT_FALSE(lineOf(withValue(kSuppressWarnings, std::string("1\0002", 3)), Dialect::Sh).ok());
+}
+
+TEST(CommandLine, CmdOperatorsInPlainValuesAreInert)
+{
+    // An odd quote in a plain value used to leave the path unquoted; operators outside quotes
+    // are escaped now, so cmd passes them on and runs nothing.
+    const char* path = "C:\\w\\x&echo pwned>Z:\\p&.cu";
+    for (const std::string v : {"-DX=a&echo pwned>Z:\\p", "a|b", "(x)^y<z", "\"a&b\" c&d", "-DX=\"&\"&x"}) {
+        SCOPED_TRACE(v);
+        Args expected = {"dpct.exe"};
+        for (std::string& w : models::crtWords("--extra-arg=" + v))
+            expected.push_back(w);
+        expected.push_back(path);
+        EXPECT_EQ(cmdArgs(withValue(kExtraArg, v, path)), expected);
+    }
+    EXPECT_EQ(lineOf(withValue(kExtraArg, "a&\"b&\"^"), Dialect::Cmd).text,
+              "dpct.exe --extra-arg=a^&\"b&\"^^ \"a.cu\"");
+    EXPECT_EQ(cmdArgs(withValue(kReportFilePrefix, "%TEMP%x")),
+              (Args{"dpct.exe", "--report-file-prefix=%TEMP%x", "a.cu"}));
+    // A %NAME:...% edit is expanded before quotes are read, and could make quotes or operators.
+    for (const char* v : {"%PATH:\\=&echo pwned&%", "%CMDCMDLINE:~0,1%"}) {
+        EXPECT_FALSE(lineOf(withValue(kExtraArg, v), Dialect::Cmd).ok()) << v;
+        EXPECT_FALSE(lineOf(withValue(kInRoot, v), Dialect::Cmd).ok()) << v;
+        EXPECT_TRUE(lineOf(withValue(kInRoot, v), Dialect::Sh).ok()) << v;
+    }
+}
+
+TEST(CommandLine, CmdQuotedValuesEndingInABackslashKeepTheirClosingQuote)
+{
+    CDpctData item = withValue(kInRoot, "C:\\My work\\", "C:\\My work\\a b.cu");
+    item.setOn(kOutRoot, true);
+    item.setText(kOutRoot, "C:\\out");
+    item.setOn(kCustomHelperName, true);
+    item.setText(kCustomHelperName, "\\");
+    item.setOn(kCudaIncludePath, true);
+    item.setText(kCudaIncludePath, "C:\\inc\\\\");
+    EXPECT_EQ(cmdArgs(item), (Args{"dpct.exe", "--cuda-include-path=C:\\inc\\\\", "--custom-helper-name=\\",
+                                   "--in-root=C:\\My work\\", "--out-root=C:\\out", "C:\\My work\\a b.cu"}));
+    EXPECT_EQ(buildCommandLine(&item, Dialect::Cmd).text,
+              "dpct.exe --cuda-include-path=C:\\inc\\\\ --custom-helper-name=\"\\\\\" "
+              "--in-root=\"C:\\My work\\\\\" --out-root=C:\\out \"C:\\My work\\a b.cu\"");
+    item.path = "C:\\dir\\";
+    EXPECT_EQ(cmdArgs(item).back(), "C:\\dir\\");
+}
+
+TEST(CommandLine, SourcePathStartingWithADashIsNoOption)
+{
+    CDpctData item;
+    item.path = "-x.cu";
+    EXPECT_EQ(buildCommandLine(&item, Dialect::Sh).text, "dpct './-x.cu'");
+    EXPECT_EQ(buildCommandLine(&item, Dialect::Cmd).text, "dpct.exe \".\\-x.cu\"");
+    EXPECT_EQ(cmdArgs(item), (Args{"dpct.exe", ".\\-x.cu"}));
+    item.path = "--help.cu";
+    EXPECT_EQ(shArgs(item), (Args{"dpct", "./--help.cu"}));
+}
+
+TEST(CommandLine, ModelsOfTheInterpreters)
+{
+    // The models the tests above rely on: what they find active, and how the runtime splits.
+    const auto env = [](std::string_view) {
+        return std::string();
+    };
+    EXPECT_FALSE(models::shellWords("dpct --extra-arg=$(id)", env, models::ShellMode::Strict).ok());
+    EXPECT_FALSE(models::shellWords("dpct \"`id`\"", env, models::ShellMode::Strict).ok());
+    EXPECT_FALSE(models::shellWords("dpct 'a", env, models::ShellMode::Strict).ok());
+    EXPECT_FALSE(models::shellWords("dpct $'a'", env, models::ShellMode::Strict).ok());
+    EXPECT_EQ(models::shellWords("dpct 'a b'\\ c\"\\$d\"", env, models::ShellMode::Strict).args,
+              (Args{"dpct", "a b c$d"}));
+    EXPECT_FALSE(models::cmdWords("dpct.exe a&b").ok());
+    EXPECT_FALSE(models::cmdWords("dpct.exe a^").ok());
+    EXPECT_EQ(models::cmdWords("dpct.exe \"a&b\" c^&d ^\"e").args, (Args{"dpct.exe", "a&b", "c&d", "e"}));
+    EXPECT_EQ(models::crtWords("a\\\\\"b c\" d\\\"e f\\\\g \"\"\"\" \"\""),
+              (Args{"a\\b c", "d\"e", "f\\\\g", "\"", ""}));
 }

@@ -43,6 +43,8 @@ const char* kindName(ReadNote::Kind k)
         return "choice-not-in-list";
     case ReadNote::Kind::EmptyChoice:
         return "empty-choice";
+    case ReadNote::Kind::SwitchValue:
+        return "switch-value";
     }
     return "?";
 }

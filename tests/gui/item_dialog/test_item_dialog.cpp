@@ -133,6 +133,28 @@ private Q_SLOTS:
         QVERIFY(!page.edit(kInRoot)->textColor().isValid());
     }
 
+    void pagePlainValuesWithOpenQuotesAreRefused()
+    {
+        // Each of the three options that take several arguments, with a quote left open: the
+        // page names the option, keeps the focus on it, and takes the value once it is closed.
+        for (const int slot : {kExtraArg, kReportFilePrefix, kSuppressWarnings}) {
+            CDpctData target;
+            target.setOn(slot, true);
+            CDpctDataSetDlg page(target, nullptr);
+            page.edit(slot)->setText(QStringLiteral("-DX=\"a b"));
+            DialogSeam::answerMessage();
+            QVERIFY(!page.validateAndStore());
+            QCOMPARE(DialogSeam::last().id, CDpctDataSetDlg::refusalId(slot));
+            QCOMPARE(DialogSeam::last().text, CDpctDataSetDlg::plainValueRefusalText(slot));
+            QVERIFY(DialogSeam::last().text.startsWith(qs(optionAt(slot).name) + QStringLiteral(":\n")));
+            QCOMPARE(page.focusWidget(), page.edit(slot));
+            QCOMPARE(target.text(slot), "");
+            page.edit(slot)->setText(QStringLiteral("-DX=\"a b\" -DY"));
+            QVERIFY(page.validateAndStore());
+            QCOMPARE(target.text(slot), "-DX=\"a b\" -DY");
+        }
+    }
+
     void pageUncheckedNeverValidatedAndEmptyPathPasses()
     {
         CDpctData target;

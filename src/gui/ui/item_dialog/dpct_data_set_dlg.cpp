@@ -8,6 +8,7 @@
 #include "controls/commui/dialog_seam.h"
 #include "controls/commui/folder_dialog.h"
 #include "controls/option_help.h"
+#include "data/command_line.h"
 #include "data/option_table.h"
 #include "ui/item_dialog/folder_memory.h"
 
@@ -381,11 +382,19 @@ QString CDpctDataSetDlg::refusalText(int slot)
     }
 }
 
+QString CDpctDataSetDlg::plainValueRefusalText(int slot)
+{
+    return optionName(slot) + QStringLiteral(":\n") +
+           tr("The quotes in the value you entered do not pair up, or it contains a line break or a "
+              "control character. Close every quote you open.");
+}
+
 bool CDpctDataSetDlg::validateSlot(int slot)
 {
     const OptionInfo& info = optionAt(slot);
     const Row& row = rows_[static_cast<std::size_t>(slot)];
     QWidget* failed = nullptr;
+    QString message;
     if (row.combo) {
         const int index = row.combo->currentIndex();
         const auto size = static_cast<int>(valueListEntries(info.valueList).size());
@@ -401,6 +410,13 @@ bool CDpctDataSetDlg::validateSlot(int slot)
             row.edit->setTextColor(ok ? QColor() : QColor(255, 0, 0));
         } else {
             ok = !text.isEmpty();
+            // A value that holds several arguments goes onto the command line word by word;
+            // with a quote left open the words cannot be told apart.
+            if (ok && info.argForm == ArgForm::Plain &&
+                !unsafePlainValueReason(text.toStdString(), platformDialect()).empty()) {
+                ok = false;
+                message = plainValueRefusalText(slot);
+            }
         }
         if (ok)
             page_.setText(slot, text.toStdString());
@@ -409,7 +425,8 @@ bool CDpctDataSetDlg::validateSlot(int slot)
     }
     if (!failed)
         return true;
-    DialogSeam::message(this, refusalId(slot), QMessageBox::Critical, refusalText(slot));
+    DialogSeam::message(this, refusalId(slot), QMessageBox::Critical,
+                        message.isEmpty() ? refusalText(slot) : message);
     failed->setFocus(Qt::OtherFocusReason);
     return false;
 }

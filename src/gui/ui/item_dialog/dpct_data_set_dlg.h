@@ -53,6 +53,9 @@ public:
     /// The message shown when a checked option's value is refused, and its number.
     static QString refusalText(int slot);
     static int refusalId(int slot);
+    /// The message shown when a value of --extra-arg, --report-file-prefix or
+    /// --suppress-warnings cannot be split into arguments (a quote left open).
+    static QString plainValueRefusalText(int slot);
 
     /// True when `text` is empty or names something that exists.
     static bool pathAcceptable(const QString& text);
