@@ -193,7 +193,8 @@ ReadResult parseDefinitionText(std::string_view bytes)
         result.itemLines.clear();
         result.notes.clear();
         result.failure = ReadFailure::NotDefinition;
-        result.error = "not a definition file (it has neither a [Common] section nor a section of a .cu file)";
+        result.error =
+            "not a definition file (it has neither a [Common] section nor a section of a .cu file)";
         return result;
     }
     result.ok = true;

@@ -106,9 +106,9 @@ TEST(DefinitionFileGolden, EveryCaseMatches)
 
 TEST(DefinitionFile, OtherFilesAreRefusedNotReadAsEmptyLists)
 {
-    for (const std::string_view text : {std::string_view(""), std::string_view("\n\n  \n"),
-                                        std::string_view("Shopping list\nmilk=2\n[eggs]\n"),
-                                        std::string_view("#!/bin/sh\necho hi\n")}) {
+    for (const std::string_view text :
+         {std::string_view(""), std::string_view("\n\n  \n"),
+          std::string_view("Shopping list\nmilk=2\n[eggs]\n"), std::string_view("#!/bin/sh\necho hi\n")}) {
         const ReadResult r = parseDefinitionText(text);
         EXPECT_FALSE(r.ok) << text;
         EXPECT_EQ(r.failure, ReadFailure::NotDefinition) << text;
