@@ -110,6 +110,7 @@ case "${1:-}" in
     cmake --build --preset release -j "$(jobs)" --target tovalo_bench tovalo-cli dpct-sim-toolkit
     ./build/release/bench/tovalo_bench
     bench/per_item_overhead.sh build/release
+    bench/check_scaling.sh build/release
     ;;
   *)
     sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'

@@ -279,6 +279,26 @@
         <source>Delete &amp;All Items...	Ctrl+Del</source>
         <translation>Delete &amp;All Items...	Ctrl+Del</translation>
     </message>
+    <message>
+        <source>This is not a definition file: it holds binary data.</source>
+        <translation>This is not a definition file: it holds binary data.</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
+        <translation>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</translation>
+    </message>
+    <message>
+        <source>%1
+This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
+        <translation>%1
+This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</translation>
+    </message>
+    <message>
+        <source>%1
+Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
+        <translation>%1
+Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataDlg</name>

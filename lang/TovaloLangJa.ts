@@ -279,6 +279,26 @@
         <source>Delete &amp;All Items...	Ctrl+Del</source>
         <translation>全ての項目を削除(&amp;A)...	Ctrl+Del</translation>
     </message>
+    <message>
+        <source>This is not a definition file: it holds binary data.</source>
+        <translation>定義ファイルではありません（バイナリ データを含んでいます）。</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
+        <translation>定義ファイルではありません（[Common] セクションも .cu ファイルのセクションもありません）。</translation>
+    </message>
+    <message>
+        <source>%1
+This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
+        <translation>%1
+このファイルには Tovalo が読み取らない行（他のファイルのセクション、不明なオプションや値）があります。上書き保存するとそれらの行は失われます。保存の前に確認します。</translation>
+    </message>
+    <message>
+        <source>%1
+Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
+        <translation>%1
+保存するとファイルが置き換えられ、Tovalo が読み取らなかった行は失われます。保存しますか？</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataDlg</name>

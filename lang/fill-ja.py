@@ -80,6 +80,16 @@ JA = {
     "Save As": "名前を付けて保存",
     "Do you want to save (%1)?": "(%1) を保存しますか？",
     "Do you want to save %1?": "%1 を保存しますか？",
+    "This is not a definition file: it holds binary data.":
+        "定義ファイルではありません（バイナリ データを含んでいます）。",
+    "This is not a definition file: it has neither a [Common] section nor a section of a .cu file.":
+        "定義ファイルではありません（[Common] セクションも .cu ファイルのセクションもありません）。",
+    "%1\nThis file has lines that Tovalo does not read (sections of other files, unknown options or values). "
+    "Saving over the file drops them; Tovalo asks before it does.":
+        "%1\nこのファイルには Tovalo が読み取らない行（他のファイルのセクション、不明なオプションや値）があります。"
+        "上書き保存するとそれらの行は失われます。保存の前に確認します。",
+    "%1\nSaving replaces the file and drops the lines that Tovalo did not read. Save anyway?":
+        "%1\n保存するとファイルが置き換えられ、Tovalo が読み取らなかった行は失われます。保存しますか？",
     "Are you sure you want to delete the selected data?": "選択したデータを削除してよろしいですか？",
     "Are you sure you want to delete all items?": "全ての項目を削除してよろしいですか？",
     "&Add cu Files to List...\tIns": "cuファイルをリストに追加(&A)...\tIns",

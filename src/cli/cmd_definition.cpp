@@ -1,12 +1,14 @@
 // The definition-file subcommands: commands, format, check.
 
 #include "base/file_io.h"
+#include "base/path_text.h"
 #include "base/text.h"
 #include "cli.h"
 #include "data/command_line.h"
 #include "data/definition_file.h"
 
 #include <map>
+#include <unordered_map>
 
 namespace tovalo::cli {
 
@@ -174,7 +176,7 @@ int cmdCheck(const Args& args)
             break;
         case ReadNote::Kind::ChoiceNotInList:
             report.push_back(at(n.line) + "'" + n.text +
-                             "' is not a value of the option; it stays on with no value");
+                             "' is not a value of the option; it is left out when the file is written");
             break;
         case ReadNote::Kind::EmptyChoice:
             report.push_back(at(n.line) + n.text + " has no value and stays off");
@@ -187,18 +189,21 @@ int cmdCheck(const Args& args)
     }
 
     const char* dialectName = p.dialect == Dialect::Cmd ? "cmd" : "sh";
-    std::vector<std::size_t> seen;
+    // Earlier items by path key: one pass over the list, whatever its length.
+    std::unordered_map<std::string, std::vector<std::size_t>> seen;
+    seen.reserve(doc.items.size());
     for (std::size_t i = 0; i < doc.items.size(); ++i) {
         const CDpctData& item = doc.items[i];
         const std::string where = at(doc.itemLines[i]);
-        for (std::size_t j : seen) {
-            if (caseFoldEquals(doc.items[j].path, item.path)) {
+        std::vector<std::size_t>& same = seen[pathKey(item.path)];
+        for (std::size_t j : same) {
+            if (samePathText(doc.items[j].path, item.path)) {
                 report.push_back(where + "duplicate item '" + item.path + "' (first at line " +
                                  std::to_string(doc.itemLines[j]) + ")");
                 break;
             }
         }
-        seen.push_back(i);
+        same.push_back(i);
         if (!pathExists(item.path))
             report.push_back(where + "'" + item.path + "' does not exist");
         const CommandLine line = buildCommandLine(&item, p.dialect);

@@ -49,15 +49,21 @@ expect_status 0 $? "check on a clean file"
 # check: every kind of finding, one line each, exit 1.
 out=$("$cli" check --dialect cmd "$data/definition/keys/input.txt")
 expect_status 1 $? "check keys"
-for needle in "'--Comments' matches no option" "--format-style has no value" "'--report-type=All' is not a value" \
+for needle in "'--Comments' matches no option" "--format-style has no value" \
               "'--no-such-option' matches no option" "'/w/k.cu' does not exist"; do
   grep -qF -- "$needle" <<<"$out" || fail "check keys: missing \"$needle\""
 done
 out=$("$cli" check --dialect cmd "$data/definition/unsafe/input.txt")
 grep -qF "cannot be converted: the source path contains a double quote" <<<"$out" || fail "check: unsafe path not reported"
 grep -qF "command separator" <<<"$out" || fail "check: plain value with & not reported"
+# A choice differing from an entry only in letter case takes it; another value is reported.
+out=$("$cli" check "$data/definition/choice-case/input.txt")
+grep -qF -- "'--usm-level=bogus' is not a value" <<<"$out" || fail "check: choice outside the list not reported"
+grep -qF -- "--format-style" <<<"$out" && fail "check: --format-style=Google reported: $out"
+# Linux file names: /W/DUP.CU is another file than /w/dup.cu; the second /w/dup.cu is a duplicate.
 out=$("$cli" check "$data/definition/duplicates/input.txt")
-[ "$(grep -c "duplicate item" <<<"$out")" = 2 ] || fail "check: expected two duplicates"
+[ "$(grep -c "duplicate item" <<<"$out")" = 1 ] || fail "check: expected one duplicate: $out"
+grep -qF "duplicate item '/w/dup.cu'" <<<"$out" || fail "check: the exact duplicate not reported: $out"
 out=$("$cli" check "$data/definition/sections/input.txt")
 [ "$(grep -c "is skipped with its lines" <<<"$out")" = 4 ] || fail "check: expected four skipped sections"
 
@@ -102,5 +108,17 @@ for c in "" commands format check; do
   expect_status 0 $? "$c --help"
 done
 
+# Not a definition file: format and check refuse it (exit 2) and format -o leaves it untouched.
+notes="$work/notes.txt"
+printf 'Shopping list\nmilk\n' >"$notes"
+cp "$notes" "$work/notes.orig"
+"$cli" format "$notes" -o "$notes" >/dev/null 2>"$work/err.txt"
+expect_status 2 $? "format of a non-definition file"
+cmp -s "$notes" "$work/notes.orig" || fail "format -o rewrote a non-definition file"
+grep -qF "not a definition file" "$work/err.txt" || fail "format: no reason given: $(cat "$work/err.txt")"
+"$cli" check "$notes" >/dev/null 2>&1
+expect_status 2 $? "check of a non-definition file"
+
 [ "$failures" = 0 ] && echo "cli definition checks passed"
 exit $((failures > 0))
+

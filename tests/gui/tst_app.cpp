@@ -71,15 +71,21 @@ void TestApp::demoStartOpensFilesAndExitSavesSettings()
     Sandbox sandbox;
     const QString def = testing_gui::writeDefinition(sandbox.path(), QStringLiteral("d.txt"),
                                                      {{QStringLiteral("d.cu"), QStringLiteral("result=ok")}});
+    // A file of the command line that is not there is reported, not passed over.
+    const QString missing = sandbox.file(QStringLiteral("missing.txt"));
+    DialogSeam::answerMessage(QMessageBox::Ok);
     const int boxes = DialogSeam::shownCount();
     StartOptions options;
-    options.files = {def};
+    options.files = {missing, def};
     options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
     options.instanceKey = uniqueKey();
     {
         CTovaloApp app(sandbox.store());
         QVERIFY(app.initInstance(options));
-        QCOMPARE(DialogSeam::shownCount(), boxes); // oneAPI is there: no warning
+        // oneAPI is there: no warning; the missing file: one error naming it.
+        QCOMPARE(DialogSeam::shownCount(), boxes + 1);
+        QCOMPARE(DialogSeam::last().icon, QMessageBox::Critical);
+        QVERIFY(DialogSeam::last().text.startsWith(QDir::toNativeSeparators(missing)));
         CMainFrame* frame = app.mainFrame();
         QVERIFY(frame->isVisible());
         QVERIFY(frame->windowTitle().contains(QStringLiteral("[デモ]")));

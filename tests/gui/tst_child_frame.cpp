@@ -97,6 +97,7 @@ private Q_SLOTS:
     void deleteAllAsksFirst();
     void saveAndSaveAs();
     void failedSaveKeepsTheStar();
+    void otherFilesAreRefusedAndSkippedLinesAskBeforeASave();
     void closeWithYesNoCancel();
     void quitKeepsWindowWhenItsSaveFails();
     void sessionEndAsksEveryModifiedDocument();
@@ -259,7 +260,7 @@ void TestChildFrame::addFileThroughTheItemDialog()
         QVERIFY(dialog->workingRecord().enabled == optionsOn);
         DialogSeam::resetLog();
         DialogSeam::answerMessage();
-        dialog->fileEdit()->setText(QString(a).replace(QStringLiteral("a.cu"), QStringLiteral("A.CU")));
+        dialog->fileEdit()->setText(a);
         dialog->okButton()->click();
         QCOMPARE(DialogSeam::last().id, 729);
         QVERIFY(dialog->isVisible());
@@ -476,6 +477,63 @@ void TestChildFrame::failedSaveKeepsTheStar()
     QVERIFY(DialogSeam::last().text.contains(QStringLiteral("x.txt")));
     QVERIFY(doc->windowTitle().endsWith(QStringLiteral(" *")));
     QCOMPARE(doc->filePath(), sandbox_->file(QStringLiteral("doc.txt")));
+}
+
+// A file that is not a definition file never becomes an empty list that a save would write over;
+// one with lines Tovalo does not read says so when it opens and asks before a save drops them.
+void TestChildFrame::otherFilesAreRefusedAndSkippedLinesAskBeforeASave()
+{
+    const auto writeBytes = [this](const QString& name, const QByteArray& bytes) {
+        QFile f(sandbox_->file(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+        return f.fileName();
+    };
+    const QString binary =
+        writeBytes(QStringLiteral("picture.txt"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11));
+    const QString prose = writeBytes(QStringLiteral("notes.txt"), "Shopping list\nmilk\n[eggs]\n");
+    const QString empty = writeBytes(QStringLiteral("empty.txt"), QByteArray());
+    const int windows = frame_->documentWindows().size();
+    for (const QString& path : {binary, prose, empty}) {
+        DialogSeam::answerMessage(QMessageBox::Ok);
+        QVERIFY(!frame_->openDefinition(path));
+        QCOMPARE(DialogSeam::last().icon, QMessageBox::Critical);
+        QVERIFY2(DialogSeam::last().text.contains(QStringLiteral("定義ファイルではありません")),
+                 qPrintable(DialogSeam::last().text));
+    }
+    QCOMPARE(frame_->documentWindows().size(), windows);
+    QVERIFY(settings_->recent.empty()); // none of them joined the recent list
+
+    // A definition file with a section of another file and an unknown option.
+    const QString a = sandbox_->file(QStringLiteral("a.cu"));
+    touch(a);
+    const QByteArray text = "[Common]\nVersion=01.00.00.00\n[notes]\nkeep=me\n[" + a.toUtf8() +
+                            "]\n--no-such-option\n--comments\n";
+    const QString mixed = writeBytes(QStringLiteral("mixed.txt"), text);
+    DialogSeam::answerMessage(QMessageBox::Ok);
+    QVERIFY(frame_->openDefinition(mixed));
+    QCOMPARE(DialogSeam::last().icon, QMessageBox::Information);
+    QVERIFY(DialogSeam::last().text.startsWith(QDir::toNativeSeparators(mixed)));
+    auto* doc = active();
+    QCOMPARE(doc->rowCount(), 1);
+
+    // Saving over it asks; No writes nothing and keeps the document modified.
+    DialogSeam::answerMessage(QMessageBox::Yes);
+    frame_->action(cmd::DeleteItem)->trigger();
+    QVERIFY(doc->isModified());
+    DialogSeam::answerMessage(QMessageBox::No);
+    QVERIFY(!doc->save());
+    QCOMPARE(DialogSeam::last().icon, QMessageBox::Question);
+    QVERIFY(doc->isModified());
+    QFile unchanged(mixed);
+    QVERIFY(unchanged.open(QIODevice::ReadOnly));
+    QCOMPARE(unchanged.readAll(), text);
+    unchanged.close();
+    // Saving under another name asks nothing; Yes over the file itself writes it.
+    DialogSeam::answerFile(sandbox_->file(QStringLiteral("copy.txt")));
+    QVERIFY(doc->saveAs());
+    QVERIFY(QFile::exists(sandbox_->file(QStringLiteral("copy.txt"))));
+    QVERIFY(!doc->isModified());
 }
 
 void TestChildFrame::closeWithYesNoCancel()

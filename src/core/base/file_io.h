@@ -3,7 +3,9 @@
 //
 // writeFileAtomically writes to a temporary file in the target's folder, flushes it to disk
 // and then replaces the target in one rename. A crash, a full disk or any error leaves the
-// previous file untouched; the temporary file is removed on error.
+// previous file untouched; the temporary file is removed on error. Temporary files are named
+// ".<name>.tovalo-save-<unique>" so that one left by a killed process is recognisable; the next
+// save of the same file removes it.
 
 #include <string>
 #include <string_view>
@@ -15,8 +17,15 @@ namespace tovalo {
 bool readWholeFile(std::string_view path, std::string& bytes, std::string& error);
 
 /// Writes `bytes` to `path` atomically. On failure returns false and sets `error` to the reason;
-/// the previous file, if any, is unchanged. An existing file keeps its permissions.
+/// the previous file, if any, is unchanged. An existing file keeps its permissions, and on POSIX
+/// its owner and group where the process may set them. A symbolic link is written through to
+/// the file it leads to (the link stays). Anything at `path` that is not a regular file (a
+/// folder, FIFO or device) is refused. Other hard links to the file keep the previous text:
+/// the new file replaces the name, not the old file's contents.
 bool writeFileAtomically(std::string_view path, std::string_view bytes, std::string& error);
+
+/// The part of a temporary file's name between the target's name and the unique suffix.
+inline constexpr std::string_view kTemporaryInfix = ".tovalo-save-";
 
 /// True when a file or folder exists at `path`.
 bool pathExists(std::string_view path);

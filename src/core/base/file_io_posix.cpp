@@ -3,6 +3,8 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -20,6 +22,64 @@ std::string folderOf(const std::string& path)
     if (slash == 0)
         return "/";
     return path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+/// Follows symbolic links from `path` to the file they lead to (which need not exist yet).
+bool resolveLinks(std::string path, std::string& target, std::string& error)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st
+        {
+        };
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            target = std::move(path);
+            return true;
+        }
+        std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096), '\0');
+        const ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
+        if (n < 0) {
+            error = systemErrorText(errno);
+            return false;
+        }
+        link.resize(static_cast<std::size_t>(n));
+        if (link.empty() || link.front() != '/') {
+            const std::string folder = folderOf(path);
+            link = (folder == "/" ? std::string() : folder) + "/" + link;
+        }
+        path = std::move(link);
+    }
+    error = systemErrorText(ELOOP);
+    return false;
+}
+
+/// Removes temporary files of earlier saves of the same file that were cut short (a killed
+/// process, a power cut). Only files untouched for a minute go, so a save under way in another
+/// process keeps its temporary file.
+void removeStaleTemporaries(const std::string& folder, const std::string& prefix)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        // The prefix, then mkstemp's six characters.
+        if (name.size() != prefix.size() + 6 || name.substr(0, prefix.size()) != prefix)
+            continue;
+        const std::string full = (folder == "/" ? std::string() : folder) + "/" + std::string(name);
+        struct stat st
+        {
+        };
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && now - st.st_mtime >= 60)
+            ::unlink(full.c_str());
+    }
+    ::closedir(dir);
 }
 
 bool writeAll(int fd, std::string_view bytes)
@@ -80,8 +140,24 @@ bool readWholeFile(std::string_view path, std::string& bytes, std::string& error
 
 bool writeFileAtomically(std::string_view path, std::string_view bytes, std::string& error)
 {
-    const std::string target(path);
-    std::string tmpl = target + ".XXXXXX";
+    // A symbolic link is written through: the file it leads to is replaced, the link stays.
+    std::string target;
+    if (!resolveLinks(std::string(path), target, error))
+        return false;
+    struct stat st
+    {
+    };
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode)) {
+        // Replacing a folder, FIFO or device node with a regular file would destroy it.
+        error = "not a regular file";
+        return false;
+    }
+    const std::string folder = folderOf(target);
+    const std::string prefix = "." + nameOf(target) + std::string(kTemporaryInfix);
+    removeStaleTemporaries(folder, prefix);
+
+    std::string tmpl = (folder == "/" ? std::string() : folder) + "/" + prefix + "XXXXXX";
     const int fd = ::mkstemp(tmpl.data());
     if (fd < 0) {
         error = systemErrorText(errno);
@@ -95,13 +171,13 @@ bool writeFileAtomically(std::string_view path, std::string_view bytes, std::str
     };
 
     // mkstemp makes the file private; give it the permissions of the file it replaces, or the
-    // usual ones for a new file.
-    struct stat st
-    {
-    };
+    // usual ones for a new file. The owner and group are kept where the process may set them
+    // (root saving a user's file leaves it the user's).
     mode_t mode = 0;
-    if (::stat(target.c_str(), &st) == 0) {
+    if (exists) {
         mode = st.st_mode & 07777;
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0 && errno != EPERM)
+            return fail(errno);
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -124,7 +200,7 @@ bool writeFileAtomically(std::string_view path, std::string_view bytes, std::str
         return false;
     }
     // Make the rename itself durable.
-    const int dir = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);

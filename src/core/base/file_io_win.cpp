@@ -19,6 +19,31 @@ std::string lastErrorText()
     return systemErrorText(static_cast<int>(GetLastError()));
 }
 
+/// Removes temporary files of earlier saves of the same file that were cut short (`prefix` is
+/// the folder and the start of their names). Only files untouched for a minute go, so a save
+/// under way in another process keeps its temporary file.
+void removeStaleTemporaries(const std::wstring& prefix)
+{
+    const std::size_t slash = prefix.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? std::wstring() : prefix.substr(0, slash + 1);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((prefix + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    FILETIME nowFile{};
+    GetSystemTimeAsFileTime(&nowFile);
+    const auto ticks = [](const FILETIME& t) {
+        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    const unsigned long long minute = 60ULL * 10000000ULL; // FILETIME counts 100 ns
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+            ticks(nowFile) >= ticks(found.ftLastWriteTime) + minute)
+            DeleteFileW((folder + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
 } // namespace
 
 bool readWholeFile(std::string_view path, std::string& bytes, std::string& error)
@@ -51,13 +76,48 @@ bool readWholeFile(std::string_view path, std::string& bytes, std::string& error
 
 bool writeFileAtomically(std::string_view path, std::string_view bytes, std::string& error)
 {
-    const std::wstring target = wide(path);
+    std::wstring target = wide(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        // A symbolic link is written through: the file it leads to is replaced, the link stays.
+        // Anything but a file on a disk (a folder, a device) is refused.
+        HANDLE existing =
+            CreateFileW(target.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (existing == INVALID_HANDLE_VALUE) {
+            error = lastErrorText();
+            return false;
+        }
+        BY_HANDLE_FILE_INFORMATION info{};
+        const bool regular = GetFileType(existing) == FILE_TYPE_DISK &&
+                             GetFileInformationByHandle(existing, &info) &&
+                             (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+        if (regular && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+            std::wstring final(32768, L'\0');
+            const DWORD n = GetFinalPathNameByHandleW(existing, final.data(),
+                                                      static_cast<DWORD>(final.size()), FILE_NAME_NORMALIZED);
+            if (n > 0 && n < final.size()) {
+                final.resize(n);
+                target = final;
+            }
+        }
+        CloseHandle(existing);
+        if (!regular) {
+            error = "not a regular file";
+            return false;
+        }
+    }
+    const std::size_t slash = target.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
+    const std::wstring prefix =
+        folder + L"." + target.substr(slash == std::wstring::npos ? 0 : slash + 1) + wide(kTemporaryInfix);
+    removeStaleTemporaries(prefix);
+
     std::wstring tmp;
     HANDLE h = INVALID_HANDLE_VALUE;
-    // A unique name beside the target: the target's name, the process id and a counter.
+    // A unique name beside the target: the process id and a counter after the prefix.
     for (unsigned attempt = 0; attempt < 100 && h == INVALID_HANDLE_VALUE; ++attempt) {
-        tmp = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"." + std::to_wstring(attempt) +
-              L".tmp";
+        tmp = prefix + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt);
         h = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
             break;

@@ -29,15 +29,20 @@ void DefinitionDocument::setPath(std::string path)
 bool DefinitionDocument::load(std::string_view path, std::string& error)
 {
     ReadResult read = readDefinitionFile(path);
+    lastFailure_ = read.failure;
     if (!read.ok) {
         error = read.error;
         return false;
     }
+    skippedLines_ = !read.notes.empty();
     notify([](DefinitionDocumentObserver& o) { o.aboutToReset(); });
     items_.clear();
+    index_.clear();
     items_.reserve(read.items.size());
-    for (CDpctData& item : read.items)
+    for (CDpctData& item : read.items) {
+        index_.insert(item.path);
         items_.push_back(std::make_unique<CDpctData>(std::move(item)));
+    }
     notify([](DefinitionDocumentObserver& o) { o.reset(); });
     setPath(std::string(path));
     setModified(false);
@@ -52,6 +57,7 @@ bool DefinitionDocument::save(std::string_view path, std::string& error)
         copy.push_back(*item);
     if (!writeDefinitionFile(path, copy, error))
         return false;
+    skippedLines_ = false;
     setPath(std::string(path));
     setModified(false);
     return true;
@@ -100,14 +106,14 @@ std::vector<std::string> DefinitionDocument::paths() const
 
 bool DefinitionDocument::contains(std::string_view path) const
 {
-    return std::any_of(items_.begin(), items_.end(),
-                       [&](const auto& item) { return caseFoldEquals(item->path, path); });
+    return index_.contains(path);
 }
 
 int DefinitionDocument::add(CDpctData item)
 {
     const int row = size();
     notify([&](DefinitionDocumentObserver& o) { o.rowsAboutToBeInserted(row, row); });
+    index_.insert(item.path);
     items_.push_back(std::make_unique<CDpctData>(std::move(item)));
     notify([&](DefinitionDocumentObserver& o) { o.rowsInserted(row, row); });
     setModified(true);
@@ -127,8 +133,10 @@ int DefinitionDocument::add(std::vector<CDpctData> items)
         made.push_back(std::make_unique<CDpctData>(std::move(item)));
     items_.reserve(items_.size() + made.size());
     notify([&](DefinitionDocumentObserver& o) { o.rowsAboutToBeInserted(first, last); });
-    for (auto& item : made)
+    for (auto& item : made) {
+        index_.insert(item->path);
         items_.push_back(std::move(item));
+    }
     notify([&](DefinitionDocumentObserver& o) { o.rowsInserted(first, last); });
     setModified(true);
     return first;
@@ -139,6 +147,8 @@ bool DefinitionDocument::update(int row, const CDpctData& item)
     CDpctData* target = this->item(row);
     if (!target)
         return false;
+    index_.erase(target->path);
+    index_.insert(item.path);
     *target = item;
     notify([&](DefinitionDocumentObserver& o) { o.rowsChanged(row, row); });
     setModified(true);
@@ -150,6 +160,7 @@ bool DefinitionDocument::remove(int row)
     if (row < 0 || row >= size())
         return false;
     notify([&](DefinitionDocumentObserver& o) { o.rowsAboutToBeRemoved(row, row); });
+    index_.erase(items_[static_cast<std::size_t>(row)]->path);
     items_.erase(items_.begin() + row);
     notify([&](DefinitionDocumentObserver& o) { o.rowsRemoved(row, row); });
     setModified(true);
@@ -162,6 +173,7 @@ void DefinitionDocument::removeAll()
         const int last = size() - 1;
         notify([&](DefinitionDocumentObserver& o) { o.rowsAboutToBeRemoved(0, last); });
         items_.clear();
+        index_.clear();
         notify([&](DefinitionDocumentObserver& o) { o.rowsRemoved(0, last); });
     }
     setModified(true);

@@ -14,6 +14,8 @@
 // Observers are not owned and must be removed before they are destroyed; they must not add or
 // remove observers from inside a notification.
 
+#include "base/path_text.h"
+#include "definition_file.h"
 #include "dpct_data.h"
 
 #include <memory>
@@ -67,6 +69,12 @@ public:
     /// path; the document is then unmodified. On failure returns false with `error` set (the
     /// reader's message) and the document is unchanged.
     bool load(std::string_view path, std::string& error);
+    /// Why the last load() failed (None after a successful one).
+    ReadFailure lastReadFailure() const { return lastFailure_; }
+    /// The file last loaded had lines the reader skipped or did not understand (a section of
+    /// another file, an unknown option, a value outside a list); saving over it drops them.
+    /// Cleared by a save.
+    bool loadedWithSkippedLines() const { return skippedLines_; }
     /// Writes the items to `path` (atomically). On success the path becomes `path` and the
     /// modified mark is cleared; on failure returns false with `error` set (the operating
     /// system's reason or the writer's refusal) and the document is unchanged.
@@ -86,8 +94,9 @@ public:
     /// Every item's path in list order.
     std::vector<std::string> paths() const;
 
-    /// True when some item's path equals `path` with letter case ignored (caseFoldEquals):
-    /// such a path is not added a second time.
+    /// True when some item's path names the same file as `path` (samePathText: letter case
+    /// counts on Linux, not on Windows and macOS): such a path is not added a second time.
+    /// Constant time on average.
     bool contains(std::string_view path) const;
 
     // Editing (each marks the document modified) ------------------------------------------------
@@ -122,8 +131,11 @@ private:
     void setPath(std::string path);
 
     std::vector<std::unique_ptr<CDpctData>> items_;
+    PathIndex index_; ///< the items' paths, for contains()
     std::string path_;
     bool modified_ = false;
+    ReadFailure lastFailure_ = ReadFailure::None;
+    bool skippedLines_ = false;
     std::vector<DefinitionDocumentObserver*> observers_;
 };
 

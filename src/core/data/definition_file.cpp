@@ -1,7 +1,9 @@
 #include "definition_file.h"
 
+#include "base/ascii.h"
 #include "base/codec.h"
 #include "base/file_io.h"
+#include "base/path_text.h"
 #include "base/text.h"
 
 #include <algorithm>
@@ -51,7 +53,16 @@ void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view valu
             return;
         }
         item.setOn(o.slot, true);
-        const int index = valueListIndex(o.valueList, value);
+        int index = valueListIndex(o.valueList, value);
+        if (index < 0) {
+            // "Google" for "google": the entry that differs only in letter case is meant.
+            const auto entries = valueListEntries(o.valueList);
+            const auto it = std::find_if(entries.begin(), entries.end(), [value](std::string_view e) {
+                return equalsIgnoringAsciiCase(e, value);
+            });
+            if (it != entries.end())
+                index = static_cast<int>(it - entries.begin());
+        }
         item.setChoiceIndex(o.slot, index);
         if (index < 0)
             notes.push_back(
@@ -79,6 +90,13 @@ void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view valu
 ReadResult parseDefinitionText(std::string_view bytes)
 {
     ReadResult result;
+    // A definition file is text: a NUL byte means some other file was picked, and reading it
+    // as an empty list would let a later save overwrite it.
+    if (bytes.find('\0') != std::string_view::npos) {
+        result.failure = ReadFailure::Binary;
+        result.error = "not a definition file (it holds binary data)";
+        return result;
+    }
     const DecodedText decoded = decodeFileText(bytes);
     result.encoding = decoded.encoding;
     result.lastResortEncoding = decoded.lastResort;
@@ -90,6 +108,7 @@ ReadResult parseDefinitionText(std::string_view bytes)
         Common,
         Item
     } state = State::Ignore;
+    bool commonSeen = false;
     CDpctData* current = nullptr;
     int lineNo = 0;
     std::size_t pos = 0;
@@ -121,6 +140,7 @@ ReadResult parseDefinitionText(std::string_view bytes)
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             const std::string_view name = line.substr(1, line.size() - 2);
             if (name == "Common") {
+                commonSeen = true;
                 state = State::Common;
                 current = nullptr;
             } else if (isCudaSource(name)) {
@@ -166,6 +186,17 @@ ReadResult parseDefinitionText(std::string_view bytes)
             break;
         }
     }
+    if (!commonSeen && result.items.empty()) {
+        // Every file Tovalo writes has a [Common] section; a text with neither it nor an item
+        // section is something else (or empty), and must not become an empty list.
+        result.items.clear();
+        result.itemLines.clear();
+        result.notes.clear();
+        result.failure = ReadFailure::NotDefinition;
+        result.error =
+            "not a definition file (it has neither a [Common] section nor a section of a .cu file)";
+        return result;
+    }
     result.ok = true;
     return result;
 }
@@ -176,6 +207,7 @@ ReadResult readDefinitionFile(std::string_view path)
     std::string error;
     if (!readWholeFile(path, bytes, error)) {
         ReadResult failed;
+        failed.failure = ReadFailure::Unreadable;
         failed.error = std::move(error);
         return failed;
     }
@@ -212,6 +244,10 @@ bool formatDefinitionText(std::span<const CDpctData> items, const std::tm& date,
         bool groupDone = false;
         for (const OptionInfo& o : optionTable()) {
             if (!item.isOn(o.slot))
+                continue;
+            // A choice without an entry (a value that was not in the list) is left out, as a
+            // later read would leave out the empty value; so writing what was read is stable.
+            if (o.fileForm == FileForm::NameEntry && item.choiceEntry(o.slot).empty())
                 continue;
             if (o.slot == kNoDryPattern || o.slot == kNoIncrementalMigration ||
                 o.slot == kOptimizeMigration) {
@@ -295,7 +331,7 @@ bool writeDefinitionFile(std::string_view path, std::span<const CDpctData> items
 
 void pushRecent(std::vector<std::string>& list, std::string_view path, std::size_t limit)
 {
-    std::erase_if(list, [&](const std::string& entry) { return caseFoldEquals(entry, path); });
+    std::erase_if(list, [&](const std::string& entry) { return samePathText(entry, path); });
     list.insert(list.begin(), std::string(path));
     if (list.size() > limit)
         list.resize(limit);

@@ -33,9 +33,19 @@ struct ReadNote
     std::string text; ///< the key, section name or value concerned
 };
 
+/// Why a definition file was not read.
+enum class ReadFailure
+{
+    None,
+    Unreadable,    ///< the file could not be read (the system's reason is in `error`)
+    Binary,        ///< it holds NUL bytes: not a text file
+    NotDefinition, ///< neither a [Common] section nor a section of a .cu file
+};
+
 struct ReadResult
 {
     bool ok = false;
+    ReadFailure failure = ReadFailure::None;
     std::string error; ///< why the file could not be read (when !ok)
     std::vector<CDpctData> items;
     std::vector<int> itemLines; ///< 1-based line of each item's section line
@@ -65,8 +75,8 @@ std::tm dateOfSaving();
 /// returns false with `error` set; the previous file is then unchanged.
 bool writeDefinitionFile(std::string_view path, std::span<const CDpctData> items, std::string& error);
 
-/// Puts `path` at the front of a recently-used list: an entry equal to it with case ignored is
-/// removed first, and the list is cut to `limit` entries.
+/// Puts `path` at the front of a recently-used list: an entry naming the same file
+/// (samePathText) is removed first, and the list is cut to `limit` entries.
 void pushRecent(std::vector<std::string>& list, std::string_view path, std::size_t limit = 16);
 
 } // namespace tovalo

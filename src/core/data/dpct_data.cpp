@@ -1,5 +1,6 @@
 #include "dpct_data.h"
 
+#include "base/path_text.h"
 #include "base/text.h"
 
 #include <algorithm>
@@ -123,7 +124,7 @@ std::string describe(const CDpctData& item)
 bool findByPath(const std::vector<CDpctData>& items, std::string_view path)
 {
     return std::any_of(items.begin(), items.end(),
-                       [&](const CDpctData& item) { return caseFoldEquals(item.path, path); });
+                       [&](const CDpctData& item) { return samePathText(item.path, path); });
 }
 
 } // namespace tovalo

@@ -77,7 +77,7 @@ inline void PrintTo(const CDpctData& item, std::ostream* os)
     *os << describe(item);
 }
 
-/// True when some item's path equals `path` with case ignored (see caseFoldEquals).
+/// True when some item's path names the same file as `path` (see samePathText).
 bool findByPath(const std::vector<CDpctData>& items, std::string_view path);
 
 } // namespace tovalo

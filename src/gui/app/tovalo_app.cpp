@@ -121,10 +121,9 @@ bool CTovaloApp::initInstance(const StartOptions& options)
     mainFrame_->newDocumentWindow();
     if (options.showWindow)
         mainFrame_->show();
-    for (const QString& file : options.files) {
-        if (QFileInfo(file).isFile())
-            mainFrame_->openDefinition(file);
-    }
+    // A file that does not exist or cannot be read is reported, not passed over.
+    for (const QString& file : options.files)
+        mainFrame_->openDefinition(file);
     return true;
 }
 
@@ -167,10 +166,8 @@ void CTovaloApp::activateFromSecondStart(const QStringList& files)
     mainFrame_->show();
     mainFrame_->raise();
     mainFrame_->activateWindow();
-    for (const QString& file : files) {
-        if (QFileInfo(file).isFile())
-            mainFrame_->openDefinition(file);
-    }
+    for (const QString& file : files)
+        mainFrame_->openDefinition(file);
 }
 
 void CTovaloApp::showAbout()

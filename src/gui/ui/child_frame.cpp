@@ -1,10 +1,12 @@
 #include "ui/child_frame.h"
 
+#include "base/path_text.h"
 #include "controls/commui/dialog_seam.h"
 #include "controls/definition_model.h"
 #include "controls/dpct_prop_ctrl.h"
 #include "controls/dpct_tree_ctrl.h"
 #include "controls/list_colors.h"
+#include "data/definition_file.h"
 #include "data/dpct_data.h"
 #include "settings/settings.h"
 #include "ui/command_ids.h"
@@ -175,8 +177,25 @@ bool CChildFrame::loadDefinition(const QString& path, QString& error)
     WaitCursor wait;
     std::string reason;
     if (!document_.load(path.toStdString(), reason)) {
-        error = QString::fromStdString(reason);
+        switch (document_.lastReadFailure()) {
+        case ReadFailure::Binary:
+            error = tr("This is not a definition file: it holds binary data.");
+            break;
+        case ReadFailure::NotDefinition:
+            error = tr("This is not a definition file: it has neither a [Common] section nor a section of "
+                       "a .cu file.");
+            break;
+        default:
+            error = QString::fromStdString(reason);
+            break;
+        }
         return false;
+    }
+    if (document_.loadedWithSkippedLines()) {
+        MessageBox::inform(this, tr("%1\nThis file has lines that Tovalo does not read (sections of other "
+                                    "files, unknown options or values). Saving over the file drops them; "
+                                    "Tovalo asks before it does.")
+                                     .arg(QDir::toNativeSeparators(path)));
     }
     // The list followed the reload (scrolled to the top, no selection); the first row is shown.
     if (!document_.empty())
@@ -188,6 +207,11 @@ bool CChildFrame::loadDefinition(const QString& path, QString& error)
 
 bool CChildFrame::write(const QString& path)
 {
+    if (document_.loadedWithSkippedLines() && samePathText(path.toStdString(), document_.path()) &&
+        MessageBox::askYesNo(this, tr("%1\nSaving replaces the file and drops the lines that Tovalo did not "
+                                      "read. Save anyway?")
+                                       .arg(QDir::toNativeSeparators(path))) != QMessageBox::Yes)
+        return false;
     std::string error;
     bool ok = false;
     {

@@ -1,6 +1,7 @@
 #include "ui/main_frame.h"
 
 #include "app/app_settings.h"
+#include "base/path_text.h"
 #include "controls/commui/dialog_seam.h"
 #include "runner/run_engine.h"
 #include "ui/child_frame.h"
@@ -331,7 +332,8 @@ bool CMainFrame::openDefinition(const QString& path)
     const QList<CDocumentWindow*> docs = documentWindows();
     for (qsizetype i = docs.size() - 1; i >= 0; --i) {
         const QString open = docs.at(i)->filePath();
-        if (!open.isEmpty() && QFileInfo(open).absoluteFilePath().compare(wanted, Qt::CaseInsensitive) == 0) {
+        if (!open.isEmpty() &&
+            samePathText(QFileInfo(open).absoluteFilePath().toStdString(), wanted.toStdString())) {
             mdiArea_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(docs.at(i)->parentWidget()));
             return true;
         }

@@ -58,7 +58,8 @@ public:
 
     /// A new, empty document window, activated.
     CDocumentWindow* newDocumentWindow();
-    /// Opens `path`, or activates the window that already shows it (letter case ignored).
+    /// Opens `path`, or activates the window that already shows it (paths compared as the
+    /// platform compares file names).
     bool openDefinition(const QString& path);
     void applyTabSettings();
     /// Applies look `id` (205 to 215) and saves it at once.

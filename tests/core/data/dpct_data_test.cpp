@@ -1,3 +1,4 @@
+#include "base/path_text.h"
 #include "data/dpct_data.h"
 #include "data/option_table.h"
 
@@ -106,13 +107,15 @@ TEST(DpctData, CopyCarriesOutcomeAndDefaultItemRuleClearsIt)
     EXPECT_EQ(defaults.resultText, "");
 }
 
-TEST(DpctData, FindByPathIgnoresCase)
+TEST(DpctData, FindByPathComparesAsTheFileSystemDoes)
 {
     std::vector<CDpctData> items;
     EXPECT_FALSE(findByPath(items, "C:\\Src\\a.cu"));
     items.emplace_back().path = "C:\\Src\\a.cu";
-    EXPECT_TRUE(findByPath(items, "c:\\src\\A.CU"));
+    EXPECT_TRUE(findByPath(items, "C:\\Src\\a.cu"));
+    // Another letter case is the same file only where the file system ignores case.
+    EXPECT_EQ(findByPath(items, "c:\\src\\A.CU"), pathsIgnoreCase());
     EXPECT_FALSE(findByPath(items, "c:\\src\\b.cu"));
     items.emplace_back().path = "/data/ÄRGER.cu";
-    EXPECT_TRUE(findByPath(items, "/data/ärger.cu"));
+    EXPECT_EQ(findByPath(items, "/data/ärger.cu"), pathsIgnoreCase());
 }

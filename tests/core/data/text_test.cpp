@@ -1,9 +1,16 @@
 #include "base/ascii.h"
 #include "base/codec.h"
 #include "base/file_io.h"
+#include "base/path_text.h"
 #include "base/text.h"
 
+#include <chrono>
 #include <filesystem>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -156,6 +163,32 @@ TEST(Codec, FileTextIsUtf8FirstThenCp932)
     EXPECT_EQ(latin.utf8, "caf\xC3\xA9 \xC2\x81\xC3\xBF");
 }
 
+TEST(PathText, LetterCaseCountsWhereTheFileSystemSaysSo)
+{
+    EXPECT_TRUE(samePathText("/w/Kernel.cu", "/w/Kernel.cu"));
+    EXPECT_FALSE(samePathText("/w/Kernel.cu", "/w/Kernel.cuh"));
+    EXPECT_EQ(samePathText("/w/Kernel.cu", "/w/kernel.cu"), pathsIgnoreCase());
+    EXPECT_EQ(samePathText("C:\\Ärger\\a.cu", "c:\\ärger\\A.CU"), pathsIgnoreCase());
+    // Equal paths have equal keys, so hash tables find them.
+    EXPECT_EQ(pathKey("/w/Kernel.cu") == pathKey("/w/kernel.cu"), pathsIgnoreCase());
+    EXPECT_EQ(pathKey("C:\\Ärger") == pathKey("c:\\ärger"), pathsIgnoreCase());
+
+    // The index is a multiset: a path listed twice counts until both are gone.
+    PathIndex index;
+    index.insert("/w/Kernel.cu");
+    index.insert("/w/Kernel.cu");
+    index.insert("/w/Σ.cu");
+    EXPECT_TRUE(index.contains("/w/Kernel.cu"));
+    EXPECT_EQ(index.contains("/w/KERNEL.CU"), pathsIgnoreCase());
+    EXPECT_EQ(index.contains("/w/σ.cu"), pathsIgnoreCase());
+    EXPECT_TRUE(index.erase("/w/Kernel.cu"));
+    EXPECT_TRUE(index.contains("/w/Kernel.cu"));
+    EXPECT_TRUE(index.erase("/w/Kernel.cu"));
+    EXPECT_FALSE(index.contains("/w/Kernel.cu"));
+    EXPECT_FALSE(index.erase("/w/Kernel.cu"));
+    EXPECT_TRUE(index.contains("/w/Σ.cu"));
+}
+
 class FileIo : public ::testing::Test
 {
 protected:
@@ -201,6 +234,90 @@ TEST_F(FileIo, FailedWriteKeepsThePreviousFile)
     EXPECT_EQ(bytes, "precious");
     EXPECT_EQ(fileCount(), 2u); // a.txt and the folder, no temporary left behind
 }
+
+TEST_F(FileIo, SaveRemovesTemporaryFilesLeftByAnEarlierSaveOfTheSameFile)
+{
+    std::string error;
+    ASSERT_TRUE(writeFileAtomically(path("a.txt"), "first", error)) << error;
+    // What a save killed half-way leaves behind, an hour ago; one of another file; and one of
+    // a save that may still be under way in another process.
+    const std::string stale = std::string(".a.txt") + std::string(kTemporaryInfix) + "Ab3dE9";
+    const std::string other = std::string(".b.txt") + std::string(kTemporaryInfix) + "Ab3dE9";
+    const std::string fresh = std::string(".a.txt") + std::string(kTemporaryInfix) + "Zz9yX8";
+    for (const std::string& name : {stale, other, fresh})
+        ASSERT_TRUE(writeFileAtomically(path(name.c_str()), "half", error)) << error;
+    const auto hourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    std::filesystem::last_write_time(dir_ / stale, hourAgo);
+    std::filesystem::last_write_time(dir_ / other, hourAgo);
+
+    ASSERT_TRUE(writeFileAtomically(path("a.txt"), "second", error)) << error;
+    EXPECT_FALSE(std::filesystem::exists(dir_ / stale));
+    EXPECT_TRUE(std::filesystem::exists(dir_ / other));
+    EXPECT_TRUE(std::filesystem::exists(dir_ / fresh));
+    EXPECT_EQ(fileCount(), 3u); // a.txt, other, fresh: the save left no temporary of its own
+}
+
+#ifndef _WIN32
+TEST_F(FileIo, SaveWritesThroughLinksAndRefusesWhatIsNotARegularFile)
+{
+    std::string error;
+    std::filesystem::create_directories(dir_ / "real");
+    ASSERT_TRUE(writeFileAtomically(path("real/list.txt"), "old", error)) << error;
+    std::filesystem::create_symlink("real/list.txt", dir_ / "link.txt");
+    std::filesystem::create_symlink("link.txt", dir_ / "link2.txt"); // a chain of two
+    ASSERT_TRUE(writeFileAtomically(path("link2.txt"), "new", error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "link.txt"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "link2.txt"));
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path("real/list.txt"), bytes, error));
+    EXPECT_EQ(bytes, "new");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "real"), {}), 1); // no temporary
+
+    // A link to a file that does not exist yet makes that file.
+    std::filesystem::create_symlink("real/later.txt", dir_ / "later-link.txt");
+    ASSERT_TRUE(writeFileAtomically(path("later-link.txt"), "made", error)) << error;
+    ASSERT_TRUE(readWholeFile(path("real/later.txt"), bytes, error));
+    EXPECT_EQ(bytes, "made");
+
+    // A FIFO is left as it is.
+    ASSERT_EQ(::mkfifo(path("pipe.txt").c_str(), 0600), 0);
+    EXPECT_FALSE(writeFileAtomically(path("pipe.txt"), "x", error));
+    EXPECT_EQ(error, "not a regular file");
+    EXPECT_TRUE(std::filesystem::is_fifo(dir_ / "pipe.txt"));
+
+    // A hard link keeps the previous text: the save replaces the name, not the old contents.
+    std::filesystem::create_hard_link(dir_ / "real/list.txt", dir_ / "hard.txt");
+    ASSERT_TRUE(writeFileAtomically(path("real/list.txt"), "newest", error)) << error;
+    ASSERT_TRUE(readWholeFile(path("hard.txt"), bytes, error));
+    EXPECT_EQ(bytes, "new");
+}
+
+TEST_F(FileIo, SaveKeepsOwnerGroupAndMode)
+{
+    std::string error;
+    ASSERT_TRUE(writeFileAtomically(path("owned.txt"), "x", error)) << error;
+    ASSERT_EQ(::chmod(path("owned.txt").c_str(), 0640), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(path("owned.txt").c_str(), 4321, 4322), 0);
+    }
+    struct stat before
+    {
+    };
+    ASSERT_EQ(::stat(path("owned.txt").c_str(), &before), 0);
+    ASSERT_TRUE(writeFileAtomically(path("owned.txt"), "y", error)) << error;
+    struct stat after
+    {
+    };
+    ASSERT_EQ(::stat(path("owned.txt").c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    if (root) {
+        EXPECT_EQ(after.st_uid, 4321u);
+    }
+}
+#endif
 
 TEST_F(FileIo, ReadReportsTheReason)
 {

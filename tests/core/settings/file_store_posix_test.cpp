@@ -181,7 +181,7 @@ TEST(FileStoreTest, KilledSaveNeverLeavesABrokenFile)
     // Temporary files left beside the settings file show that kills did land inside saves.
     int interrupted = 0;
     for (const auto& e : std::filesystem::directory_iterator(t.scratch()))
-        interrupted += e.path().filename().string().rfind("Tovalo.reg.", 0) == 0 ? 1 : 0;
+        interrupted += e.path().filename().string().rfind(".Tovalo.reg.tovalo-save-", 0) == 0 ? 1 : 0;
     EXPECT_GE(interrupted, 1);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/item_dialog/directory_scan.h"
 
+#include "base/path_text.h"
 #include "base/text.h"
 
 #include <algorithm>
@@ -25,50 +26,6 @@ std::string withSeparator(std::string dir)
     return dir;
 }
 
-/// A key that is equal for any two texts that caseFoldEquals finds equal: ASCII letters are
-/// lowered, every other code point becomes one placeholder byte (case folding never maps a
-/// non-ASCII letter to ASCII). Texts with the same key are then compared with caseFoldEquals.
-std::string foldKey(std::string_view s)
-{
-    std::string key;
-    key.reserve(s.size());
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            key.push_back(static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c));
-            ++i;
-        } else {
-            decodeUtf8(s, i);
-            key.push_back('\x80');
-        }
-    }
-    return key;
-}
-
-/// The paths already listed plus those found so far, for the case-ignoring duplicate test.
-class PathIndex
-{
-public:
-    explicit PathIndex(const std::vector<std::string>& paths)
-    {
-        for (const std::string& p : paths)
-            insert(p);
-    }
-    bool contains(const std::string& path) const
-    {
-        const auto it = buckets_.find(foldKey(path));
-        if (it == buckets_.end())
-            return false;
-        return std::any_of(it->second.begin(), it->second.end(),
-                           [&](const std::string& p) { return caseFoldEquals(p, path); });
-    }
-    void insert(const std::string& path) { buckets_[foldKey(path)].push_back(path); }
-
-private:
-    std::unordered_map<std::string, std::vector<std::string>> buckets_;
-};
-
 struct Entry
 {
     std::string name;
@@ -78,9 +35,11 @@ struct Entry
 class Scanner
 {
 public:
-    Scanner(const ScanRequest& request, std::vector<std::string>& found)
-        : request_(request), found_(found), index_(request.existingPaths)
-    {}
+    Scanner(const ScanRequest& request, std::vector<std::string>& found) : request_(request), found_(found)
+    {
+        for (const std::string& path : request.existingPaths)
+            index_.insert(path);
+    }
 
     bool cancelled() const { return request_.cancel && request_.cancel->load(std::memory_order_relaxed); }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The directory scan of the add command: collects the CUDA sources (extension ".cu" in any
 // letter case) of a folder, optionally of all its sub-folders to any depth, and leaves out
-// paths that the list already holds (compared with case ignored, the rule of caseFoldEquals).
+// paths that the list already holds (compared as the platform compares file names, samePathText).
 // Standard library only, so it runs on any thread; the caller may cancel it through an atomic
 // flag and receives progress through a callback (called on the scanning thread).
 //

@@ -1,0 +1,39 @@
+#pragma once
+// Paths as text compared the way this platform's file systems compare names: letter case counts
+// on Linux (Kernel.cu and kernel.cu are two files), it does not on Windows and macOS
+// (caseFoldEquals). The duplicate rule of a list, finding an item by path and the recent-files
+// list all use this.
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tovalo {
+
+/// True where the platform's file systems ignore letter case in names.
+bool pathsIgnoreCase();
+
+/// True when `a` and `b` name the same file as far as letter case goes.
+bool samePathText(std::string_view a, std::string_view b);
+
+/// A key equal for any two paths that samePathText finds equal (for hash tables); paths with
+/// the same key still need samePathText.
+std::string pathKey(std::string_view path);
+
+/// A multiset of paths with the platform's comparison: every operation takes constant time on
+/// average, so a duplicate search over a list is linear in its length.
+class PathIndex
+{
+public:
+    void insert(std::string_view path);
+    /// Removes one occurrence of `path`; false when there was none.
+    bool erase(std::string_view path);
+    bool contains(std::string_view path) const;
+    void clear() { buckets_.clear(); }
+
+private:
+    std::unordered_map<std::string, std::vector<std::string>> buckets_;
+};
+
+} // namespace tovalo
