@@ -437,6 +437,10 @@ Saving replaces the file and drops the lines that Tovalo did not read. Save anyw
         <source>The quotes in the value you entered do not pair up, or it contains a line break or a control character. Close every quote you open.</source>
         <translation>The quotes in the value you entered do not pair up, or it contains a line break or a control character. Close every quote you open.</translation>
     </message>
+    <message>
+        <source>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</source>
+        <translation>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctPropCtrl</name>
@@ -497,6 +501,10 @@ Saving replaces the file and drops the lines that Tovalo did not read. Save anyw
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Paused</translation>
     </message>
 </context>
 <context>
@@ -843,6 +851,10 @@ Do you really want to quit?</translation>
     <message>
         <source>DEMO: simulated oneAPI toolkit</source>
         <translation>DEMO: simulated oneAPI toolkit</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Stopping...</translation>
     </message>
 </context>
 <context>

@@ -437,6 +437,10 @@ Saving replaces the file and drops the lines that Tovalo did not read. Save anyw
         <source>The quotes in the value you entered do not pair up, or it contains a line break or a control character. Close every quote you open.</source>
         <translation>入力した値の引用符が対になっていないか、改行または制御文字が含まれています。開いた引用符はすべて閉じてください。</translation>
     </message>
+    <message>
+        <source>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</source>
+        <translation>入力したフォルダーがなく、それを入れるフォルダーもありません。既存のフォルダーか、既存のフォルダーの中の新しいフォルダーを入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctPropCtrl</name>
@@ -497,6 +501,10 @@ Saving replaces the file and drops the lines that Tovalo did not read. Save anyw
     <message>
         <source>Status</source>
         <translation>状態</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
     </message>
 </context>
 <context>
@@ -843,6 +851,10 @@ Do you really want to quit?</source>
     <message>
         <source>DEMO: simulated oneAPI toolkit</source>
         <translation>デモ: 模擬oneAPIツールキット</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>停止中...</translation>
     </message>
 </context>
 <context>
