@@ -7,11 +7,13 @@
 //     UTF-8): a file that starts with the header Tovalo writes there ("[Common]" CR LF
 //     "Version=") and decodes cleanly in that code page is read in it, so every file Tovalo wrote
 //     reads back as written even when its bytes happen to be valid UTF-8 as well (half-width
-//     katakana "ﾃｽ" is C3 BD in CP932, "ý" in UTF-8).
+//     katakana "ﾃｽ" is C3 BD in CP932, "ý" in UTF-8). The backslash rule of 5 applies here too.
 //  3. Valid UTF-8: UTF-8.
-//  4. Overwhelmingly UTF-8 (at least three valid multibyte sequences for each byte that is not
-//     UTF-8): UTF-8 with those few bytes as U+FFFD. A stray byte in a comment does not turn
-//     every other character of the file into mojibake.
+//  4. Overwhelmingly UTF-8: UTF-8 with the few sequences that are not as U+FFFD (one each), so
+//     a stray byte in a comment does not turn every other character into mojibake. The valid
+//     multibyte sequences must weigh at least three times the malformed ones; a two-byte
+//     sequence weighs one, a longer one three (a legacy code page makes two-byte sequences by
+//     chance, CP932 "ﾃｽ" is C3 BD, but seldom longer ones).
 //  5. The system's legacy code page (Windows: the ANSI code page; POSIX: the locale's code set
 //     when it is not UTF-8), then CP932 (files written by Japanese Windows), when the bytes
 //     decode cleanly in it; but a CP932 reading that takes a backslash as the second byte of a

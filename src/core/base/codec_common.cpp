@@ -12,12 +12,15 @@ namespace {
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
 
-// A UTF-8 reading of `bytes` with every malformed sequence as one U+FFFD; counts the valid
-// multibyte sequences and the replacements.
+// A UTF-8 reading of `bytes` with every malformed sequence as one U+FFFD; weighs the valid
+// multibyte sequences (see evidence) and counts the replacements.
 struct Utf8Reading
 {
     std::string utf8;
-    std::size_t multibyte = 0;
+    /// One for each valid two-byte sequence, three for each of three or four bytes: text in a
+    /// legacy code page makes two-byte sequences by chance (CP932 half-width katakana "ﾃｽ" is
+    /// C3 BD) but seldom longer ones, while Japanese text in UTF-8 is made of them.
+    std::size_t evidence = 0;
     std::size_t replaced = 0;
     std::size_t firstReplaced = 0;
 };
@@ -38,7 +41,7 @@ Utf8Reading readUtf8Leniently(std::string_view bytes)
             if (r.replaced++ == 0)
                 r.firstReplaced = start;
         } else {
-            ++r.multibyte;
+            r.evidence += pos - start == 2 ? 1 : 3;
         }
         appendUtf8(r.utf8, cp);
     }
@@ -142,25 +145,6 @@ DecodedText decodeFileText(std::string_view bytes)
         return takeUtf8(std::move(r), "UTF-8 with BOM");
     }
 
-    // Tovalo's own files where it writes a legacy code page: that code page, even when the bytes
-    // are valid UTF-8 too. The writer refuses characters the code page cannot hold, so such a
-    // file always decodes cleanly in it, and the header makes the file recognisable.
-    const std::string written = fileCodeSet();
-    if (!isUtf8Name(written) && bytes.starts_with("[Common]\r\nVersion=") &&
-        decodeFrom(written, bytes, out.utf8)) {
-        out.encoding = written;
-        return out;
-    }
-
-    if (isValidUtf8(bytes)) {
-        out.utf8.assign(bytes);
-        out.encoding = "UTF-8";
-        return out;
-    }
-    Utf8Reading lenient = readUtf8Leniently(bytes);
-    if (lenient.multibyte >= 3 * lenient.replaced)
-        return takeUtf8(std::move(lenient), "UTF-8");
-
     auto tryCodeSet = [&](const std::string& codeSet) {
         if (!decodeFrom(codeSet, bytes, out.utf8))
             return false;
@@ -174,6 +158,22 @@ DecodedText decodeFileText(std::string_view bytes)
         out.encoding = codeSet;
         return true;
     };
+    // Tovalo's own files where it writes a legacy code page: that code page, even when the bytes
+    // are valid UTF-8 too. The writer refuses characters the code page cannot hold, so such a
+    // file always decodes cleanly in it, and the header makes the file recognisable.
+    const std::string written = fileCodeSet();
+    if (!isUtf8Name(written) && bytes.starts_with("[Common]\r\nVersion=") && tryCodeSet(written))
+        return out;
+
+    if (isValidUtf8(bytes)) {
+        out.utf8.assign(bytes);
+        out.encoding = "UTF-8";
+        return out;
+    }
+    Utf8Reading lenient = readUtf8Leniently(bytes);
+    if (lenient.evidence >= 3 * lenient.replaced)
+        return takeUtf8(std::move(lenient), "UTF-8");
+
     const std::string legacy = legacyCodeSet();
     if (!isUtf8Name(legacy) && tryCodeSet(legacy))
         return out;
