@@ -16,10 +16,11 @@
 //     chance, CP932 "ﾃｽ" is C3 BD, but seldom longer ones).
 //  5. The system's legacy code page (Windows: the ANSI code page; POSIX: the locale's code set
 //     when it is not UTF-8), then CP932 (files written by Japanese Windows), when the bytes
-//     decode cleanly in it; but a CP932 reading that takes a backslash as the second byte of a
-//     double-byte character loses to Windows-1252 when that reading is plausible (every byte
-//     above 0x7F a Latin letter): "C:\Users\Jos\xE9\src" is "José", not a kanji that swallows
-//     the path separator.
+//     decode cleanly in it; but a CP932 reading loses to Windows-1252 when every byte above 0x7F
+//     is a Latin letter in Windows-1252 and either the CP932 reading takes a backslash as the
+//     second byte of a double-byte character ("C:\Users\Jos\xE9\src" is "José", not a kanji
+//     that swallows the path separator) or, except under rule 2, no two bytes above 0x7F stand
+//     side by side ("Ren\xE9e" is "Renée", not "Ren" and a kanji).
 //  6. Windows-1252, which accepts every byte.
 // Written as UTF-8 on POSIX and in the ANSI code page on Windows.
 

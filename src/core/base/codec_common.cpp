@@ -108,6 +108,16 @@ bool plausibleWindows1252(std::string_view bytes)
     });
 }
 
+// True when no two bytes above 0x7F stand side by side: accented letters between ASCII ones, as
+// in Latin names ("Renée"), where CP932 would take a letter and the next ASCII byte as a kanji.
+bool highBytesStandAlone(std::string_view bytes)
+{
+    for (std::size_t i = 0; i + 1 < bytes.size(); ++i)
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80 && static_cast<unsigned char>(bytes[i + 1]) >= 0x80)
+            return false;
+    return true;
+}
+
 bool isUtf8Name(std::string_view name)
 {
     return name == "UTF-8" || name == "CP65001";
@@ -145,12 +155,16 @@ DecodedText decodeFileText(std::string_view bytes)
         return takeUtf8(std::move(r), "UTF-8 with BOM");
     }
 
-    auto tryCodeSet = [&](const std::string& codeSet) {
+    // `ownFile`: the file carries the header Tovalo writes in this code page; only the backslash
+    // rule can then overrule the reading, so what Tovalo wrote reads back as written.
+    auto tryCodeSet = [&](const std::string& codeSet, bool ownFile) {
         if (!decodeFrom(codeSet, bytes, out.utf8))
             return false;
-        // A double-byte reading that swallows a path separator, where every high byte is a
-        // Latin letter in Windows-1252, is a Windows-1252 file misread.
-        if (isCp932Name(codeSet) && cp932SwallowsBackslash(bytes) && plausibleWindows1252(bytes)) {
+        // A CP932 reading that swallows a path separator, or (for other files) one in which every
+        // byte above 0x7F stands alone, where each such byte is a Latin letter in Windows-1252,
+        // is a Windows-1252 file misread.
+        if (isCp932Name(codeSet) && plausibleWindows1252(bytes) &&
+            (cp932SwallowsBackslash(bytes) || (!ownFile && highBytesStandAlone(bytes)))) {
             out.utf8 = decodeWindows1252(bytes);
             out.encoding = "Windows-1252";
             return true;
@@ -162,7 +176,7 @@ DecodedText decodeFileText(std::string_view bytes)
     // are valid UTF-8 too. The writer refuses characters the code page cannot hold, so such a
     // file always decodes cleanly in it, and the header makes the file recognisable.
     const std::string written = fileCodeSet();
-    if (!isUtf8Name(written) && bytes.starts_with("[Common]\r\nVersion=") && tryCodeSet(written))
+    if (!isUtf8Name(written) && bytes.starts_with("[Common]\r\nVersion=") && tryCodeSet(written, true))
         return out;
 
     if (isValidUtf8(bytes)) {
@@ -175,9 +189,9 @@ DecodedText decodeFileText(std::string_view bytes)
         return takeUtf8(std::move(lenient), "UTF-8");
 
     const std::string legacy = legacyCodeSet();
-    if (!isUtf8Name(legacy) && tryCodeSet(legacy))
+    if (!isUtf8Name(legacy) && tryCodeSet(legacy, false))
         return out;
-    if (tryCodeSet("CP932"))
+    if (tryCodeSet("CP932", false))
         return out;
     out.utf8 = decodeWindows1252(bytes);
     out.encoding = "Windows-1252";

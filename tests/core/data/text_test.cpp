@@ -195,6 +195,11 @@ TEST(Codec, TheReadingThatIsPlausibleWins)
     EXPECT_EQ(latin.encoding, "Windows-1252");
     EXPECT_EQ(latin.utf8, "[C:\\Users\\Jos\xC3\xA9\\src\\a.cu]");
     EXPECT_FALSE(latin.lastResort);
+    const DecodedText names = decodeFileText("[/home/Ren\xE9"
+                                             "e/Bj\xF6rk.cu]");
+    EXPECT_EQ(names.encoding, "Windows-1252");
+    EXPECT_EQ(names.utf8, "[/home/Ren\xC3\xA9"
+                          "e/Bj\xC3\xB6rk.cu]");
     const DecodedText kanji = decodeFileText("[C:\\\x95\\\\a.cu]");
     EXPECT_EQ(kanji.utf8, "[C:\\\xE8\xA1\xA8\\a.cu]");
 
