@@ -299,6 +299,30 @@ Saving replaces the file and drops the lines that Tovalo did not read. Save anyw
         <translation>%1
 Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</translation>
     </message>
+    <message>
+        <source>%1
+This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
+        <translation>%1
+This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</translation>
+    </message>
+    <message>
+        <source>%1
+This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
+        <translation>%1
+This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</translation>
+    </message>
+    <message>
+        <source>%1
+The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
+        <translation>%1
+The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</translation>
+    </message>
+    <message>
+        <source>%1
+The file was read as %2; saving writes %3. Save anyway?</source>
+        <translation>%1
+The file was read as %2; saving writes %3. Save anyway?</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataDlg</name>

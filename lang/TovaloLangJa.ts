@@ -299,6 +299,30 @@ Saving replaces the file and drops the lines that Tovalo did not read. Save anyw
         <translation>%1
 保存するとファイルが置き換えられ、Tovalo が読み取らなかった行は失われます。保存しますか？</translation>
     </message>
+    <message>
+        <source>%1
+This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
+        <translation>%1
+このファイルには UTF-8 でないバイト列があります（%2 か所、最初は %3 行目）。U+FFFD として表示しています。上書き保存するとその位置に U+FFFD が書き込まれます。保存の前に確認します。</translation>
+    </message>
+    <message>
+        <source>%1
+This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
+        <translation>%1
+このファイルは %2 として読み込みました。Tovalo は %3 で保存します。上書き保存するとファイルのエンコーディングが変わります。保存の前に確認します。</translation>
+    </message>
+    <message>
+        <source>%1
+The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
+        <translation>%1
+このファイルには UTF-8 でないバイト列があります。保存するとその位置に U+FFFD が書き込まれます。保存しますか？</translation>
+    </message>
+    <message>
+        <source>%1
+The file was read as %2; saving writes %3. Save anyway?</source>
+        <translation>%1
+このファイルは %2 として読み込みました。保存すると %3 で書き込まれます。保存しますか？</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataDlg</name>

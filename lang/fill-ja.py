@@ -88,6 +88,18 @@ JA = {
     "Saving over the file drops them; Tovalo asks before it does.":
         "%1\nこのファイルには Tovalo が読み取らない行（他のファイルのセクション、不明なオプションや値）があります。"
         "上書き保存するとそれらの行は失われます。保存の前に確認します。",
+    "%1\nThis file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as "
+    "U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.":
+        "%1\nこのファイルには UTF-8 でないバイト列があります（%2 か所、最初は %3 行目）。U+FFFD として表示しています。"
+        "上書き保存するとその位置に U+FFFD が書き込まれます。保存の前に確認します。",
+    "%1\nThis file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo "
+    "asks before it does.":
+        "%1\nこのファイルは %2 として読み込みました。Tovalo は %3 で保存します。上書き保存するとファイルの"
+        "エンコーディングが変わります。保存の前に確認します。",
+    "%1\nThe file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?":
+        "%1\nこのファイルには UTF-8 でないバイト列があります。保存するとその位置に U+FFFD が書き込まれます。保存しますか？",
+    "%1\nThe file was read as %2; saving writes %3. Save anyway?":
+        "%1\nこのファイルは %2 として読み込みました。保存すると %3 で書き込まれます。保存しますか？",
     "%1\nSaving replaces the file and drops the lines that Tovalo did not read. Save anyway?":
         "%1\n保存するとファイルが置き換えられ、Tovalo が読み取らなかった行は失われます。保存しますか？",
     "Are you sure you want to delete the selected data?": "選択したデータを削除してよろしいですか？",

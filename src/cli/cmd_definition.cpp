@@ -7,7 +7,9 @@
 #include "data/command_line.h"
 #include "data/definition_file.h"
 
+#include <filesystem>
 #include <map>
+#include <system_error>
 #include <unordered_map>
 
 namespace tovalo::cli {
@@ -30,8 +32,16 @@ struct Parsed
 {
     std::string file;
     std::string output; // format -o
+    bool forceEncodingChange = false;
     Dialect dialect = platformDialect();
 };
+
+// True when `a` and `b` are the same existing file (through links, other spellings, letter case).
+bool sameFile(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    return std::filesystem::equivalent(pathFromUtf8(a), pathFromUtf8(b), ec) && !ec;
+}
 
 // FILE plus the options each command allows. Returns kExitOk, or the usage error's status.
 int parseArgs(std::string_view command, const Args& args, bool allowDialect, bool allowOutput, Parsed& p)
@@ -52,8 +62,10 @@ int parseArgs(std::string_view command, const Args& args, bool allowDialect, boo
     std::vector<ArgOption> options;
     if (allowDialect)
         options.push_back({"--dialect", {}, true, takeDialectValue});
-    if (allowOutput)
+    if (allowOutput) {
         options.push_back({"--output", "-o", true, takeOutput});
+        options.push_back(switchOption("--force-encoding-change", {}, p.forceEncodingChange));
+    }
     return parseArguments(command, args, options, p.file);
 }
 
@@ -111,7 +123,11 @@ int cmdFormat(const Args& args)
             "[Common] section with today's date, then every item with its switched-on options in\n"
             "option order. Without -o the text goes to stdout (UTF-8); with -o it is saved to OUT\n"
             "the way Tovalo saves (atomically, in the platform's code page and line end).\n"
-            "SOURCE_DATE_EPOCH, when set, fixes the date written.\n");
+            "SOURCE_DATE_EPOCH, when set, fixes the date written.\n\n"
+            "  --force-encoding-change  let -o replace FILE itself even when FILE was not read\n"
+            "                           as the encoding Tovalo writes (another code page, or\n"
+            "                           bytes that are not UTF-8); without it that is refused\n"
+            "                           with exit status 2 and the file stays as it is.\n");
         return kExitOk;
     }
     Parsed p;
@@ -122,6 +138,11 @@ int cmdFormat(const Args& args)
         return kExitUsage;
     std::string error;
     if (!p.output.empty()) {
+        if (!doc.encodingKeptBySave && !p.forceEncodingChange && sameFile(p.file, p.output)) {
+            err("tovalo-cli: not writing over '" + p.file + "': " + describeEncoding(doc) +
+                ". Give --force-encoding-change to write it anyway, or -o another file.\n");
+            return kExitUsage;
+        }
         if (!writeDefinitionFile(p.output, doc.items, error)) {
             err("tovalo-cli: cannot write '" + p.output + "': " + error + "\n");
             return kExitUsage;
@@ -142,9 +163,11 @@ int cmdCheck(const Args& args)
     if (wantsHelp(args)) {
         out("Usage: tovalo-cli check [--dialect cmd|sh] FILE\n\n"
             "Reads the definition file FILE and reports, one line each, what a user should know:\n"
-            "keys that match no option, choice values not in their list, skipped sections and\n"
-            "lines, duplicate paths, files that do not exist, and values with characters that are\n"
-            "risky on the command line of the dialect (default: the platform's).\n"
+            "how the file was decoded when that is not what Tovalo writes (another code page, bytes\n"
+            "that are not UTF-8), keys that match no option, choice values not in their list,\n"
+            "skipped sections and lines, duplicate paths, files that do not exist, and values\n"
+            "with characters that are risky on the command line of the dialect (default: the\n"
+            "platform's).\n"
             "Exit status: 0 nothing to report, 1 something reported, 2 the file cannot be read.\n");
         return kExitOk;
     }
@@ -159,8 +182,8 @@ int cmdCheck(const Args& args)
     auto at = [&](int line) {
         return p.file + ":" + std::to_string(line) + ": ";
     };
-    if (doc.lastResortEncoding)
-        report.push_back(p.file + ": not valid UTF-8 nor " + "a known code page; read as Windows-1252");
+    if (const std::string how = describeEncoding(doc); !how.empty())
+        report.push_back(p.file + ": " + how);
     for (const ReadNote& n : doc.notes) {
         switch (n.kind) {
         case ReadNote::Kind::OutsideSection:

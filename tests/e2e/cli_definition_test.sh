@@ -14,7 +14,7 @@ expect_status() { # expected actual what
 }
 
 # commands and format agree with the golden files byte for byte.
-for case in keys cp932 sections unsafe; do
+for case in keys cp932 cp932-half-width windows-1252 stray-byte sections unsafe; do
   dir="$data/definition/$case"
   "$cli" commands --dialect cmd "$dir/input.txt" >"$work/cmd.txt" 2>"$work/err.txt"
   status=$?
@@ -118,6 +118,34 @@ cmp -s "$notes" "$work/notes.orig" || fail "format -o rewrote a non-definition f
 grep -qF "not a definition file" "$work/err.txt" || fail "format: no reason given: $(cat "$work/err.txt")"
 "$cli" check "$notes" >/dev/null 2>&1
 expect_status 2 $? "check of a non-definition file"
+
+# A file that was not read as the encoding Tovalo writes (a stray byte in UTF-8, another code
+# page): check says how it was read; format -o over it refuses (exit 2, file untouched) unless
+# --force-encoding-change is given. Another output file is written as usual.
+for case in stray-byte windows-1252 cp932; do
+  cp "$data/definition/$case/input.txt" "$work/$case.txt"
+  out=$("$cli" check "$work/$case.txt")
+  expect_status 1 $? "check $case"
+  grep -qF "$work/$case.txt: " <<<"$out" && grep -qE "read as|not UTF-8" <<<"$out" ||
+    fail "check $case: encoding not reported: $out"
+  "$cli" format "$work/$case.txt" -o "$work/$case.txt" >/dev/null 2>"$work/err.txt"
+  expect_status 2 $? "format -o in place on $case"
+  cmp -s "$work/$case.txt" "$data/definition/$case/input.txt" || fail "format -o rewrote $case"
+  grep -qF -- "--force-encoding-change" "$work/err.txt" || fail "format $case: no way out named: $(cat "$work/err.txt")"
+  ln -s "$work/$case.txt" "$work/$case-link.txt"
+  "$cli" format "$work/$case-link.txt" -o "$work/$case.txt" >/dev/null 2>&1
+  expect_status 2 $? "format -o over $case through a link"
+  SOURCE_DATE_EPOCH=1767312000 "$cli" format "$work/$case.txt" -o "$work/$case-new.txt"
+  expect_status 0 $? "format $case -o another file"
+  SOURCE_DATE_EPOCH=1767312000 "$cli" format --force-encoding-change "$work/$case.txt" -o "$work/$case.txt"
+  expect_status 0 $? "format --force-encoding-change $case"
+  cmp -s "$work/$case.txt" "$work/$case-new.txt" || fail "format --force-encoding-change $case wrote another text"
+  out=$("$cli" check "$work/$case.txt")
+  grep -qE "read as|not UTF-8" <<<"$out" && fail "check $case after the forced save: $out"
+done
+# A byte-order mark is dropped by a save, and the text stays UTF-8: no question about that.
+"$cli" format "$data/definition/bom-and-unicode/input.txt" >/dev/null
+"$cli" check "$data/definition/bom-and-unicode/input.txt" | grep -qE "read as|not UTF-8" && fail "check reports a BOM"
 
 [ "$failures" = 0 ] && echo "cli definition checks passed"
 exit $((failures > 0))

@@ -98,6 +98,7 @@ private Q_SLOTS:
     void saveAndSaveAs();
     void failedSaveKeepsTheStar();
     void otherFilesAreRefusedAndSkippedLinesAskBeforeASave();
+    void anotherEncodingIsToldAndAsksBeforeASave();
     void closeWithYesNoCancel();
     void quitKeepsWindowWhenItsSaveFails();
     void sessionEndAsksEveryModifiedDocument();
@@ -534,6 +535,62 @@ void TestChildFrame::otherFilesAreRefusedAndSkippedLinesAskBeforeASave()
     QVERIFY(doc->saveAs());
     QVERIFY(QFile::exists(sandbox_->file(QStringLiteral("copy.txt"))));
     QVERIFY(!doc->isModified());
+}
+
+void TestChildFrame::anotherEncodingIsToldAndAsksBeforeASave()
+{
+    const QString a = sandbox_->file(QStringLiteral("a.cu"));
+    touch(a);
+    const auto writeBytes = [this](const QString& name, const QByteArray& bytes) {
+        QFile f(sandbox_->file(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+        return f.fileName();
+    };
+    // Windows-1252 (the comment's "é" before a line break is neither UTF-8 nor CP932), and UTF-8
+    // with one stray byte in a comment.
+    const QByteArray latinText = "[Common]\n[" + a.toUtf8() + "]\n--comments\n# caf\xE9\n";
+    const QString latin = writeBytes(QStringLiteral("latin.txt"), latinText);
+    const QByteArray strayText = "[Common]\n# \xE5\xA4\x89\xE6\x8F\x9B \xB1\n[" + a.toUtf8() + "]\n";
+    const QString stray = writeBytes(QStringLiteral("stray.txt"), strayText);
+
+    DialogSeam::answerMessage(QMessageBox::Ok);
+    QVERIFY(frame_->openDefinition(stray));
+    QCOMPARE(DialogSeam::last().icon, QMessageBox::Information);
+    QVERIFY2(DialogSeam::last().text.contains(QStringLiteral("U+FFFD")), qPrintable(DialogSeam::last().text));
+    QVERIFY(DialogSeam::last().text.contains(QStringLiteral("2 行目")));
+    DialogSeam::answerMessage(QMessageBox::No);
+    QVERIFY(!active()->save());
+    QCOMPARE(DialogSeam::last().icon, QMessageBox::Question);
+    QFile strayFile(stray);
+    QVERIFY(strayFile.open(QIODevice::ReadOnly));
+    QCOMPARE(strayFile.readAll(), strayText);
+    strayFile.close();
+
+    DialogSeam::answerMessage(QMessageBox::Ok);
+    QVERIFY(frame_->openDefinition(latin));
+    QVERIFY2(DialogSeam::last().text.startsWith(QDir::toNativeSeparators(latin)),
+             qPrintable(DialogSeam::last().text));
+    QVERIFY(DialogSeam::last().text.contains(QStringLiteral("Windows-1252 として読み込みました")));
+    CChildFrame* doc = active();
+    // Saving under another name asks nothing; over the file itself it asks, and No writes nothing.
+    DialogSeam::answerFile(sandbox_->file(QStringLiteral("latin-copy.txt")));
+    QVERIFY(doc->saveAs());
+    DialogSeam::answerMessage(QMessageBox::Ok); // the window shows the copy now: opened again, told again
+    QVERIFY(frame_->openDefinition(latin));
+    doc = active();
+    DialogSeam::answerMessage(QMessageBox::No);
+    QVERIFY(!doc->save());
+    QFile latinFile(latin);
+    QVERIFY(latinFile.open(QIODevice::ReadOnly));
+    QCOMPARE(latinFile.readAll(), latinText);
+    latinFile.close();
+    // Yes writes it in the encoding Tovalo saves in; a second save asks nothing.
+    DialogSeam::answerMessage(QMessageBox::Yes);
+    QVERIFY(doc->save());
+    QVERIFY(doc->save());
+    QVERIFY(latinFile.open(QIODevice::ReadOnly));
+    QVERIFY(!latinFile.readAll().contains("caf"));
 }
 
 void TestChildFrame::closeWithYesNoCancel()

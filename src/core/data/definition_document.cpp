@@ -35,6 +35,10 @@ bool DefinitionDocument::load(std::string_view path, std::string& error)
         return false;
     }
     skippedLines_ = !read.notes.empty();
+    encoding_ = read.encoding;
+    replacedBytes_ = read.replacedBytes;
+    firstReplacedLine_ = read.firstReplacedLine;
+    encodingKept_ = read.encodingKeptBySave;
     notify([](DefinitionDocumentObserver& o) { o.aboutToReset(); });
     items_.clear();
     index_.clear();
@@ -58,6 +62,9 @@ bool DefinitionDocument::save(std::string_view path, std::string& error)
     if (!writeDefinitionFile(path, copy, error))
         return false;
     skippedLines_ = false;
+    encodingKept_ = true;
+    replacedBytes_ = 0;
+    firstReplacedLine_ = 0;
     setPath(std::string(path));
     setModified(false);
     return true;

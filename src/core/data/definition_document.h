@@ -75,6 +75,14 @@ public:
     /// another file, an unknown option, a value outside a list); saving over it drops them.
     /// Cleared by a save.
     bool loadedWithSkippedLines() const { return skippedLines_; }
+    /// How the file last loaded was decoded (ReadResult's encoding, replacedBytes,
+    /// firstReplacedLine and encodingKeptBySave). When the encoding is not kept, saving over the
+    /// file changes its encoding or writes U+FFFD for bytes that were not UTF-8, and needs the
+    /// user's consent. Reset to "kept" by a save.
+    const std::string& loadedEncoding() const { return encoding_; }
+    std::size_t loadedReplacedBytes() const { return replacedBytes_; }
+    int loadedFirstReplacedLine() const { return firstReplacedLine_; }
+    bool loadedEncodingKeptBySave() const { return encodingKept_; }
     /// Writes the items to `path` (atomically). On success the path becomes `path` and the
     /// modified mark is cleared; on failure returns false with `error` set (the operating
     /// system's reason or the writer's refusal) and the document is unchanged.
@@ -136,6 +144,10 @@ private:
     bool modified_ = false;
     ReadFailure lastFailure_ = ReadFailure::None;
     bool skippedLines_ = false;
+    std::string encoding_;
+    std::size_t replacedBytes_ = 0;
+    int firstReplacedLine_ = 0;
+    bool encodingKept_ = true;
     std::vector<DefinitionDocumentObserver*> observers_;
 };
 

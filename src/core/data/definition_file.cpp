@@ -100,6 +100,11 @@ ReadResult parseDefinitionText(std::string_view bytes)
     const DecodedText decoded = decodeFileText(bytes);
     result.encoding = decoded.encoding;
     result.lastResortEncoding = decoded.lastResort;
+    result.replacedBytes = decoded.replaced;
+    if (decoded.replaced > 0)
+        result.firstReplacedLine =
+            1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + decoded.firstReplaced, '\n'));
+    result.encodingKeptBySave = decoded.keptBySave();
     const std::string_view text = decoded.utf8;
 
     enum class State
@@ -199,6 +204,22 @@ ReadResult parseDefinitionText(std::string_view bytes)
     }
     result.ok = true;
     return result;
+}
+
+std::string describeEncoding(const ReadResult& result)
+{
+    if (result.encodingKeptBySave)
+        return {};
+    const std::string written = fileCodeSet();
+    if (result.replacedBytes > 0)
+        return std::to_string(result.replacedBytes) +
+               (result.replacedBytes == 1 ? " byte sequence is" : " byte sequences are") +
+               " not UTF-8 (the first on line " + std::to_string(result.firstReplacedLine) +
+               ") and read as U+FFFD; the rest is read as " + result.encoding +
+               "; saving writes U+FFFD in their place";
+    if (result.lastResortEncoding)
+        return "not valid UTF-8 nor a known code page; read as Windows-1252; saving writes " + written;
+    return "read as " + result.encoding + "; saving writes " + written;
 }
 
 ReadResult readDefinitionFile(std::string_view path)

@@ -52,7 +52,16 @@ struct ReadResult
     std::vector<ReadNote> notes;
     std::string encoding; ///< what the bytes were read as
     bool lastResortEncoding = false;
+    std::size_t replacedBytes = 0; ///< sequences that were not UTF-8 in a UTF-8 reading, now U+FFFD
+    int firstReplacedLine = 0;     ///< 1-based line of the first of them (0 when there is none)
+    /// Saving the items over the file keeps its encoding and loses no byte (see
+    /// DecodedText::keptBySave). When false, a save over the file needs the user's consent.
+    bool encodingKeptBySave = true;
 };
+
+/// One line for the user about how the file was decoded, when saving over it would change its
+/// encoding or lose bytes: "read as CP932, not UTF-8; saving writes UTF-8", ... Empty otherwise.
+std::string describeEncoding(const ReadResult& result);
 
 /// Parses the bytes of a definition file (decoding them first, see codec.h).
 ReadResult parseDefinitionText(std::string_view bytes);

@@ -3,6 +3,8 @@
 #include "base/codec.h"
 #include "base/text.h"
 
+#include <algorithm>
+
 namespace tovalo {
 
 namespace {
@@ -120,44 +122,75 @@ std::string OutputDecoder::decodeUtf8(std::string_view bytes, bool final)
 
 std::string OutputDecoder::decodeLegacy(std::string_view bytes, bool final)
 {
-    std::string data = pending_ + std::string(bytes);
+    const std::string data = pending_ + std::string(bytes);
     pending_.clear();
+    // Line by line: a line break ends every character (trail bytes are above 0x3F in the code
+    // pages, above 0x7F in UTF-8), and a line, the interpreter's prompt above all, then decodes
+    // the same whatever else a read holds.
+    std::string out;
+    std::size_t start = 0;
+    while (start < data.size()) {
+        const std::size_t nl = data.find('\n', start);
+        const bool whole = nl != std::string::npos;
+        const std::size_t end = whole ? nl + 1 : data.size();
+        out += decodeLegacyLine(std::string_view(data).substr(start, end - start), final || whole);
+        start = end;
+    }
+    return out;
+}
+
+std::string OutputDecoder::decodeLegacyLine(std::string_view line, bool complete)
+{
     std::string out;
     if (acceptUtf8_) {
-        // A held-back tail that is in fact a lead byte of the code page is decoded with the
-        // next read, so nothing is lost either way.
-        const std::size_t keep = final ? data.size() : completeUtf8Prefix(data);
-        if (isValidUtf8(std::string_view(data).substr(0, keep))) {
-            pending_ = data.substr(keep);
-            return data.substr(0, keep);
+        // An incomplete UTF-8 sequence at the end waits for the next read; if it is in fact a
+        // lead byte of the code page, it is decoded with its trail byte then.
+        const std::size_t keep = complete ? line.size() : completeUtf8Prefix(line);
+        const std::string_view head = line.substr(0, keep);
+        if (isValidUtf8(head)) {
+            pending_.assign(line.substr(keep));
+            // Valid UTF-8 that is clean in the code page as well is taken as UTF-8 only when it
+            // holds a sequence of three or four bytes (Japanese text in UTF-8 is made of them);
+            // two-byte sequences come from the code page by chance (half-width "ﾃｽ" is C3 BD).
+            const bool longSequence = std::any_of(
+                head.begin(), head.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xE0; });
+            if (!longSequence && decodeFrom(codeSet_, head, out))
+                return out;
+            return std::string(head);
         }
     }
-    if (data.empty() || decodeFrom(codeSet_, data, out))
+    if (line.empty() || decodeFrom(codeSet_, line, out))
         return out;
     // A lead byte whose trail byte is still in the pipe: hold the last one to three bytes back.
-    if (!final) {
-        for (std::size_t hold = 1; hold <= 3 && hold < data.size(); ++hold) {
-            if (decodeFrom(codeSet_, std::string_view(data).substr(0, data.size() - hold), out)) {
-                pending_ = data.substr(data.size() - hold);
+    // Only bytes above 0x7F: text after them (a prompt) is never held.
+    auto allHigh = [](std::string_view s) {
+        return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    };
+    if (!complete) {
+        for (std::size_t hold = 1;
+             hold <= 3 && hold < line.size() && allHigh(line.substr(line.size() - hold)); ++hold) {
+            if (decodeFrom(codeSet_, line.substr(0, line.size() - hold), out)) {
+                pending_.assign(line.substr(line.size() - hold));
                 return out;
             }
         }
     }
     // Bytes that are not text in this code set: decode character by character, U+FFFD for each
-    // byte that starts no character.
+    // byte that starts no character. A lead byte at the end of an incomplete line waits for its
+    // trail byte, so a character split across reads next to a bad byte is still read whole.
     out.clear();
     std::string piece;
     std::size_t pos = 0;
-    while (pos < data.size()) {
-        const auto c = static_cast<unsigned char>(data[pos]);
+    while (pos < line.size()) {
+        const auto c = static_cast<unsigned char>(line[pos]);
         if (c < 0x80) {
             out.push_back(static_cast<char>(c));
             ++pos;
             continue;
         }
         bool done = false;
-        for (std::size_t len = 1; len <= 4 && pos + len <= data.size(); ++len) {
-            if (decodeFrom(codeSet_, std::string_view(data).substr(pos, len), piece)) {
+        for (std::size_t len = 1; len <= 4 && pos + len <= line.size(); ++len) {
+            if (decodeFrom(codeSet_, line.substr(pos, len), piece)) {
                 out += piece;
                 pos += len;
                 done = true;
@@ -165,6 +198,10 @@ std::string OutputDecoder::decodeLegacy(std::string_view bytes, bool final)
             }
         }
         if (!done) {
+            if (!complete && line.size() - pos < 4 && allHigh(line.substr(pos))) {
+                pending_.assign(line.substr(pos));
+                break;
+            }
             appendUtf8(out, kReplacement);
             ++pos;
         }

@@ -17,9 +17,11 @@ class OutputDecoder
 public:
     /// `codeSet`: "UTF-8", or a legacy code set name that codec.h's decodeFrom() understands
     /// ("CP932", "EUC-JP", ...). `detectUtf16`: judge each read for UTF-16 first.
-    /// `acceptUtf8`: with a legacy code set, a read that is valid UTF-8 is taken as UTF-8 (a
-    /// program that writes UTF-8 beside an interpreter that writes the code page); text in a
-    /// double-byte code page is almost never valid UTF-8.
+    /// `acceptUtf8`: with a legacy code set, a line that is valid UTF-8 is taken as UTF-8 (a
+    /// program that writes UTF-8 beside an interpreter that writes the code page), unless it is
+    /// clean in the code page too and holds no UTF-8 sequence of three or four bytes: the
+    /// two-byte ones come from the code page by chance (half-width "ﾃｽ" is C3 BD in CP932).
+    /// The choice is made for each line, so a prompt decodes the same in every read.
     explicit OutputDecoder(std::string codeSet = "UTF-8", bool detectUtf16 = false, bool acceptUtf8 = false);
 
     /// Decodes one read; returns the UTF-8 text of its complete characters.
@@ -34,6 +36,8 @@ public:
 private:
     std::string decodeUtf8(std::string_view bytes, bool final);
     std::string decodeLegacy(std::string_view bytes, bool final);
+    /// One line (with its line break), or the unterminated rest of the output when !complete.
+    std::string decodeLegacyLine(std::string_view line, bool complete);
     std::string decodeUtf16(std::string_view bytes, bool bigEndian, bool final);
 
     std::string codeSet_;

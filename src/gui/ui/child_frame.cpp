@@ -1,5 +1,6 @@
 #include "ui/child_frame.h"
 
+#include "base/codec.h"
 #include "base/path_text.h"
 #include "controls/commui/dialog_seam.h"
 #include "controls/definition_model.h"
@@ -191,6 +192,22 @@ bool CChildFrame::loadDefinition(const QString& path, QString& error)
         }
         return false;
     }
+    if (!document_.loadedEncodingKeptBySave()) {
+        const QString shown = QDir::toNativeSeparators(path);
+        if (document_.loadedReplacedBytes() > 0)
+            MessageBox::inform(this,
+                               tr("%1\nThis file has byte sequences that are not UTF-8 (%2, the first on "
+                                  "line %3); they are shown as U+FFFD. Saving over the file writes "
+                                  "U+FFFD in their place; Tovalo asks before it does.")
+                                   .arg(shown)
+                                   .arg(static_cast<qulonglong>(document_.loadedReplacedBytes()))
+                                   .arg(document_.loadedFirstReplacedLine()));
+        else
+            MessageBox::inform(this, tr("%1\nThis file was read as %2; Tovalo saves in %3. Saving over the "
+                                        "file changes its encoding; Tovalo asks before it does.")
+                                         .arg(shown, QString::fromStdString(document_.loadedEncoding()),
+                                              QString::fromStdString(fileCodeSet())));
+    }
     if (document_.loadedWithSkippedLines()) {
         MessageBox::inform(this, tr("%1\nThis file has lines that Tovalo does not read (sections of other "
                                     "files, unknown options or values). Saving over the file drops them; "
@@ -207,6 +224,20 @@ bool CChildFrame::loadDefinition(const QString& path, QString& error)
 
 bool CChildFrame::write(const QString& path)
 {
+    const bool overTheFile = samePathText(path.toStdString(), document_.path());
+    if (overTheFile && !document_.loadedEncodingKeptBySave()) {
+        const QString shown = QDir::toNativeSeparators(path);
+        const QString question = document_.loadedReplacedBytes() > 0
+                                     ? tr("%1\nThe file has byte sequences that are not UTF-8; saving writes "
+                                          "U+FFFD in their place. "
+                                          "Save anyway?")
+                                           .arg(shown)
+                                     : tr("%1\nThe file was read as %2; saving writes %3. Save anyway?")
+                                           .arg(shown, QString::fromStdString(document_.loadedEncoding()),
+                                                QString::fromStdString(fileCodeSet()));
+        if (MessageBox::askYesNo(this, question) != QMessageBox::Yes)
+            return false;
+    }
     if (document_.loadedWithSkippedLines() && samePathText(path.toStdString(), document_.path()) &&
         MessageBox::askYesNo(this, tr("%1\nSaving replaces the file and drops the lines that Tovalo did not "
                                       "read. Save anyway?")

@@ -1,3 +1,4 @@
+#include "base/codec.h"
 #include "base/file_io.h"
 #include "base/path_text.h"
 #include "base/text.h"
@@ -239,6 +240,70 @@ TEST(DefinitionFile, SaveIsAtomicAndReadsBack)
     const ReadResult missing = readDefinitionFile(utf8FromPath(dir / "missing.txt"));
     EXPECT_FALSE(missing.ok);
     EXPECT_FALSE(missing.error.empty());
+    fs::remove_all(dir);
+}
+
+TEST(DefinitionFile, ASaveThatWouldChangeTheEncodingIsDescribed)
+{
+    const ReadResult stray =
+        parseDefinitionText("[Common]\nVersion=01.00.00.00\n# \xB1\n[/w/\xE5\xA4\x89\xE6\x8F\x9B.cu]\n");
+    ASSERT_TRUE(stray.ok);
+    EXPECT_EQ(stray.items.at(0).path, "/w/\xE5\xA4\x89\xE6\x8F\x9B.cu");
+    EXPECT_EQ(stray.replacedBytes, 1u);
+    EXPECT_EQ(stray.firstReplacedLine, 3);
+    EXPECT_FALSE(stray.encodingKeptBySave);
+    EXPECT_NE(describeEncoding(stray).find("not UTF-8 (the first on line 3)"), std::string::npos)
+        << describeEncoding(stray);
+
+    const ReadResult latin = parseDefinitionText("[C:\\Jos\xE9\\a.cu]\r\n");
+    EXPECT_EQ(latin.encoding, "Windows-1252");
+    EXPECT_EQ(describeEncoding(latin), "read as Windows-1252; saving writes " + fileCodeSet());
+
+    const ReadResult clean = parseDefinitionText("[Common]\n[/w/a.cu]\n");
+    EXPECT_EQ(clean.encodingKeptBySave, fileCodeSet() == "UTF-8");
+    EXPECT_EQ(describeEncoding(clean).empty(), fileCodeSet() == "UTF-8");
+}
+
+// Where files are written in the ANSI code page, CP932 text can be valid UTF-8 as well
+// (half-width "ﾃｽ" is C3 BD, "ý" in UTF-8; "ﾐ申" is D0 90 5C, "А\" in UTF-8). Whatever the
+// writer writes reads back as it was.
+TEST(DefinitionFile, WhatIsWrittenReadsBackAsWritten)
+{
+    if (fileCodeSet() != "UTF-8" && fileCodeSet() != "CP932")
+        GTEST_SKIP() << "the names need UTF-8 or CP932 files, not " << fileCodeSet();
+    const fs::path dir = fs::temp_directory_path() / "tovalo-roundtrip-test";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string file = utf8FromPath(dir / "list.txt");
+    const std::vector<std::vector<std::string>> lists = {
+        // Every byte of these is valid UTF-8 in CP932.
+        {"C:\\\xEF\xBE\x83\xEF\xBD\xBD\\\xEF\xBE\x83\xEF\xBD\xBD.cu",               // C:\ﾃｽ\ﾃｽ.cu
+         "C:\\\xEF\xBE\x90\xE7\x94\xB3\\a.cu"},                                     // C:\ﾐ申\a.cu
+        {"C:\\\xEF\xBE\x83\xEF\xBD\xBD\xEF\xBE\x84.cu",                             // C:\ﾃｽﾄ.cu
+         "C:\\\xE9\x96\x8B\xE7\x99\xBA\\\xEF\xBE\x8D\xEF\xBE\x9E\xEF\xBD\xB8.cu"}}; // C:\開発\ﾍﾞｸ.cu
+    for (const auto& paths : lists) {
+        std::vector<CDpctData> items;
+        for (const std::string& p : paths) {
+            CDpctData& item = items.emplace_back();
+            item.path = p;
+            item.setOn(kSlotDirName, true);
+            item.setOn(kSlotFileName, true);
+            item.setOn(kInRoot, true);
+            item.setText(kInRoot, p.substr(0, p.rfind('\\')));
+        }
+        std::string error;
+        ASSERT_TRUE(writeDefinitionFile(file, items, error)) << error;
+        if (&paths == &lists.front() && fileCodeSet() == "CP932") {
+            ASSERT_TRUE(isValidUtf8(readText(file))); // the ambiguity is there
+        }
+        const ReadResult back = readDefinitionFile(file);
+        ASSERT_TRUE(back.ok);
+        EXPECT_EQ(back.encoding, fileCodeSet());
+        EXPECT_TRUE(back.encodingKeptBySave);
+        ASSERT_EQ(back.items.size(), items.size());
+        for (std::size_t i = 0; i < items.size(); ++i)
+            EXPECT_EQ(back.items[i], items[i]) << paths[i];
+    }
     fs::remove_all(dir);
 }
 

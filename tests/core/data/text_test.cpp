@@ -163,6 +163,53 @@ TEST(Codec, FileTextIsUtf8FirstThenCp932)
     EXPECT_EQ(latin.utf8, "caf\xC3\xA9 \xC2\x81\xC3\xBF");
 }
 
+TEST(Codec, TheReadingThatIsPlausibleWins)
+{
+    // One stray byte in a comment of a UTF-8 file: the file stays UTF-8, the byte becomes U+FFFD.
+    const std::string path =
+        "/home/user/\xE9\x96\x8B\xE7\x99\xBA/\xE3\x83\x99\xE3\x82\xAF\xE3\x83\x88\xE3\x83\xAB.cu";
+    const DecodedText stray = decodeFileText("[Common]\n# \xB1\n[" + path + "]\n");
+    EXPECT_EQ(stray.encoding, "UTF-8");
+    EXPECT_EQ(stray.utf8, "[Common]\n# \xEF\xBF\xBD\n[" + path + "]\n");
+    EXPECT_EQ(stray.replaced, 1u);
+    EXPECT_EQ(stray.firstReplaced, 11u);
+    EXPECT_FALSE(stray.cleanUtf8());
+    EXPECT_FALSE(stray.keptBySave());
+    const DecodedText bom = decodeFileText("\xEF\xBB\xBF[" + path + "]\xFF\n");
+    EXPECT_EQ(bom.encoding, "UTF-8 with BOM");
+    EXPECT_EQ(bom.utf8, "[" + path + "]\xEF\xBF\xBD\n");
+    EXPECT_EQ(bom.firstReplaced, 3u + 1 + path.size() + 1);
+
+    // Half-width katakana in CP932: "ﾃｽ" happens to be valid UTF-8, "ﾄ." is not. As many bytes
+    // that are not UTF-8 as sequences that are: not UTF-8 with a few bad bytes, but CP932.
+    const DecodedText halfWidth = decodeFileText("[C:\\\xC3\xBD\xC4\\\xC3\xBD\xC4.cu]\r\n");
+    EXPECT_EQ(halfWidth.encoding, legacyCodeSet() == "UTF-8" ? "CP932" : legacyCodeSet());
+    EXPECT_EQ(halfWidth.utf8,
+              "[C:\\\xEF\xBE\x83\xEF\xBD\xBD\xEF\xBE\x84\\\xEF\xBE\x83\xEF\xBD\xBD\xEF\xBE\x84.cu]\r\n");
+    EXPECT_EQ(halfWidth.replaced, 0u);
+
+    // Windows-1252 "José" before a backslash: CP932 would take \xE9\ as one kanji and lose the
+    // separator. A CP932 "表" (95 5C) before a backslash is CP932 all the same: 0x95 is a bullet
+    // in Windows-1252, not a letter of a name.
+    const DecodedText latin = decodeFileText("[C:\\Users\\Jos\xE9\\src\\a.cu]");
+    EXPECT_EQ(latin.encoding, "Windows-1252");
+    EXPECT_EQ(latin.utf8, "[C:\\Users\\Jos\xC3\xA9\\src\\a.cu]");
+    EXPECT_FALSE(latin.lastResort);
+    const DecodedText names = decodeFileText("[/home/Ren\xE9"
+                                             "e/Bj\xF6rk.cu]");
+    EXPECT_EQ(names.encoding, "Windows-1252");
+    EXPECT_EQ(names.utf8, "[/home/Ren\xC3\xA9"
+                          "e/Bj\xC3\xB6rk.cu]");
+    const DecodedText kanji = decodeFileText("[C:\\\x95\\\\a.cu]");
+    EXPECT_EQ(kanji.utf8, "[C:\\\xE8\xA1\xA8\\a.cu]");
+
+    // What a save keeps: clean UTF-8 where files are written as UTF-8, the ANSI code page where
+    // they are written in it.
+    EXPECT_EQ(decodeFileText("[/a.cu]").keptBySave(), fileCodeSet() == "UTF-8");
+    EXPECT_EQ(decodeFileText("\xEF\xBB\xBF[/a.cu]").keptBySave(), fileCodeSet() == "UTF-8");
+    EXPECT_EQ(decodeFileText("[C:\\\x95\xCF\x8A\xB7\\a.cu]").keptBySave(), fileCodeSet() == "CP932");
+}
+
 TEST(PathText, LetterCaseCountsWhereTheFileSystemSaysSo)
 {
     EXPECT_TRUE(samePathText("/w/Kernel.cu", "/w/Kernel.cu"));

@@ -82,3 +82,42 @@ TEST(OutputDecoder, CodePageConsoleAlsoTakesUtf8Reads)
         ASSERT_EQ(out + d.flush(), "C:\\\xE5\xA4\x89\xE6\x8F\x9B>") << cut;
     }
 }
+
+// cmd.exe writes its prompt in the code page; whatever else a read holds (UTF-8 from dpct, code
+// page text) and wherever the reads are cut, the prompt line decodes to the same text, even when
+// its bytes are valid UTF-8 too (half-width "ﾃｽ" is C3 BD, "ý" in UTF-8).
+TEST(OutputDecoder, PromptDecodesTheSameInEveryRead)
+{
+    const std::string prompt = "C:\\\xC3\xBD>";
+    const std::string promptText = "C:\\\xEF\xBE\x83\xEF\xBD\xBD>";
+    const std::string utf8Line = "Parsing: C:\\\xE5\xA4\x89.cu\r\n"; // 変 in UTF-8
+    const std::string cp932Line = "\x95\x5C\r\n";                    // 表 in CP932
+    const std::string bytes = utf8Line + cp932Line + prompt;
+    const std::string text = utf8Line + "\xE8\xA1\xA8\r\n" + promptText;
+    for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+        OutputDecoder d("CP932", true, true);
+        std::string out = d.decode(bytes.substr(0, cut));
+        out += d.decode(bytes.substr(cut));
+        ASSERT_EQ(out, text) << cut; // nothing left for a flush: the prompt is whole
+    }
+    OutputDecoder alone("CP932", true, true);
+    EXPECT_EQ(alone.decode(prompt), promptText);
+    EXPECT_EQ(alone.decode(utf8Line + prompt), utf8Line + promptText);
+}
+
+// A byte sequence that is not CP932 ("\x81 ") before a character cut between two reads: the
+// bad bytes become U+FFFD and the character still arrives whole, not as U+FFFD and a stray
+// trail byte (here "\", which would also break the prompt after it).
+TEST(OutputDecoder, SplitCharacterNextToABadByteIsKeptWhole)
+{
+    const std::string bytes = "a\x81 b\x95\x5C>";
+    const std::string text = "a\xEF\xBF\xBD b\xE8\xA1\xA8>";
+    for (const bool acceptUtf8 : {false, true}) {
+        for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+            OutputDecoder d("CP932", acceptUtf8, acceptUtf8);
+            std::string out = d.decode(bytes.substr(0, cut));
+            out += d.decode(bytes.substr(cut));
+            ASSERT_EQ(out, text) << cut << " " << acceptUtf8;
+        }
+    }
+}
