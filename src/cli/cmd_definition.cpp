@@ -185,6 +185,11 @@ int cmdCheck(const Args& args)
             report.push_back(at(n.line) + "'" + n.text + "': the option is a switch and takes no value; " +
                              "it is read as on whatever the value says");
             break;
+        case ReadNote::Kind::BrokenSection:
+            report.push_back(
+                at(n.line) + "'" + n.text +
+                "' has no closing ']'; it is ignored, and lines under it belong to the section before");
+            break;
         }
     }
 

@@ -36,6 +36,44 @@ bool isCudaSource(std::string_view name)
            (ext[2] == 'u' || ext[2] == 'U');
 }
 
+// The next line of `text` from `pos` (advanced past it) without its line end and leading white
+// space, including the ideographic space U+3000 that Japanese editors use for indentation.
+std::string_view nextLine(std::string_view text, std::size_t& pos)
+{
+    std::size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos)
+        end = text.size();
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    std::size_t first = 0;
+    for (;;) {
+        if (first < line.size() && isLeadingSpace(line[first]))
+            ++first;
+        else if (line.substr(first).starts_with("\xE3\x80\x80"))
+            first += 3;
+        else
+            break;
+    }
+    return line.substr(first);
+}
+
+// True when `line` (from nextLine) is a section line; `name` is then what is between its
+// brackets. A section line may end in blanks after its "]": editors leave them, and a section
+// line that went unrecognised would read its item's options into the section before.
+bool isSectionLine(std::string_view line, std::string_view& name)
+{
+    if (line.empty() || line.front() != '[')
+        return false;
+    while (line.size() > 1 && isLeadingSpace(line.back()))
+        line.remove_suffix(1);
+    if (line.size() < 2 || line.back() != ']')
+        return false;
+    name = line.substr(1, line.size() - 2);
+    return true;
+}
+
 void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view value, int lineNo,
                      std::vector<ReadNote>& notes)
 {
@@ -109,36 +147,17 @@ ReadResult parseDefinitionText(std::string_view bytes)
         Item
     } state = State::Ignore;
     bool commonSeen = false;
+    bool inSkippedSection = false; // State::Ignore after a section line, not before any
     CDpctData* current = nullptr;
     int lineNo = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
+        const std::string_view line = nextLine(text, pos);
         ++lineNo;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-
-        // Leading white space, including the ideographic space U+3000 that Japanese editors
-        // use for indentation.
-        std::size_t first = 0;
-        for (;;) {
-            if (first < line.size() && isLeadingSpace(line[first]))
-                ++first;
-            else if (line.substr(first).starts_with("\xE3\x80\x80"))
-                first += 3;
-            else
-                break;
-        }
-        line.remove_prefix(first);
         if (line.empty() || line.front() == '#')
             continue;
 
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            const std::string_view name = line.substr(1, line.size() - 2);
+        if (std::string_view name; isSectionLine(line, name)) {
             if (name == "Common") {
                 commonSeen = true;
                 state = State::Common;
@@ -153,9 +172,16 @@ ReadResult parseDefinitionText(std::string_view bytes)
                 state = State::Item;
             } else {
                 state = State::Ignore;
+                inSkippedSection = true;
                 current = nullptr;
                 result.notes.push_back({ReadNote::Kind::SectionSkipped, lineNo, std::string(name)});
             }
+            continue;
+        }
+        if (line.front() == '[') {
+            // Read as a key it would be an unknown key, or nothing at all in [Common] and in a
+            // skipped section, and the options under it would go to the section before.
+            result.notes.push_back({ReadNote::Kind::BrokenSection, lineNo, std::string(line)});
             continue;
         }
 
@@ -181,7 +207,8 @@ ReadResult parseDefinitionText(std::string_view bytes)
                 result.notes.push_back({ReadNote::Kind::UnknownKey, lineNo, std::string(key)});
             break;
         case State::Ignore:
-            if (result.notes.empty() || result.notes.back().kind != ReadNote::Kind::SectionSkipped)
+            // The lines of a skipped section go with its one note.
+            if (!inSkippedSection)
                 result.notes.push_back({ReadNote::Kind::OutsideSection, lineNo, std::string(key)});
             break;
         }
