@@ -135,10 +135,31 @@ ReadResult parseDefinitionText(std::string_view bytes)
         result.error = "not a definition file (it holds binary data)";
         return result;
     }
-    const DecodedText decoded = decodeFileText(bytes);
-    result.encoding = decoded.encoding;
-    result.lastResortEncoding = decoded.lastResort;
-    const std::string_view text = decoded.utf8;
+    // Text that is UTF-8 already is read where it lies; only other encodings are copied.
+    DecodedText decoded;
+    std::string_view text;
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    const std::string_view unmarked = bytes.starts_with(kBom) ? bytes.substr(kBom.size()) : bytes;
+    if (isValidUtf8(unmarked)) {
+        text = unmarked;
+        result.encoding = unmarked.size() == bytes.size() ? "UTF-8" : "UTF-8 with BOM";
+    } else {
+        decoded = decodeFileText(bytes);
+        result.encoding = decoded.encoding;
+        result.lastResortEncoding = decoded.lastResort;
+        text = decoded.utf8;
+    }
+
+    // The items are counted first, so that a long list is stored without the slack and the
+    // copying of a growing vector.
+    std::size_t itemCount = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::string_view name;
+        if (isSectionLine(nextLine(text, pos), name) && isCudaSource(name))
+            ++itemCount;
+    }
+    result.items.reserve(itemCount);
+    result.itemLines.reserve(itemCount);
 
     enum class State
     {
