@@ -221,31 +221,35 @@ RegDocument RegDocument::parse(std::string_view bytes)
         doc.encoding_ = std::move(decoded.encoding);
     }
 
+    // The first line end decides the file's: with CR LF each line loses one CR before its LF;
+    // with LF a CR before an LF stays in the stored line (so that what is written reads back
+    // the same) and is only left out where the line is read.
+    const std::size_t firstEnd = text.find('\n');
+    doc.crlf_ = firstEnd != std::string::npos && firstEnd > 0 && text[firstEnd - 1] == '\r';
     std::vector<std::string> lines;
-    bool sawLineEnd = false;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t nl = text.find('\n', start);
-        const bool last = nl == std::string::npos;
-        if (last)
+        if (nl == std::string::npos)
             nl = text.size();
         std::string_view line(text.data() + start, nl - start);
-        if (!line.empty() && line.back() == '\r') {
+        if (doc.crlf_ && !line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-            if (!sawLineEnd && !last)
-                doc.crlf_ = true;
-        }
-        if (!last)
-            sawLineEnd = true;
         lines.emplace_back(line);
         start = nl + 1;
     }
+    const auto content = [&lines](std::size_t n) {
+        std::string_view line = lines[n];
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        return line;
+    };
 
     std::size_t i = 0;
-    while (i < lines.size() && trim(lines[i]).empty())
+    while (i < lines.size() && trim(content(i)).empty())
         ++i;
     if (i < lines.size()) {
-        const std::string_view first = trim(lines[i]);
+        const std::string_view first = trim(content(i));
         if (first == "Windows Registry Editor Version 5.00" || first == "REGEDIT4") {
             doc.headerFound_ = true;
             doc.header_ = std::string(first);
@@ -260,7 +264,7 @@ RegDocument RegDocument::parse(std::string_view bytes)
     }
 
     for (; i < lines.size(); ++i) {
-        const std::string_view t = trim(lines[i]);
+        const std::string_view t = trim(content(i));
         if (t.size() >= 2 && t.front() == '[' && t.back() == ']') {
             Section s;
             std::string_view key = trim(t.substr(1, t.size() - 2));
@@ -276,13 +280,13 @@ RegDocument RegDocument::parse(std::string_view bytes)
         Entry e;
         e.lines.push_back(lines[i]);
         if (!t.empty() && (t.front() == '"' || t.front() == '@')) {
-            std::string logical(trimRight(lines[i]));
+            std::string logical(trimRight(content(i)));
             const bool hex = dataIsHex(logical);
             while (hex && !logical.empty() && logical.back() == '\\' && i + 1 < lines.size()) {
                 logical.pop_back();
                 ++i;
                 e.lines.push_back(lines[i]);
-                logical += trimRight(trimLeft(lines[i]));
+                logical += trimRight(trimLeft(content(i)));
             }
             e.isValue = parseValue(logical, e.name, e.value);
         }

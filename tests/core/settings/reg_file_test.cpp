@@ -204,6 +204,26 @@ TEST(RegFileTest, Utf8WithByteOrderMarkAndFilesWithoutHeaderRead)
     EXPECT_EQ(*RegDocument::parse(written).find(kCommon, "Language"), regDword(1));
 }
 
+// A file's first line end is its line end. In a file of LF lines, a CR before an LF belongs to
+// its line and comes back with it; the line is read all the same.
+TEST(RegFileTest, CarriageReturnsOfAnLfFileComeBack)
+{
+    const std::string mixed = "REGEDIT4\n\r\n[HKEY_CURRENT_USER\\X]\r\n\"A\"=\"a\"\r\n\"B\"=dword:00000002\n";
+    const RegDocument doc = RegDocument::parse(mixed);
+    EXPECT_FALSE(doc.usesCrLf());
+    EXPECT_EQ(doc.format(), mixed);
+    EXPECT_EQ(textOf(doc.find("HKEY_CURRENT_USER\\X", "A")), "a");
+    EXPECT_EQ(*doc.find("HKEY_CURRENT_USER\\X", "B"), regDword(2));
+
+    const std::string crlf = "REGEDIT4\r\n\r\r\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"a\"\r\n";
+    const RegDocument other = RegDocument::parse(crlf);
+    EXPECT_TRUE(other.usesCrLf());
+    const std::string written = other.format();
+    EXPECT_EQ(written, "REGEDIT4\r\n\r\r\n[HKEY_CURRENT_USER\\X]\r\n\"A\"=\"a\"\r\n");
+    EXPECT_EQ(RegDocument::parse(written).format(), written);
+    EXPECT_EQ(textOf(other.find("HKEY_CURRENT_USER\\X", "A")), "a");
+}
+
 // A file is written back in what it was read as: a REGEDIT4 file in its ANSI code page (CP932
 // here, with trail bytes that are backslashes), UTF-8 with its byte-order mark, and a REGEDIT4
 // file of ASCII only as ASCII. Text the code page cannot hold goes as hex(1): and reads back.
