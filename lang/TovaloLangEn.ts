@@ -44,6 +44,18 @@
         <source>There were no items to add.</source>
         <translation>There were no items to add.</translation>
     </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... and %1 more</translation>
+    </message>
+    <message>
+        <source>%1 CUDA files were left out: their names contain a line break, which a definition file cannot hold.
+
+%2</source>
+        <translation>%1 CUDA files were left out: their names contain a line break, which a definition file cannot hold.
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>LogContextMenu</name>
@@ -393,6 +405,14 @@ The file was read as %2; saving writes %3. Save anyway?</translation>
     <message>
         <source>The directory name is not valid. Enter a valid directory name.</source>
         <translation>The directory name is not valid. Enter a valid directory name.</translation>
+    </message>
+    <message>
+        <source>The file name "%1" contains a line break, which a definition file cannot hold. Rename the file first.</source>
+        <translation>The file name "%1" contains a line break, which a definition file cannot hold. Rename the file first.</translation>
+    </message>
+    <message>
+        <source>The directory name "%1" contains a line break, which a definition file cannot hold. Rename the directory first.</source>
+        <translation>The directory name "%1" contains a line break, which a definition file cannot hold. Rename the directory first.</translation>
     </message>
 </context>
 <context>

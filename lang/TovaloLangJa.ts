@@ -44,6 +44,18 @@
         <source>There were no items to add.</source>
         <translation>追加する項目はありませんでした。</translation>
     </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... ほか %1 個</translation>
+    </message>
+    <message>
+        <source>%1 CUDA files were left out: their names contain a line break, which a definition file cannot hold.
+
+%2</source>
+        <translation>名前に改行を含む CUDA ファイル %1 個は追加しませんでした。定義ファイルには改行を含む名前を保存できません。
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>LogContextMenu</name>
@@ -393,6 +405,14 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>The directory name is not valid. Enter a valid directory name.</source>
         <translation>無効なディレクトリ名です。有効なディレクトリ名を入力してください。</translation>
+    </message>
+    <message>
+        <source>The file name "%1" contains a line break, which a definition file cannot hold. Rename the file first.</source>
+        <translation>ファイル名「%1」に改行が含まれています。定義ファイルには保存できません。先にファイル名を変更してください。</translation>
+    </message>
+    <message>
+        <source>The directory name "%1" contains a line break, which a definition file cannot hold. Rename the directory first.</source>
+        <translation>ディレクトリ名「%1」に改行が含まれています。定義ファイルには保存できません。先にディレクトリ名を変更してください。</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,13 @@ JA = {
     "Searching for CUDA files...": "CUDAファイルを検索しています...",
     "Searching for CUDA files...\n%1 folders, %2 files found": "CUDAファイルを検索しています...\n%1 フォルダー、%2 ファイル",
     "Cancel": "キャンセル", "There were no items to add.": "追加する項目はありませんでした。",
+    "%1 CUDA files were left out: their names contain a line break, which a definition file cannot hold.\n\n%2":
+        "名前に改行を含む CUDA ファイル %1 個は追加しませんでした。定義ファイルには改行を含む名前を保存できません。\n\n%2",
+    "... and %1 more": "... ほか %1 個",
+    "The file name \"%1\" contains a line break, which a definition file cannot hold. Rename the file first.":
+        "ファイル名「%1」に改行が含まれています。定義ファイルには保存できません。先にファイル名を変更してください。",
+    "The directory name \"%1\" contains a line break, which a definition file cannot hold. Rename the directory first.":
+        "ディレクトリ名「%1」に改行が含まれています。定義ファイルには保存できません。先にディレクトリ名を変更してください。",
     # Option descriptions (tool tips of the option-setting page, description area of the grid)
     'Shows the directory of the source file.': '対象ファイルのディレクトリ名を表示します。',
     'Shows the file name of the source file.': '対象ファイルのファイル名を表示します。',

@@ -178,81 +178,98 @@ int cmdCheck(const Args& args)
     if (!readOrReport(p.file, doc))
         return kExitUsage;
 
-    std::vector<std::string> report;
+    // Each finding is written as it is found: a long list with a finding per item is not held
+    // twice (as lines and as the text) before it is printed.
+    std::size_t findings = 0;
+    auto report = [&findings](const std::string& line) {
+        ++findings;
+        out(line);
+        out("\n");
+    };
     auto at = [&](int line) {
         return p.file + ":" + std::to_string(line) + ": ";
     };
     if (const std::string how = describeEncoding(doc); !how.empty())
-        report.push_back(p.file + ": " + how);
+        report(p.file + ": " + how);
     for (const ReadNote& n : doc.notes) {
         switch (n.kind) {
         case ReadNote::Kind::OutsideSection:
-            report.push_back(at(n.line) + "line outside any section is ignored");
+            report(at(n.line) + "line outside any section is ignored");
             break;
         case ReadNote::Kind::SectionSkipped:
-            report.push_back(at(n.line) + "section [" + n.text +
-                             "] is not a .cu file; it is skipped with its lines");
+            report(at(n.line) + "section [" + n.text + "] is not a .cu file; it is skipped with its lines");
             break;
         case ReadNote::Kind::UnknownKey:
-            report.push_back(at(n.line) + "'" + n.text + "' matches no option and is ignored" +
-                             " (option names are case-sensitive)");
+            report(at(n.line) + "'" + n.text + "' matches no option and is ignored" +
+                   " (option names are case-sensitive)");
             break;
         case ReadNote::Kind::ChoiceNotInList:
-            report.push_back(at(n.line) + "'" + n.text +
-                             "' is not a value of the option; it is left out when the file is written");
+            report(at(n.line) + "'" + n.text +
+                   "' is not a value of the option; it is left out when the file is written");
             break;
         case ReadNote::Kind::EmptyChoice:
-            report.push_back(at(n.line) + n.text + " has no value and stays off");
+            report(at(n.line) + n.text + " has no value and stays off");
             break;
         case ReadNote::Kind::SwitchValue:
-            report.push_back(at(n.line) + "'" + n.text + "': the option is a switch and takes no value; " +
-                             "it is read as on whatever the value says");
+            report(at(n.line) + "'" + n.text + "': the option is a switch and takes no value; " +
+                   "it is read as on whatever the value says");
+            break;
+        case ReadNote::Kind::BrokenSection:
+            report(at(n.line) + "'" + n.text +
+                   "' has no closing ']'; it is ignored, and lines under it belong to the section before");
             break;
         }
     }
 
     const char* dialectName = p.dialect == Dialect::Cmd ? "cmd" : "sh";
-    // Earlier items by path key: one pass over the list, whatever its length.
-    std::unordered_map<std::string, std::vector<std::size_t>> seen;
-    seen.reserve(doc.items.size());
+    // Earlier items by the hash of their path key, chained in list order through `later`: one
+    // pass over the list, whatever its length, without a copy of every key. Paths whose keys
+    // share a hash are told apart by samePathText.
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::unordered_map<std::size_t, std::pair<std::size_t, std::size_t>> chainOfHash; // first, last
+    chainOfHash.reserve(doc.items.size());
+    std::vector<std::size_t> later(doc.items.size(), kNone);
     for (std::size_t i = 0; i < doc.items.size(); ++i) {
         const CDpctData& item = doc.items[i];
         const std::string where = at(doc.itemLines[i]);
-        std::vector<std::size_t>& same = seen[pathKey(item.path)];
-        for (std::size_t j : same) {
-            if (samePathText(doc.items[j].path, item.path)) {
-                report.push_back(where + "duplicate item '" + item.path + "' (first at line " +
-                                 std::to_string(doc.itemLines[j]) + ")");
-                break;
+        const auto [chain, fresh] =
+            chainOfHash.try_emplace(std::hash<std::string>{}(pathKey(item.path)), std::pair{i, i});
+        std::size_t first = kNone;
+        if (!fresh) {
+            for (std::size_t j = chain->second.first; j != kNone; j = later[j]) {
+                if (samePathText(doc.items[j].path, item.path)) {
+                    first = j;
+                    break;
+                }
             }
+            later[chain->second.second] = i;
+            chain->second.second = i;
         }
-        same.push_back(i);
+        if (first != kNone)
+            report(where + "duplicate item '" + item.path + "' (first at line " +
+                   std::to_string(doc.itemLines[first]) + ")");
         if (!pathExists(item.path))
-            report.push_back(where + "'" + item.path + "' does not exist");
+            report(where + "'" + item.path + "' does not exist");
         const CommandLine line = buildCommandLine(&item, p.dialect);
         if (!line.ok())
-            report.push_back(where + "cannot be converted: " + line.refusal + " (" + dialectName + ")");
+            report(where + "cannot be converted: " + line.refusal + " (" + dialectName + ")");
         if (p.dialect == Dialect::Cmd && item.path.find('%') != std::string::npos)
-            report.push_back(where + "the path contains '%', which the command interpreter may expand");
+            report(where + "the path contains '%', which the command interpreter may expand");
         for (const OptionInfo& o : optionTable()) {
             if (!item.isOn(o.slot) || o.kind != OptionKind::Text)
                 continue;
             const std::string& v = item.text(o.slot);
             if (o.argForm == ArgForm::Plain && hasActiveShellSyntax(v, p.dialect))
-                report.push_back(where + std::string(o.name) + "=" + v +
-                                 " contains a command separator or redirection outside quotes; it is " +
-                                 "passed to dpct as text, not acted on by the " +
-                                 (p.dialect == Dialect::Cmd ? "command interpreter" : "shell"));
+                report(where + std::string(o.name) + "=" + v +
+                       " contains a command separator or redirection outside quotes; it is " +
+                       "passed to dpct as text, not acted on by the " +
+                       (p.dialect == Dialect::Cmd ? "command interpreter" : "shell"));
             if (o.argForm != ArgForm::Plain && p.dialect == Dialect::Cmd && v.find('%') != std::string::npos)
-                report.push_back(where + "the value of " + std::string(o.name) +
-                                 " contains '%', which the command interpreter may expand");
+                report(where + "the value of " + std::string(o.name) +
+                       " contains '%', which the command interpreter may expand");
         }
     }
-    std::string text;
-    for (const std::string& line : report)
-        text += line + "\n";
-    out(text);
-    return report.empty() ? kExitOk : kExitFindings;
+    return findings == 0 ? kExitOk : kExitFindings;
 }
 
 } // namespace tovalo::cli

@@ -66,6 +66,13 @@ out=$("$cli" check "$data/definition/duplicates/input.txt")
 grep -qF "duplicate item '/w/dup.cu'" <<<"$out" || fail "check: the exact duplicate not reported: $out"
 out=$("$cli" check "$data/definition/sections/input.txt")
 [ "$(grep -c "is skipped with its lines" <<<"$out")" = 4 ] || fail "check: expected four skipped sections"
+# An item section with blanks after its "]" that follows a skipped section is an item; a section
+# line without its "]" is reported wherever it stands.
+out=$("$cli" check "$data/definition/trailing-blanks/input.txt")
+grep -qF "input.txt:5: '/w/a.cu' does not exist" <<<"$out" || fail "check: [/w/a.cu] with blanks not read: $out"
+for line in 9 13; do
+  grep -qF "input.txt:$line: '[/w/" <<<"$out" || fail "check: the broken section line $line not reported: $out"
+done
 
 # Usage errors and unreadable files: exit 2 and a message naming the problem.
 "$cli" commands "$work/missing.txt" >/dev/null 2>"$work/err.txt"

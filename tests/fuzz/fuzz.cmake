@@ -33,9 +33,10 @@ ExternalProject_Add(tovalo_fuzz
              -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
-  BUILD_BYPRODUCTS "${fuzz_dir}/fuzz_definition" "${fuzz_dir}/fuzz_command_line")
+  BUILD_BYPRODUCTS "${fuzz_dir}/fuzz_definition" "${fuzz_dir}/fuzz_command_line"
+                   "${fuzz_dir}/fuzz_settings")
 
-foreach(harness definition command_line)
+foreach(harness definition command_line settings)
   add_test(NAME fuzz_${harness}
            COMMAND bash "${PROJECT_SOURCE_DIR}/tests/fuzz/run_fuzz.sh" "${fuzz_dir}/fuzz_${harness}"
                    "${PROJECT_SOURCE_DIR}/tests/fuzz/seeds/${harness}" "${fuzz_dir}/run_${harness}")

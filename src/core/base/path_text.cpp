@@ -33,34 +33,38 @@ std::string pathKey(std::string_view path)
     return key;
 }
 
+namespace {
+
+std::size_t keyHash(std::string_view path)
+{
+    if (!pathsIgnoreCase())
+        return std::hash<std::string_view>{}(path); // the key is the path itself
+    return std::hash<std::string>{}(pathKey(path));
+}
+
+} // namespace
+
 void PathIndex::insert(std::string_view path)
 {
-    buckets_[pathKey(path)].emplace_back(path);
+    paths_.emplace(keyHash(path), std::string(path));
 }
 
 bool PathIndex::erase(std::string_view path)
 {
-    const auto it = buckets_.find(pathKey(path));
-    if (it == buckets_.end())
-        return false;
-    auto& paths = it->second;
-    const auto found =
-        std::find_if(paths.begin(), paths.end(), [&](const std::string& p) { return samePathText(p, path); });
-    if (found == paths.end())
-        return false;
-    paths.erase(found);
-    if (paths.empty())
-        buckets_.erase(it);
-    return true;
+    auto [it, end] = paths_.equal_range(keyHash(path));
+    for (; it != end; ++it) {
+        if (samePathText(it->second, path)) {
+            paths_.erase(it);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool PathIndex::contains(std::string_view path) const
 {
-    const auto it = buckets_.find(pathKey(path));
-    if (it == buckets_.end())
-        return false;
-    return std::any_of(it->second.begin(), it->second.end(),
-                       [&](const std::string& p) { return samePathText(p, path); });
+    const auto [first, end] = paths_.equal_range(keyHash(path));
+    return std::any_of(first, end, [&](const auto& entry) { return samePathText(entry.second, path); });
 }
 
 } // namespace tovalo

@@ -26,14 +26,18 @@ std::string pathKey(std::string_view path);
 class PathIndex
 {
 public:
+    /// Room for `count` paths, so that filling the index with a whole list never rehashes it.
+    void reserve(std::size_t count) { paths_.reserve(count); }
     void insert(std::string_view path);
     /// Removes one occurrence of `path`; false when there was none.
     bool erase(std::string_view path);
     bool contains(std::string_view path) const;
-    void clear() { buckets_.clear(); }
+    void clear() { paths_.clear(); }
 
 private:
-    std::unordered_map<std::string, std::vector<std::string>> buckets_;
+    // Each path under the hash of its key: one node per path and no copy of the key. Paths whose
+    // keys share a hash are told apart by samePathText.
+    std::unordered_multimap<std::size_t, std::string> paths_;
 };
 
 } // namespace tovalo

@@ -43,6 +43,7 @@ bool DefinitionDocument::load(std::string_view path, std::string& error)
     items_.clear();
     index_.clear();
     items_.reserve(read.items.size());
+    index_.reserve(read.items.size());
     for (CDpctData& item : read.items) {
         index_.insert(item.path);
         items_.push_back(std::make_unique<CDpctData>(std::move(item)));

@@ -36,6 +36,44 @@ bool isCudaSource(std::string_view name)
            (ext[2] == 'u' || ext[2] == 'U');
 }
 
+// The next line of `text` from `pos` (advanced past it) without its line end and leading white
+// space, including the ideographic space U+3000 that Japanese editors use for indentation.
+std::string_view nextLine(std::string_view text, std::size_t& pos)
+{
+    std::size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos)
+        end = text.size();
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    std::size_t first = 0;
+    for (;;) {
+        if (first < line.size() && isLeadingSpace(line[first]))
+            ++first;
+        else if (line.substr(first).starts_with("\xE3\x80\x80"))
+            first += 3;
+        else
+            break;
+    }
+    return line.substr(first);
+}
+
+// True when `line` (from nextLine) is a section line; `name` is then what is between its
+// brackets. A section line may end in blanks after its "]": editors leave them, and a section
+// line that went unrecognised would read its item's options into the section before.
+bool isSectionLine(std::string_view line, std::string_view& name)
+{
+    if (line.empty() || line.front() != '[')
+        return false;
+    while (line.size() > 1 && isLeadingSpace(line.back()))
+        line.remove_suffix(1);
+    if (line.size() < 2 || line.back() != ']')
+        return false;
+    name = line.substr(1, line.size() - 2);
+    return true;
+}
+
 void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view value, int lineNo,
                      std::vector<ReadNote>& notes)
 {
@@ -97,15 +135,38 @@ ReadResult parseDefinitionText(std::string_view bytes)
         result.error = "not a definition file (it holds binary data)";
         return result;
     }
-    const DecodedText decoded = decodeFileText(bytes);
-    result.encoding = decoded.encoding;
-    result.lastResortEncoding = decoded.lastResort;
-    result.replacedBytes = decoded.replaced;
-    if (decoded.replaced > 0)
-        result.firstReplacedLine =
-            1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + decoded.firstReplaced, '\n'));
-    result.encodingKeptBySave = decoded.keptBySave();
-    const std::string_view text = decoded.utf8;
+    // Text that is UTF-8 already is read where it lies, where files are written as UTF-8 (there
+    // a valid UTF-8 reading always wins); other encodings are decoded into a copy.
+    DecodedText decoded;
+    std::string_view text;
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    const std::string_view unmarked = bytes.starts_with(kBom) ? bytes.substr(kBom.size()) : bytes;
+    if (isValidUtf8(unmarked) && fileCodeSet() == "UTF-8") {
+        text = unmarked;
+        result.encoding = unmarked.size() == bytes.size() ? "UTF-8" : "UTF-8 with BOM";
+        result.encodingKeptBySave = true;
+    } else {
+        decoded = decodeFileText(bytes);
+        result.encoding = decoded.encoding;
+        result.lastResortEncoding = decoded.lastResort;
+        result.replacedBytes = decoded.replaced;
+        if (decoded.replaced > 0)
+            result.firstReplacedLine =
+                1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + decoded.firstReplaced, '\n'));
+        result.encodingKeptBySave = decoded.keptBySave();
+        text = decoded.utf8;
+    }
+
+    // The items are counted first, so that a long list is stored without the slack and the
+    // copying of a growing vector.
+    std::size_t itemCount = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::string_view name;
+        if (isSectionLine(nextLine(text, pos), name) && isCudaSource(name))
+            ++itemCount;
+    }
+    result.items.reserve(itemCount);
+    result.itemLines.reserve(itemCount);
 
     enum class State
     {
@@ -114,36 +175,17 @@ ReadResult parseDefinitionText(std::string_view bytes)
         Item
     } state = State::Ignore;
     bool commonSeen = false;
+    bool inSkippedSection = false; // State::Ignore after a section line, not before any
     CDpctData* current = nullptr;
     int lineNo = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
+        const std::string_view line = nextLine(text, pos);
         ++lineNo;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-
-        // Leading white space, including the ideographic space U+3000 that Japanese editors
-        // use for indentation.
-        std::size_t first = 0;
-        for (;;) {
-            if (first < line.size() && isLeadingSpace(line[first]))
-                ++first;
-            else if (line.substr(first).starts_with("\xE3\x80\x80"))
-                first += 3;
-            else
-                break;
-        }
-        line.remove_prefix(first);
         if (line.empty() || line.front() == '#')
             continue;
 
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            const std::string_view name = line.substr(1, line.size() - 2);
+        if (std::string_view name; isSectionLine(line, name)) {
             if (name == "Common") {
                 commonSeen = true;
                 state = State::Common;
@@ -158,9 +200,16 @@ ReadResult parseDefinitionText(std::string_view bytes)
                 state = State::Item;
             } else {
                 state = State::Ignore;
+                inSkippedSection = true;
                 current = nullptr;
                 result.notes.push_back({ReadNote::Kind::SectionSkipped, lineNo, std::string(name)});
             }
+            continue;
+        }
+        if (line.front() == '[') {
+            // Read as a key it would be an unknown key, or nothing at all in [Common] and in a
+            // skipped section, and the options under it would go to the section before.
+            result.notes.push_back({ReadNote::Kind::BrokenSection, lineNo, std::string(line)});
             continue;
         }
 
@@ -186,7 +235,8 @@ ReadResult parseDefinitionText(std::string_view bytes)
                 result.notes.push_back({ReadNote::Kind::UnknownKey, lineNo, std::string(key)});
             break;
         case State::Ignore:
-            if (result.notes.empty() || result.notes.back().kind != ReadNote::Kind::SectionSkipped)
+            // The lines of a skipped section go with its one note.
+            if (!inSkippedSection)
                 result.notes.push_back({ReadNote::Kind::OutsideSection, lineNo, std::string(key)});
             break;
         }

@@ -27,6 +27,7 @@ struct ReadNote
         ChoiceNotInList, ///< a choice value that is not an entry of the option's list
         EmptyChoice,     ///< a choice option with an empty value, left off
         SwitchValue,     ///< a value after a switch ("--comments=false"); the switch is on
+        BrokenSection,   ///< a line that opens like a section ("[/w/a.cu") but has no "]"
     };
     Kind kind;
     int line;         ///< 1-based line number

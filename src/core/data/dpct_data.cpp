@@ -46,8 +46,7 @@ void CDpctData::reset()
         if (o.kind == OptionKind::Choice)
             choices_[static_cast<std::size_t>(o.field)] = o.defaultIndex;
     }
-    for (std::string& t : texts_)
-        t.clear();
+    texts_.clear();
 }
 
 std::int32_t CDpctData::choiceIndex(int slot) const
@@ -73,14 +72,28 @@ const std::string& CDpctData::text(int slot) const
 {
     const OptionInfo& o = optionAt(slot);
     assert(o.kind == OptionKind::Text);
-    return texts_[static_cast<std::size_t>(o.field)];
+    static const std::string empty;
+    for (const TextValue& t : texts_) {
+        if (t.field == o.field)
+            return t.value;
+    }
+    return empty;
 }
 
 void CDpctData::setText(int slot, std::string value)
 {
     const OptionInfo& o = optionAt(slot);
     assert(o.kind == OptionKind::Text);
-    texts_[static_cast<std::size_t>(o.field)] = std::move(value);
+    auto it =
+        std::find_if(texts_.begin(), texts_.end(), [&](const TextValue& t) { return t.field >= o.field; });
+    if (it != texts_.end() && it->field == o.field) {
+        if (value.empty())
+            texts_.erase(it);
+        else
+            it->value = std::move(value);
+    } else if (!value.empty()) {
+        texts_.insert(it, TextValue{o.field, std::move(value)});
+    }
 }
 
 void CDpctData::takeOptionsForNextAdd(const CDpctData& added)

@@ -57,7 +57,7 @@ public:
     /// The value-list entry at the option's index; empty when the index is outside the list.
     std::string_view choiceEntry(int slot) const;
 
-    /// Text of a Text option (UTF-8).
+    /// Text of a Text option (UTF-8). The reference is valid until the next setText or reset.
     const std::string& text(int slot) const;
     void setText(int slot, std::string value);
 
@@ -66,8 +66,17 @@ public:
     void takeOptionsForNextAdd(const CDpctData& added);
 
 private:
+    // Only the texts that are not empty, in field order (so equal records compare equal): most
+    // items carry two or three of the eleven, and a list may hold hundreds of thousands.
+    struct TextValue
+    {
+        std::int32_t field = 0;
+        std::string value;
+        bool operator==(const TextValue&) const = default;
+    };
+
     std::array<std::int32_t, kChoiceFieldCount> choices_{};
-    std::array<std::string, kTextFieldCount> texts_{};
+    std::vector<TextValue> texts_;
 };
 
 /// A readable dump of every field, for test failure messages and debugging.

@@ -3,9 +3,9 @@
 #include "base/ascii.h"
 #include "base/codec.h"
 #include "base/text.h"
+#include "reg_text.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace tovalo {
 
@@ -163,18 +163,20 @@ bool quotable(const RegValue& value)
                         [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
-// The sections that hold the values of `key`, in file order: never the lines before the first
-// key, never a "[-key]" deletion.
-template <typename Sections> auto sectionsOf(Sections& sections, std::string_view key)
+// Calls `fn` with each section that holds the values of `key`, in file order: never the lines
+// before the first key, never a "[-key]" deletion. (A plain loop: the fuzz build's clang does
+// not take the standard library's range views.)
+template <typename Sections, typename Fn> void forSectionsOf(Sections& sections, std::string_view key, Fn fn)
 {
-    return sections | std::views::drop(1) | std::views::filter([key](const auto& s) {
-               return !s.removal && equalsIgnoringAsciiCase(s.key, key);
-           });
+    for (std::size_t i = 1; i < sections.size(); ++i) {
+        if (!sections[i].removal && equalsIgnoringAsciiCase(sections[i].key, key))
+            fn(sections[i]);
+    }
 }
 
 } // namespace
 
-std::vector<std::string> formatRegValue(std::string_view name, const RegValue& value)
+std::vector<std::string> formatRegValue(std::string_view name, const RegValue& value, bool textAsHex)
 {
     std::string line = name.empty() ? std::string("@=") : "\"" + escapeQuoted(name) + "\"=";
     if (value.type == kRegDword && value.data.size() == 4) {
@@ -183,7 +185,7 @@ std::vector<std::string> formatRegValue(std::string_view name, const RegValue& v
             v = (v << 8) | static_cast<unsigned char>(value.data[static_cast<std::size_t>(i)]);
         return {line + "dword:" + formatHex(v, 8)};
     }
-    if (quotable(value))
+    if (!textAsHex && quotable(value))
         return {line + "\"" + escapeQuoted(utf8FromUtf16le(value.data)) + "\""};
 
     line += value.type == kRegBinary ? std::string("hex:") : "hex(" + formatHex(value.type) + "):";
@@ -211,45 +213,58 @@ RegDocument RegDocument::parse(std::string_view bytes)
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
         static_cast<unsigned char>(bytes[1]) == 0xFE) {
         doc.utf16_ = true;
+        doc.encoding_ = "UTF-16LE";
         text = utf8FromUtf16le(bytes.substr(2), false);
     } else {
-        text = decodeFileText(bytes).utf8;
+        DecodedText decoded = decodeFileText(bytes);
+        text = std::move(decoded.utf8);
+        doc.encoding_ = std::move(decoded.encoding);
     }
 
+    // The first line end decides the file's: with CR LF each line loses one CR before its LF;
+    // with LF a CR before an LF stays in the stored line (so that what is written reads back
+    // the same) and is only left out where the line is read.
+    const std::size_t firstEnd = text.find('\n');
+    doc.crlf_ = firstEnd != std::string::npos && firstEnd > 0 && text[firstEnd - 1] == '\r';
     std::vector<std::string> lines;
-    bool sawLineEnd = false;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t nl = text.find('\n', start);
-        const bool last = nl == std::string::npos;
-        if (last)
+        if (nl == std::string::npos)
             nl = text.size();
         std::string_view line(text.data() + start, nl - start);
-        if (!line.empty() && line.back() == '\r') {
+        if (doc.crlf_ && !line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-            if (!sawLineEnd && !last)
-                doc.crlf_ = true;
-        }
-        if (!last)
-            sawLineEnd = true;
         lines.emplace_back(line);
         start = nl + 1;
     }
+    const auto content = [&lines](std::size_t n) {
+        std::string_view line = lines[n];
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        return line;
+    };
 
     std::size_t i = 0;
-    while (i < lines.size() && trim(lines[i]).empty())
+    while (i < lines.size() && trim(content(i)).empty())
         ++i;
     if (i < lines.size()) {
-        const std::string_view first = trim(lines[i]);
+        const std::string_view first = trim(content(i));
         if (first == "Windows Registry Editor Version 5.00" || first == "REGEDIT4") {
             doc.headerFound_ = true;
             doc.header_ = std::string(first);
             ++i;
+            // REGEDIT4 is an ANSI format: text that is ASCII only gives no code page, and
+            // writing UTF-8 into it would be misread by whoever reads it as ANSI.
+            if (first == "REGEDIT4" && doc.encoding_ == "UTF-8" &&
+                std::all_of(text.begin(), text.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+                doc.encoding_ = "ASCII";
         }
     }
 
     for (; i < lines.size(); ++i) {
-        const std::string_view t = trim(lines[i]);
+        const std::string_view t = trim(content(i));
         if (t.size() >= 2 && t.front() == '[' && t.back() == ']') {
             Section s;
             std::string_view key = trim(t.substr(1, t.size() - 2));
@@ -265,13 +280,13 @@ RegDocument RegDocument::parse(std::string_view bytes)
         Entry e;
         e.lines.push_back(lines[i]);
         if (!t.empty() && (t.front() == '"' || t.front() == '@')) {
-            std::string logical(trimRight(lines[i]));
+            std::string logical(trimRight(content(i)));
             const bool hex = dataIsHex(logical);
             while (hex && !logical.empty() && logical.back() == '\\' && i + 1 < lines.size()) {
                 logical.pop_back();
                 ++i;
                 e.lines.push_back(lines[i]);
-                logical += trimRight(trimLeft(lines[i]));
+                logical += trimRight(trimLeft(content(i)));
             }
             e.isValue = parseValue(logical, e.name, e.value);
         }
@@ -297,33 +312,55 @@ std::string RegDocument::format() const
             }
         }
     }
-    if (!utf16_)
+    if (utf16_)
+        return "\xFF\xFE" + utf16leFromUtf8(text);
+    if (encoding_ == "UTF-8")
         return text;
-    return "\xFF\xFE" + utf16leFromUtf8(text);
+    if (encoding_ == "UTF-8 with BOM")
+        return "\xEF\xBB\xBF" + text;
+    std::string bytes;
+    if (encodeInCodeSet(encoding_, text, bytes))
+        return bytes;
+    // Only a value name the code page has no code for gets here (every value set through this
+    // class is written in a form it can hold): UTF-8 with its mark then keeps every character.
+    return "\xEF\xBB\xBF" + text;
+}
+
+bool RegDocument::encodable(const std::vector<std::string>& lines) const
+{
+    if (utf16_ || encoding_ == "UTF-8" || encoding_ == "UTF-8 with BOM")
+        return true;
+    std::string bytes;
+    for (const std::string& l : lines) {
+        if (!encodeInCodeSet(encoding_, l, bytes))
+            return false;
+    }
+    return true;
 }
 
 bool RegDocument::hasKey(std::string_view key) const
 {
-    return !sectionsOf(sections_, key).empty();
+    bool found = false;
+    forSectionsOf(sections_, key, [&](const Section&) { found = true; });
+    return found;
 }
 
 const RegValue* RegDocument::find(std::string_view key, std::string_view name) const
 {
     const RegValue* found = nullptr;
-    for (const Section& s : sectionsOf(sections_, key)) {
+    forSectionsOf(sections_, key, [&](const Section& s) {
         for (const Entry& e : s.entries) {
             if (e.isValue && equalsIgnoringAsciiCase(e.name, name))
                 found = &e.value;
         }
-    }
+    });
     return found;
 }
 
 RegDocument::Section* RegDocument::lastSectionOf(std::string_view key)
 {
     Section* last = nullptr;
-    for (Section& s : sectionsOf(sections_, key))
-        last = &s;
+    forSectionsOf(sections_, key, [&](Section& s) { last = &s; });
     return last;
 }
 
@@ -348,20 +385,23 @@ void RegDocument::set(std::string_view key, std::string_view name, const RegValu
     addKey(key);
     // Replace the occurrence that is read (the last one) in place, drop the others.
     Entry* target = nullptr;
-    for (Section& s : sectionsOf(sections_, key)) {
+    forSectionsOf(sections_, key, [&](Section& s) {
         for (Entry& e : s.entries) {
             if (e.isValue && equalsIgnoringAsciiCase(e.name, name))
                 target = &e;
         }
-    }
-    Entry fresh{formatRegValue(name, value), true, std::string(name), value};
+    });
+    std::vector<std::string> lines = formatRegValue(name, value);
+    if (!encodable(lines))
+        lines = formatRegValue(name, value, true);
+    Entry fresh{std::move(lines), true, std::string(name), value};
     if (target) {
         *target = std::move(fresh);
-        for (Section& s : sectionsOf(sections_, key)) {
+        forSectionsOf(sections_, key, [&](Section& s) {
             std::erase_if(s.entries, [&](const Entry& e) {
                 return &e != target && e.isValue && equalsIgnoringAsciiCase(e.name, name);
             });
-        }
+        });
         return;
     }
     // A new value goes after the last value of the key's last section (before trailing blank
@@ -380,10 +420,10 @@ void RegDocument::set(std::string_view key, std::string_view name, const RegValu
 
 void RegDocument::remove(std::string_view key, std::string_view name)
 {
-    for (Section& s : sectionsOf(sections_, key)) {
+    forSectionsOf(sections_, key, [&](Section& s) {
         std::erase_if(s.entries,
                       [&](const Entry& e) { return e.isValue && equalsIgnoringAsciiCase(e.name, name); });
-    }
+    });
 }
 
 } // namespace tovalo

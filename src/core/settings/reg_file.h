@@ -7,7 +7,10 @@
 // lines. Every line that is not understood (comments, deletions, other keys, malformed values)
 // is kept as it stands and written back unchanged; only values that are set or removed through
 // this class are rewritten. The file is written back in the encoding and line end it was read
-// with (a new file: UTF-8 and LF).
+// with (a new file: UTF-8 and LF): UTF-16LE, UTF-8 with or without its byte-order mark, or the
+// legacy code page a REGEDIT4 or other ANSI file was read in. A text value that code page has no
+// code for is written as hex(1): UTF-16LE bytes, which read back as the same text. A REGEDIT4
+// file of ASCII only stays ASCII that way, since its code page cannot be known.
 //
 // Key paths and value names compare with ASCII letter case ignored, as the registry does.
 
@@ -34,6 +37,9 @@ public:
     /// True when the first line was a registry-export header.
     bool hasHeader() const { return headerFound_; }
     bool isUtf16() const { return utf16_; }
+    /// What the bytes were read as and are written in: "UTF-16LE", "UTF-8", "UTF-8 with BOM",
+    /// "ASCII" (a REGEDIT4 file of ASCII only), or a legacy code set ("CP932", "Windows-1252").
+    const std::string& encoding() const { return encoding_; }
     bool usesCrLf() const { return crlf_; }
 
     /// True when a section for `key` (a full path such as HKEY_CURRENT_USER\SOFTWARE\...) exists.
@@ -69,15 +75,18 @@ private:
     };
 
     Section* lastSectionOf(std::string_view key);
+    bool encodable(const std::vector<std::string>& lines) const;
 
     std::string header_ = "Windows Registry Editor Version 5.00";
     bool headerFound_ = false;
     bool utf16_ = false;
     bool crlf_ = false;
+    std::string encoding_ = "UTF-8";
     std::vector<Section> sections_ = {Section{}};
 };
 
 /// The lines of a value as regedit writes them ("Name"=dword:..., hex:... wrapped with "\").
-std::vector<std::string> formatRegValue(std::string_view name, const RegValue& value);
+/// With `textAsHex`, text is written as hex(1): too.
+std::vector<std::string> formatRegValue(std::string_view name, const RegValue& value, bool textAsHex = false);
 
 } // namespace tovalo

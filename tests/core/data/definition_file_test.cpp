@@ -46,6 +46,8 @@ const char* kindName(ReadNote::Kind k)
         return "empty-choice";
     case ReadNote::Kind::SwitchValue:
         return "switch-value";
+    case ReadNote::Kind::BrokenSection:
+        return "broken-section";
     }
     return "?";
 }

@@ -107,6 +107,35 @@ TEST(DpctData, CopyCarriesOutcomeAndDefaultItemRuleClearsIt)
     EXPECT_EQ(defaults.resultText, "");
 }
 
+// Only the texts that are set are stored: records with the same values compare equal whatever
+// order the values were set in, and a text set back to empty is as if it had never been set.
+TEST(DpctData, TextsCompareByValueWhateverTheOrderOfSetting)
+{
+    CDpctData a, b;
+    a.setText(kOutRoot, "/out");
+    a.setText(kExtraArg, "-DN=1");
+    a.setText(kInRoot, "/in");
+    b.setText(kInRoot, "/in");
+    b.setText(kExtraArg, "-DN=1");
+    b.setText(kOutRoot, "/out");
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(a.text(kExtraArg), "-DN=1");
+    EXPECT_EQ(a.text(kCudaIncludePath), "");
+
+    b.setText(kExtraArg, "-DN=2");
+    EXPECT_NE(a, b);
+    EXPECT_EQ(b.text(kExtraArg), "-DN=2");
+    EXPECT_EQ(b.text(kOutRoot), "/out");
+
+    a.setText(kOutRoot, "");
+    a.setText(kExtraArg, "");
+    a.setText(kInRoot, "");
+    EXPECT_EQ(a, CDpctData());
+    CDpctData c = b;
+    c.reset();
+    EXPECT_EQ(c, CDpctData());
+}
+
 TEST(DpctData, FindByPathComparesAsTheFileSystemDoes)
 {
     std::vector<CDpctData> items;

@@ -109,6 +109,34 @@ TEST(FileStoreTest, SavingKeepsUnknownGroupsEncodingAndLineEnds)
     EXPECT_EQ(back.folders, s.folders);
 }
 
+// A REGEDIT4 file in CP932 is saved as REGEDIT4 in CP932, its other groups untouched.
+TEST(FileStoreTest, SavingKeepsARegedit4FileInItsCodePage)
+{
+    CraftedStore c("regedit4-cp932.reg");
+    Settings s("/app");
+    std::string error;
+    ASSERT_TRUE(loadSettings(*c.store, s, error, [](const std::string&) { return true; })) << error;
+    ASSERT_EQ(s.recent.size(), 1u);
+    s.language = 0;
+    s.recent.push_back("/w/日本.txt");
+    ASSERT_TRUE(saveSettings(*c.store, s, kSaveAll, error)) << error;
+
+    const std::string bytes = readAll(c.path);
+    EXPECT_EQ(bytes.rfind("REGEDIT4\r\n", 0), 0u);
+    const RegDocument doc = RegDocument::parse(bytes);
+    EXPECT_EQ(doc.encoding(), "CP932");
+    const RegValue* note = doc.find("HKEY_CURRENT_USER\\SOFTWARE\\mossbank\\Tovalo\\Other", "Note");
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(*note, regText("ソ"));
+
+    Settings back("/app");
+    ASSERT_TRUE(loadSettings(*openFileSettingsStore(c.path), back, error, [](const std::string&) {
+        return true;
+    })) << error;
+    EXPECT_EQ(back.recent, s.recent);
+    EXPECT_EQ(back.language, 0);
+}
+
 TEST(FileStoreTest, FolderIsCreatedAndAnUnreadableFileIsNeverOverwritten)
 {
     test::TestStore t;

@@ -2,7 +2,10 @@
 // come back unchanged.
 
 #include "base/file_io.h"
+#include "base/text.h"
 #include "settings/reg_file.h"
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -199,6 +202,77 @@ TEST(RegFileTest, Utf8WithByteOrderMarkAndFilesWithoutHeaderRead)
     const std::string written = junk.format();
     EXPECT_EQ(written.rfind("Windows Registry Editor Version 5.00\nnot a registry file\n", 0), 0u);
     EXPECT_EQ(*RegDocument::parse(written).find(kCommon, "Language"), regDword(1));
+}
+
+// A file's first line end is its line end. In a file of LF lines, a CR before an LF belongs to
+// its line and comes back with it; the line is read all the same.
+TEST(RegFileTest, CarriageReturnsOfAnLfFileComeBack)
+{
+    const std::string mixed = "REGEDIT4\n\r\n[HKEY_CURRENT_USER\\X]\r\n\"A\"=\"a\"\r\n\"B\"=dword:00000002\n";
+    const RegDocument doc = RegDocument::parse(mixed);
+    EXPECT_FALSE(doc.usesCrLf());
+    EXPECT_EQ(doc.format(), mixed);
+    EXPECT_EQ(textOf(doc.find("HKEY_CURRENT_USER\\X", "A")), "a");
+    EXPECT_EQ(*doc.find("HKEY_CURRENT_USER\\X", "B"), regDword(2));
+
+    const std::string crlf = "REGEDIT4\r\n\r\r\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"a\"\r\n";
+    const RegDocument other = RegDocument::parse(crlf);
+    EXPECT_TRUE(other.usesCrLf());
+    const std::string written = other.format();
+    EXPECT_EQ(written, "REGEDIT4\r\n\r\r\n[HKEY_CURRENT_USER\\X]\r\n\"A\"=\"a\"\r\n");
+    EXPECT_EQ(RegDocument::parse(written).format(), written);
+    EXPECT_EQ(textOf(other.find("HKEY_CURRENT_USER\\X", "A")), "a");
+}
+
+// A file is written back in what it was read as: a REGEDIT4 file in its ANSI code page (CP932
+// here, with trail bytes that are backslashes), UTF-8 with its byte-order mark, and a REGEDIT4
+// file of ASCII only as ASCII. Text the code page cannot hold goes as hex(1): and reads back.
+TEST(RegFileTest, EveryFileKeepsItsEncoding)
+{
+    const std::string cp932 = dataFile("regedit4-cp932.reg");
+    RegDocument doc = RegDocument::parse(cp932);
+    EXPECT_EQ(doc.encoding(), "CP932");
+    EXPECT_TRUE(doc.usesCrLf());
+    EXPECT_EQ(textOf(doc.find(kCommon, "Recent01")), "C:\\作業\\表示.txt");
+    EXPECT_EQ(doc.format(), cp932);
+
+    doc.set(kCommon, "Recent02", regText("D:\\日本\\ソース.cu"));
+    doc.set(kCommon, "Recent03", regText("/tmp/café €"));
+    const std::string written = doc.format();
+    EXPECT_EQ(written.rfind("REGEDIT4\r\n", 0), 0u);
+    EXPECT_NE(written.find("\"Recent02\"=\"D:\\\\\x93\xfa\x96\x7b\\\\\x83\x5c\x81\x5b\x83\x58.cu\""),
+              std::string::npos);
+    EXPECT_NE(written.find("\"Recent03\"=hex(1):"), std::string::npos);
+    EXPECT_EQ(written.find("\xe6\x97\xa5"), std::string::npos); // no UTF-8 "日"
+    const RegDocument back = RegDocument::parse(written);
+    EXPECT_EQ(back.encoding(), "CP932");
+    EXPECT_EQ(textOf(back.find(kCommon, "Recent01")), "C:\\作業\\表示.txt");
+    EXPECT_EQ(textOf(back.find(kCommon, "Recent02")), "D:\\日本\\ソース.cu");
+    EXPECT_EQ(textOf(back.find(kCommon, "Recent03")), "/tmp/café €");
+
+    RegDocument bom = RegDocument::parse("\xEF\xBB\xBFWindows Registry Editor Version 5.00\n");
+    bom.set(kCommon, "Recent01", regText("/tmp/é"));
+    EXPECT_EQ(bom.format().rfind("\xEF\xBB\xBFWindows Registry Editor Version 5.00\n", 0), 0u);
+    EXPECT_NE(bom.format().find("\"/tmp/\xC3\xA9\""), std::string::npos);
+
+    RegDocument ascii = RegDocument::parse("REGEDIT4\n\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"a\"\n");
+    EXPECT_EQ(ascii.encoding(), "ASCII");
+    ascii.set(kCommon, "Recent01", regText("/tmp/日本"));
+    ascii.set(kCommon, "Recent02", regText("/tmp/plain"));
+    const std::string asciiText = ascii.format();
+    EXPECT_TRUE(std::all_of(asciiText.begin(), asciiText.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+    EXPECT_NE(asciiText.find("\"Recent02\"=\"/tmp/plain\""), std::string::npos);
+    EXPECT_EQ(textOf(RegDocument::parse(asciiText).find(kCommon, "Recent01")), "/tmp/日本");
+
+    // Bytes that are neither UTF-8 nor CP932 are read as Windows-1252 and written back as such.
+    const std::string latin = "REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"caf\xE9\"\n\"C\"=\"\x81\"\n";
+    RegDocument w1252 = RegDocument::parse(latin);
+    EXPECT_EQ(w1252.encoding(), "Windows-1252");
+    EXPECT_EQ(w1252.format(), latin);
+    w1252.set(kCommon, "B", regText("\xE2\x80\x9Cq\xE2\x80\x9D \xC3\xBC"));
+    EXPECT_NE(w1252.format().find("\"B\"=\"\x93q\x94 \xFC\""), std::string::npos);
+    EXPECT_EQ(textOf(RegDocument::parse(w1252.format()).find(kCommon, "B")), "“q” ü");
 }
 
 } // namespace

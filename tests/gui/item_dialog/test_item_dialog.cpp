@@ -466,6 +466,48 @@ private Q_SLOTS:
         QCOMPARE(target.text(kExtraArg), "-v");
     }
 
+    // A definition file holds one path per line: a name with a line break is refused when it is
+    // added or updated, named with the breaks shown, before the other checks.
+    void dialogRefusesNamesWithLineBreaks()
+    {
+        const QString bad = tmp_.filePath(QStringLiteral("two\nlines.cu"));
+        touch(bad);
+        const QString mark(QChar(0x21B5));
+        CDpctData target;
+        CDpctData defaults;
+        CDpctDataDlg add(CDpctDataDlg::Mode::Add, target, &defaults, {}, nullptr);
+        add.fileEdit()->setText(bad);
+        DialogSeam::answerMessage();
+        add.accept();
+        QCOMPARE(DialogSeam::last().id, 733);
+        QVERIFY(DialogSeam::last().text.contains(QStringLiteral("two") + mark + QStringLiteral("lines.cu")));
+        QCOMPARE(add.result(), int(QDialog::Rejected));
+        QCOMPARE(add.focusWidget(), add.fileEdit());
+        QCOMPARE(add.fileEdit()->textColor(), kRed);
+
+        QTest::mouseClick(add.dirRadio(), Qt::LeftButton);
+        const QString badDir = tmp_.filePath(QStringLiteral("dir\r"));
+        QDir().mkpath(badDir);
+        add.dirEdit()->setText(badDir);
+        DialogSeam::answerMessage();
+        add.accept();
+        QCOMPARE(DialogSeam::last().id, 734);
+        QVERIFY(DialogSeam::last().text.contains(QStringLiteral("dir") + mark));
+        QCOMPARE(target, CDpctData());
+
+        target.path = tmp_.filePath(QStringLiteral("ok.cu")).toStdString();
+        touch(qs(target.path));
+        const CDpctData before = target;
+        CDpctDataDlg update(CDpctDataDlg::Mode::Update, target, nullptr, {}, nullptr);
+        update.fileEdit()->setText(tmp_.filePath(QStringLiteral("cr\rname.cu")));
+        DialogSeam::answerMessage();
+        update.accept();
+        QCOMPARE(DialogSeam::last().id, 733);
+        QVERIFY(DialogSeam::last().text.contains(QStringLiteral("cr") + mark + QStringLiteral("name.cu")));
+        QCOMPARE(target, before);
+        QCOMPARE(DialogSeam::shownCount(), 3);
+    }
+
     void dialogUpdateAcceptsListedPathAndLeavesDefaults()
     {
         const QString file = tmp_.filePath(QStringLiteral("u.cu"));
@@ -676,6 +718,59 @@ private Q_SLOTS:
         QVERIFY(none.items.empty());
         QCOMPARE(DialogSeam::last().id, 732);
         QCOMPARE(DialogSeam::last().icon, QMessageBox::Warning);
+    }
+
+    // The scan leaves out the .cu files whose paths hold a line break (in the name or in a
+    // folder's name), and names them in one message after the scan.
+    void scanLeavesOutNamesWithLineBreaks()
+    {
+        const QString root = tmp_.filePath(QStringLiteral("breaks"));
+        touch(root + QStringLiteral("/good.cu"));
+        touch(root + QStringLiteral("/bad\nname.cu"));
+        touch(root + QStringLiteral("/other\r.cu"));
+        touch(root + QStringLiteral("/sub\nfolder/inner.cu"));
+        touch(root + QStringLiteral("/notes\n.txt")); // not a .cu file: not named
+        CDpctData confirmed;
+        confirmed.kind = 1;
+        confirmed.path = root.toStdString();
+        confirmed.includeSubdirs = 1;
+        DialogSeam::answerMessage();
+        const DirectoryScanResult res = runDirectoryScan(nullptr, confirmed, {}, 0);
+        QCOMPARE(res.items.size(), std::size_t(1));
+        QCOMPARE(qs(res.items[0].path), root + QStringLiteral("/good.cu"));
+        QCOMPARE(res.withLineBreak.size(), std::size_t(3));
+        QCOMPARE(DialogSeam::shownCount(), 1);
+        QCOMPARE(DialogSeam::last().id, 735);
+        QCOMPARE(DialogSeam::last().icon, QMessageBox::Warning);
+        const QString mark(QChar(0x21B5));
+        const QStringList names = {QStringLiteral("bad") + mark + QStringLiteral("name.cu"),
+                                   QStringLiteral("other") + mark + QStringLiteral(".cu"),
+                                   QStringLiteral("sub") + mark + QStringLiteral("folder/inner.cu")};
+        for (const QString& name : names)
+            QVERIFY2(DialogSeam::last().text.contains(name), qPrintable(DialogSeam::last().text));
+        QVERIFY(DialogSeam::last().text.startsWith(QStringLiteral("3 ")));
+
+        // Nothing left to add: the files are named first, then that there was nothing to add.
+        QFile::remove(root + QStringLiteral("/good.cu"));
+        DialogSeam::resetLog();
+        DialogSeam::answerMessage();
+        DialogSeam::answerMessage();
+        const DirectoryScanResult none = runDirectoryScan(nullptr, confirmed, {}, 0);
+        QVERIFY(none.items.empty());
+        QCOMPARE(DialogSeam::shownCount(), 2);
+        QCOMPARE(DialogSeam::last().id, 732);
+
+        // Many such files: the message stays short.
+        touch(root + QStringLiteral("/good.cu"));
+        for (int i = 0; i < 14; ++i)
+            touch(root + QStringLiteral("/many%1\n.cu").arg(i, 2, 10, QLatin1Char('0')));
+        DialogSeam::resetLog();
+        DialogSeam::answerMessage();
+        const DirectoryScanResult many = runDirectoryScan(nullptr, confirmed, {}, 0);
+        QCOMPARE(many.withLineBreak.size(), std::size_t(17));
+        QCOMPARE(DialogSeam::shownCount(), 1);
+        QCOMPARE(DialogSeam::last().text.count(mark), 10);
+        QVERIFY(DialogSeam::last().text.endsWith(QStringLiteral("... and 7 more")));
     }
 
 private:

@@ -95,6 +95,9 @@ public:
                 std::vector<Entry> children;
                 if (list(sub, {}, children))
                     take(sub, children);
+            } else if (hasCudaExtension(e.name) && full.find_first_of("\r\n") != std::string::npos) {
+                if (request_.withLineBreak)
+                    request_.withLineBreak->push_back(std::move(full));
             } else if (hasCudaExtension(e.name) && !index_.contains(full)) {
                 index_.insert(full);
                 found_.push_back(std::move(full));

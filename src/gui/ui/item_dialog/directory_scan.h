@@ -47,6 +47,9 @@ struct ScanRequest
     /// Called every `progressEvery` entries and once at the end.
     std::function<void(const ScanProgress&)> progress;
     std::size_t progressEvery = 512;
+    /// Receives, in scan order, the .cu files left out because their path holds a line break
+    /// (a definition file has one path per line and cannot hold them); may be null.
+    std::vector<std::string>* withLineBreak = nullptr;
 };
 
 /// Scans as described above and appends the full paths of the new files to `found`, in the

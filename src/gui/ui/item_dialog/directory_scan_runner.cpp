@@ -2,6 +2,7 @@
 
 #include "controls/commui/dialog_seam.h"
 #include "ui/item_dialog/directory_scan.h"
+#include "ui/item_dialog/path_line_break.h"
 
 #include <atomic>
 #include <memory>
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
+#include <QStringList>
 #include <QTimer>
 
 namespace tovalo::gui {
@@ -33,6 +35,7 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
     request.includeSubdirs = confirmed.includeSubdirs == 1;
     request.existingPaths = existingPaths;
     request.cancel = &cancel;
+    request.withLineBreak = &result.withLineBreak;
     request.progress = [&loop, &progress, &progressText](const ScanProgress& p) {
         // Called on the scanning thread: the text is formed there, shown on the UI thread.
         const QString text = QCoreApplication::translate("DirectoryScan", "Searching for CUDA files...\n"
@@ -80,8 +83,10 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
 
     result.matched = outcome != ScanOutcome::NotFound;
     result.cancelled = outcome == ScanOutcome::Cancelled;
-    if (result.cancelled)
+    if (result.cancelled) {
+        result.withLineBreak.clear();
         return result;
+    }
     result.items.reserve(found.size());
     for (std::string& path : found) {
         CDpctData item = confirmed;
@@ -89,6 +94,23 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
         item.includeSubdirs = 0;
         item.path = std::move(path);
         result.items.push_back(std::move(item));
+    }
+    if (!result.withLineBreak.empty()) {
+        // Named one per line, the line breaks inside a name shown as a visible mark; a long
+        // list is cut so that the box fits on the screen.
+        constexpr std::size_t kShown = 10;
+        QStringList names;
+        for (std::size_t i = 0; i < result.withLineBreak.size() && i < kShown; ++i)
+            names << visibleLineBreaks(QString::fromStdString(result.withLineBreak[i]));
+        if (result.withLineBreak.size() > kShown)
+            names << QCoreApplication::translate("DirectoryScan", "... and %1 more")
+                         .arg(result.withLineBreak.size() - kShown);
+        DialogSeam::message(parent, 735, QMessageBox::Warning,
+                            QCoreApplication::translate(
+                                "DirectoryScan", "%1 CUDA files were left out: their names contain a "
+                                                 "line break, which a definition file cannot hold.\n\n%2")
+                                .arg(result.withLineBreak.size())
+                                .arg(names.join(QLatin1Char('\n'))));
     }
     if (result.items.empty())
         DialogSeam::message(parent, 732, QMessageBox::Warning,

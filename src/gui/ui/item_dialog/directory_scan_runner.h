@@ -14,15 +14,17 @@ namespace tovalo::gui {
 
 struct DirectoryScanResult
 {
-    std::vector<tovalo::CDpctData> items; ///< the new items, in scan order
-    bool matched = false;                 ///< false when the folder text named nothing
-    bool cancelled = false;               ///< the user pressed Cancel; `items` is then empty
+    std::vector<tovalo::CDpctData> items;   ///< the new items, in scan order
+    bool matched = false;                   ///< false when the folder text named nothing
+    bool cancelled = false;                 ///< the user pressed Cancel; `items` is then empty
+    std::vector<std::string> withLineBreak; ///< .cu files left out: their paths hold a line break
 };
 
 /// Scans `confirmed.path` (with `confirmed.includeSubdirs`) and returns one new item per new
 /// .cu file: a copy of `confirmed` with `kind` 0, `includeSubdirs` 0 and its own path. Files
-/// already listed in `existingPaths` (case ignored) are skipped silently. When the scan ends
-/// without new items (and was not cancelled) message 732 is shown with a warning icon.
+/// already listed in `existingPaths` (case ignored) are skipped silently. Files whose paths hold
+/// a line break are left out and named once after the scan (message 735, warning). When the
+/// scan ends without new items (and was not cancelled) message 732 is shown with a warning icon.
 /// The caller appends the items to the list and marks the document modified.
 DirectoryScanResult runDirectoryScan(QWidget* parent, const tovalo::CDpctData& confirmed,
                                      const std::vector<std::string>& existingPaths, int showAfterMs = 400);

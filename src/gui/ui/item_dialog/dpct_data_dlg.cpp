@@ -9,6 +9,7 @@
 #include "controls/commui/group_box.h"
 #include "ui/item_dialog/dpct_data_set_dlg.h"
 #include "ui/item_dialog/folder_memory.h"
+#include "ui/item_dialog/path_line_break.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -37,7 +38,7 @@ QString nativeWithSeparator(const QString& dir)
 
 bool acceptablePath(const QString& text)
 {
-    return text.isEmpty() || QFileInfo::exists(text);
+    return text.isEmpty() || (!hasLineBreak(text) && QFileInfo::exists(text));
 }
 
 } // namespace
@@ -251,6 +252,23 @@ void CDpctDataDlg::accept()
     CColorEdit* edit = file ? fileEdit_ : dirEdit_;
     const QString path = edit->text();
     working_.path = path.toStdString();
+    if (hasLineBreak(path)) {
+        // Checked before anything else: the name could not be saved, and the other messages
+        // would not say why.
+        if (file)
+            DialogSeam::message(this, 733, QMessageBox::Critical,
+                                tr("The file name \"%1\" contains a line break, which a definition file "
+                                   "cannot hold. Rename the file first.")
+                                    .arg(visibleLineBreaks(path)));
+        else
+            DialogSeam::message(this, 734, QMessageBox::Critical,
+                                tr("The directory name \"%1\" contains a line break, which a definition "
+                                   "file cannot hold. Rename the directory first.")
+                                    .arg(visibleLineBreaks(path)));
+        recolour(edit);
+        edit->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     if (file && mode_ == Mode::Add && !path.isEmpty() && isListed_ && isListed_(working_.path)) {
         DialogSeam::message(this, 729, QMessageBox::Critical,
                             tr("The selected file is already in the list."));
