@@ -319,10 +319,13 @@ std::string RegDocument::format() const
     if (encoding_ == "UTF-8 with BOM")
         return "\xEF\xBB\xBF" + text;
     std::string bytes;
-    if (encodeInCodeSet(encoding_, text, bytes))
+    // The code page is kept when the bytes read back in it. A file that no code page decoded
+    // cleanly, or whose text now reads more plausibly in another one, would not: its next
+    // reading would give other characters. So would a value name the code page has no code for.
+    // UTF-8 with its mark keeps every character and always reads back as written.
+    if (encodeInCodeSet(encoding_, text, bytes) &&
+        (encoding_ == "ASCII" || decodeFileText(bytes).encoding == encoding_))
         return bytes;
-    // Only a value name the code page has no code for gets here (every value set through this
-    // class is written in a form it can hold): UTF-8 with its mark then keeps every character.
     return "\xEF\xBB\xBF" + text;
 }
 
