@@ -1,0 +1,957 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>CTovaloApp</name>
+    <message>
+        <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
+        <translation>dpct（CUDA 至 SYCL 移轉工具）的前端程式。</translation>
+    </message>
+    <message>
+        <source>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</source>
+        <translation>使用 &lt;folder&gt; 中的模擬 oneAPI 工具組（展示模式）。</translation>
+    </message>
+    <message>
+        <source>Single-instance key (tests).</source>
+        <translation>單一執行個體的索引鍵（測試用）。</translation>
+    </message>
+    <message>
+        <source>Definition files to open.</source>
+        <translation>要開啟的定義檔。</translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryScan</name>
+    <message>
+        <source>Searching for CUDA files...</source>
+        <translation>正在搜尋 CUDA 檔案...</translation>
+    </message>
+    <message>
+        <source>Searching for CUDA files...
+%1 folders, %2 files found</source>
+        <translation>正在搜尋 CUDA 檔案...
+已找到 %1 個資料夾、%2 個檔案</translation>
+    </message>
+    <message>
+        <source>Add Data</source>
+        <translation>新增資料</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>There were no items to add.</source>
+        <translation>沒有可新增的項目。</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... 另有 %1 個</translation>
+    </message>
+    <message>
+        <source>%1 CUDA files were left out: their names contain a line break, which a definition file cannot hold.
+
+%2</source>
+        <translation>有 %1 個 CUDA 檔案未新增：其名稱含有換行字元，定義檔無法儲存這樣的名稱。
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>LogContextMenu</name>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>複製(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All</source>
+        <translation>全部清除(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>OptionHelp</name>
+    <message>
+        <source>Shows the directory of the source file.</source>
+        <translation>顯示來源檔案的目錄。</translation>
+    </message>
+    <message>
+        <source>Shows the file name of the source file.</source>
+        <translation>顯示來源檔案的檔案名稱。</translation>
+    </message>
+    <message>
+        <source>Always creates cl::sycl::queue with an asynchronous exception handler.</source>
+        <translation>一律以非同步例外處理常式建立 cl::sycl::queue。</translation>
+    </message>
+    <message>
+        <source>Gives the tool a hint about the dimension of nd_range to use in the generated code.</source>
+        <translation>提示工具在產生的程式碼中要使用的 nd_range 維度。</translation>
+    </message>
+    <message>
+        <source>Specifies the name of the makefile generated for the migrated files.</source>
+        <translation>指定為移轉後的檔案所產生之 makefile 的名稱。</translation>
+    </message>
+    <message>
+        <source>Inserts comments that explain the generated code.</source>
+        <translation>插入說明所產生程式碼的註解。</translation>
+    </message>
+    <message>
+        <source>Specifies the directory path of the CUDA header files.</source>
+        <translation>指定 CUDA 標頭檔的目錄路徑。</translation>
+    </message>
+    <message>
+        <source>Specifies the helper header folder name and the main helper header file name.</source>
+        <translation>指定輔助標頭檔的資料夾名稱與主要輔助標頭檔的檔案名稱。</translation>
+    </message>
+    <message>
+        <source>Uses C++17 class template argument deduction (CTAD) in the generated code.</source>
+        <translation>在產生的程式碼中使用 C++17 類別範本引數推導（CTAD）。</translation>
+    </message>
+    <message>
+        <source>Specifies an additional argument to append to the migration command line.</source>
+        <translation>指定要附加到移轉命令列的額外引數。</translation>
+    </message>
+    <message>
+        <source>Sets the range of formatting.</source>
+        <translation>設定格式化的範圍。</translation>
+    </message>
+    <message>
+        <source>Sets the formatting style.</source>
+        <translation>設定格式化樣式。</translation>
+    </message>
+    <message>
+        <source>Generates a makefile for the migrated files in the --out-root directory.</source>
+        <translation>在 --out-root 目錄中為移轉後的檔案產生 makefile。</translation>
+    </message>
+    <message>
+        <source>Directory path of the root of the source tree to migrate. Only files under this root are migrated.</source>
+        <translation>要移轉之原始碼樹狀結構的根目錄路徑。只會移轉此根目錄下的檔案。</translation>
+    </message>
+    <message>
+        <source>Keeps the original code in comments of the generated DPC++ files.</source>
+        <translation>在產生的 DPC++ 檔案的註解中保留原始程式碼。</translation>
+    </message>
+    <message>
+        <source>(Deprecated) Do not use the cl:: namespace inline.</source>
+        <translation>（已淘汰）不要以內嵌方式使用 cl:: 命名空間。</translation>
+    </message>
+    <message>
+        <source>Sets a comma-separated list of DPC++ extensions not to be used in the migrated code.</source>
+        <translation>設定移轉後的程式碼中不使用之 DPC++ 擴充功能的逗號分隔清單。</translation>
+    </message>
+    <message>
+        <source>Does not use the Don&apos;t Repeat Yourself (DRY) pattern when functions of the dpct namespace are inserted.</source>
+        <translation>插入 dpct 命名空間的函式時，不使用 Don&apos;t Repeat Yourself（DRY）模式。</translation>
+    </message>
+    <message>
+        <source>Tells the tool not to migrate incrementally.</source>
+        <translation>不進行增量移轉。</translation>
+    </message>
+    <message>
+        <source>Generates code that applies more aggressive assumptions, which may change the program&apos;s semantics.</source>
+        <translation>產生套用更積極假設的程式碼，這可能會改變程式的語意。</translation>
+    </message>
+    <message>
+        <source>Specifies the directory path of the root of the generated files. The directory is created if it does not exist.</source>
+        <translation>指定所產生檔案的根目錄路徑。若該目錄不存在，將會建立。</translation>
+    </message>
+    <message>
+        <source>Redirects the stdout/stderr output to a file in the output directory given by --out-root.</source>
+        <translation>將 stdout/stderr 輸出重新導向至 --out-root 所指定輸出目錄中的檔案。</translation>
+    </message>
+    <message>
+        <source>Sets the level of detail of the output.</source>
+        <translation>設定輸出的詳細程度。</translation>
+    </message>
+    <message>
+        <source>Directory path of the compilation database (compile_commands.json). Without a path, compile_commands.json is searched for in every parent directory of the first input source file.</source>
+        <translation>編譯資料庫（compile_commands.json）的目錄路徑。未指定路徑時，會在第一個輸入原始檔的各層上層目錄中搜尋 compile_commands.json。</translation>
+    </message>
+    <message>
+        <source>Migrates or copies every file except hidden ones from the --in-root directory to the --out-root directory. --in-root must be given explicitly.</source>
+        <translation>將 --in-root 目錄中除隱藏檔案以外的所有檔案移轉或複製到 --out-root 目錄。必須明確指定 --in-root。</translation>
+    </message>
+    <message>
+        <source>Prefix of the report file names. The full name gets a suffix derived from report-type and an extension derived from report-format.</source>
+        <translation>報告檔案名稱的前置詞。完整檔名會加上由 report-type 衍生的後置詞，以及由 report-format 衍生的副檔名。</translation>
+    </message>
+    <message>
+        <source>Sets the format of the reports.</source>
+        <translation>設定報告的格式。</translation>
+    </message>
+    <message>
+        <source>Only reports are generated. No DPC++ code is generated.</source>
+        <translation>只產生報告，不產生 DPC++ 程式碼。</translation>
+    </message>
+    <message>
+        <source>Specifies the type of the report.</source>
+        <translation>指定報告的類型。</translation>
+    </message>
+    <message>
+        <source>Stops migration and report generation when a parsing error occurs.</source>
+        <translation>發生剖析錯誤時停止移轉與報告產生。</translation>
+    </message>
+    <message>
+        <source>Specifies a comma-separated list of migration warnings to suppress. Valid warning IDs range from 1000 to 1047.</source>
+        <translation>指定要隱藏之移轉警告的逗號分隔清單。有效的警告 ID 範圍為 1000 至 1047。</translation>
+    </message>
+    <message>
+        <source>Suppresses all migration warnings.</source>
+        <translation>隱藏所有移轉警告。</translation>
+    </message>
+    <message>
+        <source>Generates kernels with the kernel name.</source>
+        <translation>產生帶有核心名稱的核心。</translation>
+    </message>
+    <message>
+        <source>Customizes the helper header files for the migrated code.</source>
+        <translation>為移轉後的程式碼自訂輔助標頭檔。</translation>
+    </message>
+    <message>
+        <source>Sets a comma-separated list of experimental features to be used in the migrated code. By default no experimental features are used.</source>
+        <translation>設定移轉後的程式碼中要使用之實驗性功能的逗號分隔清單。預設不使用任何實驗性功能。</translation>
+    </message>
+    <message>
+        <source>Defines the namespaces to use explicitly in the generated code.</source>
+        <translation>定義在產生的程式碼中明確使用的命名空間。</translation>
+    </message>
+    <message>
+        <source>Sets the Unified Shared Memory (USM) level to use in source code generation.</source>
+        <translation>設定產生原始碼時使用的統一共用記憶體（USM）層級。</translation>
+    </message>
+    <message>
+        <source>Specifies the file path of the vcxproj file.</source>
+        <translation>指定 vcxproj 檔案的檔案路徑。</translation>
+    </message>
+    <message>
+        <source>Directory name</source>
+        <translation>目錄名稱</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>檔案名稱</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CChildFrame</name>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message>
+        <source>Definition file (*.txt);;All Files (*)</source>
+        <translation>定義檔 (*.txt);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Do you want to save (%1)?</source>
+        <translation>是否要儲存（%1）？</translation>
+    </message>
+    <message>
+        <source>Do you want to save %1?</source>
+        <translation>是否要儲存 %1？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected data?</source>
+        <translation>確定要刪除選取的資料嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all items?</source>
+        <translation>確定要刪除所有項目嗎？</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編輯(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...	Ins</source>
+        <translation>將 cu 檔案新增至清單(&amp;A)...	Ins</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...	Enter</source>
+        <translation>更新選取的清單項目(&amp;U)...	Enter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item	Del</source>
+        <translation>刪除選取的清單項目(&amp;D)	Del</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...	Ctrl+Del</source>
+        <translation>刪除所有項目(&amp;A)...	Ctrl+Del</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it holds binary data.</source>
+        <translation>這不是定義檔：其中含有二進位資料。</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
+        <translation>這不是定義檔：其中既沒有 [Common] 區段，也沒有 .cu 檔案的區段。</translation>
+    </message>
+    <message>
+        <source>%1
+This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
+        <translation>%1
+此檔案含有 Tovalo 不會讀取的行（其他檔案的區段、不明的選項或值）。覆寫儲存會遺失這些行；儲存前 Tovalo 會先詢問。</translation>
+    </message>
+    <message>
+        <source>%1
+Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
+        <translation>%1
+儲存會取代該檔案，並遺失 Tovalo 未讀取的行。仍要儲存嗎？</translation>
+    </message>
+    <message>
+        <source>%1
+This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
+        <translation>%1
+此檔案含有非 UTF-8 的位元組序列（共 %2 處，第一處在第 %3 行），顯示為 U+FFFD。覆寫儲存會在這些位置寫入 U+FFFD；儲存前 Tovalo 會先詢問。</translation>
+    </message>
+    <message>
+        <source>%1
+This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
+        <translation>%1
+此檔案以 %2 讀取；Tovalo 會以 %3 儲存。覆寫儲存會改變檔案的編碼；儲存前 Tovalo 會先詢問。</translation>
+    </message>
+    <message>
+        <source>%1
+The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
+        <translation>%1
+此檔案含有非 UTF-8 的位元組序列；儲存會在這些位置寫入 U+FFFD。仍要儲存嗎？</translation>
+    </message>
+    <message>
+        <source>%1
+The file was read as %2; saving writes %3. Save anyway?</source>
+        <translation>%1
+此檔案以 %2 讀取；儲存時會以 %3 寫入。仍要儲存嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctDataDlg</name>
+    <message>
+        <source>Add Data</source>
+        <translation>新增資料</translation>
+    </message>
+    <message>
+        <source>Update Data</source>
+        <translation>更新資料</translation>
+    </message>
+    <message>
+        <source>File/Directory Selection</source>
+        <translation>檔案/目錄選擇</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>選擇檔案</translation>
+    </message>
+    <message>
+        <source>Select a directory</source>
+        <translation>選擇目錄</translation>
+    </message>
+    <message>
+        <source>Also take the .cu sources in sub-directories</source>
+        <translation>一併包含子目錄中的 cu 原始檔</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>瀏覽</translation>
+    </message>
+    <message>
+        <source>Select the CUDA file to convert</source>
+        <translation>選擇要轉換的 CUDA 檔案</translation>
+    </message>
+    <message>
+        <source>Select the folder that holds the CUDA files to convert</source>
+        <translation>選擇含有要轉換之 CUDA 檔案的資料夾</translation>
+    </message>
+    <message>
+        <source>Conversion Option Settings</source>
+        <translation>轉換選項設定</translation>
+    </message>
+    <message>
+        <source>Uncheck all</source>
+        <translation>全部取消勾選</translation>
+    </message>
+    <message>
+        <source>Check all</source>
+        <translation>全部勾選</translation>
+    </message>
+    <message>
+        <source>cuda file (*.cu);;All Files (*)</source>
+        <translation>CUDA 檔案 (*.cu);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>The selected file is already in the list.</source>
+        <translation>選取的檔案已在清單中。</translation>
+    </message>
+    <message>
+        <source>The file name is not valid. Enter a valid file name.</source>
+        <translation>檔案名稱無效。請輸入有效的檔案名稱。</translation>
+    </message>
+    <message>
+        <source>The directory name is not valid. Enter a valid directory name.</source>
+        <translation>目錄名稱無效。請輸入有效的目錄名稱。</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the file first.</source>
+        <translation>檔案名稱「%1」含有換行字元，定義檔無法儲存。請先將檔案重新命名。</translation>
+    </message>
+    <message>
+        <source>The directory name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the directory first.</source>
+        <translation>目錄名稱「%1」含有換行字元，定義檔無法儲存。請先將目錄重新命名。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctDataSetDlg</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>瀏覽</translation>
+    </message>
+    <message>
+        <source>Select the directory of the CUDA header files</source>
+        <translation>選擇 CUDA 標頭檔的目錄</translation>
+    </message>
+    <message>
+        <source>Select the root directory of the source tree</source>
+        <translation>選擇原始碼樹狀結構的根目錄</translation>
+    </message>
+    <message>
+        <source>Select the root directory of the generated files</source>
+        <translation>選擇所產生檔案的根目錄</translation>
+    </message>
+    <message>
+        <source>Select the directory of the compilation database</source>
+        <translation>選擇編譯資料庫的目錄</translation>
+    </message>
+    <message>
+        <source>Select the output file for stdout / stderr</source>
+        <translation>選擇 stdout / stderr 的輸出檔案</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt);;All Files (*)</source>
+        <translation>文字檔 (*.txt);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Select the vcxproj file</source>
+        <translation>選擇 vcxproj 檔案</translation>
+    </message>
+    <message>
+        <source>vcxproj file (*.vcxproj);;All Files (*)</source>
+        <translation>vcxproj 檔案 (*.vcxproj);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>The selected value is not valid. Select a correct value.</source>
+        <translation>選取的內容有誤。請選擇正確的值。</translation>
+    </message>
+    <message>
+        <source>The name you entered is not valid. Enter a suitable name.</source>
+        <translation>輸入的名稱有誤。請輸入適當的名稱。</translation>
+    </message>
+    <message>
+        <source>The path you entered is not valid. Enter a correct path.</source>
+        <translation>輸入的路徑有誤。請輸入正確的路徑。</translation>
+    </message>
+    <message>
+        <source>The file name you entered is not valid. Enter a correct file name.</source>
+        <translation>輸入的檔案名稱有誤。請輸入正確的檔案名稱。</translation>
+    </message>
+    <message>
+        <source>No value has been entered. Enter a suitable value.</source>
+        <translation>尚未輸入值。請輸入適當的值。</translation>
+    </message>
+    <message>
+        <source>The quotes in the value you entered do not pair up, or it contains a line break or a control character. Close every quote you open.</source>
+        <translation>輸入值中的引號未成對，或其中含有換行字元或控制字元。請將每個引號成對關閉。</translation>
+    </message>
+    <message>
+        <source>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</source>
+        <translation>輸入的資料夾不存在，其所在的資料夾也不存在。請輸入既有的資料夾，或既有資料夾中的新資料夾。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctPropCtrl</name>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Conversion options</source>
+        <translation>轉換選項</translation>
+    </message>
+    <message>
+        <source>Options of the selected item</source>
+        <translation>選取項目的選項</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctResultCtrl</name>
+    <message>
+        <source>[... the beginning of this output is not shown ...]</source>
+        <translation>[... 此輸出的開頭部分未顯示 ...]</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDpctTreeCtrl</name>
+    <message>
+        <source>Conversion items</source>
+        <translation>檔案清單</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2: %3</source>
+        <translation>第 %1 列，共 %2 列：%3</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>等待轉換</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>轉換中</translation>
+    </message>
+    <message>
+        <source>Converted OK</source>
+        <translation>轉換成功</translation>
+    </message>
+    <message>
+        <source>Converted NG</source>
+        <translation>轉換失敗</translation>
+    </message>
+    <message>
+        <source>Syntax errors</source>
+        <translation>有語法錯誤</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>檔案名稱</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>已暫停</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CMainCommands</name>
+    <message>
+        <source>Windows &amp;7</source>
+        <translation>Windows 7(&amp;7)</translation>
+    </message>
+    <message>
+        <source>Windows &amp;2000</source>
+        <translation>Windows 2000(&amp;2)</translation>
+    </message>
+    <message>
+        <source>Office &amp;XP</source>
+        <translation>Office XP(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Windows XP</source>
+        <translation>Windows XP(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Office 200&amp;3</source>
+        <translation>Office 2003(&amp;3)</translation>
+    </message>
+    <message>
+        <source>Visual Studio 200&amp;5</source>
+        <translation>Visual Studio 2005(&amp;5)</translation>
+    </message>
+    <message>
+        <source>Visual Studio 200&amp;8</source>
+        <translation>Visual Studio 2008(&amp;8)</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Blue Style</source>
+        <translation>Office2007：藍色樣式(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Office2007: B&amp;lack Style</source>
+        <translation>Office2007：黑色樣式(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Silver Style</source>
+        <translation>Office2007：銀色樣式(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Office2007: &amp;Aqua Style</source>
+        <translation>Office2007：水藍色樣式(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新增(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Create a new definition file
+New</source>
+        <translation>建立新的定義檔
+新增</translation>
+    </message>
+    <message>
+        <source>&amp;Open Definition File...</source>
+        <translation>開啟定義檔(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open a definition file
+Open</source>
+        <translation>開啟定義檔
+開啟</translation>
+    </message>
+    <message>
+        <source>&amp;Save Definition File</source>
+        <translation>儲存定義檔(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the definition file
+Save</source>
+        <translation>儲存定義檔
+儲存</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存新檔(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save the definition file under a new name
+Save As</source>
+        <translation>以新名稱儲存定義檔
+另存新檔</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>關閉(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>關閉目前的定義檔
+關閉</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>開新視窗(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Open another window for a new definition file
+New Window</source>
+        <translation>為新的定義檔開啟另一個視窗
+開新視窗</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <translation>最近使用的檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Quit the application
+Exit</source>
+        <translation>結束應用程式
+結束</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...</source>
+        <translation>將 cu 檔案新增至清單(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Add CUDA files to the list
+Add</source>
+        <translation>將 CUDA 檔案新增至清單
+新增</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...</source>
+        <translation>更新選取的清單項目(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Change the selected item
+Update</source>
+        <translation>變更選取的項目
+更新</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item</source>
+        <translation>刪除選取的清單項目(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete the selected item
+Delete</source>
+        <translation>刪除選取的項目
+刪除</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...</source>
+        <translation>刪除所有項目(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Delete every item of the list
+Delete All</source>
+        <translation>刪除清單中的所有項目
+全部刪除</translation>
+    </message>
+    <message>
+        <source>&amp;Start Conversion</source>
+        <translation>開始轉換(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Convert every item of the list with dpct
+Start</source>
+        <translation>以 dpct 轉換清單中的所有項目
+開始轉換</translation>
+    </message>
+    <message>
+        <source>S&amp;top Conversion</source>
+        <translation>停止轉換(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Stop the conversion
+Stop</source>
+        <translation>停止轉換
+停止轉換</translation>
+    </message>
+    <message>
+        <source>&amp;Pause/Resume Conversion</source>
+        <translation>暫停/繼續轉換(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Pause or resume the conversion
+Pause/Resume</source>
+        <translation>暫停或繼續轉換
+暫停/繼續</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...	F12</source>
+        <translation>選項(&amp;S)...	F12</translation>
+    </message>
+    <message>
+        <source>Change the settings
+Settings</source>
+        <translation>變更設定
+選項</translation>
+    </message>
+    <message>
+        <source>&amp;About Tovalo...</source>
+        <translation>關於 Tovalo(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version
+About</source>
+        <translation>顯示程式的版本資訊
+關於</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具列(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toolbar</source>
+        <translation>顯示或隱藏工具列
+工具列</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>狀態列(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Status Bar</source>
+        <translation>顯示或隱藏狀態列
+狀態列</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <comment>submenu</comment>
+        <translation>最近使用的檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編輯(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>轉換(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>檢視(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Application Look</source>
+        <translation>應用程式外觀(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>視窗(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具列</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CMainFrame</name>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support App
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>Intel® oneAPI DPC++ 相容性工具
+支援應用程式
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>展示</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>Open Definition File</source>
+        <translation>開啟定義檔</translation>
+    </message>
+    <message>
+        <source>Definition file (*.txt);;All Files (*)</source>
+        <translation>定義檔 (*.txt);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>&quot;Intel®  oneAPI DPC++ Compatibility Tool&quot; Support App
+Do you really want to quit?</source>
+        <translation>「Intel® oneAPI DPC++ 相容性工具」支援應用程式
+確定要結束嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CMainStatusBar</name>
+    <message>
+        <source>Starting setvars</source>
+        <translation>正在啟動 setvars</translation>
+    </message>
+    <message>
+        <source>Running setvars...</source>
+        <translation>正在執行 setvars...</translation>
+    </message>
+    <message>
+        <source>Querying the dpct version</source>
+        <translation>開始取得 dpct 版本</translation>
+    </message>
+    <message>
+        <source>Querying the dpct version...</source>
+        <translation>正在取得 dpct 版本...</translation>
+    </message>
+    <message>
+        <source>dpct conversion started</source>
+        <translation>dpct 轉換開始</translation>
+    </message>
+    <message>
+        <source>dpct converting...</source>
+        <translation>dpct 轉換中...</translation>
+    </message>
+    <message>
+        <source>dpct run paused</source>
+        <translation>dpct 執行已暫停</translation>
+    </message>
+    <message>
+        <source>dpct ver: %1</source>
+        <translation>dpct 版本: %1</translation>
+    </message>
+    <message>
+        <source>DEMO: simulated oneAPI toolkit</source>
+        <translation>展示：模擬 oneAPI 工具組</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>正在停止...</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::COutputPane</name>
+    <message>
+        <source>[... older output removed to keep the pane fast ...]</source>
+        <translation>[... 為保持窗格的回應速度，已移除較舊的輸出 ...]</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>輸出</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CTovaloApp</name>
+    <message>
+        <source>Intel® oneAPI is not installed. Files cannot be converted to DPC++, but definition files (the files to convert with their conversion options) can still be made.</source>
+        <translation>未安裝 Intel® oneAPI。無法將檔案轉換為 DPC++，但仍可建立定義檔（要轉換的檔案及其轉換選項）。</translation>
+    </message>
+    <message>
+        <source>[Tovalo] The command interpreter could not be started: %1
+</source>
+        <translation>[Tovalo] 無法啟動命令直譯器: %1
+</translation>
+    </message>
+    <message>
+        <source>Tovalo %1
+A front end for the dpct migration tool.
+
+dpct: %2</source>
+        <translation>Tovalo %1
+dpct 移轉工具的前端程式
+
+dpct: %2</translation>
+    </message>
+    <message>
+        <source>(not known)</source>
+        <translation>（不明）</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::LanguagePack</name>
+    <message>
+        <source>0.0.0</source>
+        <comment>The version of this language pack as major.minor.build (numbers only)</comment>
+        <translation>1.0.0</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::SingleInstance</name>
+    <message>
+        <source>Another Tovalo is running but does not answer.</source>
+        <translation>另一個 Tovalo 正在執行，但沒有回應。</translation>
+    </message>
+</context>
+</TS>
