@@ -3,9 +3,9 @@
 #
 #   ./dev.sh run     build and start Tovalo on the bundled example (with the simulated oneAPI
 #                    toolkit, labelled as a demo, when no oneAPI installation is found)
-#   ./dev.sh test    check the formatting, build everything and run every test (native with
-#                    sanitizers, the fuzz harnesses for 30 s each when clang++ is installed,
-#                    and the Windows build of the core under wine)
+#   ./dev.sh test    check the formatting and the five language catalogs, build everything
+#                    and run every test (native with sanitizers, the fuzz harnesses for 30 s
+#                    each when clang++ is installed, and the Windows build of the core under wine)
 #   ./dev.sh bench   build the release preset and run the benchmarks
 #   ./dev.sh deps    only install the build dependencies
 set -euo pipefail
@@ -69,6 +69,8 @@ build_mingw() {
 run_tests() {
   local status=0
   tools/format.sh --check || status=1
+  # Every text of the program translated in all five catalogs, each in its own script.
+  python3 tools/check_catalogs.py || status=1
   build_native
   build_mingw
   local prefix="$ROOT/build/mingw/wineprefix"

@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>CTovaloApp</name>
-    <message>
-        <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
-        <translation>dpct（CUDA 到 SYCL 迁移工具）的前端。</translation>
-    </message>
-    <message>
-        <source>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</source>
-        <translation>使用 &lt;folder&gt; 中的模拟 oneAPI 工具包（演示模式）。</translation>
-    </message>
-    <message>
-        <source>Single-instance key (tests).</source>
-        <translation>单实例键（测试用）。</translation>
-    </message>
-    <message>
-        <source>Definition files to open.</source>
-        <translation>要打开的定义文件。</translation>
-    </message>
-</context>
-<context>
     <name>DirectoryScan</name>
     <message>
         <source>Searching for CUDA files...</source>
@@ -937,6 +918,22 @@ dpct: %2</translation>
     <message>
         <source>(not known)</source>
         <translation>（未知）</translation>
+    </message>
+    <message>
+        <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
+        <translation>dpct（CUDA 到 SYCL 迁移工具）的前端。</translation>
+    </message>
+    <message>
+        <source>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</source>
+        <translation>使用 &lt;folder&gt; 中的模拟 oneAPI 工具包（演示模式）。</translation>
+    </message>
+    <message>
+        <source>Single-instance key (tests).</source>
+        <translation>单实例键（测试用）。</translation>
+    </message>
+    <message>
+        <source>Definition files to open.</source>
+        <translation>要打开的定义文件。</translation>
     </message>
 </context>
 <context>

@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>CTovaloApp</name>
-    <message>
-        <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
-        <translation>Front end for the dpct CUDA-to-SYCL migration tool.</translation>
-    </message>
-    <message>
-        <source>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</source>
-        <translation>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</translation>
-    </message>
-    <message>
-        <source>Single-instance key (tests).</source>
-        <translation>Single-instance key (tests).</translation>
-    </message>
-    <message>
-        <source>Definition files to open.</source>
-        <translation>Definition files to open.</translation>
-    </message>
-</context>
-<context>
     <name>DirectoryScan</name>
     <message>
         <source>Searching for CUDA files...</source>
@@ -937,6 +918,22 @@ dpct: %2</translation>
     <message>
         <source>(not known)</source>
         <translation>(not known)</translation>
+    </message>
+    <message>
+        <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
+        <translation>Front end for the dpct CUDA-to-SYCL migration tool.</translation>
+    </message>
+    <message>
+        <source>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</source>
+        <translation>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</translation>
+    </message>
+    <message>
+        <source>Single-instance key (tests).</source>
+        <translation>Single-instance key (tests).</translation>
+    </message>
+    <message>
+        <source>Definition files to open.</source>
+        <translation>Definition files to open.</translation>
     </message>
 </context>
 <context>

@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
-    <name>CTovaloApp</name>
-    <message>
-        <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
-        <translation>dpct (CUDAからSYCLへの移行ツール) のフロントエンド</translation>
-    </message>
-    <message>
-        <source>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</source>
-        <translation>&lt;folder&gt; の模擬oneAPIツールキットを使います (デモ)。</translation>
-    </message>
-    <message>
-        <source>Single-instance key (tests).</source>
-        <translation>単一インスタンスのキー (テスト用)。</translation>
-    </message>
-    <message>
-        <source>Definition files to open.</source>
-        <translation>開く定義ファイル。</translation>
-    </message>
-</context>
-<context>
     <name>DirectoryScan</name>
     <message>
         <source>Searching for CUDA files...</source>
@@ -937,6 +918,22 @@ dpct: %2</translation>
     <message>
         <source>(not known)</source>
         <translation>(不明)</translation>
+    </message>
+    <message>
+        <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
+        <translation>dpct (CUDAからSYCLへの移行ツール) のフロントエンド</translation>
+    </message>
+    <message>
+        <source>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</source>
+        <translation>&lt;folder&gt; の模擬oneAPIツールキットを使います (デモ)。</translation>
+    </message>
+    <message>
+        <source>Single-instance key (tests).</source>
+        <translation>単一インスタンスのキー (テスト用)。</translation>
+    </message>
+    <message>
+        <source>Definition files to open.</source>
+        <translation>開く定義ファイル。</translation>
     </message>
 </context>
 <context>

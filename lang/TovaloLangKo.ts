@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
-    <name>CTovaloApp</name>
-    <message>
-        <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
-        <translation>dpct(CUDA에서 SYCL로의 마이그레이션 도구)의 프런트 엔드입니다.</translation>
-    </message>
-    <message>
-        <source>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</source>
-        <translation>&lt;folder&gt;의 모의 oneAPI 툴킷을 사용합니다(데모 모드).</translation>
-    </message>
-    <message>
-        <source>Single-instance key (tests).</source>
-        <translation>단일 인스턴스 키(테스트용).</translation>
-    </message>
-    <message>
-        <source>Definition files to open.</source>
-        <translation>열 정의 파일.</translation>
-    </message>
-</context>
-<context>
     <name>DirectoryScan</name>
     <message>
         <source>Searching for CUDA files...</source>
@@ -937,6 +918,22 @@ dpct: %2</translation>
     <message>
         <source>(not known)</source>
         <translation>(알 수 없음)</translation>
+    </message>
+    <message>
+        <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
+        <translation>dpct(CUDA에서 SYCL로의 마이그레이션 도구)의 프런트 엔드입니다.</translation>
+    </message>
+    <message>
+        <source>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</source>
+        <translation>&lt;folder&gt;의 모의 oneAPI 툴킷을 사용합니다(데모 모드).</translation>
+    </message>
+    <message>
+        <source>Single-instance key (tests).</source>
+        <translation>단일 인스턴스 키(테스트용).</translation>
+    </message>
+    <message>
+        <source>Definition files to open.</source>
+        <translation>열 정의 파일.</translation>
     </message>
 </context>
 <context>

@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
-    <name>CTovaloApp</name>
-    <message>
-        <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
-        <translation>dpct（CUDA 至 SYCL 移轉工具）的前端程式。</translation>
-    </message>
-    <message>
-        <source>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</source>
-        <translation>使用 &lt;folder&gt; 中的模擬 oneAPI 工具組（展示模式）。</translation>
-    </message>
-    <message>
-        <source>Single-instance key (tests).</source>
-        <translation>單一執行個體的索引鍵（測試用）。</translation>
-    </message>
-    <message>
-        <source>Definition files to open.</source>
-        <translation>要開啟的定義檔。</translation>
-    </message>
-</context>
-<context>
     <name>DirectoryScan</name>
     <message>
         <source>Searching for CUDA files...</source>
@@ -937,6 +918,22 @@ dpct: %2</translation>
     <message>
         <source>(not known)</source>
         <translation>（不明）</translation>
+    </message>
+    <message>
+        <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
+        <translation>dpct（CUDA 至 SYCL 移轉工具）的前端程式。</translation>
+    </message>
+    <message>
+        <source>Use the simulated oneAPI toolkit in &lt;folder&gt; (demo mode).</source>
+        <translation>使用 &lt;folder&gt; 中的模擬 oneAPI 工具組（展示模式）。</translation>
+    </message>
+    <message>
+        <source>Single-instance key (tests).</source>
+        <translation>單一執行個體的索引鍵（測試用）。</translation>
+    </message>
+    <message>
+        <source>Definition files to open.</source>
+        <translation>要開啟的定義檔。</translation>
     </message>
 </context>
 <context>

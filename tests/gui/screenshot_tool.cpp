@@ -2,6 +2,9 @@
 // "ready" on stdout and waits to be ended (screenshots.sh), or measures (measure.sh):
 //
 //   tovalo-shot --look 212 [--run] FILE     screenshot states
+//   tovalo-shot --lang 2 ...                the interface language (0 ja, 1 en, 2 zh-CN,
+//                                           3 zh-TW, 4 ko; default 0), stored before the start
+//                                           so that no language question is asked
 //   tovalo-shot --measure-startup           time from main() to the first painted main window
 //   tovalo-shot --burst BYTES               one item whose dpct prints BYTES of output: longest
 //                                           stall of the event loop and total time to show it
@@ -68,6 +71,7 @@ int main(int argc, char** argv)
     QStringList args = QApplication::arguments();
     args.removeFirst();
     int look = 214;
+    int language = 0;
     bool run = false;
     bool measureStartup = false;
     bool afterRun = false;
@@ -77,6 +81,8 @@ int main(int argc, char** argv)
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--look") && i + 1 < args.size())
             look = args[++i].toInt();
+        else if (args[i] == QStringLiteral("--lang") && i + 1 < args.size())
+            language = args[++i].toInt();
         else if (args[i] == QStringLiteral("--run"))
             run = true;
         else if (args[i] == QStringLiteral("--after-run"))
@@ -112,6 +118,13 @@ int main(int argc, char** argv)
         qapp.installEventFilter(&firstPaint);
     LanguagePack::setSearchFolders({QStringLiteral(TOVALO_QM_DIR)});
     CTovaloApp app;
+    {
+        Settings stored;
+        std::string error;
+        loadSettings(app.store(), stored, error);
+        stored.language = language;
+        saveSettings(app.store(), stored, kSaveLanguage, error);
+    }
     StartOptions options;
     options.files = files;
     options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);

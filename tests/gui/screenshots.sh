@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the main window in several looks, idle and during a run of the example, on a
 # virtual X display.  From the worktree, after building the dev preset:
-#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR]
+#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR] [languages]
+# With "languages": the main window during a run in each of the five interface languages.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out=${1:-screenshots}
@@ -30,6 +31,15 @@ shot() { # name look [--run | --after-run]
   wait "$pid" 2>/dev/null || true
   rm -f "$fifo"
 }
+
+if [ "${2:-}" = languages ]; then
+  lang=0
+  for name in ja en cn tw ko; do
+    shot "main-$name" 214 --run --lang "$lang"
+    lang=$((lang + 1))
+  done
+  exit 0
+fi
 
 shot idle-214-aqua 214
 shot idle-212-black 212

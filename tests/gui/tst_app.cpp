@@ -1,8 +1,10 @@
 // The application object: start-up and exit order with the settings, the demo toolkit, the
-// oneAPI warning, a missing language pack, a second start handing over its files, and a clean
-// end on SIGTERM.
+// oneAPI warning, the first-start language question in each interface language, the language
+// packs and their versions, a missing language pack, a second start handing over its files,
+// and a clean end on SIGTERM.
 
 #include "app/language_pack.h"
+#include "app/language_question.h"
 #include "app/tovalo_app.h"
 #include "dialog_test_support.h"
 #include "gui_test_support.h"
@@ -14,10 +16,14 @@
 #include "ui/message_box.h"
 #include "ui/run_controller.h"
 
+#include <QCommandLinkButton>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QUuid>
 
@@ -46,6 +52,51 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+/// Stores `language` (and nothing else) as a earlier run would have.
+void storeLanguage(const Sandbox& sandbox, int language)
+{
+    Settings settings;
+    settings.language = language;
+    std::string error;
+    QVERIFY2(saveSettings(*sandbox.store(), settings, kSaveLanguage, error), error.c_str());
+}
+
+/// While it lives, the language question is answered by clicking the link of `index` (-1:
+/// Cancel); what the dialog showed is kept.
+class LanguageAnswer
+{
+public:
+    explicit LanguageAnswer(int index)
+    {
+        CLanguageQuestion::setTestAnswer([this, index](CLanguageQuestion& dialog) {
+            ++asked;
+            title = dialog.windowTitle();
+            instruction = dialog.instructionLabel()->text();
+            content = dialog.contentLabel()->text();
+            hasIcon = !dialog.windowIcon().isNull();
+            captions.clear();
+            for (int i = 0; i < 5; ++i)
+                captions.append(dialog.link(i)->text());
+            cancelText = dialog.cancelButton()->text();
+            if (index < 0)
+                dialog.cancelButton()->click();
+            else
+                dialog.link(index)->click();
+        });
+    }
+    ~LanguageAnswer() { CLanguageQuestion::setTestAnswer(unexpectedQuestion); }
+
+    static void unexpectedQuestion(CLanguageQuestion&)
+    {
+        QTest::qFail("unexpected language question", __FILE__, __LINE__);
+    }
+
+    int asked = 0;
+    bool hasIcon = false;
+    QString title, instruction, content, cancelText;
+    QStringList captions;
+};
+
 } // namespace
 
 class TestApp : public QObject
@@ -53,6 +104,16 @@ class TestApp : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
+    void cleanup();
+    void systemLanguageChoosesTheBuiltInTexts();
+    void languageQuestionSpeaksTheSystemLanguage_data();
+    void languageQuestionSpeaksTheSystemLanguage();
+    void choosingTheThirdLinkLoadsChineseAndStoresIt();
+    void cancellingTheQuestionEndsTheStartAndWritesNothing();
+    void storedLanguageOutOfRangeMeansJapanese();
+    void everyPackMissingSaysSoInTheSystemLanguage();
+    void packVersionsAreReadWithoutChangingTheLanguage();
+    void everyPackSpeaksItsLanguageWithQtsOwnTexts();
     void demoStartOpensFilesAndExitSavesSettings();
     void missingOneApiWarnsAndDisablesRuns();
     void missingLanguagePackEndsTheStart();
@@ -64,6 +125,237 @@ void TestApp::initTestCase()
 {
     testing_gui::failOnUnexpectedDialogs();
     testing_gui::useBuiltLanguagePacks();
+    CLanguageQuestion::setTestAnswer(LanguageAnswer::unexpectedQuestion);
+    setSystemUiLanguagesForTests({QStringLiteral("ja-JP")});
+}
+
+void TestApp::cleanup()
+{
+    setSystemUiLanguagesForTests({QStringLiteral("ja-JP")});
+    LanguagePack::setSearchFolders({QStringLiteral(TOVALO_QM_DIR)});
+}
+
+void TestApp::systemLanguageChoosesTheBuiltInTexts()
+{
+    using L = StartupLanguage;
+    const QList<QPair<QStringList, L>> cases = {
+        {{QStringLiteral("ja-JP")}, L::Japanese},
+        {{QStringLiteral("ja")}, L::Japanese},
+        {{QStringLiteral("zh-CN")}, L::ChineseSimplified},
+        {{QStringLiteral("zh-Hans-CN")}, L::ChineseSimplified},
+        {{QStringLiteral("zh-SG")}, L::ChineseSimplified},
+        {{QStringLiteral("zh-TW")}, L::ChineseTraditional},
+        {{QStringLiteral("zh-Hant-TW")}, L::ChineseTraditional},
+        {{QStringLiteral("zh_HK")}, L::ChineseTraditional},
+        {{QStringLiteral("zh-Hant")}, L::ChineseTraditional},
+        {{QStringLiteral("ko-KR")}, L::Korean},
+        {{QStringLiteral("en-US")}, L::English},
+        {{QStringLiteral("fr-FR"), QStringLiteral("ja-JP")}, L::English}, // only the first counts
+        {{QStringLiteral("en-GB"), QStringLiteral("zh-CN")}, L::English},
+        {{}, L::English},
+        {{QStringLiteral("C")}, L::English},
+    };
+    for (const auto& [names, expected] : cases)
+        QVERIFY2(startupLanguageOf(names) == expected, qPrintable(names.join(QLatin1Char(','))));
+}
+
+void TestApp::languageQuestionSpeaksTheSystemLanguage_data()
+{
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("instruction");
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("ja") << QStringLiteral("ja-JP") << QStringLiteral("Tovaloの表示言語を選択してください。")
+                        << QStringLiteral("※起動後、オプションで言語を変更できます。")
+                        << QStringLiteral("キャンセル");
+    QTest::newRow("zh") << QStringLiteral("zh-CN") << QStringLiteral("请选择 Tovalo 的显示语言.")
+                        << QStringLiteral("语言可以在启动后作为选项进行更改.") << QStringLiteral("取消");
+    QTest::newRow("zh-TW") << QStringLiteral("zh-TW") << QStringLiteral("請選擇 Tovalo 的顯示語言.")
+                           << QStringLiteral("語言可以在啟動後作為選項進行更改.") << QStringLiteral("取消");
+    QTest::newRow("ko") << QStringLiteral("ko-KR") << QStringLiteral("Tovalo의 표시 언어를 선택하십시오.")
+                        << QStringLiteral("언어는 시작 후 옵션으로 변경할 수 있습니다.")
+                        << QStringLiteral("취소");
+    QTest::newRow("en") << QStringLiteral("de-DE")
+                        << QStringLiteral("Please Select the display language of Tovalo.")
+                        << QStringLiteral("The language can be changed as the option after startup.")
+                        << QStringLiteral("Cancel");
+}
+
+void TestApp::languageQuestionSpeaksTheSystemLanguage()
+{
+    QFETCH(QString, system);
+    QFETCH(QString, instruction);
+    QFETCH(QString, content);
+    QFETCH(QString, cancel);
+    setSystemUiLanguagesForTests({system});
+    LanguageAnswer answer(4);
+    QCOMPARE(CLanguageQuestion::ask(), 4);
+    QCOMPARE(answer.asked, 1);
+    QCOMPARE(answer.title, QStringLiteral("Tovalo"));
+    QVERIFY(answer.hasIcon);
+    QCOMPARE(answer.instruction, instruction);
+    QCOMPARE(answer.content, content);
+    QCOMPARE(answer.cancelText, cancel);
+    // The language names are the same whatever the system speaks.
+    QCOMPARE(answer.captions, (QStringList{QStringLiteral("日本語 (Japanese)"), QStringLiteral("English"),
+                                           QStringLiteral("简体中文 (Chinese Simplefied)"),
+                                           QStringLiteral("繁體中文 (Chinese Traditional)"),
+                                           QStringLiteral("한국어 (Korean)")}));
+    // Closing the dialog without a choice is a cancel.
+    CLanguageQuestion::setTestAnswer([](CLanguageQuestion& dialog) { dialog.close(); });
+    QCOMPARE(CLanguageQuestion::ask(), -1);
+}
+
+void TestApp::choosingTheThirdLinkLoadsChineseAndStoresIt()
+{
+    Sandbox sandbox;
+    StartOptions options;
+    options.instanceKey = uniqueKey();
+    options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
+    {
+        LanguageAnswer answer(2);
+        CTovaloApp app(sandbox.store());
+        QVERIFY(app.initInstance(options));
+        QCOMPARE(answer.asked, 1);
+        QCOMPARE(answer.instruction, QStringLiteral("Tovaloの表示言語を選択してください。"));
+        QVERIFY(app.languagePack().loadedFile().endsWith(QStringLiteral("/TovaloLangCn.qm")));
+        // The interface speaks Chinese, Qt's own buttons included.
+        QCOMPARE(app.mainFrame()->menuBar()->actions().constFirst()->text(), QStringLiteral("文件(&F)"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+        QCOMPARE(reload(sandbox).language, kLanguageNotChosen); // stored at exit
+        app.exitInstance();
+    }
+    QCOMPARE(reload(sandbox).language, 2);
+    // Once stored, the next start does not ask.
+    options.instanceKey = uniqueKey();
+    CTovaloApp again(sandbox.store());
+    QVERIFY(again.initInstance(options));
+    QVERIFY(again.languagePack().loadedFile().endsWith(QStringLiteral("/TovaloLangCn.qm")));
+    again.exitInstance();
+}
+
+void TestApp::cancellingTheQuestionEndsTheStartAndWritesNothing()
+{
+    Sandbox sandbox;
+    // A settings file of an earlier run that never got a language (the look was saved at once).
+    Settings earlier;
+    earlier.applicationLook = 206;
+    earlier.recent = {"/nowhere/kept.txt"};
+    std::string error;
+    QVERIFY(saveSettings(*sandbox.store(), earlier, kSaveAll, error));
+    const QByteArray before = readAll(sandbox.settingsFile());
+    QVERIFY(!before.isEmpty());
+    StartOptions options;
+    options.instanceKey = uniqueKey();
+    options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
+    const int boxes = DialogSeam::shownCount();
+    LanguageAnswer answer(-1);
+    CTovaloApp app(sandbox.store());
+    QVERIFY(!app.initInstance(options));
+    QCOMPARE(answer.asked, 1);
+    QVERIFY(!app.startFailed()); // the user's choice, not a failure
+    QCOMPARE(app.mainFrame(), nullptr);
+    QCOMPARE(DialogSeam::shownCount(), boxes); // nothing more is said
+    QVERIFY(app.languagePack().loadedFile().isEmpty());
+    app.exitInstance();
+    QCOMPARE(readAll(sandbox.settingsFile()), before);
+}
+
+void TestApp::storedLanguageOutOfRangeMeansJapanese()
+{
+    Sandbox sandbox;
+    storeLanguage(sandbox, 7); // written as it is; the loader itself leaves it at "not chosen"
+    QCOMPARE(reload(sandbox).language, kLanguageNotChosen);
+    StartOptions options;
+    options.instanceKey = uniqueKey();
+    options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
+    {
+        CTovaloApp app(sandbox.store()); // no question: a language is stored
+        QVERIFY(app.initInstance(options));
+        QVERIFY(app.languagePack().loadedFile().endsWith(QStringLiteral("/TovaloLangJa.qm")));
+        QCOMPARE(app.settings().language, 0);
+        app.exitInstance();
+    }
+    QCOMPARE(reload(sandbox).language, 0);
+}
+
+void TestApp::everyPackMissingSaysSoInTheSystemLanguage()
+{
+    const QList<QPair<QString, QString>> cases = {
+        {QStringLiteral("ja-JP"),
+         QStringLiteral("選択した言語のライブラリをロードできませんでした。Tovaloを終了します。")},
+        {QStringLiteral("zh-CN"), QStringLiteral("无法加载所选语言的资源. 退出 Tovalo.")},
+        {QStringLiteral("zh-TW"), QStringLiteral("無法加載所選語言的資源. 退出 Tovalo.")},
+        {QStringLiteral("ko-KR"),
+         QStringLiteral("선택한 언어의 리소스를 로드할 수 없습니다. Tovalo를 종료합니다.")},
+        {QStringLiteral("en-US"),
+         QStringLiteral("The resource for the selected language could not be loaded. Exit Tovalo.")},
+    };
+    int stored = 0;
+    for (const auto& [system, message] : cases) {
+        Sandbox sandbox;
+        storeLanguage(sandbox, stored); // Japanese first: its pack is required like any other
+        const QByteArray before = readAll(sandbox.settingsFile());
+        setSystemUiLanguagesForTests({system});
+        LanguagePack::setSearchFolders({sandbox.path()});
+        StartOptions options;
+        options.instanceKey = uniqueKey();
+        options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
+        CTovaloApp app(sandbox.store());
+        DialogSeam::answerMessage(QMessageBox::Ok);
+        QVERIFY(!app.initInstance(options));
+        QVERIFY(app.startFailed());
+        QCOMPARE(DialogSeam::last().icon, QMessageBox::Critical);
+        QCOMPARE(DialogSeam::last().text, message);
+        QCOMPARE(app.mainFrame(), nullptr);
+        app.exitInstance();
+        QCOMPARE(readAll(sandbox.settingsFile()), before);
+        stored = (stored + 1) % 5;
+    }
+}
+
+void TestApp::everyPackSpeaksItsLanguageWithQtsOwnTexts()
+{
+    const QStringList files = {QStringLiteral("ファイル(&F)"), QStringLiteral("&File"),
+                               QStringLiteral("文件(&F)"), QStringLiteral("檔案(&F)"),
+                               QStringLiteral("파일(&F)")};
+    const QStringList cancels = {QStringLiteral("キャンセル"), QStringLiteral("Cancel"),
+                                 QStringLiteral("取消"), QStringLiteral("取消"), QStringLiteral("취소")};
+    const bool qtTexts = QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                           QStringLiteral("/qtbase_ko.qm"));
+    for (int i = 0; i < 5; ++i) {
+        LanguagePack pack;
+        QVERIFY(pack.load(i));
+        QCOMPARE(QCoreApplication::translate("tovalo::gui::CMainCommands", "&File"), files[i]);
+        // (English has no catalog of Qt's own: the suite's Japanese one still answers then.)
+        if (qtTexts && i != 1)
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancels[i]);
+    }
+    // Unloading gives the interface back to the pack loaded before.
+    QCOMPARE(QCoreApplication::translate("tovalo::gui::CMainCommands", "&File"), files[0]);
+}
+
+void TestApp::packVersionsAreReadWithoutChangingTheLanguage()
+{
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(LanguagePack::versionText(i), QStringLiteral("1.0.0"));
+    QCOMPARE(LanguagePack::versionValue(1), 0x00010000u);
+    // Reading a pack's version does not make it the interface language.
+    QCOMPARE(QCoreApplication::translate("tovalo::gui::CMainCommands", "&File"),
+             QStringLiteral("ファイル(&F)"));
+
+    Sandbox sandbox;
+    LanguagePack::setSearchFolders({sandbox.path()});
+    QCOMPARE(LanguagePack::versionText(0), QStringLiteral("65535.255.255")); // absent
+    QCOMPARE(LanguagePack::versionValue(0), 0xFFFFFFFFu);
+    // A catalog that loads but carries no version (here one of Qt's own) counts as absent too.
+    const QString qtCatalog =
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ko.qm");
+    if (!QFileInfo::exists(qtCatalog))
+        QSKIP("Qt's translations are not installed");
+    QVERIFY(QFile::copy(qtCatalog, sandbox.file(QStringLiteral("TovaloLangKo.qm"))));
+    QCOMPARE(LanguagePack::versionText(4), QStringLiteral("65535.255.255"));
+    QCOMPARE(LanguagePack::versionText(5), QStringLiteral("65535.255.255"));
 }
 
 void TestApp::demoStartOpensFilesAndExitSavesSettings()
@@ -80,6 +372,7 @@ void TestApp::demoStartOpensFilesAndExitSavesSettings()
     options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
     options.instanceKey = uniqueKey();
     {
+        LanguageAnswer japanese(0);
         CTovaloApp app(sandbox.store());
         QVERIFY(app.initInstance(options));
         // oneAPI is there: no warning; the missing file: one error naming it.
@@ -120,6 +413,7 @@ void TestApp::missingOneApiWarnsAndDisablesRuns()
     options.instanceKey = uniqueKey();
     if (QFileInfo::exists(QStringLiteral("/opt/intel/oneapi/setvars.sh")))
         QSKIP("a real oneAPI is installed here");
+    storeLanguage(sandbox, 0);
     CTovaloApp app(sandbox.store());
     DialogSeam::answerMessage(QMessageBox::Ok);
     QVERIFY(app.initInstance(options));
@@ -144,6 +438,7 @@ void TestApp::missingOneApiWarnsAndDisablesRuns()
 void TestApp::missingLanguagePackEndsTheStart()
 {
     Sandbox sandbox;
+    storeLanguage(sandbox, 1);
     LanguagePack::setSearchFolders({sandbox.path()});
     StartOptions options;
     options.instanceKey = uniqueKey();
@@ -167,6 +462,7 @@ void TestApp::secondStartHandsOverItsFiles()
     StartOptions options;
     options.instanceKey = uniqueKey();
     options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
+    storeLanguage(sandbox, 0);
     CTovaloApp app(sandbox.store());
     QVERIFY(app.initInstance(options));
     QCOMPARE(app.mainFrame()->documentWindows().size(), 1);
@@ -190,20 +486,22 @@ void TestApp::secondStartHandsOverItsFiles()
 void TestApp::sigtermClosesCleanlyAndSaves()
 {
     Sandbox sandbox;
+    storeLanguage(sandbox, 0); // a stored language: the program does not ask
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     program.start(QStringLiteral(TOVALO_BIN),
                   {QStringLiteral("--instance-key"), uniqueKey(), QStringLiteral("--demo-toolkit"),
                    QStringLiteral(TOVALO_SIM_TOOLKIT_DIR)});
     QVERIFY(program.waitForStarted());
-    // The look is saved while the main window is built: the program is up once the file exists.
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(sandbox.settingsFile()), 20000);
-    QVERIFY(!readAll(sandbox.settingsFile()).contains("\"Language\""));
+    // The look is saved while the main window is built: the program is up once it is stored.
+    QTRY_VERIFY_WITH_TIMEOUT(readAll(sandbox.settingsFile()).contains("\"ApplicationLook\""), 20000);
+    QVERIFY(!readAll(sandbox.settingsFile()).contains("\"TabMode\""));
     program.terminate();
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
-    QCOMPARE(reload(sandbox).language, 0); // saved by the exit sequence
+    QCOMPARE(reload(sandbox).language, 0);
+    QVERIFY(readAll(sandbox.settingsFile()).contains("\"TabMode\"")); // saved by the exit sequence
 }
 
 QTEST_MAIN(TestApp)

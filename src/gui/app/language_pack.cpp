@@ -1,10 +1,11 @@
 #include "app/language_pack.h"
 
+#include "app/language_question.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -76,17 +77,18 @@ QStringList LanguagePack::searchFolders()
 
 QString LanguagePack::loadFailureMessage()
 {
-    // Chosen by the system's interface language; Traditional Chinese shares the Chinese text.
-    switch (QLocale::system().language()) {
-    case QLocale::Japanese:
-        return QStringLiteral("選択した言語のライブラリをロードできませんでした。Tovaloを終了します。");
-    case QLocale::Chinese:
-        return QStringLiteral("无法加载所选语言的资源. 退出 Tovalo.");
-    case QLocale::Korean:
-        return QStringLiteral("선택한 언어의 리소스를 로드할 수 없습니다. Tovalo를 종료합니다.");
-    default:
-        return QStringLiteral("The resource for the selected language could not be loaded. Exit Tovalo.");
-    }
+    return packLoadFailureText(systemStartupLanguage());
+}
+
+QString LanguagePack::qtCatalogName(int index)
+{
+    return QStringLiteral("qtbase_") + QString::fromLatin1(kQtLocales[index < 0 || index > 4 ? 0 : index]);
+}
+
+quint32 LanguagePack::versionValue(int index)
+{
+    const QStringList parts = versionText(index).split(QLatin1Char('.'));
+    return parts.value(0).toUInt() << 16 | parts.value(1).toUInt() << 8 | parts.value(2).toUInt();
 }
 
 QString LanguagePack::versionText(int index)
@@ -125,9 +127,7 @@ bool LanguagePack::load(int index)
         return false;
     // Qt's own texts (standard buttons) in the same language, where Qt ships them.
     auto qt = std::make_unique<QTranslator>();
-    if (qt->load(QStringLiteral("qtbase_") +
-                     QString::fromLatin1(kQtLocales[index < 0 || index > 4 ? 0 : index]),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qt->load(qtCatalogName(index), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         qtBase_ = std::move(qt);
         QCoreApplication::installTranslator(qtBase_.get());
     }

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 class QTranslator;
 
@@ -27,6 +28,8 @@ public:
     /// The program's own message for a pack that cannot be loaded, in the interface language
     /// of the system (these texts are built in, so they do not depend on any pack).
     static QString loadFailureMessage();
+    /// Qt's own catalog name for language `index` ("qtbase_ja", ...).
+    static QString qtCatalogName(int index);
 
     /// The version of the pack of `index` as "major.minor.build", read from the pack's file
     /// without making it the interface language; "65535.255.255" when no folder holds the pack
@@ -34,6 +37,8 @@ public:
     static QString versionText(int index);
     /// The version text of a pack that is absent or carries none.
     static QString absentVersionText() { return QStringLiteral("65535.255.255"); }
+    /// The same version packed as major << 16 | minor << 8 | build (0xFFFFFFFF when absent).
+    static quint32 versionValue(int index);
 
     /// Loads and installs the pack of `index`, replacing a pack loaded before. Returns false
     /// when no folder holds a readable catalog of that name.

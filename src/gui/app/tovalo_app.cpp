@@ -1,9 +1,11 @@
 #include "app/tovalo_app.h"
 
+#include "app/language_question.h"
 #include "app/single_instance.h"
 #include "app/termination.h"
 #include "base/file_io.h"
 #include "settings/oneapi.h"
+#include "settings/settings_store.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
@@ -18,24 +20,47 @@
 
 namespace tovalo::gui {
 
+namespace {
+
+/// True when the store holds a language index that is not -1 and not 0 to 4.
+bool storedLanguageOutOfRange(SettingsStore& store)
+{
+    std::string error;
+    if (!store.beginRead(error))
+        return false;
+    const std::optional<RegValue> value = store.read(kGroupCommon, "Language");
+    store.endRead();
+    if (!value || value->type != kRegDword || value->data.size() != 4)
+        return false;
+    std::uint32_t index = 0;
+    for (int i = 3; i >= 0; --i)
+        index = index << 8 | static_cast<unsigned char>(value->data[static_cast<std::size_t>(i)]);
+    return index != static_cast<std::uint32_t>(kLanguageNotChosen) &&
+           index >= static_cast<std::uint32_t>(kLanguageCount);
+}
+
+} // namespace
+
 bool parseCommandLine(const QStringList& arguments, StartOptions& options, QString& error)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("CTovaloApp", "Front end for the dpct CUDA-to-SYCL migration tool."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "tovalo::gui::CTovaloApp", "Front end for the dpct CUDA-to-SYCL migration tool."));
     const QCommandLineOption demo(
         QStringLiteral("demo-toolkit"),
-        QCoreApplication::translate("CTovaloApp",
+        QCoreApplication::translate("tovalo::gui::CTovaloApp",
                                     "Use the simulated oneAPI toolkit in <folder> (demo mode)."),
         QStringLiteral("folder"));
-    const QCommandLineOption key(QStringLiteral("instance-key"),
-                                 QCoreApplication::translate("CTovaloApp", "Single-instance key (tests)."),
-                                 QStringLiteral("key"));
+    const QCommandLineOption key(
+        QStringLiteral("instance-key"),
+        QCoreApplication::translate("tovalo::gui::CTovaloApp", "Single-instance key (tests)."),
+        QStringLiteral("key"));
     parser.addOption(demo);
     parser.addOption(key);
-    parser.addPositionalArgument(QStringLiteral("files"),
-                                 QCoreApplication::translate("CTovaloApp", "Definition files to open."),
-                                 QStringLiteral("[files...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("files"),
+        QCoreApplication::translate("tovalo::gui::CTovaloApp", "Definition files to open."),
+        QStringLiteral("[files...]"));
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return false;
@@ -81,17 +106,15 @@ bool CTovaloApp::initInstance(const StartOptions& options)
     // 2. Settings, before the language.
     std::string error;
     loadSettings(*store_, settings_, error, [](const std::string& path) { return pathExists(path); });
-    settingsLoaded_ = true;
-
-    // 3. The language pack. The first-start language question is not asked yet: an unchosen
-    //    language is Japanese, as on a system that cannot ask.
-    if (settings_.language < 0 || settings_.language >= kLanguageCount)
+    saveAtExit_ = true;
+    // The loader leaves a language value outside 0 to 4 at "not chosen"; but a value that is
+    // there was a choice all the same, and it means Japanese rather than asking again.
+    if (settings_.language == kLanguageNotChosen && storedLanguageOutOfRange(*store_))
         settings_.language = 0;
-    if (!languagePack_.load(settings_.language)) {
-        MessageBox::error(nullptr, LanguagePack::loadFailureMessage());
-        startFailed_ = true;
+
+    // 3. The language: asked on the first start, then its pack is loaded.
+    if (!chooseAndLoadLanguage())
         return false;
-    }
 
     // 4. oneAPI: the simulated toolkit in demo mode, else the installation found.
     if (!options.demoToolkit.isEmpty()) {
@@ -127,6 +150,33 @@ bool CTovaloApp::initInstance(const StartOptions& options)
     return true;
 }
 
+bool CTovaloApp::chooseAndLoadLanguage()
+{
+    languagePack_.unload();
+    for (int i = 0; i < kLanguageCount; ++i)
+        settings_.languagePackVersions[static_cast<std::size_t>(i)] = LanguagePack::versionValue(i);
+    if (settings_.language == kLanguageNotChosen) {
+        const int chosen = CLanguageQuestion::ask();
+        if (chosen < 0) {
+            // Cancelled or closed: the start ends and the stored settings stay as they are.
+            saveAtExit_ = false;
+            return false;
+        }
+        settings_.language = chosen;
+    }
+    if (settings_.language < 0 || settings_.language >= kLanguageCount)
+        settings_.language = 0;
+    if (!languagePack_.load(settings_.language)) {
+        MessageBox::error(nullptr, LanguagePack::loadFailureMessage());
+        // Not stored either: a language chosen just now whose pack is missing would otherwise
+        // end every later start the same way, without the question.
+        saveAtExit_ = false;
+        startFailed_ = true;
+        return false;
+    }
+    return true;
+}
+
 void CTovaloApp::installTerminationHandlers()
 {
     // Asked to end (SIGTERM, logoff): close the console and let the event loop end; the exit
@@ -151,7 +201,7 @@ void CTovaloApp::installTerminationHandlers()
         }
         // The session may end the process right after this: save the settings now.
         std::string error;
-        if (settingsLoaded_)
+        if (saveAtExit_)
             saveSettings(*store_, settings_, kSaveAll, error);
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { exitInstance(); });
@@ -187,8 +237,9 @@ int CTovaloApp::exitInstance()
         mainFrame_->closeConsole();
         delete mainFrame_.data();
     }
-    // A start that ended before the settings were loaded must not overwrite the stored ones.
-    if (settingsLoaded_) {
+    // A start that ended before the settings were loaded (another instance runs), or at the
+    // language question, must not overwrite the stored ones.
+    if (saveAtExit_) {
         std::string error;
         saveSettings(*store_, settings_, kSaveAll, error);
     }

@@ -39,8 +39,9 @@ public:
     explicit CTovaloApp(std::unique_ptr<SettingsStore> store = nullptr, QObject* parent = nullptr);
     ~CTovaloApp() override;
 
-    /// The start-up sequence. False: the process should end (another instance took over, or
-    /// the language pack is missing); exitInstance() must still be called.
+    /// The start-up sequence. False: the process should end (another instance took over, the
+    /// language question was cancelled, or the language pack is missing); exitInstance() must
+    /// still be called.
     bool initInstance(const StartOptions& options);
     /// The exit sequence; safe to call more than once. Returns the process exit code.
     int exitInstance();
@@ -49,17 +50,21 @@ public:
     Settings& settings() { return settings_; }
     SettingsStore& store() { return *store_; }
     bool demoMode() const { return demo_; }
+    const LanguagePack& languagePack() const { return languagePack_; }
     /// The start ended because of a failure (not because another instance took over).
     bool startFailed() const { return startFailed_; }
 
 private:
+    /// Asks for the language on the first start, then loads its pack. False: the start ends
+    /// (cancelled, or the pack cannot be loaded; the user was told).
+    bool chooseAndLoadLanguage();
     void activateFromSecondStart(const QStringList& files);
     void installTerminationHandlers();
     void showAbout();
 
     std::unique_ptr<SettingsStore> store_;
     Settings settings_;
-    bool settingsLoaded_ = false;
+    bool saveAtExit_ = false; ///< the settings were loaded and the start got past the language
     bool exited_ = false;
     bool demo_ = false;
     bool startFailed_ = false;

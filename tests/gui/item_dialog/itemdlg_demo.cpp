@@ -3,12 +3,13 @@
 //       builds a tree of .cu files in a temporary folder, times the directory scan alone and the
 //       add command's scan with its UI (longest stall of the UI thread measured with a 10 ms
 //       timer), and prints the numbers.
-//   tovalo_itemdlg_demo show add|update top|bottom
-//       shows the item dialog (for screenshots), scrolled to the top or the bottom of the page;
+//   tovalo_itemdlg_demo show add|update top|middle|bottom
+//       shows the item dialog (for screenshots), scrolled to the top, the middle or the bottom
+//       of the page;
 //       a fifth argument "tip" also shows the tool tip of --in-root. Prints "ready" once the
 //       dialog is shown and scrolled.
-//   Either use may be preceded by --lang ja|en, which installs that built language pack (the
-//   program's TovaloLangJa.qm / TovaloLangEn.qm and Qt's own texts of that language).
+//   Either use may be preceded by --lang ja|en|cn|tw|ko, which installs that built language
+//   pack (the program's TovaloLang*.qm and Qt's own texts of that language).
 
 #include "app/language_pack.h"
 #include "controls/commui/color_tool_tip_ctrl.h"
@@ -100,7 +101,9 @@ int main(int argc, char** argv)
     QStringList args = app.arguments();
     tovalo::gui::LanguagePack pack;
     if (args.size() >= 3 && args[1] == QStringLiteral("--lang")) {
-        const int index = args[2] == QStringLiteral("ja") ? 0 : args[2] == QStringLiteral("en") ? 1 : -1;
+        const int index = QStringList{QStringLiteral("ja"), QStringLiteral("en"), QStringLiteral("cn"),
+                                      QStringLiteral("tw"), QStringLiteral("ko")}
+                              .indexOf(args[2]);
         tovalo::gui::LanguagePack::setSearchFolders({QStringLiteral(TOVALO_QM_DIR)});
         if (index < 0 || !pack.load(index)) {
             std::fprintf(stderr, "no language pack '%s' in %s\n", qPrintable(args[2]), TOVALO_QM_DIR);
@@ -126,9 +129,10 @@ int main(int argc, char** argv)
         CDpctDataDlg dlg(add ? CDpctDataDlg::Mode::Add : CDpctDataDlg::Mode::Update, target, &defaults, {},
                          &folders);
         dlg.show();
-        if (args[3] == QStringLiteral("bottom"))
-            QTimer::singleShot(100, &dlg, [&dlg] {
-                dlg.scroll()->verticalScrollBar()->setValue(dlg.scroll()->verticalScrollBar()->maximum());
+        if (args[3] == QStringLiteral("bottom") || args[3] == QStringLiteral("middle"))
+            QTimer::singleShot(100, &dlg, [&dlg, middle = args[3] == QStringLiteral("middle")] {
+                QScrollBar* bar = dlg.scroll()->verticalScrollBar();
+                bar->setValue(middle ? (bar->minimum() + bar->maximum()) / 2 : bar->maximum());
             });
         if (args.size() > 4 && args[4] == QStringLiteral("tip"))
             QTimer::singleShot(300, &dlg, [&dlg] {
@@ -144,7 +148,8 @@ int main(int argc, char** argv)
         return app.exec();
     }
     std::fprintf(stderr,
-                 "usage: %s [--lang ja|en] scan [files] [folders] | show add|update top|bottom [tip]\n",
+                 "usage: %s [--lang ja|en|cn|tw|ko] scan [files] [folders] | show add|update "
+                 "top|middle|bottom [tip]\n",
                  argv[0]);
     return 2;
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Screenshots of the item dialog in add and update mode, scrolled to the top and to the bottom
-# of the option page, in Japanese and English, on a virtual X display.  From the worktree,
-# after building the dev preset:
-#   xvfb-run -a -s '-screen 0 1280x900x24' tests/gui/item_dialog/screenshots.sh [OUTDIR]
+# of the option page, in Japanese and English, on a virtual X display; with "languages", the
+# add dialog at the top and scrolled to the middle of the option page in all five languages.
+# From the worktree, after building the dev preset:
+#   xvfb-run -a -s '-screen 0 1280x900x24' tests/gui/item_dialog/screenshots.sh [OUTDIR] [languages]
 set -euo pipefail
 cd "$(dirname "$0")/../../.."
 out=${1:-screenshots}
@@ -25,6 +26,14 @@ shot() { # lang mode top|bottom
   wait "$pid" 2>/dev/null || true
   rm -f "$fifo"
 }
+
+if [ "${2:-}" = languages ]; then
+  for lang in ja en cn tw ko; do
+    shot "$lang" add top
+    shot "$lang" add middle
+  done
+  exit 0
+fi
 
 for lang in ja en; do
   for mode in add update; do
