@@ -34,7 +34,8 @@ const char* const kLoadFailures[] = {
 };
 const char* const kCancel[] = {"キャンセル", "Cancel", "取消", "取消", "취소"};
 const char* const kCaptions[] = {
-    "日本語 (Japanese)", "English", "简体中文 (Chinese Simplefied)", "繁體中文 (Chinese Traditional)", "한국어 (Korean)",
+    "日本語 (Japanese)", "English", "简体中文 (Chinese Simplefied)", "繁體中文 (Chinese Traditional)",
+    "한국어 (Korean)",
 };
 
 int slot(StartupLanguage language)
@@ -80,7 +81,8 @@ StartupLanguage startupLanguageOf(const QStringList& uiLanguages)
 
 StartupLanguage systemStartupLanguage()
 {
-    return startupLanguageOf(g_testUiLanguages.isEmpty() ? QLocale::system().uiLanguages() : g_testUiLanguages);
+    return startupLanguageOf(g_testUiLanguages.isEmpty() ? QLocale::system().uiLanguages()
+                                                         : g_testUiLanguages);
 }
 
 void setSystemUiLanguagesForTests(const QStringList& uiLanguages)
@@ -158,7 +160,7 @@ CLanguageQuestion::CLanguageQuestion(StartupLanguage language, QWidget* parent) 
     auto layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
-    setMinimumWidth(420);
+    setMinimumWidth(480);
 }
 
 int CLanguageQuestion::chosenIndex() const
