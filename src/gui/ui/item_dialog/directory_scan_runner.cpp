@@ -52,18 +52,31 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
             Qt::QueuedConnection);
     };
 
+    // Set on the UI thread when the scan's end arrives there. The show timer and the end can be
+    // handled in the same pass of the event loop in either order; the flag keeps a scan that
+    // ended first from leaving the second loop waiting for a quit that has already happened.
+    bool finished = false;
     std::thread worker([&] {
         outcome = scanCudaDirectory(request, found);
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &loop,
+            [&loop, &finished] {
+                finished = true;
+                loop.quit();
+            },
+            Qt::QueuedConnection);
     });
 
     // The first moment without any window: user input waits; then the progress dialog, which is
     // modal, takes over.
     QTimer showTimer;
     showTimer.setSingleShot(true);
-    QObject::connect(&showTimer, &QTimer::timeout, &loop, [&loop] { loop.exit(1); });
+    QObject::connect(&showTimer, &QTimer::timeout, &loop, [&loop, &finished] {
+        if (!finished)
+            loop.exit(1);
+    });
     showTimer.start(showAfterMs);
-    if (loop.exec(QEventLoop::ExcludeUserInputEvents) == 1) {
+    if (loop.exec(QEventLoop::ExcludeUserInputEvents) == 1 && !finished) {
         progress = std::make_unique<QProgressDialog>(parent);
         progress->setObjectName(QStringLiteral("scanProgress"));
         progress->setWindowTitle(QCoreApplication::translate("DirectoryScan", "Add Data"));
@@ -74,7 +87,8 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
         progress->setWindowModality(Qt::ApplicationModal);
         QObject::connect(progress.get(), &QProgressDialog::canceled, &loop, [&cancel] { cancel = true; });
         progress->show();
-        loop.exec();
+        if (!finished)
+            loop.exec();
     }
     showTimer.stop();
     worker.join();
