@@ -75,8 +75,8 @@ void CColorPicker::popupChose(const QColor& color)
 
 void CColorPicker::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F4 ||
-        ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) && (event->modifiers() & Qt::AltModifier))) {
+    if (event->key() == Qt::Key_F4 || ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) &&
+                                       (event->modifiers() & Qt::AltModifier))) {
         showPopup();
         return;
     }

@@ -7,13 +7,13 @@
 // swatch shows the automatic colour the owner set (the colour the automatic value stands for),
 // or the button text colour when none was set.
 
+#include "controls/color_popup.h"
+
 #include <QColor>
 #include <QPointer>
 #include <QPushButton>
 
 namespace tovalo::gui {
-
-class CColorPopup;
 
 class CColorPicker : public QPushButton
 {

@@ -196,9 +196,9 @@ void CColorPopup::computeLayout(const QRect& anchor)
     const int textHeight = fm.height();
     const int h = textHeight + 4 * e + 2;
     // Room for either caption with the insets of its button (2 + 3 on each side).
-    const int textWidth = std::max(fm.horizontalAdvance(automaticText()),
-                                   fm.horizontalAdvance(moreText()) + swatchRoom) +
-                          2 * e + 10;
+    const int textWidth =
+        std::max(fm.horizontalAdvance(automaticText()), fm.horizontalAdvance(moreText()) + swatchRoom) +
+        2 * e + 10;
     const int gridWidth = kCellSize * kColumns;
     const int gridHeight = kCellSize * kRows;
     const int w = std::max(2 * e + gridWidth, textWidth);
@@ -233,8 +233,8 @@ QRect CColorPopup::itemRect(int item) const
         return moreBox_;
     if (!isCell(item))
         return {};
-    return QRect(gridBox_.left() + kCellSize * (item % kColumns), gridBox_.top() + kCellSize * (item / kColumns),
-                 kCellSize, kCellSize);
+    return QRect(gridBox_.left() + kCellSize * (item % kColumns),
+                 gridBox_.top() + kCellSize * (item / kColumns), kCellSize, kCellSize);
 }
 
 int CColorPopup::itemAt(QPoint pos) const
@@ -244,7 +244,8 @@ int CColorPopup::itemAt(QPoint pos) const
     if (automaticBox_.contains(pos))
         return kAutomatic;
     if (gridBox_.contains(pos)) {
-        const int index = (pos.y() - gridBox_.top()) / kCellSize * kColumns + (pos.x() - gridBox_.left()) / kCellSize;
+        const int index =
+            (pos.y() - gridBox_.top()) / kCellSize * kColumns + (pos.x() - gridBox_.left()) / kCellSize;
         return isCell(index) ? index : kNone;
     }
     return kNone;
@@ -275,7 +276,8 @@ void CColorPopup::commit()
     if (hot_ == kMore) {
         // The popup goes before the colour chooser opens; a cancelled chooser cancels.
         hide();
-        const QColor start = custom_.isValid() ? custom_ : (initial_.isValid() ? initial_ : QColor(Qt::white));
+        const QColor start =
+            custom_.isValid() ? custom_ : (initial_.isValid() ? initial_ : QColor(Qt::white));
         const std::optional<QColor> chosen = DialogSeam::color(parentWidget(), tr("Colour"), start);
         if (!chosen || !chosen->isValid()) {
             cancel();
@@ -424,7 +426,8 @@ void CColorPopup::paintItem(QPainter& p, int item)
             p.fillRect(box, face_);
         box.adjust(outer, outer, -outer, -outer);
         p.setPen(shadow);
-        p.setBrush(item == hot_ ? pal.color(QPalette::Highlight) : pal.color(QPalette::Highlight).lighter(160));
+        p.setBrush(item == hot_ ? pal.color(QPalette::Highlight)
+                                : pal.color(QPalette::Highlight).lighter(160));
         p.drawRect(box.adjusted(0, 0, -1, -1));
         box.adjust(inner - 1, inner - 1, -(inner - 1), -(inner - 1));
     } else {
@@ -438,7 +441,8 @@ void CColorPopup::paintItem(QPainter& p, int item)
         if (swatch)
             textBox.setLeft(textBox.left() + kEdge + kCellSize);
         p.setPen(text);
-        p.drawText(textBox, Qt::AlignCenter | Qt::TextSingleLine, item == kAutomatic ? automaticText() : moreText());
+        p.drawText(textBox, Qt::AlignCenter | Qt::TextSingleLine,
+                   item == kAutomatic ? automaticText() : moreText());
     }
     if (swatch) {
         QRect r = box.adjusted(1, 1, -1, -1);

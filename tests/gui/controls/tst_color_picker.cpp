@@ -207,7 +207,8 @@ private Q_SLOTS:
         // Turning to another application cancels as well.
         picker_->showPopup();
         QTest::keyClick(picker_->popup(), Qt::Key_Right);
-        QMetaObject::invokeMethod(qApp, "applicationStateChanged", Q_ARG(Qt::ApplicationState, Qt::ApplicationInactive));
+        QMetaObject::invokeMethod(qApp, "applicationStateChanged",
+                                  Q_ARG(Qt::ApplicationState, Qt::ApplicationInactive));
         QTRY_VERIFY(!picker_->popup());
         QCOMPARE(spy_->count(), 1);
     }
@@ -280,7 +281,8 @@ private Q_SLOTS:
         // Disabled: the shadow colour, and no palette opens.
         picker_->setEnabled(false);
         img = grab(*picker_);
-        QCOMPARE(img.pixelColor(swatch.center()), picker_->palette().color(QPalette::Disabled, QPalette::Dark));
+        QCOMPARE(img.pixelColor(swatch.center()),
+                 picker_->palette().color(QPalette::Disabled, QPalette::Dark));
         QTest::mouseClick(picker_.get(), Qt::LeftButton);
         QVERIFY(!picker_->popup());
     }
