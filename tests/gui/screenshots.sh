@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Screenshots of the main window in several looks, idle and during a run of the example, on a
 # virtual X display.  From the worktree, after building the dev preset:
-#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR]
+#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR] [all|main|options]
+# "options" takes only the options sheet (both pages and the open palette, in Japanese and
+# English) and the six MDI tab styles.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out=${1:-screenshots}
+what=${2:-all}
 mkdir -p "$out"
 tool=build/dev/tests/gui/tovalo-shot
 export XDG_CONFIG_HOME
@@ -30,6 +33,28 @@ shot() { # name look [--run | --after-run]
   wait "$pid" 2>/dev/null || true
   rm -f "$fifo"
 }
+
+# The interface language of the next shots (0 Japanese, 1 English), through the settings file.
+set_language() {
+  mkdir -p "$XDG_CONFIG_HOME/mossbank"
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\mossbank\\Tovalo\\Common]\r\n"Language"=dword:%08x\r\n' \
+    "$1" >"$XDG_CONFIG_HOME/mossbank/Tovalo.reg"
+}
+
+if [ "$what" = all ] || [ "$what" = options ]; then
+  for lang in 0:ja 1:en; do
+    set_language "${lang%%:*}"
+    for page in general colors palette; do
+      shot "options-$page-${lang#*:}" 214 --options "$page"
+    done
+  done
+  set_language 0
+  for style in 0 1 2 3 4 5; do
+    shot "tabs-style-$style" 214 --tabs "$style"
+  done
+  rm -f "$XDG_CONFIG_HOME/mossbank/Tovalo.reg"
+fi
+[ "$what" = options ] && exit 0
 
 shot idle-214-aqua 214
 shot idle-212-black 212

@@ -218,12 +218,14 @@ void TestOptions::tabModeSwitchesItsGroupAndOkAppliesTheTabs()
     QVERIFY(page->tabGroup()->isEnabled());
     QVERIFY(page->tabStyleCombo()->isEnabled());
 
-    QTest::mouseClick(page->tabModeCheck(), Qt::LeftButton, {}, QPoint(5, page->tabModeCheck()->height() / 2));
+    QTest::mouseClick(page->tabModeCheck(), Qt::LeftButton, {},
+                      QPoint(5, page->tabModeCheck()->height() / 2));
     QVERIFY(!page->tabModeCheck()->isChecked());
     // The whole group goes grey; the check box stays usable, and so do the controls above.
     QVERIFY(!page->tabGroup()->isEnabled());
-    for (QWidget* w : {static_cast<QWidget*>(page->tabLocationCombo()), static_cast<QWidget*>(page->tabStyleCombo()),
-                       static_cast<QWidget*>(page->tabCloseCheck()), static_cast<QWidget*>(page->tabColorCheck())})
+    for (QWidget* w :
+         {static_cast<QWidget*>(page->tabLocationCombo()), static_cast<QWidget*>(page->tabStyleCombo()),
+          static_cast<QWidget*>(page->tabCloseCheck()), static_cast<QWidget*>(page->tabColorCheck())})
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     QVERIFY(page->tabModeCheck()->isEnabled());
     QVERIFY(page->languageCombo()->isEnabled());
@@ -279,7 +281,8 @@ void TestOptions::tabStylesLookDifferent()
     }
     for (std::size_t a = 0; a < images.size(); ++a)
         for (std::size_t b = a + 1; b < images.size(); ++b)
-            QVERIFY2(images[a] != images[b], qPrintable(QStringLiteral("styles %1 and %2 look alike").arg(a).arg(b)));
+            QVERIFY2(images[a] != images[b],
+                     qPrintable(QStringLiteral("styles %1 and %2 look alike").arg(a).arg(b)));
 }
 
 void TestOptions::lookInTheSheetIsTheLookOfTheMenu()
@@ -447,7 +450,8 @@ void TestOptions::resetThenOkStoresAutomaticEverywhere()
     CToolOptionProp::applyChanges(*frame_, *settings_, *store_, sheet->changeMask());
     const QList<CDocumentWindow*> docs = frame_->documentWindows();
     for (int i = 0; i < docs.size(); ++i)
-        QCOMPARE(static_cast<CountingDocument*>(docs[i])->colorsApplied, before[static_cast<std::size_t>(i)] + 1);
+        QCOMPARE(static_cast<CountingDocument*>(docs[i])->colorsApplied,
+                 before[static_cast<std::size_t>(i)] + 1);
     const Settings saved = reload(*sandbox_);
     for (std::uint32_t c : saved.colors)
         QCOMPARE(c, ListColors::kAutomatic);

@@ -50,9 +50,11 @@ QString tabStyleSheet(int style)
 {
     switch (style) {
     case 2:
-        return QStringLiteral("QTabBar::tab { background: palette(button); border: 1px solid palette(dark);"
-                              " padding: 4px 12px; margin: 0px; }"
-                              "QTabBar::tab:selected { background: palette(base); }");
+        return QStringLiteral(
+            "QTabBar::tab { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1,"
+            " stop: 0 palette(light), stop: 1 palette(button)); border: 1px solid palette(dark);"
+            " padding: 4px 12px; margin: 0px; }"
+            "QTabBar::tab:selected { background: palette(base); }");
     case 3:
         return QStringLiteral("QTabBar::tab { background: palette(button); border: 1px solid palette(dark);"
                               " padding: 3px 10px; margin: 3px 2px; }"
@@ -430,6 +432,8 @@ void CMainFrame::applyTabSettings()
         sub->setWindowIcon(documentIcon(t[kTabIcons] != 0));
     if (QTabBar* tabs = mdiArea_->findChild<QTabBar*>()) {
         tabs->setStyleSheet(tabStyleSheet(t[kTabStyle]));
+        // The widget style's own tabs share the width; the drawn ones take the width of their text.
+        tabs->setExpanding(t[kTabStyle] <= 1);
         // The flat style scrolls its tabs instead of squeezing them.
         tabs->setUsesScrollButtons(t[kTabStyle] == 4);
         tabs->setElideMode(t[kTabStyle] == 4 ? Qt::ElideNone : Qt::ElideRight);

@@ -72,7 +72,7 @@ void CToolOptionPageColor::buildUi()
 {
     tree_ = new CStaticTreeCtrl(this);
     tree_->setObjectName(QStringLiteral("colorTree"));
-    tree_->setMinimumSize(240, 220);
+    tree_->setMinimumSize(260, 300);
 
     colorGroup_ = new CGroupBox(QString(), this);
     colorGroup_->setObjectName(QStringLiteral("colorGroup"));

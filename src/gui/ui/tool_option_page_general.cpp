@@ -161,8 +161,8 @@ void CToolOptionPageGeneral::load()
 {
     const QStringList languages = languageNames();
     language_->addItems(languages);
-    language_->setCurrentIndex(settings_.language >= 0 && settings_.language < languages.size() ? settings_.language
-                                                                                                 : -1);
+    language_->setCurrentIndex(
+        settings_.language >= 0 && settings_.language < languages.size() ? settings_.language : -1);
 
     const auto& tabs = settings_.tabMode;
     tabLocation_->addItems({tr("Bottom"), tr("Top")});

@@ -110,7 +110,8 @@ void CToolOptionProp::applyChanges(CMainFrame& frame, Settings& settings, Settin
         return;
     std::string error;
     if (!saveSettings(store, settings, groups, error))
-        MessageBox::error(&frame, tr("The settings could not be saved:\n%1").arg(QString::fromStdString(error)));
+        MessageBox::error(&frame,
+                          tr("The settings could not be saved:\n%1").arg(QString::fromStdString(error)));
 }
 
 void CToolOptionProp::changeEvent(QEvent* event)
