@@ -194,6 +194,9 @@ void TestOptions::theStoredLanguageAgainShowsNothing()
     QComboBox* language = sheet->generalPage()->languageCombo();
     QCOMPARE(language->count(), 5);
     QCOMPARE(language->currentIndex(), 2);
+    // The restart note beside the list is red.
+    QCOMPARE(sheet->generalPage()->restartNote()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QVERIFY(!sheet->generalPage()->restartNote()->text().isEmpty());
     language->setCurrentIndex(4);
     language->setCurrentIndex(2);
     DialogSeam::resetLog();
