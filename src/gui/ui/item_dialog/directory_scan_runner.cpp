@@ -52,9 +52,19 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
             Qt::QueuedConnection);
     };
 
+    // Set on the UI thread when the worker's end arrives. The end may arrive in the same pass of
+    // the first loop as the timer that shows the progress dialog; the second loop must then not
+    // wait for an end that has already come.
+    bool finished = false;
     std::thread worker([&] {
         outcome = scanCudaDirectory(request, found);
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &loop,
+            [&loop, &finished] {
+                finished = true;
+                loop.quit();
+            },
+            Qt::QueuedConnection);
     });
 
     // The first moment without any window: user input waits; then the progress dialog, which is
@@ -63,7 +73,7 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
     showTimer.setSingleShot(true);
     QObject::connect(&showTimer, &QTimer::timeout, &loop, [&loop] { loop.exit(1); });
     showTimer.start(showAfterMs);
-    if (loop.exec(QEventLoop::ExcludeUserInputEvents) == 1) {
+    if (loop.exec(QEventLoop::ExcludeUserInputEvents) == 1 && !finished) {
         progress = std::make_unique<QProgressDialog>(parent);
         progress->setObjectName(QStringLiteral("scanProgress"));
         progress->setWindowTitle(QCoreApplication::translate("DirectoryScan", "Add Data"));
@@ -74,7 +84,8 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
         progress->setWindowModality(Qt::ApplicationModal);
         QObject::connect(progress.get(), &QProgressDialog::canceled, &loop, [&cancel] { cancel = true; });
         progress->show();
-        loop.exec();
+        if (!finished)
+            loop.exec();
     }
     showTimer.stop();
     worker.join();
