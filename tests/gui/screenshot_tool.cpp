@@ -5,6 +5,10 @@
 //   tovalo-shot --lang 2 ...                the interface language (0 ja, 1 en, 2 zh-CN,
 //                                           3 zh-TW, 4 ko; default 0), stored before the start
 //                                           so that no language question is asked
+//   tovalo-shot --options general|colors|palette
+//                                           the options sheet on its Common page, on its colour
+//                                           page, or there with the colour palette dropped down
+//   tovalo-shot --tabs STYLE                three document windows as tabs of style 0 to 5
 //   tovalo-shot --measure-startup           time from main() to the first painted main window
 //   tovalo-shot --burst BYTES               one item whose dpct prints BYTES of output: longest
 //                                           stall of the event loop and total time to show it
@@ -15,12 +19,17 @@
 
 #include "app/language_pack.h"
 #include "app/tovalo_app.h"
+#include "controls/color_picker.h"
+#include "controls/color_popup.h"
 #include "controls/dpct_tree_ctrl.h"
+#include "controls/static_tree_ctrl.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/main_frame.h"
 #include "ui/output_pane.h"
 #include "ui/run_controller.h"
+#include "ui/tool_option_page_color.h"
+#include "ui/tool_option_prop.h"
 
 #include <cstdio>
 
@@ -29,8 +38,10 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -77,6 +88,8 @@ int main(int argc, char** argv)
     bool afterRun = false;
     int measureOpen = 0;
     qint64 burst = 0;
+    QString options;
+    int tabStyle = -1;
     QStringList files;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--look") && i + 1 < args.size())
@@ -89,6 +102,10 @@ int main(int argc, char** argv)
             run = afterRun = true;
         else if (args[i] == QStringLiteral("--measure-open") && i + 1 < args.size())
             measureOpen = args[++i].toInt();
+        else if (args[i] == QStringLiteral("--options") && i + 1 < args.size())
+            options = args[++i];
+        else if (args[i] == QStringLiteral("--tabs") && i + 1 < args.size())
+            tabStyle = args[++i].toInt();
         else if (args[i] == QStringLiteral("--measure-startup"))
             measureStartup = true;
         else if (args[i] == QStringLiteral("--burst") && i + 1 < args.size())
@@ -125,11 +142,11 @@ int main(int argc, char** argv)
         stored.language = language;
         saveSettings(app.store(), stored, kSaveLanguage, error);
     }
-    StartOptions options;
-    options.files = files;
-    options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
-    options.instanceKey = QStringLiteral("tovalo-shot");
-    if (!app.initInstance(options))
+    StartOptions startOptions;
+    startOptions.files = files;
+    startOptions.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
+    startOptions.instanceKey = QStringLiteral("tovalo-shot");
+    if (!app.initInstance(startOptions))
         return 1;
     CMainFrame* frame = app.mainFrame();
     firstPaint.window = frame;
@@ -225,6 +242,53 @@ int main(int argc, char** argv)
         const RunEngine* engine = frame->runController()->engine();
         if (said || !engine || !engine->startUpDone())
             return;
+        if (!options.isEmpty()) {
+            // The sheet runs modally from the command; it is posed once it is up.
+            poll->stop();
+            said = true;
+            if (options != QStringLiteral("general")) {
+                app.settings().colors[2] = 0x00008000; // "converting" text: a green of its own
+                app.settings().colors[9] = 0x00402010;
+            }
+            QTimer::singleShot(0, &qapp, [frame] { frame->action(gui::cmd::Options)->trigger(); });
+            QTimer::singleShot(500, &qapp, [options] {
+                auto* sheet = qobject_cast<CToolOptionProp*>(QApplication::activeModalWidget());
+                if (!sheet)
+                    return;
+                if (options != QStringLiteral("general")) {
+                    sheet->tabs()->setCurrentIndex(CToolOptionProp::kColorPage);
+                    CToolOptionPageColor* page = sheet->colorPage();
+                    CStaticTreeCtrl* tree = page->tree();
+                    const QPoint at = tree->visualRect(page->line(2)).center();
+                    QMouseEvent press(QEvent::MouseButtonPress, at, tree->viewport()->mapToGlobal(at),
+                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                    QApplication::sendEvent(tree->viewport(), &press);
+                    if (options == QStringLiteral("palette")) {
+                        page->picker()->showPopup();
+                        if (CColorPopup* popup = page->picker()->popup())
+                            popup->setHot(21);
+                    }
+                }
+                QTimer::singleShot(300, qApp, [] {
+                    std::printf("ready\n");
+                    std::fflush(stdout);
+                });
+            });
+            return;
+        }
+        if (tabStyle >= 0) {
+            poll->stop();
+            said = true;
+            frame->newDocumentWindow();
+            frame->newDocumentWindow();
+            app.settings().tabMode[kTabMdiOn] = 1;
+            app.settings().tabMode[kTabStyle] = tabStyle;
+            app.settings().tabMode[kTabActiveCloseButton] = 1;
+            frame->applyTabSettings();
+            std::printf("ready\n");
+            std::fflush(stdout);
+            return;
+        }
         if (!run) {
             said = true;
         } else if (engine->phase() == RunPhase::Idle && engine->doneCount() == 0) {

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Screenshots of the main window in several looks, idle and during a run of the example, on a
 # virtual X display.  From the worktree, after building the dev preset:
-#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR] [languages]
-# With "languages": the main window during a run in each of the five interface languages.
+#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR] [all|languages|options]
+# "languages": the main window during a run in each of the five interface languages.
+# "options": only the options sheet (both pages and the open palette, in Japanese and English)
+# and the six MDI tab styles.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out=${1:-screenshots}
+what=${2:-all}
 mkdir -p "$out"
 tool=build/dev/tests/gui/tovalo-shot
 export XDG_CONFIG_HOME
@@ -32,7 +35,7 @@ shot() { # name look [--run | --after-run]
   rm -f "$fifo"
 }
 
-if [ "${2:-}" = languages ]; then
+if [ "$what" = languages ]; then
   lang=0
   for name in ja en cn tw ko; do
     shot "main-$name" 214 --run --lang "$lang"
@@ -40,6 +43,18 @@ if [ "${2:-}" = languages ]; then
   done
   exit 0
 fi
+
+if [ "$what" = all ] || [ "$what" = options ]; then
+  for lang in 0:ja 1:en; do
+    for page in general colors palette; do
+      shot "options-$page-${lang#*:}" 214 --options "$page" --lang "${lang%%:*}"
+    done
+  done
+  for style in 0 1 2 3 4 5; do
+    shot "tabs-style-$style" 214 --tabs "$style"
+  done
+fi
+[ "$what" = options ] && exit 0
 
 shot idle-214-aqua 214
 shot idle-212-black 212

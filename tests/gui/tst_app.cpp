@@ -15,7 +15,12 @@
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
 #include "ui/run_controller.h"
+#include "ui/tool_option_page_general.h"
+#include "ui/tool_option_prop.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QCommandLinkButton>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +30,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QUuid>
 
 using namespace tovalo;
@@ -119,6 +125,7 @@ private Q_SLOTS:
     void missingLanguagePackEndsTheStart();
     void secondStartHandsOverItsFiles();
     void sigtermClosesCleanlyAndSaves();
+    void optionsCommandOpensTheSheetWhileIdle();
 };
 
 void TestApp::initTestCase()
@@ -502,6 +509,39 @@ void TestApp::sigtermClosesCleanlyAndSaves()
     QCOMPARE(program.exitCode(), 0);
     QCOMPARE(reload(sandbox).language, 0);
     QVERIFY(readAll(sandbox.settingsFile()).contains("\"TabMode\"")); // saved by the exit sequence
+}
+
+void TestApp::optionsCommandOpensTheSheetWhileIdle()
+{
+    Sandbox sandbox;
+    storeLanguage(sandbox, 0);
+    StartOptions options;
+    options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
+    options.instanceKey = uniqueKey();
+    CTovaloApp app(sandbox.store());
+    QVERIFY(app.initInstance(options));
+    CMainFrame* frame = app.mainFrame();
+    QAction* command = frame->action(cmd::Options);
+    // Not while the start-up sequence runs; once it is idle, the command opens the sheet.
+    QCOMPARE(command->isEnabled(), frame->runController()->isIdle());
+    QTRY_VERIFY_WITH_TIMEOUT(frame->runController()->engine()->startUpDone(), 30000);
+    QTRY_VERIFY(command->isEnabled());
+    bool shown = false;
+    QTimer::singleShot(0, this, [&shown] {
+        auto* sheet = qobject_cast<CToolOptionProp*>(QApplication::activeModalWidget());
+        if (!sheet)
+            return;
+        shown = true;
+        sheet->generalPage()->lookCombo()->setCurrentIndex(1); // 205
+        sheet->accept();
+    });
+    command->trigger();
+    QVERIFY(shown);
+    QCOMPARE(app.settings().applicationLook, 205);
+    QVERIFY(frame->action(205)->isChecked());
+    QCOMPARE(reload(sandbox).applicationLook, 205);
+    frame->applyLook(214);
+    QCOMPARE(app.exitInstance(), 0);
 }
 
 QTEST_MAIN(TestApp)

@@ -10,6 +10,7 @@
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
 #include "ui/run_controller.h"
+#include "ui/tool_option_prop.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -137,6 +138,7 @@ bool CTovaloApp::initInstance(const StartOptions& options)
     mainFrame_->setAttribute(Qt::WA_DeleteOnClose, false);
     mainFrame_->setDemoMode(demo_);
     connect(mainFrame_, &CMainFrame::aboutRequested, this, &CTovaloApp::showAbout);
+    connect(mainFrame_, &CMainFrame::optionsRequested, this, &CTovaloApp::showOptions);
     QString consoleError;
     if (!mainFrame_->openConsole(consoleError))
         mainFrame_->outputPane()->append(
@@ -226,6 +228,12 @@ void CTovaloApp::showAbout()
     MessageBox::inform(mainFrame_, tr("Tovalo %1\nA front end for the dpct migration tool.\n\ndpct: %2")
                                        .arg(QCoreApplication::applicationVersion(),
                                             version.isEmpty() ? tr("(not known)") : version));
+}
+
+void CTovaloApp::showOptions()
+{
+    if (mainFrame_)
+        CToolOptionProp::run(*mainFrame_, settings_, *store_);
 }
 
 int CTovaloApp::exitInstance()

@@ -61,6 +61,7 @@ private:
     void activateFromSecondStart(const QStringList& files);
     void installTerminationHandlers();
     void showAbout();
+    void showOptions();
 
     std::unique_ptr<SettingsStore> store_;
     Settings settings_;

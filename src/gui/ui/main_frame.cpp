@@ -42,6 +42,38 @@ QIcon documentIcon(bool shown)
     return QIcon(pixmap);
 }
 
+/// How the MDI tabs of tab style `style` (0 to 5) are drawn beyond their shape: 0 3D and 1
+/// OneNote keep the widget style's own tabs (rounded, slanted); 2 Visual Studio 2005 square tabs
+/// with a light selected one; 3 separate boxed labels; 4 flat tabs with an underlined selection;
+/// 5 round labels. The colours come from the look's palette.
+QString tabStyleSheet(int style)
+{
+    switch (style) {
+    case 2:
+        return QStringLiteral(
+            "QTabBar::tab { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1,"
+            " stop: 0 palette(light), stop: 1 palette(button)); border: 1px solid palette(dark);"
+            " padding: 4px 12px; margin: 0px; }"
+            "QTabBar::tab:selected { background: palette(base); }");
+    case 3:
+        return QStringLiteral("QTabBar::tab { background: palette(button); border: 1px solid palette(dark);"
+                              " padding: 3px 10px; margin: 3px 2px; }"
+                              "QTabBar::tab:selected { background: palette(light); font-weight: bold;"
+                              " border: 2px solid palette(highlight); }");
+    case 4:
+        return QStringLiteral("QTabBar::tab { background: transparent; border: none; padding: 5px 14px;"
+                              " border-bottom: 3px solid transparent; }"
+                              "QTabBar::tab:selected { border-bottom: 3px solid palette(highlight); }");
+    case 5:
+        return QStringLiteral("QTabBar::tab { background: palette(button); border: 1px solid palette(mid);"
+                              " border-radius: 10px; padding: 3px 14px; margin: 3px; }"
+                              "QTabBar::tab:selected { background: palette(base);"
+                              " border: 2px solid palette(highlight); }");
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent)
@@ -394,11 +426,17 @@ void CMainFrame::applyTabSettings()
     const auto& t = settings_.tabMode;
     mdiArea_->setViewMode(t[kTabMdiOn] ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
     mdiArea_->setTabPosition(t[kTabLocation] == 0 ? QTabWidget::South : QTabWidget::North);
-    mdiArea_->setTabShape(t[kTabStyle] % 2 == 0 ? QTabWidget::Rounded : QTabWidget::Triangular);
+    mdiArea_->setTabShape(t[kTabStyle] == 1 ? QTabWidget::Triangular : QTabWidget::Rounded);
     mdiArea_->setTabsClosable(t[kTabActiveCloseButton] != 0);
     for (QMdiSubWindow* sub : mdiArea_->subWindowList())
         sub->setWindowIcon(documentIcon(t[kTabIcons] != 0));
     if (QTabBar* tabs = mdiArea_->findChild<QTabBar*>()) {
+        tabs->setStyleSheet(tabStyleSheet(t[kTabStyle]));
+        // The widget style's own tabs share the width; the drawn ones take the width of their text.
+        tabs->setExpanding(t[kTabStyle] <= 1);
+        // The flat style scrolls its tabs instead of squeezing them.
+        tabs->setUsesScrollButtons(t[kTabStyle] == 4);
+        tabs->setElideMode(t[kTabStyle] == 4 ? Qt::ElideNone : Qt::ElideRight);
         // A colour per tab: a fixed cycle of distinct hues on the tab text.
         static const QColor cycle[] = {QColor(0x1f, 0x5f, 0xbf), QColor(0x2e, 0x8b, 0x57),
                                        QColor(0xb8, 0x5c, 0x00), QColor(0x8b, 0x22, 0x8b),
