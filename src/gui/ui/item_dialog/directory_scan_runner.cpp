@@ -10,7 +10,9 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QMainWindow>
 #include <QProgressDialog>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTimer>
 
@@ -36,6 +38,7 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
     request.existingPaths = existingPaths;
     request.cancel = &cancel;
     request.withLineBreak = &result.withLineBreak;
+    request.totals = &result.totals;
     request.progress = [&loop, &progress, &progressText](const ScanProgress& p) {
         // Called on the scanning thread: the text is formed there, shown on the UI thread.
         const QString text = QCoreApplication::translate("DirectoryScan", "Searching for CUDA files...\n"
@@ -52,18 +55,31 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
             Qt::QueuedConnection);
     };
 
+    // `finished` is only touched on this thread: the scan's end is a queued call, which can be
+    // handled in the same turn as the timer that shows the progress dialog. Without the flag the
+    // timer's exit(1) could overwrite the end's quit, and the second loop would wait forever.
+    bool finished = false;
     std::thread worker([&] {
         outcome = scanCudaDirectory(request, found);
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &loop,
+            [&loop, &finished] {
+                finished = true;
+                loop.quit();
+            },
+            Qt::QueuedConnection);
     });
 
     // The first moment without any window: user input waits; then the progress dialog, which is
     // modal, takes over.
     QTimer showTimer;
     showTimer.setSingleShot(true);
-    QObject::connect(&showTimer, &QTimer::timeout, &loop, [&loop] { loop.exit(1); });
+    QObject::connect(&showTimer, &QTimer::timeout, &loop, [&loop, &finished] {
+        if (!finished)
+            loop.exit(1);
+    });
     showTimer.start(showAfterMs);
-    if (loop.exec(QEventLoop::ExcludeUserInputEvents) == 1) {
+    if (loop.exec(QEventLoop::ExcludeUserInputEvents) == 1 && !finished) {
         progress = std::make_unique<QProgressDialog>(parent);
         progress->setObjectName(QStringLiteral("scanProgress"));
         progress->setWindowTitle(QCoreApplication::translate("DirectoryScan", "Add Data"));
@@ -74,7 +90,8 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
         progress->setWindowModality(Qt::ApplicationModal);
         QObject::connect(progress.get(), &QProgressDialog::canceled, &loop, [&cancel] { cancel = true; });
         progress->show();
-        loop.exec();
+        if (!finished)
+            loop.exec();
     }
     showTimer.stop();
     worker.join();
@@ -112,10 +129,40 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
                                 .arg(result.withLineBreak.size())
                                 .arg(names.join(QLatin1Char('\n'))));
     }
-    if (result.items.empty())
-        DialogSeam::message(parent, 732, QMessageBox::Warning,
-                            QCoreApplication::translate("DirectoryScan", "There were no items to add."));
+    const QString report = scanReport(result);
+    if (result.items.empty()) {
+        QString text = QCoreApplication::translate("DirectoryScan", "There were no items to add.");
+        if (result.totals.alreadyListed > 0 || result.totals.unreadableFolders > 0 ||
+            result.totals.linkedFolders > 0 || !result.withLineBreak.empty())
+            text += QStringLiteral("\n\n") + report;
+        DialogSeam::message(parent, 732, QMessageBox::Warning, text);
+    } else if (auto* window = parent ? qobject_cast<QMainWindow*>(parent->window()) : nullptr) {
+        window->statusBar()->showMessage(report, 15000);
+    }
     return result;
+}
+
+QString scanReport(const DirectoryScanResult& result)
+{
+    const ScanProgress& t = result.totals;
+    QStringList why;
+    if (!result.withLineBreak.empty())
+        why << QCoreApplication::translate("DirectoryScan", "%1 with a line break in the name")
+                   .arg(result.withLineBreak.size());
+    if (t.unreadableFolders > 0)
+        why << QCoreApplication::translate("DirectoryScan", "%1 folders could not be read")
+                   .arg(t.unreadableFolders);
+    if (t.linkedFolders > 0)
+        why << QCoreApplication::translate("DirectoryScan", "%1 links to folders not followed")
+                   .arg(t.linkedFolders);
+    QString text =
+        QCoreApplication::translate("DirectoryScan", "Folder scan: %1 added, %2 already in the list")
+            .arg(result.items.size())
+            .arg(t.alreadyListed);
+    if (!why.isEmpty())
+        text +=
+            QCoreApplication::translate("DirectoryScan", ", skipped: %1").arg(why.join(QStringLiteral("; ")));
+    return text;
 }
 
 } // namespace tovalo::gui
