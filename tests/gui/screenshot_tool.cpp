@@ -229,6 +229,13 @@ int main(int argc, char** argv)
         } else if (afterRun && engine->phase() == RunPhase::Idle && engine->doneCount() > 0) {
             said = true;
         }
+        if (said && afterRun) {
+            // A selected row, so that the selection's colours show in every look.
+            if (auto* doc = qobject_cast<CChildFrame*>(frame->activeDocument())) {
+                doc->list()->setFocus();
+                doc->list()->selectRow(1);
+            }
+        }
         if (said) {
             poll->stop();
             std::printf("ready\n");

@@ -2,6 +2,7 @@
 # Screenshots of the main window in several looks, idle and during a run of the example, on a
 # virtual X display.  From the worktree, after building the dev preset:
 #   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR]
+# With ALL_LOOKS=1 also a finished run in each of the eleven looks.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out=${1:-screenshots}
@@ -41,3 +42,10 @@ shot run-208-office2003 208 --run
 shot docwin-before-214 214
 shot docwin-during-214 214 --run
 shot docwin-after-214 214 --after-run
+
+# A finished run with its summary, in every look (the selected row shows the selection colours).
+if [[ ${ALL_LOOKS:-0} == 1 ]]; then
+  for look in 215 205 206 207 208 209 210 211 212 213 214; do
+    shot "finished-$look" "$look" --after-run
+  done
+fi

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void missingLanguagePackEndsTheStart();
     void secondStartHandsOverItsFiles();
     void sigtermClosesCleanlyAndSaves();
+    void helpAndVersionAnswerWithoutADisplay();
 };
 
 void TestApp::initTestCase()
@@ -123,12 +124,21 @@ void TestApp::missingOneApiWarnsAndDisablesRuns()
     CTovaloApp app(sandbox.store());
     DialogSeam::answerMessage(QMessageBox::Ok);
     QVERIFY(app.initInstance(options));
-    QCOMPARE(
-        DialogSeam::last().text,
-        QStringLiteral(
+    // The design's warning first, then where the program looked and how to point it elsewhere.
+    const QString warning = DialogSeam::last().text;
+    QVERIFY2(
+        warning.startsWith(QStringLiteral(
             "Intel® oneAPI がインストールされていません。dpc++ファイルへの変換処理はできませんが定義ファイル"
-            "（変換対象ファイル一覧：変換オプション定義）の作成は可能です。"));
+            "（変換対象ファイル一覧：変換オプション定義）の作成は可能です。")),
+        qPrintable(warning));
+    QVERIFY2(warning.contains(sandbox.file(QStringLiteral("no-oneapi"))), qPrintable(warning));
+    QVERIFY(warning.contains(QStringLiteral("/opt/intel/oneapi")));
+    QVERIFY(warning.count(QStringLiteral("ONEAPI_ROOT")) >= 2); // the value looked at, and the advice
     QVERIFY(app.settings().oneapiRoot.empty());
+    // The status bar keeps saying that nothing can be converted.
+    auto* unavailable = app.mainFrame()->findChild<QLabel*>(QStringLiteral("statusUnavailable"));
+    QVERIFY(unavailable && !unavailable->isHidden());
+    QVERIFY(!unavailable->text().isEmpty());
     const QString def = testing_gui::writeDefinition(sandbox.path(), QStringLiteral("e.txt"),
                                                      {{QStringLiteral("e.cu"), QString()}});
     QVERIFY(app.mainFrame()->openDefinition(def)); // editing works
@@ -204,6 +214,34 @@ void TestApp::sigtermClosesCleanlyAndSaves()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     QCOMPARE(reload(sandbox).language, 0); // saved by the exit sequence
+}
+
+void TestApp::helpAndVersionAnswerWithoutADisplay()
+{
+    // The built program, on a platform that cannot show a window: --help and --version must
+    // not need one.
+    const auto run = [](const QStringList& args, QByteArray& out) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+        env.remove(QStringLiteral("DISPLAY"));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(TOVALO_BIN), args);
+        if (!program.waitForFinished(30000))
+            return -100;
+        out = program.readAllStandardOutput();
+        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -101;
+    };
+    QByteArray out;
+    QCOMPARE(run({QStringLiteral("--help")}, out), 0);
+    QVERIFY2(out.contains("--demo-toolkit") && out.contains("--version") && out.contains("files"),
+             out.constData());
+    QCOMPARE(run({QStringLiteral("-h")}, out), 0);
+    QVERIFY(out.contains("--demo-toolkit"));
+    QCOMPARE(run({QStringLiteral("--version")}, out), 0);
+    QCOMPARE(out.trimmed(), QByteArray("Tovalo " TOVALO_VERSION_TEXT));
+    // A usage error still says so (on a display-less platform too).
+    QCOMPARE(run({QStringLiteral("--no-such-option"), QStringLiteral("--help")}, out), 2);
 }
 
 QTEST_MAIN(TestApp)
