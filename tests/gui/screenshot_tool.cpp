@@ -6,6 +6,7 @@
 //   tovalo-shot --burst BYTES               one item whose dpct prints BYTES of output: longest
 //                                           stall of the event loop and total time to show it
 //   tovalo-shot --after-run FILE            screenshot state once the whole run has ended
+//   tovalo-shot --after-run --find TEXT FILE  ... with the output pane's find bar on TEXT
 //   tovalo-shot --measure-open N            open a definition file of N items: time until the
 //                                           document window's list is painted; then the time of
 //                                           one repaint after each page of scrolling
@@ -26,6 +27,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -73,6 +75,7 @@ int main(int argc, char** argv)
     bool afterRun = false;
     int measureOpen = 0;
     qint64 burst = 0;
+    QString find;
     QStringList files;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--look") && i + 1 < args.size())
@@ -85,6 +88,8 @@ int main(int argc, char** argv)
             measureOpen = args[++i].toInt();
         else if (args[i] == QStringLiteral("--measure-startup"))
             measureStartup = true;
+        else if (args[i] == QStringLiteral("--find") && i + 1 < args.size())
+            find = args[++i];
         else if (args[i] == QStringLiteral("--burst") && i + 1 < args.size())
             burst = args[++i].toLongLong();
         else
@@ -235,6 +240,12 @@ int main(int argc, char** argv)
                 doc->list()->setFocus();
                 doc->list()->selectRow(1);
             }
+        }
+        if (said && !find.isEmpty()) {
+            // The output pane's find bar on its first match.
+            frame->outputPane()->showFindBar();
+            frame->outputPane()->findEdit()->setText(find);
+            frame->outputPane()->findNext();
         }
         if (said) {
             poll->stop();

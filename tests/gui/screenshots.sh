@@ -43,6 +43,9 @@ shot docwin-before-214 214
 shot docwin-during-214 214 --run
 shot docwin-after-214 214 --after-run
 
+# The output pane's find bar after a run.
+shot find-bar-214 214 --after-run --find error
+
 # A finished run with its summary, in every look (the selected row shows the selection colours).
 if [[ ${ALL_LOOKS:-0} == 1 ]]; then
   for look in 215 205 206 207 208 209 210 211 212 213 214; do
