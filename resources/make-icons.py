@@ -4,8 +4,9 @@
 Writes one SVG per icon into icons/src/ and renders the PNGs the program embeds with
 ImageMagick: <name>.png (normal), <name>-disabled.png (grey, faded) and <name>-hot.png
 (brighter, for the button under the mouse), 48 x 48 pixels; the program icon tovalo.png at
-256 pixels and the tab icon document.png at 16 pixels. Run it after changing a drawing and
-commit the results:  python3 resources/make-icons.py
+256 pixels and the tab icon document.png at 16 pixels; and the program icon in the sizes a
+desktop's icon theme asks for, icons/app/tovalo-<size>.png, installed with the program. Run it
+after changing a drawing and commit the results:  python3 resources/make-icons.py
 """
 import math
 import os
@@ -111,7 +112,15 @@ def main():
         with open(src, "w") as f:
             f.write(svg(body, size))
         render(src, os.path.join(OUT, name + ".png"))
+    # The program icon for the desktop's icon theme, drawn from the same picture at each size.
+    app = os.path.join(OUT, "app")
+    os.makedirs(app, exist_ok=True)
+    for size in APP_SIZES:
+        render(os.path.join(SRC, "tovalo.svg"), os.path.join(app, f"tovalo-{size}.png"),
+               ["-resize", f"{size}x{size}"])
 
+
+APP_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 if __name__ == "__main__":
     main()

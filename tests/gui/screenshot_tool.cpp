@@ -13,6 +13,7 @@
 //   tovalo-shot --burst BYTES               one item whose dpct prints BYTES of output: longest
 //                                           stall of the event loop and total time to show it
 //   tovalo-shot --after-run FILE            screenshot state once the whole run has ended
+//   tovalo-shot --after-run --find TEXT FILE  ... with the output pane's find bar on TEXT
 //   tovalo-shot --measure-open N            open a definition file of N items: time until the
 //                                           document window's list is painted; then the time of
 //                                           one repaint after each page of scrolling
@@ -38,6 +39,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -90,6 +92,7 @@ int main(int argc, char** argv)
     qint64 burst = 0;
     QString options;
     int tabStyle = -1;
+    QString find;
     QStringList files;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--look") && i + 1 < args.size())
@@ -108,6 +111,8 @@ int main(int argc, char** argv)
             tabStyle = args[++i].toInt();
         else if (args[i] == QStringLiteral("--measure-startup"))
             measureStartup = true;
+        else if (args[i] == QStringLiteral("--find") && i + 1 < args.size())
+            find = args[++i];
         else if (args[i] == QStringLiteral("--burst") && i + 1 < args.size())
             burst = args[++i].toLongLong();
         else
@@ -305,6 +310,19 @@ int main(int argc, char** argv)
             said = true;
         } else if (afterRun && engine->phase() == RunPhase::Idle && engine->doneCount() > 0) {
             said = true;
+        }
+        if (said && afterRun) {
+            // A selected row, so that the selection's colours show in every look.
+            if (auto* doc = qobject_cast<CChildFrame*>(frame->activeDocument())) {
+                doc->list()->setFocus();
+                doc->list()->selectRow(1);
+            }
+        }
+        if (said && !find.isEmpty()) {
+            // The output pane's find bar on its first match.
+            frame->outputPane()->showFindBar();
+            frame->outputPane()->findEdit()->setText(find);
+            frame->outputPane()->findNext();
         }
         if (said) {
             poll->stop();

@@ -5,6 +5,7 @@
 # "languages": the main window during a run in each of the five interface languages.
 # "options": only the options sheet (both pages and the open palette, in Japanese and English)
 # and the six MDI tab styles.
+# With ALL_LOOKS=1 also a finished run in each of the eleven looks.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out=${1:-screenshots}
@@ -66,3 +67,13 @@ shot run-208-office2003 208 --run
 shot docwin-before-214 214
 shot docwin-during-214 214 --run
 shot docwin-after-214 214 --after-run
+
+# The output pane's find bar after a run.
+shot find-bar-214 214 --after-run --find error
+
+# A finished run with its summary, in every look (the selected row shows the selection colours).
+if [[ ${ALL_LOOKS:-0} == 1 ]]; then
+  for look in 215 205 206 207 208 209 210 211 212 213 214; do
+    shot "finished-$look" "$look" --after-run
+  done
+fi

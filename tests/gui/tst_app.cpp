@@ -126,6 +126,7 @@ private Q_SLOTS:
     void secondStartHandsOverItsFiles();
     void sigtermClosesCleanlyAndSaves();
     void optionsCommandOpensTheSheetWhileIdle();
+    void helpAndVersionAnswerWithoutADisplay();
 };
 
 void TestApp::initTestCase()
@@ -424,12 +425,21 @@ void TestApp::missingOneApiWarnsAndDisablesRuns()
     CTovaloApp app(sandbox.store());
     DialogSeam::answerMessage(QMessageBox::Ok);
     QVERIFY(app.initInstance(options));
-    QCOMPARE(
-        DialogSeam::last().text,
-        QStringLiteral(
+    // The design's warning first, then where the program looked and how to point it elsewhere.
+    const QString warning = DialogSeam::last().text;
+    QVERIFY2(
+        warning.startsWith(QStringLiteral(
             "Intel® oneAPI がインストールされていません。dpc++ファイルへの変換処理はできませんが定義ファイル"
-            "（変換対象ファイル一覧：変換オプション定義）の作成は可能です。"));
+            "（変換対象ファイル一覧：変換オプション定義）の作成は可能です。")),
+        qPrintable(warning));
+    QVERIFY2(warning.contains(sandbox.file(QStringLiteral("no-oneapi"))), qPrintable(warning));
+    QVERIFY(warning.contains(QStringLiteral("/opt/intel/oneapi")));
+    QVERIFY(warning.count(QStringLiteral("ONEAPI_ROOT")) >= 2); // the value looked at, and the advice
     QVERIFY(app.settings().oneapiRoot.empty());
+    // The status bar keeps saying that nothing can be converted.
+    auto* unavailable = app.mainFrame()->findChild<QLabel*>(QStringLiteral("statusUnavailable"));
+    QVERIFY(unavailable && !unavailable->isHidden());
+    QVERIFY(!unavailable->text().isEmpty());
     const QString def = testing_gui::writeDefinition(sandbox.path(), QStringLiteral("e.txt"),
                                                      {{QStringLiteral("e.cu"), QString()}});
     QVERIFY(app.mainFrame()->openDefinition(def)); // editing works
@@ -542,6 +552,34 @@ void TestApp::optionsCommandOpensTheSheetWhileIdle()
     QCOMPARE(reload(sandbox).applicationLook, 205);
     frame->applyLook(214);
     QCOMPARE(app.exitInstance(), 0);
+}
+
+void TestApp::helpAndVersionAnswerWithoutADisplay()
+{
+    // The built program, on a platform that cannot show a window: --help and --version must
+    // not need one.
+    const auto run = [](const QStringList& args, QByteArray& out) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+        env.remove(QStringLiteral("DISPLAY"));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(TOVALO_BIN), args);
+        if (!program.waitForFinished(30000))
+            return -100;
+        out = program.readAllStandardOutput();
+        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -101;
+    };
+    QByteArray out;
+    QCOMPARE(run({QStringLiteral("--help")}, out), 0);
+    QVERIFY2(out.contains("--demo-toolkit") && out.contains("--version") && out.contains("files"),
+             out.constData());
+    QCOMPARE(run({QStringLiteral("-h")}, out), 0);
+    QVERIFY(out.contains("--demo-toolkit"));
+    QCOMPARE(run({QStringLiteral("--version")}, out), 0);
+    QCOMPARE(out.trimmed(), QByteArray("Tovalo " TOVALO_VERSION_TEXT));
+    // A usage error still says so (on a display-less platform too).
+    QCOMPARE(run({QStringLiteral("--no-such-option"), QStringLiteral("--help")}, out), 2);
 }
 
 QTEST_MAIN(TestApp)

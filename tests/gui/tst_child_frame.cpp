@@ -7,6 +7,7 @@
 #include "controls/commui/dialog_seam.h"
 #include "controls/dpct_prop_ctrl.h"
 #include "controls/dpct_tree_ctrl.h"
+#include "controls/list_colors.h"
 #include "data/definition_file.h"
 #include "data/dpct_data.h"
 #include "dialog_test_support.h"
@@ -27,6 +28,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -866,10 +868,12 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
     // The last row stays selected and shown.
     QCOMPARE(list->selectedRow(), 2);
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("r3.cu"));
+    // The bar went with the run (it reached 3 of 3); the run's summary stands in its place.
     auto* bar = frame_->findChild<QProgressBar*>(QStringLiteral("runProgress"));
-    QVERIFY(bar && bar->isVisible());
+    QVERIFY(bar && !bar->isVisible());
     QCOMPARE(bar->value(), bar->maximum());
     QCOMPARE(bar->maximum(), 3);
+    QVERIFY(frame_->findChild<QLabel*>(QStringLiteral("statusSummary"))->isVisible());
     QVERIFY(!list->isInputLocked());
     QVERIFY(frame_->action(cmd::AddItem)->isEnabled());
 
@@ -886,9 +890,11 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
                     return true;
         return false;
     };
+    // (The automatic red is darkened as far as it takes to read on the row's background.)
+    const QColor red = readableOn(QColor(255, 0, 0), {list->palette().color(QPalette::Base)});
     QVERIFY(rowHas(0, QColor(0, 0, 255)));
-    QVERIFY(rowHas(1, QColor(255, 0, 0)));
-    QVERIFY(!rowHas(0, QColor(255, 0, 0)));
+    QVERIFY(rowHas(1, red));
+    QVERIFY(!rowHas(0, red));
     // The last item's output reached the result pane once it arrived.
     QVERIFY(doc->resultCtrl()->text().contains(QStringLiteral("r3.cu")));
 

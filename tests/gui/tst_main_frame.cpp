@@ -2,6 +2,8 @@
 // drag and drop), looks and tab settings, and closing with its questions.
 
 #include "base/path_text.h"
+#include "controls/dpct_prop_ctrl.h"
+#include "controls/list_colors.h"
 #include "dialog_test_support.h"
 #include "gui_test_support.h"
 #include "settings/settings.h"
@@ -9,19 +11,26 @@
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/document_window.h"
+#include "ui/dpct_result_ctrl.h"
+#include "ui/help_links.h"
 #include "ui/looks.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
+#include "ui/output_pane.h"
 #include "ui/run_controller.h"
 
 #include <set>
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QSplitter>
 #include <QStyle>
 #include <QTabBar>
 #include <QTest>
@@ -81,6 +90,13 @@ private Q_SLOTS:
     void tabSettingsApplied();
     void quitAsksAndCancelKeepsRunning();
     void quitStopsAtCancelledSaveQuestion();
+    void windowMenuArrangesCyclesAndClosesAll();
+    void layoutIsRememberedAcrossStarts();
+    void outputPaneRecoversItsHeight();
+    void choosersStartBesideTheDefinitionFile();
+    void helpMenuOpensTheGuideAndDpctDocs();
+    void everyLookIsReadable();
+    void optionGridKeepsRoomForValues();
 
 private:
     std::unique_ptr<Sandbox> sandbox_;
@@ -161,8 +177,10 @@ void TestMainFrame::menusWithoutAndWithDocument()
         lookIds.append(a->property("commandId").toString());
     QCOMPARE(lookIds.join(QLatin1Char(' ')), QStringLiteral("215 205 206 207 208 209 210 211 212 213 214"));
     QCOMPARE(look->actions().at(7)->text(), QStringLiteral("Office2007： ブルー スタイル(&B)"));
-    QCOMPARE(frame_->findChild<QMenu*>(QStringLiteral("menuHelp"))->actions().first()->text(),
-             QStringLiteral("バージョン情報(&A)..."));
+    QCOMPARE(frame_->action(cmd::About)->text(), QStringLiteral("バージョン情報(&A)..."));
+    QVERIFY(frame_->findChild<QMenu*>(QStringLiteral("menuHelp"))
+                ->actions()
+                .contains(frame_->action(cmd::About)));
 
     // The title shows the document before the program's name, on one line.
     // It is set once the MDI area has settled, on the next turn of the event loop.
@@ -464,6 +482,245 @@ void TestMainFrame::quitStopsAtCancelledSaveQuestion()
     QCOMPARE(first->asked, 2);
     QCOMPARE(docs[1]->asked, 2);
     QCOMPARE(last->asked, 1);
+}
+
+void TestMainFrame::windowMenuArrangesCyclesAndClosesAll()
+{
+    settings_->tabMode[kTabMdiOn] = 0;
+    CDocumentWindow* a = frame_->newDocumentWindow();
+    CDocumentWindow* b = frame_->newDocumentWindow();
+    auto* c = new RefusingDocument(*settings_);
+    frame_->setDocumentFactory([c] { return c; });
+    frame_->newDocumentWindow();
+    QCOMPARE(frame_->activeDocument(), c);
+
+    auto* menu = frame_->findChild<QMenu*>(QStringLiteral("menuWindow"));
+    Q_EMIT menu->aboutToShow();
+    QStringList ids;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            ids << action->property("commandId").toString();
+    }
+    // Cascade, Tile, Next, Previous, Close All, then one entry per window.
+    QCOMPARE(ids.mid(0, 5),
+             (QStringList{QStringLiteral("57650"), QStringLiteral("57651"), QStringLiteral("32851"),
+                          QStringLiteral("32852"), QStringLiteral("32853")}));
+    QCOMPARE(menu->actions().size(), 5 + 1 + 3);
+    for (int id :
+         {cmd::WindowCascade, cmd::WindowTile, cmd::WindowNext, cmd::WindowPrevious, cmd::WindowCloseAll})
+        QVERIFY2(frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
+
+    // Next and Previous go round the windows in order.
+    frame_->action(cmd::WindowNext)->trigger();
+    QCOMPARE(frame_->activeDocument(), a);
+    frame_->action(cmd::WindowPrevious)->trigger();
+    QCOMPARE(frame_->activeDocument(), c);
+    QTest::keyClick(frame_.get(), Qt::Key_F6, Qt::ControlModifier);
+    QCOMPARE(frame_->activeDocument(), a);
+
+    // Cascade: no window maximised, each one further down; Tile: side by side, none overlapping.
+    frame_->action(cmd::WindowCascade)->trigger();
+    const QList<QMdiSubWindow*> subs = frame_->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow* sub : subs)
+        QVERIFY(!sub->isMaximized());
+    QVERIFY(subs[0]->y() < subs[1]->y() || subs[1]->y() < subs[0]->y());
+    frame_->action(cmd::WindowTile)->trigger();
+    for (int i = 0; i < subs.size(); ++i)
+        for (int j = i + 1; j < subs.size(); ++j)
+            QVERIFY(!subs[i]->geometry().intersects(subs[j]->geometry()));
+
+    // Close All: windows close last to first; one that keeps itself open stops it there.
+    c->allow = false;
+    frame_->action(cmd::WindowCloseAll)->trigger();
+    QCOMPARE(c->asked, 1);
+    QCOMPARE(frame_->documentWindows().size(), 3);
+    c->allow = true;
+    frame_->action(cmd::WindowCloseAll)->trigger();
+    QTRY_COMPARE(frame_->documentWindows().size(), 0);
+    Q_UNUSED(b);
+    frame_->updateActions();
+    QVERIFY(!frame_->action(cmd::WindowNext)->isEnabled());
+}
+
+void TestMainFrame::layoutIsRememberedAcrossStarts()
+{
+    frame_->newDocumentWindow();
+    frame_->resize(900, 640);
+    frame_->move(40, 30);
+    // The user drags the separator above the output pane ...
+    frame_->resizeDocks({frame_->outputPane()}, {260}, Qt::Vertical);
+    frame_->layout()->activate();
+    QTRY_COMPARE(frame_->preferredOutputHeight(), frame_->outputPane()->height());
+    // ... and the dividers of the document window.
+    auto* doc = qobject_cast<CChildFrame*>(frame_->activeDocument());
+    const int listWidth = doc->outerSplitter()->width() / 2;
+    doc->outerSplitter()->setSizes({listWidth, doc->outerSplitter()->width() - listWidth});
+    doc->rememberProportions();
+    QVERIFY(std::abs(settings_->window.listWidthShare - 500) <= 10);
+
+    // Quitting keeps the layout with the settings.
+    QVERIFY(frame_->close());
+    std::string error;
+    QVERIFY(saveSettings(*store_, *settings_, kSaveAll, error));
+    const int savedOutput = settings_->window.outputHeight;
+    QVERIFY(savedOutput >= 200);
+    frame_.reset();
+
+    Settings again;
+    QVERIFY(loadSettings(*sandbox_->store(), again, error));
+    QCOMPARE(again.window, settings_->window);
+    CMainFrame next(again, *store_);
+    next.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&next));
+    QCOMPARE(next.size(), QSize(900, 640));
+    QCOMPARE(next.preferredOutputHeight(), savedOutput);
+    QTRY_VERIFY2(std::abs(next.outputPane()->height() - savedOutput) <= 4,
+                 qPrintable(QString::number(next.outputPane()->height())));
+    auto* nextDoc = qobject_cast<CChildFrame*>(next.newDocumentWindow());
+    QTRY_VERIFY(nextDoc->outerSplitter()->sizes().value(0) > 0);
+    const QList<int> sizes = nextDoc->outerSplitter()->sizes();
+    QVERIFY2(std::abs(sizes[0] - sizes[1]) <= sizes[0] / 10 + 8,
+             qPrintable(QStringLiteral("%1 %2").arg(sizes[0]).arg(sizes[1])));
+    // A sensible minimum keeps the commands in reach.
+    QVERIFY(next.minimumWidth() >= 600 && next.minimumHeight() >= 400);
+    next.close();
+}
+
+void TestMainFrame::outputPaneRecoversItsHeight()
+{
+    frame_->newDocumentWindow();
+    frame_->resize(1000, 760);
+    frame_->resizeDocks({frame_->outputPane()}, {240}, Qt::Vertical);
+    frame_->layout()->activate();
+    QTRY_COMPARE(frame_->preferredOutputHeight(), frame_->outputPane()->height());
+    const int wanted = frame_->preferredOutputHeight();
+    // Shrunk to the minimum, the pane may get less; it never disappears.
+    frame_->resize(frame_->minimumSize());
+    QTRY_VERIFY(frame_->outputPane()->height() >= 60);
+    QCOMPARE(frame_->preferredOutputHeight(), wanted);
+    // Large again (as a maximise makes it): the pane gets its height back.
+    frame_->resize(1200, 900);
+    QTRY_VERIFY2(std::abs(frame_->outputPane()->height() - wanted) <= 4,
+                 qPrintable(QStringLiteral("%1 wanted %2").arg(frame_->outputPane()->height()).arg(wanted)));
+}
+
+void TestMainFrame::choosersStartBesideTheDefinitionFile()
+{
+    const QString program = QCoreApplication::applicationDirPath();
+    // Nothing open and nothing remembered: not the program's folder (the build folder).
+    DialogSeam::answerFile(QString());
+    frame_->action(cmd::Open)->trigger();
+    QVERIFY2(QDir(DialogSeam::last().dir) != QDir(program), qPrintable(DialogSeam::last().dir));
+
+    // With a definition file open: beside it.
+    QDir(sandbox_->path()).mkpath(QStringLiteral("lists"));
+    const QString def =
+        testing_gui::writeDefinition(sandbox_->file(QStringLiteral("lists")), QStringLiteral("a.txt"),
+                                     {{QStringLiteral("a.cu"), QString()}});
+    QVERIFY(frame_->openDefinition(def));
+    DialogSeam::answerFile(QString());
+    frame_->action(cmd::Open)->trigger();
+    QCOMPARE(QDir(DialogSeam::last().dir), QDir(sandbox_->file(QStringLiteral("lists"))));
+
+    // An untitled list's Save As starts in a remembered folder, else not in the program's folder.
+    auto* untitled = qobject_cast<CChildFrame*>(frame_->newDocumentWindow());
+    DialogSeam::answerFile(QString());
+    QVERIFY(!untitled->saveAs());
+    QVERIFY2(QDir(DialogSeam::last().dir) != QDir(program), qPrintable(DialogSeam::last().dir));
+}
+
+void TestMainFrame::helpMenuOpensTheGuideAndDpctDocs()
+{
+    QList<QUrl> opened;
+    DesktopSeam::setOpener([&opened](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
+    QTest::keyClick(frame_.get(), Qt::Key_F1);
+    frame_->action(cmd::DpctDocs)->trigger();
+    DesktopSeam::setOpener({});
+    QCOMPARE(opened.size(), 2);
+    // The guide shipped with the program, a local file that exists and says what Tovalo is.
+    QVERIFY(opened[0].isLocalFile());
+    QFile guide(opened[0].toLocalFile());
+    QVERIFY2(guide.open(QIODevice::ReadOnly), qPrintable(opened[0].toString()));
+    const QString html = QString::fromUtf8(guide.readAll());
+    QVERIFY(html.contains(QStringLiteral("Tovalo")));
+    QVERIFY(html.contains(QStringLiteral("ONEAPI_ROOT")));
+    QCOMPARE(opened[1].scheme(), QStringLiteral("https"));
+    QCOMPARE(opened[1], dpctDocumentationUrl());
+}
+
+void TestMainFrame::everyLookIsReadable()
+{
+    // WCAG contrast, text against what it is drawn on, for every look (4.5:1 for text).
+    QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+    QVERIFY(contrastRatio(QColor(0x77, 0x77, 0x77), Qt::white) < 4.5); // a known failing grey
+    const auto check = [](const QString& what, const QColor& text, const QList<QColor>& under) {
+        for (const QColor& b : under)
+            QVERIFY2(contrastRatio(text, b) >= 4.5, qPrintable(QStringLiteral("%1: %2 on %3 = %4")
+                                                                   .arg(what, text.name(), b.name())
+                                                                   .arg(contrastRatio(text, b))));
+    };
+    const ListColors automatic;
+    for (const Look& look : looks()) {
+        const QPalette& p = look.palette;
+        const QString id = QString::number(look.id);
+        check(id + QStringLiteral(" text"), p.color(QPalette::Text),
+              {p.color(QPalette::Base), p.color(QPalette::AlternateBase)});
+        check(id + QStringLiteral(" window text"), p.color(QPalette::WindowText),
+              {p.color(QPalette::Window)});
+        check(id + QStringLiteral(" buttons"), p.color(QPalette::ButtonText), {p.color(QPalette::Button)});
+        check(id + QStringLiteral(" selection"), p.color(QPalette::HighlightedText),
+              {p.color(QPalette::Highlight)});
+        check(id + QStringLiteral(" tool tips"), p.color(QPalette::ToolTipText),
+              {p.color(QPalette::ToolTipBase)});
+        for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            check(id + QStringLiteral(" disabled"), p.color(QPalette::Disabled, role),
+                  {p.color(QPalette::Window), p.color(QPalette::Button), p.color(QPalette::Base)});
+        // The list: names and status words on the rows, on the selection bands, on the row being
+        // converted; the header captions on their pattern (what the list paints, chosen the same way).
+        const QList<QList<QColor>> places{{automatic.resolve(ListColors::RowBackground, p)},
+                                          ListBands::selectedFocus(),
+                                          ListBands::selectedNoFocus(),
+                                          ListBands::converting()};
+        for (const QList<QColor>& under : places)
+            for (auto slot : {ListColors::RowText, ListColors::ConvertingText, ListColors::SyntaxErrorText,
+                              ListColors::ConvertedOkText, ListColors::ConvertedNgText})
+                check(id + QStringLiteral(" list slot %1").arg(int(slot)),
+                      readableOn(automatic.resolve(slot, p), under), under);
+        check(id + QStringLiteral(" header"), readableOn(p.color(QPalette::WindowText), ListBands::header()),
+              ListBands::header());
+    }
+    // In the black look the list's selection and header are light: their text must be dark.
+    const QPalette& black = lookById(212).palette;
+    QVERIFY(readableOn(black.color(QPalette::Text), ListBands::selectedFocus()).lightness() < 100);
+    QVERIFY(readableOn(black.color(QPalette::WindowText), ListBands::header()).lightness() < 100);
+
+    // The output pane and the result pane with their automatic colours.
+    COutputPane pane;
+    pane.applyColors(*settings_);
+    check(QStringLiteral("output"), pane.log()->palette().color(QPalette::Text),
+          {pane.log()->palette().color(QPalette::Base)});
+    CDpctResultCtrl result;
+    result.applyColors(*settings_);
+    check(QStringLiteral("result"), result.log()->palette().color(QPalette::Text),
+          {result.log()->palette().color(QPalette::Base)});
+}
+
+void TestMainFrame::optionGridKeepsRoomForValues()
+{
+    frame_->newDocumentWindow();
+    auto* grid = frame_->activeDocument()->findChild<CDpctPropCtrl*>();
+    QVERIFY(grid);
+    for (int width : {160, 260, 600}) {
+        grid->resize(width, 400);
+        grid->fitColumns();
+        QTreeWidget* tree = grid->grid();
+        const int total = tree->viewport()->width();
+        const int values = total - tree->header()->sectionSize(0);
+        QVERIFY2(values >= total * 2 / 5 - 1, qPrintable(QStringLiteral("%1 of %2").arg(values).arg(total)));
+    }
 }
 
 QTEST_MAIN(TestMainFrame)

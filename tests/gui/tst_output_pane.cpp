@@ -9,9 +9,15 @@
 #include "ui/output_pane.h"
 
 #include <QAction>
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tovalo::gui;
@@ -32,6 +38,9 @@ private Q_SLOTS:
     void burstLargerThanCapKeepsOnlyTheNewest();
     void contextMenuEnablingRules();
     void colorsFollowTheSlots();
+    void fixedWidthFontsAndSelectAll();
+    void findBarFindsForwardBackwardAndWraps();
+    void saveAsWritesTheWholeLog();
 };
 
 void TestOutputPane::appendsArriveInOneBatchInOrder()
@@ -225,6 +234,118 @@ void TestOutputPane::colorsFollowTheSlots()
     QCOMPARE(result.log()->palette().color(QPalette::Base), QColor(0, 0, 255));
     QCOMPARE(pane.log()->palette().color(QPalette::Text), QColor(0, 255, 0));
     QCOMPARE(pane.log()->palette().color(QPalette::Base), QColor(0x33, 0x22, 0x11));
+}
+
+void TestOutputPane::fixedWidthFontsAndSelectAll()
+{
+    COutputPane pane;
+    CDpctResultCtrl result;
+    // Both logs use a fixed-width font, so the compiler's "^" stands under its character.
+    QVERIFY(QFontInfo(pane.log()->font()).fixedPitch());
+    QVERIFY(QFontInfo(result.log()->font()).fixedPitch());
+    const QFontMetrics metrics(pane.log()->font());
+    QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiii")),
+             metrics.horizontalAdvance(QStringLiteral("WWWW")));
+
+    pane.append(QStringLiteral("alpha\nbeta\n"));
+    pane.flushAll();
+    QMenu* menu = createLogContextMenu(pane.log(), true, &pane, [] {});
+    QAction* all = menu->findChild<QAction*>(QStringLiteral("actionLogSelectAll"));
+    QVERIFY(all && all->isEnabled());
+    all->trigger();
+    QCOMPARE(pane.log()->textCursor().selectedText(), QStringLiteral("alpha\u2029beta\u2029"));
+    delete menu;
+    // Nothing to select in an empty log.
+    result.setText("");
+    menu = createLogContextMenu(result.log(), false, &result, [] {});
+    QVERIFY(!menu->findChild<QAction*>(QStringLiteral("actionLogSelectAll"))->isEnabled());
+    delete menu;
+}
+
+void TestOutputPane::findBarFindsForwardBackwardAndWraps()
+{
+    COutputPane pane;
+    pane.resize(500, 300);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    pane.append(QStringLiteral("one error here\nnothing\nsecond Error there\nlast error\n"));
+    QVERIFY(!pane.findBar()->isVisible());
+
+    // Ctrl+F in the pane opens the bar with the focus in its field; no modal loop.
+    pane.log()->setFocus();
+    QTest::keyClick(pane.log(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(pane.findBar()->isVisible());
+    QTRY_VERIFY(pane.findEdit()->hasFocus());
+    QTest::keyClicks(pane.findEdit(), QStringLiteral("error"));
+    // Typing finds the first match (case ignored) at once.
+    const auto selectionStart = [&] {
+        return pane.log()->textCursor().selectionStart();
+    };
+    const QString text = pane.log()->toPlainText();
+    const int first = static_cast<int>(text.indexOf(QStringLiteral("error")));
+    const int second = static_cast<int>(text.indexOf(QStringLiteral("Error")));
+    const int third = static_cast<int>(text.lastIndexOf(QStringLiteral("error")));
+    QCOMPARE(selectionStart(), first);
+    QCOMPARE(pane.log()->textCursor().selectedText().toLower(), QStringLiteral("error"));
+
+    // F3 goes on, Shift+F3 goes back, and the search wraps at either end.
+    QTest::keyClick(pane.findEdit(), Qt::Key_F3);
+    QCOMPARE(selectionStart(), second);
+    QTest::keyClick(pane.findEdit(), Qt::Key_F3);
+    QCOMPARE(selectionStart(), third);
+    QTest::keyClick(pane.findEdit(), Qt::Key_F3);
+    QCOMPARE(selectionStart(), first);
+    QTest::keyClick(pane.findEdit(), Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(selectionStart(), third);
+    QTest::keyClick(pane.findEdit(), Qt::Key_Return);
+    QCOMPARE(selectionStart(), first);
+
+    // A text that does not occur leaves the selection and says so.
+    pane.findEdit()->setText(QStringLiteral("warning"));
+    QVERIFY(!pane.findNext());
+    QCOMPARE(selectionStart(), first);
+    QVERIFY(!pane.findChild<QLabel*>(QStringLiteral("outputFindStatus"))->text().isEmpty());
+
+    // Escape closes the bar and gives the focus back to the log.
+    QTest::keyClick(pane.findEdit(), Qt::Key_Escape);
+    QVERIFY(!pane.findBar()->isVisible());
+
+    // The context menu offers Find and Save As as well.
+    Q_EMIT pane.log()->customContextMenuRequested(QPoint(5, 5));
+    auto* menu = pane.findChild<QMenu*>(QStringLiteral("logContextMenu"));
+    QVERIFY(menu);
+    QVERIFY(menu->findChild<QAction*>(QStringLiteral("actionLogFind")));
+    QVERIFY(menu->findChild<QAction*>(QStringLiteral("actionLogSaveAs"))->isEnabled());
+    menu->close();
+}
+
+void TestOutputPane::saveAsWritesTheWholeLog()
+{
+    QTemporaryDir dir;
+    COutputPane pane;
+    const QString text = QStringLiteral("変換 line 1\n  ^~~~ marker\n");
+    pane.append(text);
+    pane.append(QStringLiteral("still queued\n"));
+
+    // The chooser is answered through the seam; what was queued is written too, as UTF-8.
+    const QString path = dir.filePath(QStringLiteral("out.log"));
+    DialogSeam::answerFile(path);
+    QVERIFY(pane.saveAs());
+    QCOMPARE(DialogSeam::last().kind, DialogSeam::Record::Kind::SaveFile);
+    QVERIFY(!DialogSeam::last().dir.startsWith(QCoreApplication::applicationDirPath()));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()), text + QStringLiteral("still queued\n"));
+    saved.close();
+
+    // Cancelled: nothing written. A folder that cannot be written: an error, the old file kept.
+    DialogSeam::answerFile(QString());
+    QVERIFY(!pane.saveAs());
+    DialogSeam::answerFile(dir.filePath(QStringLiteral("missing/folder/out.log")));
+    DialogSeam::answerMessage(QMessageBox::Ok);
+    QVERIFY(!pane.saveAs());
+    QCOMPARE(DialogSeam::last().kind, DialogSeam::Record::Kind::Message);
+    QCOMPARE(DialogSeam::pendingAnswers(), 0);
 }
 
 QTEST_MAIN(TestOutputPane)

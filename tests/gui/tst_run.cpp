@@ -48,11 +48,13 @@ private Q_SLOTS:
     void undecidedItemsEndNgWithTheirExitStatus();
     void pausedRowAndStopThatInterruptsDpct();
     void quitAsksEveryQuestionBeforeClosingAnything();
+    void runShowsDoneOfTotalThenItsSummary();
 
 private:
     void openConsole();
     QString phasePane() const { return frame_->findChild<QLabel*>(QStringLiteral("statusPhase"))->text(); }
     QProgressBar* progress() const { return frame_->findChild<QProgressBar*>(QStringLiteral("runProgress")); }
+    QLabel* summaryPane() const { return frame_->findChild<QLabel*>(QStringLiteral("statusSummary")); }
 
     std::unique_ptr<Sandbox> sandbox_;
     std::unique_ptr<SettingsStore> store_;
@@ -152,9 +154,9 @@ void TestRun::startUpThenRunOfTheExample()
     QCOMPARE(statusTexts_.first(), QStringLiteral("1:dpct変換開始"));
     QCOMPARE(statusTexts_.count(QStringLiteral("1:dpct変換中...")), 3);
     QCOMPARE(statusTexts_.last(), QStringLiteral("1: "));
-    // The bar stays full after a complete run.
-    QVERIFY(progress()->isVisible());
-    QCOMPARE(progress()->value(), 3);
+    // Once idle the bar does not stay full: the run's summary takes its place.
+    QVERIFY(!progress()->isVisible());
+    QVERIFY(summaryPane()->isVisible());
 
     const std::vector<CDpctData*> items = doc->runItems();
     QCOMPARE(items[0]->status, ItemStatus::ConvertedOk); // result=ok
@@ -401,6 +403,71 @@ void TestRun::quitAsksEveryQuestionBeforeClosingAnything()
     QCOMPARE(DialogSeam::shownCount(), 3);
     QCOMPARE(frame_->documentWindows().size(), 0);
     QCOMPARE(testing_gui::childProcessCount(), 0);
+}
+
+void TestRun::runShowsDoneOfTotalThenItsSummary()
+{
+    const QString def = testing_gui::writeDefinition(
+        sandbox_->path(), QStringLiteral("mixed.txt"),
+        {{QStringLiteral("ok.cu"), QStringLiteral("result=ok delay-ms=400")},
+         {QStringLiteral("bad.cu"), QStringLiteral("result=exit-code exit-code=2 message=\"Error: bad\"")},
+         {QStringLiteral("parse.cu"), QStringLiteral("result=parse-error")},
+         {QStringLiteral("ok2.cu"), QStringLiteral("result=ok")}});
+    openConsole();
+    QVERIFY(frame_->openDefinition(def));
+    CDocumentWindow* doc = frame_->activeDocument();
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    // During the run: "done / total" on the bar and the same progress in the title.
+    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+    QCOMPARE(progress()->text(), QStringLiteral("0 / 4"));
+    QTRY_VERIFY2(frame_->windowTitle().startsWith(QStringLiteral("[0/4] ")),
+                 qPrintable(frame_->windowTitle()));
+    QVERIFY(!summaryPane()->isVisible());
+
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
+    const RunSummary& summary = frame_->runController()->summary();
+    QCOMPARE(summary.total, 4);
+    QCOMPARE(summary.ok, 2);
+    QCOMPARE(summary.ng, 1);
+    QCOMPARE(summary.syntaxErrors, 1);
+    QVERIFY(!summary.stopped);
+    QVERIFY(summary.elapsedMs >= 400);
+    // The counts agree with the list.
+    int syntax = 0;
+    for (CDpctData* item : doc->runItems())
+        syntax += item->status == ItemStatus::SyntaxError ? 1 : 0;
+    QCOMPARE(syntax, 1);
+
+    // Idle: no stale bar, a summary in the interface language, no progress in the title.
+    QVERIFY(!progress()->isVisible());
+    QVERIFY(summaryPane()->isVisible());
+    QCOMPARE(summaryPane()->text(), CMainStatusBar::summaryText(summary));
+    QVERIFY(summaryPane()->text().contains(CMainStatusBar::elapsedText(summary.elapsedMs)));
+    QTRY_VERIFY2(!frame_->windowTitle().startsWith(QLatin1Char('[')), qPrintable(frame_->windowTitle()));
+
+    // A stopped run says how far it got; the next run's bar replaces the summary.
+    const QString slow =
+        testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("slow.txt"),
+                                     {{QStringLiteral("s1.cu"), QStringLiteral("result=ok")},
+                                      {QStringLiteral("s2.cu"), QStringLiteral("result=ok delay-ms=60000")},
+                                      {QStringLiteral("s3.cu"), QStringLiteral("result=ok")}});
+    QVERIFY(frame_->openDefinition(slow));
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QVERIFY(progress()->isVisible());
+    QVERIFY(!summaryPane()->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->doneCount(), 1, 20000);
+    QTRY_VERIFY(progress()->text() == QStringLiteral("1 / 3"));
+    QTest::keyClick(frame_.get(), Qt::Key_F5, Qt::ShiftModifier);
+    QVERIFY(frame_->runController()->summary().stopped);
+    QCOMPARE(frame_->runController()->summary().finished(), 1);
+    QVERIFY(summaryPane()->isVisible());
+    QVERIFY(!progress()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->action(cmd::Start)->isEnabled(), 10000);
+
+    // Elapsed times read as minutes and seconds, hours from an hour on.
+    QCOMPARE(CMainStatusBar::elapsedText(0), QStringLiteral("0:00"));
+    QCOMPARE(CMainStatusBar::elapsedText(65'400), QStringLiteral("1:05"));
+    QCOMPARE(CMainStatusBar::elapsedText(3'725'000), QStringLiteral("1:02:05"));
 }
 
 QTEST_MAIN(TestRun)

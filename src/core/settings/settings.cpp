@@ -16,6 +16,13 @@ constexpr std::string_view kLook = "ApplicationLook";
 constexpr std::string_view kLanguage = "Language";
 constexpr std::string_view kTabMode = "TabMode";
 constexpr int kRecentNamesRead = 16; // Recent01 .. Recent16
+constexpr std::string_view kPlacement = "Placement";
+constexpr std::string_view kDocks = "Docks";
+constexpr std::string_view kOutputHeight = "OutputHeight";
+constexpr std::string_view kListWidthShare = "ListWidthShare";
+constexpr std::string_view kListHeightShare = "ListHeightShare";
+constexpr std::size_t kMaxLayoutBytes = 64 * 1024; // a layout is a few hundred bytes
+constexpr std::int32_t kMaxOutputHeight = 100000;
 
 std::optional<std::uint32_t> asDword(const std::optional<RegValue>& v)
 {
@@ -46,6 +53,36 @@ std::string packFields(const std::array<std::int32_t, kTabFieldCount>& fields)
             bytes.push_back(static_cast<char>((u >> (8 * i)) & 0xFF));
     }
     return bytes;
+}
+
+std::optional<std::string> asLayoutBytes(const std::optional<RegValue>& v)
+{
+    if (!v || v->type != kRegBinary || v->data.empty() || v->data.size() > kMaxLayoutBytes)
+        return std::nullopt;
+    return v->data;
+}
+
+/// A DWORD from 1 to `most`.
+std::optional<std::int32_t> asCount(const std::optional<RegValue>& v, std::int32_t most)
+{
+    const auto x = asDword(v);
+    if (!x || *x < 1 || *x > static_cast<std::uint32_t>(most))
+        return std::nullopt;
+    return static_cast<std::int32_t>(*x);
+}
+
+void loadWindow(SettingsStore& store, WindowLayout& w)
+{
+    if (auto bytes = asLayoutBytes(store.read(kGroupWindow, kPlacement)))
+        w.placement = std::move(*bytes);
+    if (auto bytes = asLayoutBytes(store.read(kGroupWindow, kDocks)))
+        w.docks = std::move(*bytes);
+    if (const auto h = asCount(store.read(kGroupWindow, kOutputHeight), kMaxOutputHeight))
+        w.outputHeight = *h;
+    if (const auto share = asCount(store.read(kGroupWindow, kListWidthShare), 999))
+        w.listWidthShare = *share;
+    if (const auto share = asCount(store.read(kGroupWindow, kListHeightShare), 999))
+        w.listHeightShare = *share;
 }
 
 void loadCommon(SettingsStore& store, Settings& s, const FileExists& fileExists)
@@ -193,6 +230,8 @@ bool loadSettings(SettingsStore& store, Settings& settings, std::string& error, 
                 settings.colors[static_cast<std::size_t>(slot)] = *c;
         }
     }
+    if (store.groupExists(kGroupWindow))
+        loadWindow(store, settings.window);
     store.endRead();
     return true;
 }
@@ -275,6 +314,32 @@ bool saveSettings(SettingsStore& store, const Settings& settings, unsigned group
                     store.write(kGroupColor, name, regDword(settings.colors[static_cast<std::size_t>(slot)])),
                     name);
             }
+        }
+    }
+
+    if (groups & kSaveWindow) {
+        if (!store.openGroupForWrite(kGroupWindow)) {
+            note(false, kGroupWindow);
+        } else {
+            // What is not remembered is not stored, so that the next start takes its defaults.
+            const WindowLayout& w = settings.window;
+            const auto bytes = [&](std::string_view name, const std::string& value) {
+                if (value.empty() || value.size() > kMaxLayoutBytes)
+                    note(store.remove(kGroupWindow, name), name);
+                else
+                    note(store.write(kGroupWindow, name, regBinary(value)), name);
+            };
+            const auto count = [&](std::string_view name, std::int32_t value, std::int32_t most) {
+                if (value < 1 || value > most)
+                    note(store.remove(kGroupWindow, name), name);
+                else
+                    note(store.write(kGroupWindow, name, regDword(static_cast<std::uint32_t>(value))), name);
+            };
+            bytes(kPlacement, w.placement);
+            bytes(kDocks, w.docks);
+            count(kOutputHeight, w.outputHeight, kMaxOutputHeight);
+            count(kListWidthShare, w.listWidthShare, 999);
+            count(kListHeightShare, w.listHeightShare, 999);
         }
     }
 

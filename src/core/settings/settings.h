@@ -26,6 +26,8 @@ inline constexpr std::string_view kGroupCommon = "Common";
 inline constexpr std::string_view kGroupDpct = "Dpct";
 inline constexpr std::string_view kGroupDir = "Dir";
 inline constexpr std::string_view kGroupColor = "Color";
+/// The main window's layout. Files and registry keys written before it existed simply lack it.
+inline constexpr std::string_view kGroupWindow = "Window";
 
 /// What saveSettings writes: any combination of these bits.
 enum SettingsGroup : unsigned
@@ -37,7 +39,8 @@ enum SettingsGroup : unsigned
     kSaveDpct = 0x10,     ///< group "Dpct": the default item's options
     kSaveDirs = 0x20,     ///< group "Dir": the remembered folders
     kSaveColors = 0x40,   ///< group "Color"
-    kSaveAll = 0x7F,
+    kSaveWindow = 0x80,   ///< group "Window": the main window's layout
+    kSaveAll = 0xFF,
 };
 
 inline constexpr std::int32_t kLanguageNotChosen = -1;
@@ -89,6 +92,20 @@ inline constexpr std::array<std::string_view, kFolderCount> kFolderValueNames = 
 
 inline constexpr int kColorCount = 10;
 
+/// Where the main window was and how it was laid out, as the window system left it. The two
+/// byte strings are opaque here (the window side makes and reads them); an empty string or a 0
+/// means "not remembered": the window then takes its defaults.
+struct WindowLayout
+{
+    std::string placement;            ///< size, position and state (maximised, screen)
+    std::string docks;                ///< toolbars and docked panes
+    std::int32_t outputHeight = 0;    ///< the output pane's height in pixels
+    std::int32_t listWidthShare = 0;  ///< a document window's list column, per mille of its width
+    std::int32_t listHeightShare = 0; ///< a document window's list, per mille of its height
+
+    bool operator==(const WindowLayout&) const = default;
+};
+
 struct Settings
 {
     /// Every setting at its initial value; each remembered folder is `programFolder` (the
@@ -108,6 +125,7 @@ struct Settings
     std::string dpctVersion;
     std::string dpctCodebase;
     std::uint32_t programVersion = 0x01000000;
+    WindowLayout window;
     std::array<std::uint32_t, 5> languagePackVersions = {kVersionNotRead, kVersionNotRead, kVersionNotRead,
                                                          kVersionNotRead, kVersionNotRead};
 

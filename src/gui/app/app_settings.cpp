@@ -1,5 +1,9 @@
 #include "app/app_settings.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
 namespace tovalo::gui {
 
 QColor slotColor(const Settings& settings, int index, const QColor& automatic)
@@ -11,6 +15,26 @@ QColor slotColor(const Settings& settings, int index, const QColor& automatic)
         return automatic;
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));
+}
+
+QString chooserStartFolder(const QString& first, const QString& second)
+{
+    const QFileInfo program(QCoreApplication::applicationDirPath());
+    const auto isProgramFolder = [&program](const QFileInfo& info) {
+        if (info.exists() && program.exists())
+            return info.canonicalFilePath() == program.canonicalFilePath();
+        return QDir::cleanPath(info.absoluteFilePath()) == QDir::cleanPath(program.absoluteFilePath());
+    };
+    for (const QString& candidate : {first, second}) {
+        if (candidate.isEmpty())
+            continue;
+        const QFileInfo info(candidate);
+        // A remembered folder that is gone is still offered: the chooser itself starts at the
+        // nearest folder that exists.
+        if (!isProgramFolder(info))
+            return QDir::toNativeSeparators(info.absoluteFilePath());
+    }
+    return QDir::toNativeSeparators(QDir::homePath());
 }
 
 QStringList recentFiles(const Settings& settings)

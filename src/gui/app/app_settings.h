@@ -13,6 +13,11 @@ namespace tovalo::gui {
 /// slot holds the automatic value.
 QColor slotColor(const Settings& settings, int index, const QColor& automatic);
 
+/// Where a file or folder chooser starts: `first` when it is set and is not the program's own
+/// folder, else `second` on the same terms, else the home folder. Never the folder the
+/// program runs from (the folders remembered for choosers start out as that folder).
+QString chooserStartFolder(const QString& first, const QString& second = QString());
+
 /// The recent list as Qt strings, most recent first.
 QStringList recentFiles(const Settings& settings);
 

@@ -56,6 +56,8 @@ bool parseCommandLine(const QStringList& arguments, StartOptions& options, QStri
         QStringLiteral("instance-key"),
         QCoreApplication::translate("tovalo::gui::CTovaloApp", "Single-instance key (tests)."),
         QStringLiteral("key"));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addOption(demo);
     parser.addOption(key);
     parser.addPositionalArgument(
@@ -66,11 +68,33 @@ bool parseCommandLine(const QStringList& arguments, StartOptions& options, QStri
         error = parser.errorText();
         return false;
     }
+    options.helpRequested = parser.isSet(help);
+    options.versionRequested = parser.isSet(version);
+    if (options.helpRequested)
+        options.helpText = parser.helpText();
     options.demoToolkit = parser.value(demo);
     options.instanceKey = parser.value(key);
     for (const QString& file : parser.positionalArguments())
         options.files.append(QFileInfo(file).absoluteFilePath());
     return true;
+}
+
+QString CTovaloApp::oneApiMissingMessage(const std::vector<std::string>& looked)
+{
+    QString text = tr("Intel® oneAPI is not installed. Files cannot be converted to DPC++, but "
+                      "definition files (the files to convert with their conversion options) can "
+                      "still be made.");
+    if (!looked.empty()) {
+        QStringList places;
+        for (const std::string& place : looked)
+            places << QStringLiteral("  ") + QDir::toNativeSeparators(QString::fromStdString(place));
+        text += QStringLiteral("\n\n") + tr("Tovalo looked for oneAPI in:") + QLatin1Char('\n') +
+                places.join(QLatin1Char('\n'));
+    }
+    text += QStringLiteral("\n\n") +
+            tr("To use an installation in another folder, set the environment variable ONEAPI_ROOT to "
+               "that folder (the one that holds the setvars script) and start Tovalo again.");
+    return text;
 }
 
 CTovaloApp::CTovaloApp(std::unique_ptr<SettingsStore> store, QObject* parent)
@@ -124,13 +148,10 @@ bool CTovaloApp::initInstance(const StartOptions& options)
             QDir::toNativeSeparators(QFileInfo(options.demoToolkit).absoluteFilePath()).toStdString(),
             QDir::separator().toLatin1());
     } else {
-        settings_.oneapiRoot = discoverOneApi().root;
-    }
-    if (settings_.oneapiRoot.empty()) {
-        MessageBox::inform(nullptr,
-                           tr("Intel® oneAPI is not installed. Files cannot be converted to DPC++, but "
-                              "definition files (the files to convert with their conversion options) can "
-                              "still be made."));
+        const OneApiDiscovery found = discoverOneApi();
+        settings_.oneapiRoot = found.root;
+        if (found.root.empty())
+            MessageBox::inform(nullptr, oneApiMissingMessage(found.looked));
     }
 
     // 5. The main frame, its console and one empty document window.
@@ -242,6 +263,9 @@ int CTovaloApp::exitInstance()
         return 0;
     exited_ = true;
     if (mainFrame_) {
+        // Ended without closing its window (SIGTERM, the session): its layout is kept too.
+        if (mainFrame_->isVisible())
+            mainFrame_->storeLayout();
         mainFrame_->closeConsole();
         delete mainFrame_.data();
     }

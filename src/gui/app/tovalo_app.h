@@ -11,6 +11,8 @@
 #include "ui/main_frame.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <QObject>
 #include <QPointer>
@@ -26,6 +28,9 @@ struct StartOptions
     QString demoToolkit; ///< use this simulated oneAPI toolkit and label the window as a demo
     QString instanceKey; ///< single-instance key; empty = the per-user default
     bool showWindow = true;
+    bool helpRequested = false;    ///< --help / -h: print `helpText` and end with success
+    bool versionRequested = false; ///< --version / -v: print the version and end with success
+    QString helpText;              ///< the usage text, filled when helpRequested
 };
 
 /// Reads the program's command line; false with `error` for a usage error.
@@ -51,6 +56,9 @@ public:
     SettingsStore& store() { return *store_; }
     bool demoMode() const { return demo_; }
     const LanguagePack& languagePack() const { return languagePack_; }
+    /// The start-up message shown when no oneAPI installation was found: what that means, the
+    /// places that were `looked` at, and how to point the program at an installation.
+    static QString oneApiMissingMessage(const std::vector<std::string>& looked);
     /// The start ended because of a failure (not because another instance took over).
     bool startFailed() const { return startFailed_; }
 

@@ -96,7 +96,8 @@ CDpctPropCtrl::CDpctPropCtrl(QWidget* parent) : QWidget(parent)
     grid_->setAllColumnsShowFocus(true);
     grid_->setTextElideMode(Qt::ElideRight);
     grid_->header()->setStretchLastSection(true);
-    grid_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    grid_->header()->setSectionResizeMode(0, QHeaderView::Interactive);
+    grid_->viewport()->installEventFilter(this);
 
     auto* description = new QWidget(splitter);
     description->setObjectName(QStringLiteral("dpctPropDescription"));
@@ -227,6 +228,7 @@ void CDpctPropCtrl::setRow(int slot, bool marked, const QString& text)
     r->setData(0, kEnabledRole, on);
     r->setData(kValueColumn, kEnabledRole, on);
     r->setText(kValueColumn, on ? text : QStringLiteral("-"));
+    r->setToolTip(kValueColumn, on ? text : QString());
     QFont f = grid_->font();
     f.setWeight(marked ? QFont::Bold : QFont::Normal);
     r->setFont(0, f);
@@ -258,9 +260,28 @@ bool CDpctPropCtrl::isRowMarked(int slot) const
     return r && r->font(0).weight() >= QFont::Bold;
 }
 
+void CDpctPropCtrl::fitColumns()
+{
+    const int width = grid_->viewport()->width();
+    if (width <= 0)
+        return;
+    const int names = static_cast<const QAbstractItemView*>(grid_)->sizeHintForColumn(0);
+    const int most = width - std::max(width * 2 / 5, 60);
+    grid_->header()->resizeSection(0, std::max(std::min(names, most), std::min(names, 40)));
+}
+
+bool CDpctPropCtrl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == grid_->viewport() && event->type() == QEvent::Resize)
+        fitColumns();
+    return QWidget::eventFilter(watched, event);
+}
+
 void CDpctPropCtrl::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange)
+        fitColumns();
     switch (event->type()) {
     case QEvent::LanguageChange:
         retranslate();

@@ -48,8 +48,14 @@ public:
     /// The description area's text (name line and description).
     QString descriptionText() const;
 
+    /// Shares the grid's width: the names take what they need, but never so much that the value
+    /// column has less than two fifths of the width (long names are cut with an ellipsis
+    /// instead; every cut text shows in full as its tool tip).
+    void fitColumns();
+
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setRow(int slot, bool marked, const QString& text);

@@ -641,27 +641,37 @@ QPixmap CDpctTreeCtrl::icon(int index) const
     return pm;
 }
 
+QColor CDpctTreeCtrl::inkOn(int slot, const QList<QColor>& under) const
+{
+    // A colour the user chose is drawn as chosen; an automatic one is made readable on what
+    // lies under it (the design's red and olive are too light on white, every dark look needs
+    // lighter status colours, and the selection band is light whatever the look).
+    const auto s = static_cast<ListColors::Slot>(slot);
+    const QColor color = colors_.resolve(s, palette());
+    return colors_.isAutomatic(s) ? readableOn(color, under) : color;
+}
+
+QList<QColor> CDpctTreeCtrl::bandColors(Highlight look)
+{
+    switch (look) {
+    case Highlight::SelectedFocus:
+        return ListBands::selectedFocus();
+    case Highlight::SelectedNoFocus:
+        return ListBands::selectedNoFocus();
+    case Highlight::Converting:
+        return ListBands::converting();
+    }
+    return {};
+}
+
 void CDpctTreeCtrl::paintHighlight(QPainter& p, const QRect& rect, Highlight look) const
 {
     // Soft vertical gradients with a brighter upper half, like a lit band.
     QLinearGradient g(rect.topLeft(), rect.bottomLeft());
-    switch (look) {
-    case Highlight::SelectedFocus:
-        g.setColorAt(0.0, QColor(0xEA, 0xF4, 0xFE));
-        g.setColorAt(0.5, QColor(0xCF, 0xE5, 0xFB));
-        g.setColorAt(1.0, QColor(0xA9, 0xD0, 0xF5));
-        break;
-    case Highlight::SelectedNoFocus:
-        g.setColorAt(0.0, QColor(0xF4, 0xF4, 0xF4));
-        g.setColorAt(0.5, QColor(0xE2, 0xE2, 0xE2));
-        g.setColorAt(1.0, QColor(0xC8, 0xC8, 0xC8));
-        break;
-    case Highlight::Converting:
-        g.setColorAt(0.0, QColor(0xFF, 0xEF, 0xD2));
-        g.setColorAt(0.5, QColor(0xFF, 0xD0, 0x8A));
-        g.setColorAt(1.0, QColor(0xFF, 0xAA, 0x40));
-        break;
-    }
+    const QList<QColor> stops = bandColors(look);
+    for (qsizetype i = 0; i < stops.size(); ++i)
+        g.setColorAt(static_cast<qreal>(i) / static_cast<qreal>(std::max<qsizetype>(stops.size() - 1, 1)),
+                     stops[i]);
     p.fillRect(rect, g);
 }
 
@@ -686,7 +696,8 @@ void CDpctTreeCtrl::paintEvent(QPaintEvent* /*event*/)
         bp.end();
         stripPattern_ =
             makePattern(paper, probe.pixelColor(0, 0), {{1, 0}, {2, 1}, {1, 2}, {5, 4}, {6, 5}, {5, 6}});
-        headerPattern_ = makePattern(QColor(0xDC, 0xDC, 0xDC), QColor(0xC0, 0xC0, 0xC0),
+        const QList<QColor> header = ListBands::header();
+        headerPattern_ = makePattern(header.at(0), header.at(1),
                                      {{0, 0}, {4, 1}, {1, 3}, {6, 3}, {3, 5}, {7, 6}, {2, 7}, {5, 7}});
     }
     p.fillRect(QRect(0, 0, kStripWidth, height), QBrush(stripPattern_));
@@ -723,11 +734,17 @@ void CDpctTreeCtrl::paintRow(QPainter& p, int row, int top)
     }
 
     const QRect band(kStripWidth, top + 1, width - kStripWidth, rh - 1);
+    // Text is drawn in colours that read on what lies under it: the band, or the background.
+    QList<QColor> under{colors_.resolve(ListColors::RowBackground, pal)};
     if (running) {
-        if (status == ItemStatus::Converting)
+        if (status == ItemStatus::Converting) {
             paintHighlight(p, band, Highlight::Converting);
+            under = bandColors(Highlight::Converting);
+        }
     } else if (selected) {
-        paintHighlight(p, band, hasFocus() ? Highlight::SelectedFocus : Highlight::SelectedNoFocus);
+        const Highlight look = hasFocus() ? Highlight::SelectedFocus : Highlight::SelectedNoFocus;
+        paintHighlight(p, band, look);
+        under = bandColors(look);
     }
 
     ListIcon rowIcon = ListIcon::Document;
@@ -748,7 +765,7 @@ void CDpctTreeCtrl::paintRow(QPainter& p, int row, int top)
     const int nameWidth = dividerX_ + kNameColumnEnd - kNameX;
     if (nameWidth > 0) {
         p.setFont(normalFont_);
-        p.setPen(colors_.resolve(ListColors::RowText, pal));
+        p.setPen(inkOn(ListColors::RowText, under));
         p.drawText(QRect(kNameX, top, nameWidth, rh), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    p.fontMetrics().elidedText(data.path, Qt::ElideRight, nameWidth));
     }
@@ -776,7 +793,7 @@ void CDpctTreeCtrl::paintRow(QPainter& p, int row, int top)
             break;
         }
         p.setFont(status == ItemStatus::Waiting ? normalFont_ : boldFont_);
-        p.setPen(colors_.resolve(slot, pal));
+        p.setPen(inkOn(slot, under));
         p.drawText(QRect(statusX, top, statusWidth, rh),
                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    p.fontMetrics().elidedText(text, Qt::ElideRight, statusWidth));
@@ -808,9 +825,12 @@ void CDpctTreeCtrl::paintHeader(QPainter& p)
             return;
         const QString shown = p.fontMetrics().elidedText(text, Qt::ElideRight, right - left);
         const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-        p.setPen(pal.color(QPalette::Light));
+        // An embossed caption: a light copy one pixel down and right, the text on top.
+        const QColor ink = readableOn(pal.color(QPalette::WindowText), ListBands::header());
+        p.setPen(contrastRatio(ink, Qt::white) > contrastRatio(ink, Qt::black) ? QColor(Qt::white)
+                                                                               : QColor(Qt::black));
         p.drawText(QRect(left + 1, 1, right - left, hh), flags, shown);
-        p.setPen(pal.color(QPalette::WindowText));
+        p.setPen(ink);
         p.drawText(QRect(left, 0, right - left, hh), flags, shown);
     };
     caption(kStripWidth + 4, dividerX_ + kNameColumnEnd, tr("File name"));

@@ -191,6 +191,8 @@ private:
     void paintHeader(QPainter& p);
     QPixmap icon(int index) const;
     void paintHighlight(QPainter& p, const QRect& rect, Highlight look) const;
+    static QList<QColor> bandColors(Highlight look);
+    QColor inkOn(int slot, const QList<QColor>& under) const;
 
     QPointer<QAbstractItemModel> model_;
     std::array<QMetaObject::Connection, 6> modelConnections_;

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include <QColor>
+#include <QList>
 
 class QPalette;
 
@@ -53,6 +54,24 @@ struct ListColors
     /// 0x00BBGGRR <-> QColor (only the low 24 bits are a colour).
     static QColor fromColorRef(std::uint32_t colorRef);
     static std::uint32_t toColorRef(const QColor& color);
+};
+
+/// The WCAG 2 contrast ratio of two colours, from 1 (same luminance) to 21 (black on white).
+double contrastRatio(const QColor& a, const QColor& b);
+
+/// Text that can be read on every colour of `backgrounds` (a band may be a gradient): `text`
+/// itself when its contrast with each is at least `minimum`; else `text` made darker or lighter,
+/// whichever reaches the minimum first; black or white, whichever is better, when neither does.
+QColor readableOn(const QColor& text, const QList<QColor>& backgrounds, double minimum = 4.5);
+
+/// The colours the item list paints under its text, so that its text colours can be chosen
+/// (and checked) against them.
+struct ListBands
+{
+    static QList<QColor> selectedFocus();   ///< the selected row while the list has the focus
+    static QList<QColor> selectedNoFocus(); ///< the selected row otherwise
+    static QList<QColor> converting();      ///< the row being converted
+    static QList<QColor> header();          ///< the two colours of the header's pattern
 };
 
 } // namespace tovalo::gui

@@ -1,5 +1,6 @@
 #include "ui/child_frame.h"
 
+#include "app/app_settings.h"
 #include "base/codec.h"
 #include "base/path_text.h"
 #include "controls/commui/dialog_seam.h"
@@ -36,6 +37,10 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
 {
     setObjectName(QStringLiteral("childFrame"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/document.png")));
+    folders_.setBesideFolder([this] {
+        const QString path = filePath();
+        return path.isEmpty() ? std::string() : QFileInfo(path).absolutePath().toStdString();
+    });
 
     outer_ = new QSplitter(Qt::Horizontal, this);
     outer_->setObjectName(QStringLiteral("outerSplitter"));
@@ -51,6 +56,8 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     outer_->addWidget(prop_);
     inner_->addWidget(list_);
     inner_->addWidget(result_);
+    connect(outer_, &QSplitter::splitterMoved, this, &CChildFrame::rememberProportions);
+    connect(inner_, &QSplitter::splitterMoved, this, &CChildFrame::rememberProportions);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(outer_);
@@ -116,10 +123,29 @@ void CChildFrame::selectionMoved(int row)
 
 void CChildFrame::SetProportions()
 {
+    // Two thirds for the list, unless the user moved a divider before (remembered per mille).
     const int w = outer_->width();
     const int h = inner_->height();
-    outer_->setSizes({std::max(0, w * 2 / 3), std::max(0, w - w * 2 / 3)});
-    inner_->setSizes({std::max(0, h * 2 / 3), std::max(0, h - h * 2 / 3)});
+    const int wide = settings_.window.listWidthShare > 0 ? settings_.window.listWidthShare : 667;
+    const int high = settings_.window.listHeightShare > 0 ? settings_.window.listHeightShare : 667;
+    const int left = w * wide / 1000;
+    const int top = h * high / 1000;
+    outer_->setSizes({std::max(0, left), std::max(0, w - left)});
+    inner_->setSizes({std::max(0, top), std::max(0, h - top)});
+}
+
+void CChildFrame::rememberProportions()
+{
+    // Only what the user set by moving a divider is remembered.
+    const auto share = [](const QSplitter* s) {
+        const QList<int> sizes = s->sizes();
+        const int total = sizes.value(0) + sizes.value(1);
+        return total > 0 ? std::clamp(sizes.value(0) * 1000 / total, 1, 999) : 0;
+    };
+    if (const int w = share(outer_); w > 0)
+        settings_.window.listWidthShare = w;
+    if (const int h = share(inner_); h > 0)
+        settings_.window.listHeightShare = h;
 }
 
 void CChildFrame::resizeEvent(QResizeEvent* event)
@@ -270,9 +296,11 @@ bool CChildFrame::save()
 
 bool CChildFrame::saveAs()
 {
+    // Beside the file itself, else in the folder last saved to, never in the program's folder.
     QString start = filePath();
     if (start.isEmpty())
-        start = QString::fromStdString(settings_.folders[kDirTextSave]);
+        start = chooserStartFolder(QString::fromStdString(settings_.folders[kDirTextSave]),
+                                   QString::fromStdString(settings_.folders[kDirTextOpen]));
     const QString chosen = DialogSeam::saveFileName(
         this, tr("Save As"), start, tr("Definition file (*.txt);;All Files (*)"), QStringLiteral("txt"));
     if (chosen.isEmpty())

@@ -53,6 +53,8 @@ public:
     bool queryClose() override;
     void applyColors(const Settings& settings) override;
     void setProportions() override { SetProportions(); }
+    /// Keeps the dividers' positions in the settings (called when the user moves one).
+    void rememberProportions();
     void setRunPhase(RunPhase phase) override;
     bool commandEnabled(int commandId) const override;
     void runCommand(int commandId) override;

@@ -18,6 +18,8 @@ CDpctResultCtrl::CDpctResultCtrl(QWidget* parent) : QWidget(parent)
     log_->setUndoRedoEnabled(false);
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
     log_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Fixed width, so that the compiler's markers stand under the characters they point at.
+    log_->setFont(fixedWidthLogFont());
     connect(log_, &QWidget::customContextMenuRequested, this, &CDpctResultCtrl::showContextMenu);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

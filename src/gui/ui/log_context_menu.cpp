@@ -2,9 +2,24 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 
 namespace tovalo::gui {
+
+QFont fixedWidthLogFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontInfo(font).fixedPitch())
+        return font;
+    font.setFamilies({QStringLiteral("monospace"), QStringLiteral("DejaVu Sans Mono"),
+                      QStringLiteral("Noto Sans Mono"), QStringLiteral("Consolas"),
+                      QStringLiteral("Courier New")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
 
 QMenu* createLogContextMenu(QPlainTextEdit* log, bool clearAllEnabled, QWidget* parent,
                             const std::function<void()>& onClearAll)
@@ -18,6 +33,12 @@ QMenu* createLogContextMenu(QPlainTextEdit* log, bool clearAllEnabled, QWidget* 
     copy->setShortcutVisibleInContextMenu(true);
     copy->setEnabled(log->textCursor().hasSelection());
     QObject::connect(copy, &QAction::triggered, log, &QPlainTextEdit::copy);
+    QAction* all = menu->addAction(QCoreApplication::translate("LogContextMenu", "Select A&ll"));
+    all->setObjectName(QStringLiteral("actionLogSelectAll"));
+    all->setShortcut(QKeySequence::SelectAll);
+    all->setShortcutVisibleInContextMenu(true);
+    all->setEnabled(!log->document()->isEmpty());
+    QObject::connect(all, &QAction::triggered, log, &QPlainTextEdit::selectAll);
     QAction* clear = menu->addAction(QCoreApplication::translate("LogContextMenu", "Clear &All"));
     clear->setObjectName(QStringLiteral("actionLogClearAll"));
     clear->setEnabled(clearAllEnabled && !log->document()->isEmpty());

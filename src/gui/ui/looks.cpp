@@ -1,5 +1,7 @@
 #include "ui/looks.h"
 
+#include "controls/list_colors.h"
+
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
@@ -39,9 +41,17 @@ QPalette makePalette(const Scheme& s)
     p.setColor(QPalette::Dark, QColor(QString::fromLatin1(s.mid)).darker(130));
     p.setColor(QPalette::Light, window.lighter(115));
     p.setColor(QPalette::Midlight, window.lighter(107));
-    const QColor disabled = text.lightness() > 128 ? text.darker(180) : QColor(0x8a, 0x8a, 0x8a);
+    // Disabled text: halfway between the text and its background, then moved just far enough to
+    // stay readable (4.5:1) on the window, the buttons and the fields.
+    const QColor base(QString::fromLatin1(s.base));
+    const QColor halfway((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                         (text.blue() + base.blue()) / 2);
+    const QColor disabled = readableOn(halfway, {window, p.color(QPalette::Button), base});
     for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         p.setColor(QPalette::Disabled, role, disabled);
+    // A disabled field keeps its background; a disabled selection is drawn without emphasis.
+    p.setColor(QPalette::Disabled, QPalette::HighlightedText, disabled);
+    p.setColor(QPalette::Disabled, QPalette::Highlight, p.color(QPalette::Button));
     return p;
 }
 
@@ -52,7 +62,7 @@ std::vector<Look> buildLooks()
     // clang-format off
     return {
         {215, QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Windows &7"), "Fusion",
-         makePalette({"#f0f0f0", "#e9eef5", "#ffffff", "#f5f8fc", "#000000", "#3399ff", "#ffffff", "#a0a0a0"})},
+         makePalette({"#f0f0f0", "#e9eef5", "#ffffff", "#f5f8fc", "#000000", "#0f6cd6", "#ffffff", "#a0a0a0"})},
         {205, QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Windows &2000"), "Windows",
          makePalette({"#d4d0c8", "#d4d0c8", "#ffffff", "#ece9e2", "#000000", "#0a246a", "#ffffff", "#808080"})},
         {206, QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Office &XP"), "Windows",
@@ -64,15 +74,15 @@ std::vector<Look> buildLooks()
         {209, QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Visual Studio 200&5"), "Fusion",
          makePalette({"#ecebe6", "#f7f7f4", "#ffffff", "#f5f4f0", "#000000", "#c1d2ee", "#000000", "#a7a6aa"})},
         {210, QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Visual Studio 200&8"), "Fusion",
-         makePalette({"#d6dbe9", "#e9ecf5", "#ffffff", "#eff2f9", "#1e1e1e", "#3399ff", "#ffffff", "#8e9bbc"})},
+         makePalette({"#d6dbe9", "#e9ecf5", "#ffffff", "#eff2f9", "#1e1e1e", "#0f6cd6", "#ffffff", "#8e9bbc"})},
         {211, QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Office2007: &Blue Style"), "Fusion",
          makePalette({"#bfdbff", "#d7e8ff", "#ffffff", "#eaf3ff", "#15428b", "#ffd66e", "#000000", "#6593cf"})},
         {212, QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Office2007: B&lack Style"), "Fusion",
          makePalette({"#474747", "#5a5a5a", "#2f2f2f", "#3a3a3a", "#f0f0f0", "#ffb84d", "#000000", "#262626"})},
         {213, QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Office2007: &Silver Style"), "Fusion",
-         makePalette({"#d0d4dd", "#e4e7ed", "#ffffff", "#eef0f4", "#000000", "#6d7a94", "#ffffff", "#9199a8"})},
+         makePalette({"#d0d4dd", "#e4e7ed", "#ffffff", "#eef0f4", "#000000", "#627089", "#ffffff", "#9199a8"})},
         {214, QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Office2007: &Aqua Style"), "Fusion",
-         makePalette({"#c4e3e6", "#dcf0f2", "#ffffff", "#ebf7f8", "#0b3a40", "#37a9b8", "#ffffff", "#6fb3bb"})},
+         makePalette({"#c4e3e6", "#dcf0f2", "#ffffff", "#ebf7f8", "#0b3a40", "#1d7884", "#ffffff", "#6fb3bb"})},
     };
     // clang-format on
 }

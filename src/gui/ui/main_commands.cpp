@@ -82,6 +82,14 @@ void CMainCommands::createActions(QMdiArea* documentArea)
         {cmd::PauseResume, "actionPause", QKeySequence(Qt::Key_F6), "pause", false},
         {cmd::Options, "actionOptions", QKeySequence(), "options", false},
         {cmd::About, "actionAbout", QKeySequence(), nullptr, false},
+        {cmd::UserGuide, "actionUserGuide", QKeySequence(QKeySequence::HelpContents), nullptr, false},
+        {cmd::DpctDocs, "actionDpctDocs", QKeySequence(), nullptr, false},
+        {cmd::WindowCascade, "actionWindowCascade", QKeySequence(), nullptr, false},
+        {cmd::WindowTile, "actionWindowTile", QKeySequence(), nullptr, false},
+        {cmd::WindowNext, "actionWindowNext", QKeySequence(Qt::CTRL | Qt::Key_F6), nullptr, false},
+        {cmd::WindowPrevious, "actionWindowPrevious", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6),
+         nullptr, false},
+        {cmd::WindowCloseAll, "actionWindowCloseAll", QKeySequence(), nullptr, false},
         {cmd::ViewToolbar, "actionViewToolbar", QKeySequence(), nullptr, false},
         {cmd::ViewStatusBar, "actionViewStatusBar", QKeySequence(), nullptr, false},
     };
@@ -155,10 +163,14 @@ void CMainCommands::createMenus(QMainWindow* window, QMdiArea* documentArea)
     toolsMenu_->addAction(action(cmd::Options));
 
     windowMenu_ = addMenu("menuWindow");
+    rebuildWindowMenu(documentArea);
     connect(windowMenu_, &QMenu::aboutToShow, this,
             [this, documentArea] { rebuildWindowMenu(documentArea); });
 
     helpMenu_ = addMenu("menuHelp");
+    helpMenu_->addAction(action(cmd::UserGuide));
+    helpMenu_->addAction(action(cmd::DpctDocs));
+    helpMenu_->addSeparator();
     helpMenu_->addAction(action(cmd::About));
     setRecentFiles({}, true);
 }
@@ -212,6 +224,10 @@ void CMainCommands::setRecentFiles(const QStringList& paths, bool enabled)
 void CMainCommands::rebuildWindowMenu(QMdiArea* documentArea)
 {
     windowMenu_->clear();
+    for (int id :
+         {cmd::WindowCascade, cmd::WindowTile, cmd::WindowNext, cmd::WindowPrevious, cmd::WindowCloseAll})
+        windowMenu_->addAction(action(id));
+    windowMenu_->addSeparator();
     const QList<QMdiSubWindow*> subs = documentArea->subWindowList(QMdiArea::CreationOrder);
     for (int i = 0; i < subs.size(); ++i) {
         QMdiSubWindow* sub = subs.at(i);
@@ -261,6 +277,14 @@ void CMainCommands::retranslate()
          tr("Pause or resume the conversion\nPause/Resume")},
         {cmd::Options, tr("&Settings...\tF12"), tr("Change the settings\nSettings")},
         {cmd::About, tr("&About Tovalo..."), tr("Show the program's version\nAbout")},
+        {cmd::UserGuide, tr("Tovalo &User Guide"), tr("Open the user guide of Tovalo\nUser Guide")},
+        {cmd::DpctDocs, tr("&dpct Documentation (Web)"),
+         tr("Open the documentation of dpct in the web browser\ndpct Documentation")},
+        {cmd::WindowCascade, tr("&Cascade"), tr("Arrange the windows so that they overlap\nCascade")},
+        {cmd::WindowTile, tr("&Tile"), tr("Arrange the windows side by side\nTile")},
+        {cmd::WindowNext, tr("Ne&xt Window"), tr("Activate the next window\nNext Window")},
+        {cmd::WindowPrevious, tr("&Previous Window"), tr("Activate the previous window\nPrevious Window")},
+        {cmd::WindowCloseAll, tr("Close &All"), tr("Close every document window\nClose All")},
         {cmd::ViewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar\nToolbar")},
         {cmd::ViewStatusBar, tr("&Status Bar"), tr("Show or hide the status bar\nStatus Bar")},
     };

@@ -7,6 +7,7 @@
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/document_window.h"
+#include "ui/help_links.h"
 #include "ui/looks.h"
 #include "ui/main_commands.h"
 #include "ui/main_status_bar.h"
@@ -24,10 +25,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QTabBar>
+#include <QUrl>
 
 namespace tovalo::gui {
 namespace {
@@ -109,9 +112,56 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
 
     setWindowIcon(QIcon(QStringLiteral(":/icons/tovalo.png")));
     setAcceptDrops(true);
+    // Small enough for a laptop screen, large enough that the list, the output and the run
+    // commands of the toolbar stay in reach.
+    setMinimumSize(640, 480);
     resize(1100, 760);
+    outputPane_->installEventFilter(this);
+    restoreLayout();
     retranslate();
     documentsChanged();
+}
+
+void CMainFrame::restoreLayout()
+{
+    const WindowLayout& w = settings_.window;
+    if (!w.placement.empty())
+        restoreGeometry(QByteArray::fromStdString(w.placement));
+    if (!w.docks.empty())
+        restoreState(QByteArray::fromStdString(w.docks));
+    if (w.outputHeight > 0) {
+        outputHeight_ = w.outputHeight;
+        resizeDocks({outputPane_}, {outputHeight_}, Qt::Vertical);
+    }
+}
+
+void CMainFrame::storeLayout()
+{
+    WindowLayout& w = settings_.window;
+    w.placement = saveGeometry().toStdString();
+    w.docks = saveState().toStdString();
+    w.outputHeight = outputHeight_;
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // After a shrink and a maximise the dock layout may have given the output pane only its
+    // minimum; once the layout has settled it gets the height the user gave it back, as far as
+    // the window leaves the documents a usable share.
+    QTimer::singleShot(0, this, [this] {
+        if (!outputPane_ || outputPane_->isFloating() || !outputPane_->isVisible())
+            return;
+        const int room = centralWidget()->height() + outputPane_->height();
+        const int wanted = std::min(outputHeight_, room - kMinDocumentHeight);
+        if (wanted > outputPane_->height() + 2) {
+            // Applied at once, so that the pane's resize is known to be ours.
+            restoringOutput_ = true;
+            resizeDocks({outputPane_}, {wanted}, Qt::Vertical);
+            layout()->activate();
+            restoringOutput_ = false;
+        }
+    });
 }
 
 CMainFrame::~CMainFrame()
@@ -181,6 +231,25 @@ void CMainFrame::connectCommands()
     });
     on(cmd::Options, &CMainFrame::optionsRequested);
     on(cmd::About, &CMainFrame::aboutRequested);
+    on(cmd::UserGuide, &CMainFrame::openUserGuide);
+    on(cmd::DpctDocs, [this] {
+        if (!DesktopSeam::openUrl(dpctDocumentationUrl()))
+            MessageBox::error(
+                this,
+                tr("The web browser could not be started for %1.").arg(dpctDocumentationUrl().toString()));
+    });
+    on(cmd::WindowCascade, [this] { mdiArea_->cascadeSubWindows(); });
+    on(cmd::WindowTile, [this] { mdiArea_->tileSubWindows(); });
+    on(cmd::WindowNext, [this] { mdiArea_->activateNextSubWindow(); });
+    on(cmd::WindowPrevious, [this] { mdiArea_->activatePreviousSubWindow(); });
+    on(cmd::WindowCloseAll, [this] {
+        // Each window asks its own save question; a Cancel keeps that window and the ones after.
+        const QList<QMdiSubWindow*> subs = mdiArea_->subWindowList(QMdiArea::CreationOrder);
+        for (auto it = subs.rbegin(); it != subs.rend(); ++it) {
+            if (!(*it)->close())
+                break;
+        }
+    });
     connect(action(cmd::ViewStatusBar), &QAction::toggled, statusBar_, &QWidget::setVisible);
     connect(commands_, &CMainCommands::lookChosen, this, &CMainFrame::applyLook);
     connect(commands_, &CMainCommands::recentChosen, this, &CMainFrame::openRecent);
@@ -191,7 +260,16 @@ void CMainFrame::connectRun()
 {
     connect(run_, &RunController::runPhaseChanged, this, &CMainFrame::runPhaseChanged);
     connect(run_, &RunController::runAdvanced, this, &CMainFrame::updateActions);
-    connect(run_, &RunController::progressChanged, statusBar_, &CMainStatusBar::showProgress);
+    connect(run_, &RunController::progressChanged, this, [this](int done, int total) {
+        statusBar_->showProgress(done, total);
+        runProgress_ = total < 0 ? QString() : QStringLiteral("%1/%2").arg(done).arg(total);
+        updateTitle();
+    });
+    connect(run_, &RunController::runFinished, this, [this](const RunSummary& summary) {
+        statusBar_->showSummary(summary);
+        runProgress_.clear();
+        updateTitle();
+    });
     connect(run_, &RunController::dpctVersionKnown, statusBar_,
             [this](const QString& version) { statusBar_->showVersion(version); });
     connect(run_, &RunController::outputArrived, this,
@@ -225,6 +303,29 @@ void CMainFrame::updateActions()
     for (int id :
          {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, cmd::Close})
         action(id)->setEnabled(doc && doc->commandEnabled(id));
+    const int windows = static_cast<int>(mdiArea_->subWindowList().size());
+    const bool arranged = mdiArea_->viewMode() == QMdiArea::SubWindowView;
+    action(cmd::WindowCascade)->setEnabled(windows > 0 && arranged);
+    action(cmd::WindowTile)->setEnabled(windows > 0 && arranged);
+    action(cmd::WindowNext)->setEnabled(windows > 1);
+    action(cmd::WindowPrevious)->setEnabled(windows > 1);
+    action(cmd::WindowCloseAll)->setEnabled(windows > 0 && idle);
+}
+
+void CMainFrame::openUserGuide()
+{
+    const QString guide = userGuidePath();
+    if (guide.isEmpty()) {
+        QStringList places;
+        for (const QString& candidate : userGuideCandidates())
+            places << QDir::toNativeSeparators(candidate);
+        MessageBox::error(this, tr("The user guide was not found. It was looked for in:\n%1")
+                                    .arg(places.join(QLatin1Char('\n'))));
+        return;
+    }
+    if (!DesktopSeam::openUrl(QUrl::fromLocalFile(guide)))
+        MessageBox::error(this,
+                          tr("No program could be started to show %1.").arg(QDir::toNativeSeparators(guide)));
 }
 
 void CMainFrame::retranslate()
@@ -245,6 +346,7 @@ void CMainFrame::changeEvent(QEvent* event)
 
 bool CMainFrame::openConsole(QString& error)
 {
+    statusBar_->setConversionUnavailable(settings_.oneapiRoot.empty());
     return run_->open(settings_.oneapiRoot, error);
 }
 
@@ -280,6 +382,9 @@ void CMainFrame::refreshTitle()
         app += QStringLiteral(" [") + tr("DEMO") + QLatin1Char(']');
     // The document's name comes first. A maximised sub-window adds " - [name]" to the title by
     // itself, so then the program's name stands alone.
+    // While a run is under way its progress leads the title, so it shows in the task bar too.
+    if (!runProgress_.isEmpty())
+        app = QStringLiteral("[%1] ").arg(runProgress_) + app;
     QString title = app;
     QMdiSubWindow* sub = mdiArea_->currentSubWindow();
     const bool qtAddsName = sub && sub->isMaximized() && mdiArea_->viewMode() == QMdiArea::SubWindowView;
@@ -387,10 +492,17 @@ void CMainFrame::openFromDialog()
 {
     if (!action(cmd::Open)->isEnabled())
         return;
-    const QString path = DialogSeam::openFileName(this, tr("Open Definition File"), QString(),
+    // Beside the active definition file, else in the folder last opened from.
+    QString beside;
+    if (CDocumentWindow* doc = activeDocument(); doc && !doc->filePath().isEmpty())
+        beside = QFileInfo(doc->filePath()).absolutePath();
+    const QString start = chooserStartFolder(beside, QString::fromStdString(settings_.folders[kDirTextOpen]));
+    const QString path = DialogSeam::openFileName(this, tr("Open Definition File"), start,
                                                   tr("Definition file (*.txt);;All Files (*)"));
-    if (!path.isEmpty())
-        openDefinition(path);
+    if (path.isEmpty())
+        return;
+    settings_.folders[kDirTextOpen] = QDir::toNativeSeparators(QFileInfo(path).absolutePath()).toStdString();
+    openDefinition(path);
 }
 
 void CMainFrame::openRecent(int index)
@@ -481,6 +593,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     // All answered: the windows close without asking again, the run first.
+    storeLayout();
     quitting_ = true;
     run_->close();
     const QList<QMdiSubWindow*> subs = mdiArea_->subWindowList(QMdiArea::CreationOrder);
@@ -502,6 +615,13 @@ bool CMainFrame::querySaveAll()
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    // The output pane's height is the user's when it changes while the window keeps its size
+    // (a dragged separator), not when the window itself is resized.
+    if (watched == outputPane_ && event->type() == QEvent::Resize && !restoringOutput_ && !isMinimized()) {
+        if (size() == sizeAtOutputResize_ && !outputPane_->isFloating() && outputPane_->height() > 0)
+            outputHeight_ = outputPane_->height();
+        sizeAtOutputResize_ = size();
+    }
     if (event->type() == QEvent::Close && event->isAccepted()) {
         if (auto* doc = qobject_cast<CDocumentWindow*>(watched)) {
             // A document window's close box and close command do nothing while a run or the

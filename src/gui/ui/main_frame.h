@@ -75,6 +75,14 @@ public:
     /// The action with `commandId` (see command_ids.h), or nullptr.
     QAction* action(int commandId) const;
 
+    /// Puts the window where the settings remember it (size, position, state, docks, the
+    /// output pane's height); called at construction.
+    void restoreLayout();
+    /// Writes the window's layout into the settings (saved with them at exit).
+    void storeLayout();
+    /// The output pane's height the user chose (kept after a shrink and a maximise).
+    int preferredOutputHeight() const { return outputHeight_; }
+
     /// Recomputes every command's enabled state from the run phase and the active document.
     void updateActions();
 
@@ -92,6 +100,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void connectCommands();
@@ -104,6 +113,7 @@ private:
     void refreshRecentFiles();
     void openFromDialog();
     void openRecent(int index);
+    void openUserGuide();
     void routeToDocument(int commandId);
     QMdiSubWindow* showDocument(CDocumentWindow* doc);
 
@@ -120,6 +130,11 @@ private:
     CMainStatusBar* statusBar_ = nullptr;
     RunController* run_ = nullptr;
     QTimer titleTimer_;
+    static constexpr int kMinDocumentHeight = 160; ///< kept for the documents above the output pane
+    int outputHeight_ = 220;                       ///< the output pane's height the user chose
+    QSize sizeAtOutputResize_;
+    bool restoringOutput_ = false;
+    QString runProgress_; ///< "done/total" of the run under way, shown in the title; empty when idle
 };
 
 } // namespace tovalo::gui

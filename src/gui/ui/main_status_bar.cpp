@@ -14,14 +14,22 @@ CMainStatusBar::CMainStatusBar(QWidget* parent) : QStatusBar(parent)
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("runProgress"));
     progress_->setTextVisible(true);
-    progress_->setFormat(QStringLiteral("%p%"));
+    progress_->setFormat(QStringLiteral("%v / %m"));
     progress_->hide();
     addWidget(progress_, 1);
+    summaryPane_ = new QLabel(this);
+    summaryPane_->setObjectName(QStringLiteral("statusSummary"));
+    summaryPane_->hide();
+    addWidget(summaryPane_, 1);
 
     demoPane_ = new QLabel(this);
     demoPane_->setObjectName(QStringLiteral("statusDemo"));
     demoPane_->hide();
     addPermanentWidget(demoPane_);
+    unavailablePane_ = new QLabel(this);
+    unavailablePane_->setObjectName(QStringLiteral("statusUnavailable"));
+    unavailablePane_->hide();
+    addPermanentWidget(unavailablePane_);
     phasePane_ = new QLabel(this);
     phasePane_->setObjectName(QStringLiteral("statusPhase"));
     addPermanentWidget(phasePane_);
@@ -90,12 +98,53 @@ void CMainStatusBar::showProgress(int done, int total)
     }
     progress_->setRange(0, std::max(total, 1));
     progress_->setValue(done);
+    summaryPane_->hide();
     progress_->show();
+}
+
+QString CMainStatusBar::elapsedText(qint64 ms)
+{
+    const qint64 seconds = std::max<qint64>(ms, 0) / 1000;
+    const auto two = [](qint64 n) {
+        return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    };
+    if (seconds >= 3600)
+        return QStringLiteral("%1:%2:%3").arg(seconds / 3600).arg(two(seconds / 60 % 60), two(seconds % 60));
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(two(seconds % 60));
+}
+
+QString CMainStatusBar::summaryText(const RunSummary& s)
+{
+    const QString counts = tr("%1 OK, %2 NG, %3 syntax errors").arg(s.ok).arg(s.ng).arg(s.syntaxErrors);
+    if (s.stopped)
+        return tr("Stopped after %1 of %2 items: %3 (%4)")
+            .arg(s.finished())
+            .arg(s.total)
+            .arg(counts, elapsedText(s.elapsedMs));
+    return tr("Finished %1 items: %2 (%3)").arg(s.total).arg(counts, elapsedText(s.elapsedMs));
+}
+
+void CMainStatusBar::showSummary(const RunSummary& summary)
+{
+    summary_ = summary;
+    progress_->hide();
+    summaryPane_->setText(summaryText(summary));
+    summaryPane_->show();
 }
 
 void CMainStatusBar::setDemo(bool demo)
 {
     demoPane_->setVisible(demo);
+}
+
+void CMainStatusBar::setConversionUnavailable(bool unavailable)
+{
+    unavailablePane_->setVisible(unavailable);
+}
+
+bool CMainStatusBar::conversionUnavailable() const
+{
+    return !unavailablePane_->isHidden();
 }
 
 void CMainStatusBar::setPaneText(QLabel* pane, const QString& text)
@@ -110,6 +159,9 @@ void CMainStatusBar::setPaneText(QLabel* pane, const QString& text)
 void CMainStatusBar::retranslate()
 {
     demoPane_->setText(tr("DEMO: simulated oneAPI toolkit"));
+    unavailablePane_->setText(tr("Conversion unavailable: oneAPI not found"));
+    if (summary_)
+        summaryPane_->setText(summaryText(*summary_));
     if (phaseShown_)
         setPaneText(phasePane_, stopping_ ? stoppingText() : phaseText(phase_));
     if (!version_.isEmpty())

@@ -5,6 +5,9 @@
 // each text pane is exactly as wide as its text.
 
 #include "runner/run_engine.h"
+#include "ui/run_summary.h"
+
+#include <optional>
 
 #include <QStatusBar>
 #include <QString>
@@ -25,10 +28,21 @@ public:
     void showPhase(tovalo::RunPhase phase, bool stopping = false);
     /// Shows "dpct ver: <version>" in the version pane.
     void showVersion(const QString& version);
-    /// `done` of `total`; total < 0 hides the progress bar.
+    /// `done` of `total`, shown as "done / total"; total < 0 hides the progress bar. A new run's
+    /// progress replaces the last run's summary.
     void showProgress(int done, int total);
+    /// A run has ended: the progress bar goes and the summary takes its place until the next run.
+    void showSummary(const RunSummary& summary);
+    /// The summary's text: counts of OK, NG and syntax errors and the elapsed time.
+    static QString summaryText(const RunSummary& summary);
+    /// Elapsed time as m:ss, or h:mm:ss from an hour on.
+    static QString elapsedText(qint64 ms);
     /// Shows or hides the demo label.
     void setDemo(bool demo);
+    /// Without oneAPI (or with the interpreter lost) a permanent pane says that nothing can be
+    /// converted, for as long as that lasts.
+    void setConversionUnavailable(bool unavailable);
+    bool conversionUnavailable() const;
 
     /// The phase pane's text for `phase`; empty for AwaitPrompt (the pane stays as it is).
     static QString phaseText(tovalo::RunPhase phase);
@@ -47,13 +61,16 @@ private:
     void retranslate();
 
     QProgressBar* progress_ = nullptr;
+    QLabel* summaryPane_ = nullptr;
     QLabel* demoPane_ = nullptr;
+    QLabel* unavailablePane_ = nullptr;
     QLabel* phasePane_ = nullptr;
     QLabel* versionPane_ = nullptr;
     bool phaseShown_ = false;
     tovalo::RunPhase phase_ = tovalo::RunPhase::Idle;
     bool stopping_ = false;
     QString version_;
+    std::optional<RunSummary> summary_; ///< the last run's, re-worded on a language change
 };
 
 } // namespace tovalo::gui

@@ -1,17 +1,27 @@
 #include "ui/output_pane.h"
 
 #include "app/app_settings.h"
+#include "base/file_io.h"
 #include "base/text.h"
+#include "controls/commui/dialog_seam.h"
 #include "ui/log_context_menu.h"
+#include "ui/message_box.h"
 
 #include <algorithm>
 
+#include <QAction>
+#include <QDir>
 #include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace tovalo::gui {
 namespace {
@@ -33,11 +43,18 @@ COutputPane::COutputPane(QWidget* parent) : QDockWidget(parent)
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
     log_->setContextMenuPolicy(Qt::CustomContextMenu);
     log_->setMinimumHeight(60);
-    QFont mono(QStringLiteral("Monospace"));
-    mono.setStyleHint(QFont::TypeWriter);
-    log_->setFont(mono);
+    // A fixed-width font, so that columns and compiler markers under a source line line up.
+    log_->setFont(fixedWidthLogFont());
     connect(log_, &QWidget::customContextMenuRequested, this, &COutputPane::showContextMenu);
-    setWidget(log_);
+    auto* body = new QWidget(this);
+    body->setObjectName(QStringLiteral("outputBody"));
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(log_, 1);
+    createFindBar();
+    layout->addWidget(findBar_);
+    setWidget(body);
 
     // Following the end is a state, not a comparison made at each batch: the bottom also moves
     // when the view shrinks (a long line brings the horizontal scroll bar) or the front is
@@ -198,9 +215,153 @@ void COutputPane::applyColors(const Settings& settings)
     log_->setPalette(p);
 }
 
+void COutputPane::createFindBar()
+{
+    // The pane's keys act while the focus is anywhere inside it.
+    const auto paneAction = [this](const char* name, const QKeySequence& key) {
+        auto* a = new QAction(this);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(a);
+        return a;
+    };
+    findAction_ = paneAction("actionOutputFind", QKeySequence::Find);
+    findNextAction_ = paneAction("actionOutputFindNext", QKeySequence(Qt::Key_F3));
+    findPreviousAction_ = paneAction("actionOutputFindPrevious", QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    connect(findAction_, &QAction::triggered, this, &COutputPane::showFindBar);
+    connect(findNextAction_, &QAction::triggered, this, [this] {
+        if (findEdit_->text().isEmpty())
+            showFindBar();
+        else
+            findNext(false);
+    });
+    connect(findPreviousAction_, &QAction::triggered, this, [this] {
+        if (findEdit_->text().isEmpty())
+            showFindBar();
+        else
+            findNext(true);
+    });
+
+    findBar_ = new QWidget(this);
+    findBar_->setObjectName(QStringLiteral("outputFindBar"));
+    auto* row = new QHBoxLayout(findBar_);
+    row->setContentsMargins(4, 2, 4, 2);
+    findLabel_ = new QLabel(findBar_);
+    findEdit_ = new QLineEdit(findBar_);
+    findEdit_->setObjectName(QStringLiteral("outputFindEdit"));
+    findEdit_->setClearButtonEnabled(true);
+    findLabel_->setBuddy(findEdit_);
+    const auto button = [this](const char* name, QAction* action) {
+        auto* b = new QToolButton(findBar_);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setDefaultAction(action);
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        return b;
+    };
+    findCloseAction_ = new QAction(this);
+    findCloseAction_->setObjectName(QStringLiteral("actionOutputFindClose"));
+    findCloseAction_->setShortcut(QKeySequence(Qt::Key_Escape));
+    findCloseAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    findBar_->addAction(findCloseAction_);
+    connect(findCloseAction_, &QAction::triggered, this, [this] {
+        findBar_->hide();
+        log_->setFocus();
+    });
+    findStatus_ = new QLabel(findBar_);
+    findStatus_->setObjectName(QStringLiteral("outputFindStatus"));
+    row->addWidget(findLabel_);
+    row->addWidget(findEdit_, 1);
+    row->addWidget(button("outputFindPrevious", findPreviousAction_));
+    row->addWidget(button("outputFindNext", findNextAction_));
+    row->addWidget(findStatus_);
+    row->addWidget(button("outputFindClose", findCloseAction_));
+    connect(findEdit_, &QLineEdit::returnPressed, this, [this] { findNext(false); });
+    connect(findEdit_, &QLineEdit::textEdited, this, [this] {
+        // Typing searches from where the current match starts, so the match grows in place.
+        QTextCursor c = log_->textCursor();
+        c.setPosition(c.selectionStart());
+        log_->setTextCursor(c);
+        if (!findEdit_->text().isEmpty())
+            findNext(false);
+        else
+            findStatus_->clear();
+    });
+    findBar_->hide();
+}
+
+void COutputPane::showFindBar()
+{
+    const QString selected = log_->textCursor().selectedText();
+    // A selection of one line is what the user wants to find.
+    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
+        findEdit_->setText(selected);
+    findStatus_->clear();
+    findBar_->show();
+    findEdit_->setFocus();
+    findEdit_->selectAll();
+}
+
+bool COutputPane::findNext(bool backwards)
+{
+    flushAll();
+    const QString text = findEdit_->text();
+    if (text.isEmpty())
+        return false;
+    const QTextDocument::FindFlags flags =
+        backwards ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    QTextCursor found = log_->document()->find(text, log_->textCursor(), flags);
+    bool wrapped = false;
+    if (found.isNull()) {
+        // Around the end (or the start) once.
+        QTextCursor from(log_->document());
+        from.movePosition(backwards ? QTextCursor::End : QTextCursor::Start);
+        found = log_->document()->find(text, from, flags);
+        wrapped = true;
+    }
+    if (found.isNull()) {
+        findStatus_->setText(tr("Not found"));
+        return false;
+    }
+    findStatus_->setText(wrapped ? tr("Wrapped around") : QString());
+    log_->setTextCursor(found);
+    log_->ensureCursorVisible();
+    return true;
+}
+
+bool COutputPane::saveAs()
+{
+    const QString path = DialogSeam::saveFileName(
+        this, tr("Save Output As"), QDir::homePath() + QStringLiteral("/output.log"),
+        tr("Log files (*.log);;Text files (*.txt);;All Files (*)"), QStringLiteral("log"));
+    if (path.isEmpty())
+        return false;
+    flushAll();
+    const QByteArray bytes = log_->toPlainText().toUtf8();
+    std::string error;
+    if (!writeFileAtomically(QDir::toNativeSeparators(path).toStdString(),
+                             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                             error)) {
+        MessageBox::error(this, tr("The output could not be saved to %1:\n%2")
+                                    .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
+        return false;
+    }
+    return true;
+}
+
 void COutputPane::showContextMenu(const QPoint& pos)
 {
     QMenu* menu = createLogContextMenu(log_, true, this, [this] { clearAll(); });
+    menu->addSeparator();
+    QAction* find = menu->addAction(tr("&Find..."));
+    find->setObjectName(QStringLiteral("actionLogFind"));
+    find->setShortcut(QKeySequence::Find);
+    find->setShortcutVisibleInContextMenu(true);
+    connect(find, &QAction::triggered, this, &COutputPane::showFindBar);
+    QAction* save = menu->addAction(tr("&Save As..."));
+    save->setObjectName(QStringLiteral("actionLogSaveAs"));
+    save->setEnabled(!log_->document()->isEmpty() || hasPendingText());
+    connect(save, &QAction::triggered, this, &COutputPane::saveAs);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(log_->viewport()->mapToGlobal(pos));
 }
@@ -215,6 +376,13 @@ void COutputPane::changeEvent(QEvent* event)
 void COutputPane::retranslate()
 {
     setWindowTitle(tr("Output"));
+    findLabel_->setText(tr("Fi&nd:"));
+    findNextAction_->setText(tr("Next"));
+    findNextAction_->setToolTip(tr("Find the next match (F3)"));
+    findPreviousAction_->setText(tr("Previous"));
+    findPreviousAction_->setToolTip(tr("Find the previous match (Shift+F3)"));
+    findCloseAction_->setText(tr("Close"));
+    findCloseAction_->setToolTip(tr("Close the find bar (Esc)"));
 }
 
 } // namespace tovalo::gui

@@ -15,6 +15,8 @@
 #include <QString>
 #include <QTimer>
 
+class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 
 namespace tovalo {
@@ -53,6 +55,18 @@ public:
 
     static QString droppedMarker();
 
+    /// The find bar: shown by Ctrl+F (or the context menu), closed by Escape.
+    QWidget* findBar() const { return findBar_; }
+    QLineEdit* findEdit() const { return findEdit_; }
+    /// Shows the find bar with the log's selection (if any) as the text to find, focused.
+    void showFindBar();
+    /// Selects the next (or previous) match of the find text, wrapping around the end (the
+    /// start). False, and the find bar says so, when the text does not occur.
+    bool findNext(bool backwards = false);
+    /// Asks for a file and writes the whole log into it (UTF-8, atomically). False when the user
+    /// cancelled or the write failed (the error has been shown).
+    bool saveAs();
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -61,8 +75,17 @@ private:
     void trimFront();
     void showContextMenu(const QPoint& pos);
     void retranslate();
+    void createFindBar();
 
     QPlainTextEdit* log_ = nullptr;
+    QWidget* findBar_ = nullptr;
+    QLineEdit* findEdit_ = nullptr;
+    QLabel* findLabel_ = nullptr;
+    QLabel* findStatus_ = nullptr;
+    QAction* findAction_ = nullptr;
+    QAction* findNextAction_ = nullptr;
+    QAction* findPreviousAction_ = nullptr;
+    QAction* findCloseAction_ = nullptr;
     QTimer timer_;
     std::string pending_;    ///< queued UTF-8 text, from head_ on
     std::size_t head_ = 0;   ///< start of the text not yet shown

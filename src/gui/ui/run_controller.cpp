@@ -1,5 +1,6 @@
 #include "ui/run_controller.h"
 
+#include "data/dpct_data.h"
 #include "runner/console.h"
 #include "ui/document_window.h"
 
@@ -95,7 +96,13 @@ bool RunController::start(CDocumentWindow* doc)
     if (!doc || !canStart())
         return false;
     runDocument_ = doc;
-    if (!engine_->start(doc->runItems())) {
+    const std::vector<CDpctData*> items = doc->runItems();
+    summary_ = RunSummary{};
+    summary_.total = static_cast<int>(items.size());
+    runClock_.start();
+    runUnderWay_ = true;
+    if (!engine_->start(items)) {
+        runUnderWay_ = false;
         runDocument_.clear();
         return false;
     }
@@ -163,6 +170,21 @@ void RunController::itemStatusChanged(CDpctData& item)
 
 void RunController::itemFinished(CDpctData& item)
 {
+    if (runUnderWay_) {
+        switch (item.status) {
+        case ItemStatus::ConvertedOk:
+            ++summary_.ok;
+            break;
+        case ItemStatus::ConvertedNg:
+            ++summary_.ng;
+            break;
+        case ItemStatus::SyntaxError:
+            ++summary_.syntaxErrors;
+            break;
+        default:
+            break;
+        }
+    }
     itemTouched(item);
 }
 
@@ -171,6 +193,12 @@ void RunController::advance(bool nextItem)
     if (runDocument_)
         runDocument_->runAdvance(nextItem);
     Q_EMIT runAdvanced(nextItem);
+    if (!nextItem && runUnderWay_) {
+        runUnderWay_ = false;
+        summary_.elapsedMs = runClock_.elapsed();
+        summary_.stopped = summary_.finished() < summary_.total;
+        Q_EMIT runFinished(summary_);
+    }
 }
 
 void RunController::progress(int done, int total)

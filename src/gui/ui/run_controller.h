@@ -14,12 +14,14 @@
 // references the items of a run, never owns them.
 
 #include "runner/run_engine.h"
+#include "ui/run_summary.h"
 
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include <QAtomicInteger>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -62,6 +64,8 @@ public:
     QString dpctCodebase() const;
     /// The document window of the run under way; null when none is.
     CDocumentWindow* runDocument() const;
+    /// The run under way (its counts so far), or the last one once it has ended.
+    const RunSummary& summary() const { return summary_; }
     /// The engine, for tests and diagnostics; null while no console is open.
     const RunEngine* engine() const { return engine_.get(); }
 
@@ -87,6 +91,8 @@ Q_SIGNALS:
     void runAdvanced(bool nextItem);
     /// `done` of `total` items converted; total < 0 when there is no progress to show.
     void progressChanged(int done, int total);
+    /// A run has ended, completely or by a stop; `summary` says what it did.
+    void runFinished(const tovalo::gui::RunSummary& summary);
     /// Console output or a notice of the engine's own (UTF-8, complete characters). Connect
     /// directly: the text is only valid during the call.
     void outputArrived(std::string_view utf8);
@@ -113,6 +119,9 @@ private:
     QAtomicInteger<int> wakePosted_{0};
     QPointer<CDocumentWindow> runDocument_;
     bool lostReported_ = false;
+    RunSummary summary_;
+    QElapsedTimer runClock_;
+    bool runUnderWay_ = false; ///< between a start and its runFinished
 };
 
 } // namespace tovalo::gui

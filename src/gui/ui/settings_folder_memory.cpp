@@ -1,5 +1,6 @@
 #include "ui/settings_folder_memory.h"
 
+#include "app/app_settings.h"
 #include "settings/settings.h"
 
 namespace tovalo::gui {
@@ -19,10 +20,16 @@ int slotOf(std::string_view name)
 std::string SettingsFolderMemory::folder(std::string_view name) const
 {
     const int slot = slotOf(name);
-    if (slot >= 0)
-        return settings_.folders[static_cast<std::size_t>(slot)];
-    const auto it = others_.find(name);
-    return it == others_.end() ? std::string() : it->second;
+    std::string remembered;
+    if (slot >= 0) {
+        remembered = settings_.folders[static_cast<std::size_t>(slot)];
+    } else if (const auto it = others_.find(name); it != others_.end()) {
+        remembered = it->second;
+    }
+    // A folder the user chose before; else beside the definition file; never the program's
+    // own folder, which every slot holds until something is chosen.
+    const QString beside = besideFolder_ ? QString::fromStdString(besideFolder_()) : QString();
+    return chooserStartFolder(QString::fromStdString(remembered), beside).toStdString();
 }
 
 void SettingsFolderMemory::setFolder(std::string_view name, const std::string& folder)

@@ -117,6 +117,51 @@ TEST(SettingsStoreTest, EverySettingSurvivesSaveAndLoad)
     EXPECT_EQ(back.defaultItem, expected);
 }
 
+// The window layout: kept across a save and a load; a store written before the group existed
+// (or one whose values are of the wrong kind or out of range) leaves the defaults; forgetting a
+// layout removes its values instead of storing empty ones.
+TEST(SettingsStoreTest, WindowLayoutRoundTripAndOlderStores)
+{
+    TestStore t;
+    Settings s("/app/bin");
+    s.window.placement = std::string("\x01\xd9\xd0\xcb\0\x03\0\0", 8) + std::string(60, '\xff');
+    s.window.docks = std::string("\0\0\0\xff\0\0\0\0\xfd", 9);
+    s.window.outputHeight = 240;
+    s.window.listWidthShare = 700;
+    s.window.listHeightShare = 1; // the smallest share stored
+    std::string error;
+    ASSERT_TRUE(saveSettings(t.store(), s, kSaveAll, error)) << error;
+    EXPECT_EQ(loadFrom(*t.reopen()).window, s.window);
+
+    // Saving only the window group: a forgotten layout goes, the others stay as saved.
+    Settings forget("/app/bin");
+    forget.window.outputHeight = 180;
+    ASSERT_TRUE(saveSettings(t.store(), forget, kSaveWindow, error)) << error;
+    EXPECT_FALSE(readRaw(t.store(), kGroupWindow, "Placement").has_value());
+    const Settings back = loadFrom(*t.reopen());
+    EXPECT_EQ(back.window.outputHeight, 180);
+    EXPECT_TRUE(back.window.placement.empty());
+    EXPECT_EQ(back.window.listWidthShare, 0);
+    EXPECT_EQ(back.applicationLook, s.applicationLook);
+    EXPECT_EQ(back.folders, s.folders);
+
+    // Wrong kinds and out-of-range values leave the defaults.
+    TestStore bad;
+    putRaw(bad.store(), kGroupWindow, "Placement", regText("not bytes"));
+    putRaw(bad.store(), kGroupWindow, "Docks", regBinary(""));
+    putRaw(bad.store(), kGroupWindow, "OutputHeight", regDword(0));
+    putRaw(bad.store(), kGroupWindow, "ListWidthShare", regDword(1000));
+    putRaw(bad.store(), kGroupWindow, "ListHeightShare", regBinary(std::string("\x10\0\0\0", 4)));
+    EXPECT_EQ(loadFrom(bad.store()).window, WindowLayout{});
+
+    // A store from before the group existed loads as before, with the default layout.
+    TestStore older;
+    putRaw(older.store(), kGroupCommon, "ApplicationLook", regDword(206));
+    const Settings old = loadFrom(older.store());
+    EXPECT_EQ(old.applicationLook, 206);
+    EXPECT_EQ(old.window, WindowLayout{});
+}
+
 TEST(SettingsStoreTest, LookAndLanguageOutsideTheirRangesAreIgnored)
 {
     struct Case

@@ -148,8 +148,14 @@ private Q_SLOTS:
         // Automatic colours first.
         {
             const QImage img = grab(list);
-            const QColor expected[] = {QColor(),          QColor(0, 100, 0), QColor(0, 100, 0),
-                                       QColor(0, 0, 255), QColor(255, 0, 0), QColor(139, 139, 0)};
+            // The design's automatic colours, each made readable (4.5:1) on the row's background.
+            const QList<QColor> base{list.palette().color(QPalette::Base)};
+            const QColor expected[] = {QColor(),
+                                       readableOn(QColor(0, 100, 0), base),
+                                       readableOn(QColor(0, 100, 0), base),
+                                       readableOn(QColor(0, 0, 255), base),
+                                       readableOn(QColor(255, 0, 0), base),
+                                       readableOn(QColor(139, 139, 0), base)};
             for (int i = 1; i < 6; ++i)
                 QVERIFY2(countNear(img, statusRect(i), expected[i], 16) > 0, qPrintable(QString::number(i)));
             // "None" draws no status text at all.

@@ -720,6 +720,58 @@ private Q_SLOTS:
         QCOMPARE(DialogSeam::last().icon, QMessageBox::Warning);
     }
 
+    // The scan counts what it left out and why; the report names only what happened.
+    void scanReportsWhatItAddedAndSkipped()
+    {
+        const QString root = tmp_.filePath(QStringLiteral("report"));
+        touch(root + QStringLiteral("/new.cu"));
+        touch(root + QStringLiteral("/listed.cu"));
+        touch(root + QStringLiteral("/sub/deep.cu"));
+        touch(root + QStringLiteral("/bad\nname.cu"));
+        touch(tmp_.filePath(QStringLiteral("elsewhere/linked.cu")));
+        QVERIFY(QFile::link(tmp_.filePath(QStringLiteral("elsewhere")), root + QStringLiteral("/link")));
+        QDir(root).mkpath(QStringLiteral("locked"));
+        QFile::setPermissions(root + QStringLiteral("/locked"), QFileDevice::Permissions());
+        const bool lockedIsUnreadable = !QDir(root + QStringLiteral("/locked")).isReadable();
+
+        CDpctData confirmed;
+        confirmed.kind = 1;
+        confirmed.path = root.toStdString();
+        confirmed.includeSubdirs = 1;
+        DialogSeam::resetLog();
+        DialogSeam::answerMessage(); // 735: the name with a line break
+        const DirectoryScanResult res = runDirectoryScan(
+            nullptr, confirmed, {QString(root + QStringLiteral("/listed.cu")).toStdString()}, 0);
+        QFile::setPermissions(root + QStringLiteral("/locked"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(res.items.size(), std::size_t(2));
+        QCOMPARE(res.totals.alreadyListed, std::size_t(1));
+        QCOMPARE(res.totals.linkedFolders, std::size_t(1));
+        if (lockedIsUnreadable) // (root reads every folder)
+            QCOMPARE(res.totals.unreadableFolders, std::size_t(1));
+        const QString report = scanReport(res);
+        QVERIFY2(report.contains(QStringLiteral("2 added, 1 already in the list")), qPrintable(report));
+        QVERIFY2(report.contains(QStringLiteral("1 with a line break")), qPrintable(report));
+        QVERIFY2(report.contains(QStringLiteral("1 links to folders not followed")), qPrintable(report));
+
+        // Nothing new: message 732 says why, a plain scan of nothing stays as it was.
+        confirmed.includeSubdirs = 0;
+        DialogSeam::resetLog();
+        DialogSeam::answerMessage(); // 735
+        DialogSeam::answerMessage(); // 732
+        const DirectoryScanResult none =
+            runDirectoryScan(nullptr, confirmed,
+                             {QString(root + QStringLiteral("/listed.cu")).toStdString(),
+                              QString(root + QStringLiteral("/new.cu")).toStdString()},
+                             0);
+        QVERIFY(none.items.empty());
+        QCOMPARE(DialogSeam::last().id, 732);
+        QVERIFY2(DialogSeam::last().text.contains(QStringLiteral("0 added, 2 already in the list")),
+                 qPrintable(DialogSeam::last().text));
+        DirectoryScanResult plain;
+        QCOMPARE(scanReport(plain), QStringLiteral("Folder scan: 0 added, 0 already in the list"));
+    }
+
     // The scan leaves out the .cu files whose paths hold a line break (in the name or in a
     // folder's name), and names them in one message after the scan.
     void scanLeavesOutNamesWithLineBreaks()

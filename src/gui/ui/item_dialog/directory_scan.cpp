@@ -65,8 +65,11 @@ public:
             if (fs::is_symlink(ls)) {
                 // A link to a file counts as the file; a link to a folder is not entered.
                 const fs::file_status ts = it->status(sec);
-                if (sec || fs::is_directory(ts))
+                if (sec || fs::is_directory(ts)) {
+                    if (!sec && request_.includeSubdirs)
+                        ++progress_.linkedFolders;
                     continue;
+                }
             } else {
                 e.isDir = fs::is_directory(ls);
             }
@@ -95,19 +98,27 @@ public:
                 std::vector<Entry> children;
                 if (list(sub, {}, children))
                     take(sub, children);
+                else
+                    ++progress_.unreadableFolders;
             } else if (hasCudaExtension(e.name) && full.find_first_of("\r\n") != std::string::npos) {
                 if (request_.withLineBreak)
                     request_.withLineBreak->push_back(std::move(full));
-            } else if (hasCudaExtension(e.name) && !index_.contains(full)) {
-                index_.insert(full);
-                found_.push_back(std::move(full));
-                ++progress_.filesFound;
+            } else if (hasCudaExtension(e.name)) {
+                if (index_.contains(full)) {
+                    ++progress_.alreadyListed;
+                } else {
+                    index_.insert(full);
+                    found_.push_back(std::move(full));
+                    ++progress_.filesFound;
+                }
             }
         }
     }
 
     void finish()
     {
+        if (request_.totals)
+            *request_.totals = progress_;
         if (request_.progress)
             request_.progress(progress_);
     }

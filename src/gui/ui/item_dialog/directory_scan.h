@@ -35,6 +35,9 @@ struct ScanProgress
     std::size_t entriesSeen = 0;
     std::size_t filesFound = 0;
     std::size_t foldersEntered = 0;
+    std::size_t alreadyListed = 0;     ///< .cu files left out because the list holds them
+    std::size_t unreadableFolders = 0; ///< sub-folders that could not be read (skipped)
+    std::size_t linkedFolders = 0;     ///< links to folders, not entered (sub-folder scans only)
 };
 
 struct ScanRequest
@@ -50,6 +53,8 @@ struct ScanRequest
     /// Receives, in scan order, the .cu files left out because their path holds a line break
     /// (a definition file has one path per line and cannot hold them); may be null.
     std::vector<std::string>* withLineBreak = nullptr;
+    /// Receives the final counts when the scan ends (also when cancelled); may be null.
+    ScanProgress* totals = nullptr;
 };
 
 /// Scans as described above and appends the full paths of the new files to `found`, in the

@@ -10,7 +10,9 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QMainWindow>
 #include <QProgressDialog>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTimer>
 
@@ -36,6 +38,7 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
     request.existingPaths = existingPaths;
     request.cancel = &cancel;
     request.withLineBreak = &result.withLineBreak;
+    request.totals = &result.totals;
     request.progress = [&loop, &progress, &progressText](const ScanProgress& p) {
         // Called on the scanning thread: the text is formed there, shown on the UI thread.
         const QString text = QCoreApplication::translate("DirectoryScan", "Searching for CUDA files...\n"
@@ -126,10 +129,40 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
                                 .arg(result.withLineBreak.size())
                                 .arg(names.join(QLatin1Char('\n'))));
     }
-    if (result.items.empty())
-        DialogSeam::message(parent, 732, QMessageBox::Warning,
-                            QCoreApplication::translate("DirectoryScan", "There were no items to add."));
+    const QString report = scanReport(result);
+    if (result.items.empty()) {
+        QString text = QCoreApplication::translate("DirectoryScan", "There were no items to add.");
+        if (result.totals.alreadyListed > 0 || result.totals.unreadableFolders > 0 ||
+            result.totals.linkedFolders > 0 || !result.withLineBreak.empty())
+            text += QStringLiteral("\n\n") + report;
+        DialogSeam::message(parent, 732, QMessageBox::Warning, text);
+    } else if (auto* window = parent ? qobject_cast<QMainWindow*>(parent->window()) : nullptr) {
+        window->statusBar()->showMessage(report, 15000);
+    }
     return result;
+}
+
+QString scanReport(const DirectoryScanResult& result)
+{
+    const ScanProgress& t = result.totals;
+    QStringList why;
+    if (!result.withLineBreak.empty())
+        why << QCoreApplication::translate("DirectoryScan", "%1 with a line break in the name")
+                   .arg(result.withLineBreak.size());
+    if (t.unreadableFolders > 0)
+        why << QCoreApplication::translate("DirectoryScan", "%1 folders could not be read")
+                   .arg(t.unreadableFolders);
+    if (t.linkedFolders > 0)
+        why << QCoreApplication::translate("DirectoryScan", "%1 links to folders not followed")
+                   .arg(t.linkedFolders);
+    QString text =
+        QCoreApplication::translate("DirectoryScan", "Folder scan: %1 added, %2 already in the list")
+            .arg(result.items.size())
+            .arg(t.alreadyListed);
+    if (!why.isEmpty())
+        text +=
+            QCoreApplication::translate("DirectoryScan", ", skipped: %1").arg(why.join(QStringLiteral("; ")));
+    return text;
 }
 
 } // namespace tovalo::gui
