@@ -162,7 +162,8 @@ void TestListEditing::undoAndRedoEveryEdit()
     QVERIFY(doc->isModified());
     QVERIFY(action(cmd::Undo)->isEnabled());
     QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(names(doc), (QStringList{QStringLiteral("a.cu"), QStringLiteral("b.cu"), QStringLiteral("c.cu")}));
+    QCOMPARE(names(doc),
+             (QStringList{QStringLiteral("a.cu"), QStringLiteral("b.cu"), QStringLiteral("c.cu")}));
     QCOMPARE(list->selectedRow(), 1);
     QCOMPARE(doc->propCtrl()->valueText(kSlotFileName), QStringLiteral("b.cu"));
     QVERIFY(!doc->isModified());
@@ -208,14 +209,16 @@ void TestListEditing::undoAndRedoEveryEdit()
     QCOMPARE(names(doc).size(), 4);
     QCOMPARE(list->selectedRow(), 3);
     action(cmd::Undo)->trigger();
-    QCOMPARE(names(doc), (QStringList{QStringLiteral("a.cu"), QStringLiteral("b.cu"), QStringLiteral("c.cu")}));
+    QCOMPARE(names(doc),
+             (QStringList{QStringLiteral("a.cu"), QStringLiteral("b.cu"), QStringLiteral("c.cu")}));
 
     // Delete all, undone: every item back, in order.
     DialogSeam::answerMessage(QMessageBox::Yes);
     action(cmd::DeleteAll)->trigger();
     QCOMPARE(doc->rowCount(), 0);
     action(cmd::Undo)->trigger();
-    QCOMPARE(names(doc), (QStringList{QStringLiteral("a.cu"), QStringLiteral("b.cu"), QStringLiteral("c.cu")}));
+    QCOMPARE(names(doc),
+             (QStringList{QStringLiteral("a.cu"), QStringLiteral("b.cu"), QStringLiteral("c.cu")}));
     QCOMPARE(list->selectedRow(), 0);
 
     // The Edit menu holds both.
@@ -227,8 +230,8 @@ void TestListEditing::undoAndRedoEveryEdit()
 
 void TestListEditing::moveByKeysAndByDrag()
 {
-    CChildFrame* doc = openRows({QStringLiteral("a.cu"), QStringLiteral("b.cu"), QStringLiteral("c.cu"),
-                                 QStringLiteral("d.cu")});
+    CChildFrame* doc = openRows(
+        {QStringLiteral("a.cu"), QStringLiteral("b.cu"), QStringLiteral("c.cu"), QStringLiteral("d.cu")});
     QVERIFY(doc);
     CDpctTreeCtrl* list = doc->list();
     list->setFocus();
@@ -364,8 +367,8 @@ void TestListEditing::filterNarrowsTheList()
     // Delete all names what the filter hides.
     DialogSeam::answerMessage(QMessageBox::No);
     action(cmd::DeleteAll)->trigger();
-    QVERIFY(DialogSeam::last().text.contains(
-        QCoreApplication::translate("tovalo::gui::CChildFrame", "%n of them are hidden by the filter.", nullptr, 2)));
+    QVERIFY(DialogSeam::last().text.contains(QCoreApplication::translate(
+        "tovalo::gui::CChildFrame", "%n of them are hidden by the filter.", nullptr, 2)));
 
     // Enter in the box goes to the list rather than to the update command; Esc empties it.
     filter->setFocus();

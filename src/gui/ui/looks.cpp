@@ -42,6 +42,9 @@ QPalette makePalette(const Scheme& s)
     const QColor disabled = text.lightness() > 128 ? text.darker(180) : QColor(0x8a, 0x8a, 0x8a);
     for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         p.setColor(QPalette::Disabled, role, disabled);
+    // A disabled field takes the window's colour rather than the white of an editable one, so
+    // that it reads as disabled by more than its grey text.
+    p.setColor(QPalette::Disabled, QPalette::Base, window);
     return p;
 }
 
