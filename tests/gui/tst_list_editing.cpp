@@ -14,6 +14,7 @@
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/item_dialog/dpct_data_dlg.h"
+#include "ui/looks.h"
 #include "ui/main_frame.h"
 
 #include <functional>
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void nothingMovesOrUndoesDuringARun();
     void filterNarrowsTheList();
     void missingFilesAreMarked();
+    void disabledFieldsLookDisabledInEveryLook();
 
 private:
     CChildFrame* active() const { return qobject_cast<CChildFrame*>(frame_->activeDocument()); }
@@ -431,6 +433,33 @@ void TestListEditing::missingFilesAreMarked()
     QVERIFY(doc->loadDefinition(doc->filePath(), error));
     QTRY_COMPARE(model->missingCount(), 1);
     QVERIFY(model->data(model->index(2), DefinitionModel::MissingRole).toBool());
+}
+
+void TestListEditing::disabledFieldsLookDisabledInEveryLook()
+{
+    // The item dialog in file mode: the directory field is disabled, the file field is not.
+    CDpctData target;
+    CDpctDataDlg dialog(CDpctDataDlg::Mode::Add, target, nullptr, {}, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.fileEdit()->isEnabled());
+    QVERIFY(!dialog.dirEdit()->isEnabled());
+    const auto background = [](QWidget* w) {
+        const QImage image = w->grab().toImage();
+        return image.pixelColor(image.width() - 6, image.height() / 2);
+    };
+    for (const Look& look : looks()) {
+        applyLookToApplication(look.id);
+        QApplication::processEvents();
+        const QColor enabled = background(dialog.fileEdit());
+        const QColor disabled = background(dialog.dirEdit());
+        QVERIFY2(enabled != disabled,
+                 qPrintable(QStringLiteral("look %1: both %2").arg(look.id).arg(enabled.name())));
+        // The disabled field is drawn on the window's colour.
+        QCOMPARE(QApplication::palette().color(QPalette::Disabled, QPalette::Base),
+                 QApplication::palette().color(QPalette::Active, QPalette::Window));
+    }
+    applyLookToApplication(kDefaultLook);
 }
 
 QTEST_MAIN(TestListEditing)
