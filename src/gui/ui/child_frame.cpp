@@ -666,7 +666,7 @@ void CChildFrame::showContextMenu(const QPoint& globalPos)
         {0, QString(), nullptr},
         {cmd::DeleteAll, tr("Delete &All Items...\tCtrl+Del"), "contextDeleteAll"},
         {0, QString(), nullptr},
-        {cmd::MoveItemUp, tr("Move &Up\tAlt+Up"), "contextMoveUp"},
+        {cmd::MoveItemUp, tr("Move U&p\tAlt+Up"), "contextMoveUp"},
         {cmd::MoveItemDown, tr("Move Do&wn\tAlt+Down"), "contextMoveDown"},
         {0, QString(), nullptr},
         {cmd::Undo, tr("U&ndo\tCtrl+Z"), "contextUndo"},
