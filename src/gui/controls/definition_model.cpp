@@ -185,6 +185,7 @@ void DefinitionModel::setFilterText(const QString& text)
 
 void DefinitionModel::checkFiles()
 {
+    checking_ = true;
     if (watcher_->isRunning()) {
         checkAgain_ = true;
         return;
@@ -205,11 +206,6 @@ void DefinitionModel::checkFiles()
     });
 }
 
-bool DefinitionModel::isCheckingFiles() const
-{
-    return watcher_->isRunning() || checkAgain_;
-}
-
 void DefinitionModel::checkFinished()
 {
     const QFuture<std::vector<std::string>> future = watcher_->future();
@@ -226,6 +222,7 @@ void DefinitionModel::checkFinished()
         checkFiles();
         return;
     }
+    checking_ = false;
     Q_EMIT filesChecked();
 }
 

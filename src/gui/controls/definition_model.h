@@ -68,8 +68,8 @@ public:
     /// Starts a check of every item's source file off the UI thread (or one more after the
     /// running one). filesChecked() follows when the marks are up to date.
     void checkFiles();
-    /// True while a check runs.
-    bool isCheckingFiles() const;
+    /// True from checkFiles() until the marks are up to date (filesChecked()).
+    bool isCheckingFiles() const { return checking_; }
     /// Number of items whose file was missing at the last check.
     int missingCount() const { return static_cast<int>(missing_.size()); }
 
@@ -102,6 +102,7 @@ private:
     std::unordered_set<std::string> missing_;
     QFutureWatcher<std::vector<std::string>>* watcher_ = nullptr;
     bool checkAgain_ = false;
+    bool checking_ = false; ///< from checkFiles() until the marks of the last check are in
 };
 
 } // namespace tovalo::gui
