@@ -52,9 +52,19 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
             Qt::QueuedConnection);
     };
 
+    // Set on the UI thread when the worker's end arrives: the show timer and that end may be
+    // handled in one pass of the loop, and a loop started after the end was taken would wait for
+    // ever.
+    bool finished = false;
     std::thread worker([&] {
         outcome = scanCudaDirectory(request, found);
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &loop,
+            [&loop, &finished] {
+                finished = true;
+                loop.quit();
+            },
+            Qt::QueuedConnection);
     });
 
     // The first moment without any window: user input waits; then the progress dialog, which is
@@ -63,7 +73,7 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
     showTimer.setSingleShot(true);
     QObject::connect(&showTimer, &QTimer::timeout, &loop, [&loop] { loop.exit(1); });
     showTimer.start(showAfterMs);
-    if (loop.exec(QEventLoop::ExcludeUserInputEvents) == 1) {
+    if (loop.exec(QEventLoop::ExcludeUserInputEvents) == 1 && !finished) {
         progress = std::make_unique<QProgressDialog>(parent);
         progress->setObjectName(QStringLiteral("scanProgress"));
         progress->setWindowTitle(QCoreApplication::translate("DirectoryScan", "Add Data"));
