@@ -403,8 +403,16 @@ void TestListEditing::missingFilesAreMarked()
     // A file removed while the user is elsewhere is marked when the window is active again.
     const QString b = QString::fromStdString(doc->document().item(1)->path);
     QVERIFY(QFile::remove(b));
-    QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(doc, &activate);
+    {
+        // The user goes to another window and comes back.
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        QCOMPARE(model->missingCount(), 0);
+        frame_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+    }
     QTRY_COMPARE(model->missingCount(), 1);
     QVERIFY(model->data(model->index(1), DefinitionModel::MissingRole).toBool());
     QVERIFY(!model->data(model->index(0), DefinitionModel::MissingRole).toBool());
@@ -424,6 +432,7 @@ void TestListEditing::missingFilesAreMarked()
     QFile f(b);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.close();
+    QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(doc, &activate);
     QTRY_COMPARE(model->missingCount(), 0);
 
