@@ -16,6 +16,7 @@
 #include "ui/item_dialog/dpct_data_dlg.h"
 #include "ui/looks.h"
 #include "ui/main_frame.h"
+#include "ui/run_controller.h"
 
 #include <functional>
 
@@ -87,6 +88,7 @@ private Q_SLOTS:
     void nothingMovesOrUndoesDuringARun();
     void filterNarrowsTheList();
     void missingFilesAreMarked();
+    void aRunUnderTheFilterConvertsEveryItemInListOrder();
     void disabledFieldsLookDisabledInEveryLook();
 
 private:
@@ -442,6 +444,54 @@ void TestListEditing::missingFilesAreMarked()
     QVERIFY(doc->loadDefinition(doc->filePath(), error));
     QTRY_COMPARE(model->missingCount(), 1);
     QVERIFY(model->data(model->index(2), DefinitionModel::MissingRole).toBool());
+}
+
+void TestListEditing::aRunUnderTheFilterConvertsEveryItemInListOrder()
+{
+    settings_->oneapiRoot = testing_gui::simToolkitRoot().toStdString();
+    frame_ = std::make_unique<CMainFrame>(*settings_, *store_);
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    const QString def = testing_gui::writeDefinition(
+        sandbox_->path(), QStringLiteral("run.txt"),
+        {{QStringLiteral("keep1.cu"), QStringLiteral("result=ok delay-ms=200")},
+         {QStringLiteral("skip2.cu"), QStringLiteral("result=ok delay-ms=200")},
+         {QStringLiteral("keep3.cu"), QStringLiteral("result=ok delay-ms=200")}});
+    QVERIFY(frame_->openDefinition(def));
+    CChildFrame* doc = active();
+    QString error;
+    QVERIFY2(frame_->openConsole(error), qPrintable(error));
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->engine()->startUpDone(), 30000);
+    QTRY_VERIFY(frame_->action(cmd::AddItem)->isEnabled());
+
+    // The last item moved to the front, then the list narrowed to the kept files.
+    doc->list()->selectRow(2);
+    Q_EMIT doc->list()->selectionChanged(2);
+    action(cmd::MoveItemUp)->trigger();
+    action(cmd::MoveItemUp)->trigger();
+    QCOMPARE(names(doc), (QStringList{QStringLiteral("keep3.cu"), QStringLiteral("keep1.cu"),
+                                      QStringLiteral("skip2.cu")}));
+    doc->filterEdit()->setText(QStringLiteral("keep"));
+    QCOMPARE(shown(doc), (QStringList{QStringLiteral("keep3.cu"), QStringLiteral("keep1.cu")}));
+
+    // The run takes every item of the list, hidden ones included, in list order; nothing can be
+    // moved or undone meanwhile. The list shows the current row when the filter shows it.
+    QList<int> rowsSeen;
+    connect(doc, &CDocumentWindow::stateChanged, this, [&rowsSeen, doc] {
+        if (rowsSeen.isEmpty() || rowsSeen.last() != doc->currentRow())
+            rowsSeen.append(doc->currentRow());
+    });
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QCOMPARE(doc->currentRow(), 0);
+    for (int id : {cmd::Undo, cmd::Redo, cmd::MoveItemUp, cmd::MoveItemDown})
+        QVERIFY2(!action(id)->isEnabled(), qPrintable(QString::number(id)));
+    QTRY_COMPARE_WITH_TIMEOUT(doc->currentRow(), 2, 15000);
+    QCOMPARE(doc->list()->selectedRow(), -1); // skip2 is hidden
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
+    QCOMPARE(rowsSeen, (QList<int>{0, 1, 2, -1}));
+    for (const CDpctData* item : doc->runItems())
+        QCOMPARE(item->status, ItemStatus::ConvertedOk);
+    QVERIFY(action(cmd::Undo)->isEnabled());
 }
 
 void TestListEditing::disabledFieldsLookDisabledInEveryLook()
