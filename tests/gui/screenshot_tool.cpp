@@ -17,11 +17,16 @@
 //   tovalo-shot --measure-open N            open a definition file of N items: time until the
 //                                           document window's list is painted; then the time of
 //                                           one repaint after each page of scrolling
+//   tovalo-shot --missing-demo [--filter TEXT] [--tip-missing]
+//                                           a list of ten sources of which three do not exist,
+//                                           optionally narrowed by the filter box, optionally
+//                                           with the tool tip of a missing row shown
 
 #include "app/language_pack.h"
 #include "app/tovalo_app.h"
 #include "controls/color_picker.h"
 #include "controls/color_popup.h"
+#include "controls/definition_model.h"
 #include "controls/dpct_tree_ctrl.h"
 #include "controls/static_tree_ctrl.h"
 #include "ui/child_frame.h"
@@ -37,6 +42,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -46,6 +52,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -93,6 +100,9 @@ int main(int argc, char** argv)
     QString options;
     int tabStyle = -1;
     QString find;
+    bool missingDemo = false;
+    bool tipMissing = false;
+    QString filter;
     QStringList files;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--look") && i + 1 < args.size())
@@ -115,6 +125,12 @@ int main(int argc, char** argv)
             find = args[++i];
         else if (args[i] == QStringLiteral("--burst") && i + 1 < args.size())
             burst = args[++i].toLongLong();
+        else if (args[i] == QStringLiteral("--missing-demo"))
+            missingDemo = true;
+        else if (args[i] == QStringLiteral("--filter") && i + 1 < args.size())
+            filter = args[++i];
+        else if (args[i] == QStringLiteral("--tip-missing"))
+            tipMissing = true;
         else
             files.append(args[i]);
     }
@@ -135,6 +151,36 @@ int main(int argc, char** argv)
         def.close();
         files = {def.fileName()};
         run = true;
+    }
+    if (missingDemo) {
+        // Ten sources in four folders; three of them are not written.
+        const QStringList names = {QStringLiteral("image/blur.cu"),     QStringLiteral("image/sobel.cu"),
+                                   QStringLiteral("image/resize.cu"),   QStringLiteral("math/reduce.cu"),
+                                   QStringLiteral("math/scan.cu"),      QStringLiteral("math/matrix_mul.cu"),
+                                   QStringLiteral("sim/nbody.cu"),      QStringLiteral("sim/stencil.cu"),
+                                   QStringLiteral("util/histogram.cu"), QStringLiteral("util/sort.cu")};
+        const QStringList missing = {QStringLiteral("image/resize.cu"), QStringLiteral("math/matrix_mul.cu"),
+                                     QStringLiteral("sim/stencil.cu")};
+        QByteArray text = "[Common]\nVersion=01.00.00.00\nLastUpdate=2026/12/07\n\n";
+        for (const QString& name : names) {
+            const QString path = work.filePath(QStringLiteral("src/") + name);
+            if (!missing.contains(name)) {
+                QDir().mkpath(QFileInfo(path).absolutePath());
+                QFile source(path);
+                if (!source.open(QIODevice::WriteOnly))
+                    return 2;
+                source.write("__global__ void k() {}\n");
+            }
+            text += QStringLiteral("[%1]\n--out-root=\"%2\"\n")
+                        .arg(path, work.filePath(QStringLiteral("out")))
+                        .toUtf8();
+        }
+        QFile def(work.filePath(QStringLiteral("sources.txt")));
+        if (!def.open(QIODevice::WriteOnly))
+            return 2;
+        def.write(text);
+        def.close();
+        files = {def.fileName()};
     }
     if (measureStartup)
         qapp.installEventFilter(&firstPaint);
@@ -295,6 +341,30 @@ int main(int argc, char** argv)
             return;
         }
         if (!run) {
+            auto* doc = qobject_cast<CChildFrame*>(frame->activeDocument());
+            if (missingDemo && doc) {
+                // Wait for the existence marks, then apply what was asked for.
+                if (doc->model()->isCheckingFiles())
+                    return;
+                if (!filter.isEmpty() && doc->filterEdit()->text() != filter) {
+                    doc->filterEdit()->setFocus();
+                    doc->filterEdit()->setText(filter);
+                }
+                if (tipMissing) {
+                    CDpctTreeCtrl* list = doc->list();
+                    for (int row = 0; row < list->count(); ++row) {
+                        const QModelIndex index = doc->model()->index(row);
+                        if (doc->model()->data(index, DefinitionModel::MissingRole).toBool()) {
+                            const QPoint at =
+                                list->rowRect(row).topLeft() + QPoint(120, list->rowHeight() / 2);
+                            QToolTip::showText(list->viewport()->mapToGlobal(at),
+                                               doc->model()->data(index, Qt::ToolTipRole).toString(),
+                                               list->viewport());
+                            break;
+                        }
+                    }
+                }
+            }
             said = true;
         } else if (engine->phase() == RunPhase::Idle && engine->doneCount() == 0) {
             frame->action(gui::cmd::Start)->trigger();

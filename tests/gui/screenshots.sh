@@ -6,6 +6,8 @@
 # "options": only the options sheet (both pages and the open palette, in Japanese and English)
 # and the six MDI tab styles.
 # With ALL_LOOKS=1 also a finished run in each of the eleven looks.
+# ONLY=PREFIX takes only the shots whose names start with PREFIX (e.g. ONLY=list- for the list's
+# missing files and filter).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out=${1:-screenshots}
@@ -16,13 +18,15 @@ export XDG_CONFIG_HOME
 XDG_CONFIG_HOME=$(mktemp -d)
 trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 
-shot() { # name look [--run | --after-run]
+shot() { # name look [--run | --after-run | --missing-demo [--filter TEXT] [--tip-missing]]
   local name=$1 look=$2
   shift 2
-  local fifo
+  [[ -n "${ONLY:-}" && $name != "$ONLY"* ]] && return 0
+  local fifo file=examples/vector-add.txt
+  [[ " $* " == *" --missing-demo "* ]] && file=
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  "$tool" --look "$look" "$@" examples/vector-add.txt >"$fifo" 2>/dev/null &
+  "$tool" --look "$look" "$@" $file >"$fifo" 2>/dev/null &
   local pid=$!
   if timeout 60 grep -q -m1 ready <"$fifo"; then
     sleep 0.3
@@ -67,6 +71,12 @@ shot run-208-office2003 208 --run
 shot docwin-before-214 214
 shot docwin-during-214 214 --run
 shot docwin-after-214 214 --after-run
+
+# Editing: a list with missing source files (one with its tool tip), and the filter in use.
+shot list-missing-214 214 --missing-demo
+shot list-missing-tip-214 214 --missing-demo --tip-missing
+shot list-filter-214 214 --missing-demo --filter math
+shot list-filter-missing-212-black 212 --missing-demo --filter .cu --tip-missing
 
 # The output pane's find bar after a run.
 shot find-bar-214 214 --after-run --find error

@@ -216,7 +216,9 @@ void TestChildFrame::panesInTwoThirdsProportions()
              qPrintable(QStringLiteral("%1 of %2").arg(outer[0]).arg(w)));
     QVERIFY2(std::abs(inner[0] - h * 2 / 3) <= 6,
              qPrintable(QStringLiteral("%1 of %2").arg(inner[0]).arg(h)));
-    QCOMPARE(doc->innerSplitter()->widget(0), doc->list());
+    // The list sits under its filter box in the upper pane.
+    QVERIFY(doc->innerSplitter()->widget(0)->isAncestorOf(doc->list()));
+    QVERIFY(doc->innerSplitter()->widget(0)->isAncestorOf(doc->filterEdit()));
     QCOMPARE(doc->innerSplitter()->widget(1), doc->resultCtrl());
     QCOMPARE(doc->outerSplitter()->widget(1), doc->propCtrl());
 }
@@ -367,10 +369,13 @@ void TestChildFrame::deleteLastThenOnlyRow()
     QTest::keyClick(list, Qt::Key_End);
     QCOMPARE(list->selectedRow(), 2);
 
-    // No keeps the row.
+    // No keeps the row. The question names the file.
     DialogSeam::answerMessage(QMessageBox::No);
     QTest::keyClick(list, Qt::Key_Delete);
-    QCOMPARE(DialogSeam::last().text, QStringLiteral("選択したデータを削除してよろしいですか？"));
+    QCOMPARE(DialogSeam::last().text,
+             QCoreApplication::translate("tovalo::gui::CChildFrame",
+                                         "Are you sure you want to delete %1 from the list?")
+                 .arg(QDir::toNativeSeparators(QString::fromStdString(doc->document().item(2)->path))));
     QCOMPARE(doc->rowCount(), 3);
     QVERIFY(!doc->isModified());
 
@@ -411,7 +416,15 @@ void TestChildFrame::deleteAllAsksFirst()
     QVERIFY(doc);
     DialogSeam::answerMessage(QMessageBox::No);
     QTest::keyClick(doc->list(), Qt::Key_Delete, Qt::ControlModifier);
-    QCOMPARE(DialogSeam::last().text, QStringLiteral("全ての項目を削除してよろしいですか？"));
+    // The question gives the count and the first names.
+    const auto native = [doc](int row) {
+        return QDir::toNativeSeparators(QString::fromStdString(doc->document().item(row)->path));
+    };
+    QCOMPARE(DialogSeam::last().text,
+             QCoreApplication::translate("tovalo::gui::CChildFrame",
+                                         "Are you sure you want to delete all %n item(s) from the list?",
+                                         nullptr, 2) +
+                 QLatin1Char('\n') + native(0) + QLatin1Char('\n') + native(1));
     QCOMPARE(doc->rowCount(), 2);
     DialogSeam::answerMessage(QMessageBox::Yes);
     frame_->action(cmd::DeleteAll)->trigger();
@@ -755,12 +768,23 @@ void TestChildFrame::contextMenuFollowsTheRules()
     QStringList texts;
     for (QAction* a : menu->actions())
         texts.append(a->isSeparator() ? QStringLiteral("|") : a->text());
-    QCOMPARE(texts, (QStringList{QStringLiteral("cuファイルをリストに追加(&A)...\tIns"),
-                                 QStringLiteral("選択したリスト項目を更新(&U)...\tEnter"),
-                                 QStringLiteral("選択したリスト項目を削除(&D)\tDel"), QStringLiteral("|"),
-                                 QStringLiteral("全ての項目を削除(&A)...\tCtrl+Del")}));
-    for (QAction* a : menu->actions())
+    QCOMPARE(texts.mid(0, 5),
+             (QStringList{QStringLiteral("cuファイルをリストに追加(&A)...\tIns"),
+                          QStringLiteral("選択したリスト項目を更新(&U)...\tEnter"),
+                          QStringLiteral("選択したリスト項目を削除(&D)\tDel"), QStringLiteral("|"),
+                          QStringLiteral("全ての項目を削除(&A)...\tCtrl+Del")}));
+    for (QAction* a : menu->actions().mid(0, 5))
         QVERIFY(a->isSeparator() || a->isEnabled());
+    // Then moving and undo, each enabled only when it can act: one row cannot move, and nothing
+    // has been edited yet.
+    QStringList names;
+    for (QAction* a : menu->actions().mid(5))
+        names.append(a->isSeparator() ? QStringLiteral("|") : a->objectName());
+    QCOMPARE(names, (QStringList{QStringLiteral("|"), QStringLiteral("contextMoveUp"),
+                                 QStringLiteral("contextMoveDown"), QStringLiteral("|"),
+                                 QStringLiteral("contextUndo"), QStringLiteral("contextRedo")}));
+    for (QAction* a : menu->actions().mid(5))
+        QVERIFY(a->isSeparator() || !a->isEnabled());
     // Its commands reach the window (delete, answered No here).
     DialogSeam::answerMessage(QMessageBox::No);
     const int asked = DialogSeam::shownCount();

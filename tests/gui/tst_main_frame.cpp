@@ -159,10 +159,19 @@ void TestMainFrame::menusWithoutAndWithDocument()
                           QStringLiteral("閉じる(&C)"), QStringLiteral("最近使ったファイル(&F)"),
                           QStringLiteral("アプリケーションの終了(&X)")}));
     auto* edit = frame_->findChild<QMenu*>(QStringLiteral("menuEdit"));
-    QCOMPARE(visibleTexts(edit->actions()), (QStringList{QStringLiteral("cuファイルをリストに追加(&A)..."),
-                                                         QStringLiteral("選択したリスト項目を更新(&U)..."),
-                                                         QStringLiteral("選択したリスト項目を削除(&D)"),
-                                                         QStringLiteral("全ての項目を削除(&A)...")}));
+    // Undo and redo, the four item commands, then moving.
+    QCOMPARE(visibleTexts(edit->actions()).mid(2, 4),
+             (QStringList{QStringLiteral("cuファイルをリストに追加(&A)..."),
+                          QStringLiteral("選択したリスト項目を更新(&U)..."),
+                          QStringLiteral("選択したリスト項目を削除(&D)"),
+                          QStringLiteral("全ての項目を削除(&A)...")}));
+    QList<int> editIds;
+    for (QAction* a : edit->actions()) {
+        if (a->isVisible() && !a->isSeparator())
+            editIds.append(a->property("commandId").toInt());
+    }
+    QCOMPARE(editIds, (QList<int>{cmd::Undo, cmd::Redo, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem,
+                                  cmd::DeleteAll, cmd::MoveItemUp, cmd::MoveItemDown}));
     auto* convert = frame_->findChild<QMenu*>(QStringLiteral("menuConvert"));
     QCOMPARE(visibleTexts(convert->actions()),
              (QStringList{QStringLiteral("変換開始(&S)"), QStringLiteral("変換停止(&T)"),

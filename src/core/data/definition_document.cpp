@@ -12,10 +12,18 @@ DefinitionDocument::~DefinitionDocument() = default;
 
 void DefinitionDocument::setModified(bool modified)
 {
-    if (modified == modified_)
+    const bool was = isModified();
+    if (modified == was)
         return;
-    modified_ = modified;
-    notify([&](DefinitionDocumentObserver& o) { o.modifiedChanged(modified); });
+    cleanAt_ = modified ? -1 : position_;
+    markFollows(was);
+}
+
+void DefinitionDocument::markFollows(bool wasModified)
+{
+    const bool now = isModified();
+    if (now != wasModified)
+        notify([&](DefinitionDocumentObserver& o) { o.modifiedChanged(now); });
 }
 
 void DefinitionDocument::setPath(std::string path)
@@ -49,8 +57,11 @@ bool DefinitionDocument::load(std::string_view path, std::string& error)
         items_.push_back(std::make_unique<CDpctData>(std::move(item)));
     }
     notify([](DefinitionDocumentObserver& o) { o.reset(); });
+    history_.clear();
+    position_ = 0;
     setPath(std::string(path));
     setModified(false);
+    notify([](DefinitionDocumentObserver& o) { o.historyChanged(); });
     return true;
 }
 
@@ -119,13 +130,9 @@ bool DefinitionDocument::contains(std::string_view path) const
 
 int DefinitionDocument::add(CDpctData item)
 {
-    const int row = size();
-    notify([&](DefinitionDocumentObserver& o) { o.rowsAboutToBeInserted(row, row); });
-    index_.insert(item.path);
-    items_.push_back(std::make_unique<CDpctData>(std::move(item)));
-    notify([&](DefinitionDocumentObserver& o) { o.rowsInserted(row, row); });
-    setModified(true);
-    return row;
+    std::vector<CDpctData> one;
+    one.push_back(std::move(item));
+    return add(std::move(one));
 }
 
 int DefinitionDocument::add(std::vector<CDpctData> items)
@@ -133,33 +140,36 @@ int DefinitionDocument::add(std::vector<CDpctData> items)
     if (items.empty())
         return -1;
     const int first = size();
-    const int last = first + static_cast<int>(items.size()) - 1;
     // Allocate everything before telling anyone, so that observers never see a half insertion.
-    std::vector<std::unique_ptr<CDpctData>> made;
+    Owned made;
     made.reserve(items.size());
     for (CDpctData& item : items)
         made.push_back(std::make_unique<CDpctData>(std::move(item)));
-    items_.reserve(items_.size() + made.size());
-    notify([&](DefinitionDocumentObserver& o) { o.rowsAboutToBeInserted(first, last); });
-    for (auto& item : made) {
-        index_.insert(item->path);
-        items_.push_back(std::move(item));
-    }
-    notify([&](DefinitionDocumentObserver& o) { o.rowsInserted(first, last); });
-    setModified(true);
+    Edit edit;
+    edit.kind = EditKind::Add;
+    edit.first = first;
+    edit.count = static_cast<int>(made.size());
+    insertOwned(first, std::move(made));
+    record(std::move(edit));
     return first;
 }
 
 bool DefinitionDocument::update(int row, const CDpctData& item)
 {
-    CDpctData* target = this->item(row);
-    if (!target)
+    if (!this->item(row))
         return false;
-    index_.erase(target->path);
-    index_.insert(item.path);
-    *target = item;
+    Edit edit;
+    edit.kind = EditKind::Update;
+    edit.first = row;
+    edit.other = item;
+    // The first application takes the whole record, run outcome included (the dialog edited a
+    // copy of the item); the swap hands the previous record to the history.
+    CDpctData& target = *items_[static_cast<std::size_t>(row)];
+    index_.erase(target.path);
+    index_.insert(edit.other.path);
+    std::swap(target, edit.other);
     notify([&](DefinitionDocumentObserver& o) { o.rowsChanged(row, row); });
-    setModified(true);
+    record(std::move(edit));
     return true;
 }
 
@@ -167,24 +177,184 @@ bool DefinitionDocument::remove(int row)
 {
     if (row < 0 || row >= size())
         return false;
-    notify([&](DefinitionDocumentObserver& o) { o.rowsAboutToBeRemoved(row, row); });
-    index_.erase(items_[static_cast<std::size_t>(row)]->path);
-    items_.erase(items_.begin() + row);
-    notify([&](DefinitionDocumentObserver& o) { o.rowsRemoved(row, row); });
-    setModified(true);
+    Edit edit;
+    edit.kind = EditKind::Delete;
+    edit.first = row;
+    edit.count = 1;
+    edit.held = removeOwned(row, 1);
+    record(std::move(edit));
     return true;
 }
 
 void DefinitionDocument::removeAll()
 {
-    if (!items_.empty()) {
-        const int last = size() - 1;
-        notify([&](DefinitionDocumentObserver& o) { o.rowsAboutToBeRemoved(0, last); });
-        items_.clear();
-        index_.clear();
-        notify([&](DefinitionDocumentObserver& o) { o.rowsRemoved(0, last); });
+    if (items_.empty()) {
+        setModified(true);
+        return;
     }
-    setModified(true);
+    Edit edit;
+    edit.kind = EditKind::DeleteAll;
+    edit.first = 0;
+    edit.count = size();
+    edit.held = removeOwned(0, size());
+    record(std::move(edit));
+}
+
+bool DefinitionDocument::move(int from, int to)
+{
+    if (from < 0 || from >= size() || to < 0 || to >= size() || from == to)
+        return false;
+    Edit edit;
+    edit.kind = EditKind::Move;
+    edit.first = from;
+    edit.to = to;
+    moveRow(from, to);
+    record(std::move(edit));
+    return true;
+}
+
+// Row primitives --------------------------------------------------------------------------------
+
+void DefinitionDocument::insertOwned(int first, Owned items)
+{
+    if (items.empty())
+        return;
+    const int last = first + static_cast<int>(items.size()) - 1;
+    items_.reserve(items_.size() + items.size());
+    notify([&](DefinitionDocumentObserver& o) { o.rowsAboutToBeInserted(first, last); });
+    for (const auto& item : items)
+        index_.insert(item->path);
+    items_.insert(items_.begin() + first, std::make_move_iterator(items.begin()),
+                  std::make_move_iterator(items.end()));
+    notify([&](DefinitionDocumentObserver& o) { o.rowsInserted(first, last); });
+}
+
+DefinitionDocument::Owned DefinitionDocument::removeOwned(int first, int count)
+{
+    Owned out;
+    if (count <= 0)
+        return out;
+    const int last = first + count - 1;
+    notify([&](DefinitionDocumentObserver& o) { o.rowsAboutToBeRemoved(first, last); });
+    const auto begin = items_.begin() + first;
+    const auto end = begin + count;
+    out.reserve(static_cast<std::size_t>(count));
+    for (auto it = begin; it != end; ++it) {
+        index_.erase((*it)->path);
+        out.push_back(std::move(*it));
+    }
+    items_.erase(begin, end);
+    notify([&](DefinitionDocumentObserver& o) { o.rowsRemoved(first, last); });
+    return out;
+}
+
+void DefinitionDocument::swapItem(int row, CDpctData& other)
+{
+    CDpctData& target = *items_[static_cast<std::size_t>(row)];
+    // The options go back and forth; the outcome of the last conversion stays with the row.
+    std::swap(other.status, target.status);
+    std::swap(other.exitCode, target.exitCode);
+    std::swap(other.resultText, target.resultText);
+    index_.erase(target.path);
+    index_.insert(other.path);
+    std::swap(target, other);
+    notify([&](DefinitionDocumentObserver& o) { o.rowsChanged(row, row); });
+}
+
+void DefinitionDocument::moveRow(int from, int to)
+{
+    notify([&](DefinitionDocumentObserver& o) { o.rowAboutToBeMoved(from, to); });
+    const auto at = items_.begin();
+    if (from < to)
+        std::rotate(at + from, at + from + 1, at + to + 1);
+    else
+        std::rotate(at + to, at + from, at + from + 1);
+    notify([&](DefinitionDocumentObserver& o) { o.rowMoved(from, to); });
+}
+
+// History -----------------------------------------------------------------------------------------
+
+int DefinitionDocument::apply(Edit& edit, bool forward)
+{
+    switch (edit.kind) {
+    case EditKind::Add:
+    case EditKind::Delete:
+    case EditKind::DeleteAll: {
+        const bool inserts = (edit.kind == EditKind::Add) == forward;
+        if (inserts) {
+            insertOwned(edit.first, std::move(edit.held));
+            edit.held.clear();
+            return edit.first;
+        }
+        edit.held = removeOwned(edit.first, edit.count);
+        return edit.first < size() ? edit.first : size() - 1;
+    }
+    case EditKind::Update:
+        swapItem(edit.first, edit.other);
+        return edit.first;
+    case EditKind::Move:
+        if (forward) {
+            moveRow(edit.first, edit.to);
+            return edit.to;
+        }
+        moveRow(edit.to, edit.first);
+        return edit.first;
+    case EditKind::None:
+        break;
+    }
+    return -1;
+}
+
+void DefinitionDocument::record(Edit edit)
+{
+    const bool was = isModified();
+    // An edit after undo drops the steps that were taken back; the clean point may go with them.
+    if (cleanAt_ > position_)
+        cleanAt_ = -1;
+    history_.erase(history_.begin() + position_, history_.end());
+    history_.push_back(std::move(edit));
+    ++position_;
+    if (history_.size() > kHistoryLimit) {
+        history_.erase(history_.begin());
+        --position_;
+        cleanAt_ = cleanAt_ > 0 ? cleanAt_ - 1 : -1;
+    }
+    markFollows(was);
+    notify([](DefinitionDocumentObserver& o) { o.historyChanged(); });
+}
+
+EditKind DefinitionDocument::undoKind() const
+{
+    return canUndo() ? history_[static_cast<std::size_t>(position_ - 1)].kind : EditKind::None;
+}
+
+EditKind DefinitionDocument::redoKind() const
+{
+    return canRedo() ? history_[static_cast<std::size_t>(position_)].kind : EditKind::None;
+}
+
+int DefinitionDocument::undo()
+{
+    if (!canUndo())
+        return -1;
+    const bool was = isModified();
+    --position_;
+    const int row = apply(history_[static_cast<std::size_t>(position_)], false);
+    markFollows(was);
+    notify([](DefinitionDocumentObserver& o) { o.historyChanged(); });
+    return row;
+}
+
+int DefinitionDocument::redo()
+{
+    if (!canRedo())
+        return -1;
+    const bool was = isModified();
+    const int row = apply(history_[static_cast<std::size_t>(position_)], true);
+    ++position_;
+    markFollows(was);
+    notify([](DefinitionDocumentObserver& o) { o.historyChanged(); });
+    return row;
 }
 
 void DefinitionDocument::notifyChanged(int first, int last)

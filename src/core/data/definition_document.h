@@ -2,7 +2,14 @@
 // DefinitionDocument: one open definition file as the program edits it. It owns the conversion
 // items in list order, the file path (UTF-8, empty for a new document) and the modified mark,
 // reads and writes the file, and applies the editing operations of the document window (add,
-// update, remove, remove all) together with the rule that a path is listed only once.
+// update, remove, remove all, move) together with the rule that a path is listed only once.
+//
+// Undo: every edit is recorded in a bounded history (kHistoryLimit steps) that undo() and redo()
+// walk. Items taken out by an edit (or by undoing an add) are kept by the history, so undoing a
+// removal brings back the very same item at its old row. The modified mark follows the history:
+// it is clear exactly when the history stands where the file was last loaded or saved. Loading
+// clears the history. Undoing an update restores the item's options but keeps the outcome of its
+// last conversion (status, exit code, output), which belongs to the run, not to the edit.
 //
 // Ownership: every item lives in its own heap block, so an item's address stays the same from
 // its insertion to its removal whatever else is added or removed. The run engine relies on this:
@@ -46,6 +53,23 @@ public:
     virtual void modifiedChanged(bool /*modified*/) {}
     /// The file path changed (a load, or a save under another name).
     virtual void pathChanged(const std::string& /*path*/) {}
+    /// Row `from` is about to move to row `to` (its row afterwards), and has moved. The rows in
+    /// between shift by one towards `from`.
+    virtual void rowAboutToBeMoved(int /*from*/, int /*to*/) {}
+    virtual void rowMoved(int /*from*/, int /*to*/) {}
+    /// What undo() and redo() would do changed (an edit, an undo, a redo, a load).
+    virtual void historyChanged() {}
+};
+
+/// What an edit did, for naming the undo and redo commands.
+enum class EditKind
+{
+    None,
+    Add,
+    Update,
+    Delete,
+    DeleteAll,
+    Move,
 };
 
 class DefinitionDocument
@@ -60,9 +84,11 @@ public:
 
     /// Path of the definition file (UTF-8); empty for a document never loaded or saved.
     const std::string& path() const { return path_; }
-    bool isModified() const { return modified_; }
+    bool isModified() const { return position_ != cleanAt_; }
     /// Sets or clears the modified mark (the window marks a finished add command even when it
-    /// added nothing). Notifies only when the mark flips.
+    /// added nothing). Clearing makes the present point of the history the clean one; setting it
+    /// without an edit keeps the mark until the next save, whatever is undone. Notifies only
+    /// when the mark flips.
     void setModified(bool modified);
 
     /// Replaces the items with those of the file at `path` and takes `path` as the document's
@@ -120,6 +146,24 @@ public:
     bool remove(int row);
     /// Removes every row. Marks the document modified even when it was empty.
     void removeAll();
+    /// Moves the item of row `from` to row `to` (its row afterwards); the rows in between shift
+    /// by one. The item keeps its address. False for a bad row or when `from` equals `to`.
+    bool move(int from, int to);
+
+    // Undo history ---------------------------------------------------------------------------
+
+    /// Steps kept; the oldest is dropped beyond this.
+    static constexpr std::size_t kHistoryLimit = 100;
+    bool canUndo() const { return position_ > 0; }
+    bool canRedo() const { return position_ < static_cast<int>(history_.size()); }
+    /// The edit undo() / redo() would take back or apply again; None when there is none.
+    EditKind undoKind() const;
+    EditKind redoKind() const;
+    /// Takes back the latest edit / applies again the latest one taken back. The observers see
+    /// the same notifications as for the edit itself. Return the row the step concerns (the
+    /// first one for several), -1 when there was nothing to do or no row remains.
+    int undo();
+    int redo();
 
     /// Tells the observers that the items of rows [first, last] changed in place without an
     /// edit (a run's statuses and outputs); the modified mark is left alone. Clamped to the rows.
@@ -131,17 +175,45 @@ public:
     void removeObserver(DefinitionDocumentObserver* observer);
 
 private:
+    using Owned = std::vector<std::unique_ptr<CDpctData>>;
+
+    /// One step of the history. Add, Delete and DeleteAll insert or remove the rows
+    /// [first, first + count); the items out of the document meanwhile are in `held`. Update
+    /// swaps the item of row `first` with `other`; Move moves row `first` to row `to`.
+    struct Edit
+    {
+        EditKind kind = EditKind::None;
+        int first = 0;
+        int count = 0;
+        int to = 0;
+        Owned held;
+        CDpctData other;
+    };
+
     template <class F> void notify(F&& f)
     {
         for (DefinitionDocumentObserver* o : observers_)
             f(*o);
     }
     void setPath(std::string path);
+    /// Row primitives: no history, no mark; they notify the observers.
+    void insertOwned(int first, Owned items);
+    Owned removeOwned(int first, int count);
+    void swapItem(int row, CDpctData& other);
+    void moveRow(int from, int to);
+    /// Applies (`forward`) or takes back a step.
+    int apply(Edit& edit, bool forward);
+    /// Records a step that has just been applied.
+    void record(Edit edit);
+    /// Notifies a flip of the mark, given the mark before a change.
+    void markFollows(bool wasModified);
 
     std::vector<std::unique_ptr<CDpctData>> items_;
     PathIndex index_; ///< the items' paths, for contains()
     std::string path_;
-    bool modified_ = false;
+    std::vector<Edit> history_;
+    int position_ = 0; ///< steps of history_ applied
+    int cleanAt_ = 0;  ///< position_ of the file on disk; -1 when no position is
     ReadFailure lastFailure_ = ReadFailure::None;
     bool skippedLines_ = false;
     std::string encoding_;

@@ -1,8 +1,18 @@
 #pragma once
-// DefinitionModel: the rows of a DefinitionDocument as a Qt list model, for the item list. One
-// row per conversion item, in document order; the model holds no data of its own but forwards
-// every change the document reports (insertions, removals, items changed in place, a reload) as
-// the matching model signals, and the modified mark and the path as signals of their own.
+// DefinitionModel: the rows of a DefinitionDocument as a Qt list model, for the item list. The
+// model holds no items of its own; it forwards every change the document reports (insertions,
+// removals, moves, items changed in place, a reload) as the matching model signals, and the
+// modified mark, the path and the undo history as signals of their own.
+//
+// Filter: with a filter text set, the model shows only the items whose path contains it (letter
+// case ignored), in document order; documentRow() and rowOf() translate between the model's rows
+// and the document's. Setting the filter resets the model (one pass over the items). Items
+// inserted later are shown when they match; an item edited so that it no longer matches stays
+// until the filter is set again, so that nothing vanishes under the user's hands.
+//
+// Missing files: checkFiles() looks on a worker thread for the items whose source file does not
+// exist; until the next check those rows answer true under MissingRole and carry a tool tip.
+// Checks asked for while one runs are folded into one more.
 //
 // Ownership: the model references the document, which must outlive it. The items are edited
 // through the document, never through the model (the model is read-only).
@@ -10,9 +20,14 @@
 #include "data/definition_document.h"
 
 #include <memory>
+#include <string>
+#include <unordered_set>
+#include <vector>
 
 #include <QAbstractListModel>
 #include <QString>
+
+template <typename T> class QFutureWatcher;
 
 namespace tovalo::gui {
 
@@ -28,14 +43,35 @@ public:
         StatusRole,
         /// The item itself (tovalo::CDpctData*).
         ItemRole,
+        /// The item's source file was missing at the last check (bool).
+        MissingRole,
     };
 
     explicit DefinitionModel(DefinitionDocument& document, QObject* parent = nullptr);
     ~DefinitionModel() override;
 
     DefinitionDocument& document() const { return document_; }
-    /// The item of `row`, or null when there is no such row.
-    CDpctData* itemAt(int row) const { return document_.item(row); }
+    /// The item of model row `row`, or null when there is no such row.
+    CDpctData* itemAt(int row) const { return document_.item(documentRow(row)); }
+
+    /// The document row of model row `row`; -1 when there is no such row.
+    int documentRow(int row) const;
+    /// The model row of document row `documentRow`; -1 when the filter hides it or it does not
+    /// exist.
+    int rowOf(int documentRow) const;
+
+    /// Shows only the items whose path contains `text` (letter case ignored); empty shows all.
+    void setFilterText(const QString& text);
+    const QString& filterText() const { return filter_; }
+    bool isFiltered() const { return !filter_.isEmpty(); }
+
+    /// Starts a check of every item's source file off the UI thread (or one more after the
+    /// running one). filesChecked() follows when the marks are up to date.
+    void checkFiles();
+    /// True from checkFiles() until the marks are up to date (filesChecked()).
+    bool isCheckingFiles() const { return checking_; }
+    /// Number of items whose file was missing at the last check.
+    int missingCount() const { return static_cast<int>(missing_.size()); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -44,12 +80,29 @@ public:
 Q_SIGNALS:
     void modifiedChanged(bool modified);
     void pathChanged(const QString& path);
+    /// What undo and redo would do changed.
+    void historyChanged();
+    /// A check of the source files ended and the marks were updated.
+    void filesChecked();
 
 private:
     class Forwarder;
 
+    bool matches(int documentRow) const;
+    void rebuildRows();
+    /// Index in rows_ of the first entry >= documentRow (or > for `after`).
+    int lowerRow(int documentRow) const;
+    int upperRow(int documentRow) const;
+    void checkFinished();
+
     DefinitionDocument& document_;
     std::unique_ptr<Forwarder> forwarder_; ///< the model's observer of the document
+    QString filter_;
+    std::vector<int> rows_; ///< document row of each model row, ascending
+    std::unordered_set<std::string> missing_;
+    QFutureWatcher<std::vector<std::string>>* watcher_ = nullptr;
+    bool checkAgain_ = false;
+    bool checking_ = false; ///< from checkFiles() until the marks of the last check are in
 };
 
 } // namespace tovalo::gui

@@ -6,14 +6,17 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace tovalo::gui {
@@ -101,6 +104,10 @@ void CDpctTreeCtrl::setModel(QAbstractItemModel* model)
                     [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
                         rowsChanged(topLeft.row(), bottomRight.row());
                     }),
+            connect(model, &QAbstractItemModel::rowsMoved, this,
+                    [this](const QModelIndex&, int first, int, const QModelIndex&, int destination) {
+                        rowsMoved(first, destination);
+                    }),
             connect(model, &QAbstractItemModel::modelReset, this, &CDpctTreeCtrl::modelReset),
             connect(model, &QAbstractItemModel::layoutChanged, this, &CDpctTreeCtrl::modelReset),
             // A model that goes first leaves an empty list rather than a dangling one.
@@ -130,7 +137,27 @@ CDpctTreeCtrl::RowData CDpctTreeCtrl::rowData(int row) const
 {
     const QModelIndex index = model_->index(row, 0);
     return {model_->data(index, DefinitionModel::PathRole).toString(),
-            static_cast<ItemStatus>(model_->data(index, DefinitionModel::StatusRole).toInt())};
+            static_cast<ItemStatus>(model_->data(index, DefinitionModel::StatusRole).toInt()),
+            model_->data(index, DefinitionModel::MissingRole).toBool()};
+}
+
+void CDpctTreeCtrl::rowsMoved(int first, int destination)
+{
+    // One row moved from `first` to before old row `destination`: the selection goes with it
+    // and the rows in between shift by one.
+    const int to = destination > first ? destination - 1 : destination;
+    const auto renumber = [first, to](int& row) {
+        if (row == first)
+            row = to;
+        else if (first < to && row > first && row <= to)
+            --row;
+        else if (to < first && row >= to && row < first)
+            ++row;
+    };
+    renumber(selection_);
+    renumber(pendingEnsure_);
+    viewport()->update();
+    updateAccessibleDescription();
 }
 
 void CDpctTreeCtrl::rowsInserted(int first, int last)
@@ -140,6 +167,7 @@ void CDpctTreeCtrl::rowsInserted(int first, int last)
         selection_ += n;
     if (pendingEnsure_ >= first)
         pendingEnsure_ += n;
+    endRowDrag();
     RecalcScroll(false);
     updateAccessibleDescription();
 }
@@ -154,6 +182,7 @@ void CDpctTreeCtrl::rowsRemoved(int first, int last)
     };
     renumber(selection_);
     renumber(pendingEnsure_);
+    endRowDrag();
     RecalcScroll(false);
     updateAccessibleDescription();
 }
@@ -171,6 +200,8 @@ void CDpctTreeCtrl::rowsChanged(int first, int last)
 
 void CDpctTreeCtrl::modelReset()
 {
+    pressRow_ = -1;
+    dropGap_ = -1;
     selection_ = -1;
     pendingEnsure_ = -1;
     RecalcScroll(true);
@@ -342,6 +373,8 @@ void CDpctTreeCtrl::setInputLocked(bool locked)
     // A drag cannot be finished once the input is locked; end it now.
     if (locked && dragging_)
         endDrag();
+    if (locked)
+        endRowDrag();
     viewport()->update();
 }
 
@@ -490,6 +523,27 @@ void CDpctTreeCtrl::mousePressEvent(QMouseEvent* event)
         setFocus(Qt::MouseFocusReason);
         selectRow(row);
         Q_EMIT selectionChanged(row);
+        pressRow_ = row;
+        pressPos_ = pos;
+        dropGap_ = -1;
+    }
+}
+
+int CDpctTreeCtrl::dropGapAt(int y) const
+{
+    const int docPos = y + verticalScrollBar()->value() - headerHeight();
+    const int gap = (docPos + rowHeight_ / 2) / std::max(rowHeight_, 1);
+    return std::clamp(gap, 0, count());
+}
+
+void CDpctTreeCtrl::endRowDrag()
+{
+    const bool wasDragging = dropGap_ >= 0;
+    pressRow_ = -1;
+    dropGap_ = -1;
+    if (wasDragging) {
+        viewport()->unsetCursor();
+        viewport()->update();
     }
 }
 
@@ -498,6 +552,23 @@ void CDpctTreeCtrl::mouseMoveEvent(QMouseEvent* event)
     const QPoint pos = event->position().toPoint();
     if (dragging_) {
         setDividerX(pos.x() - kColumnLineOffset);
+        return;
+    }
+    if (pressRow_ >= 0 && !inputLocked_ && (event->buttons() & Qt::LeftButton)) {
+        if (dropGap_ < 0 && (pos - pressPos_).manhattanLength() < QApplication::startDragDistance())
+            return;
+        // Near the top or bottom edge the view scrolls on, so that a row can travel far.
+        if (pos.y() < headerHeight() + rowHeight_ / 2)
+            scrollBy(-rowHeight_);
+        else if (pos.y() > viewport()->height() - rowHeight_ / 2)
+            scrollBy(rowHeight_);
+        const int gap = dropGapAt(pos.y());
+        if (gap != dropGap_) {
+            if (dropGap_ < 0)
+                viewport()->setCursor(Qt::DragMoveCursor);
+            dropGap_ = gap;
+            viewport()->update();
+        }
         return;
     }
     // The divider cannot be dragged during a run, so it offers no grip then.
@@ -516,6 +587,14 @@ void CDpctTreeCtrl::mouseReleaseEvent(QMouseEvent* event)
     }
     if (dragging_)
         endDrag();
+    const int from = pressRow_;
+    const int gap = dropGap_;
+    endRowDrag();
+    if (from >= 0 && gap >= 0 && hasRow(from)) {
+        const int to = gap > from ? gap - 1 : gap;
+        if (to != from)
+            Q_EMIT rowMoveRequested(from, to);
+    }
 }
 
 void CDpctTreeCtrl::mouseDoubleClickEvent(QMouseEvent* event)
@@ -546,6 +625,11 @@ void CDpctTreeCtrl::wheelEvent(QWheelEvent* event)
 void CDpctTreeCtrl::keyPressEvent(QKeyEvent* event)
 {
     if (inputLocked_) {
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && dropGap_ >= 0) {
+        endRowDrag();
         event->accept();
         return;
     }
@@ -589,6 +673,22 @@ void CDpctTreeCtrl::contextMenuEvent(QContextMenuEvent* event)
     }
     Q_EMIT contextMenuRequested(global);
     event->accept();
+}
+
+bool CDpctTreeCtrl::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int row = rowAt(help->pos());
+        const QString tip =
+            row >= 0 ? model_->data(model_->index(row, 0), Qt::ToolTipRole).toString() : QString();
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport(), rowRect(row));
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void CDpctTreeCtrl::focusInEvent(QFocusEvent* event)
@@ -709,6 +809,12 @@ void CDpctTreeCtrl::paintEvent(QPaintEvent* /*event*/)
         paintRow(p, i, docY(i) - scroll);
     }
 
+    if (dropGap_ >= 0) {
+        // Where the dragged row would land: a bar across the rows at the gap.
+        const int y = std::clamp(docY(dropGap_) - scroll, headerHeight(), height - 2);
+        p.fillRect(QRect(kStripWidth, y - 1, width - kStripWidth, 3), pal.color(QPalette::Highlight));
+    }
+
     paintHeader(p);
 
     p.setPen(pal.color(QPalette::Button));
@@ -764,8 +870,16 @@ void CDpctTreeCtrl::paintRow(QPainter& p, int row, int top)
 
     const int nameWidth = dividerX_ + kNameColumnEnd - kNameX;
     if (nameWidth > 0) {
-        p.setFont(normalFont_);
-        p.setPen(inkOn(ListColors::RowText, under));
+        if (data.missing) {
+            // A file that is not there: greyed and slanted, so that it reads without colour.
+            QFont slanted = normalFont_;
+            slanted.setItalic(true);
+            p.setFont(slanted);
+            p.setPen(pal.color(QPalette::Disabled, QPalette::Text));
+        } else {
+            p.setFont(normalFont_);
+            p.setPen(inkOn(ListColors::RowText, under));
+        }
         p.drawText(QRect(kNameX, top, nameWidth, rh), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    p.fontMetrics().elidedText(data.path, Qt::ElideRight, nameWidth));
     }

@@ -10,7 +10,12 @@
 // leaves none, silently), a reset clears it and scrolls back to the top, changed items are
 // repainted. Every change updates the scroll range.
 //
-// While a conversion run is under way (input locked) the list ignores clicks, double-clicks
+// Rows whose source file is missing (the model's missing role) show their path in the disabled
+// text colour and in italics, with the model's tool tip. A row can be dragged with the mouse to
+// another place in the list: the list draws where it would land and asks for the move with
+// rowMoveRequested (the host moves the item in the document; the list follows the model).
+//
+// While a conversion run is under way (input locked) the list ignores clicks, double-clicks, drags
 // and key presses and highlights the row being converted instead of the selection; the wheel,
 // the scroll bar, focus and painting keep working. A paused run shows a pause icon instead of
 // the play icon beside the row being converted.
@@ -136,6 +141,9 @@ Q_SIGNALS:
     void rowDoubleClicked(int row);
     /// A context menu was asked for (right click or the menu key), at `globalPos`.
     void contextMenuRequested(const QPoint& globalPos);
+    /// A row was dragged: the item of row `from` should become row `to` (its row afterwards).
+    /// Never during a run.
+    void rowMoveRequested(int from, int to);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -148,6 +156,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -165,6 +174,7 @@ private:
     {
         QString path;
         tovalo::ItemStatus status;
+        bool missing;
     };
 
     bool hasRow(int row) const { return row >= 0 && row < count(); }
@@ -172,7 +182,11 @@ private:
     void rowsInserted(int first, int last);
     void rowsRemoved(int first, int last);
     void rowsChanged(int first, int last);
+    void rowsMoved(int first, int destination);
     void modelReset();
+    /// Gap (0..count) a row dragged to view point `y` would land in.
+    int dropGapAt(int y) const;
+    void endRowDrag();
 
     void updateMetrics();
     void scrollIntoView(int row);
@@ -195,7 +209,7 @@ private:
     QColor inkOn(int slot, const QList<QColor>& under) const;
 
     QPointer<QAbstractItemModel> model_;
-    std::array<QMetaObject::Connection, 6> modelConnections_;
+    std::array<QMetaObject::Connection, 7> modelConnections_;
     int selection_ = -1;
     ListColors colors_;
     QFont normalFont_;
@@ -204,6 +218,11 @@ private:
     int dividerX_ = 0;
     bool dividerPlaced_ = false; // divider set by the user or the host; no automatic placement
     bool dragging_ = false;
+    // Dragging a row: the row pressed, where the press was, and the gap it would land in (-1
+    // until the mouse has moved far enough to start the drag).
+    int pressRow_ = -1;
+    QPoint pressPos_;
+    int dropGap_ = -1;
     // A row to scroll to once the list is shown: before that the view has no real height.
     int pendingEnsure_ = -1;
     bool inputLocked_ = false;

@@ -25,6 +25,10 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -48,13 +52,42 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     inner_ = new QSplitter(Qt::Vertical, outer_);
     inner_->setObjectName(QStringLiteral("innerSplitter"));
     inner_->setChildrenCollapsible(false);
-    list_ = new CDpctTreeCtrl(inner_);
+    // The list pane: the filter box above the list.
+    auto* listPane = new QWidget(inner_);
+    listPane->setObjectName(QStringLiteral("listPane"));
+    auto* filterBar = new QHBoxLayout;
+    filterBar->setContentsMargins(4, 2, 4, 2);
+    filterLabel_ = new QLabel(listPane);
+    filterLabel_->setObjectName(QStringLiteral("filterLabel"));
+    filterEdit_ = new QLineEdit(listPane);
+    filterEdit_->setObjectName(QStringLiteral("filterEdit"));
+    filterEdit_->setClearButtonEnabled(true);
+    filterLabel_->setBuddy(filterEdit_);
+    filterCount_ = new QLabel(listPane);
+    filterCount_->setObjectName(QStringLiteral("filterCount"));
+    filterBar->addWidget(filterLabel_);
+    filterBar->addWidget(filterEdit_, 1);
+    filterBar->addWidget(filterCount_);
+    list_ = new CDpctTreeCtrl(listPane);
     list_->setModel(model_.get());
+    auto* paneLayout = new QVBoxLayout(listPane);
+    paneLayout->setContentsMargins(0, 0, 0, 0);
+    paneLayout->setSpacing(0);
+    paneLayout->addLayout(filterBar);
+    paneLayout->addWidget(list_, 1);
+    // Escape in the filter box empties it.
+    auto* clearFilter = new QAction(filterEdit_);
+    clearFilter->setShortcut(QKeySequence(Qt::Key_Escape));
+    clearFilter->setShortcutContext(Qt::WidgetShortcut);
+    filterEdit_->addAction(clearFilter);
+    connect(clearFilter, &QAction::triggered, filterEdit_, &QLineEdit::clear);
+    connect(filterEdit_, &QLineEdit::textChanged, this, &CChildFrame::filterChanged);
+    filterEdit_->installEventFilter(this);
     result_ = new CDpctResultCtrl(inner_);
     prop_ = new CDpctPropCtrl(outer_);
     outer_->addWidget(inner_);
     outer_->addWidget(prop_);
-    inner_->addWidget(list_);
+    inner_->addWidget(listPane);
     inner_->addWidget(result_);
     connect(outer_, &QSplitter::splitterMoved, this, &CChildFrame::rememberProportions);
     connect(inner_, &QSplitter::splitterMoved, this, &CChildFrame::rememberProportions);
@@ -62,8 +95,10 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(outer_);
 
-    // The focus given to the window goes to the list; Tab then visits result and grid.
+    // The focus given to the window goes to the list; Tab then visits result and grid, and the
+    // filter box comes before the list.
     setFocusProxy(list_);
+    setTabOrder(filterEdit_, list_);
     setTabOrder(list_, result_);
     setTabOrder(result_, prop_);
 
@@ -75,9 +110,15 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
             updateItem();
     });
     connect(list_, &CDpctTreeCtrl::contextMenuRequested, this, &CChildFrame::showContextMenu);
+    connect(list_, &CDpctTreeCtrl::rowMoveRequested, this, &CChildFrame::moveRequested);
     connect(model_.get(), &DefinitionModel::modifiedChanged, this, &CChildFrame::edited);
     connect(model_.get(), &DefinitionModel::pathChanged, this, &CChildFrame::edited);
+    connect(model_.get(), &DefinitionModel::historyChanged, this, &CChildFrame::stateChanged);
+    connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &CChildFrame::updateFilterCount);
+    connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, &CChildFrame::updateFilterCount);
+    connect(model_.get(), &QAbstractItemModel::modelReset, this, &CChildFrame::updateFilterCount);
 
+    retranslateFilter();
     applyColors(settings_);
     ShowItem(nullptr);
     UpdateTitle();
@@ -115,10 +156,52 @@ void CChildFrame::ShowItem(const CDpctData* item)
     result_->setText(item ? std::string_view(item->resultText) : std::string_view());
 }
 
+int CChildFrame::selectedItemRow() const
+{
+    return model_->documentRow(list_->selectedRow());
+}
+
+void CChildFrame::selectItemRow(int documentRow)
+{
+    list_->selectRow(model_->rowOf(documentRow));
+    ShowItem(document_.item(selectedItemRow()));
+}
+
 void CChildFrame::selectionMoved(int row)
 {
-    ShowItem(document_.item(row));
+    ShowItem(document_.item(model_->documentRow(row)));
     Q_EMIT stateChanged();
+}
+
+void CChildFrame::filterChanged(const QString& text)
+{
+    // The selection stays on its item when the item is still shown.
+    const int selected = selectedItemRow();
+    model_->setFilterText(text.trimmed());
+    selectItemRow(selected);
+    if (list_->selectedRow() >= 0)
+        list_->ensureVisible(list_->selectedRow());
+    Q_EMIT stateChanged();
+}
+
+void CChildFrame::updateFilterCount()
+{
+    if (!model_->isFiltered()) {
+        filterCount_->clear();
+        filterCount_->hide();
+        return;
+    }
+    filterCount_->setText(tr("%1 of %2").arg(model_->rowCount()).arg(document_.size()));
+    filterCount_->show();
+}
+
+void CChildFrame::retranslateFilter()
+{
+    filterLabel_->setText(tr("Fi&lter:"));
+    filterEdit_->setPlaceholderText(tr("Part of a path"));
+    filterEdit_->setToolTip(tr("Shows only the items whose path contains this text (letter case is "
+                               "ignored). Esc empties it."));
+    updateFilterCount();
 }
 
 void CChildFrame::SetProportions()
@@ -178,7 +261,37 @@ void CChildFrame::changeEvent(QEvent* event)
         // Force the new "Untitled" text through.
         setWindowTitle(QString());
         UpdateTitle();
+        retranslateFilter();
     }
+}
+
+bool CChildFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // In the filter box Enter and Down go on to the list, rather than to the item commands
+    // (Enter is the update command's key).
+    if (watched == filterEdit_ &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool toList = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down;
+        if (toList && static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                list_->setFocus(Qt::TabFocusReason);
+                if (list_->selectedRow() < 0 && list_->count() > 0)
+                    list_->selectNextRow();
+            }
+            return true;
+        }
+    }
+    return CDocumentWindow::eventFilter(watched, event);
+}
+
+bool CChildFrame::event(QEvent* event)
+{
+    // Back from another program or another window: files may have come or gone meanwhile.
+    if (event->type() == QEvent::WindowActivate && !document_.empty())
+        model_->checkFiles();
+    return CDocumentWindow::event(event);
 }
 
 void CChildFrame::edited()
@@ -240,10 +353,10 @@ bool CChildFrame::loadDefinition(const QString& path, QString& error)
                                     "Tovalo asks before it does.")
                                      .arg(QDir::toNativeSeparators(path)));
     }
-    // The list followed the reload (scrolled to the top, no selection); the first row is shown.
-    if (!document_.empty())
-        list_->selectRow(0);
-    ShowItem(document_.item(0));
+    // The list followed the reload (scrolled to the top, no selection); the first row shown is
+    // selected.
+    selectItemRow(model_->documentRow(0));
+    model_->checkFiles();
     edited();
     return true;
 }
@@ -347,13 +460,22 @@ bool CChildFrame::commandEnabled(int commandId) const
     if (!isIdle())
         return false;
     const bool haveRows = !document_.empty();
+    const int selected = list_->selectedRow();
     switch (commandId) {
     case cmd::Close:
     case cmd::AddItem:
         return true;
     case cmd::UpdateItem:
     case cmd::DeleteItem:
-        return haveRows && list_->selectedRow() >= 0;
+        return haveRows && selected >= 0;
+    case cmd::MoveItemUp:
+        return selected > 0;
+    case cmd::MoveItemDown:
+        return selected >= 0 && selected + 1 < list_->count();
+    case cmd::Undo:
+        return document_.canUndo();
+    case cmd::Redo:
+        return document_.canRedo();
     case cmd::DeleteAll:
     case cmd::SaveAs:
         return haveRows;
@@ -378,6 +500,18 @@ void CChildFrame::runCommand(int commandId)
         break;
     case cmd::DeleteAll:
         deleteAllItems();
+        break;
+    case cmd::MoveItemUp:
+        moveItem(-1);
+        break;
+    case cmd::MoveItemDown:
+        moveItem(1);
+        break;
+    case cmd::Undo:
+        undo();
+        break;
+    case cmd::Redo:
+        redo();
         break;
     case cmd::Save:
         if (commandEnabled(cmd::Save))
@@ -405,8 +539,8 @@ void CChildFrame::addItem()
 
     if (confirmed.kind == 0) {
         const int row = document_.add(confirmed);
-        list_->selectRow(row);
-        ShowItem(document_.item(row));
+        selectItemRow(row);
+        list_->ensureVisible(list_->selectedRow());
     } else {
         // The scan runs off the UI thread, skips the listed paths (the document's duplicate
         // rule) and shows message 732 itself when it finds nothing.
@@ -415,12 +549,12 @@ void CChildFrame::addItem()
             return;
         if (document_.add(std::move(scan.items)) >= 0) {
             // The selection goes to the list's first row, not to the first one added.
-            list_->selectRow(0);
-            ShowItem(document_.item(0));
+            selectItemRow(model_->documentRow(0));
         }
     }
     // A finished add marks the document, even a scan that found nothing new.
     document_.setModified(true);
+    model_->checkFiles();
     edited();
 }
 
@@ -428,31 +562,51 @@ void CChildFrame::updateItem()
 {
     if (!commandEnabled(cmd::UpdateItem))
         return;
-    const int row = list_->selectedRow();
+    const int row = selectedItemRow();
     CDpctData changed = *document_.item(row);
     CDpctDataDlg dialog(CDpctDataDlg::Mode::Update, changed, nullptr, {}, &folders_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     document_.update(row, changed);
+    model_->checkFiles();
     edited();
     ShowItem(document_.item(row));
+}
+
+QString CChildFrame::deleteQuestion(const std::vector<int>& documentRows) const
+{
+    const auto shown = [this](int row) {
+        const CDpctData* item = document_.item(row);
+        return item ? QDir::toNativeSeparators(QString::fromStdString(item->path)) : QString();
+    };
+    if (documentRows.size() == 1)
+        return tr("Are you sure you want to delete %1 from the list?").arg(shown(documentRows.front()));
+    constexpr std::size_t kNamed = 3;
+    const auto count = static_cast<int>(documentRows.size());
+    QString text = tr("Are you sure you want to delete all %n item(s) from the list?", nullptr, count);
+    for (std::size_t i = 0; i < documentRows.size() && i < kNamed; ++i)
+        text += QLatin1Char('\n') + shown(documentRows[i]);
+    if (documentRows.size() > kNamed)
+        text += QLatin1Char('\n') + tr("and %n more", nullptr, count - static_cast<int>(kNamed));
+    const int hidden = count - model_->rowCount();
+    if (model_->isFiltered() && hidden > 0)
+        text += QStringLiteral("\n\n") + tr("%n of them are hidden by the filter.", nullptr, hidden);
+    return text;
 }
 
 void CChildFrame::deleteItem()
 {
     if (!commandEnabled(cmd::DeleteItem))
         return;
-    if (MessageBox::askYesNo(this, tr("Are you sure you want to delete the selected data?")) !=
-        QMessageBox::Yes)
+    const int row = selectedItemRow();
+    if (MessageBox::askYesNo(this, deleteQuestion({row})) != QMessageBox::Yes)
         return;
     WaitCursor wait;
     // The row after the deleted one takes the selection, or the one before it at the end.
-    const int row = list_->selectedRow();
-    const int next = row + 1 < document_.size() ? row : row - 1;
+    const int shownRow = list_->selectedRow();
     document_.remove(row);
-    if (next >= 0)
-        list_->selectRow(next);
-    ShowItem(document_.item(next));
+    const int next = shownRow < model_->rowCount() ? shownRow : shownRow - 1;
+    selectItemRow(model_->documentRow(next));
     edited();
 }
 
@@ -460,11 +614,63 @@ void CChildFrame::deleteAllItems()
 {
     if (!commandEnabled(cmd::DeleteAll))
         return;
-    if (MessageBox::askYesNo(this, tr("Are you sure you want to delete all items?")) != QMessageBox::Yes)
+    std::vector<int> rows(static_cast<std::size_t>(document_.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = static_cast<int>(i);
+    if (MessageBox::askYesNo(this, deleteQuestion(rows)) != QMessageBox::Yes)
         return;
     WaitCursor wait;
     document_.removeAll();
     ShowItem(nullptr);
+    edited();
+}
+
+void CChildFrame::moveItem(int step)
+{
+    const int id = step < 0 ? cmd::MoveItemUp : cmd::MoveItemDown;
+    if (!commandEnabled(id))
+        return;
+    const int shownRow = list_->selectedRow();
+    moveRequested(shownRow, shownRow + step);
+}
+
+void CChildFrame::moveRequested(int from, int to)
+{
+    // Only between runs: the run converts the items in list order.
+    if (!isIdle())
+        return;
+    const int documentFrom = model_->documentRow(from);
+    const int documentTo = model_->documentRow(to);
+    if (documentFrom < 0 || documentTo < 0 || !document_.move(documentFrom, documentTo))
+        return;
+    // The list's selection followed the moved row.
+    list_->ensureVisible(list_->selectedRow());
+    edited();
+}
+
+void CChildFrame::undo()
+{
+    if (!commandEnabled(cmd::Undo))
+        return;
+    WaitCursor wait;
+    const int row = document_.undo();
+    selectItemRow(row);
+    if (list_->selectedRow() >= 0)
+        list_->ensureVisible(list_->selectedRow());
+    model_->checkFiles();
+    edited();
+}
+
+void CChildFrame::redo()
+{
+    if (!commandEnabled(cmd::Redo))
+        return;
+    WaitCursor wait;
+    const int row = document_.redo();
+    selectItemRow(row);
+    if (list_->selectedRow() >= 0)
+        list_->ensureVisible(list_->selectedRow());
+    model_->checkFiles();
     edited();
 }
 
@@ -487,6 +693,12 @@ void CChildFrame::showContextMenu(const QPoint& globalPos)
         {cmd::DeleteItem, tr("&Delete Selected List Item\tDel"), "contextDeleteItem"},
         {0, QString(), nullptr},
         {cmd::DeleteAll, tr("Delete &All Items...\tCtrl+Del"), "contextDeleteAll"},
+        {0, QString(), nullptr},
+        {cmd::MoveItemUp, tr("Move U&p\tAlt+Up"), "contextMoveUp"},
+        {cmd::MoveItemDown, tr("Move Do&wn\tAlt+Down"), "contextMoveDown"},
+        {0, QString(), nullptr},
+        {cmd::Undo, tr("U&ndo\tCtrl+Z"), "contextUndo"},
+        {cmd::Redo, tr("&Redo\tCtrl+Y"), "contextRedo"},
     };
     for (const auto& e : entries) {
         if (e.id == 0) {
@@ -514,8 +726,8 @@ void CChildFrame::runStarted()
 {
     currentRow_ = document_.empty() ? -1 : 0;
     if (currentRow_ >= 0) {
-        list_->selectRow(currentRow_);
-        list_->ensureVisible(currentRow_);
+        list_->selectRow(model_->rowOf(currentRow_));
+        list_->ensureVisible(model_->rowOf(currentRow_));
         ShowItem(document_.item(currentRow_));
     }
     // The run set every status to waiting.
@@ -536,8 +748,10 @@ void CChildFrame::runAdvance(bool next)
     currentRow_ = currentRow_ + 1 < document_.size() ? currentRow_ + 1 : -1;
     // The selection moves along, so that the row the grid and the result pane show is the one
     // that update and delete act on once the run has ended.
-    if (currentRow_ >= 0)
-        list_->selectRow(currentRow_);
+    if (currentRow_ >= 0) {
+        list_->selectRow(model_->rowOf(currentRow_));
+        list_->ensureVisible(model_->rowOf(currentRow_));
+    }
     runChangedItems();
     ShowItem(document_.item(currentRow_));
     Q_EMIT stateChanged();

@@ -7,8 +7,12 @@
 // The window is built around one DefinitionDocument (the items, the file path and the modified
 // mark, reading and writing, the duplicate rule), which the list shows through a DefinitionModel.
 // The window shows the path and the mark in its title, and offers the editing commands (add,
-// update, delete, delete all), saving, and closing with a save question; where the selection
-// goes after an edit, the questions and the messages are its part.
+// update, delete, delete all, move up and down, undo and redo), saving, and closing with a save
+// question; where the selection goes after an edit, the questions and the messages are its part.
+// A filter box above the list narrows it to the items whose path contains the text typed; the
+// list's rows are then the model's, which the window translates to document rows. The window
+// has the source files checked for existence (off the UI thread) when a file is opened, after
+// an edit and whenever the window becomes active again, and the list marks the missing ones.
 // The run commands reach it from the main frame; during a run (and during the start-up
 // sequence) every editing, saving and closing command is disabled.
 //
@@ -23,6 +27,8 @@
 
 #include <memory>
 
+class QLabel;
+class QLineEdit;
 class QMenu;
 class QSplitter;
 
@@ -76,6 +82,13 @@ public:
     void updateItem();
     void deleteItem();
     void deleteAllItems();
+    /// Moves the selected item one row up / down in the list as shown (past hidden items when
+    /// the list is filtered).
+    void moveItem(int step);
+    void undo();
+    void redo();
+    /// The text of the delete question for the items of `documentRows`.
+    QString deleteQuestion(const std::vector<int>& documentRows) const;
     /// Saves to the file path, or asks for one when there is none. True when written.
     bool save();
     /// Asks for a file name and writes to it. True when written.
@@ -83,6 +96,10 @@ public:
 
     // Panes, for the main frame's tests.
     CDpctTreeCtrl* list() const { return list_; }
+    QLineEdit* filterEdit() const { return filterEdit_; }
+    QLabel* filterCount() const { return filterCount_; }
+    /// The document row of the list's selection, -1 for none.
+    int selectedItemRow() const;
     CDpctResultCtrl* resultCtrl() const { return result_; }
     CDpctPropCtrl* propCtrl() const { return prop_; }
     QSplitter* outerSplitter() const { return outer_; }
@@ -93,6 +110,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool isIdle() const { return runPhase_ == RunPhase::Idle; }
@@ -103,6 +122,14 @@ private:
     void selectionMoved(int row);
     /// The run changed statuses or outputs in place: the list repaints through the model.
     void runChangedItems();
+    /// Selects the row of document row `documentRow` (none when the filter hides it) and shows
+    /// that item.
+    void selectItemRow(int documentRow);
+    void filterChanged(const QString& text);
+    void updateFilterCount();
+    void retranslateFilter();
+    /// A row of the list was dragged to another place.
+    void moveRequested(int from, int to);
 
     Settings& settings_;
     SettingsFolderMemory folders_;
@@ -112,6 +139,9 @@ private:
     QSplitter* outer_ = nullptr;
     QSplitter* inner_ = nullptr;
     CDpctTreeCtrl* list_ = nullptr;
+    QLabel* filterLabel_ = nullptr;
+    QLineEdit* filterEdit_ = nullptr;
+    QLabel* filterCount_ = nullptr;
     CDpctResultCtrl* result_ = nullptr;
     CDpctPropCtrl* prop_ = nullptr;
     QMenu* contextMenu_ = nullptr; ///< child of this window, made on first use

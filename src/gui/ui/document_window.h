@@ -2,10 +2,10 @@
 // CDocumentWindow: what the main frame needs from a document window (one open definition file).
 //
 // The main frame opens files into document windows, routes the run commands and the document
-// commands (save, save as, add, update, delete, delete all) to the active one, enables its
-// commands from the window's state and asks each one before the program closes. A document
-// window owns its conversion items (in a DefinitionDocument); the run engine only references
-// them while a run is under way.
+// commands (save, save as, add, update, delete, delete all, move up and down, undo, redo) to the
+// active one, enables its commands from the window's state and asks each one before the program
+// closes. A document window owns its conversion items (in a DefinitionDocument); the run engine
+// only references them while a run is under way.
 
 #include "runner/run_engine.h"
 

@@ -49,9 +49,12 @@ QPalette makePalette(const Scheme& s)
     const QColor disabled = readableOn(halfway, {window, p.color(QPalette::Button), base});
     for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         p.setColor(QPalette::Disabled, role, disabled);
-    // A disabled field keeps its background; a disabled selection is drawn without emphasis.
+    // A disabled selection is drawn without emphasis; a disabled field takes the window's colour
+    // rather than the white of an editable one, so that it reads as disabled by more than its
+    // grey text (which stays readable on the window colour too).
     p.setColor(QPalette::Disabled, QPalette::HighlightedText, disabled);
     p.setColor(QPalette::Disabled, QPalette::Highlight, p.color(QPalette::Button));
+    p.setColor(QPalette::Disabled, QPalette::Base, window);
     return p;
 }
 

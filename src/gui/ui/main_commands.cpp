@@ -77,6 +77,10 @@ void CMainCommands::createActions(QMdiArea* documentArea)
         {cmd::UpdateItem, "actionUpdateItem", QKeySequence(Qt::Key_Return), "update", true},
         {cmd::DeleteItem, "actionDeleteItem", QKeySequence(Qt::Key_Delete), "delete", true},
         {cmd::DeleteAll, "actionDeleteAll", QKeySequence(Qt::CTRL | Qt::Key_Delete), "deleteall", true},
+        {cmd::MoveItemUp, "actionMoveItemUp", QKeySequence(Qt::ALT | Qt::Key_Up), nullptr, true},
+        {cmd::MoveItemDown, "actionMoveItemDown", QKeySequence(Qt::ALT | Qt::Key_Down), nullptr, true},
+        {cmd::Undo, "actionUndo", QKeySequence(Qt::CTRL | Qt::Key_Z), nullptr, true},
+        {cmd::Redo, "actionRedo", QKeySequence(Qt::CTRL | Qt::Key_Y), nullptr, true},
         {cmd::Start, "actionStart", QKeySequence(Qt::Key_F5), "start", false},
         {cmd::Stop, "actionStop", QKeySequence(Qt::SHIFT | Qt::Key_F5), "stop", false},
         {cmd::PauseResume, "actionPause", QKeySequence(Qt::Key_F6), "pause", false},
@@ -104,6 +108,9 @@ void CMainCommands::createActions(QMdiArea* documentArea)
             documentArea->addAction(a);
         }
     }
+    // Ctrl+Shift+Z redoes as well, as in most programs on Linux.
+    action(cmd::Redo)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (int id : {cmd::PauseResume, cmd::ViewToolbar, cmd::ViewStatusBar})
         action(id)->setCheckable(true);
     action(cmd::ViewToolbar)->setChecked(true);
@@ -145,8 +152,13 @@ void CMainCommands::createMenus(QMainWindow* window, QMdiArea* documentArea)
     connect(fileMenu_, &QMenu::aboutToShow, this, &CMainCommands::fileMenuAboutToShow);
 
     editMenu_ = addMenu("menuEdit");
-    for (int id : {cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll})
-        editMenu_->addAction(action(id));
+    for (int id : {cmd::Undo, cmd::Redo, 0, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, 0,
+                   cmd::MoveItemUp, cmd::MoveItemDown}) {
+        if (id == 0)
+            editMenu_->addSeparator();
+        else
+            editMenu_->addAction(action(id));
+    }
 
     convertMenu_ = addMenu("menuConvert");
     for (int id : {cmd::Start, cmd::Stop, cmd::PauseResume})
@@ -271,6 +283,12 @@ void CMainCommands::retranslate()
         {cmd::UpdateItem, tr("&Update Selected List Item..."), tr("Change the selected item\nUpdate")},
         {cmd::DeleteItem, tr("&Delete Selected List Item"), tr("Delete the selected item\nDelete")},
         {cmd::DeleteAll, tr("Delete &All Items..."), tr("Delete every item of the list\nDelete All")},
+        {cmd::MoveItemUp, tr("Move U&p"),
+         tr("Move the selected item one place up; items are converted in list order\nMove Up")},
+        {cmd::MoveItemDown, tr("Move Do&wn"),
+         tr("Move the selected item one place down; items are converted in list order\nMove Down")},
+        {cmd::Undo, tr("U&ndo"), tr("Take back the last change to the list\nUndo")},
+        {cmd::Redo, tr("&Redo"), tr("Make again the change last taken back\nRedo")},
         {cmd::Start, tr("&Start Conversion"), tr("Convert every item of the list with dpct\nStart")},
         {cmd::Stop, tr("S&top Conversion"), tr("Stop the conversion\nStop")},
         {cmd::PauseResume, tr("&Pause/Resume Conversion"),

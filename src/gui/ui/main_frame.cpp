@@ -203,7 +203,8 @@ void CMainFrame::connectCommands()
     };
     on(cmd::New, [this] { newDocumentWindow(); });
     on(cmd::Open, &CMainFrame::openFromDialog);
-    for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll})
+    for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll,
+                   cmd::MoveItemUp, cmd::MoveItemDown, cmd::Undo, cmd::Redo})
         on(id, [this, id] { routeToDocument(id); });
     connect(action(cmd::Close), &QAction::triggered, mdiArea_, &QMdiArea::closeActiveSubWindow);
     // A new document window, like New (the window menu leaves it out, as the main menu has New).
@@ -300,8 +301,8 @@ void CMainFrame::updateActions()
     action(cmd::Stop)->setEnabled(canStopOrPause);
     action(cmd::PauseResume)->setEnabled(canStopOrPause);
     action(cmd::PauseResume)->setChecked(run_->phase() == RunPhase::Paused);
-    for (int id :
-         {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, cmd::Close})
+    for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll,
+                   cmd::Close, cmd::MoveItemUp, cmd::MoveItemDown, cmd::Undo, cmd::Redo})
         action(id)->setEnabled(doc && doc->commandEnabled(id));
     const int windows = static_cast<int>(mdiArea_->subWindowList().size());
     const bool arranged = mdiArea_->viewMode() == QMdiArea::SubWindowView;

@@ -307,3 +307,198 @@ TEST(DefinitionDocument, ItemAddressesStayWhileRowsComeAndGo)
     EXPECT_EQ(doc.item(doc.size()), nullptr);
     EXPECT_EQ(doc.item(-1), nullptr);
 }
+
+namespace {
+
+std::vector<std::string> pathsOf(const DefinitionDocument& doc)
+{
+    return doc.paths();
+}
+
+} // namespace
+
+TEST(DefinitionDocumentHistory, EachEditIsUndoneAndRedoneWithTheSameItems)
+{
+    DefinitionDocument doc;
+    doc.add(std::vector{makeItem("/a.cu"), makeItem("/b.cu"), makeItem("/c.cu")});
+    doc.setModified(false);
+    CDpctData* a = doc.item(0);
+    CDpctData* b = doc.item(1);
+    CDpctData* c = doc.item(2);
+
+    // Add (one and a batch).
+    doc.add(makeItem("/d.cu"));
+    EXPECT_EQ(doc.undoKind(), EditKind::Add);
+    EXPECT_EQ(doc.undo(), 2); // the row that now ends the list
+    EXPECT_THAT(pathsOf(doc), ElementsAre("/a.cu", "/b.cu", "/c.cu"));
+    EXPECT_FALSE(doc.contains("/d.cu"));
+    EXPECT_EQ(doc.redoKind(), EditKind::Add);
+    EXPECT_EQ(doc.redo(), 3);
+    EXPECT_TRUE(doc.contains("/d.cu"));
+    doc.undo();
+
+    // Delete: the very item comes back at its row.
+    EXPECT_TRUE(doc.remove(1));
+    EXPECT_EQ(doc.undoKind(), EditKind::Delete);
+    EXPECT_FALSE(doc.contains("/b.cu"));
+    EXPECT_EQ(doc.undo(), 1);
+    EXPECT_EQ(doc.item(1), b);
+    EXPECT_TRUE(doc.contains("/b.cu"));
+    EXPECT_EQ(doc.redo(), 1);
+    EXPECT_THAT(pathsOf(doc), ElementsAre("/a.cu", "/c.cu"));
+    doc.undo();
+
+    // Delete all.
+    doc.removeAll();
+    EXPECT_EQ(doc.undoKind(), EditKind::DeleteAll);
+    EXPECT_EQ(doc.undo(), 0);
+    EXPECT_EQ(doc.item(0), a);
+    EXPECT_EQ(doc.item(1), b);
+    EXPECT_EQ(doc.item(2), c);
+    EXPECT_EQ(doc.redo(), -1); // no row remains
+    EXPECT_TRUE(doc.empty());
+    doc.undo();
+
+    // Update: the options go back, the address and the run outcome stay.
+    CDpctData changed = *b;
+    changed.path = "/b2.cu";
+    changed.setOn(kComments, true);
+    EXPECT_TRUE(doc.update(1, changed));
+    b->status = ItemStatus::ConvertedOk;
+    b->resultText = "done";
+    EXPECT_EQ(doc.undoKind(), EditKind::Update);
+    EXPECT_EQ(doc.undo(), 1);
+    EXPECT_EQ(doc.item(1), b);
+    EXPECT_EQ(b->path, "/b.cu");
+    EXPECT_FALSE(b->isOn(kComments));
+    EXPECT_EQ(b->status, ItemStatus::ConvertedOk);
+    EXPECT_EQ(b->resultText, "done");
+    EXPECT_TRUE(doc.contains("/b.cu"));
+    EXPECT_FALSE(doc.contains("/b2.cu"));
+    EXPECT_EQ(doc.redo(), 1);
+    EXPECT_EQ(b->path, "/b2.cu");
+    EXPECT_TRUE(b->isOn(kComments));
+    EXPECT_EQ(b->resultText, "done");
+    doc.undo();
+
+    // A new edit drops what was undone.
+    EXPECT_EQ(doc.redoKind(), EditKind::Update);
+    doc.remove(0);
+    EXPECT_FALSE(doc.canRedo());
+    EXPECT_EQ(doc.redo(), -1);
+}
+
+TEST(DefinitionDocumentHistory, MovesReorderTheRunQueueAndAreUndone)
+{
+    DefinitionDocument doc;
+    doc.add(std::vector{makeItem("/a.cu"), makeItem("/b.cu"), makeItem("/c.cu"), makeItem("/d.cu")});
+    doc.setModified(false);
+    const std::vector<CDpctData*> before = doc.runItems();
+    struct MoveLog : Recorder
+    {
+        void rowAboutToBeMoved(int from, int to) override
+        {
+            log.push_back("before move " + std::to_string(from) + ">" + std::to_string(to));
+        }
+        void rowMoved(int from, int to) override
+        {
+            log.push_back("move " + std::to_string(from) + ">" + std::to_string(to));
+        }
+    } moves;
+    doc.addObserver(&moves);
+
+    EXPECT_FALSE(doc.move(1, 1));
+    EXPECT_FALSE(doc.move(0, 4));
+    EXPECT_FALSE(doc.move(-1, 0));
+    EXPECT_FALSE(doc.isModified());
+
+    EXPECT_TRUE(doc.move(0, 2)); // down
+    EXPECT_THAT(pathsOf(doc), ElementsAre("/b.cu", "/c.cu", "/a.cu", "/d.cu"));
+    EXPECT_EQ(doc.runItems()[2], before[0]);
+    EXPECT_TRUE(doc.move(3, 0)); // up
+    EXPECT_THAT(pathsOf(doc), ElementsAre("/d.cu", "/b.cu", "/c.cu", "/a.cu"));
+    EXPECT_THAT(moves.take(),
+                ElementsAre("before move 0>2", "move 0>2", "modified", "before move 3>0", "move 3>0"));
+    EXPECT_EQ(doc.undoKind(), EditKind::Move);
+
+    EXPECT_EQ(doc.undo(), 3);
+    EXPECT_EQ(doc.undo(), 0);
+    EXPECT_EQ(doc.runItems(), before);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.redo(), 2);
+    EXPECT_EQ(doc.redo(), 0);
+    EXPECT_THAT(pathsOf(doc), ElementsAre("/d.cu", "/b.cu", "/c.cu", "/a.cu"));
+    doc.removeObserver(&moves);
+}
+
+TEST(DefinitionDocumentHistory, TheMarkClearsExactlyAtTheSavedPoint)
+{
+    DefinitionDocument doc;
+    Recorder rec;
+    doc.addObserver(&rec);
+    EXPECT_FALSE(doc.canUndo());
+    EXPECT_EQ(doc.undo(), -1);
+
+    doc.add(makeItem("/a.cu"));
+    doc.add(makeItem("/b.cu"));
+    doc.setModified(false); // as a save does
+    doc.remove(0);
+    EXPECT_TRUE(doc.isModified());
+    doc.undo();
+    EXPECT_FALSE(doc.isModified());
+    doc.undo(); // before the saved point
+    EXPECT_TRUE(doc.isModified());
+    doc.redo();
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_THAT(rec.take(), testing::Contains("unmodified"));
+
+    // Undo past the saved point, then a new edit: the saved state cannot come back.
+    doc.undo();
+    doc.add(makeItem("/c.cu"));
+    doc.undo();
+    EXPECT_TRUE(doc.isModified());
+
+    // A mark set without an edit stays whatever is undone, until the next save.
+    doc.setModified(false);
+    doc.setModified(true);
+    doc.add(makeItem("/d.cu"));
+    doc.undo();
+    EXPECT_TRUE(doc.isModified());
+
+    // The oldest steps go beyond the limit.
+    DefinitionDocument big;
+    for (std::size_t i = 0; i < DefinitionDocument::kHistoryLimit + 5; ++i)
+        big.add(makeItem("/f" + std::to_string(i) + ".cu"));
+    int undone = 0;
+    while (big.canUndo()) {
+        big.undo();
+        ++undone;
+    }
+    EXPECT_EQ(undone, static_cast<int>(DefinitionDocument::kHistoryLimit));
+    EXPECT_EQ(big.size(), 5);
+    EXPECT_TRUE(big.isModified()); // the empty, unsaved start is out of reach
+    doc.removeObserver(&rec);
+}
+
+TEST_F(DefinitionDocumentFiles, LoadingStartsAFreshHistory)
+{
+    DefinitionDocument doc;
+    doc.add(makeItem("/a.cu"));
+    std::string error;
+    const std::string file = (dir_ / "list.txt").string();
+    ASSERT_TRUE(doc.save(file, error)) << error;
+    doc.remove(0);
+    DefinitionDocument other;
+    other.add(makeItem("/x.cu"));
+    ASSERT_TRUE(other.load(file, error)) << error;
+    EXPECT_FALSE(other.canUndo());
+    EXPECT_FALSE(other.canRedo());
+    EXPECT_FALSE(other.isModified());
+    // Saving marks the present point clean; undoing from there marks the document again.
+    EXPECT_TRUE(doc.canUndo());
+    ASSERT_TRUE(doc.save(file, error)) << error;
+    EXPECT_FALSE(doc.isModified());
+    doc.undo();
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.size(), 1);
+}

@@ -5,6 +5,7 @@
 #include "data/definition_document.h"
 
 #include <QAbstractItemModelTester>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -102,6 +103,121 @@ private Q_SLOTS:
         QCOMPARE(reset.size(), 1);
         QCOMPARE(model.rowCount(), 3);
         QCOMPARE(path.size(), 1); // the same path
+    }
+
+    void filterMapsRowsThroughEveryEdit()
+    {
+        DefinitionDocument doc;
+        doc.add(std::vector{makeItem("/src/Alpha.cu"), makeItem("/src/beta.cu"), makeItem("/src/alpha2.cu"),
+                            makeItem("/src/gamma.cu")});
+        DefinitionModel model(doc);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const auto rows = [&] {
+            QStringList out;
+            for (int r = 0; r < model.rowCount(); ++r)
+                out.append(model.data(model.index(r)).toString().mid(5));
+            return out;
+        };
+
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        model.setFilterText(QStringLiteral("ALPHA"));
+        QCOMPARE(reset.size(), 1);
+        QCOMPARE(rows(), (QStringList{QStringLiteral("Alpha.cu"), QStringLiteral("alpha2.cu")}));
+        QCOMPARE(model.documentRow(1), 2);
+        QCOMPARE(model.rowOf(2), 1);
+        QCOMPARE(model.rowOf(1), -1); // hidden
+        QCOMPARE(model.documentRow(2), -1);
+        QCOMPARE(model.itemAt(1), doc.item(2));
+
+        // Insertions: only the matching rows arrive, at their place.
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        doc.add(std::vector{makeItem("/src/delta.cu"), makeItem("/src/alpha3.cu")});
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(rangeOf(inserted.at(0)), QStringLiteral("2-2"));
+        doc.add(makeItem("/src/other.cu"));
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(rows(), (QStringList{QStringLiteral("Alpha.cu"), QStringLiteral("alpha2.cu"),
+                                      QStringLiteral("alpha3.cu")}));
+
+        // A removal of a hidden row renumbers without a signal; of a shown one, with it.
+        QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+        doc.remove(1); // beta
+        QCOMPARE(removed.size(), 0);
+        QCOMPARE(model.documentRow(1), 1);
+        doc.remove(0); // Alpha
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(rangeOf(removed.at(0)), QStringLiteral("0-0"));
+        QCOMPARE(rows(), (QStringList{QStringLiteral("alpha2.cu"), QStringLiteral("alpha3.cu")}));
+        doc.undo();
+        doc.undo();
+        QCOMPARE(rows(), (QStringList{QStringLiteral("Alpha.cu"), QStringLiteral("alpha2.cu"),
+                                      QStringLiteral("alpha3.cu")}));
+        QCOMPARE(doc.item(model.documentRow(2))->path, std::string("/src/alpha3.cu"));
+
+        // Moves: a shown row past hidden ones moves in the model only when it passes a shown one.
+        QSignalSpy moved(&model, &QAbstractItemModel::rowsMoved);
+        // Document: Alpha beta alpha2 gamma delta alpha3 other
+        QVERIFY(doc.move(0, 1)); // Alpha after beta: still first of the shown
+        QCOMPARE(moved.size(), 0);
+        QCOMPARE(model.documentRow(0), 1);
+        QVERIFY(doc.move(1, 4)); // Alpha after delta: past alpha2
+        QCOMPARE(moved.size(), 1);
+        QCOMPARE(rows(), (QStringList{QStringLiteral("alpha2.cu"), QStringLiteral("Alpha.cu"),
+                                      QStringLiteral("alpha3.cu")}));
+        QVERIFY(doc.move(6, 0)); // other (hidden) to the top: the shown rows renumber only
+        QCOMPARE(moved.size(), 1);
+        QVERIFY(doc.move(6, 1)); // alpha3 up past both
+        QCOMPARE(moved.size(), 2);
+        QCOMPARE(rows(), (QStringList{QStringLiteral("alpha3.cu"), QStringLiteral("alpha2.cu"),
+                                      QStringLiteral("Alpha.cu")}));
+        for (int r = 0; r < model.rowCount(); ++r)
+            QCOMPARE(model.rowOf(model.documentRow(r)), r);
+
+        // An update that no longer matches keeps its row until the filter is set again.
+        const int alpha = model.documentRow(2);
+        doc.update(alpha, makeItem("/src/zeta.cu"));
+        QCOMPARE(model.rowCount(), 3);
+        model.setFilterText(QString());
+        QCOMPARE(model.rowCount(), doc.size());
+        model.setFilterText(QStringLiteral("alpha"));
+        QCOMPARE(model.rowCount(), 2);
+
+        // A reload applies the filter to the new rows.
+        doc.removeAll();
+        QCOMPARE(model.rowCount(), 0);
+        doc.undo();
+        QCOMPARE(model.rowCount(), 2);
+    }
+
+    void missingFilesAreFoundOffTheUiThread()
+    {
+        QTemporaryDir dir;
+        const QString there = dir.filePath(QStringLiteral("there.cu"));
+        QFile f(there);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        DefinitionDocument doc;
+        doc.add(std::vector{makeItem(there.toStdString()),
+                            makeItem(dir.filePath(QStringLiteral("gone.cu")).toStdString())});
+        DefinitionModel model(doc);
+        QSignalSpy checked(&model, &DefinitionModel::filesChecked);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        // Two requests while one runs end in one more check, not in two.
+        model.checkFiles();
+        model.checkFiles();
+        model.checkFiles();
+        QVERIFY(model.isCheckingFiles());
+        QTRY_COMPARE(checked.size(), 1);
+        QVERIFY(!model.isCheckingFiles());
+        QCOMPARE(model.missingCount(), 1);
+        QCOMPARE(model.data(model.index(1), DefinitionModel::MissingRole).toBool(), true);
+        QCOMPARE(model.data(model.index(0), DefinitionModel::MissingRole).toBool(), false);
+        QVERIFY(model.data(model.index(1), Qt::ToolTipRole).toString().contains(QStringLiteral("gone.cu")));
+        QCOMPARE(changed.size(), 1);
+        // The same result again repaints nothing.
+        model.checkFiles();
+        QTRY_COMPARE(checked.size(), 2);
+        QCOMPARE(changed.size(), 1);
     }
 
     void aModelGoneStopsObserving()

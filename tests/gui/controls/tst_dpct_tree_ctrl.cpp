@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QImage>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -561,6 +562,86 @@ private Q_SLOTS:
         const int divider = list.dividerX();
         QTest::mouseMove(vp, QPoint(50, 5));
         QCOMPARE(list.dividerX(), divider);
+    }
+
+    void rowDragAsksForAMoveAndFollowsIt()
+    {
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
+        list.resize(400, 300);
+        fill(view.doc, 4);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QWidget* vp = list.viewport();
+        QSignalSpy asked(&list, &CDpctTreeCtrl::rowMoveRequested);
+        const auto dragTo = [&](int from, QPoint to) {
+            QTest::mousePress(vp, Qt::LeftButton, {}, namePoint(list, from));
+            QTest::mouseMove(vp, namePoint(list, from) + QPoint(0, 6));
+            QTest::mouseMove(vp, to);
+        };
+
+        // Escape drops the drag: nothing is asked for.
+        dragTo(0, QPoint(60, list.rowRect(2).bottom() - 1));
+        QTest::keyClick(&list, Qt::Key_Escape);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(60, list.rowRect(2).bottom() - 1));
+        QCOMPARE(asked.size(), 0);
+
+        // Below the lower half of row 2: row 0 becomes row 2.
+        dragTo(0, QPoint(60, list.rowRect(2).bottom() - 1));
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(60, list.rowRect(2).bottom() - 1));
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.at(0).at(0).toInt(), 0);
+        QCOMPARE(asked.at(0).at(1).toInt(), 2);
+        // Dropped where it was: nothing.
+        dragTo(1, namePoint(list, 1) + QPoint(0, 3));
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, namePoint(list, 1) + QPoint(0, 3));
+        QCOMPARE(asked.size(), 1);
+
+        // The host moves the item; the selection goes with it, the rows between shift.
+        list.selectRow(0);
+        QVERIFY(view.doc.move(0, 2));
+        QCOMPARE(list.selectedRow(), 2);
+        list.selectRow(1);
+        QVERIFY(view.doc.move(3, 0));
+        QCOMPARE(list.selectedRow(), 2);
+
+        // Locked: no drag at all.
+        list.setInputLocked(true);
+        dragTo(0, QPoint(60, list.rowRect(3).bottom() - 1));
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(60, list.rowRect(3).bottom() - 1));
+        QCOMPARE(asked.size(), 1);
+    }
+
+    void missingRowsAreGreyed()
+    {
+        QTemporaryDir dir;
+        const QString there = dir.filePath(QStringLiteral("there.cu"));
+        QFile f(there);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
+        list.resize(500, 200);
+        view.doc.add(std::vector{makeItem(there.toStdString()),
+                                 makeItem(dir.filePath(QStringLiteral("gone.cu")).toStdString())});
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        const QColor text = list.colors().resolve(ListColors::RowText, list.palette());
+        const QColor grey = list.palette().color(QPalette::Disabled, QPalette::Text);
+        QVERIFY(!near(text, grey, 30));
+        const auto inks = [&](int row) {
+            const QRect r = list.rowRect(row).adjusted(30, 2, -(list.width() - list.dividerX()), -2);
+            const QImage img = grab(list);
+            return std::pair{countNear(img, r, text, 40), countNear(img, r, grey, 40)};
+        };
+        QVERIFY(inks(1).first > 0); // before the check: plain text
+
+        QSignalSpy checked(&view.model, &DefinitionModel::filesChecked);
+        view.model.checkFiles();
+        QTRY_COMPARE(checked.size(), 1);
+        QTRY_VERIFY(inks(1).second > 0);
+        QCOMPARE(inks(1).first, 0);
+        QVERIFY(inks(0).first > 0); // the file that is there keeps its text colour
     }
 
     void rowsComeAndGoThroughTheDocument()

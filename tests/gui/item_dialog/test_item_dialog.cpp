@@ -99,7 +99,8 @@ private Q_SLOTS:
             const int before = DialogSeam::shownCount();
             DialogSeam::answerMessage();
             QVERIFY(!page.validateAndStore());
-            QCOMPARE(DialogSeam::shownCount(), before + 1); // only the first failure is reported
+            // One message for every refused option, under the number of the first.
+            QCOMPARE(DialogSeam::shownCount(), before + 1);
             QCOMPARE(DialogSeam::last().id, id);
             QCOMPARE(DialogSeam::last().icon, QMessageBox::Critical);
             QCOMPARE(target, original);
@@ -113,7 +114,12 @@ private Q_SLOTS:
             if (id == 726)
                 QVERIFY(!DialogSeam::last().text.contains(name));
             else
-                QVERIFY(DialogSeam::last().text.startsWith(name + QStringLiteral(":\n")));
+                QVERIFY(DialogSeam::last().text.contains(name + QStringLiteral(":\n")));
+            // The later ones are in the same message; the last one alone is its own message.
+            const bool alone = id == expected.back();
+            QCOMPARE(DialogSeam::last().text.startsWith(name + QStringLiteral(":\n")), alone);
+            if (id == 703)
+                QVERIFY(DialogSeam::last().text.contains(CDpctDataSetDlg::refusalText(kVcxprojFile)));
             if (CColorComboBox* combo = page.comboBox(slot)) {
                 QCOMPARE(page.focusWidget(), combo);
                 QCOMPARE(combo->currentIndex(), -1);
@@ -236,7 +242,7 @@ private Q_SLOTS:
         QCOMPARE(page.focusWidget(), page.comboBox(kUsmLevel));
     }
 
-    void pageSetAllIncludesTheLockedOption()
+    void pageSetAllTicksOnlyOptionsThatGoTogether()
     {
         CDpctData target;
         CDpctDataSetDlg page(target, nullptr);
@@ -245,8 +251,12 @@ private Q_SLOTS:
         QVERIFY(!page.edit(kInRoot)->isEnabled());
         QVERIFY(!page.browseButton(kInRoot)->isEnabled());
         page.setAll(true);
-        QVERIFY(locked->isChecked());
+        // The fixed option keeps its state; of the exclusive group only the first is ticked.
+        QVERIFY(!locked->isChecked());
         QVERIFY(!locked->isEnabled());
+        QVERIFY(page.checkBox(kNoDryPattern)->isChecked());
+        QVERIFY(!page.checkBox(kNoIncrementalMigration)->isChecked());
+        QVERIFY(!page.checkBox(kOptimizeMigration)->isChecked());
         QVERIFY(page.edit(kInRoot)->isEnabled());
         QVERIFY(page.browseButton(kInRoot)->isEnabled());
         QVERIFY(page.comboBox(kUsmLevel)->isEnabled());
@@ -254,13 +264,33 @@ private Q_SLOTS:
         for (int slot : {kCustomHelperName, kExtraArg, kReportFilePrefix, kSuppressWarnings})
             page.edit(slot)->setText(QStringLiteral("x"));
         QVERIFY(page.validateAndStore());
-        for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot)
-            QVERIFY2(target.isOn(slot), optionAt(slot).name.data());
+        for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
+            const bool expected =
+                slot != kNoClNamespaceInline && slot != kNoIncrementalMigration && slot != kOptimizeMigration;
+            QVERIFY2(target.isOn(slot) == expected, optionAt(slot).name.data());
+        }
         page.setAll(false);
         QVERIFY(!locked->isChecked());
         QVERIFY(!page.comboBox(kUsmLevel)->isEnabled());
         QVERIFY(page.validateAndStore());
-        QVERIFY(!target.isOn(kNoClNamespaceInline));
+        for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot)
+            QVERIFY2(!target.isOn(slot), optionAt(slot).name.data());
+
+        // A member of the group the user ticked is the one kept; a fixed option that is on
+        // stays on through both.
+        CDpctData fixedOn;
+        fixedOn.setOn(kNoClNamespaceInline, true);
+        CDpctDataSetDlg other(fixedOn, nullptr);
+        other.checkBox(kOptimizeMigration)->setChecked(true);
+        other.checkBox(kNoIncrementalMigration)->setChecked(true);
+        other.setAll(true);
+        QVERIFY(!other.checkBox(kNoDryPattern)->isChecked());
+        QVERIFY(other.checkBox(kNoIncrementalMigration)->isChecked());
+        QVERIFY(!other.checkBox(kOptimizeMigration)->isChecked());
+        QVERIFY(other.checkBox(kNoClNamespaceInline)->isChecked());
+        other.setAll(false);
+        QVERIFY(other.checkBox(kNoClNamespaceInline)->isChecked());
+        QVERIFY(!other.checkBox(kNoIncrementalMigration)->isChecked());
     }
 
     void pageChangedMarks()
@@ -406,7 +436,9 @@ private Q_SLOTS:
         QCOMPARE(add.checkAllButton()->text(), QStringLiteral("Check all"));
         QTest::mouseClick(add.checkAllButton(), Qt::LeftButton);
         QCOMPARE(add.checkAllButton()->text(), QStringLiteral("Uncheck all"));
-        QVERIFY(add.page()->checkBox(kNoClNamespaceInline)->isChecked());
+        QVERIFY(!add.page()->checkBox(kNoClNamespaceInline)->isChecked());
+        QVERIFY(add.page()->checkBox(kNoDryPattern)->isChecked());
+        QVERIFY(!add.page()->checkBox(kOptimizeMigration)->isChecked());
         QTest::mouseClick(add.checkAllButton(), Qt::LeftButton);
         QCOMPARE(add.checkAllButton()->text(), QStringLiteral("Check all"));
         QVERIFY(!add.page()->checkBox(kUsmLevel)->isChecked());
@@ -424,15 +456,22 @@ private Q_SLOTS:
         };
         CDpctDataDlg dlg(CDpctDataDlg::Mode::Add, target, &defaults, listed, nullptr);
 
-        // Page first, then 729 (duplicate with other case), then 701.
+        // Every refusal at once: 729 (duplicate with other case) above the page's 707, under the
+        // number of the first, with the focus on the first; then 701.
         dlg.fileEdit()->setText(file);
         DialogSeam::answerMessage();
         dlg.accept();
-        QCOMPARE(DialogSeam::last().id, 707);
+        QCOMPARE(DialogSeam::shownCount(), 1);
+        QCOMPARE(DialogSeam::last().id, 729);
+        QVERIFY(
+            DialogSeam::last().text.contains(QStringLiteral("The selected file is already in the list.")));
+        QVERIFY(DialogSeam::last().text.contains(CDpctDataSetDlg::refusalText(kExtraArg)));
+        QCOMPARE(dlg.focusWidget(), dlg.fileEdit());
         dlg.page()->edit(kExtraArg)->setText(QStringLiteral("-v"));
         DialogSeam::answerMessage();
         dlg.accept();
         QCOMPARE(DialogSeam::last().id, 729);
+        QCOMPARE(DialogSeam::last().text, QStringLiteral("The selected file is already in the list."));
         QCOMPARE(dlg.focusWidget(), dlg.fileEdit());
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
         dlg.fileEdit()->setText(QString());

@@ -245,52 +245,53 @@ void CDpctDataDlg::toggleCheckAll()
 
 void CDpctDataDlg::accept()
 {
-    if (!page_->validateAndStore())
-        return;
+    // Every refused field is reported at once: the path first (it stands at the top), then the
+    // options in their order. The focus goes to the first.
+    QList<CDpctDataSetDlg::Refusal> refusals;
     const bool file = fileRadio_->isChecked();
-    working_.kind = file ? 0 : 1;
     CColorEdit* edit = file ? fileEdit_ : dirEdit_;
     const QString path = edit->text();
-    working_.path = path.toStdString();
     if (hasLineBreak(path)) {
-        // Checked before anything else: the name could not be saved, and the other messages
-        // would not say why.
+        // Its own message: the name could not be saved, and the other messages would not say why.
         if (file)
-            DialogSeam::message(this, 733, QMessageBox::Critical,
-                                tr("The file name \"%1\" contains a line break, which a definition file "
-                                   "cannot hold. Rename the file first.")
-                                    .arg(visibleLineBreaks(path)));
+            refusals.append({733,
+                             tr("The file name \"%1\" contains a line break, which a definition file "
+                                "cannot hold. Rename the file first.")
+                                 .arg(visibleLineBreaks(path)),
+                             edit});
         else
-            DialogSeam::message(this, 734, QMessageBox::Critical,
-                                tr("The directory name \"%1\" contains a line break, which a definition "
-                                   "file cannot hold. Rename the directory first.")
-                                    .arg(visibleLineBreaks(path)));
+            refusals.append({734,
+                             tr("The directory name \"%1\" contains a line break, which a definition "
+                                "file cannot hold. Rename the directory first.")
+                                 .arg(visibleLineBreaks(path)),
+                             edit});
         recolour(edit);
-        edit->setFocus(Qt::OtherFocusReason);
+    } else if (file && mode_ == Mode::Add && !path.isEmpty() && isListed_ && isListed_(path.toStdString())) {
+        refusals.append({729, tr("The selected file is already in the list."), fileEdit_});
+    } else {
+        // A file item must name a file and a directory a directory: dpct cannot convert a folder
+        // given as a file, and a scan of a file finds nothing.
+        const QFileInfo info(path);
+        const bool exists = !path.isEmpty() && info.exists() && (file ? !info.isDir() : info.isDir());
+        if (!exists) {
+            if (file)
+                refusals.append({701, tr("The file name is not valid. Enter a valid file name."), edit});
+            else
+                refusals.append(
+                    {702, tr("The directory name is not valid. Enter a valid directory name."), edit});
+            recolour(edit);
+        }
+    }
+    refusals += page_->findRefusals();
+    if (!refusals.isEmpty()) {
+        CDpctDataSetDlg::report(this, refusals);
         return;
     }
-    if (file && mode_ == Mode::Add && !path.isEmpty() && isListed_ && isListed_(working_.path)) {
-        DialogSeam::message(this, 729, QMessageBox::Critical,
-                            tr("The selected file is already in the list."));
-        fileEdit_->setFocus(Qt::OtherFocusReason);
-        return;
-    }
+    // The page writes the working record; the path fields go in afterwards.
+    page_->store();
+    working_.kind = file ? 0 : 1;
+    working_.path = path.toStdString();
     working_.includeSubdirs = subdirCheck_->isChecked() ? 1 : 0;
-    // A file item must name a file and a directory a directory: dpct cannot convert a folder
-    // given as a file, and a scan of a file finds nothing.
-    const QFileInfo info(path);
-    const bool exists = !path.isEmpty() && info.exists() && (file ? !info.isDir() : info.isDir());
-    if (!exists) {
-        if (file)
-            DialogSeam::message(this, 701, QMessageBox::Critical,
-                                tr("The file name is not valid. Enter a valid file name."));
-        else
-            DialogSeam::message(this, 702, QMessageBox::Critical,
-                                tr("The directory name is not valid. Enter a valid directory name."));
-        recolour(edit);
-        edit->setFocus(Qt::OtherFocusReason);
-        return;
-    }
     working_.enabled[kSlotDirName] = 1;
     working_.enabled[kSlotFileName] = 1;
     *target_ = working_;

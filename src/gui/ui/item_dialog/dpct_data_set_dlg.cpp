@@ -12,6 +12,8 @@
 #include "data/option_table.h"
 #include "ui/item_dialog/folder_memory.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
@@ -220,8 +222,23 @@ void CDpctDataSetDlg::updateRowEnabled(int slot)
 
 void CDpctDataSetDlg::setAll(bool state)
 {
-    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot)
-        rows_[static_cast<std::size_t>(slot)].check->setChecked(state);
+    // Of the exclusive group dpct takes only one; keep the user's choice when there is one.
+    int groupChoice = kExclusiveGroup.front();
+    for (int slot : kExclusiveGroup) {
+        if (rows_[static_cast<std::size_t>(slot)].check->isChecked()) {
+            groupChoice = slot;
+            break;
+        }
+    }
+    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
+        QCheckBox* check = rows_[static_cast<std::size_t>(slot)].check;
+        if (!check->isEnabled())
+            continue; // fixed: the page shows it but does not change it
+        bool on = state;
+        if (state && std::find(kExclusiveGroup.begin(), kExclusiveGroup.end(), slot) != kExclusiveGroup.end())
+            on = slot == groupChoice;
+        check->setChecked(on);
+    }
 }
 
 bool CDpctDataSetDlg::pathAcceptable(const QString& text)
@@ -403,7 +420,7 @@ QString CDpctDataSetDlg::plainValueRefusalText(int slot)
               "control character. Close every quote you open.");
 }
 
-bool CDpctDataSetDlg::validateSlot(int slot)
+CDpctDataSetDlg::Refusal CDpctDataSetDlg::checkSlot(int slot)
 {
     const OptionInfo& info = optionAt(slot);
     const Row& row = rows_[static_cast<std::size_t>(slot)];
@@ -438,25 +455,31 @@ bool CDpctDataSetDlg::validateSlot(int slot)
             failed = row.edit;
     }
     if (!failed)
-        return true;
-    DialogSeam::message(this, refusalId(slot), QMessageBox::Critical,
-                        message.isEmpty() ? refusalText(slot) : message);
-    failed->setFocus(Qt::OtherFocusReason);
-    return false;
+        return {};
+    return {refusalId(slot), message.isEmpty() ? refusalText(slot) : message, failed};
 }
 
-bool CDpctDataSetDlg::validateAndStore()
+QList<CDpctDataSetDlg::Refusal> CDpctDataSetDlg::findRefusals()
 {
-    // The page record is the working copy; only a complete pass reaches the target.
+    // The page record is the working copy; it keeps the values only when all of them pass.
     const CDpctData before = page_;
+    QList<Refusal> refusals;
     for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
         const Row& row = rows_[static_cast<std::size_t>(slot)];
         page_.setOn(slot, row.check->isChecked());
-        if (row.check->isChecked() && !validateSlot(slot)) {
-            page_ = before;
-            return false;
-        }
+        if (!row.check->isChecked())
+            continue;
+        Refusal refusal = checkSlot(slot);
+        if (refusal.id != 0)
+            refusals.append(std::move(refusal));
     }
+    if (!refusals.isEmpty())
+        page_ = before;
+    return refusals;
+}
+
+void CDpctDataSetDlg::store()
+{
     page_.changed.fill(0);
     for (int slot = 0; slot < kSlotCount; ++slot) {
         bool differs = page_.isOn(slot) != original_.isOn(slot);
@@ -470,7 +493,36 @@ bool CDpctDataSetDlg::validateAndStore()
         page_.changed[static_cast<std::size_t>(slot)] = differs ? 1 : 0;
     }
     *target_ = page_;
+}
+
+bool CDpctDataSetDlg::validateAndStore()
+{
+    const QList<Refusal> refusals = findRefusals();
+    if (!refusals.isEmpty()) {
+        report(this, refusals);
+        return false;
+    }
+    store();
     return true;
+}
+
+void CDpctDataSetDlg::report(QWidget* parent, const QList<Refusal>& refusals)
+{
+    if (refusals.isEmpty())
+        return;
+    const Refusal& first = refusals.front();
+    QString text = first.text;
+    if (refusals.size() > 1) {
+        // Every refused field at once, so that one pass mends them all.
+        QStringList parts;
+        for (const Refusal& r : refusals)
+            parts.append(r.text);
+        text = tr("%n entries are not valid:", nullptr, static_cast<int>(refusals.size())) +
+               QStringLiteral("\n\n") + parts.join(QStringLiteral("\n\n"));
+    }
+    DialogSeam::message(parent, first.id, QMessageBox::Critical, text);
+    if (first.control)
+        first.control->setFocus(Qt::OtherFocusReason);
 }
 
 QCheckBox* CDpctDataSetDlg::checkBox(int slot) const

@@ -11,6 +11,8 @@
 
 #include <array>
 
+#include <QList>
+#include <QString>
 #include <QWidget>
 
 class QCheckBox;
@@ -29,15 +31,33 @@ class CDpctDataSetDlg : public QWidget
 public:
     CDpctDataSetDlg(tovalo::CDpctData& target, FolderMemory* folders, QWidget* parent = nullptr);
 
-    /// Checks (true) or clears (false) every option's check box, the one of
-    /// --no-cl-namespace-inline included; value controls follow their check boxes.
+    /// Checks (true) or clears (false) the options the user can switch, so that the result is
+    /// a set of options that can be on together: the fixed --no-cl-namespace-inline keeps its
+    /// state, and of the exclusive group only one is checked (the first one already checked, or
+    /// else the first of the group). Value controls follow their check boxes.
     void setAll(bool state);
 
-    /// Validates every checked option in slot order. On the first failure shows its message,
-    /// moves the focus to the failing control and returns false (the target is untouched).
-    /// Otherwise sets the `changed` marks against the record the page was opened on, copies
-    /// the page record into the target and returns true.
+    /// A refused field: the message number, its text and the control that holds the value.
+    struct Refusal
+    {
+        int id = 0;
+        QString text;
+        QWidget* control = nullptr;
+    };
+
+    /// Checks every checked option in slot order and returns what is refused, without showing
+    /// anything; the target is untouched. Path edits are coloured by the result.
+    QList<Refusal> findRefusals();
+    /// Sets the `changed` marks against the record the page was opened on and copies the page
+    /// record into the target. Call only after findRefusals() found nothing.
+    void store();
+    /// Validates every checked option. When some are refused, shows them all in one message,
+    /// moves the focus to the first and returns false (the target is untouched); otherwise
+    /// stores (store()) and returns true.
     bool validateAndStore();
+    /// Shows `refusals` in one message (a single one with its own number and text, several in a
+    /// list under the number of the first) and moves the focus to the first one's control.
+    static void report(QWidget* parent, const QList<Refusal>& refusals);
 
     /// The controls of an option slot (null when the option has none), for the dialog and tests.
     QCheckBox* checkBox(int slot) const;
@@ -82,7 +102,8 @@ private:
     void updateRowEnabled(int slot);
     void recolour(int slot);
     void browse(int slot);
-    bool validateSlot(int slot);
+    /// Checks one checked option; a refusal has id 0 when it passes.
+    Refusal checkSlot(int slot);
     bool isPathOption(int slot) const;
 
     tovalo::CDpctData* target_;
