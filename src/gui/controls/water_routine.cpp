@@ -1,25 +1,28 @@
 #include "controls/water_routine.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace tovalo::gui {
 
 namespace {
 
-// Heights stay far inside 32 bits in use (drops add at most a few thousand per frame and every
-// step damps); intermediate sums are formed in 64 bits and a result is stored saturated, so
-// that a pathological stream of drops can never overflow.
-std::int32_t saturated(std::int64_t value)
+// Heights are kept within +-2^27, far beyond any the mouse makes (a few tens of thousands at
+// most), so that the sum of eight neighbours and every difference fit in 32 bits and a
+// pathological stream of drops can never overflow.
+constexpr std::int32_t kHeightLimit = std::int32_t{1} << 27;
+
+std::int32_t limited(std::int32_t value)
 {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
+    return std::clamp(value, -kHeightLimit, kHeightLimit);
 }
 
-std::uint32_t channel(std::uint32_t pixel, int shift, std::int64_t shade)
+std::uint32_t shaded(std::uint32_t pixel, std::int32_t shade)
 {
-    const std::int64_t value = static_cast<std::int64_t>((pixel >> shift) & 0xFFu) - shade;
-    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(value, 0, 255)) << shift;
+    const auto channel = [&](int shift) {
+        const std::int32_t value = static_cast<std::int32_t>((pixel >> shift) & 0xFFu) - shade;
+        return static_cast<std::uint32_t>(std::clamp(value, 0, 255)) << shift;
+    };
+    return channel(16) | channel(8) | channel(0);
 }
 
 } // namespace
@@ -46,26 +49,25 @@ void CWaterRoutine::clear()
 
 bool CWaterRoutine::step(const std::uint32_t* source, std::uint32_t* display)
 {
-    const std::int64_t w = width_;
-    const std::int64_t cells = w * height_;
+    const int w = width_;
+    const std::int64_t cells = std::int64_t{w} * height_;
     bool changed = false;
 
     // Refraction through map A: each inner pixel shows the source pixel displaced by an eighth
     // of the local slope, darkened (or lightened) by the slope towards the right neighbour.
     const std::int32_t* a = mapA_.data();
-    for (std::int64_t y = 1; y + 1 < height_; ++y) {
-        for (std::int64_t i = y * w + 1, end = y * w + w - 1; i < end; ++i) {
-            const std::int64_t dx = std::int64_t{a[i]} - a[i + 1];
-            const std::int64_t dy = std::int64_t{a[i]} - a[i + w];
-            const std::int64_t j = i + w * (dy >> 3) + (dx >> 3);
+    for (int y = 1; y + 1 < height_; ++y) {
+        const std::int64_t rowStart = std::int64_t{y} * w;
+        for (std::int64_t i = rowStart + 1; i < rowStart + w - 1; ++i) {
+            const std::int32_t dx = a[i] - a[i + 1];
+            const std::int32_t dy = a[i] - a[i + w];
+            const std::int64_t j = i + std::int64_t{w} * (dy >> 3) + (dx >> 3);
             if (j <= 0 || j >= cells)
                 continue;
             const std::uint32_t s = source[j];
-            const std::uint32_t pixel = fourthByte_ | channel(s, 16, dx) | channel(s, 8, dx) | channel(s, 0, dx);
-            if (display[i] != pixel) {
-                display[i] = pixel;
-                changed = true;
-            }
+            const std::uint32_t pixel = fourthByte_ | (dx == 0 ? s & 0x00FFFFFFu : shaded(s, dx));
+            changed = changed || display[i] != pixel;
+            display[i] = pixel;
         }
     }
 
@@ -73,18 +75,22 @@ bool CWaterRoutine::step(const std::uint32_t* source, std::uint32_t* display)
     // map minus its own earlier value, less 1/32 of that.
     std::int32_t* next = page_ == 0 ? mapA_.data() : mapB_.data();
     const std::int32_t* old = page_ == 0 ? mapB_.data() : mapA_.data();
-    for (std::int64_t y = 1; y + 1 < height_; ++y) {
-        for (std::int64_t i = y * w + 1, end = y * w + w - 1; i < end; ++i) {
-            std::int64_t n = (std::int64_t{old[i - w - 1]} + old[i - w + 1] + old[i + w - 1] + old[i + w + 1] +
-                              old[i - w] + old[i + w] + old[i - 1] + old[i + 1]) >>
+    for (int y = 1; y + 1 < height_; ++y) {
+        std::int32_t* out = next + std::int64_t{y} * w;
+        const std::int32_t* up = old + std::int64_t{y + 1} * w;
+        const std::int32_t* mid = old + std::int64_t{y} * w;
+        const std::int32_t* down = old + std::int64_t{y - 1} * w;
+        std::int32_t rowChanged = 0;
+        for (int x = 1; x < w - 1; ++x) {
+            std::int32_t n = (down[x - 1] + down[x + 1] + up[x - 1] + up[x + 1] + down[x] + up[x] +
+                              mid[x - 1] + mid[x + 1]) >>
                              2;
-            n -= next[i];
-            const std::int32_t value = saturated(n - (n >> kDampingShift));
-            if (next[i] != value) {
-                next[i] = value;
-                changed = true;
-            }
+            n -= out[x];
+            const std::int32_t value = limited(n - (n >> kDampingShift));
+            rowChanged |= value ^ out[x];
+            out[x] = value;
         }
+        changed = changed || rowChanged != 0;
     }
 
     page_ = 1 - page_;
@@ -109,7 +115,8 @@ void CWaterRoutine::drop(int x, int y, int radius, int strength)
             if (u * u + v * v >= r * r)
                 continue;
             std::int32_t& cell = map[(y + v) * std::int64_t{width_} + x + u];
-            cell = saturated(std::int64_t{cell} + strength);
+            cell = static_cast<std::int32_t>(
+                std::clamp<std::int64_t>(std::int64_t{cell} + strength, -kHeightLimit, kHeightLimit));
             touched = true;
         }
     }
