@@ -56,8 +56,9 @@ private Q_SLOTS:
         Pixels display = plain;
         QVERIFY(water.step(source.data(), display.data()));
         for (int i = 0; i < w * h; ++i)
-            QCOMPARE(display[static_cast<std::size_t>(i)],
-                     onBorder(w, h, i) ? plain[static_cast<std::size_t>(i)] : source[static_cast<std::size_t>(i)]);
+            QCOMPARE(display[static_cast<std::size_t>(i)], onBorder(w, h, i)
+                                                               ? plain[static_cast<std::size_t>(i)]
+                                                               : source[static_cast<std::size_t>(i)]);
         QCOMPARE(water.page(), 1);
         // Still water: nothing changes any more, and two quiet steps mean rest.
         QVERIFY(!water.atRest());
@@ -69,7 +70,8 @@ private Q_SLOTS:
         // The fourth byte of a written pixel is the one asked for; the border keeps its own.
         water.setFourthByte(0xFF);
         water.step(source.data(), display.data());
-        QCOMPARE(display[static_cast<std::size_t>(w + 1)], source[static_cast<std::size_t>(w + 1)] | 0xFF000000u);
+        QCOMPARE(display[static_cast<std::size_t>(w + 1)],
+                 source[static_cast<std::size_t>(w + 1)] | 0xFF000000u);
         QCOMPARE(display[0], plain[0]);
     }
 
@@ -101,7 +103,8 @@ private Q_SLOTS:
                                         .arg(i)
                                         .arg(p[0])
                                         .arg(p[1])));
-                QVERIFY2(display[at] == plain[at], qPrintable(QStringLiteral("display border pixel %1").arg(i)));
+                QVERIFY2(display[at] == plain[at],
+                         qPrintable(QStringLiteral("display border pixel %1").arg(i)));
             }
         }
         // The drops did reach the inner cells next to the edges.
@@ -129,10 +132,12 @@ private Q_SLOTS:
         water.step(source.data(), display.data());
         bool row1Changed = false;
         for (int x = 1; x < w - 1; ++x)
-            row1Changed = row1Changed || display[static_cast<std::size_t>(w + x)] != source[static_cast<std::size_t>(w + x)];
+            row1Changed = row1Changed ||
+                          display[static_cast<std::size_t>(w + x)] != source[static_cast<std::size_t>(w + x)];
         QVERIFY(row1Changed);
         for (int x = 0; x < w; ++x)
-            QCOMPARE(display[static_cast<std::size_t>((h - 2) * w + x)], source[static_cast<std::size_t>((h - 2) * w + x)]);
+            QCOMPARE(display[static_cast<std::size_t>((h - 2) * w + x)],
+                     source[static_cast<std::size_t>((h - 2) * w + x)]);
     }
 
     void oneDropComesToRestAndANewDropWakesIt()
@@ -201,17 +206,19 @@ private Q_SLOTS:
                 const std::vector<qint64> want = numbers(f, isDisplay ? 16 : 10);
                 QCOMPARE(want.size(), source.size());
                 for (std::size_t i = 0; i < want.size(); ++i) {
-                    const qint64 got = isDisplay ? qint64{display[i]}
-                                                 : qint64{(op == "expect-a" ? water.mapA() : water.mapB())[i]};
+                    const qint64 got = isDisplay
+                                           ? qint64{display[i]}
+                                           : qint64{(op == "expect-a" ? water.mapA() : water.mapB())[i]};
                     if (got != want[i])
-                        QFAIL(qPrintable(QStringLiteral("step %1, %2: cell %3 (x %4, row %5) is %6, expected %7")
-                                             .arg(steps)
-                                             .arg(QString::fromLatin1(op))
-                                             .arg(i)
-                                             .arg(static_cast<int>(i) % w)
-                                             .arg(static_cast<int>(i) / w)
-                                             .arg(got)
-                                             .arg(want[i])));
+                        QFAIL(qPrintable(
+                            QStringLiteral("step %1, %2: cell %3 (x %4, row %5) is %6, expected %7")
+                                .arg(steps)
+                                .arg(QString::fromLatin1(op))
+                                .arg(i)
+                                .arg(static_cast<int>(i) % w)
+                                .arg(static_cast<int>(i) / w)
+                                .arg(got)
+                                .arg(want[i])));
                 }
             }
         }
