@@ -51,6 +51,8 @@ void BM_WaterDrop(benchmark::State& state)
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_WaterDrop)->Arg(tovalo::gui::CWaterRoutine::kMoveRadius)->Arg(tovalo::gui::CWaterRoutine::kPressRadius);
+BENCHMARK(BM_WaterDrop)
+    ->Arg(tovalo::gui::CWaterRoutine::kMoveRadius)
+    ->Arg(tovalo::gui::CWaterRoutine::kPressRadius);
 
 } // namespace
