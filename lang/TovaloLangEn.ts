@@ -143,16 +143,16 @@
         <translation>Sets a comma-separated list of DPC++ extensions not to be used in the migrated code.</translation>
     </message>
     <message>
-        <source>Does not use the Don't Repeat Yourself (DRY) pattern when functions of the dpct namespace are inserted.</source>
-        <translation>Does not use the Don't Repeat Yourself (DRY) pattern when functions of the dpct namespace are inserted.</translation>
+        <source>Does not use the Don&apos;t Repeat Yourself (DRY) pattern when functions of the dpct namespace are inserted.</source>
+        <translation>Does not use the Don&apos;t Repeat Yourself (DRY) pattern when functions of the dpct namespace are inserted.</translation>
     </message>
     <message>
         <source>Tells the tool not to migrate incrementally.</source>
         <translation>Tells the tool not to migrate incrementally.</translation>
     </message>
     <message>
-        <source>Generates code that applies more aggressive assumptions, which may change the program's semantics.</source>
-        <translation>Generates code that applies more aggressive assumptions, which may change the program's semantics.</translation>
+        <source>Generates code that applies more aggressive assumptions, which may change the program&apos;s semantics.</source>
+        <translation>Generates code that applies more aggressive assumptions, which may change the program&apos;s semantics.</translation>
     </message>
     <message>
         <source>Specifies the directory path of the root of the generated files. The directory is created if it does not exist.</source>
@@ -407,12 +407,12 @@ The file was read as %2; saving writes %3. Save anyway?</translation>
         <translation>The directory name is not valid. Enter a valid directory name.</translation>
     </message>
     <message>
-        <source>The file name "%1" contains a line break, which a definition file cannot hold. Rename the file first.</source>
-        <translation>The file name "%1" contains a line break, which a definition file cannot hold. Rename the file first.</translation>
+        <source>The file name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the file first.</source>
+        <translation>The file name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the file first.</translation>
     </message>
     <message>
-        <source>The directory name "%1" contains a line break, which a definition file cannot hold. Rename the directory first.</source>
-        <translation>The directory name "%1" contains a line break, which a definition file cannot hold. Rename the directory first.</translation>
+        <source>The directory name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the directory first.</source>
+        <translation>The directory name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the directory first.</translation>
     </message>
 </context>
 <context>
@@ -756,9 +756,9 @@ Settings</translation>
         <translation>&amp;About Tovalo...</translation>
     </message>
     <message>
-        <source>Show the program's version
+        <source>Show the program&apos;s version
 About</source>
-        <translation>Show the program's version
+        <translation>Show the program&apos;s version
 About</translation>
     </message>
     <message>
@@ -852,9 +852,9 @@ Support App
         <translation>Definition file (*.txt);;All Files (*)</translation>
     </message>
     <message>
-        <source>"Intel®  oneAPI DPC++ Compatibility Tool" Support App
+        <source>&quot;Intel®  oneAPI DPC++ Compatibility Tool&quot; Support App
 Do you really want to quit?</source>
-        <translation>"Intel®  oneAPI DPC++ Compatibility Tool" Support App
+        <translation>&quot;Intel®  oneAPI DPC++ Compatibility Tool&quot; Support App
 Do you really want to quit?</translation>
     </message>
 </context>
@@ -937,6 +937,14 @@ dpct: %2</translation>
     <message>
         <source>(not known)</source>
         <translation>(not known)</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::LanguagePack</name>
+    <message>
+        <source>0.0.0</source>
+        <comment>The version of this language pack as major.minor.build (numbers only)</comment>
+        <translation>1.0.0</translation>
     </message>
 </context>
 <context>

@@ -143,15 +143,15 @@
         <translation>移行されたコードで使用されないDPC++拡張機能のコンマ区切りリストを設定します。</translation>
     </message>
     <message>
-        <source>Does not use the Don't Repeat Yourself (DRY) pattern when functions of the dpct namespace are inserted.</source>
-        <translation>dpct名前空間の関数を挿入するときは、Don't Repeat Yourself(DRY)パターンを使用しません。</translation>
+        <source>Does not use the Don&apos;t Repeat Yourself (DRY) pattern when functions of the dpct namespace are inserted.</source>
+        <translation>dpct名前空間の関数を挿入するときは、Don&apos;t Repeat Yourself(DRY)パターンを使用しません。</translation>
     </message>
     <message>
         <source>Tells the tool not to migrate incrementally.</source>
         <translation>インクリメンタル移行を行いません。</translation>
     </message>
     <message>
-        <source>Generates code that applies more aggressive assumptions, which may change the program's semantics.</source>
+        <source>Generates code that applies more aggressive assumptions, which may change the program&apos;s semantics.</source>
         <translation>プログラムの意味を変える可能性のある、より積極的な前提を適用したコードを生成します。</translation>
     </message>
     <message>
@@ -407,11 +407,11 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <translation>無効なディレクトリ名です。有効なディレクトリ名を入力してください。</translation>
     </message>
     <message>
-        <source>The file name "%1" contains a line break, which a definition file cannot hold. Rename the file first.</source>
+        <source>The file name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the file first.</source>
         <translation>ファイル名「%1」に改行が含まれています。定義ファイルには保存できません。先にファイル名を変更してください。</translation>
     </message>
     <message>
-        <source>The directory name "%1" contains a line break, which a definition file cannot hold. Rename the directory first.</source>
+        <source>The directory name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the directory first.</source>
         <translation>ディレクトリ名「%1」に改行が含まれています。定義ファイルには保存できません。先にディレクトリ名を変更してください。</translation>
     </message>
 </context>
@@ -756,7 +756,7 @@ Settings</source>
         <translation>バージョン情報(&amp;A)...</translation>
     </message>
     <message>
-        <source>Show the program's version
+        <source>Show the program&apos;s version
 About</source>
         <translation>バージョン情報を表示します
 バージョン情報</translation>
@@ -852,7 +852,7 @@ Support App
         <translation>Definition file(*.txt);;All Files(*)</translation>
     </message>
     <message>
-        <source>"Intel®  oneAPI DPC++ Compatibility Tool" Support App
+        <source>&quot;Intel®  oneAPI DPC++ Compatibility Tool&quot; Support App
 Do you really want to quit?</source>
         <translation>『Intel®  OneAPI DPC++互換性ツール』 サポートアプリ
 を終了してよろしいですか？</translation>
@@ -937,6 +937,14 @@ dpct: %2</translation>
     <message>
         <source>(not known)</source>
         <translation>(不明)</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::LanguagePack</name>
+    <message>
+        <source>0.0.0</source>
+        <comment>The version of this language pack as major.minor.build (numbers only)</comment>
+        <translation>1.0.0</translation>
     </message>
 </context>
 <context>

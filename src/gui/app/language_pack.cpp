@@ -12,6 +12,32 @@ namespace tovalo::gui {
 namespace {
 const char* const kStems[] = {"TovaloLangJa", "TovaloLangEn", "TovaloLangCn", "TovaloLangTw", "TovaloLangKo"};
 const char* const kQtLocales[] = {"ja", "en", "zh_CN", "zh_TW", "ko"};
+
+// Every pack translates this one text into its own version, "major.minor.build". The comment
+// tells translators not to translate it; the version is raised when the pack's texts change.
+const char* const kVersionContext = "tovalo::gui::LanguagePack";
+const struct
+{
+    const char* source;
+    const char* comment;
+} kVersion = QT_TRANSLATE_NOOP3("tovalo::gui::LanguagePack", "0.0.0",
+                                "The version of this language pack as major.minor.build (numbers only)");
+
+// "a.b.c" with a up to 65535 and b, c up to 255 (the ranges of a file version's parts).
+bool isVersionText(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 3)
+        return false;
+    const int limits[] = {65535, 255, 255};
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        const uint value = parts[i].toUInt(&ok);
+        if (!ok || value > uint(limits[i]) || parts[i].isEmpty() || !parts[i].at(0).isDigit())
+            return false;
+    }
+    return true;
+}
 QStringList g_folders;
 } // namespace
 
@@ -61,6 +87,22 @@ QString LanguagePack::loadFailureMessage()
     default:
         return QStringLiteral("The resource for the selected language could not be loaded. Exit Tovalo.");
     }
+}
+
+QString LanguagePack::versionText(int index)
+{
+    if (index < 0 || index > 4)
+        return absentVersionText();
+    const QString name = fileStem(index) + QStringLiteral(".qm");
+    for (const QString& folder : searchFolders()) {
+        const QString path = folder + QLatin1Char('/') + name;
+        QTranslator reader; // never installed: the interface language stays as it is
+        if (!QFileInfo(path).isFile() || !reader.load(path))
+            continue;
+        const QString version = reader.translate(kVersionContext, kVersion.source, kVersion.comment);
+        return isVersionText(version) ? version : absentVersionText();
+    }
+    return absentVersionText();
 }
 
 bool LanguagePack::load(int index)

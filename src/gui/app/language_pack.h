@@ -28,10 +28,18 @@ public:
     /// of the system (these texts are built in, so they do not depend on any pack).
     static QString loadFailureMessage();
 
+    /// The version of the pack of `index` as "major.minor.build", read from the pack's file
+    /// without making it the interface language; "65535.255.255" when no folder holds the pack
+    /// or the pack carries no version.
+    static QString versionText(int index);
+    /// The version text of a pack that is absent or carries none.
+    static QString absentVersionText() { return QStringLiteral("65535.255.255"); }
+
     /// Loads and installs the pack of `index`, replacing a pack loaded before. Returns false
     /// when no folder holds a readable catalog of that name.
     bool load(int index);
     void unload();
+
     /// The file the pack was loaded from; empty when none is loaded.
     QString loadedFile() const { return file_; }
 
