@@ -9,10 +9,19 @@
 //   tovalo-shot --measure-open N            open a definition file of N items: time until the
 //                                           document window's list is painted; then the time of
 //                                           one repaint after each page of scrolling
+//   tovalo-shot --about HH:MM [--ripple]    the about box as at that local time (still, or
+//                                           rippling under a drag across its picture)
+//   tovalo-shot --measure-about-idle        CPU of the program idle for 10 s without, then with
+//                                           the about box open and untouched; the time the water
+//                                           takes to come to rest after one press
+//   --lang N                                with any of them: the interface in language N
+//                                           (0 Japanese, 1 English, ...) instead of Japanese
 
 #include "app/language_pack.h"
 #include "app/tovalo_app.h"
 #include "controls/dpct_tree_ctrl.h"
+#include "controls/water_drop_ctrl.h"
+#include "ui/about_dlg.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/main_frame.h"
@@ -20,12 +29,15 @@
 #include "ui/run_controller.h"
 
 #include <cstdio>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -73,6 +85,10 @@ int main(int argc, char** argv)
     bool afterRun = false;
     int measureOpen = 0;
     qint64 burst = 0;
+    QString aboutTime;
+    bool ripple = false;
+    bool measureAbout = false;
+    int language = -1;
     QStringList files;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--look") && i + 1 < args.size())
@@ -87,6 +103,14 @@ int main(int argc, char** argv)
             measureStartup = true;
         else if (args[i] == QStringLiteral("--burst") && i + 1 < args.size())
             burst = args[++i].toLongLong();
+        else if (args[i] == QStringLiteral("--about") && i + 1 < args.size())
+            aboutTime = args[++i];
+        else if (args[i] == QStringLiteral("--ripple"))
+            ripple = true;
+        else if (args[i] == QStringLiteral("--measure-about-idle"))
+            measureAbout = true;
+        else if (args[i] == QStringLiteral("--lang") && i + 1 < args.size())
+            language = args[++i].toInt();
         else
             files.append(args[i]);
     }
@@ -118,6 +142,10 @@ int main(int argc, char** argv)
     options.instanceKey = QStringLiteral("tovalo-shot");
     if (!app.initInstance(options))
         return 1;
+    // Another language on top of the Japanese pack the start loaded (the later pack wins).
+    LanguagePack otherLanguage;
+    if (language > 0)
+        otherLanguage.load(language);
     CMainFrame* frame = app.mainFrame();
     firstPaint.window = frame;
     frame->setGeometry(QApplication::primaryScreen()->availableGeometry());
@@ -206,12 +234,100 @@ int main(int argc, char** argv)
         });
     }
 
+    // The about box, as the about command shows it but at a chosen time and without blocking.
+    QPointer<CAboutDlg> about;
+    const auto openAbout = [&](QTime time) {
+        AboutInfo info = AboutInfo::current(app.settings(), frame->runController());
+        info.localTime = time;
+        about = new CAboutDlg(info, frame);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->open();
+    };
+    const auto press = [](QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(w, &event);
+    };
+    // CPU seconds of this process so far (all its threads).
+    const auto cpuSeconds = [] {
+        QFile stat(QStringLiteral("/proc/self/stat"));
+        if (!stat.open(QIODevice::ReadOnly))
+            return -1.0;
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        // After the command name: state is field 3, utime field 14, stime field 15.
+        return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
+    };
+
     bool said = false;
     auto poll = new QTimer(&qapp);
     QObject::connect(poll, &QTimer::timeout, &qapp, [&] {
         const RunEngine* engine = frame->runController()->engine();
         if (said || !engine || !engine->startUpDone())
             return;
+        if (measureAbout) {
+            said = true;
+            poll->stop();
+            QTimer::singleShot(1000, &qapp, [&] {
+                const double before = cpuSeconds();
+                QTimer::singleShot(10000, &qapp, [&, before] {
+                    const double idle = cpuSeconds() - before;
+                    std::printf("idle-10s-without-about-cpu-percent %.2f\n", idle * 10.0);
+                    openAbout(QTime(12, 0));
+                    // One press on the picture, then the time until the water is at rest.
+                    QTimer::singleShot(500, &qapp, [&, idle] {
+                        CWaterDropCtrl* water = about->pictureCtrl();
+                        auto* clock = new QElapsedTimer;
+                        clock->start();
+                        const int frames = water->frameCount();
+                        press(water, QEvent::MouseButtonPress, QPoint(192, 80), Qt::LeftButton);
+                        press(water, QEvent::MouseButtonRelease, QPoint(192, 80), Qt::NoButton);
+                        auto* wait = new QTimer(&qapp);
+                        QObject::connect(
+                            wait, &QTimer::timeout, &qapp, [&, wait, clock, frames, water, idle] {
+                                if (water->isFrameTimerActive())
+                                    return;
+                                wait->stop();
+                                std::printf("rest-after-one-press-ms %lld\nrest-after-one-press-frames %d\n",
+                                            static_cast<long long>(clock->elapsed()),
+                                            water->frameCount() - frames);
+                                delete clock;
+                                const double start = cpuSeconds();
+                                QTimer::singleShot(10000, &qapp, [&, start, idle] {
+                                    const double open = cpuSeconds() - start;
+                                    std::printf("idle-10s-with-about-cpu-percent %.2f\n"
+                                                "about-box-extra-cpu-percent %.2f\n",
+                                                open * 10.0, (open - idle) * 10.0);
+                                    std::fflush(stdout);
+                                    QCoreApplication::exit(0);
+                                });
+                            });
+                        wait->start(50);
+                    });
+                });
+            });
+            return;
+        }
+        if (!aboutTime.isEmpty()) {
+            said = true;
+            poll->stop();
+            openAbout(QTime::fromString(aboutTime, QStringLiteral("H:mm")));
+            QTimer::singleShot(300, &qapp, [&] {
+                if (ripple) {
+                    // A drag across the picture, then a few frames of rippling.
+                    CWaterDropCtrl* water = about->pictureCtrl();
+                    press(water, QEvent::MouseButtonPress, QPoint(90, 60), Qt::LeftButton);
+                    for (int x = 90; x <= 300; x += 30)
+                        press(water, QEvent::MouseMove, QPoint(x, 60 + (x % 60)), Qt::LeftButton);
+                    press(water, QEvent::MouseButtonRelease, QPoint(300, 60), Qt::NoButton);
+                }
+                QTimer::singleShot(ripple ? 400 : 100, &qapp, [] {
+                    std::printf("ready\n");
+                    std::fflush(stdout);
+                });
+            });
+            return;
+        }
         if (!run) {
             said = true;
         } else if (engine->phase() == RunPhase::Idle && engine->doneCount() == 0) {

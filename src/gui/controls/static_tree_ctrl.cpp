@@ -47,8 +47,7 @@ int wrapLength(const QFontMetrics& fm, const QString& text, int available)
 
 CStaticTreeNode::CStaticTreeNode(CStaticTreeNode* parent, QString text, QColor color)
     : parent_(parent), text_(std::move(text)), textColor_(std::move(color))
-{
-}
+{}
 
 CStaticTreeNode::~CStaticTreeNode() = default;
 

@@ -28,7 +28,8 @@ void toTopDown(const std::vector<std::uint32_t>& pixels, QImage& image)
     const int w = image.width();
     const int h = image.height();
     for (int y = 0; y < h; ++y)
-        std::memcpy(image.scanLine(h - 1 - y), pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w),
+        std::memcpy(image.scanLine(h - 1 - y),
+                    pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w),
                     static_cast<std::size_t>(w) * sizeof(std::uint32_t));
 }
 
@@ -70,7 +71,14 @@ void CWaterDropCtrl::setPicture(const QImage& picture, const QString& caption, c
         QPainter painter(&captioned);
         painter.setFont(font);
         const QRect bounds(QPoint(0, 0), captioned.size());
-        const QRect block = painter.boundingRect(bounds, Qt::AlignHCenter | Qt::AlignTop, caption);
+        QRect block = painter.boundingRect(bounds, Qt::AlignHCenter | Qt::AlignTop, caption);
+        // A line wider than the picture would be cut at both edges: the font is made smaller
+        // until every line fits (a longer translation, a large system font).
+        while (block.width() > captioned.width() - 4 && font.pixelSize() > 8) {
+            font.setPixelSize(font.pixelSize() - 1);
+            painter.setFont(font);
+            block = painter.boundingRect(bounds, Qt::AlignHCenter | Qt::AlignTop, caption);
+        }
         const QRect at((captioned.width() - block.width()) / 2, captioned.height() - 6 - block.height(),
                        block.width(), block.height());
         painter.setPen(shadowColor_);

@@ -34,8 +34,9 @@ public:
     explicit CWaterDropCtrl(QWidget* parent = nullptr);
 
     /// Sets the picture and its caption (lines separated by '\n'), drawn bold in the parent's
-    /// font 5 pixels larger, centred, its bottom 6 pixels above the picture's bottom edge: first
-    /// in `shadowColor` one pixel right and down, then in `captionColor`. Restarts from flat
+    /// font 5 pixels larger (smaller again where a line would not fit the picture's width),
+    /// centred, its bottom 6 pixels above the picture's bottom edge: first in `shadowColor` one
+    /// pixel right and down, then in `captionColor`. Restarts from flat
     /// water and shows the first frame at once. A null picture leaves the control without
     /// picture and without rippling.
     void setPicture(const QImage& picture, const QString& caption, const QColor& captionColor,

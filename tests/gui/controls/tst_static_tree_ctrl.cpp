@@ -220,7 +220,7 @@ private Q_SLOTS:
         QTest::keyClick(&t.tree, Qt::Key_Home);
         QCOMPARE(t.tree.selectedNode(), t.a);
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(leafOf(spy, 0), nullptr); // a group
+        QCOMPARE(leafOf(spy, 0), nullptr);      // a group
         QTest::keyClick(&t.tree, Qt::Key_Home); // no change, no notification
         QCOMPARE(spy.count(), 1);
         QTest::keyClick(&t.tree, Qt::Key_End);
@@ -332,7 +332,8 @@ private Q_SLOTS:
         const QRect a2Rect = t.tree.visualRect(t.a2);
         QCOMPARE(img.pixelColor(aRect.right() - 2, aRect.top() + 1), t.tree.parentBackground());
         QCOMPARE(img.pixelColor(a2Rect.right() - 2, a2Rect.top() + 1), t.tree.selectionBackground());
-        QCOMPARE(img.pixelColor(a1Rect.right() - 2, a1Rect.top() + 1), t.tree.palette().color(QPalette::Base));
+        QCOMPARE(img.pixelColor(a1Rect.right() - 2, a1Rect.top() + 1),
+                 t.tree.palette().color(QPalette::Base));
 
         // Bold parents: the same words take more ink in the parent's line.
         const QRect aText(aRect.left(), aRect.top(), aRect.width(), lh);

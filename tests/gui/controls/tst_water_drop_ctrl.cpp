@@ -76,6 +76,20 @@ private Q_SLOTS:
         QCOMPARE(shown.copy(0, 159, 384, 1), plain.copy(0, 159, 384, 1));
     }
 
+    void aLongCaptionIsMadeSmallerToFitThePicture()
+    {
+        QWidget window;
+        auto* ctrl = new CWaterDropCtrl(&window);
+        const QColor caption(255, 0, 0);
+        ctrl->setPicture(QImage(200, 80, QImage::Format_RGB32),
+                         QStringLiteral("A caption far wider than the picture is"), caption, caption);
+        const QImage still = ctrl->stillImage();
+        // Nothing of the caption touches the outer columns.
+        QCOMPARE(countColour(still, QRect(0, 0, 2, 80), caption), 0);
+        QCOMPARE(countColour(still, QRect(198, 0, 2, 80), caption), 0);
+        QVERIFY(countColour(still, QRect(0, 0, 200, 80), caption) > 20);
+    }
+
     void frameTimerStopsAtRestAndADropRestartsIt()
     {
         CWaterDropCtrl ctrl;
@@ -170,7 +184,8 @@ private Q_SLOTS:
         other->setFocus();
         QCOMPARE(link->textColor(), QColor(100, 149, 237));
         QVERIFY(link->font().underline());
-        QCOMPARE(static_cast<int>(link->font().weight()), static_cast<int>(QApplication::font().weight()) + 1);
+        QCOMPARE(static_cast<int>(link->font().weight()),
+                 static_cast<int>(QApplication::font().weight()) + 1);
 
         link->setDown(true);
         QCOMPARE(link->textColor(), QColor(0, 0, 255));
