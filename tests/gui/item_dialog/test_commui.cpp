@@ -74,6 +74,22 @@ private Q_SLOTS:
         QVERIFY(unexpected.last().contains(QStringLiteral("folder chooser")));
         QCOMPARE(DialogSeam::pendingAnswers(), 1);
         DialogSeam::clearAnswers();
+
+        // The colour chooser: its answers, a cancel, and no answer of another kind.
+        DialogSeam::answerColor(QColor(1, 2, 3));
+        DialogSeam::answerColor(std::nullopt);
+        const std::optional<QColor> picked =
+            DialogSeam::color(nullptr, QStringLiteral("Colour"), QColor(9, 9, 9));
+        QVERIFY(picked.has_value());
+        QCOMPARE(*picked, QColor(1, 2, 3));
+        QCOMPARE(DialogSeam::last().kind, DialogSeam::Record::Kind::Color);
+        QCOMPARE(DialogSeam::last().color, QColor(9, 9, 9));
+        QVERIFY(!DialogSeam::color(nullptr, QStringLiteral("Colour"), QColor()).has_value());
+        DialogSeam::answerFolder(QStringLiteral("/x"));
+        QVERIFY(!DialogSeam::color(nullptr, QStringLiteral("Colour"), QColor()).has_value());
+        QVERIFY(unexpected.last().contains(QStringLiteral("colour chooser")));
+        QCOMPARE(DialogSeam::pendingAnswers(), 1);
+        DialogSeam::clearAnswers();
         testing_gui::failOnUnexpectedDialogs();
     }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 
 namespace tovalo::gui {
@@ -17,6 +18,7 @@ struct Answer
     Kind kind = Kind::None; ///< None: the dialog counts as cancelled
     QMessageBox::StandardButton button = QMessageBox::NoButton;
     QString path; ///< a chooser's answer; empty = cancelled
+    QColor color; ///< the colour chooser's answer; invalid = cancelled
 };
 
 struct State
@@ -44,6 +46,8 @@ QString kindName(Kind kind)
         return QStringLiteral("save-file chooser");
     case Kind::Folder:
         return QStringLiteral("folder chooser");
+    case Kind::Color:
+        return QStringLiteral("colour chooser");
     case Kind::None:
         break;
     }
@@ -157,6 +161,25 @@ std::optional<QString> DialogSeam::folder(QWidget* parent, const QString& title,
     return dir;
 }
 
+std::optional<QColor> DialogSeam::color(QWidget* parent, const QString& title, const QColor& initial)
+{
+    DialogSeam::Record shown;
+    shown.kind = Kind::Color;
+    shown.title = title;
+    shown.color = initial;
+    if (Answer answer; take(std::move(shown), answer)) {
+        if (!answer.color.isValid())
+            return std::nullopt;
+        return answer.color;
+    }
+    QColorDialog dialog(initial.isValid() ? initial : QColor(Qt::white), parent);
+    dialog.setObjectName(QStringLiteral("colorDialog"));
+    dialog.setWindowTitle(title);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedColor();
+}
+
 void DialogSeam::setTestMode(std::function<void(const QString&)> unexpected)
 {
     state().unexpected = std::move(unexpected);
@@ -164,17 +187,22 @@ void DialogSeam::setTestMode(std::function<void(const QString&)> unexpected)
 
 void DialogSeam::answerMessage(QMessageBox::StandardButton answer)
 {
-    state().answers.push_back({Kind::Message, answer, QString()});
+    state().answers.push_back({Kind::Message, answer, QString(), QColor()});
 }
 
 void DialogSeam::answerFile(const QString& path)
 {
-    state().answers.push_back({Kind::OpenFile, QMessageBox::NoButton, path});
+    state().answers.push_back({Kind::OpenFile, QMessageBox::NoButton, path, QColor()});
 }
 
 void DialogSeam::answerFolder(std::optional<QString> folder)
 {
-    state().answers.push_back({Kind::Folder, QMessageBox::NoButton, folder.value_or(QString())});
+    state().answers.push_back({Kind::Folder, QMessageBox::NoButton, folder.value_or(QString()), QColor()});
+}
+
+void DialogSeam::answerColor(std::optional<QColor> color)
+{
+    state().answers.push_back({Kind::Color, QMessageBox::NoButton, QString(), color.value_or(QColor())});
 }
 
 int DialogSeam::pendingAnswers()

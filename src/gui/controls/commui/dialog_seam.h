@@ -1,6 +1,6 @@
 #pragma once
 // DialogSeam: every modal question the program puts to the user (message boxes, the open and
-// save file choosers, the folder chooser) goes through here, so that tests drive the real
+// save file choosers, the folder chooser, the colour chooser) goes through here, so that tests drive the real
 // windows without a modal dialog ever blocking them.
 //
 // In the program each call opens the dialog and returns the user's answer. A test switches the
@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+#include <QColor>
 #include <QMessageBox>
 #include <QString>
 
@@ -31,7 +32,8 @@ public:
             Message,
             OpenFile,
             SaveFile,
-            Folder
+            Folder,
+            Color
         };
         Kind kind = Kind::None;
         int id = 0;                                   ///< the message's number; 0 for none
@@ -40,6 +42,7 @@ public:
         QString title;                                ///< a chooser's title
         QString dir;                                  ///< a chooser's start file or folder
         QString filter;                               ///< a file chooser's filter
+        QColor color;                                 ///< the colour chooser's start colour
     };
 
     /// A message box with the program's name as its caption. `id` identifies the message in
@@ -57,6 +60,9 @@ public:
                                 const QString& filter, const QString& defaultSuffix);
     /// The folder chooser, starting at `start`. Empty optional when cancelled.
     static std::optional<QString> folder(QWidget* parent, const QString& title, const QString& start);
+    /// The platform's colour chooser, starting at `initial`, with the custom colours it keeps for
+    /// the whole process. Empty optional when cancelled.
+    static std::optional<QColor> color(QWidget* parent, const QString& title, const QColor& initial);
 
     // Tests ------------------------------------------------------------------------------------
 
@@ -69,6 +75,8 @@ public:
     static void answerFile(const QString& path);
     /// Queues the answer of the next folder chooser (no value = cancelled).
     static void answerFolder(std::optional<QString> folder);
+    /// Queues the answer of the next colour chooser (no value = cancelled).
+    static void answerColor(std::optional<QColor> color);
     /// Answers queued and not used yet.
     static int pendingAnswers();
     static void clearAnswers();
