@@ -87,7 +87,8 @@ private Q_SLOTS:
         QCOMPARE(water->shadowColor(), shadow);
         // The picture shown is that of the hour, 384 x 160, with the caption written in its
         // colour on the lower part.
-        const QImage expected = QImage(QStringLiteral(":/daytime/%1.png").arg(resource)).convertToFormat(QImage::Format_RGB32);
+        const QImage expected =
+            QImage(QStringLiteral(":/daytime/%1.png").arg(resource)).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(expected.size(), QSize(384, 160));
         const QImage still = water->stillImage();
         QCOMPARE(still.copy(0, 0, 384, 40), expected.copy(0, 0, 384, 40));
@@ -146,10 +147,14 @@ private Q_SLOTS:
         LanguagePack::setSearchFolders({QStringLiteral(TOVALO_QM_DIR)});
         const AboutInfo built = AboutInfo::current(tovalo::Settings{}, nullptr);
         LanguagePack::setSearchFolders({});
-        QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(built.packVersions[0]).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))
+                    .match(built.packVersions[0])
+                    .hasMatch());
         QVERIFY(built.packVersions[0] != QStringLiteral("65535.255.255"));
         QCOMPARE(built.programVersion, AboutInfo::buildVersion());
-        QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(built.programVersion).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))
+                    .match(built.programVersion)
+                    .hasMatch());
     }
 
     void titleLinkAndClose()
@@ -197,7 +202,8 @@ private Q_SLOTS:
         testing_gui::Sandbox sandbox;
         StartOptions options;
         options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
-        options.instanceKey = QStringLiteral("tovalo-test-") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+        options.instanceKey =
+            QStringLiteral("tovalo-test-") + QUuid::createUuid().toString(QUuid::Id128).left(12);
         CTovaloApp app(sandbox.store());
         QVERIFY(app.initInstance(options));
         CMainFrame* frame = app.mainFrame();
@@ -219,7 +225,8 @@ private Q_SLOTS:
         QVERIFY(found);
         QVERIFY2(seen.contains(QStringLiteral("  dpct version : ") + frame->runController()->dpctVersion()),
                  qPrintable(seen.join(QLatin1Char('\n'))));
-        QVERIFY(seen.contains(QStringLiteral("  Path : ") + QString::fromStdString(app.settings().oneapiRoot)));
+        QVERIFY(
+            seen.contains(QStringLiteral("  Path : ") + QString::fromStdString(app.settings().oneapiRoot)));
         QVERIFY(seen.contains(QStringLiteral("  TovaloLangJa.qm: ") + LanguagePack::versionText(0)));
         app.exitInstance();
     }

@@ -115,7 +115,8 @@ CAboutDlg::CAboutDlg(const AboutInfo& info, QWidget* parent) : QDialog(parent), 
     layout->addWidget(tree_, 1);
     layout->addLayout(foot);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    tree_->setFixedSize(384, 12 * tree_->lineHeight() + 2 * CStaticTreeCtrl::kMargin + 2 * tree_->frameWidth());
+    tree_->setFixedSize(384,
+                        12 * tree_->lineHeight() + 2 * CStaticTreeCtrl::kMargin + 2 * tree_->frameWidth());
 
     picture_ = DaytimePicture::forHour(info_.localTime.isValid() ? info_.localTime.hour() : 0);
     retranslate();
@@ -141,7 +142,9 @@ void CAboutDlg::retranslate()
 
 void CAboutDlg::fillVersions()
 {
-    const auto orNotInstalled = [](const QString& value) { return value.isEmpty() ? tr("not installed.") : value; };
+    const auto orNotInstalled = [](const QString& value) {
+        return value.isEmpty() ? tr("not installed.") : value;
+    };
     tree_->clear();
     CStaticTreeNode* app = tree_->addChildNode(nullptr, tr("[Application Version]"));
     CStaticTreeNode* line = tree_->addChildNode(app, QStringLiteral("%1: %2 (%3.%4)")
@@ -149,7 +152,8 @@ void CAboutDlg::fillVersions()
                                                               QString::fromLatin1(kBuildMarks[0]),
                                                               QString::fromLatin1(kBuildMarks[1])));
     for (std::size_t i = 0; i < info_.packFiles.size(); ++i)
-        line = tree_->insertNodeAfter(line, QStringLiteral("%1: %2").arg(info_.packFiles[i], info_.packVersions[i]));
+        line = tree_->insertNodeAfter(
+            line, QStringLiteral("%1: %2").arg(info_.packFiles[i], info_.packVersions[i]));
 
     CStaticTreeNode* dpct = tree_->insertNodeAfter(app, tr("[dpct Version]"));
     line = tree_->addChildNode(dpct, tr("Path : %1").arg(orNotInstalled(info_.oneapiRoot)));

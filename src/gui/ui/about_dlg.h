@@ -35,14 +35,14 @@ struct AboutInfo
 {
     static constexpr int kPackCount = 5;
 
-    QString programFile;    ///< file name of the running program
-    QString programVersion; ///< "major.minor.build"
+    QString programFile;                          ///< file name of the running program
+    QString programVersion;                       ///< "major.minor.build"
     std::array<QString, kPackCount> packFiles;    ///< in the order Ja, En, Cn, Tw, Ko
     std::array<QString, kPackCount> packVersions; ///< "major.minor.build"; 65535.255.255 if absent
-    QString oneapiRoot;   ///< empty: oneAPI not installed
-    QString dpctVersion;  ///< empty until the runner has asked dpct
-    QString dpctCodebase; ///< empty until the runner has asked dpct
-    QTime localTime;      ///< picks the picture
+    QString oneapiRoot;                           ///< empty: oneAPI not installed
+    QString dpctVersion;                          ///< empty until the runner has asked dpct
+    QString dpctCodebase;                         ///< empty until the runner has asked dpct
+    QTime localTime;                              ///< picks the picture
 
     /// The running program's report: its version from the build, the packs' from their files,
     /// oneAPI from the settings, dpct from the runner (may be null), the local time now.
