@@ -280,17 +280,20 @@ int main(int argc, char** argv)
                         auto* clock = new QElapsedTimer;
                         clock->start();
                         const int frames = water->frameCount();
+                        const double pressed = cpuSeconds();
                         press(water, QEvent::MouseButtonPress, QPoint(192, 80), Qt::LeftButton);
                         press(water, QEvent::MouseButtonRelease, QPoint(192, 80), Qt::NoButton);
                         auto* wait = new QTimer(&qapp);
                         QObject::connect(
-                            wait, &QTimer::timeout, &qapp, [&, wait, clock, frames, water, idle] {
+                            wait, &QTimer::timeout, &qapp, [&, wait, clock, frames, water, idle, pressed] {
                                 if (water->isFrameTimerActive())
                                     return;
                                 wait->stop();
-                                std::printf("rest-after-one-press-ms %lld\nrest-after-one-press-frames %d\n",
+                                std::printf("rest-after-one-press-ms %lld\nrest-after-one-press-frames %d\n"
+                                            "cpu-percent-while-rippling %.2f\n",
                                             static_cast<long long>(clock->elapsed()),
-                                            water->frameCount() - frames);
+                                            water->frameCount() - frames,
+                                            (cpuSeconds() - pressed) * 100000.0 / double(clock->elapsed()));
                                 delete clock;
                                 const double start = cpuSeconds();
                                 QTimer::singleShot(10000, &qapp, [&, start, idle] {
