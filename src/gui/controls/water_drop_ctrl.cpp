@@ -50,6 +50,7 @@ void CWaterDropCtrl::setPicture(const QImage& picture, const QString& caption, c
 {
     timer_.stop();
     caption_ = caption;
+    setAccessibleName(QString(caption).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     captionColor_ = captionColor.isValid() ? captionColor : palette().color(QPalette::WindowText);
     shadowColor_ = shadowColor;
     frames_ = 0;

@@ -7,6 +7,8 @@
 #include "settings/settings.h"
 #include "ui/run_controller.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
