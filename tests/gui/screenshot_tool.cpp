@@ -21,6 +21,11 @@
 //                                           a list of ten sources of which three do not exist,
 //                                           optionally narrowed by the filter box, optionally
 //                                           with the tool tip of a missing row shown
+//   tovalo-shot --about HH:MM [--ripple]    the about box as at that local time (still, or
+//                                           rippling under a drag across its picture)
+//   tovalo-shot --measure-about-idle        CPU of the program idle for 10 s without, then with
+//                                           the about box open and untouched; the time the water
+//                                           takes to come to rest after one press
 
 #include "app/language_pack.h"
 #include "app/tovalo_app.h"
@@ -29,6 +34,8 @@
 #include "controls/definition_model.h"
 #include "controls/dpct_tree_ctrl.h"
 #include "controls/static_tree_ctrl.h"
+#include "controls/water_drop_ctrl.h"
+#include "ui/about_dlg.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/main_frame.h"
@@ -38,6 +45,7 @@
 #include "ui/tool_option_prop.h"
 
 #include <cstdio>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -47,6 +55,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -103,6 +112,9 @@ int main(int argc, char** argv)
     bool missingDemo = false;
     bool tipMissing = false;
     QString filter;
+    QString aboutTime;
+    bool ripple = false;
+    bool measureAbout = false;
     QStringList files;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--look") && i + 1 < args.size())
@@ -131,6 +143,12 @@ int main(int argc, char** argv)
             filter = args[++i];
         else if (args[i] == QStringLiteral("--tip-missing"))
             tipMissing = true;
+        else if (args[i] == QStringLiteral("--about") && i + 1 < args.size())
+            aboutTime = args[++i];
+        else if (args[i] == QStringLiteral("--ripple"))
+            ripple = true;
+        else if (args[i] == QStringLiteral("--measure-about-idle"))
+            measureAbout = true;
         else
             files.append(args[i]);
     }
@@ -287,6 +305,31 @@ int main(int argc, char** argv)
         });
     }
 
+    // The about box, as the about command shows it but at a chosen time and without blocking.
+    QPointer<CAboutDlg> about;
+    const auto openAbout = [&](QTime time) {
+        AboutInfo info = AboutInfo::current(app.settings(), frame->runController());
+        info.localTime = time;
+        about = new CAboutDlg(info, frame);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->open();
+    };
+    const auto press = [](QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(w, &event);
+    };
+    // CPU seconds of this process so far (all its threads).
+    const auto cpuSeconds = [] {
+        QFile stat(QStringLiteral("/proc/self/stat"));
+        if (!stat.open(QIODevice::ReadOnly))
+            return -1.0;
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        // After the command name: state is field 3, utime field 14, stime field 15.
+        return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
+    };
+
     bool said = false;
     auto poll = new QTimer(&qapp);
     QObject::connect(poll, &QTimer::timeout, &qapp, [&] {
@@ -321,6 +364,72 @@ int main(int argc, char** argv)
                     }
                 }
                 QTimer::singleShot(300, qApp, [] {
+                    std::printf("ready\n");
+                    std::fflush(stdout);
+                });
+            });
+            return;
+        }
+        if (measureAbout) {
+            said = true;
+            poll->stop();
+            QTimer::singleShot(1000, &qapp, [&] {
+                const double before = cpuSeconds();
+                QTimer::singleShot(10000, &qapp, [&, before] {
+                    const double idle = cpuSeconds() - before;
+                    std::printf("idle-10s-without-about-cpu-percent %.2f\n", idle * 10.0);
+                    openAbout(QTime(12, 0));
+                    // One press on the picture, then the time until the water is at rest.
+                    QTimer::singleShot(500, &qapp, [&, idle] {
+                        CWaterDropCtrl* water = about->pictureCtrl();
+                        auto* clock = new QElapsedTimer;
+                        clock->start();
+                        const int frames = water->frameCount();
+                        const double pressed = cpuSeconds();
+                        press(water, QEvent::MouseButtonPress, QPoint(192, 80), Qt::LeftButton);
+                        press(water, QEvent::MouseButtonRelease, QPoint(192, 80), Qt::NoButton);
+                        auto* wait = new QTimer(&qapp);
+                        QObject::connect(
+                            wait, &QTimer::timeout, &qapp, [&, wait, clock, frames, water, idle, pressed] {
+                                if (water->isFrameTimerActive())
+                                    return;
+                                wait->stop();
+                                std::printf("rest-after-one-press-ms %lld\nrest-after-one-press-frames %d\n"
+                                            "cpu-percent-while-rippling %.2f\n",
+                                            static_cast<long long>(clock->elapsed()),
+                                            water->frameCount() - frames,
+                                            (cpuSeconds() - pressed) * 100000.0 / double(clock->elapsed()));
+                                delete clock;
+                                const double start = cpuSeconds();
+                                QTimer::singleShot(10000, &qapp, [&, start, idle] {
+                                    const double open = cpuSeconds() - start;
+                                    std::printf("idle-10s-with-about-cpu-percent %.2f\n"
+                                                "about-box-extra-cpu-percent %.2f\n",
+                                                open * 10.0, (open - idle) * 10.0);
+                                    std::fflush(stdout);
+                                    QCoreApplication::exit(0);
+                                });
+                            });
+                        wait->start(50);
+                    });
+                });
+            });
+            return;
+        }
+        if (!aboutTime.isEmpty()) {
+            said = true;
+            poll->stop();
+            openAbout(QTime::fromString(aboutTime, QStringLiteral("H:mm")));
+            QTimer::singleShot(300, &qapp, [&] {
+                if (ripple) {
+                    // A drag across the picture, then a few frames of rippling.
+                    CWaterDropCtrl* water = about->pictureCtrl();
+                    press(water, QEvent::MouseButtonPress, QPoint(90, 60), Qt::LeftButton);
+                    for (int x = 90; x <= 300; x += 30)
+                        press(water, QEvent::MouseMove, QPoint(x, 60 + (x % 60)), Qt::LeftButton);
+                    press(water, QEvent::MouseButtonRelease, QPoint(300, 60), Qt::NoButton);
+                }
+                QTimer::singleShot(ripple ? 400 : 100, &qapp, [] {
                     std::printf("ready\n");
                     std::fflush(stdout);
                 });

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Screenshots of the main window in several looks, idle and during a run of the example, on a
 # virtual X display.  From the worktree, after building the dev preset:
-#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR] [all|languages|options]
+#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR] [all|languages|options|about]
 # "languages": the main window during a run in each of the five interface languages.
 # "options": only the options sheet (both pages and the open palette, in Japanese and English)
-# and the six MDI tab styles.
+# and the six MDI tab styles. "about": only the about box (three hours of the day, rippling).
+# SHOT_LANG=N: the language of the shots that do not choose one (0 Japanese, the default;
+# 1 English; 2 Chinese Simplified; 3 Chinese Traditional; 4 Korean).
 # With ALL_LOOKS=1 also a finished run in each of the eleven looks.
 # ONLY=PREFIX takes only the shots whose names start with PREFIX (e.g. ONLY=list- for the list's
 # missing files and filter).
@@ -26,7 +28,7 @@ shot() { # name look [--run | --after-run | --missing-demo [--filter TEXT] [--ti
   [[ " $* " == *" --missing-demo "* ]] && file=
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  "$tool" --look "$look" "$@" $file >"$fifo" 2>/dev/null &
+  "$tool" --look "$look" --lang "${SHOT_LANG:-0}" "$@" $file >"$fifo" 2>/dev/null &
   local pid=$!
   if timeout 60 grep -q -m1 ready <"$fifo"; then
     sleep 0.3
@@ -60,6 +62,15 @@ if [ "$what" = all ] || [ "$what" = options ]; then
   done
 fi
 [ "$what" = options ] && exit 0
+
+if [ "$what" = all ] || [ "$what" = about ]; then
+  # The about box at three hours of the day, and rippling under a drag across its picture.
+  shot about-0230-night 214 --about 2:30
+  shot about-1559-noon 214 --about 15:59
+  shot about-2130-evening 214 --about 21:30
+  shot about-0915-rippling 214 --about 9:15 --ripple
+fi
+[ "$what" = about ] && exit 0
 
 shot idle-214-aqua 214
 shot idle-212-black 212

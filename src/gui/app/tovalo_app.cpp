@@ -6,6 +6,7 @@
 #include "base/file_io.h"
 #include "settings/oneapi.h"
 #include "settings/settings_store.h"
+#include "ui/about_dlg.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
@@ -245,10 +246,9 @@ void CTovaloApp::activateFromSecondStart(const QStringList& files)
 
 void CTovaloApp::showAbout()
 {
-    const QString version = mainFrame_ ? mainFrame_->runController()->dpctVersion() : QString();
-    MessageBox::inform(mainFrame_, tr("Tovalo %1\nA front end for the dpct migration tool.\n\ndpct: %2")
-                                       .arg(QCoreApplication::applicationVersion(),
-                                            version.isEmpty() ? tr("(not known)") : version));
+    CAboutDlg about(AboutInfo::current(settings_, mainFrame_ ? mainFrame_->runController() : nullptr),
+                    mainFrame_);
+    about.exec();
 }
 
 void CTovaloApp::showOptions()
