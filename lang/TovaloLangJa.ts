@@ -945,14 +945,6 @@ dpct: %2</translation>
     </message>
 </context>
 <context>
-    <name>tovalo::gui::LanguagePack</name>
-    <message>
-        <source>0.0.0</source>
-        <comment>The version of this language pack as major.minor.build (numbers only)</comment>
-        <translation>1.0.0</translation>
-    </message>
-</context>
-<context>
     <name>tovalo::gui::SingleInstance</name>
     <message>
         <source>Another Tovalo is running but does not answer.</source>

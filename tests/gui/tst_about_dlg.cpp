@@ -9,6 +9,7 @@
 #include "controls/water_drop_ctrl.h"
 #include "dialog_test_support.h"
 #include "gui_test_support.h"
+#include "settings/settings.h"
 #include "ui/about_dlg.h"
 #include "ui/command_ids.h"
 #include "ui/main_frame.h"
@@ -200,6 +201,13 @@ private Q_SLOTS:
     {
         testing_gui::useBuiltLanguagePacks();
         testing_gui::Sandbox sandbox;
+        {
+            // A language chosen before, as after any first start: no question is asked.
+            tovalo::Settings stored;
+            stored.language = 0;
+            std::string error;
+            QVERIFY2(saveSettings(*sandbox.store(), stored, tovalo::kSaveLanguage, error), error.c_str());
+        }
         StartOptions options;
         options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
         options.instanceKey =

@@ -107,22 +107,6 @@ QString LanguagePack::versionText(int index)
     return absentVersionText();
 }
 
-QString LanguagePack::versionText(int index)
-{
-    if (index < 0 || index > 4)
-        return absentVersionText();
-    const QString name = fileStem(index) + QStringLiteral(".qm");
-    for (const QString& folder : searchFolders()) {
-        const QString path = folder + QLatin1Char('/') + name;
-        QTranslator reader; // never installed: the interface language stays as it is
-        if (!QFileInfo(path).isFile() || !reader.load(path))
-            continue;
-        const QString version = reader.translate(kVersionContext, kVersion.source, kVersion.comment);
-        return isVersionText(version) ? version : absentVersionText();
-    }
-    return absentVersionText();
-}
-
 bool LanguagePack::load(int index)
 {
     unload();

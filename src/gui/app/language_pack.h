@@ -40,13 +40,6 @@ public:
     /// The same version packed as major << 16 | minor << 8 | build (0xFFFFFFFF when absent).
     static quint32 versionValue(int index);
 
-    /// The version of the pack of `index` as "major.minor.build", read from the pack's file
-    /// without making it the interface language; "65535.255.255" when no folder holds the pack
-    /// or the pack carries no version.
-    static QString versionText(int index);
-    /// The version text of a pack that is absent or carries none.
-    static QString absentVersionText() { return QStringLiteral("65535.255.255"); }
-
     /// Loads and installs the pack of `index`, replacing a pack loaded before. Returns false
     /// when no folder holds a readable catalog of that name.
     bool load(int index);
