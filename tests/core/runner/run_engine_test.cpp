@@ -30,7 +30,7 @@ struct Harness
     }
     void startUp()
     {
-        std::string error;
+        Message error;
         ASSERT_TRUE(engine.startUp(error));
         feed("\n" + prompt());
         answer(":: oneAPI environment initialized ::");
@@ -81,7 +81,7 @@ TEST(RunEngine, StartUpWritesScriptThenVersionQueryAndEndsIdle)
 TEST(RunEngine, CmdDialectQuotesScriptAndNamesDpctExe)
 {
     Harness h(Dialect::Cmd, "C:\\Program Files (x86)\\Intel\\oneAPI\\");
-    std::string error;
+    Message error;
     ASSERT_TRUE(h.engine.startUp(error));
     h.feed("Microsoft Windows [Version 10.0]\r\n(c) Microsoft Corporation.\r\n\r\nC:\\work>");
     ASSERT_EQ(h.engine.phase(), RunPhase::SetvarsRunning);
@@ -97,7 +97,7 @@ TEST(RunEngine, CmdDialectQuotesScriptAndNamesDpctExe)
 TEST(RunEngine, WithoutOneApiNothingIsWrittenAndNothingStarts)
 {
     Harness h(Dialect::Sh, "");
-    std::string error;
+    Message error;
     ASSERT_TRUE(h.engine.startUp(error));
     h.feed("\ntovalo> ");
     EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
@@ -328,7 +328,7 @@ TEST(RunEngine, DeadInterpreterEndsTheRunAndIsRestarted)
 TEST(RunEngine, InterpreterThatKeepsDyingIsGivenUp)
 {
     Harness h;
-    std::string error;
+    Message error;
     ASSERT_TRUE(h.engine.startUp(error));
     for (int i = 0; i < 4; ++i) {
         h.console.ended = true;
@@ -437,7 +437,7 @@ struct FramedHarness : Harness
     FramedHarness()
     {
         console.form = kForm;
-        std::string error;
+        Message error;
         EXPECT_TRUE(engine.startUp(error));
         feed("\n" + framedPrompt(0));
         answer(":: oneAPI environment initialized ::", 0);
