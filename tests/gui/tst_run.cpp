@@ -48,6 +48,7 @@ private Q_SLOTS:
     void undecidedItemsEndNgWithTheirExitStatus();
     void pausedRowAndStopThatInterruptsDpct();
     void quitAsksEveryQuestionBeforeClosingAnything();
+    void refusedItemIsReportedInTheInterfaceLanguage();
 
 private:
     void openConsole();
@@ -401,6 +402,28 @@ void TestRun::quitAsksEveryQuestionBeforeClosingAnything()
     QCOMPARE(DialogSeam::shownCount(), 3);
     QCOMPARE(frame_->documentWindows().size(), 0);
     QCOMPARE(testing_gui::childProcessCount(), 0);
+}
+
+void TestRun::refusedItemIsReportedInTheInterfaceLanguage()
+{
+    // The engine's refusal reaches the item's result and the output pane in Japanese.
+    openConsole();
+    auto* doc = static_cast<CChildFrame*>(frame_->newDocumentWindow());
+    CDpctData refused;
+    refused.path = sandbox_->file(QStringLiteral("bad\nname.cu")).toStdString();
+    doc->document().add(refused);
+    doc->document().setModified(false);
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->action(cmd::Start)->isEnabled(), 10000);
+    const std::vector<CDpctData*> items = doc->runItems();
+    QCOMPARE(items.size(), std::size_t(1));
+    QCOMPARE(items[0]->status, ItemStatus::ConvertedNg);
+    const QString expected =
+        QStringLiteral("[Tovalo] 変換しませんでした: ソースのパスに改行が含まれています。\n");
+    QCOMPARE(QString::fromStdString(items[0]->resultText), expected);
+    frame_->outputPane()->flushAll();
+    QVERIFY2(frame_->outputPane()->log()->toPlainText().contains(expected.trimmed()),
+             qPrintable(frame_->outputPane()->log()->toPlainText()));
 }
 
 QTEST_MAIN(TestRun)

@@ -23,10 +23,10 @@ enum class MessageId : int
 
     // Run engine notices and item results
     NoVersionLine,
-    CommandNotWritten,      ///< %1 why
-    NotConverted,           ///< %1 refusal
-    LineTooLong,            ///< %1 length, %2 longest accepted
-    InterpreterEnded,       ///< %1 how it ended
+    CommandNotWritten, ///< %1 why
+    NotConverted,      ///< %1 refusal
+    LineTooLong,       ///< %1 length, %2 longest accepted
+    InterpreterEnded,  ///< %1 how it ended
     EndedDuringConversion,
     InterpreterKeepsEnding,
     InterpreterNotRestarted, ///< %1 why
@@ -38,8 +38,8 @@ enum class MessageId : int
     KilledBySignalNamed, ///< %1 signal number, %2 its name
     OtherStatus,         ///< %1 status word of the system
     OutputClosed,
-    ConsoleReadFailed,   ///< %1 system reason
-    ConsolePipesFailed,  ///< %1 system reason
+    ConsoleReadFailed,      ///< %1 system reason
+    ConsolePipesFailed,     ///< %1 system reason
     InterpreterStartFailed, ///< %1 program, %2 system reason
     InterpreterNotRunning,
     InterpreterGone,
@@ -47,8 +47,8 @@ enum class MessageId : int
     CommandNotInCodePage, ///< %1 code page number
 
     // Command-line refusals: "%1 %2" with a subject and a reason
-    ValueRefused,        ///< %1 subject, %2 reason
-    SubjectOptionValue,  ///< %1 option name
+    ValueRefused,       ///< %1 subject, %2 reason
+    SubjectOptionValue, ///< %1 option name
     SubjectSourcePath,
     SubjectCommandLine,
     QuoteNotClosed,
