@@ -222,6 +222,19 @@ TEST(DefinitionFile, LineBreaksInPathsOrValuesRefuseTheSave)
     EXPECT_EQ(error, Message(MessageId::OptionValueHasLineBreak, {"--extra-arg", "/a.cu"}));
 }
 
+TEST(DefinitionFile, ACharacterTheFileCodePageCannotHoldIsNamed)
+{
+    if (fileCodeSet() != "CP932")
+        GTEST_SKIP() << "needs files written in CP932, not " << fileCodeSet();
+    CDpctData item;
+    item.path = "C:\\w\\\xE5\xA4\x89\xF0\x9F\x98\x80.cu"; // 変 fits, the emoji does not
+    Message error;
+    const std::string file = utf8FromPath(fs::temp_directory_path() / "tovalo-codepage-test.txt");
+    EXPECT_FALSE(writeDefinitionFile(file, std::span(&item, 1), error));
+    EXPECT_EQ(error, Message(MessageId::CharacterNotInCodePage, {"\xF0\x9F\x98\x80", "U+1F600", "932"}));
+    EXPECT_FALSE(fs::exists(file));
+}
+
 TEST(DefinitionFile, SaveIsAtomicAndReadsBack)
 {
     const fs::path dir = fs::temp_directory_path() / "tovalo-deffile-test";

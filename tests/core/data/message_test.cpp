@@ -2,10 +2,10 @@
 
 #include "base/message.h"
 
-#include <gtest/gtest.h>
-
 #include <set>
 #include <string>
+
+#include <gtest/gtest.h>
 
 using namespace tovalo;
 
@@ -51,19 +51,21 @@ TEST(Message, EveryIdentifierHasAnEnglishWordingWithItsArgumentsInPlace)
 TEST(Message, NestedArgumentsLiteralTextAndPercentSigns)
 {
     // A refusal inside a notice, worded in one piece, as tovalo-cli always printed it.
-    const Message refusal(MessageId::ValueRefused,
-                          {Message(MessageId::SubjectOptionValue, {"--out-root"}), MessageId::QuoteEndsQuotes});
+    const Message refusal(MessageId::ValueRefused, {Message(MessageId::SubjectOptionValue, {"--out-root"}),
+                                                    MessageId::QuoteEndsQuotes});
     EXPECT_EQ(englishText(Message(MessageId::NotConverted, {refusal})),
               "Not converted: the value of --out-root contains a double quote, which would end its quotes on "
               "the command line.");
-    EXPECT_EQ(englishText(Message(MessageId::KilledBySignalNamed, {"9", "Killed"})), "killed by signal 9 (Killed)");
+    EXPECT_EQ(englishText(Message(MessageId::KilledBySignalNamed, {"9", "Killed"})),
+              "killed by signal 9 (Killed)");
 
     // An argument's own "%2" is text, not a placeholder; a percent sign of the template stays.
     EXPECT_EQ(englishText(Message(MessageId::PathHasLineBreak, {"/w/%2%1.cu"})),
               "the path \"/w/%2%1.cu\" contains a line break");
     EXPECT_NE(englishText(MessageId::VariableEdit).find("%NAME:...%"), std::string::npos);
     // Missing arguments leave their placeholders visible rather than words out of place.
-    EXPECT_EQ(englishText(MessageId::CharacterNotInCodePage), "the character \"%1\" (%2) cannot be stored in code page %3");
+    EXPECT_EQ(englishText(MessageId::CharacterNotInCodePage),
+              "the character \"%1\" (%2) cannot be stored in code page %3");
     EXPECT_EQ(fillPlaceholders("%1%%2 %10", {"a", "b"}), "a%b a0");
 
     Message literal = "as it is";
