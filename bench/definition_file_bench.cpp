@@ -42,7 +42,8 @@ std::tm date()
 void BM_FormatDefinitionText(benchmark::State& state)
 {
     const auto items = makeItems(static_cast<int>(state.range(0)));
-    std::string text, error;
+    std::string text;
+    Message error;
     for (auto _ : state) {
         formatDefinitionText(items, date(), "\n", text, error);
         benchmark::DoNotOptimize(text.data());
@@ -55,7 +56,8 @@ BENCHMARK(BM_FormatDefinitionText)->Arg(10000)->Unit(benchmark::kMillisecond);
 void BM_ParseDefinitionText(benchmark::State& state)
 {
     const auto items = makeItems(static_cast<int>(state.range(0)));
-    std::string text, error;
+    std::string text;
+    Message error;
     formatDefinitionText(items, date(), "\n", text, error);
     for (auto _ : state) {
         ReadResult r = parseDefinitionText(text);
@@ -71,7 +73,7 @@ void BM_WriteAndReadFile(benchmark::State& state)
 {
     const auto items = makeItems(static_cast<int>(state.range(0)));
     const std::string path = "/tmp/tovalo-bench-definition.txt";
-    std::string error;
+    Message error;
     for (auto _ : state) {
         writeDefinitionFile(path, items, error);
         ReadResult r = readDefinitionFile(path);

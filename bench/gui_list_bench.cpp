@@ -62,9 +62,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const std::string path = QDir(dir.path()).filePath(QStringLiteral("items.txt")).toStdString();
-    std::string error;
+    Message error;
     if (!writeDefinitionFile(path, makeItems(kItems), error)) {
-        std::fprintf(stderr, "cannot write %s: %s\n", path.c_str(), error.c_str());
+        std::fprintf(stderr, "cannot write %s: %s\n", path.c_str(), englishText(error).c_str());
         return 1;
     }
 
@@ -77,7 +77,7 @@ int main(int argc, char** argv)
         ReadResult r = readDefinitionFile(path);
         readMs.push_back(ms(t));
         if (!r.ok || r.items.size() != kItems) {
-            std::fprintf(stderr, "read failed: %s\n", r.error.c_str());
+            std::fprintf(stderr, "read failed: %s\n", englishText(r.error).c_str());
             return 1;
         }
 

@@ -27,7 +27,7 @@ namespace {
 // text handed over is that item's dpct output.
 void startItem(RunEngine& engine, CDpctData& item)
 {
-    std::string error;
+    Message error;
     engine.startUp(error);
     engine.handleConsoleText("\ntovalo> ");
     engine.processPending();
@@ -42,10 +42,10 @@ void startItem(RunEngine& engine, CDpctData& item)
 class NullConsole : public Console
 {
 public:
-    bool open(WakeFunction, std::string&) override { return true; }
+    bool open(WakeFunction, Message&) override { return true; }
     bool isOpen() const override { return true; }
     Dialect dialect() const override { return Dialect::Sh; }
-    bool writeCommand(std::string_view, std::string&) override { return true; }
+    bool writeCommand(std::string_view, Message&) override { return true; }
     void setReadingPaused(bool) override {}
     bool interruptCommand() override { return false; }
     ConsoleOutput takeOutput() override { return {}; }
@@ -111,7 +111,7 @@ BENCHMARK(BM_EngineBurst50MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 class PieceConsole : public NullConsole
 {
 public:
-    bool open(WakeFunction wake, std::string&) override
+    bool open(WakeFunction wake, Message&) override
     {
         wake_ = std::move(wake);
         return true;
@@ -206,7 +206,7 @@ void BM_ConsoleBurst50MB(benchmark::State& state)
         auto console = createPlatformConsole();
         CountingObserver observer;
         RunEngine engine(*console, observer, RunEngineConfig{}, [&host] { host.wake(); });
-        std::string error;
+        Message error;
         engine.startUp(error);
         // Wait for the first prompt (no oneAPI: the engine stays idle and only shows text).
         while (observer.bytes < 8) {
@@ -251,7 +251,7 @@ void BM_IdleConsole10s(benchmark::State& state)
         auto console = createPlatformConsole();
         CountingObserver observer;
         RunEngine engine(*console, observer, RunEngineConfig{}, [&host] { host.wake(); });
-        std::string error;
+        Message error;
         engine.startUp(error);
         while (observer.bytes < 8) {
             host.wait();

@@ -937,6 +937,169 @@ dpct: %2</translation>
     </message>
 </context>
 <context>
+    <name>tovalo::gui::CoreMessages</name>
+    <message>
+        <source>dpct printed no version line: it is not installed or not on the path that the environment script sets. Conversion is not possible.</source>
+        <translation>dpct 未输出版本信息：它未安装，或不在环境脚本所设置的路径中。无法进行转换。</translation>
+    </message>
+    <message>
+        <source>The command could not be written to the command interpreter: %1</source>
+        <translation>无法将命令写入命令解释器: %1</translation>
+    </message>
+    <message>
+        <source>Not converted: %1.</source>
+        <translation>未转换: %1。</translation>
+    </message>
+    <message>
+        <source>the command line is %1 characters long, and the command interpreter accepts at most %2</source>
+        <translation>命令行长度为 %1 个字符，而命令解释器最多接受 %2 个字符</translation>
+    </message>
+    <message>
+        <source>The command interpreter has ended (%1).</source>
+        <translation>命令解释器已结束（%1）。</translation>
+    </message>
+    <message>
+        <source>The command interpreter ended during this conversion.</source>
+        <translation>命令解释器在此次转换期间结束。</translation>
+    </message>
+    <message>
+        <source>The command interpreter keeps ending; it is not started again.</source>
+        <translation>命令解释器反复结束，不再重新启动。</translation>
+    </message>
+    <message>
+        <source>A new command interpreter could not be started: %1</source>
+        <translation>无法启动新的命令解释器: %1</translation>
+    </message>
+    <message>
+        <source>A new command interpreter has been started.</source>
+        <translation>已启动新的命令解释器。</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>退出代码 %1</translation>
+    </message>
+    <message>
+        <source>killed by signal %1</source>
+        <translation>被信号 %1 终止</translation>
+    </message>
+    <message>
+        <source>killed by signal %1 (%2)</source>
+        <translation>被信号 %1（%2）终止</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>状态 %1</translation>
+    </message>
+    <message>
+        <source>output closed</source>
+        <translation>输出已关闭</translation>
+    </message>
+    <message>
+        <source>the console could not be read: %1</source>
+        <translation>无法读取控制台: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the console pipes: %1</source>
+        <translation>无法创建控制台管道: %1</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>无法启动 %1: %2</translation>
+    </message>
+    <message>
+        <source>the command interpreter is not running</source>
+        <translation>命令解释器未在运行</translation>
+    </message>
+    <message>
+        <source>the command interpreter has ended</source>
+        <translation>命令解释器已结束</translation>
+    </message>
+    <message>
+        <source>a command must be a single line</source>
+        <translation>命令必须为单行</translation>
+    </message>
+    <message>
+        <source>the command holds characters that the console&apos;s code page %1 cannot represent</source>
+        <translation>命令包含控制台代码页 %1 无法表示的字符</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1中%2</translation>
+    </message>
+    <message>
+        <source>the value of %1</source>
+        <translation>%1 的值</translation>
+    </message>
+    <message>
+        <source>the source path</source>
+        <translation>源路径</translation>
+    </message>
+    <message>
+        <source>the command line</source>
+        <translation>命令行</translation>
+    </message>
+    <message>
+        <source>has a double quote that is not closed</source>
+        <translation>有未闭合的双引号</translation>
+    </message>
+    <message>
+        <source>has a single quote that is not closed</source>
+        <translation>有未闭合的单引号</translation>
+    </message>
+    <message>
+        <source>has two double quotes in a row inside quotes, which programs read differently</source>
+        <translation>引号内有两个连续的双引号，不同程序对其解读不同</translation>
+    </message>
+    <message>
+        <source>has a double quote that programs read as text (after a backslash), so its quotes do not pair up</source>
+        <translation>有被程序当作文本读取的双引号（位于反斜杠之后），因此引号无法配对</translation>
+    </message>
+    <message>
+        <source>contains a line break</source>
+        <translation>包含换行符</translation>
+    </message>
+    <message>
+        <source>contains a control character</source>
+        <translation>包含控制字符</translation>
+    </message>
+    <message>
+        <source>contains a double quote, which would end its quotes on the command line</source>
+        <translation>包含双引号，会在命令行上提前结束其引号</translation>
+    </message>
+    <message>
+        <source>contains a %NAME:...% edit of a variable, which the command interpreter would expand before it reads quotes</source>
+        <translation>包含 %NAME:...% 形式的变量编辑，命令解释器会在读取引号之前将其展开</translation>
+    </message>
+    <message>
+        <source>not a definition file (it holds binary data)</source>
+        <translation>不是定义文件（其中含有二进制数据）</translation>
+    </message>
+    <message>
+        <source>not a definition file (it has neither a [Common] section nor a section of a .cu file)</source>
+        <translation>不是定义文件（其中既没有 [Common] 节，也没有 .cu 文件的节）</translation>
+    </message>
+    <message>
+        <source>the path &quot;%1&quot; contains a line break</source>
+        <translation>路径 &quot;%1&quot; 包含换行符</translation>
+    </message>
+    <message>
+        <source>the value of %1 of &quot;%2&quot; contains a line break</source>
+        <translation>&quot;%2&quot; 的 %1 值包含换行符</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; (%2) cannot be stored in code page %3</source>
+        <translation>字符 &quot;%1&quot;（%2）无法以代码页 %3 保存</translation>
+    </message>
+    <message>
+        <source>the text cannot be stored in code page %1</source>
+        <translation>文本无法以代码页 %1 保存</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::LanguagePack</name>
     <message>
         <source>0.0.0</source>

@@ -937,6 +937,169 @@ dpct: %2</translation>
     </message>
 </context>
 <context>
+    <name>tovalo::gui::CoreMessages</name>
+    <message>
+        <source>dpct printed no version line: it is not installed or not on the path that the environment script sets. Conversion is not possible.</source>
+        <translation>dpct printed no version line: it is not installed or not on the path that the environment script sets. Conversion is not possible.</translation>
+    </message>
+    <message>
+        <source>The command could not be written to the command interpreter: %1</source>
+        <translation>The command could not be written to the command interpreter: %1</translation>
+    </message>
+    <message>
+        <source>Not converted: %1.</source>
+        <translation>Not converted: %1.</translation>
+    </message>
+    <message>
+        <source>the command line is %1 characters long, and the command interpreter accepts at most %2</source>
+        <translation>the command line is %1 characters long, and the command interpreter accepts at most %2</translation>
+    </message>
+    <message>
+        <source>The command interpreter has ended (%1).</source>
+        <translation>The command interpreter has ended (%1).</translation>
+    </message>
+    <message>
+        <source>The command interpreter ended during this conversion.</source>
+        <translation>The command interpreter ended during this conversion.</translation>
+    </message>
+    <message>
+        <source>The command interpreter keeps ending; it is not started again.</source>
+        <translation>The command interpreter keeps ending; it is not started again.</translation>
+    </message>
+    <message>
+        <source>A new command interpreter could not be started: %1</source>
+        <translation>A new command interpreter could not be started: %1</translation>
+    </message>
+    <message>
+        <source>A new command interpreter has been started.</source>
+        <translation>A new command interpreter has been started.</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>exit status %1</translation>
+    </message>
+    <message>
+        <source>killed by signal %1</source>
+        <translation>killed by signal %1</translation>
+    </message>
+    <message>
+        <source>killed by signal %1 (%2)</source>
+        <translation>killed by signal %1 (%2)</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>status %1</translation>
+    </message>
+    <message>
+        <source>output closed</source>
+        <translation>output closed</translation>
+    </message>
+    <message>
+        <source>the console could not be read: %1</source>
+        <translation>the console could not be read: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the console pipes: %1</source>
+        <translation>cannot create the console pipes: %1</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>cannot start %1: %2</translation>
+    </message>
+    <message>
+        <source>the command interpreter is not running</source>
+        <translation>the command interpreter is not running</translation>
+    </message>
+    <message>
+        <source>the command interpreter has ended</source>
+        <translation>the command interpreter has ended</translation>
+    </message>
+    <message>
+        <source>a command must be a single line</source>
+        <translation>a command must be a single line</translation>
+    </message>
+    <message>
+        <source>the command holds characters that the console&apos;s code page %1 cannot represent</source>
+        <translation>the command holds characters that the console&apos;s code page %1 cannot represent</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>the value of %1</source>
+        <translation>the value of %1</translation>
+    </message>
+    <message>
+        <source>the source path</source>
+        <translation>the source path</translation>
+    </message>
+    <message>
+        <source>the command line</source>
+        <translation>the command line</translation>
+    </message>
+    <message>
+        <source>has a double quote that is not closed</source>
+        <translation>has a double quote that is not closed</translation>
+    </message>
+    <message>
+        <source>has a single quote that is not closed</source>
+        <translation>has a single quote that is not closed</translation>
+    </message>
+    <message>
+        <source>has two double quotes in a row inside quotes, which programs read differently</source>
+        <translation>has two double quotes in a row inside quotes, which programs read differently</translation>
+    </message>
+    <message>
+        <source>has a double quote that programs read as text (after a backslash), so its quotes do not pair up</source>
+        <translation>has a double quote that programs read as text (after a backslash), so its quotes do not pair up</translation>
+    </message>
+    <message>
+        <source>contains a line break</source>
+        <translation>contains a line break</translation>
+    </message>
+    <message>
+        <source>contains a control character</source>
+        <translation>contains a control character</translation>
+    </message>
+    <message>
+        <source>contains a double quote, which would end its quotes on the command line</source>
+        <translation>contains a double quote, which would end its quotes on the command line</translation>
+    </message>
+    <message>
+        <source>contains a %NAME:...% edit of a variable, which the command interpreter would expand before it reads quotes</source>
+        <translation>contains a %NAME:...% edit of a variable, which the command interpreter would expand before it reads quotes</translation>
+    </message>
+    <message>
+        <source>not a definition file (it holds binary data)</source>
+        <translation>not a definition file (it holds binary data)</translation>
+    </message>
+    <message>
+        <source>not a definition file (it has neither a [Common] section nor a section of a .cu file)</source>
+        <translation>not a definition file (it has neither a [Common] section nor a section of a .cu file)</translation>
+    </message>
+    <message>
+        <source>the path &quot;%1&quot; contains a line break</source>
+        <translation>the path &quot;%1&quot; contains a line break</translation>
+    </message>
+    <message>
+        <source>the value of %1 of &quot;%2&quot; contains a line break</source>
+        <translation>the value of %1 of &quot;%2&quot; contains a line break</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; (%2) cannot be stored in code page %3</source>
+        <translation>the character &quot;%1&quot; (%2) cannot be stored in code page %3</translation>
+    </message>
+    <message>
+        <source>the text cannot be stored in code page %1</source>
+        <translation>the text cannot be stored in code page %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::LanguagePack</name>
     <message>
         <source>0.0.0</source>

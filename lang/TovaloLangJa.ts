@@ -937,6 +937,169 @@ dpct: %2</translation>
     </message>
 </context>
 <context>
+    <name>tovalo::gui::CoreMessages</name>
+    <message>
+        <source>dpct printed no version line: it is not installed or not on the path that the environment script sets. Conversion is not possible.</source>
+        <translation>dpct がバージョンを表示しませんでした。dpct がインストールされていないか、環境スクリプトが設定するパスにありません。変換はできません。</translation>
+    </message>
+    <message>
+        <source>The command could not be written to the command interpreter: %1</source>
+        <translation>コマンド インタープリターにコマンドを書き込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Not converted: %1.</source>
+        <translation>変換しませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>the command line is %1 characters long, and the command interpreter accepts at most %2</source>
+        <translation>コマンド ラインの長さは %1 文字ですが、コマンド インタープリターが受け付けるのは最大 %2 文字です</translation>
+    </message>
+    <message>
+        <source>The command interpreter has ended (%1).</source>
+        <translation>コマンド インタープリターが終了しました (%1)。</translation>
+    </message>
+    <message>
+        <source>The command interpreter ended during this conversion.</source>
+        <translation>この変換中にコマンド インタープリターが終了しました。</translation>
+    </message>
+    <message>
+        <source>The command interpreter keeps ending; it is not started again.</source>
+        <translation>コマンド インタープリターが終了を繰り返すため、再起動しません。</translation>
+    </message>
+    <message>
+        <source>A new command interpreter could not be started: %1</source>
+        <translation>新しいコマンド インタープリターを起動できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>A new command interpreter has been started.</source>
+        <translation>新しいコマンド インタープリターを起動しました。</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>終了コード %1</translation>
+    </message>
+    <message>
+        <source>killed by signal %1</source>
+        <translation>シグナル %1 により強制終了</translation>
+    </message>
+    <message>
+        <source>killed by signal %1 (%2)</source>
+        <translation>シグナル %1 (%2) により強制終了</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>状態 %1</translation>
+    </message>
+    <message>
+        <source>output closed</source>
+        <translation>出力が閉じられました</translation>
+    </message>
+    <message>
+        <source>the console could not be read: %1</source>
+        <translation>コンソールを読み取れませんでした: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the console pipes: %1</source>
+        <translation>コンソールのパイプを作成できません: %1</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>%1 を起動できません: %2</translation>
+    </message>
+    <message>
+        <source>the command interpreter is not running</source>
+        <translation>コマンド インタープリターが動作していません</translation>
+    </message>
+    <message>
+        <source>the command interpreter has ended</source>
+        <translation>コマンド インタープリターは終了しています</translation>
+    </message>
+    <message>
+        <source>a command must be a single line</source>
+        <translation>コマンドは 1 行でなければなりません</translation>
+    </message>
+    <message>
+        <source>the command holds characters that the console&apos;s code page %1 cannot represent</source>
+        <translation>コマンドに、コンソールのコード ページ %1 で表せない文字が含まれています</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1に%2</translation>
+    </message>
+    <message>
+        <source>the value of %1</source>
+        <translation>%1 の値</translation>
+    </message>
+    <message>
+        <source>the source path</source>
+        <translation>ソースのパス</translation>
+    </message>
+    <message>
+        <source>the command line</source>
+        <translation>コマンド ライン</translation>
+    </message>
+    <message>
+        <source>has a double quote that is not closed</source>
+        <translation>閉じていない二重引用符があります</translation>
+    </message>
+    <message>
+        <source>has a single quote that is not closed</source>
+        <translation>閉じていない一重引用符があります</translation>
+    </message>
+    <message>
+        <source>has two double quotes in a row inside quotes, which programs read differently</source>
+        <translation>引用符の中で二重引用符が 2 つ続いています (プログラムによって解釈が異なります)</translation>
+    </message>
+    <message>
+        <source>has a double quote that programs read as text (after a backslash), so its quotes do not pair up</source>
+        <translation>プログラムが (バックスラッシュの後なので) 文字として読む二重引用符があり、引用符の対応が取れません</translation>
+    </message>
+    <message>
+        <source>contains a line break</source>
+        <translation>改行が含まれています</translation>
+    </message>
+    <message>
+        <source>contains a control character</source>
+        <translation>制御文字が含まれています</translation>
+    </message>
+    <message>
+        <source>contains a double quote, which would end its quotes on the command line</source>
+        <translation>二重引用符が含まれています (コマンド ライン上で引用符が閉じてしまいます)</translation>
+    </message>
+    <message>
+        <source>contains a %NAME:...% edit of a variable, which the command interpreter would expand before it reads quotes</source>
+        <translation>%NAME:...% 形式の変数の編集が含まれています (コマンド インタープリターが引用符を読む前に展開します)</translation>
+    </message>
+    <message>
+        <source>not a definition file (it holds binary data)</source>
+        <translation>定義ファイルではありません (バイナリ データを含んでいます)</translation>
+    </message>
+    <message>
+        <source>not a definition file (it has neither a [Common] section nor a section of a .cu file)</source>
+        <translation>定義ファイルではありません ([Common] セクションも .cu ファイルのセクションもありません)</translation>
+    </message>
+    <message>
+        <source>the path &quot;%1&quot; contains a line break</source>
+        <translation>パス &quot;%1&quot; に改行が含まれています</translation>
+    </message>
+    <message>
+        <source>the value of %1 of &quot;%2&quot; contains a line break</source>
+        <translation>&quot;%2&quot; の %1 の値に改行が含まれています</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; (%2) cannot be stored in code page %3</source>
+        <translation>文字 &quot;%1&quot; (%2) はコード ページ %3 では保存できません</translation>
+    </message>
+    <message>
+        <source>the text cannot be stored in code page %1</source>
+        <translation>テキストをコード ページ %1 で保存できません</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::LanguagePack</name>
     <message>
         <source>0.0.0</source>

@@ -937,6 +937,169 @@ dpct: %2</translation>
     </message>
 </context>
 <context>
+    <name>tovalo::gui::CoreMessages</name>
+    <message>
+        <source>dpct printed no version line: it is not installed or not on the path that the environment script sets. Conversion is not possible.</source>
+        <translation>dpct가 버전을 출력하지 않았습니다. dpct가 설치되어 있지 않거나 환경 스크립트가 설정하는 경로에 없습니다. 변환할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The command could not be written to the command interpreter: %1</source>
+        <translation>명령 인터프리터에 명령을 쓸 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Not converted: %1.</source>
+        <translation>변환하지 않았습니다: %1.</translation>
+    </message>
+    <message>
+        <source>the command line is %1 characters long, and the command interpreter accepts at most %2</source>
+        <translation>명령줄 길이가 %1자이지만 명령 인터프리터는 최대 %2자까지만 받습니다</translation>
+    </message>
+    <message>
+        <source>The command interpreter has ended (%1).</source>
+        <translation>명령 인터프리터가 종료되었습니다(%1).</translation>
+    </message>
+    <message>
+        <source>The command interpreter ended during this conversion.</source>
+        <translation>이 변환 중에 명령 인터프리터가 종료되었습니다.</translation>
+    </message>
+    <message>
+        <source>The command interpreter keeps ending; it is not started again.</source>
+        <translation>명령 인터프리터가 계속 종료되어 다시 시작하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>A new command interpreter could not be started: %1</source>
+        <translation>새 명령 인터프리터를 시작할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>A new command interpreter has been started.</source>
+        <translation>새 명령 인터프리터를 시작했습니다.</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>종료 코드 %1</translation>
+    </message>
+    <message>
+        <source>killed by signal %1</source>
+        <translation>시그널 %1(으)로 강제 종료됨</translation>
+    </message>
+    <message>
+        <source>killed by signal %1 (%2)</source>
+        <translation>시그널 %1(%2)(으)로 강제 종료됨</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>상태 %1</translation>
+    </message>
+    <message>
+        <source>output closed</source>
+        <translation>출력 닫힘</translation>
+    </message>
+    <message>
+        <source>the console could not be read: %1</source>
+        <translation>콘솔을 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the console pipes: %1</source>
+        <translation>콘솔 파이프를 만들 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>%1을(를) 시작할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>the command interpreter is not running</source>
+        <translation>명령 인터프리터가 실행 중이 아닙니다</translation>
+    </message>
+    <message>
+        <source>the command interpreter has ended</source>
+        <translation>명령 인터프리터가 종료되었습니다</translation>
+    </message>
+    <message>
+        <source>a command must be a single line</source>
+        <translation>명령은 한 줄이어야 합니다</translation>
+    </message>
+    <message>
+        <source>the command holds characters that the console&apos;s code page %1 cannot represent</source>
+        <translation>명령에 콘솔 코드 페이지 %1(으)로 나타낼 수 없는 문자가 있습니다</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1에 %2</translation>
+    </message>
+    <message>
+        <source>the value of %1</source>
+        <translation>%1 값</translation>
+    </message>
+    <message>
+        <source>the source path</source>
+        <translation>소스 경로</translation>
+    </message>
+    <message>
+        <source>the command line</source>
+        <translation>명령줄</translation>
+    </message>
+    <message>
+        <source>has a double quote that is not closed</source>
+        <translation>닫히지 않은 큰따옴표가 있습니다</translation>
+    </message>
+    <message>
+        <source>has a single quote that is not closed</source>
+        <translation>닫히지 않은 작은따옴표가 있습니다</translation>
+    </message>
+    <message>
+        <source>has two double quotes in a row inside quotes, which programs read differently</source>
+        <translation>따옴표 안에 큰따옴표 두 개가 연속으로 있습니다(프로그램마다 다르게 해석합니다)</translation>
+    </message>
+    <message>
+        <source>has a double quote that programs read as text (after a backslash), so its quotes do not pair up</source>
+        <translation>프로그램이 (백슬래시 뒤에 있어) 문자로 읽는 큰따옴표가 있어 따옴표의 짝이 맞지 않습니다</translation>
+    </message>
+    <message>
+        <source>contains a line break</source>
+        <translation>줄 바꿈이 포함되어 있습니다</translation>
+    </message>
+    <message>
+        <source>contains a control character</source>
+        <translation>제어 문자가 포함되어 있습니다</translation>
+    </message>
+    <message>
+        <source>contains a double quote, which would end its quotes on the command line</source>
+        <translation>큰따옴표가 포함되어 있습니다(명령줄에서 따옴표가 끝나 버립니다)</translation>
+    </message>
+    <message>
+        <source>contains a %NAME:...% edit of a variable, which the command interpreter would expand before it reads quotes</source>
+        <translation>%NAME:...% 형식의 변수 편집이 포함되어 있습니다(명령 인터프리터가 따옴표를 읽기 전에 확장합니다)</translation>
+    </message>
+    <message>
+        <source>not a definition file (it holds binary data)</source>
+        <translation>정의 파일이 아닙니다(이진 데이터가 들어 있습니다)</translation>
+    </message>
+    <message>
+        <source>not a definition file (it has neither a [Common] section nor a section of a .cu file)</source>
+        <translation>정의 파일이 아닙니다([Common] 섹션도 .cu 파일의 섹션도 없습니다)</translation>
+    </message>
+    <message>
+        <source>the path &quot;%1&quot; contains a line break</source>
+        <translation>경로 &quot;%1&quot;에 줄 바꿈이 포함되어 있습니다</translation>
+    </message>
+    <message>
+        <source>the value of %1 of &quot;%2&quot; contains a line break</source>
+        <translation>&quot;%2&quot;의 %1 값에 줄 바꿈이 포함되어 있습니다</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; (%2) cannot be stored in code page %3</source>
+        <translation>문자 &quot;%1&quot;(%2)은(는) 코드 페이지 %3(으)로 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the text cannot be stored in code page %1</source>
+        <translation>텍스트를 코드 페이지 %1(으)로 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::LanguagePack</name>
     <message>
         <source>0.0.0</source>

@@ -937,6 +937,169 @@ dpct: %2</translation>
     </message>
 </context>
 <context>
+    <name>tovalo::gui::CoreMessages</name>
+    <message>
+        <source>dpct printed no version line: it is not installed or not on the path that the environment script sets. Conversion is not possible.</source>
+        <translation>dpct 未輸出版本資訊：它未安裝，或不在環境指令碼所設定的路徑中。無法進行轉換。</translation>
+    </message>
+    <message>
+        <source>The command could not be written to the command interpreter: %1</source>
+        <translation>無法將命令寫入命令直譯器: %1</translation>
+    </message>
+    <message>
+        <source>Not converted: %1.</source>
+        <translation>未轉換: %1。</translation>
+    </message>
+    <message>
+        <source>the command line is %1 characters long, and the command interpreter accepts at most %2</source>
+        <translation>命令列長度為 %1 個字元，而命令直譯器最多接受 %2 個字元</translation>
+    </message>
+    <message>
+        <source>The command interpreter has ended (%1).</source>
+        <translation>命令直譯器已結束（%1）。</translation>
+    </message>
+    <message>
+        <source>The command interpreter ended during this conversion.</source>
+        <translation>命令直譯器在此次轉換期間結束。</translation>
+    </message>
+    <message>
+        <source>The command interpreter keeps ending; it is not started again.</source>
+        <translation>命令直譯器反覆結束，不再重新啟動。</translation>
+    </message>
+    <message>
+        <source>A new command interpreter could not be started: %1</source>
+        <translation>無法啟動新的命令直譯器: %1</translation>
+    </message>
+    <message>
+        <source>A new command interpreter has been started.</source>
+        <translation>已啟動新的命令直譯器。</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>結束代碼 %1</translation>
+    </message>
+    <message>
+        <source>killed by signal %1</source>
+        <translation>被訊號 %1 終止</translation>
+    </message>
+    <message>
+        <source>killed by signal %1 (%2)</source>
+        <translation>被訊號 %1（%2）終止</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>狀態 %1</translation>
+    </message>
+    <message>
+        <source>output closed</source>
+        <translation>輸出已關閉</translation>
+    </message>
+    <message>
+        <source>the console could not be read: %1</source>
+        <translation>無法讀取主控台: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the console pipes: %1</source>
+        <translation>無法建立主控台管道: %1</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>無法啟動 %1: %2</translation>
+    </message>
+    <message>
+        <source>the command interpreter is not running</source>
+        <translation>命令直譯器未在執行</translation>
+    </message>
+    <message>
+        <source>the command interpreter has ended</source>
+        <translation>命令直譯器已結束</translation>
+    </message>
+    <message>
+        <source>a command must be a single line</source>
+        <translation>命令必須為單行</translation>
+    </message>
+    <message>
+        <source>the command holds characters that the console&apos;s code page %1 cannot represent</source>
+        <translation>命令包含主控台字碼頁 %1 無法表示的字元</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1中%2</translation>
+    </message>
+    <message>
+        <source>the value of %1</source>
+        <translation>%1 的值</translation>
+    </message>
+    <message>
+        <source>the source path</source>
+        <translation>來源路徑</translation>
+    </message>
+    <message>
+        <source>the command line</source>
+        <translation>命令列</translation>
+    </message>
+    <message>
+        <source>has a double quote that is not closed</source>
+        <translation>有未結束的雙引號</translation>
+    </message>
+    <message>
+        <source>has a single quote that is not closed</source>
+        <translation>有未結束的單引號</translation>
+    </message>
+    <message>
+        <source>has two double quotes in a row inside quotes, which programs read differently</source>
+        <translation>引號內有兩個連續的雙引號，不同程式的解讀方式不同</translation>
+    </message>
+    <message>
+        <source>has a double quote that programs read as text (after a backslash), so its quotes do not pair up</source>
+        <translation>有被程式當作文字讀取的雙引號（位於反斜線之後），因此引號無法配對</translation>
+    </message>
+    <message>
+        <source>contains a line break</source>
+        <translation>包含換行字元</translation>
+    </message>
+    <message>
+        <source>contains a control character</source>
+        <translation>包含控制字元</translation>
+    </message>
+    <message>
+        <source>contains a double quote, which would end its quotes on the command line</source>
+        <translation>包含雙引號，會在命令列上提早結束其引號</translation>
+    </message>
+    <message>
+        <source>contains a %NAME:...% edit of a variable, which the command interpreter would expand before it reads quotes</source>
+        <translation>包含 %NAME:...% 形式的變數編輯，命令直譯器會在讀取引號之前將其展開</translation>
+    </message>
+    <message>
+        <source>not a definition file (it holds binary data)</source>
+        <translation>不是定義檔（其中含有二進位資料）</translation>
+    </message>
+    <message>
+        <source>not a definition file (it has neither a [Common] section nor a section of a .cu file)</source>
+        <translation>不是定義檔（其中既沒有 [Common] 區段，也沒有 .cu 檔案的區段）</translation>
+    </message>
+    <message>
+        <source>the path &quot;%1&quot; contains a line break</source>
+        <translation>路徑 &quot;%1&quot; 包含換行字元</translation>
+    </message>
+    <message>
+        <source>the value of %1 of &quot;%2&quot; contains a line break</source>
+        <translation>&quot;%2&quot; 的 %1 值包含換行字元</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; (%2) cannot be stored in code page %3</source>
+        <translation>字元 &quot;%1&quot;（%2）無法以字碼頁 %3 儲存</translation>
+    </message>
+    <message>
+        <source>the text cannot be stored in code page %1</source>
+        <translation>文字無法以字碼頁 %1 儲存</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是一般檔案</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::LanguagePack</name>
     <message>
         <source>0.0.0</source>

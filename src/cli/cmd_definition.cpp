@@ -73,7 +73,7 @@ bool readOrReport(const std::string& file, ReadResult& result)
 {
     result = readDefinitionFile(file);
     if (!result.ok) {
-        err("tovalo-cli: cannot read '" + file + "': " + result.error + "\n");
+        err("tovalo-cli: cannot read '" + file + "': " + englishText(result.error) + "\n");
         return false;
     }
     return true;
@@ -105,7 +105,7 @@ int cmdCommands(const Args& args)
     for (const CDpctData& item : doc.items) {
         const CommandLine line = buildCommandLine(&item, p.dialect);
         if (!line.ok()) {
-            err("tovalo-cli: item '" + item.path + "': " + line.refusal + "; no command line\n");
+            err("tovalo-cli: item '" + item.path + "': " + englishText(line.refusal) + "; no command line\n");
             status = kExitFindings;
         }
         text += line.text;
@@ -136,7 +136,7 @@ int cmdFormat(const Args& args)
     ReadResult doc;
     if (!readOrReport(p.file, doc))
         return kExitUsage;
-    std::string error;
+    Message error;
     if (!p.output.empty()) {
         if (!doc.encodingKeptBySave && !p.forceEncodingChange && sameFile(p.file, p.output)) {
             err("tovalo-cli: not writing over '" + p.file + "': " + describeEncoding(doc) +
@@ -144,14 +144,14 @@ int cmdFormat(const Args& args)
             return kExitUsage;
         }
         if (!writeDefinitionFile(p.output, doc.items, error)) {
-            err("tovalo-cli: cannot write '" + p.output + "': " + error + "\n");
+            err("tovalo-cli: cannot write '" + p.output + "': " + englishText(error) + "\n");
             return kExitUsage;
         }
         return kExitOk;
     }
     std::string text;
     if (!formatDefinitionText(doc.items, dateOfSaving(), nativeEol(), text, error)) {
-        err("tovalo-cli: cannot format '" + p.file + "': " + error + "\n");
+        err("tovalo-cli: cannot format '" + p.file + "': " + englishText(error) + "\n");
         return kExitUsage;
     }
     out(text);
@@ -252,7 +252,7 @@ int cmdCheck(const Args& args)
             report(where + "'" + item.path + "' does not exist");
         const CommandLine line = buildCommandLine(&item, p.dialect);
         if (!line.ok())
-            report(where + "cannot be converted: " + line.refusal + " (" + dialectName + ")");
+            report(where + "cannot be converted: " + englishText(line.refusal) + " (" + dialectName + ")");
         if (p.dialect == Dialect::Cmd && item.path.find('%') != std::string::npos)
             report(where + "the path contains '%', which the command interpreter may expand");
         for (const OptionInfo& o : optionTable()) {

@@ -185,7 +185,7 @@ int cmdRun(const Args& args)
 
     ReadResult doc = readDefinitionFile(file);
     if (!doc.ok) {
-        err("tovalo-cli: cannot read '" + file + "': " + doc.error + "\n");
+        err("tovalo-cli: cannot read '" + file + "': " + englishText(doc.error) + "\n");
         return kExitUsage;
     }
 
@@ -234,9 +234,9 @@ int cmdRun(const Args& args)
                 printJson(doc.items, engine.dpctVersion(), engine.dpctCodebase(), why);
             }
         };
-        std::string error;
+        Message error;
         if (!engine.startUp(error)) {
-            err("tovalo-cli run: cannot start the command interpreter: " + error + "\n");
+            err("tovalo-cli run: cannot start the command interpreter: " + englishText(error) + "\n");
             g_host = nullptr;
             return kExitUsage;
         }

@@ -110,7 +110,7 @@ inline void checkItem(const CDpctData& item)
         const bool meaningful = intendedArgs(item, d, intended);
         if (!line.ok()) {
             if (!line.text.empty())
-                fail("a refused item still has a line", line.text, line.refusal);
+                fail("a refused item still has a line", line.text, englishText(line.refusal));
             continue;
         }
         if (!meaningful)

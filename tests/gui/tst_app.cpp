@@ -6,11 +6,13 @@
 #include "app/language_pack.h"
 #include "app/language_question.h"
 #include "app/tovalo_app.h"
+#include "base/message.h"
 #include "dialog_test_support.h"
 #include "gui_test_support.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "ui/command_ids.h"
+#include "ui/core_messages.h"
 #include "ui/document_window.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
@@ -120,6 +122,7 @@ private Q_SLOTS:
     void everyPackMissingSaysSoInTheSystemLanguage();
     void packVersionsAreReadWithoutChangingTheLanguage();
     void everyPackSpeaksItsLanguageWithQtsOwnTexts();
+    void coreMessagesAreWordedInEveryPack();
     void demoStartOpensFilesAndExitSavesSettings();
     void missingOneApiWarnsAndDisablesRuns();
     void missingLanguagePackEndsTheStart();
@@ -341,6 +344,42 @@ void TestApp::everyPackSpeaksItsLanguageWithQtsOwnTexts()
     }
     // Unloading gives the interface back to the pack loaded before.
     QCOMPARE(QCoreApplication::translate("tovalo::gui::CMainCommands", "&File"), files[0]);
+}
+
+void TestApp::coreMessagesAreWordedInEveryPack()
+{
+    // The GUI's translation sources are the core's English templates, so that tovalo-cli and
+    // the English interface say the same and every catalog entry is found.
+    const auto placeholders = [](const QString& text) {
+        QStringList found;
+        for (qsizetype i = 0; i + 1 < text.size(); ++i)
+            if (text.at(i) == u'%' && text.at(i + 1) >= u'1' && text.at(i + 1) <= u'9')
+                found.append(text.mid(i, 2));
+        found.sort();
+        return found;
+    };
+    for (int i = 0; i < 5; ++i) {
+        LanguagePack pack;
+        QVERIFY(pack.load(i));
+        for (int m = 1; m < static_cast<int>(MessageId::Count); ++m) {
+            const auto id = static_cast<MessageId>(m);
+            const QString source = QString::fromUtf8(coreMessageSource(id));
+            QCOMPARE(source, QString::fromUtf8(englishTemplate(id)));
+            const QString worded = QCoreApplication::translate(kCoreMessagesContext, coreMessageSource(id));
+            QVERIFY2(i == 1 || worded != source, qPrintable(QString::number(i) + u' ' + source));
+            QCOMPARE(placeholders(worded), placeholders(source));
+        }
+    }
+    // Nested messages are worded in the interface language throughout; literal arguments stay.
+    const Message refused(
+        MessageId::NotConverted,
+        {Message(MessageId::ValueRefused,
+                 {Message(MessageId::SubjectOptionValue, {"--out-root"}), MessageId::HasLineBreak})});
+    QCOMPARE(wordMessage(refused),
+             QStringLiteral("変換しませんでした: --out-root の値に改行が含まれています。"));
+    QCOMPARE(wordMessage(Message(MessageId::PathHasLineBreak, {"/w/%2.cu"})),
+             QStringLiteral("パス \"/w/%2.cu\" に改行が含まれています"));
+    QCOMPARE(wordMessage(Message("as it is")), QStringLiteral("as it is"));
 }
 
 void TestApp::packVersionsAreReadWithoutChangingTheLanguage()

@@ -49,6 +49,7 @@ private Q_SLOTS:
     void pausedRowAndStopThatInterruptsDpct();
     void quitAsksEveryQuestionBeforeClosingAnything();
     void runShowsDoneOfTotalThenItsSummary();
+    void refusedItemIsReportedInTheInterfaceLanguage();
 
 private:
     void openConsole();
@@ -468,6 +469,28 @@ void TestRun::runShowsDoneOfTotalThenItsSummary()
     QCOMPARE(CMainStatusBar::elapsedText(0), QStringLiteral("0:00"));
     QCOMPARE(CMainStatusBar::elapsedText(65'400), QStringLiteral("1:05"));
     QCOMPARE(CMainStatusBar::elapsedText(3'725'000), QStringLiteral("1:02:05"));
+}
+
+void TestRun::refusedItemIsReportedInTheInterfaceLanguage()
+{
+    // The engine's refusal reaches the item's result and the output pane in Japanese.
+    openConsole();
+    auto* doc = static_cast<CChildFrame*>(frame_->newDocumentWindow());
+    CDpctData refused;
+    refused.path = sandbox_->file(QStringLiteral("bad\nname.cu")).toStdString();
+    doc->document().add(refused);
+    doc->document().setModified(false);
+    QTest::keyClick(frame_.get(), Qt::Key_F5);
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->action(cmd::Start)->isEnabled(), 10000);
+    const std::vector<CDpctData*> items = doc->runItems();
+    QCOMPARE(items.size(), std::size_t(1));
+    QCOMPARE(items[0]->status, ItemStatus::ConvertedNg);
+    const QString expected =
+        QStringLiteral("[Tovalo] 変換しませんでした: ソースのパスに改行が含まれています。\n");
+    QCOMPARE(QString::fromStdString(items[0]->resultText), expected);
+    frame_->outputPane()->flushAll();
+    QVERIFY2(frame_->outputPane()->log()->toPlainText().contains(expected.trimmed()),
+             qPrintable(frame_->outputPane()->log()->toPlainText()));
 }
 
 QTEST_MAIN(TestRun)

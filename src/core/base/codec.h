@@ -24,6 +24,8 @@
 //  6. Windows-1252, which accepts every byte.
 // Written as UTF-8 on POSIX and in the ANSI code page on Windows.
 
+#include "message.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -56,7 +58,7 @@ bool decodeFrom(std::string_view codeSet, std::string_view bytes, std::string& u
 
 /// Encodes UTF-8 text for writing to a file in the platform's file code page. Returns false
 /// and sets `error` when a character cannot be represented (never silently replaced by "?").
-bool encodeForFile(std::string_view utf8, std::string& bytes, std::string& error);
+bool encodeForFile(std::string_view utf8, std::string& bytes, Message& error);
 
 /// Name of the platform's legacy code page ("CP1252", "EUC-JP", ...; "UTF-8" when it is UTF-8).
 std::string legacyCodeSet();

@@ -40,7 +40,7 @@ bool decodeFrom(std::string_view codeSet, std::string_view bytes, std::string& u
     return ok;
 }
 
-bool encodeForFile(std::string_view utf8, std::string& bytes, std::string& error)
+bool encodeForFile(std::string_view utf8, std::string& bytes, Message& error)
 {
     // Files are written as UTF-8 here; every character can be represented.
     (void)error;

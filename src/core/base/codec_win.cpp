@@ -44,7 +44,7 @@ bool decodeFrom(std::string_view codeSet, std::string_view bytes, std::string& u
     return true;
 }
 
-bool encodeForFile(std::string_view utf8, std::string& bytes, std::string& error)
+bool encodeForFile(std::string_view utf8, std::string& bytes, Message& error)
 {
     bytes.clear();
     if (utf8.empty())
@@ -75,12 +75,11 @@ bool encodeForFile(std::string_view utf8, std::string& bytes, std::string& error
             if (bad) {
                 char hex[16];
                 snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(cp));
-                error = "the character \"" + one + "\" (" + hex + ") cannot be stored in code page " +
-                        std::to_string(acp);
+                error = Message(MessageId::CharacterNotInCodePage, {one, hex, std::to_string(acp)});
                 return false;
             }
         }
-        error = "the text cannot be stored in code page " + std::to_string(acp);
+        error = Message(MessageId::TextNotInCodePage, {std::to_string(acp)});
         return false;
     }
     bytes.resize(static_cast<std::size_t>(blen));

@@ -7,6 +7,8 @@
 // ".<name>.tovalo-save-<unique>" so that one left by a killed process is recognisable; the next
 // save of the same file removes it.
 
+#include "message.h"
+
 #include <string>
 #include <string_view>
 
@@ -22,7 +24,16 @@ bool readWholeFile(std::string_view path, std::string& bytes, std::string& error
 /// the file it leads to (the link stays). Anything at `path` that is not a regular file (a
 /// folder, FIFO or device) is refused. Other hard links to the file keep the previous text:
 /// the new file replaces the name, not the old file's contents.
-bool writeFileAtomically(std::string_view path, std::string_view bytes, std::string& error);
+bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error);
+/// The same with the reason worded in English.
+inline bool writeFileAtomically(std::string_view path, std::string_view bytes, std::string& error)
+{
+    Message why;
+    const bool ok = writeFileAtomically(path, bytes, why);
+    if (!ok)
+        error = englishText(why);
+    return ok;
+}
 
 /// The part of a temporary file's name between the target's name and the unique suffix.
 inline constexpr std::string_view kTemporaryInfix = ".tovalo-save-";

@@ -138,19 +138,21 @@ bool readWholeFile(std::string_view path, std::string& bytes, std::string& error
     return true;
 }
 
-bool writeFileAtomically(std::string_view path, std::string_view bytes, std::string& error)
+bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error)
 {
     // A symbolic link is written through: the file it leads to is replaced, the link stays.
     std::string target;
-    if (!resolveLinks(std::string(path), target, error))
+    if (std::string why; !resolveLinks(std::string(path), target, why)) {
+        error = std::move(why);
         return false;
+    }
     struct stat st
     {
     };
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) {
         // Replacing a folder, FIFO or device node with a regular file would destroy it.
-        error = "not a regular file";
+        error = MessageId::NotRegularFile;
         return false;
     }
     const std::string folder = folderOf(target);

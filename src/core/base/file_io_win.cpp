@@ -74,7 +74,7 @@ bool readWholeFile(std::string_view path, std::string& bytes, std::string& error
     return true;
 }
 
-bool writeFileAtomically(std::string_view path, std::string_view bytes, std::string& error)
+bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error)
 {
     std::wstring target = wide(path);
     const DWORD attributes = GetFileAttributesW(target.c_str());
@@ -103,7 +103,7 @@ bool writeFileAtomically(std::string_view path, std::string_view bytes, std::str
         }
         CloseHandle(existing);
         if (!regular) {
-            error = "not a regular file";
+            error = MessageId::NotRegularFile;
             return false;
         }
     }

@@ -84,10 +84,10 @@ void appendShellWord(std::string& out, const PlainWord& word, bool joined)
 // interpreter, which turns quoting on and off at every double quote, and the program's C
 // runtime, which takes a quote after an odd number of backslashes as text. Two quotes in a row
 // inside quotes are refused too: C runtimes of different ages read them differently.
-std::string cmdQuoteProblem(std::string_view v)
+Message cmdQuoteProblem(std::string_view v)
 {
     if (std::count(v.begin(), v.end(), '"') % 2 != 0)
-        return "has a double quote that is not closed";
+        return MessageId::QuoteNotClosed;
     bool inQuotes = false;
     std::size_t backslashes = 0;
     for (std::size_t i = 0; i < v.size(); ++i) {
@@ -98,14 +98,13 @@ std::string cmdQuoteProblem(std::string_view v)
         }
         if (c == '"' && backslashes % 2 == 0) {
             if (inQuotes && i + 1 < v.size() && v[i + 1] == '"')
-                return "has two double quotes in a row inside quotes, which programs read differently";
+                return MessageId::TwoQuotesInRow;
             inQuotes = !inQuotes;
         }
         backslashes = 0;
     }
     if (inQuotes)
-        return "has a double quote that programs read as text (after a backslash), so its quotes "
-               "do not pair up";
+        return MessageId::QuoteReadAsText;
     return {};
 }
 
@@ -163,7 +162,7 @@ std::string shellQuote(std::string_view value)
     return out;
 }
 
-bool splitPlainValue(std::string_view value, std::vector<PlainWord>& words, std::string& why)
+bool splitPlainValue(std::string_view value, std::vector<PlainWord>& words, Message& why)
 {
     words.clear();
     why.clear();
@@ -208,7 +207,7 @@ bool splitPlainValue(std::string_view value, std::vector<PlainWord>& words, std:
         } else if (c == '\'') {
             const std::size_t close = value.find('\'', i + 1);
             if (close == std::string_view::npos) {
-                why = "has a single quote that is not closed";
+                why = MessageId::SingleQuoteNotClosed;
                 return false;
             }
             literal(value.substr(i + 1, close - i - 1));
@@ -218,7 +217,7 @@ bool splitPlainValue(std::string_view value, std::vector<PlainWord>& words, std:
             ++i;
             for (;;) {
                 if (i >= value.size()) {
-                    why = "has a double quote that is not closed";
+                    why = MessageId::QuoteNotClosed;
                     return false;
                 }
                 const char d = value[i];
@@ -250,28 +249,28 @@ bool splitPlainValue(std::string_view value, std::vector<PlainWord>& words, std:
     return true;
 }
 
-std::string unsafePlainValueReason(std::string_view value, Dialect dialect)
+Message unsafePlainValueReason(std::string_view value, Dialect dialect)
 {
     if (hasLineBreak(value))
-        return "contains a line break";
+        return MessageId::HasLineBreak;
     if (hasControlCharacter(value))
-        return "contains a control character";
+        return MessageId::HasControlCharacter;
     if (dialect == Dialect::Cmd)
         return cmdQuoteProblem(value);
     std::vector<PlainWord> words;
-    std::string why;
+    Message why;
     splitPlainValue(value, words, why);
     return why;
 }
 
-std::string unsafeQuotedValueReason(std::string_view value, Dialect dialect)
+Message unsafeQuotedValueReason(std::string_view value, Dialect dialect)
 {
     if (hasLineBreak(value))
-        return "contains a line break";
+        return MessageId::HasLineBreak;
     if (hasControlCharacter(value))
-        return "contains a control character";
+        return MessageId::HasControlCharacter;
     if (dialect == Dialect::Cmd && value.find('"') != std::string_view::npos)
-        return "contains a double quote, which would end its quotes on the command line";
+        return MessageId::QuoteEndsQuotes;
     return {};
 }
 
@@ -330,9 +329,9 @@ CommandLine buildCommandLine(const CDpctData* item, Dialect dialect)
     if (item == nullptr || item->path.empty())
         return result;
 
-    auto refuse = [&](std::string_view what, const std::string& why) {
+    auto refuse = [&](Message what, Message why) {
         result.text.clear();
-        result.refusal = std::string(what) + " " + why;
+        result.refusal = Message(MessageId::ValueRefused, {std::move(what), std::move(why)});
         return result;
     };
 
@@ -368,8 +367,8 @@ CommandLine buildCommandLine(const CDpctData* item, Dialect dialect)
         case ArgForm::Path:
         case ArgForm::Quoted: {
             const std::string& v = item->text(o.slot);
-            if (const std::string why = unsafeQuotedValueReason(v, dialect); !why.empty())
-                return refuse("the value of " + std::string(o.name), why);
+            if (Message why = unsafeQuotedValueReason(v, dialect); !why.empty())
+                return refuse(Message(MessageId::SubjectOptionValue, {o.name}), std::move(why));
             out += '=';
             const bool quote = dialect == Dialect::Sh || o.argForm == ArgForm::Quoted || cmdNeedsQuotes(v);
             if (quote)
@@ -380,15 +379,15 @@ CommandLine buildCommandLine(const CDpctData* item, Dialect dialect)
         }
         case ArgForm::Plain: {
             const std::string& v = item->text(o.slot);
-            if (const std::string why = unsafePlainValueReason(v, dialect); !why.empty())
-                return refuse("the value of " + std::string(o.name), why);
+            if (Message why = unsafePlainValueReason(v, dialect); !why.empty())
+                return refuse(Message(MessageId::SubjectOptionValue, {o.name}), std::move(why));
             out += '=';
             if (dialect == Dialect::Cmd) {
                 appendCmdPlain(out, v);
                 break;
             }
             std::vector<PlainWord> words;
-            std::string why;
+            Message why;
             splitPlainValue(v, words, why);
             // A blank at the start leaves the option's own word empty, as the shell would.
             const bool glued = !v.empty() && v.front() != ' ' && v.front() != '\t';
@@ -403,16 +402,15 @@ CommandLine buildCommandLine(const CDpctData* item, Dialect dialect)
         }
     }
 
-    if (const std::string why = unsafeQuotedValueReason(item->path, dialect); !why.empty())
-        return refuse("the source path", why);
+    if (Message why = unsafeQuotedValueReason(item->path, dialect); !why.empty())
+        return refuse(MessageId::SubjectSourcePath, std::move(why));
     out += ' ';
     if (item->path.front() == '-')
         appendQuoted(out, (dialect == Dialect::Cmd ? ".\\" : "./") + item->path, dialect);
     else
         appendQuoted(out, item->path, dialect);
     if (dialect == Dialect::Cmd && hasCmdVariableEdit(out))
-        return refuse("the command line", "contains a %NAME:...% edit of a variable, which the command "
-                                          "interpreter would expand before it reads quotes");
+        return refuse(MessageId::SubjectCommandLine, MessageId::VariableEdit);
     return result;
 }
 

@@ -13,6 +13,7 @@
 // interpreter's operators outside double quotes escaped by a caret, so dpct.exe receives the
 // arguments the text describes and the interpreter runs nothing else.
 
+#include "base/message.h"
 #include "dpct_data.h"
 
 #include <string>
@@ -35,8 +36,8 @@ inline constexpr std::size_t kCmdMaxLineLength = 8191;
 
 struct CommandLine
 {
-    std::string text;    ///< the line, without a line end; empty when the item has no path
-    std::string refusal; ///< why no line could be built safely; empty when `text` is usable
+    std::string text; ///< the line, without a line end; empty when the item has no path
+    Message refusal;  ///< why no line could be built safely; empty when `text` is usable
     bool ok() const { return refusal.empty(); }
 };
 
@@ -58,17 +59,17 @@ using PlainWord = std::vector<WordPiece>;
 
 /// The words a POSIX shell makes of `value`, without any expansion but $NAME and ${NAME}
 /// (outside single quotes). Returns false with `why` set when a quote is left open.
-bool splitPlainValue(std::string_view value, std::vector<PlainWord>& words, std::string& why);
+bool splitPlainValue(std::string_view value, std::vector<PlainWord>& words, Message& why);
 
 /// Why a plain value cannot be put on the command line of `dialect` (quotes that do not pair
 /// up, a line break, a control character, a %NAME:...% edit in `Cmd`); empty when it can.
-std::string unsafePlainValueReason(std::string_view value, Dialect dialect);
+Message unsafePlainValueReason(std::string_view value, Dialect dialect);
 
 /// Quotes `value` for a POSIX shell: '...' with each ' written as '\''.
 std::string shellQuote(std::string_view value);
 
 /// Why `value` cannot be passed inside quotes in `dialect`; empty when it can.
-std::string unsafeQuotedValueReason(std::string_view value, Dialect dialect);
+Message unsafeQuotedValueReason(std::string_view value, Dialect dialect);
 
 /// True when a value passed exactly as typed contains a command separator or redirection that
 /// the shell of `dialect` would act on (outside quotes, or a substitution inside double quotes).

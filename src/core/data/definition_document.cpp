@@ -34,7 +34,7 @@ void DefinitionDocument::setPath(std::string path)
     notify([&](DefinitionDocumentObserver& o) { o.pathChanged(path_); });
 }
 
-bool DefinitionDocument::load(std::string_view path, std::string& error)
+bool DefinitionDocument::load(std::string_view path, Message& error)
 {
     ReadResult read = readDefinitionFile(path);
     lastFailure_ = read.failure;
@@ -65,7 +65,7 @@ bool DefinitionDocument::load(std::string_view path, std::string& error)
     return true;
 }
 
-bool DefinitionDocument::save(std::string_view path, std::string& error)
+bool DefinitionDocument::save(std::string_view path, Message& error)
 {
     std::vector<CDpctData> copy;
     copy.reserve(items_.size());

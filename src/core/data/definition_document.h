@@ -94,7 +94,7 @@ public:
     /// Replaces the items with those of the file at `path` and takes `path` as the document's
     /// path; the document is then unmodified. On failure returns false with `error` set (the
     /// reader's message) and the document is unchanged.
-    bool load(std::string_view path, std::string& error);
+    bool load(std::string_view path, Message& error);
     /// Why the last load() failed (None after a successful one).
     ReadFailure lastReadFailure() const { return lastFailure_; }
     /// The file last loaded had lines the reader skipped or did not understand (a section of
@@ -112,7 +112,7 @@ public:
     /// Writes the items to `path` (atomically). On success the path becomes `path` and the
     /// modified mark is cleared; on failure returns false with `error` set (the operating
     /// system's reason or the writer's refusal) and the document is unchanged.
-    bool save(std::string_view path, std::string& error);
+    bool save(std::string_view path, Message& error);
 
     // Items -----------------------------------------------------------------------------------
 

@@ -132,7 +132,7 @@ ReadResult parseDefinitionText(std::string_view bytes)
     // as an empty list would let a later save overwrite it.
     if (bytes.find('\0') != std::string_view::npos) {
         result.failure = ReadFailure::Binary;
-        result.error = "not a definition file (it holds binary data)";
+        result.error = MessageId::NotDefinitionBinary;
         return result;
     }
     // Text that is UTF-8 already is read where it lies, where files are written as UTF-8 (there
@@ -248,8 +248,7 @@ ReadResult parseDefinitionText(std::string_view bytes)
         result.itemLines.clear();
         result.notes.clear();
         result.failure = ReadFailure::NotDefinition;
-        result.error =
-            "not a definition file (it has neither a [Common] section nor a section of a .cu file)";
+        result.error = MessageId::NotDefinitionNoSection;
         return result;
     }
     result.ok = true;
@@ -286,7 +285,7 @@ ReadResult readDefinitionFile(std::string_view path)
 }
 
 bool formatDefinitionText(std::span<const CDpctData> items, const std::tm& date, std::string_view eol,
-                          std::string& text, std::string& error)
+                          std::string& text, Message& error)
 {
     text.clear();
     text.reserve(64 + items.size() * 160);
@@ -305,7 +304,7 @@ bool formatDefinitionText(std::span<const CDpctData> items, const std::tm& date,
     };
     for (const CDpctData& item : items) {
         if (lineBreakIn(item.path)) {
-            error = "the path \"" + item.path + "\" contains a line break";
+            error = Message(MessageId::PathHasLineBreak, {item.path});
             return false;
         }
         text += '[';
@@ -338,8 +337,7 @@ bool formatDefinitionText(std::span<const CDpctData> items, const std::tm& date,
             case FileForm::PlainText: {
                 const std::string& v = item.text(o.slot);
                 if (lineBreakIn(v)) {
-                    error = "the value of " + std::string(o.name) + " of \"" + item.path +
-                            "\" contains a line break";
+                    error = Message(MessageId::OptionValueHasLineBreak, {o.name, item.path});
                     return false;
                 }
                 text += '=';
@@ -389,7 +387,7 @@ std::tm dateOfSaving()
     return tm;
 }
 
-bool writeDefinitionFile(std::string_view path, std::span<const CDpctData> items, std::string& error)
+bool writeDefinitionFile(std::string_view path, std::span<const CDpctData> items, Message& error)
 {
     std::string text;
     if (!formatDefinitionText(items, dateOfSaving(), nativeEol(), text, error))

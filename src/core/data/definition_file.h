@@ -2,6 +2,7 @@
 // Definition files: a [Common] section, then one section per conversion item named by its path,
 // with one line per switched-on option. Conversion status and output are never stored.
 
+#include "base/message.h"
 #include "dpct_data.h"
 
 #include <cstdint>
@@ -47,7 +48,7 @@ struct ReadResult
 {
     bool ok = false;
     ReadFailure failure = ReadFailure::None;
-    std::string error; ///< why the file could not be read (when !ok)
+    Message error; ///< why the file could not be read (when !ok)
     std::vector<CDpctData> items;
     std::vector<int> itemLines; ///< 1-based line of each item's section line
     std::vector<ReadNote> notes;
@@ -73,7 +74,7 @@ ReadResult readDefinitionFile(std::string_view path);
 /// The text of a definition file for `items`, dated `date` (local date of saving), lines ended
 /// with `eol`. Returns false with `error` set when a path or value holds a line break.
 bool formatDefinitionText(std::span<const CDpctData> items, const std::tm& date, std::string_view eol,
-                          std::string& text, std::string& error);
+                          std::string& text, Message& error);
 
 /// The platform's line end for text files: "\r\n" on Windows, "\n" elsewhere.
 std::string_view nativeEol();
@@ -83,7 +84,7 @@ std::tm dateOfSaving();
 
 /// Writes `items` to `path` atomically in the platform's file code page and line end. On failure
 /// returns false with `error` set; the previous file is then unchanged.
-bool writeDefinitionFile(std::string_view path, std::span<const CDpctData> items, std::string& error);
+bool writeDefinitionFile(std::string_view path, std::span<const CDpctData> items, Message& error);
 
 /// Puts `path` at the front of a recently-used list: an entry naming the same file
 /// (samePathText) is removed first, and the list is cut to `limit` entries.

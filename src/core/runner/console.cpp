@@ -2,10 +2,10 @@
 
 namespace tovalo {
 
-std::string Console::refusal(std::string_view line) const
+Message Console::refusal(std::string_view line) const
 {
     if (line.find_first_of("\r\n") != std::string_view::npos)
-        return "a command must be a single line";
+        return MessageId::CommandNotSingleLine;
     return {};
 }
 
@@ -18,7 +18,7 @@ void ConsoleOutputQueue::reset(Console::WakeFunction wake)
     wake_ = std::move(wake);
 }
 
-void ConsoleOutputQueue::push(std::string_view text, bool ended, std::string reason)
+void ConsoleOutputQueue::push(std::string_view text, bool ended, Message reason)
 {
     bool wasEmpty;
     {

@@ -26,6 +26,7 @@
 // Threads: every member function is called from the host's thread only, except `wake`, which
 // the reader thread calls (it must be thread-safe and must not call back into the console).
 
+#include "base/message.h"
 #include "data/command_line.h"
 
 #include <functional>
@@ -51,9 +52,9 @@ struct PromptForm
 /// What the reader has handed over since the last call of Console::takeOutput().
 struct ConsoleOutput
 {
-    std::string text;      ///< decoded UTF-8 text, in arrival order
-    bool ended = false;    ///< the interpreter has ended (the reader has stopped; nothing follows)
-    std::string endReason; ///< how it ended, for the user ("exit status 0", "killed by signal 9")
+    std::string text;   ///< decoded UTF-8 text, in arrival order
+    bool ended = false; ///< the interpreter has ended (the reader has stopped; nothing follows)
+    Message endReason;  ///< how it ended, for the user ("exit status 0", "killed by signal 9")
 };
 
 struct ConsoleOptions
@@ -75,7 +76,7 @@ public:
     /// Starts the interpreter and the reader thread. When the console is already open it is
     /// closed first (so this also restarts a dead interpreter). On failure returns false with
     /// `error` set and the console stays closed; a message is not shown by the console.
-    virtual bool open(WakeFunction wake, std::string& error) = 0;
+    virtual bool open(WakeFunction wake, Message& error) = 0;
 
     /// True between a successful open() and close() (also after the interpreter has died, until
     /// the host has taken the `ended` output and closed or reopened the console).
@@ -86,13 +87,13 @@ public:
 
     /// Why `line` cannot be sent to this interpreter (a line break; on Windows a character
     /// that the ANSI code page cannot hold); empty when it can.
-    virtual std::string refusal(std::string_view line) const;
+    virtual Message refusal(std::string_view line) const;
 
     /// Writes one command line (without line end); the console adds its framing. The whole line
     /// is written however long it is; a full pipe blocks until the interpreter reads. Returns
     /// false with `error` set when the line is refused (see refusal()), the console is not open
     /// or the interpreter has gone.
-    virtual bool writeCommand(std::string_view line, std::string& error) = 0;
+    virtual bool writeCommand(std::string_view line, Message& error) = 0;
 
     /// Pause: the reader stops between two reads, so a busy command blocks on a full pipe.
     /// Resume: the reader goes on. Output already queued is not affected.
@@ -126,7 +127,7 @@ public:
     void reset(Console::WakeFunction wake);
 
     /// Reader thread: queues `text` and, with `ended`, the interpreter's end and its reason.
-    void push(std::string_view text, bool ended = false, std::string reason = {});
+    void push(std::string_view text, bool ended = false, Message reason = {});
 
     /// Host thread: everything queued since the last call; the end is reported once.
     ConsoleOutput take();
@@ -136,7 +137,7 @@ private:
     std::string text_;
     bool ended_ = false;
     bool endTaken_ = false;
-    std::string endReason_;
+    Message endReason_;
     Console::WakeFunction wake_;
 };
 

@@ -69,16 +69,18 @@ std::string findInterpreter()
     return "/bin/sh";
 }
 
-std::string describeStatus(int status)
+Message describeStatus(int status)
 {
     if (WIFEXITED(status))
-        return "exit status " + std::to_string(WEXITSTATUS(status));
+        return Message(MessageId::ExitStatus, {std::to_string(WEXITSTATUS(status))});
     if (WIFSIGNALED(status)) {
         const int sig = WTERMSIG(status);
         const char* name = ::strsignal(sig);
-        return "killed by signal " + std::to_string(sig) + (name ? std::string(" (") + name + ")" : "");
+        if (name == nullptr)
+            return Message(MessageId::KilledBySignal, {std::to_string(sig)});
+        return Message(MessageId::KilledBySignalNamed, {std::to_string(sig), name});
     }
-    return "status " + std::to_string(status);
+    return Message(MessageId::OtherStatus, {std::to_string(status)});
 }
 
 // A marker drawn at random for each interpreter: 48 bits as 12 hex digits.
@@ -121,10 +123,10 @@ public:
     explicit PosixConsole(ConsoleOptions options) : options_(std::move(options)) {}
     ~PosixConsole() override { close(); }
 
-    bool open(WakeFunction wake, std::string& error) override;
+    bool open(WakeFunction wake, Message& error) override;
     bool isOpen() const override { return open_; }
     Dialect dialect() const override { return Dialect::Sh; }
-    bool writeCommand(std::string_view line, std::string& error) override;
+    bool writeCommand(std::string_view line, Message& error) override;
     void setReadingPaused(bool paused) override;
     bool interruptCommand() override;
     ConsoleOutput takeOutput() override;
@@ -132,7 +134,7 @@ public:
     void close() override;
 
 private:
-    bool writeAll(std::string_view bytes, std::string& error);
+    bool writeAll(std::string_view bytes, Message& error);
     void readerLoop();
 
     ConsoleOptions options_;
@@ -154,7 +156,7 @@ private:
     ConsoleOutputQueue output_;
 };
 
-bool PosixConsole::open(WakeFunction wake, std::string& error)
+bool PosixConsole::open(WakeFunction wake, Message& error)
 {
     close();
     // A write to an interpreter that has died must fail with EPIPE, not end this process.
@@ -165,8 +167,8 @@ bool PosixConsole::open(WakeFunction wake, std::string& error)
         ::signal(SIGPIPE, SIG_IGN);
 
     int inPipe[2] = {-1, -1}, outPipe[2] = {-1, -1}, stopPipe[2] = {-1, -1};
-    auto fail = [&](const std::string& what, int code) {
-        error = what + ": " + systemErrorText(code);
+    auto fail = [&](Message why) {
+        error = std::move(why);
         for (int* p : {inPipe, outPipe, stopPipe}) {
             closeFd(p[0]);
             closeFd(p[1]);
@@ -175,7 +177,7 @@ bool PosixConsole::open(WakeFunction wake, std::string& error)
     };
     if (::pipe2(inPipe, O_CLOEXEC) != 0 || ::pipe2(outPipe, O_CLOEXEC) != 0 ||
         ::pipe2(stopPipe, O_CLOEXEC) != 0)
-        return fail("cannot create the console pipes", errno);
+        return fail(Message(MessageId::ConsolePipesFailed, {systemErrorText(errno)}));
 
     const std::string program = options_.interpreter.empty() ? findInterpreter() : options_.interpreter;
     std::vector<std::string> env;
@@ -216,7 +218,7 @@ bool PosixConsole::open(WakeFunction wake, std::string& error)
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attr);
     if (rc != 0)
-        return fail("cannot start " + program, rc);
+        return fail(Message(MessageId::InterpreterStartFailed, {program, systemErrorText(rc)}));
 
     closeFd(inPipe[0]);
     closeFd(outPipe[1]);
@@ -236,21 +238,20 @@ bool PosixConsole::open(WakeFunction wake, std::string& error)
     reader_ = std::thread([this] { readerLoop(); });
 
     form_ = PromptForm{"[" + randomMarker() + " ", std::string(kPosixPromptEnd)};
-    std::string ignored;
+    Message ignored;
     const bool bash = program.size() >= 4 && program.compare(program.size() - 4, 4, "bash") == 0;
     writeAll(startScript(bash, form_), ignored);
     return true;
 }
 
-bool PosixConsole::writeAll(std::string_view bytes, std::string& error)
+bool PosixConsole::writeAll(std::string_view bytes, Message& error)
 {
     while (!bytes.empty()) {
         const ssize_t n = ::write(inFd_, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            error =
-                errno == EPIPE ? std::string("the command interpreter has ended") : systemErrorText(errno);
+            error = errno == EPIPE ? Message(MessageId::InterpreterGone) : Message(systemErrorText(errno));
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
@@ -258,10 +259,10 @@ bool PosixConsole::writeAll(std::string_view bytes, std::string& error)
     return true;
 }
 
-bool PosixConsole::writeCommand(std::string_view line, std::string& error)
+bool PosixConsole::writeCommand(std::string_view line, Message& error)
 {
     if (!open_ || inFd_ < 0) {
-        error = "the command interpreter is not running";
+        error = MessageId::InterpreterNotRunning;
         return false;
     }
     error = refusal(line);
@@ -313,7 +314,8 @@ void PosixConsole::readerLoop()
         if (::poll(fds, 3, -1) < 0) {
             if (errno == EINTR)
                 continue;
-            output_.push(decoder.flush(), true, "the console could not be read: " + systemErrorText(errno));
+            output_.push(decoder.flush(), true,
+                         Message(MessageId::ConsoleReadFailed, {systemErrorText(errno)}));
             return;
         }
         if (fds[1].revents)
@@ -340,7 +342,7 @@ void PosixConsole::readerLoop()
             while (r < 0 && errno == EINTR);
             reaped_ = r == pid_;
             output_.push(decoder.flush(), true,
-                         r == pid_ ? describeStatus(status) : std::string("output closed"));
+                         r == pid_ ? describeStatus(status) : Message(MessageId::OutputClosed));
             return;
         }
         if (fds[2].revents) {

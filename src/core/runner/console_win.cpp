@@ -41,11 +41,11 @@ public:
     explicit WinConsole(ConsoleOptions options) : options_(std::move(options)) {}
     ~WinConsole() override { close(); }
 
-    bool open(WakeFunction wake, std::string& error) override;
+    bool open(WakeFunction wake, Message& error) override;
     bool isOpen() const override { return open_; }
     Dialect dialect() const override { return Dialect::Cmd; }
-    std::string refusal(std::string_view line) const override;
-    bool writeCommand(std::string_view line, std::string& error) override;
+    Message refusal(std::string_view line) const override;
+    bool writeCommand(std::string_view line, Message& error) override;
     void setReadingPaused(bool paused) override;
     bool interruptCommand() override;
     ConsoleOutput takeOutput() override;
@@ -73,14 +73,16 @@ private:
     ConsoleOutputQueue output_;
 };
 
-bool WinConsole::open(WakeFunction wake, std::string& error)
+bool WinConsole::open(WakeFunction wake, Message& error)
 {
     close();
     SECURITY_ATTRIBUTES sa{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE rOut = nullptr, wOut = nullptr, wErr = nullptr, rIn = nullptr, wIn = nullptr;
     HANDLE self = GetCurrentProcess();
-    auto fail = [&](const std::string& what) {
-        error = what + ": " + systemErrorText(static_cast<int>(GetLastError()));
+    // `what` names the step; the system's reason is taken before the handles are closed.
+    auto fail = [&](MessageId what, std::vector<Message> args = {}) {
+        args.emplace_back(systemErrorText(static_cast<int>(GetLastError())));
+        error = Message(what, std::move(args));
         for (HANDLE* h : {&rOut, &wOut, &wErr, &rIn, &wIn, &stdinWrite_, &stdoutRead_, &job_, &process_})
             closeHandle(*h);
         return false;
@@ -92,7 +94,7 @@ bool WinConsole::open(WakeFunction wake, std::string& error)
         !CreatePipe(&rIn, &wIn, &sa, 0) ||
         !DuplicateHandle(self, rOut, self, &stdoutRead_, 0, FALSE, DUPLICATE_SAME_ACCESS) ||
         !DuplicateHandle(self, wIn, self, &stdinWrite_, 0, FALSE, DUPLICATE_SAME_ACCESS))
-        return fail("cannot create the console pipes");
+        return fail(MessageId::ConsolePipesFailed);
     closeHandle(rOut);
     closeHandle(wIn);
 
@@ -119,7 +121,8 @@ bool WinConsole::open(WakeFunction wake, std::string& error)
     PROCESS_INFORMATION pi{};
     if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, TRUE, CREATE_NEW_CONSOLE | CREATE_SUSPENDED,
                         nullptr, nullptr, &si, &pi))
-        return fail("cannot start the command interpreter");
+        return fail(MessageId::InterpreterStartFailed,
+                    {options_.interpreter.empty() ? std::string("cmd.exe") : options_.interpreter});
     if (job_)
         AssignProcessToJobObject(job_, pi.hProcess);
     ResumeThread(pi.hThread);
@@ -152,7 +155,7 @@ void CALLBACK WinConsole::onProcessEnded(void* self, BOOLEAN)
 
 // The interpreter reads its input in the ANSI code page; a character that the code page cannot
 // hold would silently become another one, so such a command is refused.
-bool toAnsi(std::string_view line, std::string& bytes, std::string& error)
+bool toAnsi(std::string_view line, std::string& bytes, Message& error)
 {
     const std::wstring wide = wideFromUtf8(line);
     BOOL lossy = FALSE;
@@ -166,26 +169,25 @@ bool toAnsi(std::string_view line, std::string& bytes, std::string& error)
         WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()), bytes.data(), n,
                             nullptr, lossyFlag);
     if (lossy) {
-        error = "the command holds characters that the console's code page " + std::to_string(acp) +
-                " cannot represent";
+        error = Message(MessageId::CommandNotInCodePage, {std::to_string(acp)});
         return false;
     }
     return true;
 }
 
-std::string WinConsole::refusal(std::string_view line) const
+Message WinConsole::refusal(std::string_view line) const
 {
-    std::string why = Console::refusal(line);
+    Message why = Console::refusal(line);
     std::string bytes;
     if (why.empty())
         toAnsi(line, bytes, why);
     return why;
 }
 
-bool WinConsole::writeCommand(std::string_view line, std::string& error)
+bool WinConsole::writeCommand(std::string_view line, Message& error)
 {
     if (!open_ || !stdinWrite_) {
-        error = "the command interpreter is not running";
+        error = MessageId::InterpreterNotRunning;
         return false;
     }
     error = refusal(line);
@@ -288,16 +290,16 @@ void WinConsole::readerLoop()
             if (stopping_)
                 break;
         }
-        std::string reason;
+        Message reason;
         if (code == ERROR_BROKEN_PIPE || code == ERROR_NO_DATA) {
             DWORD exitCode = 0;
             WaitForSingleObject(process_, 2000);
             if (GetExitCodeProcess(process_, &exitCode) && exitCode != STILL_ACTIVE)
-                reason = "exit status " + std::to_string(static_cast<long>(exitCode));
+                reason = Message(MessageId::ExitStatus, {std::to_string(static_cast<long>(exitCode))});
             else
-                reason = "output closed";
+                reason = MessageId::OutputClosed;
         } else {
-            reason = "the console could not be read: " + systemErrorText(static_cast<int>(code));
+            reason = Message(MessageId::ConsoleReadFailed, {systemErrorText(static_cast<int>(code))});
         }
         output_.push(decoder.flush(), true, reason);
         break;

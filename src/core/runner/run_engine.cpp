@@ -30,7 +30,7 @@ RunEngine::RunEngine(Console& console, RunObserver& observer, RunEngineConfig co
 
 RunEngine::~RunEngine() = default;
 
-bool RunEngine::startUp(std::string& error)
+bool RunEngine::startUp(Message& error)
 {
     if (!console_.open(wake_, error)) {
         consoleLost_ = true;
@@ -68,9 +68,16 @@ void RunEngine::requestOperate()
         wake_();
 }
 
-void RunEngine::notice(std::string_view text)
+std::string RunEngine::word(const Message& message) const
 {
-    observer_.consoleText(text);
+    return wording_ ? wording_(message) : englishText(message);
+}
+
+// A notice of the engine's own: a line of its own starting with "[Tovalo] ", after an empty
+// line when it follows console output that may not have ended its line.
+void RunEngine::notice(const Message& message, bool blankLineBefore)
+{
+    observer_.consoleText((blankLineBefore ? "\n[Tovalo] " : "[Tovalo] ") + word(message) + "\n");
 }
 
 void RunEngine::resetConsoleText()
@@ -177,8 +184,7 @@ void RunEngine::runResponseStep()
         if (!v.found) {
             if (!versionUnanswered_) {
                 versionUnanswered_ = true;
-                notice("\n[Tovalo] dpct printed no version line: it is not installed or not on the path "
-                       "that the environment script sets. Conversion is not possible.\n");
+                notice(MessageId::NoVersionLine, true);
                 observer_.phaseChanged(phase_);
             }
             return;
@@ -258,10 +264,10 @@ void RunEngine::afterItemDone()
 
 bool RunEngine::writeCommand(const std::string& line)
 {
-    std::string error;
+    Message error;
     if (console_.writeCommand(line, error))
         return true;
-    notice("\n[Tovalo] The command could not be written to the command interpreter: " + error + "\n");
+    notice(Message(MessageId::CommandNotWritten, {std::move(error)}), true);
     return false;
 }
 
@@ -293,20 +299,20 @@ void RunEngine::runCommandStep()
         head->status = ItemStatus::Converting;
         observer_.itemStatusChanged(*head);
         const CommandLine line = buildCommandLine(head, console_.dialect());
-        std::string refusal;
+        Message refusal;
         if (!line.ok())
             refusal = line.refusal;
         else if (cmd && utf16Length(line.text) > kCmdMaxLineLength)
-            refusal = "the command line is " + std::to_string(utf16Length(line.text)) +
-                      " characters long, and the command interpreter accepts at most " +
-                      std::to_string(kCmdMaxLineLength);
+            refusal = Message(MessageId::LineTooLong,
+                              {std::to_string(utf16Length(line.text)), std::to_string(kCmdMaxLineLength)});
         else
             refusal = console_.refusal(line.text);
         if (!refusal.empty()) {
             // Not sent: the item fails with the reason, and the run goes on.
             head->status = ItemStatus::ConvertedNg;
-            head->resultText = "[Tovalo] Not converted: " + refusal + ".\n";
-            notice(head->resultText);
+            head->resultText =
+                "[Tovalo] " + word(Message(MessageId::NotConverted, {std::move(refusal)})) + "\n";
+            observer_.consoleText(head->resultText);
             completeHead();
             afterItemDone();
             return;
@@ -407,9 +413,9 @@ bool RunEngine::interruptCommand()
     return console_.interruptCommand();
 }
 
-void RunEngine::handleConsoleEnded(const std::string& reason)
+void RunEngine::handleConsoleEnded(const Message& reason)
 {
-    notice("\n[Tovalo] The command interpreter has ended (" + reason + ").\n");
+    notice(Message(MessageId::InterpreterEnded, {reason}), true);
     console_.close();
     const bool running = isRunPhase(phase_);
     if (running) {
@@ -418,7 +424,7 @@ void RunEngine::handleConsoleEnded(const std::string& reason)
             head->status = ItemStatus::ConvertedNg;
             head->exitCode = -1;
             head->resultText = output_.takeText();
-            head->resultText += "\n[Tovalo] The command interpreter ended during this conversion.\n";
+            head->resultText += "\n[Tovalo] " + word(MessageId::EndedDuringConversion) + "\n";
             observer_.itemStatusChanged(*head);
             observer_.itemFinished(*head);
             ++doneCount_;
@@ -447,20 +453,20 @@ void RunEngine::handleConsoleEnded(const std::string& reason)
     }
     if (restarts_ >= config_.maxRestarts) {
         consoleLost_ = true;
-        notice("[Tovalo] The command interpreter keeps ending; it is not started again.\n");
+        notice(MessageId::InterpreterKeepsEnding);
         observer_.phaseChanged(phase_);
         return;
     }
     ++restarts_;
-    std::string error;
+    Message error;
     if (!console_.open(wake_, error)) {
         consoleLost_ = true;
-        notice("[Tovalo] A new command interpreter could not be started: " + error + "\n");
+        notice(Message(MessageId::InterpreterNotRestarted, {std::move(error)}));
         observer_.phaseChanged(phase_);
         return;
     }
     adoptPromptForm();
-    notice("[Tovalo] A new command interpreter has been started.\n");
+    notice(MessageId::InterpreterRestarted);
     if (oneApiPresent())
         setPhase(RunPhase::AwaitPrompt);
 }

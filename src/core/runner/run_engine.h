@@ -108,9 +108,16 @@ public:
     RunEngine(const RunEngine&) = delete;
     RunEngine& operator=(const RunEngine&) = delete;
 
+    /// Words a message for the user (UTF-8).
+    using Wording = std::function<std::string(const Message&)>;
+    /// Sets how the engine words its notices and the reasons it writes into an item's result
+    /// text (an item it did not send, an interpreter that ended during its conversion). Unset or
+    /// empty: English (englishText). The GUI words them in the interface language.
+    void setWording(Wording wording) { wording_ = std::move(wording); }
+
     /// Opens the console (with `wake`) and, when oneAPI is present, begins the start-up sequence.
     /// Returns false with `error` set when the interpreter cannot be started.
-    bool startUp(std::string& error);
+    bool startUp(Message& error);
 
     /// Runs a pending command step and handles what the console has queued, at most
     /// kMaxTextPerCall bytes of it per call (the engine wakes the host again for the rest), so
@@ -125,7 +132,7 @@ public:
     void handleConsoleText(std::string_view utf8);
     /// The interpreter has ended: reported, a run in progress ends, and a new interpreter is
     /// started with the start-up sequence (up to maxRestarts times in a row).
-    void handleConsoleEnded(const std::string& reason);
+    void handleConsoleEnded(const Message& reason);
 
     // Commands. Each does nothing when its enabling query is false.
     /// Converts `items` in this order. Returns false (and does nothing) when !canStart().
@@ -175,13 +182,15 @@ private:
     void finishHead();
     void completeHead();
     void afterItemDone();
-    void notice(std::string_view text);
+    void notice(const Message& message, bool blankLineBefore = false);
+    std::string word(const Message& message) const;
     void adoptPromptForm();
 
     Console& console_;
     RunObserver& observer_;
     RunEngineConfig config_;
     WakeFunction wake_;
+    Wording wording_;
 
     RunPhase phase_ = RunPhase::Idle;
     RunPhase phaseBeforePause_ = RunPhase::Idle;
@@ -197,7 +206,7 @@ private:
     std::string taken_;        ///< text taken from the console, not yet handled
     std::size_t takenPos_ = 0; ///< how much of taken_ has been handled
     bool endTaken_ = false;    ///< the console reported its end after taken_
-    std::string endReason_;
+    Message endReason_;
     std::string prompt_;
     PromptForm promptForm_; ///< the console's own prompt form; empty: learned from the output
     std::string dpctVersion_;

@@ -12,6 +12,7 @@
 #include "data/dpct_data.h"
 #include "settings/settings.h"
 #include "ui/command_ids.h"
+#include "ui/core_messages.h"
 #include "ui/dpct_result_ctrl.h"
 #include "ui/item_dialog/directory_scan_runner.h"
 #include "ui/item_dialog/dpct_data_dlg.h"
@@ -315,7 +316,7 @@ void CChildFrame::applyColors(const Settings& settings)
 bool CChildFrame::loadDefinition(const QString& path, QString& error)
 {
     WaitCursor wait;
-    std::string reason;
+    Message reason;
     if (!document_.load(path.toStdString(), reason)) {
         switch (document_.lastReadFailure()) {
         case ReadFailure::Binary:
@@ -326,7 +327,7 @@ bool CChildFrame::loadDefinition(const QString& path, QString& error)
                        "a .cu file.");
             break;
         default:
-            error = QString::fromStdString(reason);
+            error = wordMessage(reason);
             break;
         }
         return false;
@@ -382,15 +383,14 @@ bool CChildFrame::write(const QString& path)
                                       "read. Save anyway?")
                                        .arg(QDir::toNativeSeparators(path))) != QMessageBox::Yes)
         return false;
-    std::string error;
+    Message error;
     bool ok = false;
     {
         WaitCursor wait;
         ok = document_.save(path.toStdString(), error);
     }
     if (!ok) {
-        MessageBox::error(this,
-                          tr("%1\n%2").arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
+        MessageBox::error(this, tr("%1\n%2").arg(QDir::toNativeSeparators(path), wordMessage(error)));
         return false;
     }
     // The document took the path and cleared its mark (the title followed).

@@ -2,6 +2,7 @@
 
 #include "data/dpct_data.h"
 #include "runner/console.h"
+#include "ui/core_messages.h"
 #include "ui/document_window.h"
 
 namespace tovalo::gui {
@@ -30,10 +31,12 @@ bool RunController::open(const std::string& oneApiRoot, QString& error)
     };
     RunObserver& observer = *this;
     engine_ = std::make_unique<RunEngine>(*console_, observer, config, wake);
-    std::string why;
+    // Notices and the reasons written into results come in the interface language.
+    engine_->setWording([](const Message& message) { return wordMessage(message).toStdString(); });
+    Message why;
     const bool ok = engine_->startUp(why);
     if (!ok)
-        error = QString::fromStdString(why);
+        error = wordMessage(why);
     Q_EMIT runPhaseChanged(phase());
     return ok;
 }

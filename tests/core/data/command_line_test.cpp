@@ -157,7 +157,11 @@ TEST(CommandLine, ValuesThatCouldEscapeTheirQuotesAreRefused)
     CommandLine line = buildCommandLine(&item, Dialect::Cmd);
     EXPECT_FALSE(line.ok());
     EXPECT_EQ(line.text, "");
-    EXPECT_NE(line.refusal.find("source path"), std::string::npos);
+    EXPECT_NE(englishText(line.refusal).find("source path"), std::string::npos);
+    ASSERT_EQ(line.refusal.id, MessageId::ValueRefused);
+    ASSERT_EQ(line.refusal.args.size(), 2u);
+    EXPECT_EQ(line.refusal.args[0].id, MessageId::SubjectSourcePath);
+    EXPECT_EQ(line.refusal.args[1].id, MessageId::QuoteEndsQuotes);
     // The same path is inert in single quotes.
     EXPECT_EQ(buildCommandLine(&item, Dialect::Sh).text, "dpct 'C:\\x\" & calc & \".cu'");
 
@@ -167,7 +171,7 @@ TEST(CommandLine, ValuesThatCouldEscapeTheirQuotesAreRefused)
     value.setText(kOutRoot, "out\"&calc");
     line = buildCommandLine(&value, Dialect::Cmd);
     EXPECT_FALSE(line.ok());
-    EXPECT_NE(line.refusal.find("--out-root"), std::string::npos);
+    EXPECT_NE(englishText(line.refusal).find("--out-root"), std::string::npos);
 
     value.setText(kOutRoot, std::string("a\0b", 3));
     EXPECT_FALSE(buildCommandLine(&value, Dialect::Sh).ok());
@@ -315,8 +319,8 @@ TEST(CommandLine, PlainValuesWhoseQuotesDoNotPairUpAreRefused)
             SCOPED_TRACE(v);
             EXPECT_FALSE(line.ok());
             EXPECT_EQ(line.text, "");
-            EXPECT_NE(line.refusal.find("--extra-arg"), std::string::npos) << line.refusal;
-            EXPECT_NE(line.refusal.find("quote"), std::string::npos) << line.refusal;
+            EXPECT_NE(englishText(line.refusal).find("--extra-arg"), std::string::npos) << line.refusal;
+            EXPECT_NE(englishText(line.refusal).find("quote"), std::string::npos) << line.refusal;
         }
     }
     // cmd and the C runtime must agree where quotes are: a quote after a backslash is text to

@@ -82,7 +82,7 @@ TEST_F(DefinitionDocumentFiles, SaveAndLoadRoundTripTheItemsAndTheMarks)
     doc.add(std::vector{makeItem("/w/b.cu"), makeItem("/w/sub/c.cu")});
     ASSERT_TRUE(doc.isModified());
 
-    std::string error;
+    Message error;
     const std::string path = file("list.txt");
     ASSERT_TRUE(doc.save(path, error)) << error;
     EXPECT_EQ(doc.path(), path);
@@ -113,7 +113,7 @@ TEST_F(DefinitionDocumentFiles, FailedSaveOrLoadChangesNothing)
 {
     DefinitionDocument doc;
     doc.add(makeItem("/w/a.cu"));
-    std::string error;
+    Message error;
     const std::string good = file("good.txt");
     ASSERT_TRUE(doc.save(good, error)) << error;
     doc.add(makeItem("/w/b.cu"));
@@ -127,7 +127,7 @@ TEST_F(DefinitionDocumentFiles, FailedSaveOrLoadChangesNothing)
     doc.add(makeItem("/w/line\nbreak.cu"));
     rec.take();
     EXPECT_FALSE(doc.save(file("other.txt"), error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error.id, MessageId::PathHasLineBreak);
     EXPECT_EQ(doc.path(), good);
     EXPECT_TRUE(doc.isModified());
     EXPECT_FALSE(fs::exists(dir_ / "other.txt"));

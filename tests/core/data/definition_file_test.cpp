@@ -70,7 +70,8 @@ TEST(DefinitionFileGolden, EveryCaseMatches)
         ASSERT_TRUE(doc.ok);
         ASSERT_EQ(doc.items.size(), doc.itemLines.size());
 
-        std::string text, error;
+        std::string text;
+        Message error;
         ASSERT_TRUE(formatDefinitionText(doc.items, fixedDate(), "\n", text, error)) << error;
         std::string cmd, sh, notes;
         for (const CDpctData& item : doc.items) {
@@ -86,7 +87,7 @@ TEST(DefinitionFileGolden, EveryCaseMatches)
                                                 {"commands-cmd.txt", &cmd},
                                                 {"commands-sh.txt", &sh},
                                                 {"notes.txt", &notes}})
-                ASSERT_TRUE(writeFileAtomically(utf8FromPath(dir.path() / name), *content, error));
+                ASSERT_TRUE(writeFileAtomically(utf8FromPath(dir.path() / name), *content, error)) << error;
             continue;
         }
         EXPECT_EQ(text, readText(dir.path() / "format.txt"));
@@ -146,7 +147,8 @@ TEST(DefinitionFile, WriterLayoutIsExact)
     CDpctData b;
     b.path = "C:\\b.cu";
     const CDpctData items[] = {a, b};
-    std::string text, error;
+    std::string text;
+    Message error;
     ASSERT_TRUE(formatDefinitionText(items, fixedDate(), "\r\n", text, error));
     EXPECT_EQ(
         text,
@@ -168,7 +170,8 @@ TEST(DefinitionFile, EverythingOnSurvivesARoundTripButTheLaterGroupMembers)
         else if (o.kind == OptionKind::Choice)
             item.setChoiceIndex(o.slot, static_cast<int>(valueListEntries(o.valueList).size()) - 1);
     }
-    std::string text, error;
+    std::string text;
+    Message error;
     ASSERT_TRUE(formatDefinitionText(std::span(&item, 1), fixedDate(), "\n", text, error));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4 + 1 + 34);
 
@@ -192,7 +195,8 @@ TEST(DefinitionFile, NotKeptAreOutcomeChangedMarksAndValuesOfOffOptions)
     item.exitCode = 9;
     item.resultText = "x";
     item.changed[kComments] = 1;
-    std::string text, error;
+    std::string text;
+    Message error;
     ASSERT_TRUE(formatDefinitionText(std::span(&item, 1), fixedDate(), "\n", text, error));
     const ReadResult back = parseDefinitionText(text);
     ASSERT_EQ(back.items.size(), 1u);
@@ -207,13 +211,28 @@ TEST(DefinitionFile, LineBreaksInPathsOrValuesRefuseTheSave)
 {
     CDpctData item;
     item.path = "/a\n[evil.cu]";
-    std::string text, error;
+    std::string text;
+    Message error;
     EXPECT_FALSE(formatDefinitionText(std::span(&item, 1), fixedDate(), "\n", text, error));
-    EXPECT_NE(error.find("line break"), std::string::npos);
+    EXPECT_EQ(englishText(error), "the path \"/a\n[evil.cu]\" contains a line break");
     item.path = "/a.cu";
     item.setOn(kExtraArg, true);
     item.setText(kExtraArg, "-DA\r\n--comments");
     EXPECT_FALSE(formatDefinitionText(std::span(&item, 1), fixedDate(), "\n", text, error));
+    EXPECT_EQ(error, Message(MessageId::OptionValueHasLineBreak, {"--extra-arg", "/a.cu"}));
+}
+
+TEST(DefinitionFile, ACharacterTheFileCodePageCannotHoldIsNamed)
+{
+    if (fileCodeSet() != "CP932")
+        GTEST_SKIP() << "needs files written in CP932, not " << fileCodeSet();
+    CDpctData item;
+    item.path = "C:\\w\\\xE5\xA4\x89\xF0\x9F\x98\x80.cu"; // 変 fits, the emoji does not
+    Message error;
+    const std::string file = utf8FromPath(fs::temp_directory_path() / "tovalo-codepage-test.txt");
+    EXPECT_FALSE(writeDefinitionFile(file, std::span(&item, 1), error));
+    EXPECT_EQ(error, Message(MessageId::CharacterNotInCodePage, {"\xF0\x9F\x98\x80", "U+1F600", "932"}));
+    EXPECT_FALSE(fs::exists(file));
 }
 
 TEST(DefinitionFile, SaveIsAtomicAndReadsBack)
@@ -225,7 +244,7 @@ TEST(DefinitionFile, SaveIsAtomicAndReadsBack)
     CDpctData item;
     item.path = "/w/a.cu";
     item.setOn(kComments, true);
-    std::string error;
+    Message error;
     ASSERT_TRUE(writeDefinitionFile(file, std::span(&item, 1), error)) << error;
 
     // A save that fails (a line break in a path) leaves the earlier file as it was.
@@ -293,7 +312,7 @@ TEST(DefinitionFile, WhatIsWrittenReadsBackAsWritten)
             item.setOn(kInRoot, true);
             item.setText(kInRoot, p.substr(0, p.rfind('\\')));
         }
-        std::string error;
+        Message error;
         ASSERT_TRUE(writeDefinitionFile(file, items, error)) << error;
         if (&paths == &lists.front() && fileCodeSet() == "CP932") {
             ASSERT_TRUE(isValidUtf8(readText(file))); // the ambiguity is there

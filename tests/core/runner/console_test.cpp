@@ -104,7 +104,8 @@ TEST(Console, RunsCommandsOneAfterAnotherAndPrintsThePromptAfterEach)
 {
     Host host;
     auto console = createPlatformConsole();
-    std::string error, text;
+    Message error;
+    std::string text;
     bool ended = false;
     ASSERT_TRUE(console->open(host.wake(), error)) << error;
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt)) << text;
@@ -145,7 +146,8 @@ TEST(Console, LongCommandIsWrittenWhole)
 {
     Host host;
     auto console = createPlatformConsole();
-    std::string error, text;
+    Message error;
+    std::string text;
     bool ended = false;
     ASSERT_TRUE(console->open(host.wake(), error)) << error;
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
@@ -162,7 +164,8 @@ TEST(Console, PausedReaderLeavesOutputInThePipeUntilResumed)
     auto console = createPlatformConsole();
     if (console->dialect() == Dialect::Cmd)
         GTEST_SKIP() << "needs a POSIX shell";
-    std::string error, text;
+    Message error;
+    std::string text;
     bool ended = false;
     ASSERT_TRUE(console->open(host.wake(), error)) << error;
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
@@ -189,7 +192,8 @@ TEST(Console, InterruptEndsTheRunningCommandButNotTheInterpreter)
     auto console = createPlatformConsole();
     // cmd has no Ctrl-C behind pipes: there the running command's processes are ended.
     const bool cmd = console->dialect() == Dialect::Cmd;
-    std::string error, text;
+    Message error;
+    std::string text;
     bool ended = false;
     ASSERT_TRUE(console->open(host.wake(), error)) << error;
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
@@ -217,7 +221,8 @@ TEST(Console, KilledInterpreterIsReportedAndCloseIsBounded)
 {
     Host host;
     auto console = createPlatformConsole();
-    std::string error, text;
+    Message error;
+    std::string text;
     bool ended = false;
     ASSERT_TRUE(console->open(host.wake(), error)) << error;
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
@@ -245,7 +250,8 @@ TEST(Console, CloseWhilePausedAndBusyEndsWithinBoundedTime)
 {
     Host host;
     auto console = createPlatformConsole();
-    std::string error, text;
+    Message error;
+    std::string text;
     bool ended = false;
     ASSERT_TRUE(console->open(host.wake(), error)) << error;
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
@@ -264,7 +270,8 @@ TEST(Console, PlainShWorksLikeBash)
         GTEST_SKIP() << "POSIX only";
     Host host;
     auto console = createPlatformConsole(ConsoleOptions{"/bin/sh"});
-    std::string error, text;
+    Message error;
+    std::string text;
     bool ended = false;
     ASSERT_TRUE(console->open(host.wake(), error)) << error;
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt)) << text;
@@ -288,7 +295,8 @@ TEST(Console, PosixPromptHoldsAMarkerOfItsOwnAndTheExitStatus)
         EXPECT_TRUE(console->promptForm().before.empty()); // cmd prints its own prompt
         GTEST_SKIP() << "cmd's prompt carries no exit status";
     }
-    std::string error, text;
+    Message error;
+    std::string text;
     bool ended = false;
     ASSERT_TRUE(console->open(host.wake(), error)) << error;
     const PromptForm form = console->promptForm();
@@ -331,7 +339,8 @@ TEST(Console, WhatAnEndedInterpreterLeftInItsGroupEndsBeforeItIsReaped)
         GTEST_SKIP() << "POSIX process groups";
     Host host;
     auto console = createPlatformConsole();
-    std::string error, text;
+    Message error;
+    std::string text;
     bool ended = false;
     ASSERT_TRUE(console->open(host.wake(), error)) << error;
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));

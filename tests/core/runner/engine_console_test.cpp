@@ -107,7 +107,7 @@ struct Rig
     }
     void startUp()
     {
-        std::string error;
+        Message error;
         ASSERT_TRUE(engine.startUp(error)) << error;
         ASSERT_TRUE(pumpUntil([this] { return engine.startUpDone() && engine.phase() == RunPhase::Idle; }))
             << observer.text;

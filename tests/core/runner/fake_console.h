@@ -14,7 +14,7 @@ class FakeConsole : public Console
 {
 public:
     explicit FakeConsole(Dialect d = Dialect::Sh) : dialect_(d) {}
-    bool open(WakeFunction wake, std::string& error) override
+    bool open(WakeFunction wake, Message& error) override
     {
         if (failOpen) {
             error = "cannot start";
@@ -27,7 +27,7 @@ public:
     }
     bool isOpen() const override { return open_; }
     Dialect dialect() const override { return dialect_; }
-    bool writeCommand(std::string_view line, std::string& error) override
+    bool writeCommand(std::string_view line, Message& error) override
     {
         if (!open_) {
             error = "not running";
@@ -36,7 +36,7 @@ public:
         written.emplace_back(line);
         return true;
     }
-    std::string refusal(std::string_view line) const override
+    Message refusal(std::string_view line) const override
     {
         if (!refuse.empty() && line.find(refuse) != std::string_view::npos)
             return "refused by the console";
@@ -54,7 +54,7 @@ public:
         ConsoleOutput o;
         o.text.swap(queued);
         o.ended = ended;
-        o.endReason = "killed by signal 9";
+        o.endReason = Message(MessageId::KilledBySignal, {"9"});
         ended = false;
         return o;
     }

@@ -30,7 +30,7 @@ struct Harness
     }
     void startUp()
     {
-        std::string error;
+        Message error;
         ASSERT_TRUE(engine.startUp(error));
         feed("\n" + prompt());
         answer(":: oneAPI environment initialized ::");
@@ -81,7 +81,7 @@ TEST(RunEngine, StartUpWritesScriptThenVersionQueryAndEndsIdle)
 TEST(RunEngine, CmdDialectQuotesScriptAndNamesDpctExe)
 {
     Harness h(Dialect::Cmd, "C:\\Program Files (x86)\\Intel\\oneAPI\\");
-    std::string error;
+    Message error;
     ASSERT_TRUE(h.engine.startUp(error));
     h.feed("Microsoft Windows [Version 10.0]\r\n(c) Microsoft Corporation.\r\n\r\nC:\\work>");
     ASSERT_EQ(h.engine.phase(), RunPhase::SetvarsRunning);
@@ -97,7 +97,7 @@ TEST(RunEngine, CmdDialectQuotesScriptAndNamesDpctExe)
 TEST(RunEngine, WithoutOneApiNothingIsWrittenAndNothingStarts)
 {
     Harness h(Dialect::Sh, "");
-    std::string error;
+    Message error;
     ASSERT_TRUE(h.engine.startUp(error));
     h.feed("\ntovalo> ");
     EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
@@ -178,7 +178,7 @@ TEST(RunEngine, RefusedAndOverlongLinesFailWithoutBeingSent)
         h.engine.processPending();
         h.engine.processPending();
         EXPECT_EQ(list[0].status, ItemStatus::ConvertedNg);
-        EXPECT_NE(list[0].resultText.find("Not converted"), std::string::npos);
+        EXPECT_EQ(list[0].resultText, "[Tovalo] Not converted: the source path contains a line break.\n");
         h.engine.processPending();
         EXPECT_EQ(list[3].status, ItemStatus::ConvertedNg);
         EXPECT_NE(list[3].resultText.find("refused by the console"), std::string::npos);
@@ -328,7 +328,7 @@ TEST(RunEngine, DeadInterpreterEndsTheRunAndIsRestarted)
 TEST(RunEngine, InterpreterThatKeepsDyingIsGivenUp)
 {
     Harness h;
-    std::string error;
+    Message error;
     ASSERT_TRUE(h.engine.startUp(error));
     for (int i = 0; i < 4; ++i) {
         h.console.ended = true;
@@ -437,7 +437,7 @@ struct FramedHarness : Harness
     FramedHarness()
     {
         console.form = kForm;
-        std::string error;
+        Message error;
         EXPECT_TRUE(engine.startUp(error));
         feed("\n" + framedPrompt(0));
         answer(":: oneAPI environment initialized ::", 0);
@@ -562,4 +562,50 @@ TEST(RunEngine, HostThatEndsWithItsRunDoesNotRestartTheInterpreter)
     EXPECT_NE(h.obs.text.find("[Tovalo] The command interpreter has ended"), std::string::npos);
     EXPECT_EQ(h.obs.text.find("[Tovalo] A new command interpreter"), std::string::npos);
     EXPECT_EQ(h.obs.text.find("it is not started again"), std::string::npos);
+}
+
+TEST(RunEngine, NoticesAndResultReasonsAreWordedByTheHost)
+{
+    // The GUI words the engine's messages in the interface language; here a wording that shows
+    // the identifier and the worded arguments.
+    Harness h;
+    std::vector<Message> worded;
+    h.engine.setWording([&worded](const Message& m) {
+        worded.push_back(m);
+        std::string s = "#" + std::to_string(static_cast<int>(m.id));
+        for (const Message& a : m.args)
+            s += "[" + englishText(a) + "]";
+        return s;
+    });
+    h.startUp();
+    std::vector<CDpctData> list(2);
+    list[0].path = "/src/bad\nname.cu";
+    list[1].path = "/src/f1.cu";
+    ASSERT_TRUE(h.engine.start({&list[0], &list[1]}));
+    h.engine.processPending();
+    ASSERT_FALSE(worded.empty());
+    const Message notConverted(
+        MessageId::NotConverted,
+        {Message(MessageId::ValueRefused, {MessageId::SubjectSourcePath, MessageId::HasLineBreak})});
+    EXPECT_EQ(worded.back(), notConverted);
+    const std::string expected = "[Tovalo] #" + std::to_string(static_cast<int>(MessageId::NotConverted)) +
+                                 "[" + englishText(notConverted.args[0]) + "]\n";
+    EXPECT_EQ(list[0].resultText, expected);
+    EXPECT_NE(h.obs.text.find(expected), std::string::npos);
+
+    h.engine.processPending();
+    h.feed("dpct '/src/f1.cu'\nParsing: /src/f1.cu\n");
+    h.console.ended = true;
+    h.engine.processPending();
+    EXPECT_NE(list[1].resultText.find(
+                  "\n[Tovalo] #" + std::to_string(static_cast<int>(MessageId::EndedDuringConversion)) + "\n"),
+              std::string::npos)
+        << list[1].resultText;
+    EXPECT_NE(h.obs.text.find("\n[Tovalo] #" + std::to_string(static_cast<int>(MessageId::InterpreterEnded)) +
+                              "[killed by signal 9]\n"),
+              std::string::npos)
+        << h.obs.text;
+    EXPECT_NE(
+        h.obs.text.find("[Tovalo] #" + std::to_string(static_cast<int>(MessageId::InterpreterRestarted))),
+        std::string::npos);
 }

@@ -61,7 +61,7 @@ TEST(Transcripts, EveryCaseGivesItsResult)
             FakeConsole console(dialect);
             RecordingObserver obs;
             RunEngine engine(console, obs, RunEngineConfig{"/opt/intel/oneapi/", 3}, [] {});
-            std::string error;
+            Message error;
             ASSERT_TRUE(engine.startUp(error));
             const std::string prompt = dialect == Dialect::Cmd ? "\r\nC:\\work>" : "\ntovalo> ";
             engine.handleConsoleText(prompt);

@@ -91,8 +91,8 @@ private Q_SLOTS:
         // Saving names the path and clears the mark; loading resets the rows.
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("list.txt"));
-        std::string error;
-        QVERIFY2(doc.save(file.toStdString(), error), error.c_str());
+        tovalo::Message error;
+        QVERIFY2(doc.save(file.toStdString(), error), tovalo::englishText(error).c_str());
         QCOMPARE(path.size(), 1);
         QCOMPARE(path.at(0).at(0).toString(), file);
         QCOMPARE(modified.size(), 2);

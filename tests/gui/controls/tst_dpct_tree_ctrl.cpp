@@ -697,9 +697,9 @@ private Q_SLOTS:
         // A reload replaces every row: no selection, back at the top.
         fill(doc, 200);
         QTemporaryDir dir;
-        std::string error;
+        tovalo::Message error;
         const std::string file = dir.filePath(QStringLiteral("list.txt")).toStdString();
-        QVERIFY2(doc.save(file, error), error.c_str());
+        QVERIFY2(doc.save(file, error), tovalo::englishText(error).c_str());
         list.selectRow(150);
         QVERIFY(list.verticalScrollBar()->value() > 0);
         QVERIFY(doc.load(file, error));
