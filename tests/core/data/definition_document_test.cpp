@@ -484,7 +484,7 @@ TEST_F(DefinitionDocumentFiles, LoadingStartsAFreshHistory)
 {
     DefinitionDocument doc;
     doc.add(makeItem("/a.cu"));
-    std::string error;
+    Message error;
     const std::string file = (dir_ / "list.txt").string();
     ASSERT_TRUE(doc.save(file, error)) << error;
     doc.remove(0);
