@@ -24,6 +24,12 @@ std::size_t utf16Length(std::string_view utf8)
 
 } // namespace
 
+const char* const kOptionSetRefusalNotice =
+    "\n[Tovalo] dpct refused this item because an earlier migration into the same out-root folder used "
+    "another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give "
+    "every item that writes into this out-root the same options that dpct compares, give this item "
+    "another --out-root, or switch on --no-incremental-migration.\n";
+
 RunEngine::RunEngine(Console& console, RunObserver& observer, RunEngineConfig config, WakeFunction wake)
     : console_(console), observer_(observer), config_(std::move(config)), wake_(std::move(wake))
 {}
@@ -227,7 +233,13 @@ void RunEngine::finishHead()
         head->status = ItemStatus::ConvertedNg;
         head->exitCode = output_.promptStatus().value_or(-1);
     }
+    head->diagnostics = output_.takeDiagnostics();
     head->resultText = output_.takeTextBeforePrompt();
+    head->elapsedMs =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - itemStarted_)
+            .count();
+    if (head->status == ItemStatus::ConvertedNg && isOptionSetRefusal(head->resultText, head->exitCode))
+        head->resultText += kOptionSetRefusalNotice;
     completeHead();
 }
 
@@ -306,11 +318,13 @@ void RunEngine::runCommandStep()
             // Not sent: the item fails with the reason, and the run goes on.
             head->status = ItemStatus::ConvertedNg;
             head->resultText = "[Tovalo] Not converted: " + refusal + ".\n";
+            head->elapsedMs = 0;
             notice(head->resultText);
             completeHead();
             afterItemDone();
             return;
         }
+        itemStarted_ = std::chrono::steady_clock::now();
         moveAndWrite(RunPhase::ItemRunning, line.text);
         return;
     }
@@ -351,6 +365,8 @@ bool RunEngine::start(std::vector<CDpctData*> items)
         item->status = ItemStatus::Waiting;
         item->resultText.clear();
         item->exitCode = 0;
+        item->diagnostics.clear();
+        item->elapsedMs = -1;
         observer_.itemStatusChanged(*item);
     }
     doneCount_ = 0;
@@ -417,6 +433,10 @@ void RunEngine::handleConsoleEnded(const std::string& reason)
             CDpctData* head = runQueue_[queueHead_];
             head->status = ItemStatus::ConvertedNg;
             head->exitCode = -1;
+            head->diagnostics = output_.takeDiagnostics();
+            head->elapsedMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                  std::chrono::steady_clock::now() - itemStarted_)
+                                  .count();
             head->resultText = output_.takeText();
             head->resultText += "\n[Tovalo] The command interpreter ended during this conversion.\n";
             observer_.itemStatusChanged(*head);
