@@ -15,7 +15,7 @@ namespace tovalo {
 
 struct DpctDiagnostic
 {
-    std::string file;     ///< as dpct printed it (UTF-8)
+    std::string file; ///< as dpct printed it (UTF-8)
     std::int32_t line = 0;
     std::int32_t column = 0;
     std::string severity; ///< "warning", "error" or "fatal error"
@@ -31,7 +31,7 @@ const std::string& countKey(const DpctDiagnostic& d);
 
 struct DiagnosticCount
 {
-    std::string key;  ///< see countKey
+    std::string key; ///< see countKey
     int count = 0;
     std::size_t first = 0; ///< index of the first diagnostic with this key
     bool operator==(const DiagnosticCount&) const = default;

@@ -67,7 +67,8 @@ bool effectiveSwitch(const CDpctData& item, int slot)
     return true;
 }
 
-std::string effectiveValue(const CDpctData& item, const Compared& c, std::string_view baseDir, PathStyle style)
+std::string effectiveValue(const CDpctData& item, const Compared& c, std::string_view baseDir,
+                           PathStyle style)
 {
     const OptionInfo& o = optionAt(c.slot);
     switch (o.kind) {
@@ -126,8 +127,7 @@ std::string normalizeFolder(std::string_view path, std::string_view baseDir, Pat
             root = "\\\\";
             rest = path.substr(2);
         } else if (isDriveLetter(path)) {
-            const bool sameDriveAsBase =
-                isDriveLetter(baseDir) && (baseDir[0] | 0x20) == (path[0] | 0x20);
+            const bool sameDriveAsBase = isDriveLetter(baseDir) && (baseDir[0] | 0x20) == (path[0] | 0x20);
             if (path.size() > 2 && isSep(path[2], style)) {
                 rest = path.substr(2);
             } else if (sameDriveAsBase) { // "C:out": relative to the current folder of that drive
@@ -191,11 +191,12 @@ std::string normalizedOutRoot(const CDpctData& item, std::string_view baseDir, P
 
 bool isComparedOption(int slot)
 {
-    return std::any_of(kCompared.begin(), kCompared.end(), [slot](const Compared& c) { return c.slot == slot; });
+    return std::any_of(kCompared.begin(), kCompared.end(),
+                       [slot](const Compared& c) { return c.slot == slot; });
 }
 
-std::vector<std::string> differingComparedOptions(const CDpctData& a, const CDpctData& b, std::string_view baseDir,
-                                                  PathStyle style)
+std::vector<std::string> differingComparedOptions(const CDpctData& a, const CDpctData& b,
+                                                  std::string_view baseDir, PathStyle style)
 {
     std::vector<std::string> names;
     for (const Compared& c : kCompared) {
@@ -205,8 +206,8 @@ std::vector<std::string> differingComparedOptions(const CDpctData& a, const CDpc
     return names;
 }
 
-std::vector<OutRootConflict> findOutRootConflicts(const std::vector<const CDpctData*>& items, std::string_view baseDir,
-                                                  PathStyle style)
+std::vector<OutRootConflict> findOutRootConflicts(const std::vector<const CDpctData*>& items,
+                                                  std::string_view baseDir, PathStyle style)
 {
     std::vector<OutRootConflict> conflicts;
     std::unordered_map<std::string, std::size_t> firstInto;
@@ -218,7 +219,8 @@ std::vector<OutRootConflict> findOutRootConflicts(const std::vector<const CDpctD
         const auto [it, fresh] = firstInto.try_emplace(root, i);
         if (fresh || effectiveSwitch(*item, kNoIncrementalMigration))
             continue;
-        std::vector<std::string> options = differingComparedOptions(*items[it->second], *item, baseDir, style);
+        std::vector<std::string> options =
+            differingComparedOptions(*items[it->second], *item, baseDir, style);
         if (!options.empty())
             conflicts.push_back({i, it->second, std::move(root), std::move(options)});
     }

@@ -48,14 +48,14 @@ bool isComparedOption(int slot);
 
 /// The options dpct compares whose values differ between `a` and `b`, as option names in slot
 /// order.
-std::vector<std::string> differingComparedOptions(const CDpctData& a, const CDpctData& b, std::string_view baseDir,
-                                                  PathStyle style);
+std::vector<std::string> differingComparedOptions(const CDpctData& a, const CDpctData& b,
+                                                  std::string_view baseDir, PathStyle style);
 
 struct OutRootConflict
 {
-    std::size_t item = 0;      ///< index of the item dpct would refuse
-    std::size_t reference = 0; ///< index of the earlier item into the same out-root
-    std::string outRoot;       ///< the folder, normalised
+    std::size_t item = 0;             ///< index of the item dpct would refuse
+    std::size_t reference = 0;        ///< index of the earlier item into the same out-root
+    std::string outRoot;              ///< the folder, normalised
     std::vector<std::string> options; ///< the compared options that differ
 };
 
@@ -63,7 +63,8 @@ struct OutRootConflict
 /// written into, with compared options that differ from that first item's (the one whose options
 /// dpct records), and that does not switch off incremental migration. At most one conflict per
 /// item. Null pointers are skipped (their indices still count).
-std::vector<OutRootConflict> findOutRootConflicts(const std::vector<const CDpctData*>& items, std::string_view baseDir,
+std::vector<OutRootConflict> findOutRootConflicts(const std::vector<const CDpctData*>& items,
+                                                  std::string_view baseDir,
                                                   PathStyle style = platformPathStyle());
 
 } // namespace tovalo

@@ -14,8 +14,9 @@ namespace tovalo {
 
 namespace {
 
-constexpr ItemStatus kAllStatuses[] = {ItemStatus::None,        ItemStatus::Waiting,     ItemStatus::Converting,
-                                       ItemStatus::ConvertedOk, ItemStatus::ConvertedNg, ItemStatus::SyntaxError};
+constexpr ItemStatus kAllStatuses[] = {ItemStatus::None,        ItemStatus::Waiting,
+                                       ItemStatus::Converting,  ItemStatus::ConvertedOk,
+                                       ItemStatus::ConvertedNg, ItemStatus::SyntaxError};
 
 std::string csvField(std::string_view text)
 {
@@ -33,8 +34,8 @@ std::string csvField(std::string_view text)
 
 bool readInt(const JsonValue* v, std::int64_t& out)
 {
-    if (!v || v->type != JsonValue::Type::Number || !std::isfinite(v->number) || std::floor(v->number) != v->number ||
-        std::fabs(v->number) > 9.0e15)
+    if (!v || v->type != JsonValue::Type::Number || !std::isfinite(v->number) ||
+        std::floor(v->number) != v->number || std::fabs(v->number) > 9.0e15)
         return false;
     out = static_cast<std::int64_t>(v->number);
     return true;
@@ -47,15 +48,17 @@ const std::string* readString(const JsonValue* v)
 
 } // namespace
 
-std::string resultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header, bool withOutput)
+std::string resultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
+                        bool withOutput, bool oneLine)
 {
+    const JsonWriter::Layout layout = oneLine ? JsonWriter::Layout::Inline : JsonWriter::Layout::Lines;
     JsonWriter j;
-    j.beginObject(JsonWriter::Layout::Lines);
+    j.beginObject(layout);
     j.key("dpctVersion").string(header.dpctVersion);
     j.key("dpctCodebase").string(header.dpctCodebase);
     if (!header.error.empty())
         j.key("error").string(header.error);
-    j.key("items").beginArray(JsonWriter::Layout::Lines);
+    j.key("items").beginArray(layout);
     for (const CDpctData* item : items) {
         if (!item)
             continue;
@@ -137,7 +140,8 @@ bool parseStatusList(std::string_view list, std::vector<ItemStatus>& statuses, s
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = list.find(',', start);
-        std::string_view name = list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        std::string_view name =
+            list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
         while (!name.empty() && name.front() == ' ')
             name.remove_prefix(1);
         while (!name.empty() && name.back() == ' ')
@@ -218,8 +222,9 @@ bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std:
             if (!samePathText(item.path, *path))
                 continue;
             item.status = status;
-            item.exitCode = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-                exitCode, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+            item.exitCode = static_cast<std::int32_t>(
+                std::clamp<std::int64_t>(exitCode, std::numeric_limits<std::int32_t>::min(),
+                                         std::numeric_limits<std::int32_t>::max()));
             item.elapsedMs = elapsed;
             item.diagnostics = diagnostics;
             if (const std::string* out = readString(r.find("output")))

@@ -27,8 +27,10 @@ struct ResultsHeader
 };
 
 /// The JSON text of `items` (null pointers skipped); with `withOutput` each item carries its
-/// console output as "output". Ends with a line end.
-std::string resultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header, bool withOutput);
+/// console output as "output". `oneLine`: all on one line (what tovalo-cli prints); otherwise
+/// one item per line. Ends with a line end.
+std::string resultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
+                        bool withOutput, bool oneLine = true);
 
 /// CSV (RFC 4180, CR LF line ends, UTF-8 with its byte-order mark so that spreadsheet programs
 /// read non-ASCII paths right): path, status, exit code, elapsed ms, the number of diagnostics,

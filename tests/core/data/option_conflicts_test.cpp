@@ -39,7 +39,8 @@ TEST(OptionConflicts, FolderNormalisation)
     EXPECT_EQ(normalizeFolder("out\\", "C:\\Work", PathStyle::Windows), "c:\\work\\out");
     EXPECT_EQ(normalizeFolder("C:/WORK/Out/", "D:\\x", PathStyle::Windows), "c:\\work\\out");
     EXPECT_EQ(normalizeFolder("\\out", "C:\\work", PathStyle::Windows), "c:\\out");
-    EXPECT_EQ(normalizeFolder("\\\\srv\\share\\out\\", "C:\\work", PathStyle::Windows), "\\\\srv\\share\\out");
+    EXPECT_EQ(normalizeFolder("\\\\srv\\share\\out\\", "C:\\work", PathStyle::Windows),
+              "\\\\srv\\share\\out");
     EXPECT_EQ(normalizeFolder("..\\..\\..", "C:\\work", PathStyle::Windows), "c:\\");
 }
 
@@ -71,8 +72,8 @@ TEST(OptionConflicts, SameOutRootWrittenDifferently)
 TEST(OptionConflicts, DefaultOutRootAndWhatDpctCompares)
 {
     // No --out-root, or an empty one, is dpct's dpct_output in the folder dpct runs in.
-    std::vector<CDpctData> items = {item("/s/a.cu", nullptr), item("/s/b.cu", ""), item("/s/c.cu", "dpct_output"),
-                                    item("/s/d.cu", nullptr)};
+    std::vector<CDpctData> items = {item("/s/a.cu", nullptr), item("/s/b.cu", ""),
+                                    item("/s/c.cu", "dpct_output"), item("/s/d.cu", nullptr)};
     items[1].setOn(kEnableCtad, true);
     items[2].setOn(kFormatStyle, true); // not compared by dpct
     items[2].setOn(kExtraArg, true);
@@ -87,15 +88,16 @@ TEST(OptionConflicts, DefaultOutRootAndWhatDpctCompares)
     // A value equal to dpct's own default is no difference; the exclusive group counts only the
     // option that reaches dpct.
     CDpctData a = item("/s/a.cu", nullptr), b = a;
-    b.setOn(kUsmLevel, true);           // restricted, dpct's default
-    b.setOn(kAssumeNdRangeDim, true);   // 3, dpct's default
+    b.setOn(kUsmLevel, true);         // restricted, dpct's default
+    b.setOn(kAssumeNdRangeDim, true); // 3, dpct's default
     EXPECT_TRUE(differingComparedOptions(a, b, "/w", PathStyle::Posix).empty());
     a.setOn(kNoDryPattern, true);
     b.setOn(kNoDryPattern, true);
     b.setOn(kOptimizeMigration, true); // dropped from the command line: no difference
     EXPECT_TRUE(differingComparedOptions(a, b, "/w", PathStyle::Posix).empty());
     b.setOn(kUseExplicitNamespace, true);
-    EXPECT_EQ(differingComparedOptions(a, b, "/w", PathStyle::Posix), std::vector<std::string>{"--use-explicit-namespace"});
+    EXPECT_EQ(differingComparedOptions(a, b, "/w", PathStyle::Posix),
+              std::vector<std::string>{"--use-explicit-namespace"});
     EXPECT_TRUE(isComparedOption(kCompilationDatabase));
     EXPECT_FALSE(isComparedOption(kInRoot));
 }

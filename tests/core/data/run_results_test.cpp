@@ -52,9 +52,10 @@ TEST(RunResults, JsonReadsBackIntoTheItems)
     EXPECT_EQ(read, written);
 
     // Broken or foreign files are refused with a reason and change nothing they do not list.
-    for (const char* bad : {"", "{\"items\": 3}", "{\"items\": [{\"path\": \"/s/b.cu\", \"status\": \"fine\"}]}",
-                            "{\"items\": [{\"path\": \"/s/b.cu\", \"status\": \"ok\", \"exitCode\": 1.5}]}",
-                            "[1, 2", "{\"items\": [] } x"}) {
+    for (const char* bad :
+         {"", "{\"items\": 3}", "{\"items\": [{\"path\": \"/s/b.cu\", \"status\": \"fine\"}]}",
+          "{\"items\": [{\"path\": \"/s/b.cu\", \"status\": \"ok\", \"exitCode\": 1.5}]}", "[1, 2",
+          "{\"items\": [] } x"}) {
         EXPECT_FALSE(applyResultsJson(bad, read, error)) << bad;
         EXPECT_FALSE(error.empty());
     }
@@ -75,7 +76,8 @@ TEST(RunResults, StatusLists)
     std::vector<ItemStatus> s;
     std::string error;
     ASSERT_TRUE(parseStatusList("ng, syntax-error,converting", s, error));
-    EXPECT_EQ(s, (std::vector<ItemStatus>{ItemStatus::ConvertedNg, ItemStatus::SyntaxError, ItemStatus::Converting}));
+    EXPECT_EQ(s, (std::vector<ItemStatus>{ItemStatus::ConvertedNg, ItemStatus::SyntaxError,
+                                          ItemStatus::Converting}));
     EXPECT_FALSE(parseStatusList("ng,failed", s, error));
     EXPECT_NE(error.find("'failed'"), std::string::npos);
     EXPECT_FALSE(parseStatusList("", s, error));

@@ -46,7 +46,8 @@ const char* const kMixed =
     "      |       ^\r\n"
     "[... DPCT1048:1, DPCT1048:2, DPCT1026:4..7 ...]\r\n"
     "/home/u/dir: with colon/k.cuh:7:1: fatal error: 'x.h' file not found\r\n"
-    "\x1b[1m/src/c.cu:9:4: \x1b[0m\x1b[0;1;35mwarning: \x1b[0mDPCT1003:12: Migrated API does not return error "
+    "\x1b[1m/src/c.cu:9:4: \x1b[0m\x1b[0;1;35mwarning: \x1b[0mDPCT1003:12: Migrated API does not return "
+    "error "
     "code.\x1b[0m\r\n"
     "\\\\server\\share\\d.cu:1:1: error: unknown type name 'foo'\r\n"
     "Processed 1 file(s) in -in-root folder \"C:\\my src\"\r\n"
@@ -58,20 +59,26 @@ TEST(Diagnostics, LinesOfEveryKind)
 {
     const std::vector<DpctDiagnostic> all = parseDiagnostics(kMixed);
     ASSERT_EQ(all.size(), 5u);
-    EXPECT_EQ(all[0], (DpctDiagnostic{"C:\\my src\\a b.cu", 150, 27, "warning", "DPCT1048",
-                                      "The original value cudaHostAllocDefault is not meaningful: it was removed."}));
-    EXPECT_EQ(all[1], (DpctDiagnostic{"/home/u/dir: with colon/k.cuh", 7, 1, "fatal error", "", "'x.h' file not found"}));
-    EXPECT_EQ(all[2], (DpctDiagnostic{"/src/c.cu", 9, 4, "warning", "DPCT1003", "Migrated API does not return error code."}));
-    EXPECT_EQ(all[3], (DpctDiagnostic{"\\\\server\\share\\d.cu", 1, 1, "error", "", "unknown type name 'foo'"}));
+    EXPECT_EQ(all[0],
+              (DpctDiagnostic{"C:\\my src\\a b.cu", 150, 27, "warning", "DPCT1048",
+                              "The original value cudaHostAllocDefault is not meaningful: it was removed."}));
+    EXPECT_EQ(all[1], (DpctDiagnostic{"/home/u/dir: with colon/k.cuh", 7, 1, "fatal error", "",
+                                      "'x.h' file not found"}));
+    EXPECT_EQ(all[2], (DpctDiagnostic{"/src/c.cu", 9, 4, "warning", "DPCT1003",
+                                      "Migrated API does not return error code."}));
+    EXPECT_EQ(all[3],
+              (DpctDiagnostic{"\\\\server\\share\\d.cu", 1, 1, "error", "", "unknown type name 'foo'"}));
     EXPECT_EQ(all[4].code, "DPCT1049");
     EXPECT_EQ(all[4].message, "The work-group size may exceed the limit.");
 
     // Not diagnostics: progress, summary, a line number without a column, a missing file name.
-    for (const char* line : {"Parsing: /src/a.cu", "a.cu:3: warning: x", ":3:4: warning: x", "a.cu:x:4: warning: y",
-                             "dpct exited with code: -37 (Error: Incremental migration ...)"})
+    for (const char* line :
+         {"Parsing: /src/a.cu", "a.cu:3: warning: x", ":3:4: warning: x", "a.cu:x:4: warning: y",
+          "dpct exited with code: -37 (Error: Incremental migration ...)"})
         EXPECT_FALSE(parseDiagnosticLine(line).has_value()) << line;
     // A code without its counter still counts as a code.
-    EXPECT_EQ(parseDiagnosticLine("/a.cu:1:2: warning: DPCT1007: Migration of x is not supported.")->code, "DPCT1007");
+    EXPECT_EQ(parseDiagnosticLine("/a.cu:1:2: warning: DPCT1007: Migration of x is not supported.")->code,
+              "DPCT1007");
 }
 
 TEST(Diagnostics, SameWhereverTheOutputIsCut)
@@ -100,14 +107,17 @@ TEST(Diagnostics, CountsByCode)
     EXPECT_EQ(counts[1], (DiagnosticCount{"DPCT1048", 1, 0}));
     EXPECT_EQ(counts[3].key, "error");
     EXPECT_EQ(counts[4].key, "fatal error");
-    EXPECT_EQ(describeCounts({{"DPCT1003", 2, 0}, {"error", 1, 3}}), "DPCT1003 \xC3\x97" "2, error \xC3\x97" "1");
+    EXPECT_EQ(describeCounts({{"DPCT1003", 2, 0}, {"error", 1, 3}}), "DPCT1003 \xC3\x97"
+                                                                     "2, error \xC3\x97"
+                                                                     "1");
 }
 
 TEST(Diagnostics, RefusalForAnotherOptionSet)
 {
     EXPECT_TRUE(isOptionSetRefusal("", -37));
-    EXPECT_TRUE(isOptionSetRefusal("dpct exited with code: -38 (Error: Incremental migration requires the same "
-                                   "option sets used across different dpct invocations.",
-                                   -38));
+    EXPECT_TRUE(
+        isOptionSetRefusal("dpct exited with code: -38 (Error: Incremental migration requires the same "
+                           "option sets used across different dpct invocations.",
+                           -38));
     EXPECT_FALSE(isOptionSetRefusal("dpct exited with code: -3 (Error)", -3));
 }
