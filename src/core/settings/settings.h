@@ -37,7 +37,8 @@ enum SettingsGroup : unsigned
     kSaveDpct = 0x10,     ///< group "Dpct": the default item's options
     kSaveDirs = 0x20,     ///< group "Dir": the remembered folders
     kSaveColors = 0x40,   ///< group "Color"
-    kSaveAll = 0x7F,
+    kSaveEditor = 0x80,   ///< "EditorCommand"
+    kSaveAll = 0xFF,
 };
 
 inline constexpr std::int32_t kLanguageNotChosen = -1;
@@ -104,6 +105,9 @@ struct Settings
     std::array<std::uint32_t, kColorCount> colors = {
         kAutomaticColor, kAutomaticColor, kAutomaticColor, kAutomaticColor, kAutomaticColor,
         kAutomaticColor, kAutomaticColor, kAutomaticColor, kAutomaticColor, kAutomaticColor};
+    /// The command line that opens a source file at a line ("code --goto {file}:{line}:{column}");
+    /// empty: the platform's default program for the file. Run without a shell.
+    std::string editorCommand;
     std::string oneapiRoot; ///< ends with the platform's separator; empty: oneAPI not found
     std::string dpctVersion;
     std::string dpctCodebase;

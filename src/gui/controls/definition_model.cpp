@@ -58,6 +58,8 @@ QVariant DefinitionModel::data(const QModelIndex& index, int role) const
         return static_cast<int>(item->status);
     case ItemRole:
         return QVariant::fromValue(item);
+    case DiagnosticCountRole:
+        return item->elapsedMs < 0 ? -1 : static_cast<int>(item->diagnostics.size());
     default:
         return {};
     }
@@ -69,6 +71,7 @@ QHash<int, QByteArray> DefinitionModel::roleNames() const
     names.insert(PathRole, "path");
     names.insert(StatusRole, "status");
     names.insert(ItemRole, "item");
+    names.insert(DiagnosticCountRole, "diagnosticCount");
     return names;
 }
 

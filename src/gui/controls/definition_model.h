@@ -28,6 +28,9 @@ public:
         StatusRole,
         /// The item itself (tovalo::CDpctData*).
         ItemRole,
+        /// The number of diagnostics of the item's last run (int); -1 when it has not run in
+        /// this session.
+        DiagnosticCountRole,
     };
 
     explicit DefinitionModel(DefinitionDocument& document, QObject* parent = nullptr);

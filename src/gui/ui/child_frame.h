@@ -23,11 +23,14 @@
 
 #include <memory>
 
+#include <QPointer>
+
 class QMenu;
 class QSplitter;
 
 namespace tovalo::gui {
 
+class CDiagnosticsView;
 class CDpctPropCtrl;
 class CDpctResultCtrl;
 class CDpctTreeCtrl;
@@ -48,6 +51,7 @@ public:
     std::vector<CDpctData*> runItems() override;
     int currentRow() const override;
     void runStarted() override;
+    void runStartedFor(const std::vector<CDpctData*>& items) override;
     void runAdvance(bool next) override;
     void itemsChanged() override;
     bool queryClose() override;
@@ -78,6 +82,13 @@ public:
     bool save();
     /// Asks for a file name and writes to it. True when written.
     bool saveAs();
+    /// Shows the diagnostics view of this document (made on first use).
+    void showDiagnostics();
+    /// Asks for a file name and saves the last run's results there as CSV or JSON. True when
+    /// written.
+    bool exportResults(bool json);
+    /// The diagnostics view; null before it was first shown.
+    CDiagnosticsView* diagnosticsView() const;
 
     // Panes, for the main frame's tests.
     CDpctTreeCtrl* list() const { return list_; }
@@ -112,9 +123,12 @@ private:
     CDpctTreeCtrl* list_ = nullptr;
     CDpctResultCtrl* result_ = nullptr;
     CDpctPropCtrl* prop_ = nullptr;
-    QMenu* contextMenu_ = nullptr; ///< child of this window, made on first use
+    QMenu* contextMenu_ = nullptr;           ///< child of this window, made on first use
+    QPointer<CDiagnosticsView> diagnostics_; ///< a window of the main window, made on first use
 
     int currentRow_ = -1;                  ///< row the run has reached; -1 outside a run
+    std::vector<int> runRows_;             ///< rows of the run's items, in run order
+    std::size_t runPos_ = 0;               ///< index of currentRow_ in runRows_
     const CDpctData* shownItem_ = nullptr; ///< item on show in the grid and the result pane
     std::size_t shownSize_ = 0;            ///< size of its output when it was shown
     bool splitDone_ = false;
