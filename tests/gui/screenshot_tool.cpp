@@ -15,6 +15,7 @@
 #include "controls/dpct_tree_ctrl.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/diagnostics_view.h"
 #include "ui/main_frame.h"
 #include "ui/output_pane.h"
 #include "ui/run_controller.h"
@@ -30,6 +31,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -71,6 +73,8 @@ int main(int argc, char** argv)
     bool run = false;
     bool measureStartup = false;
     bool afterRun = false;
+    bool diagnostics = false; // after the run, the diagnostics view
+    bool conflict = false;    // the question before a run that dpct would refuse in part
     int measureOpen = 0;
     qint64 burst = 0;
     QStringList files;
@@ -81,6 +85,10 @@ int main(int argc, char** argv)
             run = true;
         else if (args[i] == QStringLiteral("--after-run"))
             run = afterRun = true;
+        else if (args[i] == QStringLiteral("--diagnostics"))
+            run = afterRun = diagnostics = true;
+        else if (args[i] == QStringLiteral("--conflict"))
+            conflict = true;
         else if (args[i] == QStringLiteral("--measure-open") && i + 1 < args.size())
             measureOpen = args[++i].toInt();
         else if (args[i] == QStringLiteral("--measure-startup"))
@@ -212,6 +220,17 @@ int main(int argc, char** argv)
         const RunEngine* engine = frame->runController()->engine();
         if (said || !engine || !engine->startUpDone())
             return;
+        if (conflict) {
+            // The question before the run is modal: "ready" once it is on the screen.
+            said = true;
+            poll->stop();
+            QTimer::singleShot(800, &qapp, [] {
+                std::printf("ready\n");
+                std::fflush(stdout);
+            });
+            frame->action(gui::cmd::Start)->trigger();
+            return;
+        }
         if (!run) {
             said = true;
         } else if (engine->phase() == RunPhase::Idle && engine->doneCount() == 0) {
@@ -228,6 +247,14 @@ int main(int argc, char** argv)
             said = true;
         } else if (afterRun && engine->phase() == RunPhase::Idle && engine->doneCount() > 0) {
             said = true;
+        }
+        if (said && diagnostics) {
+            frame->action(gui::cmd::Diagnostics)->trigger();
+            if (auto* view = frame->findChild<gui::CDiagnosticsView*>()) {
+                view->move(frame->geometry().center() - view->rect().center());
+                if (QTreeWidgetItem* first = view->tree()->topLevelItem(0))
+                    first->setExpanded(true);
+            }
         }
         if (said) {
             poll->stop();

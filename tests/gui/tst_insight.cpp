@@ -122,11 +122,13 @@ void TestInsight::editorCommandLines()
     const SourceLocation where{QStringLiteral("/src/my dir/a;rm x.cu"), 12, 7};
     QString program, error;
     QStringList args;
-    QVERIFY(editorArguments(QStringLiteral("code --goto {file}:{line}:{column}"), where, program, args, error));
+    QVERIFY(
+        editorArguments(QStringLiteral("code --goto {file}:{line}:{column}"), where, program, args, error));
     QCOMPARE(program, QStringLiteral("code"));
     // The file name stays one argument whatever it holds: no shell sees it.
     QCOMPARE(args, (QStringList{QStringLiteral("--goto"), QStringLiteral("/src/my dir/a;rm x.cu:12:7")}));
-    QVERIFY(editorArguments(QStringLiteral("\"C:\\Program Files\\Ed\\ed.exe\" -n{line}"), where, program, args, error));
+    QVERIFY(editorArguments(QStringLiteral("\"C:\\Program Files\\Ed\\ed.exe\" -n{line}"), where, program,
+                            args, error));
     QCOMPARE(program, QStringLiteral("C:\\Program Files\\Ed\\ed.exe"));
     QCOMPARE(args, (QStringList{QStringLiteral("-n12"), where.file})); // no {file}: the file comes last
     QVERIFY(!editorArguments(QStringLiteral("\"ed"), where, program, args, error));
@@ -153,7 +155,8 @@ void TestInsight::diagnosticsInTheListThePaneAndTheView()
     QCOMPARE(list->rowCountText(2), QStringLiteral("1"));
     QCOMPARE(list->itemAt(0)->status, ItemStatus::ConvertedOk);
     QCOMPARE(list->itemAt(2)->status, ItemStatus::SyntaxError);
-    QCOMPARE(list->itemAt(0)->diagnostics.front().file, sandbox_->file(QStringLiteral("warn.cu")).toStdString());
+    QCOMPARE(list->itemAt(0)->diagnostics.front().file,
+             sandbox_->file(QStringLiteral("warn.cu")).toStdString());
 
     // The result pane names the codes of the shown item.
     list->selectRow(0);
@@ -242,7 +245,8 @@ void TestInsight::conflictQuestionThenRunAnyway()
     QCOMPARE(list->itemAt(0)->status, ItemStatus::ConvertedOk);
     QCOMPARE(list->itemAt(1)->status, ItemStatus::ConvertedNg);
     QCOMPARE(list->itemAt(1)->exitCode, -37);
-    QVERIFY(QString::fromStdString(list->itemAt(1)->resultText).contains(QStringLiteral("earlier migration into the same out-root")));
+    QVERIFY(QString::fromStdString(list->itemAt(1)->resultText)
+                .contains(QStringLiteral("earlier migration into the same out-root")));
 }
 
 void TestInsight::rerunFailedKeepsTheOthersResults()
@@ -289,7 +293,8 @@ void TestInsight::exportCsvAndJson()
     QVERIFY(c.open(QIODevice::ReadOnly));
     const QByteArray bytes = c.readAll();
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF")); // the byte-order mark spreadsheet programs look for
-    const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
     QVERIFY2(lines[0].startsWith(QStringLiteral("path,status,exitCode,elapsedMs,diagnostics,DPCT")),
              qPrintable(lines[0]));

@@ -68,9 +68,10 @@ CDiagnosticsView::CDiagnosticsView(Settings& settings, QWidget* parent) : QDialo
     editor_->setObjectName(QStringLiteral("editorCommand"));
     editor_->setText(QString::fromStdString(settings_.editorCommand));
     editor_->setPlaceholderText(tr("the default program for the file"));
-    editor_->setToolTip(tr("The command line that opens a source file, for example\n"
-                           "code --goto {file}:{line}:{column}\n"
-                           "{file}, {line} and {column} are replaced; the program is started without a shell."));
+    editor_->setToolTip(
+        tr("The command line that opens a source file, for example\n"
+           "code --goto {file}:{line}:{column}\n"
+           "{file}, {line} and {column} are replaced; the program is started without a shell."));
     connect(editor_, &QLineEdit::editingFinished, this, &CDiagnosticsView::editorEdited);
     auto* form = new QFormLayout;
     form->addRow(tr("Open &with:"), editor_);
@@ -139,11 +140,12 @@ void CDiagnosticsView::refresh(const std::vector<const CDpctData*>& items)
             setLocation(occurrence, *d);
         }
     }
-    summary_->setText(total == 0 ? tr("The last run gave no diagnostics.")
-                                 : tr("%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its "
-                                      "source location.",
-                                      nullptr, total)
-                                       .arg(itemsWith));
+    summary_->setText(total == 0
+                          ? tr("The last run gave no diagnostics.")
+                          : tr("%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its "
+                               "source location.",
+                               nullptr, total)
+                                .arg(itemsWith));
     if (tree_->topLevelItemCount() > 0 && !tree_->currentItem())
         tree_->setCurrentItem(tree_->topLevelItem(0));
 }

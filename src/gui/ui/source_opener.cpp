@@ -45,8 +45,8 @@ bool openForReal(const SourceLocation& where, const QString& editorCommand, QStr
 
 } // namespace
 
-bool editorArguments(const QString& command, const SourceLocation& where, QString& program, QStringList& arguments,
-                     QString& error)
+bool editorArguments(const QString& command, const SourceLocation& where, QString& program,
+                     QStringList& arguments, QString& error)
 {
     QStringList words;
     QString word;

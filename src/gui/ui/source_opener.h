@@ -22,11 +22,12 @@ struct SourceLocation
 /// ordinary character, as in Windows paths) and puts the location into each word's
 /// placeholders. Without a {file} placeholder the file is the last argument. False with `error`
 /// for an empty command or an unclosed quote.
-bool editorArguments(const QString& command, const SourceLocation& where, QString& program, QStringList& arguments,
-                     QString& error);
+bool editorArguments(const QString& command, const SourceLocation& where, QString& program,
+                     QStringList& arguments, QString& error);
 
 /// What opens a location; tests replace it (setSourceOpener) to see what would be started.
-using SourceOpenFunction = std::function<bool(const SourceLocation& where, const QString& editorCommand, QString& error)>;
+using SourceOpenFunction =
+    std::function<bool(const SourceLocation& where, const QString& editorCommand, QString& error)>;
 
 /// Opens `where` with `editorCommand` (empty: the platform's default program for the file).
 /// False with `error` (for the user) when nothing could be started.
