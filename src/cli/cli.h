@@ -7,6 +7,11 @@
 #include <string_view>
 #include <vector>
 
+namespace tovalo {
+class CDpctData;
+struct OutRootConflict;
+} // namespace tovalo
+
 namespace tovalo::cli {
 
 /// Exit statuses shared by every subcommand.
@@ -52,6 +57,13 @@ int cmdCommands(const Args& args);
 int cmdFormat(const Args& args);
 int cmdCheck(const Args& args);
 int cmdSettings(const Args& args);
+
+/// The current folder (UTF-8): where the command interpreter of `run` starts, so relative
+/// out-roots and dpct's default one are taken against it.
+std::string currentFolder();
+/// "'b.cu' writes into the out-root '...' as 'a.cu' does, with other values of --comments; ...".
+std::string describeConflict(const std::vector<tovalo::CDpctData>& items,
+                             const tovalo::OutRootConflict& conflict);
 
 /// Folder of the running tovalo-cli executable (no trailing separator); empty when unknown.
 std::string executableFolder();

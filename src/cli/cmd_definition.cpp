@@ -6,6 +6,7 @@
 #include "cli.h"
 #include "data/command_line.h"
 #include "data/definition_file.h"
+#include "data/option_conflicts.h"
 
 #include <filesystem>
 #include <map>
@@ -167,7 +168,10 @@ int cmdCheck(const Args& args)
             "that are not UTF-8), keys that match no option, choice values not in their list,\n"
             "skipped sections and lines, duplicate paths, files that do not exist, and values\n"
             "with characters that are risky on the command line of the dialect (default: the\n"
-            "platform's).\n"
+            "platform's), and items that dpct would refuse (exit code -37) because an earlier item\n"
+            "writes into the same --out-root with other values of the options dpct compares\n"
+            "(relative folders and the default dpct_output count from the current folder, where\n"
+            "'tovalo-cli run' runs dpct).\n"
             "Exit status: 0 nothing to report, 1 something reported, 2 the file cannot be read.\n");
         return kExitOk;
     }
@@ -269,7 +273,31 @@ int cmdCheck(const Args& args)
                        " contains '%', which the command interpreter may expand");
         }
     }
+    std::vector<const CDpctData*> list;
+    list.reserve(doc.items.size());
+    for (const CDpctData& item : doc.items)
+        list.push_back(&item);
+    for (const OutRootConflict& c : findOutRootConflicts(list, currentFolder()))
+        report(at(doc.itemLines[c.item]) + describeConflict(doc.items, c) + " (first at line " +
+               std::to_string(doc.itemLines[c.reference]) + ")");
     return findings == 0 ? kExitOk : kExitFindings;
+}
+
+std::string currentFolder()
+{
+    std::error_code ec;
+    const std::filesystem::path cwd = std::filesystem::current_path(ec);
+    return ec ? std::string(".") : utf8FromPath(cwd);
+}
+
+std::string describeConflict(const std::vector<CDpctData>& items, const OutRootConflict& c)
+{
+    std::string names;
+    for (const std::string& n : c.options)
+        names += (names.empty() ? "" : ", ") + n;
+    return "'" + items[c.item].path + "' writes into the out-root '" + c.outRoot + "' as '" +
+           items[c.reference].path + "' does, with other values of " + names +
+           "; dpct would refuse it with exit code -37 (an incremental migration needs the same options)";
 }
 
 } // namespace tovalo::cli

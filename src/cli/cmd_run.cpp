@@ -3,11 +3,13 @@
 #include "base/file_io.h"
 #include "cli.h"
 #include "data/definition_file.h"
-#include "json.h"
+#include "data/option_conflicts.h"
+#include "data/run_results.h"
 #include "runner/console.h"
 #include "runner/run_engine.h"
 #include "settings/oneapi.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -99,23 +101,11 @@ bool isSeparator(char c)
 void printJson(const std::vector<CDpctData>& items, const std::string& version, const std::string& codebase,
                const std::string& error)
 {
-    JsonWriter j;
-    j.beginObject();
-    j.key("dpctVersion").string(version);
-    j.key("dpctCodebase").string(codebase);
-    if (!error.empty())
-        j.key("error").string(error);
-    j.key("items").beginArray();
-    for (const CDpctData& item : items) {
-        j.beginObject();
-        j.key("path").string(item.path);
-        j.key("status").string(itemStatusName(item.status));
-        j.key("exitCode").number(item.exitCode);
-        j.key("output").string(item.resultText);
-        j.endObject();
-    }
-    j.endArray().endObject();
-    out(j.text() + "\n");
+    std::vector<const CDpctData*> list;
+    list.reserve(items.size());
+    for (const CDpctData& item : items)
+        list.push_back(&item);
+    out(resultsJson(list, ResultsHeader{version, codebase, error}, true));
 }
 
 } // namespace
@@ -137,7 +127,8 @@ void onInterrupt(void*)
 int cmdRun(const Args& args)
 {
     if (wantsHelp(args)) {
-        out("Usage: tovalo-cli run FILE [--oneapi-root DIR] [--json] [--quiet] [--startup-timeout SEC]\n\n"
+        out("Usage: tovalo-cli run FILE [--oneapi-root DIR] [--json] [--quiet] [--startup-timeout SEC]\n"
+            "                      [--results RESULTS [--only STATUS,...]]\n\n"
             "Converts every item of the definition file FILE with dpct, in list order, through one\n"
             "command interpreter in which oneAPI's environment script has run (as Tovalo does).\n"
             "The console text goes to stdout as it comes, then a summary table (path, status, exit code).\n\n"
@@ -145,8 +136,17 @@ int cmdRun(const Args& args)
             "                        see 'tovalo-cli settings --oneapi')\n"
             "  --json                print only one JSON object on stdout at the end:\n"
             "                        {\"dpctVersion\", \"dpctCodebase\", \"items\": [{\"path\", \"status\",\n"
-            "                        \"exitCode\", \"output\"}]}, with \"error\" when Ctrl-C came before\n"
-            "                        the run started; the console text goes to stderr\n"
+            "                        \"exitCode\", \"elapsedMs\", \"diagnosticCounts\", \"diagnostics\": "
+            "[{\"file\",\n"
+            "                        \"line\", \"column\", \"severity\", \"code\", \"message\"}], "
+            "\"output\"}]},\n"
+            "                        with \"error\" when Ctrl-C came before the run started; the\n"
+            "                        console text goes to stderr\n"
+            "  --results RESULTS     the last run's results: read from RESULTS when it exists (the\n"
+            "                        JSON of --json), and written to it (atomically) after this run\n"
+            "  --only STATUS,...     run only the items whose last result in RESULTS has one of these\n"
+            "                        statuses (e.g. ng,syntax-error,converting); the others keep\n"
+            "                        their results. Needs --results\n"
             "  --quiet               do not show the console text\n"
             "  --startup-timeout SEC how long the start-up may take (default 300)\n\n"
             "Status: none, waiting, converting, ok, ng, syntax-error.\n"
@@ -154,8 +154,9 @@ int cmdRun(const Args& args)
             "2 usage error, unreadable file, no oneAPI, or a start-up that did not finish.\n");
         return kExitOk;
     }
-    std::string file, root;
-    bool json = false, quiet = false, haveRoot = false;
+    std::string file, root, resultsFile;
+    bool json = false, quiet = false, haveRoot = false, haveOnly = false;
+    std::vector<ItemStatus> only;
     int startupSeconds = 300;
     const auto takeRoot = [&](const std::string* v) -> std::string {
         if (!v || v->empty())
@@ -174,18 +175,46 @@ int cmdRun(const Args& args)
         startupSeconds = static_cast<int>(n);
         return {};
     };
+    const auto takeResults = [&](const std::string* v) -> std::string {
+        if (!v || v->empty())
+            return "--results needs a file";
+        resultsFile = *v;
+        return {};
+    };
+    const auto takeOnly = [&](const std::string* v) -> std::string {
+        if (!v || v->empty())
+            return "--only needs a list of statuses, e.g. ng,syntax-error,converting";
+        std::string error;
+        if (!parseStatusList(*v, only, error))
+            return "--only: " + error;
+        haveOnly = true;
+        return {};
+    };
     const std::vector<ArgOption> options = {
-        switchOption("--json", {}, json),
-        switchOption("--quiet", "-q", quiet),
-        {"--oneapi-root", {}, true, takeRoot},
-        {"--startup-timeout", {}, true, takeTimeout},
+        switchOption("--json", {}, json),      {"--results", {}, true, takeResults},
+        {"--only", {}, true, takeOnly},        switchOption("--quiet", "-q", quiet),
+        {"--oneapi-root", {}, true, takeRoot}, {"--startup-timeout", {}, true, takeTimeout},
     };
     if (const int usage = parseArguments("run", args, options, file); usage != kExitOk)
         return usage;
 
+    if (haveOnly && resultsFile.empty())
+        return usageError("run", "--only needs --results RESULTS with the last run's results");
+
     ReadResult doc = readDefinitionFile(file);
     if (!doc.ok) {
         err("tovalo-cli: cannot read '" + file + "': " + englishText(doc.error) + "\n");
+        return kExitUsage;
+    }
+    if (!resultsFile.empty() && pathExists(resultsFile)) {
+        std::string text, error;
+        if (!readWholeFile(resultsFile, text, error) || !applyResultsJson(text, doc.items, error)) {
+            err("tovalo-cli run: cannot read the results '" + resultsFile + "': " + error + "\n");
+            return kExitUsage;
+        }
+    } else if (haveOnly) {
+        err("tovalo-cli run: '" + resultsFile +
+            "' does not exist, so no item has a last result to select by\n");
         return kExitUsage;
     }
 
@@ -269,8 +298,23 @@ int cmdRun(const Args& args)
         }
 
         std::vector<CDpctData*> items;
-        for (CDpctData& item : doc.items)
-            items.push_back(&item);
+        for (CDpctData& item : doc.items) {
+            if (!haveOnly || std::find(only.begin(), only.end(), item.status) != only.end())
+                items.push_back(&item);
+        }
+        // dpct refuses (-37) a migration into an out-root that an earlier one with other options
+        // used: said before the run, which goes on anyway (the user may mean it).
+        {
+            const std::vector<const CDpctData*> run(items.begin(), items.end());
+            for (const OutRootConflict& c : findOutRootConflicts(run, currentFolder())) {
+                std::string names;
+                for (const std::string& n : c.options)
+                    names += (names.empty() ? "" : ", ") + n;
+                err("tovalo-cli run: warning: '" + run[c.item]->path + "' writes into the out-root '" +
+                    c.outRoot + "' as '" + run[c.reference]->path + "' does, with other values of " + names +
+                    "; dpct may refuse it with exit code -37\n");
+            }
+        }
         if (!items.empty() && engine.start(items)) {
             bool stopping = false;
             const auto stopDeadline = std::chrono::seconds(10);
@@ -305,6 +349,19 @@ int cmdRun(const Args& args)
         for (const CDpctData& item : doc.items)
             if (item.status != ItemStatus::ConvertedOk)
                 status = kExitFindings;
+        if (!resultsFile.empty()) {
+            std::vector<const CDpctData*> list;
+            for (const CDpctData& item : doc.items)
+                list.push_back(&item);
+            std::string error;
+            if (!writeFileAtomically(
+                    resultsFile,
+                    resultsJson(list, ResultsHeader{engine.dpctVersion(), engine.dpctCodebase(), {}}, true),
+                    error)) {
+                err("tovalo-cli run: cannot write the results '" + resultsFile + "': " + error + "\n");
+                status = kExitUsage;
+            }
+        }
 
         if (json) {
             printJson(doc.items, engine.dpctVersion(), engine.dpctCodebase(), {});
@@ -316,10 +373,15 @@ int cmdRun(const Args& args)
                 s.resize(std::max(s.size(), w), ' ');
                 return s;
             };
-            std::string text = "\n" + pad("path", width) + "  " + pad("status", 12) + "  exit code\n";
+            std::string text = "\n" + pad("path", width) + "  " + pad("status", 12) + "  " +
+                               pad("exit code", 9) + "  diagnostics\n";
             for (const CDpctData& item : doc.items)
-                text += pad(item.path, width) + "  " + pad(std::string(itemStatusName(item.status)), 12) +
-                        "  " + std::to_string(item.exitCode) + "\n";
+                text +=
+                    pad(item.path, width) + "  " + pad(std::string(itemStatusName(item.status)), 12) + "  " +
+                    pad(std::to_string(item.exitCode), 9) + "  " + std::to_string(item.diagnostics.size()) +
+                    (item.diagnostics.empty() ? ""
+                                              : " (" + describeCounts(countByCode(item.diagnostics)) + ")") +
+                    "\n";
             out(text);
         }
     }

@@ -37,11 +37,12 @@ SOURCE_DATE_EPOCH=1767312000 "$cli" format "$data/definition/cp932/input.txt" -o
 expect_status 0 $? "format -o"
 SOURCE_DATE_EPOCH=1767312000 "$cli" format "$work/saved.txt" | cmp -s - "$work/saved.txt" || fail "format -o output is not stable"
 
-# check: a clean file with existing sources reports nothing.
+# check: a clean file with existing sources reports nothing (the two items share an out-root,
+# dpct's default one, so they share the options dpct compares too).
 mkdir -p "$work/src"
 : >"$work/src/a.cu"
 : >"$work/src/b.cu"
-printf '[Common]\n[%s/src/a.cu]\n--comments\n[%s/src/b.cu]\n--extra-arg=-DA=1 -DB\n' "$work" "$work" >"$work/clean.txt"
+printf '[Common]\n[%s/src/a.cu]\n--comments\n[%s/src/b.cu]\n--comments\n--extra-arg=-DA=1 -DB\n' "$work" "$work" >"$work/clean.txt"
 out=$("$cli" check "$work/clean.txt")
 expect_status 0 $? "check on a clean file"
 [ -z "$out" ] || fail "check reported on a clean file: $out"

@@ -129,7 +129,7 @@ cat > "$work/tk-kill/bin/dpct" <<'EOS'
 #!/bin/sh
 if [ "$1" = --version ]; then printf '\ndpct version 18.0.0. Codebase:(caf26f2f)\n\n'; exit 0; fi
 for a; do last=$a; done
-case $last in
+case ${last##*/} in  # the file name only: the folders may hold any word
   *kill*) echo "Parsing: $last"; kill -9 $PPID; sleep 1; exit 0 ;;
   *sig*) kill -9 $$ ;;
   *quiet*) exit 4 ;;
@@ -163,6 +163,34 @@ check "finished item keeps its status" "$(item "$work/slow.json" /ok.cu)" "ok 0"
 check "item not reached" "$(item "$work/slow.json" /warn.cu)" "none 0"
 sleep 0.5
 pgrep -f "$src/slow.cu" > /dev/null && fail "the stopped dpct is still running"
+
+# 6. Diagnostics and elapsed time in --json; --results keeps the last results and --only runs
+#    only the items whose last result it names; an out-root used with other options.
+deffile "$work/again.txt" ok.cu warn.cu exit.cu
+"$cli" run "$work/again.txt" --oneapi-root "$toolkit" --json --results "$work/last.json" > "$work/again.json" 2>/dev/null
+check "diagnostics of warn.cu" "$(tr -d '\n' < "$work/again.json" | grep -o '"file": "[^"]*/warn.cu", "line": [0-9]*, "column": [0-9]*, "severity": "warning", "code": "DPCT1[0-9]*"' | wc -l)" 4
+grep -Eq '"elapsedMs": [0-9]+' "$work/again.json" || fail "elapsedMs missing"
+cmp -s "$work/again.json" "$work/last.json" || fail "--results should hold what --json printed"
+cu exit.cu "result=ok"
+rm -f "$work/sim-args.txt"
+DPCT_SIM_ARGS_FILE=$work/sim-args.txt "$cli" run "$work/again.txt" --oneapi-root "$toolkit" --json \
+  --results "$work/last.json" --only ng,syntax-error,converting > "$work/only.json" 2>/dev/null
+check "--only exit status" "$?" 0
+check "--only ran one item" "$(grep -vc -- '--version' "$work/sim-args.txt")" 1
+grep -q "exit.cu" "$work/sim-args.txt" || fail "--only ran the wrong item: $(cat "$work/sim-args.txt")"
+check "re-run item" "$(item "$work/only.json" /exit.cu)" "ok 0"
+check "kept result" "$(item "$work/only.json" /warn.cu)" "ok 0"
+grep -q '"code": "DPCT' "$work/only.json" || fail "the kept item lost its diagnostics"
+"$cli" run "$work/again.txt" --oneapi-root "$toolkit" --only ng > /dev/null 2>&1
+check "--only without --results" "$?" 2
+{ printf '[Common]\nVersion=01.00.00.00\n\n[%s]\n--out-root=%s\n[%s]\n--out-root=%s/\n--comments\n' \
+    "$src/ok.cu" "$work/out37" "$src/warn.cu" "$work/out37"; } > "$work/conflict.txt"
+"$cli" check "$work/conflict.txt" > "$work/check.out"
+check "check finds the conflict" "$?" 1
+grep -q "with other values of --comments" "$work/check.out" || fail "check: $(cat "$work/check.out")"
+"$cli" run "$work/conflict.txt" --oneapi-root "$toolkit" --json > "$work/conflict.json" 2>/dev/null
+check "refused for another option set" "$(item "$work/conflict.json" /warn.cu)" "ng -37"
+grep -q "earlier migration into the same out-root" "$work/conflict.json" || fail "the -37 item does not name the cause"
 
 if [ $failures -gt 0 ]; then echo "$failures check(s) failed" >&2; exit 1; fi
 echo "all end-to-end checks passed"

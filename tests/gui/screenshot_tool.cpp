@@ -38,6 +38,7 @@
 #include "ui/about_dlg.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/diagnostics_view.h"
 #include "ui/main_frame.h"
 #include "ui/output_pane.h"
 #include "ui/run_controller.h"
@@ -62,6 +63,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
+#include <QTreeWidget>
 
 namespace {
 
@@ -104,6 +106,8 @@ int main(int argc, char** argv)
     bool run = false;
     bool measureStartup = false;
     bool afterRun = false;
+    bool diagnostics = false; // after the run, the diagnostics view
+    bool conflict = false;    // the question before a run that dpct would refuse in part
     int measureOpen = 0;
     qint64 burst = 0;
     QString options;
@@ -125,6 +129,10 @@ int main(int argc, char** argv)
             run = true;
         else if (args[i] == QStringLiteral("--after-run"))
             run = afterRun = true;
+        else if (args[i] == QStringLiteral("--diagnostics"))
+            run = afterRun = diagnostics = true;
+        else if (args[i] == QStringLiteral("--conflict"))
+            conflict = true;
         else if (args[i] == QStringLiteral("--measure-open") && i + 1 < args.size())
             measureOpen = args[++i].toInt();
         else if (args[i] == QStringLiteral("--options") && i + 1 < args.size())
@@ -449,6 +457,17 @@ int main(int argc, char** argv)
             std::fflush(stdout);
             return;
         }
+        if (conflict) {
+            // The question before the run is modal: "ready" once it is on the screen.
+            said = true;
+            poll->stop();
+            QTimer::singleShot(800, &qapp, [] {
+                std::printf("ready\n");
+                std::fflush(stdout);
+            });
+            frame->action(gui::cmd::Start)->trigger();
+            return;
+        }
         if (!run) {
             auto* doc = qobject_cast<CChildFrame*>(frame->activeDocument());
             if (missingDemo && doc) {
@@ -502,6 +521,14 @@ int main(int argc, char** argv)
             frame->outputPane()->showFindBar();
             frame->outputPane()->findEdit()->setText(find);
             frame->outputPane()->findNext();
+        }
+        if (said && diagnostics) {
+            frame->action(gui::cmd::Diagnostics)->trigger();
+            if (auto* view = frame->findChild<gui::CDiagnosticsView*>()) {
+                view->move(frame->geometry().center() - view->rect().center());
+                if (QTreeWidgetItem* first = view->tree()->topLevelItem(0))
+                    first->setExpanded(true);
+            }
         }
         if (said) {
             poll->stop();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the main window in several looks, idle and during a run of the example, on a
 # virtual X display.  From the worktree, after building the dev preset:
-#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR] [all|languages|options|about]
+#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR] [all|languages|options|about|insight]
 # "languages": the main window during a run in each of the five interface languages.
 # "options": only the options sheet (both pages and the open palette, in Japanese and English)
 # and the six MDI tab styles. "about": only the about box (three hours of the day, rippling).
@@ -10,6 +10,8 @@
 # With ALL_LOOKS=1 also a finished run in each of the eleven looks.
 # ONLY=PREFIX takes only the shots whose names start with PREFIX (e.g. ONLY=list- for the list's
 # missing files and filter).
+# "insight": only the diagnostics view after a run of the example, and the question before a run
+# of examples/option-conflict.txt (two items into one out-root with other options).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out=${1:-screenshots}
@@ -28,7 +30,7 @@ shot() { # name look [--run | --after-run | --missing-demo [--filter TEXT] [--ti
   [[ " $* " == *" --missing-demo "* ]] && file=
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  "$tool" --look "$look" --lang "${SHOT_LANG:-0}" "$@" $file >"$fifo" 2>/dev/null &
+  "$tool" --look "$look" --lang "${SHOT_LANG:-0}" "$@" ${DEF:-$file} >"$fifo" 2>/dev/null &
   local pid=$!
   if timeout 60 grep -q -m1 ready <"$fifo"; then
     sleep 0.3
@@ -71,6 +73,22 @@ if [ "$what" = all ] || [ "$what" = about ]; then
   shot about-0915-rippling 214 --about 9:15 --ripple
 fi
 [ "$what" = about ] && exit 0
+
+if [ "$what" = insight ]; then
+  # The examples' relative paths count from the folder the program runs in: a copy, so that
+  # the out-roots the runs write stay out of the worktree.
+  tree=$(pwd)
+  copy=$(mktemp -d)
+  cp -r examples "$copy/"
+  out=$(cd "$out" && pwd)
+  tool=$tree/$tool
+  cd "$copy"
+  shot insight-diagnostics-view 214 --diagnostics
+  DEF=examples/option-conflict.txt shot insight-conflict-warning 214 --conflict
+  cd "$tree"
+  rm -rf "$copy"
+  exit 0
+fi
 
 shot idle-214-aqua 214
 shot idle-212-black 212

@@ -156,7 +156,8 @@ void TestMainFrame::menusWithoutAndWithDocument()
     QCOMPARE(visibleTexts(file->actions()),
              (QStringList{QStringLiteral("新規作成(&N)"), QStringLiteral("定義ファイルを開く(&O)..."),
                           QStringLiteral("定義ファイルの保存(&S)"), QStringLiteral("名前を付けて保存(&A)..."),
-                          QStringLiteral("閉じる(&C)"), QStringLiteral("最近使ったファイル(&F)"),
+                          QStringLiteral("閉じる(&C)"), frame_->action(cmd::ExportCsv)->text(),
+                          frame_->action(cmd::ExportJson)->text(), QStringLiteral("最近使ったファイル(&F)"),
                           QStringLiteral("アプリケーションの終了(&X)")}));
     auto* edit = frame_->findChild<QMenu*>(QStringLiteral("menuEdit"));
     // Undo and redo, the four item commands, then moving.
@@ -175,7 +176,8 @@ void TestMainFrame::menusWithoutAndWithDocument()
     auto* convert = frame_->findChild<QMenu*>(QStringLiteral("menuConvert"));
     QCOMPARE(visibleTexts(convert->actions()),
              (QStringList{QStringLiteral("変換開始(&S)"), QStringLiteral("変換停止(&T)"),
-                          QStringLiteral("変換一時停止/再開(&P)")}));
+                          QStringLiteral("変換一時停止/再開(&P)"), frame_->action(cmd::RerunFailed)->text(),
+                          frame_->action(cmd::Diagnostics)->text()}));
     auto* tools = frame_->findChild<QMenu*>(QStringLiteral("menuTools"));
     QCOMPARE(visibleTexts(tools->actions()), QStringList{QStringLiteral("動作環境(&S)...\tF12")});
     QVERIFY(frame_->action(cmd::Options)->shortcut().isEmpty()); // F12 is shown, not bound

@@ -355,8 +355,15 @@ DEF
   [ -f "$work/out dir/log.txt" ] || fail "--output-file: no log.txt in the out-root"
 
   # The same options in the "--x value" form and with a single dash.
-  got=$("$dpct" -out-root "$work/out dir" -format-style llvm --usm-level restricted "$src/vec add.cu" 2>&1); status=$?
+  got=$("$dpct" -out-root "$work/out dir 2" -format-style llvm --usm-level restricted "$src/vec add.cu" 2>&1); status=$?
   expect_eq "separate values and single dashes" 0 "$status"
+
+  # An incremental migration into the same out-root needs the same compared options.
+  got=$("$dpct" --out-root="$work/out dir 2" --comments "$src/vec add.cu" 2>&1); status=$?
+  expect_eq "another option set: status" 219 "$status"
+  expect_has "another option set: exit line" "dpct exited with code: -37 (Error: Incremental migration requires the same option sets used across different dpct invocations." "$got"
+  got=$("$dpct" --out-root="$work/out dir 2" --comments --no-incremental-migration "$src/vec add.cu" 2>&1); status=$?
+  expect_eq "another option set without incremental migration" 0 "$status"
 
   got=$("$dpct" --comments --out-roo="$work/o" "$src/vec add.cu" 2>&1); status=$?
   expect_eq "unknown option: status" 240 "$status"

@@ -20,6 +20,7 @@ inline constexpr int kInvalidInRootOrOutRoot = -6;
 inline constexpr int kNoFileTypeAvail = -27;
 inline constexpr int kInvalidCudaIncludePath = -5;
 inline constexpr int kCannotFindDatabase = -19;
+inline constexpr int kDifferentOptSet = -37;
 
 /// The tool's text for status `code`; the generic error text for a status it has no text for.
 std::string statusText(long long code);

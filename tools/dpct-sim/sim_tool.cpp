@@ -32,6 +32,66 @@ constexpr const char* kOldDocsUrl =
 constexpr const char* kNewDocsUrl = "https://www.intel.com/content/www/us/en/docs/dpcpp-compatibility-tool/"
                                     "developer-guide-reference/current/diagnostics-reference.html";
 
+// The options an incremental migration must repeat, as the real tool records them in
+// MainSourceFiles.yaml: "--name" or "--name=value" for each one given with a value other than
+// the tool's default, in name order.
+std::string recordedOptionSet(const CommandLine& cl)
+{
+    struct Recorded
+    {
+        const char* name;
+        const char* defaultValue; ///< nullptr: a switch
+    };
+    static constexpr Recorded kRecorded[] = {
+        {"always-use-async-handler", nullptr},
+        {"assume-nd-range-dim", "3"},
+        {"build-script-file", ""},
+        {"comments", nullptr},
+        {"custom-helper-name", ""},
+        {"enable-ctad", nullptr},
+        {"no-cl-namespace-inline", nullptr},
+        {"no-dpcpp-extensions", ""},
+        {"no-dry-pattern", nullptr},
+        {"optimize-migration", nullptr},
+        {"p", ""},
+        {"process-all", nullptr},
+        {"sycl-named-lambda", nullptr},
+        {"use-custom-helper", "none"},
+        {"use-experimental-features", ""},
+        {"use-explicit-namespace", "sycl,dpct"},
+        {"usm-level", "restricted"},
+        {"vcxprojfile", ""},
+    };
+    std::string set;
+    for (const Recorded& r : kRecorded) {
+        std::string arg;
+        if (!r.defaultValue) {
+            if (cl.isOn(r.name))
+                arg = std::string("--") + r.name;
+        } else if (cl.has(r.name) && cl.value(r.name) != r.defaultValue) {
+            arg = std::string("--") + r.name + "=" + cl.value(r.name);
+        }
+        if (!arg.empty())
+            set += (set.empty() ? "" : " ") + arg;
+    }
+    return set;
+}
+
+// The option set an earlier migration recorded in `yaml`; false when it recorded none.
+bool recordedInYaml(const std::string& yaml, std::string& set)
+{
+    const std::string key = "\nOptionSet:       '";
+    const std::size_t at = yaml.find(key);
+    if (at == std::string::npos)
+        return false;
+    const std::size_t start = at + key.size();
+    const std::size_t end = yaml.find("'\n", start);
+    if (end == std::string::npos)
+        return false;
+    set = yaml.substr(start, end - start);
+    return true;
+}
+
 void sleepMs(int ms)
 {
     if (ms > 0)
@@ -179,7 +239,8 @@ bool Run::writeOutputs(const std::string& migrated, std::string& error)
                              "  - MainSourceFile:  '" +
                              realPath_ + "'\n    Digest:          '" +
                              std::to_string(std::hash<std::string>{}(migrated)) +
-                             "'\nDpctVersion:     " + style_.releaseToken + "\n...\n";
+                             "'\nDpctVersion:     " + style_.releaseToken + "\nOptionSet:       '" +
+                             recordedOptionSet(cl_) + "'\n...\n";
     if (!tovalo::writeFileAtomically(tovalo::utf8FromPath(outRoot / "MainSourceFiles.yaml"), yaml, error))
         return false;
     return true;
@@ -259,6 +320,22 @@ int Run::migrate(const std::string& source)
             return fail(kInvalidInRootOrOutRoot, statusText(kInvalidInRootOrOutRoot));
         }
         say("The directory \"dpct_output\" is used as \"out-root\"\n");
+    }
+
+    // An incremental migration into an out-root that holds an earlier one must use the same options.
+    if (!cl_.isOn("no-incremental-migration")) {
+        std::string yaml, error, earlier;
+        if (tovalo::readWholeFile(
+                tovalo::utf8FromPath(tovalo::pathFromUtf8(outRoot_) / "MainSourceFiles.yaml"), yaml, error) &&
+            recordedInYaml(yaml, earlier) && earlier != recordedOptionSet(cl_))
+            return fail(
+                kDifferentOptSet,
+                "Error: Incremental migration requires the same option sets used across different dpct "
+                "invocations. Specify --no-incremental-migration to disable incremental migration or use "
+                "the same option set as in previous migration: \"" +
+                    earlier +
+                    "\". See https://www.intel.com/content/www/us/en/docs/dpcpp-compatibility-tool/"
+                    "developer-guide-reference/current/overview.html for more details.");
     }
 
     if (d_.result == Result::ExitCode) {

@@ -22,6 +22,10 @@ constexpr std::array<std::string_view, kCount> kEnglish = {
     "The command interpreter keeps ending; it is not started again.",
     "A new command interpreter could not be started: %1",
     "A new command interpreter has been started.",
+    "dpct refused this item because an earlier migration into the same out-root folder used another "
+    "set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every "
+    "item that writes into this out-root the same options that dpct compares, give this item another"
+    " --out-root, or switch on --no-incremental-migration.",
 
     "exit status %1",
     "killed by signal %1",

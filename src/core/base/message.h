@@ -31,6 +31,7 @@ enum class MessageId : int
     InterpreterKeepsEnding,
     InterpreterNotRestarted, ///< %1 why
     InterpreterRestarted,
+    OptionSetRefused, ///< dpct's -37: another option set into the same out-root
 
     // Console: how the interpreter ended, why it could not start or take a command
     ExitStatus,          ///< %1 status

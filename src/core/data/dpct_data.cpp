@@ -42,6 +42,8 @@ void CDpctData::reset()
     exitCode = 0;
     resultText.clear();
     changed.fill(0);
+    diagnostics.clear();
+    elapsedMs = -1;
     for (const OptionInfo& o : optionTable()) {
         if (o.kind == OptionKind::Choice)
             choices_[static_cast<std::size_t>(o.field)] = o.defaultIndex;
@@ -105,6 +107,8 @@ void CDpctData::takeOptionsForNextAdd(const CDpctData& added)
     status = ItemStatus::None;
     exitCode = 0;
     resultText.clear();
+    diagnostics.clear();
+    elapsedMs = -1;
 }
 
 std::string describe(const CDpctData& item)
@@ -113,7 +117,8 @@ std::string describe(const CDpctData& item)
                     " subdirs=" + std::to_string(item.includeSubdirs) +
                     " status=" + std::to_string(static_cast<int>(item.status)) +
                     " exit=" + std::to_string(item.exitCode) +
-                    " result=" + std::to_string(item.resultText.size()) + "B on=[";
+                    " result=" + std::to_string(item.resultText.size()) + "B" +
+                    " diagnostics=" + std::to_string(item.diagnostics.size()) + " on=[";
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (!item.isOn(slot) && !item.changed[static_cast<std::size_t>(slot)])
             continue;

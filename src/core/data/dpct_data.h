@@ -2,6 +2,7 @@
 // CDpctData, the conversion item: one CUDA source path, the on/off switch and value of every
 // dpct option, and the outcome of its last conversion.
 
+#include "diagnostic.h"
 #include "option_table.h"
 
 #include <array>
@@ -47,6 +48,10 @@ public:
     std::int32_t exitCode = 0;
     std::string resultText;
     std::array<std::int32_t, kSlotCount> changed{};
+    // Results of the last run that only this session knows: they are not written to definition
+    // files (neither are status, exitCode and resultText).
+    std::vector<DpctDiagnostic> diagnostics; ///< dpct's diagnostics in the order printed
+    std::int64_t elapsedMs = -1;             ///< how long the dpct command took; -1 = not run
 
     bool isOn(int slot) const { return enabled[static_cast<std::size_t>(slot)] != 0; }
     void setOn(int slot, bool on) { enabled[static_cast<std::size_t>(slot)] = on ? 1 : 0; }
@@ -62,7 +67,8 @@ public:
     void setText(int slot, std::string value);
 
     /// Copies the default-item rule after a successful add: options of `added` kept, the rest
-    /// (kind, path, includeSubdirs, status, exitCode, resultText) set for the next add.
+    /// (kind, path, includeSubdirs, status, exitCode, resultText, diagnostics, elapsedMs) set for
+    /// the next add.
     void takeOptionsForNextAdd(const CDpctData& added);
 
 private:

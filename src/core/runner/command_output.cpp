@@ -49,6 +49,7 @@ void CommandOutput::clear()
 {
     text_.clear();
     judge_ = DpctJudge{};
+    diagnostics_.clear();
     lineStart_ = 0;
     promptLineSeen_ = false;
     promptLineStatus_.reset();
@@ -68,8 +69,11 @@ void CommandOutput::scan(std::size_t from)
     const std::string_view text = text_;
     for (std::size_t nl = text.find('\n', from); nl != std::string_view::npos; nl = text.find('\n', nl + 1)) {
         const std::string_view line = text.substr(lineStart_, nl - lineStart_);
-        if (!line.empty())
+        if (!line.empty()) {
             judge_.feedLine(line);
+            if (auto d = parseDiagnosticLine(line))
+                diagnostics_.push_back(std::move(*d));
+        }
         if (!promptLineSeen_ && isPrompt(line, &promptLineStatus_))
             promptLineSeen_ = true;
         lineStart_ = nl + 1;
@@ -103,6 +107,18 @@ ItemJudgement CommandOutput::judgement() const
     if (!last.empty())
         judge.feedLine(last);
     return judge.result();
+}
+
+std::vector<DpctDiagnostic> CommandOutput::takeDiagnostics()
+{
+    std::vector<DpctDiagnostic> result = std::move(diagnostics_);
+    diagnostics_.clear();
+    const std::string_view last = std::string_view(text_).substr(lineStart_);
+    if (!last.empty() && !isPrompt(last, nullptr)) {
+        if (auto d = parseDiagnosticLine(last))
+            result.push_back(std::move(*d));
+    }
+    return result;
 }
 
 std::string CommandOutput::takeTextBeforePrompt()

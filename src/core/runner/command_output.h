@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tovalo {
 
@@ -39,6 +40,12 @@ public:
     std::optional<int> promptStatus() const;
     /// The judgement of all text held, the unterminated last line included.
     ItemJudgement judgement() const;
+    /// The diagnostics of the complete lines held, in order; each is read once, when its line
+    /// ends, however the text was cut into pieces.
+    const std::vector<DpctDiagnostic>& diagnostics() const { return diagnostics_; }
+    /// Hands over the diagnostics of all text held, the unterminated last line included (an
+    /// output that ends without a line end), and forgets them.
+    std::vector<DpctDiagnostic> takeDiagnostics();
     /// Hands over the text before the prompt's first occurrence (of a form's `before`; all text
     /// when the prompt does not occur; nothing when there is no prompt) without copying it, and forgets the
     /// text.
@@ -57,6 +64,7 @@ private:
     bool promptHasStatus_ = false;             ///< a form: a number stands between prompt_ and promptAfter_
     std::optional<int> promptLineStatus_;      ///< the status of the complete prompt line seen
     DpctJudge judge_;                          ///< the complete lines judged
+    std::vector<DpctDiagnostic> diagnostics_;  ///< those of the complete lines
     std::size_t lineStart_ = 0;                ///< start of the unterminated last line
     bool promptLineSeen_ = false;              ///< a complete line equal to the prompt
     std::size_t promptAt_ = std::string::npos; ///< first occurrence of the prompt anywhere

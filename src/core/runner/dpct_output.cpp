@@ -103,6 +103,124 @@ ItemJudgement DpctJudge::result() const
     return j;
 }
 
+namespace {
+
+// Removes ESC [ ... final-byte sequences (colours a tool prints when it thinks it writes to a
+// terminal).
+std::string withoutEscapes(std::string_view line)
+{
+    std::string out;
+    out.reserve(line.size());
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '\x1b' && i + 1 < line.size() && line[i + 1] == '[') {
+            i += 2;
+            while (i < line.size() && !(line[i] >= 0x40 && line[i] <= 0x7e))
+                ++i;
+            continue;
+        }
+        out += line[i];
+    }
+    return out;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Reads the decimal number that ends at `end` (exclusive) in `s`: its start, or npos.
+std::size_t numberBefore(std::string_view s, std::size_t end, std::int32_t& value)
+{
+    std::size_t start = end;
+    while (start > 0 && isDigit(s[start - 1]))
+        --start;
+    if (start == end || end - start > 9)
+        return std::string_view::npos;
+    value = 0;
+    std::from_chars(s.data() + start, s.data() + end, value);
+    return start;
+}
+
+std::optional<DpctDiagnostic> parseClean(std::string_view line)
+{
+    static constexpr std::array<std::string_view, 3> kMarks = {": warning: ", ": error: ", ": fatal error: "};
+    if (line.empty() || line.front() == ' ' || line.front() == '\t')
+        return std::nullopt;
+    // The earliest severity mark with ":LINE:COLUMN" and a file name in front of it.
+    for (std::size_t from = 0; from < line.size();) {
+        std::size_t best = std::string_view::npos;
+        std::string_view mark;
+        for (std::string_view m : kMarks) {
+            const std::size_t at = line.find(m, from);
+            if (at < best) {
+                best = at;
+                mark = m;
+            }
+        }
+        if (best == std::string_view::npos)
+            return std::nullopt;
+        DpctDiagnostic d;
+        const std::size_t colStart = numberBefore(line, best, d.column);
+        if (colStart != std::string_view::npos && colStart > 0 && line[colStart - 1] == ':') {
+            const std::size_t lineStart = numberBefore(line, colStart - 1, d.line);
+            if (lineStart != std::string_view::npos && lineStart > 1 && line[lineStart - 1] == ':') {
+                d.file.assign(line.substr(0, lineStart - 1));
+                d.severity.assign(mark.substr(2, mark.size() - 4));
+                std::string_view text = line.substr(best + mark.size());
+                // "DPCT1003:0: " (the counter after the code is a running number of the run).
+                if (text.size() > 9 && text.starts_with("DPCT") && isDigit(text[4]) && isDigit(text[5]) &&
+                    isDigit(text[6]) && isDigit(text[7])) {
+                    std::size_t p = 8;
+                    if (text[p] == ':') {
+                        std::size_t q = p + 1;
+                        while (q < text.size() && isDigit(text[q]))
+                            ++q;
+                        if (q < text.size() && text[q] == ':' && q > p + 1)
+                            p = q;
+                        d.code.assign(text.substr(0, 8));
+                        text.remove_prefix(std::min(text.size(), p + 1));
+                        while (!text.empty() && text.front() == ' ')
+                            text.remove_prefix(1);
+                    }
+                }
+                d.message.assign(text);
+                return d;
+            }
+        }
+        from = best + 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<DpctDiagnostic> parseDiagnosticLine(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    if (line.find(": ") == std::string_view::npos)
+        return std::nullopt;
+    if (line.find('\x1b') != std::string_view::npos)
+        return parseClean(withoutEscapes(line));
+    return parseClean(line);
+}
+
+std::vector<DpctDiagnostic> parseDiagnostics(std::string_view text)
+{
+    std::vector<DpctDiagnostic> result;
+    forEachLine(text, [&](std::string_view line) {
+        if (auto d = parseDiagnosticLine(line))
+            result.push_back(std::move(*d));
+    });
+    return result;
+}
+
+bool isOptionSetRefusal(std::string_view text, std::int32_t exitCode)
+{
+    return exitCode == kDifferentOptionSetExit ||
+           text.find("Incremental migration requires the same option sets") != std::string_view::npos;
+}
+
 ItemJudgement judgeDpctOutput(std::string_view text)
 {
     DpctJudge judge;

@@ -4,8 +4,10 @@
 // Output is split into lines at "\n"; empty lines are skipped and a "\r" before the "\n" stays
 // with its line.
 
+#include "data/diagnostic.h"
 #include "data/dpct_data.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,6 +58,24 @@ ItemJudgement judgeDpctOutput(std::string_view text);
 
 /// The number after "dpct exited with code: " (leading blanks skipped); 0 when unreadable.
 std::int32_t parseExitCodeAfter(std::string_view rest);
+
+/// Reads one line of dpct's output as a diagnostic: "FILE:LINE:COLUMN: SEVERITY: [DPCTnnnn:N: ]TEXT"
+/// with SEVERITY "warning", "error" or "fatal error". FILE may hold blanks and colons (a drive
+/// letter); the first severity mark preceded by ":LINE:COLUMN" ends it. A "\r" at the end and
+/// terminal colour sequences are ignored. Nothing for other lines: notes (they belong to the
+/// diagnostic before them), source lines and carets under a diagnostic, progress and summary
+/// lines, and lines that begin with a blank (indented source never starts a diagnostic).
+std::optional<DpctDiagnostic> parseDiagnosticLine(std::string_view line);
+
+/// The diagnostics of `text` in order (see parseDiagnosticLine).
+std::vector<DpctDiagnostic> parseDiagnostics(std::string_view text);
+
+/// True when the output of an item shows dpct's refusal to migrate into an out-root that an
+/// earlier run with another option set has used (exit code -37).
+bool isOptionSetRefusal(std::string_view text, std::int32_t exitCode);
+
+/// The exit code dpct gives when an incremental migration meets another option set.
+inline constexpr std::int32_t kDifferentOptionSetExit = -37;
 
 /// The lines of `text` in order, as the engine sees them.
 template <typename F> void forEachLine(std::string_view text, F&& f)

@@ -233,7 +233,13 @@ void RunEngine::finishHead()
         head->status = ItemStatus::ConvertedNg;
         head->exitCode = output_.promptStatus().value_or(-1);
     }
+    head->diagnostics = output_.takeDiagnostics();
     head->resultText = output_.takeTextBeforePrompt();
+    head->elapsedMs =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - itemStarted_)
+            .count();
+    if (head->status == ItemStatus::ConvertedNg && isOptionSetRefusal(head->resultText, head->exitCode))
+        head->resultText += "\n[Tovalo] " + word(MessageId::OptionSetRefused) + "\n";
     completeHead();
 }
 
@@ -312,11 +318,13 @@ void RunEngine::runCommandStep()
             head->status = ItemStatus::ConvertedNg;
             head->resultText =
                 "[Tovalo] " + word(Message(MessageId::NotConverted, {std::move(refusal)})) + "\n";
+            head->elapsedMs = 0;
             observer_.consoleText(head->resultText);
             completeHead();
             afterItemDone();
             return;
         }
+        itemStarted_ = std::chrono::steady_clock::now();
         moveAndWrite(RunPhase::ItemRunning, line.text);
         return;
     }
@@ -357,6 +365,8 @@ bool RunEngine::start(std::vector<CDpctData*> items)
         item->status = ItemStatus::Waiting;
         item->resultText.clear();
         item->exitCode = 0;
+        item->diagnostics.clear();
+        item->elapsedMs = -1;
         observer_.itemStatusChanged(*item);
     }
     doneCount_ = 0;
@@ -423,6 +433,10 @@ void RunEngine::handleConsoleEnded(const Message& reason)
             CDpctData* head = runQueue_[queueHead_];
             head->status = ItemStatus::ConvertedNg;
             head->exitCode = -1;
+            head->diagnostics = output_.takeDiagnostics();
+            head->elapsedMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                  std::chrono::steady_clock::now() - itemStarted_)
+                                  .count();
             head->resultText = output_.takeText();
             head->resultText += "\n[Tovalo] " + word(MessageId::EndedDuringConversion) + "\n";
             observer_.itemStatusChanged(*head);

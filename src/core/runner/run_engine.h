@@ -26,6 +26,7 @@
 #include "console.h"
 #include "data/dpct_data.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -71,7 +72,8 @@ public:
     }
     /// `item.status` has changed (waiting, converting, reset by a stop, judged).
     virtual void itemStatusChanged(CDpctData& item) { (void)item; }
-    /// The item's command has ended: status, `resultText` and `exitCode` are final for this run.
+    /// The item's command has ended: status, `resultText`, `exitCode`, `diagnostics` and
+    /// `elapsedMs` are final for this run.
     virtual void itemFinished(CDpctData& item) { (void)item; }
     /// true: the run moves on to the next item (follow the next row); false: the run has ended
     /// or was stopped (no current row any more).
@@ -212,6 +214,7 @@ private:
     std::string dpctVersion_;
     std::string dpctCodebase_;
 
+    std::chrono::steady_clock::time_point itemStarted_{}; ///< when the head's command was written
     std::vector<CDpctData*> runQueue_;
     std::size_t queueHead_ = 0;
     int doneCount_ = 0;

@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::string_view kLook = "ApplicationLook";
 constexpr std::string_view kLanguage = "Language";
+constexpr std::string_view kEditorCommand = "EditorCommand";
 constexpr std::string_view kTabMode = "TabMode";
 constexpr int kRecentNamesRead = 16; // Recent01 .. Recent16
 constexpr std::string_view kPlacement = "Placement";
@@ -94,6 +95,9 @@ void loadCommon(SettingsStore& store, Settings& s, const FileExists& fileExists)
     if (const auto lang = asDword(store.read(kGroupCommon, kLanguage));
         lang && *lang < static_cast<std::uint32_t>(kLanguageCount))
         s.language = static_cast<std::int32_t>(*lang);
+
+    if (const auto editor = asText(store.read(kGroupCommon, kEditorCommand)))
+        s.editorCommand = *editor;
 
     // The stored list replaces the one in memory (which is empty unless loaded before).
     s.recent.clear();
@@ -251,7 +255,7 @@ bool saveSettings(SettingsStore& store, const Settings& settings, unsigned group
         }
     };
 
-    if ((groups & (kSaveLook | kSaveLanguage | kSaveRecent | kSaveTabMode)) != 0) {
+    if ((groups & (kSaveLook | kSaveLanguage | kSaveRecent | kSaveTabMode | kSaveEditor)) != 0) {
         if (!store.openGroupForWrite(kGroupCommon)) {
             note(false, kGroupCommon);
         } else {
@@ -277,6 +281,11 @@ bool saveSettings(SettingsStore& store, const Settings& settings, unsigned group
             }
             if (groups & kSaveTabMode)
                 note(store.write(kGroupCommon, kTabMode, regBinary(packFields(settings.tabMode))), kTabMode);
+            if (groups & kSaveEditor)
+                note(settings.editorCommand.empty()
+                         ? store.remove(kGroupCommon, kEditorCommand)
+                         : store.write(kGroupCommon, kEditorCommand, regText(settings.editorCommand)),
+                     kEditorCommand);
         }
     }
 

@@ -40,7 +40,8 @@ enum SettingsGroup : unsigned
     kSaveDirs = 0x20,     ///< group "Dir": the remembered folders
     kSaveColors = 0x40,   ///< group "Color"
     kSaveWindow = 0x80,   ///< group "Window": the main window's layout
-    kSaveAll = 0xFF,
+    kSaveEditor = 0x100,  ///< "EditorCommand"
+    kSaveAll = 0x1FF,
 };
 
 inline constexpr std::int32_t kLanguageNotChosen = -1;
@@ -121,6 +122,9 @@ struct Settings
     std::array<std::uint32_t, kColorCount> colors = {
         kAutomaticColor, kAutomaticColor, kAutomaticColor, kAutomaticColor, kAutomaticColor,
         kAutomaticColor, kAutomaticColor, kAutomaticColor, kAutomaticColor, kAutomaticColor};
+    /// The command line that opens a source file at a line ("code --goto {file}:{line}:{column}");
+    /// empty: the platform's default program for the file. Run without a shell.
+    std::string editorCommand;
     std::string oneapiRoot; ///< ends with the platform's separator; empty: oneAPI not found
     std::string dpctVersion;
     std::string dpctCodebase;

@@ -252,6 +252,8 @@ QVariant DefinitionModel::data(const QModelIndex& index, int role) const
         if (missing_.contains(item->path))
             return tr("This file does not exist:\n%1").arg(QString::fromStdString(item->path));
         return {};
+    case DiagnosticCountRole:
+        return item->elapsedMs < 0 ? -1 : static_cast<int>(item->diagnostics.size());
     default:
         return {};
     }
@@ -264,6 +266,7 @@ QHash<int, QByteArray> DefinitionModel::roleNames() const
     names.insert(StatusRole, "status");
     names.insert(ItemRole, "item");
     names.insert(MissingRole, "missing");
+    names.insert(DiagnosticCountRole, "diagnosticCount");
     return names;
 }
 

@@ -45,6 +45,9 @@ public:
         ItemRole,
         /// The item's source file was missing at the last check (bool).
         MissingRole,
+        /// The number of diagnostics of the item's last run (int); -1 when it has not run in
+        /// this session.
+        DiagnosticCountRole,
     };
 
     explicit DefinitionModel(DefinitionDocument& document, QObject* parent = nullptr);

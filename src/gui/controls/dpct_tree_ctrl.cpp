@@ -136,9 +136,10 @@ CDpctData* CDpctTreeCtrl::itemAt(int row) const
 CDpctTreeCtrl::RowData CDpctTreeCtrl::rowData(int row) const
 {
     const QModelIndex index = model_->index(row, 0);
+    const QVariant count = model_->data(index, DefinitionModel::DiagnosticCountRole);
     return {model_->data(index, DefinitionModel::PathRole).toString(),
             static_cast<ItemStatus>(model_->data(index, DefinitionModel::StatusRole).toInt()),
-            model_->data(index, DefinitionModel::MissingRole).toBool()};
+            model_->data(index, DefinitionModel::MissingRole).toBool(), count.isValid() ? count.toInt() : -1};
 }
 
 void CDpctTreeCtrl::rowsMoved(int first, int destination)
@@ -158,6 +159,14 @@ void CDpctTreeCtrl::rowsMoved(int first, int destination)
     renumber(pendingEnsure_);
     viewport()->update();
     updateAccessibleDescription();
+}
+
+QString CDpctTreeCtrl::rowCountText(int row) const
+{
+    if (!hasRow(row))
+        return {};
+    const int n = rowData(row).diagnostics;
+    return n < 0 ? QString() : QString::number(n);
 }
 
 void CDpctTreeCtrl::rowsInserted(int first, int last)
@@ -884,8 +893,9 @@ void CDpctTreeCtrl::paintRow(QPainter& p, int row, int top)
                    p.fontMetrics().elidedText(data.path, Qt::ElideRight, nameWidth));
     }
 
+    const int countX = width - kRightMargin - kCountColumnWidth;
     const int statusX = dividerX_ + kStatusColumnStart;
-    const int statusWidth = width - kRightMargin - statusX;
+    const int statusWidth = countX - 4 - statusX;
     const QString text = rowStatusText(status);
     if (statusWidth > 0 && !text.isEmpty()) {
         ListColors::Slot slot = ListColors::RowText;
@@ -913,9 +923,19 @@ void CDpctTreeCtrl::paintRow(QPainter& p, int row, int top)
                    p.fontMetrics().elidedText(text, Qt::ElideRight, statusWidth));
     }
 
+    if (data.diagnostics >= 0 && countX > statusX) {
+        // Right-aligned, so that counts of different lengths line up.
+        p.setFont(data.diagnostics > 0 ? boldFont_ : normalFont_);
+        p.setPen(colors_.resolve(ListColors::RowText, pal));
+        p.drawText(QRect(countX, top, kCountColumnWidth - 4, rh),
+                   Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, QString::number(data.diagnostics));
+    }
+
     p.setPen(pal.color(QPalette::Button));
     const int bottom = top + rh - 1;
     p.drawLine(dividerX_ + kColumnLineOffset, top, dividerX_ + kColumnLineOffset, bottom);
+    if (countX > statusX)
+        p.drawLine(countX - 2, top, countX - 2, bottom);
     p.drawLine(kStripWidth, bottom, width - 1, bottom);
 }
 
@@ -926,7 +946,8 @@ void CDpctTreeCtrl::paintHeader(QPainter& p)
     const int hh = headerHeight();
     p.fillRect(QRect(0, 0, width, hh), QBrush(headerPattern_));
 
-    for (const int x : {kStripWidth - 1, dividerX_ + kColumnLineOffset - 1}) {
+    const int countX = width - kRightMargin - kCountColumnWidth;
+    for (const int x : {kStripWidth - 1, dividerX_ + kColumnLineOffset - 1, countX - 3}) {
         p.setPen(pal.color(QPalette::Dark));
         p.drawLine(x, 0, x, hh - 1);
         p.setPen(pal.color(QPalette::Light));
@@ -948,7 +969,8 @@ void CDpctTreeCtrl::paintHeader(QPainter& p)
         p.drawText(QRect(left, 0, right - left, hh), flags, shown);
     };
     caption(kStripWidth + 4, dividerX_ + kNameColumnEnd, tr("File name"));
-    caption(dividerX_ + kStatusColumnStart, width - kRightMargin, tr("Status"));
+    caption(dividerX_ + kStatusColumnStart, countX - 4, tr("Status"));
+    caption(countX, width - kRightMargin, tr("Diagnostics"));
 }
 
 } // namespace tovalo::gui

@@ -127,6 +127,12 @@ public:
     static int rowHeightForTextHeight(int textHeight);
     /// The list text of a status (empty for "none" and unknown values).
     static QString statusText(tovalo::ItemStatus status);
+    /// The text of the diagnostics column of `row`: the number of dpct's diagnostics of the
+    /// item's last run; empty before it has run.
+    QString rowCountText(int row) const;
+    /// Width of the diagnostics column at the right edge.
+    static constexpr int kCountColumnWidth = 84;
+
     /// The status text a row shows: as statusText(), but "Paused" for the row being converted
     /// while the run is paused.
     QString rowStatusText(tovalo::ItemStatus status) const;
@@ -175,6 +181,7 @@ private:
         QString path;
         tovalo::ItemStatus status;
         bool missing;
+        int diagnostics; ///< -1: not run
     };
 
     bool hasRow(int row) const { return row >= 0 && row < count(); }

@@ -2,6 +2,7 @@
 
 #include "app/app_settings.h"
 #include "base/codec.h"
+#include "base/file_io.h"
 #include "base/path_text.h"
 #include "controls/commui/dialog_seam.h"
 #include "controls/definition_model.h"
@@ -10,9 +11,11 @@
 #include "controls/list_colors.h"
 #include "data/definition_file.h"
 #include "data/dpct_data.h"
+#include "data/run_results.h"
 #include "settings/settings.h"
 #include "ui/command_ids.h"
 #include "ui/core_messages.h"
+#include "ui/diagnostics_view.h"
 #include "ui/dpct_result_ctrl.h"
 #include "ui/item_dialog/directory_scan_runner.h"
 #include "ui/item_dialog/dpct_data_dlg.h"
@@ -20,6 +23,7 @@
 #include "ui/wait_cursor.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include <QAction>
 #include <QApplication>
@@ -127,6 +131,7 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
 
 CChildFrame::~CChildFrame()
 {
+    delete diagnostics_.data();
     // The list outlives the members (it is a child widget); let it drop the model first.
     list_->setModel(nullptr);
 }
@@ -155,6 +160,7 @@ void CChildFrame::ShowItem(const CDpctData* item)
     shownItem_ = item;
     shownSize_ = item ? item->resultText.size() : 0;
     result_->setText(item ? std::string_view(item->resultText) : std::string_view());
+    result_->setDiagnostics(item ? item->diagnostics : std::vector<DpctDiagnostic>{});
 }
 
 int CChildFrame::selectedItemRow() const
@@ -457,6 +463,9 @@ void CChildFrame::setRunPhase(RunPhase phase)
 
 bool CChildFrame::commandEnabled(int commandId) const
 {
+    // The diagnostics view only reads: it may be open while a run goes on.
+    if (commandId == cmd::Diagnostics)
+        return !document_.empty();
     if (!isIdle())
         return false;
     const bool haveRows = !document_.empty();
@@ -478,6 +487,9 @@ bool CChildFrame::commandEnabled(int commandId) const
         return document_.canRedo();
     case cmd::DeleteAll:
     case cmd::SaveAs:
+        return haveRows;
+    case cmd::ExportCsv:
+    case cmd::ExportJson:
         return haveRows;
     case cmd::Save:
         return haveRows && document_.isModified();
@@ -520,6 +532,15 @@ void CChildFrame::runCommand(int commandId)
     case cmd::SaveAs:
         if (commandEnabled(cmd::SaveAs))
             saveAs();
+        break;
+    case cmd::Diagnostics:
+        if (commandEnabled(cmd::Diagnostics))
+            showDiagnostics();
+        break;
+    case cmd::ExportCsv:
+    case cmd::ExportJson:
+        if (commandEnabled(commandId))
+            exportResults(commandId == cmd::ExportJson);
         break;
     default:
         break;
@@ -724,7 +745,24 @@ void CChildFrame::showContextMenu(const QPoint& globalPos)
 
 void CChildFrame::runStarted()
 {
-    currentRow_ = document_.empty() ? -1 : 0;
+    runStartedFor(document_.runItems());
+}
+
+void CChildFrame::runStartedFor(const std::vector<CDpctData*>& items)
+{
+    // Rows by item in one pass: a list may hold hundreds of thousands of items.
+    std::unordered_map<const CDpctData*, int> rowOf;
+    const std::vector<CDpctData*> all = document_.runItems();
+    rowOf.reserve(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        rowOf.emplace(all[i], static_cast<int>(i));
+    runRows_.clear();
+    for (const CDpctData* item : items) {
+        if (const auto it = rowOf.find(item); it != rowOf.end())
+            runRows_.push_back(it->second);
+    }
+    runPos_ = 0;
+    currentRow_ = runRows_.empty() ? -1 : runRows_.front();
     if (currentRow_ >= 0) {
         list_->selectRow(model_->rowOf(currentRow_));
         list_->ensureVisible(model_->rowOf(currentRow_));
@@ -745,7 +783,8 @@ void CChildFrame::runAdvance(bool next)
     }
     if (currentRow_ < 0 || !isRunPhase(runPhase_))
         return;
-    currentRow_ = currentRow_ + 1 < document_.size() ? currentRow_ + 1 : -1;
+    ++runPos_;
+    currentRow_ = runPos_ < runRows_.size() ? runRows_[runPos_] : -1;
     // The selection moves along, so that the row the grid and the result pane show is the one
     // that update and delete act on once the run has ended.
     if (currentRow_ >= 0) {
@@ -762,9 +801,62 @@ void CChildFrame::runChangedItems()
     document_.notifyChanged(0, document_.size() - 1);
 }
 
+void CChildFrame::showDiagnostics()
+{
+    if (!diagnostics_) {
+        // A window of the main window, not of this document window: keys typed in the view
+        // (Enter, Del, Ins) must not reach the list's commands, which act in the document area.
+        diagnostics_ = new CDiagnosticsView(settings_, window());
+        diagnostics_->setWindowTitle(tr("dpct Diagnostics - %1").arg(windowTitle()));
+    }
+    const std::vector<CDpctData*> items = document_.runItems();
+    diagnostics_->refresh(std::vector<const CDpctData*>(items.begin(), items.end()));
+    diagnostics_->show();
+    diagnostics_->raise();
+    diagnostics_->activateWindow();
+}
+
+CDiagnosticsView* CChildFrame::diagnosticsView() const
+{
+    return diagnostics_.data();
+}
+
+bool CChildFrame::exportResults(bool json)
+{
+    const QString base = document_.path().empty()
+                             ? tr("results")
+                             : QFileInfo(QString::fromStdString(document_.path())).completeBaseName();
+    const QString suffix = json ? QStringLiteral("json") : QStringLiteral("csv");
+    const QString start = QDir(QString::fromStdString(settings_.folders[kDirTextSave]))
+                              .filePath(base + QLatin1Char('.') + suffix);
+    const QString path = DialogSeam::saveFileName(
+        this, json ? tr("Export Results as JSON") : tr("Export Results as CSV"), start,
+        json ? tr("JSON files (*.json);;All files (*)") : tr("CSV files (*.csv);;All files (*)"), suffix);
+    if (path.isEmpty())
+        return false;
+    const std::vector<CDpctData*> items = document_.runItems();
+    const std::vector<const CDpctData*> list(items.begin(), items.end());
+    const std::string text =
+        json ? resultsJson(list, ResultsHeader{settings_.dpctVersion, settings_.dpctCodebase, {}}, false,
+                           false)
+             : resultsCsv(list);
+    std::string error;
+    if (!writeFileAtomically(QDir::toNativeSeparators(path).toStdString(), text, error)) {
+        DialogSeam::message(
+            this, 742, QMessageBox::Warning,
+            tr("The results could not be saved to %1.\n%2").arg(path, QString::fromStdString(error)));
+        return false;
+    }
+    return true;
+}
+
 void CChildFrame::itemsChanged()
 {
     runChangedItems();
+    if (diagnostics_ && diagnostics_->isVisible()) {
+        const std::vector<CDpctData*> items = document_.runItems();
+        diagnostics_->refresh(std::vector<const CDpctData*>(items.begin(), items.end()));
+    }
     // Outputs only grow or are replaced as a whole: a changed size means the shown output is
     // stale (the item's output arrives after it was shown as the run's current row).
     if (shownItem_ && shownItem_->resultText.size() != shownSize_)

@@ -27,6 +27,8 @@
 
 #include <memory>
 
+#include <QPointer>
+
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -34,6 +36,7 @@ class QSplitter;
 
 namespace tovalo::gui {
 
+class CDiagnosticsView;
 class CDpctPropCtrl;
 class CDpctResultCtrl;
 class CDpctTreeCtrl;
@@ -54,6 +57,7 @@ public:
     std::vector<CDpctData*> runItems() override;
     int currentRow() const override;
     void runStarted() override;
+    void runStartedFor(const std::vector<CDpctData*>& items) override;
     void runAdvance(bool next) override;
     void itemsChanged() override;
     bool queryClose() override;
@@ -93,6 +97,13 @@ public:
     bool save();
     /// Asks for a file name and writes to it. True when written.
     bool saveAs();
+    /// Shows the diagnostics view of this document (made on first use).
+    void showDiagnostics();
+    /// Asks for a file name and saves the last run's results there as CSV or JSON. True when
+    /// written.
+    bool exportResults(bool json);
+    /// The diagnostics view; null before it was first shown.
+    CDiagnosticsView* diagnosticsView() const;
 
     // Panes, for the main frame's tests.
     CDpctTreeCtrl* list() const { return list_; }
@@ -144,9 +155,12 @@ private:
     QLabel* filterCount_ = nullptr;
     CDpctResultCtrl* result_ = nullptr;
     CDpctPropCtrl* prop_ = nullptr;
-    QMenu* contextMenu_ = nullptr; ///< child of this window, made on first use
+    QMenu* contextMenu_ = nullptr;           ///< child of this window, made on first use
+    QPointer<CDiagnosticsView> diagnostics_; ///< a window of the main window, made on first use
 
     int currentRow_ = -1;                  ///< row the run has reached; -1 outside a run
+    std::vector<int> runRows_;             ///< rows of the run's items, in run order
+    std::size_t runPos_ = 0;               ///< index of currentRow_ in runRows_
     const CDpctData* shownItem_ = nullptr; ///< item on show in the grid and the result pane
     std::size_t shownSize_ = 0;            ///< size of its output when it was shown
     bool splitDone_ = false;

@@ -46,6 +46,14 @@ constexpr std::array kSources = {
     Source{MessageId::InterpreterRestarted,
            QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "A new command interpreter has been started.")},
 
+    Source{
+        MessageId::OptionSetRefused,
+        QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages",
+                          "dpct refused this item because an earlier migration into the same out-root folde"
+                          "r used another set of options (dpct keeps them in MainSourceFiles.yaml there, an"
+                          "d exits with -37). Give every item that writes into this out-root the same optio"
+                          "ns that dpct compares, give this item another --out-root, or switch on --no-incr"
+                          "emental-migration.")},
     Source{MessageId::ExitStatus, QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "exit status %1")},
     Source{MessageId::KilledBySignal, QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "killed by signal %1")},
     Source{MessageId::KilledBySignalNamed,

@@ -45,6 +45,13 @@ public:
 
     /// A run of this window started: the first row becomes the current row and is shown.
     virtual void runStarted() = 0;
+    /// A run of some of this window's items started (`items`, in run order): the row of the first
+    /// becomes the current row, and runAdvance(true) moves to the row of the next one.
+    virtual void runStartedFor(const std::vector<CDpctData*>& items)
+    {
+        (void)items;
+        runStarted();
+    }
     /// The run moves on to the next row (`next`) or ended / was stopped (`!next`).
     virtual void runAdvance(bool next) = 0;
     /// Item statuses or outputs changed: repaint the list and the shown item.

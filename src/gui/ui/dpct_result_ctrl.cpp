@@ -2,8 +2,10 @@
 
 #include "app/app_settings.h"
 #include "base/text.h"
+#include "data/diagnostic.h"
 #include "ui/log_context_menu.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -21,8 +23,16 @@ CDpctResultCtrl::CDpctResultCtrl(QWidget* parent) : QWidget(parent)
     // Fixed width, so that the compiler's markers stand under the characters they point at.
     log_->setFont(fixedWidthLogFont());
     connect(log_, &QWidget::customContextMenuRequested, this, &CDpctResultCtrl::showContextMenu);
+    counts_ = new QLabel(this);
+    counts_->setObjectName(QStringLiteral("resultDiagnostics"));
+    counts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    counts_->setWordWrap(true);
+    counts_->setContentsMargins(4, 2, 4, 2);
+    counts_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(counts_);
     layout->addWidget(log_);
 }
 
@@ -43,6 +53,23 @@ void CDpctResultCtrl::setText(std::string_view utf8)
     QTextCursor start = log_->textCursor();
     start.movePosition(QTextCursor::Start);
     log_->setTextCursor(start);
+}
+
+void CDpctResultCtrl::setDiagnostics(const std::vector<DpctDiagnostic>& diagnostics)
+{
+    if (diagnostics.empty()) {
+        counts_->clear();
+        counts_->hide();
+        return;
+    }
+    counts_->setText(
+        tr("dpct diagnostics: %1").arg(QString::fromStdString(describeCounts(countByCode(diagnostics)))));
+    counts_->show();
+}
+
+QString CDpctResultCtrl::diagnosticsText() const
+{
+    return counts_->isHidden() ? QString() : counts_->text();
 }
 
 QString CDpctResultCtrl::text() const

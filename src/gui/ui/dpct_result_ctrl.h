@@ -2,14 +2,17 @@
 // CDpctResultCtrl: the read-only view of the dpct output captured for one conversion item.
 
 #include <string_view>
+#include <vector>
 
 #include <QWidget>
 
+class QLabel;
 class QPlainTextEdit;
 
 namespace tovalo {
+struct DpctDiagnostic;
 struct Settings;
-}
+} // namespace tovalo
 
 namespace tovalo::gui {
 
@@ -25,6 +28,11 @@ public:
     /// Replaces the whole text with `utf8` and puts the caret at the start.
     void setText(std::string_view utf8);
     QString text() const;
+    /// Shows the codes of `diagnostics` with their counts above the output ("DPCT1003 ×2,
+    /// DPCT1049 ×1"); the line is hidden for an item with none.
+    void setDiagnostics(const std::vector<tovalo::DpctDiagnostic>& diagnostics);
+    /// The text of that line; empty while it is hidden.
+    QString diagnosticsText() const;
     /// Text colour slot 7, background slot 8 (black on white when automatic).
     void applyColors(const Settings& settings);
 
@@ -34,6 +42,7 @@ private:
     void showContextMenu(const QPoint& pos);
 
     QPlainTextEdit* log_ = nullptr;
+    QLabel* counts_ = nullptr;
 };
 
 } // namespace tovalo::gui

@@ -84,6 +84,11 @@ void CMainCommands::createActions(QMdiArea* documentArea)
         {cmd::Start, "actionStart", QKeySequence(Qt::Key_F5), "start", false},
         {cmd::Stop, "actionStop", QKeySequence(Qt::SHIFT | Qt::Key_F5), "stop", false},
         {cmd::PauseResume, "actionPause", QKeySequence(Qt::Key_F6), "pause", false},
+        {cmd::RerunFailed, "actionRerunFailed", QKeySequence(Qt::CTRL | Qt::Key_F5), nullptr, false},
+        {cmd::Diagnostics, "actionDiagnostics", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), nullptr,
+         false},
+        {cmd::ExportCsv, "actionExportCsv", QKeySequence(), nullptr, false},
+        {cmd::ExportJson, "actionExportJson", QKeySequence(), nullptr, false},
         {cmd::Options, "actionOptions", QKeySequence(), "options", false},
         {cmd::About, "actionAbout", QKeySequence(), nullptr, false},
         {cmd::UserGuide, "actionUserGuide", QKeySequence(QKeySequence::HelpContents), nullptr, false},
@@ -143,6 +148,9 @@ void CMainCommands::createMenus(QMainWindow* window, QMdiArea* documentArea)
     for (int id : {cmd::New, cmd::Open, cmd::Save, cmd::SaveAs, cmd::Close})
         fileMenu_->addAction(action(id));
     fileMenu_->addSeparator();
+    for (int id : {cmd::ExportCsv, cmd::ExportJson})
+        fileMenu_->addAction(action(id));
+    fileMenu_->addSeparator();
     fileMenu_->addAction(action(cmd::RecentPlaceholder));
     recentMenu_ = new QMenu(fileMenu_);
     recentMenu_->setObjectName(QStringLiteral("menuRecent"));
@@ -162,6 +170,9 @@ void CMainCommands::createMenus(QMainWindow* window, QMdiArea* documentArea)
 
     convertMenu_ = addMenu("menuConvert");
     for (int id : {cmd::Start, cmd::Stop, cmd::PauseResume})
+        convertMenu_->addAction(action(id));
+    convertMenu_->addSeparator();
+    for (int id : {cmd::RerunFailed, cmd::Diagnostics})
         convertMenu_->addAction(action(id));
 
     viewMenu_ = addMenu("menuView");
@@ -258,7 +269,7 @@ void CMainCommands::setDocumentsOpen(bool any)
     // Open, the recent files and Exit.
     for (QMenu* m : {editMenu_, convertMenu_, toolsMenu_, windowMenu_})
         m->menuAction()->setVisible(any);
-    for (int id : {cmd::Save, cmd::SaveAs, cmd::Close})
+    for (int id : {cmd::Save, cmd::SaveAs, cmd::Close, cmd::ExportCsv, cmd::ExportJson})
         action(id)->setVisible(any);
 }
 
@@ -293,6 +304,14 @@ void CMainCommands::retranslate()
         {cmd::Stop, tr("S&top Conversion"), tr("Stop the conversion\nStop")},
         {cmd::PauseResume, tr("&Pause/Resume Conversion"),
          tr("Pause or resume the conversion\nPause/Resume")},
+        {cmd::RerunFailed, tr("&Re-run Failed Items"),
+         tr("Convert again only the items whose last result was not OK\nRe-run Failed")},
+        {cmd::Diagnostics, tr("dpct &Diagnostics..."),
+         tr("Show dpct's diagnostics of the last run by code\nDiagnostics")},
+        {cmd::ExportCsv, tr("Export Results as &CSV..."),
+         tr("Save the last run's results as a CSV file\nExport CSV")},
+        {cmd::ExportJson, tr("Export Results as &JSON..."),
+         tr("Save the last run's results as a JSON file\nExport JSON")},
         {cmd::Options, tr("&Settings...\tF12"), tr("Change the settings\nSettings")},
         {cmd::About, tr("&About Tovalo..."), tr("Show the program's version\nAbout")},
         {cmd::UserGuide, tr("Tovalo &User Guide"), tr("Open the user guide of Tovalo\nUser Guide")},

@@ -3,6 +3,7 @@
 #include "app/app_settings.h"
 #include "base/path_text.h"
 #include "controls/commui/dialog_seam.h"
+#include "data/option_conflicts.h"
 #include "runner/run_engine.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
@@ -17,6 +18,7 @@
 #include "ui/wait_cursor.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include <QAction>
 #include <QApplication>
@@ -204,7 +206,8 @@ void CMainFrame::connectCommands()
     on(cmd::New, [this] { newDocumentWindow(); });
     on(cmd::Open, &CMainFrame::openFromDialog);
     for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll,
-                   cmd::MoveItemUp, cmd::MoveItemDown, cmd::Undo, cmd::Redo})
+                   cmd::MoveItemUp, cmd::MoveItemDown, cmd::Undo, cmd::Redo, cmd::Diagnostics, cmd::ExportCsv,
+                   cmd::ExportJson})
         on(id, [this, id] { routeToDocument(id); });
     connect(action(cmd::Close), &QAction::triggered, mdiArea_, &QMdiArea::closeActiveSubWindow);
     // A new document window, like New (the window menu leaves it out, as the main menu has New).
@@ -215,8 +218,15 @@ void CMainFrame::connectCommands()
     on(cmd::Exit, &QWidget::close);
     on(cmd::Start, [this] {
         if (action(cmd::Start)->isEnabled()) {
-            WaitCursor wait;
-            run_->start(activeDocument());
+            CDocumentWindow* doc = activeDocument();
+            startRun(doc, doc->runItems(), true);
+        }
+        updateActions();
+    });
+    on(cmd::RerunFailed, [this] {
+        if (action(cmd::RerunFailed)->isEnabled()) {
+            CDocumentWindow* doc = activeDocument();
+            startRun(doc, failedItems(doc), false);
         }
         updateActions();
     });
@@ -257,6 +267,67 @@ void CMainFrame::connectCommands()
     connect(commands_, &CMainCommands::fileMenuAboutToShow, this, &CMainFrame::refreshRecentFiles);
 }
 
+bool CMainFrame::startRun(CDocumentWindow* doc, std::vector<CDpctData*> items, bool all)
+{
+    if (!doc || items.empty() || !confirmOptionConflicts(doc, items))
+        return false;
+    // The question may have taken a while: the run may no longer be possible.
+    if (!run_->canStart())
+        return false;
+    WaitCursor wait;
+    return all ? run_->start(doc) : run_->start(doc, std::move(items));
+}
+
+std::vector<CDpctData*> CMainFrame::failedItems(CDocumentWindow* doc)
+{
+    std::vector<CDpctData*> failed;
+    if (!doc)
+        return failed;
+    for (CDpctData* item : doc->runItems()) {
+        if (item && (item->status == ItemStatus::ConvertedNg || item->status == ItemStatus::SyntaxError ||
+                     item->status == ItemStatus::Converting))
+            failed.push_back(item);
+    }
+    return failed;
+}
+
+bool CMainFrame::confirmOptionConflicts(CDocumentWindow* doc, const std::vector<CDpctData*>& items)
+{
+    const std::vector<CDpctData*> all = doc->runItems();
+    const std::vector<const CDpctData*> run(all.begin(), all.end());
+    const std::unordered_set<const CDpctData*> running(items.begin(), items.end());
+    std::vector<OutRootConflict> conflicts =
+        findOutRootConflicts(run, QDir::toNativeSeparators(QDir::currentPath()).toStdString());
+    std::erase_if(conflicts, [&](const OutRootConflict& c) { return !running.contains(run[c.item]); });
+    if (conflicts.empty())
+        return true;
+    constexpr std::size_t kShown = 8;
+    QString lines;
+    for (std::size_t i = 0; i < conflicts.size() && i < kShown; ++i) {
+        const OutRootConflict& c = conflicts[i];
+        QStringList options;
+        for (const std::string& o : c.options)
+            options.append(QString::fromStdString(o));
+        lines += QLatin1String("\n\n") +
+                 tr("%1\n  writes into %2 as %3 does, with other values of: %4")
+                     .arg(QString::fromStdString(run[c.item]->path), QString::fromStdString(c.outRoot),
+                          QString::fromStdString(run[c.reference]->path), options.join(QStringLiteral(", ")));
+    }
+    if (conflicts.size() > kShown)
+        lines +=
+            QLatin1String("\n\n") + tr("... and %n more item(s).", nullptr, int(conflicts.size() - kShown));
+    const QString text =
+        tr("dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later "
+           "migration into the same folder with other values of the options it compares. These items would "
+           "be "
+           "refused:%1\n\nGive them the same options, another --out-root, or --no-incremental-migration. Run "
+           "anyway?")
+            .arg(lines);
+    return DialogSeam::message(this, 741, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::Cancel,
+                               QMessageBox::Cancel,
+                               {{QMessageBox::Yes, tr("&Run Anyway")}}) == QMessageBox::Yes;
+}
+
 void CMainFrame::connectRun()
 {
     connect(run_, &RunController::runPhaseChanged, this, &CMainFrame::runPhaseChanged);
@@ -272,7 +343,12 @@ void CMainFrame::connectRun()
         updateTitle();
     });
     connect(run_, &RunController::dpctVersionKnown, statusBar_,
-            [this](const QString& version) { statusBar_->showVersion(version); });
+            [this](const QString& version, const QString& codebase) {
+                statusBar_->showVersion(version);
+                // Results exported from a document name the dpct that produced them.
+                settings_.dpctVersion = version.toStdString();
+                settings_.dpctCodebase = codebase.toStdString();
+            });
     connect(run_, &RunController::outputArrived, this,
             [this](std::string_view utf8) { outputPane_->appendUtf8(utf8); });
 }
@@ -298,11 +374,13 @@ void CMainFrame::updateActions()
     const bool canStart = run_->canStart() && docReady && doc->currentRow() < 0;
     const bool canStopOrPause = run_->canPauseOrStop() && docReady && doc->currentRow() >= 0;
     action(cmd::Start)->setEnabled(canStart);
+    action(cmd::RerunFailed)->setEnabled(canStart && !failedItems(doc).empty());
     action(cmd::Stop)->setEnabled(canStopOrPause);
     action(cmd::PauseResume)->setEnabled(canStopOrPause);
     action(cmd::PauseResume)->setChecked(run_->phase() == RunPhase::Paused);
     for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll,
-                   cmd::Close, cmd::MoveItemUp, cmd::MoveItemDown, cmd::Undo, cmd::Redo})
+                   cmd::Close, cmd::MoveItemUp, cmd::MoveItemDown, cmd::Undo, cmd::Redo, cmd::Diagnostics,
+                   cmd::ExportCsv, cmd::ExportJson})
         action(id)->setEnabled(doc && doc->commandEnabled(id));
     const int windows = static_cast<int>(mdiArea_->subWindowList().size());
     const bool arranged = mdiArea_->viewMode() == QMdiArea::SubWindowView;

@@ -113,6 +113,20 @@ bool RunController::start(CDocumentWindow* doc)
     return true;
 }
 
+bool RunController::start(CDocumentWindow* doc, std::vector<CDpctData*> items)
+{
+    std::erase(items, nullptr);
+    if (!doc || !canStart() || items.empty())
+        return false;
+    runDocument_ = doc;
+    if (!engine_->start(items)) {
+        runDocument_.clear();
+        return false;
+    }
+    doc->runStartedFor(items);
+    return true;
+}
+
 void RunController::togglePause()
 {
     if (!canPauseOrStop())

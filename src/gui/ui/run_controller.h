@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QAtomicInteger>
 #include <QElapsedTimer>
@@ -72,6 +73,9 @@ public:
     /// Converts every item of `doc` in list order. False (and nothing happens) when a run
     /// cannot start now.
     bool start(CDocumentWindow* doc);
+    /// Converts only `items` (items of `doc`, in this order); the other items keep their
+    /// statuses and results. False when a run cannot start now or `items` is empty.
+    bool start(CDocumentWindow* doc, std::vector<CDpctData*> items);
     /// Pause / resume toggle; does nothing when !canPauseOrStop().
     void togglePause();
     /// Stops the run: the running dpct is interrupted, unfinished items lose their status, the

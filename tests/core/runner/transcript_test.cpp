@@ -105,6 +105,12 @@ TEST(Transcripts, EveryCaseGivesItsResult)
                 engine.processPending();
             }
             EXPECT_EQ(itemStatusName(item.status), expected.at("status"));
+            std::string diagnostics;
+            for (const DpctDiagnostic& d : item.diagnostics)
+                diagnostics += (diagnostics.empty() ? "" : ",") + countKey(d) + "@" + std::to_string(d.line) +
+                               ":" + std::to_string(d.column);
+            EXPECT_EQ(diagnostics, expected.at("diagnostics"));
+            EXPECT_GE(item.elapsedMs, 0);
             EXPECT_EQ(item.exitCode, std::stoi(expected.at("exitCode")));
             EXPECT_EQ(engine.phase(), RunPhase::Idle);
             EXPECT_EQ(item.resultText.find(dialect == Dialect::Cmd ? "C:\\work>" : "tovalo> "),

@@ -143,7 +143,9 @@ private Q_SLOTS:
 
         const auto statusRect = [&](int i) {
             const QRect r = list.rowRect(i);
-            return QRect(list.dividerX() + 24, r.top() + 1, r.right() - list.dividerX() - 24, r.height() - 2);
+            // Up to the diagnostics column at the right edge (and its dividing line).
+            const int end = r.right() + 1 - 4 - CDpctTreeCtrl::kCountColumnWidth - 3;
+            return QRect(list.dividerX() + 24, r.top() + 1, end - list.dividerX() - 24, r.height() - 2);
         };
 
         // Automatic colours first.

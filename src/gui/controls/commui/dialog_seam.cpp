@@ -3,6 +3,7 @@
 #include <deque>
 #include <utility>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -107,9 +108,10 @@ QMessageBox::StandardButton cancelButton(QMessageBox::StandardButtons buttons)
 
 } // namespace
 
-QMessageBox::StandardButton DialogSeam::message(QWidget* parent, int id, QMessageBox::Icon icon,
-                                                const QString& text, QMessageBox::StandardButtons buttons,
-                                                QMessageBox::StandardButton defaultButton)
+QMessageBox::StandardButton
+DialogSeam::message(QWidget* parent, int id, QMessageBox::Icon icon, const QString& text,
+                    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+                    const QList<QPair<QMessageBox::StandardButton, QString>>& buttonTexts)
 {
     Record shown;
     shown.kind = Kind::Message;
@@ -122,6 +124,10 @@ QMessageBox::StandardButton DialogSeam::message(QWidget* parent, int id, QMessag
     box.setObjectName(QStringLiteral("messageBox%1").arg(id));
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
+    for (const auto& [button, label] : buttonTexts) {
+        if (QAbstractButton* b = box.button(button))
+            b->setText(label);
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

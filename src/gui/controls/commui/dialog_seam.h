@@ -47,10 +47,12 @@ public:
 
     /// A message box with the program's name as its caption. `id` identifies the message in
     /// tests and in the box's object name ("messageBox<id>").
+    /// `buttonTexts` gives buttons texts of their own ("Run anyway" on Yes).
     static QMessageBox::StandardButton
     message(QWidget* parent, int id, QMessageBox::Icon icon, const QString& text,
             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+            const QList<QPair<QMessageBox::StandardButton, QString>>& buttonTexts = {});
     /// The open-file chooser (the file must exist). Empty when cancelled.
     static QString openFileName(QWidget* parent, const QString& title, const QString& dir,
                                 const QString& filter);

@@ -1,0 +1,88 @@
+#pragma once
+// Minimal JSON: output value by value (JsonWriter) and a small reader (parseJson) for the
+// results files tovalo-cli and the GUI write.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovalo {
+
+/// `text` as a JSON string literal, quotes included. Quotes, backslashes and control characters
+/// are escaped; other characters stay UTF-8. Bytes that are not valid UTF-8 (a file name on a
+/// POSIX system can hold any bytes) become U+FFFD, so the output is always valid JSON.
+std::string jsonString(std::string_view text);
+
+/// Writes JSON text value by value and puts in the separators. An object or array is laid out
+/// on one line ({"a": 1, "b": [1, 2]}) or with one member per line, indented by two blanks a
+/// level, the closing bracket on a line of its own (an empty one stays {} or []).
+class JsonWriter
+{
+public:
+    enum class Layout
+    {
+        Inline,
+        Lines
+    };
+
+    JsonWriter& beginObject(Layout layout = Layout::Inline);
+    JsonWriter& endObject();
+    JsonWriter& beginArray(Layout layout = Layout::Inline);
+    JsonWriter& endArray();
+    /// The name of the object member whose value comes next.
+    JsonWriter& key(std::string_view name);
+    JsonWriter& string(std::string_view text);
+    JsonWriter& number(std::int64_t value);
+    JsonWriter& boolean(bool value);
+
+    /// What was written so far.
+    const std::string& text() const { return text_; }
+
+private:
+    struct Level
+    {
+        Layout layout;
+        bool empty = true;
+    };
+    void separate(); // before a member or element of the innermost container
+    void beforeValue();
+    JsonWriter& begin(char bracket, Layout layout);
+    JsonWriter& end(char bracket);
+
+    std::string text_;
+    std::vector<Level> levels_;
+    bool afterKey_ = false;
+};
+
+/// A JSON value as read by parseJson. Numbers are kept as double; object members by name (a
+/// name given twice keeps its last value).
+struct JsonValue
+{
+    enum class Type
+    {
+        Null,
+        Boolean,
+        Number,
+        String,
+        Array,
+        Object
+    };
+    Type type = Type::Null;
+    bool boolean = false;
+    double number = 0;
+    std::string string;
+    std::vector<JsonValue> array;
+    std::map<std::string, JsonValue, std::less<>> object;
+
+    /// The member `name` of an object; nullptr when this is no object or has no such member.
+    const JsonValue* find(std::string_view name) const;
+};
+
+/// Reads one JSON text (RFC 8259; white space around it allowed). Returns false with `error`
+/// (what and where) for text that is not JSON or nests deeper than 200 levels.
+bool parseJson(std::string_view text, JsonValue& value, std::string& error);
+
+} // namespace tovalo

@@ -1,0 +1,237 @@
+#include "run_results.h"
+
+#include "base/json.h"
+#include "base/path_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <set>
+#include <unordered_map>
+
+namespace tovalo {
+
+namespace {
+
+constexpr ItemStatus kAllStatuses[] = {ItemStatus::None,        ItemStatus::Waiting,
+                                       ItemStatus::Converting,  ItemStatus::ConvertedOk,
+                                       ItemStatus::ConvertedNg, ItemStatus::SyntaxError};
+
+std::string csvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+bool readInt(const JsonValue* v, std::int64_t& out)
+{
+    if (!v || v->type != JsonValue::Type::Number || !std::isfinite(v->number) ||
+        std::floor(v->number) != v->number || std::fabs(v->number) > 9.0e15)
+        return false;
+    out = static_cast<std::int64_t>(v->number);
+    return true;
+}
+
+const std::string* readString(const JsonValue* v)
+{
+    return v && v->type == JsonValue::Type::String ? &v->string : nullptr;
+}
+
+} // namespace
+
+std::string resultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
+                        bool withOutput, bool oneLine)
+{
+    const JsonWriter::Layout layout = oneLine ? JsonWriter::Layout::Inline : JsonWriter::Layout::Lines;
+    JsonWriter j;
+    j.beginObject(layout);
+    j.key("dpctVersion").string(header.dpctVersion);
+    j.key("dpctCodebase").string(header.dpctCodebase);
+    if (!header.error.empty())
+        j.key("error").string(header.error);
+    j.key("items").beginArray(layout);
+    for (const CDpctData* item : items) {
+        if (!item)
+            continue;
+        j.beginObject();
+        j.key("path").string(item->path);
+        j.key("status").string(itemStatusName(item->status));
+        j.key("exitCode").number(item->exitCode);
+        j.key("elapsedMs").number(item->elapsedMs);
+        j.key("diagnosticCounts").beginObject();
+        for (const DiagnosticCount& c : countByCode(item->diagnostics))
+            j.key(c.key).number(c.count);
+        j.endObject();
+        j.key("diagnostics").beginArray();
+        for (const DpctDiagnostic& d : item->diagnostics) {
+            j.beginObject();
+            j.key("file").string(d.file);
+            j.key("line").number(d.line);
+            j.key("column").number(d.column);
+            j.key("severity").string(d.severity);
+            j.key("code").string(d.code);
+            j.key("message").string(d.message);
+            j.endObject();
+        }
+        j.endArray();
+        if (withOutput)
+            j.key("output").string(item->resultText);
+        j.endObject();
+    }
+    j.endArray().endObject();
+    return j.text() + "\n";
+}
+
+std::string resultsCsv(const std::vector<const CDpctData*>& items)
+{
+    std::set<std::string> keys;
+    std::vector<std::vector<DiagnosticCount>> counts;
+    for (const CDpctData* item : items) {
+        counts.push_back(item ? countByCode(item->diagnostics) : std::vector<DiagnosticCount>{});
+        for (const DiagnosticCount& c : counts.back())
+            keys.insert(c.key);
+    }
+    std::string text = "\xEF\xBB\xBFpath,status,exitCode,elapsedMs,diagnostics";
+    for (const std::string& k : keys)
+        text += "," + csvField(k);
+    text += "\r\n";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const CDpctData* item = items[i];
+        if (!item)
+            continue;
+        text += csvField(item->path) + "," + std::string(itemStatusName(item->status)) + "," +
+                std::to_string(item->exitCode) + "," + std::to_string(item->elapsedMs) + "," +
+                std::to_string(item->diagnostics.size());
+        std::map<std::string, int> byKey;
+        for (const DiagnosticCount& c : counts[i])
+            byKey[c.key] = c.count;
+        for (const std::string& k : keys) {
+            const auto it = byKey.find(k);
+            text += "," + std::to_string(it == byKey.end() ? 0 : it->second);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool itemStatusFromName(std::string_view name, ItemStatus& status)
+{
+    for (const ItemStatus s : kAllStatuses) {
+        if (itemStatusName(s) == name) {
+            status = s;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool parseStatusList(std::string_view list, std::vector<ItemStatus>& statuses, std::string& error)
+{
+    statuses.clear();
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = list.find(',', start);
+        std::string_view name =
+            list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        while (!name.empty() && name.front() == ' ')
+            name.remove_prefix(1);
+        while (!name.empty() && name.back() == ' ')
+            name.remove_suffix(1);
+        ItemStatus s{};
+        if (!itemStatusFromName(name, s)) {
+            error = "unknown status '" + std::string(name) +
+                    "' (use none, waiting, converting, ok, ng, syntax-error)";
+            return false;
+        }
+        statuses.push_back(s);
+        if (comma == std::string_view::npos)
+            return true;
+        start = comma + 1;
+    }
+}
+
+bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std::string& error)
+{
+    JsonValue root;
+    if (!parseJson(json, root, error))
+        return false;
+    const JsonValue* list = root.find("items");
+    if (!list || list->type != JsonValue::Type::Array) {
+        error = "no \"items\" list";
+        return false;
+    }
+    std::unordered_multimap<std::string, std::size_t> byKey;
+    byKey.reserve(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i)
+        byKey.emplace(pathKey(items[i].path), i);
+    for (std::size_t n = 0; n < list->array.size(); ++n) {
+        const JsonValue& r = list->array[n];
+        const std::string where = "item " + std::to_string(n + 1);
+        const std::string* path = readString(r.find("path"));
+        const std::string* statusName = readString(r.find("status"));
+        ItemStatus status{};
+        if (!path || !statusName || !itemStatusFromName(*statusName, status)) {
+            error = where + ": needs \"path\" and a known \"status\"";
+            return false;
+        }
+        std::int64_t exitCode = 0, elapsed = -1;
+        if (r.find("exitCode") && !readInt(r.find("exitCode"), exitCode)) {
+            error = where + ": \"exitCode\" is not a whole number";
+            return false;
+        }
+        if (r.find("elapsedMs") && !readInt(r.find("elapsedMs"), elapsed)) {
+            error = where + ": \"elapsedMs\" is not a whole number";
+            return false;
+        }
+        std::vector<DpctDiagnostic> diagnostics;
+        if (const JsonValue* ds = r.find("diagnostics"); ds && ds->type == JsonValue::Type::Array) {
+            for (const JsonValue& dv : ds->array) {
+                DpctDiagnostic d;
+                std::int64_t line = 0, column = 0;
+                const std::string* file = readString(dv.find("file"));
+                if (!file || !readInt(dv.find("line"), line) || !readInt(dv.find("column"), column) ||
+                    line > std::numeric_limits<std::int32_t>::max() || line < 0 ||
+                    column > std::numeric_limits<std::int32_t>::max() || column < 0) {
+                    error = where + ": a diagnostic needs \"file\", \"line\" and \"column\"";
+                    return false;
+                }
+                d.file = *file;
+                d.line = static_cast<std::int32_t>(line);
+                d.column = static_cast<std::int32_t>(column);
+                if (const std::string* s = readString(dv.find("severity")))
+                    d.severity = *s;
+                if (const std::string* s = readString(dv.find("code")))
+                    d.code = *s;
+                if (const std::string* s = readString(dv.find("message")))
+                    d.message = *s;
+                diagnostics.push_back(std::move(d));
+            }
+        }
+        const auto [first, last] = byKey.equal_range(pathKey(*path));
+        for (auto it = first; it != last; ++it) {
+            CDpctData& item = items[it->second];
+            if (!samePathText(item.path, *path))
+                continue;
+            item.status = status;
+            item.exitCode = static_cast<std::int32_t>(
+                std::clamp<std::int64_t>(exitCode, std::numeric_limits<std::int32_t>::min(),
+                                         std::numeric_limits<std::int32_t>::max()));
+            item.elapsedMs = elapsed;
+            item.diagnostics = diagnostics;
+            if (const std::string* out = readString(r.find("output")))
+                item.resultText = *out;
+        }
+    }
+    return true;
+}
+
+} // namespace tovalo

@@ -1,0 +1,52 @@
+#pragma once
+// The results of a run as files: JSON (what `tovalo-cli run --json` prints and the GUI exports,
+// and what `tovalo-cli run --results` reads back) and CSV (one row per item, a column per
+// diagnostic code).
+//
+// JSON shape:
+//   {"dpctVersion": "...", "dpctCodebase": "...", ["error": "...",]
+//    "items": [{"path", "status", "exitCode", "elapsedMs", "diagnosticCounts": {"DPCT1003": 2},
+//               "diagnostics": [{"file", "line", "column", "severity", "code", "message"}],
+//               ["output"]}]}
+// "status" is an itemStatusName; "elapsedMs" is -1 for an item not run; "code" is empty for the
+// compiler's own errors, which diagnosticCounts counts under their severity.
+
+#include "dpct_data.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovalo {
+
+struct ResultsHeader
+{
+    std::string dpctVersion;
+    std::string dpctCodebase;
+    std::string error; ///< left out when empty
+};
+
+/// The JSON text of `items` (null pointers skipped); with `withOutput` each item carries its
+/// console output as "output". `oneLine`: all on one line (what tovalo-cli prints); otherwise
+/// one item per line. Ends with a line end.
+std::string resultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
+                        bool withOutput, bool oneLine = true);
+
+/// CSV (RFC 4180, CR LF line ends, UTF-8 with its byte-order mark so that spreadsheet programs
+/// read non-ASCII paths right): path, status, exit code, elapsed ms, the number of diagnostics,
+/// then one column per diagnostic code that occurs in any item, in code order.
+std::string resultsCsv(const std::vector<const CDpctData*>& items);
+
+/// The status named by itemStatusName; false for any other text.
+bool itemStatusFromName(std::string_view name, ItemStatus& status);
+
+/// Reads a comma-separated list of status names ("ng,syntax-error"). False with `error` naming
+/// the first unknown one.
+bool parseStatusList(std::string_view list, std::vector<ItemStatus>& statuses, std::string& error);
+
+/// Reads the results JSON back and puts each listed item's status, exit code, output,
+/// diagnostics and elapsed time into the item of `items` with the same path (samePathText).
+/// Items not listed are left alone. Returns false with `error` when the text is not such JSON.
+bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std::string& error);
+
+} // namespace tovalo

@@ -1,0 +1,105 @@
+#include "ui/source_opener.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+namespace tovalo::gui {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("tovalo::gui::SourceOpener", text);
+}
+
+SourceOpenFunction& opener()
+{
+    static SourceOpenFunction f;
+    return f;
+}
+
+bool openForReal(const SourceLocation& where, const QString& editorCommand, QString& error)
+{
+    if (!QFileInfo::exists(where.file)) {
+        error = tr("The file %1 does not exist (any more).").arg(where.file);
+        return false;
+    }
+    if (editorCommand.trimmed().isEmpty()) {
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(where.file)))
+            return true;
+        error = tr("No program is set up to open %1.").arg(where.file);
+        return false;
+    }
+    QString program;
+    QStringList arguments;
+    if (!editorArguments(editorCommand, where, program, arguments, error))
+        return false;
+    if (QProcess::startDetached(program, arguments))
+        return true;
+    error = tr("The editor %1 could not be started.").arg(program);
+    return false;
+}
+
+} // namespace
+
+bool editorArguments(const QString& command, const SourceLocation& where, QString& program,
+                     QStringList& arguments, QString& error)
+{
+    QStringList words;
+    QString word;
+    bool inWord = false, quoted = false;
+    for (const QChar c : command) {
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+            inWord = true;
+        } else if (!quoted && (c == QLatin1Char(' ') || c == QLatin1Char('\t'))) {
+            if (inWord)
+                words.append(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (quoted) {
+        error = tr("The editor command has an unclosed double quote.");
+        return false;
+    }
+    if (inWord)
+        words.append(word);
+    if (words.isEmpty() || words.first().isEmpty()) {
+        error = tr("The editor command is empty.");
+        return false;
+    }
+    bool fileGiven = false;
+    for (QString& w : words) {
+        fileGiven = fileGiven || w.contains(QLatin1String("{file}"));
+        // The line and column first: a file name may itself hold "{line}".
+        w.replace(QLatin1String("{line}"), QString::number(where.line));
+        w.replace(QLatin1String("{column}"), QString::number(where.column));
+        w.replace(QLatin1String("{file}"), where.file);
+    }
+    if (!fileGiven)
+        words.append(where.file);
+    program = words.takeFirst();
+    arguments = words;
+    return true;
+}
+
+bool openSourceLocation(const SourceLocation& where, const QString& editorCommand, QString& error)
+{
+    if (opener())
+        return opener()(where, editorCommand, error);
+    return openForReal(where, editorCommand, error);
+}
+
+void setSourceOpener(SourceOpenFunction f)
+{
+    opener() = std::move(f);
+}
+
+} // namespace tovalo::gui
