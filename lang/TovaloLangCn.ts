@@ -37,6 +37,26 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>%1 with a line break in the name</source>
+        <translation>名称含换行符的文件 %1 个</translation>
+    </message>
+    <message>
+        <source>%1 folders could not be read</source>
+        <translation>无法读取的文件夹 %1 个</translation>
+    </message>
+    <message>
+        <source>%1 links to folders not followed</source>
+        <translation>未跟随的文件夹链接 %1 个</translation>
+    </message>
+    <message>
+        <source>Folder scan: %1 added, %2 already in the list</source>
+        <translation>文件夹搜索：已添加 %1 个，%2 个已在列表中</translation>
+    </message>
+    <message>
+        <source>, skipped: %1</source>
+        <translation>，已跳过：%1</translation>
+    </message>
 </context>
 <context>
     <name>LogContextMenu</name>
@@ -51,6 +71,10 @@
     <message>
         <source>Clear &amp;All</source>
         <translation>全部清除(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Select A&amp;ll</source>
+        <translation>全选(&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -217,6 +241,57 @@
     </message>
 </context>
 <context>
+    <name>tovalo::gui::CAboutDlg</name>
+    <message>
+        <source>About Tovalo</source>
+        <translation>关于 Tovalo</translation>
+    </message>
+    <message>
+        <source>Tovalo: a desktop front end for the dpct migration tool</source>
+        <translation>Tovalo: dpct 迁移工具的桌面前端</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Tovalo developers</source>
+        <translation>Copyright © 2026 Tovalo 开发者</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support application
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>英特尔® oneAPI DPC++ 兼容性工具
+支持应用
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>not installed.</source>
+        <translation>not installed.</translation>
+    </message>
+    <message>
+        <source>[Application Version]</source>
+        <translation>[Application Version]</translation>
+    </message>
+    <message>
+        <source>[dpct Version]</source>
+        <translation>[dpct Version]</translation>
+    </message>
+    <message>
+        <source>Path : %1</source>
+        <translation>Path : %1</translation>
+    </message>
+    <message>
+        <source>dpct version : %1</source>
+        <translation>dpct version : %1</translation>
+    </message>
+    <message>
+        <source>dpct codebase : %1</source>
+        <translation>dpct codebase : %1</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::CChildFrame</name>
     <message>
         <source>Untitled</source>
@@ -243,14 +318,6 @@
     <message>
         <source>Do you want to save %1?</source>
         <translation>是否保存 %1？</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete the selected data?</source>
-        <translation>确定要删除所选数据吗？</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete all items?</source>
-        <translation>确定要删除所有项目吗？</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -315,6 +382,320 @@ The file has byte sequences that are not UTF-8; saving writes U+FFFD in their pl
 The file was read as %2; saving writes %3. Save anyway?</source>
         <translation>%1
 此文件按 %2 读取；保存将以 %3 写入。仍要保存吗？</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2 项</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>筛选(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>路径的一部分</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>仅显示路径中包含此文本的项目（不区分大小写）。按 Esc 键清空。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1 from the list?</source>
+        <translation>确定要从列表中删除 %1 吗？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete all %n item(s) from the list?</source>
+        <translation>
+            <numerusform>确定要从列表中删除全部 %n 个项目吗？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>另外 %n 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are hidden by the filter.</source>
+        <translation>
+            <numerusform>其中 %n 个已被筛选隐藏。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move U&amp;p	Alt+Up</source>
+        <translation>上移(&amp;P)	Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Alt+Down</source>
+        <translation>下移(&amp;W)	Alt+Down</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo	Ctrl+Z</source>
+        <translation>撤销(&amp;N)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>重做(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>dpct Diagnostics - %1</source>
+        <translation>dpct 诊断 - %1</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Export Results as JSON</source>
+        <translation>将结果导出为 JSON</translation>
+    </message>
+    <message>
+        <source>Export Results as CSV</source>
+        <translation>将结果导出为 CSV</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json);;All files (*)</source>
+        <translation>JSON 文件 (*.json);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.
+%2</source>
+        <translation>无法将结果保存到 %1。
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CColorPopup</name>
+    <message>
+        <source>Black</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>褐色</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>橄榄色</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>深绿色</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>深青色</translation>
+    </message>
+    <message>
+        <source>Dark Blue</source>
+        <translation>深蓝色</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>靛蓝色</translation>
+    </message>
+    <message>
+        <source>Grey 80%</source>
+        <translation>灰色-80%</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>深红色</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>橙色</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>深黄色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>青色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Blue-Grey</source>
+        <translation>蓝灰色</translation>
+    </message>
+    <message>
+        <source>Grey 40%</source>
+        <translation>灰色-40%</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>浅橙色</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>酸橙色</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>海绿色</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>水绿色</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>浅蓝色</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>紫罗兰色</translation>
+    </message>
+    <message>
+        <source>Grey 50%</source>
+        <translation>灰色-50%</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉红色</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>金色</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>鲜绿色</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>青绿色</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>天蓝色</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>梅红色</translation>
+    </message>
+    <message>
+        <source>Grey 25%</source>
+        <translation>灰色-25%</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>玫瑰红</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>茶色</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>浅黄色</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>浅绿色</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>浅青绿色</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>淡蓝色</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>淡紫色</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>其他颜色...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>颜色</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDiagnosticsView</name>
+    <message>
+        <source>dpct Diagnostics</source>
+        <translation>dpct 诊断</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <source>First message</source>
+        <translation>第一条消息</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>the default program for the file</source>
+        <translation>该文件的默认程序</translation>
+    </message>
+    <message>
+        <source>The command line that opens a source file, for example
+code --goto {file}:{line}:{column}
+{file}, {line} and {column} are replaced; the program is started without a shell.</source>
+        <translation>用于打开源文件的命令行，例如
+code --goto {file}:{line}:{column}
+{file}、{line} 和 {column} 会被替换为实际的值；程序不经过 shell 直接启动。</translation>
+    </message>
+    <message>
+        <source>Open &amp;with:</source>
+        <translation>打开方式(&amp;W):</translation>
+    </message>
+    <message>
+        <source>The last run gave no diagnostics.</source>
+        <translation>上次转换没有诊断信息。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its source location.</source>
+        <translation>
+            <numerusform>%1 个项目中共有 %n 条 dpct 诊断。双击某一行可打开其源代码位置。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The source location could not be opened.
+%1</source>
+        <translation>无法打开源代码位置。
+%1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +847,12 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <source>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</source>
         <translation>输入的文件夹不存在，其所在的文件夹也不存在。请输入已有的文件夹，或已有文件夹中的新文件夹。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries are not valid:</source>
+        <translation>
+            <numerusform>有 %n 项输入无效：</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctPropCtrl</name>
@@ -487,6 +874,10 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>[... the beginning of this output is not shown ...]</source>
         <translation>[... 此输出的开头部分未显示 ...]</translation>
+    </message>
+    <message>
+        <source>dpct diagnostics: %1</source>
+        <translation>dpct 诊断：%1</translation>
     </message>
 </context>
 <context>
@@ -530,6 +921,10 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>Paused</source>
         <translation>已暂停</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>诊断</translation>
     </message>
 </context>
 <context>
@@ -803,6 +1198,156 @@ Status Bar</source>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>上移(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place up; items are converted in list order
+Move Up</source>
+        <translation>将所选项目上移一位；项目按列表顺序转换
+上移</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place down; items are converted in list order
+Move Down</source>
+        <translation>将所选项目下移一位；项目按列表顺序转换
+下移</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation>撤销(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the list
+Undo</source>
+        <translation>撤销对列表的最后一次更改
+撤销</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back
+Redo</source>
+        <translation>重做上次撤销的更改
+重做</translation>
+    </message>
+    <message>
+        <source>&amp;Re-run Failed Items</source>
+        <translation>重新转换失败的项目(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Convert again only the items whose last result was not OK
+Re-run Failed</source>
+        <translation>仅重新转换上次结果未成功的项目
+重新转换失败的项目</translation>
+    </message>
+    <message>
+        <source>dpct &amp;Diagnostics...</source>
+        <translation>dpct 诊断(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Show dpct&apos;s diagnostics of the last run by code
+Diagnostics</source>
+        <translation>按代码显示上次转换的 dpct 诊断
+dpct 诊断</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;CSV...</source>
+        <translation>将结果导出为 CSV(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a CSV file
+Export CSV</source>
+        <translation>将上次转换的结果保存为 CSV 文件
+导出 CSV</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;JSON...</source>
+        <translation>将结果导出为 JSON(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a JSON file
+Export JSON</source>
+        <translation>将上次转换的结果保存为 JSON 文件
+导出 JSON</translation>
+    </message>
+    <message>
+        <source>Tovalo &amp;User Guide</source>
+        <translation>Tovalo 用户指南(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Open the user guide of Tovalo
+User Guide</source>
+        <translation>打开 Tovalo 用户指南
+用户指南</translation>
+    </message>
+    <message>
+        <source>&amp;dpct Documentation (Web)</source>
+        <translation>dpct 文档 (Web)(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Open the documentation of dpct in the web browser
+dpct Documentation</source>
+        <translation>在 Web 浏览器中打开 dpct 文档
+dpct 文档</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>层叠(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Arrange the windows so that they overlap
+Cascade</source>
+        <translation>以层叠方式排列窗口
+层叠</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>平铺(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Arrange the windows side by side
+Tile</source>
+        <translation>以平铺方式并排排列窗口
+平铺</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Window</source>
+        <translation>下一个窗口(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Activate the next window
+Next Window</source>
+        <translation>激活下一个窗口
+下一个窗口</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Window</source>
+        <translation>上一个窗口(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Activate the previous window
+Previous Window</source>
+        <translation>激活上一个窗口
+上一个窗口</translation>
+    </message>
+    <message>
+        <source>Close &amp;All</source>
+        <translation>全部关闭(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Close every document window
+Close All</source>
+        <translation>关闭所有文档窗口
+全部关闭</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CMainFrame</name>
@@ -837,6 +1382,44 @@ Support App
 Do you really want to quit?</source>
         <translation>“英特尔® oneAPI DPC++ 兼容性工具”支持应用
 确定要退出吗？</translation>
+    </message>
+    <message>
+        <source>The web browser could not be started for %1.</source>
+        <translation>无法启动 Web 浏览器来打开 %1。</translation>
+    </message>
+    <message>
+        <source>%1
+  writes into %2 as %3 does, with other values of: %4</source>
+        <translation>%1
+  与 %3 一样输出到 %2，但以下选项的值不同：%4</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more item(s).</source>
+        <translation>
+            <numerusform>... 另外 %n 个项目。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
+
+Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
+        <translation>dpct 会在 out-root 文件夹中记录迁移时的选项，之后向同一文件夹迁移时，如果所比较的选项值不同，就会拒绝迁移（退出代码 -37）。以下项目将被拒绝：%1
+
+请为它们设置相同的选项、其他 --out-root，或使用 --no-incremental-migration。仍要转换吗？</translation>
+    </message>
+    <message>
+        <source>&amp;Run Anyway</source>
+        <translation>仍然转换(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The user guide was not found. It was looked for in:
+%1</source>
+        <translation>未找到用户指南。已在以下位置查找：
+%1</translation>
+    </message>
+    <message>
+        <source>No program could be started to show %1.</source>
+        <translation>无法启动用于显示 %1 的程序。</translation>
     </message>
 </context>
 <context>
@@ -881,6 +1464,22 @@ Do you really want to quit?</source>
         <source>Stopping...</source>
         <translation>正在停止...</translation>
     </message>
+    <message>
+        <source>%1 OK, %2 NG, %3 syntax errors</source>
+        <translation>成功 %1 个，失败 %2 个，语法错误 %3 个</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 items: %3 (%4)</source>
+        <translation>在 %2 个项目中处理了 %1 个后停止：%3 (%4)</translation>
+    </message>
+    <message>
+        <source>Finished %1 items: %2 (%3)</source>
+        <translation>已完成 %1 个项目的转换：%2 (%3)</translation>
+    </message>
+    <message>
+        <source>Conversion unavailable: oneAPI not found</source>
+        <translation>无法转换：未找到 oneAPI</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::COutputPane</name>
@@ -891,6 +1490,223 @@ Do you really want to quit?</source>
     <message>
         <source>Output</source>
         <translation>输出</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>未找到</translation>
+    </message>
+    <message>
+        <source>Wrapped around</source>
+        <translation>已绕回起点继续查找</translation>
+    </message>
+    <message>
+        <source>Save Output As</source>
+        <translation>输出另存为</translation>
+    </message>
+    <message>
+        <source>Log files (*.log);;Text files (*.txt);;All Files (*)</source>
+        <translation>日志文件 (*.log);;文本文件 (*.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The output could not be saved to %1:
+%2</source>
+        <translation>无法将输出保存到 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>查找(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>另存为(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>查找(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一个</translation>
+    </message>
+    <message>
+        <source>Find the next match (F3)</source>
+        <translation>查找下一个 (F3)</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一个</translation>
+    </message>
+    <message>
+        <source>Find the previous match (Shift+F3)</source>
+        <translation>查找上一个 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>关闭查找栏 (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionPageColor</name>
+    <message>
+        <source>Item list</source>
+        <translation>文件列表</translation>
+    </message>
+    <message>
+        <source>Row text</source>
+        <translation>行文字颜色</translation>
+    </message>
+    <message>
+        <source>Row background</source>
+        <translation>行背景颜色</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converting&quot;: text</source>
+        <translation>状态：“转换中”文字颜色</translation>
+    </message>
+    <message>
+        <source>Status &quot;Syntax error&quot;: text</source>
+        <translation>状态：“语法错误”文字颜色</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converted OK&quot;: text</source>
+        <translation>状态：“转换成功”文字颜色</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converted NG&quot;: text</source>
+        <translation>状态：“转换失败”文字颜色</translation>
+    </message>
+    <message>
+        <source>Conversion result window</source>
+        <translation>转换结果窗口</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字颜色</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景颜色</translation>
+    </message>
+    <message>
+        <source>Output window</source>
+        <translation>输出窗口</translation>
+    </message>
+    <message>
+        <source>C&amp;olour:</source>
+        <translation>颜色(&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undo &amp;all</source>
+        <translation>全部撤销(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to the initial colours</source>
+        <translation>恢复初始颜色(&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionPageGeneral</name>
+    <message>
+        <source>3D style</source>
+        <translation>3D 样式</translation>
+    </message>
+    <message>
+        <source>Microsoft OneNote style</source>
+        <translation>Microsoft OneNote 样式</translation>
+    </message>
+    <message>
+        <source>Visual Studio 2005 style</source>
+        <translation>Visual Studio 2005 样式</translation>
+    </message>
+    <message>
+        <source>Style with tab labels</source>
+        <translation>带选项卡标签的样式</translation>
+    </message>
+    <message>
+        <source>Flat style with a horizontal scroll bar</source>
+        <translation>带水平滚动条的平面样式</translation>
+    </message>
+    <message>
+        <source>Rounded tab labels</source>
+        <translation>圆角选项卡标签</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>语言(&amp;L):</translation>
+    </message>
+    <message>
+        <source>* Takes effect after a restart</source>
+        <translation>* 重新启动后生效</translation>
+    </message>
+    <message>
+        <source>Application &amp;look:</source>
+        <translation>应用程序外观(&amp;L):</translation>
+    </message>
+    <message>
+        <source>&amp;Tab mode</source>
+        <translation>选项卡模式(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>选项卡</translation>
+    </message>
+    <message>
+        <source>Tab l&amp;ocation:</source>
+        <translation>选项卡位置(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Tab &amp;style:</source>
+        <translation>选项卡样式(&amp;S):</translation>
+    </message>
+    <message>
+        <source>A &amp;Close button on every tab</source>
+        <translation>每个选项卡都带“关闭”按钮(&amp;C)</translation>
+    </message>
+    <message>
+        <source>A &amp;colour for every tab</source>
+        <translation>每个选项卡使用不同的颜色(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>底部</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>顶部</translation>
+    </message>
+    <message>
+        <source>The changed language setting takes effect at the next start.</source>
+        <translation>更改后的语言设置将在下次启动时生效。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionProp</name>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Colour settings</source>
+        <translation>颜色设置</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved:
+%1</source>
+        <translation>无法保存设置：
+%1</translation>
     </message>
 </context>
 <context>
@@ -904,20 +1720,6 @@ Do you really want to quit?</source>
 </source>
         <translation>[Tovalo] 无法启动命令解释器: %1
 </translation>
-    </message>
-    <message>
-        <source>Tovalo %1
-A front end for the dpct migration tool.
-
-dpct: %2</source>
-        <translation>Tovalo %1
-dpct 迁移工具的前端
-
-dpct: %2</translation>
-    </message>
-    <message>
-        <source>(not known)</source>
-        <translation>（未知）</translation>
     </message>
     <message>
         <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
@@ -934,6 +1736,14 @@ dpct: %2</translation>
     <message>
         <source>Definition files to open.</source>
         <translation>要打开的定义文件。</translation>
+    </message>
+    <message>
+        <source>Tovalo looked for oneAPI in:</source>
+        <translation>Tovalo 在以下位置查找过 oneAPI：</translation>
+    </message>
+    <message>
+        <source>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</source>
+        <translation>要使用安装在其他文件夹中的 oneAPI，请将环境变量 ONEAPI_ROOT 设置为该文件夹（包含 setvars 脚本的文件夹），然后重新启动 Tovalo。</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1908,19 @@ dpct: %2</translation>
         <source>not a regular file</source>
         <translation>不是普通文件</translation>
     </message>
+    <message>
+        <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
+        <translation>dpct 拒绝了此项目：之前向同一 out-root 文件夹的迁移使用了另一组选项（dpct 将其记录在该文件夹的 MainSourceFiles.yaml 中，并以 -37 退出）。请为写入此 out-root 的所有项目指定 dpct 所比较的相同选项，或为此项目指定其他 --out-root，或启用 --no-incremental-migration。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::DefinitionModel</name>
+    <message>
+        <source>This file does not exist:
+%1</source>
+        <translation>此文件不存在：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::LanguagePack</name>
@@ -1112,6 +1935,29 @@ dpct: %2</translation>
     <message>
         <source>Another Tovalo is running but does not answer.</source>
         <translation>另一个 Tovalo 正在运行，但没有响应。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::SourceOpener</name>
+    <message>
+        <source>The file %1 does not exist (any more).</source>
+        <translation>文件 %1 不存在（可能已被删除）。</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>未设置用于打开 %1 的程序。</translation>
+    </message>
+    <message>
+        <source>The editor %1 could not be started.</source>
+        <translation>无法启动编辑器 %1。</translation>
+    </message>
+    <message>
+        <source>The editor command has an unclosed double quote.</source>
+        <translation>编辑器命令中有未闭合的双引号。</translation>
+    </message>
+    <message>
+        <source>The editor command is empty.</source>
+        <translation>编辑器命令为空。</translation>
     </message>
 </context>
 </TS>

@@ -37,6 +37,26 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>%1 with a line break in the name</source>
+        <translation>%1 with a line break in the name</translation>
+    </message>
+    <message>
+        <source>%1 folders could not be read</source>
+        <translation>%1 folders could not be read</translation>
+    </message>
+    <message>
+        <source>%1 links to folders not followed</source>
+        <translation>%1 links to folders not followed</translation>
+    </message>
+    <message>
+        <source>Folder scan: %1 added, %2 already in the list</source>
+        <translation>Folder scan: %1 added, %2 already in the list</translation>
+    </message>
+    <message>
+        <source>, skipped: %1</source>
+        <translation>, skipped: %1</translation>
+    </message>
 </context>
 <context>
     <name>LogContextMenu</name>
@@ -51,6 +71,10 @@
     <message>
         <source>Clear &amp;All</source>
         <translation>Clear &amp;All</translation>
+    </message>
+    <message>
+        <source>Select A&amp;ll</source>
+        <translation>Select A&amp;ll</translation>
     </message>
 </context>
 <context>
@@ -217,6 +241,57 @@
     </message>
 </context>
 <context>
+    <name>tovalo::gui::CAboutDlg</name>
+    <message>
+        <source>About Tovalo</source>
+        <translation>About Tovalo</translation>
+    </message>
+    <message>
+        <source>Tovalo: a desktop front end for the dpct migration tool</source>
+        <translation>Tovalo: a desktop front end for the dpct migration tool</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Tovalo developers</source>
+        <translation>Copyright © 2026 The Tovalo developers</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support application
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>Intel® oneAPI DPC++ Compatibility Tool
+Support application
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>not installed.</source>
+        <translation>not installed.</translation>
+    </message>
+    <message>
+        <source>[Application Version]</source>
+        <translation>[Application Version]</translation>
+    </message>
+    <message>
+        <source>[dpct Version]</source>
+        <translation>[dpct Version]</translation>
+    </message>
+    <message>
+        <source>Path : %1</source>
+        <translation>Path : %1</translation>
+    </message>
+    <message>
+        <source>dpct version : %1</source>
+        <translation>dpct version : %1</translation>
+    </message>
+    <message>
+        <source>dpct codebase : %1</source>
+        <translation>dpct codebase : %1</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::CChildFrame</name>
     <message>
         <source>Untitled</source>
@@ -243,14 +318,6 @@
     <message>
         <source>Do you want to save %1?</source>
         <translation>Do you want to save %1?</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete the selected data?</source>
-        <translation>Are you sure you want to delete the selected data?</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete all items?</source>
-        <translation>Are you sure you want to delete all items?</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -315,6 +382,324 @@ The file has byte sequences that are not UTF-8; saving writes U+FFFD in their pl
 The file was read as %2; saving writes %3. Save anyway?</source>
         <translation>%1
 The file was read as %2; saving writes %3. Save anyway?</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>Fi&amp;lter:</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>Part of a path</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1 from the list?</source>
+        <translation>Are you sure you want to delete %1 from the list?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete all %n item(s) from the list?</source>
+        <translation>
+            <numerusform>Are you sure you want to delete the %n item from the list?</numerusform>
+            <numerusform>Are you sure you want to delete all %n items from the list?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are hidden by the filter.</source>
+        <translation>
+            <numerusform>%n of them is hidden by the filter.</numerusform>
+            <numerusform>%n of them are hidden by the filter.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move U&amp;p	Alt+Up</source>
+        <translation>Move U&amp;p	Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Alt+Down</source>
+        <translation>Move Do&amp;wn	Alt+Down</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo	Ctrl+Z</source>
+        <translation>U&amp;ndo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Redo	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>dpct Diagnostics - %1</source>
+        <translation>dpct Diagnostics - %1</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>results</translation>
+    </message>
+    <message>
+        <source>Export Results as JSON</source>
+        <translation>Export Results as JSON</translation>
+    </message>
+    <message>
+        <source>Export Results as CSV</source>
+        <translation>Export Results as CSV</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json);;All files (*)</source>
+        <translation>JSON files (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.
+%2</source>
+        <translation>The results could not be saved to %1.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CColorPopup</name>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Brown</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>Dark Green</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>Dark Teal</translation>
+    </message>
+    <message>
+        <source>Dark Blue</source>
+        <translation>Dark Blue</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message>
+        <source>Grey 80%</source>
+        <translation>Grey 80%</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>Dark Red</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>Dark Yellow</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Teal</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Blue-Grey</source>
+        <translation>Blue-Grey</translation>
+    </message>
+    <message>
+        <source>Grey 40%</source>
+        <translation>Grey 40%</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>Light Orange</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Lime</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>Sea Green</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aqua</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>Light Blue</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Grey 50%</source>
+        <translation>Grey 50%</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Pink</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>Bright Green</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turquoise</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Sky Blue</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Plum</translation>
+    </message>
+    <message>
+        <source>Grey 25%</source>
+        <translation>Grey 25%</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Tan</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>Light Yellow</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>Light Green</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>Light Turquoise</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>Pale Blue</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavender</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>More Colours...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Colour</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDiagnosticsView</name>
+    <message>
+        <source>dpct Diagnostics</source>
+        <translation>dpct Diagnostics</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>First message</source>
+        <translation>First message</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>the default program for the file</source>
+        <translation>the default program for the file</translation>
+    </message>
+    <message>
+        <source>The command line that opens a source file, for example
+code --goto {file}:{line}:{column}
+{file}, {line} and {column} are replaced; the program is started without a shell.</source>
+        <translation>The command line that opens a source file, for example
+code --goto {file}:{line}:{column}
+{file}, {line} and {column} are replaced; the program is started without a shell.</translation>
+    </message>
+    <message>
+        <source>Open &amp;with:</source>
+        <translation>Open &amp;with:</translation>
+    </message>
+    <message>
+        <source>The last run gave no diagnostics.</source>
+        <translation>The last run gave no diagnostics.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its source location.</source>
+        <translation>
+            <numerusform>%n diagnostic of dpct in %1 item(s). Double-click a row to open its source location.</numerusform>
+            <numerusform>%n diagnostics of dpct in %1 item(s). Double-click a row to open its source location.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The source location could not be opened.
+%1</source>
+        <translation>The source location could not be opened.
+%1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +851,13 @@ The file was read as %2; saving writes %3. Save anyway?</translation>
         <source>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</source>
         <translation>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries are not valid:</source>
+        <translation>
+            <numerusform>%n entry is not valid:</numerusform>
+            <numerusform>%n entries are not valid:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctPropCtrl</name>
@@ -487,6 +879,10 @@ The file was read as %2; saving writes %3. Save anyway?</translation>
     <message>
         <source>[... the beginning of this output is not shown ...]</source>
         <translation>[... the beginning of this output is not shown ...]</translation>
+    </message>
+    <message>
+        <source>dpct diagnostics: %1</source>
+        <translation>dpct diagnostics: %1</translation>
     </message>
 </context>
 <context>
@@ -530,6 +926,10 @@ The file was read as %2; saving writes %3. Save anyway?</translation>
     <message>
         <source>Paused</source>
         <translation>Paused</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Diagnostics</translation>
     </message>
 </context>
 <context>
@@ -803,6 +1203,156 @@ Status Bar</translation>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Move U&amp;p</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place up; items are converted in list order
+Move Up</source>
+        <translation>Move the selected item one place up; items are converted in list order
+Move Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Move Do&amp;wn</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place down; items are converted in list order
+Move Down</source>
+        <translation>Move the selected item one place down; items are converted in list order
+Move Down</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation>U&amp;ndo</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the list
+Undo</source>
+        <translation>Take back the last change to the list
+Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back
+Redo</source>
+        <translation>Make again the change last taken back
+Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Re-run Failed Items</source>
+        <translation>&amp;Re-run Failed Items</translation>
+    </message>
+    <message>
+        <source>Convert again only the items whose last result was not OK
+Re-run Failed</source>
+        <translation>Convert again only the items whose last result was not OK
+Re-run Failed</translation>
+    </message>
+    <message>
+        <source>dpct &amp;Diagnostics...</source>
+        <translation>dpct &amp;Diagnostics...</translation>
+    </message>
+    <message>
+        <source>Show dpct&apos;s diagnostics of the last run by code
+Diagnostics</source>
+        <translation>Show dpct&apos;s diagnostics of the last run by code
+Diagnostics</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;CSV...</source>
+        <translation>Export Results as &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a CSV file
+Export CSV</source>
+        <translation>Save the last run&apos;s results as a CSV file
+Export CSV</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;JSON...</source>
+        <translation>Export Results as &amp;JSON...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a JSON file
+Export JSON</source>
+        <translation>Save the last run&apos;s results as a JSON file
+Export JSON</translation>
+    </message>
+    <message>
+        <source>Tovalo &amp;User Guide</source>
+        <translation>Tovalo &amp;User Guide</translation>
+    </message>
+    <message>
+        <source>Open the user guide of Tovalo
+User Guide</source>
+        <translation>Open the user guide of Tovalo
+User Guide</translation>
+    </message>
+    <message>
+        <source>&amp;dpct Documentation (Web)</source>
+        <translation>&amp;dpct Documentation (Web)</translation>
+    </message>
+    <message>
+        <source>Open the documentation of dpct in the web browser
+dpct Documentation</source>
+        <translation>Open the documentation of dpct in the web browser
+dpct Documentation</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>Arrange the windows so that they overlap
+Cascade</source>
+        <translation>Arrange the windows so that they overlap
+Cascade</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Tile</translation>
+    </message>
+    <message>
+        <source>Arrange the windows side by side
+Tile</source>
+        <translation>Arrange the windows side by side
+Tile</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Window</source>
+        <translation>Ne&amp;xt Window</translation>
+    </message>
+    <message>
+        <source>Activate the next window
+Next Window</source>
+        <translation>Activate the next window
+Next Window</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Window</source>
+        <translation>&amp;Previous Window</translation>
+    </message>
+    <message>
+        <source>Activate the previous window
+Previous Window</source>
+        <translation>Activate the previous window
+Previous Window</translation>
+    </message>
+    <message>
+        <source>Close &amp;All</source>
+        <translation>Close &amp;All</translation>
+    </message>
+    <message>
+        <source>Close every document window
+Close All</source>
+        <translation>Close every document window
+Close All</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CMainFrame</name>
@@ -837,6 +1387,45 @@ Support App
 Do you really want to quit?</source>
         <translation>&quot;Intel®  oneAPI DPC++ Compatibility Tool&quot; Support App
 Do you really want to quit?</translation>
+    </message>
+    <message>
+        <source>The web browser could not be started for %1.</source>
+        <translation>The web browser could not be started for %1.</translation>
+    </message>
+    <message>
+        <source>%1
+  writes into %2 as %3 does, with other values of: %4</source>
+        <translation>%1
+  writes into %2 as %3 does, with other values of: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more item(s).</source>
+        <translation>
+            <numerusform>... and %n more item.</numerusform>
+            <numerusform>... and %n more items.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
+
+Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
+        <translation>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
+
+Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</translation>
+    </message>
+    <message>
+        <source>&amp;Run Anyway</source>
+        <translation>&amp;Run Anyway</translation>
+    </message>
+    <message>
+        <source>The user guide was not found. It was looked for in:
+%1</source>
+        <translation>The user guide was not found. It was looked for in:
+%1</translation>
+    </message>
+    <message>
+        <source>No program could be started to show %1.</source>
+        <translation>No program could be started to show %1.</translation>
     </message>
 </context>
 <context>
@@ -881,6 +1470,22 @@ Do you really want to quit?</translation>
         <source>Stopping...</source>
         <translation>Stopping...</translation>
     </message>
+    <message>
+        <source>%1 OK, %2 NG, %3 syntax errors</source>
+        <translation>%1 OK, %2 NG, %3 syntax errors</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 items: %3 (%4)</source>
+        <translation>Stopped after %1 of %2 items: %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Finished %1 items: %2 (%3)</source>
+        <translation>Finished %1 items: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Conversion unavailable: oneAPI not found</source>
+        <translation>Conversion unavailable: oneAPI not found</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::COutputPane</name>
@@ -891,6 +1496,223 @@ Do you really want to quit?</translation>
     <message>
         <source>Output</source>
         <translation>Output</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>Wrapped around</source>
+        <translation>Wrapped around</translation>
+    </message>
+    <message>
+        <source>Save Output As</source>
+        <translation>Save Output As</translation>
+    </message>
+    <message>
+        <source>Log files (*.log);;Text files (*.txt);;All Files (*)</source>
+        <translation>Log files (*.log);;Text files (*.txt);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>The output could not be saved to %1:
+%2</source>
+        <translation>The output could not be saved to %1:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Find...</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Save As...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>Fi&amp;nd:</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Find the next match (F3)</source>
+        <translation>Find the next match (F3)</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Find the previous match (Shift+F3)</source>
+        <translation>Find the previous match (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Close the find bar (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionPageColor</name>
+    <message>
+        <source>Item list</source>
+        <translation>Item list</translation>
+    </message>
+    <message>
+        <source>Row text</source>
+        <translation>Row text</translation>
+    </message>
+    <message>
+        <source>Row background</source>
+        <translation>Row background</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converting&quot;: text</source>
+        <translation>Status &quot;Converting&quot;: text</translation>
+    </message>
+    <message>
+        <source>Status &quot;Syntax error&quot;: text</source>
+        <translation>Status &quot;Syntax error&quot;: text</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converted OK&quot;: text</source>
+        <translation>Status &quot;Converted OK&quot;: text</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converted NG&quot;: text</source>
+        <translation>Status &quot;Converted NG&quot;: text</translation>
+    </message>
+    <message>
+        <source>Conversion result window</source>
+        <translation>Conversion result window</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>Output window</source>
+        <translation>Output window</translation>
+    </message>
+    <message>
+        <source>C&amp;olour:</source>
+        <translation>C&amp;olour:</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Undo &amp;all</source>
+        <translation>Undo &amp;all</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to the initial colours</source>
+        <translation>&amp;Reset to the initial colours</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionPageGeneral</name>
+    <message>
+        <source>3D style</source>
+        <translation>3D style</translation>
+    </message>
+    <message>
+        <source>Microsoft OneNote style</source>
+        <translation>Microsoft OneNote style</translation>
+    </message>
+    <message>
+        <source>Visual Studio 2005 style</source>
+        <translation>Visual Studio 2005 style</translation>
+    </message>
+    <message>
+        <source>Style with tab labels</source>
+        <translation>Style with tab labels</translation>
+    </message>
+    <message>
+        <source>Flat style with a horizontal scroll bar</source>
+        <translation>Flat style with a horizontal scroll bar</translation>
+    </message>
+    <message>
+        <source>Rounded tab labels</source>
+        <translation>Rounded tab labels</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Language:</translation>
+    </message>
+    <message>
+        <source>* Takes effect after a restart</source>
+        <translation>* Takes effect after a restart</translation>
+    </message>
+    <message>
+        <source>Application &amp;look:</source>
+        <translation>Application &amp;look:</translation>
+    </message>
+    <message>
+        <source>&amp;Tab mode</source>
+        <translation>&amp;Tab mode</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Tabs</translation>
+    </message>
+    <message>
+        <source>Tab l&amp;ocation:</source>
+        <translation>Tab l&amp;ocation:</translation>
+    </message>
+    <message>
+        <source>Tab &amp;style:</source>
+        <translation>Tab &amp;style:</translation>
+    </message>
+    <message>
+        <source>A &amp;Close button on every tab</source>
+        <translation>A &amp;Close button on every tab</translation>
+    </message>
+    <message>
+        <source>A &amp;colour for every tab</source>
+        <translation>A &amp;colour for every tab</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>The changed language setting takes effect at the next start.</source>
+        <translation>The changed language setting takes effect at the next start.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionProp</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Common</translation>
+    </message>
+    <message>
+        <source>Colour settings</source>
+        <translation>Colour settings</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved:
+%1</source>
+        <translation>The settings could not be saved:
+%1</translation>
     </message>
 </context>
 <context>
@@ -904,20 +1726,6 @@ Do you really want to quit?</translation>
 </source>
         <translation>[Tovalo] The command interpreter could not be started: %1
 </translation>
-    </message>
-    <message>
-        <source>Tovalo %1
-A front end for the dpct migration tool.
-
-dpct: %2</source>
-        <translation>Tovalo %1
-A front end for the dpct migration tool.
-
-dpct: %2</translation>
-    </message>
-    <message>
-        <source>(not known)</source>
-        <translation>(not known)</translation>
     </message>
     <message>
         <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
@@ -934,6 +1742,14 @@ dpct: %2</translation>
     <message>
         <source>Definition files to open.</source>
         <translation>Definition files to open.</translation>
+    </message>
+    <message>
+        <source>Tovalo looked for oneAPI in:</source>
+        <translation>Tovalo looked for oneAPI in:</translation>
+    </message>
+    <message>
+        <source>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</source>
+        <translation>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1914,19 @@ dpct: %2</translation>
         <source>not a regular file</source>
         <translation>not a regular file</translation>
     </message>
+    <message>
+        <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
+        <translation>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::DefinitionModel</name>
+    <message>
+        <source>This file does not exist:
+%1</source>
+        <translation>This file does not exist:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::LanguagePack</name>
@@ -1112,6 +1941,29 @@ dpct: %2</translation>
     <message>
         <source>Another Tovalo is running but does not answer.</source>
         <translation>Another Tovalo is running but does not answer.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::SourceOpener</name>
+    <message>
+        <source>The file %1 does not exist (any more).</source>
+        <translation>The file %1 does not exist (any more).</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>No program is set up to open %1.</translation>
+    </message>
+    <message>
+        <source>The editor %1 could not be started.</source>
+        <translation>The editor %1 could not be started.</translation>
+    </message>
+    <message>
+        <source>The editor command has an unclosed double quote.</source>
+        <translation>The editor command has an unclosed double quote.</translation>
+    </message>
+    <message>
+        <source>The editor command is empty.</source>
+        <translation>The editor command is empty.</translation>
     </message>
 </context>
 </TS>

@@ -37,6 +37,26 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>%1 with a line break in the name</source>
+        <translation>名前に改行を含むファイル %1件</translation>
+    </message>
+    <message>
+        <source>%1 folders could not be read</source>
+        <translation>読み取れなかったフォルダー %1個</translation>
+    </message>
+    <message>
+        <source>%1 links to folders not followed</source>
+        <translation>たどらなかったフォルダーへのリンク %1個</translation>
+    </message>
+    <message>
+        <source>Folder scan: %1 added, %2 already in the list</source>
+        <translation>フォルダー検索: %1件追加、%2件は登録済み</translation>
+    </message>
+    <message>
+        <source>, skipped: %1</source>
+        <translation>、スキップ: %1</translation>
+    </message>
 </context>
 <context>
     <name>LogContextMenu</name>
@@ -51,6 +71,10 @@
     <message>
         <source>Clear &amp;All</source>
         <translation>すべてクリア(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Select A&amp;ll</source>
+        <translation>すべて選択(&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -217,6 +241,57 @@
     </message>
 </context>
 <context>
+    <name>tovalo::gui::CAboutDlg</name>
+    <message>
+        <source>About Tovalo</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Tovalo: a desktop front end for the dpct migration tool</source>
+        <translation>Tovalo: dpct 移行ツールのデスクトップ フロントエンド</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Tovalo developers</source>
+        <translation>Copyright © 2026 Tovalo 開発者</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support application
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>インテル® OneAPI DPC++互換性ツール
+サポートアプリ
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>not installed.</source>
+        <translation>not installed.</translation>
+    </message>
+    <message>
+        <source>[Application Version]</source>
+        <translation>[Application Version]</translation>
+    </message>
+    <message>
+        <source>[dpct Version]</source>
+        <translation>[dpct Version]</translation>
+    </message>
+    <message>
+        <source>Path : %1</source>
+        <translation>Path : %1</translation>
+    </message>
+    <message>
+        <source>dpct version : %1</source>
+        <translation>dpct version : %1</translation>
+    </message>
+    <message>
+        <source>dpct codebase : %1</source>
+        <translation>dpct codebase : %1</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::CChildFrame</name>
     <message>
         <source>Untitled</source>
@@ -243,14 +318,6 @@
     <message>
         <source>Do you want to save %1?</source>
         <translation>%1 を保存しますか？</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete the selected data?</source>
-        <translation>選択したデータを削除してよろしいですか？</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete all items?</source>
-        <translation>全ての項目を削除してよろしいですか？</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -315,6 +382,320 @@ The file has byte sequences that are not UTF-8; saving writes U+FFFD in their pl
 The file was read as %2; saving writes %3. Save anyway?</source>
         <translation>%1
 このファイルは %2 として読み込みました。保存すると %3 で書き込まれます。保存しますか？</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2 件</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>フィルター(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>パスの一部</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>パスにこの文字列を含む項目だけを表示します（大文字と小文字は区別しません）。Esc キーで空にします。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1 from the list?</source>
+        <translation>%1 をリストから削除してよろしいですか？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete all %n item(s) from the list?</source>
+        <translation>
+            <numerusform>リストの全 %n 項目を削除してよろしいですか？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are hidden by the filter.</source>
+        <translation>
+            <numerusform>そのうち %n 件はフィルターで非表示になっています。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move U&amp;p	Alt+Up</source>
+        <translation>上へ移動(&amp;P)	Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Alt+Down</source>
+        <translation>下へ移動(&amp;W)	Alt+Down</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo	Ctrl+Z</source>
+        <translation>元に戻す(&amp;N)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>やり直し(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>dpct Diagnostics - %1</source>
+        <translation>dpct診断 - %1</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Export Results as JSON</source>
+        <translation>結果をJSONでエクスポート</translation>
+    </message>
+    <message>
+        <source>Export Results as CSV</source>
+        <translation>結果をCSVでエクスポート</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json);;All files (*)</source>
+        <translation>JSONファイル (*.json);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSVファイル (*.csv);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.
+%2</source>
+        <translation>結果を%1に保存できませんでした。
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CColorPopup</name>
+    <message>
+        <source>Black</source>
+        <translation>黒</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>茶</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>オリーブ</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>濃い緑</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>濃い青緑</translation>
+    </message>
+    <message>
+        <source>Dark Blue</source>
+        <translation>濃い青</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>インディゴ</translation>
+    </message>
+    <message>
+        <source>Grey 80%</source>
+        <translation>80%灰色</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>濃い赤</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>オレンジ</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>濃い黄</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>青緑</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Blue-Grey</source>
+        <translation>ブルーグレー</translation>
+    </message>
+    <message>
+        <source>Grey 40%</source>
+        <translation>40%灰色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>薄いオレンジ</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>ライム</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>シーグリーン</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>アクア</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>薄い青</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>紫</translation>
+    </message>
+    <message>
+        <source>Grey 50%</source>
+        <translation>50%灰色</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>ピンク</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>ゴールド</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>明るい緑</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>水色</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>スカイブルー</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>プラム</translation>
+    </message>
+    <message>
+        <source>Grey 25%</source>
+        <translation>25%灰色</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>ローズ</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>ベージ</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>薄い黄</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>薄い緑</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>薄い水色</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>ペールブルー</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>ラベンダー</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>その他...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>色の設定</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDiagnosticsView</name>
+    <message>
+        <source>dpct Diagnostics</source>
+        <translation>dpct診断</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>コード</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>First message</source>
+        <translation>最初のメッセージ</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>the default program for the file</source>
+        <translation>ファイルの既定のプログラム</translation>
+    </message>
+    <message>
+        <source>The command line that opens a source file, for example
+code --goto {file}:{line}:{column}
+{file}, {line} and {column} are replaced; the program is started without a shell.</source>
+        <translation>ソースファイルを開くコマンドライン。例:
+code --goto {file}:{line}:{column}
+{file}、{line}、{column} は置き換えられます。プログラムはシェルを介さずに起動されます。</translation>
+    </message>
+    <message>
+        <source>Open &amp;with:</source>
+        <translation>開くプログラム(&amp;W):</translation>
+    </message>
+    <message>
+        <source>The last run gave no diagnostics.</source>
+        <translation>前回の変換では診断はありませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its source location.</source>
+        <translation>
+            <numerusform>dpctの診断 %n 件(%1 項目)。行をダブルクリックするとソースの該当位置を開きます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The source location could not be opened.
+%1</source>
+        <translation>ソースの該当位置を開けませんでした。
+%1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +847,12 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <source>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</source>
         <translation>入力したフォルダーがなく、それを入れるフォルダーもありません。既存のフォルダーか、既存のフォルダーの中の新しいフォルダーを入力してください。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries are not valid:</source>
+        <translation>
+            <numerusform>%n 個の入力が正しくありません:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctPropCtrl</name>
@@ -487,6 +874,10 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>[... the beginning of this output is not shown ...]</source>
         <translation>[... この出力の先頭部分は表示されていません ...]</translation>
+    </message>
+    <message>
+        <source>dpct diagnostics: %1</source>
+        <translation>dpct診断: %1</translation>
     </message>
 </context>
 <context>
@@ -530,6 +921,10 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>Paused</source>
         <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>診断</translation>
     </message>
 </context>
 <context>
@@ -803,6 +1198,156 @@ Status Bar</source>
         <source>Toolbar</source>
         <translation>ツールバー</translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>上へ移動(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place up; items are converted in list order
+Move Up</source>
+        <translation>選択した項目を 1 つ上へ移動します。項目はリストの順に変換されます
+上へ移動</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下へ移動(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place down; items are converted in list order
+Move Down</source>
+        <translation>選択した項目を 1 つ下へ移動します。項目はリストの順に変換されます
+下へ移動</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation>元に戻す(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the list
+Undo</source>
+        <translation>リストへの最後の変更を取り消します
+元に戻す</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back
+Redo</source>
+        <translation>最後に取り消した変更をやり直します
+やり直し</translation>
+    </message>
+    <message>
+        <source>&amp;Re-run Failed Items</source>
+        <translation>失敗した項目を再変換(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Convert again only the items whose last result was not OK
+Re-run Failed</source>
+        <translation>前回の結果がOKでなかった項目だけを再変換します
+失敗した項目を再変換</translation>
+    </message>
+    <message>
+        <source>dpct &amp;Diagnostics...</source>
+        <translation>dpct診断(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Show dpct&apos;s diagnostics of the last run by code
+Diagnostics</source>
+        <translation>前回の変換のdpct診断をコード別に表示します
+dpct診断</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;CSV...</source>
+        <translation>結果をCSVでエクスポート(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a CSV file
+Export CSV</source>
+        <translation>前回の変換結果をCSVファイルに保存します
+CSVエクスポート</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;JSON...</source>
+        <translation>結果をJSONでエクスポート(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a JSON file
+Export JSON</source>
+        <translation>前回の変換結果をJSONファイルに保存します
+JSONエクスポート</translation>
+    </message>
+    <message>
+        <source>Tovalo &amp;User Guide</source>
+        <translation>Tovalo ユーザーガイド(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Open the user guide of Tovalo
+User Guide</source>
+        <translation>Tovaloのユーザーガイドを開きます
+ユーザーガイド</translation>
+    </message>
+    <message>
+        <source>&amp;dpct Documentation (Web)</source>
+        <translation>dpctのドキュメント (Web)(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Open the documentation of dpct in the web browser
+dpct Documentation</source>
+        <translation>dpctのドキュメントをWebブラウザーで開きます
+dpctのドキュメント</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>重ねて表示(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Arrange the windows so that they overlap
+Cascade</source>
+        <translation>ウィンドウを重ねて表示します
+重ねて表示</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>並べて表示(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Arrange the windows side by side
+Tile</source>
+        <translation>ウィンドウを並べて表示します
+並べて表示</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Window</source>
+        <translation>次のウィンドウ(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Activate the next window
+Next Window</source>
+        <translation>次のウィンドウをアクティブにします
+次のウィンドウ</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Window</source>
+        <translation>前のウィンドウ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Activate the previous window
+Previous Window</source>
+        <translation>前のウィンドウをアクティブにします
+前のウィンドウ</translation>
+    </message>
+    <message>
+        <source>Close &amp;All</source>
+        <translation>すべて閉じる(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Close every document window
+Close All</source>
+        <translation>すべてのドキュメントウィンドウを閉じます
+すべて閉じる</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CMainFrame</name>
@@ -837,6 +1382,44 @@ Support App
 Do you really want to quit?</source>
         <translation>『Intel®  OneAPI DPC++互換性ツール』 サポートアプリ
 を終了してよろしいですか？</translation>
+    </message>
+    <message>
+        <source>The web browser could not be started for %1.</source>
+        <translation>%1 を開くWebブラウザーを起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1
+  writes into %2 as %3 does, with other values of: %4</source>
+        <translation>%1
+  %3 と同じ %2 に出力しますが、次のオプションの値が異なります: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more item(s).</source>
+        <translation>
+            <numerusform>…ほか %n 項目。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
+
+Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
+        <translation>dpctは移行時のオプションを出力先(out-root)フォルダーに記録し、同じフォルダーへの以後の移行で比較対象のオプションの値が異なると移行を拒否します(終了コード -37)。次の項目は拒否されます:%1
+
+同じオプションにするか、別の --out-root を指定するか、--no-incremental-migration を使用してください。このまま変換しますか?</translation>
+    </message>
+    <message>
+        <source>&amp;Run Anyway</source>
+        <translation>このまま変換(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The user guide was not found. It was looked for in:
+%1</source>
+        <translation>ユーザーガイドが見つかりません。次の場所を探しました:
+%1</translation>
+    </message>
+    <message>
+        <source>No program could be started to show %1.</source>
+        <translation>%1 を表示するプログラムを起動できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -881,6 +1464,22 @@ Do you really want to quit?</source>
         <source>Stopping...</source>
         <translation>停止中...</translation>
     </message>
+    <message>
+        <source>%1 OK, %2 NG, %3 syntax errors</source>
+        <translation>OK %1件、NG %2件、構文エラー %3件</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 items: %3 (%4)</source>
+        <translation>%2項目中%1項目で停止: %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Finished %1 items: %2 (%3)</source>
+        <translation>%1項目の変換終了: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Conversion unavailable: oneAPI not found</source>
+        <translation>変換不可: oneAPIが見つかりません</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::COutputPane</name>
@@ -891,6 +1490,223 @@ Do you really want to quit?</source>
     <message>
         <source>Output</source>
         <translation>出力</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>Wrapped around</source>
+        <translation>折り返して検索しました</translation>
+    </message>
+    <message>
+        <source>Save Output As</source>
+        <translation>出力に名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Log files (*.log);;Text files (*.txt);;All Files (*)</source>
+        <translation>ログファイル (*.log);;テキストファイル (*.txt);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The output could not be saved to %1:
+%2</source>
+        <translation>出力を %1 に保存できませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>検索(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>名前を付けて保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>検索(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Find the next match (F3)</source>
+        <translation>次を検索 (F3)</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Find the previous match (Shift+F3)</source>
+        <translation>前を検索 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>検索バーを閉じる (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionPageColor</name>
+    <message>
+        <source>Item list</source>
+        <translation>ファイル一覧リスト</translation>
+    </message>
+    <message>
+        <source>Row text</source>
+        <translation>行文字色</translation>
+    </message>
+    <message>
+        <source>Row background</source>
+        <translation>行背景色</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converting&quot;: text</source>
+        <translation>状態：「変換中」文字色</translation>
+    </message>
+    <message>
+        <source>Status &quot;Syntax error&quot;: text</source>
+        <translation>状態：「文法エラー」文字色</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converted OK&quot;: text</source>
+        <translation>状態：「変換結果OK」文字色</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converted NG&quot;: text</source>
+        <translation>状態：「変換結果NG」文字色</translation>
+    </message>
+    <message>
+        <source>Conversion result window</source>
+        <translation>変換結果表示ウィンドウ</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字色</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景色</translation>
+    </message>
+    <message>
+        <source>Output window</source>
+        <translation>出力ウィンドウ</translation>
+    </message>
+    <message>
+        <source>C&amp;olour:</source>
+        <translation>色(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undo &amp;all</source>
+        <translation>全て元に戻す(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to the initial colours</source>
+        <translation>初期状態の色に戻す(&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionPageGeneral</name>
+    <message>
+        <source>3D style</source>
+        <translation>3D スタイル</translation>
+    </message>
+    <message>
+        <source>Microsoft OneNote style</source>
+        <translation>Microsoft OneNoteスタイル</translation>
+    </message>
+    <message>
+        <source>Visual Studio 2005 style</source>
+        <translation>Visual Studio 2005 スタイル</translation>
+    </message>
+    <message>
+        <source>Style with tab labels</source>
+        <translation>タブラベル付きスタイル</translation>
+    </message>
+    <message>
+        <source>Flat style with a horizontal scroll bar</source>
+        <translation>水平スクロールバーフラットスタイル</translation>
+    </message>
+    <message>
+        <source>Rounded tab labels</source>
+        <translation>丸いタブラベル付き</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>言語(&amp;L):</translation>
+    </message>
+    <message>
+        <source>* Takes effect after a restart</source>
+        <translation>※再起動後に有効</translation>
+    </message>
+    <message>
+        <source>Application &amp;look:</source>
+        <translation>アプリケーションの外観(&amp;L):</translation>
+    </message>
+    <message>
+        <source>&amp;Tab mode</source>
+        <translation>タブモード(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>タブ</translation>
+    </message>
+    <message>
+        <source>Tab l&amp;ocation:</source>
+        <translation>タブの位置(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Tab &amp;style:</source>
+        <translation>タブのスタイル(&amp;S):</translation>
+    </message>
+    <message>
+        <source>A &amp;Close button on every tab</source>
+        <translation>タブごとに「閉じる」ボタンを付ける(&amp;C)</translation>
+    </message>
+    <message>
+        <source>A &amp;colour for every tab</source>
+        <translation>タブごとに色を変える(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下方向</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上方向</translation>
+    </message>
+    <message>
+        <source>The changed language setting takes effect at the next start.</source>
+        <translation>変更された言語設定は次回起動時に有効になります。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionProp</name>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>共通</translation>
+    </message>
+    <message>
+        <source>Colour settings</source>
+        <translation>色設定</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved:
+%1</source>
+        <translation>設定を保存できませんでした:
+%1</translation>
     </message>
 </context>
 <context>
@@ -904,20 +1720,6 @@ Do you really want to quit?</source>
 </source>
         <translation>[Tovalo] コマンド インタープリターを起動できませんでした: %1
 </translation>
-    </message>
-    <message>
-        <source>Tovalo %1
-A front end for the dpct migration tool.
-
-dpct: %2</source>
-        <translation>Tovalo %1
-dpct移行ツールのフロントエンド
-
-dpct: %2</translation>
-    </message>
-    <message>
-        <source>(not known)</source>
-        <translation>(不明)</translation>
     </message>
     <message>
         <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
@@ -934,6 +1736,14 @@ dpct: %2</translation>
     <message>
         <source>Definition files to open.</source>
         <translation>開く定義ファイル。</translation>
+    </message>
+    <message>
+        <source>Tovalo looked for oneAPI in:</source>
+        <translation>oneAPIを探した場所:</translation>
+    </message>
+    <message>
+        <source>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</source>
+        <translation>別のフォルダーにあるoneAPIを使うには、環境変数ONEAPI_ROOTにそのフォルダー（setvarsスクリプトのあるフォルダー）を設定して、Tovaloを起動し直してください。</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1908,19 @@ dpct: %2</translation>
         <source>not a regular file</source>
         <translation>通常のファイルではありません</translation>
     </message>
+    <message>
+        <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
+        <translation>同じ out-root フォルダーへの以前の移行で別のオプションの組が使われたため、dpct はこの項目を変換しませんでした (dpct はオプションをそのフォルダーの MainSourceFiles.yaml に記録し、-37 で終了します)。この out-root に書き込むすべての項目に dpct が比較するオプションを同じように指定するか、この項目に別の --out-root を指定するか、--no-incremental-migration をオンにしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::DefinitionModel</name>
+    <message>
+        <source>This file does not exist:
+%1</source>
+        <translation>このファイルは存在しません:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::LanguagePack</name>
@@ -1112,6 +1935,29 @@ dpct: %2</translation>
     <message>
         <source>Another Tovalo is running but does not answer.</source>
         <translation>別のTovaloが実行中ですが応答しません。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::SourceOpener</name>
+    <message>
+        <source>The file %1 does not exist (any more).</source>
+        <translation>ファイル %1 が見つかりません。</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>%1 を開くプログラムが設定されていません。</translation>
+    </message>
+    <message>
+        <source>The editor %1 could not be started.</source>
+        <translation>エディター %1 を起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>The editor command has an unclosed double quote.</source>
+        <translation>エディターのコマンドに閉じていない二重引用符があります。</translation>
+    </message>
+    <message>
+        <source>The editor command is empty.</source>
+        <translation>エディターのコマンドが空です。</translation>
     </message>
 </context>
 </TS>

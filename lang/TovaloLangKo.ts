@@ -37,6 +37,26 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>%1 with a line break in the name</source>
+        <translation>이름에 줄 바꿈이 있는 파일 %1개</translation>
+    </message>
+    <message>
+        <source>%1 folders could not be read</source>
+        <translation>읽을 수 없는 폴더 %1개</translation>
+    </message>
+    <message>
+        <source>%1 links to folders not followed</source>
+        <translation>따라가지 않은 폴더 링크 %1개</translation>
+    </message>
+    <message>
+        <source>Folder scan: %1 added, %2 already in the list</source>
+        <translation>폴더 검색: %1개 추가, %2개는 이미 목록에 있음</translation>
+    </message>
+    <message>
+        <source>, skipped: %1</source>
+        <translation>, 건너뜀: %1</translation>
+    </message>
 </context>
 <context>
     <name>LogContextMenu</name>
@@ -51,6 +71,10 @@
     <message>
         <source>Clear &amp;All</source>
         <translation>모두 지우기(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Select A&amp;ll</source>
+        <translation>모두 선택(&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -217,6 +241,57 @@
     </message>
 </context>
 <context>
+    <name>tovalo::gui::CAboutDlg</name>
+    <message>
+        <source>About Tovalo</source>
+        <translation>Tovalo 정보</translation>
+    </message>
+    <message>
+        <source>Tovalo: a desktop front end for the dpct migration tool</source>
+        <translation>Tovalo: dpct 마이그레이션 도구의 데스크톱 프런트 엔드</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Tovalo developers</source>
+        <translation>Copyright © 2026 Tovalo 개발자</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support application
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>인텔® oneAPI DPC++ 호환성 도구
+지원 앱
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>not installed.</source>
+        <translation>not installed.</translation>
+    </message>
+    <message>
+        <source>[Application Version]</source>
+        <translation>[Application Version]</translation>
+    </message>
+    <message>
+        <source>[dpct Version]</source>
+        <translation>[dpct Version]</translation>
+    </message>
+    <message>
+        <source>Path : %1</source>
+        <translation>Path : %1</translation>
+    </message>
+    <message>
+        <source>dpct version : %1</source>
+        <translation>dpct version : %1</translation>
+    </message>
+    <message>
+        <source>dpct codebase : %1</source>
+        <translation>dpct codebase : %1</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::CChildFrame</name>
     <message>
         <source>Untitled</source>
@@ -243,14 +318,6 @@
     <message>
         <source>Do you want to save %1?</source>
         <translation>%1을(를) 저장하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete the selected data?</source>
-        <translation>선택한 데이터를 삭제하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete all items?</source>
-        <translation>모든 항목을 삭제하시겠습니까?</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -315,6 +382,320 @@ The file has byte sequences that are not UTF-8; saving writes U+FFFD in their pl
 The file was read as %2; saving writes %3. Save anyway?</source>
         <translation>%1
 이 파일은 %2(으)로 읽었습니다. 저장하면 %3(으)로 기록됩니다. 그래도 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2개 중 %1개</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>필터(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>경로의 일부</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>경로에 이 텍스트가 들어 있는 항목만 표시합니다(대/소문자 구분 안 함). Esc 키를 누르면 지워집니다.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1 from the list?</source>
+        <translation>목록에서 %1을(를) 삭제하시겠습니까?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete all %n item(s) from the list?</source>
+        <translation>
+            <numerusform>목록의 항목 %n개를 모두 삭제하시겠습니까?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>외 %n개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are hidden by the filter.</source>
+        <translation>
+            <numerusform>그중 %n개는 필터 때문에 숨겨져 있습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move U&amp;p	Alt+Up</source>
+        <translation>위로 이동(&amp;P)	Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Alt+Down</source>
+        <translation>아래로 이동(&amp;W)	Alt+Down</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo	Ctrl+Z</source>
+        <translation>실행 취소(&amp;N)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>다시 실행(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>dpct Diagnostics - %1</source>
+        <translation>dpct 진단 - %1</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>결과</translation>
+    </message>
+    <message>
+        <source>Export Results as JSON</source>
+        <translation>결과를 JSON으로 내보내기</translation>
+    </message>
+    <message>
+        <source>Export Results as CSV</source>
+        <translation>결과를 CSV로 내보내기</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json);;All files (*)</source>
+        <translation>JSON 파일 (*.json);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 파일 (*.csv);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.
+%2</source>
+        <translation>결과를 %1에 저장할 수 없습니다.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CColorPopup</name>
+    <message>
+        <source>Black</source>
+        <translation>검정</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>갈색</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>올리브색</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>진한 녹색</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>진한 청록</translation>
+    </message>
+    <message>
+        <source>Dark Blue</source>
+        <translation>진한 파랑</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>남색</translation>
+    </message>
+    <message>
+        <source>Grey 80%</source>
+        <translation>회색-80%</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>진한 빨강</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>주황</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>진한 노랑</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>녹색</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>청록</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>파랑</translation>
+    </message>
+    <message>
+        <source>Blue-Grey</source>
+        <translation>청회색</translation>
+    </message>
+    <message>
+        <source>Grey 40%</source>
+        <translation>회색-40%</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>빨강</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>연한 주황</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>라임</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>바다색</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>아쿠아</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>연한 파랑</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>보라</translation>
+    </message>
+    <message>
+        <source>Grey 50%</source>
+        <translation>회색-50%</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>분홍</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>금색</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>노랑</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>밝은 녹색</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>옥색</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>하늘색</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>자주</translation>
+    </message>
+    <message>
+        <source>Grey 25%</source>
+        <translation>회색-25%</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>장미색</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>황갈색</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>연한 노랑</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>연한 녹색</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>연한 옥색</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>옅은 파랑</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>라벤더</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>흰색</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>다른 색...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>색</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDiagnosticsView</name>
+    <message>
+        <source>dpct Diagnostics</source>
+        <translation>dpct 진단</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>건수</translation>
+    </message>
+    <message>
+        <source>First message</source>
+        <translation>첫 메시지</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>the default program for the file</source>
+        <translation>파일의 기본 프로그램</translation>
+    </message>
+    <message>
+        <source>The command line that opens a source file, for example
+code --goto {file}:{line}:{column}
+{file}, {line} and {column} are replaced; the program is started without a shell.</source>
+        <translation>소스 파일을 여는 명령줄입니다. 예:
+code --goto {file}:{line}:{column}
+{file}, {line}, {column}은 실제 값으로 바뀌며, 프로그램은 셸을 거치지 않고 시작됩니다.</translation>
+    </message>
+    <message>
+        <source>Open &amp;with:</source>
+        <translation>연결 프로그램(&amp;W):</translation>
+    </message>
+    <message>
+        <source>The last run gave no diagnostics.</source>
+        <translation>지난번 변환에서는 진단이 없었습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its source location.</source>
+        <translation>
+            <numerusform>항목 %1개에서 dpct 진단 %n개. 행을 두 번 클릭하면 소스의 해당 위치가 열립니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The source location could not be opened.
+%1</source>
+        <translation>소스 위치를 열 수 없습니다.
+%1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +847,12 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <source>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</source>
         <translation>입력한 폴더가 없으며 그 폴더를 담을 폴더도 없습니다. 기존 폴더 또는 기존 폴더 안의 새 폴더를 입력하십시오.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries are not valid:</source>
+        <translation>
+            <numerusform>입력 항목 %n개가 올바르지 않습니다:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctPropCtrl</name>
@@ -487,6 +874,10 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>[... the beginning of this output is not shown ...]</source>
         <translation>[... 이 출력의 앞부분은 표시되지 않았습니다 ...]</translation>
+    </message>
+    <message>
+        <source>dpct diagnostics: %1</source>
+        <translation>dpct 진단: %1</translation>
     </message>
 </context>
 <context>
@@ -530,6 +921,10 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>Paused</source>
         <translation>일시 중지됨</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>진단</translation>
     </message>
 </context>
 <context>
@@ -803,6 +1198,156 @@ Status Bar</source>
         <source>Toolbar</source>
         <translation>도구 모음</translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>위로 이동(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place up; items are converted in list order
+Move Up</source>
+        <translation>선택한 항목을 한 칸 위로 이동합니다. 항목은 목록 순서대로 변환됩니다
+위로 이동</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>아래로 이동(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place down; items are converted in list order
+Move Down</source>
+        <translation>선택한 항목을 한 칸 아래로 이동합니다. 항목은 목록 순서대로 변환됩니다
+아래로 이동</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation>실행 취소(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the list
+Undo</source>
+        <translation>목록의 마지막 변경을 취소합니다
+실행 취소</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>다시 실행(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back
+Redo</source>
+        <translation>마지막으로 취소한 변경을 다시 실행합니다
+다시 실행</translation>
+    </message>
+    <message>
+        <source>&amp;Re-run Failed Items</source>
+        <translation>실패한 항목 다시 변환(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Convert again only the items whose last result was not OK
+Re-run Failed</source>
+        <translation>지난번 결과가 성공이 아닌 항목만 다시 변환합니다
+실패한 항목 다시 변환</translation>
+    </message>
+    <message>
+        <source>dpct &amp;Diagnostics...</source>
+        <translation>dpct 진단(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Show dpct&apos;s diagnostics of the last run by code
+Diagnostics</source>
+        <translation>지난번 변환의 dpct 진단을 코드별로 표시합니다
+dpct 진단</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;CSV...</source>
+        <translation>결과를 CSV로 내보내기(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a CSV file
+Export CSV</source>
+        <translation>지난번 변환 결과를 CSV 파일로 저장합니다
+CSV 내보내기</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;JSON...</source>
+        <translation>결과를 JSON으로 내보내기(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a JSON file
+Export JSON</source>
+        <translation>지난번 변환 결과를 JSON 파일로 저장합니다
+JSON 내보내기</translation>
+    </message>
+    <message>
+        <source>Tovalo &amp;User Guide</source>
+        <translation>Tovalo 사용자 가이드(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Open the user guide of Tovalo
+User Guide</source>
+        <translation>Tovalo 사용자 가이드를 엽니다
+사용자 가이드</translation>
+    </message>
+    <message>
+        <source>&amp;dpct Documentation (Web)</source>
+        <translation>dpct 설명서 (웹)(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Open the documentation of dpct in the web browser
+dpct Documentation</source>
+        <translation>웹 브라우저에서 dpct 설명서를 엽니다
+dpct 설명서</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>계단식 배열(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Arrange the windows so that they overlap
+Cascade</source>
+        <translation>창을 겹쳐서 배열합니다
+계단식 배열</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>바둑판식 배열(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Arrange the windows side by side
+Tile</source>
+        <translation>창을 나란히 배열합니다
+바둑판식 배열</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Window</source>
+        <translation>다음 창(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Activate the next window
+Next Window</source>
+        <translation>다음 창을 활성화합니다
+다음 창</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Window</source>
+        <translation>이전 창(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Activate the previous window
+Previous Window</source>
+        <translation>이전 창을 활성화합니다
+이전 창</translation>
+    </message>
+    <message>
+        <source>Close &amp;All</source>
+        <translation>모두 닫기(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Close every document window
+Close All</source>
+        <translation>모든 문서 창을 닫습니다
+모두 닫기</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CMainFrame</name>
@@ -837,6 +1382,44 @@ Support App
 Do you really want to quit?</source>
         <translation>&quot;인텔® oneAPI DPC++ 호환성 도구&quot; 지원 앱
 정말 종료하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The web browser could not be started for %1.</source>
+        <translation>%1을(를) 열 웹 브라우저를 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1
+  writes into %2 as %3 does, with other values of: %4</source>
+        <translation>%1
+  %3과(와) 같은 %2에 출력하지만 다음 옵션의 값이 다릅니다: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more item(s).</source>
+        <translation>
+            <numerusform>... 외 %n개 항목.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
+
+Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
+        <translation>dpct는 마이그레이션 옵션을 out-root 폴더에 기록하며, 이후 같은 폴더로 마이그레이션할 때 비교 대상 옵션의 값이 다르면 마이그레이션을 거부합니다(종료 코드 -37). 다음 항목은 거부됩니다:%1
+
+같은 옵션을 지정하거나, 다른 --out-root를 지정하거나, --no-incremental-migration을 사용하십시오. 그래도 변환하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>&amp;Run Anyway</source>
+        <translation>그래도 변환(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The user guide was not found. It was looked for in:
+%1</source>
+        <translation>사용자 가이드를 찾을 수 없습니다. 찾아본 위치:
+%1</translation>
+    </message>
+    <message>
+        <source>No program could be started to show %1.</source>
+        <translation>%1을(를) 표시할 프로그램을 시작할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -881,6 +1464,22 @@ Do you really want to quit?</source>
         <source>Stopping...</source>
         <translation>중지하는 중...</translation>
     </message>
+    <message>
+        <source>%1 OK, %2 NG, %3 syntax errors</source>
+        <translation>성공 %1개, 실패 %2개, 구문 오류 %3개</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 items: %3 (%4)</source>
+        <translation>항목 %2개 중 %1개를 처리한 후 중지: %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Finished %1 items: %2 (%3)</source>
+        <translation>항목 %1개 변환 완료: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Conversion unavailable: oneAPI not found</source>
+        <translation>변환 불가: oneAPI를 찾을 수 없음</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::COutputPane</name>
@@ -891,6 +1490,223 @@ Do you really want to quit?</source>
     <message>
         <source>Output</source>
         <translation>출력</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>Wrapped around</source>
+        <translation>끝까지 검색하여 처음부터 다시 검색했습니다</translation>
+    </message>
+    <message>
+        <source>Save Output As</source>
+        <translation>출력을 다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>Log files (*.log);;Text files (*.txt);;All Files (*)</source>
+        <translation>로그 파일 (*.log);;텍스트 파일 (*.txt);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>The output could not be saved to %1:
+%2</source>
+        <translation>출력을 %1에 저장할 수 없습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>찾기(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>다른 이름으로 저장(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>찾기(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>다음</translation>
+    </message>
+    <message>
+        <source>Find the next match (F3)</source>
+        <translation>다음 찾기 (F3)</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>이전</translation>
+    </message>
+    <message>
+        <source>Find the previous match (Shift+F3)</source>
+        <translation>이전 찾기 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>찾기 표시줄 닫기 (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionPageColor</name>
+    <message>
+        <source>Item list</source>
+        <translation>파일 목록</translation>
+    </message>
+    <message>
+        <source>Row text</source>
+        <translation>행 텍스트 색</translation>
+    </message>
+    <message>
+        <source>Row background</source>
+        <translation>행 배경색</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converting&quot;: text</source>
+        <translation>상태: &quot;변환 중&quot; 텍스트 색</translation>
+    </message>
+    <message>
+        <source>Status &quot;Syntax error&quot;: text</source>
+        <translation>상태: &quot;구문 오류&quot; 텍스트 색</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converted OK&quot;: text</source>
+        <translation>상태: &quot;변환 성공&quot; 텍스트 색</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converted NG&quot;: text</source>
+        <translation>상태: &quot;변환 실패&quot; 텍스트 색</translation>
+    </message>
+    <message>
+        <source>Conversion result window</source>
+        <translation>변환 결과 창</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트 색</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>배경색</translation>
+    </message>
+    <message>
+        <source>Output window</source>
+        <translation>출력 창</translation>
+    </message>
+    <message>
+        <source>C&amp;olour:</source>
+        <translation>색(&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>되돌리기(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undo &amp;all</source>
+        <translation>모두 되돌리기(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to the initial colours</source>
+        <translation>초기 색으로 되돌리기(&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionPageGeneral</name>
+    <message>
+        <source>3D style</source>
+        <translation>3D 스타일</translation>
+    </message>
+    <message>
+        <source>Microsoft OneNote style</source>
+        <translation>Microsoft OneNote 스타일</translation>
+    </message>
+    <message>
+        <source>Visual Studio 2005 style</source>
+        <translation>Visual Studio 2005 스타일</translation>
+    </message>
+    <message>
+        <source>Style with tab labels</source>
+        <translation>탭 레이블이 있는 스타일</translation>
+    </message>
+    <message>
+        <source>Flat style with a horizontal scroll bar</source>
+        <translation>가로 스크롤 막대가 있는 평면 스타일</translation>
+    </message>
+    <message>
+        <source>Rounded tab labels</source>
+        <translation>둥근 탭 레이블</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>언어(&amp;L):</translation>
+    </message>
+    <message>
+        <source>* Takes effect after a restart</source>
+        <translation>* 다시 시작한 후 적용됨</translation>
+    </message>
+    <message>
+        <source>Application &amp;look:</source>
+        <translation>응용 프로그램 모양(&amp;L):</translation>
+    </message>
+    <message>
+        <source>&amp;Tab mode</source>
+        <translation>탭 모드(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>탭</translation>
+    </message>
+    <message>
+        <source>Tab l&amp;ocation:</source>
+        <translation>탭 위치(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Tab &amp;style:</source>
+        <translation>탭 스타일(&amp;S):</translation>
+    </message>
+    <message>
+        <source>A &amp;Close button on every tab</source>
+        <translation>탭마다 닫기 단추 표시(&amp;C)</translation>
+    </message>
+    <message>
+        <source>A &amp;colour for every tab</source>
+        <translation>탭마다 다른 색 사용(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>아래쪽</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>위쪽</translation>
+    </message>
+    <message>
+        <source>The changed language setting takes effect at the next start.</source>
+        <translation>변경한 언어 설정은 다음에 시작할 때 적용됩니다.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionProp</name>
+    <message>
+        <source>Options</source>
+        <translation>옵션</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>Colour settings</source>
+        <translation>색 설정</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved:
+%1</source>
+        <translation>설정을 저장할 수 없습니다:
+%1</translation>
     </message>
 </context>
 <context>
@@ -904,20 +1720,6 @@ Do you really want to quit?</source>
 </source>
         <translation>[Tovalo] 명령 인터프리터를 시작할 수 없습니다: %1
 </translation>
-    </message>
-    <message>
-        <source>Tovalo %1
-A front end for the dpct migration tool.
-
-dpct: %2</source>
-        <translation>Tovalo %1
-dpct 마이그레이션 도구의 프런트 엔드
-
-dpct: %2</translation>
-    </message>
-    <message>
-        <source>(not known)</source>
-        <translation>(알 수 없음)</translation>
     </message>
     <message>
         <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
@@ -934,6 +1736,14 @@ dpct: %2</translation>
     <message>
         <source>Definition files to open.</source>
         <translation>열 정의 파일.</translation>
+    </message>
+    <message>
+        <source>Tovalo looked for oneAPI in:</source>
+        <translation>Tovalo가 oneAPI를 찾아본 위치:</translation>
+    </message>
+    <message>
+        <source>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</source>
+        <translation>다른 폴더에 설치된 oneAPI를 사용하려면 환경 변수 ONEAPI_ROOT를 그 폴더(setvars 스크립트가 있는 폴더)로 설정한 후 Tovalo를 다시 시작하십시오.</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1908,19 @@ dpct: %2</translation>
         <source>not a regular file</source>
         <translation>일반 파일이 아닙니다</translation>
     </message>
+    <message>
+        <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
+        <translation>같은 out-root 폴더로의 이전 마이그레이션에서 다른 옵션 조합을 사용했기 때문에 dpct가 이 항목을 거부했습니다(dpct는 옵션을 그 폴더의 MainSourceFiles.yaml에 기록하고 -37로 종료합니다). 이 out-root에 쓰는 모든 항목에 dpct가 비교하는 옵션을 똑같이 지정하거나, 이 항목에 다른 --out-root를 지정하거나, --no-incremental-migration을 켜십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::DefinitionModel</name>
+    <message>
+        <source>This file does not exist:
+%1</source>
+        <translation>이 파일이 없습니다:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::LanguagePack</name>
@@ -1112,6 +1935,29 @@ dpct: %2</translation>
     <message>
         <source>Another Tovalo is running but does not answer.</source>
         <translation>다른 Tovalo가 실행 중이지만 응답하지 않습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::SourceOpener</name>
+    <message>
+        <source>The file %1 does not exist (any more).</source>
+        <translation>파일 %1이(가) 없습니다(삭제되었을 수 있음).</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>%1을(를) 열 프로그램이 설정되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The editor %1 could not be started.</source>
+        <translation>편집기 %1을(를) 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The editor command has an unclosed double quote.</source>
+        <translation>편집기 명령에 닫히지 않은 큰따옴표가 있습니다.</translation>
+    </message>
+    <message>
+        <source>The editor command is empty.</source>
+        <translation>편집기 명령이 비어 있습니다.</translation>
     </message>
 </context>
 </TS>

@@ -37,6 +37,26 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>%1 with a line break in the name</source>
+        <translation>名稱含換行字元的檔案 %1 個</translation>
+    </message>
+    <message>
+        <source>%1 folders could not be read</source>
+        <translation>無法讀取的資料夾 %1 個</translation>
+    </message>
+    <message>
+        <source>%1 links to folders not followed</source>
+        <translation>未追蹤的資料夾連結 %1 個</translation>
+    </message>
+    <message>
+        <source>Folder scan: %1 added, %2 already in the list</source>
+        <translation>資料夾搜尋：已新增 %1 個，%2 個已在清單中</translation>
+    </message>
+    <message>
+        <source>, skipped: %1</source>
+        <translation>，已略過：%1</translation>
+    </message>
 </context>
 <context>
     <name>LogContextMenu</name>
@@ -51,6 +71,10 @@
     <message>
         <source>Clear &amp;All</source>
         <translation>全部清除(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Select A&amp;ll</source>
+        <translation>全選(&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -217,6 +241,57 @@
     </message>
 </context>
 <context>
+    <name>tovalo::gui::CAboutDlg</name>
+    <message>
+        <source>About Tovalo</source>
+        <translation>關於 Tovalo</translation>
+    </message>
+    <message>
+        <source>Tovalo: a desktop front end for the dpct migration tool</source>
+        <translation>Tovalo: dpct 移轉工具的桌面前端程式</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Tovalo developers</source>
+        <translation>Copyright © 2026 Tovalo 開發人員</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support application
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>Intel® oneAPI DPC++ 相容性工具
+支援應用程式
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>not installed.</source>
+        <translation>not installed.</translation>
+    </message>
+    <message>
+        <source>[Application Version]</source>
+        <translation>[Application Version]</translation>
+    </message>
+    <message>
+        <source>[dpct Version]</source>
+        <translation>[dpct Version]</translation>
+    </message>
+    <message>
+        <source>Path : %1</source>
+        <translation>Path : %1</translation>
+    </message>
+    <message>
+        <source>dpct version : %1</source>
+        <translation>dpct version : %1</translation>
+    </message>
+    <message>
+        <source>dpct codebase : %1</source>
+        <translation>dpct codebase : %1</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::CChildFrame</name>
     <message>
         <source>Untitled</source>
@@ -243,14 +318,6 @@
     <message>
         <source>Do you want to save %1?</source>
         <translation>是否要儲存 %1？</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete the selected data?</source>
-        <translation>確定要刪除選取的資料嗎？</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete all items?</source>
-        <translation>確定要刪除所有項目嗎？</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -315,6 +382,320 @@ The file has byte sequences that are not UTF-8; saving writes U+FFFD in their pl
 The file was read as %2; saving writes %3. Save anyway?</source>
         <translation>%1
 此檔案以 %2 讀取；儲存時會以 %3 寫入。仍要儲存嗎？</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2 項</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>篩選(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>路徑的一部分</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>只顯示路徑中含有此文字的項目（不區分大小寫）。按 Esc 鍵可清除。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1 from the list?</source>
+        <translation>確定要從清單中刪除 %1 嗎？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete all %n item(s) from the list?</source>
+        <translation>
+            <numerusform>確定要從清單中刪除全部 %n 個項目嗎？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>另有 %n 個</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are hidden by the filter.</source>
+        <translation>
+            <numerusform>其中 %n 個已被篩選隱藏。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move U&amp;p	Alt+Up</source>
+        <translation>上移(&amp;P)	Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Alt+Down</source>
+        <translation>下移(&amp;W)	Alt+Down</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo	Ctrl+Z</source>
+        <translation>復原(&amp;N)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>重做(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>dpct Diagnostics - %1</source>
+        <translation>dpct 診斷 - %1</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Export Results as JSON</source>
+        <translation>將結果匯出為 JSON</translation>
+    </message>
+    <message>
+        <source>Export Results as CSV</source>
+        <translation>將結果匯出為 CSV</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json);;All files (*)</source>
+        <translation>JSON 檔案 (*.json);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 檔案 (*.csv);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.
+%2</source>
+        <translation>無法將結果儲存至 %1。
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CColorPopup</name>
+    <message>
+        <source>Black</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>棕色</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>橄欖色</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>深綠色</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>深青色</translation>
+    </message>
+    <message>
+        <source>Dark Blue</source>
+        <translation>深藍色</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>靛藍色</translation>
+    </message>
+    <message>
+        <source>Grey 80%</source>
+        <translation>灰色-80%</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>深紅色</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>橙色</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>深黃色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>綠色</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>青色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>藍色</translation>
+    </message>
+    <message>
+        <source>Blue-Grey</source>
+        <translation>藍灰色</translation>
+    </message>
+    <message>
+        <source>Grey 40%</source>
+        <translation>灰色-40%</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>紅色</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>淺橙色</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>萊姆綠</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>海綠色</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>水藍色</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>淺藍色</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>紫羅蘭色</translation>
+    </message>
+    <message>
+        <source>Grey 50%</source>
+        <translation>灰色-50%</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉紅色</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>金色</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黃色</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>亮綠色</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>青綠色</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>天藍色</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>梅紅色</translation>
+    </message>
+    <message>
+        <source>Grey 25%</source>
+        <translation>灰色-25%</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>玫瑰紅</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>棕褐色</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>淺黃色</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>淺綠色</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>淺青綠色</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>淡藍色</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>淡紫色</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>其他色彩...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>色彩</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CDiagnosticsView</name>
+    <message>
+        <source>dpct Diagnostics</source>
+        <translation>dpct 診斷</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>代碼</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>數量</translation>
+    </message>
+    <message>
+        <source>First message</source>
+        <translation>第一則訊息</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>the default program for the file</source>
+        <translation>該檔案的預設程式</translation>
+    </message>
+    <message>
+        <source>The command line that opens a source file, for example
+code --goto {file}:{line}:{column}
+{file}, {line} and {column} are replaced; the program is started without a shell.</source>
+        <translation>用來開啟原始檔的命令列，例如
+code --goto {file}:{line}:{column}
+{file}、{line} 和 {column} 會被取代為實際的值；程式不透過 shell 直接啟動。</translation>
+    </message>
+    <message>
+        <source>Open &amp;with:</source>
+        <translation>開啟方式(&amp;W):</translation>
+    </message>
+    <message>
+        <source>The last run gave no diagnostics.</source>
+        <translation>上次轉換沒有診斷資訊。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its source location.</source>
+        <translation>
+            <numerusform>%1 個項目中共有 %n 則 dpct 診斷。按兩下某一列可開啟其原始碼位置。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The source location could not be opened.
+%1</source>
+        <translation>無法開啟原始碼位置。
+%1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +847,12 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <source>The folder you entered is missing, and so is the folder that would hold it. Enter an existing folder, or a new one in an existing folder.</source>
         <translation>輸入的資料夾不存在，其所在的資料夾也不存在。請輸入既有的資料夾，或既有資料夾中的新資料夾。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries are not valid:</source>
+        <translation>
+            <numerusform>有 %n 個輸入項目無效：</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctPropCtrl</name>
@@ -487,6 +874,10 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>[... the beginning of this output is not shown ...]</source>
         <translation>[... 此輸出的開頭部分未顯示 ...]</translation>
+    </message>
+    <message>
+        <source>dpct diagnostics: %1</source>
+        <translation>dpct 診斷：%1</translation>
     </message>
 </context>
 <context>
@@ -530,6 +921,10 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>Paused</source>
         <translation>已暫停</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>診斷</translation>
     </message>
 </context>
 <context>
@@ -803,6 +1198,156 @@ Status Bar</source>
         <source>Toolbar</source>
         <translation>工具列</translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>上移(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place up; items are converted in list order
+Move Up</source>
+        <translation>將選取的項目上移一個位置；項目會依清單順序轉換
+上移</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place down; items are converted in list order
+Move Down</source>
+        <translation>將選取的項目下移一個位置；項目會依清單順序轉換
+下移</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation>復原(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the list
+Undo</source>
+        <translation>復原對清單所做的最後一項變更
+復原</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back
+Redo</source>
+        <translation>重做上次復原的變更
+重做</translation>
+    </message>
+    <message>
+        <source>&amp;Re-run Failed Items</source>
+        <translation>重新轉換失敗的項目(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Convert again only the items whose last result was not OK
+Re-run Failed</source>
+        <translation>只重新轉換上次結果未成功的項目
+重新轉換失敗的項目</translation>
+    </message>
+    <message>
+        <source>dpct &amp;Diagnostics...</source>
+        <translation>dpct 診斷(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Show dpct&apos;s diagnostics of the last run by code
+Diagnostics</source>
+        <translation>依代碼顯示上次轉換的 dpct 診斷
+dpct 診斷</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;CSV...</source>
+        <translation>將結果匯出為 CSV(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a CSV file
+Export CSV</source>
+        <translation>將上次轉換的結果儲存為 CSV 檔案
+匯出 CSV</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;JSON...</source>
+        <translation>將結果匯出為 JSON(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a JSON file
+Export JSON</source>
+        <translation>將上次轉換的結果儲存為 JSON 檔案
+匯出 JSON</translation>
+    </message>
+    <message>
+        <source>Tovalo &amp;User Guide</source>
+        <translation>Tovalo 使用者指南(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Open the user guide of Tovalo
+User Guide</source>
+        <translation>開啟 Tovalo 使用者指南
+使用者指南</translation>
+    </message>
+    <message>
+        <source>&amp;dpct Documentation (Web)</source>
+        <translation>dpct 說明文件 (Web)(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Open the documentation of dpct in the web browser
+dpct Documentation</source>
+        <translation>在網頁瀏覽器中開啟 dpct 說明文件
+dpct 說明文件</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>重疊顯示(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Arrange the windows so that they overlap
+Cascade</source>
+        <translation>以重疊方式排列視窗
+重疊顯示</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>並排顯示(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Arrange the windows side by side
+Tile</source>
+        <translation>以並排方式排列視窗
+並排顯示</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Window</source>
+        <translation>下一個視窗(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Activate the next window
+Next Window</source>
+        <translation>啟用下一個視窗
+下一個視窗</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Window</source>
+        <translation>上一個視窗(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Activate the previous window
+Previous Window</source>
+        <translation>啟用上一個視窗
+上一個視窗</translation>
+    </message>
+    <message>
+        <source>Close &amp;All</source>
+        <translation>全部關閉(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Close every document window
+Close All</source>
+        <translation>關閉所有文件視窗
+全部關閉</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CMainFrame</name>
@@ -837,6 +1382,44 @@ Support App
 Do you really want to quit?</source>
         <translation>「Intel® oneAPI DPC++ 相容性工具」支援應用程式
 確定要結束嗎？</translation>
+    </message>
+    <message>
+        <source>The web browser could not be started for %1.</source>
+        <translation>無法啟動網頁瀏覽器來開啟 %1。</translation>
+    </message>
+    <message>
+        <source>%1
+  writes into %2 as %3 does, with other values of: %4</source>
+        <translation>%1
+  與 %3 同樣輸出至 %2，但下列選項的值不同：%4</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more item(s).</source>
+        <translation>
+            <numerusform>... 另有 %n 個項目。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
+
+Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
+        <translation>dpct 會在 out-root 資料夾中記錄移轉時的選項，之後移轉至同一資料夾時，若所比較的選項值不同，就會拒絕移轉（結束代碼 -37）。下列項目將被拒絕：%1
+
+請為它們設定相同的選項、其他 --out-root，或使用 --no-incremental-migration。仍要轉換嗎？</translation>
+    </message>
+    <message>
+        <source>&amp;Run Anyway</source>
+        <translation>仍要轉換(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The user guide was not found. It was looked for in:
+%1</source>
+        <translation>找不到使用者指南。已搜尋下列位置：
+%1</translation>
+    </message>
+    <message>
+        <source>No program could be started to show %1.</source>
+        <translation>無法啟動可顯示 %1 的程式。</translation>
     </message>
 </context>
 <context>
@@ -881,6 +1464,22 @@ Do you really want to quit?</source>
         <source>Stopping...</source>
         <translation>正在停止...</translation>
     </message>
+    <message>
+        <source>%1 OK, %2 NG, %3 syntax errors</source>
+        <translation>成功 %1 個，失敗 %2 個，語法錯誤 %3 個</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 items: %3 (%4)</source>
+        <translation>在 %2 個項目中處理了 %1 個後停止：%3 (%4)</translation>
+    </message>
+    <message>
+        <source>Finished %1 items: %2 (%3)</source>
+        <translation>已完成 %1 個項目的轉換：%2 (%3)</translation>
+    </message>
+    <message>
+        <source>Conversion unavailable: oneAPI not found</source>
+        <translation>無法轉換：找不到 oneAPI</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::COutputPane</name>
@@ -891,6 +1490,223 @@ Do you really want to quit?</source>
     <message>
         <source>Output</source>
         <translation>輸出</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>找不到</translation>
+    </message>
+    <message>
+        <source>Wrapped around</source>
+        <translation>已繞回起點繼續搜尋</translation>
+    </message>
+    <message>
+        <source>Save Output As</source>
+        <translation>將輸出另存新檔</translation>
+    </message>
+    <message>
+        <source>Log files (*.log);;Text files (*.txt);;All Files (*)</source>
+        <translation>記錄檔 (*.log);;文字檔 (*.txt);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>The output could not be saved to %1:
+%2</source>
+        <translation>無法將輸出儲存至 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>尋找(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>另存新檔(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>尋找(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一個</translation>
+    </message>
+    <message>
+        <source>Find the next match (F3)</source>
+        <translation>尋找下一個 (F3)</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一個</translation>
+    </message>
+    <message>
+        <source>Find the previous match (Shift+F3)</source>
+        <translation>尋找上一個 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>關閉尋找列 (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionPageColor</name>
+    <message>
+        <source>Item list</source>
+        <translation>檔案清單</translation>
+    </message>
+    <message>
+        <source>Row text</source>
+        <translation>列文字色彩</translation>
+    </message>
+    <message>
+        <source>Row background</source>
+        <translation>列背景色彩</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converting&quot;: text</source>
+        <translation>狀態：「轉換中」文字色彩</translation>
+    </message>
+    <message>
+        <source>Status &quot;Syntax error&quot;: text</source>
+        <translation>狀態：「語法錯誤」文字色彩</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converted OK&quot;: text</source>
+        <translation>狀態：「轉換成功」文字色彩</translation>
+    </message>
+    <message>
+        <source>Status &quot;Converted NG&quot;: text</source>
+        <translation>狀態：「轉換失敗」文字色彩</translation>
+    </message>
+    <message>
+        <source>Conversion result window</source>
+        <translation>轉換結果視窗</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字色彩</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景色彩</translation>
+    </message>
+    <message>
+        <source>Output window</source>
+        <translation>輸出視窗</translation>
+    </message>
+    <message>
+        <source>C&amp;olour:</source>
+        <translation>色彩(&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>復原(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undo &amp;all</source>
+        <translation>全部復原(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to the initial colours</source>
+        <translation>還原為初始色彩(&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionPageGeneral</name>
+    <message>
+        <source>3D style</source>
+        <translation>3D 樣式</translation>
+    </message>
+    <message>
+        <source>Microsoft OneNote style</source>
+        <translation>Microsoft OneNote 樣式</translation>
+    </message>
+    <message>
+        <source>Visual Studio 2005 style</source>
+        <translation>Visual Studio 2005 樣式</translation>
+    </message>
+    <message>
+        <source>Style with tab labels</source>
+        <translation>附標籤的樣式</translation>
+    </message>
+    <message>
+        <source>Flat style with a horizontal scroll bar</source>
+        <translation>附水平捲軸的平面樣式</translation>
+    </message>
+    <message>
+        <source>Rounded tab labels</source>
+        <translation>圓角標籤</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>語言(&amp;L):</translation>
+    </message>
+    <message>
+        <source>* Takes effect after a restart</source>
+        <translation>* 重新啟動後生效</translation>
+    </message>
+    <message>
+        <source>Application &amp;look:</source>
+        <translation>應用程式外觀(&amp;L):</translation>
+    </message>
+    <message>
+        <source>&amp;Tab mode</source>
+        <translation>索引標籤模式(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>索引標籤</translation>
+    </message>
+    <message>
+        <source>Tab l&amp;ocation:</source>
+        <translation>索引標籤位置(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Tab &amp;style:</source>
+        <translation>索引標籤樣式(&amp;S):</translation>
+    </message>
+    <message>
+        <source>A &amp;Close button on every tab</source>
+        <translation>每個索引標籤都加上「關閉」按鈕(&amp;C)</translation>
+    </message>
+    <message>
+        <source>A &amp;colour for every tab</source>
+        <translation>每個索引標籤使用不同的色彩(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下方</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上方</translation>
+    </message>
+    <message>
+        <source>The changed language setting takes effect at the next start.</source>
+        <translation>變更後的語言設定將在下次啟動時生效。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CToolOptionProp</name>
+    <message>
+        <source>Options</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Colour settings</source>
+        <translation>色彩設定</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved:
+%1</source>
+        <translation>無法儲存設定：
+%1</translation>
     </message>
 </context>
 <context>
@@ -904,20 +1720,6 @@ Do you really want to quit?</source>
 </source>
         <translation>[Tovalo] 無法啟動命令直譯器: %1
 </translation>
-    </message>
-    <message>
-        <source>Tovalo %1
-A front end for the dpct migration tool.
-
-dpct: %2</source>
-        <translation>Tovalo %1
-dpct 移轉工具的前端程式
-
-dpct: %2</translation>
-    </message>
-    <message>
-        <source>(not known)</source>
-        <translation>（不明）</translation>
     </message>
     <message>
         <source>Front end for the dpct CUDA-to-SYCL migration tool.</source>
@@ -934,6 +1736,14 @@ dpct: %2</translation>
     <message>
         <source>Definition files to open.</source>
         <translation>要開啟的定義檔。</translation>
+    </message>
+    <message>
+        <source>Tovalo looked for oneAPI in:</source>
+        <translation>Tovalo 在下列位置搜尋過 oneAPI：</translation>
+    </message>
+    <message>
+        <source>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</source>
+        <translation>若要使用安裝在其他資料夾中的 oneAPI，請將環境變數 ONEAPI_ROOT 設定為該資料夾（含有 setvars 指令碼的資料夾），然後重新啟動 Tovalo。</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1908,19 @@ dpct: %2</translation>
         <source>not a regular file</source>
         <translation>不是一般檔案</translation>
     </message>
+    <message>
+        <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
+        <translation>dpct 拒絕了此項目：先前移轉至同一 out-root 資料夾時使用了另一組選項（dpct 將其記錄在該資料夾的 MainSourceFiles.yaml 中，並以 -37 結束）。請讓寫入此 out-root 的所有項目使用 dpct 會比較的相同選項，或為此項目指定其他 --out-root，或開啟 --no-incremental-migration。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::DefinitionModel</name>
+    <message>
+        <source>This file does not exist:
+%1</source>
+        <translation>此檔案不存在：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::LanguagePack</name>
@@ -1112,6 +1935,29 @@ dpct: %2</translation>
     <message>
         <source>Another Tovalo is running but does not answer.</source>
         <translation>另一個 Tovalo 正在執行，但沒有回應。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::SourceOpener</name>
+    <message>
+        <source>The file %1 does not exist (any more).</source>
+        <translation>檔案 %1 不存在（可能已被刪除）。</translation>
+    </message>
+    <message>
+        <source>No program is set up to open %1.</source>
+        <translation>未設定用來開啟 %1 的程式。</translation>
+    </message>
+    <message>
+        <source>The editor %1 could not be started.</source>
+        <translation>無法啟動編輯器 %1。</translation>
+    </message>
+    <message>
+        <source>The editor command has an unclosed double quote.</source>
+        <translation>編輯器命令中有未關閉的雙引號。</translation>
+    </message>
+    <message>
+        <source>The editor command is empty.</source>
+        <translation>編輯器命令是空的。</translation>
     </message>
 </context>
 </TS>

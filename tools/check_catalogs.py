@@ -174,7 +174,10 @@ def main():
             if not text and source:
                 problems.append(f"{where}: empty translation")
                 continue
-            if sorted(PLACEHOLDER.findall(text)) != sorted(PLACEHOLDER.findall(source)):
+            # Each plural form (one per line for a %n text) carries the source's placeholders.
+            wanted = sorted(set(PLACEHOLDER.findall(source)))
+            forms = text.split("\n") if "%n" in source and "\n" not in source else [text]
+            if any(sorted(set(PLACEHOLDER.findall(form))) != wanted for form in forms):
                 problems.append(f"{where}: placeholders differ: {text!r}")
             if not letters_of_source(source):
                 continue

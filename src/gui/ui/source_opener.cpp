@@ -10,11 +10,6 @@ namespace tovalo::gui {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("tovalo::gui::SourceOpener", text);
-}
-
 SourceOpenFunction& opener()
 {
     static SourceOpenFunction f;
@@ -24,13 +19,16 @@ SourceOpenFunction& opener()
 bool openForReal(const SourceLocation& where, const QString& editorCommand, QString& error)
 {
     if (!QFileInfo::exists(where.file)) {
-        error = tr("The file %1 does not exist (any more).").arg(where.file);
+        error =
+            QCoreApplication::translate("tovalo::gui::SourceOpener", "The file %1 does not exist (any more).")
+                .arg(where.file);
         return false;
     }
     if (editorCommand.trimmed().isEmpty()) {
         if (QDesktopServices::openUrl(QUrl::fromLocalFile(where.file)))
             return true;
-        error = tr("No program is set up to open %1.").arg(where.file);
+        error = QCoreApplication::translate("tovalo::gui::SourceOpener", "No program is set up to open %1.")
+                    .arg(where.file);
         return false;
     }
     QString program;
@@ -39,7 +37,8 @@ bool openForReal(const SourceLocation& where, const QString& editorCommand, QStr
         return false;
     if (QProcess::startDetached(program, arguments))
         return true;
-    error = tr("The editor %1 could not be started.").arg(program);
+    error = QCoreApplication::translate("tovalo::gui::SourceOpener", "The editor %1 could not be started.")
+                .arg(program);
     return false;
 }
 
@@ -66,13 +65,14 @@ bool editorArguments(const QString& command, const SourceLocation& where, QStrin
         }
     }
     if (quoted) {
-        error = tr("The editor command has an unclosed double quote.");
+        error = QCoreApplication::translate("tovalo::gui::SourceOpener",
+                                            "The editor command has an unclosed double quote.");
         return false;
     }
     if (inWord)
         words.append(word);
     if (words.isEmpty() || words.first().isEmpty()) {
-        error = tr("The editor command is empty.");
+        error = QCoreApplication::translate("tovalo::gui::SourceOpener", "The editor command is empty.");
         return false;
     }
     bool fileGiven = false;
