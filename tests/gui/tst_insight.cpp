@@ -11,6 +11,7 @@
 #include "settings/settings_store.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/core_messages.h"
 #include "ui/diagnostics_view.h"
 #include "ui/dpct_result_ctrl.h"
 #include "ui/main_frame.h"
@@ -245,8 +246,12 @@ void TestInsight::conflictQuestionThenRunAnyway()
     QCOMPARE(list->itemAt(0)->status, ItemStatus::ConvertedOk);
     QCOMPARE(list->itemAt(1)->status, ItemStatus::ConvertedNg);
     QCOMPARE(list->itemAt(1)->exitCode, -37);
-    QVERIFY(QString::fromStdString(list->itemAt(1)->resultText)
-                .contains(QStringLiteral("earlier migration into the same out-root")));
+    // The cause is named in the interface language.
+    const QString cause = wordMessage(tovalo::Message(tovalo::MessageId::OptionSetRefused));
+    QVERIFY(!cause.isEmpty());
+    QVERIFY2(
+        QString::fromStdString(list->itemAt(1)->resultText).contains(QStringLiteral("[Tovalo] ") + cause),
+        list->itemAt(1)->resultText.c_str());
 }
 
 void TestInsight::rerunFailedKeepsTheOthersResults()
