@@ -1648,8 +1648,8 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>* 重新启动后生效</translation>
     </message>
     <message>
-        <source>Application &amp;look:</source>
-        <translation>应用程序外观(&amp;L):</translation>
+        <source>&amp;Application look:</source>
+        <translation>应用程序外观(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Tab mode</source>
@@ -1672,8 +1672,8 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>每个选项卡都带“关闭”按钮(&amp;C)</translation>
     </message>
     <message>
-        <source>A &amp;colour for every tab</source>
-        <translation>每个选项卡使用不同的颜色(&amp;C)</translation>
+        <source>A colou&amp;r for every tab</source>
+        <translation>每个选项卡使用不同的颜色(&amp;R)</translation>
     </message>
     <message>
         <source>Bottom</source>

@@ -1654,8 +1654,8 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>* Takes effect after a restart</translation>
     </message>
     <message>
-        <source>Application &amp;look:</source>
-        <translation>Application &amp;look:</translation>
+        <source>&amp;Application look:</source>
+        <translation>&amp;Application look:</translation>
     </message>
     <message>
         <source>&amp;Tab mode</source>
@@ -1678,8 +1678,8 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>A &amp;Close button on every tab</translation>
     </message>
     <message>
-        <source>A &amp;colour for every tab</source>
-        <translation>A &amp;colour for every tab</translation>
+        <source>A colou&amp;r for every tab</source>
+        <translation>A colou&amp;r for every tab</translation>
     </message>
     <message>
         <source>Bottom</source>

@@ -1648,7 +1648,7 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>※再起動後に有効</translation>
     </message>
     <message>
-        <source>Application &amp;look:</source>
+        <source>&amp;Application look:</source>
         <translation>アプリケーションの外観(&amp;L):</translation>
     </message>
     <message>
@@ -1672,7 +1672,7 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>タブごとに「閉じる」ボタンを付ける(&amp;C)</translation>
     </message>
     <message>
-        <source>A &amp;colour for every tab</source>
+        <source>A colou&amp;r for every tab</source>
         <translation>タブごとに色を変える(&amp;R)</translation>
     </message>
     <message>

@@ -1648,8 +1648,8 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>* 다시 시작한 후 적용됨</translation>
     </message>
     <message>
-        <source>Application &amp;look:</source>
-        <translation>응용 프로그램 모양(&amp;L):</translation>
+        <source>&amp;Application look:</source>
+        <translation>응용 프로그램 모양(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Tab mode</source>
@@ -1672,8 +1672,8 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>탭마다 닫기 단추 표시(&amp;C)</translation>
     </message>
     <message>
-        <source>A &amp;colour for every tab</source>
-        <translation>탭마다 다른 색 사용(&amp;C)</translation>
+        <source>A colou&amp;r for every tab</source>
+        <translation>탭마다 다른 색 사용(&amp;R)</translation>
     </message>
     <message>
         <source>Bottom</source>

@@ -1648,8 +1648,8 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>* 重新啟動後生效</translation>
     </message>
     <message>
-        <source>Application &amp;look:</source>
-        <translation>應用程式外觀(&amp;L):</translation>
+        <source>&amp;Application look:</source>
+        <translation>應用程式外觀(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Tab mode</source>
@@ -1672,8 +1672,8 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>每個索引標籤都加上「關閉」按鈕(&amp;C)</translation>
     </message>
     <message>
-        <source>A &amp;colour for every tab</source>
-        <translation>每個索引標籤使用不同的色彩(&amp;C)</translation>
+        <source>A colou&amp;r for every tab</source>
+        <translation>每個索引標籤使用不同的色彩(&amp;R)</translation>
     </message>
     <message>
         <source>Bottom</source>

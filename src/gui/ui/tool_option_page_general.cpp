@@ -137,13 +137,13 @@ void CToolOptionPageGeneral::retranslate()
 {
     languageLabel_->setText(tr("&Language:"));
     restartNote_->setText(tr("* Takes effect after a restart"));
-    lookLabel_->setText(tr("Application &look:"));
+    lookLabel_->setText(tr("&Application look:"));
     tabMode_->setText(tr("&Tab mode"));
     tabGroup_->setTitle(tr("Tabs"));
     tabLocationLabel_->setText(tr("Tab l&ocation:"));
     tabStyleLabel_->setText(tr("Tab &style:"));
     tabClose_->setText(tr("A &Close button on every tab"));
-    tabColor_->setText(tr("A &colour for every tab"));
+    tabColor_->setText(tr("A colou&r for every tab"));
 
     const auto refill = [](QComboBox* combo, const QStringList& texts) {
         for (int i = 0; i < combo->count() && i < texts.size(); ++i)
