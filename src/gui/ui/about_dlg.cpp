@@ -100,6 +100,7 @@ CAboutDlg::CAboutDlg(const AboutInfo& info, QWidget* parent) : QDialog(parent), 
     link_->setToolTip(contactAddress());
 
     auto* buttons = new QDialogButtonBox(this);
+    buttons->setObjectName(QStringLiteral("aboutButtons"));
     close_ = buttons->addButton(QDialogButtonBox::Close);
     close_->setObjectName(QStringLiteral("aboutClose"));
     close_->setDefault(true);

@@ -77,6 +77,7 @@ CDiagnosticsView::CDiagnosticsView(Settings& settings, QWidget* parent) : QDialo
     form->addRow(tr("Open &with:"), editor_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("diagnosticsButtons"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Enter belongs to the tree (open the row), not to a default button.
     for (QAbstractButton* b : buttons->buttons()) {

@@ -80,6 +80,7 @@ void CToolOptionPageColor::buildUi()
     // (whose places the layout decides later) are none of its business.
     colorGroup_->setFrozen(true);
     colorLabel_ = new QLabel(colorGroup_);
+    colorLabel_->setObjectName(QStringLiteral("colorLabel"));
     picker_ = new CColorPicker(colorGroup_);
     picker_->setObjectName(QStringLiteral("colorPicker"));
     colorLabel_->setBuddy(picker_);

@@ -63,6 +63,7 @@ QStringList CToolOptionPageGeneral::lookTexts()
 void CToolOptionPageGeneral::buildUi()
 {
     languageLabel_ = new QLabel(this);
+    languageLabel_->setObjectName(QStringLiteral("languageLabel"));
     language_ = new QComboBox(this);
     language_->setObjectName(QStringLiteral("languageCombo"));
     languageLabel_->setBuddy(language_);
@@ -73,6 +74,8 @@ void CToolOptionPageGeneral::buildUi()
     restartNote_->setPalette(notePalette);
 
     lookLabel_ = new QLabel(this);
+
+    lookLabel_->setObjectName(QStringLiteral("lookLabel"));
     look_ = new QComboBox(this);
     look_->setObjectName(QStringLiteral("lookCombo"));
     lookLabel_->setBuddy(look_);
@@ -87,10 +90,12 @@ void CToolOptionPageGeneral::buildUi()
     // (whose places the layout decides later) are none of its business.
     tabGroup_->setFrozen(true);
     tabLocationLabel_ = new QLabel(tabGroup_);
+    tabLocationLabel_->setObjectName(QStringLiteral("tabLocationLabel"));
     tabLocation_ = new QComboBox(tabGroup_);
     tabLocation_->setObjectName(QStringLiteral("tabLocationCombo"));
     tabLocationLabel_->setBuddy(tabLocation_);
     tabStyleLabel_ = new QLabel(tabGroup_);
+    tabStyleLabel_->setObjectName(QStringLiteral("tabStyleLabel"));
     tabStyle_ = new QComboBox(tabGroup_);
     tabStyle_->setObjectName(QStringLiteral("tabStyleCombo"));
     tabStyleLabel_->setBuddy(tabStyle_);
