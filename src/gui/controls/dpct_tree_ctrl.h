@@ -22,40 +22,38 @@
 //
 // Painting lays out only the rows in and next to the view, so the cost of a repaint does not
 // grow with the number of rows.
+//
+// The list's parts: ListLayout and ListDivider (list_layout.h) say where everything stands,
+// ListPainter (list_painter.h) draws a ListSnapshot the list makes for each paint, and the input
+// handlers (mouse, keys, row and divider drags) live in dpct_tree_ctrl_input.cpp. Scrolling,
+// focus and look changes come from CPaintedScrollView.
 
 #include "controls/list_colors.h"
+#include "controls/list_layout.h"
+#include "controls/list_painter.h"
+#include "controls/painted_scroll_view.h"
 #include "data/dpct_data.h"
 
 #include <array>
-#include <cstdint>
-#include <utility>
 
 #include <QAbstractItemModel>
-#include <QAbstractScrollArea>
 #include <QFont>
 #include <QMetaObject>
-#include <QPixmap>
 #include <QPointer>
 
 namespace tovalo::gui {
 
-class CDpctTreeCtrl : public QAbstractScrollArea
+class CDpctTreeCtrl : public CPaintedScrollView
 {
     Q_OBJECT
 
 public:
     /// Where a point of the view lies: nothing, the name column, the status column, or the
     /// column divider (the gap between the two columns, in the header or in a row).
-    enum class HitArea
-    {
-        Nowhere = 0,
-        Name = 1,
-        Status = 2,
-        Divider = 3
-    };
+    using HitArea = ListHitArea;
 
     /// Width of the hatched strip at the left edge; rows start at this x.
-    static constexpr int kStripWidth = 20;
+    static constexpr int kStripWidth = ListLayout::kStripWidth;
 
     explicit CDpctTreeCtrl(QWidget* parent = nullptr);
     ~CDpctTreeCtrl() override;
@@ -113,7 +111,7 @@ public:
     int headerHeight() const { return rowHeight_ + 1; }
     /// x of the column divider: the name column ends at dividerX() + 16, the status column
     /// starts at dividerX() + 24.
-    int dividerX() const { return dividerX_; }
+    int dividerX() const { return divider_.x; }
     void setDividerX(int x);
     /// The row's rectangle in view coordinates (it may lie outside the view); empty for a row
     /// that does not exist.
@@ -131,7 +129,7 @@ public:
     /// item's last run; empty before it has run.
     QString rowCountText(int row) const;
     /// Width of the diagnostics column at the right edge.
-    static constexpr int kCountColumnWidth = 84;
+    static constexpr int kCountColumnWidth = ListLayout::kCountColumnWidth;
 
     /// The status text a row shows: as statusText(), but "Paused" for the row being converted
     /// while the run is paused.
@@ -153,7 +151,6 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -163,57 +160,40 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void fontChanged() override;
+    void viewResized() override;
+    void lookChanged() override;
 
 private:
-    enum class Highlight
-    {
-        SelectedFocus,
-        SelectedNoFocus,
-        Converting
-    };
-
-    /// What a row shows, read from the model.
-    struct RowData
-    {
-        QString path;
-        tovalo::ItemStatus status;
-        bool missing;
-        int diagnostics; ///< -1: not run
-    };
-
     bool hasRow(int row) const { return row >= 0 && row < count(); }
-    RowData rowData(int row) const;
+    /// Where everything stands now.
+    ListLayout layout() const;
+    /// The row as the list shows it, read from the model.
+    ListRow rowData(int row) const;
+    /// What a paint now shows.
+    ListSnapshot snapshot() const;
+
+    // Following the model.
     void rowsInserted(int first, int last);
     void rowsRemoved(int first, int last);
     void rowsChanged(int first, int last);
     void rowsMoved(int first, int destination);
     void modelReset();
-    /// Gap (0..count) a row dragged to view point `y` would land in.
-    int dropGapAt(int y) const;
-    void endRowDrag();
 
     void updateMetrics();
     void scrollIntoView(int row);
     void setSelection(int row);
+    /// selectNextRow (step 1) and selectPrevRow (step -1).
+    int stepSelection(int step);
     void updateAccessibleDescription();
-    void endDrag();
-    void scrollBy(int delta);
-    int docY(int row) const { return headerHeight() + row * rowHeight_; }
-    int rowsAreaHeight() const;
-    /// First and one-past-last row that a paint at the current scroll position lays out.
-    std::pair<int, int> laidOutRange() const;
-    /// First and one-past-last row that intersect the rows area.
-    std::pair<int, int> visibleRange() const;
 
-    void paintRow(QPainter& p, int row, int top);
-    void paintHeader(QPainter& p);
-    QPixmap icon(int index) const;
-    void paintHighlight(QPainter& p, const QRect& rect, Highlight look) const;
-    static QList<QColor> bandColors(Highlight look);
-    QColor inkOn(int slot, const QList<QColor>& under) const;
+    // Input (dpct_tree_ctrl_input.cpp).
+    /// Whether a mouse button event is the list's to act on: not during a run (the event is
+    /// swallowed), not for buttons other than the left one (the event is ignored).
+    bool takesClick(QMouseEvent* event) const;
+    void endDrag();
+    void endRowDrag();
 
     QPointer<QAbstractItemModel> model_;
     std::array<QMetaObject::Connection, 7> modelConnections_;
@@ -222,8 +202,9 @@ private:
     QFont normalFont_;
     QFont boldFont_;
     int rowHeight_ = 20;
-    int dividerX_ = 0;
-    bool dividerPlaced_ = false; // divider set by the user or the host; no automatic placement
+    ListDivider divider_;
+    ListPainter painter_;
+    // Dragging the divider.
     bool dragging_ = false;
     // Dragging a row: the row pressed, where the press was, and the gap it would land in (-1
     // until the mouse has moved far enough to start the drag).
@@ -234,12 +215,6 @@ private:
     int pendingEnsure_ = -1;
     bool inputLocked_ = false;
     bool paused_ = false;
-
-    // Pictures, made on demand (icons for the current device pixel ratio).
-    mutable std::array<QPixmap, 13> icons_;
-    mutable qreal iconsRatio_ = 0;
-    mutable QPixmap stripPattern_;
-    mutable QPixmap headerPattern_;
 };
 
 } // namespace tovalo::gui

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -79,14 +78,10 @@ QStringList CStaticTreeNode::lines() const
 // CStaticTreeCtrl -------------------------------------------------------------------------------
 
 CStaticTreeCtrl::CStaticTreeCtrl(QWidget* parent)
-    : QAbstractScrollArea(parent), root_(new CStaticTreeNode(nullptr, QString(), QColor()))
+    : CPaintedScrollView(parent), root_(new CStaticTreeNode(nullptr, QString(), QColor()))
 {
     setObjectName(QStringLiteral("staticTree"));
     setFrameStyle(QFrame::NoFrame);
-    setFocusPolicy(Qt::StrongFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     updateFonts();
 }
 
@@ -314,11 +309,8 @@ int CStaticTreeCtrl::layoutNode(CStaticTreeNode* first, int x, int y, int bounds
 
 void CStaticTreeCtrl::updateScrollRange() const
 {
-    QScrollBar* bar = verticalScrollBar();
     const int viewHeight = viewport()->height();
-    bar->setPageStep(std::max(1, viewHeight));
-    bar->setSingleStep(std::max(1, lineHeight_));
-    bar->setRange(0, std::max(0, contentHeight_ - viewHeight));
+    setScrollExtent(contentHeight_, viewHeight, std::max(1, viewHeight), std::max(1, lineHeight_));
 }
 
 // Painting --------------------------------------------------------------------------------------
@@ -418,7 +410,7 @@ void CStaticTreeCtrl::userSelect(CStaticTreeNode* node)
 void CStaticTreeCtrl::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
-        QAbstractScrollArea::mousePressEvent(event);
+        CPaintedScrollView::mousePressEvent(event);
         return;
     }
     setFocus(Qt::MouseFocusReason);
@@ -431,26 +423,27 @@ void CStaticTreeCtrl::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton)
         event->accept();
     else
-        QAbstractScrollArea::mouseReleaseEvent(event);
+        CPaintedScrollView::mouseReleaseEvent(event);
 }
 
 void CStaticTreeCtrl::wheelEvent(QWheelEvent* event)
 {
-    QScrollBar* bar = verticalScrollBar();
-    if (bar->maximum() <= 0) {
+    if (verticalScrollBar()->maximum() <= 0) {
         event->ignore();
         return;
     }
     wheelRemainder_ += event->angleDelta().y();
     const int steps = wheelRemainder_ / 120;
     wheelRemainder_ -= steps * 120;
-    bar->setValue(bar->value() - steps * lineHeight_);
+    scrollBy(-steps * lineHeight_);
     event->accept();
 }
 
 void CStaticTreeCtrl::keyPressEvent(QKeyEvent* event)
 {
     ensureLayout();
+    if (scrollPageKey(event))
+        return;
     const auto index = [this](const CStaticTreeNode* node) {
         return static_cast<int>(std::find(drawn_.begin(), drawn_.end(), node) - drawn_.begin());
     };
@@ -489,14 +482,6 @@ void CStaticTreeCtrl::keyPressEvent(QKeyEvent* event)
                 target = drawn_[static_cast<std::size_t>(i + 1)];
         }
         break;
-    case Qt::Key_PageUp:
-        verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
-        event->accept();
-        return;
-    case Qt::Key_PageDown:
-        verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        event->accept();
-        return;
     default:
         event->ignore();
         return;
@@ -506,35 +491,17 @@ void CStaticTreeCtrl::keyPressEvent(QKeyEvent* event)
         userSelect(target);
 }
 
-void CStaticTreeCtrl::resizeEvent(QResizeEvent* event)
+void CStaticTreeCtrl::viewResized()
 {
-    QAbstractScrollArea::resizeEvent(event);
     layoutValid_ = false;
     ensureLayout();
     updateScrollRange();
 }
 
-void CStaticTreeCtrl::focusInEvent(QFocusEvent* event)
+void CStaticTreeCtrl::fontChanged()
 {
-    QAbstractScrollArea::focusInEvent(event);
-    viewport()->update();
-}
-
-void CStaticTreeCtrl::focusOutEvent(QFocusEvent* event)
-{
-    QAbstractScrollArea::focusOutEvent(event);
-    viewport()->update();
-}
-
-void CStaticTreeCtrl::changeEvent(QEvent* event)
-{
-    QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        updateFonts();
-        invalidateLayout();
-    } else if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
-        viewport()->update();
-    }
+    updateFonts();
+    invalidateLayout();
 }
 
 } // namespace tovalo::gui

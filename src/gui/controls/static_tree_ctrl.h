@@ -11,13 +11,15 @@
 // insertNodeAfter() on the previous one, which keeps the order of insertion.
 //
 // The four colours (default text, connector lines, selection background, parent background)
-// can be changed at any time; the control repaints.
+// can be changed at any time; the control repaints. Focus, look changes and Page Up / Page Down
+// come from CPaintedScrollView.
+
+#include "controls/painted_scroll_view.h"
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-#include <QAbstractScrollArea>
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -78,7 +80,7 @@ private:
     std::vector<Line> lines_;
 };
 
-class CStaticTreeCtrl : public QAbstractScrollArea
+class CStaticTreeCtrl : public CPaintedScrollView
 {
     Q_OBJECT
 
@@ -153,14 +155,12 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void fontChanged() override;
+    void viewResized() override;
 
 private:
     void updateFonts();
