@@ -208,7 +208,7 @@ void CDpctPropCtrl::Fill(const CDpctData* item)
     rows_[kSlotFileName]->setData(kValueColumn, kEnabledRole, !file.empty());
 
     for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot)
-        setRow(slot, shown_.changed[static_cast<std::size_t>(slot)] != 0, optionValueText(shown_, slot));
+        setRow(slot, shown_.isChanged(slot), optionValueText(shown_, slot));
 
     // Colours follow the enabled state; recomputed in one pass so the palette is read once.
     const QColor enabledInk = palette().color(QPalette::Active, QPalette::Text);

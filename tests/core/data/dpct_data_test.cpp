@@ -51,8 +51,8 @@ TEST(OptionTable, ValueListsCompareWithCase)
 TEST(DpctData, NewAndResetRecordsAreIdenticalWithBuiltInDefaults)
 {
     CDpctData fresh;
-    EXPECT_EQ(fresh.includeSubdirs, 1);
-    EXPECT_EQ(fresh.kind, 0);
+    EXPECT_TRUE(fresh.includeSubdirs);
+    EXPECT_EQ(fresh.kind, ItemKind::File);
     for (int s = 0; s < kSlotCount; ++s)
         EXPECT_FALSE(fresh.isOn(s));
     const int slots[] = {kAssumeNdRangeDim,        kFormatRange,          kFormatStyle, kNoDpcppExtensions,
@@ -64,15 +64,15 @@ TEST(DpctData, NewAndResetRecordsAreIdenticalWithBuiltInDefaults)
 
     CDpctData used;
     used.path = "a.cu";
-    used.kind = 1;
-    used.includeSubdirs = 0;
+    used.kind = ItemKind::Directory;
+    used.includeSubdirs = false;
     used.setOn(kComments, true);
     used.setChoiceIndex(kFormatStyle, 0);
     used.setText(kInRoot, "/src");
     used.status = ItemStatus::ConvertedNg;
     used.exitCode = -5;
     used.resultText = "out";
-    used.changed[kComments] = 1;
+    used.setChanged(kComments, true);
     used.reset();
     EXPECT_EQ(used, fresh);
 }
@@ -81,27 +81,27 @@ TEST(DpctData, CopyCarriesOutcomeAndDefaultItemRuleClearsIt)
 {
     CDpctData item;
     item.path = "/w/a.cu";
-    item.kind = 1;
+    item.kind = ItemKind::Directory;
     item.setOn(kOutRoot, true);
     item.setText(kOutRoot, "/w/out");
     item.status = ItemStatus::ConvertedOk;
     item.exitCode = 3;
     item.resultText = "Processed 1 file(s)";
-    item.changed[kOutRoot] = 1;
+    item.setChanged(kOutRoot, true);
 
     const CDpctData copy = item;
     EXPECT_EQ(copy.status, ItemStatus::ConvertedOk);
     EXPECT_EQ(copy.exitCode, 3);
     EXPECT_EQ(copy.resultText, "Processed 1 file(s)");
-    EXPECT_EQ(copy.changed[kOutRoot], 1);
+    EXPECT_TRUE(copy.isChanged(kOutRoot));
 
     CDpctData defaults;
     defaults.takeOptionsForNextAdd(item);
     EXPECT_TRUE(defaults.isOn(kOutRoot));
     EXPECT_EQ(defaults.text(kOutRoot), "/w/out");
-    EXPECT_EQ(defaults.kind, 0);
+    EXPECT_EQ(defaults.kind, ItemKind::File);
     EXPECT_EQ(defaults.path, "");
-    EXPECT_EQ(defaults.includeSubdirs, 0);
+    EXPECT_FALSE(defaults.includeSubdirs);
     EXPECT_EQ(defaults.status, ItemStatus::None);
     EXPECT_EQ(defaults.exitCode, 0);
     EXPECT_EQ(defaults.resultText, "");

@@ -309,18 +309,18 @@ private Q_SLOTS:
         QVERIFY(page.checkBox(kComments)->isChecked());
         QVERIFY(page.validateAndStore());
         QCOMPARE(target.text(kExtraArg), "-dfoo"); // stored as typed
-        QCOMPARE(target.changed[kExtraArg], 0);
-        QCOMPARE(target.changed[kCustomHelperName], 1);
-        QCOMPARE(target.changed[kFormatStyle], 1);
-        QCOMPARE(target.changed[kComments], 1);
-        QCOMPARE(target.changed[kInRoot], 0);
-        QCOMPARE(std::count(target.changed.begin(), target.changed.end(), 1), 3);
+        QVERIFY(!target.isChanged(kExtraArg));
+        QVERIFY(target.isChanged(kCustomHelperName));
+        QVERIFY(target.isChanged(kFormatStyle));
+        QVERIFY(target.isChanged(kComments));
+        QVERIFY(!target.isChanged(kInRoot));
+        QCOMPARE(target.changed.count(), std::size_t(3));
 
         // A second confirmation (after the dialog refused its own path check) keeps the marks
         // relative to the record the page was opened on.
         QVERIFY(page.validateAndStore());
-        QCOMPARE(target.changed[kCustomHelperName], 1);
-        QCOMPARE(target.changed[kComments], 1);
+        QVERIFY(target.isChanged(kCustomHelperName));
+        QVERIFY(target.isChanged(kComments));
     }
 
     void pageRowsOrderTipsAndColours()
@@ -431,7 +431,7 @@ private Q_SLOTS:
         QTest::mouseClick(add.dirRadio(), Qt::LeftButton);
         QVERIFY(add.dirEdit()->isEnabled() && add.dirBrowse()->isEnabled() && add.subdirCheck()->isEnabled());
         QVERIFY(!add.fileEdit()->isEnabled() && !add.fileBrowse()->isEnabled());
-        QCOMPARE(add.workingRecord().kind, 1);
+        QCOMPARE(add.workingRecord().kind, ItemKind::Directory);
 
         QCOMPARE(add.checkAllButton()->text(), QStringLiteral("Check all"));
         QTest::mouseClick(add.checkAllButton(), Qt::LeftButton);
@@ -497,11 +497,11 @@ private Q_SLOTS:
         dlg.subdirCheck()->setChecked(false);
         dlg.accept();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(target.kind, 1);
+        QCOMPARE(target.kind, ItemKind::Directory);
         QCOMPARE(qs(target.path), tmp_.path());
-        QCOMPARE(target.includeSubdirs, 0);
-        QCOMPARE(target.enabled[kSlotDirName], 1);
-        QCOMPARE(target.enabled[kSlotFileName], 1);
+        QVERIFY(!target.includeSubdirs);
+        QVERIFY(target.isOn(kSlotDirName));
+        QVERIFY(target.isOn(kSlotFileName));
         QCOMPARE(target.text(kExtraArg), "-v");
     }
 
@@ -565,7 +565,7 @@ private Q_SLOTS:
         QCOMPARE(DialogSeam::shownCount(), 0);
         QCOMPARE(qs(item.path), file);
         QVERIFY(item.isOn(kComments));
-        QCOMPARE(item.changed[kComments], 1);
+        QVERIFY(item.isChanged(kComments));
         QCOMPARE(item.status, ItemStatus::ConvertedOk);
         QCOMPARE(defaults, defaultsBefore);
     }
@@ -735,16 +735,16 @@ private Q_SLOTS:
         touch(root + QStringLiteral("/one.cu"));
         touch(root + QStringLiteral("/two.cu"));
         CDpctData confirmed;
-        confirmed.kind = 1;
+        confirmed.kind = ItemKind::Directory;
         confirmed.path = root.toStdString();
-        confirmed.includeSubdirs = 1;
+        confirmed.includeSubdirs = true;
         confirmed.setOn(kComments, true);
         const DirectoryScanResult res =
             runDirectoryScan(nullptr, confirmed, {QString(root + QStringLiteral("/two.cu")).toStdString()});
         QVERIFY(res.matched);
         QCOMPARE(res.items.size(), std::size_t(1));
-        QCOMPARE(res.items[0].kind, 0);
-        QCOMPARE(res.items[0].includeSubdirs, 0);
+        QCOMPARE(res.items[0].kind, ItemKind::File);
+        QVERIFY(!res.items[0].includeSubdirs);
         QVERIFY(res.items[0].isOn(kComments));
         QCOMPARE(DialogSeam::shownCount(), 0);
 
@@ -774,9 +774,9 @@ private Q_SLOTS:
         const bool lockedIsUnreadable = !QDir(root + QStringLiteral("/locked")).isReadable();
 
         CDpctData confirmed;
-        confirmed.kind = 1;
+        confirmed.kind = ItemKind::Directory;
         confirmed.path = root.toStdString();
-        confirmed.includeSubdirs = 1;
+        confirmed.includeSubdirs = true;
         DialogSeam::resetLog();
         DialogSeam::answerMessage(); // 735: the name with a line break
         const DirectoryScanResult res = runDirectoryScan(
@@ -794,7 +794,7 @@ private Q_SLOTS:
         QVERIFY2(report.contains(QStringLiteral("1 links to folders not followed")), qPrintable(report));
 
         // Nothing new: message 732 says why, a plain scan of nothing stays as it was.
-        confirmed.includeSubdirs = 0;
+        confirmed.includeSubdirs = false;
         DialogSeam::resetLog();
         DialogSeam::answerMessage(); // 735
         DialogSeam::answerMessage(); // 732
@@ -822,9 +822,9 @@ private Q_SLOTS:
         touch(root + QStringLiteral("/sub\nfolder/inner.cu"));
         touch(root + QStringLiteral("/notes\n.txt")); // not a .cu file: not named
         CDpctData confirmed;
-        confirmed.kind = 1;
+        confirmed.kind = ItemKind::Directory;
         confirmed.path = root.toStdString();
-        confirmed.includeSubdirs = 1;
+        confirmed.includeSubdirs = true;
         DialogSeam::answerMessage();
         const DirectoryScanResult res = runDirectoryScan(nullptr, confirmed, {}, 0);
         QCOMPARE(res.items.size(), std::size_t(1));

@@ -480,7 +480,7 @@ QList<CDpctDataSetDlg::Refusal> CDpctDataSetDlg::findRefusals()
 
 void CDpctDataSetDlg::store()
 {
-    page_.changed.fill(0);
+    page_.changed.reset();
     for (int slot = 0; slot < kSlotCount; ++slot) {
         bool differs = page_.isOn(slot) != original_.isOn(slot);
         if (slot >= kFirstOptionSlot) {
@@ -490,7 +490,7 @@ void CDpctDataSetDlg::store()
             else if (info.kind == OptionKind::Text)
                 differs = differs || !caseFoldEquals(page_.text(slot), original_.text(slot));
         }
-        page_.changed[static_cast<std::size_t>(slot)] = differs ? 1 : 0;
+        page_.setChanged(slot, differs);
     }
     *target_ = page_;
 }
