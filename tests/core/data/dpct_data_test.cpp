@@ -12,12 +12,14 @@ TEST(OptionTable, SlotOrderIsAlphabeticalAndComplete)
 {
     const auto table = optionTable();
     ASSERT_EQ(table.size(), 36u);
-    std::set<int> checkIds;
+    std::set<int> refusalIds;
     for (std::size_t i = 0; i < table.size(); ++i) {
         EXPECT_EQ(table[i].slot, static_cast<int>(i) + 2);
         EXPECT_EQ(&optionAt(table[i].slot), &table[i]);
         EXPECT_EQ(findOption(table[i].name), &table[i]);
-        EXPECT_TRUE(checkIds.insert(table[i].checkId).second) << table[i].name;
+        if (table[i].refusalId != 0) {
+            EXPECT_TRUE(refusalIds.insert(table[i].refusalId).second) << table[i].name;
+        }
         if (i > 0) {
             // Alphabetical without the leading dashes.
             auto bare = [](std::string_view n) {

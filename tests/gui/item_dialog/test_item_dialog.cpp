@@ -63,9 +63,8 @@ CDpctData allRefused(const QString& missing)
             r.setText(slot,
                       slot == kOutRoot
                           ? QString(missing + QStringLiteral("/deeper")).toStdString() // dpct makes one level
-                      : slot == kBuildScriptFile || info.browse != Browse::None || slot == kOutputFile
-                          ? missing.toStdString()
-                          : std::string());
+                      : info.path != PathRule::None ? missing.toStdString()
+                                                    : std::string());
     }
     return r;
 }
@@ -107,7 +106,7 @@ private Q_SLOTS:
             // Find the refused option, check that it holds the focus, then mend it.
             int slot = -1;
             for (int s = kFirstOptionSlot; s < kSlotCount; ++s)
-                if (CDpctDataSetDlg::refusalId(s) == id)
+                if (optionAt(s).refusalId == id)
                     slot = s;
             QVERIFY(slot > 0);
             const QString name = qs(optionAt(slot).name);
@@ -154,7 +153,7 @@ private Q_SLOTS:
             page.edit(slot)->setText(QStringLiteral("-DX=\"a b"));
             DialogSeam::answerMessage();
             QVERIFY(!page.validateAndStore());
-            QCOMPARE(DialogSeam::last().id, CDpctDataSetDlg::refusalId(slot));
+            QCOMPARE(DialogSeam::last().id, optionAt(slot).refusalId);
             QCOMPARE(DialogSeam::last().text, CDpctDataSetDlg::plainValueRefusalText(slot));
             QVERIFY(DialogSeam::last().text.startsWith(qs(optionAt(slot).name) + QStringLiteral(":\n")));
             QCOMPARE(page.focusWidget(), page.edit(slot));

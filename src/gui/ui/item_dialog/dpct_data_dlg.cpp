@@ -7,6 +7,7 @@
 #include "controls/commui/dlg_scroll.h"
 #include "controls/commui/folder_dialog.h"
 #include "controls/commui/group_box.h"
+#include "data/option_table.h"
 #include "ui/item_dialog/dpct_data_set_dlg.h"
 #include "ui/item_dialog/folder_memory.h"
 #include "ui/item_dialog/path_line_break.h"
@@ -127,7 +128,7 @@ void CDpctDataDlg::buildUi()
     setTabOrder(dirEdit_, dirBrowse_);
     setTabOrder(dirBrowse_, subdirCheck_);
     QWidget* last = subdirCheck_;
-    for (int slot : CDpctDataSetDlg::displayOrder()) {
+    for (int slot : pageOrder()) {
         for (QWidget* w :
              {static_cast<QWidget*>(page_->checkBox(slot)), static_cast<QWidget*>(page_->comboBox(slot)),
               static_cast<QWidget*>(page_->edit(slot)), static_cast<QWidget*>(page_->browseButton(slot))}) {
