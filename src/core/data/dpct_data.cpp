@@ -34,14 +34,14 @@ CDpctData::CDpctData()
 
 void CDpctData::reset()
 {
-    kind = 0;
+    kind = ItemKind::File;
     path.clear();
-    includeSubdirs = 1;
-    enabled.fill(0);
+    includeSubdirs = true;
+    enabled.reset();
     status = ItemStatus::None;
     exitCode = 0;
     resultText.clear();
-    changed.fill(0);
+    changed.reset();
     diagnostics.clear();
     elapsedMs = -1;
     for (const OptionInfo& o : optionTable()) {
@@ -101,9 +101,9 @@ void CDpctData::setText(int slot, std::string value)
 void CDpctData::takeOptionsForNextAdd(const CDpctData& added)
 {
     *this = added;
-    kind = 0;
+    kind = ItemKind::File;
     path.clear();
-    includeSubdirs = 0;
+    includeSubdirs = false;
     status = ItemStatus::None;
     exitCode = 0;
     resultText.clear();
@@ -113,19 +113,19 @@ void CDpctData::takeOptionsForNextAdd(const CDpctData& added)
 
 std::string describe(const CDpctData& item)
 {
-    std::string s = "{path=\"" + item.path + "\" kind=" + std::to_string(item.kind) +
-                    " subdirs=" + std::to_string(item.includeSubdirs) +
+    std::string s = "{path=\"" + item.path + "\" kind=" + (item.kind == ItemKind::File ? "0" : "1") +
+                    " subdirs=" + (item.includeSubdirs ? "1" : "0") +
                     " status=" + std::to_string(static_cast<int>(item.status)) +
                     " exit=" + std::to_string(item.exitCode) +
                     " result=" + std::to_string(item.resultText.size()) + "B" +
                     " diagnostics=" + std::to_string(item.diagnostics.size()) + " on=[";
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (!item.isOn(slot) && !item.changed[static_cast<std::size_t>(slot)])
+        if (!item.isOn(slot) && !item.isChanged(slot))
             continue;
         s += slot < kFirstOptionSlot ? std::to_string(slot) : std::string(optionAt(slot).name);
         if (!item.isOn(slot))
             s += "(off)";
-        if (item.changed[static_cast<std::size_t>(slot)])
+        if (item.isChanged(slot))
             s += "*";
         s += ' ';
     }

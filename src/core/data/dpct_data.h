@@ -6,6 +6,7 @@
 #include "option_table.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -29,6 +30,17 @@ enum class ItemStatus : std::int32_t
 /// (the names tovalo-cli prints and its JSON uses).
 std::string_view itemStatusName(ItemStatus status);
 
+/// What an item's path names. Only the item dialog's working record names a directory (to be
+/// scanned for .cu files); listed items are files.
+enum class ItemKind
+{
+    File,
+    Directory,
+};
+
+/// One flag per slot (0..kSlotCount-1).
+using SlotFlags = std::bitset<kSlotCount>;
+
 class CDpctData
 {
 public:
@@ -40,21 +52,23 @@ public:
     bool operator==(const CDpctData&) const = default;
 
     // Fields, in the order the item is described.
-    std::int32_t kind = 0; ///< 0 = a file, 1 = a directory (item dialog's working record only)
-    std::string path;      ///< UTF-8; the item's identity
-    std::int32_t includeSubdirs = 1;
-    std::array<std::int32_t, kSlotCount> enabled{};
+    ItemKind kind = ItemKind::File;
+    std::string path; ///< UTF-8; the item's identity
+    bool includeSubdirs = true;
+    SlotFlags enabled; ///< the slots switched on
     ItemStatus status = ItemStatus::None;
     std::int32_t exitCode = 0;
     std::string resultText;
-    std::array<std::int32_t, kSlotCount> changed{};
+    SlotFlags changed; ///< the slots whose state or value the item's last edit changed (shown bold)
     // Results of the last run that only this session knows: they are not written to definition
     // files (neither are status, exitCode and resultText).
     std::vector<DpctDiagnostic> diagnostics; ///< dpct's diagnostics in the order printed
     std::int64_t elapsedMs = -1;             ///< how long the dpct command took; -1 = not run
 
-    bool isOn(int slot) const { return enabled[static_cast<std::size_t>(slot)] != 0; }
-    void setOn(int slot, bool on) { enabled[static_cast<std::size_t>(slot)] = on ? 1 : 0; }
+    bool isOn(int slot) const { return enabled[static_cast<std::size_t>(slot)]; }
+    void setOn(int slot, bool on) { enabled[static_cast<std::size_t>(slot)] = on; }
+    bool isChanged(int slot) const { return changed[static_cast<std::size_t>(slot)]; }
+    void setChanged(int slot, bool on) { changed[static_cast<std::size_t>(slot)] = on; }
 
     /// Value-list index of a Choice option.
     std::int32_t choiceIndex(int slot) const;

@@ -9,48 +9,54 @@ using K = OptionKind;
 using A = ArgForm;
 using F = FileForm;
 using B = Browse;
+using P = PathRule;
+using R = RefusalReason;
+using FF = FileFilter;
+using PR = PageRow;
 
 // Value fields: Choice options use fields 0..10 of the index array, Text options 0..10 of
 // the text array, each in slot order.
-// One table row per line.
+// One table row per line: slot, name, kind, value list, default index, argument form, file form,
+// value field, path rule, refusal reason and number, browse, file filter, remembered folder,
+// page row.
 // clang-format off
 constexpr std::array<OptionInfo, kOptionCount> kOptions = {{
-    {kAlwaysUseAsyncHandler, "--always-use-async-handler", K::Switch, kNoList, 0, 409, A::Bare, F::NameOnly, -1, 1007, 0, 0, B::None},
-    {kAssumeNdRangeDim, "--assume-nd-range-dim", K::Choice, kListAssumeNdRangeDim, 1, 410, A::ChoiceFirstChar, F::NameEntry, 0, 1008, 1009, 0, B::None},
-    {kBuildScriptFile, "--build-script-file", K::Text, kNoList, 0, 411, A::Quoted, F::PlainText, 0, 1068, 1034, 0, B::None},
-    {kComments, "--comments", K::Switch, kNoList, 0, 412, A::Bare, F::NameOnly, -1, 1010, 0, 0, B::None},
-    {kCudaIncludePath, "--cuda-include-path", K::Text, kNoList, 0, 413, A::Path, F::QuotedText, 1, 1011, 1012, 1013, B::Folder},
-    {kCustomHelperName, "--custom-helper-name", K::Text, kNoList, 0, 414, A::Quoted, F::PlainText, 2, 1014, 1015, 0, B::None},
-    {kEnableCtad, "--enable-ctad", K::Switch, kNoList, 0, 415, A::Bare, F::NameOnly, -1, 1016, 0, 0, B::None},
-    {kExtraArg, "--extra-arg", K::Text, kNoList, 0, 416, A::Plain, F::PlainText, 3, 1017, 1018, 0, B::None},
-    {kFormatRange, "--format-range", K::Choice, kListFormatRange, 0, 417, A::Choice, F::NameEntry, 1, 1019, 1020, 0, B::None},
-    {kFormatStyle, "--format-style", K::Choice, kListFormatStyle, 2, 418, A::Choice, F::NameEntry, 2, 1021, 1022, 0, B::None},
-    {kGenBuildScript, "--gen-build-script", K::Switch, kNoList, 0, 419, A::Bare, F::NameOnly, -1, 1070, 0, 0, B::None},
-    {kInRoot, "--in-root", K::Text, kNoList, 0, 420, A::Path, F::QuotedText, 4, 1023, 1024, 1025, B::Folder},
-    {kKeepOriginalCode, "--keep-original-code", K::Switch, kNoList, 0, 421, A::Bare, F::NameOnly, -1, 1026, 0, 0, B::None},
-    {kNoClNamespaceInline, "--no-cl-namespace-inline", K::Switch, kNoList, 0, 422, A::Bare, F::NameOnly, -1, 1027, 0, 0, B::None},
-    {kNoDpcppExtensions, "--no-dpcpp-extensions", K::Choice, kListNoDpcppExtensions, 0, 423, A::Choice, F::NameEntry, 3, 1028, 1029, 0, B::None},
-    {kNoDryPattern, "--no-dry-pattern", K::Switch, kNoList, 0, 424, A::Bare, F::NameOnly, -1, 1030, 0, 0, B::None},
-    {kNoIncrementalMigration, "--no-incremental-migration", K::Switch, kNoList, 0, 425, A::Bare, F::NameOnly, -1, 1067, 0, 0, B::None},
-    {kOptimizeMigration, "--optimize-migration", K::Switch, kNoList, 0, 426, A::Bare, F::NameOnly, -1, 1069, 0, 0, B::None},
-    {kOutRoot, "--out-root", K::Text, kNoList, 0, 427, A::Path, F::QuotedText, 5, 1031, 1032, 1033, B::Folder},
-    {kOutputFile, "--output-file", K::Text, kNoList, 0, 428, A::Quoted, F::QuotedText, 6, 1035, 1036, 1037, B::File},
-    {kOutputVerbosity, "--output-verbosity", K::Choice, kListOutputVerbosity, 3, 429, A::Choice, F::NameEntry, 4, 1038, 1039, 0, B::None},
-    {kCompilationDatabase, "-p", K::Text, kNoList, 0, 430, A::Path, F::QuotedText, 7, 1040, 1041, 1042, B::Folder},
-    {kProcessAll, "--process-all", K::Switch, kNoList, 0, 431, A::Bare, F::NameOnly, -1, 1043, 0, 0, B::None},
-    {kReportFilePrefix, "--report-file-prefix", K::Text, kNoList, 0, 432, A::Plain, F::PlainText, 8, 1044, 1063, 0, B::None},
-    {kReportFormat, "--report-format", K::Choice, kListReportFormat, 0, 433, A::Choice, F::NameEntry, 5, 1046, 1045, 0, B::None},
-    {kReportOnly, "--report-only", K::Switch, kNoList, 0, 434, A::Bare, F::NameOnly, -1, 1047, 0, 0, B::None},
-    {kReportType, "--report-type", K::Choice, kListReportType, 1, 435, A::Choice, F::NameEntry, 6, 1048, 1049, 0, B::None},
-    {kStopOnParseErr, "--stop-on-parse-err", K::Switch, kNoList, 0, 436, A::Bare, F::NameOnly, -1, 1050, 0, 0, B::None},
-    {kSuppressWarnings, "--suppress-warnings", K::Text, kNoList, 0, 437, A::Plain, F::PlainText, 9, 1051, 1052, 0, B::None},
-    {kSuppressWarningsAll, "--suppress-warnings-all", K::Switch, kNoList, 0, 438, A::Bare, F::NameOnly, -1, 1053, 0, 0, B::None},
-    {kSyclNamedLambda, "--sycl-named-lambda", K::Switch, kNoList, 0, 439, A::Bare, F::NameOnly, -1, 1054, 0, 0, B::None},
-    {kUseCustomHelper, "--use-custom-helper", K::Choice, kListUseCustomHelper, 0, 440, A::Choice, F::NameEntry, 7, 1055, 1056, 0, B::None},
-    {kUseExperimentalFeatures, "--use-experimental-features", K::Choice, kListUseExperimentalFeatures, 0, 441, A::Choice, F::NameEntry, 8, 1057, 1058, 0, B::None},
-    {kUseExplicitNamespace, "--use-explicit-namespace", K::Choice, kListUseExplicitNamespace, 2, 442, A::Choice, F::NameEntry, 9, 1064, 1065, 0, B::None},
-    {kUsmLevel, "--usm-level", K::Choice, kListUsmLevel, 0, 443, A::Choice, F::NameEntry, 10, 1059, 1066, 0, B::None},
-    {kVcxprojFile, "--vcxprojfile", K::Text, kNoList, 0, 444, A::Path, F::QuotedText, 10, 1060, 1061, 1062, B::File},
+    {kAlwaysUseAsyncHandler, "--always-use-async-handler", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::Normal},
+    {kAssumeNdRangeDim, "--assume-nd-range-dim", K::Choice, kListAssumeNdRangeDim, 1, A::ChoiceFirstChar, F::NameEntry, 0, P::None, R::NoValidEntry, 703, B::None, FF::None, {}, PR::Normal},
+    {kBuildScriptFile, "--build-script-file", K::Text, kNoList, 0, A::Quoted, F::PlainText, 0, P::Existing, R::InvalidName, 704, B::None, FF::None, {}, PR::Normal},
+    {kComments, "--comments", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::Normal},
+    {kCudaIncludePath, "--cuda-include-path", K::Text, kNoList, 0, A::Path, F::QuotedText, 1, P::Existing, R::InvalidPath, 705, B::Folder, FF::None, "CudaIncPath", PR::Normal},
+    {kCustomHelperName, "--custom-helper-name", K::Text, kNoList, 0, A::Quoted, F::PlainText, 2, P::None, R::EmptyValue, 706, B::None, FF::None, {}, PR::Normal},
+    {kEnableCtad, "--enable-ctad", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::Normal},
+    {kExtraArg, "--extra-arg", K::Text, kNoList, 0, A::Plain, F::PlainText, 3, P::None, R::EmptyValue, 707, B::None, FF::None, {}, PR::Normal},
+    {kFormatRange, "--format-range", K::Choice, kListFormatRange, 0, A::Choice, F::NameEntry, 1, P::None, R::NoValidEntry, 708, B::None, FF::None, {}, PR::Normal},
+    {kFormatStyle, "--format-style", K::Choice, kListFormatStyle, 2, A::Choice, F::NameEntry, 2, P::None, R::NoValidEntry, 709, B::None, FF::None, {}, PR::Normal},
+    {kGenBuildScript, "--gen-build-script", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::Normal},
+    {kInRoot, "--in-root", K::Text, kNoList, 0, A::Path, F::QuotedText, 4, P::Existing, R::InvalidPath, 710, B::Folder, FF::None, "InRoot", PR::Normal},
+    {kKeepOriginalCode, "--keep-original-code", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::Normal},
+    {kNoClNamespaceInline, "--no-cl-namespace-inline", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::Fixed},
+    {kNoDpcppExtensions, "--no-dpcpp-extensions", K::Choice, kListNoDpcppExtensions, 0, A::Choice, F::NameEntry, 3, P::None, R::NoValidEntry, 711, B::None, FF::None, {}, PR::Normal},
+    {kNoDryPattern, "--no-dry-pattern", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::Normal},
+    {kNoIncrementalMigration, "--no-incremental-migration", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::NoTip},
+    {kOptimizeMigration, "--optimize-migration", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::NoTip},
+    {kOutRoot, "--out-root", K::Text, kNoList, 0, A::Path, F::QuotedText, 5, P::ExistingOrNewFolder, R::NoFolderOrParent, 712, B::Folder, FF::None, "OutRoot", PR::Normal},
+    {kOutputFile, "--output-file", K::Text, kNoList, 0, A::Quoted, F::QuotedText, 6, P::Existing, R::InvalidFileName, 713, B::File, FF::TextFiles, "OutputFile", PR::Normal},
+    {kOutputVerbosity, "--output-verbosity", K::Choice, kListOutputVerbosity, 3, A::Choice, F::NameEntry, 4, P::None, R::NoValidEntry, 715, B::None, FF::None, {}, PR::Normal},
+    {kCompilationDatabase, "-p", K::Text, kNoList, 0, A::Path, F::QuotedText, 7, P::Existing, R::InvalidPath, 714, B::Folder, FF::None, "P", PR::Normal},
+    {kProcessAll, "--process-all", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::Normal},
+    {kReportFilePrefix, "--report-file-prefix", K::Text, kNoList, 0, A::Plain, F::PlainText, 8, P::None, R::EmptyValue, 716, B::None, FF::None, {}, PR::Normal},
+    {kReportFormat, "--report-format", K::Choice, kListReportFormat, 0, A::Choice, F::NameEntry, 5, P::None, R::NoValidEntry, 717, B::None, FF::None, {}, PR::Normal},
+    {kReportOnly, "--report-only", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::Normal},
+    {kReportType, "--report-type", K::Choice, kListReportType, 1, A::Choice, F::NameEntry, 6, P::None, R::NoValidEntry, 718, B::None, FF::None, {}, PR::Normal},
+    {kStopOnParseErr, "--stop-on-parse-err", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::Normal},
+    {kSuppressWarnings, "--suppress-warnings", K::Text, kNoList, 0, A::Plain, F::PlainText, 9, P::None, R::EmptyValue, 719, B::None, FF::None, {}, PR::Normal},
+    {kSuppressWarningsAll, "--suppress-warnings-all", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::Normal},
+    {kSyclNamedLambda, "--sycl-named-lambda", K::Switch, kNoList, 0, A::Bare, F::NameOnly, -1, P::None, R::None, 0, B::None, FF::None, {}, PR::Normal},
+    {kUseCustomHelper, "--use-custom-helper", K::Choice, kListUseCustomHelper, 0, A::Choice, F::NameEntry, 7, P::None, R::NoValidEntry, 720, B::None, FF::None, {}, PR::Normal},
+    {kUseExperimentalFeatures, "--use-experimental-features", K::Choice, kListUseExperimentalFeatures, 0, A::Choice, F::NameEntry, 8, P::None, R::NoValidEntry, 721, B::None, FF::None, {}, PR::Normal},
+    {kUseExplicitNamespace, "--use-explicit-namespace", K::Choice, kListUseExplicitNamespace, 2, A::Choice, F::NameEntry, 9, P::None, R::NoValidEntry, 722, B::None, FF::None, {}, PR::Normal},
+    {kUsmLevel, "--usm-level", K::Choice, kListUsmLevel, 0, A::Choice, F::NameEntry, 10, P::None, R::NoValidEntryUnnamed, 726, B::None, FF::None, {}, PR::Normal},
+    {kVcxprojFile, "--vcxprojfile", K::Text, kNoList, 0, A::Path, F::QuotedText, 10, P::Existing, R::InvalidFileName, 723, B::File, FF::VcxprojFiles, "Vcxproj", PR::Normal},
 }};
 // clang-format on
 
@@ -82,11 +88,59 @@ constexpr bool tableIsInSlotOrder()
 }
 static_assert(tableIsInSlotOrder());
 
+// The page's checks rest on these: every option with a value can be refused under a number of
+// its own, and only a path browses, with a remembered folder.
+constexpr bool rowsAreConsistent()
+{
+    for (const OptionInfo& o : kOptions) {
+        const bool hasValue = o.kind != OptionKind::Switch;
+        if (hasValue != (o.refusal != RefusalReason::None) || hasValue != (o.refusalId != 0))
+            return false;
+        if (o.path != PathRule::None && o.kind != OptionKind::Text)
+            return false;
+        if (o.browse != Browse::None && (o.path == PathRule::None || o.folderKey.empty()))
+            return false;
+        if ((o.browse == Browse::File) != (o.filter != FileFilter::None))
+            return false;
+    }
+    return true;
+}
+static_assert(rowsAreConsistent());
+
+// Slot order with one option moved to just after another.
+constexpr std::array<int, kOptionCount> slotOrderMoving(int moved, int after)
+{
+    std::array<int, kOptionCount> order{};
+    std::size_t n = 0;
+    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
+        if (slot == moved)
+            continue;
+        order[n++] = slot;
+        if (slot == after)
+            order[n++] = moved;
+    }
+    return order;
+}
+
+constexpr std::array<int, kOptionCount> kPageOrder = slotOrderMoving(kGenBuildScript, kExtraArg);
+constexpr std::array<int, kOptionCount> kGridOrder =
+    slotOrderMoving(kUseExperimentalFeatures, kUseExplicitNamespace);
+
 } // namespace
 
 std::span<const OptionInfo, kOptionCount> optionTable()
 {
     return kOptions;
+}
+
+std::span<const int, kOptionCount> pageOrder()
+{
+    return kPageOrder;
+}
+
+std::span<const int, kOptionCount> gridOrder()
+{
+    return kGridOrder;
 }
 
 const OptionInfo& optionAt(int slot)

@@ -1,7 +1,10 @@
 #pragma once
-// The 36 dpct options Tovalo knows, in slot order (slots 2 to 37 of a conversion item), with
-// their value lists and built-in defaults. Every loop over options, every definition-file line
-// and every command-line argument follows this order.
+// The 36 dpct options Tovalo knows, in slot order (slots 2 to 37 of a conversion item): their
+// kinds, value lists and built-in defaults, how they go onto the command line and into definition
+// files, and how the option-setting page checks and browses them. Every loop over options, every
+// definition-file line and every command-line argument follows this order. The texts the user
+// reads are worded by each front end (the core translates nothing): refusals by their reason,
+// file filters by their FileFilter, descriptions and chooser titles by the option's slot.
 
 #include <array>
 #include <cstdint>
@@ -102,12 +105,51 @@ enum ValueList : int
     kListUsmLevel,
 };
 
-/// What a folder or file browse button of the option-setting page opens.
+/// Whether a Text option's value names a file or folder, and which values the option-setting page
+/// accepts (it paints a path it would refuse red).
+enum class PathRule
+{
+    None,                ///< not a path: any value but an empty one
+    Existing,            ///< empty, or a file or folder that exists
+    ExistingOrNewFolder, ///< as Existing, or a new folder in an existing one (dpct creates it)
+};
+
+/// Why the option-setting page refuses the value of a checked option. Each front end words it;
+/// the message shows under the option's own refusal number (OptionInfo::refusalId).
+enum class RefusalReason
+{
+    None,                ///< a Switch: it has no value to refuse
+    NoValidEntry,        ///< a Choice without an entry of its list
+    NoValidEntryUnnamed, ///< the same, worded without the option's name
+    InvalidName,
+    InvalidPath,
+    NoFolderOrParent, ///< neither the folder nor the one that would hold it exists
+    InvalidFileName,
+    EmptyValue,
+};
+
+/// What the browse button of an option on the option-setting page opens.
 enum class Browse
 {
     None,
     Folder,
     File
+};
+
+/// The file types a file chooser offers (each front end words the list).
+enum class FileFilter
+{
+    None,
+    TextFiles,
+    VcxprojFiles,
+};
+
+/// How the option-setting page shows an option's row.
+enum class PageRow
+{
+    Normal, ///< the user switches it; the check box's tip is the option's description
+    Fixed,  ///< shown with its state, but the user cannot switch it there (deprecated)
+    NoTip,  ///< as Normal, without a tip
 };
 
 struct OptionInfo
@@ -117,14 +159,16 @@ struct OptionInfo
     OptionKind kind;
     int valueList;    ///< ValueList id, kNoList unless kind is Choice
     int defaultIndex; ///< built-in default index of a Choice, 0 otherwise
-    int helpId;       ///< help-text resource id (two lines: name, description)
     ArgForm argForm;
     FileForm fileForm;
-    int field;   ///< index into the item's choice or text value fields, -1 for a Switch
-    int checkId; ///< control ids of the option-setting page
-    int valueId; ///< 0 when the option has no value control
-    int browseId;
+    int field; ///< index into the item's choice or text value fields, -1 for a Switch
+    PathRule path;
+    RefusalReason refusal;
+    int refusalId; ///< message number of the option-setting page's refusal; 0 for a Switch
     Browse browse;
+    FileFilter filter;          ///< the file chooser's file types; None unless browse is File
+    std::string_view folderKey; ///< remembered folder the chooser starts in and updates
+    PageRow pageRow;
 };
 
 /// The option table, index 0 = slot 2.
@@ -144,6 +188,14 @@ int valueListIndex(int valueList, std::string_view text);
 
 /// Entry at `index`; empty for an index outside the list (including -1).
 std::string_view valueListEntry(int valueList, int index);
+
+/// The option slots in the order the option-setting page lists them: slot order, except that
+/// --gen-build-script follows --extra-arg.
+std::span<const int, kOptionCount> pageOrder();
+
+/// The option slots in the order the option grid lists them: slot order, except that
+/// --use-explicit-namespace comes before --use-experimental-features.
+std::span<const int, kOptionCount> gridOrder();
 
 /// The exclusive group: of these, only the first switched-on one is written and passed.
 inline constexpr std::array<int, 3> kExclusiveGroup = {kNoDryPattern, kNoIncrementalMigration,

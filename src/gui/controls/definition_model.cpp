@@ -235,7 +235,7 @@ int DefinitionModel::rowCount(const QModelIndex& parent) const
 
 QVariant DefinitionModel::data(const QModelIndex& index, int role) const
 {
-    CDpctData* item = index.isValid() && index.model() == this ? itemAt(index.row()) : nullptr;
+    const CDpctData* item = index.isValid() && index.model() == this ? itemAt(index.row()) : nullptr;
     if (!item)
         return {};
     switch (role) {

@@ -41,7 +41,7 @@ public:
         PathRole = Qt::UserRole + 1,
         /// The item's conversion status (int, the value of tovalo::ItemStatus).
         StatusRole,
-        /// The item itself (tovalo::CDpctData*).
+        /// The item itself (const tovalo::CDpctData*).
         ItemRole,
         /// The item's source file was missing at the last check (bool).
         MissingRole,
@@ -53,9 +53,9 @@ public:
     explicit DefinitionModel(DefinitionDocument& document, QObject* parent = nullptr);
     ~DefinitionModel() override;
 
-    DefinitionDocument& document() const { return document_; }
+    const DefinitionDocument& document() const { return document_; }
     /// The item of model row `row`, or null when there is no such row.
-    CDpctData* itemAt(int row) const { return document_.item(documentRow(row)); }
+    const CDpctData* itemAt(int row) const { return document_.item(documentRow(row)); }
 
     /// The document row of model row `row`; -1 when there is no such row.
     int documentRow(int row) const;
@@ -110,4 +110,4 @@ private:
 
 } // namespace tovalo::gui
 
-Q_DECLARE_METATYPE(tovalo::CDpctData*)
+Q_DECLARE_METATYPE(const tovalo::CDpctData*)

@@ -65,12 +65,8 @@ QString optionValueText(const CDpctData& record, int slot)
 const std::array<int, kSlotCount>& CDpctPropCtrl::displayOrder()
 {
     static const std::array<int, kSlotCount> order = [] {
-        std::array<int, kSlotCount> o{};
-        for (int i = 0; i < kSlotCount; ++i)
-            o[static_cast<std::size_t>(i)] = i;
-        // The last four option rows: --use-explicit-namespace, --use-experimental-features,
-        // --usm-level, --vcxprojfile.
-        std::swap(o[kUseExperimentalFeatures], o[kUseExplicitNamespace]);
+        std::array<int, kSlotCount> o{kSlotDirName, kSlotFileName};
+        std::copy(gridOrder().begin(), gridOrder().end(), o.begin() + kFirstOptionSlot);
         return o;
     }();
     return order;
@@ -208,7 +204,7 @@ void CDpctPropCtrl::Fill(const CDpctData* item)
     rows_[kSlotFileName]->setData(kValueColumn, kEnabledRole, !file.empty());
 
     for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot)
-        setRow(slot, shown_.changed[static_cast<std::size_t>(slot)] != 0, optionValueText(shown_, slot));
+        setRow(slot, shown_.isChanged(slot), optionValueText(shown_, slot));
 
     // Colours follow the enabled state; recomputed in one pass so the palette is read once.
     const QColor enabledInk = palette().color(QPalette::Active, QPalette::Text);

@@ -35,8 +35,8 @@ public:
     /// The record on show.
     const tovalo::CDpctData& shownRecord() const { return shown_; }
 
-    /// The option slots in the order the grid shows them: the two file rows, then the options,
-    /// with --use-explicit-namespace before --use-experimental-features.
+    /// The slots in the order the grid shows them: the two file rows, then the options in the
+    /// option table's grid order.
     static const std::array<int, tovalo::kSlotCount>& displayOrder();
 
     QTreeWidget* grid() const { return grid_; }

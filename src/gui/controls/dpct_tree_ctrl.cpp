@@ -82,11 +82,11 @@ int CDpctTreeCtrl::count() const
     return model_ ? model_->rowCount() : 0;
 }
 
-CDpctData* CDpctTreeCtrl::itemAt(int row) const
+const CDpctData* CDpctTreeCtrl::itemAt(int row) const
 {
     if (!hasRow(row))
         return nullptr;
-    return model_->data(model_->index(row, 0), DefinitionModel::ItemRole).value<CDpctData*>();
+    return model_->data(model_->index(row, 0), DefinitionModel::ItemRole).value<const CDpctData*>();
 }
 
 ListRow CDpctTreeCtrl::rowData(int row) const

@@ -68,7 +68,7 @@ public:
     /// Number of rows.
     int count() const;
     /// The conversion item of `row` (the model's item role), or null when there is no such row.
-    tovalo::CDpctData* itemAt(int row) const;
+    const tovalo::CDpctData* itemAt(int row) const;
 
     // Selection --------------------------------------------------------------------------------
 

@@ -558,7 +558,7 @@ void CChildFrame::addItem()
     if (dialog.exec() != QDialog::Accepted)
         return;
 
-    if (confirmed.kind == 0) {
+    if (confirmed.kind == ItemKind::File) {
         const int row = document_.add(confirmed);
         selectItemRow(row);
         list_->ensureVisible(list_->selectedRow());

@@ -188,13 +188,13 @@ TEST(DefinitionFile, NotKeptAreOutcomeChangedMarksAndValuesOfOffOptions)
 {
     CDpctData item;
     item.path = "/a.cu";
-    item.includeSubdirs = 0;
+    item.includeSubdirs = false;
     item.setText(kInRoot, "/kept/while/off");
     item.setChoiceIndex(kFormatStyle, 0);
     item.status = ItemStatus::SyntaxError;
     item.exitCode = 9;
     item.resultText = "x";
-    item.changed[kComments] = 1;
+    item.setChanged(kComments, true);
     std::string text;
     Message error;
     ASSERT_TRUE(formatDefinitionText(std::span(&item, 1), fixedDate(), "\n", text, error));

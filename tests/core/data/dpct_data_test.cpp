@@ -12,12 +12,14 @@ TEST(OptionTable, SlotOrderIsAlphabeticalAndComplete)
 {
     const auto table = optionTable();
     ASSERT_EQ(table.size(), 36u);
-    std::set<int> checkIds;
+    std::set<int> refusalIds;
     for (std::size_t i = 0; i < table.size(); ++i) {
         EXPECT_EQ(table[i].slot, static_cast<int>(i) + 2);
         EXPECT_EQ(&optionAt(table[i].slot), &table[i]);
         EXPECT_EQ(findOption(table[i].name), &table[i]);
-        EXPECT_TRUE(checkIds.insert(table[i].checkId).second) << table[i].name;
+        if (table[i].refusalId != 0) {
+            EXPECT_TRUE(refusalIds.insert(table[i].refusalId).second) << table[i].name;
+        }
         if (i > 0) {
             // Alphabetical without the leading dashes.
             auto bare = [](std::string_view n) {
@@ -51,8 +53,8 @@ TEST(OptionTable, ValueListsCompareWithCase)
 TEST(DpctData, NewAndResetRecordsAreIdenticalWithBuiltInDefaults)
 {
     CDpctData fresh;
-    EXPECT_EQ(fresh.includeSubdirs, 1);
-    EXPECT_EQ(fresh.kind, 0);
+    EXPECT_TRUE(fresh.includeSubdirs);
+    EXPECT_EQ(fresh.kind, ItemKind::File);
     for (int s = 0; s < kSlotCount; ++s)
         EXPECT_FALSE(fresh.isOn(s));
     const int slots[] = {kAssumeNdRangeDim,        kFormatRange,          kFormatStyle, kNoDpcppExtensions,
@@ -64,15 +66,15 @@ TEST(DpctData, NewAndResetRecordsAreIdenticalWithBuiltInDefaults)
 
     CDpctData used;
     used.path = "a.cu";
-    used.kind = 1;
-    used.includeSubdirs = 0;
+    used.kind = ItemKind::Directory;
+    used.includeSubdirs = false;
     used.setOn(kComments, true);
     used.setChoiceIndex(kFormatStyle, 0);
     used.setText(kInRoot, "/src");
     used.status = ItemStatus::ConvertedNg;
     used.exitCode = -5;
     used.resultText = "out";
-    used.changed[kComments] = 1;
+    used.setChanged(kComments, true);
     used.reset();
     EXPECT_EQ(used, fresh);
 }
@@ -81,27 +83,27 @@ TEST(DpctData, CopyCarriesOutcomeAndDefaultItemRuleClearsIt)
 {
     CDpctData item;
     item.path = "/w/a.cu";
-    item.kind = 1;
+    item.kind = ItemKind::Directory;
     item.setOn(kOutRoot, true);
     item.setText(kOutRoot, "/w/out");
     item.status = ItemStatus::ConvertedOk;
     item.exitCode = 3;
     item.resultText = "Processed 1 file(s)";
-    item.changed[kOutRoot] = 1;
+    item.setChanged(kOutRoot, true);
 
     const CDpctData copy = item;
     EXPECT_EQ(copy.status, ItemStatus::ConvertedOk);
     EXPECT_EQ(copy.exitCode, 3);
     EXPECT_EQ(copy.resultText, "Processed 1 file(s)");
-    EXPECT_EQ(copy.changed[kOutRoot], 1);
+    EXPECT_TRUE(copy.isChanged(kOutRoot));
 
     CDpctData defaults;
     defaults.takeOptionsForNextAdd(item);
     EXPECT_TRUE(defaults.isOn(kOutRoot));
     EXPECT_EQ(defaults.text(kOutRoot), "/w/out");
-    EXPECT_EQ(defaults.kind, 0);
+    EXPECT_EQ(defaults.kind, ItemKind::File);
     EXPECT_EQ(defaults.path, "");
-    EXPECT_EQ(defaults.includeSubdirs, 0);
+    EXPECT_FALSE(defaults.includeSubdirs);
     EXPECT_EQ(defaults.status, ItemStatus::None);
     EXPECT_EQ(defaults.exitCode, 0);
     EXPECT_EQ(defaults.resultText, "");

@@ -72,8 +72,8 @@ int main(int argc, char** argv)
         item->setText(kOutRoot, "/home/user/sycl-out");
         item->setOn(kComments, i % 2 == 0);
         item->setOn(kUsmLevel, true);
-        item->changed[kOutRoot] = 1;
-        item->changed[kComments] = 1;
+        item->setChanged(kOutRoot, true);
+        item->setChanged(kComments, true);
         if (i < 6)
             item->status = pattern[i];
         else if (i == 6)

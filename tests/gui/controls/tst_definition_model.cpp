@@ -66,7 +66,7 @@ private Q_SLOTS:
         QCOMPARE(model.data(b, DefinitionModel::PathRole).toString(), QStringLiteral("/b.cu"));
         QCOMPARE(model.data(b, DefinitionModel::StatusRole).toInt(),
                  static_cast<int>(ItemStatus::ConvertedNg));
-        QCOMPARE(model.data(b, DefinitionModel::ItemRole).value<CDpctData*>(), doc.item(1));
+        QCOMPARE(model.data(b, DefinitionModel::ItemRole).value<const CDpctData*>(), doc.item(1));
         QCOMPARE(model.itemAt(1), doc.item(1));
         QCOMPARE(model.itemAt(4), nullptr);
         QVERIFY(!model.data(model.index(4)).isValid());

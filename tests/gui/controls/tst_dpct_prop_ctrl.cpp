@@ -148,8 +148,8 @@ private Q_SLOTS:
         const QRect name = rowRect(grid, kInRoot, 0);
         const int plain = ink(grabGrid(grid), name);
 
-        item.changed[kInRoot] = 1;
-        item.changed[kComments] = 1; // marked although switched off
+        item.setChanged(kInRoot, true);
+        item.setChanged(kComments, true); // marked although switched off
         grid.Fill(&item);
         QVERIFY(grid.isRowMarked(kInRoot));
         QVERIFY(grid.isRowMarked(kComments));

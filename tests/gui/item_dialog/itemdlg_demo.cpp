@@ -74,9 +74,9 @@ int scanBench(int files, int folders)
     }
 
     tovalo::CDpctData confirmed;
-    confirmed.kind = 1;
+    confirmed.kind = tovalo::ItemKind::Directory;
     confirmed.path = request.directory;
-    confirmed.includeSubdirs = 1;
+    confirmed.includeSubdirs = true;
     QElapsedTimer tick;
     qint64 worst = 0;
     QTimer probe;

@@ -34,7 +34,7 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
     QEventLoop loop;
     ScanRequest request;
     request.directory = confirmed.path;
-    request.includeSubdirs = confirmed.includeSubdirs == 1;
+    request.includeSubdirs = confirmed.includeSubdirs;
     request.existingPaths = existingPaths;
     request.cancel = &cancel;
     request.withLineBreak = &result.withLineBreak;
@@ -107,8 +107,8 @@ DirectoryScanResult runDirectoryScan(QWidget* parent, const CDpctData& confirmed
     result.items.reserve(found.size());
     for (std::string& path : found) {
         CDpctData item = confirmed;
-        item.kind = 0;
-        item.includeSubdirs = 0;
+        item.kind = ItemKind::File;
+        item.includeSubdirs = false;
         item.path = std::move(path);
         result.items.push_back(std::move(item));
     }

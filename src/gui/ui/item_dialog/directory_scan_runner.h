@@ -30,7 +30,7 @@ struct DirectoryScanResult
 QString scanReport(const DirectoryScanResult& result);
 
 /// Scans `confirmed.path` (with `confirmed.includeSubdirs`) and returns one new item per new
-/// .cu file: a copy of `confirmed` with `kind` 0, `includeSubdirs` 0 and its own path. Files
+/// .cu file: a copy of `confirmed` with `kind` File, `includeSubdirs` false and its own path. Files
 /// already listed in `existingPaths` (case ignored) are skipped silently. Files whose paths hold
 /// a line break are left out and named once after the scan (message 735, warning). When the
 /// scan ends without new items (and was not cancelled) message 732 is shown with a warning icon.

@@ -7,6 +7,7 @@
 #include "controls/commui/dlg_scroll.h"
 #include "controls/commui/folder_dialog.h"
 #include "controls/commui/group_box.h"
+#include "data/option_table.h"
 #include "ui/item_dialog/dpct_data_set_dlg.h"
 #include "ui/item_dialog/folder_memory.h"
 #include "ui/item_dialog/path_line_break.h"
@@ -52,7 +53,7 @@ CDpctDataDlg::CDpctDataDlg(Mode mode, CDpctData& target, CDpctData* defaultItem,
         working_ = defaultItem_ ? *defaultItem_ : CDpctData();
     else
         working_ = target;
-    working_.kind = 0;
+    working_.kind = ItemKind::File;
     buildUi();
 }
 
@@ -127,7 +128,7 @@ void CDpctDataDlg::buildUi()
     setTabOrder(dirEdit_, dirBrowse_);
     setTabOrder(dirBrowse_, subdirCheck_);
     QWidget* last = subdirCheck_;
-    for (int slot : CDpctDataSetDlg::displayOrder()) {
+    for (int slot : pageOrder()) {
         for (QWidget* w :
              {static_cast<QWidget*>(page_->checkBox(slot)), static_cast<QWidget*>(page_->comboBox(slot)),
               static_cast<QWidget*>(page_->edit(slot)), static_cast<QWidget*>(page_->browseButton(slot))}) {
@@ -145,11 +146,11 @@ void CDpctDataDlg::buildUi()
     connect(buttons, &QDialogButtonBox::rejected, this, &CDpctDataDlg::reject);
     connect(fileRadio_, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            setKind(0);
+            setKind(ItemKind::File);
     });
     connect(dirRadio_, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            setKind(1);
+            setKind(ItemKind::Directory);
     });
     connect(fileEdit_, &QLineEdit::editingFinished, this, [this] { recolour(fileEdit_); });
     connect(dirEdit_, &QLineEdit::editingFinished, this, [this] { recolour(dirEdit_); });
@@ -162,9 +163,9 @@ void CDpctDataDlg::buildUi()
         dirRadio_->setEnabled(false);
     fileEdit_->setText(QString::fromStdString(working_.path));
     recolour(fileEdit_);
-    subdirCheck_->setChecked(working_.includeSubdirs == 1);
+    subdirCheck_->setChecked(working_.includeSubdirs);
     fileRadio_->setChecked(true);
-    setKind(0);
+    setKind(ItemKind::File);
     fileRadio_->setFocus(Qt::OtherFocusReason);
     retranslate();
 }
@@ -193,10 +194,10 @@ void CDpctDataDlg::changeEvent(QEvent* event)
         retranslate();
 }
 
-void CDpctDataDlg::setKind(int kind)
+void CDpctDataDlg::setKind(ItemKind kind)
 {
     working_.kind = kind;
-    const bool file = kind == 0;
+    const bool file = kind == ItemKind::File;
     fileEdit_->setEnabled(file);
     fileBrowse_->setEnabled(file);
     dirEdit_->setEnabled(!file);
@@ -289,11 +290,11 @@ void CDpctDataDlg::accept()
     }
     // The page writes the working record; the path fields go in afterwards.
     page_->store();
-    working_.kind = file ? 0 : 1;
+    working_.kind = file ? ItemKind::File : ItemKind::Directory;
     working_.path = path.toStdString();
-    working_.includeSubdirs = subdirCheck_->isChecked() ? 1 : 0;
-    working_.enabled[kSlotDirName] = 1;
-    working_.enabled[kSlotFileName] = 1;
+    working_.includeSubdirs = subdirCheck_->isChecked();
+    working_.setOn(kSlotDirName, true);
+    working_.setOn(kSlotFileName, true);
     *target_ = working_;
     if (mode_ == Mode::Add && defaultItem_)
         defaultItem_->takeOptionsForNextAdd(working_);

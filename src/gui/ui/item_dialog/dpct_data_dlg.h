@@ -74,7 +74,7 @@ protected:
 private:
     void buildUi();
     void retranslate();
-    void setKind(int kind);
+    void setKind(tovalo::ItemKind kind);
     void recolour(CColorEdit* edit);
     void browseFile();
     void browseDirectory();

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -46,31 +47,108 @@ QString nativeWithSeparator(const QString& dir)
     return d;
 }
 
-// The remembered folder of each browse button and whether it chooses a file.
-struct BrowseInfo
+// The page's texts that the option table identifies, worded here in the page's context.
+constexpr char kContext[] = "tovalo::gui::CDpctDataSetDlg";
+
+QString translated(const char* source)
 {
-    const char* memory;
-    bool file;
+    return QCoreApplication::translate(kContext, source);
+}
+
+// One entry per RefusalReason, in its order; `named` puts the option's name above the text.
+struct RefusalWords
+{
+    RefusalReason reason;
+    const char* text;
+    bool named;
 };
 
-BrowseInfo browseInfo(int slot)
+constexpr std::array kRefusalWords = {
+    RefusalWords{RefusalReason::None, "", false},
+    RefusalWords{RefusalReason::NoValidEntry,
+                 QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg",
+                                   "The selected value is not valid. Select a correct value."),
+                 true},
+    RefusalWords{RefusalReason::NoValidEntryUnnamed,
+                 QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg",
+                                   "The selected value is not valid. Select a correct value."),
+                 false},
+    RefusalWords{RefusalReason::InvalidName,
+                 QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg",
+                                   "The name you entered is not valid. Enter a suitable name."),
+                 true},
+    RefusalWords{RefusalReason::InvalidPath,
+                 QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg",
+                                   "The path you entered is not valid. Enter a correct path."),
+                 true},
+    RefusalWords{RefusalReason::NoFolderOrParent,
+                 QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg",
+                                   "The folder you entered is missing, and so is the folder that would hold "
+                                   "it. Enter an existing folder, or a new one in an existing folder."),
+                 true},
+    RefusalWords{RefusalReason::InvalidFileName,
+                 QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg",
+                                   "The file name you entered is not valid. Enter a correct file name."),
+                 true},
+    RefusalWords{RefusalReason::EmptyValue,
+                 QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg",
+                                   "No value has been entered. Enter a suitable value."),
+                 true},
+};
+
+constexpr bool inReasonOrder()
 {
-    switch (slot) {
-    case kCudaIncludePath:
-        return {"CudaIncPath", false};
-    case kInRoot:
-        return {"InRoot", false};
-    case kOutRoot:
-        return {"OutRoot", false};
-    case kOutputFile:
-        return {"OutputFile", true};
-    case kCompilationDatabase:
-        return {"P", false};
-    case kVcxprojFile:
-        return {"Vcxproj", true};
-    default:
-        return {nullptr, false};
+    for (std::size_t i = 0; i < kRefusalWords.size(); ++i) {
+        if (static_cast<std::size_t>(kRefusalWords[i].reason) != i)
+            return false;
     }
+    return kRefusalWords.back().reason == RefusalReason::EmptyValue;
+}
+static_assert(inReasonOrder(), "one entry per RefusalReason, in its order");
+
+// One entry per FileFilter, in its order.
+constexpr std::array<const char*, 3> kFilterWords = {
+    "",
+    QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg", "Text File (*.txt);;All Files (*)"),
+    QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg", "vcxproj file (*.vcxproj);;All Files (*)"),
+};
+static_assert(kFilterWords.size() == static_cast<std::size_t>(FileFilter::VcxprojFiles) + 1);
+
+// The title of each option's chooser (the options whose browse is not None).
+struct ChooserTitle
+{
+    int slot;
+    const char* text;
+};
+
+constexpr std::array kChooserTitles = {
+    ChooserTitle{kCudaIncludePath, QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg",
+                                                     "Select the directory of the CUDA header files")},
+    ChooserTitle{kInRoot, QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg",
+                                            "Select the root directory of the source tree")},
+    ChooserTitle{kOutRoot, QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg",
+                                             "Select the root directory of the generated files")},
+    ChooserTitle{kCompilationDatabase, QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg",
+                                                         "Select the directory of the compilation database")},
+    ChooserTitle{kOutputFile, QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg",
+                                                "Select the output file for stdout / stderr")},
+    ChooserTitle{kVcxprojFile, QT_TRANSLATE_NOOP("tovalo::gui::CDpctDataSetDlg", "Select the vcxproj file")},
+};
+
+QString chooserTitle(int slot)
+{
+    for (const ChooserTitle& t : kChooserTitles) {
+        if (t.slot == slot)
+            return translated(t.text);
+    }
+    return {};
+}
+
+// Whether the path option `slot` takes `text`, by the option's path rule.
+bool pathValueAcceptable(int slot, const QString& text)
+{
+    return optionAt(slot).path == PathRule::ExistingOrNewFolder ? CDpctDataSetDlg::outRootAcceptable(text)
+                                                                : CDpctDataSetDlg::pathAcceptable(text);
 }
 
 } // namespace
@@ -84,37 +162,6 @@ CDpctDataSetDlg::CDpctDataSetDlg(CDpctData& target, FolderMemory* folders, QWidg
     fillFromRecord();
 }
 
-std::array<int, kOptionCount> CDpctDataSetDlg::displayOrder()
-{
-    // Slot order, except that --gen-build-script stands between --extra-arg and --format-range.
-    std::array<int, kOptionCount> order{};
-    int n = 0;
-    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
-        if (slot == kGenBuildScript)
-            continue;
-        order[static_cast<std::size_t>(n++)] = slot;
-        if (slot == kExtraArg)
-            order[static_cast<std::size_t>(n++)] = kGenBuildScript;
-    }
-    return order;
-}
-
-bool CDpctDataSetDlg::isPathOption(int slot) const
-{
-    switch (slot) {
-    case kBuildScriptFile:
-    case kCudaIncludePath:
-    case kInRoot:
-    case kOutRoot:
-    case kOutputFile:
-    case kCompilationDatabase:
-    case kVcxprojFile:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void CDpctDataSetDlg::buildRows()
 {
     auto* grid = new QGridLayout(this);
@@ -122,7 +169,7 @@ void CDpctDataSetDlg::buildRows()
     grid->setColumnStretch(1, 1);
     grid->setVerticalSpacing(4);
     int line = 0;
-    for (int slot : displayOrder()) {
+    for (int slot : pageOrder()) {
         const OptionInfo& info = optionAt(slot);
         Row& row = rows_[static_cast<std::size_t>(slot)];
         row.check = new QCheckBox(optionName(slot), this);
@@ -137,11 +184,11 @@ void CDpctDataSetDlg::buildRows()
         } else if (info.kind == OptionKind::Text) {
             row.edit = new CColorEdit(this);
             row.edit->setObjectName(QStringLiteral("edit") + objectKey(slot));
-            grid->addWidget(row.edit, line, 1, 1, info.browse == Browse::None && slot != kOutputFile ? 2 : 1);
-            if (isPathOption(slot))
+            grid->addWidget(row.edit, line, 1, 1, info.browse == Browse::None ? 2 : 1);
+            if (info.path != PathRule::None)
                 connect(row.edit, &QLineEdit::editingFinished, this, [this, slot] { recolour(slot); });
         }
-        if (browseInfo(slot).memory) {
+        if (info.browse != Browse::None) {
             row.browse = new QPushButton(this);
             row.browse->setObjectName(QStringLiteral("browse") + objectKey(slot));
             grid->addWidget(row.browse, line, 2);
@@ -162,7 +209,7 @@ void CDpctDataSetDlg::retranslate()
             row.browse->setToolTip(tr("Browse"));
         }
         // The description is the body; the option's name is the bold heading.
-        if (slot != kNoIncrementalMigration && slot != kOptimizeMigration)
+        if (optionAt(slot).pageRow != PageRow::NoTip)
             tip_->addTool(row.check, helpText(slot) + QLatin1Char('\n') + optionName(slot));
     }
 }
@@ -193,13 +240,13 @@ void CDpctDataSetDlg::fillFromRecord()
         }
         if (row.edit) {
             row.edit->setText(QString::fromStdString(page_.text(slot)));
-            if (isPathOption(slot))
+            if (info.path != PathRule::None)
                 recolour(slot);
         }
         updateRowEnabled(slot);
+        if (info.pageRow == PageRow::Fixed)
+            row.check->setEnabled(false);
     }
-    // Shown, but the user cannot switch this deprecated option on the page.
-    rows_[kNoClNamespaceInline].check->setEnabled(false);
 }
 
 void CDpctDataSetDlg::onCheckToggled(int slot, bool on)
@@ -260,44 +307,20 @@ bool CDpctDataSetDlg::outRootAcceptable(const QString& text)
 void CDpctDataSetDlg::recolour(int slot)
 {
     CColorEdit* e = rows_[static_cast<std::size_t>(slot)].edit;
-    const bool ok = slot == kOutRoot ? outRootAcceptable(e->text()) : pathAcceptable(e->text());
+    const bool ok = pathValueAcceptable(slot, e->text());
     e->setTextColor(ok ? QColor() : QColor(255, 0, 0));
 }
 
 void CDpctDataSetDlg::browse(int slot)
 {
-    const BrowseInfo b = browseInfo(slot);
+    const OptionInfo& info = optionAt(slot);
     CColorEdit* e = rows_[static_cast<std::size_t>(slot)].edit;
-    const std::string_view key(b.memory);
+    const std::string_view key = info.folderKey;
     const QString start = folders_ ? QString::fromStdString(folders_->folder(key)) : QString();
-    QString title;
-    QString filter;
-    switch (slot) {
-    case kCudaIncludePath:
-        title = tr("Select the directory of the CUDA header files");
-        break;
-    case kInRoot:
-        title = tr("Select the root directory of the source tree");
-        break;
-    case kOutRoot:
-        title = tr("Select the root directory of the generated files");
-        break;
-    case kCompilationDatabase:
-        title = tr("Select the directory of the compilation database");
-        break;
-    case kOutputFile:
-        title = tr("Select the output file for stdout / stderr");
-        filter = tr("Text File (*.txt);;All Files (*)");
-        break;
-    case kVcxprojFile:
-        title = tr("Select the vcxproj file");
-        filter = tr("vcxproj file (*.vcxproj);;All Files (*)");
-        break;
-    default:
-        return;
-    }
+    const QString title = chooserTitle(slot);
     QString chosen;
-    if (b.file) {
+    if (info.browse == Browse::File) {
+        const QString filter = translated(kFilterWords[static_cast<std::size_t>(info.filter)]);
         const QString file = DialogSeam::openFileName(this, title, start, filter);
         if (file.isEmpty())
             return;
@@ -322,95 +345,13 @@ QString CDpctDataSetDlg::helpText(int slot)
     return optionRowDescription(slot);
 }
 
-int CDpctDataSetDlg::refusalId(int slot)
-{
-    switch (slot) {
-    case kAssumeNdRangeDim:
-        return 703;
-    case kBuildScriptFile:
-        return 704;
-    case kCudaIncludePath:
-        return 705;
-    case kCustomHelperName:
-        return 706;
-    case kExtraArg:
-        return 707;
-    case kFormatRange:
-        return 708;
-    case kFormatStyle:
-        return 709;
-    case kInRoot:
-        return 710;
-    case kNoDpcppExtensions:
-        return 711;
-    case kOutRoot:
-        return 712;
-    case kOutputFile:
-        return 713;
-    case kOutputVerbosity:
-        return 715;
-    case kCompilationDatabase:
-        return 714;
-    case kReportFilePrefix:
-        return 716;
-    case kReportFormat:
-        return 717;
-    case kReportType:
-        return 718;
-    case kSuppressWarnings:
-        return 719;
-    case kUseCustomHelper:
-        return 720;
-    case kUseExperimentalFeatures:
-        return 721;
-    case kUseExplicitNamespace:
-        return 722;
-    case kUsmLevel:
-        return 726;
-    case kVcxprojFile:
-        return 723;
-    default:
-        return 0;
-    }
-}
-
 QString CDpctDataSetDlg::refusalText(int slot)
 {
-    const QString name = optionName(slot) + QStringLiteral(":\n");
-    switch (slot) {
-    case kAssumeNdRangeDim:
-    case kFormatRange:
-    case kFormatStyle:
-    case kNoDpcppExtensions:
-    case kOutputVerbosity:
-    case kReportFormat:
-    case kReportType:
-    case kUseCustomHelper:
-    case kUseExperimentalFeatures:
-    case kUseExplicitNamespace:
-        return name + tr("The selected value is not valid. Select a correct value.");
-    case kUsmLevel:
-        return tr("The selected value is not valid. Select a correct value.");
-    case kBuildScriptFile:
-        return name + tr("The name you entered is not valid. Enter a suitable name.");
-    case kCudaIncludePath:
-    case kInRoot:
-    case kCompilationDatabase:
-        return name + tr("The path you entered is not valid. Enter a correct path.");
-    case kOutRoot:
-        return name + tr("The folder you entered is missing, and so is the folder that would hold it. "
-                         "Enter an existing folder, or a new one in an existing folder.");
-    case kOutputFile:
-    case kVcxprojFile:
-        return name + tr("The file name you entered is not valid. Enter a correct file name.");
-    case kCustomHelperName:
-    case kExtraArg:
-    case kReportFilePrefix:
-    case kSuppressWarnings:
-        return name + tr("No value has been entered. Enter a suitable value.");
-    default:
+    const RefusalWords& words = kRefusalWords[static_cast<std::size_t>(optionAt(slot).refusal)];
+    if (*words.text == '\0')
         return {};
-    }
+    const QString text = translated(words.text);
+    return words.named ? optionName(slot) + QStringLiteral(":\n") + text : text;
 }
 
 QString CDpctDataSetDlg::plainValueRefusalText(int slot)
@@ -436,8 +377,8 @@ CDpctDataSetDlg::Refusal CDpctDataSetDlg::checkSlot(int slot)
     } else if (row.edit) {
         const QString text = row.edit->text();
         bool ok = true;
-        if (isPathOption(slot)) {
-            ok = slot == kOutRoot ? outRootAcceptable(text) : pathAcceptable(text);
+        if (info.path != PathRule::None) {
+            ok = pathValueAcceptable(slot, text);
             row.edit->setTextColor(ok ? QColor() : QColor(255, 0, 0));
         } else {
             ok = !text.isEmpty();
@@ -456,7 +397,7 @@ CDpctDataSetDlg::Refusal CDpctDataSetDlg::checkSlot(int slot)
     }
     if (!failed)
         return {};
-    return {refusalId(slot), message.isEmpty() ? refusalText(slot) : message, failed};
+    return {info.refusalId, message.isEmpty() ? refusalText(slot) : message, failed};
 }
 
 QList<CDpctDataSetDlg::Refusal> CDpctDataSetDlg::findRefusals()
@@ -480,7 +421,7 @@ QList<CDpctDataSetDlg::Refusal> CDpctDataSetDlg::findRefusals()
 
 void CDpctDataSetDlg::store()
 {
-    page_.changed.fill(0);
+    page_.changed.reset();
     for (int slot = 0; slot < kSlotCount; ++slot) {
         bool differs = page_.isOn(slot) != original_.isOn(slot);
         if (slot >= kFirstOptionSlot) {
@@ -490,7 +431,7 @@ void CDpctDataSetDlg::store()
             else if (info.kind == OptionKind::Text)
                 differs = differs || !caseFoldEquals(page_.text(slot), original_.text(slot));
         }
-        page_.changed[static_cast<std::size_t>(slot)] = differs ? 1 : 0;
+        page_.setChanged(slot, differs);
     }
     *target_ = page_;
 }

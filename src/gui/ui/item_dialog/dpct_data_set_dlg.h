@@ -1,8 +1,10 @@
 #pragma once
-// CDpctDataSetDlg: the option-setting page of the item dialog. One row per dpct option: a check
-// box that switches the option on and, for options with a value, a combo box (the option's value
-// list, the built-in default in bold) or an edit, some with a browse button. The page works on
-// its own copy of the target record and writes the target only through validateAndStore().
+// CDpctDataSetDlg: the option-setting page of the item dialog. One row per dpct option, in the
+// option table's page order: a check box that switches the option on and, for options with a
+// value, a combo box (the option's value list, the built-in default in bold) or an edit, some with
+// a browse button. What each row checks, browses and refuses is the option table's data; the page
+// words it. The page works on its own copy of the target record and writes the target only
+// through validateAndStore().
 //
 // The target record must outlive the page. Choosers start in, and update, the remembered folders
 // of `folders` (may be null: then they start nowhere in particular and remember nothing).
@@ -66,21 +68,19 @@ public:
     QPushButton* browseButton(int slot) const;
     CColorToolTipCtrl* toolTip() const { return tip_; }
 
-    /// Slots in the order the page shows them.
-    static std::array<int, tovalo::kOptionCount> displayOrder();
-    /// The description line of an option's help text (empty for the two without one).
+    /// The description line of an option's help text, the body of its check box's tip.
     static QString helpText(int slot);
-    /// The message shown when a checked option's value is refused, and its number.
+    /// The message shown when a checked option's value is refused (its number is the option
+    /// table's refusalId); empty for a Switch.
     static QString refusalText(int slot);
-    static int refusalId(int slot);
     /// The message shown when a value of --extra-arg, --report-file-prefix or
     /// --suppress-warnings cannot be split into arguments (a quote left open).
     static QString plainValueRefusalText(int slot);
 
     /// True when `text` is empty or names something that exists.
     static bool pathAcceptable(const QString& text);
-    /// --out-root: as pathAcceptable(), or a folder that does not exist yet in one that does
-    /// (dpct creates it).
+    /// PathRule::ExistingOrNewFolder (--out-root): as pathAcceptable(), or a folder that does not
+    /// exist yet in one that does (dpct creates it).
     static bool outRootAcceptable(const QString& text);
 
 protected:
@@ -104,7 +104,6 @@ private:
     void browse(int slot);
     /// Checks one checked option; a refusal has id 0 when it passes.
     Refusal checkSlot(int slot);
-    bool isPathOption(int slot) const;
 
     tovalo::CDpctData* target_;
     tovalo::CDpctData page_;
