@@ -44,6 +44,9 @@
 using namespace tovalo;
 using namespace tovalo::gui;
 using testing_gui::Sandbox;
+using testing_gui::closeSettled;
+using testing_gui::rowPoint;
+using testing_gui::whenModal;
 
 namespace {
 

@@ -36,6 +36,8 @@
 using namespace tovalo;
 using namespace tovalo::gui;
 using testing_gui::Sandbox;
+using testing_gui::rowPoint;
+using testing_gui::whenModal;
 
 namespace {
 
