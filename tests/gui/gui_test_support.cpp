@@ -1,12 +1,14 @@
 #include "gui_test_support.h"
 
 #include "app/language_pack.h"
-#include "settings/settings_store.h"
+#include "controls/dpct_tree_ctrl.h"
+#include "runner/run_engine.h"
+#include "ui/child_frame.h"
+#include "ui/run_controller.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTextStream>
 
 namespace testing_gui {
 
@@ -32,6 +34,14 @@ QString Sandbox::settingsFile() const
 std::unique_ptr<tovalo::SettingsStore> Sandbox::store() const
 {
     return tovalo::openFileSettingsStore(settingsFile().toStdString());
+}
+
+tovalo::Settings Sandbox::storedSettings() const
+{
+    tovalo::Settings settings;
+    std::string error;
+    tovalo::loadSettings(*store(), settings, error);
+    return settings;
 }
 
 QString writeDefinition(const QString& folder, const QString& fileName, const QList<SourceFile>& sources)
@@ -85,6 +95,88 @@ int childProcessCount()
         }
     }
     return count;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void closeSettled()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QPoint rowPoint(tovalo::gui::CDpctTreeCtrl* list, int row)
+{
+    return list->rowRect(row).topLeft() + QPoint(30, list->rowHeight() / 2);
+}
+
+MainWindowSuite::~MainWindowSuite() = default;
+
+void MainWindowSuite::openMainWindow(const std::function<void(tovalo::Settings&)>& configure,
+                                     const std::function<void(tovalo::gui::CMainFrame&)>& beforeShow)
+{
+    sandbox_ = std::make_unique<Sandbox>();
+    store_ = sandbox_->store();
+    settings_ = std::make_unique<tovalo::Settings>();
+    if (configure)
+        configure(*settings_);
+    frame_ = std::make_unique<tovalo::gui::CMainFrame>(*settings_, *store_);
+    if (beforeShow)
+        beforeShow(*frame_);
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+}
+
+void MainWindowSuite::discardModifiedDocuments()
+{
+    for (tovalo::gui::CDocumentWindow* doc : frame_->documentWindows()) {
+        if (auto* child = qobject_cast<tovalo::gui::CChildFrame*>(doc); child && child->isModified()) {
+            tovalo::gui::DialogSeam::answerMessage(QMessageBox::No);
+            child->queryClose();
+        }
+    }
+}
+
+void MainWindowSuite::closeMainWindow()
+{
+    frame_.reset();
+    settings_.reset();
+    store_.reset();
+    if (sandbox_) {
+        const QString inside = QDir(sandbox_->path()).canonicalPath() + QLatin1Char('/');
+        if (QString(QDir::currentPath() + QLatin1Char('/')).startsWith(inside))
+            QDir::setCurrent(QDir::tempPath());
+    }
+    sandbox_.reset();
+    checkEveryAnswerTaken();
+}
+
+void MainWindowSuite::openConsole()
+{
+    QString error;
+    QVERIFY2(frame_->openConsole(error), qPrintable(error));
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->engine()->startUpDone(), 30000);
+    QCOMPARE(frame_->runController()->engine()->phase(), tovalo::RunPhase::Idle);
+}
+
+tovalo::gui::CChildFrame* MainWindowSuite::openRows(const QStringList& names)
+{
+    QList<SourceFile> sources;
+    for (const QString& n : names)
+        sources.append({n, QStringLiteral("result=ok")});
+    const QString def = writeDefinition(sandbox_->path(), QStringLiteral("doc.txt"), sources);
+    QDir(sandbox_->path()).mkpath(QStringLiteral("out"));
+    if (!frame_->openDefinition(def))
+        return nullptr;
+    return active();
+}
+
+tovalo::gui::CChildFrame* MainWindowSuite::active() const
+{
+    return qobject_cast<tovalo::gui::CChildFrame*>(frame_->activeDocument());
 }
 
 } // namespace testing_gui

@@ -1,16 +1,27 @@
 #pragma once
-// Shared helpers of the GUI tests: a private settings folder, definition files with CUDA
-// sources that steer the simulated dpct, and the language packs of the build.
+// Shared helpers of the GUI tests, built once as the library tovalo_gui_test_support: a private
+// settings folder, definition files with CUDA sources that steer the simulated dpct, the
+// language packs of the build, and the fixture of the suites that drive the main window.
 
+#include "dialog_test_support.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+#include "ui/main_frame.h"
+
+#include <functional>
 #include <memory>
 
+#include <QByteArray>
+#include <QObject>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
-namespace tovalo {
-class SettingsStore;
-}
+namespace tovalo::gui {
+class CChildFrame;
+class CDpctTreeCtrl;
+} // namespace tovalo::gui
 
 namespace testing_gui {
 
@@ -25,6 +36,8 @@ public:
     QString file(const QString& name) const { return dir_.filePath(name); }
     std::unique_ptr<tovalo::SettingsStore> store() const;
     QString settingsFile() const;
+    /// The settings as a new start would read them from this folder's store.
+    tovalo::Settings storedSettings() const;
 
 private:
     QTemporaryDir dir_;
@@ -49,5 +62,49 @@ QString simToolkitRoot();
 /// How many processes this process has started that still exist, zombies included (Linux:
 /// read from /proc). A console that was closed leaves none behind.
 int childProcessCount();
+
+/// The whole file; empty when it cannot be read.
+QByteArray readAll(const QString& path);
+
+/// A closed window goes through a deferred deletion: carries out the pending ones, so that a
+/// count of the windows afterwards tells whether the close went through.
+void closeSettled();
+
+/// A point inside row `row` of the list, where a click selects that row.
+QPoint rowPoint(tovalo::gui::CDpctTreeCtrl* list, int row);
+
+/// Base of the suites that drive the main window: each test opens a fresh window over a fresh
+/// sandbox in init() and closes it in cleanup(), which also fails the test when an answer it
+/// queued for a dialog was not taken.
+class MainWindowSuite : public QObject
+{
+    Q_OBJECT
+public:
+    ~MainWindowSuite() override;
+
+protected:
+    /// A new sandbox, its settings store, default settings and the main window over them, shown
+    /// and exposed. `configure` changes the settings before the window reads them, `beforeShow`
+    /// the window before it is shown.
+    void openMainWindow(const std::function<void(tovalo::Settings&)>& configure = {},
+                        const std::function<void(tovalo::gui::CMainFrame&)>& beforeShow = {});
+    /// Documents with unsaved changes are closed without their question (answered No).
+    void discardModifiedDocuments();
+    /// The window, the settings and the sandbox go (a test that moved into the sandbox leaves
+    /// it first); then every queued dialog answer must have been taken.
+    void closeMainWindow();
+
+    /// Opens the console and waits for the end of its start-up sequence (the idle phase).
+    void openConsole();
+    /// Writes a definition file of sources that convert without trouble (their --out-root,
+    /// which the item dialog checks, exists) and opens it; the new document window, or nullptr.
+    tovalo::gui::CChildFrame* openRows(const QStringList& names);
+    tovalo::gui::CChildFrame* active() const;
+
+    std::unique_ptr<Sandbox> sandbox_;
+    std::unique_ptr<tovalo::SettingsStore> store_;
+    std::unique_ptr<tovalo::Settings> settings_;
+    std::unique_ptr<tovalo::gui::CMainFrame> frame_;
+};
 
 } // namespace testing_gui

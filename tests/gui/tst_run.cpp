@@ -19,6 +19,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -33,7 +35,7 @@ using namespace tovalo;
 using namespace tovalo::gui;
 using testing_gui::Sandbox;
 
-class TestRun : public QObject
+class TestRun : public testing_gui::MainWindowSuite
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -52,15 +54,10 @@ private Q_SLOTS:
     void refusedItemIsReportedInTheInterfaceLanguage();
 
 private:
-    void openConsole();
     QString phasePane() const { return frame_->findChild<QLabel*>(QStringLiteral("statusPhase"))->text(); }
     QProgressBar* progress() const { return frame_->findChild<QProgressBar*>(QStringLiteral("runProgress")); }
     QLabel* summaryPane() const { return frame_->findChild<QLabel*>(QStringLiteral("statusSummary")); }
 
-    std::unique_ptr<Sandbox> sandbox_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<Settings> settings_;
-    std::unique_ptr<CMainFrame> frame_;
     QStringList statusTexts_;
 };
 
@@ -72,38 +69,19 @@ void TestRun::initTestCase()
 
 void TestRun::init()
 {
-    sandbox_ = std::make_unique<Sandbox>();
-    store_ = sandbox_->store();
-    settings_ = std::make_unique<Settings>();
-    settings_->oneapiRoot = testing_gui::simToolkitRoot().toStdString();
-    frame_ = std::make_unique<CMainFrame>(*settings_, *store_);
-    statusTexts_.clear();
-    connect(frame_.get(), &CMainFrame::runStatusChanged, this, [this](int pane, const QString& text) {
-        statusTexts_.append(QString::number(pane) + QLatin1Char(':') + text);
-    });
-    frame_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    openMainWindow(
+        [](Settings& settings) { settings.oneapiRoot = testing_gui::simToolkitRoot().toStdString(); },
+        [this](CMainFrame& frame) {
+            statusTexts_.clear();
+            connect(&frame, &CMainFrame::runStatusChanged, this, [this](int pane, const QString& text) {
+                statusTexts_.append(QString::number(pane) + QLatin1Char(':') + text);
+            });
+        });
 }
 
 void TestRun::cleanup()
 {
-    frame_.reset();
-    settings_.reset();
-    store_.reset();
-    QDir::setCurrent(QDir::tempPath());
-    sandbox_.reset();
-    // Every answer the test queued was taken by a dialog.
-    const int unused = DialogSeam::pendingAnswers();
-    DialogSeam::clearAnswers();
-    QCOMPARE(unused, 0);
-}
-
-void TestRun::openConsole()
-{
-    QString error;
-    QVERIFY2(frame_->openConsole(error), qPrintable(error));
-    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->engine()->startUpDone(), 30000);
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
+    closeMainWindow();
 }
 
 void TestRun::startUpThenRunOfTheExample()
@@ -212,7 +190,17 @@ void TestRun::enablingPauseAndStop()
     QCOMPARE(phasePane(), QStringLiteral("dpct実行一時停止中"));
     QVERIFY(frame_->action(cmd::PauseResume)->isChecked());
     QVERIFY(frame_->action(cmd::Stop)->isEnabled());
-    QTest::qWait(300);
+    // The paused item's dpct goes on to its end (its migrated file appears), but nothing is
+    // judged and the run does not move on until it is resumed.
+    const int row = doc->currentRow();
+    const QString migrated = sandbox_->file(
+        QStringLiteral("out/%1.dp.cpp")
+            .arg(QFileInfo(QString::fromStdString(doc->runItems()[static_cast<std::size_t>(row)]->path))
+                     .completeBaseName()));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(migrated), 15000);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Paused);
+    QCOMPARE(doc->currentRow(), row);
+    QCOMPARE(doc->runItems()[static_cast<std::size_t>(row)]->status, ItemStatus::Converting);
     QTest::keyClick(frame_.get(), Qt::Key_F6);
     QVERIFY(isRunPhase(frame_->runController()->engine()->phase()));
     QVERIFY(frame_->runController()->engine()->phase() != RunPhase::Paused);
@@ -244,7 +232,7 @@ void TestRun::closingTheRunsDocumentStopsTheRun()
     QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
     // The close box does nothing during a run ...
     frame_->mdiArea()->closeActiveSubWindow();
-    QTest::qWait(50);
+    testing_gui::closeSettled();
     QCOMPARE(frame_->documentWindows().size(), 1);
     QVERIFY(!frame_->action(cmd::Close)->isEnabled());
     QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
