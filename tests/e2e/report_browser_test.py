@@ -11,6 +11,7 @@ print) into DIR (default WORKDIR). Exits 77, which ctest counts as skipped, when
 installed.
 """
 
+import base64
 import fcntl
 import json
 import os
@@ -104,14 +105,14 @@ class Browser:
             if "method" in message:
                 self.events.append(message)
 
-    def evaluate(self, expression):
+    def evaluate(self, expression, timeout=60):
         result = self.call("Runtime.evaluate", {"expression": expression, "returnByValue": True,
-                                                "awaitPromise": True})
+                                                "awaitPromise": True}, timeout=timeout)
         if "exceptionDetails" in result:
             raise RuntimeError(f"evaluation failed: {result['exceptionDetails']}")
         return result["result"].get("value")
 
-    def open_page(self, url, scripts=True, dark=False, media=""):
+    def open_page(self, url, scripts=True, dark=False, media="", timeout=60):
         target = self.call("Target.createTarget", {"url": "about:blank"}, session=False)["targetId"]
         self.session = self.call("Target.attachToTarget", {"targetId": target, "flatten": True},
                                  session=False)["sessionId"]
@@ -125,7 +126,7 @@ class Browser:
             self.call("Emulation.setScriptExecutionDisabled", {"value": True})
         self.events.clear()
         self.call("Page.navigate", {"url": url})
-        self.wait_event("Page.loadEventFired")
+        self.wait_event("Page.loadEventFired", timeout)
 
     def problems(self, page_url):
         """Errors the page showed so far: exceptions, console and log errors, fetches."""
@@ -145,12 +146,21 @@ class Browser:
         return found
 
     def screenshot(self, path):
-        metrics = self.call("Page.getLayoutMetrics")
-        size = metrics["cssContentSize"]
-        shot = self.call("Page.captureScreenshot",
-                         {"format": "png", "captureBeyondViewport": True,
-                          "clip": {"x": 0, "y": 0, "width": 1280, "height": min(size["height"], 6000), "scale": 1}})
-        import base64
+        """The whole page: the view made as tall as the page, then two frames for the rows that
+        are laid out only when in view."""
+        frames = "new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))"
+        height = 0
+        for _ in range(5):  # rows laid out at last may change the height once more
+            size = self.call("Page.getLayoutMetrics")["cssContentSize"]
+            if int(size["height"]) == height:
+                break
+            height = min(int(size["height"]), 8000)
+            self.call("Emulation.setDeviceMetricsOverride",
+                      {"width": 1280, "height": height, "deviceScaleFactor": 1, "mobile": False})
+            self.evaluate(frames)
+        shot = self.call("Page.captureScreenshot", {"format": "png"})
+        self.call("Emulation.setDeviceMetricsOverride",
+                  {"width": 1280, "height": 900, "deviceScaleFactor": 1, "mobile": False})
         with open(path, "wb") as f:
             f.write(base64.b64decode(shot["data"]))
 

@@ -41,9 +41,11 @@
       }
       return d !== 0 ? d : a.e.index - b.e.index;
     });
-    var fragment = document.createDocumentFragment();
-    keyed.forEach(function (x) { fragment.appendChild(x.e.body); });
-    table.appendChild(fragment);
+    // Reordered while out of the document: one change for the page instead of one per item.
+    var parent = table.parentNode, next = table.nextSibling;
+    parent.removeChild(table);
+    keyed.forEach(function (x) { table.appendChild(x.e.body); });
+    parent.insertBefore(table, next);
     for (var h = 0; h < heads.length; h++) {
       if (h === c) heads[h].setAttribute('aria-sort', descending ? 'descending' : 'ascending');
       else heads[h].removeAttribute('aria-sort');
@@ -66,10 +68,7 @@
   var shown = document.getElementById('item-shown');
   function haystack(entry) {
     if (entry.text === null) {
-      var parts = [entry.body.rows[0].textContent];
-      var codes = entry.body.querySelectorAll('li b');
-      for (var j = 0; j < codes.length; j++) parts.push(codes[j].textContent);
-      entry.text = parts.join(' ').toLowerCase();
+      entry.text = (entry.body.rows[0].textContent + ' ' + (entry.body.getAttribute('data-codes') || '')).toLowerCase();
     }
     return entry.text;
   }
@@ -95,21 +94,26 @@
     applyFilter();
   }
 
-  // A message that occurs more than once is written once, in the page's list of messages; the
-  // page's style shows it for each diagnostic. Opening an item's diagnostics puts in the text
-  // itself, so that it can be selected and found.
+  // An item's diagnostics come as the text of a <noscript> (see the page's header); opening the
+  // item builds the list from it. A message that occurs more than once is written once, in the
+  // page's list of messages, and put in for each diagnostic here (without scripts the page's
+  // style shows it).
   var messages = document.getElementById('messages');
+  var parser = document.createElement('template');
   table.addEventListener('toggle', function (event) {
     var details = event.target;
-    if (!messages || !details.open || details.getAttribute('data-filled')) return;
+    if (!details.open || details.getAttribute('data-filled')) return;
     details.setAttribute('data-filled', '1');
-    var items = details.querySelectorAll('li[class^="m"]');
+    var source = details.querySelector('noscript');
+    if (!source) return;
+    parser.innerHTML = source.textContent;
+    var items = parser.content.querySelectorAll('li[class^="m"]');
     for (var k = 0; k < items.length; k++) {
-      var n = Number(items[k].className.slice(1));
-      var source = messages.content.children[n];
-      if (!source) continue;
-      items[k].appendChild(document.createTextNode(source.textContent));
+      var message = messages && messages.content.children[Number(items[k].className.slice(1))];
+      if (!message) continue;
+      items[k].appendChild(document.createTextNode(message.textContent));
       items[k].className = '';
     }
+    details.appendChild(parser.content);
   }, true);
 })();

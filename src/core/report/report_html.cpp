@@ -479,7 +479,19 @@ std::string migrationReportHtml(const std::vector<const CDpctData*>& items, cons
         if (!item)
             continue;
         const StatusLook look = statusLook(item->status, w);
-        out += "<tbody><tr><td class=\"p\" title=\"" + escaped(item->path) + "\">" +
+        // The item's codes, for the filter: its diagnostics reach the page only when opened.
+        out += "<tbody";
+        if (!item->diagnostics.empty()) {
+            out += " data-codes=\"";
+            const std::vector<DiagnosticCount> counts = countByCode(item->diagnostics);
+            for (std::size_t i = 0; i < counts.size(); ++i) {
+                if (i > 0)
+                    out += ' ';
+                appendText(out, counts[i].key);
+            }
+            out += '"';
+        }
+        out += "><tr><td class=\"p\" title=\"" + escaped(item->path) + "\">" +
                escaped(pathBelow(item->path, s.commonFolder)) + "</td><td data-v=\"" +
                std::to_string(look.rank) + "\"><span class=\"s " + look.css + "\">" + escaped(*look.word) +
                "</span></td>";
@@ -495,7 +507,7 @@ std::string migrationReportHtml(const std::vector<const CDpctData*>& items, cons
                number(item->diagnostics.size()) + "\">" + number(item->diagnostics.size()) + "</td></tr>";
         if (!item->diagnostics.empty()) {
             out += "\n<tr class=\"d\"><td colspan=\"5\"><details><summary>" +
-                   say(w.itemDiagnostics, number(item->diagnostics.size())) + "</summary><ul>\n";
+                   say(w.itemDiagnostics, number(item->diagnostics.size())) + "</summary><noscript><ul>\n";
             for (const DpctDiagnostic& d : item->diagnostics) {
                 const auto numbered = messageNumbers.find(d.message);
                 if (numbered != messageNumbers.end())
@@ -511,7 +523,7 @@ std::string migrationReportHtml(const std::vector<const CDpctData*>& items, cons
                     appendText(out, d.message);
                 out += "</li>\n";
             }
-            out += "</ul></details></td></tr>";
+            out += "</ul></noscript></details></td></tr>";
         }
         out += "</tbody>\n";
     }

@@ -5,6 +5,12 @@
 // diagnostics folded under each. The items table sorts by each column and filters by text
 // with the page's own script; without scripts the page shows the same content, unsorted.
 //
+// Large runs stay quick to open: each item's diagnostics are written inside <noscript>, which a
+// browser that runs the page's script keeps as one piece of text (the script builds the list
+// when the item is opened) and a browser without scripts shows as it is; a message carried by
+// more than one diagnostic is written once (the style sheet shows it for each); the item rows
+// are laid out only when they scroll into view.
+//
 // Every fixed text of the page comes from ReportWords, so each front end words the page in its
 // language: tovalo-cli in English (englishReportWords), the GUI through its catalogs. Texts
 // from the results (paths, messages, versions) are escaped; bytes that are not UTF-8 show as

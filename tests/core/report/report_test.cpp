@@ -6,9 +6,9 @@
 #include "report/report_html.h"
 #include "report/report_summary.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+
+#include <gtest/gtest.h>
 
 using namespace tovalo;
 
@@ -22,7 +22,8 @@ std::vector<const CDpctData*> pointers(const std::vector<CDpctData>& items)
     return p;
 }
 
-CDpctData item(std::string path, ItemStatus status, std::int64_t ms, std::vector<DpctDiagnostic> diagnostics = {})
+CDpctData item(std::string path, ItemStatus status, std::int64_t ms,
+               std::vector<DpctDiagnostic> diagnostics = {})
 {
     CDpctData d;
     d.path = std::move(path);
@@ -42,7 +43,8 @@ std::size_t occurrences(const std::string& text, std::string_view what)
 
 const ReportCode* findCode(const ReportSummary& s, std::string_view key)
 {
-    const auto it = std::find_if(s.codes.begin(), s.codes.end(), [&](const ReportCode& c) { return c.key == key; });
+    const auto it =
+        std::find_if(s.codes.begin(), s.codes.end(), [&](const ReportCode& c) { return c.key == key; });
     return it == s.codes.end() ? nullptr : &*it;
 }
 
@@ -82,15 +84,16 @@ TEST(Report, FiguresOfARealRun)
     ASSERT_NE(dpct1003, nullptr);
     EXPECT_EQ(dpct1003->count, 6u);
     EXPECT_EQ(dpct1003->items, 3u); // vector_add once, errors three times, reduce twice
-    EXPECT_EQ(dpct1003->firstMessage,
-              "Migrated API does not return error code. (*, 0) is inserted. You may need to rewrite this code.");
+    EXPECT_EQ(
+        dpct1003->firstMessage,
+        "Migrated API does not return error code. (*, 0) is inserted. You may need to rewrite this code.");
     const ReportCode* compiler = findCode(s, "error");
     ASSERT_NE(compiler, nullptr);
     EXPECT_EQ(compiler->items, 1u);
     EXPECT_TRUE(compiler->url.empty());
 
     const std::string html = migrationReportHtml(pointers(items), header, englishReportWords());
-    EXPECT_EQ(occurrences(html, "<tbody><tr><td class=\"p\""), 13u);
+    EXPECT_EQ(occurrences(html, "<td class=\"p\""), 13u);
     EXPECT_EQ(occurrences(html, "<li"), 35u);
     EXPECT_NE(html.find(">&lt;img src=x onerror=alert(1)&gt;.cu</td>"), std::string::npos);
     EXPECT_EQ(html.find("<img"), std::string::npos);
@@ -99,12 +102,10 @@ TEST(Report, FiguresOfARealRun)
 
 TEST(Report, TimesMedianAndShares)
 {
-    std::vector<CDpctData> items = {item("/p/a.cu", ItemStatus::ConvertedOk, 850),
-                                    item("/p/b.cu", ItemStatus::ConvertedNg, 4250),
-                                    item("/p/c.cu", ItemStatus::ConvertedOk, 59960),
-                                    item("/p/d.cu", ItemStatus::None, -1),
-                                    item("/p/e.cu", ItemStatus::ConvertedOk, 185000),
-                                    item("/p/f.cu", ItemStatus::Converting, -1)};
+    std::vector<CDpctData> items = {
+        item("/p/a.cu", ItemStatus::ConvertedOk, 850),    item("/p/b.cu", ItemStatus::ConvertedNg, 4250),
+        item("/p/c.cu", ItemStatus::ConvertedOk, 59960),  item("/p/d.cu", ItemStatus::None, -1),
+        item("/p/e.cu", ItemStatus::ConvertedOk, 185000), item("/p/f.cu", ItemStatus::Converting, -1)};
     ReportSummary s = summarizeResults(pointers(items));
     EXPECT_EQ(s.timed, 4u);
     EXPECT_EQ(s.totalMs, 850 + 4250 + 59960 + 185000);
@@ -128,12 +129,16 @@ TEST(Report, TimesMedianAndShares)
 
 TEST(Report, CommonFolder)
 {
-    const auto folder = [](std::vector<CDpctData> items) { return summarizeResults(pointers(items)).commonFolder; };
+    const auto folder = [](std::vector<CDpctData> items) {
+        return summarizeResults(pointers(items)).commonFolder;
+    };
     EXPECT_EQ(folder({item("/src/app/a.cu", ItemStatus::None, -1)}), "/src/app/");
-    EXPECT_EQ(folder({item("/src/app/k/a.cu", ItemStatus::None, -1), item("/src/apps/b.cu", ItemStatus::None, -1)}),
-              "/src/");
-    EXPECT_EQ(folder({item("C:\\w\\x\\a.cu", ItemStatus::None, -1), item("C:\\w\\y\\b.cu", ItemStatus::None, -1)}),
-              "C:\\w\\");
+    EXPECT_EQ(
+        folder({item("/src/app/k/a.cu", ItemStatus::None, -1), item("/src/apps/b.cu", ItemStatus::None, -1)}),
+        "/src/");
+    EXPECT_EQ(
+        folder({item("C:\\w\\x\\a.cu", ItemStatus::None, -1), item("C:\\w\\y\\b.cu", ItemStatus::None, -1)}),
+        "C:\\w\\");
     EXPECT_EQ(folder({item("C:\\a.cu", ItemStatus::None, -1), item("D:\\b.cu", ItemStatus::None, -1)}), "");
     EXPECT_EQ(pathBelow("/src/app/k/a.cu", "/src/app/"), "k/a.cu");
     EXPECT_EQ(pathBelow("/other/a.cu", "/src/app/"), "/other/a.cu");
@@ -143,12 +148,13 @@ TEST(Report, EverythingFromTheResultsIsEscaped)
 {
     const std::string hostile = "</style><script>alert(1)</script>\"'&";
     const std::vector<DpctDiagnostic> diagnostics = {
-        {"/p/<b>.cu", 1, 2, "warning", "DPCT1003", hostile},  // repeated: written once, in the style
+        {"/p/<b>.cu", 1, 2, "warning", "DPCT1003", hostile}, // repeated: written once, in the style
         {"/p/<b>.cu", 3, 4, "warning", "DPCT1003", hostile},
         {"/p/<b>.cu", 5, 6, "warning", "<i>X</i>", hostile + " once"}, // code and message once
     };
-    std::vector<CDpctData> items = {item("/p/<img src=x onerror=alert(1)>.cu", ItemStatus::ConvertedOk, 5, diagnostics),
-                                    item("/p/bad\xFF\x01.cu", ItemStatus::ConvertedNg, 5)};
+    std::vector<CDpctData> items = {
+        item("/p/<img src=x onerror=alert(1)>.cu", ItemStatus::ConvertedOk, 5, diagnostics),
+        item("/p/bad\xFF\x01.cu", ItemStatus::ConvertedNg, 5)};
     ReportWords words = englishReportWords();
     words.ok = "<u>OK</u>";
     words.language = "ja\"><script>";
@@ -161,8 +167,8 @@ TEST(Report, EverythingFromTheResultsIsEscaped)
         EXPECT_EQ(html.find(markup), std::string::npos) << markup;
     for (const char* text : {"&lt;img src=x onerror=alert(1)&gt;.cu", "<b>&lt;i&gt;X&lt;/i&gt;</b>",
                              "&lt;/style&gt;&lt;script&gt;alert(1)&lt;/script&gt;&quot;&#39;&amp; once",
-                             "<title>&lt;title&gt;</title>", "bad\xEF\xBF\xBD\xEF\xBF\xBD.cu", "&lt;u&gt;OK&lt;/u&gt;",
-                             "lang=\"ja&quot;&gt;&lt;script&gt;\""})
+                             "<title>&lt;title&gt;</title>", "bad\xEF\xBF\xBD\xEF\xBF\xBD.cu",
+                             "&lt;u&gt;OK&lt;/u&gt;", "lang=\"ja&quot;&gt;&lt;script&gt;\""})
         EXPECT_NE(html.find(text), std::string::npos) << text;
     // The repeated message lives in the style sheet as a CSS string, hex-escaped.
     const std::size_t styleEnd = html.find("</style>");
@@ -175,15 +181,16 @@ TEST(Report, EverythingFromTheResultsIsEscaped)
 
 TEST(Report, ReferenceLinks)
 {
-    EXPECT_EQ(dpctDiagnosticUrl("DPCT1049"),
-              "https://www.intel.com/content/www/us/en/docs/dpcpp-compatibility-tool/developer-guide-reference/"
-              "current/dpct1049.html");
+    EXPECT_EQ(
+        dpctDiagnosticUrl("DPCT1049"),
+        "https://www.intel.com/content/www/us/en/docs/dpcpp-compatibility-tool/developer-guide-reference/"
+        "current/dpct1049.html");
     for (const char* none : {"error", "DPCT10", "DPCT10491", "dpct1049", "DPCT10x9", ""})
         EXPECT_EQ(dpctDiagnosticUrl(none), "") << none;
 
-    const std::vector<CDpctData> items = {item("/p/a.cu", ItemStatus::SyntaxError, 5,
-                                               {{"/p/a.cu", 1, 1, "warning", "DPCT1049", "m"},
-                                                {"/p/a.cu", 2, 1, "error", "", "unknown type"}})};
+    const std::vector<CDpctData> items = {item(
+        "/p/a.cu", ItemStatus::SyntaxError, 5,
+        {{"/p/a.cu", 1, 1, "warning", "DPCT1049", "m"}, {"/p/a.cu", 2, 1, "error", "", "unknown type"}})};
     const std::string html = migrationReportHtml(pointers(items), {}, englishReportWords());
     EXPECT_EQ(occurrences(html, "href=\"https://"), 1u);
     EXPECT_NE(html.find("<a href=\"" + dpctDiagnosticUrl("DPCT1049") +
