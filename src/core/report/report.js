@@ -72,6 +72,9 @@
     }
     return entry.text;
   }
+  function grouped(n) {
+    return String(n).replace(/\B(?=(\d{3})+(?!\d))/g, shown.getAttribute('data-separator') || '');
+  }
   function applyFilter() {
     var words = input.value.toLowerCase().split(/\s+/).filter(function (w) { return w !== ''; });
     var count = 0;
@@ -82,7 +85,7 @@
       if (match) count++;
     });
     shown.textContent = (shown.getAttribute('data-text') || '%1 / %2')
-      .replace('%1', String(count)).replace('%2', String(entries.length));
+      .replace('%1', grouped(count)).replace('%2', grouped(entries.length));
   }
   if (tools && input && shown) {
     var pending = 0;

@@ -118,6 +118,19 @@ std::string number(std::size_t n)
     return std::to_string(n);
 }
 
+// `n` as shown: its digits in groups of three ("200,000"), as plain text.
+std::string grouped(std::size_t n, const ReportWords& w)
+{
+    const std::string digits = std::to_string(n);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += w.digitSeparator;
+        out += digits[i];
+    }
+    return out;
+}
+
 // A share of `all` in whole percent; never 0 for some or 100 for not all.
 std::string percent(std::size_t part, std::size_t all)
 {
@@ -285,10 +298,11 @@ std::unordered_map<std::string_view, std::size_t> repeatedMessages(const std::ve
     return numbers;
 }
 
-void appendTile(std::string& out, const char* css, const std::string& label, std::size_t value,
+void appendTile(std::string& out, const char* css, const std::string& label, const std::string& value,
                 const std::string& share)
 {
-    out += "<div class=\"tile " + std::string(css) + "\"><dt>" + escaped(label) + "</dt><dd>" + number(value);
+    out +=
+        "<div class=\"tile " + std::string(css) + "\"><dt>" + escaped(label) + "</dt><dd>" + escaped(value);
     if (!share.empty())
         out += "<small>" + share + "</small>";
     out += "</dd></div>\n";
@@ -350,6 +364,7 @@ ReportWords englishReportWords()
     w.statusOk = "OK";
     w.statusNg = "NG";
     w.statusSyntaxError = "Syntax error";
+    w.digitSeparator = ",";
     w.milliseconds = "ms";
     w.seconds = "s";
     w.minutes = "min";
@@ -395,13 +410,13 @@ std::string migrationReportHtml(const std::vector<const CDpctData*>& items, cons
     const auto share = [&](std::size_t n) {
         return say(w.percentOfItems, percent(n, s.items));
     };
-    appendTile(out, "all", w.items, s.items, {});
-    appendTile(out, "ok", w.ok, s.ok, share(s.ok));
-    appendTile(out, "ng", w.ng, s.ng, share(s.ng));
-    appendTile(out, "syntax", w.syntaxErrors, s.syntaxErrors, share(s.syntaxErrors));
-    appendTile(out, "none", w.notConverted, s.notConverted, share(s.notConverted));
+    appendTile(out, "all", w.items, grouped(s.items, w), {});
+    appendTile(out, "ok", w.ok, grouped(s.ok, w), share(s.ok));
+    appendTile(out, "ng", w.ng, grouped(s.ng, w), share(s.ng));
+    appendTile(out, "syntax", w.syntaxErrors, grouped(s.syntaxErrors, w), share(s.syntaxErrors));
+    appendTile(out, "none", w.notConverted, grouped(s.notConverted, w), share(s.notConverted));
     out += "</dl>\n<dl class=\"facts\">\n";
-    appendFact(out, w.diagnostics, number(s.diagnostics));
+    appendFact(out, w.diagnostics, escaped(grouped(s.diagnostics, w)));
     appendFact(out, w.totalTime, escaped(duration(s.timed ? s.totalMs : -1, w)));
     appendFact(out, w.medianTime, escaped(duration(s.medianMs, w)));
     appendFact(out, w.dpctVersion, escaped(header.dpctVersion.empty() ? w.unknown : header.dpctVersion));
@@ -416,7 +431,7 @@ std::string migrationReportHtml(const std::vector<const CDpctData*>& items, cons
     out += "<div class=\"charts\">\n<figure id=\"status-chart\"><figcaption>" + escaped(w.statusChart) +
            "</figcaption>\n";
     const auto statusBar = [&](const std::string& label, std::size_t n, const char* css) {
-        return Bar{label, n, number(n) + " (" + fillIn(w.percentOfItems, percent(n, s.items)) + ")", css};
+        return Bar{label, n, grouped(n, w) + " (" + fillIn(w.percentOfItems, percent(n, s.items)) + ")", css};
     };
     appendBarChart(out, w.statusChart,
                    {statusBar(w.ok, s.ok, "b-ok"), statusBar(w.ng, s.ng, "b-ng"),
@@ -431,13 +446,13 @@ std::string migrationReportHtml(const std::vector<const CDpctData*>& items, cons
         std::size_t rest = 0;
         for (std::size_t i = 0; i < s.codes.size(); ++i) {
             if (i < kShown || s.codes.size() == kShown + 1)
-                bars.push_back({s.codes[i].key, s.codes[i].count, number(s.codes[i].count), "b-code"});
+                bars.push_back({s.codes[i].key, s.codes[i].count, grouped(s.codes[i].count, w), "b-code"});
             else
                 rest += s.codes[i].count;
         }
         if (rest > 0)
-            bars.push_back(
-                {fillIn(w.otherCodes, number(s.codes.size() - kShown)), rest, number(rest), "b-none"});
+            bars.push_back({fillIn(w.otherCodes, grouped(s.codes.size() - kShown, w)), rest, grouped(rest, w),
+                            "b-none"});
         appendBarChart(out, w.codeChart, bars);
     }
     out += "</figure>\n</div>\n";
@@ -451,9 +466,9 @@ std::string migrationReportHtml(const std::vector<const CDpctData*>& items, cons
                escaped(w.count) + "</th><th class=\"n\">" + escaped(w.itemsAffected) + "</th><th>" +
                escaped(w.firstMessage) + "</th><th>" + escaped(w.reference) + "</th></tr></thead>\n<tbody>\n";
         for (const ReportCode& c : s.codes) {
-            out += "<tr><td><b>" + escaped(c.key) + "</b></td><td class=\"n\">" + number(c.count) +
-                   "</td><td class=\"n\">" + number(c.items) + "</td><td>" + escaped(c.firstMessage) +
-                   "</td><td class=\"r\">";
+            out += "<tr><td><b>" + escaped(c.key) + "</b></td><td class=\"n\">" +
+                   escaped(grouped(c.count, w)) + "</td><td class=\"n\">" + escaped(grouped(c.items, w)) +
+                   "</td><td>" + escaped(c.firstMessage) + "</td><td class=\"r\">";
             if (!c.url.empty())
                 out += "<a href=\"" + escaped(c.url) + "\" target=\"_blank\" rel=\"noopener noreferrer\">" +
                        say(w.referenceLink, c.key) + "</a>";
@@ -468,7 +483,7 @@ std::string migrationReportHtml(const std::vector<const CDpctData*>& items, cons
     out += "<div class=\"tools\" id=\"item-tools\" hidden><label for=\"item-filter\">" + escaped(w.filter) +
            "</label><input type=\"search\" id=\"item-filter\" placeholder=\"" + escaped(w.filterHint) +
            "\" autocomplete=\"off\"><output id=\"item-shown\" data-text=\"" + escaped(w.shown) +
-           "\"></output></div>\n";
+           "\" data-separator=\"" + escaped(w.digitSeparator) + "\"></output></div>\n";
     out += "<table id=\"item-table\" data-sort-hint=\"" + escaped(w.sortHint) + "\"><thead><tr><th>" +
            escaped(w.path) + "</th><th data-sort=\"num\" data-first=\"asc\">" + escaped(w.status) +
            "</th><th class=\"n\" data-sort=\"num\" data-first=\"desc\">" + escaped(w.exitCode) +
@@ -504,10 +519,12 @@ std::string migrationReportHtml(const std::vector<const CDpctData*>& items, cons
         if (item->elapsedMs >= 0)
             out += " data-v=\"" + std::to_string(item->elapsedMs) + "\"";
         out += ">" + escaped(duration(item->elapsedMs, w)) + "</td><td class=\"n\" data-v=\"" +
-               number(item->diagnostics.size()) + "\">" + number(item->diagnostics.size()) + "</td></tr>";
+               number(item->diagnostics.size()) + "\">" + escaped(grouped(item->diagnostics.size(), w)) +
+               "</td></tr>";
         if (!item->diagnostics.empty()) {
             out += "\n<tr class=\"d\"><td colspan=\"5\"><details><summary>" +
-                   say(w.itemDiagnostics, number(item->diagnostics.size())) + "</summary><noscript><ul>\n";
+                   say(w.itemDiagnostics, grouped(item->diagnostics.size(), w)) +
+                   "</summary><noscript><ul>\n";
             for (const DpctDiagnostic& d : item->diagnostics) {
                 const auto numbered = messageNumbers.find(d.message);
                 if (numbered != messageNumbers.end())

@@ -74,6 +74,7 @@ struct ReportWords
     std::string statusOk;
     std::string statusNg;
     std::string statusSyntaxError;
+    std::string digitSeparator; ///< between groups of three digits ("10,000"); may be empty
     // Units of times: "850 ms", "4.2 s", "3 min 05 s", "2 h 07 min".
     std::string milliseconds;
     std::string seconds;
