@@ -16,7 +16,8 @@ std::vector<CDpctData> makeItems(int count, int perItem)
         "Migrated API does not return error code. (*, 0) is inserted. You may need to rewrite this code.",
         "The work-group size passed to the SYCL kernel may exceed the limit. To get the device limit, query "
         "info::device::max_work_group_size. Adjust the work-group size if needed.",
-        "SYCL group functions and algorithms must be encountered in converged control flow. You may need to adjust "
+        "SYCL group functions and algorithms must be encountered in converged control flow. You may need to "
+        "adjust "
         "the code.",
         "The size of the local memory array was replaced with a value. Modify the code to use the original "
         "expression, provided in comments, if it is correct."};
@@ -31,8 +32,9 @@ std::vector<CDpctData> makeItems(int count, int perItem)
             const bool unique = k == 0 && i % 100 == 0;
             item.diagnostics.push_back({item.path, 10 + k * 37, 1 + k % 40, unique ? "error" : "warning",
                                         unique ? "" : "DPCT10" + std::to_string(10 + (i + k) % 4),
-                                        unique ? "use of undeclared identifier 'sym_" + std::to_string(i) + "'"
-                                               : kMessages[(i + k) % 4]});
+                                        unique
+                                            ? "use of undeclared identifier 'sym_" + std::to_string(i) + "'"
+                                            : kMessages[(i + k) % 4]});
         }
     }
     return items;
@@ -56,7 +58,8 @@ void BM_ReadResultsJson(benchmark::State& state)
         std::string error;
         benchmark::DoNotOptimize(readResultsJson(json, header, read, error));
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(json.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(json.size()));
 }
 BENCHMARK(BM_ReadResultsJson)->Arg(10000)->Unit(benchmark::kMillisecond);
 

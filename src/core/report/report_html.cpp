@@ -224,7 +224,7 @@ struct Bar
 {
     std::string label; ///< plain text
     std::size_t value = 0;
-    std::string value_text; ///< plain text after the bar
+    std::string valueText; ///< plain text after the bar
     const char* css = "b-code";
 };
 
@@ -236,7 +236,7 @@ void appendBarChart(std::string& out, std::string_view caption, const std::vecto
     std::size_t max = 1;
     for (const Bar& b : bars) {
         labelWidth = std::max(labelWidth, textWidth(b.label));
-        valueWidth = std::max(valueWidth, textWidth(b.value_text));
+        valueWidth = std::max(valueWidth, textWidth(b.valueText));
         max = std::max(max, b.value);
     }
     labelWidth = std::min(labelWidth, 260) + 6;
@@ -264,13 +264,16 @@ void appendBarChart(std::string& out, std::string_view caption, const std::vecto
                    std::to_string(y) + "\" width=\"" + std::to_string(length) + "\" height=\"" +
                    std::to_string(kBar) + "\" rx=\"3\"/>";
         out += "<text class=\"v\" x=\"" + std::to_string(barX + kMaxBar + kGap) + "\" y=\"" + textY + "\">" +
-               escaped(b.value_text) + "</text>\n";
+               escaped(b.valueText) + "</text>\n";
         y += kRow;
     }
     out += "</svg>";
 }
 
-// Messages that more than one diagnostic carries, numbered in order of first appearance.
+// Messages that more than one diagnostic carries, numbered in order of first appearance. Short
+// ones are left alone: a reference to them would not be shorter.
+constexpr std::size_t kShortestShared = 12;
+
 std::unordered_map<std::string_view, std::size_t> repeatedMessages(const std::vector<const CDpctData*>& items,
                                                                    std::vector<std::string_view>& order)
 {
@@ -279,7 +282,7 @@ std::unordered_map<std::string_view, std::size_t> repeatedMessages(const std::ve
         if (!item)
             continue;
         for (const DpctDiagnostic& d : item->diagnostics) {
-            if (d.message.size() >= 12)
+            if (d.message.size() >= kShortestShared)
                 ++seen[d.message];
         }
     }
