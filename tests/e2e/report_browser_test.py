@@ -38,7 +38,7 @@ class Browser:
             os.dup2(b, 4)
 
         args = [exe, "--headless", "--remote-debugging-pipe", "--user-data-dir=" + profile,
-                "--disable-gpu", "--no-first-run", "--no-default-browser-check", "--disable-extensions",
+                "--disable-gpu", "--disable-dev-shm-usage", "--no-first-run", "--no-default-browser-check", "--disable-extensions",
                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
                 "--hide-scrollbars", "--mute-audio", "about:blank"]
         if os.geteuid() == 0:
@@ -112,7 +112,7 @@ class Browser:
             raise RuntimeError(f"evaluation failed: {result['exceptionDetails']}")
         return result["result"].get("value")
 
-    def open_page(self, url, scripts=True, dark=False, media="", timeout=60):
+    def open_page(self, url, scripts=True, dark=False, media="", timeout=120):
         target = self.call("Target.createTarget", {"url": "about:blank"}, session=False)["targetId"]
         self.session = self.call("Target.attachToTarget", {"targetId": target, "flatten": True},
                                  session=False)["sessionId"]
