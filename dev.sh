@@ -23,6 +23,7 @@ PACKAGES=(
   locales
   python3
   fonts-noto-cjk qt6-translations-l10n
+  chromium   # the migration report's browser test (headless)
 )
 
 need_root() {
@@ -116,6 +117,7 @@ case "${1:-}" in
     ./build/release/bench/tovalo_bench
     bench/per_item_overhead.sh build/release
     bench/check_scaling.sh build/release
+    bench/report_scale.sh build/release
     ;;
   *)
     sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'

@@ -47,10 +47,11 @@ struct ArgOption
 ArgOption switchOption(std::string_view name, std::string_view alias, bool& flag);
 
 /// Reads the arguments of subcommand `command`: the options of `options` and one FILE, the
-/// definition file. The first problem (an unknown option, a bad value, a second FILE, no FILE)
-/// is reported with usageError, whose status is returned; kExitOk when all was taken.
+/// `fileKind` (named in the message when it is missing). The first problem (an unknown option,
+/// a bad value, a second FILE, no FILE) is reported with usageError, whose status is returned;
+/// kExitOk when all was taken.
 int parseArguments(std::string_view command, const Args& args, const std::vector<ArgOption>& options,
-                   std::string& file);
+                   std::string& file, std::string_view fileKind = "definition file");
 
 // Subcommands; each receives the arguments after its own name.
 int cmdCommands(const Args& args);
@@ -68,5 +69,6 @@ std::string describeConflict(const std::vector<tovalo::CDpctData>& items,
 /// Folder of the running tovalo-cli executable (no trailing separator); empty when unknown.
 std::string executableFolder();
 int cmdRun(const Args& args);
+int cmdReport(const Args& args);
 
 } // namespace tovalo::cli

@@ -27,6 +27,7 @@ constexpr std::array kSubcommands = {
     Subcommand{"format", cmdFormat, "read a definition file and write it back in the standard layout"},
     Subcommand{"check", cmdCheck, "report what a user should know about a definition file"},
     Subcommand{"run", cmdRun, "convert every item of a definition file with dpct"},
+    Subcommand{"report", cmdReport, "write a migration report (one HTML page) of a run's results"},
     Subcommand{"settings", cmdSettings, "show where the settings live and what Tovalo will use"},
 };
 

@@ -159,7 +159,11 @@ bool parseStatusList(std::string_view list, std::vector<ItemStatus>& statuses, s
     }
 }
 
-bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std::string& error)
+namespace {
+
+// The entries of a results file as items; `hasOutput[i]` tells whether entry i lists "output".
+bool readEntries(std::string_view json, ResultsHeader& header, std::vector<CDpctData>& entries,
+                 std::vector<bool>& hasOutput, std::string& error)
 {
     JsonValue root;
     if (!parseJson(json, root, error))
@@ -169,20 +173,27 @@ bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std:
         error = "no \"items\" list";
         return false;
     }
-    std::unordered_multimap<std::string, std::size_t> byKey;
-    byKey.reserve(items.size());
-    for (std::size_t i = 0; i < items.size(); ++i)
-        byKey.emplace(pathKey(items[i].path), i);
+    header = {};
+    if (const std::string* s = readString(root.find("dpctVersion")))
+        header.dpctVersion = *s;
+    if (const std::string* s = readString(root.find("dpctCodebase")))
+        header.dpctCodebase = *s;
+    if (const std::string* s = readString(root.find("error")))
+        header.error = *s;
+    entries.clear();
+    entries.reserve(list->array.size());
+    hasOutput.assign(list->array.size(), false);
     for (std::size_t n = 0; n < list->array.size(); ++n) {
         const JsonValue& r = list->array[n];
         const std::string where = "item " + std::to_string(n + 1);
         const std::string* path = readString(r.find("path"));
         const std::string* statusName = readString(r.find("status"));
-        ItemStatus status{};
-        if (!path || !statusName || !itemStatusFromName(*statusName, status)) {
+        CDpctData& item = entries.emplace_back();
+        if (!path || !statusName || !itemStatusFromName(*statusName, item.status)) {
             error = where + ": needs \"path\" and a known \"status\"";
             return false;
         }
+        item.path = *path;
         std::int64_t exitCode = 0, elapsed = -1;
         if (r.find("exitCode") && !readInt(r.find("exitCode"), exitCode)) {
             error = where + ": \"exitCode\" is not a whole number";
@@ -192,8 +203,11 @@ bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std:
             error = where + ": \"elapsedMs\" is not a whole number";
             return false;
         }
-        std::vector<DpctDiagnostic> diagnostics;
+        item.exitCode = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+            exitCode, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+        item.elapsedMs = elapsed;
         if (const JsonValue* ds = r.find("diagnostics"); ds && ds->type == JsonValue::Type::Array) {
+            item.diagnostics.reserve(ds->array.size());
             for (const JsonValue& dv : ds->array) {
                 DpctDiagnostic d;
                 std::int64_t line = 0, column = 0;
@@ -213,22 +227,50 @@ bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std:
                     d.code = *s;
                 if (const std::string* s = readString(dv.find("message")))
                     d.message = *s;
-                diagnostics.push_back(std::move(d));
+                item.diagnostics.push_back(std::move(d));
             }
         }
-        const auto [first, last] = byKey.equal_range(pathKey(*path));
+        if (const std::string* out = readString(r.find("output"))) {
+            item.resultText = *out;
+            hasOutput[n] = true;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool readResultsJson(std::string_view json, ResultsHeader& header, std::vector<CDpctData>& items,
+                     std::string& error)
+{
+    std::vector<bool> hasOutput;
+    return readEntries(json, header, items, hasOutput, error);
+}
+
+bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std::string& error)
+{
+    ResultsHeader header;
+    std::vector<CDpctData> entries;
+    std::vector<bool> hasOutput;
+    if (!readEntries(json, header, entries, hasOutput, error))
+        return false;
+    std::unordered_multimap<std::string, std::size_t> byKey;
+    byKey.reserve(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i)
+        byKey.emplace(pathKey(items[i].path), i);
+    for (std::size_t n = 0; n < entries.size(); ++n) {
+        const CDpctData& entry = entries[n];
+        const auto [first, last] = byKey.equal_range(pathKey(entry.path));
         for (auto it = first; it != last; ++it) {
             CDpctData& item = items[it->second];
-            if (!samePathText(item.path, *path))
+            if (!samePathText(item.path, entry.path))
                 continue;
-            item.status = status;
-            item.exitCode = static_cast<std::int32_t>(
-                std::clamp<std::int64_t>(exitCode, std::numeric_limits<std::int32_t>::min(),
-                                         std::numeric_limits<std::int32_t>::max()));
-            item.elapsedMs = elapsed;
-            item.diagnostics = diagnostics;
-            if (const std::string* out = readString(r.find("output")))
-                item.resultText = *out;
+            item.status = entry.status;
+            item.exitCode = entry.exitCode;
+            item.elapsedMs = entry.elapsedMs;
+            item.diagnostics = entry.diagnostics;
+            if (hasOutput[n])
+                item.resultText = entry.resultText;
         }
     }
     return true;

@@ -44,6 +44,12 @@ bool itemStatusFromName(std::string_view name, ItemStatus& status);
 /// the first unknown one.
 bool parseStatusList(std::string_view list, std::vector<ItemStatus>& statuses, std::string& error);
 
+/// Reads the results JSON into one item per listed entry, in file order (path, status, exit code,
+/// elapsed time, diagnostics and, where listed, output), and its header. Returns false with
+/// `error` when the text is not such JSON.
+bool readResultsJson(std::string_view json, ResultsHeader& header, std::vector<CDpctData>& items,
+                     std::string& error);
+
 /// Reads the results JSON back and puts each listed item's status, exit code, output,
 /// diagnostics and elapsed time into the item of `items` with the same path (samePathText).
 /// Items not listed are left alone. Returns false with `error` when the text is not such JSON.
