@@ -47,16 +47,19 @@ struct ArgOption
 ArgOption switchOption(std::string_view name, std::string_view alias, bool& flag);
 
 /// Reads the arguments of subcommand `command`: the options of `options` and one FILE, the
-/// definition file. The first problem (an unknown option, a bad value, a second FILE, no FILE)
-/// is reported with usageError, whose status is returned; kExitOk when all was taken.
+/// definition file (or what `noFile` names). The first problem (an unknown option, a bad value,
+/// a second FILE, no FILE) is reported with usageError, whose status is returned; kExitOk when
+/// all was taken.
 int parseArguments(std::string_view command, const Args& args, const std::vector<ArgOption>& options,
-                   std::string& file);
+                   std::string& file, std::string_view noFile = "no definition file given");
 
 // Subcommands; each receives the arguments after its own name.
 int cmdCommands(const Args& args);
 int cmdFormat(const Args& args);
 int cmdCheck(const Args& args);
 int cmdSettings(const Args& args);
+int cmdImport(const Args& args);
+int cmdSet(const Args& args);
 
 /// The current folder (UTF-8): where the command interpreter of `run` starts, so relative
 /// out-roots and dpct's default one are taken against it.

@@ -38,7 +38,7 @@ ArgOption switchOption(std::string_view name, std::string_view alias, bool& flag
 }
 
 int parseArguments(std::string_view command, const Args& args, const std::vector<ArgOption>& options,
-                   std::string& file)
+                   std::string& file, std::string_view noFile)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -75,7 +75,7 @@ int parseArguments(std::string_view command, const Args& args, const std::vector
         }
     }
     if (file.empty())
-        return usageError(command, "no definition file given");
+        return usageError(command, noFile);
     return kExitOk;
 }
 

@@ -27,6 +27,8 @@ constexpr std::array kSubcommands = {
     Subcommand{"format", cmdFormat, "read a definition file and write it back in the standard layout"},
     Subcommand{"check", cmdCheck, "report what a user should know about a definition file"},
     Subcommand{"run", cmdRun, "convert every item of a definition file with dpct"},
+    Subcommand{"import", cmdImport, "make a definition file from a compilation database"},
+    Subcommand{"set", cmdSet, "switch options of the items of a definition file on or off"},
     Subcommand{"settings", cmdSettings, "show where the settings live and what Tovalo will use"},
 };
 
