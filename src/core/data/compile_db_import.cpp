@@ -254,6 +254,28 @@ bool importCompileDb(std::string_view path, const ImportSettings& settings, Impo
     return true;
 }
 
+std::size_t dropListed(ImportResult& result, const std::function<bool(std::string_view path)>& listed)
+{
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < result.items.size(); ++i) {
+        if (listed(result.items[i].path)) {
+            result.counts.missing -= result.missing[i] ? 1 : 0;
+            continue;
+        }
+        if (kept != i) {
+            result.items[kept] = std::move(result.items[i]);
+            result.missing[kept] = result.missing[i];
+        }
+        ++kept;
+    }
+    const std::size_t dropped = result.items.size() - kept;
+    result.items.resize(kept);
+    result.missing.resize(kept);
+    result.counts.imported = kept;
+    result.counts.duplicates += dropped;
+    return dropped;
+}
+
 Message importSummary(const ImportCounts& counts, bool allEntries)
 {
     return Message(MessageId::ImportSummary,

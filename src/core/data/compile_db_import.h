@@ -15,6 +15,7 @@
 #include "dpct_data.h"
 #include "option_setting.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,11 @@ ImportResult importEntries(const CompileDb& db, const ImportSettings& settings);
 /// database cannot be read; `result` is then empty.
 bool importCompileDb(std::string_view path, const ImportSettings& settings, ImportResult& result,
                      Message& error);
+
+/// Leaves out the items whose source is `listed` already, counting them as duplicates: the
+/// duplicate rule of a list the import joins (DefinitionDocument::contains). Returns how many
+/// were left out; `missing` and the counts follow.
+std::size_t dropListed(ImportResult& result, const std::function<bool(std::string_view path)>& listed);
 
 /// "Imported 212 CUDA files (3 duplicates merged, 1,040 other entries skipped, 2 files missing)";
 /// numbers with a comma between groups of three digits.

@@ -200,6 +200,15 @@ TEST_F(CompileDbImport, CraftedEntriesRelativePathsSpellingsAndTheCommonFolder)
               (std::vector<std::string>{source("src/kernels/reduce.cu"), source("other/place/k.CU")}));
     EXPECT_EQ(r.counts, (ImportCounts{2, 2, 2, 1}));
     EXPECT_EQ(r.inRoot, normal(root_));
+
+    // Joining a list that holds reduce.cu already: it counts as one more duplicate.
+    ImportResult joined = r;
+    EXPECT_EQ(
+        dropListed(joined, [&](std::string_view path) { return path == source("src/kernels/reduce.cu"); }),
+        1u);
+    EXPECT_EQ(paths(joined), std::vector<std::string>{source("other/place/k.CU")});
+    EXPECT_EQ(joined.counts, (ImportCounts{1, 3, 2, 1}));
+    EXPECT_EQ(joined.missing, std::vector<bool>{true});
 }
 
 TEST(CompileDb, WhichEntriesCompileCuda)
