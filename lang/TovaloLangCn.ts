@@ -1909,6 +1909,74 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>不是普通文件</translation>
     </message>
     <message>
+        <source>Imported %1 (%2, %3, %4)</source>
+        <translation>已导入 %1（%2，%3，%4）</translation>
+    </message>
+    <message>
+        <source>%1 CUDA files</source>
+        <translation>%1 个 CUDA 文件</translation>
+    </message>
+    <message>
+        <source>%1 CUDA file</source>
+        <translation>%1 个 CUDA 文件</translation>
+    </message>
+    <message>
+        <source>%1 source files</source>
+        <translation>%1 个源文件</translation>
+    </message>
+    <message>
+        <source>%1 source file</source>
+        <translation>%1 个源文件</translation>
+    </message>
+    <message>
+        <source>%1 duplicates merged</source>
+        <translation>合并了 %1 个重复项</translation>
+    </message>
+    <message>
+        <source>%1 duplicate merged</source>
+        <translation>合并了 %1 个重复项</translation>
+    </message>
+    <message>
+        <source>%1 other entries skipped</source>
+        <translation>跳过了 %1 个其他条目</translation>
+    </message>
+    <message>
+        <source>%1 other entry skipped</source>
+        <translation>跳过了 %1 个其他条目</translation>
+    </message>
+    <message>
+        <source>%1 files missing</source>
+        <translation>缺少 %1 个文件</translation>
+    </message>
+    <message>
+        <source>%1 file missing</source>
+        <translation>缺少 %1 个文件</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1 at line %2, column %3</source>
+        <translation>不是有效的 JSON：第 %2 行第 %3 列：%1</translation>
+    </message>
+    <message>
+        <source>not a compilation database: the JSON text is not an array of entries</source>
+        <translation>不是编译数据库：JSON 文本不是条目数组</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database is not an object</source>
+        <translation>编译数据库的第 %1 个条目不是对象</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database has no &quot;%2&quot;</source>
+        <translation>编译数据库的第 %1 个条目没有“%2”</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database: &quot;%2&quot; is not a string</source>
+        <translation>编译数据库的第 %1 个条目：“%2”不是字符串</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database: &quot;%2&quot; is not an array of strings</source>
+        <translation>编译数据库的第 %1 个条目：“%2”不是字符串数组</translation>
+    </message>
+    <message>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>dpct 拒绝了此项目：之前向同一 out-root 文件夹的迁移使用了另一组选项（dpct 将其记录在该文件夹的 MainSourceFiles.yaml 中，并以 -37 退出）。请为写入此 out-root 的所有项目指定 dpct 所比较的相同选项，或为此项目指定其他 --out-root，或启用 --no-incremental-migration。</translation>
     </message>

@@ -1915,6 +1915,74 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>not a regular file</translation>
     </message>
     <message>
+        <source>Imported %1 (%2, %3, %4)</source>
+        <translation>Imported %1 (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>%1 CUDA files</source>
+        <translation>%1 CUDA files</translation>
+    </message>
+    <message>
+        <source>%1 CUDA file</source>
+        <translation>%1 CUDA file</translation>
+    </message>
+    <message>
+        <source>%1 source files</source>
+        <translation>%1 source files</translation>
+    </message>
+    <message>
+        <source>%1 source file</source>
+        <translation>%1 source file</translation>
+    </message>
+    <message>
+        <source>%1 duplicates merged</source>
+        <translation>%1 duplicates merged</translation>
+    </message>
+    <message>
+        <source>%1 duplicate merged</source>
+        <translation>%1 duplicate merged</translation>
+    </message>
+    <message>
+        <source>%1 other entries skipped</source>
+        <translation>%1 other entries skipped</translation>
+    </message>
+    <message>
+        <source>%1 other entry skipped</source>
+        <translation>%1 other entry skipped</translation>
+    </message>
+    <message>
+        <source>%1 files missing</source>
+        <translation>%1 files missing</translation>
+    </message>
+    <message>
+        <source>%1 file missing</source>
+        <translation>%1 file missing</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1 at line %2, column %3</source>
+        <translation>not valid JSON: %1 at line %2, column %3</translation>
+    </message>
+    <message>
+        <source>not a compilation database: the JSON text is not an array of entries</source>
+        <translation>not a compilation database: the JSON text is not an array of entries</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database is not an object</source>
+        <translation>entry %1 of the compilation database is not an object</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database has no &quot;%2&quot;</source>
+        <translation>entry %1 of the compilation database has no &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database: &quot;%2&quot; is not a string</source>
+        <translation>entry %1 of the compilation database: &quot;%2&quot; is not a string</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database: &quot;%2&quot; is not an array of strings</source>
+        <translation>entry %1 of the compilation database: &quot;%2&quot; is not an array of strings</translation>
+    </message>
+    <message>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</translation>
     </message>

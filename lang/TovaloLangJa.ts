@@ -1909,6 +1909,74 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>通常のファイルではありません</translation>
     </message>
     <message>
+        <source>Imported %1 (%2, %3, %4)</source>
+        <translation>%1 をインポートしました（%2、%3、%4）</translation>
+    </message>
+    <message>
+        <source>%1 CUDA files</source>
+        <translation>CUDA ファイル %1 件</translation>
+    </message>
+    <message>
+        <source>%1 CUDA file</source>
+        <translation>CUDA ファイル %1 件</translation>
+    </message>
+    <message>
+        <source>%1 source files</source>
+        <translation>ソースファイル %1 件</translation>
+    </message>
+    <message>
+        <source>%1 source file</source>
+        <translation>ソースファイル %1 件</translation>
+    </message>
+    <message>
+        <source>%1 duplicates merged</source>
+        <translation>重複 %1 件を統合</translation>
+    </message>
+    <message>
+        <source>%1 duplicate merged</source>
+        <translation>重複 %1 件を統合</translation>
+    </message>
+    <message>
+        <source>%1 other entries skipped</source>
+        <translation>その他のエントリ %1 件をスキップ</translation>
+    </message>
+    <message>
+        <source>%1 other entry skipped</source>
+        <translation>その他のエントリ %1 件をスキップ</translation>
+    </message>
+    <message>
+        <source>%1 files missing</source>
+        <translation>見つからないファイル %1 件</translation>
+    </message>
+    <message>
+        <source>%1 file missing</source>
+        <translation>見つからないファイル %1 件</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1 at line %2, column %3</source>
+        <translation>有効な JSON ではありません: %2 行 %3 列目で %1</translation>
+    </message>
+    <message>
+        <source>not a compilation database: the JSON text is not an array of entries</source>
+        <translation>コンパイル データベースではありません: JSON テキストがエントリの配列ではありません</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database is not an object</source>
+        <translation>コンパイル データベースのエントリ %1 がオブジェクトではありません</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database has no &quot;%2&quot;</source>
+        <translation>コンパイル データベースのエントリ %1 に &quot;%2&quot; がありません</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database: &quot;%2&quot; is not a string</source>
+        <translation>コンパイル データベースのエントリ %1: &quot;%2&quot; が文字列ではありません</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database: &quot;%2&quot; is not an array of strings</source>
+        <translation>コンパイル データベースのエントリ %1: &quot;%2&quot; が文字列の配列ではありません</translation>
+    </message>
+    <message>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>同じ out-root フォルダーへの以前の移行で別のオプションの組が使われたため、dpct はこの項目を変換しませんでした (dpct はオプションをそのフォルダーの MainSourceFiles.yaml に記録し、-37 で終了します)。この out-root に書き込むすべての項目に dpct が比較するオプションを同じように指定するか、この項目に別の --out-root を指定するか、--no-incremental-migration をオンにしてください。</translation>
     </message>

@@ -1909,6 +1909,74 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>일반 파일이 아닙니다</translation>
     </message>
     <message>
+        <source>Imported %1 (%2, %3, %4)</source>
+        <translation>%1을(를) 가져왔습니다(%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>%1 CUDA files</source>
+        <translation>CUDA 파일 %1개</translation>
+    </message>
+    <message>
+        <source>%1 CUDA file</source>
+        <translation>CUDA 파일 %1개</translation>
+    </message>
+    <message>
+        <source>%1 source files</source>
+        <translation>소스 파일 %1개</translation>
+    </message>
+    <message>
+        <source>%1 source file</source>
+        <translation>소스 파일 %1개</translation>
+    </message>
+    <message>
+        <source>%1 duplicates merged</source>
+        <translation>중복 %1개 병합</translation>
+    </message>
+    <message>
+        <source>%1 duplicate merged</source>
+        <translation>중복 %1개 병합</translation>
+    </message>
+    <message>
+        <source>%1 other entries skipped</source>
+        <translation>기타 항목 %1개 건너뜀</translation>
+    </message>
+    <message>
+        <source>%1 other entry skipped</source>
+        <translation>기타 항목 %1개 건너뜀</translation>
+    </message>
+    <message>
+        <source>%1 files missing</source>
+        <translation>누락된 파일 %1개</translation>
+    </message>
+    <message>
+        <source>%1 file missing</source>
+        <translation>누락된 파일 %1개</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1 at line %2, column %3</source>
+        <translation>올바른 JSON이 아닙니다: %2행 %3열에서 %1</translation>
+    </message>
+    <message>
+        <source>not a compilation database: the JSON text is not an array of entries</source>
+        <translation>컴파일 데이터베이스가 아닙니다: JSON 텍스트가 항목 배열이 아닙니다</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database is not an object</source>
+        <translation>컴파일 데이터베이스의 항목 %1이(가) 객체가 아닙니다</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database has no &quot;%2&quot;</source>
+        <translation>컴파일 데이터베이스의 항목 %1에 &quot;%2&quot;이(가) 없습니다</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database: &quot;%2&quot; is not a string</source>
+        <translation>컴파일 데이터베이스의 항목 %1: &quot;%2&quot;이(가) 문자열이 아닙니다</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database: &quot;%2&quot; is not an array of strings</source>
+        <translation>컴파일 데이터베이스의 항목 %1: &quot;%2&quot;이(가) 문자열 배열이 아닙니다</translation>
+    </message>
+    <message>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>같은 out-root 폴더로의 이전 마이그레이션에서 다른 옵션 조합을 사용했기 때문에 dpct가 이 항목을 거부했습니다(dpct는 옵션을 그 폴더의 MainSourceFiles.yaml에 기록하고 -37로 종료합니다). 이 out-root에 쓰는 모든 항목에 dpct가 비교하는 옵션을 똑같이 지정하거나, 이 항목에 다른 --out-root를 지정하거나, --no-incremental-migration을 켜십시오.</translation>
     </message>

@@ -1909,6 +1909,74 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <translation>不是一般檔案</translation>
     </message>
     <message>
+        <source>Imported %1 (%2, %3, %4)</source>
+        <translation>已匯入 %1（%2，%3，%4）</translation>
+    </message>
+    <message>
+        <source>%1 CUDA files</source>
+        <translation>%1 個 CUDA 檔案</translation>
+    </message>
+    <message>
+        <source>%1 CUDA file</source>
+        <translation>%1 個 CUDA 檔案</translation>
+    </message>
+    <message>
+        <source>%1 source files</source>
+        <translation>%1 個原始檔</translation>
+    </message>
+    <message>
+        <source>%1 source file</source>
+        <translation>%1 個原始檔</translation>
+    </message>
+    <message>
+        <source>%1 duplicates merged</source>
+        <translation>合併了 %1 個重複項目</translation>
+    </message>
+    <message>
+        <source>%1 duplicate merged</source>
+        <translation>合併了 %1 個重複項目</translation>
+    </message>
+    <message>
+        <source>%1 other entries skipped</source>
+        <translation>略過了 %1 個其他條目</translation>
+    </message>
+    <message>
+        <source>%1 other entry skipped</source>
+        <translation>略過了 %1 個其他條目</translation>
+    </message>
+    <message>
+        <source>%1 files missing</source>
+        <translation>缺少 %1 個檔案</translation>
+    </message>
+    <message>
+        <source>%1 file missing</source>
+        <translation>缺少 %1 個檔案</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1 at line %2, column %3</source>
+        <translation>不是有效的 JSON：第 %2 行第 %3 欄：%1</translation>
+    </message>
+    <message>
+        <source>not a compilation database: the JSON text is not an array of entries</source>
+        <translation>不是編譯資料庫：JSON 文字不是條目陣列</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database is not an object</source>
+        <translation>編譯資料庫的第 %1 個條目不是物件</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database has no &quot;%2&quot;</source>
+        <translation>編譯資料庫的第 %1 個條目沒有「%2」</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database: &quot;%2&quot; is not a string</source>
+        <translation>編譯資料庫的第 %1 個條目：「%2」不是字串</translation>
+    </message>
+    <message>
+        <source>entry %1 of the compilation database: &quot;%2&quot; is not an array of strings</source>
+        <translation>編譯資料庫的第 %1 個條目：「%2」不是字串陣列</translation>
+    </message>
+    <message>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>dpct 拒絕了此項目：先前移轉至同一 out-root 資料夾時使用了另一組選項（dpct 將其記錄在該資料夾的 MainSourceFiles.yaml 中，並以 -37 結束）。請讓寫入此 out-root 的所有項目使用 dpct 會比較的相同選項，或為此項目指定其他 --out-root，或開啟 --no-incremental-migration。</translation>
     </message>

@@ -58,6 +58,8 @@ int cmdCommands(const Args& args);
 int cmdFormat(const Args& args);
 int cmdCheck(const Args& args);
 int cmdSettings(const Args& args);
+int cmdImport(const Args& args);
+int cmdSet(const Args& args);
 
 /// The current folder (UTF-8): where the command interpreter of `run` starts, so relative
 /// out-roots and dpct's default one are taken against it.

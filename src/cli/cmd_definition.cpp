@@ -201,7 +201,8 @@ int cmdCheck(const Args& args)
             report(at(n.line) + "line outside any section is ignored");
             break;
         case ReadNote::Kind::SectionSkipped:
-            report(at(n.line) + "section [" + n.text + "] is not a .cu file; it is skipped with its lines");
+            report(at(n.line) + "section [" + n.text +
+                   "] is not a CUDA, C or C++ source file; it is skipped with its lines");
             break;
         case ReadNote::Kind::UnknownKey:
             report(at(n.line) + "'" + n.text + "' matches no option and is ignored" +

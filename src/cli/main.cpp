@@ -28,6 +28,8 @@ constexpr std::array kSubcommands = {
     Subcommand{"check", cmdCheck, "report what a user should know about a definition file"},
     Subcommand{"run", cmdRun, "convert every item of a definition file with dpct"},
     Subcommand{"report", cmdReport, "write a migration report (one HTML page) of a run's results"},
+    Subcommand{"import", cmdImport, "make a definition file from a compilation database"},
+    Subcommand{"set", cmdSet, "switch options of the items of a definition file on or off"},
     Subcommand{"settings", cmdSettings, "show where the settings live and what Tovalo will use"},
 };
 

@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -157,13 +158,20 @@ class JsonReader
 public:
     explicit JsonReader(std::string_view text) : s_(text) {}
 
-    bool read(JsonValue& v, std::string& error)
+    bool read(JsonValue& v, JsonError& error)
     {
         skipBlanks();
         if (!value(v, 0) || (skipBlanks(), pos_ != s_.size())) {
-            if (error_.empty())
-                error_ = "unexpected text";
-            error = error_ + " at offset " + std::to_string(pos_);
+            error.what = error_.empty() ? "unexpected text" : error_;
+            error.offset = std::min(pos_, s_.size());
+            const std::string_view before = s_.substr(0, error.offset);
+            const std::size_t lineStart = before.rfind('\n') + 1; // 0 when there is none
+            error.line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+            error.column = 1;
+            for (std::size_t i = lineStart; i < error.offset;) {
+                decodeUtf8(before, i);
+                ++error.column;
+            }
             return false;
         }
         return true;
@@ -364,6 +372,8 @@ private:
             v.type = JsonValue::Type::Null;
             return literal("null");
         }
+        if (c != '-' && (c < '0' || c > '9'))
+            return fail("unexpected text");
         v.type = JsonValue::Type::Number;
         return num(v.number);
     }
@@ -375,10 +385,20 @@ private:
 
 } // namespace
 
-bool parseJson(std::string_view text, JsonValue& value, std::string& error)
+bool parseJson(std::string_view text, JsonValue& value, JsonError& error)
 {
     value = JsonValue{};
+    error = JsonError{};
     return JsonReader(text).read(value, error);
+}
+
+bool parseJson(std::string_view text, JsonValue& value, std::string& error)
+{
+    JsonError why;
+    if (parseJson(text, value, why))
+        return true;
+    error = why.what + " at line " + std::to_string(why.line) + ", column " + std::to_string(why.column);
+    return false;
 }
 
 } // namespace tovalo

@@ -81,8 +81,20 @@ struct JsonValue
     const JsonValue* find(std::string_view name) const;
 };
 
+/// Why and where parseJson stopped. `line` and `column` are 1-based; a column counts characters
+/// (UTF-8 sequences), a tab being one, as editors show them.
+struct JsonError
+{
+    std::string what; ///< "expected ',' or '}'", "unterminated string", ...
+    std::size_t offset = 0;
+    std::size_t line = 0;
+    std::size_t column = 0;
+};
+
 /// Reads one JSON text (RFC 8259; white space around it allowed). Returns false with `error`
-/// (what and where) for text that is not JSON or nests deeper than 200 levels.
+/// for text that is not JSON or nests deeper than 200 levels.
+bool parseJson(std::string_view text, JsonValue& value, JsonError& error);
+/// The same with the error as one text: "expected ':' at line 3, column 14".
 bool parseJson(std::string_view text, JsonValue& value, std::string& error);
 
 } // namespace tovalo

@@ -61,6 +61,24 @@ constexpr std::array<std::string_view, kCount> kEnglish = {
     "the character \"%1\" (%2) cannot be stored in code page %3",
     "the text cannot be stored in code page %1",
     "not a regular file",
+
+    "Imported %1 (%2, %3, %4)",
+    "%1 CUDA files",
+    "%1 CUDA file",
+    "%1 source files",
+    "%1 source file",
+    "%1 duplicates merged",
+    "%1 duplicate merged",
+    "%1 other entries skipped",
+    "%1 other entry skipped",
+    "%1 files missing",
+    "%1 file missing",
+    "not valid JSON: %1 at line %2, column %3",
+    "not a compilation database: the JSON text is not an array of entries",
+    "entry %1 of the compilation database is not an object",
+    "entry %1 of the compilation database has no \"%2\"",
+    "entry %1 of the compilation database: \"%2\" is not a string",
+    "entry %1 of the compilation database: \"%2\" is not an array of strings",
 };
 
 } // namespace

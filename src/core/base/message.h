@@ -70,6 +70,26 @@ enum class MessageId : int
     TextNotInCodePage,       ///< %1 code page number
     NotRegularFile,
 
+    // Compilation-database imports: "Imported %1 (%2, %3, %4)" with a count phrase each (the
+    // singular forms are for a count of 1), and why a database could not be read
+    ImportSummary,          ///< %1 files imported, %2 duplicates, %3 entries skipped, %4 missing
+    CudaFiles,              ///< %1 count
+    CudaFile,               ///< %1 count (1)
+    SourceFiles,            ///< %1 count (an import of every entry)
+    SourceFile,             ///< %1 count (1)
+    DuplicatesMerged,       ///< %1 count
+    DuplicateMerged,        ///< %1 count (1)
+    EntriesSkipped,         ///< %1 count
+    EntrySkipped,           ///< %1 count (1)
+    FilesMissing,           ///< %1 count
+    FileMissing,            ///< %1 count (1)
+    DatabaseNotJson,        ///< %1 the JSON reader's reason, %2 line, %3 column
+    DatabaseNotArray,       ///< the JSON text is no array
+    DatabaseEntryNotObject, ///< %1 entry number (from 1)
+    DatabaseEntryLacks,     ///< %1 entry number, %2 member name
+    DatabaseEntryNotText,   ///< %1 entry number, %2 member name
+    DatabaseEntryNotList,   ///< %1 entry number, %2 member name
+
     Count ///< number of identifiers; not a message
 };
 

@@ -50,6 +50,9 @@ std::size_t utf16UnitsBeforeNul(std::string_view bytes);
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string utf8FromPath(const std::filesystem::path& p);
 
+/// `value` in decimal with a comma between groups of three digits: "1,040", "50,000".
+std::string groupThousands(std::uint64_t value);
+
 /// The text of an operating-system error code (errno on POSIX, GetLastError on Windows), UTF-8.
 std::string systemErrorText(int code);
 

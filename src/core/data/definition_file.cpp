@@ -29,12 +29,29 @@ std::string_view extensionOf(std::string_view name)
     return dot == std::string_view::npos ? std::string_view{} : file.substr(dot);
 }
 
+} // namespace
+
 bool isCudaSource(std::string_view name)
 {
     const std::string_view ext = extensionOf(name);
     return ext.size() == 3 && ext[0] == '.' && (ext[1] == 'c' || ext[1] == 'C') &&
            (ext[2] == 'u' || ext[2] == 'U');
 }
+
+bool isListSource(std::string_view name)
+{
+    // A compilation database names C and C++ files that nvcc (or -x cu) compiles as CUDA; an
+    // import lists them, so a list read back keeps them. Headers (.cuh, .h) and other files
+    // are not translation units.
+    const std::string_view ext = extensionOf(name);
+    for (const std::string_view source : {".cu", ".c", ".cc", ".cp", ".cpp", ".cxx", ".c++"}) {
+        if (equalsIgnoringAsciiCase(ext, source))
+            return true;
+    }
+    return false;
+}
+
+namespace {
 
 // The next line of `text` from `pos` (advanced past it) without its line end and leading white
 // space, including the ideographic space U+3000 that Japanese editors use for indentation.
@@ -73,6 +90,8 @@ bool isSectionLine(std::string_view line, std::string_view& name)
     name = line.substr(1, line.size() - 2);
     return true;
 }
+
+} // namespace
 
 void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view value, int lineNo,
                      std::vector<ReadNote>& notes)
@@ -123,8 +142,6 @@ void applyOptionLine(CDpctData& item, const OptionInfo& o, std::string_view valu
     }
 }
 
-} // namespace
-
 ReadResult parseDefinitionText(std::string_view bytes)
 {
     ReadResult result;
@@ -162,7 +179,7 @@ ReadResult parseDefinitionText(std::string_view bytes)
     std::size_t itemCount = 0;
     for (std::size_t pos = 0; pos < text.size();) {
         std::string_view name;
-        if (isSectionLine(nextLine(text, pos), name) && isCudaSource(name))
+        if (isSectionLine(nextLine(text, pos), name) && isListSource(name))
             ++itemCount;
     }
     result.items.reserve(itemCount);
@@ -190,7 +207,7 @@ ReadResult parseDefinitionText(std::string_view bytes)
                 commonSeen = true;
                 state = State::Common;
                 current = nullptr;
-            } else if (isCudaSource(name)) {
+            } else if (isListSource(name)) {
                 CDpctData& item = result.items.emplace_back();
                 result.itemLines.push_back(lineNo);
                 item.path.assign(name);

@@ -23,7 +23,7 @@ struct ReadNote
     enum class Kind
     {
         OutsideSection,  ///< a key line before any section, or in a skipped section
-        SectionSkipped,  ///< a section that is neither "Common" nor a .cu file
+        SectionSkipped,  ///< a section that is neither "Common" nor a source file (isListSource)
         UnknownKey,      ///< a key in an item section that matches no option name
         ChoiceNotInList, ///< a choice value that is not an entry of the option's list
         EmptyChoice,     ///< a choice option with an empty value, left off
@@ -64,6 +64,21 @@ struct ReadResult
 /// One line for the user about how the file was decoded, when saving over it would change its
 /// encoding or lose bytes: "read as CP932, not UTF-8; saving writes UTF-8", ... Empty otherwise.
 std::string describeEncoding(const ReadResult& result);
+
+/// True when the file name in `path` ends in ".cu", in any letter case.
+bool isCudaSource(std::string_view path);
+
+/// True when a section named `path` is an item: a CUDA, C or C++ source file (".cu", ".c",
+/// ".cc", ".cp", ".cpp", ".cxx", ".c++", in any letter case). Other sections are skipped.
+bool isListSource(std::string_view path);
+
+/// Applies the value of an item's option line "NAME=VALUE" (`value` as it follows the "=",
+/// empty when there is none) to `item` as the reader does: a switch is switched on whatever the
+/// value; a choice takes the entry equal to the value (or equal but for ASCII letter case) and
+/// stays off when the value is empty; a quoted text loses its surrounding quotes. What could not
+/// be taken as written is added to `notes` with `lineNo`.
+void applyOptionLine(CDpctData& item, const OptionInfo& option, std::string_view value, int lineNo,
+                     std::vector<ReadNote>& notes);
 
 /// Parses the bytes of a definition file (decoding them first, see codec.h).
 ReadResult parseDefinitionText(std::string_view bytes);
