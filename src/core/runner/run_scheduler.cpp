@@ -36,7 +36,10 @@ class RunScheduler::LaneObserver final : public RunObserver
 public:
     LaneObserver(RunScheduler& s, Lane& lane) : s_(s), lane_(lane) {}
     void phaseChanged(RunPhase) override { s_.lanePhaseChanged(); }
-    void versionKnown(const std::string& v, const std::string& c) override { s_.laneVersionKnown(lane_, v, c); }
+    void versionKnown(const std::string& v, const std::string& c) override
+    {
+        s_.laneVersionKnown(lane_, v, c);
+    }
     void itemStatusChanged(CDpctData& item) override { s_.laneItemStatus(lane_, item); }
     void itemFinished(CDpctData& item) override { s_.laneItemFinished(item); }
     void advance(bool nextItem) override
@@ -186,7 +189,8 @@ void RunScheduler::dispatch()
     }
     // Nothing runs, nothing is starting up and no console can be had: the run cannot go on.
     const bool busy = std::any_of(lanes_.begin(), lanes_.end(), [this](const auto& lane) {
-        return lane->pos != kNone || (lane->index < runConsoles_ && (laneStarting(*lane) || laneReady(*lane)));
+        return lane->pos != kNone ||
+               (lane->index < runConsoles_ && (laneStarting(*lane) || laneReady(*lane)));
     });
     if (!busy && !ready_.empty())
         endRun(true);
@@ -346,8 +350,8 @@ bool RunScheduler::consoleLost() const
 
 int RunScheduler::openConsoles() const
 {
-    return static_cast<int>(
-        std::count_if(lanes_.begin(), lanes_.end(), [](const auto& lane) { return lane->console->isOpen(); }));
+    return static_cast<int>(std::count_if(lanes_.begin(), lanes_.end(),
+                                          [](const auto& lane) { return lane->console->isOpen(); }));
 }
 
 void RunScheduler::notifyPhase()

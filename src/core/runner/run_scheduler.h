@@ -137,11 +137,11 @@ private:
     int runConsoles_ = 1;
     int failedOpens_ = 0;
     std::vector<CDpctData*> run_;
-    std::vector<ItemStatus> previous_;             ///< each item's status before the run
-    OutRootGroups groups_;                         ///< over the positions in run_
-    std::vector<std::size_t> groupNext_;           ///< per group: its next member to start
-    std::vector<bool> groupBusy_;                  ///< per group: a console works in it
-    std::set<std::size_t> ready_;                  ///< first waiting item of each free group
+    std::vector<ItemStatus> previous_;   ///< each item's status before the run
+    OutRootGroups groups_;               ///< over the positions in run_
+    std::vector<std::size_t> groupNext_; ///< per group: its next member to start
+    std::vector<bool> groupBusy_;        ///< per group: a console works in it
+    std::set<std::size_t> ready_;        ///< first waiting item of each free group
     int done_ = 0;
     int total_ = 0;
 };

@@ -1,11 +1,12 @@
 // Out-root groups and shards of a run.
 
+#include "runner/run_capacity.h"
 #include "runner/run_plan.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <deque>
+
+#include <gtest/gtest.h>
 
 using namespace tovalo;
 
@@ -37,7 +38,8 @@ struct List
 TEST(RunPlan, OneFolderSpeltManyWaysIsOneGroup)
 {
     List posix;
-    for (const char* spelling : {"/w/out", "out", "./out/", "/w//out", "\"/w/x/../out\"", "/w/Out", "", "dpct_output"})
+    for (const char* spelling :
+         {"/w/out", "out", "./out/", "/w//out", "\"/w/x/../out\"", "/w/Out", "", "dpct_output"})
         posix.add(spelling);
     const OutRootGroups p = groupByOutRoot(posix.view(), "/w", PathStyle::Posix);
     EXPECT_EQ(p.folders, (std::vector<std::string>{"/w/out", "/w/Out", "/w/dpct_output"}));
@@ -89,4 +91,16 @@ TEST(RunPlan, ShardArgument)
     EXPECT_EQ(count, 3);
     for (const char* bad : {"0/3", "4/3", "1/0", "1", "a/3", "1/3x", "-1/3", "1/", "/3", " 1/3"})
         EXPECT_FALSE(parseShard(bad, index, count)) << bad;
+}
+
+TEST(RunPlan, AutomaticConsoleCountIsProcessorsBoundedByMemory)
+{
+    constexpr std::uint64_t GiB = 1ULL << 30;
+    EXPECT_EQ(automaticConsoleCount(8, 64 * GiB), 8);
+    EXPECT_EQ(automaticConsoleCount(8, 7 * GiB), 3);
+    EXPECT_EQ(automaticConsoleCount(8, 1 * GiB), 1);
+    EXPECT_EQ(automaticConsoleCount(0, 64 * GiB), 1);
+    EXPECT_EQ(automaticConsoleCount(256, 1024 * GiB), 64);
+    EXPECT_GE(automaticConsoleCount(), 1);
+    EXPECT_EQ(consoleCountFor(3), 3);
 }

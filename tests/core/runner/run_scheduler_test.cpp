@@ -3,10 +3,10 @@
 #include "fake_console.h"
 #include "runner/run_scheduler.h"
 
-#include <gtest/gtest.h>
-
 #include <deque>
 #include <stdexcept>
+
+#include <gtest/gtest.h>
 
 using namespace tovalo;
 using namespace tovalo::test;
@@ -185,7 +185,8 @@ TEST(RunScheduler, OutRootNeverSharedListOrderWithinItAndTheFirstFreeItemStartsN
             aOrder.push_back(item->path);
     EXPECT_EQ(aOrder, (std::vector<std::string>{"/src/a1.cu", "/src/a2.cu", "/src/a3.cu"}));
     // Several consoles: their output came as whole lines, each line of an item's command with it.
-    EXPECT_EQ(h.obs.text, "\n" + prompt(0) + ". '/opt/intel/oneapi/setvars.sh'\n:: oneAPI environment initialized ::\n" +
+    EXPECT_EQ(h.obs.text, "\n" + prompt(0) +
+                              ". '/opt/intel/oneapi/setvars.sh'\n:: oneAPI environment initialized ::\n" +
                               prompt(0) + "dpct --version\n" + kVersion + "\n" + prompt(0) + "\n");
     for (const Line& l : h.obs.lines) {
         EXPECT_EQ(l.text.back(), '\n');
