@@ -68,5 +68,10 @@ std::string describeConflict(const std::vector<tovalo::CDpctData>& items,
 /// Folder of the running tovalo-cli executable (no trailing separator); empty when unknown.
 std::string executableFolder();
 int cmdRun(const Args& args);
+int cmdMergeResults(const Args& args);
+
+/// True when text for `stream` may carry colour escapes (a terminal that takes them, NO_COLOR
+/// unset).
+bool useColours(std::FILE* stream);
 
 } // namespace tovalo::cli

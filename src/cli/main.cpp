@@ -27,6 +27,7 @@ constexpr std::array kSubcommands = {
     Subcommand{"format", cmdFormat, "read a definition file and write it back in the standard layout"},
     Subcommand{"check", cmdCheck, "report what a user should know about a definition file"},
     Subcommand{"run", cmdRun, "convert every item of a definition file with dpct"},
+    Subcommand{"merge-results", cmdMergeResults, "join the results of the shards of a run into one"},
     Subcommand{"settings", cmdSettings, "show where the settings live and what Tovalo will use"},
 };
 
@@ -38,7 +39,7 @@ void printHelp()
     for (const Subcommand& s : kSubcommands) {
         text += "  ";
         text += s.name;
-        text.append(12 - std::min<std::size_t>(s.name.size(), 11), ' ');
+        text.append(15 - std::min<std::size_t>(s.name.size(), 14), ' ');
         text += s.summary;
         text += '\n';
     }
