@@ -1,10 +1,11 @@
 // Colours on Windows: only on a console that takes escape sequences (turned on here), and not
 // when NO_COLOR is set.
 
+#include <windows.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <io.h>
-#include <windows.h>
 
 #ifndef ENABLE_VIRTUAL_TERMINAL_PROCESSING
 #define ENABLE_VIRTUAL_TERMINAL_PROCESSING 0x0004

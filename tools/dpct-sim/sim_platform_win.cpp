@@ -162,7 +162,8 @@ double threadCpuMs()
     if (!GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user))
         return 0;
     const auto ms = [](const FILETIME& f) {
-        return static_cast<double>((static_cast<unsigned long long>(f.dwHighDateTime) << 32) | f.dwLowDateTime) /
+        return static_cast<double>((static_cast<unsigned long long>(f.dwHighDateTime) << 32) |
+                                   f.dwLowDateTime) /
                1e4;
     };
     return ms(kernel) + ms(user);

@@ -1,7 +1,8 @@
 // Available memory on Windows: the physical memory the system can hand out now.
 
-#include <cstdint>
 #include <windows.h>
+
+#include <cstdint>
 
 namespace tovalo {
 
