@@ -182,7 +182,7 @@ int cmdRun(const Args& args)
             "order.\n\n"
             "  --oneapi-root DIR     the oneAPI folder holding setvars (default: the one Tovalo finds,\n"
             "                        see 'tovalo-cli settings --oneapi')\n"
-            "  --jobs N|auto, -j N   at most N dpct runs at once (1 to 64); auto: the number of logical\n"
+            "  --jobs N|auto, -jN    at most N dpct runs at once (1 to 64); auto: the number of logical\n"
             "                        processors, at most the available memory / 2 GiB. Default: the\n"
             "                        settings' parallel conversions (automatic unless set)\n"
             "  --shard I/N           run only shard I of N (1 <= I <= N): the list's out-root groups\n"
@@ -271,7 +271,17 @@ int cmdRun(const Args& args)
         {"--oneapi-root", {}, true, takeRoot}, {"--startup-timeout", {}, true, takeTimeout},
         {"--jobs", "-j", true, takeJobs},      {"--shard", {}, true, takeShard},
     };
-    if (const int usage = parseArguments("run", args, options, file); usage != kExitOk)
+    // "-j4" as make takes it: the short option with its value attached.
+    Args spelled;
+    for (const std::string& a : args) {
+        if (a.size() > 2 && a.starts_with("-j") && a[2] != '-') {
+            spelled.push_back("-j");
+            spelled.push_back(a.substr(2));
+        } else {
+            spelled.push_back(a);
+        }
+    }
+    if (const int usage = parseArguments("run", spelled, options, file); usage != kExitOk)
         return usage;
 
     if (haveOnly && resultsFile.empty())

@@ -61,7 +61,7 @@ for i in $(seq 12); do
 done
 grep -q $'\033' "$work/par.err" && fail "colours written to a file"
 # The same list through one console: no tags, the text as before.
-"$cli" run "$work/par.txt" --oneapi-root "$toolkit" -j 1 --json > "$work/one.json" 2> "$work/one.err"
+"$cli" run "$work/par.txt" --oneapi-root "$toolkit" -j1 --json > "$work/one.json" 2> "$work/one.err"
 check "one console" "$?" 0
 grep -q '^\[p1\.cu\]\|^\[console' "$work/one.err" && fail "tags with one console"
 # The settings give the default: parallel conversions 1 means one console.
