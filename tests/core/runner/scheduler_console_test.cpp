@@ -143,8 +143,8 @@ TEST(SchedulerWithConsoles, ItemsOfOneOutRootNeverOverlap)
                                          {"oc", "x" + sep + ".." + sep + "oc"}};
     for (int g = 0; g < 3; ++g)
         for (int i = 0; i < 2; ++i)
-            rig.add(std::string(1, static_cast<char>('a' + g)) + std::to_string(i) + ".cu", "result=ok delay-ms=400",
-                    spellings[g][i]);
+            rig.add(std::string(1, static_cast<char>('a' + g)) + std::to_string(i) + ".cu",
+                    "result=ok delay-ms=400", spellings[g][i]);
     ASSERT_TRUE(rig.start());
     ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.runEnds == 1; })) << rig.text();
     for (const CDpctData& d : rig.items)
