@@ -116,6 +116,7 @@ case "${1:-}" in
     cmake --build --preset release -j "$(jobs)" --target tovalo_bench tovalo-cli dpct-sim-toolkit
     ./build/release/bench/tovalo_bench
     bench/per_item_overhead.sh build/release
+    bench/parallel_scaling.sh build/release
     bench/check_scaling.sh build/release
     bench/report_scale.sh build/release
     ;;

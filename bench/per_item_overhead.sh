@@ -24,7 +24,7 @@ unset SETVARS_COMPLETED DPCT_SIM_VERSION_STYLE
 now() { date +%s.%N; }
 median() { sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 fastest() { sort -g | head -1; }
-run_cli() { "$cli" run "$work/def.txt" --oneapi-root "$toolkit" --quiet > /dev/null; }
+run_cli() { "$cli" run "$work/def.txt" --oneapi-root "$toolkit" --jobs 1 --quiet > /dev/null; }
 run_loop() {
   bash -s > /dev/null 2>&1 <<EOS
 . '$toolkit/setvars.sh'

@@ -72,5 +72,10 @@ std::string describeConflict(const std::vector<tovalo::CDpctData>& items,
 std::string executableFolder();
 int cmdRun(const Args& args);
 int cmdReport(const Args& args);
+int cmdMergeResults(const Args& args);
+
+/// True when text for `stream` may carry colour escapes (a terminal that takes them, NO_COLOR
+/// unset).
+bool useColours(std::FILE* stream);
 
 } // namespace tovalo::cli

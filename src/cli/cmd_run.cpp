@@ -1,4 +1,5 @@
-// tovalo-cli run: converts every item of a definition file with the run engine the GUI uses.
+// tovalo-cli run: converts every item of a definition file with the run engine the GUI uses,
+// over up to --jobs consoles side by side (RunScheduler).
 
 #include "base/file_io.h"
 #include "cli.h"
@@ -6,8 +7,11 @@
 #include "data/option_conflicts.h"
 #include "data/run_results.h"
 #include "runner/console.h"
-#include "runner/run_engine.h"
+#include "runner/run_capacity.h"
+#include "runner/run_scheduler.h"
 #include "settings/oneapi.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 
 #include <algorithm>
 #include <atomic>
@@ -52,10 +56,19 @@ struct Host
     }
 };
 
+// The last part of a path (after the last "/" or "\\").
+std::string_view fileNameOf(std::string_view path)
+{
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 class CliObserver : public RunObserver
 {
 public:
-    CliObserver(bool quiet, bool toStderr) : quiet_(quiet), toStderr_(toStderr) {}
+    CliObserver(bool quiet, bool toStderr)
+        : quiet_(quiet), toStderr_(toStderr), colours_(!quiet && useColours(toStderr ? stderr : stdout))
+    {}
     void consoleText(std::string_view utf8) override
     {
         if (quiet_)
@@ -63,6 +76,29 @@ public:
         std::FILE* f = toStderr_ ? stderr : stdout;
         std::fwrite(utf8.data(), 1, utf8.size(), f);
         std::fflush(f);
+    }
+    // Several consoles: each line gets the file name of its item (or the console's number for
+    // its start-up), in a colour per console on a terminal.
+    void consoleLines(int console, const CDpctData* item, std::string_view lines) override
+    {
+        if (quiet_)
+            return;
+        static constexpr const char* kColours[] = {"\033[36m", "\033[33m", "\033[35m",
+                                                   "\033[32m", "\033[34m", "\033[31m"};
+        std::string tag = "[";
+        tag += item ? std::string(fileNameOf(item->path)) : "console " + std::to_string(console + 1);
+        tag += "] ";
+        if (colours_)
+            tag = kColours[console % 6] + tag.substr(0, tag.size() - 1) + "\033[0m ";
+        std::string text;
+        while (!lines.empty()) {
+            const std::size_t end = lines.find('\n');
+            const std::size_t n = end == std::string_view::npos ? lines.size() : end + 1;
+            text += tag;
+            text += lines.substr(0, n);
+            lines.remove_prefix(n);
+        }
+        consoleText(text);
     }
     void advance(bool nextItem) override
     {
@@ -74,6 +110,7 @@ public:
 private:
     bool quiet_;
     bool toStderr_;
+    bool colours_;
 };
 
 const char* stepName(RunPhase p)
@@ -97,15 +134,21 @@ bool isSeparator(char c)
     return c == '/' || c == '\\';
 }
 
-// The one JSON object of --json; `error` (when not empty) says why no run took place.
-void printJson(const std::vector<CDpctData>& items, const std::string& version, const std::string& codebase,
-               const std::string& error)
+// The one JSON object of --json, the items in list order; `error` (when not empty) says why no
+// run took place.
+void printJson(const std::vector<const CDpctData*>& items, const std::string& version,
+               const std::string& codebase, const std::string& error)
 {
-    std::vector<const CDpctData*> list;
-    list.reserve(items.size());
-    for (const CDpctData& item : items)
-        list.push_back(&item);
-    out(resultsJson(list, ResultsHeader{version, codebase, error}, true));
+    out(resultsJson(items, ResultsHeader{version, codebase, error}, true));
+}
+
+// --jobs's default: the settings' parallel conversions (automatic when they cannot be read).
+int jobsFromSettings()
+{
+    const auto store = openUserSettingsStore();
+    Settings settings;
+    std::string error;
+    return loadSettings(*store, settings, error) ? settings.parallelConversions : kParallelAutomatic;
 }
 
 } // namespace
@@ -127,21 +170,33 @@ void onInterrupt(void*)
 int cmdRun(const Args& args)
 {
     if (wantsHelp(args)) {
-        out("Usage: tovalo-cli run FILE [--oneapi-root DIR] [--json] [--quiet] [--startup-timeout SEC]\n"
-            "                      [--results RESULTS [--only STATUS,...]]\n\n"
-            "Converts every item of the definition file FILE with dpct, in list order, through one\n"
-            "command interpreter in which oneAPI's environment script has run (as Tovalo does).\n"
-            "The console text goes to stdout as it comes, then a summary table (path, status, exit code).\n\n"
+        out("Usage: tovalo-cli run FILE [--oneapi-root DIR] [--jobs N|auto] [--shard I/N] [--json] "
+            "[--quiet]\n"
+            "                      [--startup-timeout SEC] [--results RESULTS [--only STATUS,...]]\n\n"
+            "Converts every item of the definition file FILE with dpct, through command interpreters in\n"
+            "which oneAPI's environment script has run (as Tovalo does). Up to N items run side by side,\n"
+            "each in its own interpreter, but never two whose out-roots are the same folder: those run\n"
+            "one after another in list order. The console text goes to stdout as it comes (while more\n"
+            "than one interpreter is open, each line starts with the [file name] of its item, in a colour\n"
+            "per interpreter on a terminal), then a summary table (path, status, exit code) in list "
+            "order.\n\n"
             "  --oneapi-root DIR     the oneAPI folder holding setvars (default: the one Tovalo finds,\n"
             "                        see 'tovalo-cli settings --oneapi')\n"
+            "  --jobs N|auto, -jN    at most N dpct runs at once (1 to 64); auto: the number of logical\n"
+            "                        processors, at most the available memory / 2 GiB. Default: the\n"
+            "                        settings' parallel conversions (automatic unless set)\n"
+            "  --shard I/N           run only shard I of N (1 <= I <= N): the list's out-root groups\n"
+            "                        dealt out whole, balanced by item count, the same for the same\n"
+            "                        list every time. --json, --results and the table hold that\n"
+            "                        shard's items; join the shards' results with merge-results\n"
             "  --json                print only one JSON object on stdout at the end:\n"
             "                        {\"dpctVersion\", \"dpctCodebase\", \"items\": [{\"path\", \"status\",\n"
             "                        \"exitCode\", \"elapsedMs\", \"diagnosticCounts\", \"diagnostics\": "
             "[{\"file\",\n"
             "                        \"line\", \"column\", \"severity\", \"code\", \"message\"}], "
             "\"output\"}]},\n"
-            "                        with \"error\" when Ctrl-C came before the run started; the\n"
-            "                        console text goes to stderr\n"
+            "                        items in list order, with \"error\" when Ctrl-C came before the run\n"
+            "                        started; the console text goes to stderr\n"
             "  --results RESULTS     the last run's results: read from RESULTS when it exists (the\n"
             "                        JSON of --json), and written to it (atomically) after this run\n"
             "  --only STATUS,...     run only the items whose last result in RESULTS has one of these\n"
@@ -149,7 +204,8 @@ int cmdRun(const Args& args)
             "                        their results. Needs --results\n"
             "  --quiet               do not show the console text\n"
             "  --startup-timeout SEC how long the start-up may take (default 300)\n\n"
-            "Status: none, waiting, converting, ok, ng, syntax-error.\n"
+            "Status: none, waiting, converting, ok, ng, syntax-error. An item keeps its last result\n"
+            "until it starts; Ctrl-C stops every running dpct, and a stopped item keeps its output.\n"
             "Exit status: 0 every item ok, 1 some item not ok or the run was stopped (Ctrl-C),\n"
             "2 usage error, unreadable file, no oneAPI, or a start-up that did not finish.\n");
         return kExitOk;
@@ -158,6 +214,25 @@ int cmdRun(const Args& args)
     bool json = false, quiet = false, haveRoot = false, haveOnly = false;
     std::vector<ItemStatus> only;
     int startupSeconds = 300;
+    int jobs = -1; // -1: from the settings; 0: automatic
+    int shardIndex = 0, shardCount = 1;
+    const auto takeJobs = [&](const std::string* v) -> std::string {
+        if (v && *v == "auto") {
+            jobs = kParallelAutomatic;
+            return {};
+        }
+        char* end = nullptr;
+        const long n = v && !v->empty() ? std::strtol(v->c_str(), &end, 10) : 0;
+        if (!v || v->empty() || *end != '\0' || n < 1 || n > RunScheduler::kMaxConsoles)
+            return "--jobs needs a number from 1 to 64, or auto";
+        jobs = static_cast<int>(n);
+        return {};
+    };
+    const auto takeShard = [&](const std::string* v) -> std::string {
+        if (!v || !parseShard(*v, shardIndex, shardCount))
+            return "--shard needs I/N with 1 <= I <= N, e.g. --shard 2/4";
+        return {};
+    };
     const auto takeRoot = [&](const std::string* v) -> std::string {
         if (!v || v->empty())
             return "--oneapi-root needs a folder";
@@ -194,8 +269,19 @@ int cmdRun(const Args& args)
         switchOption("--json", {}, json),      {"--results", {}, true, takeResults},
         {"--only", {}, true, takeOnly},        switchOption("--quiet", "-q", quiet),
         {"--oneapi-root", {}, true, takeRoot}, {"--startup-timeout", {}, true, takeTimeout},
+        {"--jobs", "-j", true, takeJobs},      {"--shard", {}, true, takeShard},
     };
-    if (const int usage = parseArguments("run", args, options, file); usage != kExitOk)
+    // "-j4" as make takes it: the short option with its value attached.
+    Args spelled;
+    for (const std::string& a : args) {
+        if (a.size() > 2 && a.starts_with("-j") && a[2] != '-') {
+            spelled.push_back("-j");
+            spelled.push_back(a.substr(2));
+        } else {
+            spelled.push_back(a);
+        }
+    }
+    if (const int usage = parseArguments("run", spelled, options, file); usage != kExitOk)
         return usage;
 
     if (haveOnly && resultsFile.empty())
@@ -238,33 +324,48 @@ int cmdRun(const Args& args)
         return kExitUsage;
     }
 
+    // The items this run reports on: the whole list, or the items of one shard.
+    const std::string base = currentFolder();
+    std::vector<CDpctData*> listed;
+    {
+        std::vector<const CDpctData*> all;
+        for (const CDpctData& item : doc.items)
+            all.push_back(&item);
+        for (const std::size_t i : shardItems(groupByOutRoot(all, base), shardIndex, shardCount))
+            listed.push_back(&doc.items[i]);
+    }
+    const std::vector<const CDpctData*> reported(listed.begin(), listed.end());
+    const int consoles = consoleCountFor(jobs >= 0 ? jobs : jobsFromSettings());
+
     Host host;
     g_host = &host;
     installInterruptHandler(&onInterrupt, nullptr);
     CliObserver observer(quiet, json);
-    std::unique_ptr<Console> console = createPlatformConsole();
     int status = kExitOk;
     {
-        // An interpreter that ends during the run is not started again: this program ends with
-        // the run.
+        // An interpreter that ends during the run is not started again by its engine: this
+        // program ends with the run (in a run over several consoles the scheduler opens it again
+        // for the items still to come).
         RunEngineConfig config{root, 3};
         config.restartAfterRun = false;
-        RunEngine engine(*console, observer, config, [&host] { host.wake(); });
+        RunScheduler scheduler([] { return createPlatformConsole(); }, observer, config,
+                               [&host] { host.wake(); });
+        scheduler.setConsoleLimit(consoles);
         // A run stopped with Ctrl-C before it started still gives --json its object, as a run
         // stopped later does: every item none, with why. (A start-up that fails is an error
         // of the setup, exit status 2, with nothing on stdout.)
         const auto notStarted = [&](const std::string& why) {
             if (json) {
-                for (CDpctData& item : doc.items) {
-                    item.status = ItemStatus::None;
-                    item.exitCode = 0;
-                    item.resultText.clear();
+                for (CDpctData* item : listed) {
+                    item->status = ItemStatus::None;
+                    item->exitCode = 0;
+                    item->resultText.clear();
                 }
-                printJson(doc.items, engine.dpctVersion(), engine.dpctCodebase(), why);
+                printJson(reported, scheduler.dpctVersion(), scheduler.dpctCodebase(), why);
             }
         };
         Message error;
-        if (!engine.startUp(error)) {
+        if (!scheduler.startUp(error)) {
             err("tovalo-cli run: cannot start the command interpreter: " + englishText(error) + "\n");
             g_host = nullptr;
             return kExitUsage;
@@ -273,23 +374,23 @@ int cmdRun(const Args& args)
         // Start-up: first prompt, environment script, version query; bounded.
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(startupSeconds);
         for (;;) {
-            engine.processPending();
-            if (engine.startUpDone() && engine.phase() == RunPhase::Idle)
+            scheduler.processPending();
+            if (scheduler.startUpDone() && scheduler.phase() == RunPhase::Idle)
                 break;
             std::string why;
             if (host.interrupted)
                 why = "interrupted";
-            else if (engine.versionQueryUnanswered())
+            else if (scheduler.versionQueryUnanswered())
                 why = "the dpct version query came back without a version line (is dpct on the path that "
                       "the environment script sets?)";
-            else if (engine.consoleLost())
+            else if (scheduler.consoleLost())
                 why = "the command interpreter keeps ending";
             else if (!host.waitUntil(deadline) && std::chrono::steady_clock::now() >= deadline)
-                why = std::string(stepName(engine.phase())) + " did not finish within " +
+                why = std::string(stepName(scheduler.phase())) + " did not finish within " +
                       std::to_string(startupSeconds) + " s";
             if (!why.empty()) {
                 err("\ntovalo-cli run: the start-up did not finish: " + why + "\n");
-                console->close();
+                scheduler.closeConsoles();
                 if (host.interrupted)
                     notStarted("the start-up did not finish: " + why);
                 g_host = nullptr;
@@ -298,15 +399,15 @@ int cmdRun(const Args& args)
         }
 
         std::vector<CDpctData*> items;
-        for (CDpctData& item : doc.items) {
-            if (!haveOnly || std::find(only.begin(), only.end(), item.status) != only.end())
-                items.push_back(&item);
+        for (CDpctData* item : listed) {
+            if (!haveOnly || std::find(only.begin(), only.end(), item->status) != only.end())
+                items.push_back(item);
         }
         // dpct refuses (-37) a migration into an out-root that an earlier one with other options
         // used: said before the run, which goes on anyway (the user may mean it).
         {
             const std::vector<const CDpctData*> run(items.begin(), items.end());
-            for (const OutRootConflict& c : findOutRootConflicts(run, currentFolder())) {
+            for (const OutRootConflict& c : findOutRootConflicts(run, base)) {
                 std::string names;
                 for (const std::string& n : c.options)
                     names += (names.empty() ? "" : ", ") + n;
@@ -315,28 +416,28 @@ int cmdRun(const Args& args)
                     "; dpct may refuse it with exit code -37\n");
             }
         }
-        if (!items.empty() && engine.start(items)) {
+        if (!items.empty() && scheduler.start(items, base)) {
             bool stopping = false;
             const auto stopDeadline = std::chrono::seconds(10);
             std::chrono::steady_clock::time_point stopUntil{};
             for (;;) {
-                engine.processPending();
+                scheduler.processPending();
                 if (host.interrupted && !stopping) {
-                    // Ctrl-C: the run's stop, which interrupts the running dpct so that its
-                    // prompt comes back soon.
+                    // Ctrl-C: the run's stop, which interrupts every running dpct so that their
+                    // prompts come back soon.
                     stopping = true;
-                    engine.stop();
+                    scheduler.stop();
                     stopUntil = std::chrono::steady_clock::now() + stopDeadline;
                     continue;
                 }
                 if (stopping) {
-                    if (engine.phase() == RunPhase::Idle && !engine.stoppedCommandRunning())
+                    if (scheduler.phase() == RunPhase::Idle && !scheduler.stoppedCommandRunning())
                         break;
                     if (!host.waitUntil(stopUntil) && std::chrono::steady_clock::now() >= stopUntil)
                         break;
                     continue;
                 }
-                if (observer.runEnded && !isRunPhase(engine.phase()))
+                if (observer.runEnded && !isRunPhase(scheduler.phase()))
                     break;
                 host.wait();
             }
@@ -345,18 +446,16 @@ int cmdRun(const Args& args)
                 status = kExitFindings;
             }
         }
-        console->close();
-        for (const CDpctData& item : doc.items)
-            if (item.status != ItemStatus::ConvertedOk)
+        scheduler.closeConsoles();
+        for (const CDpctData* item : reported)
+            if (item->status != ItemStatus::ConvertedOk)
                 status = kExitFindings;
         if (!resultsFile.empty()) {
-            std::vector<const CDpctData*> list;
-            for (const CDpctData& item : doc.items)
-                list.push_back(&item);
             std::string error;
             if (!writeFileAtomically(
                     resultsFile,
-                    resultsJson(list, ResultsHeader{engine.dpctVersion(), engine.dpctCodebase(), {}}, true),
+                    resultsJson(reported,
+                                ResultsHeader{scheduler.dpctVersion(), scheduler.dpctCodebase(), {}}, true),
                     error)) {
                 err("tovalo-cli run: cannot write the results '" + resultsFile + "': " + error + "\n");
                 status = kExitUsage;
@@ -364,24 +463,25 @@ int cmdRun(const Args& args)
         }
 
         if (json) {
-            printJson(doc.items, engine.dpctVersion(), engine.dpctCodebase(), {});
+            printJson(reported, scheduler.dpctVersion(), scheduler.dpctCodebase(), {});
         } else {
             std::size_t width = 4;
-            for (const CDpctData& item : doc.items)
-                width = std::max(width, item.path.size());
+            for (const CDpctData* item : reported)
+                width = std::max(width, item->path.size());
             auto pad = [](std::string s, std::size_t w) {
                 s.resize(std::max(s.size(), w), ' ');
                 return s;
             };
             std::string text = "\n" + pad("path", width) + "  " + pad("status", 12) + "  " +
                                pad("exit code", 9) + "  diagnostics\n";
-            for (const CDpctData& item : doc.items)
-                text +=
-                    pad(item.path, width) + "  " + pad(std::string(itemStatusName(item.status)), 12) + "  " +
-                    pad(std::to_string(item.exitCode), 9) + "  " + std::to_string(item.diagnostics.size()) +
-                    (item.diagnostics.empty() ? ""
-                                              : " (" + describeCounts(countByCode(item.diagnostics)) + ")") +
-                    "\n";
+            for (const CDpctData* item : reported)
+                text += pad(item->path, width) + "  " + pad(std::string(itemStatusName(item->status)), 12) +
+                        "  " + pad(std::to_string(item->exitCode), 9) + "  " +
+                        std::to_string(item->diagnostics.size()) +
+                        (item->diagnostics.empty()
+                             ? ""
+                             : " (" + describeCounts(countByCode(item->diagnostics)) + ")") +
+                        "\n";
             out(text);
         }
     }

@@ -30,6 +30,7 @@ constexpr std::array kSubcommands = {
     Subcommand{"report", cmdReport, "write a migration report (one HTML page) of a run's results"},
     Subcommand{"import", cmdImport, "make a definition file from a compilation database"},
     Subcommand{"set", cmdSet, "switch options of the items of a definition file on or off"},
+    Subcommand{"merge-results", cmdMergeResults, "join the results of the shards of a run into one"},
     Subcommand{"settings", cmdSettings, "show where the settings live and what Tovalo will use"},
 };
 
@@ -41,7 +42,7 @@ void printHelp()
     for (const Subcommand& s : kSubcommands) {
         text += "  ";
         text += s.name;
-        text.append(12 - std::min<std::size_t>(s.name.size(), 11), ' ');
+        text.append(15 - std::min<std::size_t>(s.name.size(), 14), ' ');
         text += s.summary;
         text += '\n';
     }

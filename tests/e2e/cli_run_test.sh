@@ -144,7 +144,7 @@ check "item before" "$(item "$work/kill.json" /ok.cu)" "ok 0"
 check "item killed" "$(item "$work/kill.json" /kill.cu)" "ng -1"
 check "dpct killed by a signal, silent" "$(item "$work/kill.json" /sig.cu)" "ng 137"
 check "dpct silent with a status" "$(item "$work/kill.json" /quiet.cu)" "ng 4"
-check "item after" "$(item "$work/kill.json" /warn.cu)" "waiting 0"
+check "item after keeps its earlier status" "$(item "$work/kill.json" /warn.cu)" "none 0"
 grep -q "command interpreter has ended" "$work/kill.err" || fail "the interpreter's end is not reported"
 grep -q "new command interpreter" "$work/kill.err" && fail "a new interpreter is started as the program ends"
 
@@ -159,6 +159,7 @@ wait $pid
 check "Ctrl-C exit" "$?" 1
 [ $(( $(date +%s) - start )) -lt 10 ] || fail "Ctrl-C took too long"
 check "stopped item" "$(item "$work/slow.json" /slow.cu)" "none 0"
+grep -q "\"output\": \"dpct [^\"]*/slow.cu'" "$work/slow.json" || fail "the stopped item lost what it printed"
 check "finished item keeps its status" "$(item "$work/slow.json" /ok.cu)" "ok 0"
 check "item not reached" "$(item "$work/slow.json" /warn.cu)" "none 0"
 # The ended dpct may take a moment to vanish from the process table: poll for it, 10 s at most.

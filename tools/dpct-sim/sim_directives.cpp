@@ -80,6 +80,8 @@ void apply(Directives& d, const std::string& key, const std::string& value)
         d.progress = value == "parsing" ? Progress::Parsing : Progress::Processing;
     } else if (key == "delay-ms" && isNumber && n >= 0 && n <= 3600000) {
         d.delayMs = static_cast<int>(n);
+    } else if (key == "busy-ms" && isNumber && n >= 0 && n <= 3600000) {
+        d.busyMs = static_cast<int>(n);
     } else if (key == "output-bytes" && isNumber && n >= 0) {
         d.outputBytes = n;
     } else if (key == "fast" && (value == "yes" || value == "no")) {

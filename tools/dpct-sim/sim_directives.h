@@ -31,6 +31,7 @@ struct Directives
     int warnings = -1; ///< -1: the default of the result kind
     Progress progress = Progress::Parsing;
     int delayMs = 0;
+    int busyMs = 0; ///< processor time to spend computing, beside delayMs
     long long outputBytes = 0;
     bool fast = false;
     int parseErrorFormat = 1;

@@ -36,4 +36,11 @@ std::string executableFolder();
 /// Re-encodes UTF-8 `text` for the console's ANSI code page (Windows); unchanged elsewhere.
 std::string toAnsiCodePage(std::string_view text);
 
+/// Takes an exclusive lock on the file `path` (created when missing), held until the process
+/// ends, however it ends. False when another process holds it.
+bool lockForLifetime(const std::string& path);
+
+/// Processor time this thread has used so far, in milliseconds.
+double threadCpuMs();
+
 } // namespace dpctsim

@@ -4,7 +4,10 @@
 #include <climits>
 #include <csignal>
 #include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace dpctsim {
@@ -82,6 +85,29 @@ std::string executableFolder()
 std::string toAnsiCodePage(std::string_view text)
 {
     return std::string(text);
+}
+
+bool lockForLifetime(const std::string& path)
+{
+    // The descriptor stays open (and the lock held) until the process ends; the system lets go
+    // of it then, also when the process is killed.
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return true; // nowhere to keep a lock: nothing to compare with
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EINTR) {
+            ::close(fd);
+            return false;
+        }
+    }
+    return true;
+}
+
+double threadCpuMs()
+{
+    timespec t{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
 } // namespace dpctsim

@@ -145,4 +145,28 @@ std::string toAnsiCodePage(std::string_view text)
     return narrow(wide(text), CP_ACP);
 }
 
+bool lockForLifetime(const std::string& path)
+{
+    // Opened without sharing: a second opener fails with a sharing violation until this process
+    // ends and the system closes the handle.
+    const HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE)
+        return true;
+    return GetLastError() != ERROR_SHARING_VIOLATION;
+}
+
+double threadCpuMs()
+{
+    FILETIME created, exited, kernel, user;
+    if (!GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user))
+        return 0;
+    const auto ms = [](const FILETIME& f) {
+        return static_cast<double>((static_cast<unsigned long long>(f.dwHighDateTime) << 32) |
+                                   f.dwLowDateTime) /
+               1e4;
+    };
+    return ms(kernel) + ms(user);
+}
+
 } // namespace dpctsim

@@ -14,6 +14,8 @@
 #include "sim_warnings.h"
 
 #include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -98,6 +100,53 @@ void sleepMs(int ms)
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
+// Computes until this thread has used `ms` of processor time, so that N runs side by side on
+// fewer than N processors take longer than one. Bounded in wall time too, in case the system
+// does not count a thread's time.
+void busyMs(int ms)
+{
+    if (ms <= 0)
+        return;
+    const double until = threadCpuMs() + ms;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms) * 50;
+    volatile std::uint64_t x = 88172645463325252ULL;
+    while (threadCpuMs() < until && std::chrono::steady_clock::now() < deadline) {
+        for (int i = 0; i < 20000; ++i) {
+            std::uint64_t v = x;
+            v ^= v << 13;
+            v ^= v >> 7;
+            v ^= v << 17;
+            x = v;
+        }
+    }
+}
+
+// The exit status of a dpct-sim that finds another one working in its out-root: two migrations
+// into one out-root at once race on MainSourceFiles.yaml, which no scheduler may allow.
+constexpr int kOutRootShared = 97;
+
+// The lock that marks an out-root as being worked in: a file in the temporary folder named
+// after the out-root's absolute path, so the out-root itself stays as dpct leaves it.
+std::string outRootLockPath(const std::string& outRoot)
+{
+    std::error_code ec;
+    fs::path p = fs::weakly_canonical(fs::absolute(tovalo::pathFromUtf8(outRoot), ec), ec);
+    std::string key = tovalo::utf8FromPath(p.lexically_normal());
+    while (key.size() > 1 && (key.back() == '/' || key.back() == '\\'))
+        key.pop_back();
+    if (pathSeparator() == '\\') {
+        for (char& c : key)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c + 32);
+    }
+    std::uint64_t h = 14695981039346656037ULL; // FNV-1a
+    for (const char c : key)
+        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    char name[48];
+    std::snprintf(name, sizeof name, "dpct-sim-out-root-%016llx.lock", static_cast<unsigned long long>(h));
+    return tovalo::utf8FromPath(fs::temp_directory_path(ec) / name);
+}
+
 class Run
 {
 public:
@@ -119,6 +168,12 @@ private:
     void printExtraOutput(long long bytes);
     void printParseErrors(int count);
     std::string summary() const;
+    // The time the outcome takes: computing (busy-ms), then waiting (delay-ms).
+    void work() const
+    {
+        busyMs(d_.busyMs);
+        sleepMs(d_.delayMs);
+    }
     int fail(long long code, const std::string& message)
     {
         out_.err(exitLine(code, message));
@@ -265,8 +320,16 @@ int Run::migrate(const std::string& source)
     out_.setAnsi(d_.ansi);
     lines_ = splitLines(bytes);
     gutters_ = style_.gutters;
+    {
+        const std::string outRoot = cl_.value("out-root").empty() ? "dpct_output" : cl_.value("out-root");
+        if (!lockForLifetime(outRootLockPath(outRoot))) {
+            out_.err("dpct-sim: OUT-ROOT SHARED: another dpct-sim is working in the out-root '" +
+                     absolutePath(outRoot) + "' at this moment\n");
+            return fail(kOutRootShared, "Error: the out-root is in use by another migration");
+        }
+    }
     if (d_.result == Result::Silent) {
-        sleepMs(d_.delayMs);
+        work();
         return d_.exitCodeGiven ? static_cast<int>(d_.exitCode) : 0;
     }
 
@@ -339,7 +402,7 @@ int Run::migrate(const std::string& source)
     }
 
     if (d_.result == Result::ExitCode) {
-        sleepMs(d_.delayMs);
+        work();
         return fail(d_.exitCode, d_.message.empty() ? statusText(d_.exitCode) : d_.message);
     }
 
@@ -352,7 +415,7 @@ int Run::migrate(const std::string& source)
     if (d_.result == Result::ParseError) {
         printParseErrors(d_.parseErrors);
         if (cl_.isOn("stop-on-parse-err") || !d_.processed) {
-            sleepMs(d_.delayMs);
+            work();
             return fail(kFileParseError, statusText(kFileParseError));
         }
     }
@@ -360,7 +423,7 @@ int Run::migrate(const std::string& source)
         progress("Analyzing");
     printWarnings(diags, false, counter);
     if (d_.result == Result::Crash) {
-        sleepMs(d_.delayMs);
+        work();
         std::string arguments;
         for (const std::string& a : cl_.rawArguments)
             arguments += (arguments.empty() ? "" : " ") + a;
@@ -384,7 +447,7 @@ int Run::migrate(const std::string& source)
     printWarnings(diags, true, counter);
     if (d_.outputBytes > 0)
         printExtraOutput(d_.outputBytes);
-    sleepMs(d_.delayMs);
+    work();
 
     if (d_.result == Result::NoCuda)
         return fail(kNoCodeChange,

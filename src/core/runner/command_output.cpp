@@ -131,6 +131,11 @@ std::string CommandOutput::takeTextBeforePrompt()
     return text;
 }
 
+std::string CommandOutput::textBeforePrompt() const
+{
+    return text_.substr(0, prompt_.empty() ? text_.size() : promptAt_);
+}
+
 std::string CommandOutput::takeText()
 {
     std::string text = std::move(text_);

@@ -50,6 +50,9 @@ public:
     /// when the prompt does not occur; nothing when there is no prompt) without copying it, and forgets the
     /// text.
     std::string takeTextBeforePrompt();
+    /// A copy of the text before the prompt's first occurrence (all text when it does not
+    /// occur); the text is kept.
+    std::string textBeforePrompt() const;
     /// Hands over all text without copying it, and forgets it.
     std::string takeText();
 

@@ -262,9 +262,21 @@ void RunEngine::afterItemDone()
         requestOperate();
     } else {
         runQueue_.clear();
+        previousStatus_.clear();
         queueHead_ = 0;
         setPhase(RunPhase::Idle);
         observer_.advance(false);
+    }
+}
+
+void RunEngine::restoreUnstarted()
+{
+    for (std::size_t i = queueHead_; i < runQueue_.size(); ++i) {
+        CDpctData* item = runQueue_[i];
+        if (item->status == ItemStatus::Waiting) {
+            item->status = previousStatus_[i];
+            observer_.itemStatusChanged(*item);
+        }
     }
 }
 
@@ -302,7 +314,12 @@ void RunEngine::runCommandStep()
         if (queueHead_ >= runQueue_.size())
             return;
         CDpctData* head = runQueue_[queueHead_];
+        // The item's earlier result stays until now, when it starts.
         head->status = ItemStatus::Converting;
+        head->resultText.clear();
+        head->exitCode = 0;
+        head->diagnostics.clear();
+        head->elapsedMs = -1;
         observer_.itemStatusChanged(*head);
         const CommandLine line = buildCommandLine(head, console_.dialect());
         Message refusal;
@@ -331,13 +348,22 @@ void RunEngine::runCommandStep()
     case RunPhase::StopRequested:
         for (std::size_t i = queueHead_; i < runQueue_.size(); ++i) {
             CDpctData* item = runQueue_[i];
-            if (item->status == ItemStatus::None || item->status == ItemStatus::Waiting ||
-                item->status == ItemStatus::Converting) {
+            if (item->status == ItemStatus::Converting) {
+                // Stopped while dpct ran: no result, but what it printed so far is kept.
                 item->status = ItemStatus::None;
+                item->resultText = output_.textBeforePrompt();
+                item->diagnostics = output_.diagnostics();
+                item->elapsedMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                      std::chrono::steady_clock::now() - itemStarted_)
+                                      .count();
+                observer_.itemStatusChanged(*item);
+            } else if (item->status == ItemStatus::Waiting) {
+                item->status = previousStatus_[i];
                 observer_.itemStatusChanged(*item);
             }
         }
         runQueue_.clear();
+        previousStatus_.clear();
         queueHead_ = 0;
         setPhase(RunPhase::Idle);
         // Output read while paused may already hold the stopped command's prompt.
@@ -361,12 +387,12 @@ bool RunEngine::start(std::vector<CDpctData*> items)
         return false;
     runQueue_ = std::move(items);
     queueHead_ = 0;
+    // Each item keeps its earlier result until it starts; one the run never reaches gets its
+    // earlier status back.
+    previousStatus_.clear();
     for (CDpctData* item : runQueue_) {
+        previousStatus_.push_back(item->status);
         item->status = ItemStatus::Waiting;
-        item->resultText.clear();
-        item->exitCode = 0;
-        item->diagnostics.clear();
-        item->elapsedMs = -1;
         observer_.itemStatusChanged(*item);
     }
     doneCount_ = 0;
@@ -443,8 +469,9 @@ void RunEngine::handleConsoleEnded(const Message& reason)
             observer_.itemFinished(*head);
             ++doneCount_;
         }
-        // The items not reached keep their waiting status.
+        restoreUnstarted();
         runQueue_.clear();
+        previousStatus_.clear();
         queueHead_ = 0;
     }
     stoppedCommandRunning_ = false;

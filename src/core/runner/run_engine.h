@@ -19,7 +19,7 @@
 // Ownership: the engine owns nothing but its queue of item pointers. The console and the
 // observer are the caller's and must outlive the engine. Items passed to start() are the
 // caller's; they must stay alive and must not be removed while a run is under way, that is until
-// phase() is no longer a run phase (isRunPhase). A stop resets the statuses of unfinished items
+// phase() is no longer a run phase (isRunPhase). A stop settles the statuses of unfinished items
 // in the step after stop() (phase StopRequested). After that the engine keeps no pointer to them.
 
 #include "command_output.h"
@@ -83,6 +83,20 @@ public:
     /// A piece of console output (UTF-8, complete characters), or a notice of the engine's own
     /// (lines starting with "[Tovalo] "). Shown whatever the phase.
     virtual void consoleText(std::string_view utf8) { (void)utf8; }
+
+    // Reported by RunScheduler only (runs over several consoles).
+    /// The item's command is being written to console `console` (0 is the first console; the
+    /// number stays with the console for as long as it is open).
+    virtual void itemStarted(CDpctData& item, int console) { (void)item, (void)console; }
+    /// While more than one console is open, their output comes here instead of consoleText:
+    /// whole lines only (each ends with "\n"), never parts of lines of two consoles mixed,
+    /// from console `console`, belonging to `item` (null: the console's start-up, or its
+    /// text outside an item). By default they go on to consoleText untagged.
+    virtual void consoleLines(int console, const CDpctData* item, std::string_view lines)
+    {
+        (void)console, (void)item;
+        consoleText(lines);
+    }
 };
 
 struct RunEngineConfig
@@ -137,11 +151,15 @@ public:
     void handleConsoleEnded(const Message& reason);
 
     // Commands. Each does nothing when its enabling query is false.
-    /// Converts `items` in this order. Returns false (and does nothing) when !canStart().
+    /// Converts `items` in this order. Returns false (and does nothing) when !canStart(). Each
+    /// item shows waiting but keeps its earlier result (output, exit code, diagnostics, elapsed
+    /// time) until its own command starts; an item the run never starts (a stop, an interpreter
+    /// that ends) gets its earlier status back.
     bool start(std::vector<CDpctData*> items);
     /// Pause / resume toggle.
     void togglePause();
-    /// Stops the run: items not finished get status none; the running dpct command is
+    /// Stops the run: the item whose command runs gets status none and keeps the output it
+    /// printed so far, items not started get their earlier status back; the running dpct command is
     /// interrupted (see interruptCommand), and start stays disabled until its prompt is back
     /// (stoppedCommandRunning()).
     void stop();
@@ -184,6 +202,7 @@ private:
     void finishHead();
     void completeHead();
     void afterItemDone();
+    void restoreUnstarted();
     void notice(const Message& message, bool blankLineBefore = false);
     std::string word(const Message& message) const;
     void adoptPromptForm();
@@ -216,6 +235,7 @@ private:
 
     std::chrono::steady_clock::time_point itemStarted_{}; ///< when the head's command was written
     std::vector<CDpctData*> runQueue_;
+    std::vector<ItemStatus> previousStatus_; ///< each queued item's status before the run
     std::size_t queueHead_ = 0;
     int doneCount_ = 0;
     int total_ = 0;

@@ -15,6 +15,7 @@ namespace {
 constexpr std::string_view kLook = "ApplicationLook";
 constexpr std::string_view kLanguage = "Language";
 constexpr std::string_view kEditorCommand = "EditorCommand";
+constexpr std::string_view kParallelConversions = "ParallelConversions";
 constexpr std::string_view kTabMode = "TabMode";
 constexpr int kRecentNamesRead = 16; // Recent01 .. Recent16
 constexpr std::string_view kPlacement = "Placement";
@@ -98,6 +99,9 @@ void loadCommon(SettingsStore& store, Settings& s, const FileExists& fileExists)
 
     if (const auto editor = asText(store.read(kGroupCommon, kEditorCommand)))
         s.editorCommand = *editor;
+    if (const auto parallel = asDword(store.read(kGroupCommon, kParallelConversions));
+        parallel && *parallel <= static_cast<std::uint32_t>(kParallelMost))
+        s.parallelConversions = static_cast<std::int32_t>(*parallel);
 
     // The stored list replaces the one in memory (which is empty unless loaded before).
     s.recent.clear();
@@ -255,7 +259,8 @@ bool saveSettings(SettingsStore& store, const Settings& settings, unsigned group
         }
     };
 
-    if ((groups & (kSaveLook | kSaveLanguage | kSaveRecent | kSaveTabMode | kSaveEditor)) != 0) {
+    if ((groups & (kSaveLook | kSaveLanguage | kSaveRecent | kSaveTabMode | kSaveEditor | kSaveParallel)) !=
+        0) {
         if (!store.openGroupForWrite(kGroupCommon)) {
             note(false, kGroupCommon);
         } else {
@@ -286,6 +291,11 @@ bool saveSettings(SettingsStore& store, const Settings& settings, unsigned group
                          ? store.remove(kGroupCommon, kEditorCommand)
                          : store.write(kGroupCommon, kEditorCommand, regText(settings.editorCommand)),
                      kEditorCommand);
+            if (groups & kSaveParallel)
+                note(store.write(kGroupCommon, kParallelConversions,
+                                 regDword(static_cast<std::uint32_t>(std::clamp(
+                                     settings.parallelConversions, kParallelAutomatic, kParallelMost)))),
+                     kParallelConversions);
         }
     }
 

@@ -32,16 +32,17 @@ inline constexpr std::string_view kGroupWindow = "Window";
 /// What saveSettings writes: any combination of these bits.
 enum SettingsGroup : unsigned
 {
-    kSaveLook = 0x01,     ///< "ApplicationLook"
-    kSaveLanguage = 0x02, ///< "Language"
-    kSaveRecent = 0x04,   ///< "Recent01" ... "Recent16"
-    kSaveTabMode = 0x08,  ///< "TabMode"
-    kSaveDpct = 0x10,     ///< group "Dpct": the default item's options
-    kSaveDirs = 0x20,     ///< group "Dir": the remembered folders
-    kSaveColors = 0x40,   ///< group "Color"
-    kSaveWindow = 0x80,   ///< group "Window": the main window's layout
-    kSaveEditor = 0x100,  ///< "EditorCommand"
-    kSaveAll = 0x1FF,
+    kSaveLook = 0x01,      ///< "ApplicationLook"
+    kSaveLanguage = 0x02,  ///< "Language"
+    kSaveRecent = 0x04,    ///< "Recent01" ... "Recent16"
+    kSaveTabMode = 0x08,   ///< "TabMode"
+    kSaveDpct = 0x10,      ///< group "Dpct": the default item's options
+    kSaveDirs = 0x20,      ///< group "Dir": the remembered folders
+    kSaveColors = 0x40,    ///< group "Color"
+    kSaveWindow = 0x80,    ///< group "Window": the main window's layout
+    kSaveEditor = 0x100,   ///< "EditorCommand"
+    kSaveParallel = 0x200, ///< "ParallelConversions"
+    kSaveAll = 0x3FF,
 };
 
 inline constexpr std::int32_t kLanguageNotChosen = -1;
@@ -52,6 +53,9 @@ inline constexpr std::int32_t kLookDefault = 214;
 inline constexpr std::size_t kRecentLimit = 16;
 inline constexpr std::uint32_t kAutomaticColor = 0xFF000000;
 inline constexpr std::uint32_t kVersionNotRead = 0xFFFFFFFF;
+/// Parallel conversions: 0 is automatic (see automaticConsoleCount), else 1 to this many.
+inline constexpr std::int32_t kParallelAutomatic = 0;
+inline constexpr std::int32_t kParallelMost = 64;
 
 /// The thirteen tab fields, in stored order.
 enum TabField : int
@@ -125,6 +129,8 @@ struct Settings
     /// The command line that opens a source file at a line ("code --goto {file}:{line}:{column}");
     /// empty: the platform's default program for the file. Run without a shell.
     std::string editorCommand;
+    /// How many dpct runs may go on side by side: kParallelAutomatic or 1 to kParallelMost.
+    std::int32_t parallelConversions = kParallelAutomatic;
     std::string oneapiRoot; ///< ends with the platform's separator; empty: oneAPI not found
     std::string dpctVersion;
     std::string dpctCodebase;

@@ -268,7 +268,7 @@ TEST(RunEngine, StopKeepsStartDisabledUntilTheStoppedCommandsPromptIsBack)
     h.feed("Processed 1 file(s) in -in-root folder \"/src\"\n\ntovalo> ");
     EXPECT_FALSE(h.engine.stoppedCommandRunning());
     EXPECT_EQ(list[1].status, ItemStatus::None);
-    EXPECT_TRUE(list[1].resultText.empty());
+    EXPECT_EQ(list[1].resultText, "dpct '/src/f1.cu'\nParsing: /src/f1.cu\n");
     ASSERT_TRUE(h.engine.start(items));
     h.engine.processPending();
     // The new run's first item is judged by its own output only.
@@ -307,8 +307,9 @@ TEST(RunEngine, DeadInterpreterEndsTheRunAndIsRestarted)
     h.engine.processPending();
     EXPECT_EQ(list[0].status, ItemStatus::ConvertedNg);
     EXPECT_EQ(list[0].exitCode, -1);
-    EXPECT_EQ(list[1].status, ItemStatus::Waiting);
-    EXPECT_EQ(list[2].status, ItemStatus::Waiting);
+    // The items not reached have their earlier status back.
+    EXPECT_EQ(list[1].status, ItemStatus::None);
+    EXPECT_EQ(list[2].status, ItemStatus::None);
     EXPECT_EQ(h.obs.advances.back(), false);
     EXPECT_NE(h.obs.text.find("[Tovalo] The command interpreter has ended (killed by signal 9)"),
               std::string::npos);
@@ -555,7 +556,7 @@ TEST(RunEngine, HostThatEndsWithItsRunDoesNotRestartTheInterpreter)
     h.engine.processPending();
     EXPECT_EQ(list[0].status, ItemStatus::ConvertedNg);
     EXPECT_EQ(list[0].exitCode, -1);
-    EXPECT_EQ(list[1].status, ItemStatus::Waiting);
+    EXPECT_EQ(list[1].status, ItemStatus::None);
     EXPECT_EQ(h.console.opens, 1);
     EXPECT_TRUE(h.engine.consoleLost());
     EXPECT_FALSE(h.engine.canStart());
@@ -608,4 +609,46 @@ TEST(RunEngine, NoticesAndResultReasonsAreWordedByTheHost)
     EXPECT_NE(
         h.obs.text.find("[Tovalo] #" + std::to_string(static_cast<int>(MessageId::InterpreterRestarted))),
         std::string::npos);
+}
+
+// An earlier run left b and d NG. A new run over them that is stopped during b, or whose
+// interpreter ends during b, must not touch d, which never started; b keeps what it printed.
+TEST(RunEngine, ItemsKeepTheirEarlierResultsUntilTheyStart)
+{
+    for (const bool interpreterEnds : {false, true}) {
+        SCOPED_TRACE(interpreterEnds);
+        FramedHarness h;
+        std::vector<CDpctData> list;
+        auto items = h.items(list, 2);
+        for (CDpctData& d : list) {
+            d.status = ItemStatus::ConvertedNg;
+            d.exitCode = -5;
+            d.resultText = "earlier output of " + d.path;
+            d.diagnostics = {DpctDiagnostic{d.path, 3, 1, "warning", "DPCT1003", "x"}};
+            d.elapsedMs = 42;
+        }
+        ASSERT_TRUE(h.engine.start(items));
+        EXPECT_EQ(list[1].status, ItemStatus::Waiting);
+        EXPECT_EQ(list[1].resultText, "earlier output of /src/f1.cu");
+        h.engine.processPending();
+        ASSERT_EQ(list[0].status, ItemStatus::Converting);
+        EXPECT_TRUE(list[0].resultText.empty());
+        EXPECT_TRUE(list[0].diagnostics.empty());
+        h.feed("dpct '/src/f0.cu'\nParsing: /src/f0.cu\n/src/f0.cu:1:1: warning: DPCT1049:0: y\n");
+        if (interpreterEnds) {
+            h.console.ended = true;
+        } else {
+            h.engine.stop();
+        }
+        h.engine.processPending();
+        EXPECT_EQ(list[0].status, interpreterEnds ? ItemStatus::ConvertedNg : ItemStatus::None);
+        EXPECT_NE(list[0].resultText.find("Parsing: /src/f0.cu\n"), std::string::npos) << list[0].resultText;
+        ASSERT_EQ(list[0].diagnostics.size(), 1u);
+        EXPECT_EQ(list[0].diagnostics[0].code, "DPCT1049");
+        EXPECT_EQ(list[1].status, ItemStatus::ConvertedNg);
+        EXPECT_EQ(list[1].exitCode, -5);
+        EXPECT_EQ(list[1].resultText, "earlier output of /src/f1.cu");
+        EXPECT_EQ(list[1].diagnostics.size(), 1u);
+        EXPECT_EQ(list[1].elapsedMs, 42);
+    }
 }

@@ -190,6 +190,24 @@ TEST(SettingsStoreTest, LookAndLanguageOutsideTheirRangesAreIgnored)
     }
 }
 
+// Parallel conversions: automatic (0) or 1 to 64, saved on its own; anything else is ignored.
+TEST(SettingsStoreTest, ParallelConversionsRoundTripAndRange)
+{
+    TestStore t;
+    Settings s;
+    EXPECT_EQ(s.parallelConversions, kParallelAutomatic);
+    s.parallelConversions = 8;
+    std::string error;
+    ASSERT_TRUE(saveSettings(t.store(), s, kSaveParallel, error)) << error;
+    EXPECT_EQ(*readRaw(t.store(), kGroupCommon, "ParallelConversions"), regDword(8));
+    EXPECT_EQ(loadFrom(*t.reopen()).parallelConversions, 8);
+    for (const RegValue& bad : {regDword(65), regDword(0xFFFFFFFF), regText("4")}) {
+        TestStore u;
+        putRaw(u.store(), kGroupCommon, "ParallelConversions", bad);
+        EXPECT_EQ(loadFrom(u.store()).parallelConversions, kParallelAutomatic);
+    }
+}
+
 TEST(SettingsStoreTest, RecentEntriesOfMissingFilesAreSkippedAndRecent17IsNeverRead)
 {
     TestStore t;
