@@ -208,8 +208,11 @@ int cmdRun(const Args& args)
     }
     if (!resultsFile.empty() && pathExists(resultsFile)) {
         std::string text, error;
-        if (!readWholeFile(resultsFile, text, error) || !applyResultsJson(text, doc.items, error)) {
-            err("tovalo-cli run: cannot read the results '" + resultsFile + "': " + error + "\n");
+        Message why;
+        const bool read = readWholeFile(resultsFile, text, why);
+        if (!read || !applyResultsJson(text, doc.items, error)) {
+            err("tovalo-cli run: cannot read the results '" + resultsFile +
+                "': " + (read ? error : englishText(why)) + "\n");
             return kExitUsage;
         }
     } else if (haveOnly) {
@@ -353,12 +356,13 @@ int cmdRun(const Args& args)
             std::vector<const CDpctData*> list;
             for (const CDpctData& item : doc.items)
                 list.push_back(&item);
-            std::string error;
+            Message error;
             if (!writeFileAtomically(
                     resultsFile,
                     resultsJson(list, ResultsHeader{engine.dpctVersion(), engine.dpctCodebase(), {}}, true),
                     error)) {
-                err("tovalo-cli run: cannot write the results '" + resultsFile + "': " + error + "\n");
+                err("tovalo-cli run: cannot write the results '" + resultsFile + "': " + englishText(error) +
+                    "\n");
                 status = kExitUsage;
             }
         }

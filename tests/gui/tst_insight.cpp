@@ -330,6 +330,14 @@ void TestInsight::exportCsvAndJson()
     DialogSeam::answerMessage(QMessageBox::Ok);
     QVERIFY(!child()->exportResults(false));
     QCOMPARE(DialogSeam::last().id, 742);
+    // A folder in the file's place: the reason is worded in the interface language too.
+    QVERIFY(QDir(sandbox_->path()).mkpath(QStringLiteral("taken.csv")));
+    DialogSeam::answerFile(sandbox_->file(QStringLiteral("taken.csv")));
+    DialogSeam::answerMessage(QMessageBox::Ok);
+    QVERIFY(!child()->exportResults(false));
+    const QString reason = wordMessage(tovalo::Message(tovalo::MessageId::NotRegularFile));
+    QVERIFY(reason != QLatin1String("not a regular file"));
+    QVERIFY2(DialogSeam::last().text.endsWith(reason), qPrintable(DialogSeam::last().text));
 }
 
 QTEST_MAIN(TestInsight)

@@ -840,11 +840,10 @@ bool CChildFrame::exportResults(bool json)
         json ? resultsJson(list, ResultsHeader{settings_.dpctVersion, settings_.dpctCodebase, {}}, false,
                            false)
              : resultsCsv(list);
-    std::string error;
+    Message error;
     if (!writeFileAtomically(QDir::toNativeSeparators(path).toStdString(), text, error)) {
-        DialogSeam::message(
-            this, 742, QMessageBox::Warning,
-            tr("The results could not be saved to %1.\n%2").arg(path, QString::fromStdString(error)));
+        DialogSeam::message(this, 742, QMessageBox::Warning,
+                            tr("The results could not be saved to %1.\n%2").arg(path, wordMessage(error)));
         return false;
     }
     return true;
