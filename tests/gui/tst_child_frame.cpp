@@ -16,6 +16,7 @@
 #include "settings/settings_store.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/document_files.h"
 #include "ui/dpct_result_ctrl.h"
 #include "ui/item_dialog/dpct_data_dlg.h"
 #include "ui/main_frame.h"
@@ -373,7 +374,7 @@ void TestChildFrame::deleteLastThenOnlyRow()
     DialogSeam::answerMessage(QMessageBox::No);
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(DialogSeam::last().text,
-             QCoreApplication::translate("tovalo::gui::CChildFrame",
+             QCoreApplication::translate("tovalo::gui::ListEditor",
                                          "Are you sure you want to delete %1 from the list?")
                  .arg(QDir::toNativeSeparators(QString::fromStdString(doc->document().item(2)->path))));
     QCOMPARE(doc->rowCount(), 3);
@@ -421,7 +422,7 @@ void TestChildFrame::deleteAllAsksFirst()
         return QDir::toNativeSeparators(QString::fromStdString(doc->document().item(row)->path));
     };
     QCOMPARE(DialogSeam::last().text,
-             QCoreApplication::translate("tovalo::gui::CChildFrame",
+             QCoreApplication::translate("tovalo::gui::ListEditor",
                                          "Are you sure you want to delete all %n item(s) from the list?",
                                          nullptr, 2) +
                  QLatin1Char('\n') + native(0) + QLatin1Char('\n') + native(1));
@@ -488,7 +489,7 @@ void TestChildFrame::failedSaveKeepsTheStar()
     const int shown = DialogSeam::shownCount();
     DialogSeam::answerFile(sandbox_->file(QStringLiteral("no/such/folder/x.txt")));
     DialogSeam::answerMessage(QMessageBox::Ok);
-    QVERIFY(!doc->saveAs());
+    QVERIFY(!doc->files()->saveAs());
     QCOMPARE(DialogSeam::shownCount(), shown + 2); // the chooser and the write error
     QVERIFY(DialogSeam::last().text.contains(QStringLiteral("x.txt")));
     QVERIFY(doc->windowTitle().endsWith(QStringLiteral(" *")));
@@ -538,7 +539,7 @@ void TestChildFrame::otherFilesAreRefusedAndSkippedLinesAskBeforeASave()
     frame_->action(cmd::DeleteItem)->trigger();
     QVERIFY(doc->isModified());
     DialogSeam::answerMessage(QMessageBox::No);
-    QVERIFY(!doc->save());
+    QVERIFY(!doc->files()->save());
     QCOMPARE(DialogSeam::last().icon, QMessageBox::Question);
     QVERIFY(doc->isModified());
     QFile unchanged(mixed);
@@ -547,7 +548,7 @@ void TestChildFrame::otherFilesAreRefusedAndSkippedLinesAskBeforeASave()
     unchanged.close();
     // Saving under another name asks nothing; Yes over the file itself writes it.
     DialogSeam::answerFile(sandbox_->file(QStringLiteral("copy.txt")));
-    QVERIFY(doc->saveAs());
+    QVERIFY(doc->files()->saveAs());
     QVERIFY(QFile::exists(sandbox_->file(QStringLiteral("copy.txt"))));
     QVERIFY(!doc->isModified());
 }
@@ -575,7 +576,7 @@ void TestChildFrame::anotherEncodingIsToldAndAsksBeforeASave()
     QVERIFY2(DialogSeam::last().text.contains(QStringLiteral("U+FFFD")), qPrintable(DialogSeam::last().text));
     QVERIFY(DialogSeam::last().text.contains(QStringLiteral("2 行目")));
     DialogSeam::answerMessage(QMessageBox::No);
-    QVERIFY(!active()->save());
+    QVERIFY(!active()->files()->save());
     QCOMPARE(DialogSeam::last().icon, QMessageBox::Question);
     QFile strayFile(stray);
     QVERIFY(strayFile.open(QIODevice::ReadOnly));
@@ -590,20 +591,20 @@ void TestChildFrame::anotherEncodingIsToldAndAsksBeforeASave()
     CChildFrame* doc = active();
     // Saving under another name asks nothing; over the file itself it asks, and No writes nothing.
     DialogSeam::answerFile(sandbox_->file(QStringLiteral("latin-copy.txt")));
-    QVERIFY(doc->saveAs());
+    QVERIFY(doc->files()->saveAs());
     DialogSeam::answerMessage(QMessageBox::Ok); // the window shows the copy now: opened again, told again
     QVERIFY(frame_->openDefinition(latin));
     doc = active();
     DialogSeam::answerMessage(QMessageBox::No);
-    QVERIFY(!doc->save());
+    QVERIFY(!doc->files()->save());
     QFile latinFile(latin);
     QVERIFY(latinFile.open(QIODevice::ReadOnly));
     QCOMPARE(latinFile.readAll(), latinText);
     latinFile.close();
     // Yes writes it in the encoding Tovalo saves in; a second save asks nothing.
     DialogSeam::answerMessage(QMessageBox::Yes);
-    QVERIFY(doc->save());
-    QVERIFY(doc->save());
+    QVERIFY(doc->files()->save());
+    QVERIFY(doc->files()->save());
     QVERIFY(latinFile.open(QIODevice::ReadOnly));
     QVERIFY(!latinFile.readAll().contains("caf"));
 }

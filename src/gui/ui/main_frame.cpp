@@ -3,10 +3,10 @@
 #include "app/app_settings.h"
 #include "base/path_text.h"
 #include "controls/commui/dialog_seam.h"
-#include "data/option_conflicts.h"
 #include "runner/run_engine.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/document_commands.h"
 #include "ui/document_window.h"
 #include "ui/help_links.h"
 #include "ui/looks.h"
@@ -18,7 +18,6 @@
 #include "ui/wait_cursor.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 #include <QAction>
 #include <QApplication>
@@ -190,11 +189,11 @@ QAction* CMainFrame::action(int commandId) const
     return commands_->action(commandId);
 }
 
-void CMainFrame::routeToDocument(int commandId)
+void CMainFrame::routeToDocument(const DocumentCommand& command)
 {
-    // Saving and the item commands belong to the active document window.
+    // The document commands belong to the active document window.
     if (CDocumentWindow* doc = activeDocument())
-        doc->runCommand(commandId);
+        doc->run(command);
     updateActions();
 }
 
@@ -205,31 +204,22 @@ void CMainFrame::connectCommands()
     };
     on(cmd::New, [this] { newDocumentWindow(); });
     on(cmd::Open, &CMainFrame::openFromDialog);
-    for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll,
-                   cmd::MoveItemUp, cmd::MoveItemDown, cmd::Undo, cmd::Redo, cmd::Diagnostics, cmd::ExportCsv,
-                   cmd::ExportJson})
-        on(id, [this, id] { routeToDocument(id); });
-    connect(action(cmd::Close), &QAction::triggered, mdiArea_, &QMdiArea::closeActiveSubWindow);
+    for (const DocumentCommand& c : documentCommands())
+        on(c.id, [this, &c] { routeToDocument(c); });
     // A new document window, like New (the window menu leaves it out, as the main menu has New).
     on(cmd::NewWindow, [this] {
         if (action(cmd::New)->isEnabled())
             newDocumentWindow();
     });
     on(cmd::Exit, &QWidget::close);
-    on(cmd::Start, [this] {
-        if (action(cmd::Start)->isEnabled()) {
-            CDocumentWindow* doc = activeDocument();
-            startRun(doc, doc->runItems(), true);
-        }
-        updateActions();
-    });
-    on(cmd::RerunFailed, [this] {
-        if (action(cmd::RerunFailed)->isEnabled()) {
-            CDocumentWindow* doc = activeDocument();
-            startRun(doc, failedItems(doc), false);
-        }
-        updateActions();
-    });
+    for (const auto& [id, scope] :
+         {std::pair{cmd::Start, RunScope::All}, {cmd::RerunFailed, RunScope::Failed}}) {
+        on(id, [this, id, scope] {
+            if (action(id)->isEnabled())
+                run_->startAfterAsking(activeDocument(), scope, this);
+            updateActions();
+        });
+    }
     on(cmd::Stop, [this] {
         if (action(cmd::Stop)->isEnabled())
             run_->stop();
@@ -265,67 +255,6 @@ void CMainFrame::connectCommands()
     connect(commands_, &CMainCommands::lookChosen, this, &CMainFrame::applyLook);
     connect(commands_, &CMainCommands::recentChosen, this, &CMainFrame::openRecent);
     connect(commands_, &CMainCommands::fileMenuAboutToShow, this, &CMainFrame::refreshRecentFiles);
-}
-
-bool CMainFrame::startRun(CDocumentWindow* doc, std::vector<CDpctData*> items, bool all)
-{
-    if (!doc || items.empty() || !confirmOptionConflicts(doc, items))
-        return false;
-    // The question may have taken a while: the run may no longer be possible.
-    if (!run_->canStart())
-        return false;
-    WaitCursor wait;
-    return all ? run_->start(doc) : run_->start(doc, std::move(items));
-}
-
-std::vector<CDpctData*> CMainFrame::failedItems(CDocumentWindow* doc)
-{
-    std::vector<CDpctData*> failed;
-    if (!doc)
-        return failed;
-    for (CDpctData* item : doc->runItems()) {
-        if (item && (item->status == ItemStatus::ConvertedNg || item->status == ItemStatus::SyntaxError ||
-                     item->status == ItemStatus::Converting))
-            failed.push_back(item);
-    }
-    return failed;
-}
-
-bool CMainFrame::confirmOptionConflicts(CDocumentWindow* doc, const std::vector<CDpctData*>& items)
-{
-    const std::vector<CDpctData*> all = doc->runItems();
-    const std::vector<const CDpctData*> run(all.begin(), all.end());
-    const std::unordered_set<const CDpctData*> running(items.begin(), items.end());
-    std::vector<OutRootConflict> conflicts =
-        findOutRootConflicts(run, QDir::toNativeSeparators(QDir::currentPath()).toStdString());
-    std::erase_if(conflicts, [&](const OutRootConflict& c) { return !running.contains(run[c.item]); });
-    if (conflicts.empty())
-        return true;
-    constexpr std::size_t kShown = 8;
-    QString lines;
-    for (std::size_t i = 0; i < conflicts.size() && i < kShown; ++i) {
-        const OutRootConflict& c = conflicts[i];
-        QStringList options;
-        for (const std::string& o : c.options)
-            options.append(QString::fromStdString(o));
-        lines += QLatin1String("\n\n") +
-                 tr("%1\n  writes into %2 as %3 does, with other values of: %4")
-                     .arg(QString::fromStdString(run[c.item]->path), QString::fromStdString(c.outRoot),
-                          QString::fromStdString(run[c.reference]->path), options.join(QStringLiteral(", ")));
-    }
-    if (conflicts.size() > kShown)
-        lines +=
-            QLatin1String("\n\n") + tr("... and %n more item(s).", nullptr, int(conflicts.size() - kShown));
-    const QString text =
-        tr("dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later "
-           "migration into the same folder with other values of the options it compares. These items would "
-           "be "
-           "refused:%1\n\nGive them the same options, another --out-root, or --no-incremental-migration. Run "
-           "anyway?")
-            .arg(lines);
-    return DialogSeam::message(this, 741, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::Cancel,
-                               QMessageBox::Cancel,
-                               {{QMessageBox::Yes, tr("&Run Anyway")}}) == QMessageBox::Yes;
 }
 
 void CMainFrame::connectRun()
@@ -374,14 +303,12 @@ void CMainFrame::updateActions()
     const bool canStart = run_->canStart() && docReady && doc->currentRow() < 0;
     const bool canStopOrPause = run_->canPauseOrStop() && docReady && doc->currentRow() >= 0;
     action(cmd::Start)->setEnabled(canStart);
-    action(cmd::RerunFailed)->setEnabled(canStart && !failedItems(doc).empty());
+    action(cmd::RerunFailed)->setEnabled(canStart && !RunController::failedItems(doc).empty());
     action(cmd::Stop)->setEnabled(canStopOrPause);
     action(cmd::PauseResume)->setEnabled(canStopOrPause);
     action(cmd::PauseResume)->setChecked(run_->phase() == RunPhase::Paused);
-    for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll,
-                   cmd::Close, cmd::MoveItemUp, cmd::MoveItemDown, cmd::Undo, cmd::Redo, cmd::Diagnostics,
-                   cmd::ExportCsv, cmd::ExportJson})
-        action(id)->setEnabled(doc && doc->commandEnabled(id));
+    for (const DocumentCommand& c : documentCommands())
+        action(c.id)->setEnabled(doc && doc->canRun(c));
     const int windows = static_cast<int>(mdiArea_->subWindowList().size());
     const bool arranged = mdiArea_->viewMode() == QMdiArea::SubWindowView;
     action(cmd::WindowCascade)->setEnabled(windows > 0 && arranged);

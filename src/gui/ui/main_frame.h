@@ -10,7 +10,6 @@
 #include "runner/run_engine.h"
 
 #include <functional>
-#include <vector>
 
 #include <QMainWindow>
 #include <QTimer>
@@ -28,6 +27,7 @@ namespace tovalo::gui {
 
 class CDocumentWindow;
 class CMainCommands;
+struct DocumentCommand;
 class CMainStatusBar;
 class COutputPane;
 class RunController;
@@ -86,15 +86,6 @@ public:
 
     /// Recomputes every command's enabled state from the run phase and the active document.
     void updateActions();
-    /// The items of `doc` whose last result was not OK (NG, syntax error, left converting).
-    static std::vector<CDpctData*> failedItems(CDocumentWindow* doc);
-    /// The question before a run whose items would make dpct refuse some of them (exit -37):
-    /// true to run anyway. No question (true) when there is no such conflict. Relative
-    /// out-roots and dpct's default one count from the program's current folder, where the
-    /// command interpreter runs dpct.
-    /// The items of the whole list count for what the out-roots hold, so that a re-run of
-    /// failed items is checked against the items that converted before.
-    bool confirmOptionConflicts(CDocumentWindow* doc, const std::vector<CDpctData*>& items);
 
 Q_SIGNALS:
     /// The options command was chosen.
@@ -124,10 +115,7 @@ private:
     void openFromDialog();
     void openRecent(int index);
     void openUserGuide();
-    void routeToDocument(int commandId);
-    /// Starts a run of `items` of `doc` (all of them when `all`) after the option-conflict
-    /// question; false when the user cancelled or the run could not start.
-    bool startRun(CDocumentWindow* doc, std::vector<CDpctData*> items, bool all);
+    void routeToDocument(const DocumentCommand& command);
     QMdiSubWindow* showDocument(CDocumentWindow* doc);
 
     Settings& settings_;
