@@ -1068,18 +1068,6 @@ Close All</translation>
 <context>
     <name>tovalo::gui::CMainFrame</name>
     <message>
-        <source>Intel® oneAPI DPC++ Compatibility Tool
-Support App
-&lt;&lt; Tovalo &gt;&gt;</source>
-        <translation>Intel® oneAPI DPC++ Compatibility Tool
-Support App
-&lt;&lt; Tovalo &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>DEMO</source>
-        <translation>DEMO</translation>
-    </message>
-    <message>
         <source>%1
 %2</source>
         <translation>%1
@@ -1922,6 +1910,21 @@ The file was read as %2; saving writes %3. Save anyway?</translation>
             <numerusform>%n of them is hidden by the filter.</numerusform>
             <numerusform>%n of them are hidden by the filter.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::MainTitle</name>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support App
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>Intel® oneAPI DPC++ Compatibility Tool
+Support App
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>DEMO</translation>
     </message>
 </context>
 <context>

@@ -1066,18 +1066,6 @@ Close All</source>
 <context>
     <name>tovalo::gui::CMainFrame</name>
     <message>
-        <source>Intel® oneAPI DPC++ Compatibility Tool
-Support App
-&lt;&lt; Tovalo &gt;&gt;</source>
-        <translation>인텔® oneAPI DPC++ 호환성 도구
-지원 앱
-&lt;&lt; Tovalo &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>DEMO</source>
-        <translation>데모</translation>
-    </message>
-    <message>
         <source>%1
 %2</source>
         <translation>%1
@@ -1917,6 +1905,21 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <translation>
             <numerusform>그중 %n개는 필터 때문에 숨겨져 있습니다.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::MainTitle</name>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support App
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>인텔® oneAPI DPC++ 호환성 도구
+지원 앱
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>데모</translation>
     </message>
 </context>
 <context>

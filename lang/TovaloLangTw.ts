@@ -1066,18 +1066,6 @@ Close All</source>
 <context>
     <name>tovalo::gui::CMainFrame</name>
     <message>
-        <source>Intel® oneAPI DPC++ Compatibility Tool
-Support App
-&lt;&lt; Tovalo &gt;&gt;</source>
-        <translation>Intel® oneAPI DPC++ 相容性工具
-支援應用程式
-&lt;&lt; Tovalo &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>DEMO</source>
-        <translation>展示</translation>
-    </message>
-    <message>
         <source>%1
 %2</source>
         <translation>%1
@@ -1917,6 +1905,21 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <translation>
             <numerusform>其中 %n 個已被篩選隱藏。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::MainTitle</name>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support App
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>Intel® oneAPI DPC++ 相容性工具
+支援應用程式
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>展示</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,12 @@
 #include "ui/looks.h"
 #include "ui/main_commands.h"
 #include "ui/main_status_bar.h"
+#include "ui/main_title.h"
 #include "ui/message_box.h"
+#include "ui/output_height_keeper.h"
 #include "ui/output_pane.h"
 #include "ui/run_controller.h"
-#include "ui/wait_cursor.h"
+#include "ui/window_looks.h"
 
 #include <algorithm>
 
@@ -26,67 +28,18 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
-#include <QTabBar>
 #include <QUrl>
 
 namespace tovalo::gui {
-namespace {
-
-/// The tab and sub-window icon of a document: the document picture, or one that draws nothing.
-QIcon documentIcon(bool shown)
-{
-    if (shown)
-        return QIcon(QStringLiteral(":/icons/document.png"));
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    return QIcon(pixmap);
-}
-
-/// How the MDI tabs of tab style `style` (0 to 5) are drawn beyond their shape: 0 3D and 1
-/// OneNote keep the widget style's own tabs (rounded, slanted); 2 Visual Studio 2005 square tabs
-/// with a light selected one; 3 separate boxed labels; 4 flat tabs with an underlined selection;
-/// 5 round labels. The colours come from the look's palette.
-QString tabStyleSheet(int style)
-{
-    switch (style) {
-    case 2:
-        return QStringLiteral(
-            "QTabBar::tab { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1,"
-            " stop: 0 palette(light), stop: 1 palette(button)); border: 1px solid palette(dark);"
-            " padding: 4px 12px; margin: 0px; }"
-            "QTabBar::tab:selected { background: palette(base); }");
-    case 3:
-        return QStringLiteral("QTabBar::tab { background: palette(button); border: 1px solid palette(dark);"
-                              " padding: 3px 10px; margin: 3px 2px; }"
-                              "QTabBar::tab:selected { background: palette(light); font-weight: bold;"
-                              " border: 2px solid palette(highlight); }");
-    case 4:
-        return QStringLiteral("QTabBar::tab { background: transparent; border: none; padding: 5px 14px;"
-                              " border-bottom: 3px solid transparent; }"
-                              "QTabBar::tab:selected { border-bottom: 3px solid palette(highlight); }");
-    case 5:
-        return QStringLiteral("QTabBar::tab { background: palette(button); border: 1px solid palette(mid);"
-                              " border-radius: 10px; padding: 3px 14px; margin: 3px; }"
-                              "QTabBar::tab:selected { background: palette(base);"
-                              " border: 2px solid palette(highlight); }");
-    default:
-        return {};
-    }
-}
-
-} // namespace
 
 CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent)
     : QMainWindow(parent), settings_(settings), store_(store)
 {
     setObjectName(QStringLiteral("mainFrame"));
-    titleTimer_.setSingleShot(true);
-    titleTimer_.setInterval(0);
-    connect(&titleTimer_, &QTimer::timeout, this, &CMainFrame::refreshTitle);
+    title_ = new MainTitle(*this);
     setDocumentFactory([this] { return new CChildFrame(settings_); });
 
     mdiArea_ = new QMdiArea(this);
@@ -95,6 +48,7 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
     mdiArea_->setTabsMovable(true);
     setCentralWidget(mdiArea_);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::documentsChanged);
+    looks_ = std::make_unique<WindowLooks>(settings_, store_, *mdiArea_);
 
     commands_ = new CMainCommands(this, mdiArea_);
     statusBar_ = new CMainStatusBar(this);
@@ -117,7 +71,7 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
     // commands of the toolbar stay in reach.
     setMinimumSize(640, 480);
     resize(1100, 760);
-    outputPane_->installEventFilter(this);
+    outputHeight_ = new OutputHeightKeeper(*this, *outputPane_);
     restoreLayout();
     retranslate();
     documentsChanged();
@@ -130,10 +84,13 @@ void CMainFrame::restoreLayout()
         restoreGeometry(QByteArray::fromStdString(w.placement));
     if (!w.docks.empty())
         restoreState(QByteArray::fromStdString(w.docks));
-    if (w.outputHeight > 0) {
-        outputHeight_ = w.outputHeight;
-        resizeDocks({outputPane_}, {outputHeight_}, Qt::Vertical);
-    }
+    if (w.outputHeight > 0)
+        outputHeight_->restore(w.outputHeight);
+}
+
+int CMainFrame::preferredOutputHeight() const
+{
+    return outputHeight_->height();
 }
 
 void CMainFrame::storeLayout()
@@ -141,28 +98,7 @@ void CMainFrame::storeLayout()
     WindowLayout& w = settings_.window;
     w.placement = saveGeometry().toStdString();
     w.docks = saveState().toStdString();
-    w.outputHeight = outputHeight_;
-}
-
-void CMainFrame::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    // After a shrink and a maximise the dock layout may have given the output pane only its
-    // minimum; once the layout has settled it gets the height the user gave it back, as far as
-    // the window leaves the documents a usable share.
-    QTimer::singleShot(0, this, [this] {
-        if (!outputPane_ || outputPane_->isFloating() || !outputPane_->isVisible())
-            return;
-        const int room = centralWidget()->height() + outputPane_->height();
-        const int wanted = std::min(outputHeight_, room - kMinDocumentHeight);
-        if (wanted > outputPane_->height() + 2) {
-            // Applied at once, so that the pane's resize is known to be ours.
-            restoringOutput_ = true;
-            resizeDocks({outputPane_}, {wanted}, Qt::Vertical);
-            layout()->activate();
-            restoringOutput_ = false;
-        }
-    });
+    w.outputHeight = outputHeight_->height();
 }
 
 CMainFrame::~CMainFrame()
@@ -263,13 +199,11 @@ void CMainFrame::connectRun()
     connect(run_, &RunController::runAdvanced, this, &CMainFrame::updateActions);
     connect(run_, &RunController::progressChanged, this, [this](int done, int total) {
         statusBar_->showProgress(done, total);
-        runProgress_ = total < 0 ? QString() : QStringLiteral("%1/%2").arg(done).arg(total);
-        updateTitle();
+        title_->setRunProgress(total < 0 ? QString() : QStringLiteral("%1/%2").arg(done).arg(total));
     });
     connect(run_, &RunController::runFinished, this, [this](const RunSummary& summary) {
         statusBar_->showSummary(summary);
-        runProgress_.clear();
-        updateTitle();
+        title_->setRunProgress(QString());
     });
     connect(run_, &RunController::dpctVersionKnown, statusBar_,
             [this](const QString& version, const QString& codebase) {
@@ -366,39 +300,13 @@ void CMainFrame::closeConsole()
 
 void CMainFrame::setDemoMode(bool demo)
 {
-    demo_ = demo;
     statusBar_->setDemo(demo);
-    refreshTitle();
+    title_->setDemo(demo);
 }
 
 void CMainFrame::updateTitle()
 {
-    // After the MDI area has finished activating and maximising, so the state read is final.
-    if (!titleTimer_.isActive())
-        titleTimer_.start();
-}
-
-void CMainFrame::refreshTitle()
-{
-    QString app = tr("Intel® oneAPI DPC++ Compatibility Tool\nSupport App\n<< Tovalo >>");
-    app.remove(QStringLiteral("<< ")).remove(QStringLiteral(" >>"));
-    // A title bar holds one line: the line breaks become blanks.
-    app.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (demo_)
-        app += QStringLiteral(" [") + tr("DEMO") + QLatin1Char(']');
-    // The document's name comes first. A maximised sub-window adds " - [name]" to the title by
-    // itself, so then the program's name stands alone.
-    // While a run is under way its progress leads the title, so it shows in the task bar too.
-    if (!runProgress_.isEmpty())
-        app = QStringLiteral("[%1] ").arg(runProgress_) + app;
-    QString title = app;
-    QMdiSubWindow* sub = mdiArea_->currentSubWindow();
-    const bool qtAddsName = sub && sub->isMaximized() && mdiArea_->viewMode() == QMdiArea::SubWindowView;
-    if (qtAddsName && windowTitle() == app + QStringLiteral(" - [") + sub->windowTitle() + QLatin1Char(']'))
-        return;
-    if (CDocumentWindow* doc = activeDocument(); doc && !qtAddsName)
-        title = doc->windowTitle() + QStringLiteral(" - ") + app;
-    setWindowTitle(title);
+    title_->update();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -421,7 +329,7 @@ QMdiSubWindow* CMainFrame::showDocument(CDocumentWindow* doc)
     QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
     sub->setObjectName(QStringLiteral("documentSubWindow"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(documentIcon(settings_.tabMode[kTabIcons] != 0));
+    looks_->decorate(sub);
     doc->applyColors(settings_);
     doc->setRunPhase(run_->phase());
     connect(doc, &CDocumentWindow::stateChanged, this, [this] {
@@ -524,48 +432,17 @@ void CMainFrame::refreshRecentFiles()
 }
 
 // ---------------------------------------------------------------------------------------------
-// Looks and tabs
+// Looks, tabs and colours
 
 void CMainFrame::applyLook(int id)
 {
-    WaitCursor wait;
-    if (id < kLookFirst || id > kLookLast)
-        id = kDefaultLook;
-    settings_.applicationLook = id;
-    applyLookToApplication(id);
-    commands_->setCheckedLook(id);
+    commands_->setCheckedLook(looks_->applyLook(id));
     update();
-    std::string error;
-    saveSettings(store_, settings_, kSaveLook, error);
 }
 
 void CMainFrame::applyTabSettings()
 {
-    const auto& t = settings_.tabMode;
-    mdiArea_->setViewMode(t[kTabMdiOn] ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
-    mdiArea_->setTabPosition(t[kTabLocation] == 0 ? QTabWidget::South : QTabWidget::North);
-    mdiArea_->setTabShape(t[kTabStyle] == 1 ? QTabWidget::Triangular : QTabWidget::Rounded);
-    mdiArea_->setTabsClosable(t[kTabActiveCloseButton] != 0);
-    for (QMdiSubWindow* sub : mdiArea_->subWindowList())
-        sub->setWindowIcon(documentIcon(t[kTabIcons] != 0));
-    if (QTabBar* tabs = mdiArea_->findChild<QTabBar*>()) {
-        tabs->setStyleSheet(tabStyleSheet(t[kTabStyle]));
-        // The widget style's own tabs share the width; the drawn ones take the width of their text.
-        tabs->setExpanding(t[kTabStyle] <= 1);
-        // The flat style scrolls its tabs instead of squeezing them.
-        tabs->setUsesScrollButtons(t[kTabStyle] == 4);
-        tabs->setElideMode(t[kTabStyle] == 4 ? Qt::ElideNone : Qt::ElideRight);
-        // A colour per tab: a fixed cycle of distinct hues on the tab text.
-        static const QColor cycle[] = {QColor(0x1f, 0x5f, 0xbf), QColor(0x2e, 0x8b, 0x57),
-                                       QColor(0xb8, 0x5c, 0x00), QColor(0x8b, 0x22, 0x8b),
-                                       QColor(0xb2, 0x22, 0x22)};
-        for (int i = 0; i < tabs->count(); ++i)
-            tabs->setTabTextColor(i, t[kTabAutoColor] ? cycle[i % 5] : QColor());
-    }
-    if (!t[kTabMdiOn]) {
-        if (QMdiSubWindow* active = mdiArea_->activeSubWindow())
-            active->showMaximized();
-    }
+    looks_->applyTabSettings();
 }
 
 void CMainFrame::applyColors()
@@ -621,13 +498,6 @@ bool CMainFrame::querySaveAll()
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    // The output pane's height is the user's when it changes while the window keeps its size
-    // (a dragged separator), not when the window itself is resized.
-    if (watched == outputPane_ && event->type() == QEvent::Resize && !restoringOutput_ && !isMinimized()) {
-        if (size() == sizeAtOutputResize_ && !outputPane_->isFloating() && outputPane_->height() > 0)
-            outputHeight_ = outputPane_->height();
-        sizeAtOutputResize_ = size();
-    }
     if (event->type() == QEvent::Close && event->isAccepted()) {
         if (auto* doc = qobject_cast<CDocumentWindow*>(watched)) {
             // A document window's close box and close command do nothing while a run or the

@@ -1,8 +1,8 @@
 #pragma once
 // CMainFrame: the main window. It hosts the document windows in an MDI area, the output pane,
 // the commands (CMainCommands) and the status bar (CMainStatusBar); opens definition files,
-// applies the look and the tab settings, and decides from the run phase and the active document
-// which commands are enabled.
+// has the look and the tab settings applied (WindowLooks), and decides from the run phase and the
+// active document which commands are enabled.
 //
 // Runs belong to its RunController, which owns the console and the run engine; the main frame
 // only forwards the run commands to it and shows what it reports.
@@ -10,9 +10,9 @@
 #include "runner/run_engine.h"
 
 #include <functional>
+#include <memory>
 
 #include <QMainWindow>
-#include <QTimer>
 
 class QAction;
 class QMdiArea;
@@ -29,8 +29,11 @@ class CDocumentWindow;
 class CMainCommands;
 struct DocumentCommand;
 class CMainStatusBar;
+class MainTitle;
+class OutputHeightKeeper;
 class COutputPane;
 class RunController;
+class WindowLooks;
 
 class CMainFrame : public QMainWindow
 {
@@ -82,7 +85,7 @@ public:
     /// Writes the window's layout into the settings (saved with them at exit).
     void storeLayout();
     /// The output pane's height the user chose (kept after a shrink and a maximise).
-    int preferredOutputHeight() const { return outputHeight_; }
+    int preferredOutputHeight() const;
 
     /// Recomputes every command's enabled state from the run phase and the active document.
     void updateActions();
@@ -101,7 +104,6 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void connectCommands();
@@ -109,7 +111,6 @@ private:
     void runPhaseChanged(tovalo::RunPhase phase);
     void retranslate();
     void updateTitle();
-    void refreshTitle();
     void documentsChanged();
     void refreshRecentFiles();
     void openFromDialog();
@@ -121,7 +122,6 @@ private:
     Settings& settings_;
     SettingsStore& store_;
     DocumentFactory documentFactory_;
-    bool demo_ = false;
     bool quitting_ = false; ///< the program is closing, every question answered: document windows
                             ///< close in any phase without asking
 
@@ -130,12 +130,9 @@ private:
     CMainCommands* commands_ = nullptr;
     CMainStatusBar* statusBar_ = nullptr;
     RunController* run_ = nullptr;
-    QTimer titleTimer_;
-    static constexpr int kMinDocumentHeight = 160; ///< kept for the documents above the output pane
-    int outputHeight_ = 220;                       ///< the output pane's height the user chose
-    QSize sizeAtOutputResize_;
-    bool restoringOutput_ = false;
-    QString runProgress_; ///< "done/total" of the run under way, shown in the title; empty when idle
+    std::unique_ptr<WindowLooks> looks_;
+    MainTitle* title_ = nullptr;
+    OutputHeightKeeper* outputHeight_ = nullptr;
 };
 
 } // namespace tovalo::gui
