@@ -302,22 +302,6 @@ Support application
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 / %2 项</translation>
-    </message>
-    <message>
-        <source>Fi&amp;lter:</source>
-        <translation>筛选(&amp;L):</translation>
-    </message>
-    <message>
-        <source>Part of a path</source>
-        <translation>路径的一部分</translation>
-    </message>
-    <message>
-        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
-        <translation>仅显示路径中包含此文本的项目（不区分大小写）。按 Esc 键清空。</translation>
-    </message>
-    <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct 诊断 - %1</translation>
     </message>
@@ -1905,6 +1889,25 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <translation>
             <numerusform>其中 %n 个已被筛选隐藏。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListFilterBar</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2 项</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>筛选(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>路径的一部分</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>仅显示路径中包含此文本的项目（不区分大小写）。按 Esc 键清空。</translation>
     </message>
 </context>
 <context>

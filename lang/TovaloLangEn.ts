@@ -302,22 +302,6 @@ Support application
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 of %2</translation>
-    </message>
-    <message>
-        <source>Fi&amp;lter:</source>
-        <translation>Fi&amp;lter:</translation>
-    </message>
-    <message>
-        <source>Part of a path</source>
-        <translation>Part of a path</translation>
-    </message>
-    <message>
-        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
-        <translation>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</translation>
-    </message>
-    <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct Diagnostics - %1</translation>
     </message>
@@ -1910,6 +1894,25 @@ The file was read as %2; saving writes %3. Save anyway?</translation>
             <numerusform>%n of them is hidden by the filter.</numerusform>
             <numerusform>%n of them are hidden by the filter.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListFilterBar</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>Fi&amp;lter:</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>Part of a path</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</translation>
     </message>
 </context>
 <context>

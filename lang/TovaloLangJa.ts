@@ -302,22 +302,6 @@ Support application
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 / %2 件</translation>
-    </message>
-    <message>
-        <source>Fi&amp;lter:</source>
-        <translation>フィルター(&amp;L):</translation>
-    </message>
-    <message>
-        <source>Part of a path</source>
-        <translation>パスの一部</translation>
-    </message>
-    <message>
-        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
-        <translation>パスにこの文字列を含む項目だけを表示します（大文字と小文字は区別しません）。Esc キーで空にします。</translation>
-    </message>
-    <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct診断 - %1</translation>
     </message>
@@ -1905,6 +1889,25 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <translation>
             <numerusform>そのうち %n 件はフィルターで非表示になっています。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListFilterBar</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2 件</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>フィルター(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>パスの一部</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>パスにこの文字列を含む項目だけを表示します（大文字と小文字は区別しません）。Esc キーで空にします。</translation>
     </message>
 </context>
 <context>

@@ -302,22 +302,6 @@ Support application
         <translation>편집(&amp;E)</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%2개 중 %1개</translation>
-    </message>
-    <message>
-        <source>Fi&amp;lter:</source>
-        <translation>필터(&amp;L):</translation>
-    </message>
-    <message>
-        <source>Part of a path</source>
-        <translation>경로의 일부</translation>
-    </message>
-    <message>
-        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
-        <translation>경로에 이 텍스트가 들어 있는 항목만 표시합니다(대/소문자 구분 안 함). Esc 키를 누르면 지워집니다.</translation>
-    </message>
-    <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct 진단 - %1</translation>
     </message>
@@ -1905,6 +1889,25 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <translation>
             <numerusform>그중 %n개는 필터 때문에 숨겨져 있습니다.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListFilterBar</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2개 중 %1개</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>필터(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>경로의 일부</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>경로에 이 텍스트가 들어 있는 항목만 표시합니다(대/소문자 구분 안 함). Esc 키를 누르면 지워집니다.</translation>
     </message>
 </context>
 <context>

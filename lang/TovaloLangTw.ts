@@ -302,22 +302,6 @@ Support application
         <translation>編輯(&amp;E)</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 / %2 項</translation>
-    </message>
-    <message>
-        <source>Fi&amp;lter:</source>
-        <translation>篩選(&amp;L):</translation>
-    </message>
-    <message>
-        <source>Part of a path</source>
-        <translation>路徑的一部分</translation>
-    </message>
-    <message>
-        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
-        <translation>只顯示路徑中含有此文字的項目（不區分大小寫）。按 Esc 鍵可清除。</translation>
-    </message>
-    <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct 診斷 - %1</translation>
     </message>
@@ -1905,6 +1889,25 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <translation>
             <numerusform>其中 %n 個已被篩選隱藏。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListFilterBar</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2 項</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>篩選(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>路徑的一部分</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>只顯示路徑中含有此文字的項目（不區分大小寫）。按 Esc 鍵可清除。</translation>
     </message>
 </context>
 <context>

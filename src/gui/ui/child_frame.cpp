@@ -12,6 +12,7 @@
 #include "ui/document_files.h"
 #include "ui/dpct_result_ctrl.h"
 #include "ui/list_editor.h"
+#include "ui/list_filter_bar.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -20,9 +21,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
@@ -51,34 +49,20 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     // The list pane: the filter box above the list.
     auto* listPane = new QWidget(inner_);
     listPane->setObjectName(QStringLiteral("listPane"));
-    auto* filterBar = new QHBoxLayout;
-    filterBar->setContentsMargins(4, 2, 4, 2);
-    filterLabel_ = new QLabel(listPane);
-    filterLabel_->setObjectName(QStringLiteral("filterLabel"));
-    filterEdit_ = new QLineEdit(listPane);
-    filterEdit_->setObjectName(QStringLiteral("filterEdit"));
-    filterEdit_->setClearButtonEnabled(true);
-    filterLabel_->setBuddy(filterEdit_);
-    filterCount_ = new QLabel(listPane);
-    filterCount_->setObjectName(QStringLiteral("filterCount"));
-    filterBar->addWidget(filterLabel_);
-    filterBar->addWidget(filterEdit_, 1);
-    filterBar->addWidget(filterCount_);
+    filterBar_ = new ListFilterBar(listPane);
     list_ = new CDpctTreeCtrl(listPane);
     list_->setModel(model_.get());
     auto* paneLayout = new QVBoxLayout(listPane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
     paneLayout->setSpacing(0);
-    paneLayout->addLayout(filterBar);
+    paneLayout->addWidget(filterBar_);
     paneLayout->addWidget(list_, 1);
-    // Escape in the filter box empties it.
-    auto* clearFilter = new QAction(filterEdit_);
-    clearFilter->setShortcut(QKeySequence(Qt::Key_Escape));
-    clearFilter->setShortcutContext(Qt::WidgetShortcut);
-    filterEdit_->addAction(clearFilter);
-    connect(clearFilter, &QAction::triggered, filterEdit_, &QLineEdit::clear);
-    connect(filterEdit_, &QLineEdit::textChanged, this, &CChildFrame::filterChanged);
-    filterEdit_->installEventFilter(this);
+    connect(filterBar_, &ListFilterBar::textChanged, this, &CChildFrame::filterChanged);
+    connect(filterBar_, &ListFilterBar::toList, this, [this] {
+        list_->setFocus(Qt::TabFocusReason);
+        if (list_->selectedRow() < 0 && list_->count() > 0)
+            list_->selectNextRow();
+    });
     result_ = new CDpctResultCtrl(inner_);
     prop_ = new CDpctPropCtrl(outer_);
     outer_->addWidget(inner_);
@@ -94,7 +78,7 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     // The focus given to the window goes to the list; Tab then visits result and grid, and the
     // filter box comes before the list.
     setFocusProxy(list_);
-    setTabOrder(filterEdit_, list_);
+    setTabOrder(filterBar_->edit(), list_);
     setTabOrder(list_, result_);
     setTabOrder(result_, prop_);
 
@@ -121,7 +105,6 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, &CChildFrame::updateFilterCount);
     connect(model_.get(), &QAbstractItemModel::modelReset, this, &CChildFrame::updateFilterCount);
 
-    retranslateFilter();
     applyColors(settings_);
     ShowItem(nullptr);
     UpdateTitle();
@@ -161,6 +144,16 @@ void CChildFrame::ShowItem(const CDpctData* item)
     result_->setDiagnostics(item ? item->diagnostics : std::vector<DpctDiagnostic>{});
 }
 
+QLineEdit* CChildFrame::filterEdit() const
+{
+    return filterBar_->edit();
+}
+
+QLabel* CChildFrame::filterCount() const
+{
+    return filterBar_->count();
+}
+
 int CChildFrame::selectedItemRow() const
 {
     return model_->documentRow(list_->selectedRow());
@@ -191,22 +184,7 @@ void CChildFrame::filterChanged(const QString& text)
 
 void CChildFrame::updateFilterCount()
 {
-    if (!model_->isFiltered()) {
-        filterCount_->clear();
-        filterCount_->hide();
-        return;
-    }
-    filterCount_->setText(tr("%1 of %2").arg(model_->rowCount()).arg(document_.size()));
-    filterCount_->show();
-}
-
-void CChildFrame::retranslateFilter()
-{
-    filterLabel_->setText(tr("Fi&lter:"));
-    filterEdit_->setPlaceholderText(tr("Part of a path"));
-    filterEdit_->setToolTip(tr("Shows only the items whose path contains this text (letter case is "
-                               "ignored). Esc empties it."));
-    updateFilterCount();
+    filterBar_->showCount(model_->isFiltered(), model_->rowCount(), document_.size());
 }
 
 void CChildFrame::SetProportions()
@@ -266,29 +244,7 @@ void CChildFrame::changeEvent(QEvent* event)
         // Force the new "Untitled" text through.
         setWindowTitle(QString());
         UpdateTitle();
-        retranslateFilter();
     }
-}
-
-bool CChildFrame::eventFilter(QObject* watched, QEvent* event)
-{
-    // In the filter box Enter and Down go on to the list, rather than to the item commands
-    // (Enter is the update command's key).
-    if (watched == filterEdit_ &&
-        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const bool toList = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down;
-        if (toList && static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
-            event->accept();
-            if (event->type() == QEvent::KeyPress) {
-                list_->setFocus(Qt::TabFocusReason);
-                if (list_->selectedRow() < 0 && list_->count() > 0)
-                    list_->selectNextRow();
-            }
-            return true;
-        }
-    }
-    return CDocumentWindow::eventFilter(watched, event);
 }
 
 bool CChildFrame::event(QEvent* event)

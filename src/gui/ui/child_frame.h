@@ -9,7 +9,7 @@
 // The window shows the path and the mark in its title and offers the document commands
 // (document_commands.h): its ListEditor edits the list, its DocumentFiles reads, saves and
 // exports, and asks the save question before the window closes. A filter box above the list
-// narrows it to the items whose path contains the text typed; the list's rows are then the
+// (ListFilterBar) narrows it to the items whose path contains the text typed; the list's rows are then the
 // model's, which the window translates to document rows. The window has the source files checked
 // for existence (off the UI thread) when a file is opened, after an edit and whenever the window
 // becomes active again, and the list marks the missing ones. The run commands reach it from the
@@ -43,6 +43,7 @@ class CDpctTreeCtrl;
 class DefinitionModel;
 class DocumentFiles;
 class ListEditor;
+class ListFilterBar;
 
 class CChildFrame : public CDocumentWindow
 {
@@ -94,8 +95,8 @@ public:
 
     // Panes, for the main frame's tests.
     CDpctTreeCtrl* list() const { return list_; }
-    QLineEdit* filterEdit() const { return filterEdit_; }
-    QLabel* filterCount() const { return filterCount_; }
+    QLineEdit* filterEdit() const;
+    QLabel* filterCount() const;
     /// The document row of the list's selection, -1 for none.
     int selectedItemRow() const;
     CDpctResultCtrl* resultCtrl() const { return result_; }
@@ -109,7 +110,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool isIdle() const { return runPhase_ == RunPhase::Idle; }
@@ -124,7 +124,6 @@ private:
     void selectItemRow(int documentRow);
     void filterChanged(const QString& text);
     void updateFilterCount();
-    void retranslateFilter();
 
     Settings& settings_;
     SettingsFolderMemory folders_;
@@ -137,9 +136,7 @@ private:
     QSplitter* inner_ = nullptr;
     CDpctTreeCtrl* list_ = nullptr;
     std::unique_ptr<ListEditor> editor_; ///< made once the list exists
-    QLabel* filterLabel_ = nullptr;
-    QLineEdit* filterEdit_ = nullptr;
-    QLabel* filterCount_ = nullptr;
+    ListFilterBar* filterBar_ = nullptr;
     CDpctResultCtrl* result_ = nullptr;
     CDpctPropCtrl* prop_ = nullptr;
     QMenu* contextMenu_ = nullptr;           ///< child of this window, made on first use
