@@ -298,174 +298,12 @@ Support application
         <translation>无标题</translation>
     </message>
     <message>
-        <source>%1
-%2</source>
-        <translation>%1
-%2</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>另存为</translation>
-    </message>
-    <message>
-        <source>Definition file (*.txt);;All Files (*)</source>
-        <translation>定义文件 (*.txt);;所有文件 (*)</translation>
-    </message>
-    <message>
-        <source>Do you want to save (%1)?</source>
-        <translation>是否保存（%1）？</translation>
-    </message>
-    <message>
-        <source>Do you want to save %1?</source>
-        <translation>是否保存 %1？</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...	Ins</source>
-        <translation>将 cu 文件添加到列表(&amp;A)...	Ins</translation>
-    </message>
-    <message>
-        <source>&amp;Update Selected List Item...	Enter</source>
-        <translation>更新所选列表项(&amp;U)...	Enter</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Selected List Item	Del</source>
-        <translation>删除所选列表项(&amp;D)	Del</translation>
-    </message>
-    <message>
-        <source>Delete &amp;All Items...	Ctrl+Del</source>
-        <translation>删除所有项目(&amp;A)...	Ctrl+Del</translation>
-    </message>
-    <message>
-        <source>This is not a definition file: it holds binary data.</source>
-        <translation>这不是定义文件：其中含有二进制数据。</translation>
-    </message>
-    <message>
-        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
-        <translation>这不是定义文件：其中既没有 [Common] 节，也没有 .cu 文件的节。</translation>
-    </message>
-    <message>
-        <source>%1
-This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
-        <translation>%1
-此文件含有 Tovalo 不读取的行（其他文件的节、未知的选项或值）。覆盖保存会丢失这些行；保存前 Tovalo 会先询问。</translation>
-    </message>
-    <message>
-        <source>%1
-Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
-        <translation>%1
-保存将替换该文件，并丢失 Tovalo 未读取的行。仍要保存吗？</translation>
-    </message>
-    <message>
-        <source>%1
-This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
-        <translation>%1
-此文件含有非 UTF-8 的字节序列（共 %2 处，第一处在第 %3 行），显示为 U+FFFD。覆盖保存会在这些位置写入 U+FFFD；保存前 Tovalo 会先询问。</translation>
-    </message>
-    <message>
-        <source>%1
-This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
-        <translation>%1
-此文件按 %2 读取；Tovalo 以 %3 保存。覆盖保存会改变文件的编码；保存前 Tovalo 会先询问。</translation>
-    </message>
-    <message>
-        <source>%1
-The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
-        <translation>%1
-此文件含有非 UTF-8 的字节序列；保存会在这些位置写入 U+FFFD。仍要保存吗？</translation>
-    </message>
-    <message>
-        <source>%1
-The file was read as %2; saving writes %3. Save anyway?</source>
-        <translation>%1
-此文件按 %2 读取；保存将以 %3 写入。仍要保存吗？</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 / %2 项</translation>
-    </message>
-    <message>
-        <source>Fi&amp;lter:</source>
-        <translation>筛选(&amp;L):</translation>
-    </message>
-    <message>
-        <source>Part of a path</source>
-        <translation>路径的一部分</translation>
-    </message>
-    <message>
-        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
-        <translation>仅显示路径中包含此文本的项目（不区分大小写）。按 Esc 键清空。</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete %1 from the list?</source>
-        <translation>确定要从列表中删除 %1 吗？</translation>
-    </message>
-    <message numerus="yes">
-        <source>Are you sure you want to delete all %n item(s) from the list?</source>
-        <translation>
-            <numerusform>确定要从列表中删除全部 %n 个项目吗？</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>另外 %n 个</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of them are hidden by the filter.</source>
-        <translation>
-            <numerusform>其中 %n 个已被筛选隐藏。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Move U&amp;p	Alt+Up</source>
-        <translation>上移(&amp;P)	Alt+Up</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn	Alt+Down</source>
-        <translation>下移(&amp;W)	Alt+Down</translation>
-    </message>
-    <message>
-        <source>U&amp;ndo	Ctrl+Z</source>
-        <translation>撤销(&amp;N)	Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>&amp;Redo	Ctrl+Y</source>
-        <translation>重做(&amp;R)	Ctrl+Y</translation>
-    </message>
-    <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct 诊断 - %1</translation>
-    </message>
-    <message>
-        <source>results</source>
-        <translation>结果</translation>
-    </message>
-    <message>
-        <source>Export Results as JSON</source>
-        <translation>将结果导出为 JSON</translation>
-    </message>
-    <message>
-        <source>Export Results as CSV</source>
-        <translation>将结果导出为 CSV</translation>
-    </message>
-    <message>
-        <source>JSON files (*.json);;All files (*)</source>
-        <translation>JSON 文件 (*.json);;所有文件 (*)</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.
-%2</source>
-        <translation>无法将结果保存到 %1。
-%2</translation>
     </message>
 </context>
 <context>
@@ -994,36 +832,6 @@ Open</source>
 打开</translation>
     </message>
     <message>
-        <source>&amp;Save Definition File</source>
-        <translation>保存定义文件(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Save the definition file
-Save</source>
-        <translation>保存定义文件
-保存</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>另存为(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Save the definition file under a new name
-Save As</source>
-        <translation>以新名称保存定义文件
-另存为</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>关闭(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Close the active document
-Close</source>
-        <translation>关闭当前定义文件
-关闭</translation>
-    </message>
-    <message>
         <source>&amp;New Window</source>
         <translation>新建窗口(&amp;N)</translation>
     </message>
@@ -1046,46 +854,6 @@ New Window</source>
 Exit</source>
         <translation>退出应用程序
 退出</translation>
-    </message>
-    <message>
-        <source>&amp;Add cu Files to List...</source>
-        <translation>将 cu 文件添加到列表(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Add CUDA files to the list
-Add</source>
-        <translation>将 CUDA 文件添加到列表
-添加</translation>
-    </message>
-    <message>
-        <source>&amp;Update Selected List Item...</source>
-        <translation>更新所选列表项(&amp;U)...</translation>
-    </message>
-    <message>
-        <source>Change the selected item
-Update</source>
-        <translation>更改所选项目
-更新</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Selected List Item</source>
-        <translation>删除所选列表项(&amp;D)</translation>
-    </message>
-    <message>
-        <source>Delete the selected item
-Delete</source>
-        <translation>删除所选项目
-删除</translation>
-    </message>
-    <message>
-        <source>Delete &amp;All Items...</source>
-        <translation>删除所有项目(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Delete every item of the list
-Delete All</source>
-        <translation>删除列表中的所有项目
-全部删除</translation>
     </message>
     <message>
         <source>&amp;Start Conversion</source>
@@ -1199,46 +967,6 @@ Status Bar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <source>Move U&amp;p</source>
-        <translation>上移(&amp;P)</translation>
-    </message>
-    <message>
-        <source>Move the selected item one place up; items are converted in list order
-Move Up</source>
-        <translation>将所选项目上移一位；项目按列表顺序转换
-上移</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn</source>
-        <translation>下移(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Move the selected item one place down; items are converted in list order
-Move Down</source>
-        <translation>将所选项目下移一位；项目按列表顺序转换
-下移</translation>
-    </message>
-    <message>
-        <source>U&amp;ndo</source>
-        <translation>撤销(&amp;N)</translation>
-    </message>
-    <message>
-        <source>Take back the last change to the list
-Undo</source>
-        <translation>撤销对列表的最后一次更改
-撤销</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>重做(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Make again the change last taken back
-Redo</source>
-        <translation>重做上次撤销的更改
-重做</translation>
-    </message>
-    <message>
         <source>&amp;Re-run Failed Items</source>
         <translation>重新转换失败的项目(&amp;R)</translation>
     </message>
@@ -1247,36 +975,6 @@ Redo</source>
 Re-run Failed</source>
         <translation>仅重新转换上次结果未成功的项目
 重新转换失败的项目</translation>
-    </message>
-    <message>
-        <source>dpct &amp;Diagnostics...</source>
-        <translation>dpct 诊断(&amp;D)...</translation>
-    </message>
-    <message>
-        <source>Show dpct&apos;s diagnostics of the last run by code
-Diagnostics</source>
-        <translation>按代码显示上次转换的 dpct 诊断
-dpct 诊断</translation>
-    </message>
-    <message>
-        <source>Export Results as &amp;CSV...</source>
-        <translation>将结果导出为 CSV(&amp;C)...</translation>
-    </message>
-    <message>
-        <source>Save the last run&apos;s results as a CSV file
-Export CSV</source>
-        <translation>将上次转换的结果保存为 CSV 文件
-导出 CSV</translation>
-    </message>
-    <message>
-        <source>Export Results as &amp;JSON...</source>
-        <translation>将结果导出为 JSON(&amp;J)...</translation>
-    </message>
-    <message>
-        <source>Save the last run&apos;s results as a JSON file
-Export JSON</source>
-        <translation>将上次转换的结果保存为 JSON 文件
-导出 JSON</translation>
     </message>
     <message>
         <source>Tovalo &amp;User Guide</source>
@@ -1352,18 +1050,6 @@ Close All</source>
 <context>
     <name>tovalo::gui::CMainFrame</name>
     <message>
-        <source>Intel® oneAPI DPC++ Compatibility Tool
-Support App
-&lt;&lt; Tovalo &gt;&gt;</source>
-        <translation>英特尔® oneAPI DPC++ 兼容性工具
-支持应用
-&lt;&lt; Tovalo &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>DEMO</source>
-        <translation>演示</translation>
-    </message>
-    <message>
         <source>%1
 %2</source>
         <translation>%1
@@ -1386,30 +1072,6 @@ Do you really want to quit?</source>
     <message>
         <source>The web browser could not be started for %1.</source>
         <translation>无法启动 Web 浏览器来打开 %1。</translation>
-    </message>
-    <message>
-        <source>%1
-  writes into %2 as %3 does, with other values of: %4</source>
-        <translation>%1
-  与 %3 一样输出到 %2，但以下选项的值不同：%4</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more item(s).</source>
-        <translation>
-            <numerusform>... 另外 %n 个项目。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
-
-Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
-        <translation>dpct 会在 out-root 文件夹中记录迁移时的选项，之后向同一文件夹迁移时，如果所比较的选项值不同，就会拒绝迁移（退出代码 -37）。以下项目将被拒绝：%1
-
-请为它们设置相同的选项、其他 --out-root，或使用 --no-incremental-migration。仍要转换吗？</translation>
-    </message>
-    <message>
-        <source>&amp;Run Anyway</source>
-        <translation>仍然转换(&amp;R)</translation>
     </message>
     <message>
         <source>The user guide was not found. It was looked for in:
@@ -1991,11 +1653,371 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     </message>
 </context>
 <context>
+    <name>tovalo::gui::DocumentCommands</name>
+    <message>
+        <source>&amp;Save Definition File</source>
+        <translation>保存定义文件(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the definition file
+Save</source>
+        <translation>保存定义文件
+保存</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save the definition file under a new name
+Save As</source>
+        <translation>以新名称保存定义文件
+另存为</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>关闭当前定义文件
+关闭</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...</source>
+        <translation>将 cu 文件添加到列表(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Add CUDA files to the list
+Add</source>
+        <translation>将 CUDA 文件添加到列表
+添加</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...</source>
+        <translation>更新所选列表项(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Change the selected item
+Update</source>
+        <translation>更改所选项目
+更新</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item</source>
+        <translation>删除所选列表项(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete the selected item
+Delete</source>
+        <translation>删除所选项目
+删除</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...</source>
+        <translation>删除所有项目(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Delete every item of the list
+Delete All</source>
+        <translation>删除列表中的所有项目
+全部删除</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>上移(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place up; items are converted in list order
+Move Up</source>
+        <translation>将所选项目上移一位；项目按列表顺序转换
+上移</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place down; items are converted in list order
+Move Down</source>
+        <translation>将所选项目下移一位；项目按列表顺序转换
+下移</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation>撤销(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the list
+Undo</source>
+        <translation>撤销对列表的最后一次更改
+撤销</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back
+Redo</source>
+        <translation>重做上次撤销的更改
+重做</translation>
+    </message>
+    <message>
+        <source>dpct &amp;Diagnostics...</source>
+        <translation>dpct 诊断(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Show dpct&apos;s diagnostics of the last run by code
+Diagnostics</source>
+        <translation>按代码显示上次转换的 dpct 诊断
+dpct 诊断</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;CSV...</source>
+        <translation>将结果导出为 CSV(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a CSV file
+Export CSV</source>
+        <translation>将上次转换的结果保存为 CSV 文件
+导出 CSV</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;JSON...</source>
+        <translation>将结果导出为 JSON(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a JSON file
+Export JSON</source>
+        <translation>将上次转换的结果保存为 JSON 文件
+导出 JSON</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...	Ins</source>
+        <translation>将 cu 文件添加到列表(&amp;A)...	Ins</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...	Enter</source>
+        <translation>更新所选列表项(&amp;U)...	Enter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item	Del</source>
+        <translation>删除所选列表项(&amp;D)	Del</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...	Ctrl+Del</source>
+        <translation>删除所有项目(&amp;A)...	Ctrl+Del</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p	Alt+Up</source>
+        <translation>上移(&amp;P)	Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Alt+Down</source>
+        <translation>下移(&amp;W)	Alt+Down</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo	Ctrl+Z</source>
+        <translation>撤销(&amp;N)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>重做(&amp;R)	Ctrl+Y</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::DocumentFiles</name>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Definition file (*.txt);;All Files (*)</source>
+        <translation>定义文件 (*.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Do you want to save (%1)?</source>
+        <translation>是否保存（%1）？</translation>
+    </message>
+    <message>
+        <source>Do you want to save %1?</source>
+        <translation>是否保存 %1？</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it holds binary data.</source>
+        <translation>这不是定义文件：其中含有二进制数据。</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
+        <translation>这不是定义文件：其中既没有 [Common] 节，也没有 .cu 文件的节。</translation>
+    </message>
+    <message>
+        <source>%1
+This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
+        <translation>%1
+此文件含有 Tovalo 不读取的行（其他文件的节、未知的选项或值）。覆盖保存会丢失这些行；保存前 Tovalo 会先询问。</translation>
+    </message>
+    <message>
+        <source>%1
+Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
+        <translation>%1
+保存将替换该文件，并丢失 Tovalo 未读取的行。仍要保存吗？</translation>
+    </message>
+    <message>
+        <source>%1
+This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
+        <translation>%1
+此文件含有非 UTF-8 的字节序列（共 %2 处，第一处在第 %3 行），显示为 U+FFFD。覆盖保存会在这些位置写入 U+FFFD；保存前 Tovalo 会先询问。</translation>
+    </message>
+    <message>
+        <source>%1
+This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
+        <translation>%1
+此文件按 %2 读取；Tovalo 以 %3 保存。覆盖保存会改变文件的编码；保存前 Tovalo 会先询问。</translation>
+    </message>
+    <message>
+        <source>%1
+The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
+        <translation>%1
+此文件含有非 UTF-8 的字节序列；保存会在这些位置写入 U+FFFD。仍要保存吗？</translation>
+    </message>
+    <message>
+        <source>%1
+The file was read as %2; saving writes %3. Save anyway?</source>
+        <translation>%1
+此文件按 %2 读取；保存将以 %3 写入。仍要保存吗？</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Export Results as JSON</source>
+        <translation>将结果导出为 JSON</translation>
+    </message>
+    <message>
+        <source>Export Results as CSV</source>
+        <translation>将结果导出为 CSV</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json);;All files (*)</source>
+        <translation>JSON 文件 (*.json);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.
+%2</source>
+        <translation>无法将结果保存到 %1。
+%2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>无标题</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::LanguagePack</name>
     <message>
         <source>0.0.0</source>
         <comment>The version of this language pack as major.minor.build (numbers only)</comment>
         <translation>1.0.0</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListEditor</name>
+    <message>
+        <source>Are you sure you want to delete %1 from the list?</source>
+        <translation>确定要从列表中删除 %1 吗？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete all %n item(s) from the list?</source>
+        <translation>
+            <numerusform>确定要从列表中删除全部 %n 个项目吗？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>另外 %n 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are hidden by the filter.</source>
+        <translation>
+            <numerusform>其中 %n 个已被筛选隐藏。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListFilterBar</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2 项</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>筛选(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>路径的一部分</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>仅显示路径中包含此文本的项目（不区分大小写）。按 Esc 键清空。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::MainTitle</name>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support App
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>英特尔® oneAPI DPC++ 兼容性工具
+支持应用
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>演示</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::RunController</name>
+    <message>
+        <source>%1
+  writes into %2 as %3 does, with other values of: %4</source>
+        <translation>%1
+  与 %3 一样输出到 %2，但以下选项的值不同：%4</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more item(s).</source>
+        <translation>
+            <numerusform>... 另外 %n 个项目。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
+
+Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
+        <translation>dpct 会在 out-root 文件夹中记录迁移时的选项，之后向同一文件夹迁移时，如果所比较的选项值不同，就会拒绝迁移（退出代码 -37）。以下项目将被拒绝：%1
+
+请为它们设置相同的选项、其他 --out-root，或使用 --no-incremental-migration。仍要转换吗？</translation>
+    </message>
+    <message>
+        <source>&amp;Run Anyway</source>
+        <translation>仍然转换(&amp;R)</translation>
     </message>
 </context>
 <context>

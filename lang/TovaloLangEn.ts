@@ -298,177 +298,12 @@ Support application
         <translation>Untitled</translation>
     </message>
     <message>
-        <source>%1
-%2</source>
-        <translation>%1
-%2</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Save As</translation>
-    </message>
-    <message>
-        <source>Definition file (*.txt);;All Files (*)</source>
-        <translation>Definition file (*.txt);;All Files (*)</translation>
-    </message>
-    <message>
-        <source>Do you want to save (%1)?</source>
-        <translation>Do you want to save (%1)?</translation>
-    </message>
-    <message>
-        <source>Do you want to save %1?</source>
-        <translation>Do you want to save %1?</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...	Ins</source>
-        <translation>&amp;Add cu Files to List...	Ins</translation>
-    </message>
-    <message>
-        <source>&amp;Update Selected List Item...	Enter</source>
-        <translation>&amp;Update Selected List Item...	Enter</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Selected List Item	Del</source>
-        <translation>&amp;Delete Selected List Item	Del</translation>
-    </message>
-    <message>
-        <source>Delete &amp;All Items...	Ctrl+Del</source>
-        <translation>Delete &amp;All Items...	Ctrl+Del</translation>
-    </message>
-    <message>
-        <source>This is not a definition file: it holds binary data.</source>
-        <translation>This is not a definition file: it holds binary data.</translation>
-    </message>
-    <message>
-        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
-        <translation>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</translation>
-    </message>
-    <message>
-        <source>%1
-This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
-        <translation>%1
-This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</translation>
-    </message>
-    <message>
-        <source>%1
-Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
-        <translation>%1
-Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</translation>
-    </message>
-    <message>
-        <source>%1
-This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
-        <translation>%1
-This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</translation>
-    </message>
-    <message>
-        <source>%1
-This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
-        <translation>%1
-This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</translation>
-    </message>
-    <message>
-        <source>%1
-The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
-        <translation>%1
-The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</translation>
-    </message>
-    <message>
-        <source>%1
-The file was read as %2; saving writes %3. Save anyway?</source>
-        <translation>%1
-The file was read as %2; saving writes %3. Save anyway?</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 of %2</translation>
-    </message>
-    <message>
-        <source>Fi&amp;lter:</source>
-        <translation>Fi&amp;lter:</translation>
-    </message>
-    <message>
-        <source>Part of a path</source>
-        <translation>Part of a path</translation>
-    </message>
-    <message>
-        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
-        <translation>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete %1 from the list?</source>
-        <translation>Are you sure you want to delete %1 from the list?</translation>
-    </message>
-    <message numerus="yes">
-        <source>Are you sure you want to delete all %n item(s) from the list?</source>
-        <translation>
-            <numerusform>Are you sure you want to delete the %n item from the list?</numerusform>
-            <numerusform>Are you sure you want to delete all %n items from the list?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>and %n more</numerusform>
-            <numerusform>and %n more</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of them are hidden by the filter.</source>
-        <translation>
-            <numerusform>%n of them is hidden by the filter.</numerusform>
-            <numerusform>%n of them are hidden by the filter.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Move U&amp;p	Alt+Up</source>
-        <translation>Move U&amp;p	Alt+Up</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn	Alt+Down</source>
-        <translation>Move Do&amp;wn	Alt+Down</translation>
-    </message>
-    <message>
-        <source>U&amp;ndo	Ctrl+Z</source>
-        <translation>U&amp;ndo	Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>&amp;Redo	Ctrl+Y</source>
-        <translation>&amp;Redo	Ctrl+Y</translation>
-    </message>
-    <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct Diagnostics - %1</translation>
-    </message>
-    <message>
-        <source>results</source>
-        <translation>results</translation>
-    </message>
-    <message>
-        <source>Export Results as JSON</source>
-        <translation>Export Results as JSON</translation>
-    </message>
-    <message>
-        <source>Export Results as CSV</source>
-        <translation>Export Results as CSV</translation>
-    </message>
-    <message>
-        <source>JSON files (*.json);;All files (*)</source>
-        <translation>JSON files (*.json);;All files (*)</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>CSV files (*.csv);;All files (*)</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.
-%2</source>
-        <translation>The results could not be saved to %1.
-%2</translation>
     </message>
 </context>
 <context>
@@ -999,36 +834,6 @@ Open</source>
 Open</translation>
     </message>
     <message>
-        <source>&amp;Save Definition File</source>
-        <translation>&amp;Save Definition File</translation>
-    </message>
-    <message>
-        <source>Save the definition file
-Save</source>
-        <translation>Save the definition file
-Save</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>Save &amp;As...</translation>
-    </message>
-    <message>
-        <source>Save the definition file under a new name
-Save As</source>
-        <translation>Save the definition file under a new name
-Save As</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>Close the active document
-Close</source>
-        <translation>Close the active document
-Close</translation>
-    </message>
-    <message>
         <source>&amp;New Window</source>
         <translation>&amp;New Window</translation>
     </message>
@@ -1051,46 +856,6 @@ New Window</translation>
 Exit</source>
         <translation>Quit the application
 Exit</translation>
-    </message>
-    <message>
-        <source>&amp;Add cu Files to List...</source>
-        <translation>&amp;Add cu Files to List...</translation>
-    </message>
-    <message>
-        <source>Add CUDA files to the list
-Add</source>
-        <translation>Add CUDA files to the list
-Add</translation>
-    </message>
-    <message>
-        <source>&amp;Update Selected List Item...</source>
-        <translation>&amp;Update Selected List Item...</translation>
-    </message>
-    <message>
-        <source>Change the selected item
-Update</source>
-        <translation>Change the selected item
-Update</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Selected List Item</source>
-        <translation>&amp;Delete Selected List Item</translation>
-    </message>
-    <message>
-        <source>Delete the selected item
-Delete</source>
-        <translation>Delete the selected item
-Delete</translation>
-    </message>
-    <message>
-        <source>Delete &amp;All Items...</source>
-        <translation>Delete &amp;All Items...</translation>
-    </message>
-    <message>
-        <source>Delete every item of the list
-Delete All</source>
-        <translation>Delete every item of the list
-Delete All</translation>
     </message>
     <message>
         <source>&amp;Start Conversion</source>
@@ -1204,46 +969,6 @@ Status Bar</translation>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <source>Move U&amp;p</source>
-        <translation>Move U&amp;p</translation>
-    </message>
-    <message>
-        <source>Move the selected item one place up; items are converted in list order
-Move Up</source>
-        <translation>Move the selected item one place up; items are converted in list order
-Move Up</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn</source>
-        <translation>Move Do&amp;wn</translation>
-    </message>
-    <message>
-        <source>Move the selected item one place down; items are converted in list order
-Move Down</source>
-        <translation>Move the selected item one place down; items are converted in list order
-Move Down</translation>
-    </message>
-    <message>
-        <source>U&amp;ndo</source>
-        <translation>U&amp;ndo</translation>
-    </message>
-    <message>
-        <source>Take back the last change to the list
-Undo</source>
-        <translation>Take back the last change to the list
-Undo</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Redo</translation>
-    </message>
-    <message>
-        <source>Make again the change last taken back
-Redo</source>
-        <translation>Make again the change last taken back
-Redo</translation>
-    </message>
-    <message>
         <source>&amp;Re-run Failed Items</source>
         <translation>&amp;Re-run Failed Items</translation>
     </message>
@@ -1252,36 +977,6 @@ Redo</translation>
 Re-run Failed</source>
         <translation>Convert again only the items whose last result was not OK
 Re-run Failed</translation>
-    </message>
-    <message>
-        <source>dpct &amp;Diagnostics...</source>
-        <translation>dpct &amp;Diagnostics...</translation>
-    </message>
-    <message>
-        <source>Show dpct&apos;s diagnostics of the last run by code
-Diagnostics</source>
-        <translation>Show dpct&apos;s diagnostics of the last run by code
-Diagnostics</translation>
-    </message>
-    <message>
-        <source>Export Results as &amp;CSV...</source>
-        <translation>Export Results as &amp;CSV...</translation>
-    </message>
-    <message>
-        <source>Save the last run&apos;s results as a CSV file
-Export CSV</source>
-        <translation>Save the last run&apos;s results as a CSV file
-Export CSV</translation>
-    </message>
-    <message>
-        <source>Export Results as &amp;JSON...</source>
-        <translation>Export Results as &amp;JSON...</translation>
-    </message>
-    <message>
-        <source>Save the last run&apos;s results as a JSON file
-Export JSON</source>
-        <translation>Save the last run&apos;s results as a JSON file
-Export JSON</translation>
     </message>
     <message>
         <source>Tovalo &amp;User Guide</source>
@@ -1357,18 +1052,6 @@ Close All</translation>
 <context>
     <name>tovalo::gui::CMainFrame</name>
     <message>
-        <source>Intel® oneAPI DPC++ Compatibility Tool
-Support App
-&lt;&lt; Tovalo &gt;&gt;</source>
-        <translation>Intel® oneAPI DPC++ Compatibility Tool
-Support App
-&lt;&lt; Tovalo &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>DEMO</source>
-        <translation>DEMO</translation>
-    </message>
-    <message>
         <source>%1
 %2</source>
         <translation>%1
@@ -1391,31 +1074,6 @@ Do you really want to quit?</translation>
     <message>
         <source>The web browser could not be started for %1.</source>
         <translation>The web browser could not be started for %1.</translation>
-    </message>
-    <message>
-        <source>%1
-  writes into %2 as %3 does, with other values of: %4</source>
-        <translation>%1
-  writes into %2 as %3 does, with other values of: %4</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more item(s).</source>
-        <translation>
-            <numerusform>... and %n more item.</numerusform>
-            <numerusform>... and %n more items.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
-
-Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
-        <translation>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
-
-Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</translation>
-    </message>
-    <message>
-        <source>&amp;Run Anyway</source>
-        <translation>&amp;Run Anyway</translation>
     </message>
     <message>
         <source>The user guide was not found. It was looked for in:
@@ -1997,11 +1655,375 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     </message>
 </context>
 <context>
+    <name>tovalo::gui::DocumentCommands</name>
+    <message>
+        <source>&amp;Save Definition File</source>
+        <translation>&amp;Save Definition File</translation>
+    </message>
+    <message>
+        <source>Save the definition file
+Save</source>
+        <translation>Save the definition file
+Save</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>Save the definition file under a new name
+Save As</source>
+        <translation>Save the definition file under a new name
+Save As</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>Close the active document
+Close</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...</source>
+        <translation>&amp;Add cu Files to List...</translation>
+    </message>
+    <message>
+        <source>Add CUDA files to the list
+Add</source>
+        <translation>Add CUDA files to the list
+Add</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...</source>
+        <translation>&amp;Update Selected List Item...</translation>
+    </message>
+    <message>
+        <source>Change the selected item
+Update</source>
+        <translation>Change the selected item
+Update</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item</source>
+        <translation>&amp;Delete Selected List Item</translation>
+    </message>
+    <message>
+        <source>Delete the selected item
+Delete</source>
+        <translation>Delete the selected item
+Delete</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...</source>
+        <translation>Delete &amp;All Items...</translation>
+    </message>
+    <message>
+        <source>Delete every item of the list
+Delete All</source>
+        <translation>Delete every item of the list
+Delete All</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Move U&amp;p</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place up; items are converted in list order
+Move Up</source>
+        <translation>Move the selected item one place up; items are converted in list order
+Move Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Move Do&amp;wn</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place down; items are converted in list order
+Move Down</source>
+        <translation>Move the selected item one place down; items are converted in list order
+Move Down</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation>U&amp;ndo</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the list
+Undo</source>
+        <translation>Take back the last change to the list
+Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back
+Redo</source>
+        <translation>Make again the change last taken back
+Redo</translation>
+    </message>
+    <message>
+        <source>dpct &amp;Diagnostics...</source>
+        <translation>dpct &amp;Diagnostics...</translation>
+    </message>
+    <message>
+        <source>Show dpct&apos;s diagnostics of the last run by code
+Diagnostics</source>
+        <translation>Show dpct&apos;s diagnostics of the last run by code
+Diagnostics</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;CSV...</source>
+        <translation>Export Results as &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a CSV file
+Export CSV</source>
+        <translation>Save the last run&apos;s results as a CSV file
+Export CSV</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;JSON...</source>
+        <translation>Export Results as &amp;JSON...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a JSON file
+Export JSON</source>
+        <translation>Save the last run&apos;s results as a JSON file
+Export JSON</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...	Ins</source>
+        <translation>&amp;Add cu Files to List...	Ins</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...	Enter</source>
+        <translation>&amp;Update Selected List Item...	Enter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item	Del</source>
+        <translation>&amp;Delete Selected List Item	Del</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...	Ctrl+Del</source>
+        <translation>Delete &amp;All Items...	Ctrl+Del</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p	Alt+Up</source>
+        <translation>Move U&amp;p	Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Alt+Down</source>
+        <translation>Move Do&amp;wn	Alt+Down</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo	Ctrl+Z</source>
+        <translation>U&amp;ndo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Redo	Ctrl+Y</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::DocumentFiles</name>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Definition file (*.txt);;All Files (*)</source>
+        <translation>Definition file (*.txt);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Do you want to save (%1)?</source>
+        <translation>Do you want to save (%1)?</translation>
+    </message>
+    <message>
+        <source>Do you want to save %1?</source>
+        <translation>Do you want to save %1?</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it holds binary data.</source>
+        <translation>This is not a definition file: it holds binary data.</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
+        <translation>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</translation>
+    </message>
+    <message>
+        <source>%1
+This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
+        <translation>%1
+This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</translation>
+    </message>
+    <message>
+        <source>%1
+Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
+        <translation>%1
+Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</translation>
+    </message>
+    <message>
+        <source>%1
+This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
+        <translation>%1
+This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</translation>
+    </message>
+    <message>
+        <source>%1
+This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
+        <translation>%1
+This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</translation>
+    </message>
+    <message>
+        <source>%1
+The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
+        <translation>%1
+The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</translation>
+    </message>
+    <message>
+        <source>%1
+The file was read as %2; saving writes %3. Save anyway?</source>
+        <translation>%1
+The file was read as %2; saving writes %3. Save anyway?</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>results</translation>
+    </message>
+    <message>
+        <source>Export Results as JSON</source>
+        <translation>Export Results as JSON</translation>
+    </message>
+    <message>
+        <source>Export Results as CSV</source>
+        <translation>Export Results as CSV</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json);;All files (*)</source>
+        <translation>JSON files (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.
+%2</source>
+        <translation>The results could not be saved to %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::LanguagePack</name>
     <message>
         <source>0.0.0</source>
         <comment>The version of this language pack as major.minor.build (numbers only)</comment>
         <translation>1.0.0</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListEditor</name>
+    <message>
+        <source>Are you sure you want to delete %1 from the list?</source>
+        <translation>Are you sure you want to delete %1 from the list?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete all %n item(s) from the list?</source>
+        <translation>
+            <numerusform>Are you sure you want to delete the %n item from the list?</numerusform>
+            <numerusform>Are you sure you want to delete all %n items from the list?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are hidden by the filter.</source>
+        <translation>
+            <numerusform>%n of them is hidden by the filter.</numerusform>
+            <numerusform>%n of them are hidden by the filter.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListFilterBar</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>Fi&amp;lter:</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>Part of a path</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::MainTitle</name>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support App
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>Intel® oneAPI DPC++ Compatibility Tool
+Support App
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>DEMO</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::RunController</name>
+    <message>
+        <source>%1
+  writes into %2 as %3 does, with other values of: %4</source>
+        <translation>%1
+  writes into %2 as %3 does, with other values of: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more item(s).</source>
+        <translation>
+            <numerusform>... and %n more item.</numerusform>
+            <numerusform>... and %n more items.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
+
+Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
+        <translation>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
+
+Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</translation>
+    </message>
+    <message>
+        <source>&amp;Run Anyway</source>
+        <translation>&amp;Run Anyway</translation>
     </message>
 </context>
 <context>

@@ -298,174 +298,12 @@ Support application
         <translation>無題</translation>
     </message>
     <message>
-        <source>%1
-%2</source>
-        <translation>%1
-%2</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>名前を付けて保存</translation>
-    </message>
-    <message>
-        <source>Definition file (*.txt);;All Files (*)</source>
-        <translation>Definition file(*.txt);;All Files(*)</translation>
-    </message>
-    <message>
-        <source>Do you want to save (%1)?</source>
-        <translation>(%1) を保存しますか？</translation>
-    </message>
-    <message>
-        <source>Do you want to save %1?</source>
-        <translation>%1 を保存しますか？</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...	Ins</source>
-        <translation>cuファイルをリストに追加(&amp;A)...	Ins</translation>
-    </message>
-    <message>
-        <source>&amp;Update Selected List Item...	Enter</source>
-        <translation>選択したリスト項目を更新(&amp;U)...	Enter</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Selected List Item	Del</source>
-        <translation>選択したリスト項目を削除(&amp;D)	Del</translation>
-    </message>
-    <message>
-        <source>Delete &amp;All Items...	Ctrl+Del</source>
-        <translation>全ての項目を削除(&amp;A)...	Ctrl+Del</translation>
-    </message>
-    <message>
-        <source>This is not a definition file: it holds binary data.</source>
-        <translation>定義ファイルではありません（バイナリ データを含んでいます）。</translation>
-    </message>
-    <message>
-        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
-        <translation>定義ファイルではありません（[Common] セクションも .cu ファイルのセクションもありません）。</translation>
-    </message>
-    <message>
-        <source>%1
-This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
-        <translation>%1
-このファイルには Tovalo が読み取らない行（他のファイルのセクション、不明なオプションや値）があります。上書き保存するとそれらの行は失われます。保存の前に確認します。</translation>
-    </message>
-    <message>
-        <source>%1
-Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
-        <translation>%1
-保存するとファイルが置き換えられ、Tovalo が読み取らなかった行は失われます。保存しますか？</translation>
-    </message>
-    <message>
-        <source>%1
-This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
-        <translation>%1
-このファイルには UTF-8 でないバイト列があります（%2 か所、最初は %3 行目）。U+FFFD として表示しています。上書き保存するとその位置に U+FFFD が書き込まれます。保存の前に確認します。</translation>
-    </message>
-    <message>
-        <source>%1
-This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
-        <translation>%1
-このファイルは %2 として読み込みました。Tovalo は %3 で保存します。上書き保存するとファイルのエンコーディングが変わります。保存の前に確認します。</translation>
-    </message>
-    <message>
-        <source>%1
-The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
-        <translation>%1
-このファイルには UTF-8 でないバイト列があります。保存するとその位置に U+FFFD が書き込まれます。保存しますか？</translation>
-    </message>
-    <message>
-        <source>%1
-The file was read as %2; saving writes %3. Save anyway?</source>
-        <translation>%1
-このファイルは %2 として読み込みました。保存すると %3 で書き込まれます。保存しますか？</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 / %2 件</translation>
-    </message>
-    <message>
-        <source>Fi&amp;lter:</source>
-        <translation>フィルター(&amp;L):</translation>
-    </message>
-    <message>
-        <source>Part of a path</source>
-        <translation>パスの一部</translation>
-    </message>
-    <message>
-        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
-        <translation>パスにこの文字列を含む項目だけを表示します（大文字と小文字は区別しません）。Esc キーで空にします。</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete %1 from the list?</source>
-        <translation>%1 をリストから削除してよろしいですか？</translation>
-    </message>
-    <message numerus="yes">
-        <source>Are you sure you want to delete all %n item(s) from the list?</source>
-        <translation>
-            <numerusform>リストの全 %n 項目を削除してよろしいですか？</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>ほか %n 件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of them are hidden by the filter.</source>
-        <translation>
-            <numerusform>そのうち %n 件はフィルターで非表示になっています。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Move U&amp;p	Alt+Up</source>
-        <translation>上へ移動(&amp;P)	Alt+Up</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn	Alt+Down</source>
-        <translation>下へ移動(&amp;W)	Alt+Down</translation>
-    </message>
-    <message>
-        <source>U&amp;ndo	Ctrl+Z</source>
-        <translation>元に戻す(&amp;N)	Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>&amp;Redo	Ctrl+Y</source>
-        <translation>やり直し(&amp;R)	Ctrl+Y</translation>
-    </message>
-    <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct診断 - %1</translation>
-    </message>
-    <message>
-        <source>results</source>
-        <translation>結果</translation>
-    </message>
-    <message>
-        <source>Export Results as JSON</source>
-        <translation>結果をJSONでエクスポート</translation>
-    </message>
-    <message>
-        <source>Export Results as CSV</source>
-        <translation>結果をCSVでエクスポート</translation>
-    </message>
-    <message>
-        <source>JSON files (*.json);;All files (*)</source>
-        <translation>JSONファイル (*.json);;すべてのファイル (*)</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>CSVファイル (*.csv);;すべてのファイル (*)</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.
-%2</source>
-        <translation>結果を%1に保存できませんでした。
-%2</translation>
     </message>
 </context>
 <context>
@@ -994,36 +832,6 @@ Open</source>
 開く</translation>
     </message>
     <message>
-        <source>&amp;Save Definition File</source>
-        <translation>定義ファイルの保存(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Save the definition file
-Save</source>
-        <translation>定義ファイルを保存します
-保存</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>名前を付けて保存(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Save the definition file under a new name
-Save As</source>
-        <translation>定義ファイルを名前を付けて保存します
-名前を付けて保存</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>閉じる(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Close the active document
-Close</source>
-        <translation>アクティブな定義ファイルを閉じます
-閉じる</translation>
-    </message>
-    <message>
         <source>&amp;New Window</source>
         <translation>新しいウィンドウ(&amp;N)</translation>
     </message>
@@ -1046,46 +854,6 @@ New Window</source>
 Exit</source>
         <translation>アプリケーションを終了します
 終了</translation>
-    </message>
-    <message>
-        <source>&amp;Add cu Files to List...</source>
-        <translation>cuファイルをリストに追加(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Add CUDA files to the list
-Add</source>
-        <translation>cuファイルをリストに追加します
-追加</translation>
-    </message>
-    <message>
-        <source>&amp;Update Selected List Item...</source>
-        <translation>選択したリスト項目を更新(&amp;U)...</translation>
-    </message>
-    <message>
-        <source>Change the selected item
-Update</source>
-        <translation>選択したリスト項目を更新します
-更新</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Selected List Item</source>
-        <translation>選択したリスト項目を削除(&amp;D)</translation>
-    </message>
-    <message>
-        <source>Delete the selected item
-Delete</source>
-        <translation>選択したリスト項目を削除します
-削除</translation>
-    </message>
-    <message>
-        <source>Delete &amp;All Items...</source>
-        <translation>全ての項目を削除(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Delete every item of the list
-Delete All</source>
-        <translation>全ての項目を削除します
-全て削除</translation>
     </message>
     <message>
         <source>&amp;Start Conversion</source>
@@ -1199,46 +967,6 @@ Status Bar</source>
         <translation>ツールバー</translation>
     </message>
     <message>
-        <source>Move U&amp;p</source>
-        <translation>上へ移動(&amp;P)</translation>
-    </message>
-    <message>
-        <source>Move the selected item one place up; items are converted in list order
-Move Up</source>
-        <translation>選択した項目を 1 つ上へ移動します。項目はリストの順に変換されます
-上へ移動</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn</source>
-        <translation>下へ移動(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Move the selected item one place down; items are converted in list order
-Move Down</source>
-        <translation>選択した項目を 1 つ下へ移動します。項目はリストの順に変換されます
-下へ移動</translation>
-    </message>
-    <message>
-        <source>U&amp;ndo</source>
-        <translation>元に戻す(&amp;N)</translation>
-    </message>
-    <message>
-        <source>Take back the last change to the list
-Undo</source>
-        <translation>リストへの最後の変更を取り消します
-元に戻す</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>やり直し(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Make again the change last taken back
-Redo</source>
-        <translation>最後に取り消した変更をやり直します
-やり直し</translation>
-    </message>
-    <message>
         <source>&amp;Re-run Failed Items</source>
         <translation>失敗した項目を再変換(&amp;R)</translation>
     </message>
@@ -1247,36 +975,6 @@ Redo</source>
 Re-run Failed</source>
         <translation>前回の結果がOKでなかった項目だけを再変換します
 失敗した項目を再変換</translation>
-    </message>
-    <message>
-        <source>dpct &amp;Diagnostics...</source>
-        <translation>dpct診断(&amp;D)...</translation>
-    </message>
-    <message>
-        <source>Show dpct&apos;s diagnostics of the last run by code
-Diagnostics</source>
-        <translation>前回の変換のdpct診断をコード別に表示します
-dpct診断</translation>
-    </message>
-    <message>
-        <source>Export Results as &amp;CSV...</source>
-        <translation>結果をCSVでエクスポート(&amp;C)...</translation>
-    </message>
-    <message>
-        <source>Save the last run&apos;s results as a CSV file
-Export CSV</source>
-        <translation>前回の変換結果をCSVファイルに保存します
-CSVエクスポート</translation>
-    </message>
-    <message>
-        <source>Export Results as &amp;JSON...</source>
-        <translation>結果をJSONでエクスポート(&amp;J)...</translation>
-    </message>
-    <message>
-        <source>Save the last run&apos;s results as a JSON file
-Export JSON</source>
-        <translation>前回の変換結果をJSONファイルに保存します
-JSONエクスポート</translation>
     </message>
     <message>
         <source>Tovalo &amp;User Guide</source>
@@ -1352,18 +1050,6 @@ Close All</source>
 <context>
     <name>tovalo::gui::CMainFrame</name>
     <message>
-        <source>Intel® oneAPI DPC++ Compatibility Tool
-Support App
-&lt;&lt; Tovalo &gt;&gt;</source>
-        <translation>インテル® OneAPI DPC++互換性ツール
-サポートアプリ
-&lt;&lt; Tovalo &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>DEMO</source>
-        <translation>デモ</translation>
-    </message>
-    <message>
         <source>%1
 %2</source>
         <translation>%1
@@ -1386,30 +1072,6 @@ Do you really want to quit?</source>
     <message>
         <source>The web browser could not be started for %1.</source>
         <translation>%1 を開くWebブラウザーを起動できませんでした。</translation>
-    </message>
-    <message>
-        <source>%1
-  writes into %2 as %3 does, with other values of: %4</source>
-        <translation>%1
-  %3 と同じ %2 に出力しますが、次のオプションの値が異なります: %4</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more item(s).</source>
-        <translation>
-            <numerusform>…ほか %n 項目。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
-
-Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
-        <translation>dpctは移行時のオプションを出力先(out-root)フォルダーに記録し、同じフォルダーへの以後の移行で比較対象のオプションの値が異なると移行を拒否します(終了コード -37)。次の項目は拒否されます:%1
-
-同じオプションにするか、別の --out-root を指定するか、--no-incremental-migration を使用してください。このまま変換しますか?</translation>
-    </message>
-    <message>
-        <source>&amp;Run Anyway</source>
-        <translation>このまま変換(&amp;R)</translation>
     </message>
     <message>
         <source>The user guide was not found. It was looked for in:
@@ -1991,11 +1653,371 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     </message>
 </context>
 <context>
+    <name>tovalo::gui::DocumentCommands</name>
+    <message>
+        <source>&amp;Save Definition File</source>
+        <translation>定義ファイルの保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the definition file
+Save</source>
+        <translation>定義ファイルを保存します
+保存</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save the definition file under a new name
+Save As</source>
+        <translation>定義ファイルを名前を付けて保存します
+名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>アクティブな定義ファイルを閉じます
+閉じる</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...</source>
+        <translation>cuファイルをリストに追加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Add CUDA files to the list
+Add</source>
+        <translation>cuファイルをリストに追加します
+追加</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...</source>
+        <translation>選択したリスト項目を更新(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Change the selected item
+Update</source>
+        <translation>選択したリスト項目を更新します
+更新</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item</source>
+        <translation>選択したリスト項目を削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete the selected item
+Delete</source>
+        <translation>選択したリスト項目を削除します
+削除</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...</source>
+        <translation>全ての項目を削除(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Delete every item of the list
+Delete All</source>
+        <translation>全ての項目を削除します
+全て削除</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>上へ移動(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place up; items are converted in list order
+Move Up</source>
+        <translation>選択した項目を 1 つ上へ移動します。項目はリストの順に変換されます
+上へ移動</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下へ移動(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place down; items are converted in list order
+Move Down</source>
+        <translation>選択した項目を 1 つ下へ移動します。項目はリストの順に変換されます
+下へ移動</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation>元に戻す(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the list
+Undo</source>
+        <translation>リストへの最後の変更を取り消します
+元に戻す</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back
+Redo</source>
+        <translation>最後に取り消した変更をやり直します
+やり直し</translation>
+    </message>
+    <message>
+        <source>dpct &amp;Diagnostics...</source>
+        <translation>dpct診断(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Show dpct&apos;s diagnostics of the last run by code
+Diagnostics</source>
+        <translation>前回の変換のdpct診断をコード別に表示します
+dpct診断</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;CSV...</source>
+        <translation>結果をCSVでエクスポート(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a CSV file
+Export CSV</source>
+        <translation>前回の変換結果をCSVファイルに保存します
+CSVエクスポート</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;JSON...</source>
+        <translation>結果をJSONでエクスポート(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a JSON file
+Export JSON</source>
+        <translation>前回の変換結果をJSONファイルに保存します
+JSONエクスポート</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...	Ins</source>
+        <translation>cuファイルをリストに追加(&amp;A)...	Ins</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...	Enter</source>
+        <translation>選択したリスト項目を更新(&amp;U)...	Enter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item	Del</source>
+        <translation>選択したリスト項目を削除(&amp;D)	Del</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...	Ctrl+Del</source>
+        <translation>全ての項目を削除(&amp;A)...	Ctrl+Del</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p	Alt+Up</source>
+        <translation>上へ移動(&amp;P)	Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Alt+Down</source>
+        <translation>下へ移動(&amp;W)	Alt+Down</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo	Ctrl+Z</source>
+        <translation>元に戻す(&amp;N)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>やり直し(&amp;R)	Ctrl+Y</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::DocumentFiles</name>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Definition file (*.txt);;All Files (*)</source>
+        <translation>Definition file(*.txt);;All Files(*)</translation>
+    </message>
+    <message>
+        <source>Do you want to save (%1)?</source>
+        <translation>(%1) を保存しますか？</translation>
+    </message>
+    <message>
+        <source>Do you want to save %1?</source>
+        <translation>%1 を保存しますか？</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it holds binary data.</source>
+        <translation>定義ファイルではありません（バイナリ データを含んでいます）。</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
+        <translation>定義ファイルではありません（[Common] セクションも .cu ファイルのセクションもありません）。</translation>
+    </message>
+    <message>
+        <source>%1
+This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
+        <translation>%1
+このファイルには Tovalo が読み取らない行（他のファイルのセクション、不明なオプションや値）があります。上書き保存するとそれらの行は失われます。保存の前に確認します。</translation>
+    </message>
+    <message>
+        <source>%1
+Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
+        <translation>%1
+保存するとファイルが置き換えられ、Tovalo が読み取らなかった行は失われます。保存しますか？</translation>
+    </message>
+    <message>
+        <source>%1
+This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
+        <translation>%1
+このファイルには UTF-8 でないバイト列があります（%2 か所、最初は %3 行目）。U+FFFD として表示しています。上書き保存するとその位置に U+FFFD が書き込まれます。保存の前に確認します。</translation>
+    </message>
+    <message>
+        <source>%1
+This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
+        <translation>%1
+このファイルは %2 として読み込みました。Tovalo は %3 で保存します。上書き保存するとファイルのエンコーディングが変わります。保存の前に確認します。</translation>
+    </message>
+    <message>
+        <source>%1
+The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
+        <translation>%1
+このファイルには UTF-8 でないバイト列があります。保存するとその位置に U+FFFD が書き込まれます。保存しますか？</translation>
+    </message>
+    <message>
+        <source>%1
+The file was read as %2; saving writes %3. Save anyway?</source>
+        <translation>%1
+このファイルは %2 として読み込みました。保存すると %3 で書き込まれます。保存しますか？</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Export Results as JSON</source>
+        <translation>結果をJSONでエクスポート</translation>
+    </message>
+    <message>
+        <source>Export Results as CSV</source>
+        <translation>結果をCSVでエクスポート</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json);;All files (*)</source>
+        <translation>JSONファイル (*.json);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSVファイル (*.csv);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.
+%2</source>
+        <translation>結果を%1に保存できませんでした。
+%2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::LanguagePack</name>
     <message>
         <source>0.0.0</source>
         <comment>The version of this language pack as major.minor.build (numbers only)</comment>
         <translation>1.0.0</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListEditor</name>
+    <message>
+        <source>Are you sure you want to delete %1 from the list?</source>
+        <translation>%1 をリストから削除してよろしいですか？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete all %n item(s) from the list?</source>
+        <translation>
+            <numerusform>リストの全 %n 項目を削除してよろしいですか？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are hidden by the filter.</source>
+        <translation>
+            <numerusform>そのうち %n 件はフィルターで非表示になっています。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListFilterBar</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2 件</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>フィルター(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>パスの一部</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>パスにこの文字列を含む項目だけを表示します（大文字と小文字は区別しません）。Esc キーで空にします。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::MainTitle</name>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support App
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>インテル® OneAPI DPC++互換性ツール
+サポートアプリ
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>デモ</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::RunController</name>
+    <message>
+        <source>%1
+  writes into %2 as %3 does, with other values of: %4</source>
+        <translation>%1
+  %3 と同じ %2 に出力しますが、次のオプションの値が異なります: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more item(s).</source>
+        <translation>
+            <numerusform>…ほか %n 項目。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
+
+Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
+        <translation>dpctは移行時のオプションを出力先(out-root)フォルダーに記録し、同じフォルダーへの以後の移行で比較対象のオプションの値が異なると移行を拒否します(終了コード -37)。次の項目は拒否されます:%1
+
+同じオプションにするか、別の --out-root を指定するか、--no-incremental-migration を使用してください。このまま変換しますか?</translation>
+    </message>
+    <message>
+        <source>&amp;Run Anyway</source>
+        <translation>このまま変換(&amp;R)</translation>
     </message>
 </context>
 <context>

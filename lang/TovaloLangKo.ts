@@ -298,174 +298,12 @@ Support application
         <translation>제목 없음</translation>
     </message>
     <message>
-        <source>%1
-%2</source>
-        <translation>%1
-%2</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>다른 이름으로 저장</translation>
-    </message>
-    <message>
-        <source>Definition file (*.txt);;All Files (*)</source>
-        <translation>정의 파일 (*.txt);;모든 파일 (*)</translation>
-    </message>
-    <message>
-        <source>Do you want to save (%1)?</source>
-        <translation>(%1)을(를) 저장하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Do you want to save %1?</source>
-        <translation>%1을(를) 저장하시겠습니까?</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>편집(&amp;E)</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...	Ins</source>
-        <translation>cu 파일을 목록에 추가(&amp;A)...	Ins</translation>
-    </message>
-    <message>
-        <source>&amp;Update Selected List Item...	Enter</source>
-        <translation>선택한 목록 항목 업데이트(&amp;U)...	Enter</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Selected List Item	Del</source>
-        <translation>선택한 목록 항목 삭제(&amp;D)	Del</translation>
-    </message>
-    <message>
-        <source>Delete &amp;All Items...	Ctrl+Del</source>
-        <translation>모든 항목 삭제(&amp;A)...	Ctrl+Del</translation>
-    </message>
-    <message>
-        <source>This is not a definition file: it holds binary data.</source>
-        <translation>정의 파일이 아닙니다. 이진 데이터가 들어 있습니다.</translation>
-    </message>
-    <message>
-        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
-        <translation>정의 파일이 아닙니다. [Common] 섹션도 .cu 파일의 섹션도 없습니다.</translation>
-    </message>
-    <message>
-        <source>%1
-This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
-        <translation>%1
-이 파일에는 Tovalo가 읽지 않는 줄(다른 파일의 섹션, 알 수 없는 옵션이나 값)이 있습니다. 파일을 덮어쓰면 이 줄은 없어집니다. 저장하기 전에 Tovalo가 확인합니다.</translation>
-    </message>
-    <message>
-        <source>%1
-Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
-        <translation>%1
-저장하면 파일이 바뀌고 Tovalo가 읽지 않은 줄은 없어집니다. 그래도 저장하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>%1
-This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
-        <translation>%1
-이 파일에는 UTF-8이 아닌 바이트 시퀀스가 있습니다(%2곳, 첫 번째는 %3번째 줄). U+FFFD로 표시합니다. 파일을 덮어쓰면 그 자리에 U+FFFD가 기록됩니다. 저장하기 전에 Tovalo가 확인합니다.</translation>
-    </message>
-    <message>
-        <source>%1
-This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
-        <translation>%1
-이 파일은 %2(으)로 읽었습니다. Tovalo는 %3(으)로 저장합니다. 파일을 덮어쓰면 인코딩이 바뀝니다. 저장하기 전에 Tovalo가 확인합니다.</translation>
-    </message>
-    <message>
-        <source>%1
-The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
-        <translation>%1
-이 파일에는 UTF-8이 아닌 바이트 시퀀스가 있습니다. 저장하면 그 자리에 U+FFFD가 기록됩니다. 그래도 저장하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>%1
-The file was read as %2; saving writes %3. Save anyway?</source>
-        <translation>%1
-이 파일은 %2(으)로 읽었습니다. 저장하면 %3(으)로 기록됩니다. 그래도 저장하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%2개 중 %1개</translation>
-    </message>
-    <message>
-        <source>Fi&amp;lter:</source>
-        <translation>필터(&amp;L):</translation>
-    </message>
-    <message>
-        <source>Part of a path</source>
-        <translation>경로의 일부</translation>
-    </message>
-    <message>
-        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
-        <translation>경로에 이 텍스트가 들어 있는 항목만 표시합니다(대/소문자 구분 안 함). Esc 키를 누르면 지워집니다.</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete %1 from the list?</source>
-        <translation>목록에서 %1을(를) 삭제하시겠습니까?</translation>
-    </message>
-    <message numerus="yes">
-        <source>Are you sure you want to delete all %n item(s) from the list?</source>
-        <translation>
-            <numerusform>목록의 항목 %n개를 모두 삭제하시겠습니까?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>외 %n개</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of them are hidden by the filter.</source>
-        <translation>
-            <numerusform>그중 %n개는 필터 때문에 숨겨져 있습니다.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Move U&amp;p	Alt+Up</source>
-        <translation>위로 이동(&amp;P)	Alt+Up</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn	Alt+Down</source>
-        <translation>아래로 이동(&amp;W)	Alt+Down</translation>
-    </message>
-    <message>
-        <source>U&amp;ndo	Ctrl+Z</source>
-        <translation>실행 취소(&amp;N)	Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>&amp;Redo	Ctrl+Y</source>
-        <translation>다시 실행(&amp;R)	Ctrl+Y</translation>
-    </message>
-    <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct 진단 - %1</translation>
-    </message>
-    <message>
-        <source>results</source>
-        <translation>결과</translation>
-    </message>
-    <message>
-        <source>Export Results as JSON</source>
-        <translation>결과를 JSON으로 내보내기</translation>
-    </message>
-    <message>
-        <source>Export Results as CSV</source>
-        <translation>결과를 CSV로 내보내기</translation>
-    </message>
-    <message>
-        <source>JSON files (*.json);;All files (*)</source>
-        <translation>JSON 파일 (*.json);;모든 파일 (*)</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>CSV 파일 (*.csv);;모든 파일 (*)</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.
-%2</source>
-        <translation>결과를 %1에 저장할 수 없습니다.
-%2</translation>
     </message>
 </context>
 <context>
@@ -994,36 +832,6 @@ Open</source>
 열기</translation>
     </message>
     <message>
-        <source>&amp;Save Definition File</source>
-        <translation>정의 파일 저장(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Save the definition file
-Save</source>
-        <translation>정의 파일을 저장합니다
-저장</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>다른 이름으로 저장(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Save the definition file under a new name
-Save As</source>
-        <translation>정의 파일을 새 이름으로 저장합니다
-다른 이름으로 저장</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>닫기(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Close the active document
-Close</source>
-        <translation>활성 정의 파일을 닫습니다
-닫기</translation>
-    </message>
-    <message>
         <source>&amp;New Window</source>
         <translation>새 창(&amp;N)</translation>
     </message>
@@ -1046,46 +854,6 @@ New Window</source>
 Exit</source>
         <translation>응용 프로그램을 끝냅니다
 끝내기</translation>
-    </message>
-    <message>
-        <source>&amp;Add cu Files to List...</source>
-        <translation>cu 파일을 목록에 추가(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Add CUDA files to the list
-Add</source>
-        <translation>CUDA 파일을 목록에 추가합니다
-추가</translation>
-    </message>
-    <message>
-        <source>&amp;Update Selected List Item...</source>
-        <translation>선택한 목록 항목 업데이트(&amp;U)...</translation>
-    </message>
-    <message>
-        <source>Change the selected item
-Update</source>
-        <translation>선택한 항목을 변경합니다
-업데이트</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Selected List Item</source>
-        <translation>선택한 목록 항목 삭제(&amp;D)</translation>
-    </message>
-    <message>
-        <source>Delete the selected item
-Delete</source>
-        <translation>선택한 항목을 삭제합니다
-삭제</translation>
-    </message>
-    <message>
-        <source>Delete &amp;All Items...</source>
-        <translation>모든 항목 삭제(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Delete every item of the list
-Delete All</source>
-        <translation>목록의 모든 항목을 삭제합니다
-모두 삭제</translation>
     </message>
     <message>
         <source>&amp;Start Conversion</source>
@@ -1199,46 +967,6 @@ Status Bar</source>
         <translation>도구 모음</translation>
     </message>
     <message>
-        <source>Move U&amp;p</source>
-        <translation>위로 이동(&amp;P)</translation>
-    </message>
-    <message>
-        <source>Move the selected item one place up; items are converted in list order
-Move Up</source>
-        <translation>선택한 항목을 한 칸 위로 이동합니다. 항목은 목록 순서대로 변환됩니다
-위로 이동</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn</source>
-        <translation>아래로 이동(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Move the selected item one place down; items are converted in list order
-Move Down</source>
-        <translation>선택한 항목을 한 칸 아래로 이동합니다. 항목은 목록 순서대로 변환됩니다
-아래로 이동</translation>
-    </message>
-    <message>
-        <source>U&amp;ndo</source>
-        <translation>실행 취소(&amp;N)</translation>
-    </message>
-    <message>
-        <source>Take back the last change to the list
-Undo</source>
-        <translation>목록의 마지막 변경을 취소합니다
-실행 취소</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>다시 실행(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Make again the change last taken back
-Redo</source>
-        <translation>마지막으로 취소한 변경을 다시 실행합니다
-다시 실행</translation>
-    </message>
-    <message>
         <source>&amp;Re-run Failed Items</source>
         <translation>실패한 항목 다시 변환(&amp;R)</translation>
     </message>
@@ -1247,36 +975,6 @@ Redo</source>
 Re-run Failed</source>
         <translation>지난번 결과가 성공이 아닌 항목만 다시 변환합니다
 실패한 항목 다시 변환</translation>
-    </message>
-    <message>
-        <source>dpct &amp;Diagnostics...</source>
-        <translation>dpct 진단(&amp;D)...</translation>
-    </message>
-    <message>
-        <source>Show dpct&apos;s diagnostics of the last run by code
-Diagnostics</source>
-        <translation>지난번 변환의 dpct 진단을 코드별로 표시합니다
-dpct 진단</translation>
-    </message>
-    <message>
-        <source>Export Results as &amp;CSV...</source>
-        <translation>결과를 CSV로 내보내기(&amp;C)...</translation>
-    </message>
-    <message>
-        <source>Save the last run&apos;s results as a CSV file
-Export CSV</source>
-        <translation>지난번 변환 결과를 CSV 파일로 저장합니다
-CSV 내보내기</translation>
-    </message>
-    <message>
-        <source>Export Results as &amp;JSON...</source>
-        <translation>결과를 JSON으로 내보내기(&amp;J)...</translation>
-    </message>
-    <message>
-        <source>Save the last run&apos;s results as a JSON file
-Export JSON</source>
-        <translation>지난번 변환 결과를 JSON 파일로 저장합니다
-JSON 내보내기</translation>
     </message>
     <message>
         <source>Tovalo &amp;User Guide</source>
@@ -1352,18 +1050,6 @@ Close All</source>
 <context>
     <name>tovalo::gui::CMainFrame</name>
     <message>
-        <source>Intel® oneAPI DPC++ Compatibility Tool
-Support App
-&lt;&lt; Tovalo &gt;&gt;</source>
-        <translation>인텔® oneAPI DPC++ 호환성 도구
-지원 앱
-&lt;&lt; Tovalo &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>DEMO</source>
-        <translation>데모</translation>
-    </message>
-    <message>
         <source>%1
 %2</source>
         <translation>%1
@@ -1386,30 +1072,6 @@ Do you really want to quit?</source>
     <message>
         <source>The web browser could not be started for %1.</source>
         <translation>%1을(를) 열 웹 브라우저를 시작할 수 없습니다.</translation>
-    </message>
-    <message>
-        <source>%1
-  writes into %2 as %3 does, with other values of: %4</source>
-        <translation>%1
-  %3과(와) 같은 %2에 출력하지만 다음 옵션의 값이 다릅니다: %4</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more item(s).</source>
-        <translation>
-            <numerusform>... 외 %n개 항목.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
-
-Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
-        <translation>dpct는 마이그레이션 옵션을 out-root 폴더에 기록하며, 이후 같은 폴더로 마이그레이션할 때 비교 대상 옵션의 값이 다르면 마이그레이션을 거부합니다(종료 코드 -37). 다음 항목은 거부됩니다:%1
-
-같은 옵션을 지정하거나, 다른 --out-root를 지정하거나, --no-incremental-migration을 사용하십시오. 그래도 변환하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>&amp;Run Anyway</source>
-        <translation>그래도 변환(&amp;R)</translation>
     </message>
     <message>
         <source>The user guide was not found. It was looked for in:
@@ -1991,11 +1653,371 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     </message>
 </context>
 <context>
+    <name>tovalo::gui::DocumentCommands</name>
+    <message>
+        <source>&amp;Save Definition File</source>
+        <translation>정의 파일 저장(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the definition file
+Save</source>
+        <translation>정의 파일을 저장합니다
+저장</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>다른 이름으로 저장(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save the definition file under a new name
+Save As</source>
+        <translation>정의 파일을 새 이름으로 저장합니다
+다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>닫기(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>활성 정의 파일을 닫습니다
+닫기</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...</source>
+        <translation>cu 파일을 목록에 추가(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Add CUDA files to the list
+Add</source>
+        <translation>CUDA 파일을 목록에 추가합니다
+추가</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...</source>
+        <translation>선택한 목록 항목 업데이트(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Change the selected item
+Update</source>
+        <translation>선택한 항목을 변경합니다
+업데이트</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item</source>
+        <translation>선택한 목록 항목 삭제(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete the selected item
+Delete</source>
+        <translation>선택한 항목을 삭제합니다
+삭제</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...</source>
+        <translation>모든 항목 삭제(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Delete every item of the list
+Delete All</source>
+        <translation>목록의 모든 항목을 삭제합니다
+모두 삭제</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>위로 이동(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place up; items are converted in list order
+Move Up</source>
+        <translation>선택한 항목을 한 칸 위로 이동합니다. 항목은 목록 순서대로 변환됩니다
+위로 이동</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>아래로 이동(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place down; items are converted in list order
+Move Down</source>
+        <translation>선택한 항목을 한 칸 아래로 이동합니다. 항목은 목록 순서대로 변환됩니다
+아래로 이동</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation>실행 취소(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the list
+Undo</source>
+        <translation>목록의 마지막 변경을 취소합니다
+실행 취소</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>다시 실행(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back
+Redo</source>
+        <translation>마지막으로 취소한 변경을 다시 실행합니다
+다시 실행</translation>
+    </message>
+    <message>
+        <source>dpct &amp;Diagnostics...</source>
+        <translation>dpct 진단(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Show dpct&apos;s diagnostics of the last run by code
+Diagnostics</source>
+        <translation>지난번 변환의 dpct 진단을 코드별로 표시합니다
+dpct 진단</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;CSV...</source>
+        <translation>결과를 CSV로 내보내기(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a CSV file
+Export CSV</source>
+        <translation>지난번 변환 결과를 CSV 파일로 저장합니다
+CSV 내보내기</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;JSON...</source>
+        <translation>결과를 JSON으로 내보내기(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a JSON file
+Export JSON</source>
+        <translation>지난번 변환 결과를 JSON 파일로 저장합니다
+JSON 내보내기</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...	Ins</source>
+        <translation>cu 파일을 목록에 추가(&amp;A)...	Ins</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...	Enter</source>
+        <translation>선택한 목록 항목 업데이트(&amp;U)...	Enter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item	Del</source>
+        <translation>선택한 목록 항목 삭제(&amp;D)	Del</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...	Ctrl+Del</source>
+        <translation>모든 항목 삭제(&amp;A)...	Ctrl+Del</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p	Alt+Up</source>
+        <translation>위로 이동(&amp;P)	Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Alt+Down</source>
+        <translation>아래로 이동(&amp;W)	Alt+Down</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo	Ctrl+Z</source>
+        <translation>실행 취소(&amp;N)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>다시 실행(&amp;R)	Ctrl+Y</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::DocumentFiles</name>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>Definition file (*.txt);;All Files (*)</source>
+        <translation>정의 파일 (*.txt);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>Do you want to save (%1)?</source>
+        <translation>(%1)을(를) 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Do you want to save %1?</source>
+        <translation>%1을(를) 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it holds binary data.</source>
+        <translation>정의 파일이 아닙니다. 이진 데이터가 들어 있습니다.</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
+        <translation>정의 파일이 아닙니다. [Common] 섹션도 .cu 파일의 섹션도 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1
+This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
+        <translation>%1
+이 파일에는 Tovalo가 읽지 않는 줄(다른 파일의 섹션, 알 수 없는 옵션이나 값)이 있습니다. 파일을 덮어쓰면 이 줄은 없어집니다. 저장하기 전에 Tovalo가 확인합니다.</translation>
+    </message>
+    <message>
+        <source>%1
+Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
+        <translation>%1
+저장하면 파일이 바뀌고 Tovalo가 읽지 않은 줄은 없어집니다. 그래도 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>%1
+This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
+        <translation>%1
+이 파일에는 UTF-8이 아닌 바이트 시퀀스가 있습니다(%2곳, 첫 번째는 %3번째 줄). U+FFFD로 표시합니다. 파일을 덮어쓰면 그 자리에 U+FFFD가 기록됩니다. 저장하기 전에 Tovalo가 확인합니다.</translation>
+    </message>
+    <message>
+        <source>%1
+This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
+        <translation>%1
+이 파일은 %2(으)로 읽었습니다. Tovalo는 %3(으)로 저장합니다. 파일을 덮어쓰면 인코딩이 바뀝니다. 저장하기 전에 Tovalo가 확인합니다.</translation>
+    </message>
+    <message>
+        <source>%1
+The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
+        <translation>%1
+이 파일에는 UTF-8이 아닌 바이트 시퀀스가 있습니다. 저장하면 그 자리에 U+FFFD가 기록됩니다. 그래도 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>%1
+The file was read as %2; saving writes %3. Save anyway?</source>
+        <translation>%1
+이 파일은 %2(으)로 읽었습니다. 저장하면 %3(으)로 기록됩니다. 그래도 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>결과</translation>
+    </message>
+    <message>
+        <source>Export Results as JSON</source>
+        <translation>결과를 JSON으로 내보내기</translation>
+    </message>
+    <message>
+        <source>Export Results as CSV</source>
+        <translation>결과를 CSV로 내보내기</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json);;All files (*)</source>
+        <translation>JSON 파일 (*.json);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 파일 (*.csv);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.
+%2</source>
+        <translation>결과를 %1에 저장할 수 없습니다.
+%2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>제목 없음</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::LanguagePack</name>
     <message>
         <source>0.0.0</source>
         <comment>The version of this language pack as major.minor.build (numbers only)</comment>
         <translation>1.0.0</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListEditor</name>
+    <message>
+        <source>Are you sure you want to delete %1 from the list?</source>
+        <translation>목록에서 %1을(를) 삭제하시겠습니까?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete all %n item(s) from the list?</source>
+        <translation>
+            <numerusform>목록의 항목 %n개를 모두 삭제하시겠습니까?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>외 %n개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are hidden by the filter.</source>
+        <translation>
+            <numerusform>그중 %n개는 필터 때문에 숨겨져 있습니다.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListFilterBar</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2개 중 %1개</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>필터(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>경로의 일부</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>경로에 이 텍스트가 들어 있는 항목만 표시합니다(대/소문자 구분 안 함). Esc 키를 누르면 지워집니다.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::MainTitle</name>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support App
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>인텔® oneAPI DPC++ 호환성 도구
+지원 앱
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>데모</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::RunController</name>
+    <message>
+        <source>%1
+  writes into %2 as %3 does, with other values of: %4</source>
+        <translation>%1
+  %3과(와) 같은 %2에 출력하지만 다음 옵션의 값이 다릅니다: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more item(s).</source>
+        <translation>
+            <numerusform>... 외 %n개 항목.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
+
+Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
+        <translation>dpct는 마이그레이션 옵션을 out-root 폴더에 기록하며, 이후 같은 폴더로 마이그레이션할 때 비교 대상 옵션의 값이 다르면 마이그레이션을 거부합니다(종료 코드 -37). 다음 항목은 거부됩니다:%1
+
+같은 옵션을 지정하거나, 다른 --out-root를 지정하거나, --no-incremental-migration을 사용하십시오. 그래도 변환하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>&amp;Run Anyway</source>
+        <translation>그래도 변환(&amp;R)</translation>
     </message>
 </context>
 <context>

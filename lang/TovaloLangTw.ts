@@ -298,174 +298,12 @@ Support application
         <translation>未命名</translation>
     </message>
     <message>
-        <source>%1
-%2</source>
-        <translation>%1
-%2</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>另存新檔</translation>
-    </message>
-    <message>
-        <source>Definition file (*.txt);;All Files (*)</source>
-        <translation>定義檔 (*.txt);;所有檔案 (*)</translation>
-    </message>
-    <message>
-        <source>Do you want to save (%1)?</source>
-        <translation>是否要儲存（%1）？</translation>
-    </message>
-    <message>
-        <source>Do you want to save %1?</source>
-        <translation>是否要儲存 %1？</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>編輯(&amp;E)</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...	Ins</source>
-        <translation>將 cu 檔案新增至清單(&amp;A)...	Ins</translation>
-    </message>
-    <message>
-        <source>&amp;Update Selected List Item...	Enter</source>
-        <translation>更新選取的清單項目(&amp;U)...	Enter</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Selected List Item	Del</source>
-        <translation>刪除選取的清單項目(&amp;D)	Del</translation>
-    </message>
-    <message>
-        <source>Delete &amp;All Items...	Ctrl+Del</source>
-        <translation>刪除所有項目(&amp;A)...	Ctrl+Del</translation>
-    </message>
-    <message>
-        <source>This is not a definition file: it holds binary data.</source>
-        <translation>這不是定義檔：其中含有二進位資料。</translation>
-    </message>
-    <message>
-        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
-        <translation>這不是定義檔：其中既沒有 [Common] 區段，也沒有 .cu 檔案的區段。</translation>
-    </message>
-    <message>
-        <source>%1
-This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
-        <translation>%1
-此檔案含有 Tovalo 不會讀取的行（其他檔案的區段、不明的選項或值）。覆寫儲存會遺失這些行；儲存前 Tovalo 會先詢問。</translation>
-    </message>
-    <message>
-        <source>%1
-Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
-        <translation>%1
-儲存會取代該檔案，並遺失 Tovalo 未讀取的行。仍要儲存嗎？</translation>
-    </message>
-    <message>
-        <source>%1
-This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
-        <translation>%1
-此檔案含有非 UTF-8 的位元組序列（共 %2 處，第一處在第 %3 行），顯示為 U+FFFD。覆寫儲存會在這些位置寫入 U+FFFD；儲存前 Tovalo 會先詢問。</translation>
-    </message>
-    <message>
-        <source>%1
-This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
-        <translation>%1
-此檔案以 %2 讀取；Tovalo 會以 %3 儲存。覆寫儲存會改變檔案的編碼；儲存前 Tovalo 會先詢問。</translation>
-    </message>
-    <message>
-        <source>%1
-The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
-        <translation>%1
-此檔案含有非 UTF-8 的位元組序列；儲存會在這些位置寫入 U+FFFD。仍要儲存嗎？</translation>
-    </message>
-    <message>
-        <source>%1
-The file was read as %2; saving writes %3. Save anyway?</source>
-        <translation>%1
-此檔案以 %2 讀取；儲存時會以 %3 寫入。仍要儲存嗎？</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 / %2 項</translation>
-    </message>
-    <message>
-        <source>Fi&amp;lter:</source>
-        <translation>篩選(&amp;L):</translation>
-    </message>
-    <message>
-        <source>Part of a path</source>
-        <translation>路徑的一部分</translation>
-    </message>
-    <message>
-        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
-        <translation>只顯示路徑中含有此文字的項目（不區分大小寫）。按 Esc 鍵可清除。</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete %1 from the list?</source>
-        <translation>確定要從清單中刪除 %1 嗎？</translation>
-    </message>
-    <message numerus="yes">
-        <source>Are you sure you want to delete all %n item(s) from the list?</source>
-        <translation>
-            <numerusform>確定要從清單中刪除全部 %n 個項目嗎？</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>另有 %n 個</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of them are hidden by the filter.</source>
-        <translation>
-            <numerusform>其中 %n 個已被篩選隱藏。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Move U&amp;p	Alt+Up</source>
-        <translation>上移(&amp;P)	Alt+Up</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn	Alt+Down</source>
-        <translation>下移(&amp;W)	Alt+Down</translation>
-    </message>
-    <message>
-        <source>U&amp;ndo	Ctrl+Z</source>
-        <translation>復原(&amp;N)	Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>&amp;Redo	Ctrl+Y</source>
-        <translation>重做(&amp;R)	Ctrl+Y</translation>
-    </message>
-    <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct 診斷 - %1</translation>
-    </message>
-    <message>
-        <source>results</source>
-        <translation>結果</translation>
-    </message>
-    <message>
-        <source>Export Results as JSON</source>
-        <translation>將結果匯出為 JSON</translation>
-    </message>
-    <message>
-        <source>Export Results as CSV</source>
-        <translation>將結果匯出為 CSV</translation>
-    </message>
-    <message>
-        <source>JSON files (*.json);;All files (*)</source>
-        <translation>JSON 檔案 (*.json);;所有檔案 (*)</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>CSV 檔案 (*.csv);;所有檔案 (*)</translation>
-    </message>
-    <message>
-        <source>The results could not be saved to %1.
-%2</source>
-        <translation>無法將結果儲存至 %1。
-%2</translation>
     </message>
 </context>
 <context>
@@ -994,36 +832,6 @@ Open</source>
 開啟</translation>
     </message>
     <message>
-        <source>&amp;Save Definition File</source>
-        <translation>儲存定義檔(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Save the definition file
-Save</source>
-        <translation>儲存定義檔
-儲存</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>另存新檔(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Save the definition file under a new name
-Save As</source>
-        <translation>以新名稱儲存定義檔
-另存新檔</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>關閉(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Close the active document
-Close</source>
-        <translation>關閉目前的定義檔
-關閉</translation>
-    </message>
-    <message>
         <source>&amp;New Window</source>
         <translation>開新視窗(&amp;N)</translation>
     </message>
@@ -1046,46 +854,6 @@ New Window</source>
 Exit</source>
         <translation>結束應用程式
 結束</translation>
-    </message>
-    <message>
-        <source>&amp;Add cu Files to List...</source>
-        <translation>將 cu 檔案新增至清單(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Add CUDA files to the list
-Add</source>
-        <translation>將 CUDA 檔案新增至清單
-新增</translation>
-    </message>
-    <message>
-        <source>&amp;Update Selected List Item...</source>
-        <translation>更新選取的清單項目(&amp;U)...</translation>
-    </message>
-    <message>
-        <source>Change the selected item
-Update</source>
-        <translation>變更選取的項目
-更新</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Selected List Item</source>
-        <translation>刪除選取的清單項目(&amp;D)</translation>
-    </message>
-    <message>
-        <source>Delete the selected item
-Delete</source>
-        <translation>刪除選取的項目
-刪除</translation>
-    </message>
-    <message>
-        <source>Delete &amp;All Items...</source>
-        <translation>刪除所有項目(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Delete every item of the list
-Delete All</source>
-        <translation>刪除清單中的所有項目
-全部刪除</translation>
     </message>
     <message>
         <source>&amp;Start Conversion</source>
@@ -1199,46 +967,6 @@ Status Bar</source>
         <translation>工具列</translation>
     </message>
     <message>
-        <source>Move U&amp;p</source>
-        <translation>上移(&amp;P)</translation>
-    </message>
-    <message>
-        <source>Move the selected item one place up; items are converted in list order
-Move Up</source>
-        <translation>將選取的項目上移一個位置；項目會依清單順序轉換
-上移</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn</source>
-        <translation>下移(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Move the selected item one place down; items are converted in list order
-Move Down</source>
-        <translation>將選取的項目下移一個位置；項目會依清單順序轉換
-下移</translation>
-    </message>
-    <message>
-        <source>U&amp;ndo</source>
-        <translation>復原(&amp;N)</translation>
-    </message>
-    <message>
-        <source>Take back the last change to the list
-Undo</source>
-        <translation>復原對清單所做的最後一項變更
-復原</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>重做(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Make again the change last taken back
-Redo</source>
-        <translation>重做上次復原的變更
-重做</translation>
-    </message>
-    <message>
         <source>&amp;Re-run Failed Items</source>
         <translation>重新轉換失敗的項目(&amp;R)</translation>
     </message>
@@ -1247,36 +975,6 @@ Redo</source>
 Re-run Failed</source>
         <translation>只重新轉換上次結果未成功的項目
 重新轉換失敗的項目</translation>
-    </message>
-    <message>
-        <source>dpct &amp;Diagnostics...</source>
-        <translation>dpct 診斷(&amp;D)...</translation>
-    </message>
-    <message>
-        <source>Show dpct&apos;s diagnostics of the last run by code
-Diagnostics</source>
-        <translation>依代碼顯示上次轉換的 dpct 診斷
-dpct 診斷</translation>
-    </message>
-    <message>
-        <source>Export Results as &amp;CSV...</source>
-        <translation>將結果匯出為 CSV(&amp;C)...</translation>
-    </message>
-    <message>
-        <source>Save the last run&apos;s results as a CSV file
-Export CSV</source>
-        <translation>將上次轉換的結果儲存為 CSV 檔案
-匯出 CSV</translation>
-    </message>
-    <message>
-        <source>Export Results as &amp;JSON...</source>
-        <translation>將結果匯出為 JSON(&amp;J)...</translation>
-    </message>
-    <message>
-        <source>Save the last run&apos;s results as a JSON file
-Export JSON</source>
-        <translation>將上次轉換的結果儲存為 JSON 檔案
-匯出 JSON</translation>
     </message>
     <message>
         <source>Tovalo &amp;User Guide</source>
@@ -1352,18 +1050,6 @@ Close All</source>
 <context>
     <name>tovalo::gui::CMainFrame</name>
     <message>
-        <source>Intel® oneAPI DPC++ Compatibility Tool
-Support App
-&lt;&lt; Tovalo &gt;&gt;</source>
-        <translation>Intel® oneAPI DPC++ 相容性工具
-支援應用程式
-&lt;&lt; Tovalo &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>DEMO</source>
-        <translation>展示</translation>
-    </message>
-    <message>
         <source>%1
 %2</source>
         <translation>%1
@@ -1386,30 +1072,6 @@ Do you really want to quit?</source>
     <message>
         <source>The web browser could not be started for %1.</source>
         <translation>無法啟動網頁瀏覽器來開啟 %1。</translation>
-    </message>
-    <message>
-        <source>%1
-  writes into %2 as %3 does, with other values of: %4</source>
-        <translation>%1
-  與 %3 同樣輸出至 %2，但下列選項的值不同：%4</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more item(s).</source>
-        <translation>
-            <numerusform>... 另有 %n 個項目。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
-
-Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
-        <translation>dpct 會在 out-root 資料夾中記錄移轉時的選項，之後移轉至同一資料夾時，若所比較的選項值不同，就會拒絕移轉（結束代碼 -37）。下列項目將被拒絕：%1
-
-請為它們設定相同的選項、其他 --out-root，或使用 --no-incremental-migration。仍要轉換嗎？</translation>
-    </message>
-    <message>
-        <source>&amp;Run Anyway</source>
-        <translation>仍要轉換(&amp;R)</translation>
     </message>
     <message>
         <source>The user guide was not found. It was looked for in:
@@ -1991,11 +1653,371 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     </message>
 </context>
 <context>
+    <name>tovalo::gui::DocumentCommands</name>
+    <message>
+        <source>&amp;Save Definition File</source>
+        <translation>儲存定義檔(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the definition file
+Save</source>
+        <translation>儲存定義檔
+儲存</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存新檔(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save the definition file under a new name
+Save As</source>
+        <translation>以新名稱儲存定義檔
+另存新檔</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>關閉(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>關閉目前的定義檔
+關閉</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...</source>
+        <translation>將 cu 檔案新增至清單(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Add CUDA files to the list
+Add</source>
+        <translation>將 CUDA 檔案新增至清單
+新增</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...</source>
+        <translation>更新選取的清單項目(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Change the selected item
+Update</source>
+        <translation>變更選取的項目
+更新</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item</source>
+        <translation>刪除選取的清單項目(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete the selected item
+Delete</source>
+        <translation>刪除選取的項目
+刪除</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...</source>
+        <translation>刪除所有項目(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Delete every item of the list
+Delete All</source>
+        <translation>刪除清單中的所有項目
+全部刪除</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>上移(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place up; items are converted in list order
+Move Up</source>
+        <translation>將選取的項目上移一個位置；項目會依清單順序轉換
+上移</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Move the selected item one place down; items are converted in list order
+Move Down</source>
+        <translation>將選取的項目下移一個位置；項目會依清單順序轉換
+下移</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation>復原(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the list
+Undo</source>
+        <translation>復原對清單所做的最後一項變更
+復原</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back
+Redo</source>
+        <translation>重做上次復原的變更
+重做</translation>
+    </message>
+    <message>
+        <source>dpct &amp;Diagnostics...</source>
+        <translation>dpct 診斷(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Show dpct&apos;s diagnostics of the last run by code
+Diagnostics</source>
+        <translation>依代碼顯示上次轉換的 dpct 診斷
+dpct 診斷</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;CSV...</source>
+        <translation>將結果匯出為 CSV(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a CSV file
+Export CSV</source>
+        <translation>將上次轉換的結果儲存為 CSV 檔案
+匯出 CSV</translation>
+    </message>
+    <message>
+        <source>Export Results as &amp;JSON...</source>
+        <translation>將結果匯出為 JSON(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a JSON file
+Export JSON</source>
+        <translation>將上次轉換的結果儲存為 JSON 檔案
+匯出 JSON</translation>
+    </message>
+    <message>
+        <source>&amp;Add cu Files to List...	Ins</source>
+        <translation>將 cu 檔案新增至清單(&amp;A)...	Ins</translation>
+    </message>
+    <message>
+        <source>&amp;Update Selected List Item...	Enter</source>
+        <translation>更新選取的清單項目(&amp;U)...	Enter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected List Item	Del</source>
+        <translation>刪除選取的清單項目(&amp;D)	Del</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Items...	Ctrl+Del</source>
+        <translation>刪除所有項目(&amp;A)...	Ctrl+Del</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p	Alt+Up</source>
+        <translation>上移(&amp;P)	Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Alt+Down</source>
+        <translation>下移(&amp;W)	Alt+Down</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo	Ctrl+Z</source>
+        <translation>復原(&amp;N)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>重做(&amp;R)	Ctrl+Y</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::DocumentFiles</name>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message>
+        <source>Definition file (*.txt);;All Files (*)</source>
+        <translation>定義檔 (*.txt);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Do you want to save (%1)?</source>
+        <translation>是否要儲存（%1）？</translation>
+    </message>
+    <message>
+        <source>Do you want to save %1?</source>
+        <translation>是否要儲存 %1？</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it holds binary data.</source>
+        <translation>這不是定義檔：其中含有二進位資料。</translation>
+    </message>
+    <message>
+        <source>This is not a definition file: it has neither a [Common] section nor a section of a .cu file.</source>
+        <translation>這不是定義檔：其中既沒有 [Common] 區段，也沒有 .cu 檔案的區段。</translation>
+    </message>
+    <message>
+        <source>%1
+This file has lines that Tovalo does not read (sections of other files, unknown options or values). Saving over the file drops them; Tovalo asks before it does.</source>
+        <translation>%1
+此檔案含有 Tovalo 不會讀取的行（其他檔案的區段、不明的選項或值）。覆寫儲存會遺失這些行；儲存前 Tovalo 會先詢問。</translation>
+    </message>
+    <message>
+        <source>%1
+Saving replaces the file and drops the lines that Tovalo did not read. Save anyway?</source>
+        <translation>%1
+儲存會取代該檔案，並遺失 Tovalo 未讀取的行。仍要儲存嗎？</translation>
+    </message>
+    <message>
+        <source>%1
+This file has byte sequences that are not UTF-8 (%2, the first on line %3); they are shown as U+FFFD. Saving over the file writes U+FFFD in their place; Tovalo asks before it does.</source>
+        <translation>%1
+此檔案含有非 UTF-8 的位元組序列（共 %2 處，第一處在第 %3 行），顯示為 U+FFFD。覆寫儲存會在這些位置寫入 U+FFFD；儲存前 Tovalo 會先詢問。</translation>
+    </message>
+    <message>
+        <source>%1
+This file was read as %2; Tovalo saves in %3. Saving over the file changes its encoding; Tovalo asks before it does.</source>
+        <translation>%1
+此檔案以 %2 讀取；Tovalo 會以 %3 儲存。覆寫儲存會改變檔案的編碼；儲存前 Tovalo 會先詢問。</translation>
+    </message>
+    <message>
+        <source>%1
+The file has byte sequences that are not UTF-8; saving writes U+FFFD in their place. Save anyway?</source>
+        <translation>%1
+此檔案含有非 UTF-8 的位元組序列；儲存會在這些位置寫入 U+FFFD。仍要儲存嗎？</translation>
+    </message>
+    <message>
+        <source>%1
+The file was read as %2; saving writes %3. Save anyway?</source>
+        <translation>%1
+此檔案以 %2 讀取；儲存時會以 %3 寫入。仍要儲存嗎？</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Export Results as JSON</source>
+        <translation>將結果匯出為 JSON</translation>
+    </message>
+    <message>
+        <source>Export Results as CSV</source>
+        <translation>將結果匯出為 CSV</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json);;All files (*)</source>
+        <translation>JSON 檔案 (*.json);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 檔案 (*.csv);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>The results could not be saved to %1.
+%2</source>
+        <translation>無法將結果儲存至 %1。
+%2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::LanguagePack</name>
     <message>
         <source>0.0.0</source>
         <comment>The version of this language pack as major.minor.build (numbers only)</comment>
         <translation>1.0.0</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListEditor</name>
+    <message>
+        <source>Are you sure you want to delete %1 from the list?</source>
+        <translation>確定要從清單中刪除 %1 嗎？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete all %n item(s) from the list?</source>
+        <translation>
+            <numerusform>確定要從清單中刪除全部 %n 個項目嗎？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>另有 %n 個</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are hidden by the filter.</source>
+        <translation>
+            <numerusform>其中 %n 個已被篩選隱藏。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ListFilterBar</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2 項</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter:</source>
+        <translation>篩選(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Part of a path</source>
+        <translation>路徑的一部分</translation>
+    </message>
+    <message>
+        <source>Shows only the items whose path contains this text (letter case is ignored). Esc empties it.</source>
+        <translation>只顯示路徑中含有此文字的項目（不區分大小寫）。按 Esc 鍵可清除。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::MainTitle</name>
+    <message>
+        <source>Intel® oneAPI DPC++ Compatibility Tool
+Support App
+&lt;&lt; Tovalo &gt;&gt;</source>
+        <translation>Intel® oneAPI DPC++ 相容性工具
+支援應用程式
+&lt;&lt; Tovalo &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>展示</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::RunController</name>
+    <message>
+        <source>%1
+  writes into %2 as %3 does, with other values of: %4</source>
+        <translation>%1
+  與 %3 同樣輸出至 %2，但下列選項的值不同：%4</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more item(s).</source>
+        <translation>
+            <numerusform>... 另有 %n 個項目。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
+
+Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
+        <translation>dpct 會在 out-root 資料夾中記錄移轉時的選項，之後移轉至同一資料夾時，若所比較的選項值不同，就會拒絕移轉（結束代碼 -37）。下列項目將被拒絕：%1
+
+請為它們設定相同的選項、其他 --out-root，或使用 --no-incremental-migration。仍要轉換嗎？</translation>
+    </message>
+    <message>
+        <source>&amp;Run Anyway</source>
+        <translation>仍要轉換(&amp;R)</translation>
     </message>
 </context>
 <context>

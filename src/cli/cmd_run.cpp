@@ -294,8 +294,11 @@ int cmdRun(const Args& args)
     }
     if (!resultsFile.empty() && pathExists(resultsFile)) {
         std::string text, error;
-        if (!readWholeFile(resultsFile, text, error) || !applyResultsJson(text, doc.items, error)) {
-            err("tovalo-cli run: cannot read the results '" + resultsFile + "': " + error + "\n");
+        Message why;
+        const bool read = readWholeFile(resultsFile, text, why);
+        if (!read || !applyResultsJson(text, doc.items, error)) {
+            err("tovalo-cli run: cannot read the results '" + resultsFile +
+                "': " + (read ? error : englishText(why)) + "\n");
             return kExitUsage;
         }
     } else if (haveOnly) {
@@ -451,13 +454,14 @@ int cmdRun(const Args& args)
             if (item->status != ItemStatus::ConvertedOk)
                 status = kExitFindings;
         if (!resultsFile.empty()) {
-            std::string error;
+            Message error;
             if (!writeFileAtomically(
                     resultsFile,
                     resultsJson(reported,
                                 ResultsHeader{scheduler.dpctVersion(), scheduler.dpctCodebase(), {}}, true),
                     error)) {
-                err("tovalo-cli run: cannot write the results '" + resultsFile + "': " + error + "\n");
+                err("tovalo-cli run: cannot write the results '" + resultsFile + "': " + englishText(error) +
+                    "\n");
                 status = kExitUsage;
             }
         }

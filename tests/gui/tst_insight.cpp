@@ -13,6 +13,7 @@
 #include "ui/command_ids.h"
 #include "ui/core_messages.h"
 #include "ui/diagnostics_view.h"
+#include "ui/document_files.h"
 #include "ui/dpct_result_ctrl.h"
 #include "ui/main_frame.h"
 #include "ui/run_controller.h"
@@ -303,8 +304,16 @@ void TestInsight::exportCsvAndJson()
     // A place that cannot be written is said; nothing is left behind.
     DialogSeam::answerFile(sandbox_->file(QStringLiteral("no/such/folder/r.csv")));
     DialogSeam::answerMessage(QMessageBox::Ok);
-    QVERIFY(!child()->exportResults(false));
+    QVERIFY(!child()->files()->exportResults(false));
     QCOMPARE(DialogSeam::last().id, 742);
+    // A folder in the file's place: the reason is worded in the interface language too.
+    QVERIFY(QDir(sandbox_->path()).mkpath(QStringLiteral("taken.csv")));
+    DialogSeam::answerFile(sandbox_->file(QStringLiteral("taken.csv")));
+    DialogSeam::answerMessage(QMessageBox::Ok);
+    QVERIFY(!child()->files()->exportResults(false));
+    const QString reason = wordMessage(tovalo::Message(tovalo::MessageId::NotRegularFile));
+    QVERIFY(reason != QLatin1String("not a regular file"));
+    QVERIFY2(DialogSeam::last().text.endsWith(reason), qPrintable(DialogSeam::last().text));
 }
 
 QTEST_MAIN(TestInsight)

@@ -322,7 +322,7 @@ void TestListEditing::filterNarrowsTheList()
     DialogSeam::answerMessage(QMessageBox::No);
     action(cmd::DeleteAll)->trigger();
     QVERIFY(DialogSeam::last().text.contains(QCoreApplication::translate(
-        "tovalo::gui::CChildFrame", "%n of them are hidden by the filter.", nullptr, 2)));
+        "tovalo::gui::ListEditor", "%n of them are hidden by the filter.", nullptr, 2)));
 
     // Enter in the box goes to the list rather than to the update command; Esc empties it.
     filter->setFocus();

@@ -10,6 +10,7 @@
 #include "settings/settings_store.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/document_files.h"
 #include "ui/document_window.h"
 #include "ui/dpct_result_ctrl.h"
 #include "ui/help_links.h"
@@ -618,7 +619,7 @@ void TestMainFrame::choosersStartBesideTheDefinitionFile()
     // An untitled list's Save As starts in a remembered folder, else not in the program's folder.
     auto* untitled = qobject_cast<CChildFrame*>(frame_->newDocumentWindow());
     DialogSeam::answerFile(QString());
-    QVERIFY(!untitled->saveAs());
+    QVERIFY(!untitled->files()->saveAs());
     QVERIFY2(QDir(DialogSeam::last().dir) != QDir(program), qPrintable(DialogSeam::last().dir));
 }
 

@@ -179,7 +179,7 @@ private:
         out_.err(exitLine(code, message));
         return static_cast<int>(code);
     }
-    bool writeOutputs(const std::string& migrated, std::string& error);
+    bool writeOutputs(const std::string& migrated, tovalo::Message& error);
 
     const CommandLine& cl_;
     const VersionStyle& style_;
@@ -272,7 +272,7 @@ std::string Run::summary() const
     return text;
 }
 
-bool Run::writeOutputs(const std::string& migrated, std::string& error)
+bool Run::writeOutputs(const std::string& migrated, tovalo::Message& error)
 {
     std::error_code ec;
     const fs::path outRoot = tovalo::pathFromUtf8(outRoot_);
@@ -308,7 +308,7 @@ int Run::migrate(const std::string& source)
     if (fileNameOf(typedPath_).find('.') == std::string::npos)
         return fail(kNoFileTypeAvail, statusText(kNoFileTypeAvail));
     std::string bytes;
-    std::string readError;
+    tovalo::Message readError;
     if (!tovalo::readWholeFile(source, bytes, readError)) {
         out_.err("error: no such file or directory: '" + typedPath_ + "'\n");
         out_.err("Error while processing " + typedPath_ + ".\n");
@@ -387,7 +387,8 @@ int Run::migrate(const std::string& source)
 
     // An incremental migration into an out-root that holds an earlier one must use the same options.
     if (!cl_.isOn("no-incremental-migration")) {
-        std::string yaml, error, earlier;
+        std::string yaml, earlier;
+        tovalo::Message error;
         if (tovalo::readWholeFile(
                 tovalo::utf8FromPath(tovalo::pathFromUtf8(outRoot_) / "MainSourceFiles.yaml"), yaml, error) &&
             recordedInYaml(yaml, earlier) && earlier != recordedOptionSet(cl_))
@@ -453,7 +454,7 @@ int Run::migrate(const std::string& source)
         return fail(kNoCodeChange,
                     std::string(statusText(kNoCodeChange)) + (style_.periodAfterNoCuda ? "." : ""));
 
-    std::string error;
+    tovalo::Message error;
     if (!writeOutputs(migratedText(lines_, diags, style_), error))
         return fail(kSaveOutFail, statusText(kSaveOutFail));
     say(summary());

@@ -15,8 +15,8 @@
 namespace tovalo {
 
 /// Reads the whole file at `path` (UTF-8). On failure returns false and sets `error` to the
-/// system's reason (for example "No such file or directory").
-bool readWholeFile(std::string_view path, std::string& bytes, std::string& error);
+/// system's reason (literal text, for example "No such file or directory").
+bool readWholeFile(std::string_view path, std::string& bytes, Message& error);
 
 /// Writes `bytes` to `path` atomically. On failure returns false and sets `error` to the reason;
 /// the previous file, if any, is unchanged. An existing file keeps its permissions, and on POSIX
@@ -25,15 +25,6 @@ bool readWholeFile(std::string_view path, std::string& bytes, std::string& error
 /// folder, FIFO or device) is refused. Other hard links to the file keep the previous text:
 /// the new file replaces the name, not the old file's contents.
 bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error);
-/// The same with the reason worded in English.
-inline bool writeFileAtomically(std::string_view path, std::string_view bytes, std::string& error)
-{
-    Message why;
-    const bool ok = writeFileAtomically(path, bytes, why);
-    if (!ok)
-        error = englishText(why);
-    return ok;
-}
 
 /// The part of a temporary file's name between the target's name and the unique suffix.
 inline constexpr std::string_view kTemporaryInfix = ".tovalo-save-";

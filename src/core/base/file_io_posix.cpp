@@ -101,7 +101,7 @@ bool writeAll(int fd, std::string_view bytes)
 
 } // namespace
 
-bool readWholeFile(std::string_view path, std::string& bytes, std::string& error)
+bool readWholeFile(std::string_view path, std::string& bytes, Message& error)
 {
     const std::string p(path);
     const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);

@@ -46,7 +46,7 @@ void removeStaleTemporaries(const std::wstring& prefix)
 
 } // namespace
 
-bool readWholeFile(std::string_view path, std::string& bytes, std::string& error)
+bool readWholeFile(std::string_view path, std::string& bytes, Message& error)
 {
     HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -291,7 +291,7 @@ std::string describeEncoding(const ReadResult& result)
 ReadResult readDefinitionFile(std::string_view path)
 {
     std::string bytes;
-    std::string error;
+    Message error;
     if (!readWholeFile(path, bytes, error)) {
         ReadResult failed;
         failed.failure = ReadFailure::Unreadable;

@@ -81,9 +81,9 @@ public:
         const auto slash = path_.find_last_of('/');
         if (slash != std::string::npos && slash > 0 && !makeFolders(path_.substr(0, slash), error))
             return false;
-        std::string why;
+        Message why;
         if (!writeFileAtomically(path_, doc_.format(), why)) {
-            error = path_ + ": " + why;
+            error = path_ + ": " + englishText(why);
             return false;
         }
         return true;
@@ -94,11 +94,11 @@ private:
     {
         doc_ = RegDocument();
         std::string bytes;
-        std::string why;
+        Message why;
         if (!readWholeFile(path_, bytes, why)) {
             if (!pathExists(path_))
                 return true; // not written yet: an empty store
-            error = path_ + ": " + why;
+            error = path_ + ": " + englishText(why);
             return false;
         }
         doc_ = RegDocument::parse(bytes);

@@ -1,38 +1,26 @@
 #include "ui/child_frame.h"
 
-#include "app/app_settings.h"
-#include "base/codec.h"
-#include "base/file_io.h"
-#include "base/path_text.h"
-#include "controls/commui/dialog_seam.h"
 #include "controls/definition_model.h"
 #include "controls/dpct_prop_ctrl.h"
 #include "controls/dpct_tree_ctrl.h"
 #include "controls/list_colors.h"
-#include "data/definition_file.h"
 #include "data/dpct_data.h"
-#include "data/run_results.h"
 #include "settings/settings.h"
 #include "ui/command_ids.h"
-#include "ui/core_messages.h"
 #include "ui/diagnostics_view.h"
+#include "ui/document_commands.h"
+#include "ui/document_files.h"
 #include "ui/dpct_result_ctrl.h"
-#include "ui/item_dialog/directory_scan_runner.h"
-#include "ui/item_dialog/dpct_data_dlg.h"
-#include "ui/message_box.h"
-#include "ui/wait_cursor.h"
+#include "ui/list_editor.h"
+#include "ui/list_filter_bar.h"
 
 #include <algorithm>
 #include <unordered_map>
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
@@ -42,7 +30,8 @@ namespace tovalo::gui {
 
 CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     : CDocumentWindow(parent), settings_(settings), folders_(settings),
-      model_(std::make_unique<DefinitionModel>(document_))
+      model_(std::make_unique<DefinitionModel>(document_)),
+      files_(std::make_unique<DocumentFiles>(document_, settings, this))
 {
     setObjectName(QStringLiteral("childFrame"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/document.png")));
@@ -60,34 +49,20 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     // The list pane: the filter box above the list.
     auto* listPane = new QWidget(inner_);
     listPane->setObjectName(QStringLiteral("listPane"));
-    auto* filterBar = new QHBoxLayout;
-    filterBar->setContentsMargins(4, 2, 4, 2);
-    filterLabel_ = new QLabel(listPane);
-    filterLabel_->setObjectName(QStringLiteral("filterLabel"));
-    filterEdit_ = new QLineEdit(listPane);
-    filterEdit_->setObjectName(QStringLiteral("filterEdit"));
-    filterEdit_->setClearButtonEnabled(true);
-    filterLabel_->setBuddy(filterEdit_);
-    filterCount_ = new QLabel(listPane);
-    filterCount_->setObjectName(QStringLiteral("filterCount"));
-    filterBar->addWidget(filterLabel_);
-    filterBar->addWidget(filterEdit_, 1);
-    filterBar->addWidget(filterCount_);
+    filterBar_ = new ListFilterBar(listPane);
     list_ = new CDpctTreeCtrl(listPane);
     list_->setModel(model_.get());
     auto* paneLayout = new QVBoxLayout(listPane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
     paneLayout->setSpacing(0);
-    paneLayout->addLayout(filterBar);
+    paneLayout->addWidget(filterBar_);
     paneLayout->addWidget(list_, 1);
-    // Escape in the filter box empties it.
-    auto* clearFilter = new QAction(filterEdit_);
-    clearFilter->setShortcut(QKeySequence(Qt::Key_Escape));
-    clearFilter->setShortcutContext(Qt::WidgetShortcut);
-    filterEdit_->addAction(clearFilter);
-    connect(clearFilter, &QAction::triggered, filterEdit_, &QLineEdit::clear);
-    connect(filterEdit_, &QLineEdit::textChanged, this, &CChildFrame::filterChanged);
-    filterEdit_->installEventFilter(this);
+    connect(filterBar_, &ListFilterBar::textChanged, this, &CChildFrame::filterChanged);
+    connect(filterBar_, &ListFilterBar::toList, this, [this] {
+        list_->setFocus(Qt::TabFocusReason);
+        if (list_->selectedRow() < 0 && list_->count() > 0)
+            list_->selectNextRow();
+    });
     result_ = new CDpctResultCtrl(inner_);
     prop_ = new CDpctPropCtrl(outer_);
     outer_->addWidget(inner_);
@@ -103,19 +78,26 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     // The focus given to the window goes to the list; Tab then visits result and grid, and the
     // filter box comes before the list.
     setFocusProxy(list_);
-    setTabOrder(filterEdit_, list_);
+    setTabOrder(filterBar_->edit(), list_);
     setTabOrder(list_, result_);
     setTabOrder(result_, prop_);
 
+    editor_ = std::make_unique<ListEditor>(document_, *model_, *list_, settings_, folders_, this);
+    connect(editor_.get(), &ListEditor::rowChosen, this, &CChildFrame::selectItemRow);
+    connect(editor_.get(), &ListEditor::itemShown, this, &CChildFrame::ShowItem);
+    connect(editor_.get(), &ListEditor::edited, this, &CChildFrame::edited);
+    connect(files_.get(), &DocumentFiles::saved, this, &CChildFrame::stateChanged);
+
     connect(list_, &CDpctTreeCtrl::selectionChanged, this, &CChildFrame::selectionMoved);
-    connect(list_, &CDpctTreeCtrl::rowDoubleClicked, this, [this] {
-        // The update command acts on the selection; a double-click over empty space too, as
-        // long as there is one. During a run the command is disabled.
-        if (commandEnabled(cmd::UpdateItem))
-            updateItem();
-    });
+    // The update command acts on the selection; a double-click over empty space too, as long as
+    // there is one. During a run the command is disabled.
+    connect(list_, &CDpctTreeCtrl::rowDoubleClicked, this, [this] { runCommand(cmd::UpdateItem); });
     connect(list_, &CDpctTreeCtrl::contextMenuRequested, this, &CChildFrame::showContextMenu);
-    connect(list_, &CDpctTreeCtrl::rowMoveRequested, this, &CChildFrame::moveRequested);
+    connect(list_, &CDpctTreeCtrl::rowMoveRequested, this, [this](int from, int to) {
+        // Only between runs: the run converts the items in list order.
+        if (isIdle())
+            editor_->moveRow(from, to);
+    });
     connect(model_.get(), &DefinitionModel::modifiedChanged, this, &CChildFrame::edited);
     connect(model_.get(), &DefinitionModel::pathChanged, this, &CChildFrame::edited);
     connect(model_.get(), &DefinitionModel::historyChanged, this, &CChildFrame::stateChanged);
@@ -123,7 +105,6 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, &CChildFrame::updateFilterCount);
     connect(model_.get(), &QAbstractItemModel::modelReset, this, &CChildFrame::updateFilterCount);
 
-    retranslateFilter();
     applyColors(settings_);
     ShowItem(nullptr);
     UpdateTitle();
@@ -163,6 +144,16 @@ void CChildFrame::ShowItem(const CDpctData* item)
     result_->setDiagnostics(item ? item->diagnostics : std::vector<DpctDiagnostic>{});
 }
 
+QLineEdit* CChildFrame::filterEdit() const
+{
+    return filterBar_->edit();
+}
+
+QLabel* CChildFrame::filterCount() const
+{
+    return filterBar_->count();
+}
+
 int CChildFrame::selectedItemRow() const
 {
     return model_->documentRow(list_->selectedRow());
@@ -193,22 +184,7 @@ void CChildFrame::filterChanged(const QString& text)
 
 void CChildFrame::updateFilterCount()
 {
-    if (!model_->isFiltered()) {
-        filterCount_->clear();
-        filterCount_->hide();
-        return;
-    }
-    filterCount_->setText(tr("%1 of %2").arg(model_->rowCount()).arg(document_.size()));
-    filterCount_->show();
-}
-
-void CChildFrame::retranslateFilter()
-{
-    filterLabel_->setText(tr("Fi&lter:"));
-    filterEdit_->setPlaceholderText(tr("Part of a path"));
-    filterEdit_->setToolTip(tr("Shows only the items whose path contains this text (letter case is "
-                               "ignored). Esc empties it."));
-    updateFilterCount();
+    filterBar_->showCount(model_->isFiltered(), model_->rowCount(), document_.size());
 }
 
 void CChildFrame::SetProportions()
@@ -268,29 +244,7 @@ void CChildFrame::changeEvent(QEvent* event)
         // Force the new "Untitled" text through.
         setWindowTitle(QString());
         UpdateTitle();
-        retranslateFilter();
     }
-}
-
-bool CChildFrame::eventFilter(QObject* watched, QEvent* event)
-{
-    // In the filter box Enter and Down go on to the list, rather than to the item commands
-    // (Enter is the update command's key).
-    if (watched == filterEdit_ &&
-        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const bool toList = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down;
-        if (toList && static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
-            event->accept();
-            if (event->type() == QEvent::KeyPress) {
-                list_->setFocus(Qt::TabFocusReason);
-                if (list_->selectedRow() < 0 && list_->count() > 0)
-                    list_->selectNextRow();
-            }
-            return true;
-        }
-    }
-    return CDocumentWindow::eventFilter(watched, event);
 }
 
 bool CChildFrame::event(QEvent* event)
@@ -307,59 +261,10 @@ void CChildFrame::edited()
     Q_EMIT stateChanged();
 }
 
-void CChildFrame::applyColors(const Settings& settings)
-{
-    ListColors colors;
-    for (std::size_t i = 0; i < colors.values.size() && i < settings.colors.size(); ++i)
-        colors.values[i] = settings.colors[i];
-    list_->setColors(colors);
-    result_->applyColors(settings);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Reading and writing
-
 bool CChildFrame::loadDefinition(const QString& path, QString& error)
 {
-    WaitCursor wait;
-    Message reason;
-    if (!document_.load(path.toStdString(), reason)) {
-        switch (document_.lastReadFailure()) {
-        case ReadFailure::Binary:
-            error = tr("This is not a definition file: it holds binary data.");
-            break;
-        case ReadFailure::NotDefinition:
-            error = tr("This is not a definition file: it has neither a [Common] section nor a section of "
-                       "a .cu file.");
-            break;
-        default:
-            error = wordMessage(reason);
-            break;
-        }
+    if (!files_->load(path, error))
         return false;
-    }
-    if (!document_.loadedEncodingKeptBySave()) {
-        const QString shown = QDir::toNativeSeparators(path);
-        if (document_.loadedReplacedBytes() > 0)
-            MessageBox::inform(this,
-                               tr("%1\nThis file has byte sequences that are not UTF-8 (%2, the first on "
-                                  "line %3); they are shown as U+FFFD. Saving over the file writes "
-                                  "U+FFFD in their place; Tovalo asks before it does.")
-                                   .arg(shown)
-                                   .arg(static_cast<qulonglong>(document_.loadedReplacedBytes()))
-                                   .arg(document_.loadedFirstReplacedLine()));
-        else
-            MessageBox::inform(this, tr("%1\nThis file was read as %2; Tovalo saves in %3. Saving over the "
-                                        "file changes its encoding; Tovalo asks before it does.")
-                                         .arg(shown, QString::fromStdString(document_.loadedEncoding()),
-                                              QString::fromStdString(fileCodeSet())));
-    }
-    if (document_.loadedWithSkippedLines()) {
-        MessageBox::inform(this, tr("%1\nThis file has lines that Tovalo does not read (sections of other "
-                                    "files, unknown options or values). Saving over the file drops them; "
-                                    "Tovalo asks before it does.")
-                                     .arg(QDir::toNativeSeparators(path)));
-    }
     // The list followed the reload (scrolled to the top, no selection); the first row shown is
     // selected.
     selectItemRow(model_->documentRow(0));
@@ -368,85 +273,18 @@ bool CChildFrame::loadDefinition(const QString& path, QString& error)
     return true;
 }
 
-bool CChildFrame::write(const QString& path)
-{
-    const bool overTheFile = samePathText(path.toStdString(), document_.path());
-    if (overTheFile && !document_.loadedEncodingKeptBySave()) {
-        const QString shown = QDir::toNativeSeparators(path);
-        const QString question = document_.loadedReplacedBytes() > 0
-                                     ? tr("%1\nThe file has byte sequences that are not UTF-8; saving writes "
-                                          "U+FFFD in their place. "
-                                          "Save anyway?")
-                                           .arg(shown)
-                                     : tr("%1\nThe file was read as %2; saving writes %3. Save anyway?")
-                                           .arg(shown, QString::fromStdString(document_.loadedEncoding()),
-                                                QString::fromStdString(fileCodeSet()));
-        if (MessageBox::askYesNo(this, question) != QMessageBox::Yes)
-            return false;
-    }
-    if (document_.loadedWithSkippedLines() && samePathText(path.toStdString(), document_.path()) &&
-        MessageBox::askYesNo(this, tr("%1\nSaving replaces the file and drops the lines that Tovalo did not "
-                                      "read. Save anyway?")
-                                       .arg(QDir::toNativeSeparators(path))) != QMessageBox::Yes)
-        return false;
-    Message error;
-    bool ok = false;
-    {
-        WaitCursor wait;
-        ok = document_.save(path.toStdString(), error);
-    }
-    if (!ok) {
-        MessageBox::error(this, tr("%1\n%2").arg(QDir::toNativeSeparators(path), wordMessage(error)));
-        return false;
-    }
-    // The document took the path and cleared its mark (the title followed).
-    settings_.addRecent(path.toStdString());
-    Q_EMIT stateChanged();
-    return true;
-}
-
-bool CChildFrame::save()
-{
-    const QString path = filePath();
-    if (path.isEmpty())
-        return saveAs();
-    return write(path);
-}
-
-bool CChildFrame::saveAs()
-{
-    // Beside the file itself, else in the folder last saved to, never in the program's folder.
-    QString start = filePath();
-    if (start.isEmpty())
-        start = chooserStartFolder(QString::fromStdString(settings_.folders[kDirTextSave]),
-                                   QString::fromStdString(settings_.folders[kDirTextOpen]));
-    const QString chosen = DialogSeam::saveFileName(
-        this, tr("Save As"), start, tr("Definition file (*.txt);;All Files (*)"), QStringLiteral("txt"));
-    if (chosen.isEmpty())
-        return false;
-    const QString absolute = QFileInfo(chosen).absoluteFilePath();
-    settings_.folders[kDirTextSave] =
-        QDir::toNativeSeparators(QFileInfo(absolute).absolutePath()).toStdString();
-    return write(absolute);
-}
-
 bool CChildFrame::queryClose()
 {
-    if (!document_.isModified())
-        return true;
-    const QString path = filePath();
-    const QString question = path.isEmpty()
-                                 ? tr("Do you want to save (%1)?").arg(tr("Untitled"))
-                                 : tr("Do you want to save %1?").arg(QDir::toNativeSeparators(path));
-    switch (MessageBox::askYesNoCancel(this, question)) {
-    case QMessageBox::Yes:
-        // A save that was cancelled or failed keeps the window open, so nothing is lost.
-        return save();
-    case QMessageBox::No:
-        return true;
-    default:
-        return false;
-    }
+    return files_->queryClose();
+}
+
+void CChildFrame::applyColors(const Settings& settings)
+{
+    ListColors colors;
+    for (std::size_t i = 0; i < colors.values.size() && i < settings.colors.size(); ++i)
+        colors.values[i] = settings.colors[i];
+    list_->setColors(colors);
+    result_->applyColors(settings);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -461,238 +299,21 @@ void CChildFrame::setRunPhase(RunPhase phase)
     list_->setPaused(phase == RunPhase::Paused);
 }
 
-bool CChildFrame::commandEnabled(int commandId) const
+DocumentCommandState CChildFrame::commandState() const
 {
-    // The diagnostics view only reads: it may be open while a run goes on.
-    if (commandId == cmd::Diagnostics)
-        return !document_.empty();
-    if (!isIdle())
-        return false;
-    const bool haveRows = !document_.empty();
-    const int selected = list_->selectedRow();
-    switch (commandId) {
-    case cmd::Close:
-    case cmd::AddItem:
-        return true;
-    case cmd::UpdateItem:
-    case cmd::DeleteItem:
-        return haveRows && selected >= 0;
-    case cmd::MoveItemUp:
-        return selected > 0;
-    case cmd::MoveItemDown:
-        return selected >= 0 && selected + 1 < list_->count();
-    case cmd::Undo:
-        return document_.canUndo();
-    case cmd::Redo:
-        return document_.canRedo();
-    case cmd::DeleteAll:
-    case cmd::SaveAs:
-        return haveRows;
-    case cmd::ExportCsv:
-    case cmd::ExportJson:
-        return haveRows;
-    case cmd::Save:
-        return haveRows && document_.isModified();
-    default:
-        return false;
-    }
+    return {.idle = isIdle(),
+            .rows = document_.size(),
+            .shownRows = list_->count(),
+            .selectedRow = list_->selectedRow(),
+            .modified = document_.isModified(),
+            .canUndo = document_.canUndo(),
+            .canRedo = document_.canRedo()};
 }
 
-void CChildFrame::runCommand(int commandId)
+void CChildFrame::run(const DocumentCommand& command)
 {
-    switch (commandId) {
-    case cmd::AddItem:
-        addItem();
-        break;
-    case cmd::UpdateItem:
-        updateItem();
-        break;
-    case cmd::DeleteItem:
-        deleteItem();
-        break;
-    case cmd::DeleteAll:
-        deleteAllItems();
-        break;
-    case cmd::MoveItemUp:
-        moveItem(-1);
-        break;
-    case cmd::MoveItemDown:
-        moveItem(1);
-        break;
-    case cmd::Undo:
-        undo();
-        break;
-    case cmd::Redo:
-        redo();
-        break;
-    case cmd::Save:
-        if (commandEnabled(cmd::Save))
-            save();
-        break;
-    case cmd::SaveAs:
-        if (commandEnabled(cmd::SaveAs))
-            saveAs();
-        break;
-    case cmd::Diagnostics:
-        if (commandEnabled(cmd::Diagnostics))
-            showDiagnostics();
-        break;
-    case cmd::ExportCsv:
-    case cmd::ExportJson:
-        if (commandEnabled(commandId))
-            exportResults(commandId == cmd::ExportJson);
-        break;
-    default:
-        break;
-    }
-}
-
-void CChildFrame::addItem()
-{
-    if (!commandEnabled(cmd::AddItem))
-        return;
-    CDpctData confirmed;
-    CDpctDataDlg dialog(
-        CDpctDataDlg::Mode::Add, confirmed, &settings_.defaultItem,
-        [this](std::string_view path) { return document_.contains(path); }, &folders_, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-
-    if (confirmed.kind == ItemKind::File) {
-        const int row = document_.add(confirmed);
-        selectItemRow(row);
-        list_->ensureVisible(list_->selectedRow());
-    } else {
-        // The scan runs off the UI thread, skips the listed paths (the document's duplicate
-        // rule) and shows message 732 itself when it finds nothing.
-        DirectoryScanResult scan = runDirectoryScan(this, confirmed, document_.paths());
-        if (scan.cancelled)
-            return;
-        if (document_.add(std::move(scan.items)) >= 0) {
-            // The selection goes to the list's first row, not to the first one added.
-            selectItemRow(model_->documentRow(0));
-        }
-    }
-    // A finished add marks the document, even a scan that found nothing new.
-    document_.setModified(true);
-    model_->checkFiles();
-    edited();
-}
-
-void CChildFrame::updateItem()
-{
-    if (!commandEnabled(cmd::UpdateItem))
-        return;
-    const int row = selectedItemRow();
-    CDpctData changed = *document_.item(row);
-    CDpctDataDlg dialog(CDpctDataDlg::Mode::Update, changed, nullptr, {}, &folders_, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    document_.update(row, changed);
-    model_->checkFiles();
-    edited();
-    ShowItem(document_.item(row));
-}
-
-QString CChildFrame::deleteQuestion(const std::vector<int>& documentRows) const
-{
-    const auto shown = [this](int row) {
-        const CDpctData* item = document_.item(row);
-        return item ? QDir::toNativeSeparators(QString::fromStdString(item->path)) : QString();
-    };
-    if (documentRows.size() == 1)
-        return tr("Are you sure you want to delete %1 from the list?").arg(shown(documentRows.front()));
-    constexpr std::size_t kNamed = 3;
-    const auto count = static_cast<int>(documentRows.size());
-    QString text = tr("Are you sure you want to delete all %n item(s) from the list?", nullptr, count);
-    for (std::size_t i = 0; i < documentRows.size() && i < kNamed; ++i)
-        text += QLatin1Char('\n') + shown(documentRows[i]);
-    if (documentRows.size() > kNamed)
-        text += QLatin1Char('\n') + tr("and %n more", nullptr, count - static_cast<int>(kNamed));
-    const int hidden = count - model_->rowCount();
-    if (model_->isFiltered() && hidden > 0)
-        text += QStringLiteral("\n\n") + tr("%n of them are hidden by the filter.", nullptr, hidden);
-    return text;
-}
-
-void CChildFrame::deleteItem()
-{
-    if (!commandEnabled(cmd::DeleteItem))
-        return;
-    const int row = selectedItemRow();
-    if (MessageBox::askYesNo(this, deleteQuestion({row})) != QMessageBox::Yes)
-        return;
-    WaitCursor wait;
-    // The row after the deleted one takes the selection, or the one before it at the end.
-    const int shownRow = list_->selectedRow();
-    document_.remove(row);
-    const int next = shownRow < model_->rowCount() ? shownRow : shownRow - 1;
-    selectItemRow(model_->documentRow(next));
-    edited();
-}
-
-void CChildFrame::deleteAllItems()
-{
-    if (!commandEnabled(cmd::DeleteAll))
-        return;
-    std::vector<int> rows(static_cast<std::size_t>(document_.size()));
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = static_cast<int>(i);
-    if (MessageBox::askYesNo(this, deleteQuestion(rows)) != QMessageBox::Yes)
-        return;
-    WaitCursor wait;
-    document_.removeAll();
-    ShowItem(nullptr);
-    edited();
-}
-
-void CChildFrame::moveItem(int step)
-{
-    const int id = step < 0 ? cmd::MoveItemUp : cmd::MoveItemDown;
-    if (!commandEnabled(id))
-        return;
-    const int shownRow = list_->selectedRow();
-    moveRequested(shownRow, shownRow + step);
-}
-
-void CChildFrame::moveRequested(int from, int to)
-{
-    // Only between runs: the run converts the items in list order.
-    if (!isIdle())
-        return;
-    const int documentFrom = model_->documentRow(from);
-    const int documentTo = model_->documentRow(to);
-    if (documentFrom < 0 || documentTo < 0 || !document_.move(documentFrom, documentTo))
-        return;
-    // The list's selection followed the moved row.
-    list_->ensureVisible(list_->selectedRow());
-    edited();
-}
-
-void CChildFrame::undo()
-{
-    if (!commandEnabled(cmd::Undo))
-        return;
-    WaitCursor wait;
-    const int row = document_.undo();
-    selectItemRow(row);
-    if (list_->selectedRow() >= 0)
-        list_->ensureVisible(list_->selectedRow());
-    model_->checkFiles();
-    edited();
-}
-
-void CChildFrame::redo()
-{
-    if (!commandEnabled(cmd::Redo))
-        return;
-    WaitCursor wait;
-    const int row = document_.redo();
-    selectItemRow(row);
-    if (list_->selectedRow() >= 0)
-        list_->ensureVisible(list_->selectedRow());
-    model_->checkFiles();
-    edited();
+    if (canRun(command))
+        command.run(*this);
 }
 
 void CChildFrame::showContextMenu(const QPoint& globalPos)
@@ -703,38 +324,22 @@ void CChildFrame::showContextMenu(const QPoint& globalPos)
     }
     contextMenu_->clear();
     contextMenu_->setTitle(tr("&Edit"));
-    const struct
-    {
-        int id;
-        QString text;
-        const char* name;
-    } entries[] = {
-        {cmd::AddItem, tr("&Add cu Files to List...\tIns"), "contextAddItem"},
-        {cmd::UpdateItem, tr("&Update Selected List Item...\tEnter"), "contextUpdateItem"},
-        {cmd::DeleteItem, tr("&Delete Selected List Item\tDel"), "contextDeleteItem"},
-        {0, QString(), nullptr},
-        {cmd::DeleteAll, tr("Delete &All Items...\tCtrl+Del"), "contextDeleteAll"},
-        {0, QString(), nullptr},
-        {cmd::MoveItemUp, tr("Move U&p\tAlt+Up"), "contextMoveUp"},
-        {cmd::MoveItemDown, tr("Move Do&wn\tAlt+Down"), "contextMoveDown"},
-        {0, QString(), nullptr},
-        {cmd::Undo, tr("U&ndo\tCtrl+Z"), "contextUndo"},
-        {cmd::Redo, tr("&Redo\tCtrl+Y"), "contextRedo"},
-    };
-    for (const auto& e : entries) {
-        if (e.id == 0) {
+    // 0 stands for a separator.
+    for (int id : {cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, 0, cmd::DeleteAll, 0, cmd::MoveItemUp,
+                   cmd::MoveItemDown, 0, cmd::Undo, cmd::Redo}) {
+        const DocumentCommand* command = documentCommand(id);
+        if (!command) {
             contextMenu_->addSeparator();
             continue;
         }
-        QAction* a = contextMenu_->addAction(e.text);
-        a->setObjectName(QString::fromLatin1(e.name));
-        a->setProperty("commandId", e.id);
-        a->setEnabled(commandEnabled(e.id));
-        const int id = e.id;
+        QAction* a = contextMenu_->addAction(documentCommandText(command->contextText));
+        a->setObjectName(QString::fromLatin1(command->contextName));
+        a->setProperty("commandId", id);
+        a->setEnabled(canRun(*command));
         // Queued, so that the menu has closed before a dialog or question opens.
-        connect(a, &QAction::triggered, this, [this, id] {
+        connect(a, &QAction::triggered, this, [this, command] {
             QMetaObject::invokeMethod(
-                this, [this, id] { runCommand(id); }, Qt::QueuedConnection);
+                this, [this, command] { run(*command); }, Qt::QueuedConnection);
         });
     }
     contextMenu_->popup(globalPos);
@@ -819,35 +424,6 @@ void CChildFrame::showDiagnostics()
 CDiagnosticsView* CChildFrame::diagnosticsView() const
 {
     return diagnostics_.data();
-}
-
-bool CChildFrame::exportResults(bool json)
-{
-    const QString base = document_.path().empty()
-                             ? tr("results")
-                             : QFileInfo(QString::fromStdString(document_.path())).completeBaseName();
-    const QString suffix = json ? QStringLiteral("json") : QStringLiteral("csv");
-    const QString start = QDir(QString::fromStdString(settings_.folders[kDirTextSave]))
-                              .filePath(base + QLatin1Char('.') + suffix);
-    const QString path = DialogSeam::saveFileName(
-        this, json ? tr("Export Results as JSON") : tr("Export Results as CSV"), start,
-        json ? tr("JSON files (*.json);;All files (*)") : tr("CSV files (*.csv);;All files (*)"), suffix);
-    if (path.isEmpty())
-        return false;
-    const std::vector<CDpctData*> items = document_.runItems();
-    const std::vector<const CDpctData*> list(items.begin(), items.end());
-    const std::string text =
-        json ? resultsJson(list, ResultsHeader{settings_.dpctVersion, settings_.dpctCodebase, {}}, false,
-                           false)
-             : resultsCsv(list);
-    std::string error;
-    if (!writeFileAtomically(QDir::toNativeSeparators(path).toStdString(), text, error)) {
-        DialogSeam::message(
-            this, 742, QMessageBox::Warning,
-            tr("The results could not be saved to %1.\n%2").arg(path, QString::fromStdString(error)));
-        return false;
-    }
-    return true;
 }
 
 void CChildFrame::itemsChanged()

@@ -6,20 +6,20 @@
 //
 // The window is built around one DefinitionDocument (the items, the file path and the modified
 // mark, reading and writing, the duplicate rule), which the list shows through a DefinitionModel.
-// The window shows the path and the mark in its title, and offers the editing commands (add,
-// update, delete, delete all, move up and down, undo and redo), saving, and closing with a save
-// question; where the selection goes after an edit, the questions and the messages are its part.
-// A filter box above the list narrows it to the items whose path contains the text typed; the
-// list's rows are then the model's, which the window translates to document rows. The window
-// has the source files checked for existence (off the UI thread) when a file is opened, after
-// an edit and whenever the window becomes active again, and the list marks the missing ones.
-// The run commands reach it from the main frame; during a run (and during the start-up
-// sequence) every editing, saving and closing command is disabled.
+// The window shows the path and the mark in its title and offers the document commands
+// (document_commands.h): its ListEditor edits the list, its DocumentFiles reads, saves and
+// exports, and asks the save question before the window closes. A filter box above the list
+// (ListFilterBar) narrows it to the items whose path contains the text typed; the list's rows are then the
+// model's, which the window translates to document rows. The window has the source files checked
+// for existence (off the UI thread) when a file is opened, after an edit and whenever the window
+// becomes active again, and the list marks the missing ones. The run commands reach it from the
+// main frame; during a run (and during the start-up sequence) every editing, saving and closing
+// command is disabled.
 //
-// Ownership: the window owns the document and the model; the list only views them. The run
-// engine references the document's items while a run is under way. The settings record
-// (default item, remembered folders, recent list, colours) belongs to the application and must
-// outlive the window.
+// Ownership: the window owns the document, the model, the editor and the files; the list only
+// views them. The run engine references the document's items while a run is under way. The
+// settings record (default item, remembered folders, recent list, colours) belongs to the
+// application and must outlive the window.
 
 #include "data/definition_document.h"
 #include "ui/document_window.h"
@@ -41,6 +41,9 @@ class CDpctPropCtrl;
 class CDpctResultCtrl;
 class CDpctTreeCtrl;
 class DefinitionModel;
+class DocumentFiles;
+class ListEditor;
+class ListFilterBar;
 
 class CChildFrame : public CDocumentWindow
 {
@@ -66,8 +69,8 @@ public:
     /// Keeps the dividers' positions in the settings (called when the user moves one).
     void rememberProportions();
     void setRunPhase(RunPhase phase) override;
-    bool commandEnabled(int commandId) const override;
-    void runCommand(int commandId) override;
+    DocumentCommandState commandState() const override;
+    void run(const DocumentCommand& command) override;
 
     /// Outer column 0 := width * 2 / 3, inner row 0 := height * 2 / 3.
     void SetProportions();
@@ -80,35 +83,20 @@ public:
     DefinitionDocument& document() { return document_; }
     const DefinitionDocument& document() const { return document_; }
     DefinitionModel* model() const { return model_.get(); }
+    /// The editing commands of the list.
+    ListEditor* editor() const { return editor_.get(); }
+    /// Reading, saving and exporting.
+    DocumentFiles* files() const { return files_.get(); }
 
-    // Commands (each does nothing when it is not enabled).
-    void addItem();
-    void updateItem();
-    void deleteItem();
-    void deleteAllItems();
-    /// Moves the selected item one row up / down in the list as shown (past hidden items when
-    /// the list is filtered).
-    void moveItem(int step);
-    void undo();
-    void redo();
-    /// The text of the delete question for the items of `documentRows`.
-    QString deleteQuestion(const std::vector<int>& documentRows) const;
-    /// Saves to the file path, or asks for one when there is none. True when written.
-    bool save();
-    /// Asks for a file name and writes to it. True when written.
-    bool saveAs();
     /// Shows the diagnostics view of this document (made on first use).
     void showDiagnostics();
-    /// Asks for a file name and saves the last run's results there as CSV or JSON. True when
-    /// written.
-    bool exportResults(bool json);
     /// The diagnostics view; null before it was first shown.
     CDiagnosticsView* diagnosticsView() const;
 
     // Panes, for the main frame's tests.
     CDpctTreeCtrl* list() const { return list_; }
-    QLineEdit* filterEdit() const { return filterEdit_; }
-    QLabel* filterCount() const { return filterCount_; }
+    QLineEdit* filterEdit() const;
+    QLabel* filterCount() const;
     /// The document row of the list's selection, -1 for none.
     int selectedItemRow() const;
     CDpctResultCtrl* resultCtrl() const { return result_; }
@@ -122,11 +110,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool isIdle() const { return runPhase_ == RunPhase::Idle; }
-    bool write(const QString& path);
     /// After an edit: the title and the main frame's commands follow.
     void edited();
     void showContextMenu(const QPoint& globalPos);
@@ -138,21 +124,19 @@ private:
     void selectItemRow(int documentRow);
     void filterChanged(const QString& text);
     void updateFilterCount();
-    void retranslateFilter();
-    /// A row of the list was dragged to another place.
-    void moveRequested(int from, int to);
 
     Settings& settings_;
     SettingsFolderMemory folders_;
-    // The model observes the document, so it is declared after it (and goes first).
+    // The model observes the document, so it is declared after it (and goes first); the editor
+    // and the files work on both.
     DefinitionDocument document_;
     std::unique_ptr<DefinitionModel> model_;
+    std::unique_ptr<DocumentFiles> files_;
     QSplitter* outer_ = nullptr;
     QSplitter* inner_ = nullptr;
     CDpctTreeCtrl* list_ = nullptr;
-    QLabel* filterLabel_ = nullptr;
-    QLineEdit* filterEdit_ = nullptr;
-    QLabel* filterCount_ = nullptr;
+    std::unique_ptr<ListEditor> editor_; ///< made once the list exists
+    ListFilterBar* filterBar_ = nullptr;
     CDpctResultCtrl* result_ = nullptr;
     CDpctPropCtrl* prop_ = nullptr;
     QMenu* contextMenu_ = nullptr;           ///< child of this window, made on first use

@@ -2,12 +2,12 @@
 // CDocumentWindow: what the main frame needs from a document window (one open definition file).
 //
 // The main frame opens files into document windows, routes the run commands and the document
-// commands (save, save as, add, update, delete, delete all, move up and down, undo, redo) to the
-// active one, enables its commands from the window's state and asks each one before the program
-// closes. A document window owns its conversion items (in a DefinitionDocument); the run engine
-// only references them while a run is under way.
+// commands (document_commands.h) to the active one, enables those from the window's state and asks
+// each window before the program closes. A document window owns its conversion items (in a
+// DefinitionDocument); the run engine only references them while a run is under way.
 
 #include "runner/run_engine.h"
+#include "ui/document_commands.h"
 
 #include <vector>
 
@@ -71,14 +71,26 @@ public:
     /// The application's run phase changed; the window locks its editing outside RunPhase::Idle
     /// and its list's input while a run is under way (isRunPhase).
     virtual void setRunPhase(RunPhase phase) { (void)phase; }
-    /// Whether the document command `commandId` (command_ids.h) may run now.
-    virtual bool commandEnabled(int commandId) const
+    /// What the rules of the document commands look at now. A window without the commands
+    /// (the default) enables none of them.
+    virtual DocumentCommandState commandState() const { return {}; }
+    /// Runs `command` when its rule allows it now; does nothing otherwise. The commands' actions
+    /// are the document window's (CChildFrame); a window without them runs none.
+    virtual void run(const DocumentCommand& command) { (void)command; }
+    /// Whether `command` may run now.
+    bool canRun(const DocumentCommand& command) const { return command.enabled(commandState()); }
+    /// canRun() and run() by command id (command_ids.h); false and nothing for an id that is no
+    /// document command.
+    bool commandEnabled(int commandId) const
     {
-        (void)commandId;
-        return false;
+        const DocumentCommand* command = documentCommand(commandId);
+        return command && canRun(*command);
     }
-    /// Runs the document command `commandId`; does nothing when it is not enabled.
-    virtual void runCommand(int commandId) { (void)commandId; }
+    void runCommand(int commandId)
+    {
+        if (const DocumentCommand* command = documentCommand(commandId))
+            run(*command);
+    }
 
 Q_SIGNALS:
     /// Rows, selection, path or modified state changed; the main frame re-evaluates its commands.

@@ -2,11 +2,15 @@
 
 #include "settings/settings.h"
 #include "ui/command_ids.h"
+#include "ui/document_commands.h"
 #include "ui/looks.h"
+
+#include <vector>
 
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,6 +22,94 @@ namespace {
 
 constexpr auto kCommandId = "commandId";
 
+/// A command of the main window itself (the document commands have their own table).
+struct WindowCommand
+{
+    int id;
+    const char* objectName;
+    const char* text; ///< menu text (untranslated)
+    const char* tip;  ///< status-bar prompt, a line break, then the tool tip; null for none
+    QKeySequence key;
+    const char* icon; ///< toolbar picture; null for none
+};
+
+const std::vector<WindowCommand>& windowCommands()
+{
+    static const std::vector<WindowCommand> commands = {
+        {cmd::New, "actionNew", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&New"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Create a new definition file\nNew"),
+         QKeySequence(Qt::CTRL | Qt::Key_N), "new"},
+        {cmd::Open, "actionOpen", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Open Definition File..."),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Open a definition file\nOpen"),
+         QKeySequence(Qt::CTRL | Qt::Key_O), "open"},
+        {cmd::NewWindow, "actionNewWindow", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&New Window"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands",
+                           "Open another window for a new definition file\nNew Window"),
+         QKeySequence(), nullptr},
+        {cmd::RecentPlaceholder, "actionRecentPlaceholder",
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Recent &Files"), nullptr, QKeySequence(), nullptr},
+        {cmd::Exit, "actionExit", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "E&xit"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Quit the application\nExit"), QKeySequence(),
+         nullptr},
+        {cmd::Start, "actionStart", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Start Conversion"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Convert every item of the list with dpct\nStart"),
+         QKeySequence(Qt::Key_F5), "start"},
+        {cmd::Stop, "actionStop", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "S&top Conversion"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Stop the conversion\nStop"),
+         QKeySequence(Qt::SHIFT | Qt::Key_F5), "stop"},
+        {cmd::PauseResume, "actionPause",
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Pause/Resume Conversion"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Pause or resume the conversion\nPause/Resume"),
+         QKeySequence(Qt::Key_F6), "pause"},
+        {cmd::RerunFailed, "actionRerunFailed",
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Re-run Failed Items"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands",
+                           "Convert again only the items whose last result was not OK\nRe-run Failed"),
+         QKeySequence(Qt::CTRL | Qt::Key_F5), nullptr},
+        {cmd::Options, "actionOptions", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Settings...\tF12"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Change the settings\nSettings"), QKeySequence(),
+         "options"},
+        {cmd::About, "actionAbout", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&About Tovalo..."),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Show the program's version\nAbout"), QKeySequence(),
+         nullptr},
+        {cmd::UserGuide, "actionUserGuide",
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Tovalo &User Guide"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Open the user guide of Tovalo\nUser Guide"),
+         QKeySequence(QKeySequence::HelpContents), nullptr},
+        {cmd::DpctDocs, "actionDpctDocs",
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&dpct Documentation (Web)"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands",
+                           "Open the documentation of dpct in the web browser\ndpct Documentation"),
+         QKeySequence(), nullptr},
+        {cmd::WindowCascade, "actionWindowCascade",
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Cascade"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Arrange the windows so that they overlap\nCascade"),
+         QKeySequence(), nullptr},
+        {cmd::WindowTile, "actionWindowTile", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Tile"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Arrange the windows side by side\nTile"),
+         QKeySequence(), nullptr},
+        {cmd::WindowNext, "actionWindowNext", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Ne&xt Window"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Activate the next window\nNext Window"),
+         QKeySequence(Qt::CTRL | Qt::Key_F6), nullptr},
+        {cmd::WindowPrevious, "actionWindowPrevious",
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Previous Window"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Activate the previous window\nPrevious Window"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), nullptr},
+        {cmd::WindowCloseAll, "actionWindowCloseAll",
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Close &All"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Close every document window\nClose All"),
+         QKeySequence(), nullptr},
+        {cmd::ViewToolbar, "actionViewToolbar", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Toolbar"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Show or hide the toolbar\nToolbar"), QKeySequence(),
+         nullptr},
+        {cmd::ViewStatusBar, "actionViewStatusBar",
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Status Bar"),
+         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Show or hide the status bar\nStatus Bar"),
+         QKeySequence(), nullptr},
+    };
+    return commands;
+}
+
 QIcon toolbarIcon(const QString& name)
 {
     QIcon icon;
@@ -25,6 +117,15 @@ QIcon toolbarIcon(const QString& name)
     icon.addFile(QStringLiteral(":/icons/%1-disabled.png").arg(name), QSize(48, 48), QIcon::Disabled);
     icon.addFile(QStringLiteral(":/icons/%1-hot.png").arg(name), QSize(48, 48), QIcon::Active);
     return icon;
+}
+
+void setTexts(QAction* action, const QString& text, const QString& tip)
+{
+    action->setText(text);
+    // The first line is the status-bar prompt, the second the tooltip.
+    const QStringList lines = tip.split(QLatin1Char('\n'));
+    action->setStatusTip(lines.value(0));
+    action->setToolTip(lines.value(1, lines.value(0)));
 }
 
 } // namespace
@@ -57,65 +158,24 @@ QAction* CMainCommands::action(int commandId) const
 
 void CMainCommands::createActions(QMdiArea* documentArea)
 {
-    const struct
-    {
-        int id;
-        const char* name;
-        QKeySequence key;
-        const char* icon;
-        bool itemCommand; ///< acts only while the focus is in the document area
-    } commands[] = {
-        {cmd::New, "actionNew", QKeySequence(Qt::CTRL | Qt::Key_N), "new", false},
-        {cmd::Open, "actionOpen", QKeySequence(Qt::CTRL | Qt::Key_O), "open", false},
-        {cmd::Save, "actionSave", QKeySequence(Qt::CTRL | Qt::Key_S), "save", false},
-        {cmd::SaveAs, "actionSaveAs", QKeySequence(), "saveas", false},
-        {cmd::Close, "actionClose", QKeySequence(), nullptr, false},
-        {cmd::NewWindow, "actionNewWindow", QKeySequence(), nullptr, false},
-        {cmd::RecentPlaceholder, "actionRecentPlaceholder", QKeySequence(), nullptr, false},
-        {cmd::Exit, "actionExit", QKeySequence(), nullptr, false},
-        {cmd::AddItem, "actionAddItem", QKeySequence(Qt::Key_Insert), "add", true},
-        {cmd::UpdateItem, "actionUpdateItem", QKeySequence(Qt::Key_Return), "update", true},
-        {cmd::DeleteItem, "actionDeleteItem", QKeySequence(Qt::Key_Delete), "delete", true},
-        {cmd::DeleteAll, "actionDeleteAll", QKeySequence(Qt::CTRL | Qt::Key_Delete), "deleteall", true},
-        {cmd::MoveItemUp, "actionMoveItemUp", QKeySequence(Qt::ALT | Qt::Key_Up), nullptr, true},
-        {cmd::MoveItemDown, "actionMoveItemDown", QKeySequence(Qt::ALT | Qt::Key_Down), nullptr, true},
-        {cmd::Undo, "actionUndo", QKeySequence(Qt::CTRL | Qt::Key_Z), nullptr, true},
-        {cmd::Redo, "actionRedo", QKeySequence(Qt::CTRL | Qt::Key_Y), nullptr, true},
-        {cmd::Start, "actionStart", QKeySequence(Qt::Key_F5), "start", false},
-        {cmd::Stop, "actionStop", QKeySequence(Qt::SHIFT | Qt::Key_F5), "stop", false},
-        {cmd::PauseResume, "actionPause", QKeySequence(Qt::Key_F6), "pause", false},
-        {cmd::RerunFailed, "actionRerunFailed", QKeySequence(Qt::CTRL | Qt::Key_F5), nullptr, false},
-        {cmd::Diagnostics, "actionDiagnostics", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), nullptr,
-         false},
-        {cmd::ExportCsv, "actionExportCsv", QKeySequence(), nullptr, false},
-        {cmd::ExportJson, "actionExportJson", QKeySequence(), nullptr, false},
-        {cmd::Options, "actionOptions", QKeySequence(), "options", false},
-        {cmd::About, "actionAbout", QKeySequence(), nullptr, false},
-        {cmd::UserGuide, "actionUserGuide", QKeySequence(QKeySequence::HelpContents), nullptr, false},
-        {cmd::DpctDocs, "actionDpctDocs", QKeySequence(), nullptr, false},
-        {cmd::WindowCascade, "actionWindowCascade", QKeySequence(), nullptr, false},
-        {cmd::WindowTile, "actionWindowTile", QKeySequence(), nullptr, false},
-        {cmd::WindowNext, "actionWindowNext", QKeySequence(Qt::CTRL | Qt::Key_F6), nullptr, false},
-        {cmd::WindowPrevious, "actionWindowPrevious", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6),
-         nullptr, false},
-        {cmd::WindowCloseAll, "actionWindowCloseAll", QKeySequence(), nullptr, false},
-        {cmd::ViewToolbar, "actionViewToolbar", QKeySequence(), nullptr, false},
-        {cmd::ViewStatusBar, "actionViewStatusBar", QKeySequence(), nullptr, false},
-    };
-    for (const auto& c : commands) {
-        QAction* a = makeAction(c.id, c.name);
+    for (const WindowCommand& c : windowCommands()) {
+        QAction* a = makeAction(c.id, c.objectName);
         if (!c.key.isEmpty())
             a->setShortcut(c.key);
         if (c.icon)
             a->setIcon(toolbarIcon(QString::fromLatin1(c.icon)));
-        if (c.itemCommand) {
+    }
+    for (const DocumentCommand& c : documentCommands()) {
+        QAction* a = makeAction(c.id, c.objectName);
+        if (const QList<QKeySequence> keys = commandShortcuts(c); !keys.isEmpty())
+            a->setShortcuts(keys);
+        if (c.icon)
+            a->setIcon(toolbarIcon(QString::fromLatin1(c.icon)));
+        if (c.listKeys) {
             a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
             documentArea->addAction(a);
         }
     }
-    // Ctrl+Shift+Z redoes as well, as in most programs on Linux.
-    action(cmd::Redo)->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (int id : {cmd::PauseResume, cmd::ViewToolbar, cmd::ViewStatusBar})
         action(id)->setCheckable(true);
     action(cmd::ViewToolbar)->setChecked(true);
@@ -269,70 +329,18 @@ void CMainCommands::setDocumentsOpen(bool any)
     // Open, the recent files and Exit.
     for (QMenu* m : {editMenu_, convertMenu_, toolsMenu_, windowMenu_})
         m->menuAction()->setVisible(any);
-    for (int id : {cmd::Save, cmd::SaveAs, cmd::Close, cmd::ExportCsv, cmd::ExportJson})
-        action(id)->setVisible(any);
+    for (QAction* a : fileMenu_->actions()) {
+        if (documentCommand(a->property(kCommandId).toInt()))
+            a->setVisible(any);
+    }
 }
 
 void CMainCommands::retranslate()
 {
-    struct Text
-    {
-        int id;
-        QString text;
-        QString tip;
-    };
-    const Text texts[] = {
-        {cmd::New, tr("&New"), tr("Create a new definition file\nNew")},
-        {cmd::Open, tr("&Open Definition File..."), tr("Open a definition file\nOpen")},
-        {cmd::Save, tr("&Save Definition File"), tr("Save the definition file\nSave")},
-        {cmd::SaveAs, tr("Save &As..."), tr("Save the definition file under a new name\nSave As")},
-        {cmd::Close, tr("&Close"), tr("Close the active document\nClose")},
-        {cmd::NewWindow, tr("&New Window"), tr("Open another window for a new definition file\nNew Window")},
-        {cmd::RecentPlaceholder, tr("Recent &Files"), QString()},
-        {cmd::Exit, tr("E&xit"), tr("Quit the application\nExit")},
-        {cmd::AddItem, tr("&Add cu Files to List..."), tr("Add CUDA files to the list\nAdd")},
-        {cmd::UpdateItem, tr("&Update Selected List Item..."), tr("Change the selected item\nUpdate")},
-        {cmd::DeleteItem, tr("&Delete Selected List Item"), tr("Delete the selected item\nDelete")},
-        {cmd::DeleteAll, tr("Delete &All Items..."), tr("Delete every item of the list\nDelete All")},
-        {cmd::MoveItemUp, tr("Move U&p"),
-         tr("Move the selected item one place up; items are converted in list order\nMove Up")},
-        {cmd::MoveItemDown, tr("Move Do&wn"),
-         tr("Move the selected item one place down; items are converted in list order\nMove Down")},
-        {cmd::Undo, tr("U&ndo"), tr("Take back the last change to the list\nUndo")},
-        {cmd::Redo, tr("&Redo"), tr("Make again the change last taken back\nRedo")},
-        {cmd::Start, tr("&Start Conversion"), tr("Convert every item of the list with dpct\nStart")},
-        {cmd::Stop, tr("S&top Conversion"), tr("Stop the conversion\nStop")},
-        {cmd::PauseResume, tr("&Pause/Resume Conversion"),
-         tr("Pause or resume the conversion\nPause/Resume")},
-        {cmd::RerunFailed, tr("&Re-run Failed Items"),
-         tr("Convert again only the items whose last result was not OK\nRe-run Failed")},
-        {cmd::Diagnostics, tr("dpct &Diagnostics..."),
-         tr("Show dpct's diagnostics of the last run by code\nDiagnostics")},
-        {cmd::ExportCsv, tr("Export Results as &CSV..."),
-         tr("Save the last run's results as a CSV file\nExport CSV")},
-        {cmd::ExportJson, tr("Export Results as &JSON..."),
-         tr("Save the last run's results as a JSON file\nExport JSON")},
-        {cmd::Options, tr("&Settings...\tF12"), tr("Change the settings\nSettings")},
-        {cmd::About, tr("&About Tovalo..."), tr("Show the program's version\nAbout")},
-        {cmd::UserGuide, tr("Tovalo &User Guide"), tr("Open the user guide of Tovalo\nUser Guide")},
-        {cmd::DpctDocs, tr("&dpct Documentation (Web)"),
-         tr("Open the documentation of dpct in the web browser\ndpct Documentation")},
-        {cmd::WindowCascade, tr("&Cascade"), tr("Arrange the windows so that they overlap\nCascade")},
-        {cmd::WindowTile, tr("&Tile"), tr("Arrange the windows side by side\nTile")},
-        {cmd::WindowNext, tr("Ne&xt Window"), tr("Activate the next window\nNext Window")},
-        {cmd::WindowPrevious, tr("&Previous Window"), tr("Activate the previous window\nPrevious Window")},
-        {cmd::WindowCloseAll, tr("Close &All"), tr("Close every document window\nClose All")},
-        {cmd::ViewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar\nToolbar")},
-        {cmd::ViewStatusBar, tr("&Status Bar"), tr("Show or hide the status bar\nStatus Bar")},
-    };
-    for (const Text& t : texts) {
-        QAction* a = action(t.id);
-        a->setText(t.text);
-        // The first line is the status-bar prompt, the second the tooltip.
-        const QStringList lines = t.tip.split(QLatin1Char('\n'));
-        a->setStatusTip(lines.value(0));
-        a->setToolTip(lines.value(1, lines.value(0)));
-    }
+    for (const WindowCommand& c : windowCommands())
+        setTexts(action(c.id), tr(c.text), c.tip ? tr(c.tip) : QString());
+    for (const DocumentCommand& c : documentCommands())
+        setTexts(action(c.id), documentCommandText(c.text), documentCommandText(c.tip));
     for (QAction* a : std::as_const(lookActions_))
         a->setText(tr(lookById(a->property(kCommandId).toInt()).menuText));
 

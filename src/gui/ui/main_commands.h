@@ -1,9 +1,10 @@
 #pragma once
 // CMainCommands: the main window's commands and where they appear: one QAction per command id
-// (command_ids.h) with its shortcut, toolbar icon, menu text, status-bar prompt and tool tip; the
-// menu bar (File with the recent files, Edit, Convert, View with the looks, Tools, Window, Help)
-// and the toolbar. It only builds and words them: the main frame connects each action to what it
-// does and decides when it is enabled.
+// (command_ids.h) with its shortcut, toolbar icon, menu text, status-bar prompt and tool tip, made
+// from the table of the window's own commands here and from the document commands' table
+// (document_commands.h); the menu bar (File with the recent files, Edit, Convert, View with the
+// looks, Tools, Window, Help) and the toolbar. It only builds and words them: the main frame
+// connects each action to what it does and decides when it is enabled.
 
 #include <functional>
 

@@ -3,22 +3,23 @@
 #include "app/app_settings.h"
 #include "base/path_text.h"
 #include "controls/commui/dialog_seam.h"
-#include "data/option_conflicts.h"
 #include "runner/run_engine.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/document_commands.h"
 #include "ui/document_window.h"
 #include "ui/help_links.h"
 #include "ui/looks.h"
 #include "ui/main_commands.h"
 #include "ui/main_status_bar.h"
+#include "ui/main_title.h"
 #include "ui/message_box.h"
+#include "ui/output_height_keeper.h"
 #include "ui/output_pane.h"
 #include "ui/run_controller.h"
-#include "ui/wait_cursor.h"
+#include "ui/window_looks.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 #include <QAction>
 #include <QApplication>
@@ -27,67 +28,18 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
-#include <QTabBar>
 #include <QUrl>
 
 namespace tovalo::gui {
-namespace {
-
-/// The tab and sub-window icon of a document: the document picture, or one that draws nothing.
-QIcon documentIcon(bool shown)
-{
-    if (shown)
-        return QIcon(QStringLiteral(":/icons/document.png"));
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    return QIcon(pixmap);
-}
-
-/// How the MDI tabs of tab style `style` (0 to 5) are drawn beyond their shape: 0 3D and 1
-/// OneNote keep the widget style's own tabs (rounded, slanted); 2 Visual Studio 2005 square tabs
-/// with a light selected one; 3 separate boxed labels; 4 flat tabs with an underlined selection;
-/// 5 round labels. The colours come from the look's palette.
-QString tabStyleSheet(int style)
-{
-    switch (style) {
-    case 2:
-        return QStringLiteral(
-            "QTabBar::tab { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1,"
-            " stop: 0 palette(light), stop: 1 palette(button)); border: 1px solid palette(dark);"
-            " padding: 4px 12px; margin: 0px; }"
-            "QTabBar::tab:selected { background: palette(base); }");
-    case 3:
-        return QStringLiteral("QTabBar::tab { background: palette(button); border: 1px solid palette(dark);"
-                              " padding: 3px 10px; margin: 3px 2px; }"
-                              "QTabBar::tab:selected { background: palette(light); font-weight: bold;"
-                              " border: 2px solid palette(highlight); }");
-    case 4:
-        return QStringLiteral("QTabBar::tab { background: transparent; border: none; padding: 5px 14px;"
-                              " border-bottom: 3px solid transparent; }"
-                              "QTabBar::tab:selected { border-bottom: 3px solid palette(highlight); }");
-    case 5:
-        return QStringLiteral("QTabBar::tab { background: palette(button); border: 1px solid palette(mid);"
-                              " border-radius: 10px; padding: 3px 14px; margin: 3px; }"
-                              "QTabBar::tab:selected { background: palette(base);"
-                              " border: 2px solid palette(highlight); }");
-    default:
-        return {};
-    }
-}
-
-} // namespace
 
 CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent)
     : QMainWindow(parent), settings_(settings), store_(store)
 {
     setObjectName(QStringLiteral("mainFrame"));
-    titleTimer_.setSingleShot(true);
-    titleTimer_.setInterval(0);
-    connect(&titleTimer_, &QTimer::timeout, this, &CMainFrame::refreshTitle);
+    title_ = new MainTitle(*this);
     setDocumentFactory([this] { return new CChildFrame(settings_); });
 
     mdiArea_ = new QMdiArea(this);
@@ -96,6 +48,7 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
     mdiArea_->setTabsMovable(true);
     setCentralWidget(mdiArea_);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::documentsChanged);
+    looks_ = std::make_unique<WindowLooks>(settings_, store_, *mdiArea_);
 
     commands_ = new CMainCommands(this, mdiArea_);
     statusBar_ = new CMainStatusBar(this);
@@ -118,7 +71,7 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
     // commands of the toolbar stay in reach.
     setMinimumSize(640, 480);
     resize(1100, 760);
-    outputPane_->installEventFilter(this);
+    outputHeight_ = new OutputHeightKeeper(*this, *outputPane_);
     restoreLayout();
     retranslate();
     documentsChanged();
@@ -131,10 +84,13 @@ void CMainFrame::restoreLayout()
         restoreGeometry(QByteArray::fromStdString(w.placement));
     if (!w.docks.empty())
         restoreState(QByteArray::fromStdString(w.docks));
-    if (w.outputHeight > 0) {
-        outputHeight_ = w.outputHeight;
-        resizeDocks({outputPane_}, {outputHeight_}, Qt::Vertical);
-    }
+    if (w.outputHeight > 0)
+        outputHeight_->restore(w.outputHeight);
+}
+
+int CMainFrame::preferredOutputHeight() const
+{
+    return outputHeight_->height();
 }
 
 void CMainFrame::storeLayout()
@@ -142,28 +98,7 @@ void CMainFrame::storeLayout()
     WindowLayout& w = settings_.window;
     w.placement = saveGeometry().toStdString();
     w.docks = saveState().toStdString();
-    w.outputHeight = outputHeight_;
-}
-
-void CMainFrame::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    // After a shrink and a maximise the dock layout may have given the output pane only its
-    // minimum; once the layout has settled it gets the height the user gave it back, as far as
-    // the window leaves the documents a usable share.
-    QTimer::singleShot(0, this, [this] {
-        if (!outputPane_ || outputPane_->isFloating() || !outputPane_->isVisible())
-            return;
-        const int room = centralWidget()->height() + outputPane_->height();
-        const int wanted = std::min(outputHeight_, room - kMinDocumentHeight);
-        if (wanted > outputPane_->height() + 2) {
-            // Applied at once, so that the pane's resize is known to be ours.
-            restoringOutput_ = true;
-            resizeDocks({outputPane_}, {wanted}, Qt::Vertical);
-            layout()->activate();
-            restoringOutput_ = false;
-        }
-    });
+    w.outputHeight = outputHeight_->height();
 }
 
 CMainFrame::~CMainFrame()
@@ -190,11 +125,11 @@ QAction* CMainFrame::action(int commandId) const
     return commands_->action(commandId);
 }
 
-void CMainFrame::routeToDocument(int commandId)
+void CMainFrame::routeToDocument(const DocumentCommand& command)
 {
-    // Saving and the item commands belong to the active document window.
+    // The document commands belong to the active document window.
     if (CDocumentWindow* doc = activeDocument())
-        doc->runCommand(commandId);
+        doc->run(command);
     updateActions();
 }
 
@@ -205,31 +140,22 @@ void CMainFrame::connectCommands()
     };
     on(cmd::New, [this] { newDocumentWindow(); });
     on(cmd::Open, &CMainFrame::openFromDialog);
-    for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll,
-                   cmd::MoveItemUp, cmd::MoveItemDown, cmd::Undo, cmd::Redo, cmd::Diagnostics, cmd::ExportCsv,
-                   cmd::ExportJson})
-        on(id, [this, id] { routeToDocument(id); });
-    connect(action(cmd::Close), &QAction::triggered, mdiArea_, &QMdiArea::closeActiveSubWindow);
+    for (const DocumentCommand& c : documentCommands())
+        on(c.id, [this, &c] { routeToDocument(c); });
     // A new document window, like New (the window menu leaves it out, as the main menu has New).
     on(cmd::NewWindow, [this] {
         if (action(cmd::New)->isEnabled())
             newDocumentWindow();
     });
     on(cmd::Exit, &QWidget::close);
-    on(cmd::Start, [this] {
-        if (action(cmd::Start)->isEnabled()) {
-            CDocumentWindow* doc = activeDocument();
-            startRun(doc, doc->runItems(), true);
-        }
-        updateActions();
-    });
-    on(cmd::RerunFailed, [this] {
-        if (action(cmd::RerunFailed)->isEnabled()) {
-            CDocumentWindow* doc = activeDocument();
-            startRun(doc, failedItems(doc), false);
-        }
-        updateActions();
-    });
+    for (const auto& [id, scope] :
+         {std::pair{cmd::Start, RunScope::All}, {cmd::RerunFailed, RunScope::Failed}}) {
+        on(id, [this, id, scope] {
+            if (action(id)->isEnabled())
+                run_->startAfterAsking(activeDocument(), scope, this);
+            updateActions();
+        });
+    }
     on(cmd::Stop, [this] {
         if (action(cmd::Stop)->isEnabled())
             run_->stop();
@@ -267,80 +193,17 @@ void CMainFrame::connectCommands()
     connect(commands_, &CMainCommands::fileMenuAboutToShow, this, &CMainFrame::refreshRecentFiles);
 }
 
-bool CMainFrame::startRun(CDocumentWindow* doc, std::vector<CDpctData*> items, bool all)
-{
-    if (!doc || items.empty() || !confirmOptionConflicts(doc, items))
-        return false;
-    // The question may have taken a while: the run may no longer be possible.
-    if (!run_->canStart())
-        return false;
-    WaitCursor wait;
-    return all ? run_->start(doc) : run_->start(doc, std::move(items));
-}
-
-std::vector<CDpctData*> CMainFrame::failedItems(CDocumentWindow* doc)
-{
-    std::vector<CDpctData*> failed;
-    if (!doc)
-        return failed;
-    for (CDpctData* item : doc->runItems()) {
-        if (item && (item->status == ItemStatus::ConvertedNg || item->status == ItemStatus::SyntaxError ||
-                     item->status == ItemStatus::Converting))
-            failed.push_back(item);
-    }
-    return failed;
-}
-
-bool CMainFrame::confirmOptionConflicts(CDocumentWindow* doc, const std::vector<CDpctData*>& items)
-{
-    const std::vector<CDpctData*> all = doc->runItems();
-    const std::vector<const CDpctData*> run(all.begin(), all.end());
-    const std::unordered_set<const CDpctData*> running(items.begin(), items.end());
-    std::vector<OutRootConflict> conflicts =
-        findOutRootConflicts(run, QDir::toNativeSeparators(QDir::currentPath()).toStdString());
-    std::erase_if(conflicts, [&](const OutRootConflict& c) { return !running.contains(run[c.item]); });
-    if (conflicts.empty())
-        return true;
-    constexpr std::size_t kShown = 8;
-    QString lines;
-    for (std::size_t i = 0; i < conflicts.size() && i < kShown; ++i) {
-        const OutRootConflict& c = conflicts[i];
-        QStringList options;
-        for (const std::string& o : c.options)
-            options.append(QString::fromStdString(o));
-        lines += QLatin1String("\n\n") +
-                 tr("%1\n  writes into %2 as %3 does, with other values of: %4")
-                     .arg(QString::fromStdString(run[c.item]->path), QString::fromStdString(c.outRoot),
-                          QString::fromStdString(run[c.reference]->path), options.join(QStringLiteral(", ")));
-    }
-    if (conflicts.size() > kShown)
-        lines +=
-            QLatin1String("\n\n") + tr("... and %n more item(s).", nullptr, int(conflicts.size() - kShown));
-    const QString text =
-        tr("dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later "
-           "migration into the same folder with other values of the options it compares. These items would "
-           "be "
-           "refused:%1\n\nGive them the same options, another --out-root, or --no-incremental-migration. Run "
-           "anyway?")
-            .arg(lines);
-    return DialogSeam::message(this, 741, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::Cancel,
-                               QMessageBox::Cancel,
-                               {{QMessageBox::Yes, tr("&Run Anyway")}}) == QMessageBox::Yes;
-}
-
 void CMainFrame::connectRun()
 {
     connect(run_, &RunController::runPhaseChanged, this, &CMainFrame::runPhaseChanged);
     connect(run_, &RunController::runAdvanced, this, &CMainFrame::updateActions);
     connect(run_, &RunController::progressChanged, this, [this](int done, int total) {
         statusBar_->showProgress(done, total);
-        runProgress_ = total < 0 ? QString() : QStringLiteral("%1/%2").arg(done).arg(total);
-        updateTitle();
+        title_->setRunProgress(total < 0 ? QString() : QStringLiteral("%1/%2").arg(done).arg(total));
     });
     connect(run_, &RunController::runFinished, this, [this](const RunSummary& summary) {
         statusBar_->showSummary(summary);
-        runProgress_.clear();
-        updateTitle();
+        title_->setRunProgress(QString());
     });
     connect(run_, &RunController::dpctVersionKnown, statusBar_,
             [this](const QString& version, const QString& codebase) {
@@ -374,14 +237,12 @@ void CMainFrame::updateActions()
     const bool canStart = run_->canStart() && docReady && doc->currentRow() < 0;
     const bool canStopOrPause = run_->canPauseOrStop() && docReady && doc->currentRow() >= 0;
     action(cmd::Start)->setEnabled(canStart);
-    action(cmd::RerunFailed)->setEnabled(canStart && !failedItems(doc).empty());
+    action(cmd::RerunFailed)->setEnabled(canStart && !RunController::failedItems(doc).empty());
     action(cmd::Stop)->setEnabled(canStopOrPause);
     action(cmd::PauseResume)->setEnabled(canStopOrPause);
     action(cmd::PauseResume)->setChecked(run_->phase() == RunPhase::Paused);
-    for (int id : {cmd::Save, cmd::SaveAs, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll,
-                   cmd::Close, cmd::MoveItemUp, cmd::MoveItemDown, cmd::Undo, cmd::Redo, cmd::Diagnostics,
-                   cmd::ExportCsv, cmd::ExportJson})
-        action(id)->setEnabled(doc && doc->commandEnabled(id));
+    for (const DocumentCommand& c : documentCommands())
+        action(c.id)->setEnabled(doc && doc->canRun(c));
     const int windows = static_cast<int>(mdiArea_->subWindowList().size());
     const bool arranged = mdiArea_->viewMode() == QMdiArea::SubWindowView;
     action(cmd::WindowCascade)->setEnabled(windows > 0 && arranged);
@@ -439,39 +300,13 @@ void CMainFrame::closeConsole()
 
 void CMainFrame::setDemoMode(bool demo)
 {
-    demo_ = demo;
     statusBar_->setDemo(demo);
-    refreshTitle();
+    title_->setDemo(demo);
 }
 
 void CMainFrame::updateTitle()
 {
-    // After the MDI area has finished activating and maximising, so the state read is final.
-    if (!titleTimer_.isActive())
-        titleTimer_.start();
-}
-
-void CMainFrame::refreshTitle()
-{
-    QString app = tr("Intel® oneAPI DPC++ Compatibility Tool\nSupport App\n<< Tovalo >>");
-    app.remove(QStringLiteral("<< ")).remove(QStringLiteral(" >>"));
-    // A title bar holds one line: the line breaks become blanks.
-    app.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (demo_)
-        app += QStringLiteral(" [") + tr("DEMO") + QLatin1Char(']');
-    // The document's name comes first. A maximised sub-window adds " - [name]" to the title by
-    // itself, so then the program's name stands alone.
-    // While a run is under way its progress leads the title, so it shows in the task bar too.
-    if (!runProgress_.isEmpty())
-        app = QStringLiteral("[%1] ").arg(runProgress_) + app;
-    QString title = app;
-    QMdiSubWindow* sub = mdiArea_->currentSubWindow();
-    const bool qtAddsName = sub && sub->isMaximized() && mdiArea_->viewMode() == QMdiArea::SubWindowView;
-    if (qtAddsName && windowTitle() == app + QStringLiteral(" - [") + sub->windowTitle() + QLatin1Char(']'))
-        return;
-    if (CDocumentWindow* doc = activeDocument(); doc && !qtAddsName)
-        title = doc->windowTitle() + QStringLiteral(" - ") + app;
-    setWindowTitle(title);
+    title_->update();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -494,7 +329,7 @@ QMdiSubWindow* CMainFrame::showDocument(CDocumentWindow* doc)
     QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
     sub->setObjectName(QStringLiteral("documentSubWindow"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(documentIcon(settings_.tabMode[kTabIcons] != 0));
+    looks_->decorate(sub);
     doc->applyColors(settings_);
     doc->setRunPhase(run_->phase());
     connect(doc, &CDocumentWindow::stateChanged, this, [this] {
@@ -597,48 +432,17 @@ void CMainFrame::refreshRecentFiles()
 }
 
 // ---------------------------------------------------------------------------------------------
-// Looks and tabs
+// Looks, tabs and colours
 
 void CMainFrame::applyLook(int id)
 {
-    WaitCursor wait;
-    if (id < kLookFirst || id > kLookLast)
-        id = kDefaultLook;
-    settings_.applicationLook = id;
-    applyLookToApplication(id);
-    commands_->setCheckedLook(id);
+    commands_->setCheckedLook(looks_->applyLook(id));
     update();
-    std::string error;
-    saveSettings(store_, settings_, kSaveLook, error);
 }
 
 void CMainFrame::applyTabSettings()
 {
-    const auto& t = settings_.tabMode;
-    mdiArea_->setViewMode(t[kTabMdiOn] ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
-    mdiArea_->setTabPosition(t[kTabLocation] == 0 ? QTabWidget::South : QTabWidget::North);
-    mdiArea_->setTabShape(t[kTabStyle] == 1 ? QTabWidget::Triangular : QTabWidget::Rounded);
-    mdiArea_->setTabsClosable(t[kTabActiveCloseButton] != 0);
-    for (QMdiSubWindow* sub : mdiArea_->subWindowList())
-        sub->setWindowIcon(documentIcon(t[kTabIcons] != 0));
-    if (QTabBar* tabs = mdiArea_->findChild<QTabBar*>()) {
-        tabs->setStyleSheet(tabStyleSheet(t[kTabStyle]));
-        // The widget style's own tabs share the width; the drawn ones take the width of their text.
-        tabs->setExpanding(t[kTabStyle] <= 1);
-        // The flat style scrolls its tabs instead of squeezing them.
-        tabs->setUsesScrollButtons(t[kTabStyle] == 4);
-        tabs->setElideMode(t[kTabStyle] == 4 ? Qt::ElideNone : Qt::ElideRight);
-        // A colour per tab: a fixed cycle of distinct hues on the tab text.
-        static const QColor cycle[] = {QColor(0x1f, 0x5f, 0xbf), QColor(0x2e, 0x8b, 0x57),
-                                       QColor(0xb8, 0x5c, 0x00), QColor(0x8b, 0x22, 0x8b),
-                                       QColor(0xb2, 0x22, 0x22)};
-        for (int i = 0; i < tabs->count(); ++i)
-            tabs->setTabTextColor(i, t[kTabAutoColor] ? cycle[i % 5] : QColor());
-    }
-    if (!t[kTabMdiOn]) {
-        if (QMdiSubWindow* active = mdiArea_->activeSubWindow())
-            active->showMaximized();
-    }
+    looks_->applyTabSettings();
 }
 
 void CMainFrame::applyColors()
@@ -694,13 +498,6 @@ bool CMainFrame::querySaveAll()
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    // The output pane's height is the user's when it changes while the window keeps its size
-    // (a dragged separator), not when the window itself is resized.
-    if (watched == outputPane_ && event->type() == QEvent::Resize && !restoringOutput_ && !isMinimized()) {
-        if (size() == sizeAtOutputResize_ && !outputPane_->isFloating() && outputPane_->height() > 0)
-            outputHeight_ = outputPane_->height();
-        sizeAtOutputResize_ = size();
-    }
     if (event->type() == QEvent::Close && event->isAccepted()) {
         if (auto* doc = qobject_cast<CDocumentWindow*>(watched)) {
             // A document window's close box and close command do nothing while a run or the

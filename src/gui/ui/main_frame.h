@@ -1,8 +1,8 @@
 #pragma once
 // CMainFrame: the main window. It hosts the document windows in an MDI area, the output pane,
 // the commands (CMainCommands) and the status bar (CMainStatusBar); opens definition files,
-// applies the look and the tab settings, and decides from the run phase and the active document
-// which commands are enabled.
+// has the look and the tab settings applied (WindowLooks), and decides from the run phase and the
+// active document which commands are enabled.
 //
 // Runs belong to its RunController, which owns the console and the run engine; the main frame
 // only forwards the run commands to it and shows what it reports.
@@ -10,10 +10,9 @@
 #include "runner/run_engine.h"
 
 #include <functional>
-#include <vector>
+#include <memory>
 
 #include <QMainWindow>
-#include <QTimer>
 
 class QAction;
 class QMdiArea;
@@ -28,9 +27,13 @@ namespace tovalo::gui {
 
 class CDocumentWindow;
 class CMainCommands;
+struct DocumentCommand;
 class CMainStatusBar;
+class MainTitle;
+class OutputHeightKeeper;
 class COutputPane;
 class RunController;
+class WindowLooks;
 
 class CMainFrame : public QMainWindow
 {
@@ -82,19 +85,10 @@ public:
     /// Writes the window's layout into the settings (saved with them at exit).
     void storeLayout();
     /// The output pane's height the user chose (kept after a shrink and a maximise).
-    int preferredOutputHeight() const { return outputHeight_; }
+    int preferredOutputHeight() const;
 
     /// Recomputes every command's enabled state from the run phase and the active document.
     void updateActions();
-    /// The items of `doc` whose last result was not OK (NG, syntax error, left converting).
-    static std::vector<CDpctData*> failedItems(CDocumentWindow* doc);
-    /// The question before a run whose items would make dpct refuse some of them (exit -37):
-    /// true to run anyway. No question (true) when there is no such conflict. Relative
-    /// out-roots and dpct's default one count from the program's current folder, where the
-    /// command interpreter runs dpct.
-    /// The items of the whole list count for what the out-roots hold, so that a re-run of
-    /// failed items is checked against the items that converted before.
-    bool confirmOptionConflicts(CDocumentWindow* doc, const std::vector<CDpctData*>& items);
 
 Q_SIGNALS:
     /// The options command was chosen.
@@ -110,7 +104,6 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void connectCommands();
@@ -118,22 +111,17 @@ private:
     void runPhaseChanged(tovalo::RunPhase phase);
     void retranslate();
     void updateTitle();
-    void refreshTitle();
     void documentsChanged();
     void refreshRecentFiles();
     void openFromDialog();
     void openRecent(int index);
     void openUserGuide();
-    void routeToDocument(int commandId);
-    /// Starts a run of `items` of `doc` (all of them when `all`) after the option-conflict
-    /// question; false when the user cancelled or the run could not start.
-    bool startRun(CDocumentWindow* doc, std::vector<CDpctData*> items, bool all);
+    void routeToDocument(const DocumentCommand& command);
     QMdiSubWindow* showDocument(CDocumentWindow* doc);
 
     Settings& settings_;
     SettingsStore& store_;
     DocumentFactory documentFactory_;
-    bool demo_ = false;
     bool quitting_ = false; ///< the program is closing, every question answered: document windows
                             ///< close in any phase without asking
 
@@ -142,12 +130,9 @@ private:
     CMainCommands* commands_ = nullptr;
     CMainStatusBar* statusBar_ = nullptr;
     RunController* run_ = nullptr;
-    QTimer titleTimer_;
-    static constexpr int kMinDocumentHeight = 160; ///< kept for the documents above the output pane
-    int outputHeight_ = 220;                       ///< the output pane's height the user chose
-    QSize sizeAtOutputResize_;
-    bool restoringOutput_ = false;
-    QString runProgress_; ///< "done/total" of the run under way, shown in the title; empty when idle
+    std::unique_ptr<WindowLooks> looks_;
+    MainTitle* title_ = nullptr;
+    OutputHeightKeeper* outputHeight_ = nullptr;
 };
 
 } // namespace tovalo::gui

@@ -4,6 +4,7 @@
 #include "base/file_io.h"
 #include "base/text.h"
 #include "controls/commui/dialog_seam.h"
+#include "ui/core_messages.h"
 #include "ui/log_context_menu.h"
 #include "ui/message_box.h"
 
@@ -338,12 +339,12 @@ bool COutputPane::saveAs()
         return false;
     flushAll();
     const QByteArray bytes = log_->toPlainText().toUtf8();
-    std::string error;
+    Message error;
     if (!writeFileAtomically(QDir::toNativeSeparators(path).toStdString(),
                              std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                              error)) {
         MessageBox::error(this, tr("The output could not be saved to %1:\n%2")
-                                    .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
+                                    .arg(QDir::toNativeSeparators(path), wordMessage(error)));
         return false;
     }
     return true;

@@ -1,9 +1,17 @@
 #include "ui/run_controller.h"
 
+#include "controls/commui/dialog_seam.h"
 #include "data/dpct_data.h"
+#include "data/option_conflicts.h"
 #include "runner/console.h"
 #include "ui/core_messages.h"
 #include "ui/document_window.h"
+#include "ui/wait_cursor.h"
+
+#include <unordered_set>
+
+#include <QDir>
+#include <QStringList>
 
 namespace tovalo::gui {
 
@@ -125,6 +133,71 @@ bool RunController::start(CDocumentWindow* doc, std::vector<CDpctData*> items)
     }
     doc->runStartedFor(items);
     return true;
+}
+
+bool RunController::startAfterAsking(CDocumentWindow* doc, RunScope scope, QWidget* window)
+{
+    if (!doc)
+        return false;
+    std::vector<CDpctData*> items = scope == RunScope::All ? doc->runItems() : failedItems(doc);
+    if (items.empty() || !confirmOptionConflicts(doc, items, window))
+        return false;
+    // The question may have taken a while: the run may no longer be possible.
+    if (!canStart())
+        return false;
+    WaitCursor wait;
+    return scope == RunScope::All ? start(doc) : start(doc, std::move(items));
+}
+
+std::vector<CDpctData*> RunController::failedItems(CDocumentWindow* doc)
+{
+    std::vector<CDpctData*> failed;
+    if (!doc)
+        return failed;
+    for (CDpctData* item : doc->runItems()) {
+        if (item && (item->status == ItemStatus::ConvertedNg || item->status == ItemStatus::SyntaxError ||
+                     item->status == ItemStatus::Converting))
+            failed.push_back(item);
+    }
+    return failed;
+}
+
+bool RunController::confirmOptionConflicts(CDocumentWindow* doc, const std::vector<CDpctData*>& items,
+                                           QWidget* window)
+{
+    const std::vector<CDpctData*> all = doc->runItems();
+    const std::vector<const CDpctData*> run(all.begin(), all.end());
+    const std::unordered_set<const CDpctData*> running(items.begin(), items.end());
+    std::vector<OutRootConflict> conflicts =
+        findOutRootConflicts(run, QDir::toNativeSeparators(QDir::currentPath()).toStdString());
+    std::erase_if(conflicts, [&](const OutRootConflict& c) { return !running.contains(run[c.item]); });
+    if (conflicts.empty())
+        return true;
+    constexpr std::size_t kShown = 8;
+    QString lines;
+    for (std::size_t i = 0; i < conflicts.size() && i < kShown; ++i) {
+        const OutRootConflict& c = conflicts[i];
+        QStringList options;
+        for (const std::string& o : c.options)
+            options.append(QString::fromStdString(o));
+        lines += QLatin1String("\n\n") +
+                 tr("%1\n  writes into %2 as %3 does, with other values of: %4")
+                     .arg(QString::fromStdString(run[c.item]->path), QString::fromStdString(c.outRoot),
+                          QString::fromStdString(run[c.reference]->path), options.join(QStringLiteral(", ")));
+    }
+    if (conflicts.size() > kShown)
+        lines +=
+            QLatin1String("\n\n") + tr("... and %n more item(s).", nullptr, int(conflicts.size() - kShown));
+    const QString text =
+        tr("dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later "
+           "migration into the same folder with other values of the options it compares. These items would "
+           "be "
+           "refused:%1\n\nGive them the same options, another --out-root, or --no-incremental-migration. Run "
+           "anyway?")
+            .arg(lines);
+    return DialogSeam::message(window, 741, QMessageBox::Warning, text,
+                               QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel,
+                               {{QMessageBox::Yes, tr("&Run Anyway")}}) == QMessageBox::Yes;
 }
 
 void RunController::togglePause()

@@ -12,6 +12,9 @@
 // controller moves that window's current row along, tells it when item statuses and outputs
 // change, and stops the run before the window's items go away (documentClosing): the engine
 // references the items of a run, never owns them.
+//
+// The run commands start through startAfterAsking(), which asks first when dpct would refuse
+// some of the items (another item writes into the same out-root with other options).
 
 #include "runner/run_engine.h"
 #include "ui/run_summary.h"
@@ -31,9 +34,18 @@ namespace tovalo {
 class Console;
 }
 
+class QWidget;
+
 namespace tovalo::gui {
 
 class CDocumentWindow;
+
+/// Which items of a document a run converts.
+enum class RunScope
+{
+    All,    ///< every item, in list order
+    Failed, ///< the items whose last result was not OK (failedItems)
+};
 
 class RunController : public QObject, private RunObserver
 {
@@ -76,6 +88,12 @@ public:
     /// Converts only `items` (items of `doc`, in this order); the other items keep their
     /// statuses and results. False when a run cannot start now or `items` is empty.
     bool start(CDocumentWindow* doc, std::vector<CDpctData*> items);
+    /// Starts a run of `scope` of `doc` after the question (message 741, over `window`) when
+    /// dpct would refuse some of its items with exit code -37. False when there is nothing to
+    /// run, the user cancelled, or the run could not start.
+    bool startAfterAsking(CDocumentWindow* doc, RunScope scope, QWidget* window);
+    /// The items of `doc` whose last result was not OK (NG, syntax error, left converting).
+    static std::vector<CDpctData*> failedItems(CDocumentWindow* doc);
     /// Pause / resume toggle; does nothing when !canPauseOrStop().
     void togglePause();
     /// Stops the run: the running dpct is interrupted, unfinished items lose their status, the
@@ -117,6 +135,13 @@ private:
 
     void processConsole();
     void itemTouched(CDpctData& item);
+    /// The question before a run of `items` of `doc` whose items would make dpct refuse some of
+    /// them (exit -37): true to run anyway. No question (true) when there is no such conflict.
+    /// Relative out-roots and dpct's default one count from the program's current folder, where
+    /// the command interpreter runs dpct. The items of the whole list count for what the
+    /// out-roots hold, so that a re-run of failed items is checked against the items that
+    /// converted before.
+    bool confirmOptionConflicts(CDocumentWindow* doc, const std::vector<CDpctData*>& items, QWidget* window);
 
     std::unique_ptr<Console> console_;
     std::unique_ptr<RunEngine> engine_;

@@ -26,7 +26,8 @@ std::tm fixedDate()
 
 std::string readText(const fs::path& p)
 {
-    std::string bytes, error;
+    std::string bytes;
+    Message error;
     EXPECT_TRUE(readWholeFile(utf8FromPath(p), bytes, error)) << utf8FromPath(p) << ": " << error;
     return bytes;
 }

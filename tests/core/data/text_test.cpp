@@ -258,7 +258,7 @@ protected:
 
 TEST_F(FileIo, AtomicWriteReplacesAndLeavesNoTemporaryFile)
 {
-    std::string error;
+    Message error;
     ASSERT_TRUE(writeFileAtomically(path("a.txt"), "first", error)) << error;
     ASSERT_TRUE(writeFileAtomically(path("a.txt"), "second", error)) << error;
     std::string bytes;
@@ -269,7 +269,7 @@ TEST_F(FileIo, AtomicWriteReplacesAndLeavesNoTemporaryFile)
 
 TEST_F(FileIo, FailedWriteKeepsThePreviousFile)
 {
-    std::string error;
+    Message error;
     ASSERT_TRUE(writeFileAtomically(path("a.txt"), "precious", error));
     // The target is a folder now: the write must fail and leave the file beside it alone.
     std::filesystem::create_directories(dir_ / "sub.txt");
@@ -284,7 +284,7 @@ TEST_F(FileIo, FailedWriteKeepsThePreviousFile)
 
 TEST_F(FileIo, SaveRemovesTemporaryFilesLeftByAnEarlierSaveOfTheSameFile)
 {
-    std::string error;
+    Message error;
     ASSERT_TRUE(writeFileAtomically(path("a.txt"), "first", error)) << error;
     // What a save killed half-way leaves behind, an hour ago; one of another file; and one of
     // a save that may still be under way in another process.
@@ -307,7 +307,7 @@ TEST_F(FileIo, SaveRemovesTemporaryFilesLeftByAnEarlierSaveOfTheSameFile)
 #ifndef _WIN32
 TEST_F(FileIo, SaveWritesThroughLinksAndRefusesWhatIsNotARegularFile)
 {
-    std::string error;
+    Message error;
     std::filesystem::create_directories(dir_ / "real");
     ASSERT_TRUE(writeFileAtomically(path("real/list.txt"), "old", error)) << error;
     std::filesystem::create_symlink("real/list.txt", dir_ / "link.txt");
@@ -329,7 +329,7 @@ TEST_F(FileIo, SaveWritesThroughLinksAndRefusesWhatIsNotARegularFile)
     // A FIFO is left as it is.
     ASSERT_EQ(::mkfifo(path("pipe.txt").c_str(), 0600), 0);
     EXPECT_FALSE(writeFileAtomically(path("pipe.txt"), "x", error));
-    EXPECT_EQ(error, "not a regular file");
+    EXPECT_EQ(error, Message(MessageId::NotRegularFile)); // worded by each front end
     EXPECT_TRUE(std::filesystem::is_fifo(dir_ / "pipe.txt"));
 
     // A hard link keeps the previous text: the save replaces the name, not the old contents.
@@ -341,7 +341,7 @@ TEST_F(FileIo, SaveWritesThroughLinksAndRefusesWhatIsNotARegularFile)
 
 TEST_F(FileIo, SaveKeepsOwnerGroupAndMode)
 {
-    std::string error;
+    Message error;
     ASSERT_TRUE(writeFileAtomically(path("owned.txt"), "x", error)) << error;
     ASSERT_EQ(::chmod(path("owned.txt").c_str(), 0640), 0);
     const bool root = ::geteuid() == 0;
@@ -368,7 +368,8 @@ TEST_F(FileIo, SaveKeepsOwnerGroupAndMode)
 
 TEST_F(FileIo, ReadReportsTheReason)
 {
-    std::string bytes, error;
+    std::string bytes;
+    Message error;
     EXPECT_FALSE(readWholeFile(path("nope.txt"), bytes, error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(pathExists(path("nope.txt")));

@@ -27,7 +27,7 @@ std::string dataPath(const std::string& name)
 std::string readAll(const std::string& path)
 {
     std::string bytes;
-    std::string error;
+    Message error;
     EXPECT_TRUE(readWholeFile(path, bytes, error)) << error;
     return bytes;
 }

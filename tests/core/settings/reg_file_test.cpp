@@ -18,7 +18,7 @@ constexpr std::string_view kDpct = "HKEY_CURRENT_USER\\SOFTWARE\\mossbank\\Toval
 std::string dataFile(const std::string& name)
 {
     std::string bytes;
-    std::string error;
+    Message error;
     EXPECT_TRUE(readWholeFile(std::string(TOVALO_TEST_DATA_DIR) + "/settings/" + name, bytes, error))
         << error;
     return bytes;
