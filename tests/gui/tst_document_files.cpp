@@ -30,21 +30,10 @@
 using namespace tovalo;
 using namespace tovalo::gui;
 using testing_gui::Sandbox;
+using testing_gui::closeSettled;
+using testing_gui::whenModal;
 
 namespace {
-
-/// Answers the next modal dialog (once it is open) with `answer`; a dialog that is still open
-/// afterwards is rejected, so a failed check never leaves the test hanging.
-void whenModal(const std::function<void(QDialog*)>& answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "no modal dialog opened");
-        answer(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
 
 void touch(const QString& path)
 {
@@ -52,13 +41,6 @@ void touch(const QString& path)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("__global__ void k() {}\n");
-}
-
-/// A closed window goes through a deferred deletion: carry out the pending ones, so that a
-/// count of the windows afterwards tells whether the close went through.
-void closeSettled()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
