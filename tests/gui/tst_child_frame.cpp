@@ -43,22 +43,12 @@
 
 using namespace tovalo;
 using namespace tovalo::gui;
+using testing_gui::closeSettled;
+using testing_gui::rowPoint;
 using testing_gui::Sandbox;
+using testing_gui::whenModal;
 
 namespace {
-
-/// Answers the next modal dialog (once it is open) with `answer`; a dialog that is still open
-/// afterwards is rejected, so a failed check never leaves the test hanging.
-void whenModal(const std::function<void(QDialog*)>& answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "no modal dialog opened");
-        answer(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
 
 void touch(const QString& path)
 {
@@ -68,21 +58,9 @@ void touch(const QString& path)
     f.write("__global__ void k() {}\n");
 }
 
-/// A closed window goes through a deferred deletion: carry out the pending ones, so that a
-/// count of the windows afterwards tells whether the close went through.
-void closeSettled()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QPoint rowPoint(CDpctTreeCtrl* list, int index)
-{
-    return list->rowRect(index).topLeft() + QPoint(30, list->rowHeight() / 2);
-}
-
 } // namespace
 
-class TestChildFrame : public QObject
+class TestChildFrame : public testing_gui::MainWindowSuite
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -110,14 +88,7 @@ private Q_SLOTS:
     void fullRunFollowsTheCurrentRow();
 
 private:
-    CChildFrame* active() const { return qobject_cast<CChildFrame*>(frame_->activeDocument()); }
-    CChildFrame* openRows(const QStringList& names);
     void addFile(const QString& path);
-
-    std::unique_ptr<Sandbox> sandbox_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<Settings> settings_;
-    std::unique_ptr<CMainFrame> frame_;
 };
 
 void TestChildFrame::initTestCase()
@@ -128,44 +99,14 @@ void TestChildFrame::initTestCase()
 
 void TestChildFrame::init()
 {
-    sandbox_ = std::make_unique<Sandbox>();
-    store_ = sandbox_->store();
-    settings_ = std::make_unique<Settings>();
-    frame_ = std::make_unique<CMainFrame>(*settings_, *store_);
-    frame_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    openMainWindow();
 }
 
 void TestChildFrame::cleanup()
 {
     // Whatever a test left modified is discarded without questions.
-    for (CDocumentWindow* doc : frame_->documentWindows()) {
-        if (auto* child = qobject_cast<CChildFrame*>(doc); child && child->isModified()) {
-            DialogSeam::answerMessage(QMessageBox::No);
-            child->queryClose();
-        }
-    }
-    frame_.reset();
-    settings_.reset();
-    store_.reset();
-    sandbox_.reset();
-    // Every answer the test queued was taken by a dialog.
-    const int unused = DialogSeam::pendingAnswers();
-    DialogSeam::clearAnswers();
-    QCOMPARE(unused, 0);
-}
-
-CChildFrame* TestChildFrame::openRows(const QStringList& names)
-{
-    QList<testing_gui::SourceFile> sources;
-    for (const QString& n : names)
-        sources.append({n, QStringLiteral("result=ok")});
-    const QString def = testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("doc.txt"), sources);
-    // The items' --out-root, which the item dialog checks.
-    QDir(sandbox_->path()).mkpath(QStringLiteral("out"));
-    if (!frame_->openDefinition(def))
-        return nullptr;
-    return active();
+    discardModifiedDocuments();
+    closeMainWindow();
 }
 
 void TestChildFrame::addFile(const QString& path)

@@ -32,7 +32,7 @@ using namespace tovalo;
 using namespace tovalo::gui;
 using testing_gui::Sandbox;
 
-class TestInsight : public QObject
+class TestInsight : public testing_gui::MainWindowSuite
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -47,15 +47,9 @@ private Q_SLOTS:
     void exportCsvAndJson();
 
 private:
-    void openConsole();
     void runAndWait(int command);
     CChildFrame* child() const { return qobject_cast<CChildFrame*>(frame_->activeDocument()); }
     QString writeCu(const QString& name, const QString& directives);
-
-    std::unique_ptr<Sandbox> sandbox_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<Settings> settings_;
-    std::unique_ptr<CMainFrame> frame_;
 };
 
 void TestInsight::initTestCase()
@@ -66,13 +60,8 @@ void TestInsight::initTestCase()
 
 void TestInsight::init()
 {
-    sandbox_ = std::make_unique<Sandbox>();
-    store_ = sandbox_->store();
-    settings_ = std::make_unique<Settings>();
-    settings_->oneapiRoot = testing_gui::simToolkitRoot().toStdString();
-    frame_ = std::make_unique<CMainFrame>(*settings_, *store_);
-    frame_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    openMainWindow(
+        [](Settings& settings) { settings.oneapiRoot = testing_gui::simToolkitRoot().toStdString(); });
     // Relative out-roots and dpct's default one lie in the folder the program runs in.
     QDir::setCurrent(sandbox_->path());
 }
@@ -80,21 +69,7 @@ void TestInsight::init()
 void TestInsight::cleanup()
 {
     setSourceOpener({});
-    frame_.reset();
-    settings_.reset();
-    store_.reset();
-    QDir::setCurrent(QDir::tempPath());
-    sandbox_.reset();
-    const int unused = DialogSeam::pendingAnswers();
-    DialogSeam::clearAnswers();
-    QCOMPARE(unused, 0);
-}
-
-void TestInsight::openConsole()
-{
-    QString error;
-    QVERIFY2(frame_->openConsole(error), qPrintable(error));
-    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->engine()->startUpDone(), 30000);
+    closeMainWindow();
 }
 
 void TestInsight::runAndWait(int command)

@@ -35,25 +35,11 @@
 
 using namespace tovalo;
 using namespace tovalo::gui;
+using testing_gui::rowPoint;
 using testing_gui::Sandbox;
+using testing_gui::whenModal;
 
 namespace {
-
-void whenModal(const std::function<void(QDialog*)>& answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "no modal dialog opened");
-        answer(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
-QPoint rowPoint(CDpctTreeCtrl* list, int row)
-{
-    return list->rowRect(row).topLeft() + QPoint(30, list->rowHeight() / 2);
-}
 
 /// The file names of the document's items, in list (run) order.
 QStringList names(CChildFrame* doc)
@@ -75,7 +61,7 @@ QStringList shown(CChildFrame* doc)
 
 } // namespace
 
-class TestListEditing : public QObject
+class TestListEditing : public testing_gui::MainWindowSuite
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -92,14 +78,7 @@ private Q_SLOTS:
     void disabledFieldsLookDisabledInEveryLook();
 
 private:
-    CChildFrame* active() const { return qobject_cast<CChildFrame*>(frame_->activeDocument()); }
-    CChildFrame* openRows(const QStringList& names);
     QAction* action(int id) const { return frame_->action(id); }
-
-    std::unique_ptr<Sandbox> sandbox_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<Settings> settings_;
-    std::unique_ptr<CMainFrame> frame_;
 };
 
 void TestListEditing::initTestCase()
@@ -110,42 +89,13 @@ void TestListEditing::initTestCase()
 
 void TestListEditing::init()
 {
-    sandbox_ = std::make_unique<Sandbox>();
-    store_ = sandbox_->store();
-    settings_ = std::make_unique<Settings>();
-    frame_ = std::make_unique<CMainFrame>(*settings_, *store_);
-    frame_->resize(1000, 700);
-    frame_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    openMainWindow({}, [](CMainFrame& frame) { frame.resize(1000, 700); });
 }
 
 void TestListEditing::cleanup()
 {
-    for (CDocumentWindow* doc : frame_->documentWindows()) {
-        if (auto* child = qobject_cast<CChildFrame*>(doc); child && child->isModified()) {
-            DialogSeam::answerMessage(QMessageBox::No);
-            child->queryClose();
-        }
-    }
-    frame_.reset();
-    settings_.reset();
-    store_.reset();
-    sandbox_.reset();
-    const int unused = DialogSeam::pendingAnswers();
-    DialogSeam::clearAnswers();
-    QCOMPARE(unused, 0);
-}
-
-CChildFrame* TestListEditing::openRows(const QStringList& names)
-{
-    QList<testing_gui::SourceFile> sources;
-    for (const QString& n : names)
-        sources.append({n, QStringLiteral("result=ok")});
-    const QString def = testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("doc.txt"), sources);
-    QDir(sandbox_->path()).mkpath(QStringLiteral("out"));
-    if (!frame_->openDefinition(def))
-        return nullptr;
-    return active();
+    discardModifiedDocuments();
+    closeMainWindow();
 }
 
 void TestListEditing::undoAndRedoEveryEdit()

@@ -70,7 +70,7 @@ public:
 
 } // namespace
 
-class TestMainFrame : public QObject
+class TestMainFrame : public testing_gui::MainWindowSuite
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -97,12 +97,6 @@ private Q_SLOTS:
     void helpMenuOpensTheGuideAndDpctDocs();
     void everyLookIsReadable();
     void optionGridKeepsRoomForValues();
-
-private:
-    std::unique_ptr<Sandbox> sandbox_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<Settings> settings_;
-    std::unique_ptr<CMainFrame> frame_;
 };
 
 void TestMainFrame::initTestCase()
@@ -113,24 +107,12 @@ void TestMainFrame::initTestCase()
 
 void TestMainFrame::init()
 {
-    sandbox_ = std::make_unique<Sandbox>();
-    store_ = sandbox_->store();
-    settings_ = std::make_unique<Settings>();
-    frame_ = std::make_unique<CMainFrame>(*settings_, *store_);
-    frame_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    openMainWindow();
 }
 
 void TestMainFrame::cleanup()
 {
-    frame_.reset();
-    settings_.reset();
-    store_.reset();
-    sandbox_.reset();
-    // Every answer the test queued was taken by a dialog.
-    const int unused = DialogSeam::pendingAnswers();
-    DialogSeam::clearAnswers();
-    QCOMPARE(unused, 0);
+    closeMainWindow();
 }
 
 void TestMainFrame::menusWithoutAndWithDocument()

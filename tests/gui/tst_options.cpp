@@ -57,14 +57,6 @@ public:
     }
 };
 
-Settings reload(const Sandbox& sandbox)
-{
-    Settings settings;
-    std::string error;
-    loadSettings(*sandbox.store(), settings, error);
-    return settings;
-}
-
 void clickNode(CStaticTreeCtrl* tree, CStaticTreeNode* node)
 {
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(node).center());
@@ -72,7 +64,7 @@ void clickNode(CStaticTreeCtrl* tree, CStaticTreeNode* node)
 
 } // namespace
 
-class TestOptions : public QObject
+class TestOptions : public testing_gui::MainWindowSuite
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -96,10 +88,6 @@ private Q_SLOTS:
 private:
     CToolOptionProp* openSheet();
 
-    std::unique_ptr<Sandbox> sandbox_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<Settings> settings_;
-    std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<CToolOptionProp> sheet_;
 };
 
@@ -111,27 +99,17 @@ void TestOptions::initTestCase()
 
 void TestOptions::init()
 {
-    sandbox_ = std::make_unique<Sandbox>();
-    store_ = sandbox_->store();
-    settings_ = std::make_unique<Settings>();
-    settings_->language = 0;
-    frame_ = std::make_unique<CMainFrame>(*settings_, *store_);
-    frame_->setDocumentFactory([this] { return new CountingDocument(*settings_); });
-    frame_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    openMainWindow([](Settings& settings) { settings.language = 0; },
+                   [this](CMainFrame& frame) {
+                       frame.setDocumentFactory([this] { return new CountingDocument(*settings_); });
+                   });
     CToolOptionProp::resetLastPage();
 }
 
 void TestOptions::cleanup()
 {
     sheet_.reset();
-    frame_.reset();
-    settings_.reset();
-    store_.reset();
-    sandbox_.reset();
-    const int unused = DialogSeam::pendingAnswers();
-    DialogSeam::clearAnswers();
-    QCOMPARE(unused, 0);
+    closeMainWindow();
 }
 
 CToolOptionProp* TestOptions::openSheet()
@@ -184,7 +162,7 @@ void TestOptions::onlyTheLanguageChangedShowsTheMessageOnce()
     CToolOptionProp::applyChanges(*frame_, *settings_, *store_, sheet->changeMask());
     QCOMPARE(doc->colorsApplied, applied);
     QCOMPARE(DialogSeam::shownCount(), 1);
-    QCOMPARE(reload(*sandbox_).language, 1);
+    QCOMPARE(sandbox_->storedSettings().language, 1);
 }
 
 void TestOptions::theStoredLanguageAgainShowsNothing()
@@ -245,7 +223,7 @@ void TestOptions::tabModeSwitchesItsGroupAndOkAppliesTheTabs()
     CToolOptionProp::applyChanges(*frame_, *settings_, *store_, sheet->changeMask());
     QCOMPARE(frame_->mdiArea()->viewMode(), QMdiArea::SubWindowView);
     QVERIFY(frame_->mdiArea()->activeSubWindow()->isMaximized());
-    QCOMPARE(reload(*sandbox_).tabMode[kTabMdiOn], 0); // saved at once
+    QCOMPARE(sandbox_->storedSettings().tabMode[kTabMdiOn], 0); // saved at once
 
     // Back on, with the other fields of the page.
     sheet = openSheet();
@@ -260,7 +238,7 @@ void TestOptions::tabModeSwitchesItsGroupAndOkAppliesTheTabs()
     QCOMPARE(frame_->mdiArea()->viewMode(), QMdiArea::TabbedView);
     QCOMPARE(frame_->mdiArea()->tabPosition(), QTabWidget::South);
     QVERIFY(frame_->mdiArea()->tabsClosable());
-    const Settings saved = reload(*sandbox_);
+    const Settings saved = sandbox_->storedSettings();
     QCOMPARE(saved.tabMode[kTabStyle], 3);
     QCOMPARE(saved.tabMode[kTabActiveCloseButton], 1);
     QCOMPARE(saved.tabMode[kTabAutoColor], 1);
@@ -312,7 +290,7 @@ void TestOptions::lookInTheSheetIsTheLookOfTheMenu()
     QCOMPARE(QApplication::style()->name().toLower(), QStringLiteral("windows"));
     QCOMPARE(QApplication::palette().color(QPalette::Window), lookById(205).palette.color(QPalette::Window));
     QVERIFY(frame_->action(205)->isChecked());
-    QCOMPARE(reload(*sandbox_).applicationLook, 205);
+    QCOMPARE(sandbox_->storedSettings().applicationLook, 205);
     frame_->applyLook(kDefaultLook);
 }
 
@@ -455,7 +433,7 @@ void TestOptions::resetThenOkStoresAutomaticEverywhere()
     for (int i = 0; i < docs.size(); ++i)
         QCOMPARE(static_cast<CountingDocument*>(docs[i])->colorsApplied,
                  before[static_cast<std::size_t>(i)] + 1);
-    const Settings saved = reload(*sandbox_);
+    const Settings saved = sandbox_->storedSettings();
     for (std::uint32_t c : saved.colors)
         QCOMPARE(c, ListColors::kAutomatic);
 }
@@ -466,10 +444,7 @@ void TestOptions::nothingChangedRedrawsNothing()
     settings_->colors[5] = 0x000000FF;
     auto* doc = static_cast<CountingDocument*>(frame_->activeDocument());
     const int applied = doc->colorsApplied;
-    const QByteArray storedBefore = [this] {
-        QFile f(sandbox_->settingsFile());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray storedBefore = testing_gui::readAll(sandbox_->settingsFile());
     CToolOptionProp* sheet = openSheet();
     sheet->tabs()->setCurrentIndex(1);
     clickNode(sheet->colorPage()->tree(), sheet->colorPage()->line(5));
@@ -477,8 +452,7 @@ void TestOptions::nothingChangedRedrawsNothing()
     QCOMPARE(sheet->changeMask(), 0u);
     CToolOptionProp::applyChanges(*frame_, *settings_, *store_, sheet->changeMask());
     QCOMPARE(doc->colorsApplied, applied);
-    QFile f(sandbox_->settingsFile());
-    QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(), storedBefore);
+    QCOMPARE(testing_gui::readAll(sandbox_->settingsFile()), storedBefore);
 }
 
 void TestOptions::colourPageByKeyboardOnly()

@@ -33,7 +33,7 @@ using namespace tovalo;
 using namespace tovalo::gui;
 using testing_gui::Sandbox;
 
-class TestRun : public QObject
+class TestRun : public testing_gui::MainWindowSuite
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -52,15 +52,10 @@ private Q_SLOTS:
     void refusedItemIsReportedInTheInterfaceLanguage();
 
 private:
-    void openConsole();
     QString phasePane() const { return frame_->findChild<QLabel*>(QStringLiteral("statusPhase"))->text(); }
     QProgressBar* progress() const { return frame_->findChild<QProgressBar*>(QStringLiteral("runProgress")); }
     QLabel* summaryPane() const { return frame_->findChild<QLabel*>(QStringLiteral("statusSummary")); }
 
-    std::unique_ptr<Sandbox> sandbox_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<Settings> settings_;
-    std::unique_ptr<CMainFrame> frame_;
     QStringList statusTexts_;
 };
 
@@ -72,38 +67,19 @@ void TestRun::initTestCase()
 
 void TestRun::init()
 {
-    sandbox_ = std::make_unique<Sandbox>();
-    store_ = sandbox_->store();
-    settings_ = std::make_unique<Settings>();
-    settings_->oneapiRoot = testing_gui::simToolkitRoot().toStdString();
-    frame_ = std::make_unique<CMainFrame>(*settings_, *store_);
-    statusTexts_.clear();
-    connect(frame_.get(), &CMainFrame::runStatusChanged, this, [this](int pane, const QString& text) {
-        statusTexts_.append(QString::number(pane) + QLatin1Char(':') + text);
-    });
-    frame_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    openMainWindow(
+        [](Settings& settings) { settings.oneapiRoot = testing_gui::simToolkitRoot().toStdString(); },
+        [this](CMainFrame& frame) {
+            statusTexts_.clear();
+            connect(&frame, &CMainFrame::runStatusChanged, this, [this](int pane, const QString& text) {
+                statusTexts_.append(QString::number(pane) + QLatin1Char(':') + text);
+            });
+        });
 }
 
 void TestRun::cleanup()
 {
-    frame_.reset();
-    settings_.reset();
-    store_.reset();
-    QDir::setCurrent(QDir::tempPath());
-    sandbox_.reset();
-    // Every answer the test queued was taken by a dialog.
-    const int unused = DialogSeam::pendingAnswers();
-    DialogSeam::clearAnswers();
-    QCOMPARE(unused, 0);
-}
-
-void TestRun::openConsole()
-{
-    QString error;
-    QVERIFY2(frame_->openConsole(error), qPrintable(error));
-    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->engine()->startUpDone(), 30000);
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
+    closeMainWindow();
 }
 
 void TestRun::startUpThenRunOfTheExample()
