@@ -19,6 +19,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -188,7 +190,17 @@ void TestRun::enablingPauseAndStop()
     QCOMPARE(phasePane(), QStringLiteral("dpct実行一時停止中"));
     QVERIFY(frame_->action(cmd::PauseResume)->isChecked());
     QVERIFY(frame_->action(cmd::Stop)->isEnabled());
-    QTest::qWait(300);
+    // The paused item's dpct goes on to its end (its migrated file appears), but nothing is
+    // judged and the run does not move on until it is resumed.
+    const int row = doc->currentRow();
+    const QString migrated = sandbox_->file(
+        QStringLiteral("out/%1.dp.cpp")
+            .arg(QFileInfo(QString::fromStdString(doc->runItems()[static_cast<std::size_t>(row)]->path))
+                     .completeBaseName()));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(migrated), 15000);
+    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Paused);
+    QCOMPARE(doc->currentRow(), row);
+    QCOMPARE(doc->runItems()[static_cast<std::size_t>(row)]->status, ItemStatus::Converting);
     QTest::keyClick(frame_.get(), Qt::Key_F6);
     QVERIFY(isRunPhase(frame_->runController()->engine()->phase()));
     QVERIFY(frame_->runController()->engine()->phase() != RunPhase::Paused);
@@ -220,7 +232,7 @@ void TestRun::closingTheRunsDocumentStopsTheRun()
     QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
     // The close box does nothing during a run ...
     frame_->mdiArea()->closeActiveSubWindow();
-    QTest::qWait(50);
+    testing_gui::closeSettled();
     QCOMPARE(frame_->documentWindows().size(), 1);
     QVERIFY(!frame_->action(cmd::Close)->isEnabled());
     QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
