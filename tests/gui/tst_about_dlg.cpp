@@ -20,7 +20,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QUuid>
 
 using namespace tovalo::gui;
@@ -220,16 +219,13 @@ private Q_SLOTS:
 
         QStringList seen;
         bool found = false;
-        QTimer::singleShot(0, this, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (auto* about = qobject_cast<CAboutDlg*>(w); about && about->isVisible()) {
-                    found = true;
-                    seen = report(about->versionTree());
-                    about->reject();
-                }
-            }
+        testing_gui::whenModal([&](QDialog* dialog) {
+            auto* about = qobject_cast<CAboutDlg*>(dialog);
+            QVERIFY(about);
+            found = true;
+            seen = report(about->versionTree());
         });
-        frame->action(cmd::About)->trigger(); // runs the modal box until the timer closes it
+        frame->action(cmd::About)->trigger(); // runs the modal box until it is answered and closed
         QVERIFY(found);
         QVERIFY2(seen.contains(QStringLiteral("  dpct version : ") + frame->runController()->dpctVersion()),
                  qPrintable(seen.join(QLatin1Char('\n'))));

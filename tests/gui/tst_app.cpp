@@ -32,11 +32,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QUuid>
 
 using namespace tovalo;
 using namespace tovalo::gui;
+using testing_gui::readAll;
 using testing_gui::Sandbox;
 
 namespace {
@@ -44,20 +44,6 @@ namespace {
 QString uniqueKey()
 {
     return QStringLiteral("tovalo-test-") + QUuid::createUuid().toString(QUuid::Id128).left(12);
-}
-
-Settings reload(const Sandbox& sandbox)
-{
-    Settings settings;
-    std::string error;
-    loadSettings(*sandbox.store(), settings, error);
-    return settings;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 /// Stores `language` (and nothing else) as a earlier run would have.
@@ -233,10 +219,10 @@ void TestApp::choosingTheThirdLinkLoadsChineseAndStoresIt()
         // The interface speaks Chinese, Qt's own buttons included.
         QCOMPARE(app.mainFrame()->menuBar()->actions().constFirst()->text(), QStringLiteral("文件(&F)"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
-        QCOMPARE(reload(sandbox).language, kLanguageNotChosen); // stored at exit
+        QCOMPARE(sandbox.storedSettings().language, kLanguageNotChosen); // stored at exit
         app.exitInstance();
     }
-    QCOMPARE(reload(sandbox).language, 2);
+    QCOMPARE(sandbox.storedSettings().language, 2);
     // Once stored, the next start does not ask.
     options.instanceKey = uniqueKey();
     CTovaloApp again(sandbox.store());
@@ -276,7 +262,7 @@ void TestApp::storedLanguageOutOfRangeMeansJapanese()
 {
     Sandbox sandbox;
     storeLanguage(sandbox, 7); // written as it is; the loader itself leaves it at "not chosen"
-    QCOMPARE(reload(sandbox).language, kLanguageNotChosen);
+    QCOMPARE(sandbox.storedSettings().language, kLanguageNotChosen);
     StartOptions options;
     options.instanceKey = uniqueKey();
     options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
@@ -287,7 +273,7 @@ void TestApp::storedLanguageOutOfRangeMeansJapanese()
         QCOMPARE(app.settings().language, 0);
         app.exitInstance();
     }
-    QCOMPARE(reload(sandbox).language, 0);
+    QCOMPARE(sandbox.storedSettings().language, 0);
 }
 
 void TestApp::everyPackMissingSaysSoInTheSystemLanguage()
@@ -440,11 +426,11 @@ void TestApp::demoStartOpensFilesAndExitSavesSettings()
         frame->action(206)->trigger();
         app.settings().tabMode[kTabMdiOn] = 1;
         frame->applyTabSettings();
-        QCOMPARE(reload(sandbox).applicationLook, 206);  // the look is saved at once
-        QCOMPARE(reload(sandbox).tabMode[kTabMdiOn], 0); // the rest at exit
+        QCOMPARE(sandbox.storedSettings().applicationLook, 206);  // the look is saved at once
+        QCOMPARE(sandbox.storedSettings().tabMode[kTabMdiOn], 0); // the rest at exit
         QCOMPARE(app.exitInstance(), 0);
     }
-    const Settings saved = reload(sandbox);
+    const Settings saved = sandbox.storedSettings();
     QCOMPARE(saved.tabMode[kTabMdiOn], 1);
     QCOMPARE(saved.language, 0);
     QCOMPARE(saved.recent, std::vector<std::string>{def.toStdString()});
@@ -556,7 +542,7 @@ void TestApp::sigtermClosesCleanlyAndSaves()
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
-    QCOMPARE(reload(sandbox).language, 0);
+    QCOMPARE(sandbox.storedSettings().language, 0);
     QVERIFY(readAll(sandbox.settingsFile()).contains("\"TabMode\"")); // saved by the exit sequence
 }
 
@@ -576,10 +562,9 @@ void TestApp::optionsCommandOpensTheSheetWhileIdle()
     QTRY_VERIFY_WITH_TIMEOUT(frame->runController()->engine()->startUpDone(), 30000);
     QTRY_VERIFY(command->isEnabled());
     bool shown = false;
-    QTimer::singleShot(0, this, [&shown] {
-        auto* sheet = qobject_cast<CToolOptionProp*>(QApplication::activeModalWidget());
-        if (!sheet)
-            return;
+    testing_gui::whenModal([&shown](QDialog* dialog) {
+        auto* sheet = qobject_cast<CToolOptionProp*>(dialog);
+        QVERIFY(sheet);
         shown = true;
         sheet->generalPage()->lookCombo()->setCurrentIndex(1); // 205
         sheet->accept();
@@ -588,7 +573,7 @@ void TestApp::optionsCommandOpensTheSheetWhileIdle()
     QVERIFY(shown);
     QCOMPARE(app.settings().applicationLook, 205);
     QVERIFY(frame->action(205)->isChecked());
-    QCOMPARE(reload(sandbox).applicationLook, 205);
+    QCOMPARE(sandbox.storedSettings().applicationLook, 205);
     frame->applyLook(214);
     QCOMPARE(app.exitInstance(), 0);
 }

@@ -9,7 +9,6 @@
 #include "ui/output_pane.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -333,10 +332,7 @@ void TestOutputPane::saveAsWritesTheWholeLog()
     QVERIFY(pane.saveAs());
     QCOMPARE(DialogSeam::last().kind, DialogSeam::Record::Kind::SaveFile);
     QVERIFY(!DialogSeam::last().dir.startsWith(QCoreApplication::applicationDirPath()));
-    QFile saved(path);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(saved.readAll()), text + QStringLiteral("still queued\n"));
-    saved.close();
+    QCOMPARE(QString::fromUtf8(testing_gui::readAll(path)), text + QStringLiteral("still queued\n"));
 
     // Cancelled: nothing written. A folder that cannot be written: an error, the old file kept.
     DialogSeam::answerFile(QString());
