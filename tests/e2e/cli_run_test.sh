@@ -161,7 +161,8 @@ check "Ctrl-C exit" "$?" 1
 check "stopped item" "$(item "$work/slow.json" /slow.cu)" "none 0"
 check "finished item keeps its status" "$(item "$work/slow.json" /ok.cu)" "ok 0"
 check "item not reached" "$(item "$work/slow.json" /warn.cu)" "none 0"
-sleep 0.5
+# The ended dpct may take a moment to vanish from the process table: poll for it, 10 s at most.
+for _ in $(seq 100); do pgrep -f "$src/slow.cu" > /dev/null || break; sleep 0.1; done
 pgrep -f "$src/slow.cu" > /dev/null && fail "the stopped dpct is still running"
 
 # 6. Diagnostics and elapsed time in --json; --results keeps the last results and --only runs

@@ -11,6 +11,10 @@
 #include <mutex>
 #include <sstream>
 #ifndef _WIN32
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 #endif
 #include <thread>
@@ -90,6 +94,20 @@ int zombieChildren()
 #endif
 }
 
+#ifndef _WIN32
+// Polls `condition` every 10 ms until it holds or 20 s pass: for a state that nothing announces.
+template <typename P> bool pollUntil(P condition)
+{
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(10ms);
+    }
+    return true;
+}
+#endif
+
 bool endsWithPrompt(const std::string& t)
 {
     const std::size_t nl = t.find_last_of('\n');
@@ -158,26 +176,42 @@ TEST(Console, LongCommandIsWrittenWhole)
     })) << text.size();
 }
 
+#ifndef _WIN32
 TEST(Console, PausedReaderLeavesOutputInThePipeUntilResumed)
 {
     Host host;
     auto console = createPlatformConsole();
-    if (console->dialect() == Dialect::Cmd)
-        GTEST_SKIP() << "needs a POSIX shell";
     Message error;
     std::string text;
     bool ended = false;
     ASSERT_TRUE(console->open(host.wake(), error)) << error;
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
+    // The interpreter's output pipe, opened a second time for writing (nothing is written to
+    // it): poll() tells when the pipe is full.
+    text.clear();
+    ASSERT_TRUE(console->writeCommand("echo \"pid:$$\"", error));
+    ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) {
+        return t.find("\npid:") != std::string::npos && endsWithPrompt(t);
+    })) << text;
+    const std::size_t at = text.find("\npid:") + 5;
+    const std::string pid = text.substr(at, text.find('\n', at) - at);
+    const int pipe = ::open(("/proc/" + pid + "/fd/1").c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(pipe, 0) << pid << ": " << std::strerror(errno);
+    const auto pipeFull = [pipe] {
+        pollfd p{pipe, POLLOUT, 0};
+        return ::poll(&p, 1, 0) == 0;
+    };
+
     console->setReadingPaused(true);
-    // The reader may finish the read it is in; then nothing more is taken from the pipe, and a
-    // writer of much output blocks on the full pipe.
+    // The reader may finish the read it is in; then nothing more is taken from the pipe, which
+    // fills up, and the writer of much output blocks.
     ASSERT_TRUE(console->writeCommand("head -c 1000000 /dev/zero | tr '\\0' x; echo; echo done", error));
-    std::this_thread::sleep_for(300ms);
-    std::size_t seen = console->takeOutput().text.size();
-    std::this_thread::sleep_for(300ms);
-    seen += console->takeOutput().text.size();
-    EXPECT_LT(seen, 300000u);
+    const bool filled = pollUntil(pipeFull);
+    ::close(pipe);
+    ASSERT_TRUE(filled) << "the paused reader went on emptying the pipe";
+    // What was taken: the echoed command and one read (the reader reads up to 64 KiB at a time).
+    const std::size_t seen = console->takeOutput().text.size();
+    EXPECT_LE(seen, 65u * 1024);
     console->setReadingPaused(false);
     text.clear();
     ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) {
@@ -185,6 +219,7 @@ TEST(Console, PausedReaderLeavesOutputInThePipeUntilResumed)
     }));
     EXPECT_GE(text.size() + seen, 1000000u);
 }
+#endif
 
 TEST(Console, InterruptEndsTheRunningCommandButNotTheInterpreter)
 {
@@ -200,14 +235,15 @@ TEST(Console, InterruptEndsTheRunningCommandButNotTheInterpreter)
     text.clear();
     // cmd echoes the command: "^" keeps the echo from holding what is waited for.
     const std::string eol = cmd ? "\r\n" : "\n";
-    ASSERT_TRUE(console->writeCommand(
-        cmd ? "echo sta^rted& ping -n 30 127.0.0.1 >NUL" : "echo started; sleep 30", error));
+    // "started" comes from the command's own process, which the interrupt reaches once it runs:
+    // it ends that process whether or not it has started the long wait yet.
+    ASSERT_TRUE(console->writeCommand(cmd ? "cmd /c \"echo sta^rted& ping -n 30 127.0.0.1 >NUL\""
+                                          : "sh -c 'echo started; exec sleep 30'",
+                                      error));
     ASSERT_TRUE(collect(*console, host, text, ended, [&](const std::string& t) {
         return t.find("started" + eol) != std::string::npos;
     })) << text;
     const auto t0 = std::chrono::steady_clock::now();
-    // The shell may still be starting sleep when "started" arrives; give it a moment.
-    std::this_thread::sleep_for(300ms);
     ASSERT_TRUE(console->interruptCommand());
     ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt)) << text;
     EXPECT_LT(std::chrono::steady_clock::now() - t0, 10s);

@@ -163,8 +163,16 @@ TEST(EngineWithConsole, PauseWhileDpctRunsThenResume)
     ASSERT_TRUE(rig.pumpUntil([&] { return rig.engine.phase() == RunPhase::ItemRunning; }));
     rig.engine.togglePause();
     ASSERT_TRUE(rig.engine.isPaused());
-    // While paused nothing is judged, however long dpct takes.
-    rig.pumpUntil([] { return false; }, 2s);
+    // While paused nothing is judged, even once dpct has finished: the last file it writes is
+    // there (the paused reader wakes no one, so the host looks for the file).
+    const std::filesystem::path last = rig.dir / "out" / "MainSourceFiles.yaml";
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    while (!std::filesystem::exists(last) && std::chrono::steady_clock::now() < deadline) {
+        rig.engine.processPending();
+        std::this_thread::sleep_for(20ms);
+    }
+    ASSERT_TRUE(std::filesystem::exists(last));
+    rig.engine.processPending();
     EXPECT_EQ(items[0].status, ItemStatus::Converting);
     EXPECT_EQ(rig.engine.phase(), RunPhase::Paused);
     rig.engine.togglePause();
@@ -202,11 +210,12 @@ TEST(EngineWithConsole, KilledInterpreterIsReplaced)
 {
     Rig rig;
     rig.startUp();
-    std::vector<CDpctData> items = {rig.source("slow.cu", "result=ok delay-ms=20000"),
+    // The warning reaches the console before the long wait: the simulator runs once it is there.
+    std::vector<CDpctData> items = {rig.source("slow.cu", "result=warnings warnings=1 delay-ms=20000"),
                                     rig.source("ok.cu", "result=ok")};
     ASSERT_TRUE(rig.engine.start({&items[0], &items[1]}));
-    ASSERT_TRUE(rig.pumpUntil([&] { return rig.engine.phase() == RunPhase::ItemRunning; }));
-    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(rig.pumpUntil([&] { return rig.observer.text.find("warning: DPCT") != std::string::npos; }))
+        << rig.observer.text;
     std::string cmd;
     if (rig.console->dialect() == Dialect::Cmd) {
         // Every cmd.exe of this test run, ours among them.
