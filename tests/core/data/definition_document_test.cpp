@@ -271,6 +271,29 @@ TEST(DefinitionDocument, DuplicateRuleComparesAsTheFileSystemDoes)
     EXPECT_FALSE(doc.contains("/w/Ärger/Σ.cu"));
 }
 
+// The window edits a copy of the item and hands it back: the item keeps its address and takes
+// the new options together with what the copy carries of the last run.
+TEST(DefinitionDocument, UpdateFromAnEditedCopyKeepsTheRunOutcome)
+{
+    DefinitionDocument doc;
+    doc.add(makeItem("/w/a.cu"));
+    CDpctData* item = doc.item(0);
+    item->status = ItemStatus::ConvertedOk;
+    item->exitCode = 3;
+    item->resultText = "Processed 1 file(s)";
+    item->changed[kOutRoot] = 1;
+
+    CDpctData edited = *item;
+    edited.setOn(kComments, true);
+    ASSERT_TRUE(doc.update(0, edited));
+    EXPECT_EQ(doc.item(0), item);
+    EXPECT_TRUE(item->isOn(kComments));
+    EXPECT_EQ(item->status, ItemStatus::ConvertedOk);
+    EXPECT_EQ(item->exitCode, 3);
+    EXPECT_EQ(item->resultText, "Processed 1 file(s)");
+    EXPECT_EQ(item->changed[kOutRoot], 1);
+}
+
 TEST(DefinitionDocument, ItemAddressesStayWhileRowsComeAndGo)
 {
     DefinitionDocument doc;

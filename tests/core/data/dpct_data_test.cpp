@@ -77,34 +77,35 @@ TEST(DpctData, NewAndResetRecordsAreIdenticalWithBuiltInDefaults)
     EXPECT_EQ(used, fresh);
 }
 
-TEST(DpctData, CopyCarriesOutcomeAndDefaultItemRuleClearsIt)
+TEST(DpctData, DefaultItemRuleKeepsTheOptionsAndClearsTheRest)
 {
     CDpctData item;
     item.path = "/w/a.cu";
     item.kind = 1;
     item.setOn(kOutRoot, true);
     item.setText(kOutRoot, "/w/out");
+    item.setOn(kFormatStyle, true);
+    item.setChoiceIndex(kFormatStyle, 0);
     item.status = ItemStatus::ConvertedOk;
     item.exitCode = 3;
     item.resultText = "Processed 1 file(s)";
-    item.changed[kOutRoot] = 1;
-
-    const CDpctData copy = item;
-    EXPECT_EQ(copy.status, ItemStatus::ConvertedOk);
-    EXPECT_EQ(copy.exitCode, 3);
-    EXPECT_EQ(copy.resultText, "Processed 1 file(s)");
-    EXPECT_EQ(copy.changed[kOutRoot], 1);
+    item.diagnostics = {{"/w/a.cu", 3, 4, "warning", "DPCT1003", "x"}};
+    item.elapsedMs = 1200;
 
     CDpctData defaults;
     defaults.takeOptionsForNextAdd(item);
     EXPECT_TRUE(defaults.isOn(kOutRoot));
     EXPECT_EQ(defaults.text(kOutRoot), "/w/out");
+    EXPECT_TRUE(defaults.isOn(kFormatStyle));
+    EXPECT_EQ(defaults.choiceIndex(kFormatStyle), 0);
     EXPECT_EQ(defaults.kind, 0);
     EXPECT_EQ(defaults.path, "");
     EXPECT_EQ(defaults.includeSubdirs, 0);
     EXPECT_EQ(defaults.status, ItemStatus::None);
     EXPECT_EQ(defaults.exitCode, 0);
     EXPECT_EQ(defaults.resultText, "");
+    EXPECT_TRUE(defaults.diagnostics.empty());
+    EXPECT_EQ(defaults.elapsedMs, -1);
 }
 
 // Only the texts that are set are stored: records with the same values compare equal whatever
