@@ -5,7 +5,7 @@
 #                    toolkit, labelled as a demo, when no oneAPI installation is found)
 #   ./dev.sh test    check the formatting and the five language catalogs, build everything
 #                    and run every test (native with sanitizers, the fuzz harnesses for 30 s
-#                    each when clang++ is installed, and the Windows build of the core under wine)
+#                    each, and the Windows build of the core under wine)
 #   ./dev.sh bench   build the release preset and run the benchmarks
 #   ./dev.sh deps    only install the build dependencies
 set -euo pipefail
@@ -16,6 +16,7 @@ ROOT=$(pwd)
 PACKAGES=(
   cmake ninja-build g++ make pkg-config git ca-certificates clang-format
   googletest libgmock-dev libbenchmark-dev
+  clang libclang-rt-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   xvfb xauth
   g++-mingw-w64-x86-64-posix wine wine64
@@ -56,8 +57,9 @@ have_oneapi() {
   return 1
 }
 
+# The dev build; extra arguments go to its configure step.
 build_native() {
-  cmake --preset dev >/dev/null
+  cmake --preset dev "$@" >/dev/null
   cmake --build --preset dev -j "$(jobs)"
 }
 
@@ -71,7 +73,8 @@ run_tests() {
   tools/format.sh --check || status=1
   # Every text of the program translated in all five catalogs, each in its own script.
   python3 tools/check_catalogs.py || status=1
-  build_native
+  # The fuzz harnesses are built only when asked for; the tests ask.
+  build_native -DTOVALO_BUILD_FUZZ=ON
   build_mingw
   local prefix="$ROOT/build/mingw/wineprefix"
   if [ ! -d "$prefix" ]; then
