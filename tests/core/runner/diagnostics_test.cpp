@@ -1,6 +1,7 @@
 // dpct's diagnostic lines: read from every recorded dpct output, the same wherever the output is
 // cut into pieces, and not confused by the lines around them.
 
+#include "read_all.h"
 #include "runner/command_output.h"
 #include "runner/dpct_output.h"
 
@@ -11,16 +12,9 @@
 #include <gtest/gtest.h>
 
 using namespace tovalo;
+using tovalo::test::readAll;
 
 namespace {
-
-std::string readAll(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::vector<DpctDiagnostic> fedInPieces(std::string_view text, std::size_t cut)
 {

@@ -2,6 +2,7 @@
 // output of one command and the result the engine must give for it.
 
 #include "fake_console.h"
+#include "read_all.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,14 +15,6 @@ using namespace tovalo;
 using namespace tovalo::test;
 
 namespace {
-
-std::string readAll(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::map<std::string, std::string> readExpected(const std::filesystem::path& p)
 {

@@ -482,4 +482,4 @@ void TestRun::refusedItemIsReportedInTheInterfaceLanguage()
 }
 
 QTEST_MAIN(TestRun)
-#include "tst_run.moc"
+#include "run_test.moc"

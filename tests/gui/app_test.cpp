@@ -607,4 +607,4 @@ void TestApp::helpAndVersionAnswerWithoutADisplay()
 }
 
 QTEST_MAIN(TestApp)
-#include "tst_app.moc"
+#include "app_test.moc"

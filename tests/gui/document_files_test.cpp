@@ -409,4 +409,4 @@ void TestDocumentFiles::quitKeepsWindowWhenItsSaveFails()
 }
 
 QTEST_MAIN(TestDocumentFiles)
-#include "tst_document_files.moc"
+#include "document_files_test.moc"

@@ -116,4 +116,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestCatalogs)
-#include "test_catalogs.moc"
+#include "catalogs_test.moc"

@@ -718,4 +718,4 @@ void TestMainFrame::optionGridKeepsRoomForValues()
 }
 
 QTEST_MAIN(TestMainFrame)
-#include "tst_main_frame.moc"
+#include "main_frame_test.moc"

@@ -293,4 +293,4 @@ private:
 };
 
 QTEST_MAIN(TestColorPicker)
-#include "tst_color_picker.moc"
+#include "color_picker_test.moc"

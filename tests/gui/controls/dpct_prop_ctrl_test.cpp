@@ -212,4 +212,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestDpctPropCtrl)
-#include "tst_dpct_prop_ctrl.moc"
+#include "dpct_prop_ctrl_test.moc"

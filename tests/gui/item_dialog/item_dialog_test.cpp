@@ -503,4 +503,4 @@ private:
 };
 
 QTEST_MAIN(TestItemDialog)
-#include "test_item_dialog.moc"
+#include "item_dialog_test.moc"

@@ -227,4 +227,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestWaterRoutine)
-#include "tst_water_routine.moc"
+#include "water_routine_test.moc"

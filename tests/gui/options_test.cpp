@@ -485,4 +485,4 @@ void TestOptions::colourPageByKeyboardOnly()
 }
 
 QTEST_MAIN(TestOptions)
-#include "tst_options.moc"
+#include "options_test.moc"

@@ -341,4 +341,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestDpctTreeCtrl)
-#include "tst_dpct_tree_ctrl.moc"
+#include "dpct_tree_ctrl_test.moc"

@@ -371,4 +371,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestStaticTreeCtrl)
-#include "tst_static_tree_ctrl.moc"
+#include "static_tree_ctrl_test.moc"

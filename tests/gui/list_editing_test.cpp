@@ -472,4 +472,4 @@ void TestListEditing::disabledFieldsLookDisabledInEveryLook()
 }
 
 QTEST_MAIN(TestListEditing)
-#include "tst_list_editing.moc"
+#include "list_editing_test.moc"

@@ -383,4 +383,4 @@ private:
 };
 
 QTEST_MAIN(TestOptionPage)
-#include "test_option_page.moc"
+#include "option_page_test.moc"

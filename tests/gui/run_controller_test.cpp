@@ -217,4 +217,4 @@ void TestRunController::withoutOneApiNothingStarts()
 }
 
 QTEST_MAIN(TestRunController)
-#include "tst_run_controller.moc"
+#include "run_controller_test.moc"

@@ -236,4 +236,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestDefinitionModel)
-#include "tst_definition_model.moc"
+#include "definition_model_test.moc"

@@ -263,4 +263,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestCommui)
-#include "test_commui.moc"
+#include "commui_test.moc"

@@ -217,4 +217,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestWaterDropCtrl)
-#include "tst_water_drop_ctrl.moc"
+#include "water_drop_ctrl_test.moc"

@@ -589,4 +589,4 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
 }
 
 QTEST_MAIN(TestChildFrame)
-#include "tst_child_frame.moc"
+#include "child_frame_test.moc"

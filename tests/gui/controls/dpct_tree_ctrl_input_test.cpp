@@ -345,4 +345,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestDpctTreeCtrlInput)
-#include "tst_dpct_tree_ctrl_input.moc"
+#include "dpct_tree_ctrl_input_test.moc"

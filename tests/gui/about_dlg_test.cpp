@@ -237,4 +237,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestAboutDlg)
-#include "tst_about_dlg.moc"
+#include "about_dlg_test.moc"

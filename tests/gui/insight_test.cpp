@@ -317,4 +317,4 @@ void TestInsight::exportCsvAndJson()
 }
 
 QTEST_MAIN(TestInsight)
-#include "tst_insight.moc"
+#include "insight_test.moc"

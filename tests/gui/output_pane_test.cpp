@@ -345,4 +345,4 @@ void TestOutputPane::saveAsWritesTheWholeLog()
 }
 
 QTEST_MAIN(TestOutputPane)
-#include "tst_output_pane.moc"
+#include "output_pane_test.moc"
