@@ -482,7 +482,7 @@ Support application
     </message>
 </context>
 <context>
-    <name>tovalo::gui::CDiagnosticsView</name>
+    <name>tovalo::gui::DiagnosticsView</name>
     <message>
         <source>dpct Diagnostics</source>
         <translation>dpct Diagnostics</translation>
@@ -768,7 +768,7 @@ code --goto {file}:{line}:{column}
     </message>
 </context>
 <context>
-    <name>tovalo::gui::CMainCommands</name>
+    <name>tovalo::gui::MainCommands</name>
     <message>
         <source>Windows &amp;7</source>
         <translation>Windows &amp;7</translation>
@@ -1087,7 +1087,7 @@ Do you really want to quit?</translation>
     </message>
 </context>
 <context>
-    <name>tovalo::gui::CMainStatusBar</name>
+    <name>tovalo::gui::MainStatusBar</name>
     <message>
         <source>Starting setvars</source>
         <translation>Starting setvars</translation>

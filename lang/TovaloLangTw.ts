@@ -482,7 +482,7 @@ Support application
     </message>
 </context>
 <context>
-    <name>tovalo::gui::CDiagnosticsView</name>
+    <name>tovalo::gui::DiagnosticsView</name>
     <message>
         <source>dpct Diagnostics</source>
         <translation>dpct 診斷</translation>
@@ -766,7 +766,7 @@ code --goto {file}:{line}:{column}
     </message>
 </context>
 <context>
-    <name>tovalo::gui::CMainCommands</name>
+    <name>tovalo::gui::MainCommands</name>
     <message>
         <source>Windows &amp;7</source>
         <translation>Windows 7(&amp;7)</translation>
@@ -1085,7 +1085,7 @@ Do you really want to quit?</source>
     </message>
 </context>
 <context>
-    <name>tovalo::gui::CMainStatusBar</name>
+    <name>tovalo::gui::MainStatusBar</name>
     <message>
         <source>Starting setvars</source>
         <translation>正在啟動 setvars</translation>

@@ -44,8 +44,16 @@ bool sameFile(const std::string& a, const std::string& b)
     return std::filesystem::equivalent(pathFromUtf8(a), pathFromUtf8(b), ec) && !ec;
 }
 
+// What a command takes beside FILE: --dialect (commands, check) or -o and
+// --force-encoding-change (format).
+enum class Takes
+{
+    Dialect,
+    Output
+};
+
 // FILE plus the options each command allows. Returns kExitOk, or the usage error's status.
-int parseArgs(std::string_view command, const Args& args, bool allowDialect, bool allowOutput, Parsed& p)
+int parseArgs(std::string_view command, const Args& args, Takes takes, Parsed& p)
 {
     const auto takeDialectValue = [&p](const std::string* v) -> std::string {
         if (!v)
@@ -61,9 +69,9 @@ int parseArgs(std::string_view command, const Args& args, bool allowDialect, boo
         return {};
     };
     std::vector<ArgOption> options;
-    if (allowDialect)
+    if (takes == Takes::Dialect)
         options.push_back({"--dialect", {}, true, takeDialectValue});
-    if (allowOutput) {
+    if (takes == Takes::Output) {
         options.push_back({"--output", "-o", true, takeOutput});
         options.push_back(switchOption("--force-encoding-change", {}, p.forceEncodingChange));
     }
@@ -96,7 +104,7 @@ int cmdCommands(const Args& args)
         return kExitOk;
     }
     Parsed p;
-    if (const int usage = parseArgs("commands", args, true, false, p); usage != kExitOk)
+    if (const int usage = parseArgs("commands", args, Takes::Dialect, p); usage != kExitOk)
         return usage;
     int status = kExitOk;
     ReadResult doc;
@@ -132,7 +140,7 @@ int cmdFormat(const Args& args)
         return kExitOk;
     }
     Parsed p;
-    if (const int usage = parseArgs("format", args, false, true, p); usage != kExitOk)
+    if (const int usage = parseArgs("format", args, Takes::Output, p); usage != kExitOk)
         return usage;
     ReadResult doc;
     if (!readOrReport(p.file, doc))
@@ -176,7 +184,7 @@ int cmdCheck(const Args& args)
         return kExitOk;
     }
     Parsed p;
-    if (const int usage = parseArgs("check", args, true, false, p); usage != kExitOk)
+    if (const int usage = parseArgs("check", args, Takes::Dialect, p); usage != kExitOk)
         return usage;
     ReadResult doc;
     if (!readOrReport(p.file, doc))

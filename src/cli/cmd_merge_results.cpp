@@ -157,7 +157,10 @@ int cmdMergeResults(const Args& args)
         std::string text, error;
         std::vector<CDpctData> items;
         ResultsHeader h;
-        if (!readWholeFile(file, text, error) || !readResults(text, items, h, error)) {
+        Message why;
+        if (!readWholeFile(file, text, why))
+            error = englishText(why);
+        if (!error.empty() || !readResults(text, items, h, error)) {
             err("tovalo-cli merge-results: '" + file + "' is not a results file: " + error + "\n");
             return kExitUsage;
         }
@@ -224,9 +227,8 @@ int cmdMergeResults(const Args& args)
         out(json);
         return kExitOk;
     }
-    std::string error;
-    if (!writeFileAtomically(output, json, error)) {
-        err("tovalo-cli merge-results: cannot write '" + output + "': " + error + "\n");
+    if (Message why; !writeFileAtomically(output, json, why)) {
+        err("tovalo-cli merge-results: cannot write '" + output + "': " + englishText(why) + "\n");
         return kExitUsage;
     }
     return kExitOk;

@@ -64,8 +64,8 @@ int cmdReport(const Args& args)
         return usage;
 
     std::string text, error;
-    if (!readWholeFile(resultsFile, text, error)) {
-        err("tovalo-cli report: cannot read '" + resultsFile + "': " + error + "\n");
+    if (Message why; !readWholeFile(resultsFile, text, why)) {
+        err("tovalo-cli report: cannot read '" + resultsFile + "': " + englishText(why) + "\n");
         return kExitUsage;
     }
     ResultsHeader header;
@@ -87,8 +87,8 @@ int cmdReport(const Args& args)
         out(html);
         return kExitOk;
     }
-    if (!writeFileAtomically(output, html, error)) {
-        err("tovalo-cli report: cannot write '" + output + "': " + error + "\n");
+    if (Message why; !writeFileAtomically(output, html, why)) {
+        err("tovalo-cli report: cannot write '" + output + "': " + englishText(why) + "\n");
         return kExitUsage;
     }
     const ReportSummary s = summarizeResults(list);

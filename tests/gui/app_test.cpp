@@ -62,7 +62,7 @@ class LanguageAnswer
 public:
     explicit LanguageAnswer(int index)
     {
-        CLanguageQuestion::setTestAnswer([this, index](CLanguageQuestion& dialog) {
+        LanguageQuestion::setTestAnswer([this, index](LanguageQuestion& dialog) {
             ++asked;
             title = dialog.windowTitle();
             instruction = dialog.instructionLabel()->text();
@@ -78,9 +78,9 @@ public:
                 dialog.link(index)->click();
         });
     }
-    ~LanguageAnswer() { CLanguageQuestion::setTestAnswer(unexpectedQuestion); }
+    ~LanguageAnswer() { LanguageQuestion::setTestAnswer(unexpectedQuestion); }
 
-    static void unexpectedQuestion(CLanguageQuestion&)
+    static void unexpectedQuestion(LanguageQuestion&)
     {
         QTest::qFail("unexpected language question", __FILE__, __LINE__);
     }
@@ -122,7 +122,7 @@ void TestApp::initTestCase()
 {
     testing_gui::failOnUnexpectedDialogs();
     testing_gui::useBuiltLanguagePacks();
-    CLanguageQuestion::setTestAnswer(LanguageAnswer::unexpectedQuestion);
+    LanguageQuestion::setTestAnswer(LanguageAnswer::unexpectedQuestion);
     setSystemUiLanguagesForTests({QStringLiteral("ja-JP")});
 }
 
@@ -186,7 +186,7 @@ void TestApp::languageQuestionSpeaksTheSystemLanguage()
     QFETCH(QString, cancel);
     setSystemUiLanguagesForTests({system});
     LanguageAnswer answer(4);
-    QCOMPARE(CLanguageQuestion::ask(), 4);
+    QCOMPARE(LanguageQuestion::ask(), 4);
     QCOMPARE(answer.asked, 1);
     QCOMPARE(answer.title, QStringLiteral("Tovalo"));
     QVERIFY(answer.hasIcon);
@@ -199,8 +199,8 @@ void TestApp::languageQuestionSpeaksTheSystemLanguage()
                                            QStringLiteral("繁體中文 (Chinese Traditional)"),
                                            QStringLiteral("한국어 (Korean)")}));
     // Closing the dialog without a choice is a cancel.
-    CLanguageQuestion::setTestAnswer([](CLanguageQuestion& dialog) { dialog.close(); });
-    QCOMPARE(CLanguageQuestion::ask(), -1);
+    LanguageQuestion::setTestAnswer([](LanguageQuestion& dialog) { dialog.close(); });
+    QCOMPARE(LanguageQuestion::ask(), -1);
 }
 
 void TestApp::choosingTheThirdLinkLoadsChineseAndStoresIt()
@@ -323,13 +323,13 @@ void TestApp::everyPackSpeaksItsLanguageWithQtsOwnTexts()
     for (int i = 0; i < 5; ++i) {
         LanguagePack pack;
         QVERIFY(pack.load(i));
-        QCOMPARE(QCoreApplication::translate("tovalo::gui::CMainCommands", "&File"), files[i]);
+        QCOMPARE(QCoreApplication::translate("tovalo::gui::MainCommands", "&File"), files[i]);
         // (English has no catalog of Qt's own: the suite's Japanese one still answers then.)
         if (qtTexts && i != 1)
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancels[i]);
     }
     // Unloading gives the interface back to the pack loaded before.
-    QCOMPARE(QCoreApplication::translate("tovalo::gui::CMainCommands", "&File"), files[0]);
+    QCOMPARE(QCoreApplication::translate("tovalo::gui::MainCommands", "&File"), files[0]);
 }
 
 void TestApp::coreMessagesAreWordedInEveryPack()
@@ -374,7 +374,7 @@ void TestApp::packVersionsAreReadWithoutChangingTheLanguage()
         QCOMPARE(LanguagePack::versionText(i), QStringLiteral("1.0.0"));
     QCOMPARE(LanguagePack::versionValue(1), 0x00010000u);
     // Reading a pack's version does not make it the interface language.
-    QCOMPARE(QCoreApplication::translate("tovalo::gui::CMainCommands", "&File"),
+    QCOMPARE(QCoreApplication::translate("tovalo::gui::MainCommands", "&File"),
              QStringLiteral("ファイル(&F)"));
 
     Sandbox sandbox;

@@ -42,9 +42,9 @@
 
 using namespace tovalo;
 using namespace tovalo::gui;
-using testing_gui::Sandbox;
 using testing_gui::closeSettled;
 using testing_gui::rowPoint;
+using testing_gui::Sandbox;
 using testing_gui::whenModal;
 
 namespace {
@@ -138,7 +138,7 @@ void TestChildFrame::panesInTwoThirdsProportions()
     QVERIFY(doc);
     // The window gets its real size from the main frame's layout.
     QTRY_VERIFY(doc->outerSplitter()->width() > 300 && doc->innerSplitter()->height() > 200);
-    doc->SetProportions();
+    doc->setProportions();
     const QList<int> outer = doc->outerSplitter()->sizes();
     const QList<int> inner = doc->innerSplitter()->sizes();
     const int w = outer[0] + outer[1];
@@ -330,7 +330,7 @@ void TestChildFrame::deleteLastThenOnlyRow()
 
     // The only row: no selection, an empty grid and result pane, update and delete off.
     doc->document().item(list->selectedRow())->resultText = "some output";
-    doc->ShowItem(doc->document().item(list->selectedRow()));
+    doc->showItem(doc->document().item(list->selectedRow()));
     QVERIFY(!doc->resultCtrl()->text().isEmpty());
     DialogSeam::answerMessage(QMessageBox::Yes);
     frame_->action(cmd::DeleteItem)->trigger();
@@ -519,7 +519,7 @@ void TestChildFrame::fullRunFollowsTheCurrentRow()
     QTRY_VERIFY(frame_->action(cmd::AddItem)->isEnabled());
 
     QList<int> rowsSeen;
-    connect(doc, &CDocumentWindow::stateChanged, this, [&rowsSeen, doc] {
+    connect(doc, &DocumentWindow::stateChanged, this, [&rowsSeen, doc] {
         if (rowsSeen.isEmpty() || rowsSeen.last() != doc->currentRow())
             rowsSeen.append(doc->currentRow());
     });

@@ -29,8 +29,8 @@
 
 using namespace tovalo;
 using namespace tovalo::gui;
-using testing_gui::Sandbox;
 using testing_gui::closeSettled;
+using testing_gui::Sandbox;
 using testing_gui::whenModal;
 
 namespace {
@@ -91,7 +91,7 @@ void TestDocumentFiles::init()
 void TestDocumentFiles::cleanup()
 {
     // Whatever a test left modified is discarded without questions.
-    for (CDocumentWindow* doc : frame_->documentWindows()) {
+    for (DocumentWindow* doc : frame_->documentWindows()) {
         if (auto* child = qobject_cast<CChildFrame*>(doc); child && child->isModified()) {
             DialogSeam::answerMessage(QMessageBox::No);
             child->queryClose();
@@ -388,7 +388,7 @@ void TestDocumentFiles::sessionEndAsksEveryModifiedDocument()
     QVERIFY(!frame_->querySaveAll());
     QCOMPARE(DialogSeam::shownCount(), asked + 3); // the question, the chooser and the write error
     QCOMPARE(DialogSeam::pendingAnswers(), 0);
-    for (CDocumentWindow* doc : frame_->documentWindows())
+    for (DocumentWindow* doc : frame_->documentWindows())
         QVERIFY(static_cast<CChildFrame*>(doc)->isModified());
 }
 

@@ -132,7 +132,7 @@ void MainWindowSuite::openMainWindow(const std::function<void(tovalo::Settings&)
 
 void MainWindowSuite::discardModifiedDocuments()
 {
-    for (tovalo::gui::CDocumentWindow* doc : frame_->documentWindows()) {
+    for (tovalo::gui::DocumentWindow* doc : frame_->documentWindows()) {
         if (auto* child = qobject_cast<tovalo::gui::CChildFrame*>(doc); child && child->isModified()) {
             tovalo::gui::DialogSeam::answerMessage(QMessageBox::No);
             child->queryClose();

@@ -137,16 +137,16 @@ void TestInsight::diagnosticsInTheListThePaneAndTheView()
 
     // The result pane names the codes of the shown item.
     list->selectRow(0);
-    doc->ShowItem(list->itemAt(0));
+    doc->showItem(list->itemAt(0));
     QVERIFY2(doc->resultCtrl()->diagnosticsText().contains(QStringLiteral("DPCT1007 \u00D74")),
              qPrintable(doc->resultCtrl()->diagnosticsText()));
-    doc->ShowItem(list->itemAt(1));
+    doc->showItem(list->itemAt(1));
     QVERIFY(doc->resultCtrl()->diagnosticsText().isEmpty());
 
     // The view: one row per code, counted over the document, each opening its first location.
     QVERIFY(frame_->action(cmd::Diagnostics)->isEnabled());
     frame_->action(cmd::Diagnostics)->trigger();
-    CDiagnosticsView* view = doc->diagnosticsView();
+    DiagnosticsView* view = doc->diagnosticsView();
     QVERIFY(view && view->isVisible());
     QTreeWidget* tree = view->tree();
     int total = 0;

@@ -35,8 +35,8 @@
 
 using namespace tovalo;
 using namespace tovalo::gui;
-using testing_gui::Sandbox;
 using testing_gui::rowPoint;
+using testing_gui::Sandbox;
 using testing_gui::whenModal;
 
 namespace {
@@ -427,7 +427,7 @@ void TestListEditing::aRunUnderTheFilterConvertsEveryItemInListOrder()
     // The run takes every item of the list, hidden ones included, in list order; nothing can be
     // moved or undone meanwhile. The list shows the current row when the filter shows it.
     QList<int> rowsSeen;
-    connect(doc, &CDocumentWindow::stateChanged, this, [&rowsSeen, doc] {
+    connect(doc, &DocumentWindow::stateChanged, this, [&rowsSeen, doc] {
         if (rowsSeen.isEmpty() || rowsSeen.last() != doc->currentRow())
             rowsSeen.append(doc->currentRow());
     });

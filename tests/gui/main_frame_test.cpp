@@ -349,7 +349,7 @@ void TestMainFrame::droppedFilesOpenExistingOnes()
     QDropEvent drop(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(frame_.get(), &drop);
     delete mime;
-    const QList<CDocumentWindow*> docs = frame_->documentWindows();
+    const QList<DocumentWindow*> docs = frame_->documentWindows();
     QCOMPARE(docs.size(), 2);
     QCOMPARE(docs.at(0)->filePath(), a);
     QCOMPARE(docs.at(1)->filePath(), c);
@@ -481,8 +481,8 @@ void TestMainFrame::quitStopsAtCancelledSaveQuestion()
 void TestMainFrame::windowMenuArrangesCyclesAndClosesAll()
 {
     settings_->tabMode[kTabMdiOn] = 0;
-    CDocumentWindow* a = frame_->newDocumentWindow();
-    CDocumentWindow* b = frame_->newDocumentWindow();
+    DocumentWindow* a = frame_->newDocumentWindow();
+    DocumentWindow* b = frame_->newDocumentWindow();
     auto* c = new RefusingDocument(*settings_);
     frame_->setDocumentFactory([c] { return c; });
     frame_->newDocumentWindow();

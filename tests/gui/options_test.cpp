@@ -422,14 +422,14 @@ void TestOptions::resetThenOkStoresAutomaticEverywhere()
     QCOMPARE(CToolOptionPageColor::lineColor(page->line(0)), ListColors::kAutomatic);
 
     std::vector<int> before;
-    for (CDocumentWindow* doc : frame_->documentWindows())
+    for (DocumentWindow* doc : frame_->documentWindows())
         before.push_back(static_cast<CountingDocument*>(doc)->colorsApplied);
     sheet->accept();
     QCOMPARE(sheet->changeMask(), unsigned{CToolOptionProp::kColorsChanged});
     for (std::uint32_t c : settings_->colors)
         QCOMPARE(c, ListColors::kAutomatic);
     CToolOptionProp::applyChanges(*frame_, *settings_, *store_, sheet->changeMask());
-    const QList<CDocumentWindow*> docs = frame_->documentWindows();
+    const QList<DocumentWindow*> docs = frame_->documentWindows();
     for (int i = 0; i < docs.size(); ++i)
         QCOMPARE(static_cast<CountingDocument*>(docs[i])->colorsApplied,
                  before[static_cast<std::size_t>(i)] + 1);

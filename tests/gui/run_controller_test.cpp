@@ -23,7 +23,7 @@ using testing_gui::Sandbox;
 namespace {
 
 /// A document window that holds items and writes down every call the controller makes.
-class RecordingDocument : public CDocumentWindow
+class RecordingDocument : public DocumentWindow
 {
 public:
     explicit RecordingDocument(std::vector<CDpctData> items)

@@ -118,7 +118,7 @@ void TestRun::startUpThenRunOfTheExample()
     frame_->outputPane()->flushAll();
     QVERIFY(frame_->outputPane()->log()->toPlainText().contains(QStringLiteral("tovalo> ")));
 
-    CDocumentWindow* doc = frame_->activeDocument();
+    DocumentWindow* doc = frame_->activeDocument();
     QCOMPARE(doc->rowCount(), 3);
     QVERIFY(frame_->action(cmd::Start)->isEnabled());
     statusTexts_.clear();
@@ -163,7 +163,7 @@ void TestRun::enablingPauseAndStop()
                                       {QStringLiteral("s3.cu"), QStringLiteral("result=ok delay-ms=1500")}});
     openConsole();
     QVERIFY(frame_->openDefinition(def));
-    CDocumentWindow* doc = frame_->activeDocument();
+    DocumentWindow* doc = frame_->activeDocument();
     QVERIFY(frame_->action(cmd::Start)->isEnabled());
     QVERIFY(!frame_->action(cmd::Stop)->isEnabled());
     QVERIFY(!frame_->action(cmd::PauseResume)->isEnabled());
@@ -282,7 +282,7 @@ void TestRun::undecidedItemsEndNgWithTheirExitStatus()
          {QStringLiteral("ok.cu"), QStringLiteral("result=ok")}});
     openConsole();
     QVERIFY(frame_->openDefinition(def));
-    CDocumentWindow* doc = frame_->activeDocument();
+    DocumentWindow* doc = frame_->activeDocument();
     auto* list = doc->findChild<CDpctTreeCtrl*>();
     QTest::keyClick(frame_.get(), Qt::Key_F5);
     QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
@@ -308,7 +308,7 @@ void TestRun::pausedRowAndStopThatInterruptsDpct()
          {QStringLiteral("next.cu"), QStringLiteral("result=ok")}});
     openConsole();
     QVERIFY(frame_->openDefinition(def));
-    CDocumentWindow* doc = frame_->activeDocument();
+    DocumentWindow* doc = frame_->activeDocument();
     auto* list = doc->findChild<CDpctTreeCtrl*>();
     QTest::keyClick(frame_.get(), Qt::Key_F5);
     // Both warnings are out: dpct itself runs, and would for an hour.
@@ -334,8 +334,8 @@ void TestRun::pausedRowAndStopThatInterruptsDpct()
     // Stop interrupts dpct; the status bar says so until its prompt is back.
     statusTexts_.clear();
     QTest::keyClick(frame_.get(), Qt::Key_F5, Qt::ShiftModifier);
-    QCOMPARE(CMainStatusBar::stoppingText(), QStringLiteral("停止中..."));
-    QVERIFY2(statusTexts_.contains(QStringLiteral("1:") + CMainStatusBar::stoppingText()),
+    QCOMPARE(MainStatusBar::stoppingText(), QStringLiteral("停止中..."));
+    QVERIFY2(statusTexts_.contains(QStringLiteral("1:") + MainStatusBar::stoppingText()),
              qPrintable(statusTexts_.join(u'|')));
     QTRY_VERIFY_WITH_TIMEOUT(frame_->action(cmd::Start)->isEnabled(), 10000);
     QCOMPARE(phasePane(), QStringLiteral(" "));
@@ -359,7 +359,7 @@ void TestRun::quitAsksEveryQuestionBeforeClosingAnything()
     modified->document().add(added);
     QVERIFY(modified->isModified());
     QVERIFY(frame_->openDefinition(def));
-    CDocumentWindow* running = frame_->activeDocument();
+    DocumentWindow* running = frame_->activeDocument();
     QVERIFY(running != modified);
     QTest::keyClick(frame_.get(), Qt::Key_F5);
     QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
@@ -404,7 +404,7 @@ void TestRun::runShowsDoneOfTotalThenItsSummary()
          {QStringLiteral("ok2.cu"), QStringLiteral("result=ok")}});
     openConsole();
     QVERIFY(frame_->openDefinition(def));
-    CDocumentWindow* doc = frame_->activeDocument();
+    DocumentWindow* doc = frame_->activeDocument();
     QTest::keyClick(frame_.get(), Qt::Key_F5);
     // During the run: "done / total" on the bar and the same progress in the title.
     QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
@@ -430,8 +430,8 @@ void TestRun::runShowsDoneOfTotalThenItsSummary()
     // Idle: no stale bar, a summary in the interface language, no progress in the title.
     QVERIFY(!progress()->isVisible());
     QVERIFY(summaryPane()->isVisible());
-    QCOMPARE(summaryPane()->text(), CMainStatusBar::summaryText(summary));
-    QVERIFY(summaryPane()->text().contains(CMainStatusBar::elapsedText(summary.elapsedMs)));
+    QCOMPARE(summaryPane()->text(), MainStatusBar::summaryText(summary));
+    QVERIFY(summaryPane()->text().contains(MainStatusBar::elapsedText(summary.elapsedMs)));
     QTRY_VERIFY2(!frame_->windowTitle().startsWith(QLatin1Char('[')), qPrintable(frame_->windowTitle()));
 
     // A stopped run says how far it got; the next run's bar replaces the summary.
@@ -454,9 +454,9 @@ void TestRun::runShowsDoneOfTotalThenItsSummary()
     QTRY_VERIFY_WITH_TIMEOUT(frame_->action(cmd::Start)->isEnabled(), 10000);
 
     // Elapsed times read as minutes and seconds, hours from an hour on.
-    QCOMPARE(CMainStatusBar::elapsedText(0), QStringLiteral("0:00"));
-    QCOMPARE(CMainStatusBar::elapsedText(65'400), QStringLiteral("1:05"));
-    QCOMPARE(CMainStatusBar::elapsedText(3'725'000), QStringLiteral("1:02:05"));
+    QCOMPARE(MainStatusBar::elapsedText(0), QStringLiteral("0:00"));
+    QCOMPARE(MainStatusBar::elapsedText(65'400), QStringLiteral("1:05"));
+    QCOMPARE(MainStatusBar::elapsedText(3'725'000), QStringLiteral("1:02:05"));
 }
 
 void TestRun::refusedItemIsReportedInTheInterfaceLanguage()

@@ -524,7 +524,7 @@ int main(int argc, char** argv)
         }
         if (said && diagnostics) {
             frame->action(gui::cmd::Diagnostics)->trigger();
-            if (auto* view = frame->findChild<gui::CDiagnosticsView*>()) {
+            if (auto* view = frame->findChild<gui::DiagnosticsView*>()) {
                 view->move(frame->geometry().center() - view->rect().center());
                 if (QTreeWidgetItem* first = view->tree()->topLevelItem(0))
                     first->setExpanded(true);

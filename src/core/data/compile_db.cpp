@@ -118,11 +118,8 @@ bool readCompileDb(std::string_view path, CompileDb& db, Message& error)
     if (fs::is_directory(file, ec))
         file /= "compile_commands.json";
     std::string bytes;
-    std::string why;
-    if (!readWholeFile(utf8FromPath(file), bytes, why)) {
-        error = std::move(why);
+    if (!readWholeFile(utf8FromPath(file), bytes, error))
         return false;
-    }
     const fs::path absolute = fs::absolute(file, ec);
     const std::string folder = utf8FromPath((ec ? file : absolute).parent_path());
     // A UTF-8 byte-order mark is not JSON, but editors on Windows write one.

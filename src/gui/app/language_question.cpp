@@ -14,7 +14,7 @@ namespace tovalo::gui {
 namespace {
 
 QStringList g_testUiLanguages;
-std::function<void(CLanguageQuestion&)> g_testAnswer;
+std::function<void(LanguageQuestion&)> g_testAnswer;
 
 // Indexed by StartupLanguage. These texts are shown before any language pack is loaded, so they
 // are deliberately not translatable through a catalog.
@@ -105,7 +105,7 @@ QString languageCaption(int index)
     return index >= 0 && index <= 4 ? QString::fromUtf8(kCaptions[index]) : QString();
 }
 
-CLanguageQuestion::CLanguageQuestion(StartupLanguage language, QWidget* parent) : QDialog(parent)
+LanguageQuestion::LanguageQuestion(StartupLanguage language, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("languageQuestion"));
     setWindowTitle(QStringLiteral("Tovalo"));
@@ -163,15 +163,15 @@ CLanguageQuestion::CLanguageQuestion(StartupLanguage language, QWidget* parent) 
     setMinimumWidth(480);
 }
 
-int CLanguageQuestion::chosenIndex() const
+int LanguageQuestion::chosenIndex() const
 {
     const int index = result() - kFirstLinkResult;
     return index >= 0 && index <= 4 ? index : -1;
 }
 
-int CLanguageQuestion::ask(QWidget* parent)
+int LanguageQuestion::ask(QWidget* parent)
 {
-    CLanguageQuestion dialog(systemStartupLanguage(), parent);
+    LanguageQuestion dialog(systemStartupLanguage(), parent);
     if (g_testAnswer) {
         dialog.setResult(QDialog::Rejected);
         g_testAnswer(dialog);
@@ -181,7 +181,7 @@ int CLanguageQuestion::ask(QWidget* parent)
     return dialog.chosenIndex();
 }
 
-void CLanguageQuestion::setTestAnswer(std::function<void(CLanguageQuestion&)> answer)
+void LanguageQuestion::setTestAnswer(std::function<void(LanguageQuestion&)> answer)
 {
     g_testAnswer = std::move(answer);
 }

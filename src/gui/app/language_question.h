@@ -48,13 +48,13 @@ QString languageCaption(int index);
 
 /// The question itself: program icon, main instruction and explanation, one command link per
 /// language and Cancel. exec() returns 1000 + the chosen index, or QDialog::Rejected.
-class CLanguageQuestion : public QDialog
+class LanguageQuestion : public QDialog
 {
     Q_OBJECT
 public:
     static constexpr int kFirstLinkResult = 1000;
 
-    explicit CLanguageQuestion(StartupLanguage language, QWidget* parent = nullptr);
+    explicit LanguageQuestion(StartupLanguage language, QWidget* parent = nullptr);
 
     QLabel* instructionLabel() const { return instruction_; }
     QLabel* contentLabel() const { return content_; }
@@ -69,7 +69,7 @@ public:
     /// Tests: ask() builds the dialog, hands it to `answer` instead of running it (the function
     /// clicks a link or Cancel, or leaves it, which counts as closing), and returns what it
     /// chose. An empty function restores the real dialog.
-    static void setTestAnswer(std::function<void(CLanguageQuestion&)> answer);
+    static void setTestAnswer(std::function<void(LanguageQuestion&)> answer);
 
 private:
     QLabel* instruction_ = nullptr;

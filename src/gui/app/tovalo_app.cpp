@@ -180,7 +180,7 @@ bool CTovaloApp::chooseAndLoadLanguage()
     for (int i = 0; i < kLanguageCount; ++i)
         settings_.languagePackVersions[static_cast<std::size_t>(i)] = LanguagePack::versionValue(i);
     if (settings_.language == kLanguageNotChosen) {
-        const int chosen = CLanguageQuestion::ask();
+        const int chosen = LanguageQuestion::ask();
         if (chosen < 0) {
             // Cancelled or closed: the start ends and the stored settings stay as they are.
             saveAtExit_ = false;

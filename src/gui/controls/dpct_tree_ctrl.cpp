@@ -133,7 +133,7 @@ void CDpctTreeCtrl::rowsInserted(int first, int last)
     if (pendingEnsure_ >= first)
         pendingEnsure_ += n;
     endRowDrag();
-    RecalcScroll(false);
+    recalcScroll();
     updateAccessibleDescription();
 }
 
@@ -148,7 +148,7 @@ void CDpctTreeCtrl::rowsRemoved(int first, int last)
     renumber(selection_);
     renumber(pendingEnsure_);
     endRowDrag();
-    RecalcScroll(false);
+    recalcScroll();
     updateAccessibleDescription();
 }
 
@@ -169,7 +169,7 @@ void CDpctTreeCtrl::modelReset()
     dropGap_ = -1;
     selection_ = -1;
     pendingEnsure_ = -1;
-    RecalcScroll(true);
+    recalcScroll(ScrollTo::Top);
     updateAccessibleDescription();
 }
 
@@ -249,11 +249,11 @@ ListLayout CDpctTreeCtrl::layout() const
             .rows = count()};
 }
 
-void CDpctTreeCtrl::RecalcScroll(bool resetToTop)
+void CDpctTreeCtrl::recalcScroll(ScrollTo to)
 {
     const ListLayout l = layout();
     setScrollExtent(l.contentHeight(), l.pageStep(), l.pageStep(), rowHeight_);
-    if (resetToTop)
+    if (to == ScrollTo::Top)
         verticalScrollBar()->setValue(0);
     viewport()->update();
 }
@@ -275,7 +275,7 @@ void CDpctTreeCtrl::scrollIntoView(int row)
 {
     // The range may be stale when the row count changed while the view had no real height.
     if (verticalScrollBar()->maximum() < rowHeight_ * count() - verticalScrollBar()->pageStep())
-        RecalcScroll(false);
+        recalcScroll();
     verticalScrollBar()->setValue(layout().scrollToShow(row));
     viewport()->update();
 }
@@ -283,7 +283,7 @@ void CDpctTreeCtrl::scrollIntoView(int row)
 void CDpctTreeCtrl::viewResized()
 {
     divider_.fit(viewport()->width());
-    RecalcScroll(false);
+    recalcScroll();
     if (pendingEnsure_ >= 0 && isVisible())
         ensureVisible(pendingEnsure_);
 }
@@ -379,7 +379,7 @@ void CDpctTreeCtrl::updateMetrics()
     boldFont_ = normalFont_;
     boldFont_.setWeight(QFont::Bold);
     rowHeight_ = rowHeightForTextHeight(QFontMetrics(normalFont_, this).height());
-    RecalcScroll(false);
+    recalcScroll();
 }
 
 void CDpctTreeCtrl::fontChanged()

@@ -87,9 +87,15 @@ public:
     /// Scrolls so that `row` is fully in view (a row below the view ends one row above the
     /// bottom edge). False for a row that does not exist.
     bool ensureVisible(int row);
-    /// Recomputes the scroll range from the row count and the view height, optionally scrolls
-    /// back to the top, and repaints.
-    void RecalcScroll(bool resetToTop = false);
+    /// Where recalcScroll leaves the view: where it was, or at the top.
+    enum class ScrollTo
+    {
+        Keep,
+        Top
+    };
+    /// Recomputes the scroll range from the row count and the view height, scrolls back to the
+    /// top when asked, and repaints.
+    void recalcScroll(ScrollTo to = ScrollTo::Keep);
 
     // Run state and looks -----------------------------------------------------------------------
 

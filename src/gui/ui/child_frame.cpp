@@ -29,7 +29,7 @@
 namespace tovalo::gui {
 
 CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
-    : CDocumentWindow(parent), settings_(settings), folders_(settings),
+    : DocumentWindow(parent), settings_(settings), folders_(settings),
       model_(std::make_unique<DefinitionModel>(document_)),
       files_(std::make_unique<DocumentFiles>(document_, settings, this))
 {
@@ -84,7 +84,7 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
 
     editor_ = std::make_unique<ListEditor>(document_, *model_, *list_, settings_, folders_, this);
     connect(editor_.get(), &ListEditor::rowChosen, this, &CChildFrame::selectItemRow);
-    connect(editor_.get(), &ListEditor::itemShown, this, &CChildFrame::ShowItem);
+    connect(editor_.get(), &ListEditor::itemShown, this, &CChildFrame::showItem);
     connect(editor_.get(), &ListEditor::edited, this, &CChildFrame::edited);
     connect(files_.get(), &DocumentFiles::saved, this, &CChildFrame::stateChanged);
 
@@ -106,8 +106,8 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     connect(model_.get(), &QAbstractItemModel::modelReset, this, &CChildFrame::updateFilterCount);
 
     applyColors(settings_);
-    ShowItem(nullptr);
-    UpdateTitle();
+    showItem(nullptr);
+    updateTitle();
 }
 
 CChildFrame::~CChildFrame()
@@ -135,7 +135,7 @@ int CChildFrame::currentRow() const
     return currentRow_;
 }
 
-void CChildFrame::ShowItem(const CDpctData* item)
+void CChildFrame::showItem(const CDpctData* item)
 {
     prop_->Fill(item);
     shownItem_ = item;
@@ -162,12 +162,12 @@ int CChildFrame::selectedItemRow() const
 void CChildFrame::selectItemRow(int documentRow)
 {
     list_->selectRow(model_->rowOf(documentRow));
-    ShowItem(document_.item(selectedItemRow()));
+    showItem(document_.item(selectedItemRow()));
 }
 
 void CChildFrame::selectionMoved(int row)
 {
-    ShowItem(document_.item(model_->documentRow(row)));
+    showItem(document_.item(model_->documentRow(row)));
     Q_EMIT stateChanged();
 }
 
@@ -187,7 +187,7 @@ void CChildFrame::updateFilterCount()
     filterBar_->showCount(model_->isFiltered(), model_->rowCount(), document_.size());
 }
 
-void CChildFrame::SetProportions()
+void CChildFrame::setProportions()
 {
     // Two thirds for the list, unless the user moved a divider before (remembered per mille).
     const int w = outer_->width();
@@ -216,16 +216,16 @@ void CChildFrame::rememberProportions()
 
 void CChildFrame::resizeEvent(QResizeEvent* event)
 {
-    CDocumentWindow::resizeEvent(event);
+    DocumentWindow::resizeEvent(event);
     // The first real size gives the panes their proportions; later the user's divider
     // positions are kept (the splitters share out size changes themselves).
     if (!splitDone_ && width() > 0 && height() > 0) {
         splitDone_ = true;
-        SetProportions();
+        setProportions();
     }
 }
 
-void CChildFrame::UpdateTitle()
+void CChildFrame::updateTitle()
 {
     const QString path = filePath();
     QString title = path.isEmpty() ? tr("Untitled") : QDir::toNativeSeparators(path);
@@ -239,11 +239,11 @@ void CChildFrame::UpdateTitle()
 
 void CChildFrame::changeEvent(QEvent* event)
 {
-    CDocumentWindow::changeEvent(event);
+    DocumentWindow::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         // Force the new "Untitled" text through.
         setWindowTitle(QString());
-        UpdateTitle();
+        updateTitle();
     }
 }
 
@@ -252,12 +252,12 @@ bool CChildFrame::event(QEvent* event)
     // Back from another program or another window: files may have come or gone meanwhile.
     if (event->type() == QEvent::WindowActivate && !document_.empty())
         model_->checkFiles();
-    return CDocumentWindow::event(event);
+    return DocumentWindow::event(event);
 }
 
 void CChildFrame::edited()
 {
-    UpdateTitle();
+    updateTitle();
     Q_EMIT stateChanged();
 }
 
@@ -371,7 +371,7 @@ void CChildFrame::runStartedFor(const std::vector<CDpctData*>& items)
     if (currentRow_ >= 0) {
         list_->selectRow(model_->rowOf(currentRow_));
         list_->ensureVisible(model_->rowOf(currentRow_));
-        ShowItem(document_.item(currentRow_));
+        showItem(document_.item(currentRow_));
     }
     // The run set every status to waiting.
     runChangedItems();
@@ -397,7 +397,7 @@ void CChildFrame::runAdvance(bool next)
         list_->ensureVisible(model_->rowOf(currentRow_));
     }
     runChangedItems();
-    ShowItem(document_.item(currentRow_));
+    showItem(document_.item(currentRow_));
     Q_EMIT stateChanged();
 }
 
@@ -411,7 +411,7 @@ void CChildFrame::showDiagnostics()
     if (!diagnostics_) {
         // A window of the main window, not of this document window: keys typed in the view
         // (Enter, Del, Ins) must not reach the list's commands, which act in the document area.
-        diagnostics_ = new CDiagnosticsView(settings_, window());
+        diagnostics_ = new DiagnosticsView(settings_, window());
         diagnostics_->setWindowTitle(tr("dpct Diagnostics - %1").arg(windowTitle()));
     }
     const std::vector<CDpctData*> items = document_.runItems();
@@ -421,7 +421,7 @@ void CChildFrame::showDiagnostics()
     diagnostics_->activateWindow();
 }
 
-CDiagnosticsView* CChildFrame::diagnosticsView() const
+DiagnosticsView* CChildFrame::diagnosticsView() const
 {
     return diagnostics_.data();
 }
@@ -436,7 +436,7 @@ void CChildFrame::itemsChanged()
     // Outputs only grow or are replaced as a whole: a changed size means the shown output is
     // stale (the item's output arrives after it was shown as the run's current row).
     if (shownItem_ && shownItem_->resultText.size() != shownSize_)
-        ShowItem(shownItem_);
+        showItem(shownItem_);
 }
 
 } // namespace tovalo::gui

@@ -36,7 +36,7 @@ class QSplitter;
 
 namespace tovalo::gui {
 
-class CDiagnosticsView;
+class DiagnosticsView;
 class CDpctPropCtrl;
 class CDpctResultCtrl;
 class CDpctTreeCtrl;
@@ -45,14 +45,14 @@ class DocumentFiles;
 class ListEditor;
 class ListFilterBar;
 
-class CChildFrame : public CDocumentWindow
+class CChildFrame : public DocumentWindow
 {
     Q_OBJECT
 public:
     explicit CChildFrame(Settings& settings, QWidget* parent = nullptr);
     ~CChildFrame() override;
 
-    // CDocumentWindow
+    // DocumentWindow
     QString filePath() const override { return QString::fromStdString(document_.path()); }
     bool loadDefinition(const QString& path, QString& error) override;
     bool hasList() const override { return list_ != nullptr; }
@@ -65,7 +65,6 @@ public:
     void itemsChanged() override;
     bool queryClose() override;
     void applyColors(const Settings& settings) override;
-    void setProportions() override { SetProportions(); }
     /// Keeps the dividers' positions in the settings (called when the user moves one).
     void rememberProportions();
     void setRunPhase(RunPhase phase) override;
@@ -73,11 +72,11 @@ public:
     void run(const DocumentCommand& command) override;
 
     /// Outer column 0 := width * 2 / 3, inner row 0 := height * 2 / 3.
-    void SetProportions();
+    void setProportions() override;
     /// The window text: the path or "Untitled", followed by " *" while modified.
-    void UpdateTitle();
+    void updateTitle();
     /// Shows `item` in the option grid and its output in the result pane; null empties both.
-    void ShowItem(const CDpctData* item);
+    void showItem(const CDpctData* item);
 
     bool isModified() const override { return document_.isModified(); }
     DefinitionDocument& document() { return document_; }
@@ -91,7 +90,7 @@ public:
     /// Shows the diagnostics view of this document (made on first use).
     void showDiagnostics();
     /// The diagnostics view; null before it was first shown.
-    CDiagnosticsView* diagnosticsView() const;
+    DiagnosticsView* diagnosticsView() const;
 
     // Panes, for the main frame's tests.
     CDpctTreeCtrl* list() const { return list_; }
@@ -139,8 +138,8 @@ private:
     ListFilterBar* filterBar_ = nullptr;
     CDpctResultCtrl* result_ = nullptr;
     CDpctPropCtrl* prop_ = nullptr;
-    QMenu* contextMenu_ = nullptr;           ///< child of this window, made on first use
-    QPointer<CDiagnosticsView> diagnostics_; ///< a window of the main window, made on first use
+    QMenu* contextMenu_ = nullptr;          ///< child of this window, made on first use
+    QPointer<DiagnosticsView> diagnostics_; ///< a window of the main window, made on first use
 
     int currentRow_ = -1;                  ///< row the run has reached; -1 outside a run
     std::vector<int> runRows_;             ///< rows of the run's items, in run order

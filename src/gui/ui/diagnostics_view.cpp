@@ -42,7 +42,7 @@ void setLocation(QTreeWidgetItem* row, const DpctDiagnostic& d)
 
 } // namespace
 
-CDiagnosticsView::CDiagnosticsView(Settings& settings, QWidget* parent) : QDialog(parent), settings_(settings)
+DiagnosticsView::DiagnosticsView(Settings& settings, QWidget* parent) : QDialog(parent), settings_(settings)
 {
     setObjectName(QStringLiteral("diagnosticsView"));
     setWindowTitle(tr("dpct Diagnostics"));
@@ -72,7 +72,7 @@ CDiagnosticsView::CDiagnosticsView(Settings& settings, QWidget* parent) : QDialo
         tr("The command line that opens a source file, for example\n"
            "code --goto {file}:{line}:{column}\n"
            "{file}, {line} and {column} are replaced; the program is started without a shell."));
-    connect(editor_, &QLineEdit::editingFinished, this, &CDiagnosticsView::editorEdited);
+    connect(editor_, &QLineEdit::editingFinished, this, &DiagnosticsView::editorEdited);
     auto* form = new QFormLayout;
     form->addRow(tr("Open &with:"), editor_);
 
@@ -95,7 +95,7 @@ CDiagnosticsView::CDiagnosticsView(Settings& settings, QWidget* parent) : QDialo
     tree_->setFocus();
 }
 
-void CDiagnosticsView::refresh(const std::vector<const CDpctData*>& items)
+void DiagnosticsView::refresh(const std::vector<const CDpctData*>& items)
 {
     struct Code
     {
@@ -151,7 +151,7 @@ void CDiagnosticsView::refresh(const std::vector<const CDpctData*>& items)
         tree_->setCurrentItem(tree_->topLevelItem(0));
 }
 
-bool CDiagnosticsView::openRow(QTreeWidgetItem* row)
+bool DiagnosticsView::openRow(QTreeWidgetItem* row)
 {
     if (!row)
         return false;
@@ -168,7 +168,7 @@ bool CDiagnosticsView::openRow(QTreeWidgetItem* row)
     return false;
 }
 
-bool CDiagnosticsView::eventFilter(QObject* watched, QEvent* event)
+bool DiagnosticsView::eventFilter(QObject* watched, QEvent* event)
 {
     // Enter opens the row here; no shortcut of the main window may take it first.
     if (watched == tree_ && event->type() == QEvent::ShortcutOverride) {
@@ -181,7 +181,7 @@ bool CDiagnosticsView::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void CDiagnosticsView::editorEdited()
+void DiagnosticsView::editorEdited()
 {
     settings_.editorCommand = editor_->text().trimmed().toStdString();
 }

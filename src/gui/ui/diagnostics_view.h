@@ -1,5 +1,5 @@
 #pragma once
-// CDiagnosticsView: dpct's diagnostics of one document's last run, by code. One row per code
+// DiagnosticsView: dpct's diagnostics of one document's last run, by code. One row per code
 // with its count, the first message and the files it occurs in; under it one row per
 // occurrence (file, line, column, message). A double-click or Enter on a row opens its source
 // location (a code's row: its first occurrence) in the user's editor: the platform's default
@@ -25,12 +25,12 @@ struct Settings;
 
 namespace tovalo::gui {
 
-class CDiagnosticsView : public QDialog
+class DiagnosticsView : public QDialog
 {
     Q_OBJECT
 
 public:
-    CDiagnosticsView(Settings& settings, QWidget* parent = nullptr);
+    DiagnosticsView(Settings& settings, QWidget* parent = nullptr);
 
     /// Shows the diagnostics of `items` (null pointers skipped).
     void refresh(const std::vector<const CDpctData*>& items);

@@ -5,10 +5,10 @@
 // status-bar prompt and tool tip, the keys, the toolbar picture, the entry in the list's context
 // menu, the rule that enables it and what it does.
 //
-// The main window makes one action of each row (CMainCommands), enables it from the active
+// The main window makes one action of each row (MainCommands), enables it from the active
 // document window's state and routes it there; the document window builds its context menu from
 // the same rows. Whichever way a command is chosen, it runs only while its rule allows it
-// (CDocumentWindow::run).
+// (DocumentWindow::run).
 
 #include <span>
 

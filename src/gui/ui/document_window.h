@@ -1,5 +1,5 @@
 #pragma once
-// CDocumentWindow: what the main frame needs from a document window (one open definition file).
+// DocumentWindow: what the main frame needs from a document window (one open definition file).
 //
 // The main frame opens files into document windows, routes the run commands and the document
 // commands (document_commands.h) to the active one, enables those from the window's state and asks
@@ -24,7 +24,7 @@ struct Settings;
 
 namespace tovalo::gui {
 
-class CDocumentWindow : public QWidget
+class DocumentWindow : public QWidget
 {
     Q_OBJECT
 public:

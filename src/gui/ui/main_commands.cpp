@@ -36,75 +36,75 @@ struct WindowCommand
 const std::vector<WindowCommand>& windowCommands()
 {
     static const std::vector<WindowCommand> commands = {
-        {cmd::New, "actionNew", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&New"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Create a new definition file\nNew"),
+        {cmd::New, "actionNew", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&New"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Create a new definition file\nNew"),
          QKeySequence(Qt::CTRL | Qt::Key_N), "new"},
-        {cmd::Open, "actionOpen", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Open Definition File..."),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Open a definition file\nOpen"),
+        {cmd::Open, "actionOpen", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Open Definition File..."),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Open a definition file\nOpen"),
          QKeySequence(Qt::CTRL | Qt::Key_O), "open"},
-        {cmd::NewWindow, "actionNewWindow", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&New Window"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands",
+        {cmd::NewWindow, "actionNewWindow", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&New Window"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands",
                            "Open another window for a new definition file\nNew Window"),
          QKeySequence(), nullptr},
         {cmd::RecentPlaceholder, "actionRecentPlaceholder",
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Recent &Files"), nullptr, QKeySequence(), nullptr},
-        {cmd::Exit, "actionExit", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "E&xit"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Quit the application\nExit"), QKeySequence(),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Recent &Files"), nullptr, QKeySequence(), nullptr},
+        {cmd::Exit, "actionExit", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "E&xit"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Quit the application\nExit"), QKeySequence(),
          nullptr},
-        {cmd::Start, "actionStart", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Start Conversion"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Convert every item of the list with dpct\nStart"),
+        {cmd::Start, "actionStart", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Start Conversion"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Convert every item of the list with dpct\nStart"),
          QKeySequence(Qt::Key_F5), "start"},
-        {cmd::Stop, "actionStop", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "S&top Conversion"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Stop the conversion\nStop"),
+        {cmd::Stop, "actionStop", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "S&top Conversion"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Stop the conversion\nStop"),
          QKeySequence(Qt::SHIFT | Qt::Key_F5), "stop"},
         {cmd::PauseResume, "actionPause",
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Pause/Resume Conversion"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Pause or resume the conversion\nPause/Resume"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Pause/Resume Conversion"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Pause or resume the conversion\nPause/Resume"),
          QKeySequence(Qt::Key_F6), "pause"},
         {cmd::RerunFailed, "actionRerunFailed",
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Re-run Failed Items"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands",
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Re-run Failed Items"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands",
                            "Convert again only the items whose last result was not OK\nRe-run Failed"),
          QKeySequence(Qt::CTRL | Qt::Key_F5), nullptr},
-        {cmd::Options, "actionOptions", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Settings...\tF12"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Change the settings\nSettings"), QKeySequence(),
+        {cmd::Options, "actionOptions", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Settings...\tF12"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Change the settings\nSettings"), QKeySequence(),
          "options"},
-        {cmd::About, "actionAbout", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&About Tovalo..."),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Show the program's version\nAbout"), QKeySequence(),
+        {cmd::About, "actionAbout", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&About Tovalo..."),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Show the program's version\nAbout"), QKeySequence(),
          nullptr},
         {cmd::UserGuide, "actionUserGuide",
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Tovalo &User Guide"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Open the user guide of Tovalo\nUser Guide"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Tovalo &User Guide"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Open the user guide of Tovalo\nUser Guide"),
          QKeySequence(QKeySequence::HelpContents), nullptr},
         {cmd::DpctDocs, "actionDpctDocs",
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&dpct Documentation (Web)"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands",
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&dpct Documentation (Web)"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands",
                            "Open the documentation of dpct in the web browser\ndpct Documentation"),
          QKeySequence(), nullptr},
         {cmd::WindowCascade, "actionWindowCascade",
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Cascade"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Arrange the windows so that they overlap\nCascade"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Cascade"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Arrange the windows so that they overlap\nCascade"),
          QKeySequence(), nullptr},
-        {cmd::WindowTile, "actionWindowTile", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Tile"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Arrange the windows side by side\nTile"),
+        {cmd::WindowTile, "actionWindowTile", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Tile"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Arrange the windows side by side\nTile"),
          QKeySequence(), nullptr},
-        {cmd::WindowNext, "actionWindowNext", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Ne&xt Window"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Activate the next window\nNext Window"),
+        {cmd::WindowNext, "actionWindowNext", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Ne&xt Window"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Activate the next window\nNext Window"),
          QKeySequence(Qt::CTRL | Qt::Key_F6), nullptr},
         {cmd::WindowPrevious, "actionWindowPrevious",
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Previous Window"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Activate the previous window\nPrevious Window"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Previous Window"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Activate the previous window\nPrevious Window"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), nullptr},
         {cmd::WindowCloseAll, "actionWindowCloseAll",
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Close &All"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Close every document window\nClose All"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Close &All"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Close every document window\nClose All"),
          QKeySequence(), nullptr},
-        {cmd::ViewToolbar, "actionViewToolbar", QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Toolbar"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Show or hide the toolbar\nToolbar"), QKeySequence(),
+        {cmd::ViewToolbar, "actionViewToolbar", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Toolbar"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Show or hide the toolbar\nToolbar"), QKeySequence(),
          nullptr},
         {cmd::ViewStatusBar, "actionViewStatusBar",
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "&Status Bar"),
-         QT_TRANSLATE_NOOP("tovalo::gui::CMainCommands", "Show or hide the status bar\nStatus Bar"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Status Bar"),
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Show or hide the status bar\nStatus Bar"),
          QKeySequence(), nullptr},
     };
     return commands;
@@ -130,7 +130,7 @@ void setTexts(QAction* action, const QString& text, const QString& tip)
 
 } // namespace
 
-CMainCommands::CMainCommands(QMainWindow* window, QMdiArea* documentArea) : QObject(window)
+MainCommands::MainCommands(QMainWindow* window, QMdiArea* documentArea) : QObject(window)
 {
     setObjectName(QStringLiteral("mainCommands"));
     createActions(documentArea);
@@ -138,7 +138,7 @@ CMainCommands::CMainCommands(QMainWindow* window, QMdiArea* documentArea) : QObj
     createToolBar(window);
 }
 
-QAction* CMainCommands::makeAction(int id, const char* objectName)
+QAction* MainCommands::makeAction(int id, const char* objectName)
 {
     auto* a = new QAction(this);
     a->setObjectName(QString::fromLatin1(objectName));
@@ -147,7 +147,7 @@ QAction* CMainCommands::makeAction(int id, const char* objectName)
     return a;
 }
 
-QAction* CMainCommands::action(int commandId) const
+QAction* MainCommands::action(int commandId) const
 {
     for (QAction* a : actions_) {
         if (a->property(kCommandId).toInt() == commandId)
@@ -156,7 +156,7 @@ QAction* CMainCommands::action(int commandId) const
     return nullptr;
 }
 
-void CMainCommands::createActions(QMdiArea* documentArea)
+void MainCommands::createActions(QMdiArea* documentArea)
 {
     for (const WindowCommand& c : windowCommands()) {
         QAction* a = makeAction(c.id, c.objectName);
@@ -194,7 +194,7 @@ void CMainCommands::createActions(QMdiArea* documentArea)
     }
 }
 
-void CMainCommands::createMenus(QMainWindow* window, QMdiArea* documentArea)
+void MainCommands::createMenus(QMainWindow* window, QMdiArea* documentArea)
 {
     QMenuBar* bar = window->menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
@@ -217,7 +217,7 @@ void CMainCommands::createMenus(QMainWindow* window, QMdiArea* documentArea)
     fileMenu_->addMenu(recentMenu_);
     fileMenu_->addSeparator();
     fileMenu_->addAction(action(cmd::Exit));
-    connect(fileMenu_, &QMenu::aboutToShow, this, &CMainCommands::fileMenuAboutToShow);
+    connect(fileMenu_, &QMenu::aboutToShow, this, &MainCommands::fileMenuAboutToShow);
 
     editMenu_ = addMenu("menuEdit");
     for (int id : {cmd::Undo, cmd::Redo, 0, cmd::AddItem, cmd::UpdateItem, cmd::DeleteItem, cmd::DeleteAll, 0,
@@ -258,7 +258,7 @@ void CMainCommands::createMenus(QMainWindow* window, QMdiArea* documentArea)
     setRecentFiles({}, true);
 }
 
-void CMainCommands::createToolBar(QMainWindow* window)
+void MainCommands::createToolBar(QMainWindow* window)
 {
     toolBar_ = window->addToolBar(QString());
     toolBar_->setObjectName(QStringLiteral("toolBar"));
@@ -278,13 +278,13 @@ void CMainCommands::createToolBar(QMainWindow* window)
     connect(toolBar_, &QToolBar::visibilityChanged, show, &QAction::setChecked);
 }
 
-void CMainCommands::setCheckedLook(int id)
+void MainCommands::setCheckedLook(int id)
 {
     for (QAction* a : std::as_const(lookActions_))
         a->setChecked(a->property(kCommandId).toInt() == id);
 }
 
-void CMainCommands::setRecentFiles(const QStringList& paths, bool enabled)
+void MainCommands::setRecentFiles(const QStringList& paths, bool enabled)
 {
     recentMenu_->clear();
     const bool empty = paths.isEmpty();
@@ -304,7 +304,7 @@ void CMainCommands::setRecentFiles(const QStringList& paths, bool enabled)
     }
 }
 
-void CMainCommands::rebuildWindowMenu(QMdiArea* documentArea)
+void MainCommands::rebuildWindowMenu(QMdiArea* documentArea)
 {
     windowMenu_->clear();
     for (int id :
@@ -323,7 +323,7 @@ void CMainCommands::rebuildWindowMenu(QMdiArea* documentArea)
     }
 }
 
-void CMainCommands::setDocumentsOpen(bool any)
+void MainCommands::setDocumentsOpen(bool any)
 {
     // Without a document window only File, View and Help are shown, and File only has New,
     // Open, the recent files and Exit.
@@ -335,7 +335,7 @@ void CMainCommands::setDocumentsOpen(bool any)
     }
 }
 
-void CMainCommands::retranslate()
+void MainCommands::retranslate()
 {
     for (const WindowCommand& c : windowCommands())
         setTexts(action(c.id), tr(c.text), c.tip ? tr(c.tip) : QString());

@@ -1,5 +1,5 @@
 #pragma once
-// CMainCommands: the main window's commands and where they appear: one QAction per command id
+// MainCommands: the main window's commands and where they appear: one QAction per command id
 // (command_ids.h) with its shortcut, toolbar icon, menu text, status-bar prompt and tool tip, made
 // from the table of the window's own commands here and from the document commands' table
 // (document_commands.h); the menu bar (File with the recent files, Edit, Convert, View with the
@@ -20,13 +20,13 @@ class QToolBar;
 
 namespace tovalo::gui {
 
-class CMainCommands : public QObject
+class MainCommands : public QObject
 {
     Q_OBJECT
 public:
     /// Builds the actions, the menu bar and the toolbar of `window`. The item commands act only
     /// while the focus is inside `documentArea`, so their keys keep their meaning elsewhere.
-    CMainCommands(QMainWindow* window, QMdiArea* documentArea);
+    MainCommands(QMainWindow* window, QMdiArea* documentArea);
 
     /// The action with `commandId` (see command_ids.h, or a look id), or nullptr.
     QAction* action(int commandId) const;

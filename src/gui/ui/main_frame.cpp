@@ -50,10 +50,10 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::documentsChanged);
     looks_ = std::make_unique<WindowLooks>(settings_, store_, *mdiArea_);
 
-    commands_ = new CMainCommands(this, mdiArea_);
-    statusBar_ = new CMainStatusBar(this);
+    commands_ = new MainCommands(this, mdiArea_);
+    statusBar_ = new MainStatusBar(this);
     setStatusBar(statusBar_);
-    connect(statusBar_, &CMainStatusBar::paneTextChanged, this, &CMainFrame::runStatusChanged);
+    connect(statusBar_, &MainStatusBar::paneTextChanged, this, &CMainFrame::runStatusChanged);
     run_ = new RunController(this);
     connectCommands();
     connectRun();
@@ -128,7 +128,7 @@ QAction* CMainFrame::action(int commandId) const
 void CMainFrame::routeToDocument(const DocumentCommand& command)
 {
     // The document commands belong to the active document window.
-    if (CDocumentWindow* doc = activeDocument())
+    if (DocumentWindow* doc = activeDocument())
         doc->run(command);
     updateActions();
 }
@@ -188,9 +188,9 @@ void CMainFrame::connectCommands()
         }
     });
     connect(action(cmd::ViewStatusBar), &QAction::toggled, statusBar_, &QWidget::setVisible);
-    connect(commands_, &CMainCommands::lookChosen, this, &CMainFrame::applyLook);
-    connect(commands_, &CMainCommands::recentChosen, this, &CMainFrame::openRecent);
-    connect(commands_, &CMainCommands::fileMenuAboutToShow, this, &CMainFrame::refreshRecentFiles);
+    connect(commands_, &MainCommands::lookChosen, this, &CMainFrame::applyLook);
+    connect(commands_, &MainCommands::recentChosen, this, &CMainFrame::openRecent);
+    connect(commands_, &MainCommands::fileMenuAboutToShow, this, &CMainFrame::refreshRecentFiles);
 }
 
 void CMainFrame::connectRun()
@@ -220,7 +220,7 @@ void CMainFrame::runPhaseChanged(RunPhase phase)
 {
     statusBar_->showPhase(phase, run_->isStopping());
     // Every document window locks its editing while a run or the start-up sequence is under way.
-    for (CDocumentWindow* doc : documentWindows())
+    for (DocumentWindow* doc : documentWindows())
         doc->setRunPhase(phase);
     refreshRecentFiles();
     updateActions();
@@ -229,7 +229,7 @@ void CMainFrame::runPhaseChanged(RunPhase phase)
 void CMainFrame::updateActions()
 {
     const bool idle = run_->isIdle();
-    CDocumentWindow* doc = activeDocument();
+    DocumentWindow* doc = activeDocument();
     const bool docReady = doc && doc->hasList() && doc->rowCount() > 0;
 
     for (int id : {cmd::Open, cmd::New, cmd::NewWindow, cmd::Options})
@@ -324,7 +324,7 @@ void CMainFrame::documentsChanged()
     updateActions();
 }
 
-QMdiSubWindow* CMainFrame::showDocument(CDocumentWindow* doc)
+QMdiSubWindow* CMainFrame::showDocument(DocumentWindow* doc)
 {
     QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
     sub->setObjectName(QStringLiteral("documentSubWindow"));
@@ -332,7 +332,7 @@ QMdiSubWindow* CMainFrame::showDocument(CDocumentWindow* doc)
     looks_->decorate(sub);
     doc->applyColors(settings_);
     doc->setRunPhase(run_->phase());
-    connect(doc, &CDocumentWindow::stateChanged, this, [this] {
+    connect(doc, &DocumentWindow::stateChanged, this, [this] {
         updateTitle();
         updateActions();
     });
@@ -349,24 +349,24 @@ QMdiSubWindow* CMainFrame::showDocument(CDocumentWindow* doc)
     return sub;
 }
 
-CDocumentWindow* CMainFrame::newDocumentWindow()
+DocumentWindow* CMainFrame::newDocumentWindow()
 {
-    CDocumentWindow* doc = documentFactory_();
+    DocumentWindow* doc = documentFactory_();
     showDocument(doc);
     return doc;
 }
 
-QList<CDocumentWindow*> CMainFrame::documentWindows() const
+QList<DocumentWindow*> CMainFrame::documentWindows() const
 {
-    QList<CDocumentWindow*> docs;
+    QList<DocumentWindow*> docs;
     for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
-        if (auto* doc = qobject_cast<CDocumentWindow*>(sub->widget()))
+        if (auto* doc = qobject_cast<DocumentWindow*>(sub->widget()))
             docs.append(doc);
     }
     return docs;
 }
 
-CDocumentWindow* CMainFrame::activeDocument() const
+DocumentWindow* CMainFrame::activeDocument() const
 {
     QMdiSubWindow* sub = mdiArea_->activeSubWindow();
     if (!sub) {
@@ -374,13 +374,13 @@ CDocumentWindow* CMainFrame::activeDocument() const
         // sub-window; the current one is still the document the commands act on.
         sub = mdiArea_->currentSubWindow();
     }
-    return sub ? qobject_cast<CDocumentWindow*>(sub->widget()) : nullptr;
+    return sub ? qobject_cast<DocumentWindow*>(sub->widget()) : nullptr;
 }
 
 bool CMainFrame::openDefinition(const QString& path)
 {
     const QString wanted = QFileInfo(path).absoluteFilePath();
-    const QList<CDocumentWindow*> docs = documentWindows();
+    const QList<DocumentWindow*> docs = documentWindows();
     for (qsizetype i = docs.size() - 1; i >= 0; --i) {
         const QString open = docs.at(i)->filePath();
         if (!open.isEmpty() &&
@@ -389,7 +389,7 @@ bool CMainFrame::openDefinition(const QString& path)
             return true;
         }
     }
-    CDocumentWindow* doc = documentFactory_();
+    DocumentWindow* doc = documentFactory_();
     QString error;
     if (!doc->loadDefinition(wanted, error)) {
         delete doc;
@@ -408,7 +408,7 @@ void CMainFrame::openFromDialog()
         return;
     // Beside the active definition file, else in the folder last opened from.
     QString beside;
-    if (CDocumentWindow* doc = activeDocument(); doc && !doc->filePath().isEmpty())
+    if (DocumentWindow* doc = activeDocument(); doc && !doc->filePath().isEmpty())
         beside = QFileInfo(doc->filePath()).absolutePath();
     const QString start = chooserStartFolder(beside, QString::fromStdString(settings_.folders[kDirTextOpen]));
     const QString path = DialogSeam::openFileName(this, tr("Open Definition File"), start,
@@ -448,7 +448,7 @@ void CMainFrame::applyTabSettings()
 void CMainFrame::applyColors()
 {
     outputPane_->applyColors(settings_);
-    for (CDocumentWindow* doc : documentWindows())
+    for (DocumentWindow* doc : documentWindows())
         doc->applyColors(settings_);
 }
 
@@ -460,9 +460,9 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     // Every question comes before anything closes: the run's, then each modified document's
     // save question. A "no" or a Cancel on any of them leaves everything as it was. Nothing
     // is asked when nothing would be lost.
-    const QList<CDocumentWindow*> docs = documentWindows();
+    const QList<DocumentWindow*> docs = documentWindows();
     const bool modified =
-        std::any_of(docs.begin(), docs.end(), [](CDocumentWindow* d) { return d->isModified(); });
+        std::any_of(docs.begin(), docs.end(), [](DocumentWindow* d) { return d->isModified(); });
     if (isRunPhase(run_->phase()) || modified) {
         const QString text =
             tr("\"Intel®  oneAPI DPC++ Compatibility Tool\" Support App\nDo you really want to quit?");
@@ -492,14 +492,14 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 
 bool CMainFrame::querySaveAll()
 {
-    const QList<CDocumentWindow*> docs = documentWindows();
-    return std::all_of(docs.begin(), docs.end(), [](CDocumentWindow* doc) { return doc->queryClose(); });
+    const QList<DocumentWindow*> docs = documentWindows();
+    return std::all_of(docs.begin(), docs.end(), [](DocumentWindow* doc) { return doc->queryClose(); });
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Close && event->isAccepted()) {
-        if (auto* doc = qobject_cast<CDocumentWindow*>(watched)) {
+        if (auto* doc = qobject_cast<DocumentWindow*>(watched)) {
             // A document window's close box and close command do nothing while a run or the
             // start-up sequence is under way; quitting the program still closes it.
             if (!run_->isIdle() && !quitting_) {

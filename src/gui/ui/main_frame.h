@@ -1,6 +1,6 @@
 #pragma once
 // CMainFrame: the main window. It hosts the document windows in an MDI area, the output pane,
-// the commands (CMainCommands) and the status bar (CMainStatusBar); opens definition files,
+// the commands (MainCommands) and the status bar (MainStatusBar); opens definition files,
 // has the look and the tab settings applied (WindowLooks), and decides from the run phase and the
 // active document which commands are enabled.
 //
@@ -25,10 +25,10 @@ struct Settings;
 
 namespace tovalo::gui {
 
-class CDocumentWindow;
-class CMainCommands;
+class DocumentWindow;
+class MainCommands;
 struct DocumentCommand;
-class CMainStatusBar;
+class MainStatusBar;
 class MainTitle;
 class OutputHeightKeeper;
 class COutputPane;
@@ -40,7 +40,7 @@ class CMainFrame : public QMainWindow
     Q_OBJECT
 public:
     /// Makes a new, empty document window (the main frame puts it into the MDI area).
-    using DocumentFactory = std::function<CDocumentWindow*()>;
+    using DocumentFactory = std::function<DocumentWindow*()>;
 
     CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -61,7 +61,7 @@ public:
     void setDemoMode(bool demo);
 
     /// A new, empty document window, activated.
-    CDocumentWindow* newDocumentWindow();
+    DocumentWindow* newDocumentWindow();
     /// Opens `path`, or activates the window that already shows it (paths compared as the
     /// platform compares file names).
     bool openDefinition(const QString& path);
@@ -71,8 +71,8 @@ public:
     /// Colours of the settings changed: recolour the output pane and every document window.
     void applyColors();
 
-    QList<CDocumentWindow*> documentWindows() const;
-    CDocumentWindow* activeDocument() const;
+    QList<DocumentWindow*> documentWindows() const;
+    DocumentWindow* activeDocument() const;
     COutputPane* outputPane() const { return outputPane_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
     RunController* runController() const { return run_; }
@@ -117,7 +117,7 @@ private:
     void openRecent(int index);
     void openUserGuide();
     void routeToDocument(const DocumentCommand& command);
-    QMdiSubWindow* showDocument(CDocumentWindow* doc);
+    QMdiSubWindow* showDocument(DocumentWindow* doc);
 
     Settings& settings_;
     SettingsStore& store_;
@@ -127,8 +127,8 @@ private:
 
     QMdiArea* mdiArea_ = nullptr;
     COutputPane* outputPane_ = nullptr;
-    CMainCommands* commands_ = nullptr;
-    CMainStatusBar* statusBar_ = nullptr;
+    MainCommands* commands_ = nullptr;
+    MainStatusBar* statusBar_ = nullptr;
     RunController* run_ = nullptr;
     std::unique_ptr<WindowLooks> looks_;
     MainTitle* title_ = nullptr;

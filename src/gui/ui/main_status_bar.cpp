@@ -8,7 +8,7 @@
 
 namespace tovalo::gui {
 
-CMainStatusBar::CMainStatusBar(QWidget* parent) : QStatusBar(parent)
+MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("statusBar"));
     progress_ = new QProgressBar(this);
@@ -41,7 +41,7 @@ CMainStatusBar::CMainStatusBar(QWidget* parent) : QStatusBar(parent)
     retranslate();
 }
 
-QString CMainStatusBar::phaseText(RunPhase phase)
+QString MainStatusBar::phaseText(RunPhase phase)
 {
     switch (phase) {
     case RunPhase::Idle:
@@ -68,12 +68,12 @@ QString CMainStatusBar::phaseText(RunPhase phase)
     return QString();
 }
 
-QString CMainStatusBar::stoppingText()
+QString MainStatusBar::stoppingText()
 {
     return tr("Stopping...");
 }
 
-void CMainStatusBar::showPhase(RunPhase phase, bool stopping)
+void MainStatusBar::showPhase(RunPhase phase, bool stopping)
 {
     const QString text = stopping ? stoppingText() : phaseText(phase);
     if (text.isEmpty())
@@ -84,13 +84,13 @@ void CMainStatusBar::showPhase(RunPhase phase, bool stopping)
     setPaneText(phasePane_, text);
 }
 
-void CMainStatusBar::showVersion(const QString& version)
+void MainStatusBar::showVersion(const QString& version)
 {
     version_ = version;
     setPaneText(versionPane_, tr("dpct ver: %1").arg(version));
 }
 
-void CMainStatusBar::showProgress(int done, int total)
+void MainStatusBar::showProgress(int done, int total)
 {
     if (total < 0) {
         progress_->hide();
@@ -102,7 +102,7 @@ void CMainStatusBar::showProgress(int done, int total)
     progress_->show();
 }
 
-QString CMainStatusBar::elapsedText(qint64 ms)
+QString MainStatusBar::elapsedText(qint64 ms)
 {
     const qint64 seconds = std::max<qint64>(ms, 0) / 1000;
     const auto two = [](qint64 n) {
@@ -113,7 +113,7 @@ QString CMainStatusBar::elapsedText(qint64 ms)
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(two(seconds % 60));
 }
 
-QString CMainStatusBar::summaryText(const RunSummary& s)
+QString MainStatusBar::summaryText(const RunSummary& s)
 {
     const QString counts = tr("%1 OK, %2 NG, %3 syntax errors").arg(s.ok).arg(s.ng).arg(s.syntaxErrors);
     if (s.stopped)
@@ -124,7 +124,7 @@ QString CMainStatusBar::summaryText(const RunSummary& s)
     return tr("Finished %1 items: %2 (%3)").arg(s.total).arg(counts, elapsedText(s.elapsedMs));
 }
 
-void CMainStatusBar::showSummary(const RunSummary& summary)
+void MainStatusBar::showSummary(const RunSummary& summary)
 {
     summary_ = summary;
     progress_->hide();
@@ -132,22 +132,22 @@ void CMainStatusBar::showSummary(const RunSummary& summary)
     summaryPane_->show();
 }
 
-void CMainStatusBar::setDemo(bool demo)
+void MainStatusBar::setDemo(bool demo)
 {
     demoPane_->setVisible(demo);
 }
 
-void CMainStatusBar::setConversionUnavailable(bool unavailable)
+void MainStatusBar::setConversionUnavailable(bool unavailable)
 {
     unavailablePane_->setVisible(unavailable);
 }
 
-bool CMainStatusBar::conversionUnavailable() const
+bool MainStatusBar::conversionUnavailable() const
 {
     return !unavailablePane_->isHidden();
 }
 
-void CMainStatusBar::setPaneText(QLabel* pane, const QString& text)
+void MainStatusBar::setPaneText(QLabel* pane, const QString& text)
 {
     // The pane is as wide as its text in the status bar's font, plus two pixels.
     pane->setText(text);
@@ -156,7 +156,7 @@ void CMainStatusBar::setPaneText(QLabel* pane, const QString& text)
                         pane->contentsMargins().right());
 }
 
-void CMainStatusBar::retranslate()
+void MainStatusBar::retranslate()
 {
     demoPane_->setText(tr("DEMO: simulated oneAPI toolkit"));
     unavailablePane_->setText(tr("Conversion unavailable: oneAPI not found"));
@@ -168,7 +168,7 @@ void CMainStatusBar::retranslate()
         showVersion(version_);
 }
 
-void CMainStatusBar::changeEvent(QEvent* event)
+void MainStatusBar::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();

@@ -1,5 +1,5 @@
 #pragma once
-// CMainStatusBar: the main window's status bar. Pane 0 is the run's progress bar, then a demo
+// MainStatusBar: the main window's status bar. Pane 0 is the run's progress bar, then a demo
 // label while the simulated toolkit is used, the run phase (pane 1) and dpct's version (pane 2).
 // It words what the run controller reports (the phase, the version) in the interface language;
 // each text pane is exactly as wide as its text.
@@ -17,11 +17,11 @@ class QProgressBar;
 
 namespace tovalo::gui {
 
-class CMainStatusBar : public QStatusBar
+class MainStatusBar : public QStatusBar
 {
     Q_OBJECT
 public:
-    explicit CMainStatusBar(QWidget* parent = nullptr);
+    explicit MainStatusBar(QWidget* parent = nullptr);
 
     /// Shows the text of `phase` in the phase pane (AwaitPrompt leaves the pane as it is); while
     /// `stopping` (a stopped command has not ended yet) the pane says so instead.

@@ -50,7 +50,7 @@ void MainTitle::refresh()
     if (qtAddsName &&
         frame_.windowTitle() == app + QStringLiteral(" - [") + sub->windowTitle() + QLatin1Char(']'))
         return;
-    if (CDocumentWindow* doc = frame_.activeDocument(); doc && !qtAddsName)
+    if (DocumentWindow* doc = frame_.activeDocument(); doc && !qtAddsName)
         title = doc->windowTitle() + QStringLiteral(" - ") + app;
     frame_.setWindowTitle(title);
 }

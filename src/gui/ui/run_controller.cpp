@@ -97,12 +97,12 @@ QString RunController::dpctCodebase() const
     return engine_ ? QString::fromStdString(engine_->dpctCodebase()) : QString();
 }
 
-CDocumentWindow* RunController::runDocument() const
+DocumentWindow* RunController::runDocument() const
 {
     return runDocument_;
 }
 
-bool RunController::start(CDocumentWindow* doc)
+bool RunController::start(DocumentWindow* doc)
 {
     if (!doc || !canStart())
         return false;
@@ -121,7 +121,7 @@ bool RunController::start(CDocumentWindow* doc)
     return true;
 }
 
-bool RunController::start(CDocumentWindow* doc, std::vector<CDpctData*> items)
+bool RunController::start(DocumentWindow* doc, std::vector<CDpctData*> items)
 {
     std::erase(items, nullptr);
     if (!doc || !canStart() || items.empty())
@@ -135,7 +135,7 @@ bool RunController::start(CDocumentWindow* doc, std::vector<CDpctData*> items)
     return true;
 }
 
-bool RunController::startAfterAsking(CDocumentWindow* doc, RunScope scope, QWidget* window)
+bool RunController::startAfterAsking(DocumentWindow* doc, RunScope scope, QWidget* window)
 {
     if (!doc)
         return false;
@@ -149,7 +149,7 @@ bool RunController::startAfterAsking(CDocumentWindow* doc, RunScope scope, QWidg
     return scope == RunScope::All ? start(doc) : start(doc, std::move(items));
 }
 
-std::vector<CDpctData*> RunController::failedItems(CDocumentWindow* doc)
+std::vector<CDpctData*> RunController::failedItems(DocumentWindow* doc)
 {
     std::vector<CDpctData*> failed;
     if (!doc)
@@ -162,7 +162,7 @@ std::vector<CDpctData*> RunController::failedItems(CDocumentWindow* doc)
     return failed;
 }
 
-bool RunController::confirmOptionConflicts(CDocumentWindow* doc, const std::vector<CDpctData*>& items,
+bool RunController::confirmOptionConflicts(DocumentWindow* doc, const std::vector<CDpctData*>& items,
                                            QWidget* window)
 {
     const std::vector<CDpctData*> all = doc->runItems();
@@ -219,7 +219,7 @@ void RunController::stop()
     Q_EMIT progressChanged(0, -1);
 }
 
-void RunController::documentClosing(CDocumentWindow* doc)
+void RunController::documentClosing(DocumentWindow* doc)
 {
     if (!doc || doc != runDocument_)
         return;

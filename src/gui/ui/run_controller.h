@@ -38,7 +38,7 @@ class QWidget;
 
 namespace tovalo::gui {
 
-class CDocumentWindow;
+class DocumentWindow;
 
 /// Which items of a document a run converts.
 enum class RunScope
@@ -76,7 +76,7 @@ public:
     QString dpctVersion() const;
     QString dpctCodebase() const;
     /// The document window of the run under way; null when none is.
-    CDocumentWindow* runDocument() const;
+    DocumentWindow* runDocument() const;
     /// The run under way (its counts so far), or the last one once it has ended.
     const RunSummary& summary() const { return summary_; }
     /// The engine, for tests and diagnostics; null while no console is open.
@@ -84,16 +84,16 @@ public:
 
     /// Converts every item of `doc` in list order. False (and nothing happens) when a run
     /// cannot start now.
-    bool start(CDocumentWindow* doc);
+    bool start(DocumentWindow* doc);
     /// Converts only `items` (items of `doc`, in this order); the other items keep their
     /// statuses and results. False when a run cannot start now or `items` is empty.
-    bool start(CDocumentWindow* doc, std::vector<CDpctData*> items);
+    bool start(DocumentWindow* doc, std::vector<CDpctData*> items);
     /// Starts a run of `scope` of `doc` after the question (message 741, over `window`) when
     /// dpct would refuse some of its items with exit code -37. False when there is nothing to
     /// run, the user cancelled, or the run could not start.
-    bool startAfterAsking(CDocumentWindow* doc, RunScope scope, QWidget* window);
+    bool startAfterAsking(DocumentWindow* doc, RunScope scope, QWidget* window);
     /// The items of `doc` whose last result was not OK (NG, syntax error, left converting).
-    static std::vector<CDpctData*> failedItems(CDocumentWindow* doc);
+    static std::vector<CDpctData*> failedItems(DocumentWindow* doc);
     /// Pause / resume toggle; does nothing when !canPauseOrStop().
     void togglePause();
     /// Stops the run: the running dpct is interrupted, unfinished items lose their status, the
@@ -102,7 +102,7 @@ public:
     void stop();
     /// `doc` is about to close: a run of its items is stopped and the engine's queue reset now,
     /// before the items go away.
-    void documentClosing(CDocumentWindow* doc);
+    void documentClosing(DocumentWindow* doc);
 
 Q_SIGNALS:
     /// The phase changed, or an enabling query (canStart, canPauseOrStop) may have changed.
@@ -141,12 +141,12 @@ private:
     /// the command interpreter runs dpct. The items of the whole list count for what the
     /// out-roots hold, so that a re-run of failed items is checked against the items that
     /// converted before.
-    bool confirmOptionConflicts(CDocumentWindow* doc, const std::vector<CDpctData*>& items, QWidget* window);
+    bool confirmOptionConflicts(DocumentWindow* doc, const std::vector<CDpctData*>& items, QWidget* window);
 
     std::unique_ptr<Console> console_;
     std::unique_ptr<RunEngine> engine_;
     QAtomicInteger<int> wakePosted_{0};
-    QPointer<CDocumentWindow> runDocument_;
+    QPointer<DocumentWindow> runDocument_;
     bool lostReported_ = false;
     RunSummary summary_;
     QElapsedTimer runClock_;

@@ -50,7 +50,7 @@ QStringList CToolOptionPageGeneral::lookTexts()
 {
     QStringList texts;
     for (const Look& look : looks()) {
-        QString text = QCoreApplication::translate("tovalo::gui::CMainCommands", look.menuText);
+        QString text = QCoreApplication::translate("tovalo::gui::MainCommands", look.menuText);
         // Without the mnemonic: "&&" stays a literal "&".
         text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
         text.remove(QLatin1Char('&'));

@@ -49,7 +49,7 @@ protected:
     std::string placeDatabase(const char* recording, const fs::path& where)
     {
         std::string text;
-        std::string error;
+        Message error;
         EXPECT_TRUE(readWholeFile(utf8FromPath(fs::path(TOVALO_TEST_DATA_DIR) / "compile_db" / recording),
                                   text, error))
             << error;

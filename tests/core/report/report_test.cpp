@@ -55,7 +55,8 @@ const ReportCode* findCode(const ReportSummary& s, std::string_view key)
 TEST(Report, FiguresOfARealRun)
 {
     std::string text, error;
-    ASSERT_TRUE(readWholeFile(TOVALO_TEST_DATA_DIR "/report/sim-run/results.json", text, error)) << error;
+    Message why;
+    ASSERT_TRUE(readWholeFile(TOVALO_TEST_DATA_DIR "/report/sim-run/results.json", text, why)) << why;
     ResultsHeader header;
     std::vector<CDpctData> items;
     ASSERT_TRUE(readResultsJson(text, header, items, error)) << error;

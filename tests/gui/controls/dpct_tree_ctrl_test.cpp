@@ -224,7 +224,7 @@ private Q_SLOTS:
         QVERIFY(last.top() >= list.headerHeight());
         QVERIFY(list.rowRect(0).bottom() < list.headerHeight());
 
-        list.RecalcScroll(true);
+        list.recalcScroll(CDpctTreeCtrl::ScrollTo::Top);
         QCOMPARE(list.verticalScrollBar()->value(), 0);
     }
 
