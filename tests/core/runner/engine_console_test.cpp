@@ -157,7 +157,7 @@ TEST(EngineWithConsole, PauseWhileDpctRunsThenResume)
 {
     Rig rig;
     rig.startUp();
-    std::vector<CDpctData> items = {rig.source("slow.cu", "result=warnings warnings=50 delay-ms=600"),
+    std::vector<CDpctData> items = {rig.source("slow.cu", "result=warnings warnings=5 delay-ms=600"),
                                     rig.source("ok.cu", "result=ok")};
     ASSERT_TRUE(rig.engine.start({&items[0], &items[1]}));
     ASSERT_TRUE(rig.pumpUntil([&] { return rig.engine.phase() == RunPhase::ItemRunning; }));
