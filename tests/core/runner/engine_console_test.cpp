@@ -157,6 +157,8 @@ TEST(EngineWithConsole, PauseWhileDpctRunsThenResume)
 {
     Rig rig;
     rig.startUp();
+    // Output small enough for the interpreter's pipe on Windows too (a few KiB): dpct can finish
+    // while nothing is read.
     std::vector<CDpctData> items = {rig.source("slow.cu", "result=warnings warnings=5 delay-ms=600"),
                                     rig.source("ok.cu", "result=ok")};
     ASSERT_TRUE(rig.engine.start({&items[0], &items[1]}));
