@@ -1,5 +1,7 @@
 #include "command_words.h"
 
+#include <algorithm>
+
 namespace tovalo {
 
 std::vector<std::string> splitPosixCommand(std::string_view line)
@@ -48,7 +50,10 @@ std::vector<std::string> splitPosixCommand(std::string_view line)
                     inWord = false; // a continued line, not an empty word
             }
         } else {
-            word += c;
+            // A run of plain characters in one append.
+            const std::size_t end = std::min(line.find_first_of(" \t\n\r'\"\\", i), n);
+            word.append(line.substr(i, end - i));
+            i = end - 1;
         }
     }
     if (inWord)
@@ -97,7 +102,10 @@ std::vector<std::string> splitWindowsCommand(std::string_view line)
                 inQuotes = !inQuotes;
             }
         } else {
-            word += c;
+            // A run of plain characters in one append (blanks are plain inside quotes).
+            const std::size_t end = std::min(line.find_first_of(inQuotes ? "\"\\" : " \t\n\r\"\\", i), n);
+            word.append(line.substr(i, end - i));
+            i = end - 1;
         }
     }
     if (inWord)

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 namespace tovalo {
 
@@ -153,6 +154,8 @@ const JsonValue* JsonValue::find(std::string_view name) const
 
 namespace {
 
+constexpr int kMaxDepth = 200;
+
 class JsonReader
 {
 public:
@@ -161,23 +164,69 @@ public:
     bool read(JsonValue& v, JsonError& error)
     {
         skipBlanks();
-        if (!value(v, 0) || (skipBlanks(), pos_ != s_.size())) {
-            error.what = error_.empty() ? "unexpected text" : error_;
-            error.offset = std::min(pos_, s_.size());
-            const std::string_view before = s_.substr(0, error.offset);
-            const std::size_t lineStart = before.rfind('\n') + 1; // 0 when there is none
-            error.line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-            error.column = 1;
-            for (std::size_t i = lineStart; i < error.offset;) {
-                decodeUtf8(before, i);
-                ++error.column;
-            }
-            return false;
-        }
+        if (!value(v, 0) || (skipBlanks(), pos_ != s_.size()))
+            return report(error);
         return true;
     }
 
+    JsonArrayRead readArray(const std::function<bool(std::size_t, JsonValue&)>& onElement, JsonError& error)
+    {
+        skipBlanks();
+        if (pos_ >= s_.size() || s_[pos_] != '[') {
+            JsonValue whole;
+            return read(whole, error) ? JsonArrayRead::NotArray : JsonArrayRead::NotJson;
+        }
+        ++pos_;
+        skipBlanks();
+        bool more = pos_ >= s_.size() || s_[pos_] != ']';
+        if (!more)
+            ++pos_;
+        JsonValue element;
+        for (std::size_t index = 0; more; ++index) {
+            skipBlanks();
+            element = JsonValue{};
+            if (!value(element, 1)) {
+                report(error);
+                return JsonArrayRead::NotJson;
+            }
+            skipBlanks();
+            if (pos_ < s_.size() && s_[pos_] == ',') {
+                ++pos_;
+            } else if (pos_ < s_.size() && s_[pos_] == ']') {
+                ++pos_;
+                more = false;
+            } else {
+                fail("expected ',' or ']'");
+                report(error);
+                return JsonArrayRead::NotJson;
+            }
+            if (!onElement(index, element))
+                return JsonArrayRead::Stopped;
+        }
+        skipBlanks();
+        if (pos_ != s_.size()) {
+            report(error);
+            return JsonArrayRead::NotJson;
+        }
+        return JsonArrayRead::Read;
+    }
+
 private:
+    bool report(JsonError& error)
+    {
+        error.what = error_.empty() ? "unexpected text" : error_;
+        error.offset = std::min(pos_, s_.size());
+        const std::string_view before = s_.substr(0, error.offset);
+        const std::size_t lineStart = before.rfind('\n') + 1; // 0 when there is none
+        error.line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+        error.column = 1;
+        for (std::size_t i = lineStart; i < error.offset;) {
+            decodeUtf8(before, i);
+            ++error.column;
+        }
+        return false;
+    }
+
     void skipBlanks()
     {
         while (pos_ < s_.size() &&
@@ -220,8 +269,13 @@ private:
             if (static_cast<unsigned char>(c) < 0x20)
                 return fail("control character in a string");
             if (c != '\\') {
-                out += c;
-                ++pos_;
+                // A run of plain characters in one append: most strings are nothing else.
+                std::size_t end = pos_ + 1;
+                while (end < s_.size() && s_[end] != '"' && s_[end] != '\\' &&
+                       static_cast<unsigned char>(s_[end]) >= 0x20)
+                    ++end;
+                out.append(s_.data() + pos_, end - pos_);
+                pos_ = end;
                 continue;
             }
             if (++pos_ >= s_.size())
@@ -292,7 +346,7 @@ private:
     }
     bool value(JsonValue& v, int depth)
     {
-        if (depth > 200)
+        if (depth > kMaxDepth)
             return fail("nested too deeply");
         if (pos_ >= s_.size())
             return fail("unexpected end");
@@ -341,12 +395,14 @@ private:
                 ++pos_;
                 return true;
             }
+            // The elements gather in this depth's scratch list and move into the array at its
+            // final size: a large array is neither regrown nor left with slack.
+            std::vector<JsonValue>& elements = scratch_[static_cast<std::size_t>(depth)];
+            elements.clear();
             for (;;) {
                 skipBlanks();
-                JsonValue element;
-                if (!value(element, depth + 1))
+                if (!value(elements.emplace_back(), depth + 1))
                     return false;
-                v.array.push_back(std::move(element));
                 skipBlanks();
                 if (pos_ < s_.size() && s_[pos_] == ',') {
                     ++pos_;
@@ -354,6 +410,9 @@ private:
                 }
                 if (pos_ < s_.size() && s_[pos_] == ']') {
                     ++pos_;
+                    v.array.assign(std::make_move_iterator(elements.begin()),
+                                   std::make_move_iterator(elements.end()));
+                    elements.clear();
                     return true;
                 }
                 return fail("expected ',' or ']'");
@@ -381,6 +440,7 @@ private:
     std::string_view s_;
     std::size_t pos_ = 0;
     std::string error_;
+    std::vector<std::vector<JsonValue>> scratch_ = std::vector<std::vector<JsonValue>>(kMaxDepth + 1);
 };
 
 } // namespace
@@ -390,6 +450,14 @@ bool parseJson(std::string_view text, JsonValue& value, JsonError& error)
     value = JsonValue{};
     error = JsonError{};
     return JsonReader(text).read(value, error);
+}
+
+JsonArrayRead parseJsonArray(std::string_view text,
+                             const std::function<bool(std::size_t index, JsonValue& element)>& onElement,
+                             JsonError& error)
+{
+    error = JsonError{};
+    return JsonReader(text).readArray(onElement, error);
 }
 
 bool parseJson(std::string_view text, JsonValue& value, std::string& error)

@@ -1,8 +1,10 @@
 #pragma once
 // Minimal JSON: output value by value (JsonWriter) and a small reader (parseJson) for the
-// results files tovalo-cli and the GUI write.
+// results files tovalo-cli and the GUI write, and for compilation databases (parseJsonArray,
+// element by element).
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -94,6 +96,21 @@ struct JsonError
 /// Reads one JSON text (RFC 8259; white space around it allowed). Returns false with `error`
 /// for text that is not JSON or nests deeper than 200 levels.
 bool parseJson(std::string_view text, JsonValue& value, JsonError& error);
+enum class JsonArrayRead
+{
+    Read,     ///< every element was handed over
+    NotJson,  ///< the text is not JSON: `error` says why and where
+    NotArray, ///< the text is JSON, but its value is no array
+    Stopped,  ///< the callback returned false
+};
+
+/// Reads a JSON text whose value is an array, handing each element to `onElement` with its
+/// index (from 0) as soon as it is read, so that a large array is never held whole. The element
+/// may be taken apart (moved from). Elements before an error in the text have been handed over.
+JsonArrayRead parseJsonArray(std::string_view text,
+                             const std::function<bool(std::size_t index, JsonValue& element)>& onElement,
+                             JsonError& error);
+
 /// The same with the error as one text: "expected ':' at line 3, column 14".
 bool parseJson(std::string_view text, JsonValue& value, std::string& error);
 

@@ -6,6 +6,7 @@
 
 #include "base/message.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,16 @@ bool readCompileDb(std::string_view path, CompileDb& db, Message& error);
 
 /// The same for the text of a database that lies in `folder` (absolute).
 bool parseCompileDb(std::string_view text, std::string_view folder, CompileDb& db, Message& error);
+
+/// Reads the text of a database as readCompileDb does, handing each entry to `onEntry` as soon
+/// as it is read, so that a large database is never held whole; `onEntry` may take the entry
+/// apart. On an error the entries before it have been handed over.
+bool forEachCompileDbEntry(std::string_view text, std::string_view folder,
+                           const std::function<void(CompileDbEntry& entry)>& onEntry, Message& error);
+
+/// The text of the database at `path` (see readCompileDb; a UTF-8 byte-order mark removed) and
+/// its folder, absolute and lexically normal. False with the system's reason in `error`.
+bool readCompileDbFile(std::string_view path, std::string& text, std::string& folder, Message& error);
 
 /// `path` lexically normal and absolute: a relative path is taken against `base`. Separators
 /// are the platform's; a folder keeps no trailing separator but the root's.

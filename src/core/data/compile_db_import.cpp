@@ -147,7 +147,7 @@ bool compilesCuda(const std::vector<std::string>& arguments)
     return false;
 }
 
-std::string commonFolder(const std::vector<std::string>& files)
+std::string commonFolder(const std::vector<std::string_view>& files)
 {
     if (files.empty())
         return {};
@@ -164,44 +164,65 @@ std::string commonFolder(const std::vector<std::string>& files)
     return common;
 }
 
-ImportResult importEntries(const CompileDb& db, const ImportSettings& settings)
+namespace {
+
+// The sources of a database's entries, one group per source file in the order the database
+// first names it, each taken when one of its entries counts.
+class SourceGroups
+{
+public:
+    explicit SourceGroups(bool allEntries) : allEntries_(allEntries) {}
+
+    void add(CompileDbEntry& entry)
+    {
+        const bool cuda = allEntries_ || isCudaSource(entry.file) || compilesCuda(entry.arguments);
+        const std::size_t hash = pathsIgnoreCase() ? std::hash<std::string>{}(pathKey(entry.file))
+                                                   : std::hash<std::string_view>{}(entry.file);
+        const auto [head, fresh] = firstOfHash_.try_emplace(hash, groups_.size());
+        std::size_t g = fresh ? kNone : head->second;
+        while (g != kNone && !samePathText(groups_[g].file, entry.file))
+            g = groups_[g].nextOfHash;
+        if (g != kNone) {
+            ++groups_[g].count;
+            groups_[g].taken = groups_[g].taken || cuda;
+            return;
+        }
+        std::size_t next = kNone;
+        if (!fresh) { // another source with the same hash: chain in front of it
+            next = head->second;
+            head->second = groups_.size();
+        }
+        groups_.push_back({std::move(entry.file), 1, cuda, next});
+    }
+
+    ImportResult finish(const std::string& folder, const ImportSettings& settings);
+
+private:
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    struct Group
+    {
+        std::string file;
+        std::size_t count = 0; // entries
+        bool taken = false;
+        std::size_t nextOfHash = kNone; // the next group whose path has the same hash
+    };
+
+    bool allEntries_;
+    std::vector<Group> groups_;
+    // Groups by the hash of their source's path key: no second copy of a path is made. Sources
+    // whose keys share a hash are told apart by samePathText.
+    std::unordered_map<std::size_t, std::size_t> firstOfHash_;
+};
+
+ImportResult SourceGroups::finish(const std::string& folder, const ImportSettings& settings)
 {
     ImportResult result;
     result.allEntries = settings.allEntries;
-
-    // The entries of each source, in the order the database first names the sources.
-    struct Group
-    {
-        std::size_t first = 0; // entry
-        std::size_t count = 0;
-        bool taken = false;
-    };
-    std::vector<Group> groups;
-    std::unordered_multimap<std::string, std::size_t> groupOfKey;
-    groupOfKey.reserve(db.entries.size());
-    for (std::size_t i = 0; i < db.entries.size(); ++i) {
-        const CompileDbEntry& entry = db.entries[i];
-        const bool cuda = settings.allEntries || isCudaSource(entry.file) || compilesCuda(entry.arguments);
-        std::string key = pathKey(entry.file);
-        auto [it, end] = groupOfKey.equal_range(key);
-        while (it != end && !samePathText(db.entries[groups[it->second].first].file, entry.file))
-            ++it;
-        if (it == end) {
-            groupOfKey.emplace(std::move(key), groups.size());
-            groups.push_back({i, 1, cuda});
-        } else {
-            Group& g = groups[it->second];
-            ++g.count;
-            g.taken = g.taken || cuda;
-        }
-    }
-
-    std::vector<std::string> files;
-    for (Group& g : groups) {
-        const std::string& file = db.entries[g.first].file;
-        g.taken = g.taken && isListSource(file);
+    std::vector<std::string_view> files;
+    for (Group& g : groups_) {
+        g.taken = g.taken && isListSource(g.file);
         if (g.taken) {
-            files.push_back(file);
+            files.push_back(g.file);
             result.counts.duplicates += g.count - 1;
         } else {
             result.counts.skipped += g.count;
@@ -214,7 +235,7 @@ ImportResult importEntries(const CompileDb& db, const ImportSettings& settings)
     model.setOn(kSlotFileName, true);
     const std::string cwd = currentFolderText();
     model.setOn(kCompilationDatabase, true);
-    model.setText(kCompilationDatabase, db.folder);
+    model.setText(kCompilationDatabase, folder);
     const std::string inRoot =
         settings.inRoot.empty() ? commonFolder(files) : normalFolderOrFile(settings.inRoot, cwd);
     if (!inRoot.empty()) {
@@ -222,7 +243,7 @@ ImportResult importEntries(const CompileDb& db, const ImportSettings& settings)
         model.setText(kInRoot, inRoot);
     }
     model.setOn(kOutRoot, true);
-    model.setText(kOutRoot, settings.outRoot.empty() ? normalFolderOrFile("dpct_output", db.folder)
+    model.setText(kOutRoot, settings.outRoot.empty() ? normalFolderOrFile("dpct_output", folder)
                                                      : normalFolderOrFile(settings.outRoot, cwd));
     for (const OptionSetting& s : settings.options)
         applyOptionSetting(model, s);
@@ -232,25 +253,40 @@ ImportResult importEntries(const CompileDb& db, const ImportSettings& settings)
 
     result.items.reserve(files.size());
     result.missing.reserve(files.size());
-    for (std::string& file : files) {
+    for (const std::string_view file : files) {
         const bool missing = !pathExists(file);
         result.counts.missing += missing ? 1 : 0;
         result.missing.push_back(missing);
         result.items.push_back(model);
-        result.items.back().path = std::move(file);
+        result.items.back().path = file;
     }
     result.counts.imported = result.items.size();
     return result;
+}
+
+} // namespace
+
+ImportResult importEntries(const CompileDb& db, const ImportSettings& settings)
+{
+    SourceGroups groups(settings.allEntries);
+    for (CompileDbEntry entry : db.entries)
+        groups.add(entry);
+    return groups.finish(db.folder, settings);
 }
 
 bool importCompileDb(std::string_view path, const ImportSettings& settings, ImportResult& result,
                      Message& error)
 {
     result = ImportResult{};
-    CompileDb db;
-    if (!readCompileDb(path, db, error))
+    std::string text;
+    std::string folder;
+    SourceGroups groups(settings.allEntries);
+    if (!readCompileDbFile(path, text, folder, error) ||
+        !forEachCompileDbEntry(
+            text, folder, [&groups](CompileDbEntry& entry) { groups.add(entry); }, error))
         return false;
-    result = importEntries(db, settings);
+    text = std::string(); // the items need the memory more
+    result = groups.finish(folder, settings);
     return true;
 }
 

@@ -78,6 +78,6 @@ Message importSummary(const ImportCounts& counts, bool allEntries = false);
 /// The deepest folder that holds every one of `files` (absolute, lexically normal paths; names
 /// compared as the platform compares them); empty when they share none (Windows drives) or
 /// `files` is empty.
-std::string commonFolder(const std::vector<std::string>& files);
+std::string commonFolder(const std::vector<std::string_view>& files);
 
 } // namespace tovalo
