@@ -173,6 +173,66 @@ bool DefinitionDocument::update(int row, const CDpctData& item)
     return true;
 }
 
+bool DefinitionDocument::update(std::vector<std::pair<int, CDpctData>> changes)
+{
+    if (changes.empty())
+        return false;
+    std::sort(changes.begin(), changes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        if (!item(changes[i].first) || (i > 0 && changes[i - 1].first == changes[i].first))
+            return false;
+    }
+    Edit edit;
+    edit.kind = EditKind::Update;
+    edit.first = changes.front().first;
+    edit.parts.reserve(changes.size());
+    for (auto& [row, record] : changes) {
+        Edit part;
+        part.kind = EditKind::Update;
+        part.first = row;
+        part.other = std::move(record);
+        CDpctData& target = *items_[static_cast<std::size_t>(row)];
+        index_.erase(target.path);
+        index_.insert(part.other.path);
+        std::swap(target, part.other);
+        edit.parts.push_back(std::move(part));
+    }
+    const int last = edit.parts.back().first;
+    notify([&](DefinitionDocumentObserver& o) { o.rowsChanged(edit.first, last); });
+    record(std::move(edit));
+    return true;
+}
+
+bool DefinitionDocument::remove(std::vector<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty() || rows.front() < 0 || rows.back() >= size())
+        return false;
+    if (rows.size() == 1)
+        return remove(rows.front());
+    // One part per run of neighbouring rows, removed from the bottom up so that the rows of the
+    // parts still to come keep their numbers; undo inserts them again top down.
+    Edit edit;
+    edit.kind = EditKind::Delete;
+    edit.first = rows.front();
+    std::size_t end = rows.size();
+    while (end > 0) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && rows[begin - 1] + 1 == rows[begin])
+            --begin;
+        Edit part;
+        part.kind = EditKind::Delete;
+        part.first = rows[begin];
+        part.count = static_cast<int>(end - begin);
+        part.held = removeOwned(part.first, part.count);
+        edit.parts.push_back(std::move(part));
+        end = begin;
+    }
+    record(std::move(edit));
+    return true;
+}
+
 bool DefinitionDocument::remove(int row)
 {
     if (row < 0 || row >= size())
@@ -248,7 +308,7 @@ DefinitionDocument::Owned DefinitionDocument::removeOwned(int first, int count)
     return out;
 }
 
-void DefinitionDocument::swapItem(int row, CDpctData& other)
+void DefinitionDocument::swapItem(int row, CDpctData& other, bool notifyRow)
 {
     CDpctData& target = *items_[static_cast<std::size_t>(row)];
     // The options go back and forth; the outcome of the last conversion stays with the row.
@@ -258,7 +318,8 @@ void DefinitionDocument::swapItem(int row, CDpctData& other)
     index_.erase(target.path);
     index_.insert(other.path);
     std::swap(target, other);
-    notify([&](DefinitionDocumentObserver& o) { o.rowsChanged(row, row); });
+    if (notifyRow)
+        notify([&](DefinitionDocumentObserver& o) { o.rowsChanged(row, row); });
 }
 
 void DefinitionDocument::moveRow(int from, int to)
@@ -276,6 +337,24 @@ void DefinitionDocument::moveRow(int from, int to)
 
 int DefinitionDocument::apply(Edit& edit, bool forward)
 {
+    if (!edit.parts.empty()) {
+        if (edit.kind == EditKind::Update) {
+            // Several rows changed in place: one notification for their whole range.
+            for (Edit& part : edit.parts)
+                swapItem(part.first, part.other, false);
+            const int last = edit.parts.back().first;
+            notify([&](DefinitionDocumentObserver& o) { o.rowsChanged(edit.first, last); });
+            return edit.first;
+        }
+        if (forward) {
+            for (Edit& part : edit.parts)
+                apply(part, true);
+        } else {
+            for (auto it = edit.parts.rbegin(); it != edit.parts.rend(); ++it)
+                apply(*it, false);
+        }
+        return edit.first < size() ? edit.first : size() - 1;
+    }
     switch (edit.kind) {
     case EditKind::Add:
     case EditKind::Delete:

@@ -2,7 +2,8 @@
 // DefinitionDocument: one open definition file as the program edits it. It owns the conversion
 // items in list order, the file path (UTF-8, empty for a new document) and the modified mark,
 // reads and writes the file, and applies the editing operations of the document window (add,
-// update, remove, remove all, move) together with the rule that a path is listed only once.
+// update, remove, remove all, move, and update or remove several rows at once) together with the
+// rule that a path is listed only once.
 //
 // Undo: every edit is recorded in a bounded history (kHistoryLimit steps) that undo() and redo()
 // walk. Items taken out by an edit (or by undoing an add) are kept by the history, so undoing a
@@ -28,6 +29,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tovalo {
@@ -142,8 +144,17 @@ public:
     int add(std::vector<CDpctData> items);
     /// Replaces the item of row `row` in place (its address stays). False for a bad row.
     bool update(int row, const CDpctData& item);
+    /// Replaces the items of several rows in place as one step of the history: each entry a row
+    /// and its new record (taken whole on the first application, like update()). The observers
+    /// hear of one changed range from the first to the last row. False, and nothing changed, when
+    /// a row is bad or named twice, or `changes` is empty.
+    bool update(std::vector<std::pair<int, CDpctData>> changes);
     /// Removes row `row` with its item. False for a bad row.
     bool remove(int row);
+    /// Removes the rows `rows` (any order) with their items as one step of the history; undo
+    /// brings every one back at its old row. False, and nothing removed, when a row is bad or
+    /// `rows` is empty. Duplicates count once.
+    bool remove(std::vector<int> rows);
     /// Removes every row. Marks the document modified even when it was empty.
     void removeAll();
     /// Moves the item of row `from` to row `to` (its row afterwards); the rows in between shift
@@ -179,7 +190,9 @@ private:
 
     /// One step of the history. Add, Delete and DeleteAll insert or remove the rows
     /// [first, first + count); the items out of the document meanwhile are in `held`. Update
-    /// swaps the item of row `first` with `other`; Move moves row `first` to row `to`.
+    /// swaps the item of row `first` with `other`; Move moves row `first` to row `to`. A step
+    /// made of several (`parts`, of the same kind) applies them in order and takes them back in
+    /// reverse order.
     struct Edit
     {
         EditKind kind = EditKind::None;
@@ -188,6 +201,7 @@ private:
         int to = 0;
         Owned held;
         CDpctData other;
+        std::vector<Edit> parts;
     };
 
     template <class F> void notify(F&& f)
@@ -199,7 +213,7 @@ private:
     /// Row primitives: no history, no mark; they notify the observers.
     void insertOwned(int first, Owned items);
     Owned removeOwned(int first, int count);
-    void swapItem(int row, CDpctData& other);
+    void swapItem(int row, CDpctData& other, bool notifyRow = true);
     void moveRow(int from, int to);
     /// Applies (`forward`) or takes back a step.
     int apply(Edit& edit, bool forward);

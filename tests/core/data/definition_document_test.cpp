@@ -1,5 +1,6 @@
 #include "base/path_text.h"
 #include "base/text.h"
+#include "data/common_options.h"
 #include "data/definition_document.h"
 
 #include <filesystem>
@@ -524,4 +525,117 @@ TEST_F(DefinitionDocumentFiles, LoadingStartsAFreshHistory)
     doc.undo();
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.size(), 1);
+}
+
+TEST(DefinitionDocumentHistory, SeveralRowsAreRemovedAndUpdatedInOneStep)
+{
+    DefinitionDocument doc;
+    doc.add(std::vector{makeItem("/a.cu"), makeItem("/b.cu"), makeItem("/c.cu"), makeItem("/d.cu"),
+                        makeItem("/e.cu"), makeItem("/f.cu")});
+    doc.setModified(false);
+    const CDpctData* b = doc.item(1);
+    const CDpctData* e = doc.item(4);
+    Recorder rec;
+    doc.addObserver(&rec);
+    const auto paths = [&] {
+        std::string out;
+        for (const std::string& p : doc.paths())
+            out += p.substr(1, 1);
+        return out;
+    };
+
+    // Rows in any order and twice: runs of neighbours go together, from the bottom up.
+    EXPECT_FALSE(doc.remove(std::vector<int>{}));
+    EXPECT_FALSE(doc.remove(std::vector{1, 9}));
+    EXPECT_EQ(paths(), "abcdef");
+    ASSERT_TRUE(doc.remove(std::vector{4, 1, 3, 4}));
+    EXPECT_EQ(paths(), "acf");
+    EXPECT_THAT(rec.take(), ElementsAre("before remove 3-4", "remove 3-4", "before remove 1-1", "remove 1-1",
+                                        "modified"));
+    EXPECT_EQ(doc.undoKind(), EditKind::Delete);
+    EXPECT_EQ(doc.undo(), 1);
+    EXPECT_EQ(paths(), "abcdef");
+    EXPECT_EQ(doc.item(1), b); // the very same items, at their rows
+    EXPECT_EQ(doc.item(4), e);
+    EXPECT_FALSE(doc.canUndo());
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.redo(), 1);
+    EXPECT_EQ(paths(), "acf");
+    doc.undo();
+    rec.take();
+
+    // Several updates: one notification over their range, one step; the run outcome stays.
+    doc.item(2)->status = ItemStatus::ConvertedOk;
+    std::vector<std::pair<int, CDpctData>> changes;
+    for (const int row : {4, 2}) {
+        CDpctData changed = *doc.item(row);
+        changed.setOn(kComments, true);
+        changes.emplace_back(row, std::move(changed));
+    }
+    EXPECT_FALSE(
+        doc.update(std::vector<std::pair<int, CDpctData>>{{1, makeItem("/x.cu")}, {1, makeItem("/y.cu")}}));
+    ASSERT_TRUE(doc.update(changes));
+    EXPECT_THAT(rec.take(), ElementsAre("change 2-4", "modified"));
+    EXPECT_TRUE(doc.item(2)->isOn(kComments) && doc.item(4)->isOn(kComments));
+    EXPECT_FALSE(doc.item(3)->isOn(kComments));
+    doc.undo();
+    EXPECT_THAT(rec.take(), ElementsAre("change 2-4", "unmodified"));
+    EXPECT_FALSE(doc.item(2)->isOn(kComments) || doc.item(4)->isOn(kComments));
+    EXPECT_EQ(doc.item(2)->status, ItemStatus::ConvertedOk);
+    EXPECT_FALSE(doc.canUndo());
+    doc.removeObserver(&rec);
+}
+
+TEST(DefinitionDocumentHistory, TouchedOptionsGoToEverySelectedItemAndNothingElse)
+{
+    DefinitionDocument doc;
+    std::vector<CDpctData> items;
+    for (int i = 0; i < 4; ++i) {
+        CDpctData item = makeItem("/k" + std::to_string(i) + ".cu");
+        item.setOn(kUsmLevel, true);
+        item.setChoiceIndex(kUsmLevel, i % 2);
+        item.setOn(kExtraArg, i == 0);
+        item.setText(kExtraArg, i == 0 ? "-DA" : "");
+        item.setOn(kNoDryPattern, true);
+        items.push_back(std::move(item));
+    }
+    doc.add(std::move(items));
+    doc.setModified(false);
+
+    const CommonOptions common = commonOptions({doc.item(0), doc.item(1), doc.item(2)});
+    EXPECT_FALSE(common.mixedOn[kUsmLevel]);
+    EXPECT_TRUE(common.mixedValue[kUsmLevel]);
+    EXPECT_TRUE(common.mixedOn[kExtraArg]);
+    EXPECT_TRUE(common.mixedValue[kExtraArg]);
+    EXPECT_FALSE(common.mixedOn[kNoDryPattern]);
+
+    // Nothing touched: nothing changes, no step.
+    EXPECT_EQ(updateTouchedOptions(doc, {0, 1, 2}, common.shown, {}), 0);
+    EXPECT_FALSE(doc.canUndo());
+
+    // --extra-arg switched on with a value, and the exclusive group's other member chosen.
+    CDpctData edited = common.shown;
+    edited.setOn(kExtraArg, true);
+    edited.setText(kExtraArg, "-DX");
+    edited.setOn(kOptimizeMigration, true);
+    OptionTouches touches;
+    touches.on.set(kExtraArg);
+    touches.value.set(kExtraArg);
+    touches.on.set(kOptimizeMigration);
+    EXPECT_EQ(updateTouchedOptions(doc, {0, 1, 2}, edited, touches), 3);
+    for (int r = 0; r < 3; ++r) {
+        const CDpctData& item = *doc.item(r);
+        EXPECT_TRUE(item.isOn(kExtraArg));
+        EXPECT_EQ(item.text(kExtraArg), "-DX");
+        EXPECT_EQ(item.choiceIndex(kUsmLevel), r % 2); // untouched: each keeps its own
+        EXPECT_TRUE(item.isOn(kOptimizeMigration));
+        EXPECT_FALSE(item.isOn(kNoDryPattern)); // dpct takes one of the group
+        EXPECT_TRUE(item.isChanged(kOptimizeMigration));
+        EXPECT_FALSE(item.isChanged(kUsmLevel));
+    }
+    EXPECT_FALSE(doc.item(3)->isOn(kExtraArg));
+    EXPECT_EQ(doc.undo(), 0);
+    EXPECT_FALSE(doc.canUndo());
+    EXPECT_EQ(doc.item(0)->text(kExtraArg), "-DA");
+    EXPECT_FALSE(doc.item(1)->isOn(kExtraArg));
 }
