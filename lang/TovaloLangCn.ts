@@ -614,6 +614,12 @@ code --goto {file}:{line}:{column}
         <source>The directory name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the directory first.</source>
         <translation>目录名“%1”包含换行符，定义文件无法保存。请先重命名该目录。</translation>
     </message>
+    <message numerus="yes">
+        <source>Update %n Items</source>
+        <translation>
+            <numerusform>更新 %n 个项目</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataSetDlg</name>
@@ -705,6 +711,10 @@ code --goto {file}:{line}:{column}
     <message>
         <source>Options of the selected item</source>
         <translation>所选项目的选项</translation>
+    </message>
+    <message>
+        <source>(mixed)</source>
+        <translation>(混合)</translation>
     </message>
 </context>
 <context>
@@ -1826,6 +1836,16 @@ Export JSON</source>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation>重做(&amp;R)	Ctrl+Y</translation>
     </message>
+    <message>
+        <source>Convert Se&amp;lected Items</source>
+        <translation>转换所选项目(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Convert only the items selected in the list
+Convert Selected</source>
+        <translation>只转换列表中所选的项目
+转换所选项目</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DocumentFiles</name>
@@ -1956,6 +1976,12 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <source>%n of them are hidden by the filter.</source>
         <translation>
             <numerusform>其中 %n 个已被筛选隐藏。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected item(s) from the list?</source>
+        <translation>
+            <numerusform>确定要从列表中删除所选的 %n 个项目吗？</numerusform>
         </translation>
     </message>
 </context>

@@ -615,6 +615,13 @@ code --goto {file}:{line}:{column}
         <source>The directory name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the directory first.</source>
         <translation>The directory name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the directory first.</translation>
     </message>
+    <message numerus="yes">
+        <source>Update %n Items</source>
+        <translation>
+            <numerusform>Update %n Item</numerusform>
+            <numerusform>Update %n Items</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataSetDlg</name>
@@ -707,6 +714,10 @@ code --goto {file}:{line}:{column}
     <message>
         <source>Options of the selected item</source>
         <translation>Options of the selected item</translation>
+    </message>
+    <message>
+        <source>(mixed)</source>
+        <translation>(mixed)</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +1839,16 @@ Export JSON</translation>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation>&amp;Redo	Ctrl+Y</translation>
     </message>
+    <message>
+        <source>Convert Se&amp;lected Items</source>
+        <translation>Convert Se&amp;lected Items</translation>
+    </message>
+    <message>
+        <source>Convert only the items selected in the list
+Convert Selected</source>
+        <translation>Convert only the items selected in the list
+Convert Selected</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DocumentFiles</name>
@@ -1961,6 +1982,13 @@ The file was read as %2; saving writes %3. Save anyway?</translation>
         <translation>
             <numerusform>%n of them is hidden by the filter.</numerusform>
             <numerusform>%n of them are hidden by the filter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected item(s) from the list?</source>
+        <translation>
+            <numerusform>Are you sure you want to delete the %n selected item from the list?</numerusform>
+            <numerusform>Are you sure you want to delete the %n selected items from the list?</numerusform>
         </translation>
     </message>
 </context>

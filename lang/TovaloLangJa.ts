@@ -614,6 +614,12 @@ code --goto {file}:{line}:{column}
         <source>The directory name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the directory first.</source>
         <translation>ディレクトリ名「%1」に改行が含まれています。定義ファイルには保存できません。先にディレクトリ名を変更してください。</translation>
     </message>
+    <message numerus="yes">
+        <source>Update %n Items</source>
+        <translation>
+            <numerusform>%n 項目の更新</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataSetDlg</name>
@@ -705,6 +711,10 @@ code --goto {file}:{line}:{column}
     <message>
         <source>Options of the selected item</source>
         <translation>選択した項目のオプション</translation>
+    </message>
+    <message>
+        <source>(mixed)</source>
+        <translation>(混在)</translation>
     </message>
 </context>
 <context>
@@ -1826,6 +1836,16 @@ JSONエクスポート</translation>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation>やり直し(&amp;R)	Ctrl+Y</translation>
     </message>
+    <message>
+        <source>Convert Se&amp;lected Items</source>
+        <translation>選択した項目を変換(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Convert only the items selected in the list
+Convert Selected</source>
+        <translation>リストで選択した項目だけを変換します
+選択項目を変換</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DocumentFiles</name>
@@ -1956,6 +1976,12 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <source>%n of them are hidden by the filter.</source>
         <translation>
             <numerusform>そのうち %n 件はフィルターで非表示になっています。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected item(s) from the list?</source>
+        <translation>
+            <numerusform>選択した %n 項目をリストから削除してよろしいですか？</numerusform>
         </translation>
     </message>
 </context>

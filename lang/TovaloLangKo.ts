@@ -614,6 +614,12 @@ code --goto {file}:{line}:{column}
         <source>The directory name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the directory first.</source>
         <translation>디렉터리 이름 &quot;%1&quot;에 줄 바꿈이 있어 정의 파일에 저장할 수 없습니다. 먼저 디렉터리 이름을 바꾸십시오.</translation>
     </message>
+    <message numerus="yes">
+        <source>Update %n Items</source>
+        <translation>
+            <numerusform>항목 %n개 업데이트</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataSetDlg</name>
@@ -705,6 +711,10 @@ code --goto {file}:{line}:{column}
     <message>
         <source>Options of the selected item</source>
         <translation>선택한 항목의 옵션</translation>
+    </message>
+    <message>
+        <source>(mixed)</source>
+        <translation>(혼합)</translation>
     </message>
 </context>
 <context>
@@ -1826,6 +1836,16 @@ JSON 내보내기</translation>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation>다시 실행(&amp;R)	Ctrl+Y</translation>
     </message>
+    <message>
+        <source>Convert Se&amp;lected Items</source>
+        <translation>선택한 항목 변환(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Convert only the items selected in the list
+Convert Selected</source>
+        <translation>목록에서 선택한 항목만 변환합니다
+선택한 항목 변환</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DocumentFiles</name>
@@ -1956,6 +1976,12 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <source>%n of them are hidden by the filter.</source>
         <translation>
             <numerusform>그중 %n개는 필터 때문에 숨겨져 있습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected item(s) from the list?</source>
+        <translation>
+            <numerusform>선택한 항목 %n개를 목록에서 삭제하시겠습니까?</numerusform>
         </translation>
     </message>
 </context>

@@ -614,6 +614,12 @@ code --goto {file}:{line}:{column}
         <source>The directory name &quot;%1&quot; contains a line break, which a definition file cannot hold. Rename the directory first.</source>
         <translation>目錄名稱「%1」含有換行字元，定義檔無法儲存。請先將目錄重新命名。</translation>
     </message>
+    <message numerus="yes">
+        <source>Update %n Items</source>
+        <translation>
+            <numerusform>更新 %n 個項目</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataSetDlg</name>
@@ -705,6 +711,10 @@ code --goto {file}:{line}:{column}
     <message>
         <source>Options of the selected item</source>
         <translation>選取項目的選項</translation>
+    </message>
+    <message>
+        <source>(mixed)</source>
+        <translation>(混合)</translation>
     </message>
 </context>
 <context>
@@ -1826,6 +1836,16 @@ Export JSON</source>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation>重做(&amp;R)	Ctrl+Y</translation>
     </message>
+    <message>
+        <source>Convert Se&amp;lected Items</source>
+        <translation>轉換所選項目(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Convert only the items selected in the list
+Convert Selected</source>
+        <translation>只轉換清單中所選的項目
+轉換所選項目</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DocumentFiles</name>
@@ -1956,6 +1976,12 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <source>%n of them are hidden by the filter.</source>
         <translation>
             <numerusform>其中 %n 個已被篩選隱藏。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected item(s) from the list?</source>
+        <translation>
+            <numerusform>確定要從清單中刪除所選的 %n 個項目嗎？</numerusform>
         </translation>
     </message>
 </context>

@@ -131,7 +131,7 @@ void TestListEditing::undoAndRedoEveryEdit()
 
     // Update through the dialog, then undo: the option goes back.
     list->selectRow(0);
-    Q_EMIT list->selectionChanged(0);
+    Q_EMIT list->selectionMoved(0);
     whenModal([](QDialog* d) {
         auto* dialog = qobject_cast<CDpctDataDlg*>(d);
         QVERIFY(dialog);
@@ -287,7 +287,7 @@ void TestListEditing::filterNarrowsTheList()
     QVERIFY(filter);
     QVERIFY(doc->filterCount()->isHidden());
     list->selectRow(3);
-    Q_EMIT list->selectionChanged(3);
+    Q_EMIT list->selectionMoved(3);
 
     // Letter case does not count; the selected item stays selected when it is still shown.
     QTest::keyClicks(filter, QStringLiteral("ALPHA"));
@@ -302,7 +302,7 @@ void TestListEditing::filterNarrowsTheList()
 
     // Editing acts on the item shown: move it up past the hidden ones, delete it by name.
     list->selectRow(1);
-    Q_EMIT list->selectionChanged(1);
+    Q_EMIT list->selectionMoved(1);
     action(cmd::MoveItemUp)->trigger();
     QCOMPARE(names(doc), (QStringList{QStringLiteral("alpha.cu"), QStringLiteral("alphabet.cu"),
                                       QStringLiteral("Beta.cu"), QStringLiteral("gamma.cu")}));
@@ -416,7 +416,7 @@ void TestListEditing::aRunUnderTheFilterConvertsEveryItemInListOrder()
 
     // The last item moved to the front, then the list narrowed to the kept files.
     doc->list()->selectRow(2);
-    Q_EMIT doc->list()->selectionChanged(2);
+    Q_EMIT doc->list()->selectionMoved(2);
     action(cmd::MoveItemUp)->trigger();
     action(cmd::MoveItemUp)->trigger();
     QCOMPARE(names(doc), (QStringList{QStringLiteral("keep3.cu"), QStringLiteral("keep1.cu"),

@@ -160,6 +160,7 @@ void TestMainFrame::menusWithoutAndWithDocument()
     QCOMPARE(visibleTexts(convert->actions()),
              (QStringList{QStringLiteral("変換開始(&S)"), QStringLiteral("変換停止(&T)"),
                           QStringLiteral("変換一時停止/再開(&P)"), frame_->action(cmd::RerunFailed)->text(),
+                          frame_->action(cmd::ConvertSelected)->text(),
                           frame_->action(cmd::Diagnostics)->text()}));
     auto* tools = frame_->findChild<QMenu*>(QStringLiteral("menuTools"));
     QCOMPARE(visibleTexts(tools->actions()), QStringList{QStringLiteral("動作環境(&S)...\tF12")});

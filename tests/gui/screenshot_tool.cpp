@@ -21,6 +21,10 @@
 //                                           a list of ten sources of which three do not exist,
 //                                           optionally narrowed by the filter box, optionally
 //                                           with the tool tip of a missing row shown
+//   tovalo-shot --missing-demo --select 1,3,4 [--edit-many]
+//                                           ... with those rows selected (the items' options made
+//                                           to differ in part), optionally with the item dialog
+//                                           open for all of them
 //   tovalo-shot --about HH:MM [--ripple]    the about box as at that local time (still, or
 //                                           rippling under a drag across its picture)
 //   tovalo-shot --measure-about-idle        CPU of the program idle for 10 s without, then with
@@ -115,6 +119,8 @@ int main(int argc, char** argv)
     QString find;
     bool missingDemo = false;
     bool tipMissing = false;
+    QList<int> selectRows;
+    bool editMany = false;
     QString filter;
     QString aboutTime;
     bool ripple = false;
@@ -151,6 +157,11 @@ int main(int argc, char** argv)
             filter = args[++i];
         else if (args[i] == QStringLiteral("--tip-missing"))
             tipMissing = true;
+        else if (args[i] == QStringLiteral("--select") && i + 1 < args.size()) {
+            for (const QString& r : args[++i].split(QLatin1Char(',')))
+                selectRows.append(r.toInt());
+        } else if (args[i] == QStringLiteral("--edit-many"))
+            editMany = true;
         else if (args[i] == QStringLiteral("--about") && i + 1 < args.size())
             aboutTime = args[++i];
         else if (args[i] == QStringLiteral("--ripple"))
@@ -477,6 +488,34 @@ int main(int argc, char** argv)
                 if (!filter.isEmpty() && doc->filterEdit()->text() != filter) {
                     doc->filterEdit()->setFocus();
                     doc->filterEdit()->setText(filter);
+                }
+                if (!selectRows.isEmpty()) {
+                    // Options that the selected items share in part: --comments on in every
+                    // other item, --usm-level in two values.
+                    DefinitionDocument& document = doc->document();
+                    for (int r = 0; r < document.size(); ++r) {
+                        CDpctData* item = document.item(r);
+                        item->setOn(kComments, r % 2 == 1);
+                        item->setOn(kUsmLevel, true);
+                        item->setChoiceIndex(kUsmLevel, r % 3 == 0 ? 1 : 0);
+                        item->setOn(kSuppressWarningsAll, true);
+                    }
+                    document.notifyChanged(0, document.size() - 1);
+                    CDpctTreeCtrl* list = doc->list();
+                    list->setFocus();
+                    list->selectRows(std::vector<int>(selectRows.begin(), selectRows.end()));
+                    Q_EMIT list->selectionMoved(selectRows.front());
+                    if (editMany) {
+                        said = true;
+                        poll->stop();
+                        QTimer::singleShot(900, &qapp, [] {
+                            std::printf("ready\n");
+                            std::fflush(stdout);
+                        });
+                        QTimer::singleShot(0, frame,
+                                           [frame] { frame->action(gui::cmd::UpdateItem)->trigger(); });
+                        return;
+                    }
                 }
                 if (tipMissing) {
                     CDpctTreeCtrl* list = doc->list();

@@ -8,6 +8,7 @@
 # SHOT_LANG=N: the language of the shots that do not choose one (0 Japanese, the default;
 # 1 English; 2 Chinese Simplified; 3 Chinese Traditional; 4 Korean).
 # With ALL_LOOKS=1 also a finished run in each of the eleven looks.
+# (list-multi-*: several rows selected, and the item dialog for several items.)
 # ONLY=PREFIX takes only the shots whose names start with PREFIX (e.g. ONLY=list- for the list's
 # missing files and filter).
 # "insight": only the diagnostics view after a run of the example, and the question before a run
@@ -106,6 +107,11 @@ shot list-missing-214 214 --missing-demo
 shot list-missing-tip-214 214 --missing-demo --tip-missing
 shot list-filter-214 214 --missing-demo --filter math
 shot list-filter-missing-212-black 212 --missing-demo --filter .cu --tip-missing
+
+# Several rows selected (the grid shows what they share), and the item dialog for all of them.
+shot list-multi-select-214 214 --missing-demo --select 1,2,3,6
+shot list-multi-select-212-black 212 --missing-demo --select 0,4,5,8
+shot list-multi-edit-214 214 --missing-demo --select 1,2,3,6 --edit-many
 
 # The output pane's find bar after a run.
 shot find-bar-214 214 --after-run --find error

@@ -1,6 +1,7 @@
 #include "controls/definition_model.h"
 
 #include "base/file_io.h"
+#include "controls/dpct_tree_ctrl.h"
 
 #include <algorithm>
 #include <numeric>
@@ -59,7 +60,7 @@ public:
         const int from = model_.lowerRow(first);
         const int to = model_.upperRow(last);
         if (from < to)
-            Q_EMIT model_.dataChanged(model_.index(from), model_.index(to - 1));
+            model_.rowsDataChanged(from, to - 1);
     }
     void rowAboutToBeMoved(int from, int to) override
     {
@@ -110,7 +111,7 @@ private:
 };
 
 DefinitionModel::DefinitionModel(DefinitionDocument& document, QObject* parent)
-    : QAbstractListModel(parent), document_(document), forwarder_(std::make_unique<Forwarder>(*this)),
+    : QAbstractTableModel(parent), document_(document), forwarder_(std::make_unique<Forwarder>(*this)),
       watcher_(new QFutureWatcher<std::vector<std::string>>(this))
 {
     setObjectName(QStringLiteral("definitionModel"));
@@ -215,7 +216,7 @@ void DefinitionModel::checkFinished()
         if (missing != missing_) {
             missing_ = std::move(missing);
             if (!rows_.empty())
-                Q_EMIT dataChanged(index(0), index(rowCount() - 1), {MissingRole, Qt::ToolTipRole});
+                rowsDataChanged(0, rowCount() - 1, {MissingRole, Qt::ToolTipRole, Qt::DisplayRole});
         }
     }
     if (checkAgain_) {
@@ -228,9 +229,46 @@ void DefinitionModel::checkFinished()
 
 // Qt model ---------------------------------------------------------------------------------------
 
+void DefinitionModel::rowsDataChanged(int first, int last, const QList<int>& roles)
+{
+    if (first <= last)
+        Q_EMIT dataChanged(index(first, NameColumn), index(last, ColumnCount - 1), roles);
+}
+
+void DefinitionModel::setPaused(bool paused)
+{
+    if (paused == paused_)
+        return;
+    paused_ = paused;
+    if (!rows_.empty())
+        Q_EMIT dataChanged(index(0, StatusColumn), index(rowCount() - 1, StatusColumn), {Qt::DisplayRole});
+}
+
 int DefinitionModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int DefinitionModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant DefinitionModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    // The captions belong to the list, which paints them.
+    switch (section) {
+    case NameColumn:
+        return CDpctTreeCtrl::tr("File name");
+    case StatusColumn:
+        return CDpctTreeCtrl::tr("Status");
+    case DiagnosticsColumn:
+        return CDpctTreeCtrl::tr("Diagnostics");
+    default:
+        return {};
+    }
 }
 
 QVariant DefinitionModel::data(const QModelIndex& index, int role) const
@@ -240,6 +278,16 @@ QVariant DefinitionModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
+        switch (index.column()) {
+        case StatusColumn:
+            if (paused_ && item->status == ItemStatus::Converting)
+                return CDpctTreeCtrl::tr("Paused");
+            return CDpctTreeCtrl::statusText(item->status);
+        case DiagnosticsColumn:
+            return item->elapsedMs < 0 ? QString() : QString::number(item->diagnostics.size());
+        default:
+            return QString::fromStdString(item->path);
+        }
     case PathRole:
         return QString::fromStdString(item->path);
     case StatusRole:
@@ -261,7 +309,7 @@ QVariant DefinitionModel::data(const QModelIndex& index, int role) const
 
 QHash<int, QByteArray> DefinitionModel::roleNames() const
 {
-    QHash<int, QByteArray> names = QAbstractListModel::roleNames();
+    QHash<int, QByteArray> names = QAbstractTableModel::roleNames();
     names.insert(PathRole, "path");
     names.insert(StatusRole, "status");
     names.insert(ItemRole, "item");

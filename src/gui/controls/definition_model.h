@@ -1,5 +1,7 @@
 #pragma once
-// DefinitionModel: the rows of a DefinitionDocument as a Qt list model, for the item list. The
+// DefinitionModel: the rows of a DefinitionDocument as a Qt table model, for the item list. One
+// row per item and three columns: the path, the status text and the number of dpct's diagnostics,
+// which is also what a screen reader reads of each row (the header data names the columns). The
 // model holds no items of its own; it forwards every change the document reports (insertions,
 // removals, moves, items changed in place, a reload) as the matching model signals, and the
 // modified mark, the path and the undo history as signals of their own.
@@ -24,14 +26,14 @@
 #include <unordered_set>
 #include <vector>
 
-#include <QAbstractListModel>
+#include <QAbstractTableModel>
 #include <QString>
 
 template <typename T> class QFutureWatcher;
 
 namespace tovalo::gui {
 
-class DefinitionModel : public QAbstractListModel
+class DefinitionModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
@@ -48,6 +50,14 @@ public:
         /// The number of diagnostics of the item's last run (int); -1 when it has not run in
         /// this session.
         DiagnosticCountRole,
+    };
+
+    enum Column
+    {
+        NameColumn,
+        StatusColumn,
+        DiagnosticsColumn,
+        ColumnCount
     };
 
     explicit DefinitionModel(DefinitionDocument& document, QObject* parent = nullptr);
@@ -76,7 +86,17 @@ public:
     /// Number of items whose file was missing at the last check.
     int missingCount() const { return static_cast<int>(missing_.size()); }
 
+    /// The run is paused: the item being converted reads "Paused" in the status column.
+    void setPaused(bool paused);
+    bool isPaused() const { return paused_; }
+
+    using QAbstractTableModel::index;
+    /// The name column's index of `row`.
+    QModelIndex index(int row) const { return index(row, NameColumn); }
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
@@ -97,6 +117,8 @@ private:
     int lowerRow(int documentRow) const;
     int upperRow(int documentRow) const;
     void checkFinished();
+    /// dataChanged for rows [first, last] across every column.
+    void rowsDataChanged(int first, int last, const QList<int>& roles = {});
 
     DefinitionDocument& document_;
     std::unique_ptr<Forwarder> forwarder_; ///< the model's observer of the document
@@ -106,6 +128,7 @@ private:
     QFutureWatcher<std::vector<std::string>>* watcher_ = nullptr;
     bool checkAgain_ = false;
     bool checking_ = false; ///< from checkFiles() until the marks of the last check are in
+    bool paused_ = false;
 };
 
 } // namespace tovalo::gui

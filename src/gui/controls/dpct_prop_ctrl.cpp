@@ -1,6 +1,7 @@
 #include "controls/dpct_prop_ctrl.h"
 
 #include "controls/option_help.h"
+#include "data/common_options.h"
 #include "data/option_table.h"
 
 #include <algorithm>
@@ -20,6 +21,8 @@ using namespace tovalo;
 namespace {
 
 constexpr int kValueColumn = 1;
+// Whether a value cell shows that the items on show differ.
+constexpr int kMixedRole = Qt::UserRole + 2;
 
 // Directory part (with its trailing separator) and file-name part of a path.
 std::pair<std::string, std::string> splitPath(const std::string& path)
@@ -217,6 +220,55 @@ void CDpctPropCtrl::Fill(const CDpctData* item)
     showDescription(grid_->currentItem());
 }
 
+QString CDpctPropCtrl::mixedText()
+{
+    return tr("(mixed)");
+}
+
+void CDpctPropCtrl::FillCommon(const std::vector<const CDpctData*>& items)
+{
+    const CommonOptions common = commonOptions(items);
+    Fill(&common.shown);
+    const auto mark = [this](int slot) {
+        QTreeWidgetItem* r = rows_[static_cast<std::size_t>(slot)];
+        r->setData(0, kEnabledRole, true);
+        r->setData(kValueColumn, kEnabledRole, true);
+        r->setText(kValueColumn, mixedText());
+        r->setToolTip(kValueColumn, QString());
+        r->setData(kValueColumn, kMixedRole, true);
+        QFont f = r->font(kValueColumn);
+        f.setItalic(true);
+        r->setFont(kValueColumn, f);
+        const QBrush ink(palette().color(QPalette::Active, QPalette::Text));
+        r->setForeground(0, ink);
+        r->setForeground(kValueColumn, ink);
+    };
+    const auto [dir, file] = splitPath(common.shown.path);
+    bool sameDir = true;
+    bool sameFile = true;
+    for (const CDpctData* item : items) {
+        const auto [d, f] = splitPath(item->path);
+        sameDir = sameDir && d == dir;
+        sameFile = sameFile && f == file;
+    }
+    if (!sameDir)
+        mark(kSlotDirName);
+    if (!sameFile)
+        mark(kSlotFileName);
+    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
+        const auto s = static_cast<std::size_t>(slot);
+        // An option on in some items and off in others, or on in all with different values.
+        if (common.mixedOn[s] || (common.shown.isOn(slot) && common.mixedValue[s]))
+            mark(slot);
+    }
+}
+
+bool CDpctPropCtrl::isRowMixed(int slot) const
+{
+    const QTreeWidgetItem* r = row(slot);
+    return r && r->data(kValueColumn, kMixedRole).toBool();
+}
+
 void CDpctPropCtrl::setRow(int slot, bool marked, const QString& text)
 {
     QTreeWidgetItem* r = rows_[static_cast<std::size_t>(slot)];
@@ -225,6 +277,7 @@ void CDpctPropCtrl::setRow(int slot, bool marked, const QString& text)
     r->setData(kValueColumn, kEnabledRole, on);
     r->setText(kValueColumn, on ? text : QStringLiteral("-"));
     r->setToolTip(kValueColumn, on ? text : QString());
+    r->setData(kValueColumn, kMixedRole, false);
     QFont f = grid_->font();
     f.setWeight(marked ? QFont::Bold : QFont::Normal);
     r->setFont(0, f);

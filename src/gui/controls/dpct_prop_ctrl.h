@@ -4,10 +4,14 @@
 // "Conversion options" (every dpct option with its value when it is switched on, "-" when it is
 // off). Rows whose option the option-setting page changed are drawn bold. Selecting a row shows
 // its description under the grid. The grid never changes an item.
+//
+// Several items show as one: each option with the value they share, and "(mixed)" in italics
+// where they differ.
 
 #include "data/dpct_data.h"
 
 #include <array>
+#include <vector>
 
 #include <QWidget>
 
@@ -31,6 +35,15 @@ public:
 
     /// Shows a copy of `item`, or the default record (every row "-") for null.
     void Fill(const tovalo::CDpctData* item);
+
+    /// Shows what `items` (not empty, no null) have in common: the shared value of each option,
+    /// mixedText() in italics where they differ (in the switch or the value), and the same for
+    /// the folder and the file name.
+    void FillCommon(const std::vector<const tovalo::CDpctData*>& items);
+    /// True when the row shows that the items on show differ.
+    bool isRowMixed(int slot) const;
+    /// The text of an option whose items differ.
+    static QString mixedText();
 
     /// The record on show.
     const tovalo::CDpctData& shownRecord() const { return shown_; }

@@ -1,12 +1,14 @@
 #include "controls/dpct_tree_ctrl.h"
 
 #include "controls/definition_model.h"
+#include "controls/list_delegate.h"
 #include "data/dpct_data.h"
 
 #include <algorithm>
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -31,12 +33,71 @@ QFont enlargedFont(const QFont& base, const QWidget* widget)
 
 } // namespace
 
-CDpctTreeCtrl::CDpctTreeCtrl(QWidget* parent) : CPaintedScrollView(parent)
+/// The list's header: one row height and a pixel tall, painted by the list's painter with the
+/// list's captions. Its sections follow the divider; the list handles its mouse (the divider
+/// drag) through an event filter, so the sections cannot be resized, moved or clicked one by one.
+class CDpctTreeCtrl::Header : public QHeaderView
+{
+public:
+    explicit Header(CDpctTreeCtrl* list) : QHeaderView(Qt::Horizontal, list), list_(list)
+    {
+        setObjectName(QStringLiteral("dpctTreeCtrlHeader"));
+        setSectionsClickable(false);
+        setSectionsMovable(false);
+        setHighlightSections(false);
+        setStretchLastSection(false);
+        setSectionResizeMode(QHeaderView::Fixed);
+        setMinimumSectionSize(0);
+        viewport()->setMouseTracking(true);
+    }
+
+    QSize sizeHint() const override { return {QHeaderView::sizeHint().width(), list_->headerHeight()}; }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QPainter p(viewport());
+        const int width = viewport()->width();
+        list_->painter_.paintHeader(
+            p, list_->look(), viewport()->rect(), list_->divider_.columns(width), list_->divider_.x,
+            {CDpctTreeCtrl::tr("File name"), CDpctTreeCtrl::tr("Status"), CDpctTreeCtrl::tr("Diagnostics")});
+    }
+
+private:
+    CDpctTreeCtrl* list_;
+};
+
+CDpctTreeCtrl::CDpctTreeCtrl(QWidget* parent) : QTreeView(parent)
 {
     setObjectName(QStringLiteral("dpctTreeCtrl"));
     viewport()->setObjectName(QStringLiteral("dpctTreeCtrlViewport"));
     verticalScrollBar()->setObjectName(QStringLiteral("dpctTreeCtrlScrollBar"));
     viewport()->setMouseTracking(true);
+    // Every pixel is painted, so Qt need not clear the view first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setUniformRowHeights(true);
+    setRootIsDecorated(false);
+    setIndentation(0);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setDragEnabled(false);
+    setAutoScroll(false);
+
+    header_ = new Header(this);
+    setHeader(header_);
+    header_->viewport()->installEventFilter(this);
+    delegate_ = new ListDelegate(
+        look_, painter_, [this] { return rowHeight_; }, this);
+    setItemDelegate(delegate_);
+
     setAccessibleName(tr("Conversion items"));
     updateMetrics();
 }
@@ -47,34 +108,43 @@ CDpctTreeCtrl::~CDpctTreeCtrl() = default;
 
 void CDpctTreeCtrl::setModel(QAbstractItemModel* model)
 {
-    for (QMetaObject::Connection& c : modelConnections_)
+    if (model == model_ && model)
+        return;
+    for (const QMetaObject::Connection& c : std::as_const(modelConnections_))
         disconnect(c);
+    modelConnections_.clear();
     model_ = model;
+    pressRow_ = -1;
+    dropGap_ = -1;
+    pendingEnsure_ = QPersistentModelIndex();
+    QTreeView::setModel(model);
     if (model) {
-        modelConnections_ = {
-            connect(model, &QAbstractItemModel::rowsInserted, this,
-                    [this](const QModelIndex&, int first, int last) { rowsInserted(first, last); }),
-            connect(model, &QAbstractItemModel::rowsRemoved, this,
-                    [this](const QModelIndex&, int first, int last) { rowsRemoved(first, last); }),
-            connect(model, &QAbstractItemModel::dataChanged, this,
-                    [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-                        rowsChanged(topLeft.row(), bottomRight.row());
-                    }),
-            connect(model, &QAbstractItemModel::rowsMoved, this,
-                    [this](const QModelIndex&, int first, int, const QModelIndex&, int destination) {
-                        rowsMoved(first, destination);
-                    }),
-            connect(model, &QAbstractItemModel::modelReset, this, &CDpctTreeCtrl::modelReset),
-            connect(model, &QAbstractItemModel::layoutChanged, this, &CDpctTreeCtrl::modelReset),
-            // A model that goes first leaves an empty list rather than a dangling one.
-            connect(model, &QObject::destroyed, this,
-                    [this] {
-                        model_ = nullptr;
-                        modelReset();
-                    }),
-        };
+        modelConnections_ = {connect(model, &QAbstractItemModel::modelReset, this,
+                                     [this] {
+                                         endRowDrag();
+                                         pendingEnsure_ = QPersistentModelIndex();
+                                         verticalScrollBar()->setValue(0);
+                                         updateAccessibleDescription();
+                                     }),
+                             connect(model, &QAbstractItemModel::rowsRemoved, this,
+                                     &CDpctTreeCtrl::updateAccessibleDescription),
+                             connect(model, &QAbstractItemModel::rowsMoved, this,
+                                     [this] {
+                                         updateAccessibleDescription();
+                                         viewport()->update();
+                                     }),
+                             connect(model, &QAbstractItemModel::dataChanged, this,
+                                     [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                                         const int current = currentIndex().row();
+                                         if (current >= topLeft.row() && current <= bottomRight.row())
+                                             updateAccessibleDescription();
+                                     })};
     }
-    modelReset();
+    if (auto* m = qobject_cast<DefinitionModel*>(model))
+        m->setPaused(paused_);
+    layoutColumns();
+    verticalScrollBar()->setValue(0);
+    updateAccessibleDescription();
 }
 
 int CDpctTreeCtrl::count() const
@@ -82,114 +152,114 @@ int CDpctTreeCtrl::count() const
     return model_ ? model_->rowCount() : 0;
 }
 
+QModelIndex CDpctTreeCtrl::indexOf(int row) const
+{
+    return hasRow(row) ? model_->index(row, 0) : QModelIndex();
+}
+
 const CDpctData* CDpctTreeCtrl::itemAt(int row) const
 {
     if (!hasRow(row))
         return nullptr;
-    return model_->data(model_->index(row, 0), DefinitionModel::ItemRole).value<const CDpctData*>();
-}
-
-ListRow CDpctTreeCtrl::rowData(int row) const
-{
-    const QModelIndex index = model_->index(row, 0);
-    const QVariant count = model_->data(index, DefinitionModel::DiagnosticCountRole);
-    const auto status = static_cast<ItemStatus>(model_->data(index, DefinitionModel::StatusRole).toInt());
-    return {model_->data(index, DefinitionModel::PathRole).toString(), status, rowStatusText(status),
-            model_->data(index, DefinitionModel::MissingRole).toBool(), count.isValid() ? count.toInt() : -1};
-}
-
-void CDpctTreeCtrl::rowsMoved(int first, int destination)
-{
-    // One row moved from `first` to before old row `destination`: the selection goes with it
-    // and the rows in between shift by one.
-    const int to = destination > first ? destination - 1 : destination;
-    const auto renumber = [first, to](int& row) {
-        if (row == first)
-            row = to;
-        else if (first < to && row > first && row <= to)
-            --row;
-        else if (to < first && row >= to && row < first)
-            ++row;
-    };
-    renumber(selection_);
-    renumber(pendingEnsure_);
-    viewport()->update();
-    updateAccessibleDescription();
+    return indexOf(row).data(DefinitionModel::ItemRole).value<const CDpctData*>();
 }
 
 QString CDpctTreeCtrl::rowCountText(int row) const
 {
     if (!hasRow(row))
         return {};
-    const int n = rowData(row).diagnostics;
-    return n < 0 ? QString() : QString::number(n);
+    return model_->index(row, DefinitionModel::DiagnosticsColumn).data().toString();
 }
 
-void CDpctTreeCtrl::rowsInserted(int first, int last)
+void CDpctTreeCtrl::rowsInserted(const QModelIndex& parent, int start, int end)
 {
-    const int n = last - first + 1;
-    if (selection_ >= first)
-        selection_ += n;
-    if (pendingEnsure_ >= first)
-        pendingEnsure_ += n;
+    QTreeView::rowsInserted(parent, start, end);
     endRowDrag();
-    recalcScroll();
     updateAccessibleDescription();
 }
 
-void CDpctTreeCtrl::rowsRemoved(int first, int last)
+void CDpctTreeCtrl::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
 {
-    const auto renumber = [first, last](int& row) {
-        if (row > last)
-            row -= last - first + 1;
-        else if (row >= first)
-            row = -1;
-    };
-    renumber(selection_);
-    renumber(pendingEnsure_);
+    QTreeView::rowsAboutToBeRemoved(parent, start, end);
     endRowDrag();
-    recalcScroll();
-    updateAccessibleDescription();
-}
-
-void CDpctTreeCtrl::rowsChanged(int first, int last)
-{
-    if (!hasRow(first) && !hasRow(last))
-        return;
-    const QRect top = rowRect(std::max(first, 0));
-    const QRect bottom = rowRect(std::min(last, count() - 1));
-    viewport()->update(QRect(0, top.top(), viewport()->width(), bottom.bottom() - top.top() + 1));
-    if (selection_ >= first && selection_ <= last)
-        updateAccessibleDescription();
-}
-
-void CDpctTreeCtrl::modelReset()
-{
-    pressRow_ = -1;
-    dropGap_ = -1;
-    selection_ = -1;
-    pendingEnsure_ = -1;
-    recalcScroll(ScrollTo::Top);
-    updateAccessibleDescription();
 }
 
 // Selection ------------------------------------------------------------------------------------
 
-void CDpctTreeCtrl::setSelection(int row)
+int CDpctTreeCtrl::selectedRow() const
 {
-    selection_ = row;
-    updateAccessibleDescription();
+    if (!selectionModel())
+        return -1;
+    const int current = currentIndex().row();
+    if (current >= 0 && isRowSelected(current))
+        return current;
+    const QItemSelection selection = selectionModel()->selection();
+    int first = -1;
+    for (const QItemSelectionRange& range : selection) {
+        if (first < 0 || range.top() < first)
+            first = range.top();
+    }
+    return first;
+}
+
+std::vector<int> CDpctTreeCtrl::selectedRows() const
+{
+    std::vector<int> rows;
+    if (!selectionModel())
+        return rows;
+    // Ranges rather than one index per cell: a selection may span hundreds of thousands of rows.
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            rows.push_back(r);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+int CDpctTreeCtrl::selectedCount() const
+{
+    int n = 0;
+    if (selectionModel()) {
+        for (const QItemSelectionRange& range : selectionModel()->selection())
+            n += range.height();
+    }
+    return n;
+}
+
+bool CDpctTreeCtrl::isRowSelected(int row) const
+{
+    return hasRow(row) && selectionModel() && selectionModel()->isRowSelected(row, rootIndex());
 }
 
 void CDpctTreeCtrl::selectRow(int row)
 {
     if (row != -1 && !hasRow(row))
         return;
-    setSelection(row);
-    if (row >= 0)
-        ensureVisible(row);
-    else
+    if (!selectionModel())
+        return;
+    if (row < 0) {
+        selectionModel()->clear();
         viewport()->update();
+        return;
+    }
+    selectionModel()->setCurrentIndex(indexOf(row),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    ensureVisible(row);
+}
+
+void CDpctTreeCtrl::selectRows(const std::vector<int>& rows)
+{
+    if (!selectionModel() || rows.empty() || !hasRow(rows.front()))
+        return;
+    QItemSelection selection;
+    for (const int r : rows) {
+        if (hasRow(r))
+            selection.select(indexOf(r), indexOf(r));
+    }
+    selectionModel()->setCurrentIndex(indexOf(rows.front()), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    ensureVisible(rows.front());
 }
 
 int CDpctTreeCtrl::selectNextRow()
@@ -204,34 +274,65 @@ int CDpctTreeCtrl::selectPrevRow()
 
 int CDpctTreeCtrl::stepSelection(int step)
 {
-    const int before = selection_;
+    const int before = selectedRow();
     int target = -1;
     if (before >= 0) {
         target = hasRow(before + step) ? before + step : -1;
-    } else {
+    } else if (count() > 0) {
         // No selection: the first row in view going down, the last one going up.
-        const auto [first, last] = layout().visibleRange();
-        if (first < last)
-            target = step > 0 ? first : last - 1;
+        const int first = rowAt(QPoint(kStripWidth, 0));
+        int last = rowAt(QPoint(kStripWidth, viewport()->height() - 1));
+        if (last < 0)
+            last = count() - 1;
+        target = step > 0 ? std::max(first, 0) : last;
     }
     if (target < 0)
         return -1;
     selectRow(target);
     if (target != before)
-        Q_EMIT selectionChanged(target);
+        Q_EMIT selectionMoved(target);
     return target;
+}
+
+void CDpctTreeCtrl::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    QTreeView::selectionChanged(selected, deselected);
+    ++selectionSerial_;
+    multiSelection_ = selectedCount() > 1;
+    updateAccessibleDescription();
+}
+
+void CDpctTreeCtrl::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTreeView::currentChanged(current, previous);
+    updateAccessibleDescription();
+}
+
+void CDpctTreeCtrl::signalling(const std::function<void()>& action)
+{
+    const QPersistentModelIndex before = currentIndex();
+    const quint64 serial = selectionSerial_;
+    action();
+    const bool moved = QPersistentModelIndex(currentIndex()) != before;
+    if (moved && currentIndex().isValid())
+        ensureVisible(currentIndex().row());
+    if (moved || selectionSerial_ != serial)
+        Q_EMIT selectionMoved(currentIndex().row());
 }
 
 void CDpctTreeCtrl::updateAccessibleDescription()
 {
-    // The rows are painted, not widgets; a screen reader learns about the current row through
-    // the list's description, which changes with the selection.
+    // Besides the table a screen reader walks, the list's description names the row the
+    // single-item commands act on.
     QString text;
-    if (hasRow(selection_)) {
-        const ListRow row = rowData(selection_);
-        text = tr("Row %1 of %2: %3").arg(selection_ + 1).arg(count()).arg(row.path);
-        if (!row.statusText.isEmpty())
-            text += QStringLiteral(", ") + row.statusText;
+    if (const int row = selectedRow(); hasRow(row)) {
+        const QString status = model_->index(row, DefinitionModel::StatusColumn).data().toString();
+        text = tr("Row %1 of %2: %3")
+                   .arg(row + 1)
+                   .arg(count())
+                   .arg(indexOf(row).data(DefinitionModel::PathRole).toString());
+        if (!status.isEmpty())
+            text += QStringLiteral(", ") + status;
     }
     if (accessibleDescription() != text)
         setAccessibleDescription(text);
@@ -239,20 +340,9 @@ void CDpctTreeCtrl::updateAccessibleDescription()
 
 // Scrolling ------------------------------------------------------------------------------------
 
-ListLayout CDpctTreeCtrl::layout() const
-{
-    return {.rowHeight = rowHeight_,
-            .dividerX = divider_.x,
-            .width = viewport()->width(),
-            .height = viewport()->height(),
-            .scroll = verticalScrollBar()->value(),
-            .rows = count()};
-}
-
 void CDpctTreeCtrl::recalcScroll(ScrollTo to)
 {
-    const ListLayout l = layout();
-    setScrollExtent(l.contentHeight(), l.pageStep(), l.pageStep(), rowHeight_);
+    updateGeometries();
     if (to == ScrollTo::Top)
         verticalScrollBar()->setValue(0);
     viewport()->update();
@@ -263,36 +353,38 @@ bool CDpctTreeCtrl::ensureVisible(int row)
     if (!hasRow(row))
         return false;
     if (!isVisible()) {
-        pendingEnsure_ = row;
+        pendingEnsure_ = indexOf(row);
         return true;
     }
-    pendingEnsure_ = -1;
-    scrollIntoView(row);
+    pendingEnsure_ = QPersistentModelIndex();
+    // Rows inserted a moment ago are laid out later; the scroll range must know them now.
+    executeDelayedItemsLayout();
+    updateGeometries();
+    // The row's last pixel inside the view too (Qt's own scrollTo leaves it one pixel below).
+    const QRect r = rowRect(row);
+    QScrollBar* bar = verticalScrollBar();
+    if (r.top() < 0)
+        bar->setValue(bar->value() + r.top());
+    else if (r.bottom() >= viewport()->height())
+        bar->setValue(bar->value() + r.bottom() - viewport()->height() + 1);
+    viewport()->update();
     return true;
 }
 
-void CDpctTreeCtrl::scrollIntoView(int row)
+void CDpctTreeCtrl::resizeEvent(QResizeEvent* event)
 {
-    // The range may be stale when the row count changed while the view had no real height.
-    if (verticalScrollBar()->maximum() < rowHeight_ * count() - verticalScrollBar()->pageStep())
-        recalcScroll();
-    verticalScrollBar()->setValue(layout().scrollToShow(row));
-    viewport()->update();
-}
-
-void CDpctTreeCtrl::viewResized()
-{
+    QTreeView::resizeEvent(event);
     divider_.fit(viewport()->width());
-    recalcScroll();
-    if (pendingEnsure_ >= 0 && isVisible())
-        ensureVisible(pendingEnsure_);
+    layoutColumns();
+    if (pendingEnsure_.isValid() && isVisible())
+        ensureVisible(pendingEnsure_.row());
 }
 
 void CDpctTreeCtrl::showEvent(QShowEvent* event)
 {
-    CPaintedScrollView::showEvent(event);
-    if (pendingEnsure_ >= 0)
-        ensureVisible(pendingEnsure_);
+    QTreeView::showEvent(event);
+    if (pendingEnsure_.isValid())
+        ensureVisible(pendingEnsure_.row());
 }
 
 // Run state, looks and geometry -------------------------------------------------------------------
@@ -315,6 +407,8 @@ void CDpctTreeCtrl::setPaused(bool paused)
     if (paused == paused_)
         return;
     paused_ = paused;
+    if (auto* m = qobject_cast<DefinitionModel*>(model_.data()))
+        m->setPaused(paused);
     updateAccessibleDescription();
     viewport()->update();
 }
@@ -328,17 +422,35 @@ void CDpctTreeCtrl::setColors(const ListColors& colors)
 void CDpctTreeCtrl::setDividerX(int x)
 {
     divider_.place(x, viewport()->width());
+    layoutColumns();
+}
+
+void CDpctTreeCtrl::layoutColumns()
+{
+    const ListColumns c = divider_.columns(viewport()->width());
+    if (header_->count() >= 3) {
+        header_->resizeSection(0, c.name);
+        header_->resizeSection(1, c.status);
+        header_->resizeSection(2, c.count);
+    }
+    header_->viewport()->update();
     viewport()->update();
 }
 
 QRect CDpctTreeCtrl::rowRect(int row) const
 {
-    return layout().rowRect(row);
+    if (!hasRow(row))
+        return {};
+    const QRect r = visualRect(indexOf(row));
+    return QRect(kStripWidth, r.top(), viewport()->width() - kStripWidth, rowHeight_);
 }
 
 int CDpctTreeCtrl::rowAt(QPoint viewPos) const
 {
-    return layout().rowAt(viewPos);
+    if (viewPos.x() < 0 || viewPos.x() >= viewport()->width() || viewPos.y() < 0)
+        return -1;
+    const QModelIndex index = indexAt(viewPos);
+    return index.isValid() ? index.row() : -1;
 }
 
 int CDpctTreeCtrl::rowHeightForTextHeight(int textHeight)
@@ -379,61 +491,98 @@ void CDpctTreeCtrl::updateMetrics()
     boldFont_ = normalFont_;
     boldFont_.setWeight(QFont::Bold);
     rowHeight_ = rowHeightForTextHeight(QFontMetrics(normalFont_, this).height());
-    recalcScroll();
-}
-
-void CDpctTreeCtrl::fontChanged()
-{
-    updateMetrics();
-}
-
-void CDpctTreeCtrl::lookChanged()
-{
-    painter_.forgetPatterns();
+    // The status column keeps room for its longest text (and its caption).
+    const QFontMetrics bold(boldFont_, this);
+    int widest = bold.horizontalAdvance(tr("Status"));
+    for (const ItemStatus s : {ItemStatus::Waiting, ItemStatus::Converting, ItemStatus::ConvertedOk,
+                               ItemStatus::ConvertedNg, ItemStatus::SyntaxError})
+        widest = std::max(widest, bold.horizontalAdvance(statusText(s)));
+    widest = std::max(widest, bold.horizontalAdvance(tr("Paused")));
+    divider_.statusMin = widest + list_geometry::kStatusColumnStart - list_geometry::kColumnLineOffset + 6;
+    divider_.fit(viewport()->width());
+    header_->setFont(boldFont_);
+    updateGeometries();
+    layoutColumns();
+    scheduleDelayedItemsLayout();
 }
 
 void CDpctTreeCtrl::changeEvent(QEvent* event)
 {
-    CPaintedScrollView::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange) {
+    QTreeView::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::LanguageChange:
         setAccessibleName(tr("Conversion items"));
+        updateMetrics();
         updateAccessibleDescription();
+        break;
+    case QEvent::FontChange:
+        updateMetrics();
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+        painter_.forgetPatterns();
+        header_->viewport()->update();
         viewport()->update();
+        break;
+    default:
+        break;
     }
 }
 
 // Painting -------------------------------------------------------------------------------------
 
-ListSnapshot CDpctTreeCtrl::snapshot() const
+ListLook CDpctTreeCtrl::look() const
 {
-    ListSnapshot s{.layout = layout(),
-                   .firstRow = 0,
-                   .rows = {},
-                   .selection = selection_,
-                   .dropGap = dropGap_,
-                   .running = inputLocked_,
-                   .paused = paused_,
-                   .focused = hasFocus(),
-                   .palette = palette(),
-                   .colors = colors_,
-                   .normalFont = normalFont_,
-                   .boldFont = boldFont_,
-                   .nameCaption = tr("File name"),
-                   .statusCaption = tr("Status"),
-                   .countCaption = tr("Diagnostics"),
-                   .devicePixelRatio = viewport()->devicePixelRatioF()};
-    const auto [first, last] = s.layout.laidOutRange();
-    s.firstRow = first;
-    s.rows.reserve(static_cast<std::size_t>(last - first));
-    for (int i = first; i < last; ++i)
-        s.rows.push_back(rowData(i));
-    return s;
+    return {.running = inputLocked_,
+            .paused = paused_,
+            .focused = hasFocus(),
+            .palette = palette(),
+            .colors = colors_,
+            .normalFont = normalFont_,
+            .boldFont = boldFont_,
+            .devicePixelRatio = viewport()->devicePixelRatioF()};
 }
 
-void CDpctTreeCtrl::paintEvent(QPaintEvent* /*event*/)
+void CDpctTreeCtrl::paintEvent(QPaintEvent* event)
 {
+    look_ = look();
+    {
+        QPainter p(viewport());
+        painter_.paintBackground(p, look_, viewport()->rect());
+    }
+    QTreeView::paintEvent(event);
     QPainter p(viewport());
-    painter_.paint(p, snapshot());
+    if (dropGap_ >= 0) {
+        const int y = dropGap_ < count() ? rowRect(dropGap_).top() : rowRect(count() - 1).bottom() + 1;
+        ListPainter::paintDropBar(p, look_, std::clamp(y, 1, viewport()->height() - 2), viewport()->width());
+    }
+    ListPainter::paintStripEdge(p, look_, viewport()->height());
+}
+
+void CDpctTreeCtrl::drawRow(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const int row = index.row();
+    const int top = option.rect.top();
+    const int width = viewport()->width();
+    const auto status = static_cast<ItemStatus>(index.data(DefinitionModel::StatusRole).toInt());
+    const bool selected = selectionModel() && selectionModel()->isRowSelected(row, index.parent());
+    const ListColumns columns = divider_.columns(width);
+    painter_.paintRow(*p, look_, top, rowHeight_, width, columns, status,
+                      ListPainter::bandFor(look_, status, selected));
+    QStyleOptionViewItem cell = option;
+    cell.state.setFlag(QStyle::State_Selected, selected);
+    const int widths[] = {columns.name, columns.status, columns.count};
+    int x = 0;
+    for (int column = 0; column < 3; ++column) {
+        cell.rect = QRect(x, top, widths[column], rowHeight_);
+        x += widths[column];
+        if (cell.rect.width() > 0)
+            delegate_->paint(p, cell, index.siblingAtColumn(column));
+    }
+    // With several rows selected, the row the keys act on shows a thin frame.
+    if (!look_.running && look_.focused && multiSelection_ && currentIndex().row() == row)
+        ListPainter::paintCurrentFrame(*p, look_,
+                                       QRect(kStripWidth, top, width - kStripWidth, rowHeight_ - 1));
 }
 
 } // namespace tovalo::gui

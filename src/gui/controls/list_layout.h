@@ -1,21 +1,19 @@
 #pragma once
-// The geometry of the item list (CDpctTreeCtrl), apart from the widget so that the painter, the
-// input handling and the scrolling of the list agree on one set of rules:
+// The columns of the item list (CDpctTreeCtrl), apart from the widget so that the painting, the
+// header, the input handling and the tests agree on one set of rules.
 //
-// ListDivider: where the divider between the name and the status column stands, and whether it
-//   is held there. Until the user or the host places it, it follows the view at two thirds of
-//   its width; once placed it stays, moved only as far as needed to keep its grip in the view.
-// ListLayout: where everything stands at one moment: the header, the rows, the columns, what a
-//   point hits, which rows a paint lays out, how far a page scrolls. A value made from plain
-//   numbers (row height, divider, view size, scroll position, row count); it owns nothing.
+// From the left: the hatched strip, the name column, the status column and the diagnostics
+// column. The divider is the gap between the name and the status column; the header sections
+// follow it: section 0 holds the strip and the name column and ends at the line between the two
+// columns, section 1 the status column, section 2 the diagnostics column up to the right edge.
 //
-// Coordinates are those of the view (the scroll area's viewport) unless a name says "document":
-// the document is the header followed by every row, the view shows it from the scroll position.
-
-#include <utility>
+// ListDivider: where the divider stands, and whether it is held there. Until the user or the host
+// places it, it follows the view at two thirds of its width; once placed it stays. Either way the
+// status column keeps the width of its longest text while the name column has room to give: in a
+// narrow window the name column shrinks first, then the diagnostics column, the status column
+// last.
 
 #include <QPoint>
-#include <QRect>
 
 namespace tovalo::gui {
 
@@ -29,73 +27,30 @@ enum class ListHitArea
     Divider = 3
 };
 
-struct ListLayout
+namespace list_geometry {
+/// Width of the hatched strip at the left edge; rows start at this x.
+inline constexpr int kStripWidth = 20;
+/// Width of the diagnostics column's text; the column is kCountSection wide.
+inline constexpr int kCountColumnWidth = 84;
+inline constexpr int kCountSection = kCountColumnWidth + 6;
+/// The name column ends this far right of the divider.
+inline constexpr int kNameColumnEnd = 16;
+/// The status column starts this far right of the divider.
+inline constexpr int kStatusColumnStart = 24;
+/// The line between the two columns stands this far right of the divider.
+inline constexpr int kColumnLineOffset = 20;
+inline constexpr int kIconX = 22;     ///< a row's icon
+inline constexpr int kNameX = 42;     ///< a row's path
+inline constexpr int kStripIconX = 2; ///< the play or pause icon in the strip
+inline constexpr int kRightMargin = 4;
+} // namespace list_geometry
+
+/// The widths of the three header sections for one view width.
+struct ListColumns
 {
-    /// Width of the hatched strip at the left edge; rows start at this x.
-    static constexpr int kStripWidth = 20;
-    /// Width of the diagnostics column at the right edge.
-    static constexpr int kCountColumnWidth = 84;
-    /// The name column ends this far right of the divider.
-    static constexpr int kNameColumnEnd = 16;
-    /// The status column starts this far right of the divider.
-    static constexpr int kStatusColumnStart = 24;
-    /// The line between the two columns stands this far right of the divider.
-    static constexpr int kColumnLineOffset = 20;
-    static constexpr int kIconX = 22;     ///< a row's icon
-    static constexpr int kNameX = 42;     ///< a row's path
-    static constexpr int kStripIconX = 2; ///< the play or pause icon in the strip
-    static constexpr int kRightMargin = 4;
-
-    int rowHeight = 20;
-    int dividerX = 0;
-    int width = 0;  ///< of the view
-    int height = 0; ///< of the view
-    int scroll = 0; ///< the scroll position: the document y at the top of the view
-    int rows = 0;
-
-    int headerHeight() const { return rowHeight + 1; }
-    bool hasRow(int row) const { return row >= 0 && row < rows; }
-    /// The document y of a row's top.
-    int docY(int row) const { return headerHeight() + row * rowHeight; }
-    /// Height of the view below the header.
-    int rowsAreaHeight() const { return height - headerHeight(); }
-
-    // Rows ---------------------------------------------------------------------------------------
-
-    /// The row's rectangle (it may lie outside the view); empty for a row that does not exist.
-    QRect rowRect(int row) const;
-    /// The row under a point, or -1 (the header hides the rows beneath it).
-    int rowAt(QPoint pos) const;
-    /// First and one-past-last row whose top lies within one row of the view: the rows a paint
-    /// lays out, so that its cost does not grow with the number of rows.
-    std::pair<int, int> laidOutRange() const;
-    /// First and one-past-last row that intersect the rows area.
-    std::pair<int, int> visibleRange() const;
-    /// Gap (0..rows) a row dragged to `y` would land in: the row boundary nearest to it.
-    int dropGapAt(int y) const;
-
-    // Columns ------------------------------------------------------------------------------------
-
-    /// The column of a point, or the divider between them; Nowhere outside the header and rows.
-    ListHitArea hitTest(QPoint pos) const;
-    int nameWidth() const { return dividerX + kNameColumnEnd - kNameX; }
-    int statusX() const { return dividerX + kStatusColumnStart; }
-    /// Left edge of the diagnostics column.
-    int countX() const { return width - kRightMargin - kCountColumnWidth; }
-    int statusWidth() const { return countX() - 4 - statusX(); }
-    int columnLineX() const { return dividerX + kColumnLineOffset; }
-
-    // Scrolling ----------------------------------------------------------------------------------
-
-    /// Height of all rows (the header is not scrolled away).
-    int contentHeight() const { return rowHeight * rows; }
-    /// One page: the whole rows that fit, less the header. A view lower than a row still pages by
-    /// one row, so that paging never stands still.
-    int pageStep() const;
-    /// The scroll position that brings `row` fully into view: the current one when the row is;
-    /// else the row ends up right under the header (coming from below the top) or one row above
-    /// the bottom edge (coming from below).
-    int scrollToShow(int row) const;
+    int name = 0;   ///< strip and name column: divider x + kColumnLineOffset
+    int status = 0; ///< the status column
+    int count = 0;  ///< the diagnostics column
 };
 
 struct ListDivider
@@ -103,14 +58,20 @@ struct ListDivider
     int x = 0;
     /// Set by the user or the host: no automatic placement any more.
     bool placed = false;
+    /// Width the status column keeps while the name column can give way (its longest text).
+    int statusMin = 0;
 
-    /// Places the divider at `x` and holds it there. Unlike a free drag, keeps its grip (8 pixels
-    /// wide) inside a view `viewWidth` wide, so that a column dragged shut can always be dragged
-    /// open again.
+    /// The furthest right the divider may stand in a view `viewWidth` wide.
+    int maxX(int viewWidth) const;
+    /// Places the divider at `newX` and holds it there, within [0, maxX()], so that its grip
+    /// stays in the view and the status column keeps its width.
     void place(int newX, int viewWidth);
-    /// Follows a new view width: at two thirds of it until placed; once placed, moved left only
-    /// as far as needed to keep the status column's start in the view.
+    /// Follows a new view width: at two thirds of it until placed; within maxX() either way.
     void fit(int viewWidth);
+    /// The section widths for a view `viewWidth` wide.
+    ListColumns columns(int viewWidth) const;
+    /// The column of a point of a row or the header at x `x`.
+    ListHitArea hitTest(int x) const;
 };
 
 } // namespace tovalo::gui

@@ -12,15 +12,9 @@
 namespace tovalo::gui {
 
 using tovalo::ItemStatus;
+using namespace list_geometry;
 
 namespace {
-
-enum class Highlight
-{
-    SelectedFocus,
-    SelectedNoFocus,
-    Converting
-};
 
 // 8x8 two-colour patterns for the hatched strip and the header.
 QPixmap makePattern(const QColor& background, const QColor& foreground,
@@ -36,37 +30,28 @@ QPixmap makePattern(const QColor& background, const QColor& foreground,
     return QPixmap::fromImage(img);
 }
 
-QList<QColor> bandColors(Highlight look)
+QList<QColor> bandColors(ListBand band)
 {
-    switch (look) {
-    case Highlight::SelectedFocus:
+    switch (band) {
+    case ListBand::SelectedFocus:
         return ListBands::selectedFocus();
-    case Highlight::SelectedNoFocus:
+    case ListBand::SelectedNoFocus:
         return ListBands::selectedNoFocus();
-    case Highlight::Converting:
+    case ListBand::Converting:
         return ListBands::converting();
+    case ListBand::None:
+        break;
     }
     return {};
 }
 
-void paintHighlight(QPainter& p, const QRect& rect, Highlight look)
-{
-    // Soft vertical gradients with a brighter upper half, like a lit band.
-    QLinearGradient g(rect.topLeft(), rect.bottomLeft());
-    const QList<QColor> stops = bandColors(look);
-    for (qsizetype i = 0; i < stops.size(); ++i)
-        g.setColorAt(static_cast<qreal>(i) / static_cast<qreal>(std::max<qsizetype>(stops.size() - 1, 1)),
-                     stops[i]);
-    p.fillRect(rect, g);
-}
-
-QColor inkOn(const ListSnapshot& s, ListColors::Slot slot, const QList<QColor>& under)
+QColor inkOn(const ListLook& look, ListColors::Slot slot, const QList<QColor>& under)
 {
     // A colour the user chose is drawn as chosen; an automatic one is made readable on what
     // lies under it (the design's red and olive are too light on white, every dark look needs
     // lighter status colours, and the selection band is light whatever the look).
-    const QColor color = s.colors.resolve(slot, s.palette);
-    return s.colors.isAutomatic(slot) ? readableOn(color, under) : color;
+    const QColor color = look.colors.resolve(slot, look.palette);
+    return look.colors.isAutomatic(slot) ? readableOn(color, under) : color;
 }
 
 ListColors::Slot statusSlot(ItemStatus status)
@@ -106,7 +91,25 @@ ListIcon rowIcon(ItemStatus status, bool running, bool selected)
     return ListIcon::Document;
 }
 
+constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+
 } // namespace
+
+ListBand ListPainter::bandFor(const ListLook& look, ItemStatus status, bool selected)
+{
+    if (look.running)
+        return status == ItemStatus::Converting ? ListBand::Converting : ListBand::None;
+    if (selected)
+        return look.focused ? ListBand::SelectedFocus : ListBand::SelectedNoFocus;
+    return ListBand::None;
+}
+
+QList<QColor> ListPainter::under(const ListLook& look, ListBand band)
+{
+    if (band == ListBand::None)
+        return {look.colors.resolve(ListColors::RowBackground, look.palette)};
+    return bandColors(band);
+}
 
 const QPixmap& ListPainter::icon(ListIcon which, qreal ratio)
 {
@@ -126,156 +129,164 @@ void ListPainter::forgetPatterns()
     headerPattern_ = QPixmap();
 }
 
-void ListPainter::paint(QPainter& p, const ListSnapshot& s)
+void ListPainter::makePatterns(const QPalette& pal)
 {
-    const QPalette& pal = s.palette;
-    const ListLayout& l = s.layout;
-
-    p.fillRect(QRect(0, 0, l.width, l.height), s.colors.resolve(ListColors::RowBackground, pal));
-
-    if (stripPattern_.isNull()) {
-        QColor ink = pal.color(QPalette::Shadow);
-        ink.setAlpha(0x40);
-        QColor paper = pal.color(QPalette::Button);
-        // Blend the translucent ink onto the opaque face once, into the pattern itself.
-        QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
-        probe.fill(paper);
-        QPainter bp(&probe);
-        bp.fillRect(0, 0, 1, 1, ink);
-        bp.end();
-        stripPattern_ =
-            makePattern(paper, probe.pixelColor(0, 0), {{1, 0}, {2, 1}, {1, 2}, {5, 4}, {6, 5}, {5, 6}});
-        const QList<QColor> header = ListBands::header();
-        headerPattern_ = makePattern(header.at(0), header.at(1),
-                                     {{0, 0}, {4, 1}, {1, 3}, {6, 3}, {3, 5}, {7, 6}, {2, 7}, {5, 7}});
-    }
-    p.fillRect(QRect(0, 0, ListLayout::kStripWidth, l.height), QBrush(stripPattern_));
-
-    p.setFont(s.normalFont);
-    for (std::size_t i = 0; i < s.rows.size(); ++i) {
-        const int row = s.firstRow + static_cast<int>(i);
-        paintRow(p, s, row, s.rows[i], l.docY(row) - l.scroll);
-    }
-
-    if (s.dropGap >= 0) {
-        // Where the dragged row would land: a bar across the rows at the gap.
-        const int y = std::clamp(l.docY(s.dropGap) - l.scroll, l.headerHeight(), l.height - 2);
-        p.fillRect(QRect(ListLayout::kStripWidth, y - 1, l.width - ListLayout::kStripWidth, 3),
-                   pal.color(QPalette::Highlight));
-    }
-
-    paintHeader(p, s);
-
-    p.setPen(pal.color(QPalette::Button));
-    p.drawLine(ListLayout::kStripWidth - 1, l.headerHeight(), ListLayout::kStripWidth - 1, l.height - 1);
+    if (!stripPattern_.isNull())
+        return;
+    QColor ink = pal.color(QPalette::Shadow);
+    ink.setAlpha(0x40);
+    QColor paper = pal.color(QPalette::Button);
+    // Blend the translucent ink onto the opaque face once, into the pattern itself.
+    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+    probe.fill(paper);
+    QPainter bp(&probe);
+    bp.fillRect(0, 0, 1, 1, ink);
+    bp.end();
+    stripPattern_ =
+        makePattern(paper, probe.pixelColor(0, 0), {{1, 0}, {2, 1}, {1, 2}, {5, 4}, {6, 5}, {5, 6}});
+    const QList<QColor> header = ListBands::header();
+    headerPattern_ = makePattern(header.at(0), header.at(1),
+                                 {{0, 0}, {4, 1}, {1, 3}, {6, 3}, {3, 5}, {7, 6}, {2, 7}, {5, 7}});
 }
 
-void ListPainter::paintRow(QPainter& p, const ListSnapshot& s, int row, const ListRow& data, int top)
+void ListPainter::paintBackground(QPainter& p, const ListLook& look, const QRect& rect)
 {
-    const QPalette& pal = s.palette;
-    const ListLayout& l = s.layout;
-    const int rh = l.rowHeight;
-    const int iconTop = top + (rh - kListIconSize) / 2;
-    const ItemStatus status = data.status;
-    const bool selected = row >= 0 && row == s.selection;
-    const qreal ratio = s.devicePixelRatio;
+    makePatterns(look.palette);
+    p.fillRect(rect, look.colors.resolve(ListColors::RowBackground, look.palette));
+    p.setBrushOrigin(0, 0);
+    p.fillRect(QRect(0, rect.top(), kStripWidth, rect.height()), QBrush(stripPattern_));
+}
 
+void ListPainter::paintRow(QPainter& p, const ListLook& look, int top, int rh, int width,
+                           const ListColumns& columns, ItemStatus status, ListBand band)
+{
     if (status == ItemStatus::Converting)
-        p.drawPixmap(ListLayout::kStripIconX, iconTop,
-                     icon(s.paused ? ListIcon::Pause : ListIcon::Play, ratio));
-
-    const QRect band(ListLayout::kStripWidth, top + 1, l.width - ListLayout::kStripWidth, rh - 1);
-    // Text is drawn in colours that read on what lies under it: the band, or the background.
-    QList<QColor> under{s.colors.resolve(ListColors::RowBackground, pal)};
-    if (s.running) {
-        if (status == ItemStatus::Converting) {
-            paintHighlight(p, band, Highlight::Converting);
-            under = bandColors(Highlight::Converting);
-        }
-    } else if (selected) {
-        const Highlight look = s.focused ? Highlight::SelectedFocus : Highlight::SelectedNoFocus;
-        paintHighlight(p, band, look);
-        under = bandColors(look);
+        p.drawPixmap(kStripIconX, top + (rh - kListIconSize) / 2,
+                     icon(look.paused ? ListIcon::Pause : ListIcon::Play, look.devicePixelRatio));
+    if (band != ListBand::None) {
+        // Soft vertical gradients with a brighter upper half, like a lit band.
+        const QRect rect(kStripWidth, top + 1, width - kStripWidth, rh - 1);
+        QLinearGradient g(rect.topLeft(), rect.bottomLeft());
+        const QList<QColor> stops = bandColors(band);
+        for (qsizetype i = 0; i < stops.size(); ++i)
+            g.setColorAt(static_cast<qreal>(i) / static_cast<qreal>(std::max<qsizetype>(stops.size() - 1, 1)),
+                         stops[i]);
+        p.fillRect(rect, g);
     }
-
-    p.drawPixmap(ListLayout::kIconX, iconTop, icon(rowIcon(status, s.running, selected), ratio));
-
-    const int nameWidth = l.nameWidth();
-    if (nameWidth > 0) {
-        if (data.missing) {
-            // A file that is not there: greyed and slanted, so that it reads without colour.
-            QFont slanted = s.normalFont;
-            slanted.setItalic(true);
-            p.setFont(slanted);
-            p.setPen(pal.color(QPalette::Disabled, QPalette::Text));
-        } else {
-            p.setFont(s.normalFont);
-            p.setPen(inkOn(s, ListColors::RowText, under));
-        }
-        p.drawText(QRect(ListLayout::kNameX, top, nameWidth, rh),
-                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   p.fontMetrics().elidedText(data.path, Qt::ElideRight, nameWidth));
-    }
-
-    const int countX = l.countX();
-    const int statusX = l.statusX();
-    const int statusWidth = l.statusWidth();
-    if (statusWidth > 0 && !data.statusText.isEmpty()) {
-        p.setFont(status == ItemStatus::Waiting ? s.normalFont : s.boldFont);
-        p.setPen(inkOn(s, statusSlot(status), under));
-        p.drawText(QRect(statusX, top, statusWidth, rh),
-                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   p.fontMetrics().elidedText(data.statusText, Qt::ElideRight, statusWidth));
-    }
-
-    if (data.diagnostics >= 0 && countX > statusX) {
-        // Right-aligned, so that counts of different lengths line up.
-        p.setFont(data.diagnostics > 0 ? s.boldFont : s.normalFont);
-        p.setPen(s.colors.resolve(ListColors::RowText, pal));
-        p.drawText(QRect(countX, top, ListLayout::kCountColumnWidth - 4, rh),
-                   Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, QString::number(data.diagnostics));
-    }
-
-    p.setPen(pal.color(QPalette::Button));
+    p.setPen(look.palette.color(QPalette::Button));
     const int bottom = top + rh - 1;
-    p.drawLine(l.columnLineX(), top, l.columnLineX(), bottom);
-    if (countX > statusX)
-        p.drawLine(countX - 2, top, countX - 2, bottom);
-    p.drawLine(ListLayout::kStripWidth, bottom, l.width - 1, bottom);
+    const int lineX = columns.name;
+    p.drawLine(lineX, top, lineX, bottom);
+    if (columns.count > 0)
+        p.drawLine(columns.name + columns.status, top, columns.name + columns.status, bottom);
+    p.drawLine(kStripWidth, bottom, width - 1, bottom);
 }
 
-void ListPainter::paintHeader(QPainter& p, const ListSnapshot& s) const
+void ListPainter::paintCurrentFrame(QPainter& p, const ListLook& look, const QRect& row)
 {
-    const QPalette& pal = s.palette;
-    const ListLayout& l = s.layout;
-    const int hh = l.headerHeight();
-    p.fillRect(QRect(0, 0, l.width, hh), QBrush(headerPattern_));
+    QPen pen(look.palette.color(QPalette::Highlight));
+    pen.setStyle(Qt::DotLine);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(row.adjusted(0, 0, -1, -1));
+}
 
-    const int countX = l.countX();
-    for (const int x : {ListLayout::kStripWidth - 1, l.columnLineX() - 1, countX - 3}) {
+void ListPainter::paintStripEdge(QPainter& p, const ListLook& look, int height)
+{
+    p.setPen(look.palette.color(QPalette::Button));
+    p.drawLine(kStripWidth - 1, 0, kStripWidth - 1, height - 1);
+}
+
+void ListPainter::paintDropBar(QPainter& p, const ListLook& look, int y, int width)
+{
+    p.fillRect(QRect(kStripWidth, y - 1, width - kStripWidth, 3), look.palette.color(QPalette::Highlight));
+}
+
+void ListPainter::paintNameCell(QPainter& p, const ListLook& look, const QRect& cell, ItemStatus status,
+                                bool selected, ListBand band, const QString& path, bool missing)
+{
+    const int rh = cell.height();
+    p.drawPixmap(cell.left() + kIconX, cell.top() + (rh - kListIconSize) / 2,
+                 icon(rowIcon(status, look.running, selected), look.devicePixelRatio));
+    // The name column ends kColumnLineOffset - kNameColumnEnd before the section's end.
+    const int nameWidth = cell.width() - kNameX - (kColumnLineOffset - kNameColumnEnd);
+    if (nameWidth <= 0)
+        return;
+    if (missing) {
+        // A file that is not there: greyed and slanted, so that it reads without colour.
+        QFont slanted = look.normalFont;
+        slanted.setItalic(true);
+        p.setFont(slanted);
+        p.setPen(look.palette.color(QPalette::Disabled, QPalette::Text));
+    } else {
+        p.setFont(look.normalFont);
+        p.setPen(inkOn(look, ListColors::RowText, under(look, band)));
+    }
+    p.drawText(QRect(cell.left() + kNameX, cell.top(), nameWidth, rh), kTextFlags,
+               p.fontMetrics().elidedText(path, Qt::ElideRight, nameWidth));
+}
+
+void ListPainter::paintStatusCell(QPainter& p, const ListLook& look, const QRect& cell, ItemStatus status,
+                                  ListBand band, const QString& text)
+{
+    const int left = cell.left() + kStatusColumnStart - kColumnLineOffset;
+    const int width = cell.right() - 1 - left;
+    if (width <= 0 || text.isEmpty())
+        return;
+    p.setFont(status == ItemStatus::Waiting ? look.normalFont : look.boldFont);
+    p.setPen(inkOn(look, statusSlot(status), under(look, band)));
+    p.drawText(QRect(left, cell.top(), width, cell.height()), kTextFlags,
+               p.fontMetrics().elidedText(text, Qt::ElideRight, width));
+}
+
+void ListPainter::paintCountCell(QPainter& p, const ListLook& look, const QRect& cell, const QString& count)
+{
+    if (count.isEmpty() || cell.width() <= 6)
+        return;
+    // Right-aligned, so that counts of different lengths line up.
+    p.setFont(count != QLatin1String("0") ? look.boldFont : look.normalFont);
+    p.setPen(look.colors.resolve(ListColors::RowText, look.palette));
+    p.drawText(QRect(cell.left() + 2, cell.top(), cell.width() - 2 - 2 * kRightMargin, cell.height()),
+               Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, count);
+}
+
+void ListPainter::paintHeader(QPainter& p, const ListLook& look, const QRect& rect,
+                              const ListColumns& columns, int dividerX,
+                              const std::array<QString, 3>& captions)
+{
+    makePatterns(look.palette);
+    const QPalette& pal = look.palette;
+    const int hh = rect.height();
+    p.setBrushOrigin(0, 0);
+    p.fillRect(rect, QBrush(headerPattern_));
+
+    const int countX = columns.name + columns.status + 2;
+    for (const int x : {kStripWidth - 1, columns.name - 1, countX - 3}) {
+        if (x == countX - 3 && columns.count <= 0)
+            continue;
         p.setPen(pal.color(QPalette::Dark));
         p.drawLine(x, 0, x, hh - 1);
         p.setPen(pal.color(QPalette::Light));
         p.drawLine(x + 1, 0, x + 1, hh - 1);
     }
 
-    p.setFont(s.boldFont);
+    p.setFont(look.boldFont);
     const auto caption = [&](int left, int right, const QString& text) {
         if (right <= left)
             return;
         const QString shown = p.fontMetrics().elidedText(text, Qt::ElideRight, right - left);
-        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
         // An embossed caption: a light copy one pixel down and right, the text on top.
         const QColor ink = readableOn(pal.color(QPalette::WindowText), ListBands::header());
         p.setPen(contrastRatio(ink, Qt::white) > contrastRatio(ink, Qt::black) ? QColor(Qt::white)
                                                                                : QColor(Qt::black));
-        p.drawText(QRect(left + 1, 1, right - left, hh), flags, shown);
+        p.drawText(QRect(left + 1, 1, right - left, hh), kTextFlags, shown);
         p.setPen(ink);
-        p.drawText(QRect(left, 0, right - left, hh), flags, shown);
+        p.drawText(QRect(left, 0, right - left, hh), kTextFlags, shown);
     };
-    caption(ListLayout::kStripWidth + 4, l.dividerX + ListLayout::kNameColumnEnd, s.nameCaption);
-    caption(l.statusX(), countX - 4, s.statusCaption);
-    caption(countX, l.width - ListLayout::kRightMargin, s.countCaption);
+    caption(kStripWidth + 4, dividerX + kNameColumnEnd, captions[0]);
+    caption(dividerX + kStatusColumnStart, countX - 4, captions[1]);
+    if (columns.count > 0)
+        caption(countX, rect.right() + 1 - kRightMargin, captions[2]);
 }
 
 } // namespace tovalo::gui

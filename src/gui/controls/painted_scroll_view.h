@@ -1,6 +1,6 @@
 #pragma once
-// CPaintedScrollView: what the program's hand-painted views that scroll vertically (the item
-// list CDpctTreeCtrl and the static tree CStaticTreeCtrl) have in common. It sets the area up
+// CPaintedScrollView: what the program's hand-painted views that scroll vertically (the static
+// tree CStaticTreeCtrl) have in common. It sets the area up
 // the way they all want it: strong focus, no horizontal scroll bar, a vertical one only when the
 // content is higher than the view, and a view painted to its last pixel (Qt need not clear it
 // first). Both views draw whether they have the focus, so the view is repainted whenever the

@@ -88,7 +88,8 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     connect(editor_.get(), &ListEditor::edited, this, &CChildFrame::edited);
     connect(files_.get(), &DocumentFiles::saved, this, &CChildFrame::stateChanged);
 
-    connect(list_, &CDpctTreeCtrl::selectionChanged, this, &CChildFrame::selectionMoved);
+    connect(list_, &CDpctTreeCtrl::selectionMoved, this, &CChildFrame::selectionMoved);
+    connect(editor_.get(), &ListEditor::selectionEdited, this, &CChildFrame::showSelection);
     // The update command acts on the selection; a double-click over empty space too, as long as
     // there is one. During a run the command is disabled.
     connect(list_, &CDpctTreeCtrl::rowDoubleClicked, this, [this] { runCommand(cmd::UpdateItem); });
@@ -165,10 +166,42 @@ void CChildFrame::selectItemRow(int documentRow)
     showItem(document_.item(selectedItemRow()));
 }
 
-void CChildFrame::selectionMoved(int row)
+void CChildFrame::selectionMoved(int /*row*/)
 {
-    showItem(document_.item(model_->documentRow(row)));
+    showSelection();
     Q_EMIT stateChanged();
+}
+
+void CChildFrame::showSelection()
+{
+    // The result pane shows the row the keys are on; the grid what the selected items share.
+    const std::vector<int> rows = selectedItemRows();
+    const int current = model_->documentRow(list_->currentIndex().row());
+    showItem(document_.item(current >= 0 ? current : selectedItemRow()));
+    if (rows.size() > 1) {
+        std::vector<const CDpctData*> items;
+        items.reserve(rows.size());
+        for (const int r : rows)
+            items.push_back(document_.item(r));
+        prop_->FillCommon(items);
+    }
+}
+
+std::vector<int> CChildFrame::selectedItemRows() const
+{
+    std::vector<int> rows = list_->selectedRows();
+    for (int& r : rows)
+        r = model_->documentRow(r);
+    std::erase(rows, -1);
+    return rows;
+}
+
+std::vector<CDpctData*> CChildFrame::selectedRunItems()
+{
+    std::vector<CDpctData*> items;
+    for (const int r : selectedItemRows())
+        items.push_back(document_.item(r));
+    return items;
 }
 
 void CChildFrame::filterChanged(const QString& text)
@@ -305,6 +338,7 @@ DocumentCommandState CChildFrame::commandState() const
             .rows = document_.size(),
             .shownRows = list_->count(),
             .selectedRow = list_->selectedRow(),
+            .selectedRows = list_->selectedCount(),
             .modified = document_.isModified(),
             .canUndo = document_.canUndo(),
             .canRedo = document_.canRedo()};

@@ -58,6 +58,7 @@ public:
     bool hasList() const override { return list_ != nullptr; }
     int rowCount() const override;
     std::vector<CDpctData*> runItems() override;
+    std::vector<CDpctData*> selectedRunItems() override;
     int currentRow() const override;
     void runStarted() override;
     void runStartedFor(const std::vector<CDpctData*>& items) override;
@@ -98,6 +99,8 @@ public:
     QLabel* filterCount() const;
     /// The document row of the list's selection, -1 for none.
     int selectedItemRow() const;
+    /// The document rows of every selected row, ascending.
+    std::vector<int> selectedItemRows() const;
     CDpctResultCtrl* resultCtrl() const { return result_; }
     CDpctPropCtrl* propCtrl() const { return prop_; }
     QSplitter* outerSplitter() const { return outer_; }
@@ -116,6 +119,9 @@ private:
     void edited();
     void showContextMenu(const QPoint& globalPos);
     void selectionMoved(int row);
+    /// Shows the selection in the panes: the current item's output, and in the grid the item or
+    /// what the selected items share.
+    void showSelection();
     /// The run changed statuses or outputs in place: the list repaints through the model.
     void runChangedItems();
     /// Selects the row of document row `documentRow` (none when the filter hides it) and shows

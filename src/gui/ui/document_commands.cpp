@@ -117,7 +117,7 @@ const DocumentCommand kCommands[] = {
         .listKeys = true,
         .contextName = "contextMoveUp",
         .contextText = QT_TRANSLATE_NOOP("tovalo::gui::DocumentCommands", "Move U&p\tAlt+Up"),
-        .enabled = [](const State& s) { return s.idle && s.selectedRow > 0; },
+        .enabled = [](const State& s) { return s.idle && s.selectedRow > 0 && s.selectedRows <= 1; },
         .run = [](CChildFrame& w) { w.editor()->moveItem(-1); },
     },
     {
@@ -132,7 +132,9 @@ const DocumentCommand kCommands[] = {
         .contextName = "contextMoveDown",
         .contextText = QT_TRANSLATE_NOOP("tovalo::gui::DocumentCommands", "Move Do&wn\tAlt+Down"),
         .enabled =
-            [](const State& s) { return s.idle && s.selectedRow >= 0 && s.selectedRow + 1 < s.shownRows; },
+            [](const State& s) {
+                return s.idle && s.selectedRow >= 0 && s.selectedRow + 1 < s.shownRows && s.selectedRows <= 1;
+            },
         .run = [](CChildFrame& w) { w.editor()->moveItem(1); },
     },
     {
@@ -161,6 +163,18 @@ const DocumentCommand kCommands[] = {
         .contextText = QT_TRANSLATE_NOOP("tovalo::gui::DocumentCommands", "&Redo\tCtrl+Y"),
         .enabled = [](const State& s) { return s.idle && s.canRedo; },
         .run = [](CChildFrame& w) { w.editor()->redo(); },
+    },
+    {
+        // The run itself is the main window's: the window asks for it (and the main window's
+        // rule also wants a console ready to convert).
+        .id = cmd::ConvertSelected,
+        .objectName = "actionConvertSelected",
+        .text = QT_TRANSLATE_NOOP("tovalo::gui::DocumentCommands", "Convert Se&lected Items"),
+        .tip = QT_TRANSLATE_NOOP("tovalo::gui::DocumentCommands",
+                                 "Convert only the items selected in the list\nConvert Selected"),
+        .keys = {Qt::Key_F7},
+        .enabled = [](const State& s) { return s.idle && s.selectedRows > 0; },
+        .run = [](CChildFrame& w) { Q_EMIT w.convertSelectedRequested(); },
     },
     {
         .id = cmd::Diagnostics,

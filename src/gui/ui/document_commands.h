@@ -32,6 +32,7 @@ struct DocumentCommandState
     int rows = 0;         ///< items in the document
     int shownRows = 0;    ///< rows the list shows (fewer while the filter hides some)
     int selectedRow = -1; ///< the list's selected row (of the rows shown), -1 for none
+    int selectedRows = 0; ///< how many rows the list has selected
     bool modified = false;
     bool canUndo = false;
     bool canRedo = false;

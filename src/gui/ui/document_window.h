@@ -52,6 +52,8 @@ public:
         (void)items;
         runStarted();
     }
+    /// The items of the rows selected in the list, in list order.
+    virtual std::vector<CDpctData*> selectedRunItems() { return {}; }
     /// The run moves on to the next row (`next`) or ended / was stopped (`!next`).
     virtual void runAdvance(bool next) = 0;
     /// Item statuses or outputs changed: repaint the list and the shown item.
@@ -95,6 +97,8 @@ public:
 Q_SIGNALS:
     /// Rows, selection, path or modified state changed; the main frame re-evaluates its commands.
     void stateChanged();
+    /// The user asked to convert the selected items (selectedRunItems()).
+    void convertSelectedRequested();
 };
 
 } // namespace tovalo::gui

@@ -2,6 +2,7 @@
 
 #include "controls/definition_model.h"
 #include "controls/dpct_tree_ctrl.h"
+#include "data/common_options.h"
 #include "data/definition_document.h"
 #include "data/dpct_data.h"
 #include "settings/settings.h"
@@ -11,6 +12,7 @@
 #include "ui/settings_folder_memory.h"
 #include "ui/wait_cursor.h"
 
+#include <algorithm>
 #include <numeric>
 
 #include <QDir>
@@ -25,6 +27,15 @@ ListEditor::ListEditor(DefinitionDocument& document, DefinitionModel& model, CDp
 int ListEditor::selectedItemRow() const
 {
     return model_.documentRow(list_.selectedRow());
+}
+
+std::vector<int> ListEditor::selectedItemRows() const
+{
+    std::vector<int> rows = list_.selectedRows();
+    for (int& r : rows)
+        r = model_.documentRow(r);
+    std::erase(rows, -1);
+    return rows;
 }
 
 void ListEditor::addItem()
@@ -59,6 +70,10 @@ void ListEditor::addItem()
 
 void ListEditor::updateItem()
 {
+    if (const std::vector<int> rows = selectedItemRows(); rows.size() > 1) {
+        updateItems(rows);
+        return;
+    }
     const int row = selectedItemRow();
     CDpctData changed = *document_.item(row);
     CDpctDataDlg dialog(CDpctDataDlg::Mode::Update, changed, nullptr, {}, &folders_, window_);
@@ -70,6 +85,44 @@ void ListEditor::updateItem()
     Q_EMIT itemShown(document_.item(row));
 }
 
+void ListEditor::updateItems(const std::vector<int>& documentRows)
+{
+    std::vector<const CDpctData*> items;
+    items.reserve(documentRows.size());
+    for (const int r : documentRows)
+        items.push_back(document_.item(r));
+    CDpctDataDlg dialog(items, &folders_, window_);
+    if (dialog.exec() != QDialog::Accepted || !dialog.touches().any())
+        return;
+    WaitCursor wait;
+    if (updateTouchedOptions(document_, documentRows, dialog.workingRecord(), dialog.touches()) == 0)
+        return;
+    Q_EMIT edited();
+    Q_EMIT selectionEdited();
+}
+
+QString ListEditor::namedRows(const std::vector<int>& documentRows) const
+{
+    constexpr std::size_t kNamed = 3;
+    QString text;
+    for (std::size_t i = 0; i < documentRows.size() && i < kNamed; ++i) {
+        const CDpctData* item = document_.item(documentRows[i]);
+        text += QLatin1Char('\n') +
+                (item ? QDir::toNativeSeparators(QString::fromStdString(item->path)) : QString());
+    }
+    if (documentRows.size() > kNamed)
+        text += QLatin1Char('\n') +
+                tr("and %n more", nullptr, static_cast<int>(documentRows.size()) - static_cast<int>(kNamed));
+    return text;
+}
+
+QString ListEditor::selectedDeleteQuestion(const std::vector<int>& documentRows) const
+{
+    return tr("Are you sure you want to delete the %n selected item(s) from the list?", nullptr,
+              static_cast<int>(documentRows.size())) +
+           namedRows(documentRows);
+}
+
 QString ListEditor::deleteQuestion(const std::vector<int>& documentRows) const
 {
     const auto shown = [this](int row) {
@@ -78,13 +131,9 @@ QString ListEditor::deleteQuestion(const std::vector<int>& documentRows) const
     };
     if (documentRows.size() == 1)
         return tr("Are you sure you want to delete %1 from the list?").arg(shown(documentRows.front()));
-    constexpr std::size_t kNamed = 3;
     const auto count = static_cast<int>(documentRows.size());
     QString text = tr("Are you sure you want to delete all %n item(s) from the list?", nullptr, count);
-    for (std::size_t i = 0; i < documentRows.size() && i < kNamed; ++i)
-        text += QLatin1Char('\n') + shown(documentRows[i]);
-    if (documentRows.size() > kNamed)
-        text += QLatin1Char('\n') + tr("and %n more", nullptr, count - static_cast<int>(kNamed));
+    text += namedRows(documentRows);
     const int hidden = count - model_.rowCount();
     if (model_.isFiltered() && hidden > 0)
         text += QStringLiteral("\n\n") + tr("%n of them are hidden by the filter.", nullptr, hidden);
@@ -93,6 +142,18 @@ QString ListEditor::deleteQuestion(const std::vector<int>& documentRows) const
 
 void ListEditor::deleteItem()
 {
+    if (const std::vector<int> rows = selectedItemRows(); rows.size() > 1) {
+        if (MessageBox::askYesNo(window_, selectedDeleteQuestion(rows)) != QMessageBox::Yes)
+            return;
+        WaitCursor wait;
+        // The row that follows the first deleted one in the list takes the selection.
+        const int firstShown = model_.rowOf(rows.front());
+        document_.remove(rows);
+        const int next = std::min(firstShown, model_.rowCount() - 1);
+        Q_EMIT rowChosen(model_.documentRow(next));
+        Q_EMIT edited();
+        return;
+    }
     const int row = selectedItemRow();
     if (MessageBox::askYesNo(window_, deleteQuestion({row})) != QMessageBox::Yes)
         return;

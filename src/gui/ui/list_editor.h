@@ -1,7 +1,8 @@
 #pragma once
 // ListEditor: the editing commands of one document window's list: add (one file through the item
-// dialog, or the CUDA files of a folder, scanned off the UI thread), update the selected item,
-// delete it or every item after a question, move it up and down, undo and redo. Each is an
+// dialog, or the CUDA files of a folder, scanned off the UI thread), update the selected items
+// (several at once: the options the user touches go to every one of them), delete them or every
+// item after a question, move it up and down, undo and redo. Each is an
 // operation on the document; the editor decides where the selection goes afterwards and asks the
 // questions. The document commands (document_commands.h) call it only while their rules allow.
 //
@@ -49,6 +50,8 @@ public:
     void redo();
     /// The text of the delete question for the items of `documentRows`.
     QString deleteQuestion(const std::vector<int>& documentRows) const;
+    /// The text of the delete question for the selected items of `documentRows` (several).
+    QString selectedDeleteQuestion(const std::vector<int>& documentRows) const;
 
 Q_SIGNALS:
     /// The selection goes to document row `documentRow` (none when the filter hides it, or for
@@ -58,10 +61,19 @@ Q_SIGNALS:
     void itemShown(const tovalo::CDpctData* item);
     /// The document changed: the title and the main window's commands follow.
     void edited();
+    /// Several items were edited at once: the window shows the selection again.
+    void selectionEdited();
 
 private:
     /// The document row of the list's selection, -1 for none.
     int selectedItemRow() const;
+    /// The document rows of the list's selection, ascending.
+    std::vector<int> selectedItemRows() const;
+    /// The item dialog for several items; applies what the user touched as one step.
+    void updateItems(const std::vector<int>& documentRows);
+    /// The paths of the first few of `documentRows` after a question's first line, and how many
+    /// more there are.
+    QString namedRows(const std::vector<int>& documentRows) const;
     /// After undo and redo: `documentRow` selected and in view, the files checked again.
     void historyMoved(int documentRow);
 

@@ -232,7 +232,7 @@ void MainCommands::createMenus(QMainWindow* window, QMdiArea* documentArea)
     for (int id : {cmd::Start, cmd::Stop, cmd::PauseResume})
         convertMenu_->addAction(action(id));
     convertMenu_->addSeparator();
-    for (int id : {cmd::RerunFailed, cmd::Diagnostics})
+    for (int id : {cmd::RerunFailed, cmd::ConvertSelected, cmd::Diagnostics})
         convertMenu_->addAction(action(id));
 
     viewMenu_ = addMenu("menuView");

@@ -243,6 +243,7 @@ void CMainFrame::updateActions()
     action(cmd::PauseResume)->setChecked(run_->phase() == RunPhase::Paused);
     for (const DocumentCommand& c : documentCommands())
         action(c.id)->setEnabled(doc && doc->canRun(c));
+    action(cmd::ConvertSelected)->setEnabled(canStart && action(cmd::ConvertSelected)->isEnabled());
     const int windows = static_cast<int>(mdiArea_->subWindowList().size());
     const bool arranged = mdiArea_->viewMode() == QMdiArea::SubWindowView;
     action(cmd::WindowCascade)->setEnabled(windows > 0 && arranged);
@@ -334,6 +335,11 @@ QMdiSubWindow* CMainFrame::showDocument(DocumentWindow* doc)
     doc->setRunPhase(run_->phase());
     connect(doc, &DocumentWindow::stateChanged, this, [this] {
         updateTitle();
+        updateActions();
+    });
+    connect(doc, &DocumentWindow::convertSelectedRequested, this, [this, doc] {
+        if (action(cmd::ConvertSelected)->isEnabled())
+            run_->startAfterAsking(doc, RunScope::Selected, this);
         updateActions();
     });
     connect(sub, &QObject::destroyed, this, &CMainFrame::documentsChanged);

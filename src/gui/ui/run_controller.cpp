@@ -139,7 +139,9 @@ bool RunController::startAfterAsking(DocumentWindow* doc, RunScope scope, QWidge
 {
     if (!doc)
         return false;
-    std::vector<CDpctData*> items = scope == RunScope::All ? doc->runItems() : failedItems(doc);
+    std::vector<CDpctData*> items = scope == RunScope::All      ? doc->runItems()
+                                    : scope == RunScope::Failed ? failedItems(doc)
+                                                                : doc->selectedRunItems();
     if (items.empty() || !confirmOptionConflicts(doc, items, window))
         return false;
     // The question may have taken a while: the run may no longer be possible.

@@ -43,8 +43,9 @@ class DocumentWindow;
 /// Which items of a document a run converts.
 enum class RunScope
 {
-    All,    ///< every item, in list order
-    Failed, ///< the items whose last result was not OK (failedItems)
+    All,      ///< every item, in list order
+    Failed,   ///< the items whose last result was not OK (failedItems)
+    Selected, ///< the items selected in the window's list, in list order
 };
 
 class RunController : public QObject, private RunObserver

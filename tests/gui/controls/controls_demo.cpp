@@ -85,7 +85,7 @@ int main(int argc, char** argv)
     list->setInputLocked(running);
     list->setPaused(paused);
 
-    QObject::connect(list, &CDpctTreeCtrl::selectionChanged, grid,
+    QObject::connect(list, &CDpctTreeCtrl::selectionMoved, grid,
                      [grid, &doc](int row) { grid->Fill(doc.item(row)); });
     if (const int row = parser.value(selectOpt).toInt(); doc.item(row)) {
         list->selectRow(row);

@@ -4,6 +4,7 @@
 #include "dpct_tree_ctrl_test_support.h"
 
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -20,13 +21,13 @@ private Q_SLOTS:
         DocumentList view;
         CDpctTreeCtrl& list = view.list;
         QVERIFY(view.show(100));
-        QSignalSpy spy(&list, &CDpctTreeCtrl::selectionChanged);
+        QSignalSpy spy(&list, &CDpctTreeCtrl::selectionMoved);
         const auto lastSignalled = [&] {
             return spy.last().at(0).toInt();
         };
         const auto fullyVisible = [&](int row) {
             const QRect r = list.rowRect(row);
-            return r.top() >= list.headerHeight() && r.bottom() < list.viewport()->height();
+            return r.top() >= 0 && r.bottom() < list.viewport()->height();
         };
 
         // Without a selection, Down takes the first row in view.
@@ -65,14 +66,13 @@ private Q_SLOTS:
         QVERIFY(fullyVisible(25));
 
         // Page keys scroll by one page and leave the selection alone. A page is more than a row
-        // and no more than the rows area below the header, so that paging skips no row; Page Up
-        // goes back the same way.
+        // and no more than the view, so that paging skips no row; Page Up goes back the same way.
         QTest::keyClick(&list, Qt::Key_Home);
         const int signals = spy.count();
         QScrollBar* bar = list.verticalScrollBar();
         QTest::keyClick(&list, Qt::Key_PageDown);
         const int page = bar->value();
-        QVERIFY2(page > list.rowHeight() && page <= list.viewport()->height() - list.headerHeight(),
+        QVERIFY2(page > list.rowHeight() && page <= list.viewport()->height(),
                  qPrintable(QString::number(page)));
         QTest::keyClick(&list, Qt::Key_PageDown);
         QCOMPARE(bar->value(), 2 * page);
@@ -98,7 +98,7 @@ private Q_SLOTS:
             if (!withModel)
                 list.setModel(nullptr);
             QVERIFY(view.show(0, QSize(300, 200)));
-            QSignalSpy spy(&list, &CDpctTreeCtrl::selectionChanged);
+            QSignalSpy spy(&list, &CDpctTreeCtrl::selectionMoved);
             for (const auto key : {Qt::Key_Home, Qt::Key_End, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageDown})
                 QTest::keyClick(&list, key);
             QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(60, list.headerHeight() + 5));
@@ -118,7 +118,7 @@ private Q_SLOTS:
         DocumentList view;
         CDpctTreeCtrl& list = view.list;
         QVERIFY(view.show(5));
-        QSignalSpy spy(&list, &CDpctTreeCtrl::selectionChanged);
+        QSignalSpy spy(&list, &CDpctTreeCtrl::selectionMoved);
 
         const int third = 2;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, namePoint(list, third));
@@ -136,7 +136,7 @@ private Q_SLOTS:
 
         // Empty space below the rows and the header change nothing.
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(60, list.viewport()->height() - 5));
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(60, list.headerHeight() / 2));
+        QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {}, QPoint(60, list.headerHeight() / 2));
         QCOMPARE(list.selectedRow(), fifth);
         QCOMPARE(spy.count(), 2);
     }
@@ -145,20 +145,21 @@ private Q_SLOTS:
     {
         DocumentList view;
         CDpctTreeCtrl& list = view.list;
-        QVERIFY(view.show(3));
+        QVERIFY(view.show(3, QSize(800, 300)));
         QCOMPARE(list.dividerX(), list.viewport()->width() * 2 / 3);
         const int y = list.headerHeight() / 2;
         QWidget* vp = list.viewport();
+        QWidget* header = list.header()->viewport();
 
-        QTest::mouseMove(vp, QPoint(list.dividerX() + 20, y));
-        QTRY_COMPARE(vp->cursor().shape(), Qt::SplitHCursor);
-        QCOMPARE(list.HitTest(QPoint(list.dividerX() + 20, y)), CDpctTreeCtrl::HitArea::Divider);
-        QCOMPARE(list.HitTest(QPoint(30, y)), CDpctTreeCtrl::HitArea::Name);
-        QCOMPARE(list.HitTest(QPoint(list.dividerX() + 30, y)), CDpctTreeCtrl::HitArea::Status);
+        QTest::mouseMove(header, QPoint(list.dividerX() + 20, y));
+        QTRY_COMPARE(header->cursor().shape(), Qt::SplitHCursor);
+        QCOMPARE(list.headerHitTest(QPoint(list.dividerX() + 20, y)), CDpctTreeCtrl::HitArea::Divider);
+        QCOMPARE(list.headerHitTest(QPoint(30, y)), CDpctTreeCtrl::HitArea::Name);
+        QCOMPARE(list.headerHitTest(QPoint(list.dividerX() + 30, y)), CDpctTreeCtrl::HitArea::Status);
 
-        QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(list.dividerX() + 20, y));
-        QTest::mouseMove(vp, QPoint(150, y));
-        QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(150, y));
+        QTest::mousePress(header, Qt::LeftButton, {}, QPoint(list.dividerX() + 20, y));
+        QTest::mouseMove(header, QPoint(150, y));
+        QTest::mouseRelease(header, Qt::LeftButton, {}, QPoint(150, y));
         QCOMPARE(list.dividerX(), 130);
         QCOMPARE(list.selectedRow(), -1); // dragging selects nothing
 
@@ -168,17 +169,17 @@ private Q_SLOTS:
         QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(list.dividerX() + 20, rowY));
         QTest::mouseMove(vp, QPoint(-200, rowY));
         QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(-200, rowY));
-        QCOMPARE(list.dividerX(), -16);
-        QCOMPARE(list.HitTest(QPoint(4, rowY)), CDpctTreeCtrl::HitArea::Divider);
+        QCOMPARE(list.dividerX(), 0);
+        QCOMPARE(list.HitTest(QPoint(20, rowY)), CDpctTreeCtrl::HitArea::Divider);
         QCOMPARE(list.selectedRow(), -1);
 
-        QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(4, y));
-        QTest::mouseMove(vp, QPoint(220, y));
-        QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(220, y));
+        QTest::mousePress(header, Qt::LeftButton, {}, QPoint(20, y));
+        QTest::mouseMove(header, QPoint(220, y));
+        QTest::mouseRelease(header, Qt::LeftButton, {}, QPoint(220, y));
         QCOMPARE(list.dividerX(), 200);
 
         // Moving without a drag changes nothing.
-        QTest::mouseMove(vp, QPoint(300, y));
+        QTest::mouseMove(header, QPoint(300, y));
         QCOMPARE(list.dividerX(), 200);
     }
 
@@ -209,7 +210,7 @@ private Q_SLOTS:
         CDpctTreeCtrl& list = view.list;
         QVERIFY(view.show(100));
         list.selectRow(2);
-        QSignalSpy sel(&list, &CDpctTreeCtrl::selectionChanged);
+        QSignalSpy sel(&list, &CDpctTreeCtrl::selectionMoved);
         QSignalSpy dbl(&list, &CDpctTreeCtrl::rowDoubleClicked);
         QSignalSpy menu(&list, &CDpctTreeCtrl::contextMenuRequested);
 
@@ -341,6 +342,60 @@ private Q_SLOTS:
 
         view.doc.remove(3);
         QVERIFY(list.accessibleDescription().isEmpty());
+    }
+
+    void extendedSelection()
+    {
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
+        QVERIFY(view.show(10));
+        QSignalSpy spy(&list, &CDpctTreeCtrl::selectionMoved);
+        QWidget* vp = list.viewport();
+        const auto rows = [&] {
+            return list.selectedRows();
+        };
+
+        QTest::mouseClick(vp, Qt::LeftButton, {}, namePoint(list, 1));
+        QTest::mouseClick(vp, Qt::LeftButton, Qt::ShiftModifier, namePoint(list, 4));
+        QCOMPARE(rows(), (std::vector{1, 2, 3, 4}));
+        QCOMPARE(list.selectedCount(), 4);
+        QTest::mouseClick(vp, Qt::LeftButton, Qt::ControlModifier, namePoint(list, 2));
+        QCOMPARE(rows(), (std::vector{1, 3, 4}));
+        QCOMPARE(spy.count(), 3); // once per click
+        // The single-item commands act on a selected row: the current one, else the first.
+        QCOMPARE(list.selectedRow(), 1);
+        QTest::mouseClick(vp, Qt::LeftButton, Qt::ControlModifier, namePoint(list, 6));
+        QCOMPARE(list.selectedRow(), 6);
+
+        // Shift+arrows stretch the selection from the current row; a plain arrow collapses it.
+        QTest::mouseClick(vp, Qt::LeftButton, {}, namePoint(list, 5));
+        QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(rows(), (std::vector{5, 6, 7}));
+        QTest::keyClick(&list, Qt::Key_Up);
+        QCOMPARE(rows(), (std::vector{6}));
+
+        // Ctrl+A takes every row, and tells the window once.
+        const int before = spy.count();
+        QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(list.selectedCount(), 10);
+        QCOMPARE(spy.count(), before + 1);
+
+        // Type-ahead finds a row by its file name.
+        QTest::keyClicks(&list, QStringLiteral("kernel_8"));
+        QCOMPARE(rows(), (std::vector{8}));
+
+        // During a run none of it works.
+        list.setInputLocked(true);
+        QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier);
+        QTest::mouseClick(vp, Qt::LeftButton, Qt::ShiftModifier, namePoint(list, 2));
+        QCOMPARE(rows(), (std::vector{8}));
+
+        // The host selects several rows itself (after an edit of several items).
+        list.setInputLocked(false);
+        list.selectRows({2, 4, 9});
+        QCOMPARE(rows(), (std::vector{2, 4, 9}));
+        QCOMPARE(list.currentIndex().row(), 2);
     }
 };
 

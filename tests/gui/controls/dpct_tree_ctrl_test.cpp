@@ -4,7 +4,10 @@
 
 #include "dpct_tree_ctrl_test_support.h"
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QFile>
+#include <QHeaderView>
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalSpy>
@@ -24,7 +27,7 @@ private Q_SLOTS:
         QCOMPARE(CDpctTreeCtrl::rowHeightForTextHeight(16), 22);
 
         // For several fonts, the painted row separators lie exactly one (even) row height
-        // apart, and the first row starts right under a header one pixel taller than a row.
+        // apart, and the header is one pixel taller than a row.
         for (const int pixels : {9, 12, 13, 17, 20}) {
             DocumentList view;
             CDpctTreeCtrl& list = view.list;
@@ -36,16 +39,17 @@ private Q_SLOTS:
             QCOMPARE(rh % 2, 0);
             QVERIFY(rh >= QFontMetrics(list.normalFont()).height() + 5);
             QCOMPARE(list.headerHeight(), rh + 1);
+            QCOMPARE(list.header()->height(), rh + 1);
 
             const QImage img = grab(list);
             const QColor line = list.palette().color(QPalette::Button);
             QList<int> lines;
             const int x = img.width() - 2;
-            for (int y = list.headerHeight(); y < img.height(); ++y)
+            for (int y = 0; y < img.height(); ++y)
                 if (img.pixelColor(x, y) == line)
                     lines.append(y);
             QVERIFY2(lines.size() >= 5, qPrintable(QString::number(lines.size())));
-            QCOMPARE(lines.front(), 2 * rh); // the header's rh + 1, then the first row's rh - 1
+            QCOMPARE(lines.front(), rh - 1); // the first row's last line
             for (int i = 1; i < 5; ++i)
                 QCOMPARE(lines[i] - lines[i - 1], rh);
         }
@@ -117,7 +121,8 @@ private Q_SLOTS:
         // The row background slot fills the rows area.
         colors.set(ListColors::RowBackground, QColor(250, 250, 200));
         list.setColors(colors);
-        QCOMPARE(grab(list).pixelColor(list.width() - 10, list.height() - 3), QColor(250, 250, 200));
+        QCOMPARE(grab(list).pixelColor(list.viewport()->width() - 10, list.viewport()->height() - 3),
+                 QColor(250, 250, 200));
     }
 
     void highlightLooks()
@@ -221,8 +226,8 @@ private Q_SLOTS:
         list.verticalScrollBar()->setValue(list.verticalScrollBar()->maximum());
         const QRect last = list.rowRect(502);
         QVERIFY(last.bottom() < list.viewport()->height());
-        QVERIFY(last.top() >= list.headerHeight());
-        QVERIFY(list.rowRect(0).bottom() < list.headerHeight());
+        QVERIFY(last.top() >= 0);
+        QVERIFY(list.rowRect(0).bottom() < 0);
 
         list.recalcScroll(CDpctTreeCtrl::ScrollTo::Top);
         QCOMPARE(list.verticalScrollBar()->value(), 0);
@@ -240,7 +245,7 @@ private Q_SLOTS:
             list.show();
             QVERIFY(QTest::qWaitForWindowExposed(&list));
             const QRect r = list.rowRect(target);
-            QVERIFY2(r.top() >= list.headerHeight() && r.bottom() < list.viewport()->height(),
+            QVERIFY2(r.top() >= 0 && r.bottom() < list.viewport()->height(),
                      qPrintable(QStringLiteral("row %1 at %2").arg(target).arg(r.top())));
             if (target == 3)
                 QCOMPARE(list.verticalScrollBar()->value(), 0);
@@ -322,11 +327,11 @@ private Q_SLOTS:
         }
         QCOMPARE(list.count(), 0);
         QCOMPARE(list.selectedRow(), -1);
-        QCOMPARE(list.verticalScrollBar()->maximum(), 0);
-        // Without a model it paints an empty list: the background under the header, no row.
-        const QRect rowsArea(CDpctTreeCtrl::kStripWidth, list.headerHeight(),
+        QTRY_COMPARE(list.verticalScrollBar()->maximum(), 0);
+        // Without a model it paints an empty list: the background, no row.
+        const QRect rowsArea(CDpctTreeCtrl::kStripWidth, 0,
                              list.viewport()->width() - CDpctTreeCtrl::kStripWidth,
-                             list.viewport()->height() - list.headerHeight());
+                             list.viewport()->height());
         QCOMPARE(countNear(grab(list), rowsArea, list.palette().color(QPalette::Base), 0),
                  rowsArea.width() * rowsArea.height());
 
@@ -336,7 +341,78 @@ private Q_SLOTS:
         doc.removeAll();
         QCOMPARE(list.count(), 0);
         QCOMPARE(list.selectedRow(), -1);
-        QCOMPARE(list.verticalScrollBar()->maximum(), 0);
+        QTRY_COMPARE(list.verticalScrollBar()->maximum(), 0); // once the view has laid out
+    }
+
+    void narrowListKeepsTheStatusColumn()
+    {
+        // Tiled windows are narrow: the name column gives way first, then the diagnostics
+        // column; the status column keeps the width of its longest text as long as it can.
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
+        view.doc.add(makeItem("/a.cu", ItemStatus::SyntaxError));
+        QVERIFY(view.show(0, QSize(800, 200)));
+        QHeaderView* header = list.header();
+        const int statusMin = list.statusMinWidth();
+        QVERIFY(statusMin > 40);
+        QCOMPARE(header->sectionSize(2), 90);
+        for (const int width : {800, 500, 360, 300, 240}) {
+            list.resize(width, 200);
+            QTRY_COMPARE(list.viewport()->width(), width - 2 * list.frameWidth());
+            const int room = list.viewport()->width() - CDpctTreeCtrl::kStripWidth;
+            QVERIFY2(header->sectionSize(1) >= std::min(statusMin, room), qPrintable(QString::number(width)));
+            if (list.dividerX() > 0)
+                QCOMPARE(header->sectionSize(2), 90);
+            QCOMPARE(header->sectionSize(0) + header->sectionSize(1) + header->sectionSize(2),
+                     list.viewport()->width());
+        }
+        // Even at 240 pixels the status text shows in its colour.
+        const QRect r = list.rowRect(0);
+        const QColor ink = readableOn(QColor(139, 139, 0), {list.palette().color(QPalette::Base)});
+        QVERIFY(countNear(grab(list), QRect(list.dividerX() + 24, r.top(), statusMin, r.height()), ink, 16) >
+                0);
+        // A divider the user placed is held, and still leaves the status column its room.
+        list.resize(800, 200);
+        list.setDividerX(5000);
+        QCOMPARE(header->sectionSize(1), statusMin);
+        QTRY_VERIFY(list.dividerX() > 400);
+    }
+
+    void screenReadersReadATable()
+    {
+        DocumentList view;
+        CDpctTreeCtrl& list = view.list;
+        view.doc.add(std::vector{makeItem("/src/a.cu", ItemStatus::ConvertedOk), makeItem("/src/b.cu"),
+                                 makeItem("/src/c.cu", ItemStatus::ConvertedNg)});
+        view.doc.item(2)->elapsedMs = 10;
+        view.doc.item(2)->diagnostics.resize(4);
+        QVERIFY(view.show(0, QSize(600, 200)));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&list);
+        QVERIFY(iface);
+        QAccessibleTableInterface* table = iface->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 3);
+        QCOMPARE(table->columnCount(), 3);
+        QCOMPARE(table->columnDescription(1), CDpctTreeCtrl::tr("Status"));
+        const auto cell = [&](int row, int column) {
+            QAccessibleInterface* c = table->cellAt(row, column);
+            return c ? c->text(QAccessible::Name) : QStringLiteral("<none>");
+        };
+        QCOMPARE(cell(0, 0), QStringLiteral("/src/a.cu"));
+        QCOMPARE(cell(0, 1), CDpctTreeCtrl::statusText(ItemStatus::ConvertedOk));
+        QCOMPARE(cell(1, 1), QString());
+        QCOMPARE(cell(2, 1), CDpctTreeCtrl::statusText(ItemStatus::ConvertedNg));
+        QCOMPARE(cell(2, 2), QStringLiteral("4"));
+        // The table follows the document, and reports the selection.
+        view.doc.add(makeItem("/src/d.cu"));
+        QTRY_COMPARE(table->rowCount(), 4);
+        list.selectRows({1, 3});
+        QCOMPARE(table->selectedRowCount(), 2);
+        // A paused run reads "Paused" for the row being converted.
+        view.doc.item(1)->status = ItemStatus::Converting;
+        view.doc.notifyChanged(1, 1);
+        list.setPaused(true);
+        QCOMPARE(cell(1, 1), CDpctTreeCtrl::tr("Paused"));
     }
 };
 

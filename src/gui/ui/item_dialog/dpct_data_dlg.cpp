@@ -7,6 +7,7 @@
 #include "controls/commui/dlg_scroll.h"
 #include "controls/commui/folder_dialog.h"
 #include "controls/commui/group_box.h"
+#include "controls/dpct_prop_ctrl.h"
 #include "data/option_table.h"
 #include "ui/item_dialog/dpct_data_set_dlg.h"
 #include "ui/item_dialog/folder_memory.h"
@@ -55,6 +56,24 @@ CDpctDataDlg::CDpctDataDlg(Mode mode, CDpctData& target, CDpctData* defaultItem,
         working_ = target;
     working_.kind = ItemKind::File;
     buildUi();
+}
+
+CDpctDataDlg::CDpctDataDlg(const std::vector<const CDpctData*>& items, FolderMemory* folders, QWidget* parent)
+    : QDialog(parent), mode_(Mode::Update), target_(&working_), defaultItem_(nullptr), folders_(folders),
+      itemCount_(static_cast<int>(items.size())), common_(commonOptions(items))
+{
+    working_ = common_.shown;
+    working_.kind = ItemKind::File;
+    buildUi();
+    if (!isMultiple())
+        return;
+    page_->showMixed(common_.mixedOn, common_.mixedValue);
+    // One path per item: the paths stay as they are.
+    fileEdit_->clear();
+    fileEdit_->setPlaceholderText(CDpctPropCtrl::mixedText());
+    for (QWidget* w : std::initializer_list<QWidget*>{fileRadio_, dirRadio_, fileEdit_, dirEdit_, fileBrowse_,
+                                                      dirBrowse_, subdirCheck_})
+        w->setEnabled(false);
 }
 
 void CDpctDataDlg::buildUi()
@@ -172,7 +191,10 @@ void CDpctDataDlg::buildUi()
 
 void CDpctDataDlg::retranslate()
 {
-    setWindowTitle(mode_ == Mode::Add ? tr("Add Data") : tr("Update Data"));
+    if (isMultiple())
+        setWindowTitle(tr("Update %n Items", nullptr, itemCount_));
+    else
+        setWindowTitle(mode_ == Mode::Add ? tr("Add Data") : tr("Update Data"));
     pathGroup_->setTitle(tr("File/Directory Selection"));
     fileRadio_->setText(tr("Select a file"));
     dirRadio_->setText(tr("Select a directory"));
@@ -246,6 +268,18 @@ void CDpctDataDlg::toggleCheckAll()
 
 void CDpctDataDlg::accept()
 {
+    if (isMultiple()) {
+        // Only the options the page says were touched are checked and handed on.
+        const QList<CDpctDataSetDlg::Refusal> refusals = page_->findRefusals();
+        if (!refusals.isEmpty()) {
+            CDpctDataSetDlg::report(this, refusals);
+            return;
+        }
+        page_->store();
+        touches_ = page_->touches();
+        QDialog::accept();
+        return;
+    }
     // Every refused field is reported at once: the path first (it stands at the top), then the
     // options in their order. The focus goes to the first.
     QList<CDpctDataSetDlg::Refusal> refusals;

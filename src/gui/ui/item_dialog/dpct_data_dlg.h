@@ -9,14 +9,21 @@
 // next add. Cancel leaves both untouched. The caller reads the target's `kind`, `path` and
 // `includeSubdirs` to add one item or to scan a directory (runDirectoryScan).
 //
+// For several items at once the dialog shows what they have in common: each option with its
+// value where they agree and as mixed where they differ; the paths cannot be changed. It then
+// changes no record itself: after OK, touches() names the options the user touched and
+// workingRecord() holds their values, for the caller to give every item (applyTouchedOptions).
+//
 // `isListed` answers whether the document already holds a path (case ignored); it is asked
 // only in add mode. `target`, `defaultItem` and `folders` must outlive the dialog; `defaultItem`
 // and `folders` may be null.
 
+#include "data/common_options.h"
 #include "data/dpct_data.h"
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include <QDialog>
 
@@ -47,7 +54,15 @@ public:
     CDpctDataDlg(Mode mode, tovalo::CDpctData& target, tovalo::CDpctData* defaultItem, ListQuery isListed,
                  FolderMemory* folders, QWidget* parent = nullptr);
 
+    /// Update mode for several items (`items`: at least one, no null).
+    CDpctDataDlg(const std::vector<const tovalo::CDpctData*>& items, FolderMemory* folders,
+                 QWidget* parent = nullptr);
+
     Mode mode() const { return mode_; }
+    /// The dialog edits several items at once.
+    bool isMultiple() const { return itemCount_ > 1; }
+    /// After OK for several items: the options the user touched.
+    const tovalo::OptionTouches& touches() const { return touches_; }
     const tovalo::CDpctData& workingRecord() const { return working_; }
 
     // Controls, for the document window's tests and for these dialogs' tests.
@@ -86,6 +101,9 @@ private:
     ListQuery isListed_;
     FolderMemory* folders_;
     tovalo::CDpctData working_;
+    int itemCount_ = 1;
+    tovalo::CommonOptions common_;
+    tovalo::OptionTouches touches_;
     bool checkAllState_ = false;
 
     CColorToolTipCtrl* tip_ = nullptr;

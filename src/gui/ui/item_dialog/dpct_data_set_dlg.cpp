@@ -7,6 +7,7 @@
 #include "controls/commui/color_tool_tip_ctrl.h"
 #include "controls/commui/dialog_seam.h"
 #include "controls/commui/folder_dialog.h"
+#include "controls/dpct_prop_ctrl.h"
 #include "controls/option_help.h"
 #include "data/command_line.h"
 #include "data/option_table.h"
@@ -21,6 +22,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace tovalo::gui {
 
@@ -176,14 +178,17 @@ void CDpctDataSetDlg::buildRows()
         row.check->setObjectName(QStringLiteral("check") + objectKey(slot));
         grid->addWidget(row.check, line, 0);
         connect(row.check, &QCheckBox::toggled, this, [this, slot](bool on) { onCheckToggled(slot, on); });
+        connect(row.check, &QCheckBox::clicked, this, [this, slot] { touch(slot, true); });
 
         if (info.kind == OptionKind::Choice) {
             row.combo = new CColorComboBox(this);
             row.combo->setObjectName(QStringLiteral("combo") + objectKey(slot));
+            connect(row.combo, &QComboBox::currentIndexChanged, this, [this, slot] { touch(slot, false); });
             grid->addWidget(row.combo, line, 1, 1, info.browse == Browse::None ? 2 : 1);
         } else if (info.kind == OptionKind::Text) {
             row.edit = new CColorEdit(this);
             row.edit->setObjectName(QStringLiteral("edit") + objectKey(slot));
+            connect(row.edit, &QLineEdit::textChanged, this, [this, slot] { touch(slot, false); });
             grid->addWidget(row.edit, line, 1, 1, info.browse == Browse::None ? 2 : 1);
             if (info.path != PathRule::None)
                 connect(row.edit, &QLineEdit::editingFinished, this, [this, slot] { recolour(slot); });
@@ -221,8 +226,60 @@ void CDpctDataSetDlg::changeEvent(QEvent* event)
         retranslate();
 }
 
+void CDpctDataSetDlg::showMixed(const SlotFlags& mixedOn, const SlotFlags& mixedValue)
+{
+    const QScopedValueRollback<bool> filling(filling_, true);
+    multiple_ = true;
+    mixedValue_ = mixedValue;
+    touches_ = {};
+    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
+        const auto s = static_cast<std::size_t>(slot);
+        Row& row = rows_[s];
+        if (mixedOn[s]) {
+            const QSignalBlocker block(row.check);
+            row.check->setTristate(true);
+            row.check->setCheckState(Qt::PartiallyChecked);
+        }
+        if (mixedValue[s]) {
+            if (row.combo) {
+                row.combo->setPlaceholderText(CDpctPropCtrl::mixedText());
+                row.combo->setCurrentIndex(-1);
+            }
+            if (row.edit) {
+                row.edit->clear();
+                row.edit->setPlaceholderText(CDpctPropCtrl::mixedText());
+                row.edit->setTextColor(QColor());
+            }
+        }
+        updateRowEnabled(slot);
+    }
+}
+
+void CDpctDataSetDlg::touch(int slot, bool on)
+{
+    if (!multiple_ || filling_)
+        return;
+    const auto s = static_cast<std::size_t>(slot);
+    if (on) {
+        touches_.on.set(s);
+        // Switched once, the option is on or off for every item: no partial state any more.
+        QCheckBox* check = rows_[s].check;
+        if (check->isTristate()) {
+            const QSignalBlocker block(check);
+            check->setTristate(false);
+            check->setChecked(check->checkState() != Qt::Unchecked);
+            check->update();
+            page_.setOn(slot, check->isChecked());
+            updateRowEnabled(slot);
+        }
+    } else {
+        touches_.value.set(s);
+    }
+}
+
 void CDpctDataSetDlg::fillFromRecord()
 {
+    const QScopedValueRollback<bool> filling(filling_, true);
     for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
         const OptionInfo& info = optionAt(slot);
         Row& row = rows_[static_cast<std::size_t>(slot)];
@@ -285,6 +342,7 @@ void CDpctDataSetDlg::setAll(bool state)
         if (state && std::find(kExclusiveGroup.begin(), kExclusiveGroup.end(), slot) != kExclusiveGroup.end())
             on = slot == groupChoice;
         check->setChecked(on);
+        touch(slot, true);
     }
 }
 
@@ -337,6 +395,7 @@ void CDpctDataSetDlg::browse(int slot)
     }
     e->setText(chosen);
     recolour(slot);
+    touch(slot, false);
 }
 
 QString CDpctDataSetDlg::helpText(int slot)
@@ -409,6 +468,11 @@ QList<CDpctDataSetDlg::Refusal> CDpctDataSetDlg::findRefusals()
         const Row& row = rows_[static_cast<std::size_t>(slot)];
         page_.setOn(slot, row.check->isChecked());
         if (!row.check->isChecked())
+            continue;
+        // For several items only what the user touched is checked; an untouched mixed value
+        // stays each item's own.
+        const auto s = static_cast<std::size_t>(slot);
+        if (multiple_ && !touches_.value[s] && (mixedValue_[s] || !touches_.on[s]))
             continue;
         Refusal refusal = checkSlot(slot);
         if (refusal.id != 0)

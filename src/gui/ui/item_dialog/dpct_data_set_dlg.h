@@ -6,9 +6,15 @@
 // words it. The page works on its own copy of the target record and writes the target only
 // through validateAndStore().
 //
+// For several items (showMixed) a check box whose items differ shows the third, partial state,
+// and a value whose items differ shows empty with "(mixed)" as its hint. The page then notes
+// which options the user touches (switched, or changed the value of; touches()), and checks only
+// those: the others stay as each item has them.
+//
 // The target record must outlive the page. Choosers start in, and update, the remembered folders
 // of `folders` (may be null: then they start nowhere in particular and remember nothing).
 
+#include "data/common_options.h"
 #include "data/dpct_data.h"
 
 #include <array>
@@ -32,6 +38,12 @@ class CDpctDataSetDlg : public QWidget
 
 public:
     CDpctDataSetDlg(tovalo::CDpctData& target, FolderMemory* folders, QWidget* parent = nullptr);
+
+    /// Shows the page for several items: `mixedOn` slots in the partial state, `mixedValue` slots
+    /// with an empty value. From now on the page notes what the user touches.
+    void showMixed(const tovalo::SlotFlags& mixedOn, const tovalo::SlotFlags& mixedValue);
+    /// The options the user touched since showMixed().
+    const tovalo::OptionTouches& touches() const { return touches_; }
 
     /// Checks (true) or clears (false) the options the user can switch, so that the result is
     /// a set of options that can be on together: the fixed --no-cl-namespace-inline keeps its
@@ -104,6 +116,8 @@ private:
     void browse(int slot);
     /// Checks one checked option; a refusal has id 0 when it passes.
     Refusal checkSlot(int slot);
+    /// For several items: the user switched the option (`on`) or changed its value.
+    void touch(int slot, bool on);
 
     tovalo::CDpctData* target_;
     tovalo::CDpctData page_;
@@ -111,6 +125,10 @@ private:
     FolderMemory* folders_;
     CColorToolTipCtrl* tip_ = nullptr;
     std::array<Row, tovalo::kSlotCount> rows_{};
+    bool multiple_ = false; ///< the page stands for several items
+    bool filling_ = false;  ///< the controls are being set, not by the user
+    tovalo::SlotFlags mixedValue_;
+    tovalo::OptionTouches touches_;
 };
 
 } // namespace tovalo::gui
