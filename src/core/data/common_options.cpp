@@ -3,6 +3,8 @@
 #include "definition_document.h"
 
 #include <algorithm>
+#include <array>
+#include <string>
 
 namespace tovalo {
 
@@ -37,7 +39,28 @@ CommonOptions commonOptions(const std::vector<const CDpctData*>& items)
 
 bool applyTouchedOptions(CDpctData& item, const CDpctData& edited, const OptionTouches& touches)
 {
-    const CDpctData before = item;
+    // Only the touched slots and the exclusive group can change; their state before, slot by
+    // slot (a copy of the whole item would cost more than the edit on a large list).
+    SlotFlags may = touches.on | touches.value;
+    for (const int slot : kExclusiveGroup)
+        may.set(static_cast<std::size_t>(slot));
+    struct Before
+    {
+        bool on = false;
+        std::int32_t choice = 0;
+        std::string text;
+    };
+    std::array<Before, kSlotCount> before;
+    for (const OptionInfo& o : optionTable()) {
+        const auto s = static_cast<std::size_t>(o.slot);
+        if (!may[s])
+            continue;
+        before[s].on = item.isOn(o.slot);
+        if (o.kind == OptionKind::Choice)
+            before[s].choice = item.choiceIndex(o.slot);
+        else if (o.kind == OptionKind::Text)
+            before[s].text = item.text(o.slot);
+    }
     for (const OptionInfo& o : optionTable()) {
         const auto s = static_cast<std::size_t>(o.slot);
         if (touches.value[s]) {
@@ -57,10 +80,22 @@ bool applyTouchedOptions(CDpctData& item, const CDpctData& edited, const OptionT
             }
         }
     }
-    item.changed.reset();
-    for (const OptionInfo& o : optionTable())
-        item.setChanged(o.slot, item.isOn(o.slot) != before.isOn(o.slot) || !sameValue(item, before, o));
-    return item.changed.any();
+    SlotFlags changed;
+    for (const OptionInfo& o : optionTable()) {
+        const auto s = static_cast<std::size_t>(o.slot);
+        if (!may[s])
+            continue;
+        bool differs = item.isOn(o.slot) != before[s].on;
+        if (o.kind == OptionKind::Choice)
+            differs = differs || item.choiceIndex(o.slot) != before[s].choice;
+        else if (o.kind == OptionKind::Text)
+            differs = differs || item.text(o.slot) != before[s].text;
+        changed.set(s, differs);
+    }
+    if (changed.none())
+        return false;
+    item.changed = changed;
+    return true;
 }
 
 int updateTouchedOptions(DefinitionDocument& document, const std::vector<int>& rows, const CDpctData& edited,

@@ -192,8 +192,11 @@ bool DefinitionDocument::update(std::vector<std::pair<int, CDpctData>> changes)
         part.first = row;
         part.other = std::move(record);
         CDpctData& target = *items_[static_cast<std::size_t>(row)];
-        index_.erase(target.path);
-        index_.insert(part.other.path);
+        // An edit of options leaves the paths alone: the index needs no work then.
+        if (target.path != part.other.path) {
+            index_.erase(target.path);
+            index_.insert(part.other.path);
+        }
         std::swap(target, part.other);
         edit.parts.push_back(std::move(part));
     }
@@ -315,8 +318,10 @@ void DefinitionDocument::swapItem(int row, CDpctData& other, bool notifyRow)
     std::swap(other.status, target.status);
     std::swap(other.exitCode, target.exitCode);
     std::swap(other.resultText, target.resultText);
-    index_.erase(target.path);
-    index_.insert(other.path);
+    if (target.path != other.path) {
+        index_.erase(target.path);
+        index_.insert(other.path);
+    }
     std::swap(target, other);
     if (notifyRow)
         notify([&](DefinitionDocumentObserver& o) { o.rowsChanged(row, row); });

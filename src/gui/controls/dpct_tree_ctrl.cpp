@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -176,6 +177,27 @@ void CDpctTreeCtrl::rowsInserted(const QModelIndex& parent, int start, int end)
     QTreeView::rowsInserted(parent, start, end);
     endRowDrag();
     updateAccessibleDescription();
+}
+
+void CDpctTreeCtrl::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                const QList<int>& roles)
+{
+    // A run tells of every row after each item, and a list may hold hundreds of thousands: rows
+    // have one height, so a wide change needs no walk over the rows, only a repaint (and a word
+    // to screen readers).
+    if (bottomRight.row() - topLeft.row() < 64) {
+        QTreeView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::DataChanged);
+        event.setFirstRow(topLeft.row());
+        event.setLastRow(bottomRight.row());
+        event.setFirstColumn(topLeft.column());
+        event.setLastColumn(bottomRight.column());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void CDpctTreeCtrl::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)

@@ -217,7 +217,10 @@ void ListPainter::paintNameCell(QPainter& p, const ListLook& look, const QRect& 
         QFont slanted = look.normalFont;
         slanted.setItalic(true);
         p.setFont(slanted);
-        p.setPen(look.palette.color(QPalette::Disabled, QPalette::Text));
+        // On a band the grey is darkened or lightened until it reads (a dark look's light grey
+        // would vanish on the light selection band).
+        const QColor grey = look.palette.color(QPalette::Disabled, QPalette::Text);
+        p.setPen(band == ListBand::None ? grey : readableOn(grey, under(look, band)));
     } else {
         p.setFont(look.normalFont);
         p.setPen(inkOn(look, ListColors::RowText, under(look, band)));

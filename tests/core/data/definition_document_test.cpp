@@ -557,7 +557,7 @@ TEST(DefinitionDocumentHistory, SeveralRowsAreRemovedAndUpdatedInOneStep)
     EXPECT_EQ(paths(), "abcdef");
     EXPECT_EQ(doc.item(1), b); // the very same items, at their rows
     EXPECT_EQ(doc.item(4), e);
-    EXPECT_FALSE(doc.canUndo());
+    EXPECT_EQ(doc.undoKind(), EditKind::Add); // only the items' add is left
     EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(doc.redo(), 1);
     EXPECT_EQ(paths(), "acf");
@@ -582,7 +582,7 @@ TEST(DefinitionDocumentHistory, SeveralRowsAreRemovedAndUpdatedInOneStep)
     EXPECT_THAT(rec.take(), ElementsAre("change 2-4", "unmodified"));
     EXPECT_FALSE(doc.item(2)->isOn(kComments) || doc.item(4)->isOn(kComments));
     EXPECT_EQ(doc.item(2)->status, ItemStatus::ConvertedOk);
-    EXPECT_FALSE(doc.canUndo());
+    EXPECT_EQ(doc.undoKind(), EditKind::Add); // only the items' add is left
     doc.removeObserver(&rec);
 }
 
@@ -611,7 +611,7 @@ TEST(DefinitionDocumentHistory, TouchedOptionsGoToEverySelectedItemAndNothingEls
 
     // Nothing touched: nothing changes, no step.
     EXPECT_EQ(updateTouchedOptions(doc, {0, 1, 2}, common.shown, {}), 0);
-    EXPECT_FALSE(doc.canUndo());
+    EXPECT_EQ(doc.undoKind(), EditKind::Add); // only the items' add is left
 
     // --extra-arg switched on with a value, and the exclusive group's other member chosen.
     CDpctData edited = common.shown;
@@ -635,7 +635,7 @@ TEST(DefinitionDocumentHistory, TouchedOptionsGoToEverySelectedItemAndNothingEls
     }
     EXPECT_FALSE(doc.item(3)->isOn(kExtraArg));
     EXPECT_EQ(doc.undo(), 0);
-    EXPECT_FALSE(doc.canUndo());
+    EXPECT_EQ(doc.undoKind(), EditKind::Add); // only the items' add is left
     EXPECT_EQ(doc.item(0)->text(kExtraArg), "-DA");
     EXPECT_FALSE(doc.item(1)->isOn(kExtraArg));
 }
