@@ -526,8 +526,8 @@ code --goto {file}:{line}:{column}
     <message numerus="yes">
         <source>%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its source location.</source>
         <translation>
-            <numerusform>%n diagnostic of dpct in %1 item(s). Double-click a row to open its source location.</numerusform>
-            <numerusform>%n diagnostics of dpct in %1 item(s). Double-click a row to open its source location.</numerusform>
+            <numerusform>%n dpct diagnostic; items with diagnostics: %1. Double-click a row to open its source location.</numerusform>
+            <numerusform>%n dpct diagnostics; items with diagnostics: %1. Double-click a row to open its source location.</numerusform>
         </translation>
     </message>
     <message>

@@ -17,7 +17,8 @@ Fails (exit status 1) when a catalog
     menu or dialog: a context is one dialog unless lang/mnemonic-groups.txt splits it into menus
     (or joins several contexts into one dialog);
   - counts in English without plural forms ("%1 folders": a count belongs in "%n folder(s)" with
-    numerus forms, unless the code picks between a singular and a plural text of its own);
+    numerus forms, unless the code picks between a singular and a plural text of its own), or
+    with a "(s)" left in the English text;
   - has a half-width colon or question mark right after Chinese or Japanese text.
 A translation may stay in Latin letters when its source has no letters of its own (numbers,
 placeholders, "..."), or when lang/script-exceptions.txt lists it (product and option names,
@@ -303,6 +304,8 @@ def main():
             forms = text.split("\n") if "%n" in source and "\n" not in source else [text]
             if any(sorted(set(PLACEHOLDER.findall(form))) != wanted for form in forms):
                 problems.append(f"{where}: placeholders differ: {text!r}")
+            if lang == "en" and "(s)" in text:
+                problems.append(f"{where}: \"(s)\" in the English text (a plural form belongs there): {text!r}")
             if lang == "en" and "%n" not in source:
                 for word in unplural_counts(source, text, sources_by_context[context]):
                     problems.append(f"{where}: a count without plural forms ({word!r}): {text!r}")

@@ -22,6 +22,7 @@ void texts(int n)
     QCoreApplication::translate("Demo", "%1 file");
     QCoreApplication::translate("Demo", "%1 files");
     QCoreApplication::translate("Demo", "%n item(s)", nullptr, n);
+    QCoreApplication::translate("Demo", "%n file(s) in %1 folder(s)", nullptr, n);
     QCoreApplication::translate("Demo", "Path: %1");
     QCoreApplication::translate("Menus", "&New");
     QCoreApplication::translate("Menus", "&Neat");
@@ -39,6 +40,9 @@ TEXTS = {
     ("Demo", "%1 file"): ["%1 file", "ファイル %1 件", "%1 个文件", "%1 個檔案", "파일 %1개"],
     ("Demo", "%1 files"): ["%1 files", "ファイル %1 件", "%1 个文件", "%1 個檔案", "파일 %1개"],
     ("Demo", "%n item(s)"): [["%n item", "%n items"], ["%n 件"], ["%n 个项目"], ["%n 個項目"], ["항목 %n개"]],
+    ("Demo", "%n file(s) in %1 folder(s)"): [["%n file in %1 folder(s)", "%n files in %1 folder(s)"],
+                                             ["%n 件（%1 件のフォルダー）"], ["%n 个文件（%1 个文件夹）"],
+                                             ["%n 個檔案（%1 個資料夾）"], ["파일 %n개(폴더 %1개)"]],
     ("Demo", "Path: %1"): ["Path: %1", "パス：%1", "路径: %1", "路徑：%1", "경로: %1"],
     ("Menus", "&New"): ["&New", "新規(&N)", "新建(&N)", "開新檔案(&N)", "새로 만들기(&N)"],
     ("Menus", "&Neat"): ["&Neat", "整頓(&N)", "整理(&N)", "整理(&N)", "정리(&N)"],
@@ -90,6 +94,7 @@ def main():
         "TovaloLangJa.ts: mnemonic O twice in [Demo]",
         "TovaloLangEn.ts: [Demo] '%1 folders': a count without plural forms ('folders')",
         "TovaloLangCn.ts: [Demo] 'Path: %1': half-width colon",
+        "TovaloLangEn.ts: [Demo] '%n file(s) in %1 folder(s)': \"(s)\" in the English text",
     ]
     # E&xit is in a context split into menus, but in none of them: in every catalog.
     expected += [f"{stem}.ts: [Menus] 'E&xit' has a mnemonic but no menu group" for stem in STEMS]
