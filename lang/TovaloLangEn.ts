@@ -39,15 +39,15 @@ Folders searched: %1, files found: %2</translation>
     </message>
     <message>
         <source>%1 with a line break in the name</source>
-        <translation>with a line break in the name: %1</translation>
+        <translation>files with a line break in the name (%1)</translation>
     </message>
     <message>
         <source>%1 folders could not be read</source>
-        <translation>folders that could not be read: %1</translation>
+        <translation>folders that could not be read (%1)</translation>
     </message>
     <message>
         <source>%1 links to folders not followed</source>
-        <translation>links to folders not followed: %1</translation>
+        <translation>links to folders, not followed (%1)</translation>
     </message>
     <message>
         <source>Folder scan: %1 added, %2 already in the list</source>
@@ -55,7 +55,7 @@ Folders searched: %1, files found: %2</translation>
     </message>
     <message>
         <source>, skipped: %1</source>
-        <translation>, skipped: %1</translation>
+        <translation>; skipped: %1</translation>
     </message>
 </context>
 <context>
