@@ -241,6 +241,13 @@
     </message>
 </context>
 <context>
+    <name>QShortcut</name>
+    <message>
+        <source>Return</source>
+        <translation>Enter</translation>
+    </message>
+</context>
+<context>
     <name>tovalo::gui::CAboutDlg</name>
     <message>
         <source>About Tovalo</source>
