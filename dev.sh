@@ -6,6 +6,7 @@
 #   ./dev.sh test    check the formatting and the five language catalogs, build everything
 #                    and run every test (native with sanitizers, the fuzz harnesses for 30 s
 #                    each, and the Windows build of the core under wine)
+#   ./dev.sh package build the release preset, make the Debian package and check it with lintian
 #   ./dev.sh bench   build the release preset and run the benchmarks
 #   ./dev.sh deps    only install the build dependencies
 set -euo pipefail
@@ -24,6 +25,7 @@ PACKAGES=(
   python3
   fonts-noto-cjk qt6-translations-l10n
   chromium   # the migration report's browser test (headless)
+  dpkg-dev help2man lintian   # the Debian package: its dependencies, manual pages and check
 )
 
 need_root() {
@@ -69,6 +71,15 @@ build_mingw() {
   cmake --build --preset mingw -j "$(jobs)"
 }
 
+# lintian over the newest Debian package, warnings included; nothing to do before one is built.
+check_package() {
+  local deb
+  deb=$(ls -t build/release/package/tovalo_*.deb 2>/dev/null | head -n 1 || true)
+  [ -n "$deb" ] || return 0
+  echo "dev.sh: lintian $deb"
+  lintian --fail-on error,warning "$deb"
+}
+
 run_tests() {
   local status=0
   tools/format.sh --check || status=1
@@ -86,6 +97,7 @@ run_tests() {
   fi
   ASAN_OPTIONS=detect_leaks=1 ctest --preset dev -j "$(jobs)" || status=1
   ctest --preset mingw || status=1
+  check_package || status=1
   return $status
 }
 
@@ -110,6 +122,13 @@ case "${1:-}" in
     deps
     run_tests
     ;;
+  package)
+    deps
+    cmake --preset release -DTOVALO_BUILD_TESTS=OFF -DTOVALO_BUILD_BENCH=OFF >/dev/null
+    cmake --build --preset release -j "$(jobs)" --target tovalo tovalo-cli packaging_documents
+    cpack --config build/release/CPackConfig.cmake -B build/release/package
+    check_package
+    ;;
   bench)
     deps
     cmake --preset release >/dev/null
@@ -121,7 +140,7 @@ case "${1:-}" in
     bench/report_scale.sh build/release
     ;;
   *)
-    sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -15,7 +15,7 @@
     </message>
     <message>
         <source>Add Data</source>
-        <translation>添加数据</translation>
+        <translation>添加项目</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -263,7 +263,7 @@
 Support application
 &lt;&lt; Tovalo &gt;&gt;</source>
         <translation>英特尔® oneAPI DPC++ 兼容性工具
-支持应用
+辅助应用程序
 &lt;&lt; Tovalo &gt;&gt;</translation>
     </message>
     <message>
@@ -489,7 +489,7 @@ Support application
     </message>
     <message>
         <source>Code</source>
-        <translation>代码</translation>
+        <translation>诊断代码</translation>
     </message>
     <message>
         <source>Count</source>
@@ -540,11 +540,11 @@ code --goto {file}:{line}:{column}
     <name>tovalo::gui::CDpctDataDlg</name>
     <message>
         <source>Add Data</source>
-        <translation>添加数据</translation>
+        <translation>添加项目</translation>
     </message>
     <message>
         <source>Update Data</source>
-        <translation>更新数据</translation>
+        <translation>编辑项目</translation>
     </message>
     <message>
         <source>File/Directory Selection</source>
@@ -552,15 +552,15 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Select a file</source>
-        <translation>选择文件</translation>
+        <translation>选择文件(&amp;F)</translation>
     </message>
     <message>
         <source>Select a directory</source>
-        <translation>选择目录</translation>
+        <translation>选择文件夹(&amp;O)</translation>
     </message>
     <message>
         <source>Also take the .cu sources in sub-directories</source>
-        <translation>同时包括子目录中的 cu 源文件</translation>
+        <translation>包括子文件夹中的 .cu 文件(&amp;S)</translation>
     </message>
     <message>
         <source>...</source>
@@ -584,11 +584,11 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Uncheck all</source>
-        <translation>全部取消选中</translation>
+        <translation>全部取消选中(&amp;U)</translation>
     </message>
     <message>
         <source>Check all</source>
-        <translation>全部选中</translation>
+        <translation>全部选中(&amp;C)</translation>
     </message>
     <message>
         <source>cuda file (*.cu);;All Files (*)</source>
@@ -897,12 +897,12 @@ Pause/Resume</source>
     </message>
     <message>
         <source>&amp;Settings...	F12</source>
-        <translation>选项(&amp;S)...	F12</translation>
+        <translation>选项(&amp;O)...	F12</translation>
     </message>
     <message>
         <source>Change the settings
 Settings</source>
-        <translation>更改设置
+        <translation>更改选项
 选项</translation>
     </message>
     <message>
@@ -1076,7 +1076,7 @@ Close All</source>
     <message>
         <source>&quot;Intel®  oneAPI DPC++ Compatibility Tool&quot; Support App
 Do you really want to quit?</source>
-        <translation>“英特尔® oneAPI DPC++ 兼容性工具”支持应用
+        <translation>“英特尔® oneAPI DPC++ 兼容性工具”辅助应用程序
 确定要退出吗？</translation>
     </message>
     <message>
@@ -1126,7 +1126,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>dpct ver: %1</source>
-        <translation>dpct 版本: %1</translation>
+        <translation>dpct 版本：%1</translation>
     </message>
     <message>
         <source>DEMO: simulated oneAPI toolkit</source>
@@ -1136,17 +1136,23 @@ Do you really want to quit?</source>
         <source>Stopping...</source>
         <translation>正在停止...</translation>
     </message>
-    <message>
-        <source>%1 OK, %2 NG, %3 syntax errors</source>
-        <translation>成功 %1 个，失败 %2 个，语法错误 %3 个</translation>
+    <message numerus="yes">
+        <source>%1 OK, %2 failed, %n with syntax errors</source>
+        <translation>
+            <numerusform>成功 %1 个，失败 %2 个，有语法错误 %n 个</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Stopped after %1 of %2 items: %3 (%4)</source>
-        <translation>在 %2 个项目中处理了 %1 个后停止：%3 (%4)</translation>
+    <message numerus="yes">
+        <source>Stopped after %1 of %n item(s): %2 (%3)</source>
+        <translation>
+            <numerusform>在 %n 个项目中处理了 %1 个后停止：%2 (%3)</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Finished %1 items: %2 (%3)</source>
-        <translation>已完成 %1 个项目的转换：%2 (%3)</translation>
+    <message numerus="yes">
+        <source>Finished %n item(s): %1 (%2)</source>
+        <translation>
+            <numerusform>已完成 %n 个项目的转换：%1 (%2)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Conversion unavailable: oneAPI not found</source>
@@ -1241,15 +1247,15 @@ Do you really want to quit?</source>
         <translation>状态：“转换中”文字颜色</translation>
     </message>
     <message>
-        <source>Status &quot;Syntax error&quot;: text</source>
-        <translation>状态：“语法错误”文字颜色</translation>
+        <source>Status &quot;Syntax errors&quot;: text</source>
+        <translation>状态：“有语法错误”文字颜色</translation>
     </message>
     <message>
         <source>Status &quot;Converted OK&quot;: text</source>
         <translation>状态：“转换成功”文字颜色</translation>
     </message>
     <message>
-        <source>Status &quot;Converted NG&quot;: text</source>
+        <source>Status &quot;Failed&quot;: text</source>
         <translation>状态：“转换失败”文字颜色</translation>
     </message>
     <message>
@@ -1390,7 +1396,7 @@ Do you really want to quit?</source>
     <message>
         <source>[Tovalo] The command interpreter could not be started: %1
 </source>
-        <translation>[Tovalo] 无法启动命令解释器: %1
+        <translation>[Tovalo] 无法启动命令解释器：%1
 </translation>
     </message>
     <message>
@@ -1426,11 +1432,11 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>The command could not be written to the command interpreter: %1</source>
-        <translation>无法将命令写入命令解释器: %1</translation>
+        <translation>无法将命令写入命令解释器：%1</translation>
     </message>
     <message>
         <source>Not converted: %1.</source>
-        <translation>未转换: %1。</translation>
+        <translation>未转换：%1。</translation>
     </message>
     <message>
         <source>the command line is %1 characters long, and the command interpreter accepts at most %2</source>
@@ -1446,11 +1452,11 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>The command interpreter keeps ending; it is not started again.</source>
-        <translation>命令解释器反复结束，不再重新启动。</translation>
+        <translation>命令解释器反复退出，不再重新启动。</translation>
     </message>
     <message>
         <source>A new command interpreter could not be started: %1</source>
-        <translation>无法启动新的命令解释器: %1</translation>
+        <translation>无法启动新的命令解释器：%1</translation>
     </message>
     <message>
         <source>A new command interpreter has been started.</source>
@@ -1478,11 +1484,11 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>the console could not be read: %1</source>
-        <translation>无法读取控制台: %1</translation>
+        <translation>无法读取控制台：%1</translation>
     </message>
     <message>
         <source>cannot create the console pipes: %1</source>
-        <translation>无法创建控制台管道: %1</translation>
+        <translation>无法创建控制台管道：%1</translation>
     </message>
     <message>
         <source>cannot start %1: %2</source>
@@ -1695,8 +1701,8 @@ Close</source>
 关闭</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...</source>
-        <translation>将 cu 文件添加到列表(&amp;A)...</translation>
+        <source>&amp;Add CUDA Files...</source>
+        <translation>添加 CUDA 文件(&amp;A)...</translation>
     </message>
     <message>
         <source>Add CUDA files to the list
@@ -1705,18 +1711,18 @@ Add</source>
 添加</translation>
     </message>
     <message>
-        <source>&amp;Update Selected List Item...</source>
-        <translation>更新所选列表项(&amp;U)...</translation>
+        <source>&amp;Edit Selected Item...</source>
+        <translation>编辑所选项目(&amp;E)...</translation>
     </message>
     <message>
-        <source>Change the selected item
-Update</source>
-        <translation>更改所选项目
-更新</translation>
+        <source>Edit the selected item
+Edit</source>
+        <translation>编辑所选项目
+编辑</translation>
     </message>
     <message>
-        <source>&amp;Delete Selected List Item</source>
-        <translation>删除所选列表项(&amp;D)</translation>
+        <source>&amp;Delete Selected Item</source>
+        <translation>删除所选项目(&amp;D)</translation>
     </message>
     <message>
         <source>Delete the selected item
@@ -1725,8 +1731,8 @@ Delete</source>
 删除</translation>
     </message>
     <message>
-        <source>Delete &amp;All Items...</source>
-        <translation>删除所有项目(&amp;A)...</translation>
+        <source>Delete A&amp;ll Items...</source>
+        <translation>删除所有项目(&amp;L)...</translation>
     </message>
     <message>
         <source>Delete every item of the list
@@ -1755,11 +1761,11 @@ Move Down</source>
 下移</translation>
     </message>
     <message>
-        <source>U&amp;ndo</source>
-        <translation>撤销(&amp;N)</translation>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
     </message>
     <message>
-        <source>Take back the last change to the list
+        <source>Undo the last change
 Undo</source>
         <translation>撤销对列表的最后一次更改
 撤销</translation>
@@ -1769,7 +1775,7 @@ Undo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <source>Make again the change last taken back
+        <source>Redo the last undone change
 Redo</source>
         <translation>重做上次撤销的更改
 重做</translation>
@@ -1785,8 +1791,8 @@ Diagnostics</source>
 dpct 诊断</translation>
     </message>
     <message>
-        <source>Export Results as &amp;CSV...</source>
-        <translation>将结果导出为 CSV(&amp;C)...</translation>
+        <source>&amp;Export Results as CSV...</source>
+        <translation>将结果导出为 CSV(&amp;E)...</translation>
     </message>
     <message>
         <source>Save the last run&apos;s results as a CSV file
@@ -1805,20 +1811,20 @@ Export JSON</source>
 导出 JSON</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...	Ins</source>
-        <translation>将 cu 文件添加到列表(&amp;A)...	Ins</translation>
+        <source>&amp;Add CUDA Files...	Ins</source>
+        <translation>添加 CUDA 文件(&amp;A)...	Ins</translation>
     </message>
     <message>
-        <source>&amp;Update Selected List Item...	Enter</source>
-        <translation>更新所选列表项(&amp;U)...	Enter</translation>
+        <source>&amp;Edit Selected Item...	Enter</source>
+        <translation>编辑所选项目(&amp;E)...	Enter</translation>
     </message>
     <message>
-        <source>&amp;Delete Selected List Item	Del</source>
-        <translation>删除所选列表项(&amp;D)	Del</translation>
+        <source>&amp;Delete Selected Item	Del</source>
+        <translation>删除所选项目(&amp;D)	Del</translation>
     </message>
     <message>
-        <source>Delete &amp;All Items...	Ctrl+Del</source>
-        <translation>删除所有项目(&amp;A)...	Ctrl+Del</translation>
+        <source>Delete A&amp;ll Items...	Ctrl+Del</source>
+        <translation>删除所有项目(&amp;L)...	Ctrl+Del</translation>
     </message>
     <message>
         <source>Move U&amp;p	Alt+Up</source>
@@ -1829,8 +1835,8 @@ Export JSON</source>
         <translation>下移(&amp;W)	Alt+Down</translation>
     </message>
     <message>
-        <source>U&amp;ndo	Ctrl+Z</source>
-        <translation>撤销(&amp;N)	Ctrl+Z</translation>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>撤销(&amp;U)	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
@@ -2011,7 +2017,7 @@ The file was read as %2; saving writes %3. Save anyway?</source>
 Support App
 &lt;&lt; Tovalo &gt;&gt;</source>
         <translation>英特尔® oneAPI DPC++ 兼容性工具
-支持应用
+辅助应用程序
 &lt;&lt; Tovalo &gt;&gt;</translation>
     </message>
     <message>

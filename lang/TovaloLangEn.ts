@@ -11,11 +11,11 @@
         <source>Searching for CUDA files...
 %1 folders, %2 files found</source>
         <translation>Searching for CUDA files...
-%1 folders, %2 files found</translation>
+Folders searched: %1, files found: %2</translation>
     </message>
     <message>
         <source>Add Data</source>
-        <translation>Add Data</translation>
+        <translation>Add Item</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -33,21 +33,21 @@
         <source>%1 CUDA files were left out: their names contain a line break, which a definition file cannot hold.
 
 %2</source>
-        <translation>%1 CUDA files were left out: their names contain a line break, which a definition file cannot hold.
+        <translation>CUDA files left out: %1. Their names contain a line break, which a definition file cannot hold.
 
 %2</translation>
     </message>
     <message>
         <source>%1 with a line break in the name</source>
-        <translation>%1 with a line break in the name</translation>
+        <translation>files with a line break in the name (%1)</translation>
     </message>
     <message>
         <source>%1 folders could not be read</source>
-        <translation>%1 folders could not be read</translation>
+        <translation>folders that could not be read (%1)</translation>
     </message>
     <message>
         <source>%1 links to folders not followed</source>
-        <translation>%1 links to folders not followed</translation>
+        <translation>links to folders, not followed (%1)</translation>
     </message>
     <message>
         <source>Folder scan: %1 added, %2 already in the list</source>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>, skipped: %1</source>
-        <translation>, skipped: %1</translation>
+        <translation>; skipped: %1</translation>
     </message>
 </context>
 <context>
@@ -268,27 +268,27 @@ Support application
     </message>
     <message>
         <source>not installed.</source>
-        <translation>not installed.</translation>
+        <translation>Not installed</translation>
     </message>
     <message>
         <source>[Application Version]</source>
-        <translation>[Application Version]</translation>
+        <translation>[Application version]</translation>
     </message>
     <message>
         <source>[dpct Version]</source>
-        <translation>[dpct Version]</translation>
+        <translation>[dpct version]</translation>
     </message>
     <message>
         <source>Path : %1</source>
-        <translation>Path : %1</translation>
+        <translation>Path: %1</translation>
     </message>
     <message>
         <source>dpct version : %1</source>
-        <translation>dpct version : %1</translation>
+        <translation>dpct version: %1</translation>
     </message>
     <message>
         <source>dpct codebase : %1</source>
-        <translation>dpct codebase : %1</translation>
+        <translation>dpct codebase: %1</translation>
     </message>
 </context>
 <context>
@@ -526,8 +526,8 @@ code --goto {file}:{line}:{column}
     <message numerus="yes">
         <source>%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its source location.</source>
         <translation>
-            <numerusform>%n diagnostic of dpct in %1 item(s). Double-click a row to open its source location.</numerusform>
-            <numerusform>%n diagnostics of dpct in %1 item(s). Double-click a row to open its source location.</numerusform>
+            <numerusform>%n dpct diagnostic; items with diagnostics: %1. Double-click a row to open its source location.</numerusform>
+            <numerusform>%n dpct diagnostics; items with diagnostics: %1. Double-click a row to open its source location.</numerusform>
         </translation>
     </message>
     <message>
@@ -541,27 +541,27 @@ code --goto {file}:{line}:{column}
     <name>tovalo::gui::CDpctDataDlg</name>
     <message>
         <source>Add Data</source>
-        <translation>Add Data</translation>
+        <translation>Add Item</translation>
     </message>
     <message>
         <source>Update Data</source>
-        <translation>Update Data</translation>
+        <translation>Edit Item</translation>
     </message>
     <message>
         <source>File/Directory Selection</source>
-        <translation>File/Directory Selection</translation>
+        <translation>File or folder</translation>
     </message>
     <message>
         <source>Select a file</source>
-        <translation>Select a file</translation>
+        <translation>Select a &amp;file</translation>
     </message>
     <message>
         <source>Select a directory</source>
-        <translation>Select a directory</translation>
+        <translation>Select a f&amp;older</translation>
     </message>
     <message>
         <source>Also take the .cu sources in sub-directories</source>
-        <translation>Also take the .cu sources in sub-directories</translation>
+        <translation>Include the .cu files in &amp;subfolders</translation>
     </message>
     <message>
         <source>...</source>
@@ -581,19 +581,19 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Conversion Option Settings</source>
-        <translation>Conversion Option Settings</translation>
+        <translation>Conversion options</translation>
     </message>
     <message>
         <source>Uncheck all</source>
-        <translation>Uncheck all</translation>
+        <translation>&amp;Uncheck All</translation>
     </message>
     <message>
         <source>Check all</source>
-        <translation>Check all</translation>
+        <translation>&amp;Check All</translation>
     </message>
     <message>
         <source>cuda file (*.cu);;All Files (*)</source>
-        <translation>cuda file (*.cu);;All Files (*)</translation>
+        <translation>CUDA files (*.cu);;All files (*)</translation>
     </message>
     <message>
         <source>The selected file is already in the list.</source>
@@ -655,7 +655,7 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Text File (*.txt);;All Files (*)</source>
-        <translation>Text File (*.txt);;All Files (*)</translation>
+        <translation>Text files (*.txt);;All files (*)</translation>
     </message>
     <message>
         <source>Select the vcxproj file</source>
@@ -663,7 +663,7 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>vcxproj file (*.vcxproj);;All Files (*)</source>
-        <translation>vcxproj file (*.vcxproj);;All Files (*)</translation>
+        <translation>vcxproj files (*.vcxproj);;All files (*)</translation>
     </message>
     <message>
         <source>The selected value is not valid. Select a correct value.</source>
@@ -755,7 +755,7 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Converted NG</source>
-        <translation>Converted NG</translation>
+        <translation>Failed</translation>
     </message>
     <message>
         <source>Syntax errors</source>
@@ -900,13 +900,13 @@ Pause/Resume</translation>
     </message>
     <message>
         <source>&amp;Settings...	F12</source>
-        <translation>&amp;Settings...	F12</translation>
+        <translation>&amp;Options...	F12</translation>
     </message>
     <message>
         <source>Change the settings
 Settings</source>
-        <translation>Change the settings
-Settings</translation>
+        <translation>Change the options
+Options</translation>
     </message>
     <message>
         <source>&amp;About Tovalo...</source>
@@ -1074,13 +1074,13 @@ Close All</translation>
     </message>
     <message>
         <source>Definition file (*.txt);;All Files (*)</source>
-        <translation>Definition file (*.txt);;All Files (*)</translation>
+        <translation>Definition files (*.txt);;All files (*)</translation>
     </message>
     <message>
         <source>&quot;Intel®  oneAPI DPC++ Compatibility Tool&quot; Support App
 Do you really want to quit?</source>
-        <translation>&quot;Intel®  oneAPI DPC++ Compatibility Tool&quot; Support App
-Do you really want to quit?</translation>
+        <translation>&quot;Intel® oneAPI DPC++ Compatibility Tool&quot; support application
+Do you want to quit?</translation>
     </message>
     <message>
         <source>The web browser could not be started for %1.</source>
@@ -1117,11 +1117,11 @@ Do you really want to quit?</translation>
     </message>
     <message>
         <source>dpct conversion started</source>
-        <translation>dpct conversion started</translation>
+        <translation>Conversion started</translation>
     </message>
     <message>
         <source>dpct converting...</source>
-        <translation>dpct converting...</translation>
+        <translation>Converting with dpct...</translation>
     </message>
     <message>
         <source>dpct run paused</source>
@@ -1129,7 +1129,7 @@ Do you really want to quit?</translation>
     </message>
     <message>
         <source>dpct ver: %1</source>
-        <translation>dpct ver: %1</translation>
+        <translation>dpct version: %1</translation>
     </message>
     <message>
         <source>DEMO: simulated oneAPI toolkit</source>
@@ -1139,17 +1139,26 @@ Do you really want to quit?</translation>
         <source>Stopping...</source>
         <translation>Stopping...</translation>
     </message>
-    <message>
-        <source>%1 OK, %2 NG, %3 syntax errors</source>
-        <translation>%1 OK, %2 NG, %3 syntax errors</translation>
+    <message numerus="yes">
+        <source>%1 OK, %2 failed, %n with syntax errors</source>
+        <translation>
+            <numerusform>%1 OK, %2 failed, %n with syntax errors</numerusform>
+            <numerusform>%1 OK, %2 failed, %n with syntax errors</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Stopped after %1 of %2 items: %3 (%4)</source>
-        <translation>Stopped after %1 of %2 items: %3 (%4)</translation>
+    <message numerus="yes">
+        <source>Stopped after %1 of %n item(s): %2 (%3)</source>
+        <translation>
+            <numerusform>Stopped after %1 of %n item: %2 (%3)</numerusform>
+            <numerusform>Stopped after %1 of %n items: %2 (%3)</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Finished %1 items: %2 (%3)</source>
-        <translation>Finished %1 items: %2 (%3)</translation>
+    <message numerus="yes">
+        <source>Finished %n item(s): %1 (%2)</source>
+        <translation>
+            <numerusform>Finished %n item: %1 (%2)</numerusform>
+            <numerusform>Finished %n items: %1 (%2)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Conversion unavailable: oneAPI not found</source>
@@ -1180,7 +1189,7 @@ Do you really want to quit?</translation>
     </message>
     <message>
         <source>Log files (*.log);;Text files (*.txt);;All Files (*)</source>
-        <translation>Log files (*.log);;Text files (*.txt);;All Files (*)</translation>
+        <translation>Log files (*.log);;Text files (*.txt);;All files (*)</translation>
     </message>
     <message>
         <source>The output could not be saved to %1:
@@ -1244,20 +1253,20 @@ Do you really want to quit?</translation>
         <translation>Status &quot;Converting&quot;: text</translation>
     </message>
     <message>
-        <source>Status &quot;Syntax error&quot;: text</source>
-        <translation>Status &quot;Syntax error&quot;: text</translation>
+        <source>Status &quot;Syntax errors&quot;: text</source>
+        <translation>Status &quot;Syntax errors&quot;: text</translation>
     </message>
     <message>
         <source>Status &quot;Converted OK&quot;: text</source>
         <translation>Status &quot;Converted OK&quot;: text</translation>
     </message>
     <message>
-        <source>Status &quot;Converted NG&quot;: text</source>
-        <translation>Status &quot;Converted NG&quot;: text</translation>
+        <source>Status &quot;Failed&quot;: text</source>
+        <translation>Status &quot;Failed&quot;: text</translation>
     </message>
     <message>
         <source>Conversion result window</source>
-        <translation>Conversion result window</translation>
+        <translation>Result pane</translation>
     </message>
     <message>
         <source>Text</source>
@@ -1269,7 +1278,7 @@ Do you really want to quit?</translation>
     </message>
     <message>
         <source>Output window</source>
-        <translation>Output window</translation>
+        <translation>Output pane</translation>
     </message>
     <message>
         <source>C&amp;olour:</source>
@@ -1285,7 +1294,7 @@ Do you really want to quit?</translation>
     </message>
     <message>
         <source>&amp;Reset to the initial colours</source>
-        <translation>&amp;Reset to the initial colours</translation>
+        <translation>&amp;Reset to the default colours</translation>
     </message>
 </context>
 <context>
@@ -1371,7 +1380,7 @@ Do you really want to quit?</translation>
     </message>
     <message>
         <source>Common</source>
-        <translation>Common</translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Colour settings</source>
@@ -1437,7 +1446,7 @@ Do you really want to quit?</translation>
     </message>
     <message>
         <source>the command line is %1 characters long, and the command interpreter accepts at most %2</source>
-        <translation>the command line is %1 characters long, and the command interpreter accepts at most %2</translation>
+        <translation>the command line&apos;s length (%1) is over the command interpreter&apos;s limit (%2)</translation>
     </message>
     <message>
         <source>The command interpreter has ended (%1).</source>
@@ -1698,8 +1707,8 @@ Close</source>
 Close</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...</source>
-        <translation>&amp;Add cu Files to List...</translation>
+        <source>&amp;Add CUDA Files...</source>
+        <translation>&amp;Add CUDA Files...</translation>
     </message>
     <message>
         <source>Add CUDA files to the list
@@ -1708,18 +1717,18 @@ Add</source>
 Add</translation>
     </message>
     <message>
-        <source>&amp;Update Selected List Item...</source>
-        <translation>&amp;Update Selected List Item...</translation>
+        <source>&amp;Edit Selected Item...</source>
+        <translation>&amp;Edit Selected Item...</translation>
     </message>
     <message>
-        <source>Change the selected item
-Update</source>
-        <translation>Change the selected item
-Update</translation>
+        <source>Edit the selected item
+Edit</source>
+        <translation>Edit the selected item
+Edit</translation>
     </message>
     <message>
-        <source>&amp;Delete Selected List Item</source>
-        <translation>&amp;Delete Selected List Item</translation>
+        <source>&amp;Delete Selected Item</source>
+        <translation>&amp;Delete Selected Item</translation>
     </message>
     <message>
         <source>Delete the selected item
@@ -1728,8 +1737,8 @@ Delete</source>
 Delete</translation>
     </message>
     <message>
-        <source>Delete &amp;All Items...</source>
-        <translation>Delete &amp;All Items...</translation>
+        <source>Delete A&amp;ll Items...</source>
+        <translation>Delete A&amp;ll Items...</translation>
     </message>
     <message>
         <source>Delete every item of the list
@@ -1758,13 +1767,13 @@ Move Down</source>
 Move Down</translation>
     </message>
     <message>
-        <source>U&amp;ndo</source>
-        <translation>U&amp;ndo</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
     </message>
     <message>
-        <source>Take back the last change to the list
+        <source>Undo the last change
 Undo</source>
-        <translation>Take back the last change to the list
+        <translation>Undo the last change
 Undo</translation>
     </message>
     <message>
@@ -1772,9 +1781,9 @@ Undo</translation>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <source>Make again the change last taken back
+        <source>Redo the last undone change
 Redo</source>
-        <translation>Make again the change last taken back
+        <translation>Redo the last undone change
 Redo</translation>
     </message>
     <message>
@@ -1788,8 +1797,8 @@ Diagnostics</source>
 Diagnostics</translation>
     </message>
     <message>
-        <source>Export Results as &amp;CSV...</source>
-        <translation>Export Results as &amp;CSV...</translation>
+        <source>&amp;Export Results as CSV...</source>
+        <translation>&amp;Export Results as CSV...</translation>
     </message>
     <message>
         <source>Save the last run&apos;s results as a CSV file
@@ -1808,20 +1817,20 @@ Export JSON</source>
 Export JSON</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...	Ins</source>
-        <translation>&amp;Add cu Files to List...	Ins</translation>
+        <source>&amp;Add CUDA Files...	Ins</source>
+        <translation>&amp;Add CUDA Files...	Ins</translation>
     </message>
     <message>
-        <source>&amp;Update Selected List Item...	Enter</source>
-        <translation>&amp;Update Selected List Item...	Enter</translation>
+        <source>&amp;Edit Selected Item...	Enter</source>
+        <translation>&amp;Edit Selected Item...	Enter</translation>
     </message>
     <message>
-        <source>&amp;Delete Selected List Item	Del</source>
-        <translation>&amp;Delete Selected List Item	Del</translation>
+        <source>&amp;Delete Selected Item	Del</source>
+        <translation>&amp;Delete Selected Item	Del</translation>
     </message>
     <message>
-        <source>Delete &amp;All Items...	Ctrl+Del</source>
-        <translation>Delete &amp;All Items...	Ctrl+Del</translation>
+        <source>Delete A&amp;ll Items...	Ctrl+Del</source>
+        <translation>Delete A&amp;ll Items...	Ctrl+Del</translation>
     </message>
     <message>
         <source>Move U&amp;p	Alt+Up</source>
@@ -1832,8 +1841,8 @@ Export JSON</translation>
         <translation>Move Do&amp;wn	Alt+Down</translation>
     </message>
     <message>
-        <source>U&amp;ndo	Ctrl+Z</source>
-        <translation>U&amp;ndo	Ctrl+Z</translation>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Undo	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
@@ -1864,15 +1873,15 @@ Convert Selected</translation>
     </message>
     <message>
         <source>Definition file (*.txt);;All Files (*)</source>
-        <translation>Definition file (*.txt);;All Files (*)</translation>
+        <translation>Definition files (*.txt);;All files (*)</translation>
     </message>
     <message>
         <source>Do you want to save (%1)?</source>
-        <translation>Do you want to save (%1)?</translation>
+        <translation>Do you want to save the changes to %1?</translation>
     </message>
     <message>
         <source>Do you want to save %1?</source>
-        <translation>Do you want to save %1?</translation>
+        <translation>Do you want to save the changes to %1?</translation>
     </message>
     <message>
         <source>This is not a definition file: it holds binary data.</source>
@@ -2018,7 +2027,7 @@ The file was read as %2; saving writes %3. Save anyway?</translation>
 Support App
 &lt;&lt; Tovalo &gt;&gt;</source>
         <translation>Intel® oneAPI DPC++ Compatibility Tool
-Support App
+Support application
 &lt;&lt; Tovalo &gt;&gt;</translation>
     </message>
     <message>
@@ -2065,7 +2074,7 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <name>tovalo::gui::SourceOpener</name>
     <message>
         <source>The file %1 does not exist (any more).</source>
-        <translation>The file %1 does not exist (any more).</translation>
+        <translation>The file %1 no longer exists.</translation>
     </message>
     <message>
         <source>No program is set up to open %1.</source>

@@ -10,12 +10,12 @@
     <message>
         <source>Searching for CUDA files...
 %1 folders, %2 files found</source>
-        <translation>CUDAファイルを検索しています...
-%1 フォルダー、%2 ファイル</translation>
+        <translation>CUDA ファイルを検索しています...
+フォルダー %1 件、ファイル %2 件</translation>
     </message>
     <message>
         <source>Add Data</source>
-        <translation>データの追加</translation>
+        <translation>項目の追加</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -27,35 +27,35 @@
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation>... ほか %1 個</translation>
+        <translation>... ほか %1 件</translation>
     </message>
     <message>
         <source>%1 CUDA files were left out: their names contain a line break, which a definition file cannot hold.
 
 %2</source>
-        <translation>名前に改行を含む CUDA ファイル %1 個は追加しませんでした。定義ファイルには改行を含む名前を保存できません。
+        <translation>名前に改行を含む CUDA ファイル %1 件は追加しませんでした。定義ファイルには改行を含む名前を保存できません。
 
 %2</translation>
     </message>
     <message>
         <source>%1 with a line break in the name</source>
-        <translation>名前に改行を含むファイル %1件</translation>
+        <translation>名前に改行を含むファイル %1 件</translation>
     </message>
     <message>
         <source>%1 folders could not be read</source>
-        <translation>読み取れなかったフォルダー %1個</translation>
+        <translation>読み取れなかったフォルダー %1 件</translation>
     </message>
     <message>
         <source>%1 links to folders not followed</source>
-        <translation>たどらなかったフォルダーへのリンク %1個</translation>
+        <translation>たどらなかったフォルダーへのリンク %1 件</translation>
     </message>
     <message>
         <source>Folder scan: %1 added, %2 already in the list</source>
-        <translation>フォルダー検索: %1件追加、%2件は登録済み</translation>
+        <translation>フォルダー検索：%1 件追加、%2 件は登録済み</translation>
     </message>
     <message>
         <source>, skipped: %1</source>
-        <translation>、スキップ: %1</translation>
+        <translation>、スキップ：%1</translation>
     </message>
 </context>
 <context>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Specifies the directory path of the CUDA header files.</source>
-        <translation>CUDA *ヘッダーファイルのディレクトリパスを指定します。</translation>
+        <translation>CUDA ヘッダーファイルのディレクトリパスを指定します。</translation>
     </message>
     <message>
         <source>Specifies the helper header folder name and the main helper header file name.</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Generates a makefile for the migrated files in the --out-root directory.</source>
-        <translation>-out-rootディレクトリに移行されたファイルのmakefileを生成します。</translation>
+        <translation>--out-root ディレクトリに、移行されたファイルの makefile を生成します。</translation>
     </message>
     <message>
         <source>Directory path of the root of the source tree to migrate. Only files under this root are migrated.</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Redirects the stdout/stderr output to a file in the output directory given by --out-root.</source>
-        <translation>Istdout/stderrの出力を--out-rootオプションで指定された出力ディレクトリにリダイレクトします。</translation>
+        <translation>stdout/stderr の出力を、--out-root オプションで指定された出力ディレクトリのファイルにリダイレクトします。</translation>
     </message>
     <message>
         <source>Sets the level of detail of the output.</source>
@@ -262,7 +262,7 @@
         <source>Intel® oneAPI DPC++ Compatibility Tool
 Support application
 &lt;&lt; Tovalo &gt;&gt;</source>
-        <translation>インテル® OneAPI DPC++互換性ツール
+        <translation>インテル® oneAPI DPC++ 互換性ツール
 サポートアプリ
 &lt;&lt; Tovalo &gt;&gt;</translation>
     </message>
@@ -442,7 +442,7 @@ Support application
     </message>
     <message>
         <source>Tan</source>
-        <translation>ベージ</translation>
+        <translation>ベージュ</translation>
     </message>
     <message>
         <source>Light Yellow</source>
@@ -511,7 +511,7 @@ Support application
         <source>The command line that opens a source file, for example
 code --goto {file}:{line}:{column}
 {file}, {line} and {column} are replaced; the program is started without a shell.</source>
-        <translation>ソースファイルを開くコマンドライン。例:
+        <translation>ソースファイルを開くコマンドライン。例：
 code --goto {file}:{line}:{column}
 {file}、{line}、{column} は置き換えられます。プログラムはシェルを介さずに起動されます。</translation>
     </message>
@@ -526,7 +526,7 @@ code --goto {file}:{line}:{column}
     <message numerus="yes">
         <source>%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its source location.</source>
         <translation>
-            <numerusform>dpctの診断 %n 件(%1 項目)。行をダブルクリックするとソースの該当位置を開きます。</numerusform>
+            <numerusform>dpctの診断 %n 件（%1 件の項目）。行をダブルクリックするとソースの該当位置を開きます。</numerusform>
         </translation>
     </message>
     <message>
@@ -540,11 +540,11 @@ code --goto {file}:{line}:{column}
     <name>tovalo::gui::CDpctDataDlg</name>
     <message>
         <source>Add Data</source>
-        <translation>データの追加</translation>
+        <translation>項目の追加</translation>
     </message>
     <message>
         <source>Update Data</source>
-        <translation>データの更新</translation>
+        <translation>項目の編集</translation>
     </message>
     <message>
         <source>File/Directory Selection</source>
@@ -552,15 +552,15 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Select a file</source>
-        <translation>ファイルを選択</translation>
+        <translation>ファイルを選択(&amp;F)</translation>
     </message>
     <message>
         <source>Select a directory</source>
-        <translation>ディレクトリを選択</translation>
+        <translation>フォルダーを選択(&amp;O)</translation>
     </message>
     <message>
         <source>Also take the .cu sources in sub-directories</source>
-        <translation>配下のディレクトリにあるcuソースも対象とする</translation>
+        <translation>サブフォルダーの .cu ファイルも含める(&amp;S)</translation>
     </message>
     <message>
         <source>...</source>
@@ -572,11 +572,11 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Select the CUDA file to convert</source>
-        <translation>変換するCUDA*ファイルの選択</translation>
+        <translation>変換する CUDA ファイルの選択</translation>
     </message>
     <message>
         <source>Select the folder that holds the CUDA files to convert</source>
-        <translation>変換するCUDA*ファイルがあるフォルダの選択</translation>
+        <translation>変換する CUDA ファイルがあるフォルダーの選択</translation>
     </message>
     <message>
         <source>Conversion Option Settings</source>
@@ -584,19 +584,19 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Uncheck all</source>
-        <translation>チェックをすべて解除する</translation>
+        <translation>チェックをすべて解除(&amp;U)</translation>
     </message>
     <message>
         <source>Check all</source>
-        <translation>すべてチェックを付ける</translation>
+        <translation>すべてチェック(&amp;C)</translation>
     </message>
     <message>
         <source>cuda file (*.cu);;All Files (*)</source>
-        <translation>cuda file (*.cu);;All Files (*)</translation>
+        <translation>CUDA ファイル (*.cu);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>The selected file is already in the list.</source>
-        <translation>選択したファイルはリストに登録済です。</translation>
+        <translation>選択したファイルはリストに登録済みです。</translation>
     </message>
     <message>
         <source>The file name is not valid. Enter a valid file name.</source>
@@ -633,7 +633,7 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Select the directory of the CUDA header files</source>
-        <translation>CUDA *ヘッダーファイルのディレクトリパスを選択</translation>
+        <translation>CUDA ヘッダーファイルのディレクトリを選択</translation>
     </message>
     <message>
         <source>Select the root directory of the source tree</source>
@@ -653,7 +653,7 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Text File (*.txt);;All Files (*)</source>
-        <translation>Text File(*.txt);;All Files(*)</translation>
+        <translation>テキストファイル (*.txt);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>Select the vcxproj file</source>
@@ -661,7 +661,7 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>vcxproj file (*.vcxproj);;All Files (*)</source>
-        <translation>vcxproj file (*.vcxproj);;All Files(*)</translation>
+        <translation>vcxproj ファイル (*.vcxproj);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>The selected value is not valid. Select a correct value.</source>
@@ -694,7 +694,7 @@ code --goto {file}:{line}:{column}
     <message numerus="yes">
         <source>%n entries are not valid:</source>
         <translation>
-            <numerusform>%n 個の入力が正しくありません:</numerusform>
+            <numerusform>%n 件の入力が正しくありません：</numerusform>
         </translation>
     </message>
 </context>
@@ -725,7 +725,7 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>dpct diagnostics: %1</source>
-        <translation>dpct診断: %1</translation>
+        <translation>dpct診断：%1</translation>
     </message>
 </context>
 <context>
@@ -736,7 +736,7 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Row %1 of %2: %3</source>
-        <translation>%1 / %2 行目: %3</translation>
+        <translation>%2 行中 %1 行目：%3</translation>
     </message>
     <message>
         <source>Waiting</source>
@@ -807,7 +807,7 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Office2007: &amp;Blue Style</source>
-        <translation>Office2007： ブルー スタイル(&amp;B)</translation>
+        <translation>Office2007：ブルー スタイル(&amp;B)</translation>
     </message>
     <message>
         <source>Office2007: B&amp;lack Style</source>
@@ -897,13 +897,13 @@ Pause/Resume</source>
     </message>
     <message>
         <source>&amp;Settings...	F12</source>
-        <translation>動作環境(&amp;S)...	F12</translation>
+        <translation>オプション(&amp;O)...	F12</translation>
     </message>
     <message>
         <source>Change the settings
 Settings</source>
-        <translation>動作環境を設定します
-動作環境</translation>
+        <translation>オプションを設定します
+オプション</translation>
     </message>
     <message>
         <source>&amp;About Tovalo...</source>
@@ -917,23 +917,23 @@ About</source>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>ツール バー(&amp;T)</translation>
+        <translation>ツールバー(&amp;T)</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toolbar</source>
-        <translation>ツール バーの表示/非表示を切り替えます
-ツール バー</translation>
+        <translation>ツールバーの表示/非表示を切り替えます
+ツールバー</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>ステータス バー(&amp;S)</translation>
+        <translation>ステータスバー(&amp;S)</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Status Bar</source>
-        <translation>ステータス バーの表示/非表示を切り替えます
-ステータス バー</translation>
+        <translation>ステータスバーの表示/非表示を切り替えます
+ステータスバー</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -942,7 +942,7 @@ Status Bar</source>
     <message>
         <source>Recent &amp;Files</source>
         <comment>submenu</comment>
-        <translation>最近使用したファイル(&amp;F)</translation>
+        <translation>最近使ったファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -1071,13 +1071,13 @@ Close All</source>
     </message>
     <message>
         <source>Definition file (*.txt);;All Files (*)</source>
-        <translation>Definition file(*.txt);;All Files(*)</translation>
+        <translation>定義ファイル (*.txt);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>&quot;Intel®  oneAPI DPC++ Compatibility Tool&quot; Support App
 Do you really want to quit?</source>
-        <translation>『Intel®  OneAPI DPC++互換性ツール』 サポートアプリ
-を終了してよろしいですか？</translation>
+        <translation>『インテル® oneAPI DPC++ 互換性ツール』サポートアプリ
+終了してよろしいですか？</translation>
     </message>
     <message>
         <source>The web browser could not be started for %1.</source>
@@ -1086,7 +1086,7 @@ Do you really want to quit?</source>
     <message>
         <source>The user guide was not found. It was looked for in:
 %1</source>
-        <translation>ユーザーガイドが見つかりません。次の場所を探しました:
+        <translation>ユーザーガイドが見つかりません。次の場所を探しました：
 %1</translation>
     </message>
     <message>
@@ -1098,11 +1098,11 @@ Do you really want to quit?</source>
     <name>tovalo::gui::MainStatusBar</name>
     <message>
         <source>Starting setvars</source>
-        <translation>setarg.bat起動開始</translation>
+        <translation>setvars 起動開始</translation>
     </message>
     <message>
         <source>Running setvars...</source>
-        <translation>setarg.bat起動中...</translation>
+        <translation>setvars 実行中...</translation>
     </message>
     <message>
         <source>Querying the dpct version</source>
@@ -1130,27 +1130,33 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>DEMO: simulated oneAPI toolkit</source>
-        <translation>デモ: 模擬oneAPIツールキット</translation>
+        <translation>デモ：模擬oneAPIツールキット</translation>
     </message>
     <message>
         <source>Stopping...</source>
         <translation>停止中...</translation>
     </message>
-    <message>
-        <source>%1 OK, %2 NG, %3 syntax errors</source>
-        <translation>OK %1件、NG %2件、構文エラー %3件</translation>
+    <message numerus="yes">
+        <source>%1 OK, %2 failed, %n with syntax errors</source>
+        <translation>
+            <numerusform>OK %1 件、NG %2 件、構文エラーあり %n 件</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Stopped after %1 of %2 items: %3 (%4)</source>
-        <translation>%2項目中%1項目で停止: %3 (%4)</translation>
+    <message numerus="yes">
+        <source>Stopped after %1 of %n item(s): %2 (%3)</source>
+        <translation>
+            <numerusform>%n 件中 %1 件で停止：%2 (%3)</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Finished %1 items: %2 (%3)</source>
-        <translation>%1項目の変換終了: %2 (%3)</translation>
+    <message numerus="yes">
+        <source>Finished %n item(s): %1 (%2)</source>
+        <translation>
+            <numerusform>%n 件の変換終了：%1 (%2)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Conversion unavailable: oneAPI not found</source>
-        <translation>変換不可: oneAPIが見つかりません</translation>
+        <translation>変換不可：oneAPIが見つかりません</translation>
     </message>
 </context>
 <context>
@@ -1182,7 +1188,7 @@ Do you really want to quit?</source>
     <message>
         <source>The output could not be saved to %1:
 %2</source>
-        <translation>出力を %1 に保存できませんでした:
+        <translation>出力を %1 に保存できませんでした：
 %2</translation>
     </message>
     <message>
@@ -1241,16 +1247,16 @@ Do you really want to quit?</source>
         <translation>状態：「変換中」文字色</translation>
     </message>
     <message>
-        <source>Status &quot;Syntax error&quot;: text</source>
-        <translation>状態：「文法エラー」文字色</translation>
+        <source>Status &quot;Syntax errors&quot;: text</source>
+        <translation>状態：「構文エラーあり」文字色</translation>
     </message>
     <message>
         <source>Status &quot;Converted OK&quot;: text</source>
-        <translation>状態：「変換結果OK」文字色</translation>
+        <translation>状態：「変換OK」文字色</translation>
     </message>
     <message>
-        <source>Status &quot;Converted NG&quot;: text</source>
-        <translation>状態：「変換結果NG」文字色</translation>
+        <source>Status &quot;Failed&quot;: text</source>
+        <translation>状態：「変換NG」文字色</translation>
     </message>
     <message>
         <source>Conversion result window</source>
@@ -1278,7 +1284,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>Undo &amp;all</source>
-        <translation>全て元に戻す(&amp;A)</translation>
+        <translation>すべて元に戻す(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Reset to the initial colours</source>
@@ -1321,7 +1327,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>&amp;Application look:</source>
-        <translation>アプリケーションの外観(&amp;L):</translation>
+        <translation>アプリケーションの外観(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Tab mode</source>
@@ -1377,7 +1383,7 @@ Do you really want to quit?</source>
     <message>
         <source>The settings could not be saved:
 %1</source>
-        <translation>設定を保存できませんでした:
+        <translation>設定を保存できませんでした：
 %1</translation>
     </message>
 </context>
@@ -1390,7 +1396,7 @@ Do you really want to quit?</source>
     <message>
         <source>[Tovalo] The command interpreter could not be started: %1
 </source>
-        <translation>[Tovalo] コマンド インタープリターを起動できませんでした: %1
+        <translation>[Tovalo] コマンド インタープリターを起動できませんでした：%1
 </translation>
     </message>
     <message>
@@ -1411,7 +1417,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>Tovalo looked for oneAPI in:</source>
-        <translation>oneAPIを探した場所:</translation>
+        <translation>oneAPIを探した場所：</translation>
     </message>
     <message>
         <source>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</source>
@@ -1426,15 +1432,15 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>The command could not be written to the command interpreter: %1</source>
-        <translation>コマンド インタープリターにコマンドを書き込めませんでした: %1</translation>
+        <translation>コマンド インタープリターにコマンドを書き込めませんでした：%1</translation>
     </message>
     <message>
         <source>Not converted: %1.</source>
-        <translation>変換しませんでした: %1。</translation>
+        <translation>変換しませんでした：%1。</translation>
     </message>
     <message>
         <source>the command line is %1 characters long, and the command interpreter accepts at most %2</source>
-        <translation>コマンド ラインの長さは %1 文字ですが、コマンド インタープリターが受け付けるのは最大 %2 文字です</translation>
+        <translation>コマンドラインの長さは %1 文字ですが、コマンド インタープリターが受け付けるのは最大 %2 文字です</translation>
     </message>
     <message>
         <source>The command interpreter has ended (%1).</source>
@@ -1450,7 +1456,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>A new command interpreter could not be started: %1</source>
-        <translation>新しいコマンド インタープリターを起動できませんでした: %1</translation>
+        <translation>新しいコマンド インタープリターを起動できませんでした：%1</translation>
     </message>
     <message>
         <source>A new command interpreter has been started.</source>
@@ -1478,15 +1484,15 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>the console could not be read: %1</source>
-        <translation>コンソールを読み取れませんでした: %1</translation>
+        <translation>コンソールを読み取れませんでした：%1</translation>
     </message>
     <message>
         <source>cannot create the console pipes: %1</source>
-        <translation>コンソールのパイプを作成できません: %1</translation>
+        <translation>コンソールのパイプを作成できません：%1</translation>
     </message>
     <message>
         <source>cannot start %1: %2</source>
-        <translation>%1 を起動できません: %2</translation>
+        <translation>%1 を起動できません：%2</translation>
     </message>
     <message>
         <source>the command interpreter is not running</source>
@@ -1518,7 +1524,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>the command line</source>
-        <translation>コマンド ライン</translation>
+        <translation>コマンドライン</translation>
     </message>
     <message>
         <source>has a double quote that is not closed</source>
@@ -1546,7 +1552,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>contains a double quote, which would end its quotes on the command line</source>
-        <translation>二重引用符が含まれています (コマンド ライン上で引用符が閉じてしまいます)</translation>
+        <translation>二重引用符が含まれています (コマンドライン上で引用符が閉じてしまいます)</translation>
     </message>
     <message>
         <source>contains a %NAME:...% edit of a variable, which the command interpreter would expand before it reads quotes</source>
@@ -1626,11 +1632,11 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>not valid JSON: %1 at line %2, column %3</source>
-        <translation>有効な JSON ではありません: %2 行 %3 列目で %1</translation>
+        <translation>有効な JSON ではありません：%2 行 %3 列目で %1</translation>
     </message>
     <message>
         <source>not a compilation database: the JSON text is not an array of entries</source>
-        <translation>コンパイル データベースではありません: JSON テキストがエントリの配列ではありません</translation>
+        <translation>コンパイル データベースではありません：JSON テキストがエントリの配列ではありません</translation>
     </message>
     <message>
         <source>entry %1 of the compilation database is not an object</source>
@@ -1658,7 +1664,7 @@ Do you really want to quit?</source>
     <message>
         <source>This file does not exist:
 %1</source>
-        <translation>このファイルは存在しません:
+        <translation>このファイルは存在しません：
 %1</translation>
     </message>
 </context>
@@ -1695,8 +1701,8 @@ Close</source>
 閉じる</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...</source>
-        <translation>cuファイルをリストに追加(&amp;A)...</translation>
+        <source>&amp;Add CUDA Files...</source>
+        <translation>CUDA ファイルを追加(&amp;A)...</translation>
     </message>
     <message>
         <source>Add CUDA files to the list
@@ -1705,18 +1711,18 @@ Add</source>
 追加</translation>
     </message>
     <message>
-        <source>&amp;Update Selected List Item...</source>
-        <translation>選択したリスト項目を更新(&amp;U)...</translation>
+        <source>&amp;Edit Selected Item...</source>
+        <translation>選択した項目を編集(&amp;E)...</translation>
     </message>
     <message>
-        <source>Change the selected item
-Update</source>
-        <translation>選択したリスト項目を更新します
-更新</translation>
+        <source>Edit the selected item
+Edit</source>
+        <translation>選択した項目を編集します
+編集</translation>
     </message>
     <message>
-        <source>&amp;Delete Selected List Item</source>
-        <translation>選択したリスト項目を削除(&amp;D)</translation>
+        <source>&amp;Delete Selected Item</source>
+        <translation>選択した項目を削除(&amp;D)</translation>
     </message>
     <message>
         <source>Delete the selected item
@@ -1725,14 +1731,14 @@ Delete</source>
 削除</translation>
     </message>
     <message>
-        <source>Delete &amp;All Items...</source>
-        <translation>全ての項目を削除(&amp;A)...</translation>
+        <source>Delete A&amp;ll Items...</source>
+        <translation>すべての項目を削除(&amp;L)...</translation>
     </message>
     <message>
         <source>Delete every item of the list
 Delete All</source>
-        <translation>全ての項目を削除します
-全て削除</translation>
+        <translation>すべての項目を削除します
+すべて削除</translation>
     </message>
     <message>
         <source>Move U&amp;p</source>
@@ -1755,11 +1761,11 @@ Move Down</source>
 下へ移動</translation>
     </message>
     <message>
-        <source>U&amp;ndo</source>
-        <translation>元に戻す(&amp;N)</translation>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
-        <source>Take back the last change to the list
+        <source>Undo the last change
 Undo</source>
         <translation>リストへの最後の変更を取り消します
 元に戻す</translation>
@@ -1769,7 +1775,7 @@ Undo</source>
         <translation>やり直し(&amp;R)</translation>
     </message>
     <message>
-        <source>Make again the change last taken back
+        <source>Redo the last undone change
 Redo</source>
         <translation>最後に取り消した変更をやり直します
 やり直し</translation>
@@ -1785,8 +1791,8 @@ Diagnostics</source>
 dpct診断</translation>
     </message>
     <message>
-        <source>Export Results as &amp;CSV...</source>
-        <translation>結果をCSVでエクスポート(&amp;C)...</translation>
+        <source>&amp;Export Results as CSV...</source>
+        <translation>結果を CSV でエクスポート(&amp;E)...</translation>
     </message>
     <message>
         <source>Save the last run&apos;s results as a CSV file
@@ -1796,7 +1802,7 @@ CSVエクスポート</translation>
     </message>
     <message>
         <source>Export Results as &amp;JSON...</source>
-        <translation>結果をJSONでエクスポート(&amp;J)...</translation>
+        <translation>結果を JSON でエクスポート(&amp;J)...</translation>
     </message>
     <message>
         <source>Save the last run&apos;s results as a JSON file
@@ -1805,20 +1811,20 @@ Export JSON</source>
 JSONエクスポート</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...	Ins</source>
-        <translation>cuファイルをリストに追加(&amp;A)...	Ins</translation>
+        <source>&amp;Add CUDA Files...	Ins</source>
+        <translation>CUDA ファイルを追加(&amp;A)...	Ins</translation>
     </message>
     <message>
-        <source>&amp;Update Selected List Item...	Enter</source>
-        <translation>選択したリスト項目を更新(&amp;U)...	Enter</translation>
+        <source>&amp;Edit Selected Item...	Enter</source>
+        <translation>選択した項目を編集(&amp;E)...	Enter</translation>
     </message>
     <message>
-        <source>&amp;Delete Selected List Item	Del</source>
-        <translation>選択したリスト項目を削除(&amp;D)	Del</translation>
+        <source>&amp;Delete Selected Item	Del</source>
+        <translation>選択した項目を削除(&amp;D)	Del</translation>
     </message>
     <message>
-        <source>Delete &amp;All Items...	Ctrl+Del</source>
-        <translation>全ての項目を削除(&amp;A)...	Ctrl+Del</translation>
+        <source>Delete A&amp;ll Items...	Ctrl+Del</source>
+        <translation>すべての項目を削除(&amp;L)...	Ctrl+Del</translation>
     </message>
     <message>
         <source>Move U&amp;p	Alt+Up</source>
@@ -1829,8 +1835,8 @@ JSONエクスポート</translation>
         <translation>下へ移動(&amp;W)	Alt+Down</translation>
     </message>
     <message>
-        <source>U&amp;ndo	Ctrl+Z</source>
-        <translation>元に戻す(&amp;N)	Ctrl+Z</translation>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>元に戻す(&amp;U)	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
@@ -1861,7 +1867,7 @@ Convert Selected</source>
     </message>
     <message>
         <source>Definition file (*.txt);;All Files (*)</source>
-        <translation>Definition file(*.txt);;All Files(*)</translation>
+        <translation>定義ファイル (*.txt);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>Do you want to save (%1)?</source>
@@ -1963,7 +1969,7 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message numerus="yes">
         <source>Are you sure you want to delete all %n item(s) from the list?</source>
         <translation>
-            <numerusform>リストの全 %n 項目を削除してよろしいですか？</numerusform>
+            <numerusform>リストの全 %n 件の項目を削除してよろしいですか？</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2010,7 +2016,7 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <source>Intel® oneAPI DPC++ Compatibility Tool
 Support App
 &lt;&lt; Tovalo &gt;&gt;</source>
-        <translation>インテル® OneAPI DPC++互換性ツール
+        <translation>インテル® oneAPI DPC++ 互換性ツール
 サポートアプリ
 &lt;&lt; Tovalo &gt;&gt;</translation>
     </message>
@@ -2025,21 +2031,21 @@ Support App
         <source>%1
   writes into %2 as %3 does, with other values of: %4</source>
         <translation>%1
-  %3 と同じ %2 に出力しますが、次のオプションの値が異なります: %4</translation>
+  %3 と同じ %2 に出力しますが、次のオプションの値が異なります：%4</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more item(s).</source>
         <translation>
-            <numerusform>…ほか %n 項目。</numerusform>
+            <numerusform>…ほか %n 件。</numerusform>
         </translation>
     </message>
     <message>
         <source>dpct keeps the options of a migration in its out-root folder and refuses (exit code -37) a later migration into the same folder with other values of the options it compares. These items would be refused:%1
 
 Give them the same options, another --out-root, or --no-incremental-migration. Run anyway?</source>
-        <translation>dpctは移行時のオプションを出力先(out-root)フォルダーに記録し、同じフォルダーへの以後の移行で比較対象のオプションの値が異なると移行を拒否します(終了コード -37)。次の項目は拒否されます:%1
+        <translation>dpctは移行時のオプションを出力先(out-root)フォルダーに記録し、同じフォルダーへの以後の移行で比較対象のオプションの値が異なると移行を拒否します(終了コード -37)。次の項目は拒否されます：%1
 
-同じオプションにするか、別の --out-root を指定するか、--no-incremental-migration を使用してください。このまま変換しますか?</translation>
+同じオプションにするか、別の --out-root を指定するか、--no-incremental-migration を使用してください。このまま変換しますか？</translation>
     </message>
     <message>
         <source>&amp;Run Anyway</source>

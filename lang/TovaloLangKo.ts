@@ -15,7 +15,7 @@
     </message>
     <message>
         <source>Add Data</source>
-        <translation>데이터 추가</translation>
+        <translation>항목 추가</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -540,11 +540,11 @@ code --goto {file}:{line}:{column}
     <name>tovalo::gui::CDpctDataDlg</name>
     <message>
         <source>Add Data</source>
-        <translation>데이터 추가</translation>
+        <translation>항목 추가</translation>
     </message>
     <message>
         <source>Update Data</source>
-        <translation>데이터 업데이트</translation>
+        <translation>항목 편집</translation>
     </message>
     <message>
         <source>File/Directory Selection</source>
@@ -552,15 +552,15 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Select a file</source>
-        <translation>파일 선택</translation>
+        <translation>파일 선택(&amp;F)</translation>
     </message>
     <message>
         <source>Select a directory</source>
-        <translation>디렉터리 선택</translation>
+        <translation>폴더 선택(&amp;O)</translation>
     </message>
     <message>
         <source>Also take the .cu sources in sub-directories</source>
-        <translation>하위 디렉터리의 cu 소스도 포함</translation>
+        <translation>하위 폴더의 .cu 파일도 포함(&amp;S)</translation>
     </message>
     <message>
         <source>...</source>
@@ -584,11 +584,11 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Uncheck all</source>
-        <translation>모두 선택 해제</translation>
+        <translation>모두 선택 해제(&amp;U)</translation>
     </message>
     <message>
         <source>Check all</source>
-        <translation>모두 선택</translation>
+        <translation>모두 선택(&amp;C)</translation>
     </message>
     <message>
         <source>cuda file (*.cu);;All Files (*)</source>
@@ -897,12 +897,12 @@ Pause/Resume</source>
     </message>
     <message>
         <source>&amp;Settings...	F12</source>
-        <translation>옵션(&amp;S)...	F12</translation>
+        <translation>옵션(&amp;O)...	F12</translation>
     </message>
     <message>
         <source>Change the settings
 Settings</source>
-        <translation>설정을 변경합니다
+        <translation>옵션을 변경합니다
 옵션</translation>
     </message>
     <message>
@@ -942,7 +942,7 @@ Status Bar</source>
     <message>
         <source>Recent &amp;Files</source>
         <comment>submenu</comment>
-        <translation>최근에 사용한 파일(&amp;F)</translation>
+        <translation>최근 파일(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -1136,17 +1136,23 @@ Do you really want to quit?</source>
         <source>Stopping...</source>
         <translation>중지하는 중...</translation>
     </message>
-    <message>
-        <source>%1 OK, %2 NG, %3 syntax errors</source>
-        <translation>성공 %1개, 실패 %2개, 구문 오류 %3개</translation>
+    <message numerus="yes">
+        <source>%1 OK, %2 failed, %n with syntax errors</source>
+        <translation>
+            <numerusform>성공 %1개, 실패 %2개, 구문 오류 있음 %n개</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Stopped after %1 of %2 items: %3 (%4)</source>
-        <translation>항목 %2개 중 %1개를 처리한 후 중지: %3 (%4)</translation>
+    <message numerus="yes">
+        <source>Stopped after %1 of %n item(s): %2 (%3)</source>
+        <translation>
+            <numerusform>항목 %n개 중 %1개를 처리한 후 중지: %2 (%3)</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Finished %1 items: %2 (%3)</source>
-        <translation>항목 %1개 변환 완료: %2 (%3)</translation>
+    <message numerus="yes">
+        <source>Finished %n item(s): %1 (%2)</source>
+        <translation>
+            <numerusform>항목 %n개 변환 완료: %1 (%2)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Conversion unavailable: oneAPI not found</source>
@@ -1169,7 +1175,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>Wrapped around</source>
-        <translation>끝까지 검색하여 처음부터 다시 검색했습니다</translation>
+        <translation>처음부터 다시 검색함</translation>
     </message>
     <message>
         <source>Save Output As</source>
@@ -1241,15 +1247,15 @@ Do you really want to quit?</source>
         <translation>상태: &quot;변환 중&quot; 텍스트 색</translation>
     </message>
     <message>
-        <source>Status &quot;Syntax error&quot;: text</source>
-        <translation>상태: &quot;구문 오류&quot; 텍스트 색</translation>
+        <source>Status &quot;Syntax errors&quot;: text</source>
+        <translation>상태: &quot;구문 오류 있음&quot; 텍스트 색</translation>
     </message>
     <message>
         <source>Status &quot;Converted OK&quot;: text</source>
         <translation>상태: &quot;변환 성공&quot; 텍스트 색</translation>
     </message>
     <message>
-        <source>Status &quot;Converted NG&quot;: text</source>
+        <source>Status &quot;Failed&quot;: text</source>
         <translation>상태: &quot;변환 실패&quot; 텍스트 색</translation>
     </message>
     <message>
@@ -1274,11 +1280,11 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>되돌리기(&amp;U)</translation>
+        <translation>실행 취소(&amp;U)</translation>
     </message>
     <message>
         <source>Undo &amp;all</source>
-        <translation>모두 되돌리기(&amp;A)</translation>
+        <translation>모두 실행 취소(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Reset to the initial colours</source>
@@ -1462,11 +1468,11 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>killed by signal %1</source>
-        <translation>시그널 %1(으)로 강제 종료됨</translation>
+        <translation>시그널 %1에 의해 강제 종료됨</translation>
     </message>
     <message>
         <source>killed by signal %1 (%2)</source>
-        <translation>시그널 %1(%2)(으)로 강제 종료됨</translation>
+        <translation>시그널 %1(%2)에 의해 강제 종료됨</translation>
     </message>
     <message>
         <source>status %1</source>
@@ -1695,8 +1701,8 @@ Close</source>
 닫기</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...</source>
-        <translation>cu 파일을 목록에 추가(&amp;A)...</translation>
+        <source>&amp;Add CUDA Files...</source>
+        <translation>CUDA 파일 추가(&amp;A)...</translation>
     </message>
     <message>
         <source>Add CUDA files to the list
@@ -1705,18 +1711,18 @@ Add</source>
 추가</translation>
     </message>
     <message>
-        <source>&amp;Update Selected List Item...</source>
-        <translation>선택한 목록 항목 업데이트(&amp;U)...</translation>
+        <source>&amp;Edit Selected Item...</source>
+        <translation>선택한 항목 편집(&amp;E)...</translation>
     </message>
     <message>
-        <source>Change the selected item
-Update</source>
-        <translation>선택한 항목을 변경합니다
-업데이트</translation>
+        <source>Edit the selected item
+Edit</source>
+        <translation>선택한 항목을 편집합니다
+편집</translation>
     </message>
     <message>
-        <source>&amp;Delete Selected List Item</source>
-        <translation>선택한 목록 항목 삭제(&amp;D)</translation>
+        <source>&amp;Delete Selected Item</source>
+        <translation>선택한 항목 삭제(&amp;D)</translation>
     </message>
     <message>
         <source>Delete the selected item
@@ -1725,8 +1731,8 @@ Delete</source>
 삭제</translation>
     </message>
     <message>
-        <source>Delete &amp;All Items...</source>
-        <translation>모든 항목 삭제(&amp;A)...</translation>
+        <source>Delete A&amp;ll Items...</source>
+        <translation>모든 항목 삭제(&amp;L)...</translation>
     </message>
     <message>
         <source>Delete every item of the list
@@ -1755,11 +1761,11 @@ Move Down</source>
 아래로 이동</translation>
     </message>
     <message>
-        <source>U&amp;ndo</source>
-        <translation>실행 취소(&amp;N)</translation>
+        <source>&amp;Undo</source>
+        <translation>실행 취소(&amp;U)</translation>
     </message>
     <message>
-        <source>Take back the last change to the list
+        <source>Undo the last change
 Undo</source>
         <translation>목록의 마지막 변경을 취소합니다
 실행 취소</translation>
@@ -1769,7 +1775,7 @@ Undo</source>
         <translation>다시 실행(&amp;R)</translation>
     </message>
     <message>
-        <source>Make again the change last taken back
+        <source>Redo the last undone change
 Redo</source>
         <translation>마지막으로 취소한 변경을 다시 실행합니다
 다시 실행</translation>
@@ -1785,8 +1791,8 @@ Diagnostics</source>
 dpct 진단</translation>
     </message>
     <message>
-        <source>Export Results as &amp;CSV...</source>
-        <translation>결과를 CSV로 내보내기(&amp;C)...</translation>
+        <source>&amp;Export Results as CSV...</source>
+        <translation>결과를 CSV로 내보내기(&amp;E)...</translation>
     </message>
     <message>
         <source>Save the last run&apos;s results as a CSV file
@@ -1805,20 +1811,20 @@ Export JSON</source>
 JSON 내보내기</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...	Ins</source>
-        <translation>cu 파일을 목록에 추가(&amp;A)...	Ins</translation>
+        <source>&amp;Add CUDA Files...	Ins</source>
+        <translation>CUDA 파일 추가(&amp;A)...	Ins</translation>
     </message>
     <message>
-        <source>&amp;Update Selected List Item...	Enter</source>
-        <translation>선택한 목록 항목 업데이트(&amp;U)...	Enter</translation>
+        <source>&amp;Edit Selected Item...	Enter</source>
+        <translation>선택한 항목 편집(&amp;E)...	Enter</translation>
     </message>
     <message>
-        <source>&amp;Delete Selected List Item	Del</source>
-        <translation>선택한 목록 항목 삭제(&amp;D)	Del</translation>
+        <source>&amp;Delete Selected Item	Del</source>
+        <translation>선택한 항목 삭제(&amp;D)	Del</translation>
     </message>
     <message>
-        <source>Delete &amp;All Items...	Ctrl+Del</source>
-        <translation>모든 항목 삭제(&amp;A)...	Ctrl+Del</translation>
+        <source>Delete A&amp;ll Items...	Ctrl+Del</source>
+        <translation>모든 항목 삭제(&amp;L)...	Ctrl+Del</translation>
     </message>
     <message>
         <source>Move U&amp;p	Alt+Up</source>
@@ -1829,8 +1835,8 @@ JSON 내보내기</translation>
         <translation>아래로 이동(&amp;W)	Alt+Down</translation>
     </message>
     <message>
-        <source>U&amp;ndo	Ctrl+Z</source>
-        <translation>실행 취소(&amp;N)	Ctrl+Z</translation>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>실행 취소(&amp;U)	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>

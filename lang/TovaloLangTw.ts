@@ -15,7 +15,7 @@
     </message>
     <message>
         <source>Add Data</source>
-        <translation>新增資料</translation>
+        <translation>新增項目</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -81,11 +81,11 @@
     <name>OptionHelp</name>
     <message>
         <source>Shows the directory of the source file.</source>
-        <translation>顯示來源檔案的目錄。</translation>
+        <translation>顯示原始檔的目錄。</translation>
     </message>
     <message>
         <source>Shows the file name of the source file.</source>
-        <translation>顯示來源檔案的檔案名稱。</translation>
+        <translation>顯示原始檔的檔案名稱。</translation>
     </message>
     <message>
         <source>Always creates cl::sycl::queue with an asynchronous exception handler.</source>
@@ -238,6 +238,13 @@
     <message>
         <source>File name</source>
         <translation>檔案名稱</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Return</source>
+        <translation>Enter</translation>
     </message>
 </context>
 <context>
@@ -540,11 +547,11 @@ code --goto {file}:{line}:{column}
     <name>tovalo::gui::CDpctDataDlg</name>
     <message>
         <source>Add Data</source>
-        <translation>新增資料</translation>
+        <translation>新增項目</translation>
     </message>
     <message>
         <source>Update Data</source>
-        <translation>更新資料</translation>
+        <translation>編輯項目</translation>
     </message>
     <message>
         <source>File/Directory Selection</source>
@@ -552,15 +559,15 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Select a file</source>
-        <translation>選擇檔案</translation>
+        <translation>選擇檔案(&amp;F)</translation>
     </message>
     <message>
         <source>Select a directory</source>
-        <translation>選擇目錄</translation>
+        <translation>選擇資料夾(&amp;O)</translation>
     </message>
     <message>
         <source>Also take the .cu sources in sub-directories</source>
-        <translation>一併包含子目錄中的 cu 原始檔</translation>
+        <translation>包含子資料夾中的 .cu 檔案(&amp;S)</translation>
     </message>
     <message>
         <source>...</source>
@@ -584,11 +591,11 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>Uncheck all</source>
-        <translation>全部取消勾選</translation>
+        <translation>全部取消勾選(&amp;U)</translation>
     </message>
     <message>
         <source>Check all</source>
-        <translation>全部勾選</translation>
+        <translation>全部勾選(&amp;C)</translation>
     </message>
     <message>
         <source>cuda file (*.cu);;All Files (*)</source>
@@ -823,13 +830,13 @@ code --goto {file}:{line}:{column}
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>新增(&amp;N)</translation>
+        <translation>開新檔案(&amp;N)</translation>
     </message>
     <message>
         <source>Create a new definition file
 New</source>
         <translation>建立新的定義檔
-新增</translation>
+開新檔案</translation>
     </message>
     <message>
         <source>&amp;Open Definition File...</source>
@@ -897,12 +904,12 @@ Pause/Resume</source>
     </message>
     <message>
         <source>&amp;Settings...	F12</source>
-        <translation>選項(&amp;S)...	F12</translation>
+        <translation>選項(&amp;O)...	F12</translation>
     </message>
     <message>
         <source>Change the settings
 Settings</source>
-        <translation>變更設定
+        <translation>變更選項
 選項</translation>
     </message>
     <message>
@@ -1126,7 +1133,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>dpct ver: %1</source>
-        <translation>dpct 版本: %1</translation>
+        <translation>dpct 版本：%1</translation>
     </message>
     <message>
         <source>DEMO: simulated oneAPI toolkit</source>
@@ -1136,17 +1143,23 @@ Do you really want to quit?</source>
         <source>Stopping...</source>
         <translation>正在停止...</translation>
     </message>
-    <message>
-        <source>%1 OK, %2 NG, %3 syntax errors</source>
-        <translation>成功 %1 個，失敗 %2 個，語法錯誤 %3 個</translation>
+    <message numerus="yes">
+        <source>%1 OK, %2 failed, %n with syntax errors</source>
+        <translation>
+            <numerusform>成功 %1 個，失敗 %2 個，有語法錯誤 %n 個</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Stopped after %1 of %2 items: %3 (%4)</source>
-        <translation>在 %2 個項目中處理了 %1 個後停止：%3 (%4)</translation>
+    <message numerus="yes">
+        <source>Stopped after %1 of %n item(s): %2 (%3)</source>
+        <translation>
+            <numerusform>在 %n 個項目中處理了 %1 個後停止：%2 (%3)</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Finished %1 items: %2 (%3)</source>
-        <translation>已完成 %1 個項目的轉換：%2 (%3)</translation>
+    <message numerus="yes">
+        <source>Finished %n item(s): %1 (%2)</source>
+        <translation>
+            <numerusform>已完成 %n 個項目的轉換：%1 (%2)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Conversion unavailable: oneAPI not found</source>
@@ -1241,15 +1254,15 @@ Do you really want to quit?</source>
         <translation>狀態：「轉換中」文字色彩</translation>
     </message>
     <message>
-        <source>Status &quot;Syntax error&quot;: text</source>
-        <translation>狀態：「語法錯誤」文字色彩</translation>
+        <source>Status &quot;Syntax errors&quot;: text</source>
+        <translation>狀態：「有語法錯誤」文字色彩</translation>
     </message>
     <message>
         <source>Status &quot;Converted OK&quot;: text</source>
         <translation>狀態：「轉換成功」文字色彩</translation>
     </message>
     <message>
-        <source>Status &quot;Converted NG&quot;: text</source>
+        <source>Status &quot;Failed&quot;: text</source>
         <translation>狀態：「轉換失敗」文字色彩</translation>
     </message>
     <message>
@@ -1301,7 +1314,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>Style with tab labels</source>
-        <translation>附標籤的樣式</translation>
+        <translation>附索引標籤的樣式</translation>
     </message>
     <message>
         <source>Flat style with a horizontal scroll bar</source>
@@ -1309,7 +1322,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>Rounded tab labels</source>
-        <translation>圓角標籤</translation>
+        <translation>圓角索引標籤</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
@@ -1390,7 +1403,7 @@ Do you really want to quit?</source>
     <message>
         <source>[Tovalo] The command interpreter could not be started: %1
 </source>
-        <translation>[Tovalo] 無法啟動命令直譯器: %1
+        <translation>[Tovalo] 無法啟動命令直譯器：%1
 </translation>
     </message>
     <message>
@@ -1426,11 +1439,11 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>The command could not be written to the command interpreter: %1</source>
-        <translation>無法將命令寫入命令直譯器: %1</translation>
+        <translation>無法將命令寫入命令直譯器：%1</translation>
     </message>
     <message>
         <source>Not converted: %1.</source>
-        <translation>未轉換: %1。</translation>
+        <translation>未轉換：%1。</translation>
     </message>
     <message>
         <source>the command line is %1 characters long, and the command interpreter accepts at most %2</source>
@@ -1450,7 +1463,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>A new command interpreter could not be started: %1</source>
-        <translation>無法啟動新的命令直譯器: %1</translation>
+        <translation>無法啟動新的命令直譯器：%1</translation>
     </message>
     <message>
         <source>A new command interpreter has been started.</source>
@@ -1478,11 +1491,11 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>the console could not be read: %1</source>
-        <translation>無法讀取主控台: %1</translation>
+        <translation>無法讀取主控台：%1</translation>
     </message>
     <message>
         <source>cannot create the console pipes: %1</source>
-        <translation>無法建立主控台管道: %1</translation>
+        <translation>無法建立主控台管道：%1</translation>
     </message>
     <message>
         <source>cannot start %1: %2</source>
@@ -1514,7 +1527,7 @@ Do you really want to quit?</source>
     </message>
     <message>
         <source>the source path</source>
-        <translation>來源路徑</translation>
+        <translation>原始檔路徑</translation>
     </message>
     <message>
         <source>the command line</source>
@@ -1695,8 +1708,8 @@ Close</source>
 關閉</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...</source>
-        <translation>將 cu 檔案新增至清單(&amp;A)...</translation>
+        <source>&amp;Add CUDA Files...</source>
+        <translation>新增 CUDA 檔案(&amp;A)...</translation>
     </message>
     <message>
         <source>Add CUDA files to the list
@@ -1705,18 +1718,18 @@ Add</source>
 新增</translation>
     </message>
     <message>
-        <source>&amp;Update Selected List Item...</source>
-        <translation>更新選取的清單項目(&amp;U)...</translation>
+        <source>&amp;Edit Selected Item...</source>
+        <translation>編輯選取的項目(&amp;E)...</translation>
     </message>
     <message>
-        <source>Change the selected item
-Update</source>
-        <translation>變更選取的項目
-更新</translation>
+        <source>Edit the selected item
+Edit</source>
+        <translation>編輯選取的項目
+編輯</translation>
     </message>
     <message>
-        <source>&amp;Delete Selected List Item</source>
-        <translation>刪除選取的清單項目(&amp;D)</translation>
+        <source>&amp;Delete Selected Item</source>
+        <translation>刪除選取的項目(&amp;D)</translation>
     </message>
     <message>
         <source>Delete the selected item
@@ -1725,8 +1738,8 @@ Delete</source>
 刪除</translation>
     </message>
     <message>
-        <source>Delete &amp;All Items...</source>
-        <translation>刪除所有項目(&amp;A)...</translation>
+        <source>Delete A&amp;ll Items...</source>
+        <translation>刪除所有項目(&amp;L)...</translation>
     </message>
     <message>
         <source>Delete every item of the list
@@ -1755,11 +1768,11 @@ Move Down</source>
 下移</translation>
     </message>
     <message>
-        <source>U&amp;ndo</source>
-        <translation>復原(&amp;N)</translation>
+        <source>&amp;Undo</source>
+        <translation>復原(&amp;U)</translation>
     </message>
     <message>
-        <source>Take back the last change to the list
+        <source>Undo the last change
 Undo</source>
         <translation>復原對清單所做的最後一項變更
 復原</translation>
@@ -1769,7 +1782,7 @@ Undo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <source>Make again the change last taken back
+        <source>Redo the last undone change
 Redo</source>
         <translation>重做上次復原的變更
 重做</translation>
@@ -1785,8 +1798,8 @@ Diagnostics</source>
 dpct 診斷</translation>
     </message>
     <message>
-        <source>Export Results as &amp;CSV...</source>
-        <translation>將結果匯出為 CSV(&amp;C)...</translation>
+        <source>&amp;Export Results as CSV...</source>
+        <translation>將結果匯出為 CSV(&amp;E)...</translation>
     </message>
     <message>
         <source>Save the last run&apos;s results as a CSV file
@@ -1805,20 +1818,20 @@ Export JSON</source>
 匯出 JSON</translation>
     </message>
     <message>
-        <source>&amp;Add cu Files to List...	Ins</source>
-        <translation>將 cu 檔案新增至清單(&amp;A)...	Ins</translation>
+        <source>&amp;Add CUDA Files...	Ins</source>
+        <translation>新增 CUDA 檔案(&amp;A)...	Ins</translation>
     </message>
     <message>
-        <source>&amp;Update Selected List Item...	Enter</source>
-        <translation>更新選取的清單項目(&amp;U)...	Enter</translation>
+        <source>&amp;Edit Selected Item...	Enter</source>
+        <translation>編輯選取的項目(&amp;E)...	Enter</translation>
     </message>
     <message>
-        <source>&amp;Delete Selected List Item	Del</source>
-        <translation>刪除選取的清單項目(&amp;D)	Del</translation>
+        <source>&amp;Delete Selected Item	Del</source>
+        <translation>刪除選取的項目(&amp;D)	Del</translation>
     </message>
     <message>
-        <source>Delete &amp;All Items...	Ctrl+Del</source>
-        <translation>刪除所有項目(&amp;A)...	Ctrl+Del</translation>
+        <source>Delete A&amp;ll Items...	Ctrl+Del</source>
+        <translation>刪除所有項目(&amp;L)...	Ctrl+Del</translation>
     </message>
     <message>
         <source>Move U&amp;p	Alt+Up</source>
@@ -1829,8 +1842,8 @@ Export JSON</source>
         <translation>下移(&amp;W)	Alt+Down</translation>
     </message>
     <message>
-        <source>U&amp;ndo	Ctrl+Z</source>
-        <translation>復原(&amp;N)	Ctrl+Z</translation>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>復原(&amp;U)	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
@@ -2069,7 +2082,7 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     </message>
     <message>
         <source>The editor command has an unclosed double quote.</source>
-        <translation>編輯器命令中有未關閉的雙引號。</translation>
+        <translation>編輯器命令中有未結束的雙引號。</translation>
     </message>
     <message>
         <source>The editor command is empty.</source>

@@ -46,6 +46,9 @@ void printHelp()
         text += s.summary;
         text += '\n';
     }
+    text += "\nOptions:\n"
+            "  -h, --help     print this help\n"
+            "  -v, --version  print the version of Tovalo\n";
     text += "\nRun 'tovalo-cli <command> --help' for the options of a command.\n"
             "Exit status: 0 success, 1 findings or failed items, 2 usage or input errors.\n";
     out(text);
@@ -65,6 +68,10 @@ int main(int argc, char** argv)
     const std::string& name = all[1];
     if (name == "-h" || name == "--help" || name == "help") {
         printHelp();
+        return kExitOk;
+    }
+    if (name == "-v" || name == "--version") {
+        out(std::string("tovalo-cli ") + TOVALO_VERSION + "\n");
         return kExitOk;
     }
     const Args rest(all.begin() + 2, all.end());

@@ -3,10 +3,12 @@
 #include "app/tovalo_app.h"
 #include "ui/message_box.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <iterator>
 
 #include <QApplication>
+#include <QStringList>
 
 namespace {
 
@@ -17,19 +19,39 @@ void describeProgram()
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVALO_VERSION));
 }
 
-/// --help and --version are answered without a display: they must work on a console, in a
-/// package check or over ssh.
-bool asksForHelpOrVersion(int argc, char** argv)
+/// The arguments as the program reads them, without those the window system takes for itself
+/// ("-platform offscreen", "-style fusion", ...), which QApplication removes once it starts.
+QStringList ownArguments(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* flag : {"--help", "-h", "-?", "--help-all", "--version", "-v"}) {
-            if (std::strcmp(argv[i], flag) == 0)
-                return true;
-        }
-        if (std::strcmp(argv[i], "--") == 0)
+    static const char* const withValue[] = {
+        "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+        "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+        "style",       "stylesheet",         "qmljsdebugger"};
+    static const char* const alone[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    QStringList result;
+    for (int i = 0; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (i > 0 && arg == QLatin1String("--")) {
+            for (; i < argc; ++i)
+                result.append(QString::fromLocal8Bit(argv[i]));
             break;
+        }
+        QString name = arg.startsWith(QLatin1String("--")) ? arg.mid(2) : arg.mid(1);
+        const bool joined = name.contains(QLatin1Char('='));
+        name = name.section(QLatin1Char('='), 0, 0);
+        const auto is = [&name](const char* known) {
+            return name == QLatin1String(known);
+        };
+        if (i > 0 && arg.startsWith(QLatin1Char('-')) && std::any_of(std::begin(alone), std::end(alone), is))
+            continue;
+        if (i > 0 && arg.startsWith(QLatin1Char('-')) &&
+            std::any_of(std::begin(withValue), std::end(withValue), is)) {
+            i += joined ? 0 : 1;
+            continue;
+        }
+        result.append(arg);
     }
-    return false;
+    return result;
 }
 
 } // namespace
@@ -37,20 +59,26 @@ bool asksForHelpOrVersion(int argc, char** argv)
 int main(int argc, char** argv)
 {
     describeProgram();
-    if (asksForHelpOrVersion(argc, argv)) {
-        QCoreApplication core(argc, argv);
+    {
+        // The arguments are read before the window system starts: a wrong one, --help and
+        // --version answer on a console without a display (in a package check, over ssh).
         tovalo::gui::StartOptions options;
         QString error;
-        if (!tovalo::gui::parseCommandLine(QCoreApplication::arguments(), options, error)) {
+        if (!tovalo::gui::parseCommandLine(ownArguments(argc, argv), options, error)) {
             std::fprintf(stderr, "tovalo: %s\n", qPrintable(error));
             return 2;
         }
-        if (options.helpRequested)
-            std::fputs(qPrintable(options.helpText), stdout);
-        else
-            std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                        qPrintable(QCoreApplication::applicationVersion()));
-        return 0;
+        if (options.helpRequested || options.versionRequested) {
+            QCoreApplication core(argc, argv);
+            // The help text names the program as the running application calls it.
+            tovalo::gui::parseCommandLine(ownArguments(argc, argv), options, error);
+            if (options.helpRequested)
+                std::fputs(qPrintable(options.helpText), stdout);
+            else
+                std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                            qPrintable(QCoreApplication::applicationVersion()));
+            return 0;
+        }
     }
 
     QApplication app(argc, argv);

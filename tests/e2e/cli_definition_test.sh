@@ -115,6 +115,11 @@ for c in "" commands format check; do
   "$cli" $c --help >/dev/null
   expect_status 0 $? "$c --help"
 done
+# --version answers as the program's does: name and version on one line.
+for v in --version -v; do
+  [ "$("$cli" $v)" = "tovalo-cli $(sed -n 's/^project(Tovalo VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")" ] ||
+    fail "tovalo-cli $v: $("$cli" $v 2>&1)"
+done
 
 # Not a definition file: format and check refuse it (exit 2) and format -o leaves it untouched.
 notes="$work/notes.txt"

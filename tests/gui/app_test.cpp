@@ -26,6 +26,7 @@
 #include <QCommandLinkButton>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenuBar>
@@ -102,6 +103,7 @@ private Q_SLOTS:
     void systemLanguageChoosesTheBuiltInTexts();
     void languageQuestionSpeaksTheSystemLanguage_data();
     void languageQuestionSpeaksTheSystemLanguage();
+    void languageLinksShowKeyboardFocus();
     void choosingTheThirdLinkLoadsChineseAndStoresIt();
     void cancellingTheQuestionEndsTheStartAndWritesNothing();
     void storedLanguageOutOfRangeMeansJapanese();
@@ -165,16 +167,16 @@ void TestApp::languageQuestionSpeaksTheSystemLanguage_data()
     QTest::newRow("ja") << QStringLiteral("ja-JP") << QStringLiteral("Tovaloの表示言語を選択してください。")
                         << QStringLiteral("※起動後、オプションで言語を変更できます。")
                         << QStringLiteral("キャンセル");
-    QTest::newRow("zh") << QStringLiteral("zh-CN") << QStringLiteral("请选择 Tovalo 的显示语言.")
-                        << QStringLiteral("语言可以在启动后作为选项进行更改.") << QStringLiteral("取消");
-    QTest::newRow("zh-TW") << QStringLiteral("zh-TW") << QStringLiteral("請選擇 Tovalo 的顯示語言.")
-                           << QStringLiteral("語言可以在啟動後作為選項進行更改.") << QStringLiteral("取消");
+    QTest::newRow("zh") << QStringLiteral("zh-CN") << QStringLiteral("请选择 Tovalo 的显示语言。")
+                        << QStringLiteral("启动后可以在选项中更改语言。") << QStringLiteral("取消");
+    QTest::newRow("zh-TW") << QStringLiteral("zh-TW") << QStringLiteral("請選擇 Tovalo 的顯示語言。")
+                           << QStringLiteral("啟動後可以在選項中變更語言。") << QStringLiteral("取消");
     QTest::newRow("ko") << QStringLiteral("ko-KR") << QStringLiteral("Tovalo의 표시 언어를 선택하십시오.")
                         << QStringLiteral("언어는 시작 후 옵션으로 변경할 수 있습니다.")
                         << QStringLiteral("취소");
     QTest::newRow("en") << QStringLiteral("de-DE")
-                        << QStringLiteral("Please Select the display language of Tovalo.")
-                        << QStringLiteral("The language can be changed as the option after startup.")
+                        << QStringLiteral("Please select the display language of Tovalo.")
+                        << QStringLiteral("You can change the language in the options after startup.")
                         << QStringLiteral("Cancel");
 }
 
@@ -195,12 +197,26 @@ void TestApp::languageQuestionSpeaksTheSystemLanguage()
     QCOMPARE(answer.cancelText, cancel);
     // The language names are the same whatever the system speaks.
     QCOMPARE(answer.captions, (QStringList{QStringLiteral("日本語 (Japanese)"), QStringLiteral("English"),
-                                           QStringLiteral("简体中文 (Chinese Simplefied)"),
+                                           QStringLiteral("简体中文 (Chinese Simplified)"),
                                            QStringLiteral("繁體中文 (Chinese Traditional)"),
                                            QStringLiteral("한국어 (Korean)")}));
     // Closing the dialog without a choice is a cancel.
     LanguageQuestion::setTestAnswer([](LanguageQuestion& dialog) { dialog.close(); });
     QCOMPARE(LanguageQuestion::ask(), -1);
+}
+
+void TestApp::languageLinksShowKeyboardFocus()
+{
+    LanguageQuestion dialog(StartupLanguage::English);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCommandLinkButton* link = dialog.link(1);
+    link->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(link->hasFocus());
+    const QImage focused = link->grab().toImage();
+    dialog.link(2)->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(!link->hasFocus());
+    QVERIFY2(link->grab().toImage() != focused, "the focused link looks like the others");
 }
 
 void TestApp::choosingTheThirdLinkLoadsChineseAndStoresIt()
@@ -281,12 +297,12 @@ void TestApp::everyPackMissingSaysSoInTheSystemLanguage()
     const QList<QPair<QString, QString>> cases = {
         {QStringLiteral("ja-JP"),
          QStringLiteral("選択した言語のライブラリをロードできませんでした。Tovaloを終了します。")},
-        {QStringLiteral("zh-CN"), QStringLiteral("无法加载所选语言的资源. 退出 Tovalo.")},
-        {QStringLiteral("zh-TW"), QStringLiteral("無法加載所選語言的資源. 退出 Tovalo.")},
+        {QStringLiteral("zh-CN"), QStringLiteral("无法加载所选语言的资源。Tovalo 将退出。")},
+        {QStringLiteral("zh-TW"), QStringLiteral("無法載入所選語言的資源。Tovalo 將會結束。")},
         {QStringLiteral("ko-KR"),
          QStringLiteral("선택한 언어의 리소스를 로드할 수 없습니다. Tovalo를 종료합니다.")},
         {QStringLiteral("en-US"),
-         QStringLiteral("The resource for the selected language could not be loaded. Exit Tovalo.")},
+         QStringLiteral("The resources for the selected language could not be loaded. Tovalo will exit.")},
     };
     int stored = 0;
     for (const auto& [system, message] : cases) {
@@ -327,6 +343,11 @@ void TestApp::everyPackSpeaksItsLanguageWithQtsOwnTexts()
         // (English has no catalog of Qt's own: the suite's Japanese one still answers then.)
         if (qtTexts && i != 1)
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancels[i]);
+        // A pack can mend a text of Qt's: the Traditional Chinese key name of Return (which Qt's
+        // catalog leaves in English) is "Enter", as in the menus.
+        if (i == 3)
+            QCOMPARE(QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText),
+                     QStringLiteral("Enter"));
     }
     // Unloading gives the interface back to the pack loaded before.
     QCOMPARE(QCoreApplication::translate("tovalo::gui::MainCommands", "&File"), files[0]);
@@ -362,7 +383,7 @@ void TestApp::coreMessagesAreWordedInEveryPack()
         {Message(MessageId::ValueRefused,
                  {Message(MessageId::SubjectOptionValue, {"--out-root"}), MessageId::HasLineBreak})});
     QCOMPARE(wordMessage(refused),
-             QStringLiteral("変換しませんでした: --out-root の値に改行が含まれています。"));
+             QStringLiteral("変換しませんでした：--out-root の値に改行が含まれています。"));
     QCOMPARE(wordMessage(Message(MessageId::PathHasLineBreak, {"/w/%2.cu"})),
              QStringLiteral("パス \"/w/%2.cu\" に改行が含まれています"));
     QCOMPARE(wordMessage(Message("as it is")), QStringLiteral("as it is"));
@@ -582,7 +603,8 @@ void TestApp::helpAndVersionAnswerWithoutADisplay()
 {
     // The built program, on a platform that cannot show a window: --help and --version must
     // not need one.
-    const auto run = [](const QStringList& args, QByteArray& out) {
+    QByteArray err;
+    const auto run = [&err](const QStringList& args, QByteArray& out) {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
@@ -592,18 +614,26 @@ void TestApp::helpAndVersionAnswerWithoutADisplay()
         if (!program.waitForFinished(30000))
             return -100;
         out = program.readAllStandardOutput();
+        err = program.readAllStandardError();
         return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -101;
     };
     QByteArray out;
     QCOMPARE(run({QStringLiteral("--help")}, out), 0);
     QVERIFY2(out.contains("--demo-toolkit") && out.contains("--version") && out.contains("files"),
              out.constData());
+    QVERIFY2(!out.contains("instance-key"), out.constData()); // a switch for the tests only
     QCOMPARE(run({QStringLiteral("-h")}, out), 0);
     QVERIFY(out.contains("--demo-toolkit"));
     QCOMPARE(run({QStringLiteral("--version")}, out), 0);
     QCOMPARE(out.trimmed(), QByteArray("Tovalo " TOVALO_VERSION_TEXT));
     // A usage error still says so (on a display-less platform too).
     QCOMPARE(run({QStringLiteral("--no-such-option"), QStringLiteral("--help")}, out), 2);
+    // So does a wrong argument alone, before the window system would fail to start.
+    QCOMPARE(run({QStringLiteral("--bogus")}, out), 2);
+    QVERIFY2(err.contains("bogus") && !err.contains("platform"), err.constData());
+    // Qt's own arguments are the window system's, not a usage error.
+    QCOMPARE(
+        run({QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--version")}, out), 0);
 }
 
 QTEST_MAIN(TestApp)

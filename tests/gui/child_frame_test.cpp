@@ -424,11 +424,10 @@ void TestChildFrame::contextMenuFollowsTheRules()
     QStringList texts;
     for (QAction* a : menu->actions())
         texts.append(a->isSeparator() ? QStringLiteral("|") : a->text());
-    QCOMPARE(texts.mid(0, 5),
-             (QStringList{QStringLiteral("cuファイルをリストに追加(&A)...\tIns"),
-                          QStringLiteral("選択したリスト項目を更新(&U)...\tEnter"),
-                          QStringLiteral("選択したリスト項目を削除(&D)\tDel"), QStringLiteral("|"),
-                          QStringLiteral("全ての項目を削除(&A)...\tCtrl+Del")}));
+    QCOMPARE(texts.mid(0, 5), (QStringList{QStringLiteral("CUDA ファイルを追加(&A)...\tIns"),
+                                           QStringLiteral("選択した項目を編集(&E)...\tEnter"),
+                                           QStringLiteral("選択した項目を削除(&D)\tDel"), QStringLiteral("|"),
+                                           QStringLiteral("すべての項目を削除(&L)...\tCtrl+Del")}));
     for (QAction* a : menu->actions().mid(0, 5))
         QVERIFY(a->isSeparator() || a->isEnabled());
     // Then moving and undo, each enabled only when it can act: one row cannot move, and nothing

@@ -145,10 +145,9 @@ void TestMainFrame::menusWithoutAndWithDocument()
     auto* edit = frame_->findChild<QMenu*>(QStringLiteral("menuEdit"));
     // Undo and redo, the four item commands, then moving.
     QCOMPARE(visibleTexts(edit->actions()).mid(2, 4),
-             (QStringList{QStringLiteral("cuファイルをリストに追加(&A)..."),
-                          QStringLiteral("選択したリスト項目を更新(&U)..."),
-                          QStringLiteral("選択したリスト項目を削除(&D)"),
-                          QStringLiteral("全ての項目を削除(&A)...")}));
+             (QStringList{
+                 QStringLiteral("CUDA ファイルを追加(&A)..."), QStringLiteral("選択した項目を編集(&E)..."),
+                 QStringLiteral("選択した項目を削除(&D)"), QStringLiteral("すべての項目を削除(&L)...")}));
     QList<int> editIds;
     for (QAction* a : edit->actions()) {
         if (a->isVisible() && !a->isSeparator())
@@ -163,7 +162,7 @@ void TestMainFrame::menusWithoutAndWithDocument()
                           frame_->action(cmd::ConvertSelected)->text(),
                           frame_->action(cmd::Diagnostics)->text()}));
     auto* tools = frame_->findChild<QMenu*>(QStringLiteral("menuTools"));
-    QCOMPARE(visibleTexts(tools->actions()), QStringList{QStringLiteral("動作環境(&S)...\tF12")});
+    QCOMPARE(visibleTexts(tools->actions()), QStringList{QStringLiteral("オプション(&O)...\tF12")});
     QVERIFY(frame_->action(cmd::Options)->shortcut().isEmpty()); // F12 is shown, not bound
     auto* look = frame_->findChild<QMenu*>(QStringLiteral("menuLook"));
     QCOMPARE(look->title(), QStringLiteral("アプリケーションの外観(&A)"));
@@ -171,7 +170,7 @@ void TestMainFrame::menusWithoutAndWithDocument()
     for (QAction* a : look->actions())
         lookIds.append(a->property("commandId").toString());
     QCOMPARE(lookIds.join(QLatin1Char(' ')), QStringLiteral("215 205 206 207 208 209 210 211 212 213 214"));
-    QCOMPARE(look->actions().at(7)->text(), QStringLiteral("Office2007： ブルー スタイル(&B)"));
+    QCOMPARE(look->actions().at(7)->text(), QStringLiteral("Office2007：ブルー スタイル(&B)"));
     QCOMPARE(frame_->action(cmd::About)->text(), QStringLiteral("バージョン情報(&A)..."));
     QVERIFY(frame_->findChild<QMenu*>(QStringLiteral("menuHelp"))
                 ->actions()
@@ -181,7 +180,7 @@ void TestMainFrame::menusWithoutAndWithDocument()
     // It is set once the MDI area has settled, on the next turn of the event loop.
     QTRY_VERIFY2(frame_->windowTitle().count(QStringLiteral("無題")) == 1 &&
                      frame_->windowTitle().count(
-                         QStringLiteral("インテル® OneAPI DPC++互換性ツール サポートアプリ Tovalo")) == 1,
+                         QStringLiteral("インテル® oneAPI DPC++ 互換性ツール サポートアプリ Tovalo")) == 1,
                  qPrintable(frame_->windowTitle()));
 }
 
@@ -277,7 +276,7 @@ void TestMainFrame::openFromDialogAndRecentList()
     Q_EMIT file->aboutToShow();
     QVERIFY(!frame_->action(cmd::RecentPlaceholder)->isVisible());
     auto* recent = frame_->findChild<QMenu*>(QStringLiteral("menuRecent"));
-    QCOMPARE(recent->title(), QStringLiteral("最近使用したファイル(&F)"));
+    QCOMPARE(recent->title(), QStringLiteral("最近使ったファイル(&F)"));
     QCOMPARE(recent->actions().size(), 2);
     recent->actions().at(1)->trigger();
     QCOMPARE(frame_->documentWindows().size(), 1);
@@ -434,7 +433,7 @@ void TestMainFrame::quitAsksAndCancelKeepsRunning()
     QVERIFY(frame_->isVisible());
     QCOMPARE(
         DialogSeam::last().text,
-        QStringLiteral("『Intel®  OneAPI DPC++互換性ツール』 サポートアプリ\nを終了してよろしいですか？"));
+        QStringLiteral("『インテル® oneAPI DPC++ 互換性ツール』サポートアプリ\n終了してよろしいですか？"));
     QCOMPARE(frame_->documentWindows().size(), 1);
 
     // Yes, then No to the save question: the program ends.

@@ -108,7 +108,7 @@ void TestRun::startUpThenRunOfTheExample()
     QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
     QVERIFY(frame_->action(cmd::Open)->isEnabled());
     QCOMPARE(statusTexts_.mid(0, 4),
-             (QStringList{QStringLiteral("1:setarg.bat起動開始"), QStringLiteral("1:setarg.bat起動中..."),
+             (QStringList{QStringLiteral("1:setvars 起動開始"), QStringLiteral("1:setvars 実行中..."),
                           QStringLiteral("1:dpctバージョン取得開始"),
                           QStringLiteral("1:dpctバージョン取得中...")}));
     QVERIFY2(statusTexts_.contains(QStringLiteral("2:dpct ver: 2024.2.0.")),
@@ -474,7 +474,7 @@ void TestRun::refusedItemIsReportedInTheInterfaceLanguage()
     QCOMPARE(items.size(), std::size_t(1));
     QCOMPARE(items[0]->status, ItemStatus::ConvertedNg);
     const QString expected =
-        QStringLiteral("[Tovalo] 変換しませんでした: ソースのパスに改行が含まれています。\n");
+        QStringLiteral("[Tovalo] 変換しませんでした：ソースのパスに改行が含まれています。\n");
     QCOMPARE(QString::fromStdString(items[0]->resultText), expected);
     frame_->outputPane()->flushAll();
     QVERIFY2(frame_->outputPane()->log()->toPlainText().contains(expected.trimmed()),

@@ -5,9 +5,10 @@
 //   tovalo-shot --lang 2 ...                the interface language (0 ja, 1 en, 2 zh-CN,
 //                                           3 zh-TW, 4 ko; default 0), stored before the start
 //                                           so that no language question is asked
-//   tovalo-shot --options general|colors|palette
-//                                           the options sheet on its Common page, on its colour
-//                                           page, or there with the colour palette dropped down
+//   tovalo-shot --options general|looks|colors|palette
+//                                           the options sheet on its Common page (with the look
+//                                           list dropped down), on its colour page, or there
+//                                           with the colour palette dropped down
 //   tovalo-shot --tabs STYLE                three document windows as tabs of style 0 to 5
 //   tovalo-shot --measure-startup           time from main() to the first painted main window
 //   tovalo-shot --burst BYTES               one item whose dpct prints BYTES of output: longest
@@ -47,6 +48,7 @@
 #include "ui/output_pane.h"
 #include "ui/run_controller.h"
 #include "ui/tool_option_page_color.h"
+#include "ui/tool_option_page_general.h"
 #include "ui/tool_option_prop.h"
 
 #include <cstdio>
@@ -54,6 +56,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -359,7 +362,7 @@ int main(int argc, char** argv)
             // The sheet runs modally from the command; it is posed once it is up.
             poll->stop();
             said = true;
-            if (options != QStringLiteral("general")) {
+            if (options != QStringLiteral("general") && options != QStringLiteral("looks")) {
                 app.settings().colors[2] = 0x00008000; // "converting" text: a green of its own
                 app.settings().colors[9] = 0x00402010;
             }
@@ -368,7 +371,9 @@ int main(int argc, char** argv)
                 auto* sheet = qobject_cast<CToolOptionProp*>(QApplication::activeModalWidget());
                 if (!sheet)
                     return;
-                if (options != QStringLiteral("general")) {
+                if (options == QStringLiteral("looks")) {
+                    sheet->generalPage()->lookCombo()->showPopup();
+                } else if (options != QStringLiteral("general")) {
                     sheet->tabs()->setCurrentIndex(CToolOptionProp::kColorPage);
                     CToolOptionPageColor* page = sheet->colorPage();
                     CStaticTreeCtrl* tree = page->tree();

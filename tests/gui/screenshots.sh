@@ -3,7 +3,8 @@
 # virtual X display.  From the worktree, after building the dev preset:
 #   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR] [all|languages|options|about|insight]
 # "languages": the main window during a run in each of the five interface languages.
-# "options": only the options sheet (both pages and the open palette, in Japanese and English)
+# "options": only the options sheet (both pages and the open palette, in Japanese and English;
+# the general page's open look list in all five languages)
 # and the six MDI tab styles. "about": only the about box (three hours of the day, rippling).
 # SHOT_LANG=N: the language of the shots that do not choose one (0 Japanese, the default;
 # 1 English; 2 Chinese Simplified; 3 Chinese Traditional; 4 Korean).
@@ -59,6 +60,10 @@ if [ "$what" = all ] || [ "$what" = options ]; then
     for page in general colors palette; do
       shot "options-$page-${lang#*:}" 214 --options "$page" --lang "${lang%%:*}"
     done
+  done
+  # The look list of the general page in every language (no menu mnemonics in its entries).
+  for lang in 0:ja 1:en 2:cn 3:tw 4:ko; do
+    shot "options-looks-${lang#*:}" 214 --options looks --lang "${lang%%:*}"
   done
   for style in 0 1 2 3 4 5; do
     shot "tabs-style-$style" 214 --tabs "$style"

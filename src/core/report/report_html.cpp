@@ -327,7 +327,7 @@ ReportWords englishReportWords()
     w.summary = "Summary";
     w.items = "Items";
     w.ok = "OK";
-    w.ng = "NG";
+    w.ng = "Failed";
     w.syntaxErrors = "Syntax errors";
     w.notConverted = "Not converted";
     w.diagnostics = "Diagnostics";
@@ -365,7 +365,7 @@ ReportWords englishReportWords()
     w.statusWaiting = "Waiting";
     w.statusConverting = "Stopped while converting";
     w.statusOk = "OK";
-    w.statusNg = "NG";
+    w.statusNg = "Failed";
     w.statusSyntaxError = "Syntax error";
     w.digitSeparator = ",";
     w.milliseconds = "ms";

@@ -120,17 +120,19 @@ bool LanguagePack::load(int index)
             continue;
         pack_ = std::move(pack);
         file_ = path;
-        QCoreApplication::installTranslator(pack_.get());
         break;
     }
     if (!pack_)
         return false;
-    // Qt's own texts (standard buttons) in the same language, where Qt ships them.
+    // Qt's own texts (standard buttons, key names) in the same language, where Qt ships them.
+    // Installed first, so that the pack, installed last, is asked first: it can mend a text of
+    // Qt's (Qt's Traditional Chinese catalog leaves the key name "Return" in English).
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(qtCatalogName(index), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         qtBase_ = std::move(qt);
         QCoreApplication::installTranslator(qtBase_.get());
     }
+    QCoreApplication::installTranslator(pack_.get());
     return true;
 }
 

@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 namespace tovalo::gui {
@@ -20,22 +22,48 @@ std::function<void(LanguageQuestion&)> g_testAnswer;
 // are deliberately not translatable through a catalog.
 const char* const kPrompts[] = {
     "Tovaloの表示言語を選択してください。\n※起動後、オプションで言語を変更できます。",
-    "Please Select the display language of Tovalo.\nThe language can be changed as the option after startup.",
-    "请选择 Tovalo 的显示语言.\n语言可以在启动后作为选项进行更改.",
-    "請選擇 Tovalo 的顯示語言.\n語言可以在啟動後作為選項進行更改.",
+    "Please select the display language of Tovalo.\nYou can change the language in the options after "
+    "startup.",
+    "请选择 Tovalo 的显示语言。\n启动后可以在选项中更改语言。",
+    "請選擇 Tovalo 的顯示語言。\n啟動後可以在選項中變更語言。",
     "Tovalo의 표시 언어를 선택하십시오.\n언어는 시작 후 옵션으로 변경할 수 있습니다.",
 };
 const char* const kLoadFailures[] = {
     "選択した言語のライブラリをロードできませんでした。Tovaloを終了します。",
-    "The resource for the selected language could not be loaded. Exit Tovalo.",
-    "无法加载所选语言的资源. 退出 Tovalo.",
-    "無法加載所選語言的資源. 退出 Tovalo.",
+    "The resources for the selected language could not be loaded. Tovalo will exit.",
+    "无法加载所选语言的资源。Tovalo 将退出。",
+    "無法載入所選語言的資源。Tovalo 將會結束。",
     "선택한 언어의 리소스를 로드할 수 없습니다. Tovalo를 종료합니다.",
 };
 const char* const kCancel[] = {"キャンセル", "Cancel", "取消", "取消", "취소"};
 const char* const kCaptions[] = {
-    "日本語 (Japanese)", "English", "简体中文 (Chinese Simplefied)", "繁體中文 (Chinese Traditional)",
+    "日本語 (Japanese)", "English", "简体中文 (Chinese Simplified)", "繁體中文 (Chinese Traditional)",
     "한국어 (Korean)",
+};
+
+/// A command link that shows keyboard focus. The styles draw a command link flat, without the
+/// focus frame of a push button, so a user moving through the languages with Tab or the arrow
+/// keys would not see where they are.
+class FocusShowingLink : public QCommandLinkButton
+{
+public:
+    using QCommandLinkButton::QCommandLinkButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QCommandLinkButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        // Shown from the start, not only after a Tab: the dialog opens with a language chosen.
+        frame.state |= QStyle::State_KeyboardFocusChange;
+        frame.rect = rect().adjusted(2, 2, -2, -2);
+        frame.backgroundColor = palette().color(QPalette::Window);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
 };
 
 int slot(StartupLanguage language)
@@ -138,7 +166,7 @@ LanguageQuestion::LanguageQuestion(StartupLanguage language, QWidget* parent) : 
     texts->addWidget(instruction_);
     texts->addWidget(content_);
     for (int i = 0; i < 5; ++i) {
-        auto link = new QCommandLinkButton(languageCaption(i), this);
+        auto link = new FocusShowingLink(languageCaption(i), this);
         link->setObjectName(QStringLiteral("languageLink%1").arg(i));
         connect(link, &QCommandLinkButton::clicked, this, [this, i] { done(kFirstLinkResult + i); });
         links_.append(link);

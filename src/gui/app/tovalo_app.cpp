@@ -53,10 +53,11 @@ bool parseCommandLine(const QStringList& arguments, StartOptions& options, QStri
         QCoreApplication::translate("tovalo::gui::CTovaloApp",
                                     "Use the simulated oneAPI toolkit in <folder> (demo mode)."),
         QStringLiteral("folder"));
-    const QCommandLineOption key(
+    QCommandLineOption key(
         QStringLiteral("instance-key"),
         QCoreApplication::translate("tovalo::gui::CTovaloApp", "Single-instance key (tests)."),
         QStringLiteral("key"));
+    key.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOption(demo);

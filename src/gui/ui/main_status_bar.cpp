@@ -115,13 +115,14 @@ QString MainStatusBar::elapsedText(qint64 ms)
 
 QString MainStatusBar::summaryText(const RunSummary& s)
 {
-    const QString counts = tr("%1 OK, %2 NG, %3 syntax errors").arg(s.ok).arg(s.ng).arg(s.syntaxErrors);
+    // Each count that a noun follows goes through the plural forms (%n); the others are %1, %2.
+    const QString counts =
+        tr("%1 OK, %2 failed, %n with syntax errors", nullptr, s.syntaxErrors).arg(s.ok).arg(s.ng);
     if (s.stopped)
-        return tr("Stopped after %1 of %2 items: %3 (%4)")
+        return tr("Stopped after %1 of %n item(s): %2 (%3)", nullptr, s.total)
             .arg(s.finished())
-            .arg(s.total)
             .arg(counts, elapsedText(s.elapsedMs));
-    return tr("Finished %1 items: %2 (%3)").arg(s.total).arg(counts, elapsedText(s.elapsedMs));
+    return tr("Finished %n item(s): %1 (%2)", nullptr, s.total).arg(counts, elapsedText(s.elapsedMs));
 }
 
 void MainStatusBar::showSummary(const RunSummary& summary)

@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace tovalo::gui {
@@ -51,8 +52,9 @@ QStringList CToolOptionPageGeneral::lookTexts()
     QStringList texts;
     for (const Look& look : looks()) {
         QString text = QCoreApplication::translate("tovalo::gui::MainCommands", look.menuText);
-        // Without the mnemonic: "&&" stays a literal "&".
+        // Without the mnemonic, also in the CJK form "(&A)"; "&&" stays a literal "&".
         text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+        text.remove(QRegularExpression(QStringLiteral("\\s*\\(&[^&\\s]\\)")));
         text.remove(QLatin1Char('&'));
         text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
         texts.append(text);

@@ -125,7 +125,7 @@ TEST(Report, TimesMedianAndShares)
     many[0].status = ItemStatus::ConvertedNg;
     const std::string shares = migrationReportHtml(pointers(many), {}, englishReportWords());
     EXPECT_NE(shares.find("<dt>OK</dt><dd>999<small>99%</small>"), std::string::npos);
-    EXPECT_NE(shares.find("<dt>NG</dt><dd>1<small>1%</small>"), std::string::npos);
+    EXPECT_NE(shares.find("<dt>Failed</dt><dd>1<small>1%</small>"), std::string::npos);
     EXPECT_NE(shares.find("<dt>Items</dt><dd>1,000</dd>"), std::string::npos);
 }
 

@@ -71,10 +71,10 @@ private Q_SLOTS:
         CDpctData target;
         CDpctData defaults;
         CDpctDataDlg add(CDpctDataDlg::Mode::Add, target, &defaults, {}, nullptr);
-        QCOMPARE(add.windowTitle(), QStringLiteral("データの追加"));
-        QCOMPARE(add.checkAllButton()->text(), QStringLiteral("すべてチェックを付ける"));
+        QCOMPARE(add.windowTitle(), QStringLiteral("項目の追加"));
+        QCOMPARE(add.checkAllButton()->text(), QStringLiteral("すべてチェック(&C)"));
         add.checkAllButton()->click();
-        QCOMPARE(add.checkAllButton()->text(), QStringLiteral("チェックをすべて解除する"));
+        QCOMPARE(add.checkAllButton()->text(), QStringLiteral("チェックをすべて解除(&U)"));
         add.checkAllButton()->click();
         DialogSeam::answerMessage();
         add.okButton()->click(); // empty file path
@@ -83,7 +83,7 @@ private Q_SLOTS:
                  QStringLiteral("無効なファイル名です。有効なファイル名を入力してください。"));
 
         CDpctDataDlg update(CDpctDataDlg::Mode::Update, target, nullptr, {}, nullptr);
-        QCOMPARE(update.windowTitle(), QStringLiteral("データの更新"));
+        QCOMPARE(update.windowTitle(), QStringLiteral("項目の編集"));
 
         // The page's messages: the option name, then the translated body.
         CDpctData record;
@@ -103,12 +103,13 @@ private Q_SLOTS:
                  QStringLiteral("選択した内容に誤りがあります。正しい値を選択してください。"));
     }
 
-    void englishPackKeepsTheSourceTexts()
+    void englishPackSpeaksPlainEnglish()
     {
         loadPack("TovaloLangEn");
         CDpctData target;
         CDpctDataDlg add(CDpctDataDlg::Mode::Add, target, nullptr, {}, nullptr);
-        QCOMPARE(add.windowTitle(), QStringLiteral("Add Data"));
+        // The source text "Add Data" reads as translated; the English pack says "Add Item".
+        QCOMPARE(add.windowTitle(), QStringLiteral("Add Item"));
         QCOMPARE(CDpctTreeCtrl::statusText(ItemStatus::Waiting), QStringLiteral("Waiting"));
         QCOMPARE(optionRowDescription(kSuppressWarningsAll),
                  QStringLiteral("Suppresses all migration warnings."));
