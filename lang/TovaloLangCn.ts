@@ -535,6 +535,16 @@ code --goto {file}:{line}:{column}
         <translation>无法打开源代码位置。
 %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n more diagnostic(s) were printed but not kept (an item keeps at most %1).</source>
+        <translation>
+            <numerusform>另有 %n 条诊断已输出但未保留（每个项目最多保留 %1 条）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Opens %1 at line %2, column %3.</source>
+        <translation>打开 %1 的第 %2 行第 %3 列。</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataDlg</name>
@@ -726,6 +736,12 @@ code --goto {file}:{line}:{column}
     <message>
         <source>dpct diagnostics: %1</source>
         <translation>dpct 诊断：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more not kept</source>
+        <translation>
+            <numerusform>另有 %n 条未保留</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1439,18 @@ Do you really want to quit?</source>
         <source>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</source>
         <translation>要使用安装在其他文件夹中的 oneAPI，请将环境变量 ONEAPI_ROOT 设置为该文件夹（包含 setvars 脚本的文件夹），然后重新启动 Tovalo。</translation>
     </message>
+    <message>
+        <source>The settings could not be read, so Tovalo starts with its default settings and will not save over them when it ends:
+%1</source>
+        <translation>无法读取设置。Tovalo 将以默认设置启动，退出时也不会覆盖保存设置：
+%1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved; the changes of this session are lost:
+%1</source>
+        <translation>无法保存设置，本次会话中的更改将丢失：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CoreMessages</name>
@@ -1657,6 +1685,10 @@ Do you really want to quit?</source>
     <message>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>dpct 拒绝了此项目：之前向同一 out-root 文件夹的迁移使用了另一组选项（dpct 将其记录在该文件夹的 MainSourceFiles.yaml 中，并以 -37 退出）。请为写入此 out-root 的所有项目指定 dpct 所比较的相同选项，或为此项目指定其他 --out-root，或启用 --no-incremental-migration。</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB, the most that is read</source>
+        <translation>超过可读取的上限 %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2112,14 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The editor command is empty.</source>
         <translation>编辑器命令为空。</translation>
+    </message>
+    <message>
+        <source>%1 is not an absolute path.</source>
+        <translation>%1 不是绝对路径。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是文件。</translation>
     </message>
 </context>
 </TS>

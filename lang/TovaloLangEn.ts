@@ -536,6 +536,17 @@ code --goto {file}:{line}:{column}
         <translation>The source location could not be opened.
 %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n more diagnostic(s) were printed but not kept (an item keeps at most %1).</source>
+        <translation>
+            <numerusform>%n more diagnostic was printed but not kept (an item keeps at most %1).</numerusform>
+            <numerusform>%n more diagnostics were printed but not kept (an item keeps at most %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Opens %1 at line %2, column %3.</source>
+        <translation>Opens %1 at line %2, column %3.</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataDlg</name>
@@ -729,6 +740,13 @@ code --goto {file}:{line}:{column}
     <message>
         <source>dpct diagnostics: %1</source>
         <translation>dpct diagnostics: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more not kept</source>
+        <translation>
+            <numerusform>%n more not kept</numerusform>
+            <numerusform>%n more not kept</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1429,6 +1447,18 @@ Do you want to quit?</translation>
         <source>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</source>
         <translation>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</translation>
     </message>
+    <message>
+        <source>The settings could not be read, so Tovalo starts with its default settings and will not save over them when it ends:
+%1</source>
+        <translation>The settings could not be read, so Tovalo starts with its default settings and will not save over them when it ends:
+%1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved; the changes of this session are lost:
+%1</source>
+        <translation>The settings could not be saved; the changes of this session are lost:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CoreMessages</name>
@@ -1663,6 +1693,10 @@ Do you want to quit?</translation>
     <message>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB, the most that is read</source>
+        <translation>larger than %1 MiB, the most that is read</translation>
     </message>
 </context>
 <context>
@@ -2091,6 +2125,14 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The editor command is empty.</source>
         <translation>The editor command is empty.</translation>
+    </message>
+    <message>
+        <source>%1 is not an absolute path.</source>
+        <translation>%1 is not an absolute path.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 is not a file.</translation>
     </message>
 </context>
 </TS>

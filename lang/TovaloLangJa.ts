@@ -535,6 +535,16 @@ code --goto {file}:{line}:{column}
         <translation>ソースの該当位置を開けませんでした。
 %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n more diagnostic(s) were printed but not kept (an item keeps at most %1).</source>
+        <translation>
+            <numerusform>さらに %n 件の診断が出力されましたが、保持していません (1 項目あたり最大 %1 件まで保持します)。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Opens %1 at line %2, column %3.</source>
+        <translation>%1 の %2 行 %3 桁を開きます。</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataDlg</name>
@@ -726,6 +736,12 @@ code --goto {file}:{line}:{column}
     <message>
         <source>dpct diagnostics: %1</source>
         <translation>dpct診断：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more not kept</source>
+        <translation>
+            <numerusform>ほか %n 件は保持していません</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1439,18 @@ Do you really want to quit?</source>
         <source>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</source>
         <translation>別のフォルダーにあるoneAPIを使うには、環境変数ONEAPI_ROOTにそのフォルダー（setvarsスクリプトのあるフォルダー）を設定して、Tovaloを起動し直してください。</translation>
     </message>
+    <message>
+        <source>The settings could not be read, so Tovalo starts with its default settings and will not save over them when it ends:
+%1</source>
+        <translation>設定を読み込めませんでした。Tovalo は既定の設定で起動し、終了時にも設定を上書き保存しません：
+%1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved; the changes of this session are lost:
+%1</source>
+        <translation>設定を保存できませんでした。今回のセッションでの変更は失われます：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CoreMessages</name>
@@ -1657,6 +1685,10 @@ Do you really want to quit?</source>
     <message>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>同じ out-root フォルダーへの以前の移行で別のオプションの組が使われたため、dpct はこの項目を変換しませんでした (dpct はオプションをそのフォルダーの MainSourceFiles.yaml に記録し、-37 で終了します)。この out-root に書き込むすべての項目に dpct が比較するオプションを同じように指定するか、この項目に別の --out-root を指定するか、--no-incremental-migration をオンにしてください。</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB, the most that is read</source>
+        <translation>読み込める上限の %1 MiB を超えています</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2112,14 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The editor command is empty.</source>
         <translation>エディターのコマンドが空です。</translation>
+    </message>
+    <message>
+        <source>%1 is not an absolute path.</source>
+        <translation>%1 は絶対パスではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 はファイルではありません。</translation>
     </message>
 </context>
 </TS>

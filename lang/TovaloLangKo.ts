@@ -535,6 +535,16 @@ code --goto {file}:{line}:{column}
         <translation>소스 위치를 열 수 없습니다.
 %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n more diagnostic(s) were printed but not kept (an item keeps at most %1).</source>
+        <translation>
+            <numerusform>진단 %n개가 더 출력되었지만 보관하지 않았습니다(항목당 최대 %1개까지 보관합니다).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Opens %1 at line %2, column %3.</source>
+        <translation>%1의 %2행 %3열을 엽니다.</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataDlg</name>
@@ -726,6 +736,12 @@ code --goto {file}:{line}:{column}
     <message>
         <source>dpct diagnostics: %1</source>
         <translation>dpct 진단: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more not kept</source>
+        <translation>
+            <numerusform>그 밖의 %n개는 보관하지 않음</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1439,18 @@ Do you really want to quit?</source>
         <source>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</source>
         <translation>다른 폴더에 설치된 oneAPI를 사용하려면 환경 변수 ONEAPI_ROOT를 그 폴더(setvars 스크립트가 있는 폴더)로 설정한 후 Tovalo를 다시 시작하십시오.</translation>
     </message>
+    <message>
+        <source>The settings could not be read, so Tovalo starts with its default settings and will not save over them when it ends:
+%1</source>
+        <translation>설정을 읽을 수 없습니다. Tovalo는 기본 설정으로 시작하며, 종료할 때 설정을 덮어써서 저장하지 않습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved; the changes of this session are lost:
+%1</source>
+        <translation>설정을 저장할 수 없습니다. 이번 세션의 변경 내용은 사라집니다:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CoreMessages</name>
@@ -1657,6 +1685,10 @@ Do you really want to quit?</source>
     <message>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>같은 out-root 폴더로의 이전 마이그레이션에서 다른 옵션 조합을 사용했기 때문에 dpct가 이 항목을 거부했습니다(dpct는 옵션을 그 폴더의 MainSourceFiles.yaml에 기록하고 -37로 종료합니다). 이 out-root에 쓰는 모든 항목에 dpct가 비교하는 옵션을 똑같이 지정하거나, 이 항목에 다른 --out-root를 지정하거나, --no-incremental-migration을 켜십시오.</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB, the most that is read</source>
+        <translation>읽을 수 있는 최대 크기 %1 MiB를 넘습니다</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2112,14 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The editor command is empty.</source>
         <translation>편집기 명령이 비어 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is not an absolute path.</source>
+        <translation>%1은(는) 절대 경로가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1은(는) 파일이 아닙니다.</translation>
     </message>
 </context>
 </TS>

@@ -542,6 +542,16 @@ code --goto {file}:{line}:{column}
         <translation>無法開啟原始碼位置。
 %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n more diagnostic(s) were printed but not kept (an item keeps at most %1).</source>
+        <translation>
+            <numerusform>另有 %n 則診斷已輸出但未保留（每個項目最多保留 %1 則）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Opens %1 at line %2, column %3.</source>
+        <translation>開啟 %1 的第 %2 行第 %3 欄。</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataDlg</name>
@@ -733,6 +743,12 @@ code --goto {file}:{line}:{column}
     <message>
         <source>dpct diagnostics: %1</source>
         <translation>dpct 診斷：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more not kept</source>
+        <translation>
+            <numerusform>另有 %n 則未保留</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1430,6 +1446,18 @@ Do you really want to quit?</source>
         <source>To use an installation in another folder, set the environment variable ONEAPI_ROOT to that folder (the one that holds the setvars script) and start Tovalo again.</source>
         <translation>若要使用安裝在其他資料夾中的 oneAPI，請將環境變數 ONEAPI_ROOT 設定為該資料夾（含有 setvars 指令碼的資料夾），然後重新啟動 Tovalo。</translation>
     </message>
+    <message>
+        <source>The settings could not be read, so Tovalo starts with its default settings and will not save over them when it ends:
+%1</source>
+        <translation>無法讀取設定。Tovalo 將以預設設定啟動，結束時也不會覆寫儲存設定：
+%1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved; the changes of this session are lost:
+%1</source>
+        <translation>無法儲存設定，本次工作階段中的變更將會遺失：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CoreMessages</name>
@@ -1664,6 +1692,10 @@ Do you really want to quit?</source>
     <message>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>dpct 拒絕了此項目：先前移轉至同一 out-root 資料夾時使用了另一組選項（dpct 將其記錄在該資料夾的 MainSourceFiles.yaml 中，並以 -37 結束）。請讓寫入此 out-root 的所有項目使用 dpct 會比較的相同選項，或為此項目指定其他 --out-root，或開啟 --no-incremental-migration。</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB, the most that is read</source>
+        <translation>超過可讀取的上限 %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -2087,6 +2119,14 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The editor command is empty.</source>
         <translation>編輯器命令是空的。</translation>
+    </message>
+    <message>
+        <source>%1 is not an absolute path.</source>
+        <translation>%1 不是絕對路徑。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是檔案。</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,12 @@ void err(std::string_view text);
 /// Prints "tovalo-cli: <message>" and the usage hint of `command` to stderr; returns kExitUsage.
 int usageError(std::string_view command, std::string_view message);
 
+/// `text` with its control characters (C0, DEL and the UTF-8 C1 range) written as "\x1B" or
+/// "\u009B", so that a path or value printed for people cannot move the cursor, retitle the
+/// window or hide text on a terminal. Backslashes stay as they are (Windows paths). JSON output
+/// stays exact and does not go through this.
+std::string terminalSafe(std::string_view text);
+
 /// True when `args` holds -h or --help.
 bool wantsHelp(const Args& args);
 

@@ -23,6 +23,30 @@ int usageError(std::string_view command, std::string_view message)
     return kExitUsage;
 }
 
+std::string terminalSafe(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string safe;
+    safe.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F) {
+            safe += "\\x";
+            safe += kHex[c >> 4];
+            safe += kHex[c & 15];
+        } else if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            const auto c1 = static_cast<unsigned char>(text[++i]);
+            safe += "\\u00";
+            safe += kHex[c1 >> 4];
+            safe += kHex[c1 & 15];
+        } else {
+            safe += static_cast<char>(c);
+        }
+    }
+    return safe;
+}
+
 bool wantsHelp(const Args& args)
 {
     return std::any_of(args.begin(), args.end(),

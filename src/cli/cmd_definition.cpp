@@ -193,9 +193,10 @@ int cmdCheck(const Args& args)
     // Each finding is written as it is found: a long list with a finding per item is not held
     // twice (as lines and as the text) before it is printed.
     std::size_t findings = 0;
+    // Paths and values are shown with their control characters escaped (see terminalSafe).
     auto report = [&findings](const std::string& line) {
         ++findings;
-        out(line);
+        out(terminalSafe(line));
         out("\n");
     };
     auto at = [&](int line) {

@@ -19,6 +19,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <mutex>
+#include <unordered_set>
 
 namespace tovalo::cli {
 
@@ -198,7 +199,10 @@ int cmdRun(const Args& args)
             "                        items in list order, with \"error\" when Ctrl-C came before the run\n"
             "                        started; the console text goes to stderr\n"
             "  --results RESULTS     the last run's results: read from RESULTS when it exists (the\n"
-            "                        JSON of --json), and written to it (atomically) after this run\n"
+            "                        JSON of --json), and written to it (atomically) after this run;\n"
+            "                        it is also written once before the run, so that a file that\n"
+            "                        cannot be written stops the run before it starts. Entries of\n"
+            "                        items outside this run (another list's) are kept as they are\n"
             "  --only STATUS,...     run only the items whose last result in RESULTS has one of these\n"
             "                        statuses (e.g. ng,syntax-error,converting); the others keep\n"
             "                        their results. Needs --results\n"
@@ -292,12 +296,18 @@ int cmdRun(const Args& args)
         err("tovalo-cli: cannot read '" + file + "': " + englishText(doc.error) + "\n");
         return kExitUsage;
     }
+    // The entries of the results file: those of this list's items give them their last results;
+    // the others (another list's items, items since renamed or removed) are written back as they
+    // were.
+    std::vector<CDpctData> entries;
+    std::vector<bool> listedInResults(doc.items.size(), false);
+    ResultsHeader lastHeader;
     if (!resultsFile.empty() && pathExists(resultsFile)) {
         std::string text, error;
         Message why;
         const bool read = readWholeFile(resultsFile, text, why);
-        if (!read || !applyResultsJson(text, doc.items, error)) {
-            err("tovalo-cli run: cannot read the results '" + resultsFile +
+        if (!read || !applyResultsJson(text, doc.items, lastHeader, entries, listedInResults, error)) {
+            err("tovalo-cli run: cannot read the results '" + terminalSafe(resultsFile) +
                 "': " + (read ? error : englishText(why)) + "\n");
             return kExitUsage;
         }
@@ -338,6 +348,34 @@ int cmdRun(const Args& args)
             listed.push_back(&doc.items[i]);
     }
     const std::vector<const CDpctData*> reported(listed.begin(), listed.end());
+    // Items of the list outside this shard that the file lists, and the file's other entries.
+    std::vector<const CDpctData*> others;
+    {
+        const std::unordered_set<const CDpctData*> inRun(reported.begin(), reported.end());
+        for (std::size_t i = 0; i < doc.items.size(); ++i) {
+            if (listedInResults[i] && !inRun.contains(&doc.items[i]))
+                others.push_back(&doc.items[i]);
+        }
+    }
+    for (const CDpctData& entry : entries)
+        others.push_back(&entry);
+    // What goes into the results file: this run's items in list order, then the entries kept.
+    const auto resultsText = [&](const std::string& version, const std::string& codebase) {
+        std::vector<const CDpctData*> all = reported;
+        all.insert(all.end(), others.begin(), others.end());
+        return resultsJson(all, ResultsHeader{version, codebase, {}}, true);
+    };
+    // The results file is written once before the run (the items' last results, unchanged), so
+    // that a file that cannot be written stops the run before it starts, not after it.
+    if (!resultsFile.empty()) {
+        Message error;
+        if (!writeFileAtomically(resultsFile, resultsText(lastHeader.dpctVersion, lastHeader.dpctCodebase),
+                                 error)) {
+            err("tovalo-cli run: cannot write the results '" + terminalSafe(resultsFile) +
+                "': " + englishText(error) + "\n");
+            return kExitUsage;
+        }
+    }
     const int consoles = consoleCountFor(jobs >= 0 ? jobs : jobsFromSettings());
 
     Host host;
@@ -407,15 +445,22 @@ int cmdRun(const Args& args)
                 items.push_back(item);
         }
         // dpct refuses (-37) a migration into an out-root that an earlier one with other options
-        // used: said before the run, which goes on anyway (the user may mean it).
+        // used: said before the run, which goes on anyway (the user may mean it). The whole list
+        // is looked at, since an item not run now (--only, --shard) may have migrated there
+        // before; what is said is about the items that run.
         {
-            const std::vector<const CDpctData*> run(items.begin(), items.end());
+            std::vector<const CDpctData*> run;
+            for (const CDpctData& item : doc.items)
+                run.push_back(&item);
             for (const OutRootConflict& c : findOutRootConflicts(run, base)) {
+                if (std::find(items.begin(), items.end(), run[c.item]) == items.end())
+                    continue;
                 std::string names;
                 for (const std::string& n : c.options)
                     names += (names.empty() ? "" : ", ") + n;
-                err("tovalo-cli run: warning: '" + run[c.item]->path + "' writes into the out-root '" +
-                    c.outRoot + "' as '" + run[c.reference]->path + "' does, with other values of " + names +
+                err("tovalo-cli run: warning: '" + terminalSafe(run[c.item]->path) +
+                    "' writes into the out-root '" + terminalSafe(c.outRoot) + "' as '" +
+                    terminalSafe(run[c.reference]->path) + "' does, with other values of " + names +
                     "; dpct may refuse it with exit code -37\n");
             }
         }
@@ -455,13 +500,10 @@ int cmdRun(const Args& args)
                 status = kExitFindings;
         if (!resultsFile.empty()) {
             Message error;
-            if (!writeFileAtomically(
-                    resultsFile,
-                    resultsJson(reported,
-                                ResultsHeader{scheduler.dpctVersion(), scheduler.dpctCodebase(), {}}, true),
-                    error)) {
-                err("tovalo-cli run: cannot write the results '" + resultsFile + "': " + englishText(error) +
-                    "\n");
+            if (!writeFileAtomically(resultsFile,
+                                     resultsText(scheduler.dpctVersion(), scheduler.dpctCodebase()), error)) {
+                err("tovalo-cli run: cannot write the results '" + terminalSafe(resultsFile) +
+                    "': " + englishText(error) + "\n");
                 status = kExitUsage;
             }
         }
@@ -469,23 +511,33 @@ int cmdRun(const Args& args)
         if (json) {
             printJson(reported, scheduler.dpctVersion(), scheduler.dpctCodebase(), {});
         } else {
+            // Control characters in a path are shown escaped: the table goes to a terminal.
+            std::vector<std::string> paths;
             std::size_t width = 4;
-            for (const CDpctData* item : reported)
-                width = std::max(width, item->path.size());
+            for (const CDpctData* item : reported) {
+                paths.push_back(terminalSafe(item->path));
+                width = std::max(width, paths.back().size());
+            }
             auto pad = [](std::string s, std::size_t w) {
                 s.resize(std::max(s.size(), w), ' ');
                 return s;
             };
             std::string text = "\n" + pad("path", width) + "  " + pad("status", 12) + "  " +
                                pad("exit code", 9) + "  diagnostics\n";
-            for (const CDpctData* item : reported)
-                text += pad(item->path, width) + "  " + pad(std::string(itemStatusName(item->status)), 12) +
+            for (std::size_t i = 0; i < reported.size(); ++i) {
+                const CDpctData* item = reported[i];
+                text += pad(paths[i], width) + "  " + pad(std::string(itemStatusName(item->status)), 12) +
                         "  " + pad(std::to_string(item->exitCode), 9) + "  " +
-                        std::to_string(item->diagnostics.size()) +
+                        std::to_string(item->diagnosticCount()) +
                         (item->diagnostics.empty()
                              ? ""
-                             : " (" + describeCounts(countByCode(item->diagnostics)) + ")") +
+                             : " (" + describeCounts(countByCode(item->diagnostics)) +
+                                   (item->diagnosticsDropped > 0
+                                        ? "; " + std::to_string(item->diagnosticsDropped) + " more not kept"
+                                        : "") +
+                                   ")") +
                         "\n";
+            }
             out(text);
         }
     }

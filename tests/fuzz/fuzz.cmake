@@ -34,7 +34,7 @@ ExternalProject_Add(tovalo_fuzz
              -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
   INSTALL_COMMAND ""
   BUILD_BYPRODUCTS "${fuzz_dir}/fuzz_definition" "${fuzz_dir}/fuzz_command_line"
-                   "${fuzz_dir}/fuzz_settings")
+                   "${fuzz_dir}/fuzz_settings" "${fuzz_dir}/fuzz_diagnostics")
 # What the harnesses are made of: a change to any of these builds them again (the inner build
 # then recompiles only what changed); otherwise a build does not look into the project at all.
 file(GLOB_RECURSE fuzz_inputs CONFIGURE_DEPENDS
@@ -44,9 +44,13 @@ file(GLOB_RECURSE fuzz_inputs CONFIGURE_DEPENDS
      "${PROJECT_SOURCE_DIR}/tests/fuzz/CMakeLists.txt")
 ExternalProject_Add_StepDependencies(tovalo_fuzz build ${fuzz_inputs})
 
-foreach(harness definition command_line settings)
+# The diagnostics reader is fuzzed for time as well: inputs up to 16 KiB, repeated by the harness
+# into lines of up to 512 KiB, each read within 2 s (a quadratic reader takes far longer).
+set(fuzz_args_diagnostics -timeout=2 -max_len=16384)
+foreach(harness definition command_line settings diagnostics)
   add_test(NAME fuzz_${harness}
            COMMAND bash "${PROJECT_SOURCE_DIR}/tests/fuzz/run_fuzz.sh" "${fuzz_dir}/fuzz_${harness}"
-                   "${PROJECT_SOURCE_DIR}/tests/fuzz/seeds/${harness}" "${fuzz_dir}/run_${harness}")
+                   "${PROJECT_SOURCE_DIR}/tests/fuzz/seeds/${harness}" "${fuzz_dir}/run_${harness}"
+                   ${fuzz_args_${harness}})
   set_tests_properties(fuzz_${harness} PROPERTIES LABELS fuzz TIMEOUT 300)
 endforeach()

@@ -113,6 +113,7 @@ private Q_SLOTS:
     void coreMessagesAreWordedInEveryPack();
     void demoStartOpensFilesAndExitSavesSettings();
     void missingOneApiWarnsAndDisablesRuns();
+    void settingsThatCannotBeReadOrSavedAreSaid();
     void missingLanguagePackEndsTheStart();
     void secondStartHandsOverItsFiles();
     void sigtermClosesCleanlyAndSaves();
@@ -455,6 +456,55 @@ void TestApp::demoStartOpensFilesAndExitSavesSettings()
     QCOMPARE(saved.tabMode[kTabMdiOn], 1);
     QCOMPARE(saved.language, 0);
     QCOMPARE(saved.recent, std::vector<std::string>{def.toStdString()});
+}
+
+// A settings file that exists but cannot be read is not a first start: no language question
+// over it, the user is told at the start, and nothing is saved over it at exit. A save that fails
+// at exit is said too.
+void TestApp::settingsThatCannotBeReadOrSavedAreSaid()
+{
+    Sandbox sandbox;
+    StartOptions options;
+    options.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
+    options.showWindow = false;
+    // A folder where the file belongs: it exists, and reading it fails.
+    QVERIFY(QDir().mkpath(sandbox.settingsFile()));
+    setSystemUiLanguagesForTests({QStringLiteral("en-US")});
+    {
+        options.instanceKey = uniqueKey();
+        CTovaloApp app(sandbox.store()); // an unexpected language question fails the test
+        DialogSeam::answerMessage(QMessageBox::Ok);
+        const int boxes = DialogSeam::shownCount();
+        QVERIFY(app.initInstance(options));
+        QCOMPARE(DialogSeam::shownCount(), boxes + 1);
+        QCOMPARE(DialogSeam::last().icon, QMessageBox::Critical);
+        QVERIFY2(DialogSeam::last().text.contains(QStringLiteral("could not be read")),
+                 qPrintable(DialogSeam::last().text));
+        QVERIFY2(DialogSeam::last().text.contains(sandbox.settingsFile()),
+                 qPrintable(DialogSeam::last().text));
+        QCOMPARE(app.settings().language, 1); // the system's language, not asked
+        QCOMPARE(app.exitInstance(), 0);
+        QCOMPARE(DialogSeam::shownCount(), boxes + 1); // no save was tried over it
+        QVERIFY(QFileInfo(sandbox.settingsFile()).isDir());
+    }
+    setSystemUiLanguagesForTests({QStringLiteral("ja-JP")});
+
+    // Readable at the start, not writable at exit.
+    QVERIFY(QDir(sandbox.settingsFile()).removeRecursively());
+    storeLanguage(sandbox, 1);
+    {
+        options.instanceKey = uniqueKey();
+        CTovaloApp app(sandbox.store());
+        QVERIFY(app.initInstance(options));
+        QVERIFY(QFile::remove(sandbox.settingsFile()));
+        QVERIFY(QDir().mkpath(sandbox.settingsFile()));
+        DialogSeam::answerMessage(QMessageBox::Ok);
+        const int boxes = DialogSeam::shownCount();
+        QCOMPARE(app.exitInstance(), 0);
+        QCOMPARE(DialogSeam::shownCount(), boxes + 1);
+        QVERIFY2(DialogSeam::last().text.contains(QStringLiteral("could not be saved")),
+                 qPrintable(DialogSeam::last().text));
+    }
 }
 
 void TestApp::missingOneApiWarnsAndDisablesRuns()

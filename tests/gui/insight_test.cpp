@@ -25,9 +25,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 using namespace tovalo;
 using namespace tovalo::gui;
@@ -42,6 +43,8 @@ private Q_SLOTS:
     void cleanup();
 
     void editorCommandLines();
+    void editorGetsOnlyAbsoluteExistingFiles();
+    void diagnosticsViewTakesInOnlyWhatChanged();
     void diagnosticsInTheListThePaneAndTheView();
     void conflictQuestionThenRunAnyway();
     void rerunFailedKeepsTheOthersResults();
@@ -112,6 +115,113 @@ void TestInsight::editorCommandLines()
     QVERIFY(!editorArguments(QStringLiteral("   "), where, program, args, error));
 }
 
+// dpct's output names the file: a name that an editor would read as an option or a command
+// ("+!touch x" for vim, "--eval=..." for emacs) reaches it only as an absolute path of a file that
+// exists, and the view says which file the current row opens.
+void TestInsight::editorGetsOnlyAbsoluteExistingFiles()
+{
+    QString program, error;
+    QStringList args;
+    QVERIFY(!editorArguments(QStringLiteral("vim +{line} {file}"), {QStringLiteral("+!touch PWNED"), 3, 1},
+                             program, args, error));
+    QVERIFY(error.contains(QStringLiteral("+!touch PWNED")));
+
+    QList<SourceLocation> opened;
+    setSourceOpener([&](const SourceLocation& where, const QString&, QString&) {
+        opened.append(where);
+        return true;
+    });
+    const QString hostile = QStringLiteral("+!touch PWNED");
+    QVERIFY(!openSourceLocation({hostile, 3, 1}, QStringLiteral("vim +{line} {file}"), error));
+    QVERIFY(opened.isEmpty()); // it does not exist: nothing is started
+    QVERIFY2(error.contains(sandbox_->file(hostile)), qPrintable(error));
+    QVERIFY(!openSourceLocation({sandbox_->path(), 3, 1}, QString(), error)); // a folder
+    QVERIFY(opened.isEmpty());
+
+    QFile file(sandbox_->file(hostile));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(openSourceLocation({hostile, 3, 1}, QStringLiteral("vim +{line} {file}"), error));
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened[0].file, sandbox_->file(hostile));
+    QVERIFY(editorArguments(QStringLiteral("vim +{line} {file}"), opened[0], program, args, error));
+    QCOMPARE(args, (QStringList{QStringLiteral("+3"), sandbox_->file(hostile)}));
+
+    // The view names the file the current row opens, or says why none will.
+    CDpctData item;
+    item.path = sandbox_->file(QStringLiteral("a.cu")).toStdString();
+    item.elapsedMs = 1;
+    item.diagnostics = {{hostile.toStdString(), 3, 1, "warning", "DPCT1000", "m"},
+                        {"--eval=(kill-emacs)", 1, 1, "warning", "DPCT1001", "m"}};
+    DiagnosticsView view(*settings_);
+    view.refresh({&item});
+    QTRY_COMPARE(view.pending(), 0);
+    QAbstractItemModel* model = view.tree()->model();
+    view.tree()->setCurrentIndex(model->index(0, 0));
+    QVERIFY2(view.openTarget()->text().contains(sandbox_->file(hostile)),
+             qPrintable(view.openTarget()->text()));
+    view.tree()->setCurrentIndex(model->index(1, 0));
+    QVERIFY2(view.openTarget()->text().contains(sandbox_->file(QStringLiteral("--eval=(kill-emacs)"))),
+             qPrintable(view.openTarget()->text()));
+    DialogSeam::answerMessage(QMessageBox::Ok);
+    QVERIFY(!view.openRow(model->index(1, 0))); // does not exist: said, not started
+    QCOMPARE(DialogSeam::last().id, 740);
+    QCOMPARE(opened.size(), 1);
+}
+
+// Left open during a run, the view takes in only the item that finished: the rows already shown
+// stay (with the user's place among them), and the counts grow.
+void TestInsight::diagnosticsViewTakesInOnlyWhatChanged()
+{
+    std::vector<CDpctData> items(3);
+    const auto diagnosticsOf = [](const std::string& file, int n, const char* code) {
+        std::vector<DpctDiagnostic> ds;
+        for (int i = 0; i < n; ++i)
+            ds.push_back({file, i + 1, 1, "warning", code, "message"});
+        return ds;
+    };
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i].path = "/s/" + std::to_string(i) + ".cu";
+        items[i].elapsedMs = 5;
+        items[i].diagnostics = diagnosticsOf(items[i].path, 3, "DPCT1003");
+    }
+    const std::vector<const CDpctData*> all = {&items[0], &items[1], &items[2]};
+    DiagnosticsView view(*settings_);
+    view.refresh(all);
+    QTRY_COMPARE(view.pending(), 0);
+    QAbstractItemModel* model = view.tree()->model();
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(model->index(0, 1).data().toInt(), 9);
+    const QModelIndex place = model->index(4, 0, model->index(0, 0));
+    view.tree()->setCurrentIndex(place);
+    const QPersistentModelIndex kept(place);
+    const QString placeText = place.data().toString();
+
+    // Nothing changed: nothing to take in.
+    view.refresh(all);
+    QCOMPARE(view.pending(), 0);
+    // One item finishes again with other diagnostics: only it is taken in.
+    items[2].diagnostics = diagnosticsOf(items[2].path, 5, "DPCT1049");
+    items[2].elapsedMs = 7;
+    view.refresh(all);
+    QCOMPARE(view.pending(), 1);
+    QTRY_COMPARE(view.pending(), 0);
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->index(0, 1).data().toInt(), 6);
+    QCOMPARE(model->index(1, 1).data().toInt(), 5);
+    QVERIFY(kept.isValid());
+    QCOMPARE(kept.data().toString(), placeText);
+    QCOMPARE(view.tree()->currentIndex(), QModelIndex(kept));
+    // An item no longer listed takes its diagnostics with it; dropped ones are counted.
+    items[0].diagnosticsDropped = 12;
+    items[0].elapsedMs = 9;
+    view.refresh({&items[0], &items[2]});
+    QTRY_COMPARE(view.pending(), 0);
+    QCOMPARE(model->index(0, 1).data().toInt(), 3);
+    auto* summary = view.findChild<QLabel*>(QStringLiteral("diagnosticsSummary"));
+    QVERIFY2(summary->text().contains(QStringLiteral("12")), qPrintable(summary->text()));
+}
+
 void TestInsight::diagnosticsInTheListThePaneAndTheView()
 {
     const QString def = testing_gui::writeDefinition(
@@ -148,17 +258,18 @@ void TestInsight::diagnosticsInTheListThePaneAndTheView()
     frame_->action(cmd::Diagnostics)->trigger();
     DiagnosticsView* view = doc->diagnosticsView();
     QVERIFY(view && view->isVisible());
-    QTreeWidget* tree = view->tree();
+    QTRY_COMPARE(view->pending(), 0);
+    QAbstractItemModel* model = view->tree()->model();
     int total = 0;
     QStringList codes;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        codes.append(tree->topLevelItem(i)->text(0));
-        total += tree->topLevelItem(i)->text(1).toInt();
+    for (int i = 0; i < model->rowCount(); ++i) {
+        codes.append(model->index(i, 0).data().toString());
+        total += model->index(i, 1).data().toInt();
     }
     QCOMPARE(total, 5);
     QVERIFY2(codes == (QStringList{QStringLiteral("DPCT1007"), QStringLiteral("error")}),
              qPrintable(codes.join(u',')));
-    QVERIFY(tree->topLevelItem(0)->text(3).contains(QStringLiteral(".cu")));
+    QVERIFY(model->index(0, 3).data().toString().contains(QStringLiteral(".cu")));
 
     QList<QPair<SourceLocation, QString>> opened;
     setSourceOpener([&](const SourceLocation& where, const QString& command, QString&) {
@@ -166,13 +277,13 @@ void TestInsight::diagnosticsInTheListThePaneAndTheView()
         return true;
     });
     view->editorEdit()->setText(QStringLiteral("ed +{line} {file}"));
-    QTreeWidgetItem* code = tree->findItems(QStringLiteral("error"), Qt::MatchExactly).value(0);
-    QVERIFY(code && code->childCount() == 1);
+    const QModelIndex code = model->index(1, 0);
+    QVERIFY(code.data().toString() == QStringLiteral("error") && model->rowCount(code) == 1);
     view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view));
-    tree->setFocus();
-    tree->setCurrentItem(code->child(0));
-    QTest::keyClick(tree, Qt::Key_Return);
+    view->tree()->setFocus();
+    view->tree()->setCurrentIndex(model->index(0, 0, code));
+    QTest::keyClick(view->tree(), Qt::Key_Return);
     QCOMPARE(opened.size(), 1);
     QCOMPARE(opened[0].first.file, sandbox_->file(QStringLiteral("perr.cu")));
     QVERIFY(opened[0].first.line > 0);
@@ -185,7 +296,7 @@ void TestInsight::diagnosticsInTheListThePaneAndTheView()
         return false;
     });
     DialogSeam::answerMessage(QMessageBox::Ok);
-    QVERIFY(!view->openRow(tree->topLevelItem(0)));
+    QVERIFY(!view->openRow(model->index(0, 0)));
     QCOMPARE(DialogSeam::last().id, 740);
 }
 

@@ -70,6 +70,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
@@ -570,8 +571,10 @@ int main(int argc, char** argv)
             frame->action(gui::cmd::Diagnostics)->trigger();
             if (auto* view = frame->findChild<gui::DiagnosticsView*>()) {
                 view->move(frame->geometry().center() - view->rect().center());
-                if (QTreeWidgetItem* first = view->tree()->topLevelItem(0))
-                    first->setExpanded(true);
+                // The view takes the diagnostics in on the event loop: the first code row is
+                // opened once it is there.
+                QTimer::singleShot(200, view,
+                                   [view] { view->tree()->expand(view->tree()->model()->index(0, 0)); });
             }
         }
         if (said) {

@@ -9,14 +9,22 @@
 
 #include "message.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace tovalo {
 
+/// The most readWholeFile reads unless told otherwise.
+inline constexpr std::size_t kDefaultReadLimit = std::size_t{1} << 30;
+
 /// Reads the whole file at `path` (UTF-8). On failure returns false and sets `error` to the
-/// system's reason (literal text, for example "No such file or directory").
-bool readWholeFile(std::string_view path, std::string& bytes, Message& error);
+/// system's reason (literal text, for example "No such file or directory"), NotRegularFile for
+/// anything but a regular file (a FIFO or a device is refused before anything is read from it,
+/// so neither can hang or flood the reader), or FileTooLarge when it holds more than `limit`
+/// bytes.
+bool readWholeFile(std::string_view path, std::string& bytes, Message& error,
+                   std::size_t limit = kDefaultReadLimit);
 
 /// Writes `bytes` to `path` atomically. On failure returns false and sets `error` to the reason;
 /// the previous file, if any, is unchanged. An existing file keeps its permissions, and on POSIX

@@ -2,6 +2,7 @@
 #include "text.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <dirent.h>
@@ -101,10 +102,11 @@ bool writeAll(int fd, std::string_view bytes)
 
 } // namespace
 
-bool readWholeFile(std::string_view path, std::string& bytes, Message& error)
+bool readWholeFile(std::string_view path, std::string& bytes, Message& error, std::size_t limit)
 {
     const std::string p(path);
-    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking open: opening a FIFO for reading would otherwise wait for a writer.
+    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = systemErrorText(errno);
         return false;
@@ -112,9 +114,23 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error)
     struct stat st
     {
     };
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
+        error = systemErrorText(errno);
         ::close(fd);
-        error = systemErrorText(EISDIR);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(st.st_mode))
+            error = systemErrorText(EISDIR);
+        else
+            error = MessageId::NotRegularFile;
+        return false;
+    }
+    const Message tooLarge(MessageId::FileTooLarge, {std::to_string(limit >> 20)});
+    if (static_cast<std::uintmax_t>(st.st_size) > limit) {
+        ::close(fd);
+        error = tooLarge;
         return false;
     }
     bytes.clear();
@@ -132,6 +148,11 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error)
         }
         if (n == 0)
             break;
+        if (bytes.size() + static_cast<std::size_t>(n) > limit) { // a file that grows as it is read
+            ::close(fd);
+            error = tooLarge;
+            return false;
+        }
         bytes.append(buf, static_cast<std::size_t>(n));
     }
     ::close(fd);

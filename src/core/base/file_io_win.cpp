@@ -46,7 +46,7 @@ void removeStaleTemporaries(const std::wstring& prefix)
 
 } // namespace
 
-bool readWholeFile(std::string_view path, std::string& bytes, Message& error)
+bool readWholeFile(std::string_view path, std::string& bytes, Message& error, std::size_t limit)
 {
     HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -54,9 +54,21 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error)
         error = lastErrorText();
         return false;
     }
+    // A pipe or a device (CON, NUL) is refused before anything is read from it.
+    if (GetFileType(h) != FILE_TYPE_DISK) {
+        CloseHandle(h);
+        error = MessageId::NotRegularFile;
+        return false;
+    }
+    const Message tooLarge(MessageId::FileTooLarge, {std::to_string(limit >> 20)});
     bytes.clear();
     LARGE_INTEGER size{};
-    if (GetFileSizeEx(h, &size) && size.QuadPart > 0)
+    if (GetFileSizeEx(h, &size) && static_cast<unsigned long long>(size.QuadPart) > limit) {
+        CloseHandle(h);
+        error = tooLarge;
+        return false;
+    }
+    if (size.QuadPart > 0)
         bytes.reserve(static_cast<std::size_t>(size.QuadPart));
     char buf[65536];
     for (;;) {
@@ -68,6 +80,11 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error)
         }
         if (n == 0)
             break;
+        if (bytes.size() + n > limit) {
+            CloseHandle(h);
+            error = tooLarge;
+            return false;
+        }
         bytes.append(buf, n);
     }
     CloseHandle(h);

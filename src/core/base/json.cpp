@@ -144,6 +144,20 @@ JsonWriter& JsonWriter::boolean(bool value)
     return *this;
 }
 
+JsonValue* JsonValue::find(std::string_view name)
+{
+    return const_cast<JsonValue*>(static_cast<const JsonValue*>(this)->find(name));
+}
+
+std::string JsonWriter::takeText()
+{
+    std::string text = std::move(text_);
+    text_.clear();
+    levels_.clear();
+    afterKey_ = false;
+    return text;
+}
+
 const JsonValue* JsonValue::find(std::string_view name) const
 {
     if (type != Type::Object)

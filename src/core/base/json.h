@@ -42,6 +42,10 @@ public:
 
     /// What was written so far.
     const std::string& text() const { return text_; }
+    /// Hands over what was written without copying it; the writer starts afresh.
+    std::string takeText();
+    /// Room for `bytes` of text, so that a large document is not copied as it grows.
+    void reserve(std::size_t bytes) { text_.reserve(bytes); }
 
 private:
     struct Level
@@ -81,6 +85,7 @@ struct JsonValue
 
     /// The member `name` of an object; nullptr when this is no object or has no such member.
     const JsonValue* find(std::string_view name) const;
+    JsonValue* find(std::string_view name);
 };
 
 /// Why and where parseJson stopped. `line` and `column` are 1-based; a column counts characters

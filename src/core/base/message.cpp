@@ -61,6 +61,7 @@ constexpr std::array<std::string_view, kCount> kEnglish = {
     "the character \"%1\" (%2) cannot be stored in code page %3",
     "the text cannot be stored in code page %1",
     "not a regular file",
+    "larger than %1 MiB, the most that is read",
 
     "Imported %1 (%2, %3, %4)",
     "%1 CUDA files",

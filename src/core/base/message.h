@@ -69,6 +69,7 @@ enum class MessageId : int
     CharacterNotInCodePage,  ///< %1 character, %2 its code point (U+XXXX), %3 code page number
     TextNotInCodePage,       ///< %1 code page number
     NotRegularFile,
+    FileTooLarge, ///< %1 the most that is read, in MiB
 
     // Compilation-database imports: "Imported %1 (%2, %3, %4)" with a count phrase each (the
     // singular forms are for a count of 1), and why a database could not be read

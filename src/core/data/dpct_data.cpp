@@ -43,6 +43,7 @@ void CDpctData::reset()
     resultText.clear();
     changed.reset();
     diagnostics.clear();
+    diagnosticsDropped = 0;
     elapsedMs = -1;
     for (const OptionInfo& o : optionTable()) {
         if (o.kind == OptionKind::Choice)
@@ -108,6 +109,7 @@ void CDpctData::takeOptionsForNextAdd(const CDpctData& added)
     exitCode = 0;
     resultText.clear();
     diagnostics.clear();
+    diagnosticsDropped = 0;
     elapsedMs = -1;
 }
 

@@ -62,8 +62,19 @@ public:
     SlotFlags changed; ///< the slots whose state or value the item's last edit changed (shown bold)
     // Results of the last run that only this session knows: they are not written to definition
     // files (neither are status, exitCode and resultText).
-    std::vector<DpctDiagnostic> diagnostics; ///< dpct's diagnostics in the order printed
+    std::vector<DpctDiagnostic> diagnostics; ///< dpct's diagnostics in the order printed (the first
+                                             ///< kMaxKeptDiagnostics of them)
+    std::int64_t diagnosticsDropped = 0;     ///< those printed after the first kMaxKeptDiagnostics
     std::int64_t elapsedMs = -1;             ///< how long the dpct command took; -1 = not run
+
+    /// The most diagnostics one item keeps: a runaway output (a million warnings) is counted, not
+    /// held. Far more than anyone reads of one item.
+    static constexpr std::size_t kMaxKeptDiagnostics = 20000;
+    /// All diagnostics dpct printed: those kept and those dropped.
+    std::int64_t diagnosticCount() const
+    {
+        return static_cast<std::int64_t>(diagnostics.size()) + diagnosticsDropped;
+    }
 
     bool isOn(int slot) const { return enabled[static_cast<std::size_t>(slot)]; }
     void setOn(int slot, bool on) { enabled[static_cast<std::size_t>(slot)] = on; }

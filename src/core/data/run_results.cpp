@@ -18,12 +18,20 @@ constexpr ItemStatus kAllStatuses[] = {ItemStatus::None,        ItemStatus::Wait
                                        ItemStatus::Converting,  ItemStatus::ConvertedOk,
                                        ItemStatus::ConvertedNg, ItemStatus::SyntaxError};
 
+// A text cell of the CSV. A spreadsheet program reads a cell that starts with "=", "+", "-", "@",
+// a tab or a carriage return as a formula (a file name "=HYPERLINK(...)" would become a live
+// link), so such a cell gets a leading "'" that makes it text, as OWASP recommends. Numbers the
+// export writes itself (a negative exit code) are not text cells and stay as they are.
 std::string csvField(std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
+    std::string cell;
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        cell = "'";
+    cell += text;
+    if (cell.find_first_of(",\"\r\n") == std::string::npos)
+        return cell;
     std::string out = "\"";
-    for (const char c : text) {
+    for (const char c : cell) {
         if (c == '"')
             out += '"';
         out += c;
@@ -53,6 +61,15 @@ std::string resultsJson(const std::vector<const CDpctData*>& items, const Result
 {
     const JsonWriter::Layout layout = oneLine ? JsonWriter::Layout::Inline : JsonWriter::Layout::Lines;
     JsonWriter j;
+    // The text is written once into room made for it: an output of a hundred megabytes is not
+    // copied again and again as the text grows.
+    std::size_t estimate = 4096;
+    for (const CDpctData* item : items) {
+        if (item)
+            estimate += 256 + item->path.size() * 2 + item->diagnostics.size() * 200 +
+                        (withOutput ? item->resultText.size() + item->resultText.size() / 8 : 0);
+    }
+    j.reserve(estimate);
     j.beginObject(layout);
     j.key("dpctVersion").string(header.dpctVersion);
     j.key("dpctCodebase").string(header.dpctCodebase);
@@ -83,12 +100,16 @@ std::string resultsJson(const std::vector<const CDpctData*>& items, const Result
             j.endObject();
         }
         j.endArray();
+        if (item->diagnosticsDropped > 0)
+            j.key("diagnosticsDropped").number(item->diagnosticsDropped);
         if (withOutput)
             j.key("output").string(item->resultText);
         j.endObject();
     }
     j.endArray().endObject();
-    return j.text() + "\n";
+    std::string text = j.takeText();
+    text += '\n';
+    return text;
 }
 
 std::string resultsCsv(const std::vector<const CDpctData*>& items)
@@ -110,7 +131,7 @@ std::string resultsCsv(const std::vector<const CDpctData*>& items)
             continue;
         text += csvField(item->path) + "," + std::string(itemStatusName(item->status)) + "," +
                 std::to_string(item->exitCode) + "," + std::to_string(item->elapsedMs) + "," +
-                std::to_string(item->diagnostics.size());
+                std::to_string(item->diagnosticCount());
         std::map<std::string, int> byKey;
         for (const DiagnosticCount& c : counts[i])
             byKey[c.key] = c.count;
@@ -165,10 +186,21 @@ namespace {
 bool readEntries(std::string_view json, ResultsHeader& header, std::vector<CDpctData>& entries,
                  std::vector<bool>& hasOutput, std::string& error)
 {
+    // A byte-order mark, as editors on Windows save UTF-8, is not part of the text.
+    if (json.starts_with("\xEF\xBB\xBF"))
+        json.remove_prefix(3);
+    const std::size_t first = json.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos || json[first] != '{') {
+        error =
+            first == std::string_view::npos
+                ? "not a results file: it is empty, and a results file is a JSON object {\"items\": [...]}"
+                : "not a results file: a JSON object {\"items\": [...]} was expected at its start";
+        return false;
+    }
     JsonValue root;
     if (!parseJson(json, root, error))
         return false;
-    const JsonValue* list = root.find("items");
+    JsonValue* list = root.find("items");
     if (!list || list->type != JsonValue::Type::Array) {
         error = "no \"items\" list";
         return false;
@@ -184,7 +216,7 @@ bool readEntries(std::string_view json, ResultsHeader& header, std::vector<CDpct
     entries.reserve(list->array.size());
     hasOutput.assign(list->array.size(), false);
     for (std::size_t n = 0; n < list->array.size(); ++n) {
-        const JsonValue& r = list->array[n];
+        JsonValue& r = list->array[n];
         const std::string where = "item " + std::to_string(n + 1);
         const std::string* path = readString(r.find("path"));
         const std::string* statusName = readString(r.find("status"));
@@ -208,15 +240,23 @@ bool readEntries(std::string_view json, ResultsHeader& header, std::vector<CDpct
         item.elapsedMs = elapsed;
         if (const JsonValue* ds = r.find("diagnostics"); ds && ds->type == JsonValue::Type::Array) {
             item.diagnostics.reserve(ds->array.size());
-            for (const JsonValue& dv : ds->array) {
+            for (std::size_t k = 0; k < ds->array.size(); ++k) {
+                const JsonValue& dv = ds->array[k];
+                const std::string at = where + ", diagnostic " + std::to_string(k + 1) + ": ";
                 DpctDiagnostic d;
                 std::int64_t line = 0, column = 0;
                 const std::string* file = readString(dv.find("file"));
-                if (!file || !readInt(dv.find("line"), line) || !readInt(dv.find("column"), column) ||
-                    line > std::numeric_limits<std::int32_t>::max() || line < 0 ||
-                    column > std::numeric_limits<std::int32_t>::max() || column < 0) {
-                    error = where + ": a diagnostic needs \"file\", \"line\" and \"column\"";
+                if (!file) {
+                    error = at + "\"file\" needs the file's name as a string";
                     return false;
+                }
+                constexpr std::int64_t kMost = std::numeric_limits<std::int32_t>::max();
+                for (const auto& [name, value] : {std::pair{"line", &line}, std::pair{"column", &column}}) {
+                    if (!readInt(dv.find(name), *value) || *value < 0 || *value > kMost) {
+                        error =
+                            at + "\"" + name + "\" needs a whole number from 0 to " + std::to_string(kMost);
+                        return false;
+                    }
                 }
                 d.file = *file;
                 d.line = static_cast<std::int32_t>(line);
@@ -230,8 +270,16 @@ bool readEntries(std::string_view json, ResultsHeader& header, std::vector<CDpct
                 item.diagnostics.push_back(std::move(d));
             }
         }
-        if (const std::string* out = readString(r.find("output"))) {
-            item.resultText = *out;
+        if (r.find("diagnosticsDropped")) {
+            std::int64_t dropped = 0;
+            if (!readInt(r.find("diagnosticsDropped"), dropped) || dropped < 0) {
+                error = where + ": \"diagnosticsDropped\" needs a whole number from 0";
+                return false;
+            }
+            item.diagnosticsDropped = dropped;
+        }
+        if (JsonValue* out = r.find("output"); out && out->type == JsonValue::Type::String) {
+            item.resultText = std::move(out->string); // the tree goes with this call
             hasOutput[n] = true;
         }
     }
@@ -250,8 +298,18 @@ bool readResultsJson(std::string_view json, ResultsHeader& header, std::vector<C
 bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std::string& error)
 {
     ResultsHeader header;
+    std::vector<CDpctData> unmatched;
+    std::vector<bool> listed;
+    return applyResultsJson(json, items, header, unmatched, listed, error);
+}
+
+bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, ResultsHeader& header,
+                      std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error)
+{
     std::vector<CDpctData> entries;
     std::vector<bool> hasOutput;
+    unmatched.clear();
+    listed.assign(items.size(), false);
     if (!readEntries(json, header, entries, hasOutput, error))
         return false;
     std::unordered_multimap<std::string, std::size_t> byKey;
@@ -259,19 +317,25 @@ bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std:
     for (std::size_t i = 0; i < items.size(); ++i)
         byKey.emplace(pathKey(items[i].path), i);
     for (std::size_t n = 0; n < entries.size(); ++n) {
-        const CDpctData& entry = entries[n];
+        CDpctData& entry = entries[n];
         const auto [first, last] = byKey.equal_range(pathKey(entry.path));
+        bool matched = false;
         for (auto it = first; it != last; ++it) {
             CDpctData& item = items[it->second];
             if (!samePathText(item.path, entry.path))
                 continue;
+            matched = true;
+            listed[it->second] = true;
             item.status = entry.status;
             item.exitCode = entry.exitCode;
             item.elapsedMs = entry.elapsedMs;
             item.diagnostics = entry.diagnostics;
+            item.diagnosticsDropped = entry.diagnosticsDropped;
             if (hasOutput[n])
                 item.resultText = entry.resultText;
         }
+        if (!matched)
+            unmatched.push_back(std::move(entry));
     }
     return true;
 }

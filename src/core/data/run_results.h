@@ -7,9 +7,11 @@
 //   {"dpctVersion": "...", "dpctCodebase": "...", ["error": "...",]
 //    "items": [{"path", "status", "exitCode", "elapsedMs", "diagnosticCounts": {"DPCT1003": 2},
 //               "diagnostics": [{"file", "line", "column", "severity", "code", "message"}],
-//               ["output"]}]}
+//               ["diagnosticsDropped",] ["output"]}]}
 // "status" is an itemStatusName; "elapsedMs" is -1 for an item not run; "code" is empty for the
-// compiler's own errors, which diagnosticCounts counts under their severity.
+// compiler's own errors, which diagnosticCounts counts under their severity. "diagnosticsDropped"
+// (left out when 0) counts the diagnostics printed beyond the most an item keeps; they are in
+// neither list nor counts.
 
 #include "dpct_data.h"
 
@@ -34,7 +36,9 @@ std::string resultsJson(const std::vector<const CDpctData*>& items, const Result
 
 /// CSV (RFC 4180, CR LF line ends, UTF-8 with its byte-order mark so that spreadsheet programs
 /// read non-ASCII paths right): path, status, exit code, elapsed ms, the number of diagnostics,
-/// then one column per diagnostic code that occurs in any item, in code order.
+/// then one column per diagnostic code that occurs in any item, in code order. A text cell that
+/// a spreadsheet would take for a formula (it starts with "=", "+", "-", "@", a tab or a carriage
+/// return) is written with a leading "'"; the JSON keeps every text exact.
 std::string resultsCsv(const std::vector<const CDpctData*>& items);
 
 /// The status named by itemStatusName; false for any other text.
@@ -54,5 +58,10 @@ bool readResultsJson(std::string_view json, ResultsHeader& header, std::vector<C
 /// diagnostics and elapsed time into the item of `items` with the same path (samePathText).
 /// Items not listed are left alone. Returns false with `error` when the text is not such JSON.
 bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std::string& error);
+
+/// applyResultsJson that also hands back the file's header, its entries that match no item of
+/// `items` (`unmatched`, in file order) and which items it lists (`listed`, one flag per item).
+bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, ResultsHeader& header,
+                      std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error);
 
 } // namespace tovalo

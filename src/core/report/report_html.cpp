@@ -522,8 +522,8 @@ std::string migrationReportHtml(const std::vector<const CDpctData*>& items, cons
         if (item->elapsedMs >= 0)
             out += " data-v=\"" + std::to_string(item->elapsedMs) + "\"";
         out += ">" + escaped(duration(item->elapsedMs, w)) + "</td><td class=\"n\" data-v=\"" +
-               number(item->diagnostics.size()) + "\">" + escaped(grouped(item->diagnostics.size(), w)) +
-               "</td></tr>";
+               number(static_cast<std::size_t>(item->diagnosticCount())) + "\">" +
+               escaped(grouped(static_cast<std::size_t>(item->diagnosticCount()), w)) + "</td></tr>";
         if (!item->diagnostics.empty()) {
             out += "\n<tr class=\"d\"><td colspan=\"5\"><details><summary>" +
                    say(w.itemDiagnostics, grouped(item->diagnostics.size(), w)) +

@@ -62,7 +62,7 @@ ReportSummary summarizeResults(const std::vector<const CDpctData*>& items)
         folder = first ? commonFolderOf(item->path, item->path) : commonFolderOf(folder, item->path);
         first = false;
 
-        s.diagnostics += item->diagnostics.size();
+        s.diagnostics += static_cast<std::size_t>(item->diagnosticCount());
         for (const DiagnosticCount& c : countByCode(item->diagnostics)) {
             auto [it, fresh] = codeIndex.try_emplace(c.key, s.codes.size());
             if (fresh) {

@@ -50,6 +50,7 @@ void CommandOutput::clear()
     text_.clear();
     judge_ = DpctJudge{};
     diagnostics_.clear();
+    dropped_ = 0;
     lineStart_ = 0;
     promptLineSeen_ = false;
     promptLineStatus_.reset();
@@ -72,7 +73,7 @@ void CommandOutput::scan(std::size_t from)
         if (!line.empty()) {
             judge_.feedLine(line);
             if (auto d = parseDiagnosticLine(line))
-                diagnostics_.push_back(std::move(*d));
+                keep(diagnostics_, std::move(*d));
         }
         if (!promptLineSeen_ && isPrompt(line, &promptLineStatus_))
             promptLineSeen_ = true;
@@ -116,9 +117,17 @@ std::vector<DpctDiagnostic> CommandOutput::takeDiagnostics()
     const std::string_view last = std::string_view(text_).substr(lineStart_);
     if (!last.empty() && !isPrompt(last, nullptr)) {
         if (auto d = parseDiagnosticLine(last))
-            result.push_back(std::move(*d));
+            keep(result, std::move(*d));
     }
     return result;
+}
+
+void CommandOutput::keep(std::vector<DpctDiagnostic>& into, DpctDiagnostic&& d)
+{
+    if (into.size() < CDpctData::kMaxKeptDiagnostics)
+        into.push_back(std::move(d));
+    else
+        ++dropped_;
 }
 
 std::string CommandOutput::takeTextBeforePrompt()

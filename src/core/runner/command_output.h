@@ -44,8 +44,12 @@ public:
     /// ends, however the text was cut into pieces.
     const std::vector<DpctDiagnostic>& diagnostics() const { return diagnostics_; }
     /// Hands over the diagnostics of all text held, the unterminated last line included (an
-    /// output that ends without a line end), and forgets them.
+    /// output that ends without a line end), and forgets them. Only the first
+    /// CDpctData::kMaxKeptDiagnostics are kept; the rest are counted (diagnosticsDropped).
     std::vector<DpctDiagnostic> takeDiagnostics();
+    /// The diagnostics read but not kept, beyond the first CDpctData::kMaxKeptDiagnostics (those
+    /// of the last line included once takeDiagnostics has read it); cleared with the text.
+    std::int64_t diagnosticsDropped() const { return dropped_; }
     /// Hands over the text before the prompt's first occurrence (of a form's `before`; all text
     /// when the prompt does not occur; nothing when there is no prompt) without copying it, and forgets the
     /// text.
@@ -60,6 +64,7 @@ private:
     void rescan();
     void scan(std::size_t from);
     bool isPrompt(std::string_view line, std::optional<int>* status) const;
+    void keep(std::vector<DpctDiagnostic>& into, DpctDiagnostic&& d);
 
     std::string text_;
     std::string prompt_;                       ///< the fixed prompt, or a form's `before`
@@ -68,6 +73,7 @@ private:
     std::optional<int> promptLineStatus_;      ///< the status of the complete prompt line seen
     DpctJudge judge_;                          ///< the complete lines judged
     std::vector<DpctDiagnostic> diagnostics_;  ///< those of the complete lines
+    std::int64_t dropped_ = 0;                 ///< those read beyond the cap
     std::size_t lineStart_ = 0;                ///< start of the unterminated last line
     bool promptLineSeen_ = false;              ///< a complete line equal to the prompt
     std::size_t promptAt_ = std::string::npos; ///< first occurrence of the prompt anywhere

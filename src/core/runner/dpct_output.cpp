@@ -128,11 +128,12 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Reads the decimal number that ends at `end` (exclusive) in `s`: its start, or npos.
+// Reads the decimal number of at most nine digits that ends at `end` (exclusive) in `s`: its
+// start, or npos. At most ten characters are looked at.
 std::size_t numberBefore(std::string_view s, std::size_t end, std::int32_t& value)
 {
     std::size_t start = end;
-    while (start > 0 && isDigit(s[start - 1]))
+    while (start > 0 && end - start < 10 && isDigit(s[start - 1]))
         --start;
     if (start == end || end - start > 9)
         return std::string_view::npos;
@@ -141,53 +142,60 @@ std::size_t numberBefore(std::string_view s, std::size_t end, std::int32_t& valu
     return start;
 }
 
+// The severity whose mark (": warning: ", ": error: ", ": fatal error: ") starts at `at`, where
+// `line` holds ": "; empty when none does.
+std::string_view severityAt(std::string_view line, std::size_t at)
+{
+    static constexpr std::array<std::string_view, 3> kSeverities = {"warning", "error", "fatal error"};
+    const std::string_view rest = line.substr(at + 2);
+    for (std::string_view s : kSeverities) {
+        if (rest.size() >= s.size() + 2 && rest.starts_with(s) && rest[s.size()] == ':' &&
+            rest[s.size() + 1] == ' ')
+            return s;
+    }
+    return {};
+}
+
+// One pass over the line: every ": " is looked at once, with a bounded look at what follows it
+// (a severity) and what stands before it (":LINE:COLUMN"), so a line of any length and content
+// costs time in proportion to its length.
 std::optional<DpctDiagnostic> parseClean(std::string_view line)
 {
-    static constexpr std::array<std::string_view, 3> kMarks = {": warning: ", ": error: ", ": fatal error: "};
     if (line.empty() || line.front() == ' ' || line.front() == '\t')
         return std::nullopt;
     // The earliest severity mark with ":LINE:COLUMN" and a file name in front of it.
-    for (std::size_t from = 0; from < line.size();) {
-        std::size_t best = std::string_view::npos;
-        std::string_view mark;
-        for (std::string_view m : kMarks) {
-            const std::size_t at = line.find(m, from);
-            if (at < best) {
-                best = at;
-                mark = m;
-            }
-        }
-        if (best == std::string_view::npos)
-            return std::nullopt;
+    for (std::size_t at = line.find(": "); at != std::string_view::npos; at = line.find(": ", at + 1)) {
+        const std::string_view severity = severityAt(line, at);
+        if (severity.empty())
+            continue;
         DpctDiagnostic d;
-        const std::size_t colStart = numberBefore(line, best, d.column);
-        if (colStart != std::string_view::npos && colStart > 0 && line[colStart - 1] == ':') {
-            const std::size_t lineStart = numberBefore(line, colStart - 1, d.line);
-            if (lineStart != std::string_view::npos && lineStart > 1 && line[lineStart - 1] == ':') {
-                d.file.assign(line.substr(0, lineStart - 1));
-                d.severity.assign(mark.substr(2, mark.size() - 4));
-                std::string_view text = line.substr(best + mark.size());
-                // "DPCT1003:0: " (the counter after the code is a running number of the run).
-                if (text.size() > 9 && text.starts_with("DPCT") && isDigit(text[4]) && isDigit(text[5]) &&
-                    isDigit(text[6]) && isDigit(text[7])) {
-                    std::size_t p = 8;
-                    if (text[p] == ':') {
-                        std::size_t q = p + 1;
-                        while (q < text.size() && isDigit(text[q]))
-                            ++q;
-                        if (q < text.size() && text[q] == ':' && q > p + 1)
-                            p = q;
-                        d.code.assign(text.substr(0, 8));
-                        text.remove_prefix(std::min(text.size(), p + 1));
-                        while (!text.empty() && text.front() == ' ')
-                            text.remove_prefix(1);
-                    }
-                }
-                d.message.assign(text);
-                return d;
+        const std::size_t colStart = numberBefore(line, at, d.column);
+        if (colStart == std::string_view::npos || colStart == 0 || line[colStart - 1] != ':')
+            continue;
+        const std::size_t lineStart = numberBefore(line, colStart - 1, d.line);
+        if (lineStart == std::string_view::npos || lineStart <= 1 || line[lineStart - 1] != ':')
+            continue;
+        d.file.assign(line.substr(0, lineStart - 1));
+        d.severity.assign(severity);
+        std::string_view text = line.substr(at + 2 + severity.size() + 2);
+        // "DPCT1003:0: " (the counter after the code is a running number of the run).
+        if (text.size() > 9 && text.starts_with("DPCT") && isDigit(text[4]) && isDigit(text[5]) &&
+            isDigit(text[6]) && isDigit(text[7])) {
+            std::size_t p = 8;
+            if (text[p] == ':') {
+                std::size_t q = p + 1;
+                while (q < text.size() && isDigit(text[q]))
+                    ++q;
+                if (q < text.size() && text[q] == ':' && q > p + 1)
+                    p = q;
+                d.code.assign(text.substr(0, 8));
+                text.remove_prefix(std::min(text.size(), p + 1));
+                while (!text.empty() && text.front() == ' ')
+                    text.remove_prefix(1);
             }
         }
-        from = best + 1;
+        d.message.assign(text);
+        return d;
     }
     return std::nullopt;
 }

@@ -234,6 +234,7 @@ void RunEngine::finishHead()
         head->exitCode = output_.promptStatus().value_or(-1);
     }
     head->diagnostics = output_.takeDiagnostics();
+    head->diagnosticsDropped = output_.diagnosticsDropped();
     head->resultText = output_.takeTextBeforePrompt();
     head->elapsedMs =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - itemStarted_)
@@ -319,6 +320,7 @@ void RunEngine::runCommandStep()
         head->resultText.clear();
         head->exitCode = 0;
         head->diagnostics.clear();
+        head->diagnosticsDropped = 0;
         head->elapsedMs = -1;
         observer_.itemStatusChanged(*head);
         const CommandLine line = buildCommandLine(head, console_.dialect());
@@ -353,6 +355,7 @@ void RunEngine::runCommandStep()
                 item->status = ItemStatus::None;
                 item->resultText = output_.textBeforePrompt();
                 item->diagnostics = output_.diagnostics();
+                item->diagnosticsDropped = output_.diagnosticsDropped();
                 item->elapsedMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                                       std::chrono::steady_clock::now() - itemStarted_)
                                       .count();
@@ -460,6 +463,7 @@ void RunEngine::handleConsoleEnded(const Message& reason)
             head->status = ItemStatus::ConvertedNg;
             head->exitCode = -1;
             head->diagnostics = output_.takeDiagnostics();
+            head->diagnosticsDropped = output_.diagnosticsDropped();
             head->elapsedMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                                   std::chrono::steady_clock::now() - itemStarted_)
                                   .count();

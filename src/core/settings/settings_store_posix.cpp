@@ -95,7 +95,9 @@ private:
         doc_ = RegDocument();
         std::string bytes;
         Message why;
-        if (!readWholeFile(path_, bytes, why)) {
+        // A settings file is a few KiB; a FIFO or device in its place is refused unread.
+        constexpr std::size_t kSettingsReadLimit = std::size_t{16} << 20;
+        if (!readWholeFile(path_, bytes, why, kSettingsReadLimit)) {
             if (!pathExists(path_))
                 return true; // not written yet: an empty store
             error = path_ + ": " + englishText(why);

@@ -81,6 +81,30 @@ bool parseCommandLine(const QStringList& arguments, StartOptions& options, QStri
     return true;
 }
 
+QString CTovaloApp::settingsUnreadableMessage(const std::string& why)
+{
+    return tr("The settings could not be read, so Tovalo starts with its default settings and will not "
+              "save over them when it ends:\n%1")
+        .arg(QString::fromStdString(why));
+}
+
+QString CTovaloApp::settingsNotSavedMessage(const std::string& why)
+{
+    return tr("The settings could not be saved; the changes of this session are lost:\n%1")
+        .arg(QString::fromStdString(why));
+}
+
+void CTovaloApp::saveSettingsAtExit()
+{
+    std::string error;
+    if (saveSettings(*store_, settings_, kSaveAll, error))
+        return;
+    if (terminating_)
+        qWarning("%s", qUtf8Printable(settingsNotSavedMessage(error)));
+    else
+        MessageBox::error(nullptr, settingsNotSavedMessage(error));
+}
+
 QString CTovaloApp::oneApiMissingMessage(const std::vector<std::string>& looked)
 {
     QString text = tr("Intel® oneAPI is not installed. Files cannot be converted to DPC++, but "
@@ -130,10 +154,16 @@ bool CTovaloApp::initInstance(const StartOptions& options)
     connect(instance_.get(), &SingleInstance::activated, this, &CTovaloApp::activateFromSecondStart);
     installTerminationHandlers();
 
-    // 2. Settings, before the language.
+    // 2. Settings, before the language. A store that exists but cannot be read (another user's
+    // file, a folder or FIFO in its place) is not a first start: the language is the system's
+    // rather than asked, the user is told once the language is loaded, and nothing is saved
+    // over the file at exit.
     std::string error;
-    loadSettings(*store_, settings_, error, [](const std::string& path) { return pathExists(path); });
-    saveAtExit_ = true;
+    const bool loaded =
+        loadSettings(*store_, settings_, error, [](const std::string& path) { return pathExists(path); });
+    saveAtExit_ = loaded;
+    if (!loaded && settings_.language == kLanguageNotChosen)
+        settings_.language = static_cast<int>(systemStartupLanguage());
     // The loader leaves a language value outside 0 to 4 at "not chosen"; but a value that is
     // there was a choice all the same, and it means Japanese rather than asking again.
     if (settings_.language == kLanguageNotChosen && storedLanguageOutOfRange(*store_))
@@ -142,6 +172,8 @@ bool CTovaloApp::initInstance(const StartOptions& options)
     // 3. The language: asked on the first start, then its pack is loaded.
     if (!chooseAndLoadLanguage())
         return false;
+    if (!loaded)
+        MessageBox::error(nullptr, settingsUnreadableMessage(error));
 
     // 4. oneAPI: the simulated toolkit in demo mode, else the installation found.
     if (!options.demoToolkit.isEmpty()) {
@@ -207,6 +239,7 @@ void CTovaloApp::installTerminationHandlers()
     // Asked to end (SIGTERM, logoff): close the console and let the event loop end; the exit
     // sequence then saves the settings.
     installTerminationHandler(this, [this] {
+        terminating_ = true;
         if (mainFrame_)
             mainFrame_->closeConsole();
         // exit(), not quit(): quit() would first try to close the windows, which asks the user.
@@ -225,9 +258,9 @@ void CTovaloApp::installTerminationHandlers()
             }
         }
         // The session may end the process right after this: save the settings now.
-        std::string error;
+        terminating_ = true;
         if (saveAtExit_)
-            saveSettings(*store_, settings_, kSaveAll, error);
+            saveSettingsAtExit();
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { exitInstance(); });
 }
@@ -272,10 +305,8 @@ int CTovaloApp::exitInstance()
     }
     // A start that ended before the settings were loaded (another instance runs), or at the
     // language question, must not overwrite the stored ones.
-    if (saveAtExit_) {
-        std::string error;
-        saveSettings(*store_, settings_, kSaveAll, error);
-    }
+    if (saveAtExit_)
+        saveSettingsAtExit();
     languagePack_.unload();
     instance_.reset();
     return 0;

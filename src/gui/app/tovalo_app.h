@@ -59,6 +59,11 @@ public:
     /// The start-up message shown when no oneAPI installation was found: what that means, the
     /// places that were `looked` at, and how to point the program at an installation.
     static QString oneApiMissingMessage(const std::vector<std::string>& looked);
+    /// The start-up message for a settings store that could not be read (`why` names the file
+    /// and the reason): the defaults are used and nothing is saved over it.
+    static QString settingsUnreadableMessage(const std::string& why);
+    /// The message for settings that could not be saved (`why` names the file and the reason).
+    static QString settingsNotSavedMessage(const std::string& why);
     /// The start ended because of a failure (not because another instance took over).
     bool startFailed() const { return startFailed_; }
 
@@ -70,6 +75,9 @@ private:
     void installTerminationHandlers();
     void showAbout();
     void showOptions();
+    /// Saves every setting; a failure is said in a message box, or on stderr while the process
+    /// is being ended from outside (nobody may be there to close a box).
+    void saveSettingsAtExit();
 
     std::unique_ptr<SettingsStore> store_;
     Settings settings_;
@@ -77,6 +85,7 @@ private:
     bool exited_ = false;
     bool demo_ = false;
     bool startFailed_ = false;
+    bool terminating_ = false; ///< asked to end from outside (SIGTERM, the session)
     LanguagePack languagePack_;
     std::unique_ptr<SingleInstance> instance_;
     QPointer<CMainFrame> mainFrame_;

@@ -301,7 +301,7 @@ QVariant DefinitionModel::data(const QModelIndex& index, int role) const
             return tr("This file does not exist:\n%1").arg(QString::fromStdString(item->path));
         return {};
     case DiagnosticCountRole:
-        return item->elapsedMs < 0 ? -1 : static_cast<int>(item->diagnostics.size());
+        return item->elapsedMs < 0 ? -1 : static_cast<int>(item->diagnosticCount());
     default:
         return {};
     }

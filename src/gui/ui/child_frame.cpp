@@ -142,7 +142,9 @@ void CChildFrame::showItem(const CDpctData* item)
     shownItem_ = item;
     shownSize_ = item ? item->resultText.size() : 0;
     result_->setText(item ? std::string_view(item->resultText) : std::string_view());
-    result_->setDiagnostics(item ? item->diagnostics : std::vector<DpctDiagnostic>{});
+    // A reference to the item's own list, never a copy (an item may hold tens of thousands).
+    static const std::vector<DpctDiagnostic> kNone;
+    result_->setDiagnostics(item ? item->diagnostics : kNone, item ? item->diagnosticsDropped : 0);
 }
 
 QLineEdit* CChildFrame::filterEdit() const

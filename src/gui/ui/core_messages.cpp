@@ -120,6 +120,8 @@ constexpr std::array kSources = {
     Source{MessageId::TextNotInCodePage,
            QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "the text cannot be stored in code page %1")},
     Source{MessageId::NotRegularFile, QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "not a regular file")},
+    Source{MessageId::FileTooLarge,
+           QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "larger than %1 MiB, the most that is read")},
 
     Source{MessageId::ImportSummary,
            QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "Imported %1 (%2, %3, %4)")},

@@ -5,6 +5,9 @@
 #include "data/diagnostic.h"
 #include "ui/log_context_menu.h"
 
+#include <algorithm>
+#include <climits>
+
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -55,15 +58,18 @@ void CDpctResultCtrl::setText(std::string_view utf8)
     log_->setTextCursor(start);
 }
 
-void CDpctResultCtrl::setDiagnostics(const std::vector<DpctDiagnostic>& diagnostics)
+void CDpctResultCtrl::setDiagnostics(const std::vector<DpctDiagnostic>& diagnostics, std::int64_t dropped)
 {
-    if (diagnostics.empty()) {
+    if (diagnostics.empty() && dropped == 0) {
         counts_->clear();
         counts_->hide();
         return;
     }
-    counts_->setText(
-        tr("dpct diagnostics: %1").arg(QString::fromStdString(describeCounts(countByCode(diagnostics)))));
+    QString counts = QString::fromStdString(describeCounts(countByCode(diagnostics)));
+    if (dropped > 0)
+        counts += QStringLiteral("; ") +
+                  tr("%n more not kept", nullptr, static_cast<int>(std::min<std::int64_t>(dropped, INT_MAX)));
+    counts_->setText(tr("dpct diagnostics: %1").arg(counts));
     counts_->show();
 }
 

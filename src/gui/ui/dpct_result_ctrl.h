@@ -1,6 +1,7 @@
 #pragma once
 // CDpctResultCtrl: the read-only view of the dpct output captured for one conversion item.
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -29,8 +30,9 @@ public:
     void setText(std::string_view utf8);
     QString text() const;
     /// Shows the codes of `diagnostics` with their counts above the output ("DPCT1003 ×2,
-    /// DPCT1049 ×1"); the line is hidden for an item with none.
-    void setDiagnostics(const std::vector<tovalo::DpctDiagnostic>& diagnostics);
+    /// DPCT1049 ×1"), and how many more were `dropped` (printed beyond what an item keeps); the
+    /// line is hidden for an item with none.
+    void setDiagnostics(const std::vector<tovalo::DpctDiagnostic>& diagnostics, std::int64_t dropped);
     /// The text of that line; empty while it is hidden.
     QString diagnosticsText() const;
     /// Text colour slot 7, background slot 8 (black on white when automatic).

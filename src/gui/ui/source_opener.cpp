@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
@@ -18,12 +19,6 @@ SourceOpenFunction& opener()
 
 bool openForReal(const SourceLocation& where, const QString& editorCommand, QString& error)
 {
-    if (!QFileInfo::exists(where.file)) {
-        error =
-            QCoreApplication::translate("tovalo::gui::SourceOpener", "The file %1 does not exist (any more).")
-                .arg(where.file);
-        return false;
-    }
     if (editorCommand.trimmed().isEmpty()) {
         if (QDesktopServices::openUrl(QUrl::fromLocalFile(where.file)))
             return true;
@@ -75,6 +70,11 @@ bool editorArguments(const QString& command, const SourceLocation& where, QStrin
         error = QCoreApplication::translate("tovalo::gui::SourceOpener", "The editor command is empty.");
         return false;
     }
+    if (!QDir::isAbsolutePath(where.file)) {
+        error = QCoreApplication::translate("tovalo::gui::SourceOpener", "%1 is not an absolute path.")
+                    .arg(where.file);
+        return false;
+    }
     bool fileGiven = false;
     for (QString& w : words) {
         fileGiven = fileGiven || w.contains(QLatin1String("{file}"));
@@ -90,11 +90,32 @@ bool editorArguments(const QString& command, const SourceLocation& where, QStrin
     return true;
 }
 
+QString sourceFileToOpen(const QString& file, QString& error)
+{
+    const QFileInfo info(QDir::current(), file);
+    const QString absolute = QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath()));
+    if (file.isEmpty() || !info.exists()) {
+        error =
+            QCoreApplication::translate("tovalo::gui::SourceOpener", "The file %1 does not exist (any more).")
+                .arg(absolute);
+        return {};
+    }
+    if (!info.isFile()) {
+        error = QCoreApplication::translate("tovalo::gui::SourceOpener", "%1 is not a file.").arg(absolute);
+        return {};
+    }
+    return absolute;
+}
+
 bool openSourceLocation(const SourceLocation& where, const QString& editorCommand, QString& error)
 {
+    SourceLocation resolved = where;
+    resolved.file = sourceFileToOpen(where.file, error);
+    if (resolved.file.isEmpty())
+        return false;
     if (opener())
-        return opener()(where, editorCommand, error);
-    return openForReal(where, editorCommand, error);
+        return opener()(resolved, editorCommand, error);
+    return openForReal(resolved, editorCommand, error);
 }
 
 void setSourceOpener(SourceOpenFunction f)

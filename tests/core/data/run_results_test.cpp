@@ -82,3 +82,43 @@ TEST(RunResults, StatusLists)
     EXPECT_NE(error.find("'failed'"), std::string::npos);
     EXPECT_FALSE(parseStatusList("", s, error));
 }
+
+TEST(RunResults, CsvCellsAreNeverFormulas)
+{
+    std::vector<CDpctData> items(2);
+    items[0].path = "=HYPERLINK(\"http://x\",\"a\").cu";
+    items[0].exitCode = -37;
+    items[0].diagnostics = {{"/s/a.cu", 1, 1, "warning", "@SUM(1)", "m"}};
+    items[1].path = "-cmd|' /C calc'!A0";
+    const std::string csv = resultsCsv(pointers(items));
+    EXPECT_NE(csv.find("\r\n\"'=HYPERLINK(\"\"http://x\"\",\"\"a\"\").cu\",none,-37,"), std::string::npos)
+        << csv;
+    EXPECT_NE(csv.find(",'@SUM(1)\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\n'-cmd|' /C calc'!A0,none,0,"), std::string::npos) << csv;
+    for (const char lead : {'+', '\t', '\r'}) {
+        items[1].path = std::string(1, lead) + "1+1";
+        EXPECT_NE(resultsCsv(pointers(items)).find("'" + items[1].path), std::string::npos) << int(lead);
+    }
+    // The JSON keeps the name exact.
+    const std::string json = resultsJson(pointers(items), {}, false);
+    EXPECT_NE(json.find("\"path\": \"=HYPERLINK("), std::string::npos) << json;
+}
+
+TEST(RunResults, FileMessagesSayWhatWasExpected)
+{
+    std::vector<CDpctData> items(1);
+    items[0].path = "/s/b.cu";
+    std::string error;
+    // A byte-order mark is accepted.
+    ASSERT_TRUE(applyResultsJson("\xEF\xBB\xBF{\"items\": [{\"path\": \"/s/b.cu\", \"status\": \"ng\"}]}",
+                                 items, error))
+        << error;
+    EXPECT_EQ(items[0].status, ItemStatus::ConvertedNg);
+    EXPECT_FALSE(applyResultsJson("hello, this is not JSON", items, error));
+    EXPECT_EQ(error, "not a results file: a JSON object {\"items\": [...]} was expected at its start");
+    EXPECT_FALSE(applyResultsJson("{\"items\": [{\"path\": \"/s/b.cu\", \"status\": \"ng\", \"diagnostics\": "
+                                  "[{\"file\": \"a\", \"line\": 1, \"column\": 1}, {\"file\": \"a\", "
+                                  "\"line\": 3e9, \"column\": 1}]}]}",
+                                  items, error));
+    EXPECT_EQ(error, "item 1, diagnostic 2: \"line\" needs a whole number from 0 to 2147483647");
+}

@@ -115,3 +115,23 @@ TEST(Diagnostics, RefusalForAnotherOptionSet)
                            -38));
     EXPECT_FALSE(isOptionSetRefusal("dpct exited with code: -3 (Error)", -3));
 }
+
+// Lines of a few megabytes built to defeat a parser that searches the rest of the line again
+// for each mark it meets: read in one pass, they finish well inside the test's time limit
+// (before, a 480 KB line took 22 s).
+TEST(Diagnostics, HostileLongLinesReadInOnePass)
+{
+    const std::string_view real = "x.cu:1:2: warning: DPCT1000:0: m";
+    for (std::string_view unit :
+         {"a: warning: ", "1:2: error: ", ": fatal erro: ", "1234567890123:1234567890:2: error: "}) {
+        std::string line;
+        while (line.size() < 4'000'000)
+            line += unit;
+        EXPECT_FALSE(parseDiagnosticLine(line).has_value()) << unit;
+        line += real;
+        const auto d = parseDiagnosticLine(line);
+        ASSERT_TRUE(d.has_value()) << unit;
+        EXPECT_EQ(d->file.size(), line.size() - real.size() + 4) << unit;
+        EXPECT_EQ(d->code, "DPCT1000");
+    }
+}
