@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures the GUI on a virtual display: start-up to the first painted main window, CPU while
-# idle with the console open, and a burst of dpct output through the console, the run engine and
-# the output pane, and opening a 10,000-item definition file with page scrolling of its list.
+# idle with the console open, a burst of dpct output through the console, the run engine and
+# the output pane (one console, and four at once), and opening a 10,000-item definition file with page scrolling of its list.
 # Build first (any build folder; a release build gives the real numbers):
 #   cmake -S . -B build/rel -G Ninja -DCMAKE_BUILD_TYPE=Release
 #   cmake --build build/rel --target tovalo tovalo-shot dpct-sim-toolkit tovalo_lrelease
@@ -38,6 +38,9 @@ kill "$pid"; wait "$pid" 2>/dev/null || true; rm -f "$fifo"
 
 echo "== 50 MB burst of dpct output"
 "$tool" --burst $((50 * 1024 * 1024)) 2>/dev/null
+
+echo "== four consoles each printing 20 MB at once (tagged output)"
+"$tool" --consoles 4 --burst $((20 * 1024 * 1024)) 2>/dev/null
 
 echo "== open a definition file of 10,000 items until its list is painted, then page scrolling (3 runs)"
 for i in 1 2 3; do

@@ -27,8 +27,8 @@
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 
 using namespace tovalo;
 using namespace tovalo::gui;
@@ -78,8 +78,8 @@ void TestParallelRun::cleanup()
     closeMainWindow();
 }
 
-CChildFrame* TestParallelRun::openList(const QString& file, const QStringList& names, const QString& directives,
-                                       int perRoot)
+CChildFrame* TestParallelRun::openList(const QString& file, const QStringList& names,
+                                       const QString& directives, int perRoot)
 {
     QString text = QStringLiteral("[Common]\nVersion=01.00.00.00\n\n");
     for (qsizetype i = 0; i < names.size(); ++i) {
@@ -153,9 +153,10 @@ void TestParallelRun::pauseLetsRunningItemsFinish()
     QCOMPARE(run()->phase(), RunPhase::Paused);
     QCOMPARE(phasePane(), MainStatusBar::phaseText(RunPhase::Paused));
     // The rows still running say so; the running ones finish, nothing new starts.
-    QCOMPARE(doc->list()->rowStatusText(ItemStatus::Converting), CDpctTreeCtrl::statusText(ItemStatus::Converting));
-    QTRY_VERIFY_WITH_TIMEOUT(items[0]->status == ItemStatus::ConvertedOk && items[1]->status == ItemStatus::ConvertedOk,
-                             15000);
+    QCOMPARE(doc->list()->rowStatusText(ItemStatus::Converting),
+             CDpctTreeCtrl::statusText(ItemStatus::Converting));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        items[0]->status == ItemStatus::ConvertedOk && items[1]->status == ItemStatus::ConvertedOk, 15000);
     QCOMPARE(run()->runningCount(), 0);
     QCOMPARE(items[2]->status, ItemStatus::Waiting);
     QCOMPARE(run()->phase(), RunPhase::Paused);
@@ -206,11 +207,13 @@ namespace {
 /// The process id of the interpreter whose dpct converts `source`; 0 when there is none.
 int interpreterRunning(const QString& source)
 {
-    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList({QStringLiteral("[0-9]*")}, QDir::Dirs)) {
+    for (const QString& pid :
+         QDir(QStringLiteral("/proc")).entryList({QStringLiteral("[0-9]*")}, QDir::Dirs)) {
         const QByteArray cmdline = testing_gui::readAll(QStringLiteral("/proc/%1/cmdline").arg(pid));
         if (!cmdline.contains("dpct") || !cmdline.contains(source.toUtf8()))
             continue;
-        for (const QByteArray& line : testing_gui::readAll(QStringLiteral("/proc/%1/status").arg(pid)).split('\n')) {
+        for (const QByteArray& line :
+             testing_gui::readAll(QStringLiteral("/proc/%1/status").arg(pid)).split('\n')) {
             if (line.startsWith("PPid:"))
                 return line.mid(5).trimmed().toInt();
         }
@@ -222,9 +225,10 @@ int interpreterRunning(const QString& source)
 
 void TestParallelRun::aDyingInterpreterFailsOnlyItsItem()
 {
-    CChildFrame* doc = openList(QStringLiteral("die.txt"),
-                                {QStringLiteral("victim.cu"), QStringLiteral("other.cu"), QStringLiteral("later.cu")},
-                                QStringLiteral("result=ok delay-ms=2500"));
+    CChildFrame* doc =
+        openList(QStringLiteral("die.txt"),
+                 {QStringLiteral("victim.cu"), QStringLiteral("other.cu"), QStringLiteral("later.cu")},
+                 QStringLiteral("result=ok delay-ms=2500"));
     QVERIFY(doc);
     const std::vector<CDpctData*> items = doc->runItems();
     frame_->runController()->setParallelConversions(2);
@@ -247,8 +251,9 @@ void TestParallelRun::aDyingInterpreterFailsOnlyItsItem()
 
 void TestParallelRun::taggedOutputNamesEachLinesItem()
 {
-    CChildFrame* doc = openList(QStringLiteral("tags.txt"), {QStringLiteral("left.cu"), QStringLiteral("right.cu")},
-                                QStringLiteral("result=warnings warnings=3 delay-ms=300"));
+    CChildFrame* doc =
+        openList(QStringLiteral("tags.txt"), {QStringLiteral("left.cu"), QStringLiteral("right.cu")},
+                 QStringLiteral("result=warnings warnings=3 delay-ms=300"));
     QVERIFY(doc);
     COutputPane* pane = frame_->outputPane();
     pane->flushAll();
@@ -266,10 +271,10 @@ void TestParallelRun::taggedOutputNamesEachLinesItem()
         if (!text.contains(QStringLiteral("warning: DPCT")))
             continue;
         ++warnings;
-        const QString mine = text.contains(QStringLiteral("left.cu")) ? QStringLiteral("left.cu")
-                                                                      : QStringLiteral("right.cu");
+        const QString mine =
+            text.contains(QStringLiteral("left.cu")) ? QStringLiteral("left.cu") : QStringLiteral("right.cu");
         QVERIFY2(!text.contains(mine == QStringLiteral("left.cu") ? QStringLiteral("right.cu")
-                                                                   : QStringLiteral("left.cu")),
+                                                                  : QStringLiteral("left.cu")),
                  qPrintable(text));
         QCOMPARE(pane->lineTag(line), mine);
         consoles.insert(pane->lineConsole(line));
@@ -297,8 +302,9 @@ void TestParallelRun::taggedOutputNamesEachLinesItem()
 
 void TestParallelRun::everyRunEndsWithItsSummaryShownWithItsList()
 {
-    CChildFrame* doc = openList(QStringLiteral("mixed.txt"), {QStringLiteral("good.cu"), QStringLiteral("bad.cu")},
-                                QStringLiteral("result=ok"));
+    CChildFrame* doc =
+        openList(QStringLiteral("mixed.txt"), {QStringLiteral("good.cu"), QStringLiteral("bad.cu")},
+                 QStringLiteral("result=ok"));
     QVERIFY(doc);
     QFile bad(sandbox_->file(QStringLiteral("bad.cu")));
     QVERIFY(bad.open(QIODevice::WriteOnly));

@@ -18,7 +18,9 @@ namespace tovalo::gui {
 
 ReportWords ReportExport::words(int language)
 {
-    const auto s = [](const QString& text) { return text.toStdString(); };
+    const auto s = [](const QString& text) {
+        return text.toStdString();
+    };
     static constexpr const char* kTags[] = {"ja", "en", "zh-CN", "zh-TW", "ko"};
     ReportWords w;
     w.language = language >= 0 && language < 5 ? kTags[language] : "en";
@@ -82,8 +84,8 @@ bool ReportExport::run(DefinitionDocument& document, Settings& settings, QWidget
                              : QFileInfo(QString::fromStdString(document.path())).completeBaseName();
     const QString start =
         QDir(QString::fromStdString(settings.folders[kDirTextSave])).filePath(base + QStringLiteral(".html"));
-    const QString path = DialogSeam::saveFileName(window, tr("Export Report"), start,
-                                                  tr("HTML files (*.html);;All files (*)"), QStringLiteral("html"));
+    const QString path = DialogSeam::saveFileName(
+        window, tr("Export Report"), start, tr("HTML files (*.html);;All files (*)"), QStringLiteral("html"));
     if (path.isEmpty())
         return false;
     const std::vector<CDpctData*> items = document.runItems();
@@ -94,10 +96,9 @@ bool ReportExport::run(DefinitionDocument& document, Settings& settings, QWidget
                               .arg(QFileInfo(QString::fromStdString(document.path())).fileName())
                               .toStdString();
     options.generated = QLocale().toString(QDateTime::currentDateTime(), QLocale::LongFormat).toStdString();
-    const std::string html =
-        migrationReportHtml(std::vector<const CDpctData*>(items.begin(), items.end()),
-                            ResultsHeader{settings.dpctVersion, settings.dpctCodebase, {}},
-                            words(settings.language), options);
+    const std::string html = migrationReportHtml(
+        std::vector<const CDpctData*>(items.begin(), items.end()),
+        ResultsHeader{settings.dpctVersion, settings.dpctCodebase, {}}, words(settings.language), options);
     const QString native = QDir::toNativeSeparators(path);
     Message error;
     if (!writeFileAtomically(native.toStdString(), html, error)) {
@@ -107,9 +108,9 @@ bool ReportExport::run(DefinitionDocument& document, Settings& settings, QWidget
     }
     settings.folders[kDirTextSave] = QDir::toNativeSeparators(QFileInfo(path).absolutePath()).toStdString();
     if (!DesktopSeam::openUrl(QUrl::fromLocalFile(path)))
-        DialogSeam::message(window, 742, QMessageBox::Warning,
-                            tr("The report was saved to %1, but no web browser could be started to show it.")
-                                .arg(native));
+        DialogSeam::message(
+            window, 742, QMessageBox::Warning,
+            tr("The report was saved to %1, but no web browser could be started to show it.").arg(native));
     return true;
 }
 
