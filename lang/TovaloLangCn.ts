@@ -1174,6 +1174,12 @@ Do you really want to quit?</source>
         <source>Conversion unavailable: oneAPI not found</source>
         <translation>无法转换：未找到 oneAPI</translation>
     </message>
+    <message numerus="yes">
+        <source>%n running</source>
+        <translation>
+            <numerusform>%n 个运行中</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::COutputPane</name>
@@ -1380,6 +1386,18 @@ Do you really want to quit?</source>
     <message>
         <source>The changed language setting takes effect at the next start.</source>
         <translation>更改后的语言设置将在下次启动时生效。</translation>
+    </message>
+    <message>
+        <source>&amp;Parallel conversions:</source>
+        <translation>并行转换数(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Automatic (%1)</source>
+        <translation>自动 (%1)</translation>
+    </message>
+    <message>
+        <source>How many dpct runs go on side by side. Automatic: one per logical processor, at most one per 2 GiB of available memory. Items that write into the same out-root folder never run at the same time.</source>
+        <translation>同时运行的 dpct 数量。自动：每个逻辑处理器一个，但每 2 GiB 可用内存最多一个。写入同一 out-root 文件夹的项目不会同时运行。</translation>
     </message>
 </context>
 <context>
@@ -1884,6 +1902,16 @@ Convert Selected</source>
         <translation>只转换列表中所选的项目
 转换所选项目</translation>
     </message>
+    <message>
+        <source>Export &amp;Report...</source>
+        <translation>导出报告(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a report for the web browser and show it
+Export Report</source>
+        <translation>将上次运行的结果保存为网页浏览器报告并显示
+导出报告</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DocumentFiles</name>
@@ -2083,6 +2111,10 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <source>&amp;Run Anyway</source>
         <translation>仍然转换(&amp;R)</translation>
     </message>
+    <message>
+        <source>console %1</source>
+        <translation>控制台 %1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::SingleInstance</name>
@@ -2120,6 +2152,215 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>%1 is not a file.</source>
         <translation>%1 不是文件。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ReportExport</name>
+    <message>
+        <source>Migration report</source>
+        <translation>迁移报告</translation>
+    </message>
+    <message>
+        <source>Made %1</source>
+        <translation>生成时间：%1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>转换成功</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>转换失败</translation>
+    </message>
+    <message>
+        <source>Syntax errors</source>
+        <translation>语法错误</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>未转换</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>诊断</translation>
+    </message>
+    <message>
+        <source>Total time</source>
+        <translation>总时间</translation>
+    </message>
+    <message>
+        <source>Median time per item</source>
+        <translation>每个项目的时间（中位数）</translation>
+    </message>
+    <message>
+        <source>dpct version</source>
+        <translation>dpct 版本</translation>
+    </message>
+    <message>
+        <source>Codebase</source>
+        <translation>代码库</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Items by status</source>
+        <translation>按状态分类的项目</translation>
+    </message>
+    <message>
+        <source>Diagnostics by code</source>
+        <translation>按代码分类的诊断</translation>
+    </message>
+    <message>
+        <source>%1 other codes</source>
+        <translation>其他 %1 个代码</translation>
+    </message>
+    <message>
+        <source>dpct reported no diagnostics.</source>
+        <translation>dpct 未报告任何诊断。</translation>
+    </message>
+    <message>
+        <source>Diagnostic codes</source>
+        <translation>诊断代码</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <source>Items affected</source>
+        <translation>受影响的项目</translation>
+    </message>
+    <message>
+        <source>First message</source>
+        <translation>首条消息</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>参考</translation>
+    </message>
+    <message>
+        <source>Read about %1</source>
+        <translation>查看 %1 的说明</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路径</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Exit code</source>
+        <translation>退出代码</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>%1 diagnostics</source>
+        <translation>%1 条诊断</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>筛选</translation>
+    </message>
+    <message>
+        <source>path, status or code</source>
+        <translation>路径、状态或代码</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items shown</source>
+        <translation>显示 %2 个项目中的 %1 个</translation>
+    </message>
+    <message>
+        <source>Sort by this column</source>
+        <translation>按此列排序</translation>
+    </message>
+    <message>
+        <source>Not run</source>
+        <translation>未运行</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>等待转换</translation>
+    </message>
+    <message>
+        <source>Stopped while converting</source>
+        <translation>转换时停止</translation>
+    </message>
+    <message>
+        <source>Syntax error</source>
+        <translation>语法错误</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>HTML files (*.html);;All files (*)</source>
+        <translation>HTML 文件 (*.html);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Migration report: %1</source>
+        <translation>迁移报告：%1</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1.
+%2</source>
+        <translation>无法将报告保存到 %1。
+%2</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1, but no web browser could be started to show it.</source>
+        <translation>报告已保存到 %1，但无法启动网页浏览器来显示它。</translation>
     </message>
 </context>
 </TS>

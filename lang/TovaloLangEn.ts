@@ -1182,6 +1182,13 @@ Do you want to quit?</translation>
         <source>Conversion unavailable: oneAPI not found</source>
         <translation>Conversion unavailable: oneAPI not found</translation>
     </message>
+    <message numerus="yes">
+        <source>%n running</source>
+        <translation>
+            <numerusform>%n running</numerusform>
+            <numerusform>%n running</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::COutputPane</name>
@@ -1388,6 +1395,18 @@ Do you want to quit?</translation>
     <message>
         <source>The changed language setting takes effect at the next start.</source>
         <translation>The changed language setting takes effect at the next start.</translation>
+    </message>
+    <message>
+        <source>&amp;Parallel conversions:</source>
+        <translation>&amp;Parallel conversions:</translation>
+    </message>
+    <message>
+        <source>Automatic (%1)</source>
+        <translation>Automatic (%1)</translation>
+    </message>
+    <message>
+        <source>How many dpct runs go on side by side. Automatic: one per logical processor, at most one per 2 GiB of available memory. Items that write into the same out-root folder never run at the same time.</source>
+        <translation>How many dpct runs go on side by side. Automatic: one per logical processor, at most one per 2 GiB of available memory. Items that write into the same out-root folder never run at the same time.</translation>
     </message>
 </context>
 <context>
@@ -1892,6 +1911,16 @@ Convert Selected</source>
         <translation>Convert only the items selected in the list
 Convert Selected</translation>
     </message>
+    <message>
+        <source>Export &amp;Report...</source>
+        <translation>Export &amp;Report...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a report for the web browser and show it
+Export Report</source>
+        <translation>Save the last run&apos;s results as a report for the web browser and show it
+Export Report</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DocumentFiles</name>
@@ -2096,6 +2125,10 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <source>&amp;Run Anyway</source>
         <translation>&amp;Run Anyway</translation>
     </message>
+    <message>
+        <source>console %1</source>
+        <translation>console %1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::SingleInstance</name>
@@ -2133,6 +2166,215 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>%1 is not a file.</source>
         <translation>%1 is not a file.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ReportExport</name>
+    <message>
+        <source>Migration report</source>
+        <translation>Migration report</translation>
+    </message>
+    <message>
+        <source>Made %1</source>
+        <translation>Made %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Items</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Syntax errors</source>
+        <translation>Syntax errors</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Not converted</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Diagnostics</translation>
+    </message>
+    <message>
+        <source>Total time</source>
+        <translation>Total time</translation>
+    </message>
+    <message>
+        <source>Median time per item</source>
+        <translation>Median time per item</translation>
+    </message>
+    <message>
+        <source>dpct version</source>
+        <translation>dpct version</translation>
+    </message>
+    <message>
+        <source>Codebase</source>
+        <translation>Codebase</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Items by status</source>
+        <translation>Items by status</translation>
+    </message>
+    <message>
+        <source>Diagnostics by code</source>
+        <translation>Diagnostics by code</translation>
+    </message>
+    <message>
+        <source>%1 other codes</source>
+        <translation>Other codes: %1</translation>
+    </message>
+    <message>
+        <source>dpct reported no diagnostics.</source>
+        <translation>dpct reported no diagnostics.</translation>
+    </message>
+    <message>
+        <source>Diagnostic codes</source>
+        <translation>Diagnostic codes</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Items affected</source>
+        <translation>Items affected</translation>
+    </message>
+    <message>
+        <source>First message</source>
+        <translation>First message</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Read about %1</source>
+        <translation>Read about %1</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Exit code</source>
+        <translation>Exit code</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>%1 diagnostics</source>
+        <translation>Diagnostics: %1</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>path, status or code</source>
+        <translation>path, status or code</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items shown</source>
+        <translation>Items shown: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Sort by this column</source>
+        <translation>Sort by this column</translation>
+    </message>
+    <message>
+        <source>Not run</source>
+        <translation>Not run</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <source>Stopped while converting</source>
+        <translation>Stopped while converting</translation>
+    </message>
+    <message>
+        <source>Syntax error</source>
+        <translation>Syntax error</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>report</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>Export Report</translation>
+    </message>
+    <message>
+        <source>HTML files (*.html);;All files (*)</source>
+        <translation>HTML files (*.html);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Migration report: %1</source>
+        <translation>Migration report: %1</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1.
+%2</source>
+        <translation>The report could not be saved to %1.
+%2</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1, but no web browser could be started to show it.</source>
+        <translation>The report was saved to %1, but no web browser could be started to show it.</translation>
     </message>
 </context>
 </TS>

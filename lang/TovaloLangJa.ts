@@ -1174,6 +1174,12 @@ Do you really want to quit?</source>
         <source>Conversion unavailable: oneAPI not found</source>
         <translation>変換不可：oneAPIが見つかりません</translation>
     </message>
+    <message numerus="yes">
+        <source>%n running</source>
+        <translation>
+            <numerusform>実行中 %n 件</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::COutputPane</name>
@@ -1380,6 +1386,18 @@ Do you really want to quit?</source>
     <message>
         <source>The changed language setting takes effect at the next start.</source>
         <translation>変更された言語設定は次回起動時に有効になります。</translation>
+    </message>
+    <message>
+        <source>&amp;Parallel conversions:</source>
+        <translation>同時に変換する数(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Automatic (%1)</source>
+        <translation>自動 (%1)</translation>
+    </message>
+    <message>
+        <source>How many dpct runs go on side by side. Automatic: one per logical processor, at most one per 2 GiB of available memory. Items that write into the same out-root folder never run at the same time.</source>
+        <translation>同時に実行する dpct の数です。自動：論理プロセッサーごとに 1 つ、ただし空きメモリ 2 GiB あたり 1 つまで。同じ out-root フォルダーに書き込む項目は同時には実行されません。</translation>
     </message>
 </context>
 <context>
@@ -1884,6 +1902,16 @@ Convert Selected</source>
         <translation>リストで選択した項目だけを変換します
 選択項目を変換</translation>
     </message>
+    <message>
+        <source>Export &amp;Report...</source>
+        <translation>レポートのエクスポート(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a report for the web browser and show it
+Export Report</source>
+        <translation>前回の変換結果をWebブラウザー用のレポートに保存して表示します
+レポートのエクスポート</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DocumentFiles</name>
@@ -2083,6 +2111,10 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <source>&amp;Run Anyway</source>
         <translation>このまま変換(&amp;R)</translation>
     </message>
+    <message>
+        <source>console %1</source>
+        <translation>コンソール %1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::SingleInstance</name>
@@ -2120,6 +2152,215 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>%1 is not a file.</source>
         <translation>%1 はファイルではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ReportExport</name>
+    <message>
+        <source>Migration report</source>
+        <translation>移行レポート</translation>
+    </message>
+    <message>
+        <source>Made %1</source>
+        <translation>作成日時：%1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>変換OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>変換NG</translation>
+    </message>
+    <message>
+        <source>Syntax errors</source>
+        <translation>構文エラーあり</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>未変換</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>診断</translation>
+    </message>
+    <message>
+        <source>Total time</source>
+        <translation>合計時間</translation>
+    </message>
+    <message>
+        <source>Median time per item</source>
+        <translation>1項目あたりの時間（中央値）</translation>
+    </message>
+    <message>
+        <source>dpct version</source>
+        <translation>dpctのバージョン</translation>
+    </message>
+    <message>
+        <source>Codebase</source>
+        <translation>コードベース</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Items by status</source>
+        <translation>状態別の項目数</translation>
+    </message>
+    <message>
+        <source>Diagnostics by code</source>
+        <translation>コード別の診断数</translation>
+    </message>
+    <message>
+        <source>%1 other codes</source>
+        <translation>その他のコード %1 種</translation>
+    </message>
+    <message>
+        <source>dpct reported no diagnostics.</source>
+        <translation>dpctの診断はありませんでした。</translation>
+    </message>
+    <message>
+        <source>Diagnostic codes</source>
+        <translation>診断コード</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>コード</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Items affected</source>
+        <translation>該当項目数</translation>
+    </message>
+    <message>
+        <source>First message</source>
+        <translation>最初のメッセージ</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>リファレンス</translation>
+    </message>
+    <message>
+        <source>Read about %1</source>
+        <translation>%1 の説明</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>パス</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Exit code</source>
+        <translation>終了コード</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>%1 diagnostics</source>
+        <translation>診断 %1 件</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>絞り込み</translation>
+    </message>
+    <message>
+        <source>path, status or code</source>
+        <translation>パス、状態、コード</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items shown</source>
+        <translation>%2 項目中 %1 項目を表示</translation>
+    </message>
+    <message>
+        <source>Sort by this column</source>
+        <translation>この列で並べ替え</translation>
+    </message>
+    <message>
+        <source>Not run</source>
+        <translation>未実行</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>変換待ち</translation>
+    </message>
+    <message>
+        <source>Stopped while converting</source>
+        <translation>変換中に停止</translation>
+    </message>
+    <message>
+        <source>Syntax error</source>
+        <translation>構文エラーあり</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ミリ秒</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>レポートのエクスポート</translation>
+    </message>
+    <message>
+        <source>HTML files (*.html);;All files (*)</source>
+        <translation>HTMLファイル (*.html);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Migration report: %1</source>
+        <translation>移行レポート：%1</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1.
+%2</source>
+        <translation>レポートを %1 に保存できませんでした。
+%2</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1, but no web browser could be started to show it.</source>
+        <translation>レポートを %1 に保存しましたが、表示するWebブラウザーを起動できませんでした。</translation>
     </message>
 </context>
 </TS>

@@ -1174,6 +1174,12 @@ Do you really want to quit?</source>
         <source>Conversion unavailable: oneAPI not found</source>
         <translation>변환 불가: oneAPI를 찾을 수 없음</translation>
     </message>
+    <message numerus="yes">
+        <source>%n running</source>
+        <translation>
+            <numerusform>%n개 실행 중</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::COutputPane</name>
@@ -1380,6 +1386,18 @@ Do you really want to quit?</source>
     <message>
         <source>The changed language setting takes effect at the next start.</source>
         <translation>변경한 언어 설정은 다음에 시작할 때 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>&amp;Parallel conversions:</source>
+        <translation>병렬 변환 수(&amp;P):</translation>
+    </message>
+    <message>
+        <source>Automatic (%1)</source>
+        <translation>자동 (%1)</translation>
+    </message>
+    <message>
+        <source>How many dpct runs go on side by side. Automatic: one per logical processor, at most one per 2 GiB of available memory. Items that write into the same out-root folder never run at the same time.</source>
+        <translation>동시에 실행할 dpct 수입니다. 자동: 논리 프로세서마다 하나, 단 사용 가능한 메모리 2 GiB마다 최대 하나. 같은 out-root 폴더에 쓰는 항목은 동시에 실행되지 않습니다.</translation>
     </message>
 </context>
 <context>
@@ -1884,6 +1902,16 @@ Convert Selected</source>
         <translation>목록에서 선택한 항목만 변환합니다
 선택한 항목 변환</translation>
     </message>
+    <message>
+        <source>Export &amp;Report...</source>
+        <translation>보고서 내보내기(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a report for the web browser and show it
+Export Report</source>
+        <translation>지난 실행 결과를 웹 브라우저용 보고서로 저장하고 표시합니다
+보고서 내보내기</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DocumentFiles</name>
@@ -2083,6 +2111,10 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <source>&amp;Run Anyway</source>
         <translation>그래도 변환(&amp;R)</translation>
     </message>
+    <message>
+        <source>console %1</source>
+        <translation>콘솔 %1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::SingleInstance</name>
@@ -2120,6 +2152,215 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>%1 is not a file.</source>
         <translation>%1은(는) 파일이 아닙니다.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ReportExport</name>
+    <message>
+        <source>Migration report</source>
+        <translation>마이그레이션 보고서</translation>
+    </message>
+    <message>
+        <source>Made %1</source>
+        <translation>작성 일시: %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>요약</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>항목</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>변환 성공</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>변환 실패</translation>
+    </message>
+    <message>
+        <source>Syntax errors</source>
+        <translation>구문 오류</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>변환 안 됨</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>진단</translation>
+    </message>
+    <message>
+        <source>Total time</source>
+        <translation>총 시간</translation>
+    </message>
+    <message>
+        <source>Median time per item</source>
+        <translation>항목당 시간(중앙값)</translation>
+    </message>
+    <message>
+        <source>dpct version</source>
+        <translation>dpct 버전</translation>
+    </message>
+    <message>
+        <source>Codebase</source>
+        <translation>코드베이스</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>폴더</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Items by status</source>
+        <translation>상태별 항목</translation>
+    </message>
+    <message>
+        <source>Diagnostics by code</source>
+        <translation>코드별 진단</translation>
+    </message>
+    <message>
+        <source>%1 other codes</source>
+        <translation>기타 코드 %1개</translation>
+    </message>
+    <message>
+        <source>dpct reported no diagnostics.</source>
+        <translation>dpct가 보고한 진단이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Diagnostic codes</source>
+        <translation>진단 코드</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>개수</translation>
+    </message>
+    <message>
+        <source>Items affected</source>
+        <translation>영향받은 항목</translation>
+    </message>
+    <message>
+        <source>First message</source>
+        <translation>첫 메시지</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>참조</translation>
+    </message>
+    <message>
+        <source>Read about %1</source>
+        <translation>%1 설명 보기</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>경로</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>Exit code</source>
+        <translation>종료 코드</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>시간</translation>
+    </message>
+    <message>
+        <source>%1 diagnostics</source>
+        <translation>진단 %1개</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>필터</translation>
+    </message>
+    <message>
+        <source>path, status or code</source>
+        <translation>경로, 상태 또는 코드</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items shown</source>
+        <translation>항목 %2개 중 %1개 표시</translation>
+    </message>
+    <message>
+        <source>Sort by this column</source>
+        <translation>이 열로 정렬</translation>
+    </message>
+    <message>
+        <source>Not run</source>
+        <translation>실행 안 됨</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>변환 대기</translation>
+    </message>
+    <message>
+        <source>Stopped while converting</source>
+        <translation>변환 중 중지됨</translation>
+    </message>
+    <message>
+        <source>Syntax error</source>
+        <translation>구문 오류</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>밀리초</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>초</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>분</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>시간</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>보고서</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>보고서 내보내기</translation>
+    </message>
+    <message>
+        <source>HTML files (*.html);;All files (*)</source>
+        <translation>HTML 파일 (*.html);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>Migration report: %1</source>
+        <translation>마이그레이션 보고서: %1</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1.
+%2</source>
+        <translation>보고서를 %1에 저장할 수 없습니다.
+%2</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1, but no web browser could be started to show it.</source>
+        <translation>보고서를 %1에 저장했지만 표시할 웹 브라우저를 시작할 수 없습니다.</translation>
     </message>
 </context>
 </TS>

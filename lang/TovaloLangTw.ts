@@ -1181,6 +1181,12 @@ Do you really want to quit?</source>
         <source>Conversion unavailable: oneAPI not found</source>
         <translation>無法轉換：找不到 oneAPI</translation>
     </message>
+    <message numerus="yes">
+        <source>%n running</source>
+        <translation>
+            <numerusform>%n 個執行中</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::COutputPane</name>
@@ -1387,6 +1393,18 @@ Do you really want to quit?</source>
     <message>
         <source>The changed language setting takes effect at the next start.</source>
         <translation>變更後的語言設定將在下次啟動時生效。</translation>
+    </message>
+    <message>
+        <source>&amp;Parallel conversions:</source>
+        <translation>平行轉換數(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Automatic (%1)</source>
+        <translation>自動 (%1)</translation>
+    </message>
+    <message>
+        <source>How many dpct runs go on side by side. Automatic: one per logical processor, at most one per 2 GiB of available memory. Items that write into the same out-root folder never run at the same time.</source>
+        <translation>同時執行的 dpct 數量。自動：每個邏輯處理器一個，但每 2 GiB 可用記憶體最多一個。寫入同一 out-root 資料夾的項目不會同時執行。</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1909,16 @@ Convert Selected</source>
         <translation>只轉換清單中所選的項目
 轉換所選項目</translation>
     </message>
+    <message>
+        <source>Export &amp;Report...</source>
+        <translation>匯出報告(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Save the last run&apos;s results as a report for the web browser and show it
+Export Report</source>
+        <translation>將上次執行的結果儲存為網頁瀏覽器報告並顯示
+匯出報告</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DocumentFiles</name>
@@ -2090,6 +2118,10 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <source>&amp;Run Anyway</source>
         <translation>仍要轉換(&amp;R)</translation>
     </message>
+    <message>
+        <source>console %1</source>
+        <translation>主控台 %1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::SingleInstance</name>
@@ -2127,6 +2159,215 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>%1 is not a file.</source>
         <translation>%1 不是檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ReportExport</name>
+    <message>
+        <source>Migration report</source>
+        <translation>移轉報告</translation>
+    </message>
+    <message>
+        <source>Made %1</source>
+        <translation>產生時間：%1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>摘要</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>轉換成功</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>轉換失敗</translation>
+    </message>
+    <message>
+        <source>Syntax errors</source>
+        <translation>語法錯誤</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>未轉換</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>診斷</translation>
+    </message>
+    <message>
+        <source>Total time</source>
+        <translation>總時間</translation>
+    </message>
+    <message>
+        <source>Median time per item</source>
+        <translation>每個項目的時間（中位數）</translation>
+    </message>
+    <message>
+        <source>dpct version</source>
+        <translation>dpct 版本</translation>
+    </message>
+    <message>
+        <source>Codebase</source>
+        <translation>程式碼庫</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Items by status</source>
+        <translation>依狀態分類的項目</translation>
+    </message>
+    <message>
+        <source>Diagnostics by code</source>
+        <translation>依代碼分類的診斷</translation>
+    </message>
+    <message>
+        <source>%1 other codes</source>
+        <translation>其他 %1 個代碼</translation>
+    </message>
+    <message>
+        <source>dpct reported no diagnostics.</source>
+        <translation>dpct 未回報任何診斷。</translation>
+    </message>
+    <message>
+        <source>Diagnostic codes</source>
+        <translation>診斷代碼</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>代碼</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>數量</translation>
+    </message>
+    <message>
+        <source>Items affected</source>
+        <translation>受影響的項目</translation>
+    </message>
+    <message>
+        <source>First message</source>
+        <translation>第一則訊息</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>參考</translation>
+    </message>
+    <message>
+        <source>Read about %1</source>
+        <translation>檢視 %1 的說明</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路徑</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Exit code</source>
+        <translation>結束代碼</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>%1 diagnostics</source>
+        <translation>%1 則診斷</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>篩選</translation>
+    </message>
+    <message>
+        <source>path, status or code</source>
+        <translation>路徑、狀態或代碼</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items shown</source>
+        <translation>顯示 %2 個項目中的 %1 個</translation>
+    </message>
+    <message>
+        <source>Sort by this column</source>
+        <translation>依此欄排序</translation>
+    </message>
+    <message>
+        <source>Not run</source>
+        <translation>未執行</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>等待轉換</translation>
+    </message>
+    <message>
+        <source>Stopped while converting</source>
+        <translation>轉換時停止</translation>
+    </message>
+    <message>
+        <source>Syntax error</source>
+        <translation>語法錯誤</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>小時</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>報告</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>匯出報告</translation>
+    </message>
+    <message>
+        <source>HTML files (*.html);;All files (*)</source>
+        <translation>HTML 檔案 (*.html);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Migration report: %1</source>
+        <translation>移轉報告：%1</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1.
+%2</source>
+        <translation>無法將報告儲存到 %1。
+%2</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1, but no web browser could be started to show it.</source>
+        <translation>報告已儲存到 %1，但無法啟動網頁瀏覽器來顯示它。</translation>
     </message>
 </context>
 </TS>

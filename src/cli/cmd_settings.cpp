@@ -81,6 +81,7 @@ std::string settingsJson(const std::string& location, const Settings& s)
     j.key("file").string(location);
     j.key("language").number(s.language);
     j.key("applicationLook").number(s.applicationLook);
+    j.key("parallelConversions").number(s.parallelConversions);
     j.key("recent").beginArray();
     for (const std::string& path : s.recent)
         j.string(path);
@@ -111,6 +112,10 @@ std::string settingsText(const std::string& location, const Settings& s)
     std::string t = "Settings: " + printable(location) + "\n";
     t += "Language: " + number(s.language) + (s.language < 0 ? " (not chosen yet)\n" : "\n");
     t += "Application look: " + number(s.applicationLook) + "\n";
+    t += "Parallel conversions: " +
+         (s.parallelConversions == kParallelAutomatic ? std::string("automatic")
+                                                      : number(s.parallelConversions)) +
+         "\n";
     t += "Recently used files:" + std::string(s.recent.empty() ? " none\n" : "\n");
     for (std::size_t i = 0; i < s.recent.size(); ++i)
         t += "  " + number(static_cast<std::int64_t>(i) + 1) + ". " + printable(s.recent[i]) + "\n";

@@ -233,7 +233,7 @@ def main():
         rows = browser.evaluate(ROWS)
         check("rows in list order", [r["path"] for r in rows], paths)
         check("shown", browser.evaluate("document.getElementById('item-shown').textContent"),
-              f"{len(items)} of {len(items)} items shown")
+              f"Items shown: {len(items)} of {len(items)}")
         check("sort buttons", browser.evaluate("document.querySelectorAll('#item-table th button').length"), 5)
         check("no element from a file name", browser.evaluate("document.querySelectorAll('img').length"), 0)
 
@@ -274,7 +274,7 @@ def main():
         if not with_code:
             failures.append(f"the results hold no {code}: the filter check proves nothing")
         check("filter count", browser.evaluate("document.getElementById('item-shown').textContent"),
-              f"{len(with_code)} of {len(items)} items shown")
+              f"Items shown: {len(with_code)} of {len(items)}")
         shown = type_filter("KERNELS/ ok")
         check("filter by two words", sorted(shown),
               sorted(p for n, p in enumerate(paths) if "kernels/" in p.lower() and items[n]["status"] == "ok"))

@@ -64,10 +64,11 @@ with tempfile.TemporaryDirectory() as tmp:
     check(rc == 0, "export: exit status %d (%s)" % (rc, err))
     j = json.loads(out)
     for key in ("file", "language", "applicationLook", "recent", "tabMode", "colors", "folders",
-                "defaultItem", "oneapiRoot"):
+                "defaultItem", "oneapiRoot", "parallelConversions"):
         check(key in j, "export: key %s" % key)
     check(j["file"] == target, "export: file %r" % j["file"])
     check(j["language"] == 4 and j["applicationLook"] == 208, "export: language/look")
+    check(j["parallelConversions"] == 0, "export: parallel conversions automatic when unset")
     check(j["recent"] == [], "export: Windows paths do not exist here: %r" % j["recent"])
     check(j["tabMode"] == [1, 0, 3, 1, 0, 0, 1, 0, 1, 1, 1, 2, 0], "export: tabMode %r" % j["tabMode"])
     check(j["colors"][1] == 0x00F0F0F0 and j["colors"][0] == 0xFF000000 and len(j["colors"]) == 10,

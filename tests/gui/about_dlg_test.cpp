@@ -214,7 +214,7 @@ private Q_SLOTS:
         CTovaloApp app(sandbox.store());
         QVERIFY(app.initInstance(options));
         CMainFrame* frame = app.mainFrame();
-        QTRY_VERIFY_WITH_TIMEOUT(frame->runController()->engine()->startUpDone(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(frame->runController()->scheduler()->startUpDone(), 30000);
         QVERIFY(!frame->runController()->dpctVersion().isEmpty());
 
         QStringList seen;

@@ -442,7 +442,7 @@ void TestApp::demoStartOpensFilesAndExitSavesSettings()
         QCOMPARE(frame->documentWindows().size(), 2);
         QVERIFY(frame->documentWindows().at(0)->filePath().isEmpty());
         QCOMPARE(frame->activeDocument()->filePath(), def);
-        QTRY_VERIFY_WITH_TIMEOUT(frame->runController()->engine()->startUpDone(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(frame->runController()->scheduler()->startUpDone(), 30000);
         QVERIFY(frame->action(cmd::Start)->isEnabled());
 
         frame->action(206)->trigger();
@@ -630,7 +630,7 @@ void TestApp::optionsCommandOpensTheSheetWhileIdle()
     QAction* command = frame->action(cmd::Options);
     // Not while the start-up sequence runs; once it is idle, the command opens the sheet.
     QCOMPARE(command->isEnabled(), frame->runController()->isIdle());
-    QTRY_VERIFY_WITH_TIMEOUT(frame->runController()->engine()->startUpDone(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(frame->runController()->scheduler()->startUpDone(), 30000);
     QTRY_VERIFY(command->isEnabled());
     bool shown = false;
     testing_gui::whenModal([&shown](QDialog* dialog) {

@@ -158,8 +158,8 @@ void MainWindowSuite::openConsole()
 {
     QString error;
     QVERIFY2(frame_->openConsole(error), qPrintable(error));
-    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->engine()->startUpDone(), 30000);
-    QCOMPARE(frame_->runController()->engine()->phase(), tovalo::RunPhase::Idle);
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->scheduler()->startUpDone(), 30000);
+    QCOMPARE(frame_->runController()->scheduler()->phase(), tovalo::RunPhase::Idle);
 }
 
 tovalo::gui::CChildFrame* MainWindowSuite::openRows(const QStringList& names)

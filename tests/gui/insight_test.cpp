@@ -80,7 +80,7 @@ void TestInsight::runAndWait(int command)
 {
     QVERIFY(frame_->action(command)->isEnabled());
     frame_->action(command)->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->scheduler()->phase(), RunPhase::Idle, 30000);
     QCOMPARE(frame_->activeDocument()->currentRow(), -1);
 }
 
@@ -324,7 +324,7 @@ void TestInsight::conflictQuestionThenRunAnyway()
     QCOMPARE(DialogSeam::last().id, 741);
     QVERIFY(DialogSeam::last().text.contains(QStringLiteral("--comments")));
     QVERIFY(DialogSeam::last().text.contains(b));
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
+    QCOMPARE(frame_->runController()->scheduler()->phase(), RunPhase::Idle);
     QCOMPARE(list->itemAt(0)->status, ItemStatus::None);
 
     // Run anyway: dpct refuses the second item, whose output says why.

@@ -140,7 +140,8 @@ void TestMainFrame::menusWithoutAndWithDocument()
              (QStringList{QStringLiteral("新規作成(&N)"), QStringLiteral("定義ファイルを開く(&O)..."),
                           QStringLiteral("定義ファイルの保存(&S)"), QStringLiteral("名前を付けて保存(&A)..."),
                           QStringLiteral("閉じる(&C)"), frame_->action(cmd::ExportCsv)->text(),
-                          frame_->action(cmd::ExportJson)->text(), QStringLiteral("最近使ったファイル(&F)"),
+                          frame_->action(cmd::ExportJson)->text(), frame_->action(cmd::ExportReport)->text(),
+                          QStringLiteral("最近使ったファイル(&F)"),
                           QStringLiteral("アプリケーションの終了(&X)")}));
     auto* edit = frame_->findChild<QMenu*>(QStringLiteral("menuEdit"));
     // Undo and redo, the four item commands, then moving.
@@ -242,11 +243,11 @@ void TestMainFrame::idleEnablingWithoutOneApi()
     QString error;
     settings_->oneapiRoot.clear();
     QVERIFY(frame_->openConsole(error));
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
+    QCOMPARE(frame_->runController()->scheduler()->phase(), RunPhase::Idle);
     frame_->updateActions();
     QVERIFY(!frame_->action(cmd::Start)->isEnabled());
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
+    QCOMPARE(frame_->runController()->scheduler()->phase(), RunPhase::Idle);
 }
 
 void TestMainFrame::openFromDialogAndRecentList()

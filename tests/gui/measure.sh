@@ -47,6 +47,8 @@ bash -c 'while :; do :; done' &
 busy=$!
 "$tool" --burst $((50 * 1024 * 1024)) 2>/dev/null
 kill "$busy"; wait "$busy" 2>/dev/null || true
+echo "== four consoles each printing 20 MB at once (tagged output)"
+"$tool" --consoles 4 --burst $((20 * 1024 * 1024)) 2>/dev/null
 
 echo "== open a definition file of 10,000 items until its list is painted, then page scrolling (3 runs)"
 for i in 1 2 3; do

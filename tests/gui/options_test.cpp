@@ -33,6 +33,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -79,6 +80,7 @@ private Q_SLOTS:
     void tabStylesLookDifferent();
     void lookInTheSheetIsTheLookOfTheMenu();
     void cancelChangesNothing();
+    void parallelConversionsAreSavedAtOnce();
     void colourPageShowsAndUndoesLines();
     void groupLineTakesNoColour();
     void resetThenOkStoresAutomaticEverywhere();
@@ -313,6 +315,22 @@ void TestOptions::cancelChangesNothing()
     QCOMPARE(settings_->applicationLook, before.applicationLook);
     QCOMPARE(settings_->tabMode, before.tabMode);
     QCOMPARE(settings_->colors, before.colors);
+}
+
+void TestOptions::parallelConversionsAreSavedAtOnce()
+{
+    // Automatic shows as such (with this machine's number); a number is taken and saved at once.
+    CToolOptionProp* sheet = openSheet();
+    QSpinBox* spin = sheet->generalPage()->parallelSpin();
+    QCOMPARE(spin->value(), kParallelAutomatic);
+    QVERIFY(spin->text() != QStringLiteral("0"));
+    QCOMPARE(spin->maximum(), kParallelMost);
+    spin->setValue(6);
+    QTest::mouseClick(sheet->okButton(), Qt::LeftButton);
+    QCOMPARE(sheet->changeMask(), unsigned{CToolOptionProp::kParallelChanged});
+    CToolOptionProp::applyChanges(*frame_, *settings_, *store_, sheet->changeMask());
+    QCOMPARE(settings_->parallelConversions, 6);
+    QCOMPARE(sandbox_->storedSettings().parallelConversions, 6);
 }
 
 void TestOptions::colourPageShowsAndUndoesLines()

@@ -101,11 +101,11 @@ void TestRun::startUpThenRunOfTheExample()
     QVERIFY(frame_->openDefinition(sandbox_->file(QStringLiteral("examples/vector-add.txt"))));
     QString error;
     QVERIFY2(frame_->openConsole(error), qPrintable(error));
-    QVERIFY(frame_->runController()->engine()->phase() != RunPhase::Idle);
+    QVERIFY(frame_->runController()->scheduler()->phase() != RunPhase::Idle);
     for (int id : {cmd::Start, cmd::Stop, cmd::PauseResume, cmd::Open, cmd::New, cmd::Options})
         QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
-    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->engine()->startUpDone(), 30000);
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
+    QTRY_VERIFY_WITH_TIMEOUT(frame_->runController()->scheduler()->startUpDone(), 30000);
+    QCOMPARE(frame_->runController()->scheduler()->phase(), RunPhase::Idle);
     QVERIFY(frame_->action(cmd::Open)->isEnabled());
     QCOMPARE(statusTexts_.mid(0, 4),
              (QStringList{QStringLiteral("1:setvars 起動開始"), QStringLiteral("1:setvars 実行中..."),
@@ -123,12 +123,12 @@ void TestRun::startUpThenRunOfTheExample()
     QVERIFY(frame_->action(cmd::Start)->isEnabled());
     statusTexts_.clear();
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QVERIFY(isRunPhase(frame_->runController()->engine()->phase()));
+    QVERIFY(isRunPhase(frame_->runController()->scheduler()->phase()));
     QCOMPARE(doc->currentRow(), 0);
     QVERIFY(progress()->isVisible());
     QCOMPARE(progress()->maximum(), 3);
 
-    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->scheduler()->phase(), RunPhase::Idle, 30000);
     QCOMPARE(doc->currentRow(), -1);
     QCOMPARE(statusTexts_.first(), QStringLiteral("1:dpct変換開始"));
     QCOMPARE(statusTexts_.count(QStringLiteral("1:dpct変換中...")), 3);
@@ -169,7 +169,7 @@ void TestRun::enablingPauseAndStop()
     QVERIFY(!frame_->action(cmd::PauseResume)->isEnabled());
 
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+    QTRY_COMPARE(frame_->runController()->scheduler()->phase(), RunPhase::ItemRunning);
     for (int id : {cmd::Start, cmd::Open, cmd::New, cmd::Options})
         QVERIFY2(!frame_->action(id)->isEnabled(), qPrintable(QString::number(id)));
     QVERIFY(frame_->action(cmd::Stop)->isEnabled());
@@ -186,24 +186,21 @@ void TestRun::enablingPauseAndStop()
     QCOMPARE(frame_->activeDocument(), doc);
 
     QTest::keyClick(frame_.get(), Qt::Key_F6);
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Paused);
+    QCOMPARE(frame_->runController()->scheduler()->phase(), RunPhase::Paused);
     QCOMPARE(phasePane(), QStringLiteral("dpct実行一時停止中"));
     QVERIFY(frame_->action(cmd::PauseResume)->isChecked());
     QVERIFY(frame_->action(cmd::Stop)->isEnabled());
-    // The paused item's dpct goes on to its end (its migrated file appears), but nothing is
-    // judged and the run does not move on until it is resumed.
-    const int row = doc->currentRow();
-    const QString migrated = sandbox_->file(
-        QStringLiteral("out/%1.dp.cpp")
-            .arg(QFileInfo(QString::fromStdString(doc->runItems()[static_cast<std::size_t>(row)]->path))
-                     .completeBaseName()));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(migrated), 15000);
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Paused);
-    QCOMPARE(doc->currentRow(), row);
-    QCOMPARE(doc->runItems()[static_cast<std::size_t>(row)]->status, ItemStatus::Converting);
+    // The running item goes on to its end and is judged; nothing new starts until resumed.
+    const std::vector<CDpctData*> items = doc->runItems();
+    QTRY_COMPARE_WITH_TIMEOUT(items[0]->status, ItemStatus::ConvertedOk, 15000);
+    QVERIFY(QFile::exists(sandbox_->file(QStringLiteral("out/s1.dp.cpp"))));
+    QCOMPARE(frame_->runController()->scheduler()->phase(), RunPhase::Paused);
+    QCOMPARE(frame_->runController()->runningCount(), 0);
+    QCOMPARE(items[1]->status, ItemStatus::Waiting);
+    QVERIFY(frame_->action(cmd::PauseResume)->isEnabled());
     QTest::keyClick(frame_.get(), Qt::Key_F6);
-    QVERIFY(isRunPhase(frame_->runController()->engine()->phase()));
-    QVERIFY(frame_->runController()->engine()->phase() != RunPhase::Paused);
+    QVERIFY(isRunPhase(frame_->runController()->scheduler()->phase()));
+    QVERIFY(frame_->runController()->scheduler()->phase() != RunPhase::Paused);
     QVERIFY(!frame_->action(cmd::PauseResume)->isChecked());
 
     // Stop while paused: the run ends, unfinished items lose their status, the bar goes.
@@ -211,13 +208,13 @@ void TestRun::enablingPauseAndStop()
     QTest::keyClick(frame_.get(), Qt::Key_F5, Qt::ShiftModifier);
     QCOMPARE(doc->currentRow(), -1);
     QVERIFY(!progress()->isVisible());
-    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::Idle);
+    QTRY_COMPARE(frame_->runController()->scheduler()->phase(), RunPhase::Idle);
     for (CDpctData* item : doc->runItems())
         QVERIFY(item->status == ItemStatus::None || item->status == ItemStatus::ConvertedOk);
     QVERIFY(!frame_->action(cmd::Stop)->isEnabled());
     // Start comes back once the stopped command has finished in the console.
     QTRY_VERIFY_WITH_TIMEOUT(frame_->action(cmd::Start)->isEnabled(), 10000);
-    QVERIFY(!frame_->runController()->engine()->stoppedCommandRunning());
+    QVERIFY(!frame_->runController()->scheduler()->stoppedCommandRunning());
 }
 
 void TestRun::closingTheRunsDocumentStopsTheRun()
@@ -229,13 +226,13 @@ void TestRun::closingTheRunsDocumentStopsTheRun()
     openConsole();
     QVERIFY(frame_->openDefinition(def));
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+    QTRY_COMPARE(frame_->runController()->scheduler()->phase(), RunPhase::ItemRunning);
     // The close box does nothing during a run ...
     frame_->mdiArea()->closeActiveSubWindow();
     testing_gui::closeSettled();
     QCOMPARE(frame_->documentWindows().size(), 1);
     QVERIFY(!frame_->action(cmd::Close)->isEnabled());
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+    QCOMPARE(frame_->runController()->scheduler()->phase(), RunPhase::ItemRunning);
     // ... but quitting closes the window, and its run is stopped before the items go.
     DialogSeam::answerMessage(QMessageBox::Yes);
     QVERIFY(frame_->close());
@@ -255,11 +252,11 @@ void TestRun::quittingDuringARunIsPromptAndClean()
     openConsole();
     QVERIFY(frame_->openDefinition(def));
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+    QTRY_COMPARE(frame_->runController()->scheduler()->phase(), RunPhase::ItemRunning);
 
     DialogSeam::answerMessage(QMessageBox::No);
     QVERIFY(!frame_->close());
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+    QCOMPARE(frame_->runController()->scheduler()->phase(), RunPhase::ItemRunning);
 
     DialogSeam::answerMessage(QMessageBox::Yes);
     QElapsedTimer clock;
@@ -285,7 +282,7 @@ void TestRun::undecidedItemsEndNgWithTheirExitStatus()
     DocumentWindow* doc = frame_->activeDocument();
     auto* list = doc->findChild<CDpctTreeCtrl*>();
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->scheduler()->phase(), RunPhase::Idle, 30000);
     // No row is left converting: no current row, no locked list, and each row's own status.
     QCOMPARE(doc->currentRow(), -1);
     QVERIFY(!list->isInputLocked());
@@ -319,17 +316,21 @@ void TestRun::pausedRowAndStopThatInterruptsDpct()
         }(),
         20000);
 
-    // Paused, the running row says so rather than "converting".
+    // Paused, nothing new starts, but the running item goes on: its row still says
+    // "converting", and the status bar says the run is paused with one item running.
     QTest::keyClick(frame_.get(), Qt::Key_F6);
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::Paused);
+    QCOMPARE(frame_->runController()->scheduler()->phase(), RunPhase::Paused);
+    QCOMPARE(phasePane(), QStringLiteral("dpct実行一時停止中"));
+    auto* running = frame_->findChild<QLabel*>(QStringLiteral("statusRunning"));
+    QVERIFY(running->isVisible());
+    QCOMPARE(running->text(), MainStatusBar::runningText(1));
     list->selectRow(0);
-    const QString paused = list->rowStatusText(ItemStatus::Converting);
-    QVERIFY(paused != CDpctTreeCtrl::statusText(ItemStatus::Converting));
-    QCOMPARE(paused, QStringLiteral("一時停止中"));
-    QVERIFY2(list->accessibleDescription().endsWith(paused), qPrintable(list->accessibleDescription()));
-    QTest::keyClick(frame_.get(), Qt::Key_F6);
+    QCOMPARE(list->rowStatusText(ItemStatus::Converting), CDpctTreeCtrl::statusText(ItemStatus::Converting));
     QVERIFY2(list->accessibleDescription().endsWith(CDpctTreeCtrl::statusText(ItemStatus::Converting)),
              qPrintable(list->accessibleDescription()));
+    QCOMPARE(doc->runItems()[1]->status, ItemStatus::Waiting);
+    QTest::keyClick(frame_.get(), Qt::Key_F6);
+    QVERIFY(frame_->runController()->scheduler()->phase() != RunPhase::Paused);
 
     // Stop interrupts dpct; the status bar says so until its prompt is back.
     statusTexts_.clear();
@@ -362,7 +363,7 @@ void TestRun::quitAsksEveryQuestionBeforeClosingAnything()
     DocumentWindow* running = frame_->activeDocument();
     QVERIFY(running != modified);
     QTest::keyClick(frame_.get(), Qt::Key_F5);
-    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+    QTRY_COMPARE(frame_->runController()->scheduler()->phase(), RunPhase::ItemRunning);
 
     // The run's question, then the save question; Cancel on the last keeps every window and the run.
     DialogSeam::resetLog();
@@ -373,7 +374,7 @@ void TestRun::quitAsksEveryQuestionBeforeClosingAnything()
     QVERIFY(DialogSeam::last().text.contains(QStringLiteral("保存")));
     QCOMPARE(frame_->documentWindows().size(), 2);
     QVERIFY(modified->isModified());
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+    QCOMPARE(frame_->runController()->scheduler()->phase(), RunPhase::ItemRunning);
     QCOMPARE(frame_->runController()->runDocument(), running);
 
     // "No" to the run's question asks nothing more and changes nothing.
@@ -381,7 +382,7 @@ void TestRun::quitAsksEveryQuestionBeforeClosingAnything()
     QVERIFY(!frame_->close());
     QCOMPARE(DialogSeam::shownCount(), 3);
     QCOMPARE(frame_->documentWindows().size(), 2);
-    QCOMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+    QCOMPARE(frame_->runController()->scheduler()->phase(), RunPhase::ItemRunning);
 
     // With nothing running and nothing modified, quitting asks nothing.
     frame_->runController()->stop();
@@ -407,13 +408,13 @@ void TestRun::runShowsDoneOfTotalThenItsSummary()
     DocumentWindow* doc = frame_->activeDocument();
     QTest::keyClick(frame_.get(), Qt::Key_F5);
     // During the run: "done / total" on the bar and the same progress in the title.
-    QTRY_COMPARE(frame_->runController()->engine()->phase(), RunPhase::ItemRunning);
+    QTRY_COMPARE(frame_->runController()->scheduler()->phase(), RunPhase::ItemRunning);
     QCOMPARE(progress()->text(), QStringLiteral("0 / 4"));
     QTRY_VERIFY2(frame_->windowTitle().startsWith(QStringLiteral("[0/4] ")),
                  qPrintable(frame_->windowTitle()));
     QVERIFY(!summaryPane()->isVisible());
 
-    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->scheduler()->phase(), RunPhase::Idle, 30000);
     const RunSummary& summary = frame_->runController()->summary();
     QCOMPARE(summary.total, 4);
     QCOMPARE(summary.ok, 2);
@@ -444,7 +445,7 @@ void TestRun::runShowsDoneOfTotalThenItsSummary()
     QTest::keyClick(frame_.get(), Qt::Key_F5);
     QVERIFY(progress()->isVisible());
     QVERIFY(!summaryPane()->isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->doneCount(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->scheduler()->doneCount(), 1, 20000);
     QTRY_VERIFY(progress()->text() == QStringLiteral("1 / 3"));
     QTest::keyClick(frame_.get(), Qt::Key_F5, Qt::ShiftModifier);
     QVERIFY(frame_->runController()->summary().stopped);

@@ -13,6 +13,11 @@
 //   tovalo-shot --measure-startup           time from main() to the first painted main window
 //   tovalo-shot --burst BYTES               one item whose dpct prints BYTES of output: longest
 //                                           stall of the event loop and total time to show it
+//   tovalo-shot --consoles K ...            parallel conversions K (stored before the start);
+//                                           with --burst, K items in K out-roots, each printing
+//                                           BYTES at once on its own console
+//   tovalo-shot --parallel-demo             with --consoles: a run of twelve items in six
+//                                           out-roots, shown while four of them convert
 //   tovalo-shot --after-run FILE            screenshot state once the whole run has ended
 //   tovalo-shot --after-run --find TEXT FILE  ... with the output pane's find bar on TEXT
 //   tovalo-shot --measure-open N            open a definition file of N items: time until the
@@ -63,6 +68,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
@@ -118,6 +124,8 @@ int main(int argc, char** argv)
     bool conflict = false;    // the question before a run that dpct would refuse in part
     int measureOpen = 0;
     qint64 burst = 0;
+    int consoles = 0;
+    bool parallelDemo = false;
     QString options;
     int tabStyle = -1;
     QString find;
@@ -155,6 +163,10 @@ int main(int argc, char** argv)
             find = args[++i];
         else if (args[i] == QStringLiteral("--burst") && i + 1 < args.size())
             burst = args[++i].toLongLong();
+        else if (args[i] == QStringLiteral("--consoles") && i + 1 < args.size())
+            consoles = args[++i].toInt();
+        else if (args[i] == QStringLiteral("--parallel-demo"))
+            parallelDemo = true;
         else if (args[i] == QStringLiteral("--missing-demo"))
             missingDemo = true;
         else if (args[i] == QStringLiteral("--filter") && i + 1 < args.size())
@@ -176,21 +188,50 @@ int main(int argc, char** argv)
             files.append(args[i]);
     }
     QTemporaryDir work;
-    if (burst > 0) {
-        const QString cu = work.filePath(QStringLiteral("burst.cu"));
-        QFile source(cu);
-        if (!source.open(QIODevice::WriteOnly))
-            return 2;
-        source.write(QStringLiteral("// dpct-sim: result=warnings output-bytes=%1\n").arg(burst).toUtf8());
-        source.close();
-        QFile def(work.filePath(QStringLiteral("burst.txt")));
+    // Items of `count` sources with dpct-sim's `directives`, `perRoot` of them per out-root.
+    const auto writeItems = [&work](const QString& name, const QStringList& sources,
+                                    const QString& directives, int perRoot) {
+        QByteArray text = "[Common]\nVersion=01.00.00.00\n\n";
+        for (qsizetype i = 0; i < sources.size(); ++i) {
+            const QString cu = work.filePath(sources[i]);
+            QFile source(cu);
+            if (!source.open(QIODevice::WriteOnly))
+                return QString();
+            source.write(
+                QStringLiteral("// dpct-sim: %1\n__global__ void k() {}\n").arg(directives).toUtf8());
+            text += QStringLiteral("[%1]\n--out-root=\"%2\"\n")
+                        .arg(cu, work.filePath(QStringLiteral("out%1").arg(i / perRoot)))
+                        .toUtf8();
+        }
+        QFile def(work.filePath(name));
         if (!def.open(QIODevice::WriteOnly))
+            return QString();
+        def.write(text);
+        return def.fileName();
+    };
+    const int burstItems = std::max(consoles, 1);
+    if (burst > 0) {
+        QStringList sources;
+        for (int i = 0; i < burstItems; ++i)
+            sources.append(QStringLiteral("burst%1.cu").arg(i + 1));
+        const QString def = writeItems(QStringLiteral("burst.txt"), sources,
+                                       QStringLiteral("result=warnings output-bytes=%1").arg(burst), 1);
+        if (def.isEmpty())
             return 2;
-        def.write(QStringLiteral("[Common]\nVersion=01.00.00.00\n\n[%1]\n--out-root=\"%2\"\n")
-                      .arg(cu, work.filePath(QStringLiteral("out")))
-                      .toUtf8());
-        def.close();
-        files = {def.fileName()};
+        files = {def};
+        run = true;
+    }
+    if (parallelDemo) {
+        const QStringList sources = {
+            QStringLiteral("blur.cu"),   QStringLiteral("sobel.cu"),   QStringLiteral("resize.cu"),
+            QStringLiteral("reduce.cu"), QStringLiteral("scan.cu"),    QStringLiteral("matrix_mul.cu"),
+            QStringLiteral("nbody.cu"),  QStringLiteral("stencil.cu"), QStringLiteral("histogram.cu"),
+            QStringLiteral("sort.cu"),   QStringLiteral("fft.cu"),     QStringLiteral("conv2d.cu")};
+        const QString def = writeItems(QStringLiteral("parallel.txt"), sources,
+                                       QStringLiteral("result=warnings warnings=3 delay-ms=60000"), 2);
+        if (def.isEmpty())
+            return 2;
+        files = {def};
         run = true;
     }
     if (missingDemo) {
@@ -232,7 +273,8 @@ int main(int argc, char** argv)
         std::string error;
         loadSettings(app.store(), stored, error);
         stored.language = language;
-        saveSettings(app.store(), stored, kSaveLanguage, error);
+        stored.parallelConversions = consoles;
+        saveSettings(app.store(), stored, kSaveLanguage | kSaveParallel, error);
     }
     StartOptions startOptions;
     startOptions.files = files;
@@ -253,14 +295,15 @@ int main(int argc, char** argv)
     ticker->setInterval(5);
     QObject::connect(ticker, &QTimer::timeout, &qapp, [&] {
         longestGap = std::max(longestGap, tickClock.restart());
-        const RunEngine* engine = frame->runController()->engine();
-        if (engine->phase() == RunPhase::Idle && engine->doneCount() == 1 &&
+        const RunScheduler* engine = frame->runController()->scheduler();
+        if (engine->phase() == RunPhase::Idle && engine->doneCount() == burstItems &&
             !frame->outputPane()->hasPendingText()) {
             ticker->stop();
-            std::printf("burst-bytes %lld\ntotal-ms %lld\nlongest-stall-ms %lld\nlongest-batch-ms %lld\n"
+            std::printf("consoles %d\nburst-bytes-each %lld\ntotal-ms %lld\nlongest-stall-ms "
+                        "%lld\nlongest-batch-ms %lld\n"
                         "dropped-chars %lld\n",
-                        static_cast<long long>(burst), static_cast<long long>(burstClock.elapsed()),
-                        static_cast<long long>(longestGap),
+                        burstItems, static_cast<long long>(burst),
+                        static_cast<long long>(burstClock.elapsed()), static_cast<long long>(longestGap),
                         static_cast<long long>(frame->outputPane()->longestBatchMs()),
                         static_cast<long long>(frame->outputPane()->droppedText()));
             std::fflush(stdout);
@@ -356,7 +399,7 @@ int main(int argc, char** argv)
     bool said = false;
     auto poll = new QTimer(&qapp);
     QObject::connect(poll, &QTimer::timeout, &qapp, [&] {
-        const RunEngine* engine = frame->runController()->engine();
+        const RunScheduler* engine = frame->runController()->scheduler();
         if (said || !engine || !engine->startUpDone())
             return;
         if (!options.isEmpty()) {
@@ -551,6 +594,11 @@ int main(int argc, char** argv)
             return;
         } else if (!afterRun && engine->phase() == RunPhase::ItemRunning && engine->doneCount() >= 1) {
             said = true;
+        } else if (parallelDemo && frame->runController()->runningCount() >= std::min(consoles, 6)) {
+            // Every console has printed its item's warnings.
+            frame->outputPane()->flushAll();
+            said = frame->outputPane()->log()->toPlainText().count(QStringLiteral("warning: DPCT")) >=
+                   3 * std::min(consoles, 6);
         } else if (afterRun && engine->phase() == RunPhase::Idle && engine->doneCount() > 0) {
             said = true;
         }

@@ -14,6 +14,8 @@
 # missing files and filter).
 # "insight": only the diagnostics view after a run of the example, and the question before a run
 # of examples/option-conflict.txt (two items into one out-root with other options).
+# "parallel": a run over four consoles (twelve items in six out-roots) while four items convert,
+# in Japanese and English and in a dark look: the list and the tagged output pane.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out=${1:-screenshots}
@@ -29,7 +31,7 @@ shot() { # name look [--run | --after-run | --missing-demo [--filter TEXT] [--ti
   shift 2
   [[ -n "${ONLY:-}" && $name != "$ONLY"* ]] && return 0
   local fifo file=examples/vector-add.txt
-  [[ " $* " == *" --missing-demo "* ]] && file=
+  [[ " $* " == *" --missing-demo "* || " $* " == *" --parallel-demo "* ]] && file=
   fifo=$(mktemp -u)
   mkfifo "$fifo"
   "$tool" --look "$look" --lang "${SHOT_LANG:-0}" "$@" ${DEF:-$file} >"$fifo" 2>/dev/null &
@@ -79,6 +81,13 @@ if [ "$what" = all ] || [ "$what" = about ]; then
   shot about-0915-rippling 214 --about 9:15 --ripple
 fi
 [ "$what" = about ] && exit 0
+
+if [ "$what" = parallel ]; then
+  shot parallel-4-214-ja 214 --parallel-demo --consoles 4 --lang 0
+  shot parallel-4-214-en 214 --parallel-demo --consoles 4 --lang 1
+  shot parallel-4-212-black-en 212 --parallel-demo --consoles 4 --lang 1
+  exit 0
+fi
 
 if [ "$what" = insight ]; then
   # The examples' relative paths count from the folder the program runs in: a copy, so that

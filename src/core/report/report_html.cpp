@@ -340,7 +340,7 @@ ReportWords englishReportWords()
     w.percentOfItems = "%1%";
     w.statusChart = "Items by status";
     w.codeChart = "Diagnostics by code";
-    w.otherCodes = "%1 other codes";
+    w.otherCodes = "Other codes: %1";
     w.noDiagnostics = "dpct reported no diagnostics.";
     w.codesHeading = "Diagnostic codes";
     w.code = "Code";
@@ -355,10 +355,10 @@ ReportWords englishReportWords()
     w.exitCode = "Exit code";
     w.time = "Time";
     w.diagnosticsColumn = "Diagnostics";
-    w.itemDiagnostics = "%1 diagnostics";
+    w.itemDiagnostics = "Diagnostics: %1";
     w.filter = "Filter";
     w.filterHint = "path, status or code";
-    w.shown = "%1 of %2 items shown";
+    w.shown = "Items shown: %1 of %2";
     w.sortHint = "Sort by this column";
     w.notRun = "\xE2\x80\x93"; // EN DASH
     w.statusNone = "Not run";

@@ -3,6 +3,7 @@
 #include "base/text.h"
 
 #include <algorithm>
+#include <chrono>
 #include <utility>
 
 namespace tovalo {
@@ -121,9 +122,22 @@ bool RunScheduler::laneStarting(const Lane& lane) const
 void RunScheduler::processPending()
 {
     // A lane's engine may add lanes' text only through its observer, never lanes themselves, so
-    // the list does not change while it is walked.
-    for (const auto& lane : lanes_)
-        lane->engine->processPending();
+    // the list does not change while it is walked. Each engine handles at most its share of
+    // text per call; so that several consoles printing at once do not add up to one long call,
+    // the lanes take turns, starting after the last one served, until a call has taken
+    // kTurnBudget; the host is woken again for the rest.
+    const auto begin = std::chrono::steady_clock::now();
+    const std::size_t n = lanes_.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t at = (nextLane_ + i) % n;
+        lanes_[at]->engine->processPending();
+        if (i + 1 < n && std::chrono::steady_clock::now() - begin >= kTurnBudget) {
+            nextLane_ = (at + 1) % n;
+            if (wake_)
+                wake_();
+            break;
+        }
+    }
     settleLanes();
     dispatch();
 }

@@ -31,6 +31,7 @@
 #include "run_engine.h"
 #include "run_plan.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <set>
@@ -126,6 +127,9 @@ private:
     RunEngine::Wording wording_;
     int limit_ = 1;
     std::vector<std::unique_ptr<Lane>> lanes_;
+    std::size_t nextLane_ = 0; ///< the lane whose engine processPending() serves first
+    /// After this much handling in one processPending() the remaining lanes wait for the next.
+    static constexpr std::chrono::milliseconds kTurnBudget{8};
     std::string version_;
     std::string codebase_;
     bool tagged_ = false; ///< output goes out as whole lines with their console and item

@@ -330,8 +330,9 @@ void CChildFrame::setRunPhase(RunPhase phase)
     if (phase == runPhase_)
         return;
     runPhase_ = phase;
+    // The list is not told of a pause: a paused run lets its running items finish, so their
+    // rows go on saying "converting".
     list_->setInputLocked(isRunPhase(phase));
-    list_->setPaused(phase == RunPhase::Paused);
 }
 
 DocumentCommandState CChildFrame::commandState() const
@@ -404,12 +405,8 @@ void CChildFrame::runStartedFor(const std::vector<CDpctData*>& items)
     }
     runPos_ = 0;
     currentRow_ = runRows_.empty() ? -1 : runRows_.front();
-    if (currentRow_ >= 0) {
-        list_->selectRow(model_->rowOf(currentRow_));
-        list_->ensureVisible(model_->rowOf(currentRow_));
-        showItem(document_.item(currentRow_));
-    }
-    // The run set every status to waiting.
+    // The list keeps the user's selection and scroll position: a row that starts shows it by
+    // its status. The run sets every status to waiting.
     runChangedItems();
     Q_EMIT stateChanged();
 }
@@ -424,16 +421,11 @@ void CChildFrame::runAdvance(bool next)
     }
     if (currentRow_ < 0 || !isRunPhase(runPhase_))
         return;
+    // One more item has finished; the rows that run show it by their status, and the grid and
+    // the result pane stay with the selected item (its output follows in itemsChanged).
     ++runPos_;
     currentRow_ = runPos_ < runRows_.size() ? runRows_[runPos_] : -1;
-    // The selection moves along, so that the row the grid and the result pane show is the one
-    // that update and delete act on once the run has ended.
-    if (currentRow_ >= 0) {
-        list_->selectRow(model_->rowOf(currentRow_));
-        list_->ensureVisible(model_->rowOf(currentRow_));
-    }
     runChangedItems();
-    showItem(document_.item(currentRow_));
     Q_EMIT stateChanged();
 }
 

@@ -87,6 +87,8 @@ public:
     ListEditor* editor() const { return editor_.get(); }
     /// Reading, saving and exporting.
     DocumentFiles* files() const { return files_.get(); }
+    /// The application's settings record the window works with.
+    Settings& settings() const { return settings_; }
 
     /// Shows the diagnostics view of this document (made on first use).
     void showDiagnostics();
@@ -147,7 +149,8 @@ private:
     QMenu* contextMenu_ = nullptr;          ///< child of this window, made on first use
     QPointer<DiagnosticsView> diagnostics_; ///< a window of the main window, made on first use
 
-    int currentRow_ = -1;                  ///< row the run has reached; -1 outside a run
+    int currentRow_ = -1;                  ///< row of the run's next item in run order (one on per finished
+                                           ///< item); -1 outside a run
     std::vector<int> runRows_;             ///< rows of the run's items, in run order
     std::size_t runPos_ = 0;               ///< index of currentRow_ in runRows_
     const CDpctData* shownItem_ = nullptr; ///< item on show in the grid and the result pane

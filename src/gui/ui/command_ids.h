@@ -30,6 +30,7 @@ inline constexpr int Diagnostics = 32801;     ///< the diagnostics view of the a
 inline constexpr int ExportCsv = 32802;       ///< the last run's results as CSV
 inline constexpr int ExportJson = 32803;      ///< the last run's results as JSON
 inline constexpr int ConvertSelected = 32804; ///< convert only the list's selected items
+inline constexpr int ExportReport = 32805;    ///< the last run's results as an HTML report
 inline constexpr int Close = 57602;
 inline constexpr int Undo = 57643;
 inline constexpr int Redo = 57644;

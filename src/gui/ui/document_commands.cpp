@@ -4,6 +4,7 @@
 #include "ui/command_ids.h"
 #include "ui/document_files.h"
 #include "ui/list_editor.h"
+#include "ui/report_export.h"
 
 #include <algorithm>
 
@@ -200,6 +201,16 @@ const DocumentCommand kCommands[] = {
                                  "Save the last run's results as a JSON file\nExport JSON"),
         .enabled = [](const State& s) { return s.idle && s.rows > 0; },
         .run = [](CChildFrame& w) { w.files()->exportResults(true); },
+    },
+    {
+        .id = cmd::ExportReport,
+        .objectName = "actionExportReport",
+        .text = QT_TRANSLATE_NOOP("tovalo::gui::DocumentCommands", "Export &Report..."),
+        .tip = QT_TRANSLATE_NOOP(
+            "tovalo::gui::DocumentCommands",
+            "Save the last run's results as a report for the web browser and show it\nExport Report"),
+        .enabled = [](const State& s) { return s.idle && s.rows > 0; },
+        .run = [](CChildFrame& w) { ReportExport::run(w.document(), w.settings(), &w); },
     },
 };
 

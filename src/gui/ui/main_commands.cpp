@@ -208,7 +208,7 @@ void MainCommands::createMenus(QMainWindow* window, QMdiArea* documentArea)
     for (int id : {cmd::New, cmd::Open, cmd::Save, cmd::SaveAs, cmd::Close})
         fileMenu_->addAction(action(id));
     fileMenu_->addSeparator();
-    for (int id : {cmd::ExportCsv, cmd::ExportJson})
+    for (int id : {cmd::ExportCsv, cmd::ExportJson, cmd::ExportReport})
         fileMenu_->addAction(action(id));
     fileMenu_->addSeparator();
     fileMenu_->addAction(action(cmd::RecentPlaceholder));

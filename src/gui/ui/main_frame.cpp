@@ -151,6 +151,7 @@ void CMainFrame::connectCommands()
     for (const auto& [id, scope] :
          {std::pair{cmd::Start, RunScope::All}, {cmd::RerunFailed, RunScope::Failed}}) {
         on(id, [this, id, scope] {
+            run_->setParallelConversions(settings_.parallelConversions);
             if (action(id)->isEnabled())
                 run_->startAfterAsking(activeDocument(), scope, this);
             updateActions();
@@ -202,6 +203,8 @@ void CMainFrame::connectRun()
         title_->setRunProgress(total < 0 ? QString() : QStringLiteral("%1/%2").arg(done).arg(total));
     });
     connect(run_, &RunController::runFinished, this, [this](const RunSummary& summary) {
+        const DocumentWindow* active = activeDocument();
+        statusBar_->setSummaryShown(active && active == run_->runDocument());
         statusBar_->showSummary(summary);
         title_->setRunProgress(QString());
     });
@@ -214,6 +217,11 @@ void CMainFrame::connectRun()
             });
     connect(run_, &RunController::outputArrived, this,
             [this](std::string_view utf8) { outputPane_->appendUtf8(utf8); });
+    connect(run_, &RunController::outputLinesArrived, this,
+            [this](int console, const QString& tag, std::string_view lines) {
+                outputPane_->appendTagged(console, tag, lines);
+            });
+    connect(run_, &RunController::runningChanged, statusBar_, &MainStatusBar::showRunning);
 }
 
 void CMainFrame::runPhaseChanged(RunPhase phase)
@@ -321,6 +329,9 @@ void CMainFrame::setDocumentFactory(DocumentFactory factory)
 void CMainFrame::documentsChanged()
 {
     commands_->setDocumentsOpen(!mdiArea_->subWindowList().isEmpty());
+    // A run's summary belongs to its list.
+    const DocumentWindow* active = activeDocument();
+    statusBar_->setSummaryShown(active && active == run_->runDocument());
     updateTitle();
     updateActions();
 }

@@ -21,6 +21,10 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent)
     summaryPane_->setObjectName(QStringLiteral("statusSummary"));
     summaryPane_->hide();
     addWidget(summaryPane_, 1);
+    runningPane_ = new QLabel(this);
+    runningPane_->setObjectName(QStringLiteral("statusRunning"));
+    runningPane_->hide();
+    addPermanentWidget(runningPane_);
 
     demoPane_ = new QLabel(this);
     demoPane_->setObjectName(QStringLiteral("statusDemo"));
@@ -130,7 +134,25 @@ void MainStatusBar::showSummary(const RunSummary& summary)
     summary_ = summary;
     progress_->hide();
     summaryPane_->setText(summaryText(summary));
-    summaryPane_->show();
+    summaryPane_->setVisible(summaryShown_);
+}
+
+void MainStatusBar::setSummaryShown(bool shown)
+{
+    summaryShown_ = shown;
+    summaryPane_->setVisible(shown && summary_ && progress_->isHidden());
+}
+
+QString MainStatusBar::runningText(int running)
+{
+    return tr("%n running", nullptr, running);
+}
+
+void MainStatusBar::showRunning(int running)
+{
+    running_ = running;
+    runningPane_->setText(runningText(running));
+    runningPane_->setVisible(running > 0);
 }
 
 void MainStatusBar::setDemo(bool demo)
@@ -163,6 +185,7 @@ void MainStatusBar::retranslate()
     unavailablePane_->setText(tr("Conversion unavailable: oneAPI not found"));
     if (summary_)
         summaryPane_->setText(summaryText(*summary_));
+    runningPane_->setText(runningText(running_));
     if (phaseShown_)
         setPaneText(phasePane_, stopping_ ? stoppingText() : phaseText(phase_));
     if (!version_.isEmpty())

@@ -1,5 +1,6 @@
 #pragma once
-// MainStatusBar: the main window's status bar. Pane 0 is the run's progress bar, then a demo
+// MainStatusBar: the main window's status bar. Pane 0 is the run's progress bar (or the last
+// run's summary), then how many items run, a demo
 // label while the simulated toolkit is used, the run phase (pane 1) and dpct's version (pane 2).
 // It words what the run controller reports (the phase, the version) in the interface language;
 // each text pane is exactly as wide as its text.
@@ -37,6 +38,12 @@ public:
     static QString summaryText(const RunSummary& summary);
     /// Elapsed time as m:ss, or h:mm:ss from an hour on.
     static QString elapsedText(qint64 ms);
+    /// How many items' dpct runs now; the pane goes at 0.
+    void showRunning(int running);
+    static QString runningText(int running);
+    /// The last run's summary is shown only with the list it belongs to: false hides it while
+    /// another list is active, true brings it back (unless a run's progress stands there).
+    void setSummaryShown(bool shown);
     /// Shows or hides the demo label.
     void setDemo(bool demo);
     /// Without oneAPI (or with the interpreter lost) a permanent pane says that nothing can be
@@ -62,6 +69,9 @@ private:
 
     QProgressBar* progress_ = nullptr;
     QLabel* summaryPane_ = nullptr;
+    QLabel* runningPane_ = nullptr;
+    int running_ = 0;
+    bool summaryShown_ = true;
     QLabel* demoPane_ = nullptr;
     QLabel* unavailablePane_ = nullptr;
     QLabel* phasePane_ = nullptr;

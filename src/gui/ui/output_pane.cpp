@@ -4,6 +4,7 @@
 #include "base/file_io.h"
 #include "base/text.h"
 #include "controls/commui/dialog_seam.h"
+#include "controls/list_colors.h"
 #include "ui/core_messages.h"
 #include "ui/log_context_menu.h"
 #include "ui/message_box.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -30,7 +32,89 @@ constexpr int kBatchIntervalMs = 20;
 constexpr qint64 kBatchBudgetMs = 25;
 constexpr qsizetype kMinChunk = 16 * 1024;
 constexpr qsizetype kMaxChunk = 4 * 1024 * 1024;
+/// The widest tag the margin shows, in characters; longer ones are cut with an ellipsis.
+constexpr int kTagColumns = 18;
 } // namespace
+
+/// The pane's text view with the margin that draws the lines' tags.
+class OutputLog : public QPlainTextEdit
+{
+public:
+    OutputLog(COutputPane& pane, QWidget* parent) : QPlainTextEdit(parent), pane_(pane)
+    {
+        margin_ = new QWidget(this);
+        margin_->setObjectName(QStringLiteral("outputTagMargin"));
+        margin_->installEventFilter(this);
+        margin_->hide();
+        connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+            if (!margin_->isVisible())
+                return;
+            if (dy != 0)
+                margin_->scroll(0, dy);
+            else
+                margin_->update(0, rect.y(), margin_->width(), rect.height());
+        });
+    }
+
+    /// Shows the margin (once tagged text arrived) or hides it (the log was emptied).
+    void showMargin(bool shown)
+    {
+        if (shown == margin_->isVisible())
+            return;
+        const int width = shown ? fontMetrics().horizontalAdvance(QLatin1Char('M')) * kTagColumns + 8 : 0;
+        setViewportMargins(width, 0, 0, 0);
+        margin_->setVisible(shown);
+        placeMargin();
+    }
+    QWidget* margin() const { return margin_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QPlainTextEdit::resizeEvent(event);
+        placeMargin();
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == margin_ && event->type() == QEvent::Paint) {
+            paintTags();
+            return true;
+        }
+        return QPlainTextEdit::eventFilter(watched, event);
+    }
+
+private:
+    void placeMargin()
+    {
+        const QRect r = contentsRect();
+        margin_->setGeometry(r.left(), r.top(), viewportMargins().left(), r.height());
+    }
+    void paintTags()
+    {
+        QPainter p(margin_);
+        const QColor base = palette().color(QPalette::Base);
+        p.fillRect(margin_->rect(), base.lightness() < 128 ? base.lighter(140) : base.darker(108));
+        p.setFont(font());
+        const int width = margin_->width() - 6;
+        QTextBlock block = firstVisibleBlock();
+        qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+        while (block.isValid() && top <= margin_->height()) {
+            const qreal height = blockBoundingRect(block).height();
+            const int tag = block.userState();
+            if (tag >= 0 && static_cast<std::size_t>(tag) < pane_.tags_.size()) {
+                const COutputPane::Tag& t = pane_.tags_[static_cast<std::size_t>(tag)];
+                p.setPen(pane_.tagColor(t.console));
+                const QString text = fontMetrics().elidedText(t.text, Qt::ElideMiddle, width);
+                p.drawText(QRectF(3, top, width, height), Qt::AlignLeft | Qt::AlignVCenter, text);
+            }
+            top += height;
+            block = block.next();
+        }
+    }
+
+    COutputPane& pane_;
+    QWidget* margin_ = nullptr;
+};
 
 COutputPane::COutputPane(QWidget* parent) : QDockWidget(parent)
 {
@@ -38,7 +122,7 @@ COutputPane::COutputPane(QWidget* parent) : QDockWidget(parent)
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     setAllowedAreas(Qt::AllDockWidgetAreas);
 
-    log_ = new QPlainTextEdit(this);
+    log_ = new OutputLog(*this, this);
     log_->setObjectName(QStringLiteral("outputLog"));
     log_->setUndoRedoEnabled(false);
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -89,6 +173,11 @@ void COutputPane::setCapacity(qsizetype characters)
     capacity_ = std::max<qsizetype>(characters, 1024);
 }
 
+QPlainTextEdit* COutputPane::log() const
+{
+    return log_;
+}
+
 void COutputPane::append(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
@@ -97,9 +186,74 @@ void COutputPane::append(const QString& text)
 
 void COutputPane::appendUtf8(std::string_view utf8)
 {
+    enqueue(utf8, -1);
+}
+
+void COutputPane::appendTagged(int console, const QString& tag, std::string_view lines)
+{
+    if (console < 0)
+        return;
+    const auto index = static_cast<std::size_t>(console);
+    if (consoleTag_.size() <= index)
+        consoleTag_.resize(index + 1, -1);
+    int& current = consoleTag_[index];
+    if (current < 0 || tags_[static_cast<std::size_t>(current)].text != tag) {
+        tags_.push_back({tag, console});
+        current = static_cast<int>(tags_.size() - 1);
+    }
+    enqueue(lines, current);
+}
+
+QColor COutputPane::tagColor(int console) const
+{
+    // Hues a golden angle apart, so neighbouring consoles differ most; each made readable on
+    // the log's background (4.5:1), whatever the look and the colour settings.
+    const int hue = static_cast<int>((static_cast<long long>(console) * 137 + 190) % 360);
+    const QColor base = log_->palette().color(QPalette::Base);
+    const QColor wanted = QColor::fromHsl(hue, 200, base.lightness() < 128 ? 170 : 80);
+    return readableOn(wanted, {base, base.lightness() < 128 ? base.lighter(140) : base.darker(108)});
+}
+
+QString COutputPane::lineTag(int line) const
+{
+    const int tag = log_->document()->findBlockByNumber(line).userState();
+    return tag >= 0 && static_cast<std::size_t>(tag) < tags_.size()
+               ? tags_[static_cast<std::size_t>(tag)].text
+               : QString();
+}
+
+int COutputPane::lineConsole(int line) const
+{
+    const int tag = log_->document()->findBlockByNumber(line).userState();
+    return tag >= 0 && static_cast<std::size_t>(tag) < tags_.size()
+               ? tags_[static_cast<std::size_t>(tag)].console
+               : -1;
+}
+
+QString COutputPane::taggedText()
+{
+    flushAll();
+    QString text;
+    for (QTextBlock block = log_->document()->begin(); block.isValid(); block = block.next()) {
+        const int tag = block.userState();
+        if (tag >= 0 && static_cast<std::size_t>(tag) < tags_.size())
+            text += QLatin1Char('[') + tags_[static_cast<std::size_t>(tag)].text + QStringLiteral("] ");
+        text += block.text();
+        if (block.next().isValid())
+            text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+void COutputPane::enqueue(std::string_view utf8, int tag)
+{
     if (utf8.empty())
         return;
     pending_.append(utf8);
+    if (!segments_.empty() && segments_.back().tag == tag)
+        segments_.back().end = pending_.size();
+    else
+        segments_.push_back({pending_.size(), tag});
     // Text that would be dropped at once is never decoded nor put into the view: the queue
     // keeps only its newest capacity, from a line start.
     const std::size_t cap = static_cast<std::size_t>(capacity_);
@@ -112,9 +266,12 @@ void COutputPane::appendUtf8(std::string_view utf8)
         dropped_ += static_cast<qint64>(from - head_);
         head_ = from;
         restart_ = true;
+        std::erase_if(segments_, [this](const Segment& g) { return g.end <= head_; });
     }
     // Forget what was shown or dropped once it is the larger part of the buffer.
     if (head_ > (1u << 20) && head_ > pending_.size() / 2) {
+        for (Segment& g : segments_)
+            g.end -= head_;
         pending_.erase(0, head_);
         head_ = 0;
     }
@@ -149,23 +306,30 @@ void COutputPane::flushBatch()
             take = std::min(available, static_cast<std::size_t>(chunk_));
     }
     QString batch = QString::fromUtf8(pending_.data() + head_, static_cast<qsizetype>(take));
+    const std::size_t from = head_;
     head_ += take;
-    if (head_ == pending_.size()) {
-        pending_.clear();
-        head_ = 0;
-    }
 
+    int firstBlock = log_->document()->blockCount() - 1;
     if (restart_) {
         restart_ = false;
         dropped_ += log_->document()->characterCount() - 1;
         log_->clear();
         batch.prepend(droppedMarker() + QLatin1Char('\n'));
+        firstBlock = 1;
     }
     QScrollBar* bar = log_->verticalScrollBar();
     adjusting_ = true;
     QTextCursor end(log_->document());
     end.movePosition(QTextCursor::End);
     end.insertText(batch);
+    tagBlocks(firstBlock, from, head_);
+    while (!segments_.empty() && segments_.front().end <= head_)
+        segments_.erase(segments_.begin());
+    if (head_ == pending_.size()) {
+        pending_.clear();
+        head_ = 0;
+        segments_.clear();
+    }
     if (log_->document()->characterCount() > capacity_)
         trimFront();
     if (followTail_)
@@ -182,6 +346,31 @@ void COutputPane::flushBatch()
         timer_.start(0); // let painting and input in between batches
 }
 
+void COutputPane::tagBlocks(int firstBlock, std::size_t from, std::size_t to)
+{
+    const bool tagged = std::any_of(segments_.begin(), segments_.end(),
+                                    [from](const Segment& g) { return g.end > from && g.tag >= 0; });
+    if (!tagged)
+        return;
+    log_->showMargin(true);
+    // Each line takes the tag of the text it starts with (tagged text comes in whole lines).
+    QTextBlock block = log_->document()->findBlockByNumber(firstBlock);
+    auto seg = segments_.begin();
+    std::size_t lineStart = from;
+    while (block.isValid() && lineStart < to) {
+        while (seg != segments_.end() && seg->end <= lineStart)
+            ++seg;
+        if (seg == segments_.end())
+            break;
+        block.setUserState(seg->tag);
+        const std::size_t eol = pending_.find('\n', lineStart);
+        if (eol == std::string::npos || eol >= to)
+            break;
+        lineStart = eol + 1;
+        block = block.next();
+    }
+}
+
 void COutputPane::trimFront()
 {
     // Drop whole lines from the front down to three quarters of the cap, so trimming is rare.
@@ -196,6 +385,7 @@ void COutputPane::trimFront()
     dropped_ += cut.selectionEnd() - cut.selectionStart();
     cut.removeSelectedText();
     cut.insertText(droppedMarker());
+    cut.block().setUserState(-1);
 }
 
 void COutputPane::clearAll()
@@ -205,6 +395,10 @@ void COutputPane::clearAll()
     restart_ = false;
     timer_.stop();
     log_->clear();
+    segments_.clear();
+    tags_.clear();
+    consoleTag_.clear();
+    log_->showMargin(false);
     followTail_ = true;
 }
 
@@ -214,6 +408,7 @@ void COutputPane::applyColors(const Settings& settings)
     p.setColor(QPalette::Text, slotColor(settings, 8, Qt::white));
     p.setColor(QPalette::Base, slotColor(settings, 9, Qt::black));
     log_->setPalette(p);
+    log_->margin()->update();
 }
 
 void COutputPane::createFindBar()
@@ -337,8 +532,7 @@ bool COutputPane::saveAs()
         tr("Log files (*.log);;Text files (*.txt);;All Files (*)"), QStringLiteral("log"));
     if (path.isEmpty())
         return false;
-    flushAll();
-    const QByteArray bytes = log_->toPlainText().toUtf8();
+    const QByteArray bytes = taggedText().toUtf8();
     Message error;
     if (!writeFileAtomically(QDir::toNativeSeparators(path).toStdString(),
                              std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),

@@ -6,9 +6,15 @@
 // the window. The view follows new text only while it is scrolled to the bottom. The pane holds
 // at most capacity() characters: when more arrive, the oldest text is dropped and a marker line
 // says so (every conversion item keeps its own output, so nothing that matters is lost).
+//
+// Tagged text (appendTagged: whole lines of one of several consoles) keeps its tag per line: a
+// margin left of the text draws each line's tag (the item's file name) in its console's colour,
+// chosen to be readable on the log's background. The tags are drawn, not written into the text,
+// so dpct's lines stay as dpct printed them; Save As writes them in front of their lines.
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QDockWidget>
 #include <QElapsedTimer>
@@ -25,6 +31,8 @@ struct Settings;
 
 namespace tovalo::gui {
 
+class OutputLog;
+
 class COutputPane : public QDockWidget
 {
     Q_OBJECT
@@ -35,6 +43,16 @@ public:
     void append(const QString& text);
     /// The same for UTF-8 text, which is only copied here and decoded batch by batch.
     void appendUtf8(std::string_view utf8);
+    /// Queues whole lines (each ending with "\n") of console `console`, each tagged with `tag`.
+    void appendTagged(int console, const QString& tag, std::string_view lines);
+    /// The tag of line (block) `line` of the log, empty for an untagged line.
+    QString lineTag(int line) const;
+    /// The console whose colour line `line`'s tag has; -1 for an untagged line.
+    int lineConsole(int line) const;
+    /// The colour of console `console`'s tags on the log's background.
+    QColor tagColor(int console) const;
+    /// The whole log as Save As writes it: tagged lines as "[tag] line".
+    QString taggedText();
     /// Writes everything queued now (tests and shutdown).
     void flushAll();
     /// Empties the log and the queue.
@@ -42,7 +60,7 @@ public:
     /// Text colour slot 9, background slot 10 (white on black when automatic).
     void applyColors(const Settings& settings);
 
-    QPlainTextEdit* log() const { return log_; }
+    QPlainTextEdit* log() const;
     /// About how much text the pane holds at most (characters in the view, bytes in the queue).
     qsizetype capacity() const { return capacity_; }
     void setCapacity(qsizetype characters);
@@ -71,13 +89,29 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    friend class OutputLog;
+    struct Tag
+    {
+        QString text;
+        int console = 0;
+    };
+    /// Queued text from the previous segment's end up to `end` (an offset into pending_) has
+    /// the tag `tag` (-1: none).
+    struct Segment
+    {
+        std::size_t end = 0;
+        int tag = -1;
+    };
+    void enqueue(std::string_view utf8, int tag);
+    /// Gives the lines of a batch just inserted from block `firstBlock` on their tags.
+    void tagBlocks(int firstBlock, std::size_t from, std::size_t to);
     void flushBatch();
     void trimFront();
     void showContextMenu(const QPoint& pos);
     void retranslate();
     void createFindBar();
 
-    QPlainTextEdit* log_ = nullptr;
+    OutputLog* log_ = nullptr;
     QWidget* findBar_ = nullptr;
     QLineEdit* findEdit_ = nullptr;
     QLabel* findLabel_ = nullptr;
@@ -96,6 +130,9 @@ private:
     qsizetype chunk_ = 256 * 1024;
     qint64 dropped_ = 0;
     qint64 longestBatchMs_ = 0;
+    std::vector<Segment> segments_; ///< tags of the queued text, from head_ on
+    std::vector<Tag> tags_;         ///< every tag in use; a line's block state is its index
+    std::vector<int> consoleTag_;   ///< per console: its latest tag
 };
 
 } // namespace tovalo::gui

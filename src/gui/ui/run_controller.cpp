@@ -4,6 +4,7 @@
 #include "data/dpct_data.h"
 #include "data/option_conflicts.h"
 #include "runner/console.h"
+#include "runner/run_capacity.h"
 #include "ui/core_messages.h"
 #include "ui/document_window.h"
 #include "ui/wait_cursor.h"
@@ -14,6 +15,41 @@
 #include <QStringList>
 
 namespace tovalo::gui {
+
+namespace {
+
+/// Where the prompt shows its marker and status: "[MARKER STATUS] tovalo> " is shown as
+/// "tovalo> ", or "tovalo [STATUS]> " after a command that failed.
+std::string shownPrompt(std::string_view status)
+{
+    if (status == "0")
+        return "tovalo> ";
+    return "tovalo [" + std::string(status) + "]> ";
+}
+
+QString fileNameTag(const CDpctData& item)
+{
+    const std::string_view path = item.path;
+    const std::size_t slash = path.find_last_of("/\\");
+    return QString::fromUtf8(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+} // namespace
+
+std::vector<CDpctData*> runScopeItems(DocumentWindow* doc, RunScope scope)
+{
+    if (!doc)
+        return {};
+    switch (scope) {
+    case RunScope::All:
+        return doc->runItems();
+    case RunScope::Failed:
+        return RunController::failedItems(doc);
+    case RunScope::Selected:
+        return doc->selectedRunItems();
+    }
+    return {};
+}
 
 RunController::RunController(QObject* parent) : QObject(parent)
 {
@@ -29,20 +65,24 @@ bool RunController::open(const std::string& oneApiRoot, QString& error)
 {
     close();
     lostReported_ = false;
-    console_ = createPlatformConsole();
     RunEngineConfig config;
     config.oneApiRoot = oneApiRoot;
-    // The reader thread only posts one queued call; further wakes before it runs collapse into it.
+    // The reader threads only post one queued call; further wakes before it runs collapse into it.
     auto wake = [this] {
         if (wakePosted_.testAndSetOrdered(0, 1))
             QMetaObject::invokeMethod(this, &RunController::processConsole, Qt::QueuedConnection);
     };
+    auto factory = [this] {
+        std::unique_ptr<Console> console = createPlatformConsole();
+        consoles_.push_back(console.get());
+        return console;
+    };
     RunObserver& observer = *this;
-    engine_ = std::make_unique<RunEngine>(*console_, observer, config, wake);
+    scheduler_ = std::make_unique<RunScheduler>(factory, observer, config, wake);
     // Notices and the reasons written into results come in the interface language.
-    engine_->setWording([](const Message& message) { return wordMessage(message).toStdString(); });
+    scheduler_->setWording([](const Message& message) { return wordMessage(message).toStdString(); });
     Message why;
-    const bool ok = engine_->startUp(why);
+    const bool ok = scheduler_->startUp(why);
     if (!ok)
         error = wordMessage(why);
     Q_EMIT runPhaseChanged(phase());
@@ -51,50 +91,52 @@ bool RunController::open(const std::string& oneApiRoot, QString& error)
 
 void RunController::close()
 {
-    if (!engine_)
+    if (!scheduler_)
         return;
-    if (isRunPhase(engine_->phase())) {
-        // Stop the run (which interrupts the running dpct) and let the engine reset its queue
-        // now, so no item is referenced later.
-        engine_->stop();
-        engine_->processPending();
+    if (isRunPhase(scheduler_->phase())) {
+        // Stop the run (which interrupts every running dpct) and let the consoles settle their
+        // items now, so no item is referenced later.
+        scheduler_->stop();
+        scheduler_->processPending();
     }
-    console_->close();
-    engine_.reset();
-    console_.reset();
+    scheduler_->closeConsoles();
+    scheduler_.reset();
+    consoles_.clear();
+    running_.clear();
+    heldText_.clear();
     runDocument_.clear();
 }
 
 void RunController::processConsole()
 {
     wakePosted_.storeRelease(0);
-    if (engine_)
-        engine_->processPending();
+    if (scheduler_)
+        scheduler_->processPending();
 }
 
 RunPhase RunController::phase() const
 {
-    return engine_ ? engine_->phase() : RunPhase::Idle;
+    return scheduler_ ? scheduler_->phase() : RunPhase::Idle;
 }
 
 bool RunController::canStart() const
 {
-    return engine_ && engine_->canStart();
+    return scheduler_ && scheduler_->canStart();
 }
 
 bool RunController::canPauseOrStop() const
 {
-    return engine_ && engine_->canPauseOrStop();
+    return scheduler_ && scheduler_->canPauseOrStop();
 }
 
 QString RunController::dpctVersion() const
 {
-    return engine_ ? QString::fromStdString(engine_->dpctVersion()) : QString();
+    return scheduler_ ? QString::fromStdString(scheduler_->dpctVersion()) : QString();
 }
 
 QString RunController::dpctCodebase() const
 {
-    return engine_ ? QString::fromStdString(engine_->dpctCodebase()) : QString();
+    return scheduler_ ? QString::fromStdString(scheduler_->dpctCodebase()) : QString();
 }
 
 DocumentWindow* RunController::runDocument() const
@@ -102,36 +144,28 @@ DocumentWindow* RunController::runDocument() const
     return runDocument_;
 }
 
-bool RunController::start(DocumentWindow* doc)
-{
-    if (!doc || !canStart())
-        return false;
-    runDocument_ = doc;
-    const std::vector<CDpctData*> items = doc->runItems();
-    summary_ = RunSummary{};
-    summary_.total = static_cast<int>(items.size());
-    runClock_.start();
-    runUnderWay_ = true;
-    if (!engine_->start(items)) {
-        runUnderWay_ = false;
-        runDocument_.clear();
-        return false;
-    }
-    doc->runStarted();
-    return true;
-}
-
-bool RunController::start(DocumentWindow* doc, std::vector<CDpctData*> items)
+bool RunController::startRun(DocumentWindow* doc, std::vector<CDpctData*> items)
 {
     std::erase(items, nullptr);
     if (!doc || !canStart() || items.empty())
         return false;
+    // The number is taken now: "automatic" follows the memory available at this start.
+    scheduler_->setConsoleLimit(consoleCountFor(parallelSetting_));
     runDocument_ = doc;
-    if (!engine_->start(items)) {
+    summary_ = RunSummary{};
+    summary_.total = static_cast<int>(items.size());
+    runClock_.start();
+    runUnderWay_ = true;
+    // Relative out-roots and dpct's default one lie in the folder the interpreters run in.
+    const std::string baseDir = QDir::toNativeSeparators(QDir::currentPath()).toStdString();
+    // The document hears of the run before the first item's status changes.
+    doc->runStartedFor(items);
+    if (!scheduler_->start(items, baseDir)) {
+        runUnderWay_ = false;
+        doc->runAdvance(false);
         runDocument_.clear();
         return false;
     }
-    doc->runStartedFor(items);
     return true;
 }
 
@@ -139,16 +173,14 @@ bool RunController::startAfterAsking(DocumentWindow* doc, RunScope scope, QWidge
 {
     if (!doc)
         return false;
-    std::vector<CDpctData*> items = scope == RunScope::All      ? doc->runItems()
-                                    : scope == RunScope::Failed ? failedItems(doc)
-                                                                : doc->selectedRunItems();
+    std::vector<CDpctData*> items = runScopeItems(doc, scope);
     if (items.empty() || !confirmOptionConflicts(doc, items, window))
         return false;
     // The question may have taken a while: the run may no longer be possible.
     if (!canStart())
         return false;
     WaitCursor wait;
-    return scope == RunScope::All ? start(doc) : start(doc, std::move(items));
+    return startRun(doc, std::move(items));
 }
 
 std::vector<CDpctData*> RunController::failedItems(DocumentWindow* doc)
@@ -206,7 +238,7 @@ void RunController::togglePause()
 {
     if (!canPauseOrStop())
         return;
-    engine_->togglePause();
+    scheduler_->togglePause();
     if (runDocument_)
         runDocument_->itemsChanged();
 }
@@ -215,19 +247,18 @@ void RunController::stop()
 {
     if (!canPauseOrStop())
         return;
-    engine_->stop();
-    if (runDocument_)
-        runDocument_->runAdvance(false);
-    Q_EMIT progressChanged(0, -1);
+    // The scheduler says the run has ended (advance, progress) at once; the interrupted
+    // consoles settle their items as their prompts come back.
+    scheduler_->stop();
 }
 
 void RunController::documentClosing(DocumentWindow* doc)
 {
     if (!doc || doc != runDocument_)
         return;
-    if (engine_ && isRunPhase(engine_->phase())) {
-        engine_->stop();
-        engine_->processPending();
+    if (scheduler_ && isRunPhase(scheduler_->phase())) {
+        scheduler_->stop();
+        scheduler_->processPending();
     }
     runDocument_.clear();
 }
@@ -237,7 +268,7 @@ void RunController::documentClosing(DocumentWindow* doc)
 void RunController::phaseChanged(RunPhase phase)
 {
     Q_EMIT runPhaseChanged(phase);
-    if (engine_ && engine_->consoleLost() && !lostReported_) {
+    if (scheduler_ && scheduler_->consoleLost() && !lostReported_) {
         lostReported_ = true;
         Q_EMIT consoleLost();
     }
@@ -255,13 +286,29 @@ void RunController::itemTouched(CDpctData& item)
     Q_EMIT itemChanged(&item);
 }
 
+void RunController::setRunning(const CDpctData& item, bool running)
+{
+    const bool changed = running ? running_.insert(&item).second : running_.erase(&item) > 0;
+    if (changed)
+        Q_EMIT runningChanged(runningCount());
+}
+
 void RunController::itemStatusChanged(CDpctData& item)
 {
+    if (item.status != ItemStatus::Converting)
+        setRunning(item, false);
     itemTouched(item);
+}
+
+void RunController::itemStarted(CDpctData& item, int console)
+{
+    (void)console;
+    setRunning(item, true);
 }
 
 void RunController::itemFinished(CDpctData& item)
 {
+    setRunning(item, false);
     if (runUnderWay_) {
         switch (item.status) {
         case ItemStatus::ConvertedOk:
@@ -300,7 +347,80 @@ void RunController::progress(int done, int total)
 
 void RunController::consoleText(std::string_view utf8)
 {
-    Q_EMIT outputArrived(utf8);
+    const std::string shown = promptsShown(utf8, heldText_);
+    if (!shown.empty())
+        Q_EMIT outputArrived(shown);
+}
+
+void RunController::consoleLines(int console, const CDpctData* item, std::string_view lines)
+{
+    // Whole lines: no prompt can be cut in two here.
+    std::string none;
+    std::string shown = promptsShown(lines, none);
+    shown += none;
+    if (!scheduler_ || scheduler_->runConsoles() <= 1) {
+        // A run over one console (after one over several): no tags needed.
+        consoleText(shown);
+        return;
+    }
+    const QString tag = item ? fileNameTag(*item) : tr("console %1").arg(console + 1);
+    Q_EMIT outputLinesArrived(console, tag, shown);
+}
+
+std::string RunController::promptsShown(std::string_view text, std::string& held) const
+{
+    std::string in = std::move(held);
+    held.clear();
+    in.append(text);
+    std::string out;
+    out.reserve(in.size());
+    std::size_t pos = 0;
+    while (pos < in.size()) {
+        const std::size_t open = in.find('[', pos);
+        if (open == std::string::npos)
+            break;
+        out.append(in, pos, open - pos);
+        pos = open;
+        bool replaced = false;
+        bool partial = false;
+        for (const Console* console : consoles_) {
+            const PromptForm form = console->promptForm();
+            if (form.before.empty())
+                continue;
+            const std::string_view rest = std::string_view(in).substr(open);
+            if (rest.size() < form.before.size()) {
+                partial = partial || form.before.starts_with(rest);
+                continue;
+            }
+            if (!rest.starts_with(form.before))
+                continue;
+            std::size_t digits = form.before.size();
+            while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9')
+                ++digits;
+            const std::string_view after = rest.substr(digits);
+            if (after.size() < form.after.size() && std::string_view(form.after).starts_with(after)) {
+                partial = true;
+                continue;
+            }
+            if (digits == form.before.size() || !after.starts_with(form.after))
+                continue;
+            out += shownPrompt(rest.substr(form.before.size(), digits - form.before.size()));
+            pos = open + digits + form.after.size();
+            replaced = true;
+            break;
+        }
+        if (replaced)
+            continue;
+        if (partial) {
+            // The rest may become a prompt with the next text.
+            held = in.substr(open);
+            return out;
+        }
+        out += '[';
+        ++pos;
+    }
+    out.append(in, pos, std::string::npos);
+    return out;
 }
 
 } // namespace tovalo::gui

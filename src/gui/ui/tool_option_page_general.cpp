@@ -2,6 +2,7 @@
 
 #include "controls/commui/dialog_seam.h"
 #include "controls/commui/group_box.h"
+#include "runner/run_capacity.h"
 #include "settings/settings.h"
 #include "ui/looks.h"
 #include "ui/tool_option_prop.h"
@@ -13,6 +14,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace tovalo::gui {
@@ -82,6 +84,13 @@ void CToolOptionPageGeneral::buildUi()
     look_->setObjectName(QStringLiteral("lookCombo"));
     lookLabel_->setBuddy(look_);
 
+    parallelLabel_ = new QLabel(this);
+    parallelLabel_->setObjectName(QStringLiteral("parallelLabel"));
+    parallel_ = new QSpinBox(this);
+    parallel_->setObjectName(QStringLiteral("parallelSpin"));
+    parallel_->setRange(kParallelAutomatic, kParallelMost);
+    parallelLabel_->setBuddy(parallel_);
+
     // The tab mode check box switches the group below on and off; it stays outside the group
     // so that it is usable while the group is disabled.
     tabMode_ = new QCheckBox(this);
@@ -121,6 +130,8 @@ void CToolOptionPageGeneral::buildUi()
     grid->addWidget(restartNote_, 0, 2);
     grid->addWidget(lookLabel_, 1, 0);
     grid->addWidget(look_, 1, 1, 1, 2);
+    grid->addWidget(parallelLabel_, 2, 0);
+    grid->addWidget(parallel_, 2, 1);
     grid->setColumnStretch(1, 1);
 
     auto* main = new QVBoxLayout(this);
@@ -133,7 +144,8 @@ void CToolOptionPageGeneral::buildUi()
     connect(tabMode_, &QCheckBox::toggled, this, &CToolOptionPageGeneral::updateTabGroup);
 
     setTabOrder(language_, look_);
-    setTabOrder(look_, tabMode_);
+    setTabOrder(look_, parallel_);
+    setTabOrder(parallel_, tabMode_);
     setTabOrder(tabMode_, tabLocation_);
     setTabOrder(tabLocation_, tabStyle_);
     setTabOrder(tabStyle_, tabClose_);
@@ -151,6 +163,11 @@ void CToolOptionPageGeneral::retranslate()
     tabStyleLabel_->setText(tr("Tab &style:"));
     tabClose_->setText(tr("A &Close button on every tab"));
     tabColor_->setText(tr("A colou&r for every tab"));
+    parallelLabel_->setText(tr("&Parallel conversions:"));
+    parallel_->setSpecialValueText(tr("Automatic (%1)").arg(automaticConsoleCount()));
+    parallel_->setToolTip(tr("How many dpct runs go on side by side. Automatic: one per logical processor, "
+                             "at most one per 2 GiB of available memory. Items that write into the same "
+                             "out-root folder never run at the same time."));
 
     const auto refill = [](QComboBox* combo, const QStringList& texts) {
         for (int i = 0; i < combo->count() && i < texts.size(); ++i)
@@ -191,6 +208,7 @@ void CToolOptionPageGeneral::load()
             current = static_cast<int>(i);
     }
     look_->setCurrentIndex(current);
+    parallel_->setValue(settings_.parallelConversions);
 }
 
 void CToolOptionPageGeneral::updateTabGroup()
@@ -225,6 +243,11 @@ unsigned CToolOptionPageGeneral::apply()
         store(kTabStyle, tabStyle_->currentIndex());
     store(kTabActiveCloseButton, tabClose_->isChecked() ? 1 : 0);
     store(kTabAutoColor, tabColor_->isChecked() ? 1 : 0);
+
+    if (parallel_->value() != settings_.parallelConversions) {
+        settings_.parallelConversions = parallel_->value();
+        changes |= CToolOptionProp::kParallelChanged;
+    }
 
     if (look_->currentIndex() >= 0) {
         const int look = look_->currentData().toInt();

@@ -1,7 +1,8 @@
 #pragma once
 // CToolOptionPageGeneral: the "Common" page of the options sheet: the interface language (it
 // takes effect at the next start), the application look (the looks of the View menu) and the
-// MDI tab settings (tab mode, location, style, a Close button and a colour per tab).
+// MDI tab settings (tab mode, location, style, a Close button and a colour per tab), and how many
+// conversions run side by side (automatic, or 1 to 64).
 //
 // The page shows the settings when it is built and writes them only in apply(), when the sheet
 // ends with OK; a Cancel leaves them as they were.
@@ -11,6 +12,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QSpinBox;
 
 namespace tovalo {
 struct Settings;
@@ -28,7 +30,7 @@ public:
     CToolOptionPageGeneral(Settings& settings, QWidget* parent = nullptr);
 
     /// Writes what the user changed into the settings and returns the change bits (the sheet's
-    /// 0x01 look, 0x02 language, 0x08 tab settings). A changed language is announced with a
+    /// 0x01 look, 0x02 language, 0x08 tab settings, kParallelChanged). A changed language is announced with a
     /// message that it takes effect at the next start.
     unsigned apply();
 
@@ -41,6 +43,8 @@ public:
     QCheckBox* tabCloseCheck() const { return tabClose_; }
     QCheckBox* tabColorCheck() const { return tabColor_; }
     QLabel* restartNote() const { return restartNote_; }
+    /// Parallel conversions: 0 shows "Automatic".
+    QSpinBox* parallelSpin() const { return parallel_; }
 
     /// The look entries' texts (the View menu's, without their mnemonics), in list order.
     static QStringList lookTexts();
@@ -68,6 +72,8 @@ private:
     QComboBox* tabStyle_ = nullptr;
     QCheckBox* tabClose_ = nullptr;
     QCheckBox* tabColor_ = nullptr;
+    QLabel* parallelLabel_ = nullptr;
+    QSpinBox* parallel_ = nullptr;
 };
 
 } // namespace tovalo::gui

@@ -24,6 +24,7 @@ static_assert(unsigned{CToolOptionProp::kLookChanged} == unsigned{kSaveLook});
 static_assert(unsigned{CToolOptionProp::kLanguageChanged} == unsigned{kSaveLanguage});
 static_assert(unsigned{CToolOptionProp::kTabsChanged} == unsigned{kSaveTabMode});
 static_assert(unsigned{CToolOptionProp::kColorsChanged} == unsigned{kSaveColors});
+static_assert(unsigned{CToolOptionProp::kParallelChanged} == unsigned{kSaveParallel});
 
 } // namespace
 
@@ -105,7 +106,7 @@ void CToolOptionProp::applyChanges(CMainFrame& frame, Settings& settings, Settin
     if (mask & kLookChanged)
         frame.applyLook(settings.applicationLook);
 
-    const unsigned groups = mask & (kSaveLanguage | kSaveTabMode | kSaveColors);
+    const unsigned groups = mask & (kSaveLanguage | kSaveTabMode | kSaveColors | kSaveParallel);
     if (groups == 0)
         return;
     std::string error;

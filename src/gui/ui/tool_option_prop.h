@@ -38,6 +38,7 @@ public:
         kLanguageChanged = 0x02,
         kTabsChanged = 0x08,
         kColorsChanged = 0x40,
+        kParallelChanged = 0x200,
     };
     enum Page : int
     {
