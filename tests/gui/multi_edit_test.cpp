@@ -202,7 +202,7 @@ void TestMultiEdit::convertSelectedRunsOnlyThoseItems()
     QTest::keyClick(frame_.get(), Qt::Key_F7);
     const DefinitionDocument& document = doc->document();
     QTRY_COMPARE_WITH_TIMEOUT(document.item(3)->status, ItemStatus::ConvertedOk, 30000);
-    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->engine()->phase(), RunPhase::Idle, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->runController()->phase(), RunPhase::Idle, 30000);
     QCOMPARE(document.item(0)->status, ItemStatus::None);
     QCOMPARE(document.item(1)->status, ItemStatus::ConvertedOk);
     QCOMPARE(document.item(2)->status, ItemStatus::None);

@@ -108,7 +108,7 @@ void TestParallelRun::severalRowsConvertAtOnceAndTheListStaysPut()
     QVERIFY(doc);
     CDpctTreeCtrl* list = doc->list();
     list->selectRow(4);
-    Q_EMIT list->selectionChanged(4);
+    Q_EMIT list->selectionMoved(4);
     QTest::keyClick(frame_.get(), Qt::Key_F5);
 
     // Four rows convert at once (four consoles); the fifth waits; the status bar says so.
