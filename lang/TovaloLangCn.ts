@@ -535,6 +535,10 @@ code --goto {file}:{line}:{column}
         <translation>无法打开源代码位置。
 %1</translation>
     </message>
+    <message>
+        <source>Nothing has been converted in this list yet; dpct&apos;s diagnostics are shown here after a run.</source>
+        <translation>此列表尚未转换。转换后，dpct 的诊断将显示在此处。</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataDlg</name>
@@ -1045,6 +1049,16 @@ Previous Window</source>
 Close All</source>
         <translation>关闭所有文档窗口
 全部关闭</translation>
+    </message>
+    <message>
+        <source>&amp;Import Compilation Database...</source>
+        <translation>导入编译数据库(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Make conversion items from a compilation database (compile_commands.json)
+Import Compilation Database</source>
+        <translation>根据编译数据库 (compile_commands.json) 创建转换项目
+导入编译数据库</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1656,10 @@ Do you really want to quit?</source>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>dpct 拒绝了此项目：之前向同一 out-root 文件夹的迁移使用了另一组选项（dpct 将其记录在该文件夹的 MainSourceFiles.yaml 中，并以 -37 退出）。请为写入此 out-root 的所有项目指定 dpct 所比较的相同选项，或为此项目指定其他 --out-root，或启用 --no-incremental-migration。</translation>
     </message>
+    <message>
+        <source>the folder of the list</source>
+        <translation>列表所在的文件夹</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DefinitionModel</name>
@@ -1925,6 +1943,16 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <source>Untitled</source>
         <translation>无标题</translation>
     </message>
+    <message numerus="yes">
+        <source>%1
+%n option value(s) are not in the option&apos;s list. Such an option is left out of the dpct command line until you pick a value in the item dialog:
+%2</source>
+        <translation>
+            <numerusform>%1
+有 %n 个选项值不在该选项的列表中。在项目对话框中选择值之前，该选项不会写入 dpct 命令行：
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::LanguagePack</name>
@@ -2048,6 +2076,72 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The editor command is empty.</source>
         <translation>编辑器命令为空。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ImportDbDialog</name>
+    <message>
+        <source>Import Compilation Database</source>
+        <translation>导入编译数据库</translation>
+    </message>
+    <message>
+        <source>Compilation &amp;database:</source>
+        <translation>编译数据库(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;In-root (optional):</source>
+        <translation>--in-root (可选)(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>O&amp;ut-root (optional):</source>
+        <translation>--out-root (可选)(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>compile_commands.json, or the folder that holds it</source>
+        <translation>compile_commands.json，或包含它的文件夹</translation>
+    </message>
+    <message>
+        <source>the deepest folder that holds every imported source</source>
+        <translation>包含所有导入源文件的最深文件夹</translation>
+    </message>
+    <message>
+        <source>dpct_output beside the database</source>
+        <translation>数据库所在文件夹中的 dpct_output</translation>
+    </message>
+    <message>
+        <source>Take &amp;every entry, not only the CUDA translation units</source>
+        <translation>导入所有条目，而不仅是 CUDA 翻译单元(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Open the items as a &amp;new list</source>
+        <translation>作为新列表打开(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list</source>
+        <translation>添加到当前列表(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list (%1)</source>
+        <translation>添加到当前列表 (%1)(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Compilation databases (compile_commands.json *.json);;All files (*)</source>
+        <translation>编译数据库 (compile_commands.json *.json);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>选择文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CompileDbImporter</name>
+    <message>
+        <source>%1
+The compilation database could not be imported: %2
+No items were added.</source>
+        <translation>%1
+无法导入编译数据库：%2
+未添加任何项目。</translation>
     </message>
 </context>
 </TS>

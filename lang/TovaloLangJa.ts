@@ -535,6 +535,10 @@ code --goto {file}:{line}:{column}
         <translation>ソースの該当位置を開けませんでした。
 %1</translation>
     </message>
+    <message>
+        <source>Nothing has been converted in this list yet; dpct&apos;s diagnostics are shown here after a run.</source>
+        <translation>このリストはまだ変換されていません。dpct の診断は変換後にここに表示されます。</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataDlg</name>
@@ -1045,6 +1049,16 @@ Previous Window</source>
 Close All</source>
         <translation>すべてのドキュメントウィンドウを閉じます
 すべて閉じる</translation>
+    </message>
+    <message>
+        <source>&amp;Import Compilation Database...</source>
+        <translation>コンパイル データベースのインポート(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Make conversion items from a compilation database (compile_commands.json)
+Import Compilation Database</source>
+        <translation>コンパイル データベース (compile_commands.json) から変換項目を作ります
+コンパイル データベースのインポート</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1656,10 @@ Do you really want to quit?</source>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>同じ out-root フォルダーへの以前の移行で別のオプションの組が使われたため、dpct はこの項目を変換しませんでした (dpct はオプションをそのフォルダーの MainSourceFiles.yaml に記録し、-37 で終了します)。この out-root に書き込むすべての項目に dpct が比較するオプションを同じように指定するか、この項目に別の --out-root を指定するか、--no-incremental-migration をオンにしてください。</translation>
     </message>
+    <message>
+        <source>the folder of the list</source>
+        <translation>リストのフォルダー</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DefinitionModel</name>
@@ -1925,6 +1943,16 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <source>Untitled</source>
         <translation>無題</translation>
     </message>
+    <message numerus="yes">
+        <source>%1
+%n option value(s) are not in the option&apos;s list. Such an option is left out of the dpct command line until you pick a value in the item dialog:
+%2</source>
+        <translation>
+            <numerusform>%1
+オプションの一覧にない値が %n 件あります。値を項目ダイアログで選ぶまで、そのオプションは dpct のコマンドラインに含めません：
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::LanguagePack</name>
@@ -2048,6 +2076,72 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The editor command is empty.</source>
         <translation>エディターのコマンドが空です。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ImportDbDialog</name>
+    <message>
+        <source>Import Compilation Database</source>
+        <translation>コンパイル データベースのインポート</translation>
+    </message>
+    <message>
+        <source>Compilation &amp;database:</source>
+        <translation>コンパイル データベース(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;In-root (optional):</source>
+        <translation>--in-root (省略可)(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>O&amp;ut-root (optional):</source>
+        <translation>--out-root (省略可)(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>compile_commands.json, or the folder that holds it</source>
+        <translation>compile_commands.json、またはそれがあるフォルダー</translation>
+    </message>
+    <message>
+        <source>the deepest folder that holds every imported source</source>
+        <translation>取り込むソースをすべて含む最も深いフォルダー</translation>
+    </message>
+    <message>
+        <source>dpct_output beside the database</source>
+        <translation>データベースと同じフォルダーの dpct_output</translation>
+    </message>
+    <message>
+        <source>Take &amp;every entry, not only the CUDA translation units</source>
+        <translation>CUDA の翻訳単位だけでなく、すべてのエントリーを取り込む(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Open the items as a &amp;new list</source>
+        <translation>新しいリストとして開く(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list</source>
+        <translation>アクティブなリストに追加する(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list (%1)</source>
+        <translation>アクティブなリスト (%1) に追加する(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Compilation databases (compile_commands.json *.json);;All files (*)</source>
+        <translation>コンパイル データベース (compile_commands.json *.json);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>フォルダーの選択</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CompileDbImporter</name>
+    <message>
+        <source>%1
+The compilation database could not be imported: %2
+No items were added.</source>
+        <translation>%1
+コンパイル データベースをインポートできませんでした：%2
+項目は追加されていません。</translation>
     </message>
 </context>
 </TS>

@@ -535,6 +535,10 @@ code --goto {file}:{line}:{column}
         <translation>소스 위치를 열 수 없습니다.
 %1</translation>
     </message>
+    <message>
+        <source>Nothing has been converted in this list yet; dpct&apos;s diagnostics are shown here after a run.</source>
+        <translation>이 목록은 아직 변환되지 않았습니다. 변환 후 dpct 진단이 여기에 표시됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CDpctDataDlg</name>
@@ -1045,6 +1049,16 @@ Previous Window</source>
 Close All</source>
         <translation>모든 문서 창을 닫습니다
 모두 닫기</translation>
+    </message>
+    <message>
+        <source>&amp;Import Compilation Database...</source>
+        <translation>컴파일 데이터베이스 가져오기(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Make conversion items from a compilation database (compile_commands.json)
+Import Compilation Database</source>
+        <translation>컴파일 데이터베이스(compile_commands.json)에서 변환 항목을 만듭니다
+컴파일 데이터베이스 가져오기</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1656,10 @@ Do you really want to quit?</source>
         <source>dpct refused this item because an earlier migration into the same out-root folder used another set of options (dpct keeps them in MainSourceFiles.yaml there, and exits with -37). Give every item that writes into this out-root the same options that dpct compares, give this item another --out-root, or switch on --no-incremental-migration.</source>
         <translation>같은 out-root 폴더로의 이전 마이그레이션에서 다른 옵션 조합을 사용했기 때문에 dpct가 이 항목을 거부했습니다(dpct는 옵션을 그 폴더의 MainSourceFiles.yaml에 기록하고 -37로 종료합니다). 이 out-root에 쓰는 모든 항목에 dpct가 비교하는 옵션을 똑같이 지정하거나, 이 항목에 다른 --out-root를 지정하거나, --no-incremental-migration을 켜십시오.</translation>
     </message>
+    <message>
+        <source>the folder of the list</source>
+        <translation>목록이 있는 폴더</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DefinitionModel</name>
@@ -1925,6 +1943,16 @@ The file was read as %2; saving writes %3. Save anyway?</source>
         <source>Untitled</source>
         <translation>제목 없음</translation>
     </message>
+    <message numerus="yes">
+        <source>%1
+%n option value(s) are not in the option&apos;s list. Such an option is left out of the dpct command line until you pick a value in the item dialog:
+%2</source>
+        <translation>
+            <numerusform>%1
+옵션 목록에 없는 값이 %n개 있습니다. 항목 대화 상자에서 값을 고를 때까지 해당 옵션은 dpct 명령줄에서 빠집니다:
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::LanguagePack</name>
@@ -2048,6 +2076,72 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The editor command is empty.</source>
         <translation>편집기 명령이 비어 있습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ImportDbDialog</name>
+    <message>
+        <source>Import Compilation Database</source>
+        <translation>컴파일 데이터베이스 가져오기</translation>
+    </message>
+    <message>
+        <source>Compilation &amp;database:</source>
+        <translation>컴파일 데이터베이스(&amp;D):</translation>
+    </message>
+    <message>
+        <source>&amp;In-root (optional):</source>
+        <translation>--in-root(선택)(&amp;I):</translation>
+    </message>
+    <message>
+        <source>O&amp;ut-root (optional):</source>
+        <translation>--out-root(선택)(&amp;U):</translation>
+    </message>
+    <message>
+        <source>compile_commands.json, or the folder that holds it</source>
+        <translation>compile_commands.json 또는 그 파일이 있는 폴더</translation>
+    </message>
+    <message>
+        <source>the deepest folder that holds every imported source</source>
+        <translation>가져오는 모든 소스를 포함하는 가장 깊은 폴더</translation>
+    </message>
+    <message>
+        <source>dpct_output beside the database</source>
+        <translation>데이터베이스와 같은 폴더의 dpct_output</translation>
+    </message>
+    <message>
+        <source>Take &amp;every entry, not only the CUDA translation units</source>
+        <translation>CUDA 변환 단위뿐 아니라 모든 항목 가져오기(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Open the items as a &amp;new list</source>
+        <translation>새 목록으로 열기(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list</source>
+        <translation>활성 목록에 추가(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list (%1)</source>
+        <translation>활성 목록(%1)에 추가(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Compilation databases (compile_commands.json *.json);;All files (*)</source>
+        <translation>컴파일 데이터베이스 (compile_commands.json *.json);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>폴더 선택</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CompileDbImporter</name>
+    <message>
+        <source>%1
+The compilation database could not be imported: %2
+No items were added.</source>
+        <translation>%1
+컴파일 데이터베이스를 가져올 수 없습니다: %2
+항목을 추가하지 않았습니다.</translation>
     </message>
 </context>
 </TS>

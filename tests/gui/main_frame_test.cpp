@@ -31,6 +31,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabBar>
@@ -125,6 +126,7 @@ void TestMainFrame::menusWithoutAndWithDocument()
     auto* file = frame_->findChild<QMenu*>(QStringLiteral("menuFile"));
     QCOMPARE(visibleTexts(file->actions()),
              (QStringList{QStringLiteral("新規作成(&N)"), QStringLiteral("定義ファイルを開く(&O)..."),
+                          QStringLiteral("コンパイル データベースのインポート(&I)..."),
                           QStringLiteral("最近使ったファイル(&F)"),
                           QStringLiteral("アプリケーションの終了(&X)")}));
     // With no recent file the placeholder is there but disabled.
@@ -138,6 +140,7 @@ void TestMainFrame::menusWithoutAndWithDocument()
                      QStringLiteral("ウィンドウ(&W)"), QStringLiteral("ヘルプ(&H)")}));
     QCOMPARE(visibleTexts(file->actions()),
              (QStringList{QStringLiteral("新規作成(&N)"), QStringLiteral("定義ファイルを開く(&O)..."),
+                          QStringLiteral("コンパイル データベースのインポート(&I)..."),
                           QStringLiteral("定義ファイルの保存(&S)"), QStringLiteral("名前を付けて保存(&A)..."),
                           QStringLiteral("閉じる(&C)"), frame_->action(cmd::ExportCsv)->text(),
                           frame_->action(cmd::ExportJson)->text(), QStringLiteral("最近使ったファイル(&F)"),
@@ -163,7 +166,7 @@ void TestMainFrame::menusWithoutAndWithDocument()
                           frame_->action(cmd::Diagnostics)->text()}));
     auto* tools = frame_->findChild<QMenu*>(QStringLiteral("menuTools"));
     QCOMPARE(visibleTexts(tools->actions()), QStringList{QStringLiteral("動作環境(&S)...\tF12")});
-    QVERIFY(frame_->action(cmd::Options)->shortcut().isEmpty()); // F12 is shown, not bound
+    QCOMPARE(frame_->action(cmd::Options)->shortcut(), QKeySequence(Qt::Key_F12));
     auto* look = frame_->findChild<QMenu*>(QStringLiteral("menuLook"));
     QCOMPARE(look->title(), QStringLiteral("アプリケーションの外観(&A)"));
     QStringList lookIds;
@@ -201,9 +204,14 @@ void TestMainFrame::acceleratorsAndToolbar()
         {cmd::New, QKeySequence(Qt::CTRL | Qt::Key_N)},
         {cmd::Open, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {cmd::Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {cmd::Options, QKeySequence(Qt::Key_F12)},
     };
     for (const auto& e : expected)
         QCOMPARE(frame_->action(e.id)->shortcut(), e.key);
+    // F12, shown beside Settings in the Tools menu, asks for the options sheet.
+    QSignalSpy options(frame_.get(), &CMainFrame::optionsRequested);
+    QTest::keyClick(frame_.get(), Qt::Key_F12);
+    QCOMPARE(options.count(), 1);
 
     // Ctrl+N through the keyboard makes a document window.
     QTest::keyClick(frame_.get(), Qt::Key_N, Qt::ControlModifier);
@@ -353,6 +361,24 @@ void TestMainFrame::droppedFilesOpenExistingOnes()
     QCOMPARE(docs.size(), 2);
     QCOMPARE(docs.at(0)->filePath(), a);
     QCOMPARE(docs.at(1)->filePath(), c);
+
+    // Sources dropped on the window join the active list, each path once.
+    QCOMPARE(frame_->activeDocument(), docs.at(1));
+    const QString fresh = sandbox_->file(QStringLiteral("fresh.cu"));
+    QFile(fresh).open(QIODevice::WriteOnly);
+    auto* sources = new QMimeData;
+    sources->setUrls({QUrl::fromLocalFile(fresh), QUrl::fromLocalFile(sandbox_->file(QStringLiteral("c.cu"))),
+                      QUrl::fromLocalFile(fresh)});
+    QDragEnterEvent enterSources(at.toPoint(), Qt::CopyAction, sources, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame_.get(), &enterSources);
+    QDropEvent dropSources(at, Qt::CopyAction, sources, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame_.get(), &dropSources);
+    delete sources;
+    QCOMPARE(frame_->documentWindows().size(), 2);
+    QCOMPARE(docs.at(1)->rowCount(), 2);
+    QCOMPARE(QString::fromStdString(docs.at(1)->runItems().back()->path), QDir::toNativeSeparators(fresh));
+    QVERIFY(docs.at(1)->isModified());
+    QCOMPARE(docs.at(0)->rowCount(), 1);
 }
 
 void TestMainFrame::unreadableFileShowsErrorAndOpensNothing()

@@ -121,8 +121,8 @@ void TestRunController::openAndWaitForStartUp()
     QVERIFY(!run_->canStart());
     QTRY_VERIFY_WITH_TIMEOUT(run_->canStart(), 30000);
     QCOMPARE(version.count(), 1);
-    QCOMPARE(version.at(0).at(0).toString(), QStringLiteral("2024.2.0."));
-    QCOMPARE(run_->dpctVersion(), QStringLiteral("2024.2.0."));
+    QCOMPARE(version.at(0).at(0).toString(), QStringLiteral("2024.2.0"));
+    QCOMPARE(run_->dpctVersion(), QStringLiteral("2024.2.0"));
 }
 
 void TestRunController::runTellsTheDocumentAndTheWindowsInOrder()

@@ -75,8 +75,7 @@ fi
 [ "$what" = about ] && exit 0
 
 if [ "$what" = insight ]; then
-  # The examples' relative paths count from the folder the program runs in: a copy, so that
-  # the out-roots the runs write stay out of the worktree.
+  # A copy of the examples, so that the out-roots the runs write stay out of the worktree.
   tree=$(pwd)
   copy=$(mktemp -d)
   cp -r examples "$copy/"

@@ -64,8 +64,8 @@ public:
     /// the next ones. Call after each wake.
     void processPending();
     /// Converts `items`: out-roots are told apart as the option-conflict finder does, relative
-    /// ones against `baseDir` (the folder dpct runs in). False (nothing happens) when !canStart()
-    /// or there are no items.
+    /// ones against `baseDir` (the folder dpct runs in: each command changes to it first, see
+    /// RunEngine::start). False (nothing happens) when !canStart() or there are no items.
     bool start(std::vector<CDpctData*> items, std::string_view baseDir);
     /// Pause / resume toggle.
     void togglePause();
@@ -125,6 +125,7 @@ private:
     WakeFunction wake_;
     RunEngine::Wording wording_;
     int limit_ = 1;
+    std::string baseDir_; ///< the run's folder, where every command changes to
     std::vector<std::unique_ptr<Lane>> lanes_;
     std::string version_;
     std::string codebase_;

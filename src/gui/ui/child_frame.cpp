@@ -261,6 +261,11 @@ void CChildFrame::edited()
     Q_EMIT stateChanged();
 }
 
+int CChildFrame::addItems(std::vector<CDpctData> items)
+{
+    return editor_->addItems(std::move(items));
+}
+
 bool CChildFrame::loadDefinition(const QString& path, QString& error)
 {
     if (!files_->load(path, error))

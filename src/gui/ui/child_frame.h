@@ -79,6 +79,8 @@ public:
     void showItem(const CDpctData* item);
 
     bool isModified() const override { return document_.isModified(); }
+    bool listsPath(std::string_view path) const override { return document_.contains(path); }
+    int addItems(std::vector<CDpctData> items) override;
     DefinitionDocument& document() { return document_; }
     const DefinitionDocument& document() const { return document_; }
     DefinitionModel* model() const { return model_.get(); }

@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 #include "ui/source_opener.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -141,12 +142,17 @@ void DiagnosticsView::refresh(const std::vector<const CDpctData*>& items)
             setLocation(occurrence, *d);
         }
     }
-    summary_->setText(total == 0
-                          ? tr("The last run gave no diagnostics.")
-                          : tr("%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its "
-                               "source location.",
-                               nullptr, total)
-                                .arg(itemsWith));
+    const bool anyRun = std::any_of(items.begin(), items.end(), [](const CDpctData* item) {
+        return item && (item->elapsedMs >= 0 || item->status != ItemStatus::None);
+    });
+    summary_->setText(
+        total == 0 ? (anyRun ? tr("The last run gave no diagnostics.")
+                             : tr("Nothing has been converted in this list yet; dpct's diagnostics are "
+                                  "shown here after a run."))
+                   : tr("%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its "
+                        "source location.",
+                        nullptr, total)
+                         .arg(itemsWith));
     if (tree_->topLevelItemCount() > 0 && !tree_->currentItem())
         tree_->setCurrentItem(tree_->topLevelItem(0));
 }

@@ -112,7 +112,7 @@ bool RunController::start(DocumentWindow* doc)
     summary_.total = static_cast<int>(items.size());
     runClock_.start();
     runUnderWay_ = true;
-    if (!engine_->start(items)) {
+    if (!engine_->start(items, doc->listFolder().toStdString())) {
         runUnderWay_ = false;
         runDocument_.clear();
         return false;
@@ -127,7 +127,7 @@ bool RunController::start(DocumentWindow* doc, std::vector<CDpctData*> items)
     if (!doc || !canStart() || items.empty())
         return false;
     runDocument_ = doc;
-    if (!engine_->start(items)) {
+    if (!engine_->start(items, doc->listFolder().toStdString())) {
         runDocument_.clear();
         return false;
     }
@@ -168,8 +168,7 @@ bool RunController::confirmOptionConflicts(DocumentWindow* doc, const std::vecto
     const std::vector<CDpctData*> all = doc->runItems();
     const std::vector<const CDpctData*> run(all.begin(), all.end());
     const std::unordered_set<const CDpctData*> running(items.begin(), items.end());
-    std::vector<OutRootConflict> conflicts =
-        findOutRootConflicts(run, QDir::toNativeSeparators(QDir::currentPath()).toStdString());
+    std::vector<OutRootConflict> conflicts = findOutRootConflicts(run, doc->listFolder().toStdString());
     std::erase_if(conflicts, [&](const OutRootConflict& c) { return !running.contains(run[c.item]); });
     if (conflicts.empty())
         return true;
