@@ -305,6 +305,10 @@ Support application
         <source>dpct Diagnostics - %1</source>
         <translation>dpct Diagnostics - %1</translation>
     </message>
+    <message>
+        <source>Untitled %1</source>
+        <translation>Untitled %1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CColorPopup</name>
@@ -1142,9 +1146,12 @@ Do you really want to quit?</translation>
         <source>Stopping...</source>
         <translation>Stopping...</translation>
     </message>
-    <message>
-        <source>%1 OK, %2 NG, %3 syntax errors</source>
-        <translation>%1 OK, %2 NG, %3 syntax errors</translation>
+    <message numerus="yes">
+        <source>%1 OK, %2 NG, %n syntax error(s)</source>
+        <translation>
+            <numerusform>%1 OK, %2 NG, %n syntax error</numerusform>
+            <numerusform>%1 OK, %2 NG, %n syntax errors</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stopped after %1 of %2 items: %3 (%4)</source>

@@ -305,6 +305,10 @@ Support application
         <source>dpct Diagnostics - %1</source>
         <translation>dpct診断 - %1</translation>
     </message>
+    <message>
+        <source>Untitled %1</source>
+        <translation>無題 %1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CColorPopup</name>
@@ -1140,9 +1144,11 @@ Do you really want to quit?</source>
         <source>Stopping...</source>
         <translation>停止中...</translation>
     </message>
-    <message>
-        <source>%1 OK, %2 NG, %3 syntax errors</source>
-        <translation>OK %1件、NG %2件、構文エラー %3件</translation>
+    <message numerus="yes">
+        <source>%1 OK, %2 NG, %n syntax error(s)</source>
+        <translation>
+            <numerusform>OK %1件、NG %2件、構文エラー %n件</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stopped after %1 of %2 items: %3 (%4)</source>

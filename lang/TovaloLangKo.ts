@@ -272,11 +272,11 @@ Support application
     </message>
     <message>
         <source>[Application Version]</source>
-        <translation>[Application Version]</translation>
+        <translation>[애플리케이션 버전]</translation>
     </message>
     <message>
         <source>[dpct Version]</source>
-        <translation>[dpct Version]</translation>
+        <translation>[dpct 버전]</translation>
     </message>
     <message>
         <source>Path : %1</source>
@@ -304,6 +304,10 @@ Support application
     <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct 진단 - %1</translation>
+    </message>
+    <message>
+        <source>Untitled %1</source>
+        <translation>제목 없음 %1</translation>
     </message>
 </context>
 <context>
@@ -1140,9 +1144,11 @@ Do you really want to quit?</source>
         <source>Stopping...</source>
         <translation>중지하는 중...</translation>
     </message>
-    <message>
-        <source>%1 OK, %2 NG, %3 syntax errors</source>
-        <translation>성공 %1개, 실패 %2개, 구문 오류 %3개</translation>
+    <message numerus="yes">
+        <source>%1 OK, %2 NG, %n syntax error(s)</source>
+        <translation>
+            <numerusform>성공 %1개, 실패 %2개, 구문 오류 %n개</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stopped after %1 of %2 items: %3 (%4)</source>

@@ -272,11 +272,11 @@ Support application
     </message>
     <message>
         <source>[Application Version]</source>
-        <translation>[Application Version]</translation>
+        <translation>[應用程式版本]</translation>
     </message>
     <message>
         <source>[dpct Version]</source>
-        <translation>[dpct Version]</translation>
+        <translation>[dpct 版本]</translation>
     </message>
     <message>
         <source>Path : %1</source>
@@ -304,6 +304,10 @@ Support application
     <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct 診斷 - %1</translation>
+    </message>
+    <message>
+        <source>Untitled %1</source>
+        <translation>未命名 %1</translation>
     </message>
 </context>
 <context>
@@ -1140,9 +1144,11 @@ Do you really want to quit?</source>
         <source>Stopping...</source>
         <translation>正在停止...</translation>
     </message>
-    <message>
-        <source>%1 OK, %2 NG, %3 syntax errors</source>
-        <translation>成功 %1 個，失敗 %2 個，語法錯誤 %3 個</translation>
+    <message numerus="yes">
+        <source>%1 OK, %2 NG, %n syntax error(s)</source>
+        <translation>
+            <numerusform>成功 %1 個，失敗 %2 個，語法錯誤 %n 個</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stopped after %1 of %2 items: %3 (%4)</source>

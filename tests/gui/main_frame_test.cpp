@@ -8,6 +8,7 @@
 #include "gui_test_support.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "ui/about_dlg.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/document_files.h"
@@ -25,7 +26,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -93,6 +96,8 @@ private Q_SLOTS:
     void quitAsksAndCancelKeepsRunning();
     void quitStopsAtCancelledSaveQuestion();
     void windowMenuArrangesCyclesAndClosesAll();
+    void titleAndWindowMenuFollowTheDocuments();
+    void closingTheFindBarKeepsTheActiveList();
     void layoutIsRememberedAcrossStarts();
     void outputPaneRecoversItsHeight();
     void choosersStartBesideTheDefinitionFile();
@@ -504,6 +509,65 @@ void TestMainFrame::quitStopsAtCancelledSaveQuestion()
     QCOMPARE(last->asked, 1);
 }
 
+void TestMainFrame::titleAndWindowMenuFollowTheDocuments()
+{
+    // Tabs first: Cascade and Tile cannot act on tabs; without tabs they can, at once.
+    settings_->tabMode[kTabMdiOn] = 1;
+    frame_->applyTabSettings();
+    frame_->newDocumentWindow();
+    QVERIFY(!frame_->action(cmd::WindowCascade)->isEnabled());
+    settings_->tabMode[kTabMdiOn] = 0;
+    frame_->applyTabSettings();
+    QVERIFY(frame_->action(cmd::WindowCascade)->isEnabled());
+    QVERIFY(frame_->action(cmd::WindowTile)->isEnabled());
+
+    // Several untitled lists are told apart; a freed number is taken again.
+    DocumentWindow* second = frame_->newDocumentWindow();
+    QCOMPARE(second->windowTitle(), QStringLiteral("無題 2"));
+    second->parentWidget()->close();
+    testing_gui::closeSettled();
+    QCOMPARE(frame_->newDocumentWindow()->windowTitle(), QStringLiteral("無題 2"));
+
+    // A maximised list: its name once, and the program's name once in what the window system
+    // shows (it adds the display name to a title that does not end with it).
+    const QString displayName = QGuiApplication::applicationDisplayName();
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tovalo"));
+    const auto shownOnce = [this] {
+        const QString t = frame_->windowTitle();
+        const qsizetype program =
+            t.count(QStringLiteral("Tovalo")) + (t.endsWith(QStringLiteral("Tovalo")) ? 0 : 1);
+        return t.count(QStringLiteral("a.txt")) == 1 && program == 1 &&
+               t.startsWith(QStringLiteral("[デモ]"));
+    };
+    const QString a = testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("a.txt"),
+                                                   {{QStringLiteral("a.cu"), QString()}});
+    QVERIFY(frame_->openDefinition(a));
+    frame_->setDemoMode(true);
+    QVERIFY(frame_->mdiArea()->currentSubWindow()->isMaximized());
+    QTRY_VERIFY2(shownOnce(), qPrintable(frame_->windowTitle()));
+    // Not maximised: the list's name, then the program's name at the end.
+    frame_->mdiArea()->currentSubWindow()->showNormal();
+    QTRY_VERIFY2(shownOnce() && frame_->windowTitle().endsWith(QStringLiteral("Tovalo")),
+                 qPrintable(frame_->windowTitle()));
+    QGuiApplication::setApplicationDisplayName(displayName);
+}
+
+void TestMainFrame::closingTheFindBarKeepsTheActiveList()
+{
+    frame_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+    DocumentWindow* first = frame_->newDocumentWindow();
+    frame_->newDocumentWindow();
+    frame_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+    QCOMPARE(frame_->activeDocument(), first);
+    auto* edit = frame_->outputPane()->findChild<QLineEdit*>(QStringLiteral("outputFindEdit"));
+    frame_->outputPane()->findChild<QAction*>(QStringLiteral("actionOutputFind"))->trigger();
+    QTRY_VERIFY(edit->hasFocus());
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QVERIFY(!frame_->outputPane()->findChild<QWidget*>(QStringLiteral("outputFindBar"))->isVisible());
+    QCOMPARE(frame_->activeDocument(), first);
+}
+
 void TestMainFrame::windowMenuArrangesCyclesAndClosesAll()
 {
     settings_->tabMode[kTabMdiOn] = 0;
@@ -695,9 +759,16 @@ void TestMainFrame::everyLookIsReadable()
               {p.color(QPalette::Highlight)});
         check(id + QStringLiteral(" tool tips"), p.color(QPalette::ToolTipText),
               {p.color(QPalette::ToolTipBase)});
-        for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
             check(id + QStringLiteral(" disabled"), p.color(QPalette::Disabled, role),
                   {p.color(QPalette::Window), p.color(QPalette::Button), p.color(QPalette::Base)});
+            // ... and grey, so that it is told apart from enabled text that has a colour (the aqua
+            // look's dark teal, which a darker teal could not be told from).
+            const QColor disabled = p.color(QPalette::Disabled, role);
+            QVERIFY2(disabled.hslSaturation() == 0,
+                     qPrintable(
+                         id + QStringLiteral(": %1 against %2").arg(disabled.name(), p.color(role).name())));
+        }
         // The list: names and status words on the rows, on the selection bands, on the row being
         // converted; the header captions on their pattern (what the list paints, chosen the same way).
         const QList<QList<QColor>> places{{automatic.resolve(ListColors::RowBackground, p)},
@@ -726,6 +797,19 @@ void TestMainFrame::everyLookIsReadable()
     result.applyColors(*settings_);
     check(QStringLiteral("result"), result.log()->palette().color(QPalette::Text),
           {result.log()->palette().color(QPalette::Base)});
+
+    // The black look: the result pane turns dark with it, the about box's heading stays readable.
+    frame_->applyLook(212);
+    auto* darkResult = frame_->newDocumentWindow()->findChild<CDpctResultCtrl*>();
+    const QPalette dark = darkResult->log()->palette();
+    QVERIFY(dark.color(QPalette::Base).lightness() < 128);
+    check(QStringLiteral("black result"), dark.color(QPalette::Text), {dark.color(QPalette::Base)});
+    AboutInfo info;
+    info.localTime = QTime(12, 0);
+    CAboutDlg about(info);
+    check(QStringLiteral("black about heading"), about.titleLabel()->palette().color(QPalette::WindowText),
+          {about.palette().color(QPalette::Window)});
+    frame_->applyLook(214);
 }
 
 void TestMainFrame::optionGridKeepsRoomForValues()

@@ -203,11 +203,12 @@ void ListPainter::paintRow(QPainter& p, const ListSnapshot& s, int row, const Li
     const int nameWidth = l.nameWidth();
     if (nameWidth > 0) {
         if (data.missing) {
-            // A file that is not there: greyed and slanted, so that it reads without colour.
+            // A file that is not there: greyed and slanted, so that it reads without colour; the
+            // grey is readable on the selection band too.
             QFont slanted = s.normalFont;
             slanted.setItalic(true);
             p.setFont(slanted);
-            p.setPen(pal.color(QPalette::Disabled, QPalette::Text));
+            p.setPen(readableOn(pal.color(QPalette::Disabled, QPalette::Text), under));
         } else {
             p.setFont(s.normalFont);
             p.setPen(inkOn(s, ListColors::RowText, under));

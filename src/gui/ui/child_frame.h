@@ -150,6 +150,9 @@ private:
     std::size_t shownSize_ = 0;            ///< size of its output when it was shown
     bool splitDone_ = false;
     RunPhase runPhase_ = RunPhase::Idle;
+    /// The number of "Untitled" while the list has no file: the lowest one no other open
+    /// untitled list holds (1 is shown without a number); 0 once it has a file.
+    int untitledNumber_ = 0;
 };
 
 } // namespace tovalo::gui

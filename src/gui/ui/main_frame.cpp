@@ -292,6 +292,8 @@ void CMainFrame::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    else if (event->type() == QEvent::WindowTitleChange)
+        updateTitle(); // a maximised sub-window changed it
     QMainWindow::changeEvent(event);
 }
 
@@ -451,12 +453,18 @@ void CMainFrame::refreshRecentFiles()
 void CMainFrame::applyLook(int id)
 {
     commands_->setCheckedLook(looks_->applyLook(id));
+    // Panes with automatic colours take the new look's.
+    if (outputPane_)
+        applyColors();
     update();
 }
 
 void CMainFrame::applyTabSettings()
 {
     looks_->applyTabSettings();
+    // Cascade and Tile act only on sub-windows that are not tabs.
+    updateActions();
+    updateTitle();
 }
 
 void CMainFrame::applyColors()

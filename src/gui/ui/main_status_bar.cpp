@@ -115,7 +115,8 @@ QString MainStatusBar::elapsedText(qint64 ms)
 
 QString MainStatusBar::summaryText(const RunSummary& s)
 {
-    const QString counts = tr("%1 OK, %2 NG, %3 syntax errors").arg(s.ok).arg(s.ng).arg(s.syntaxErrors);
+    const QString counts =
+        tr("%1 OK, %2 NG, %n syntax error(s)", nullptr, s.syntaxErrors).arg(s.ok).arg(s.ng);
     if (s.stopped)
         return tr("Stopped after %1 of %2 items: %3 (%4)")
             .arg(s.finished())
