@@ -232,7 +232,7 @@ void ListPainter::paintRow(QPainter& p, const ListSnapshot& s, int row, const Li
     if (data.diagnostics >= 0 && countX > statusX) {
         // Right-aligned, so that counts of different lengths line up.
         p.setFont(data.diagnostics > 0 ? s.boldFont : s.normalFont);
-        p.setPen(s.colors.resolve(ListColors::RowText, pal));
+        p.setPen(inkOn(s, ListColors::RowText, under));
         p.drawText(QRect(countX, top, ListLayout::kCountColumnWidth - 4, rh),
                    Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, QString::number(data.diagnostics));
     }

@@ -98,7 +98,9 @@ CStaticTreeCtrl::CStaticTreeCtrl(QWidget* parent)
     : CPaintedScrollView(parent), root_(new CStaticTreeNode(nullptr, QString(), QColor()))
 {
     setObjectName(QStringLiteral("staticTree"));
-    setFrameStyle(QFrame::NoFrame);
+    // One pixel of frame: the border is drawn there (event()), around the scroll bar too.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
     updateFonts();
 }
 
@@ -383,11 +385,28 @@ void CStaticTreeCtrl::paintEvent(QPaintEvent* /*event*/)
             paintConnectors(p, node);
         p.restore();
     }
+}
 
-    // A one-pixel border; the highlight colour while the tree has the focus.
-    p.setPen(hasFocus() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Dark));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(client.adjusted(0, 0, -1, -1));
+bool CStaticTreeCtrl::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Paint: {
+        // A one-pixel border in the frame, so that it holds the scroll bar as well; the
+        // highlight colour while the tree has the focus.
+        QPainter p(this);
+        p.setPen(hasFocus() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Dark));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        return true;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        update();
+        break;
+    default:
+        break;
+    }
+    return CPaintedScrollView::event(event);
 }
 
 void CStaticTreeCtrl::paintConnectors(QPainter& p, const CStaticTreeNode* node) const
