@@ -272,11 +272,11 @@ Support application
     </message>
     <message>
         <source>[Application Version]</source>
-        <translation>[Application Version]</translation>
+        <translation>[应用程序版本]</translation>
     </message>
     <message>
         <source>[dpct Version]</source>
-        <translation>[dpct Version]</translation>
+        <translation>[dpct 版本]</translation>
     </message>
     <message>
         <source>Path : %1</source>
@@ -304,6 +304,10 @@ Support application
     <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct 诊断 - %1</translation>
+    </message>
+    <message>
+        <source>Untitled %1</source>
+        <translation>无标题 %1</translation>
     </message>
 </context>
 <context>
@@ -544,6 +548,10 @@ code --goto {file}:{line}:{column}
     <message>
         <source>Opens %1 at line %2, column %3.</source>
         <translation>打开 %1 的第 %2 行第 %3 列。</translation>
+    </message>
+    <message>
+        <source>Nothing has been converted in this list yet; dpct&apos;s diagnostics are shown here after a run.</source>
+        <translation>此列表尚未转换。转换后，dpct 的诊断将显示在此处。</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1079,16 @@ Previous Window</source>
 Close All</source>
         <translation>关闭所有文档窗口
 全部关闭</translation>
+    </message>
+    <message>
+        <source>&amp;Import Compilation Database...</source>
+        <translation>导入编译数据库(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Make conversion items from a compilation database (compile_commands.json)
+Import Compilation Database</source>
+        <translation>根据编译数据库 (compile_commands.json) 创建转换项目
+导入编译数据库</translation>
     </message>
 </context>
 <context>
@@ -1708,6 +1726,10 @@ Do you really want to quit?</source>
         <source>larger than %1 MiB, the most that is read</source>
         <translation>超过可读取的上限 %1 MiB</translation>
     </message>
+    <message>
+        <source>the folder of the list</source>
+        <translation>列表所在的文件夹</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DefinitionModel</name>
@@ -2010,6 +2032,16 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>Untitled</source>
         <translation>无标题</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1
+%n option value(s) are not in the option&apos;s list. Such an option is left out of the dpct command line until you pick a value in the item dialog:
+%2</source>
+        <translation>
+            <numerusform>%1
+有 %n 个选项值不在该选项的列表中。在项目对话框中选择值之前，该选项不会写入 dpct 命令行：
+%2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2361,6 +2393,72 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The report was saved to %1, but no web browser could be started to show it.</source>
         <translation>报告已保存到 %1，但无法启动网页浏览器来显示它。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ImportDbDialog</name>
+    <message>
+        <source>Import Compilation Database</source>
+        <translation>导入编译数据库</translation>
+    </message>
+    <message>
+        <source>Compilation &amp;database:</source>
+        <translation>编译数据库(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;In-root (optional):</source>
+        <translation>--in-root (可选)(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>O&amp;ut-root (optional):</source>
+        <translation>--out-root (可选)(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>compile_commands.json, or the folder that holds it</source>
+        <translation>compile_commands.json，或包含它的文件夹</translation>
+    </message>
+    <message>
+        <source>the deepest folder that holds every imported source</source>
+        <translation>包含所有导入源文件的最深文件夹</translation>
+    </message>
+    <message>
+        <source>dpct_output beside the database</source>
+        <translation>数据库所在文件夹中的 dpct_output</translation>
+    </message>
+    <message>
+        <source>Take &amp;every entry, not only the CUDA translation units</source>
+        <translation>导入所有条目，而不仅是 CUDA 翻译单元(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Open the items as a &amp;new list</source>
+        <translation>作为新列表打开(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list</source>
+        <translation>添加到当前列表(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list (%1)</source>
+        <translation>添加到当前列表 (%1)(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Compilation databases (compile_commands.json *.json);;All files (*)</source>
+        <translation>编译数据库 (compile_commands.json *.json);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>选择文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CompileDbImporter</name>
+    <message>
+        <source>%1
+The compilation database could not be imported: %2
+No items were added.</source>
+        <translation>%1
+无法导入编译数据库：%2
+未添加任何项目。</translation>
     </message>
 </context>
 </TS>

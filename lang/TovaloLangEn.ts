@@ -305,6 +305,10 @@ Support application
         <source>dpct Diagnostics - %1</source>
         <translation>dpct Diagnostics - %1</translation>
     </message>
+    <message>
+        <source>Untitled %1</source>
+        <translation>Untitled %1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CColorPopup</name>
@@ -546,6 +550,10 @@ code --goto {file}:{line}:{column}
     <message>
         <source>Opens %1 at line %2, column %3.</source>
         <translation>Opens %1 at line %2, column %3.</translation>
+    </message>
+    <message>
+        <source>Nothing has been converted in this list yet; dpct&apos;s diagnostics are shown here after a run.</source>
+        <translation>Nothing has been converted in this list yet; dpct&apos;s diagnostics are shown here after a run.</translation>
     </message>
 </context>
 <context>
@@ -1076,6 +1084,16 @@ Previous Window</translation>
 Close All</source>
         <translation>Close every document window
 Close All</translation>
+    </message>
+    <message>
+        <source>&amp;Import Compilation Database...</source>
+        <translation>&amp;Import Compilation Database...</translation>
+    </message>
+    <message>
+        <source>Make conversion items from a compilation database (compile_commands.json)
+Import Compilation Database</source>
+        <translation>Make conversion items from a compilation database (compile_commands.json)
+Import Compilation Database</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1735,10 @@ Do you want to quit?</translation>
         <source>larger than %1 MiB, the most that is read</source>
         <translation>larger than %1 MiB, the most that is read</translation>
     </message>
+    <message>
+        <source>the folder of the list</source>
+        <translation>the folder of the list</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DefinitionModel</name>
@@ -2019,6 +2041,19 @@ The file was read as %2; saving writes %3. Save anyway?</translation>
     <message>
         <source>Untitled</source>
         <translation>Untitled</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1
+%n option value(s) are not in the option&apos;s list. Such an option is left out of the dpct command line until you pick a value in the item dialog:
+%2</source>
+        <translation>
+            <numerusform>%1
+%n option value is not in the option&apos;s list. The option is left out of the dpct command line until you pick a value in the item dialog:
+%2</numerusform>
+            <numerusform>%1
+%n option values are not in their option&apos;s list. Such an option is left out of the dpct command line until you pick a value in the item dialog:
+%2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2375,6 +2410,72 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The report was saved to %1, but no web browser could be started to show it.</source>
         <translation>The report was saved to %1, but no web browser could be started to show it.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ImportDbDialog</name>
+    <message>
+        <source>Import Compilation Database</source>
+        <translation>Import Compilation Database</translation>
+    </message>
+    <message>
+        <source>Compilation &amp;database:</source>
+        <translation>Compilation &amp;database:</translation>
+    </message>
+    <message>
+        <source>&amp;In-root (optional):</source>
+        <translation>&amp;In-root (optional):</translation>
+    </message>
+    <message>
+        <source>O&amp;ut-root (optional):</source>
+        <translation>O&amp;ut-root (optional):</translation>
+    </message>
+    <message>
+        <source>compile_commands.json, or the folder that holds it</source>
+        <translation>compile_commands.json, or the folder that holds it</translation>
+    </message>
+    <message>
+        <source>the deepest folder that holds every imported source</source>
+        <translation>the deepest folder that holds every imported source</translation>
+    </message>
+    <message>
+        <source>dpct_output beside the database</source>
+        <translation>dpct_output beside the database</translation>
+    </message>
+    <message>
+        <source>Take &amp;every entry, not only the CUDA translation units</source>
+        <translation>Take &amp;every entry, not only the CUDA translation units</translation>
+    </message>
+    <message>
+        <source>Open the items as a &amp;new list</source>
+        <translation>Open the items as a &amp;new list</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list</source>
+        <translation>Add the items to the &amp;active list</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list (%1)</source>
+        <translation>Add the items to the &amp;active list (%1)</translation>
+    </message>
+    <message>
+        <source>Compilation databases (compile_commands.json *.json);;All files (*)</source>
+        <translation>Compilation databases (compile_commands.json *.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>Choose a Folder</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CompileDbImporter</name>
+    <message>
+        <source>%1
+The compilation database could not be imported: %2
+No items were added.</source>
+        <translation>%1
+The compilation database could not be imported: %2
+No items were added.</translation>
     </message>
 </context>
 </TS>

@@ -305,6 +305,10 @@ Support application
         <source>dpct Diagnostics - %1</source>
         <translation>dpct診断 - %1</translation>
     </message>
+    <message>
+        <source>Untitled %1</source>
+        <translation>無題 %1</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CColorPopup</name>
@@ -544,6 +548,10 @@ code --goto {file}:{line}:{column}
     <message>
         <source>Opens %1 at line %2, column %3.</source>
         <translation>%1 の %2 行 %3 桁を開きます。</translation>
+    </message>
+    <message>
+        <source>Nothing has been converted in this list yet; dpct&apos;s diagnostics are shown here after a run.</source>
+        <translation>このリストはまだ変換されていません。dpct の診断は変換後にここに表示されます。</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1079,16 @@ Previous Window</source>
 Close All</source>
         <translation>すべてのドキュメントウィンドウを閉じます
 すべて閉じる</translation>
+    </message>
+    <message>
+        <source>&amp;Import Compilation Database...</source>
+        <translation>コンパイル データベースのインポート(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Make conversion items from a compilation database (compile_commands.json)
+Import Compilation Database</source>
+        <translation>コンパイル データベース (compile_commands.json) から変換項目を作ります
+コンパイル データベースのインポート</translation>
     </message>
 </context>
 <context>
@@ -1708,6 +1726,10 @@ Do you really want to quit?</source>
         <source>larger than %1 MiB, the most that is read</source>
         <translation>読み込める上限の %1 MiB を超えています</translation>
     </message>
+    <message>
+        <source>the folder of the list</source>
+        <translation>リストのフォルダー</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DefinitionModel</name>
@@ -2010,6 +2032,16 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>Untitled</source>
         <translation>無題</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1
+%n option value(s) are not in the option&apos;s list. Such an option is left out of the dpct command line until you pick a value in the item dialog:
+%2</source>
+        <translation>
+            <numerusform>%1
+オプションの一覧にない値が %n 件あります。値を項目ダイアログで選ぶまで、そのオプションは dpct のコマンドラインに含めません：
+%2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2361,6 +2393,72 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The report was saved to %1, but no web browser could be started to show it.</source>
         <translation>レポートを %1 に保存しましたが、表示するWebブラウザーを起動できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ImportDbDialog</name>
+    <message>
+        <source>Import Compilation Database</source>
+        <translation>コンパイル データベースのインポート</translation>
+    </message>
+    <message>
+        <source>Compilation &amp;database:</source>
+        <translation>コンパイル データベース(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;In-root (optional):</source>
+        <translation>--in-root (省略可)(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>O&amp;ut-root (optional):</source>
+        <translation>--out-root (省略可)(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>compile_commands.json, or the folder that holds it</source>
+        <translation>compile_commands.json、またはそれがあるフォルダー</translation>
+    </message>
+    <message>
+        <source>the deepest folder that holds every imported source</source>
+        <translation>取り込むソースをすべて含む最も深いフォルダー</translation>
+    </message>
+    <message>
+        <source>dpct_output beside the database</source>
+        <translation>データベースと同じフォルダーの dpct_output</translation>
+    </message>
+    <message>
+        <source>Take &amp;every entry, not only the CUDA translation units</source>
+        <translation>CUDA の翻訳単位だけでなく、すべてのエントリーを取り込む(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Open the items as a &amp;new list</source>
+        <translation>新しいリストとして開く(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list</source>
+        <translation>アクティブなリストに追加する(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list (%1)</source>
+        <translation>アクティブなリスト (%1) に追加する(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Compilation databases (compile_commands.json *.json);;All files (*)</source>
+        <translation>コンパイル データベース (compile_commands.json *.json);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>フォルダーの選択</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CompileDbImporter</name>
+    <message>
+        <source>%1
+The compilation database could not be imported: %2
+No items were added.</source>
+        <translation>%1
+コンパイル データベースをインポートできませんでした：%2
+項目は追加されていません。</translation>
     </message>
 </context>
 </TS>

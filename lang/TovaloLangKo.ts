@@ -272,11 +272,11 @@ Support application
     </message>
     <message>
         <source>[Application Version]</source>
-        <translation>[Application Version]</translation>
+        <translation>[애플리케이션 버전]</translation>
     </message>
     <message>
         <source>[dpct Version]</source>
-        <translation>[dpct Version]</translation>
+        <translation>[dpct 버전]</translation>
     </message>
     <message>
         <source>Path : %1</source>
@@ -304,6 +304,10 @@ Support application
     <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct 진단 - %1</translation>
+    </message>
+    <message>
+        <source>Untitled %1</source>
+        <translation>제목 없음 %1</translation>
     </message>
 </context>
 <context>
@@ -544,6 +548,10 @@ code --goto {file}:{line}:{column}
     <message>
         <source>Opens %1 at line %2, column %3.</source>
         <translation>%1의 %2행 %3열을 엽니다.</translation>
+    </message>
+    <message>
+        <source>Nothing has been converted in this list yet; dpct&apos;s diagnostics are shown here after a run.</source>
+        <translation>이 목록은 아직 변환되지 않았습니다. 변환 후 dpct 진단이 여기에 표시됩니다.</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1079,16 @@ Previous Window</source>
 Close All</source>
         <translation>모든 문서 창을 닫습니다
 모두 닫기</translation>
+    </message>
+    <message>
+        <source>&amp;Import Compilation Database...</source>
+        <translation>컴파일 데이터베이스 가져오기(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Make conversion items from a compilation database (compile_commands.json)
+Import Compilation Database</source>
+        <translation>컴파일 데이터베이스(compile_commands.json)에서 변환 항목을 만듭니다
+컴파일 데이터베이스 가져오기</translation>
     </message>
 </context>
 <context>
@@ -1708,6 +1726,10 @@ Do you really want to quit?</source>
         <source>larger than %1 MiB, the most that is read</source>
         <translation>읽을 수 있는 최대 크기 %1 MiB를 넘습니다</translation>
     </message>
+    <message>
+        <source>the folder of the list</source>
+        <translation>목록이 있는 폴더</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DefinitionModel</name>
@@ -2010,6 +2032,16 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>Untitled</source>
         <translation>제목 없음</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1
+%n option value(s) are not in the option&apos;s list. Such an option is left out of the dpct command line until you pick a value in the item dialog:
+%2</source>
+        <translation>
+            <numerusform>%1
+옵션 목록에 없는 값이 %n개 있습니다. 항목 대화 상자에서 값을 고를 때까지 해당 옵션은 dpct 명령줄에서 빠집니다:
+%2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2361,6 +2393,72 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The report was saved to %1, but no web browser could be started to show it.</source>
         <translation>보고서를 %1에 저장했지만 표시할 웹 브라우저를 시작할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ImportDbDialog</name>
+    <message>
+        <source>Import Compilation Database</source>
+        <translation>컴파일 데이터베이스 가져오기</translation>
+    </message>
+    <message>
+        <source>Compilation &amp;database:</source>
+        <translation>컴파일 데이터베이스(&amp;D):</translation>
+    </message>
+    <message>
+        <source>&amp;In-root (optional):</source>
+        <translation>--in-root(선택)(&amp;I):</translation>
+    </message>
+    <message>
+        <source>O&amp;ut-root (optional):</source>
+        <translation>--out-root(선택)(&amp;U):</translation>
+    </message>
+    <message>
+        <source>compile_commands.json, or the folder that holds it</source>
+        <translation>compile_commands.json 또는 그 파일이 있는 폴더</translation>
+    </message>
+    <message>
+        <source>the deepest folder that holds every imported source</source>
+        <translation>가져오는 모든 소스를 포함하는 가장 깊은 폴더</translation>
+    </message>
+    <message>
+        <source>dpct_output beside the database</source>
+        <translation>데이터베이스와 같은 폴더의 dpct_output</translation>
+    </message>
+    <message>
+        <source>Take &amp;every entry, not only the CUDA translation units</source>
+        <translation>CUDA 변환 단위뿐 아니라 모든 항목 가져오기(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Open the items as a &amp;new list</source>
+        <translation>새 목록으로 열기(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list</source>
+        <translation>활성 목록에 추가(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list (%1)</source>
+        <translation>활성 목록(%1)에 추가(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Compilation databases (compile_commands.json *.json);;All files (*)</source>
+        <translation>컴파일 데이터베이스 (compile_commands.json *.json);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>폴더 선택</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CompileDbImporter</name>
+    <message>
+        <source>%1
+The compilation database could not be imported: %2
+No items were added.</source>
+        <translation>%1
+컴파일 데이터베이스를 가져올 수 없습니다: %2
+항목을 추가하지 않았습니다.</translation>
     </message>
 </context>
 </TS>

@@ -279,11 +279,11 @@ Support application
     </message>
     <message>
         <source>[Application Version]</source>
-        <translation>[Application Version]</translation>
+        <translation>[應用程式版本]</translation>
     </message>
     <message>
         <source>[dpct Version]</source>
-        <translation>[dpct Version]</translation>
+        <translation>[dpct 版本]</translation>
     </message>
     <message>
         <source>Path : %1</source>
@@ -311,6 +311,10 @@ Support application
     <message>
         <source>dpct Diagnostics - %1</source>
         <translation>dpct 診斷 - %1</translation>
+    </message>
+    <message>
+        <source>Untitled %1</source>
+        <translation>未命名 %1</translation>
     </message>
 </context>
 <context>
@@ -551,6 +555,10 @@ code --goto {file}:{line}:{column}
     <message>
         <source>Opens %1 at line %2, column %3.</source>
         <translation>開啟 %1 的第 %2 行第 %3 欄。</translation>
+    </message>
+    <message>
+        <source>Nothing has been converted in this list yet; dpct&apos;s diagnostics are shown here after a run.</source>
+        <translation>此清單尚未轉換。轉換後，dpct 的診斷將顯示在此處。</translation>
     </message>
 </context>
 <context>
@@ -1078,6 +1086,16 @@ Previous Window</source>
 Close All</source>
         <translation>關閉所有文件視窗
 全部關閉</translation>
+    </message>
+    <message>
+        <source>&amp;Import Compilation Database...</source>
+        <translation>匯入編譯資料庫(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Make conversion items from a compilation database (compile_commands.json)
+Import Compilation Database</source>
+        <translation>根據編譯資料庫 (compile_commands.json) 建立轉換項目
+匯入編譯資料庫</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +1733,10 @@ Do you really want to quit?</source>
         <source>larger than %1 MiB, the most that is read</source>
         <translation>超過可讀取的上限 %1 MiB</translation>
     </message>
+    <message>
+        <source>the folder of the list</source>
+        <translation>清單所在的資料夾</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::DefinitionModel</name>
@@ -2017,6 +2039,16 @@ The file was read as %2; saving writes %3. Save anyway?</source>
     <message>
         <source>Untitled</source>
         <translation>未命名</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1
+%n option value(s) are not in the option&apos;s list. Such an option is left out of the dpct command line until you pick a value in the item dialog:
+%2</source>
+        <translation>
+            <numerusform>%1
+有 %n 個選項值不在該選項的清單中。在項目對話方塊中選擇值之前，該選項不會寫入 dpct 命令列：
+%2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2368,6 +2400,72 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
     <message>
         <source>The report was saved to %1, but no web browser could be started to show it.</source>
         <translation>報告已儲存到 %1，但無法啟動網頁瀏覽器來顯示它。</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::ImportDbDialog</name>
+    <message>
+        <source>Import Compilation Database</source>
+        <translation>匯入編譯資料庫</translation>
+    </message>
+    <message>
+        <source>Compilation &amp;database:</source>
+        <translation>編譯資料庫(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;In-root (optional):</source>
+        <translation>--in-root (選用)(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>O&amp;ut-root (optional):</source>
+        <translation>--out-root (選用)(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>compile_commands.json, or the folder that holds it</source>
+        <translation>compile_commands.json，或包含它的資料夾</translation>
+    </message>
+    <message>
+        <source>the deepest folder that holds every imported source</source>
+        <translation>包含所有匯入原始檔的最深資料夾</translation>
+    </message>
+    <message>
+        <source>dpct_output beside the database</source>
+        <translation>資料庫所在資料夾中的 dpct_output</translation>
+    </message>
+    <message>
+        <source>Take &amp;every entry, not only the CUDA translation units</source>
+        <translation>匯入所有項目，而不僅是 CUDA 翻譯單元(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Open the items as a &amp;new list</source>
+        <translation>以新清單開啟(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list</source>
+        <translation>新增到目前清單(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add the items to the &amp;active list (%1)</source>
+        <translation>新增到目前清單 (%1)(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Compilation databases (compile_commands.json *.json);;All files (*)</source>
+        <translation>編譯資料庫 (compile_commands.json *.json);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>選擇資料夾</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::CompileDbImporter</name>
+    <message>
+        <source>%1
+The compilation database could not be imported: %2
+No items were added.</source>
+        <translation>%1
+無法匯入編譯資料庫：%2
+未新增任何項目。</translation>
     </message>
 </context>
 </TS>

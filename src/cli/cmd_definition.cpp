@@ -100,7 +100,8 @@ int cmdCommands(const Args& args)
             "  --dialect sh    for a POSIX shell: dpct, paths in single quotes\n"
             "The default is the platform's (cmd on Windows, sh elsewhere).\n"
             "An item whose values cannot be passed safely gives an empty line and a message on\n"
-            "stderr, and the exit status is 1.\n");
+            "stderr, and the exit status is 1. A choice option whose value is not in its list is\n"
+            "left out of the line, with a message on stderr and exit status 1.\n");
         return kExitOk;
     }
     Parsed p;
@@ -115,6 +116,11 @@ int cmdCommands(const Args& args)
         const CommandLine line = buildCommandLine(&item, p.dialect);
         if (!line.ok()) {
             err("tovalo-cli: item '" + item.path + "': " + englishText(line.refusal) + "; no command line\n");
+            status = kExitFindings;
+        }
+        for (const std::string_view name : line.leftOut) {
+            err("tovalo-cli: item '" + item.path + "': " + std::string(name) +
+                " has a value that is not in its list; it is left out of the command line\n");
             status = kExitFindings;
         }
         text += line.text;
@@ -178,7 +184,7 @@ int cmdCheck(const Args& args)
             "with characters that are risky on the command line of the dialect (default: the\n"
             "platform's), and items that dpct would refuse (exit code -37) because an earlier item\n"
             "writes into the same --out-root with other values of the options dpct compares\n"
-            "(relative folders and the default dpct_output count from the current folder, where\n"
+            "(relative paths and the default dpct_output count from the folder of FILE, where\n"
             "'tovalo-cli run' runs dpct).\n"
             "Exit status: 0 nothing to report, 1 something reported, 2 the file cannot be read.\n");
         return kExitOk;
@@ -236,6 +242,8 @@ int cmdCheck(const Args& args)
     }
 
     const char* dialectName = p.dialect == Dialect::Cmd ? "cmd" : "sh";
+    // Relative paths in a list count from the list's own folder.
+    const std::string folder = folderOfFile(p.file);
     // Earlier items by the hash of their path key, chained in list order through `later`: one
     // pass over the list, whatever its length, without a copy of every key. Paths whose keys
     // share a hash are told apart by samePathText.
@@ -262,7 +270,7 @@ int cmdCheck(const Args& args)
         if (first != kNone)
             report(where + "duplicate item '" + item.path + "' (first at line " +
                    std::to_string(doc.itemLines[first]) + ")");
-        if (!pathExists(item.path))
+        if (!pathExists(resolvePath(item.path, folder)))
             report(where + "'" + item.path + "' does not exist");
         const CommandLine line = buildCommandLine(&item, p.dialect);
         if (!line.ok())
@@ -287,7 +295,7 @@ int cmdCheck(const Args& args)
     list.reserve(doc.items.size());
     for (const CDpctData& item : doc.items)
         list.push_back(&item);
-    for (const OutRootConflict& c : findOutRootConflicts(list, currentFolder()))
+    for (const OutRootConflict& c : findOutRootConflicts(list, folder))
         report(at(doc.itemLines[c.item]) + describeConflict(doc.items, c) + " (first at line " +
                std::to_string(doc.itemLines[c.reference]) + ")");
     return findings == 0 ? kExitOk : kExitFindings;

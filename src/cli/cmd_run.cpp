@@ -338,7 +338,8 @@ int cmdRun(const Args& args)
     }
 
     // The items this run reports on: the whole list, or the items of one shard.
-    const std::string base = currentFolder();
+    // Relative paths of a list count from the list's own folder, where each command runs.
+    const std::string base = folderOfFile(file);
     std::vector<CDpctData*> listed;
     {
         std::vector<const CDpctData*> all;

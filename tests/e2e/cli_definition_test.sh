@@ -61,6 +61,11 @@ grep -qF "command separator" <<<"$out" || fail "check: plain value with & not re
 out=$("$cli" check "$data/definition/choice-case/input.txt")
 grep -qF -- "'--usm-level=bogus' is not a value" <<<"$out" || fail "check: choice outside the list not reported"
 grep -qF -- "--format-style" <<<"$out" && fail "check: --format-style=Google reported: $out"
+# commands leaves such a value out of the line and says so, with exit 1.
+"$cli" commands "$data/definition/choice-case/input.txt" >"$work/cmd.txt" 2>"$work/err.txt"
+expect_status 1 $? "commands with a choice outside the list"
+grep -qF -- "--usm-level has a value that is not in its list" "$work/err.txt" || fail "commands: left-out choice not on stderr"
+grep -qF -- "--usm-level" "$work/cmd.txt" && fail "commands: choice outside the list passed: $(cat "$work/cmd.txt")"
 # Linux file names: /W/DUP.CU is another file than /w/dup.cu; the second /w/dup.cu is a duplicate.
 out=$("$cli" check "$data/definition/duplicates/input.txt")
 [ "$(grep -c "duplicate item" <<<"$out")" = 1 ] || fail "check: expected one duplicate: $out"

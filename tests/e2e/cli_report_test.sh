@@ -87,7 +87,7 @@ for code in 1003 1049 1118; do
 done
 grep -q '>kernels/reduce.cu</td>' "$page" || fail "paths are not relative to the common folder"
 grep -q "<dt>Folder</dt><dd>$src/</dd>" "$page" || fail "the common folder is not named"
-grep -q '<dt>dpct version</dt><dd>2024.2.0.</dd>' "$page" || fail "dpct version missing"
+grep -q '<dt>dpct version</dt><dd>2024.2.0</dd>' "$page" || fail "dpct version missing"
 grep -q '<dt>Codebase</dt><dd>55a3f034030e4bd0f36d7c37f24f8366079a639b</dd>' "$page" || fail "codebase missing"
 
 # 3. To stdout with -o -; the same page but for the time it was made.

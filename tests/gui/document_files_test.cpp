@@ -229,6 +229,19 @@ void TestDocumentFiles::otherFilesAreRefusedAndSkippedLinesAskBeforeASave()
     auto* doc = active();
     QCOMPARE(doc->rowCount(), 1);
 
+    // A choice value outside its list is named after the skipped lines.
+    const QString choice = writeBytes(QStringLiteral("choice.txt"),
+                                      "[Common]\n[" + a.toUtf8() + "]\n--usm-level=weird\n--comments\n");
+    DialogSeam::resetLog();
+    DialogSeam::answerMessage(QMessageBox::Ok);
+    DialogSeam::answerMessage(QMessageBox::Ok);
+    QVERIFY(frame_->openDefinition(choice));
+    QCOMPARE(DialogSeam::shownCount(), 2);
+    QVERIFY2(DialogSeam::last().text.contains(QDir::toNativeSeparators(a) + QStringLiteral(": --usm-level")),
+             qPrintable(DialogSeam::last().text));
+    QVERIFY(frame_->openDefinition(mixed));
+    QCOMPARE(active(), doc);
+
     // Saving over it asks; No writes nothing and keeps the document modified.
     DialogSeam::answerMessage(QMessageBox::Yes);
     frame_->action(cmd::DeleteItem)->trigger();

@@ -8,6 +8,7 @@
 #include "gui_test_support.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "ui/about_dlg.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/document_files.h"
@@ -25,12 +26,15 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabBar>
@@ -92,6 +96,8 @@ private Q_SLOTS:
     void quitAsksAndCancelKeepsRunning();
     void quitStopsAtCancelledSaveQuestion();
     void windowMenuArrangesCyclesAndClosesAll();
+    void titleAndWindowMenuFollowTheDocuments();
+    void closingTheFindBarKeepsTheActiveList();
     void layoutIsRememberedAcrossStarts();
     void outputPaneRecoversItsHeight();
     void choosersStartBesideTheDefinitionFile();
@@ -125,6 +131,7 @@ void TestMainFrame::menusWithoutAndWithDocument()
     auto* file = frame_->findChild<QMenu*>(QStringLiteral("menuFile"));
     QCOMPARE(visibleTexts(file->actions()),
              (QStringList{QStringLiteral("新規作成(&N)"), QStringLiteral("定義ファイルを開く(&O)..."),
+                          QStringLiteral("コンパイル データベースのインポート(&I)..."),
                           QStringLiteral("最近使ったファイル(&F)"),
                           QStringLiteral("アプリケーションの終了(&X)")}));
     // With no recent file the placeholder is there but disabled.
@@ -138,6 +145,7 @@ void TestMainFrame::menusWithoutAndWithDocument()
                      QStringLiteral("ウィンドウ(&W)"), QStringLiteral("ヘルプ(&H)")}));
     QCOMPARE(visibleTexts(file->actions()),
              (QStringList{QStringLiteral("新規作成(&N)"), QStringLiteral("定義ファイルを開く(&O)..."),
+                          QStringLiteral("コンパイル データベースのインポート(&I)..."),
                           QStringLiteral("定義ファイルの保存(&S)"), QStringLiteral("名前を付けて保存(&A)..."),
                           QStringLiteral("閉じる(&C)"), frame_->action(cmd::ExportCsv)->text(),
                           frame_->action(cmd::ExportJson)->text(), frame_->action(cmd::ExportReport)->text(),
@@ -164,7 +172,7 @@ void TestMainFrame::menusWithoutAndWithDocument()
                           frame_->action(cmd::Diagnostics)->text()}));
     auto* tools = frame_->findChild<QMenu*>(QStringLiteral("menuTools"));
     QCOMPARE(visibleTexts(tools->actions()), QStringList{QStringLiteral("オプション(&O)...\tF12")});
-    QVERIFY(frame_->action(cmd::Options)->shortcut().isEmpty()); // F12 is shown, not bound
+    QCOMPARE(frame_->action(cmd::Options)->shortcut(), QKeySequence(Qt::Key_F12));
     auto* look = frame_->findChild<QMenu*>(QStringLiteral("menuLook"));
     QCOMPARE(look->title(), QStringLiteral("アプリケーションの外観(&A)"));
     QStringList lookIds;
@@ -202,9 +210,14 @@ void TestMainFrame::acceleratorsAndToolbar()
         {cmd::New, QKeySequence(Qt::CTRL | Qt::Key_N)},
         {cmd::Open, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {cmd::Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {cmd::Options, QKeySequence(Qt::Key_F12)},
     };
     for (const auto& e : expected)
         QCOMPARE(frame_->action(e.id)->shortcut(), e.key);
+    // F12, shown beside Settings in the Tools menu, asks for the options sheet.
+    QSignalSpy options(frame_.get(), &CMainFrame::optionsRequested);
+    QTest::keyClick(frame_.get(), Qt::Key_F12);
+    QCOMPARE(options.count(), 1);
 
     // Ctrl+N through the keyboard makes a document window.
     QTest::keyClick(frame_.get(), Qt::Key_N, Qt::ControlModifier);
@@ -354,6 +367,24 @@ void TestMainFrame::droppedFilesOpenExistingOnes()
     QCOMPARE(docs.size(), 2);
     QCOMPARE(docs.at(0)->filePath(), a);
     QCOMPARE(docs.at(1)->filePath(), c);
+
+    // Sources dropped on the window join the active list, each path once.
+    QCOMPARE(frame_->activeDocument(), docs.at(1));
+    const QString fresh = sandbox_->file(QStringLiteral("fresh.cu"));
+    QFile(fresh).open(QIODevice::WriteOnly);
+    auto* sources = new QMimeData;
+    sources->setUrls({QUrl::fromLocalFile(fresh), QUrl::fromLocalFile(sandbox_->file(QStringLiteral("c.cu"))),
+                      QUrl::fromLocalFile(fresh)});
+    QDragEnterEvent enterSources(at.toPoint(), Qt::CopyAction, sources, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame_.get(), &enterSources);
+    QDropEvent dropSources(at, Qt::CopyAction, sources, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame_.get(), &dropSources);
+    delete sources;
+    QCOMPARE(frame_->documentWindows().size(), 2);
+    QCOMPARE(docs.at(1)->rowCount(), 2);
+    QCOMPARE(QString::fromStdString(docs.at(1)->runItems().back()->path), QDir::toNativeSeparators(fresh));
+    QVERIFY(docs.at(1)->isModified());
+    QCOMPARE(docs.at(0)->rowCount(), 1);
 }
 
 void TestMainFrame::unreadableFileShowsErrorAndOpensNothing()
@@ -477,6 +508,65 @@ void TestMainFrame::quitStopsAtCancelledSaveQuestion()
     QCOMPARE(first->asked, 2);
     QCOMPARE(docs[1]->asked, 2);
     QCOMPARE(last->asked, 1);
+}
+
+void TestMainFrame::titleAndWindowMenuFollowTheDocuments()
+{
+    // Tabs first: Cascade and Tile cannot act on tabs; without tabs they can, at once.
+    settings_->tabMode[kTabMdiOn] = 1;
+    frame_->applyTabSettings();
+    frame_->newDocumentWindow();
+    QVERIFY(!frame_->action(cmd::WindowCascade)->isEnabled());
+    settings_->tabMode[kTabMdiOn] = 0;
+    frame_->applyTabSettings();
+    QVERIFY(frame_->action(cmd::WindowCascade)->isEnabled());
+    QVERIFY(frame_->action(cmd::WindowTile)->isEnabled());
+
+    // Several untitled lists are told apart; a freed number is taken again.
+    DocumentWindow* second = frame_->newDocumentWindow();
+    QCOMPARE(second->windowTitle(), QStringLiteral("無題 2"));
+    second->parentWidget()->close();
+    testing_gui::closeSettled();
+    QCOMPARE(frame_->newDocumentWindow()->windowTitle(), QStringLiteral("無題 2"));
+
+    // A maximised list: its name once, and the program's name once in what the window system
+    // shows (it adds the display name to a title that does not end with it).
+    const QString displayName = QGuiApplication::applicationDisplayName();
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tovalo"));
+    const auto shownOnce = [this] {
+        const QString t = frame_->windowTitle();
+        const qsizetype program =
+            t.count(QStringLiteral("Tovalo")) + (t.endsWith(QStringLiteral("Tovalo")) ? 0 : 1);
+        return t.count(QStringLiteral("a.txt")) == 1 && program == 1 &&
+               t.startsWith(QStringLiteral("[デモ]"));
+    };
+    const QString a = testing_gui::writeDefinition(sandbox_->path(), QStringLiteral("a.txt"),
+                                                   {{QStringLiteral("a.cu"), QString()}});
+    QVERIFY(frame_->openDefinition(a));
+    frame_->setDemoMode(true);
+    QVERIFY(frame_->mdiArea()->currentSubWindow()->isMaximized());
+    QTRY_VERIFY2(shownOnce(), qPrintable(frame_->windowTitle()));
+    // Not maximised: the list's name, then the program's name at the end.
+    frame_->mdiArea()->currentSubWindow()->showNormal();
+    QTRY_VERIFY2(shownOnce() && frame_->windowTitle().endsWith(QStringLiteral("Tovalo")),
+                 qPrintable(frame_->windowTitle()));
+    QGuiApplication::setApplicationDisplayName(displayName);
+}
+
+void TestMainFrame::closingTheFindBarKeepsTheActiveList()
+{
+    frame_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+    DocumentWindow* first = frame_->newDocumentWindow();
+    frame_->newDocumentWindow();
+    frame_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+    QCOMPARE(frame_->activeDocument(), first);
+    auto* edit = frame_->outputPane()->findChild<QLineEdit*>(QStringLiteral("outputFindEdit"));
+    frame_->outputPane()->findChild<QAction*>(QStringLiteral("actionOutputFind"))->trigger();
+    QTRY_VERIFY(edit->hasFocus());
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QVERIFY(!frame_->outputPane()->findChild<QWidget*>(QStringLiteral("outputFindBar"))->isVisible());
+    QCOMPARE(frame_->activeDocument(), first);
 }
 
 void TestMainFrame::windowMenuArrangesCyclesAndClosesAll()
@@ -670,9 +760,16 @@ void TestMainFrame::everyLookIsReadable()
               {p.color(QPalette::Highlight)});
         check(id + QStringLiteral(" tool tips"), p.color(QPalette::ToolTipText),
               {p.color(QPalette::ToolTipBase)});
-        for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
             check(id + QStringLiteral(" disabled"), p.color(QPalette::Disabled, role),
                   {p.color(QPalette::Window), p.color(QPalette::Button), p.color(QPalette::Base)});
+            // ... and grey, so that it is told apart from enabled text that has a colour (the aqua
+            // look's dark teal, which a darker teal could not be told from).
+            const QColor disabled = p.color(QPalette::Disabled, role);
+            QVERIFY2(disabled.hslSaturation() == 0,
+                     qPrintable(
+                         id + QStringLiteral(": %1 against %2").arg(disabled.name(), p.color(role).name())));
+        }
         // The list: names and status words on the rows, on the selection bands, on the row being
         // converted; the header captions on their pattern (what the list paints, chosen the same way).
         const QList<QList<QColor>> places{{automatic.resolve(ListColors::RowBackground, p)},
@@ -701,6 +798,19 @@ void TestMainFrame::everyLookIsReadable()
     result.applyColors(*settings_);
     check(QStringLiteral("result"), result.log()->palette().color(QPalette::Text),
           {result.log()->palette().color(QPalette::Base)});
+
+    // The black look: the result pane turns dark with it, the about box's heading stays readable.
+    frame_->applyLook(212);
+    auto* darkResult = frame_->newDocumentWindow()->findChild<CDpctResultCtrl*>();
+    const QPalette dark = darkResult->log()->palette();
+    QVERIFY(dark.color(QPalette::Base).lightness() < 128);
+    check(QStringLiteral("black result"), dark.color(QPalette::Text), {dark.color(QPalette::Base)});
+    AboutInfo info;
+    info.localTime = QTime(12, 0);
+    CAboutDlg about(info);
+    check(QStringLiteral("black about heading"), about.titleLabel()->palette().color(QPalette::WindowText),
+          {about.palette().color(QPalette::Window)});
+    frame_->applyLook(214);
 }
 
 void TestMainFrame::optionGridKeepsRoomForValues()

@@ -3,11 +3,13 @@
 // document hears of a run, the signals the windows rely on, and closing the run's document
 // while dpct still converts one of its items.
 
+#include "app/language_pack.h"
 #include "data/definition_file.h"
 #include "data/dpct_data.h"
 #include "dialog_test_support.h"
 #include "gui_test_support.h"
 #include "ui/document_window.h"
+#include "ui/main_status_bar.h"
 #include "ui/run_controller.h"
 
 #include <memory>
@@ -80,6 +82,7 @@ private Q_SLOTS:
     void runTellsTheDocumentAndTheWindowsInOrder();
     void closingTheRunsDocumentStopsTheRunAtOnce();
     void withoutOneApiNothingStarts();
+    void summaryCountsUsePluralForms();
 
 private:
     std::unique_ptr<RecordingDocument> documentOf(const QList<testing_gui::SourceFile>& sources);
@@ -121,8 +124,8 @@ void TestRunController::openAndWaitForStartUp()
     QVERIFY(!run_->canStart());
     QTRY_VERIFY_WITH_TIMEOUT(run_->canStart(), 30000);
     QCOMPARE(version.count(), 1);
-    QCOMPARE(version.at(0).at(0).toString(), QStringLiteral("2024.2.0."));
-    QCOMPARE(run_->dpctVersion(), QStringLiteral("2024.2.0."));
+    QCOMPARE(version.at(0).at(0).toString(), QStringLiteral("2024.2.0"));
+    QCOMPARE(run_->dpctVersion(), QStringLiteral("2024.2.0"));
 }
 
 void TestRunController::runTellsTheDocumentAndTheWindowsInOrder()
@@ -217,4 +220,19 @@ void TestRunController::withoutOneApiNothingStarts()
 }
 
 QTEST_MAIN(TestRunController)
+void TestRunController::summaryCountsUsePluralForms()
+{
+    LanguagePack::setSearchFolders({QStringLiteral(TOVALO_QM_DIR)});
+    LanguagePack english;
+    QVERIFY(english.load(1));
+    RunSummary summary;
+    summary.total = summary.ok = 2;
+    summary.syntaxErrors = 1;
+    const QString one = MainStatusBar::summaryText(summary);
+    QVERIFY2(one.contains(QLatin1String("1 syntax error")) && !one.contains(QLatin1String("errors")),
+             qPrintable(one));
+    summary.syntaxErrors = 2;
+    QVERIFY(MainStatusBar::summaryText(summary).contains(QLatin1String("2 syntax errors")));
+}
+
 #include "run_controller_test.moc"

@@ -86,7 +86,7 @@ void TestRun::cleanup()
 
 void TestRun::startUpThenRunOfTheExample()
 {
-    // The example's paths are relative to the folder the program runs in.
+    // The example's paths are relative to its own folder, whatever folder the program runs in.
     QDir examples(QStringLiteral(TOVALO_EXAMPLES_DIR));
     QDir(sandbox_->path()).mkpath(QStringLiteral("examples/cuda"));
     for (const QString& name :
@@ -95,7 +95,8 @@ void TestRun::startUpThenRunOfTheExample()
                             sandbox_->file(QStringLiteral("examples/cuda/") + name)));
     QVERIFY(QFile::copy(examples.filePath(QStringLiteral("vector-add.txt")),
                         sandbox_->file(QStringLiteral("examples/vector-add.txt"))));
-    QDir::setCurrent(sandbox_->path());
+    QDir(sandbox_->path()).mkpath(QStringLiteral("elsewhere"));
+    QDir::setCurrent(sandbox_->file(QStringLiteral("elsewhere")));
 
     // During the start-up sequence nothing that needs the idle phase is enabled.
     QVERIFY(frame_->openDefinition(sandbox_->file(QStringLiteral("examples/vector-add.txt"))));
@@ -111,7 +112,7 @@ void TestRun::startUpThenRunOfTheExample()
              (QStringList{QStringLiteral("1:setvars 起動開始"), QStringLiteral("1:setvars 実行中..."),
                           QStringLiteral("1:dpctバージョン取得開始"),
                           QStringLiteral("1:dpctバージョン取得中...")}));
-    QVERIFY2(statusTexts_.contains(QStringLiteral("2:dpct ver: 2024.2.0.")),
+    QVERIFY2(statusTexts_.contains(QStringLiteral("2:dpct ver: 2024.2.0")),
              qPrintable(statusTexts_.join(u'|')));
     QCOMPARE(statusTexts_.last(), QStringLiteral("1: "));
     // The interpreter's prompt reached the output pane.
@@ -152,6 +153,9 @@ void TestRun::startUpThenRunOfTheExample()
     QCOMPARE(list->itemAt(0)->status, ItemStatus::ConvertedOk);
     QVERIFY(!list->isInputLocked());
     QVERIFY(frame_->action(cmd::Start)->isEnabled());
+    // dpct ran in the list's folder: the out-root "out" is beside the list, nothing elsewhere.
+    QVERIFY(QFile::exists(sandbox_->file(QStringLiteral("examples/out/vector_add.dp.cpp"))));
+    QVERIFY(QDir(sandbox_->file(QStringLiteral("elsewhere"))).isEmpty());
 }
 
 void TestRun::enablingPauseAndStop()

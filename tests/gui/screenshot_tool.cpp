@@ -33,6 +33,9 @@
 //                                           open for all of them
 //   tovalo-shot --about HH:MM [--ripple]    the about box as at that local time (still, or
 //                                           rippling under a drag across its picture)
+//   tovalo-shot --about HH:MM --about-oneapi DIR   the about box naming DIR as the oneAPI folder
+//   tovalo-shot --tile                      three lists without tabs, tiled
+//   tovalo-shot --import DB                 File > Import Compilation Database of DB, its summary
 //   tovalo-shot --measure-about-idle        CPU of the program idle for 10 s without, then with
 //                                           the about box open and untouched; the time the water
 //                                           takes to come to rest after one press
@@ -63,6 +66,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -137,6 +141,9 @@ int main(int argc, char** argv)
     QString aboutTime;
     bool ripple = false;
     bool measureAbout = false;
+    QString aboutOneApi; // the oneAPI folder the about box names
+    bool tile = false;   // three lists, no tabs, tiled
+    QString importDb;    // File > Import Compilation Database of this database
     QStringList files;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--look") && i + 1 < args.size())
@@ -184,6 +191,12 @@ int main(int argc, char** argv)
             ripple = true;
         else if (args[i] == QStringLiteral("--measure-about-idle"))
             measureAbout = true;
+        else if (args[i] == QStringLiteral("--about-oneapi") && i + 1 < args.size())
+            aboutOneApi = args[++i];
+        else if (args[i] == QStringLiteral("--tile"))
+            tile = true;
+        else if (args[i] == QStringLiteral("--import") && i + 1 < args.size())
+            importDb = args[++i];
         else
             files.append(args[i]);
     }
@@ -376,6 +389,8 @@ int main(int argc, char** argv)
     const auto openAbout = [&](QTime time) {
         AboutInfo info = AboutInfo::current(app.settings(), frame->runController());
         info.localTime = time;
+        if (!aboutOneApi.isEmpty())
+            info.oneapiRoot = aboutOneApi;
         about = new CAboutDlg(info, frame);
         about->setAttribute(Qt::WA_DeleteOnClose);
         about->open();
@@ -502,6 +517,37 @@ int main(int argc, char** argv)
                     std::fflush(stdout);
                 });
             });
+            return;
+        }
+        if (tile) {
+            poll->stop();
+            said = true;
+            app.settings().tabMode[kTabMdiOn] = 0;
+            frame->applyTabSettings();
+            frame->newDocumentWindow();
+            frame->newDocumentWindow();
+            frame->action(gui::cmd::WindowTile)->trigger();
+            QTimer::singleShot(300, &qapp, [] {
+                std::printf("ready\n");
+                std::fflush(stdout);
+            });
+            return;
+        }
+        if (!importDb.isEmpty()) {
+            // The import's dialog filled in, then its summary on the screen over the new list.
+            poll->stop();
+            said = true;
+            QTimer::singleShot(300, &qapp, [importDb] {
+                if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    dialog->findChild<QLineEdit*>(QStringLiteral("editDatabase"))->setText(importDb);
+                    dialog->accept();
+                }
+            });
+            QTimer::singleShot(1500, &qapp, [] {
+                std::printf("ready\n");
+                std::fflush(stdout);
+            });
+            frame->action(gui::cmd::ImportCompileDb)->trigger();
             return;
         }
         if (tabStyle >= 0) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the main window in several looks, idle and during a run of the example, on a
 # virtual X display.  From the worktree, after building the dev preset:
-#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR] [all|languages|options|about|insight]
+#   xvfb-run -a -s '-screen 0 1280x800x24' tests/gui/screenshots.sh [OUTDIR] [all|languages|options|about|insight|faults]
 # "languages": the main window during a run in each of the five interface languages.
 # "options": only the options sheet (both pages and the open palette, in Japanese and English;
 # the general page's open look list in all five languages)
@@ -12,6 +12,8 @@
 # (list-multi-*: several rows selected, and the item dialog for several items.)
 # ONLY=PREFIX takes only the shots whose names start with PREFIX (e.g. ONLY=list- for the list's
 # missing files and filter).
+# "faults": the about box with a long oneAPI folder (also in the black look), tiled windows, the
+# black look after a run, and the summary of a compilation-database import.
 # "insight": only the diagnostics view after a run of the example, and the question before a run
 # of examples/option-conflict.txt (two items into one out-root with other options).
 # "parallel": a run over four consoles (twelve items in six out-roots) while four items convert,
@@ -88,10 +90,31 @@ if [ "$what" = parallel ]; then
   shot parallel-4-212-black-en 212 --parallel-demo --consoles 4 --lang 1
   exit 0
 fi
+if [ "$what" = faults ]; then
+  long=/opt/intel/oneapi/toolkits/2024.2/development-kits/dpc-plus-plus-compatibility-tool/installations/for-the-whole-team/shared-build-machines/linux-x86_64/latest
+  shot about-long-oneapi 214 --about 15:59 --about-oneapi "$long"
+  shot about-long-oneapi-black 212 --about 21:30 --about-oneapi "$long"
+  shot tiled-windows 214 --tile
+  shot black-look-after-run 212 --after-run
+  db=$(mktemp -d)
+  src=$(pwd)/examples/cuda
+  cat >"$db/compile_commands.json" <<EOF
+[
+  {"directory": "$src", "file": "vector_add.cu", "arguments": ["nvcc", "-c", "vector_add.cu"]},
+  {"directory": "$src", "file": "vector_add.cu", "arguments": ["nvcc", "-DDEBUG", "-c", "vector_add.cu"]},
+  {"directory": "$src", "file": "matrix_mul.cu", "command": "nvcc -c matrix_mul.cu"},
+  {"directory": "$src", "file": "reduce.cu", "command": "nvcc -c reduce.cu"},
+  {"directory": "$src", "file": "host.cpp", "command": "c++ -c host.cpp"},
+  {"directory": "$src", "file": "gone.cu", "command": "nvcc -c gone.cu"}
+]
+EOF
+  shot import-summary 214 --import "$db/compile_commands.json"
+  rm -rf "$db"
+  exit 0
+fi
 
 if [ "$what" = insight ]; then
-  # The examples' relative paths count from the folder the program runs in: a copy, so that
-  # the out-roots the runs write stay out of the worktree.
+  # A copy of the examples, so that the out-roots the runs write stay out of the worktree.
   tree=$(pwd)
   copy=$(mktemp -d)
   cp -r examples "$copy/"

@@ -43,6 +43,7 @@ constexpr std::array<std::string_view, kCount> kEnglish = {
     "%1 %2",
     "the value of %1",
     "the source path",
+    "the folder of the list",
     "the command line",
     "has a double quote that is not closed",
     "has a single quote that is not closed",

@@ -51,6 +51,7 @@ enum class MessageId : int
     ValueRefused,       ///< %1 subject, %2 reason
     SubjectOptionValue, ///< %1 option name
     SubjectSourcePath,
+    SubjectListFolder, ///< the folder of the list, where dpct runs
     SubjectCommandLine,
     QuoteNotClosed,
     SingleQuoteNotClosed,

@@ -273,6 +273,28 @@ std::string utf8FromPath(const std::filesystem::path& p)
     return std::string(reinterpret_cast<const char*>(s.data()), s.size());
 }
 
+std::string resolvePath(std::string_view path, std::string_view baseDir)
+{
+    if (path.empty() || baseDir.empty())
+        return std::string(path);
+    const std::filesystem::path p = pathFromUtf8(path);
+    // "\\x" and "C:x" on Windows are not absolute but are not relative to a folder either.
+    if (p.is_absolute() || p.has_root_name() || p.has_root_directory())
+        return std::string(path);
+    return utf8FromPath(pathFromUtf8(baseDir) / p);
+}
+
+std::string folderOfFile(std::string_view file)
+{
+    if (file.empty())
+        return {};
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::absolute(pathFromUtf8(file), ec);
+    if (ec)
+        p = pathFromUtf8(file);
+    return utf8FromPath(p.parent_path());
+}
+
 std::string systemErrorText(int code)
 {
     return std::system_category().message(code);

@@ -50,6 +50,15 @@ std::size_t utf16UnitsBeforeNul(std::string_view bytes);
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string utf8FromPath(const std::filesystem::path& p);
 
+/// `path` as the file system finds it from `baseDir`: a relative path joined to `baseDir`, an
+/// absolute one (or any path when `baseDir` is empty) unchanged. Definition files name their
+/// sources and folders relative to the file's own folder.
+std::string resolvePath(std::string_view path, std::string_view baseDir);
+
+/// The absolute folder that holds the file at `file` (made absolute from the current folder);
+/// empty when `file` is empty.
+std::string folderOfFile(std::string_view file);
+
 /// `value` in decimal with a comma between groups of three digits: "1,040", "50,000".
 std::string groupThousands(std::uint64_t value);
 

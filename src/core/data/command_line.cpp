@@ -323,6 +323,12 @@ bool hasActiveShellSyntax(std::string_view value, Dialect dialect)
     return false;
 }
 
+bool choiceWithoutEntry(const CDpctData& item, int slot)
+{
+    const OptionInfo& o = optionAt(slot);
+    return o.kind == OptionKind::Choice && item.isOn(slot) && item.choiceEntry(slot).empty();
+}
+
 CommandLine buildCommandLine(const CDpctData* item, Dialect dialect)
 {
     CommandLine result;
@@ -343,6 +349,10 @@ CommandLine buildCommandLine(const CDpctData* item, Dialect dialect)
     for (const OptionInfo& o : optionTable()) {
         if (!item->isOn(o.slot))
             continue;
+        if (choiceWithoutEntry(*item, o.slot)) {
+            result.leftOut.push_back(o.name);
+            continue;
+        }
         if (o.slot == kNoDryPattern || o.slot == kNoIncrementalMigration || o.slot == kOptimizeMigration) {
             if (groupDone)
                 continue;

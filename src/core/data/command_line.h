@@ -38,14 +38,22 @@ struct CommandLine
 {
     std::string text; ///< the line, without a line end; empty when the item has no path
     Message refusal;  ///< why no line could be built safely; empty when `text` is usable
+    /// Choice options switched on whose value is not an entry of their list (a definition file
+    /// may hold any text): they are left out of `text` until the user picks a value.
+    std::vector<std::string_view> leftOut;
     bool ok() const { return refusal.empty(); }
 };
+
+/// True when `slot` is a Choice option switched on in `item` whose value is not an entry of the
+/// option's list: it cannot be passed to dpct.
+bool choiceWithoutEntry(const CDpctData& item, int slot);
 
 /// The command line of `item`, or an empty text when there is no item or its path is empty.
 /// A path or value that could break out of its quotes (a double quote in the `Cmd` dialect, a
 /// line break in either) or a plain value whose quotes do not pair up is refused: `text` is
 /// empty and `refusal` says which value and why. A source path starting with '-' is written as
-/// "./-x.cu" (".\\-x.cu" in `Cmd`) so that dpct cannot take it for an option.
+/// "./-x.cu" (".\\-x.cu" in `Cmd`) so that dpct cannot take it for an option. A choice option
+/// without an entry of its list is left out and named in `leftOut`.
 CommandLine buildCommandLine(const CDpctData* item, Dialect dialect);
 
 /// One piece of a word of a plain value: literal text, or the name of an environment variable.

@@ -50,7 +50,10 @@ DpctVersion parseDpctVersion(std::string_view text)
             while (!rest.empty() && rest.front() == ' ')
                 rest.remove_prefix(1);
             const std::size_t end = rest.find_first_of(" \t");
-            const std::string_view token = rest.substr(0, end);
+            std::string_view token = rest.substr(0, end);
+            // "version 2024.2.0. Codebase:..." ends a sentence: the full stop is not the version's.
+            if (token.size() > 1 && token.back() == '.')
+                token.remove_suffix(1);
             if (token.empty())
                 continue;
             result.found = true;

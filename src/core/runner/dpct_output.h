@@ -16,7 +16,7 @@ namespace tovalo {
 struct DpctVersion
 {
     bool found = false;
-    std::string version;  ///< the version token exactly as printed ("2024.2.0." keeps its full stop)
+    std::string version;  ///< the version as printed, without the full stop of dpct's sentence ("2024.2.0")
     std::string codebase; ///< the text between "Codebase:(" and its ")"; may be empty
 };
 

@@ -323,11 +323,19 @@ void RunEngine::runCommandStep()
         head->diagnosticsDropped = 0;
         head->elapsedMs = -1;
         observer_.itemStatusChanged(*head);
-        const CommandLine line = buildCommandLine(head, console_.dialect());
-        Message refusal;
-        if (!line.ok())
-            refusal = line.refusal;
-        else if (cmd && utf16Length(line.text) > kCmdMaxLineLength)
+        CommandLine line = buildCommandLine(head, console_.dialect());
+        Message refusal = line.refusal;
+        if (refusal.empty() && !folder_.empty()) {
+            // The folder change and dpct on one line: one prompt ends both, and dpct does not run
+            // when the folder cannot be entered.
+            if (Message why = unsafeQuotedValueReason(folder_, console_.dialect()); !why.empty())
+                refusal = Message(MessageId::ValueRefused, {MessageId::SubjectListFolder, std::move(why)});
+            else
+                line.text = (cmd ? "cd /d \"" + folder_ + "\" && " : "cd " + shellQuote(folder_) + " && ") +
+                            line.text;
+        }
+        if (!refusal.empty()) {
+        } else if (cmd && utf16Length(line.text) > kCmdMaxLineLength)
             refusal = Message(MessageId::LineTooLong,
                               {std::to_string(utf16Length(line.text)), std::to_string(kCmdMaxLineLength)});
         else
@@ -383,12 +391,13 @@ bool RunEngine::canStart() const
            !consoleLost_ && console_.isOpen();
 }
 
-bool RunEngine::start(std::vector<CDpctData*> items)
+bool RunEngine::start(std::vector<CDpctData*> items, std::string_view folder)
 {
     std::erase(items, nullptr);
     if (!canStart() || items.empty())
         return false;
     runQueue_ = std::move(items);
+    folder_ = folder;
     queueHead_ = 0;
     // Each item keeps its earlier result until it starts; one the run never reaches gets its
     // earlier status back.

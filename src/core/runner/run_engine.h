@@ -154,8 +154,10 @@ public:
     /// Converts `items` in this order. Returns false (and does nothing) when !canStart(). Each
     /// item shows waiting but keeps its earlier result (output, exit code, diagnostics, elapsed
     /// time) until its own command starts; an item the run never starts (a stop, an interpreter
-    /// that ends) gets its earlier status back.
-    bool start(std::vector<CDpctData*> items);
+    /// that ends) gets its earlier status back. With `folder` set, each command changes the
+    /// interpreter's folder to it before dpct runs, so that the items' relative paths (and
+    /// dpct's default out-root) count from there; empty leaves the folder as it is.
+    bool start(std::vector<CDpctData*> items, std::string_view folder = {});
     /// Pause / resume toggle.
     void togglePause();
     /// Stops the run: the item whose command runs gets status none and keeps the output it
@@ -235,6 +237,7 @@ private:
 
     std::chrono::steady_clock::time_point itemStarted_{}; ///< when the head's command was written
     std::vector<CDpctData*> runQueue_;
+    std::string folder_;                     ///< the folder each command of the run changes to; empty: none
     std::vector<ItemStatus> previousStatus_; ///< each queued item's status before the run
     std::size_t queueHead_ = 0;
     int doneCount_ = 0;

@@ -148,6 +148,7 @@ bool RunScheduler::start(std::vector<CDpctData*> items, std::string_view baseDir
     if (!canStart() || items.empty())
         return false;
     run_ = std::move(items);
+    baseDir_ = baseDir;
     previous_.clear();
     for (CDpctData* item : run_) {
         previous_.push_back(item->status);
@@ -216,7 +217,7 @@ void RunScheduler::startOn(Lane& lane, std::size_t pos)
     groupBusy_[groups_.groupOf[pos]] = true;
     lane.pos = pos;
     lane.tagItem = run_[pos];
-    lane.engine->start({run_[pos]});
+    lane.engine->start({run_[pos]}, baseDir_);
 }
 
 void RunScheduler::settleLanes()

@@ -65,8 +65,8 @@ public:
     /// the next ones. Call after each wake.
     void processPending();
     /// Converts `items`: out-roots are told apart as the option-conflict finder does, relative
-    /// ones against `baseDir` (the folder dpct runs in). False (nothing happens) when !canStart()
-    /// or there are no items.
+    /// ones against `baseDir` (the folder dpct runs in: each command changes to it first, see
+    /// RunEngine::start). False (nothing happens) when !canStart() or there are no items.
     bool start(std::vector<CDpctData*> items, std::string_view baseDir);
     /// Pause / resume toggle.
     void togglePause();
@@ -126,6 +126,7 @@ private:
     WakeFunction wake_;
     RunEngine::Wording wording_;
     int limit_ = 1;
+    std::string baseDir_; ///< the run's folder, where every command changes to
     std::vector<std::unique_ptr<Lane>> lanes_;
     std::size_t nextLane_ = 0; ///< the lane whose engine processPending() serves first
     /// After this much handling in one processPending() the remaining lanes wait for the next.

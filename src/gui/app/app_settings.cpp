@@ -17,21 +17,24 @@ QColor slotColor(const Settings& settings, int index, const QColor& automatic)
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
-QString chooserStartFolder(const QString& first, const QString& second)
+bool isProgramFolder(const QString& folder)
 {
     const QFileInfo program(QCoreApplication::applicationDirPath());
-    const auto isProgramFolder = [&program](const QFileInfo& info) {
-        if (info.exists() && program.exists())
-            return info.canonicalFilePath() == program.canonicalFilePath();
-        return QDir::cleanPath(info.absoluteFilePath()) == QDir::cleanPath(program.absoluteFilePath());
-    };
+    const QFileInfo info(folder);
+    if (info.exists() && program.exists())
+        return info.canonicalFilePath() == program.canonicalFilePath();
+    return QDir::cleanPath(info.absoluteFilePath()) == QDir::cleanPath(program.absoluteFilePath());
+}
+
+QString chooserStartFolder(const QString& first, const QString& second)
+{
     for (const QString& candidate : {first, second}) {
         if (candidate.isEmpty())
             continue;
         const QFileInfo info(candidate);
         // A remembered folder that is gone is still offered: the chooser itself starts at the
         // nearest folder that exists.
-        if (!isProgramFolder(info))
+        if (!isProgramFolder(candidate))
             return QDir::toNativeSeparators(info.absoluteFilePath());
     }
     return QDir::toNativeSeparators(QDir::homePath());

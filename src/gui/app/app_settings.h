@@ -13,6 +13,9 @@ namespace tovalo::gui {
 /// slot holds the automatic value.
 QColor slotColor(const Settings& settings, int index, const QColor& automatic);
 
+/// True when `folder` is the folder the program runs from.
+bool isProgramFolder(const QString& folder);
+
 /// Where a file or folder chooser starts: `first` when it is set and is not the program's own
 /// folder, else `second` on the same terms, else the home folder. Never the folder the
 /// program runs from (the folders remembered for choosers start out as that folder).

@@ -1,5 +1,6 @@
 #include "app/tovalo_app.h"
 
+#include "app/app_settings.h"
 #include "app/language_question.h"
 #include "app/single_instance.h"
 #include "app/termination.h"
@@ -124,8 +125,7 @@ QString CTovaloApp::oneApiMissingMessage(const std::vector<std::string>& looked)
 }
 
 CTovaloApp::CTovaloApp(std::unique_ptr<SettingsStore> store, QObject* parent)
-    : QObject(parent), store_(store ? std::move(store) : openUserSettingsStore()),
-      settings_(withoutTrailingSeparator(QCoreApplication::applicationDirPath().toStdString()))
+    : QObject(parent), store_(store ? std::move(store) : openUserSettingsStore()), settings_()
 {
     setObjectName(QStringLiteral("tovaloApp"));
 }
@@ -164,6 +164,12 @@ bool CTovaloApp::initInstance(const StartOptions& options)
     saveAtExit_ = loaded;
     if (!loaded && settings_.language == kLanguageNotChosen)
         settings_.language = static_cast<int>(systemStartupLanguage());
+    // Choosers start beside the open list or in the home folder, never in the program's folder,
+    // which earlier versions stored as every folder's first value.
+    for (std::string& folder : settings_.folders) {
+        if (!folder.empty() && isProgramFolder(QString::fromStdString(folder)))
+            folder.clear();
+    }
     // The loader leaves a language value outside 0 to 4 at "not chosen"; but a value that is
     // there was a choice all the same, and it means Japanese rather than asking again.
     if (settings_.language == kLanguageNotChosen && storedLanguageOutOfRange(*store_))
@@ -198,12 +204,17 @@ bool CTovaloApp::initInstance(const StartOptions& options)
     if (!mainFrame_->openConsole(consoleError))
         mainFrame_->outputPane()->append(
             tr("[Tovalo] The command interpreter could not be started: %1\n").arg(consoleError));
-    mainFrame_->newDocumentWindow();
+    // An empty list only when no file given at start could be opened.
+    if (options.files.isEmpty())
+        mainFrame_->newDocumentWindow();
     if (options.showWindow)
         mainFrame_->show();
     // A file that does not exist or cannot be read is reported, not passed over.
+    bool opened = false;
     for (const QString& file : options.files)
-        mainFrame_->openDefinition(file);
+        opened = mainFrame_->openDefinition(file) || opened;
+    if (!options.files.isEmpty() && !opened)
+        mainFrame_->newDocumentWindow();
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/file_io.h"
 #include "controls/dpct_tree_ctrl.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <numeric>
@@ -100,6 +101,8 @@ public:
     void pathChanged(const std::string& path) override
     {
         Q_EMIT model_.pathChanged(QString::fromStdString(path));
+        // Relative paths now count from another folder.
+        model_.checkFiles();
     }
     void historyChanged() override { Q_EMIT model_.historyChanged(); }
 
@@ -196,15 +199,17 @@ void DefinitionModel::checkFiles()
     watcher_->setFuture(promise->future());
     promise->start();
     // The worker gets its own copy of the paths: the list may change while it looks.
-    QThreadPool::globalInstance()->start([promise, paths = document_.paths()]() mutable {
-        std::vector<std::string> missing;
-        for (std::string& path : paths) {
-            if (!pathExists(path))
-                missing.push_back(std::move(path));
-        }
-        promise->addResult(std::move(missing));
-        promise->finish();
-    });
+    // Relative paths count from the folder of the list's file.
+    QThreadPool::globalInstance()->start(
+        [promise, paths = document_.paths(), folder = folderOfFile(document_.path())]() mutable {
+            std::vector<std::string> missing;
+            for (std::string& path : paths) {
+                if (!pathExists(resolvePath(path, folder)))
+                    missing.push_back(std::move(path));
+            }
+            promise->addResult(std::move(missing));
+            promise->finish();
+        });
 }
 
 void DefinitionModel::checkFinished()

@@ -18,8 +18,9 @@ const QColor kLeafBoxInside(255, 250, 250);
 
 /// How many characters of `text` the next line takes when the text is `available` pixels wide
 /// at most. A text that fits is one line. Otherwise the line ends at the last space before
-/// which the text still fits (the space stays on the line); when even the first word does not
-/// fit, the line holds only its first character.
+/// which the text still fits (the space stays on the line). When even the first word does not
+/// fit (a long path), the line ends after the last '/' or '\\' that fits, else at the last
+/// character that fits; only where not even one character fits does it hold just one.
 int wrapLength(const QFontMetrics& fm, const QString& text, int available)
 {
     if (available <= 0 || fm.horizontalAdvance(text) <= available)
@@ -37,7 +38,23 @@ int wrapLength(const QFontMetrics& fm, const QString& text, int available)
             break;
         from = s + 1;
     }
-    return static_cast<int>(std::min(p + 1, text.size()));
+    if (p > 0)
+        return static_cast<int>(std::min(p + 1, text.size()));
+    // The first word alone is too wide: the longest start of it that fits (found by halving).
+    qsizetype low = 1;
+    qsizetype high = text.indexOf(QLatin1Char(' '), 1);
+    if (high < 0)
+        high = text.size();
+    while (low < high) {
+        const qsizetype mid = (low + high + 1) / 2;
+        if (fm.horizontalAdvance(text.left(mid)) <= available)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    const qsizetype separator =
+        std::max(text.lastIndexOf(QLatin1Char('/'), low - 1), text.lastIndexOf(QLatin1Char('\\'), low - 1));
+    return static_cast<int>(separator > 0 ? separator + 1 : low);
 }
 
 } // namespace
@@ -81,7 +98,9 @@ CStaticTreeCtrl::CStaticTreeCtrl(QWidget* parent)
     : CPaintedScrollView(parent), root_(new CStaticTreeNode(nullptr, QString(), QColor()))
 {
     setObjectName(QStringLiteral("staticTree"));
-    setFrameStyle(QFrame::NoFrame);
+    // One pixel of frame: the border is drawn there (event()), around the scroll bar too.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
     updateFonts();
 }
 
@@ -366,11 +385,28 @@ void CStaticTreeCtrl::paintEvent(QPaintEvent* /*event*/)
             paintConnectors(p, node);
         p.restore();
     }
+}
 
-    // A one-pixel border; the highlight colour while the tree has the focus.
-    p.setPen(hasFocus() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Dark));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(client.adjusted(0, 0, -1, -1));
+bool CStaticTreeCtrl::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Paint: {
+        // A one-pixel border in the frame, so that it holds the scroll bar as well; the
+        // highlight colour while the tree has the focus.
+        QPainter p(this);
+        p.setPen(hasFocus() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Dark));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        return true;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        update();
+        break;
+    default:
+        break;
+    }
+    return CPaintedScrollView::event(event);
 }
 
 void CStaticTreeCtrl::paintConnectors(QPainter& p, const CStaticTreeNode* node) const

@@ -154,6 +154,8 @@ Q_SIGNALS:
     void selectionChanged(tovalo::gui::CStaticTreeNode* leaf);
 
 protected:
+    /// Paints the one-pixel border around the view and its scroll bar.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "app/language_pack.h"
 #include "controls/copyright_link.h"
+#include "controls/list_colors.h"
 #include "controls/static_tree_ctrl.h"
 #include "controls/water_drop_ctrl.h"
 #include "settings/settings.h"
@@ -85,9 +86,7 @@ CAboutDlg::CAboutDlg(const AboutInfo& info, QWidget* parent) : QDialog(parent), 
     QFont bold = QApplication::font();
     bold.setBold(true);
     title_->setFont(bold);
-    QPalette titlePalette = title_->palette();
-    titlePalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    title_->setPalette(titlePalette);
+    colorTitle();
     title_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     water_ = new CWaterDropCtrl(this);
@@ -172,10 +171,21 @@ void CAboutDlg::done(int result)
     QDialog::done(result);
 }
 
+void CAboutDlg::colorTitle()
+{
+    // Blue, made light or dark enough to read on the look's window colour (a dark look too).
+    QPalette titlePalette = title_->palette();
+    titlePalette.setColor(QPalette::WindowText,
+                          readableOn(QColor(0, 0, 255), {palette().color(QPalette::Window)}));
+    title_->setPalette(titlePalette);
+}
+
 void CAboutDlg::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    else if (event->type() == QEvent::PaletteChange && title_)
+        colorTitle();
     QDialog::changeEvent(event);
 }
 

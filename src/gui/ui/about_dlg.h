@@ -91,6 +91,7 @@ protected:
 private:
     void retranslate();
     void fillVersions();
+    void colorTitle();
 
     AboutInfo info_;
     DaytimePicture picture_;

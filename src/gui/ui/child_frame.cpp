@@ -15,6 +15,7 @@
 #include "ui/list_filter_bar.h"
 
 #include <algorithm>
+#include <set>
 #include <unordered_map>
 
 #include <QAction>
@@ -27,6 +28,17 @@
 #include <QVBoxLayout>
 
 namespace tovalo::gui {
+
+namespace {
+
+// The numbers the open untitled lists hold.
+std::set<int>& untitledNumbers()
+{
+    static std::set<int> taken;
+    return taken;
+}
+
+} // namespace
 
 CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
     : DocumentWindow(parent), settings_(settings), folders_(settings),
@@ -113,6 +125,8 @@ CChildFrame::CChildFrame(Settings& settings, QWidget* parent)
 
 CChildFrame::~CChildFrame()
 {
+    if (untitledNumber_ != 0)
+        untitledNumbers().erase(untitledNumber_);
     delete diagnostics_.data();
     // The list outlives the members (it is a child widget); let it drop the model first.
     list_->setModel(nullptr);
@@ -263,7 +277,19 @@ void CChildFrame::resizeEvent(QResizeEvent* event)
 void CChildFrame::updateTitle()
 {
     const QString path = filePath();
-    QString title = path.isEmpty() ? tr("Untitled") : QDir::toNativeSeparators(path);
+    if (path.isEmpty() && untitledNumber_ == 0) {
+        std::set<int>& taken = untitledNumbers();
+        untitledNumber_ = 1;
+        while (taken.contains(untitledNumber_))
+            ++untitledNumber_;
+        taken.insert(untitledNumber_);
+    } else if (!path.isEmpty() && untitledNumber_ != 0) {
+        untitledNumbers().erase(untitledNumber_);
+        untitledNumber_ = 0;
+    }
+    QString title = !path.isEmpty()        ? QDir::toNativeSeparators(path)
+                    : untitledNumber_ == 1 ? tr("Untitled")
+                                           : tr("Untitled %1").arg(untitledNumber_);
     if (document_.isModified())
         title += QStringLiteral(" *");
     if (title != windowTitle()) {
@@ -294,6 +320,11 @@ void CChildFrame::edited()
 {
     updateTitle();
     Q_EMIT stateChanged();
+}
+
+int CChildFrame::addItems(std::vector<CDpctData> items)
+{
+    return editor_->addItems(std::move(items));
 }
 
 bool CChildFrame::loadDefinition(const QString& path, QString& error)

@@ -80,6 +80,8 @@ public:
     void showItem(const CDpctData* item);
 
     bool isModified() const override { return document_.isModified(); }
+    bool listsPath(std::string_view path) const override { return document_.contains(path); }
+    int addItems(std::vector<CDpctData> items) override;
     DefinitionDocument& document() { return document_; }
     const DefinitionDocument& document() const { return document_; }
     DefinitionModel* model() const { return model_.get(); }
@@ -157,6 +159,9 @@ private:
     std::size_t shownSize_ = 0;            ///< size of its output when it was shown
     bool splitDone_ = false;
     RunPhase runPhase_ = RunPhase::Idle;
+    /// The number of "Untitled" while the list has no file: the lowest one no other open
+    /// untitled list holds (1 is shown without a number); 0 once it has a file.
+    int untitledNumber_ = 0;
 };
 
 } // namespace tovalo::gui

@@ -31,6 +31,7 @@ inline constexpr int ExportCsv = 32802;       ///< the last run's results as CSV
 inline constexpr int ExportJson = 32803;      ///< the last run's results as JSON
 inline constexpr int ConvertSelected = 32804; ///< convert only the list's selected items
 inline constexpr int ExportReport = 32805;    ///< the last run's results as an HTML report
+inline constexpr int ImportCompileDb = 32860; ///< File: a list from a compilation database
 inline constexpr int Close = 57602;
 inline constexpr int Undo = 57643;
 inline constexpr int Redo = 57644;

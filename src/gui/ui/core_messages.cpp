@@ -80,6 +80,8 @@ constexpr std::array kSources = {
     Source{MessageId::ValueRefused, QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "%1 %2")},
     Source{MessageId::SubjectOptionValue, QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "the value of %1")},
     Source{MessageId::SubjectSourcePath, QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "the source path")},
+    Source{MessageId::SubjectListFolder,
+           QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "the folder of the list")},
     Source{MessageId::SubjectCommandLine, QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "the command line")},
     Source{MessageId::QuoteNotClosed,
            QT_TRANSLATE_NOOP("tovalo::gui::CoreMessages", "has a double quote that is not closed")},

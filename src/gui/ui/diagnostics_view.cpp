@@ -473,8 +473,12 @@ DiagnosticsView::~DiagnosticsView()
 
 void DiagnosticsView::refresh(const std::vector<const CDpctData*>& items)
 {
+    anyRun_ = std::any_of(items.begin(), items.end(), [](const CDpctData* item) {
+        return item && (item->elapsedMs >= 0 || item->status != ItemStatus::None);
+    });
     if (model_->setItems(items))
         slice_->start();
+    updateSummary();
 }
 
 int DiagnosticsView::pending() const
@@ -496,7 +500,9 @@ void DiagnosticsView::updateSummary()
 {
     const DiagnosticsModel::Totals& t = model_->totals();
     QString text = t.diagnostics == 0 && t.dropped == 0
-                       ? tr("The last run gave no diagnostics.")
+                       ? (anyRun_ ? tr("The last run gave no diagnostics.")
+                                  : tr("Nothing has been converted in this list yet; dpct's diagnostics are "
+                                       "shown here after a run."))
                        : tr("%n diagnostic(s) of dpct in %1 item(s). Double-click a row to open its "
                             "source location.",
                             nullptr, static_cast<int>(t.diagnostics))

@@ -73,6 +73,7 @@ private:
     QLabel* target_ = nullptr;
     QLineEdit* editor_ = nullptr;
     QTimer* slice_ = nullptr;
+    bool anyRun_ = false; ///< an item of the list has been converted (or is being converted)
     std::unique_ptr<DiagnosticsModel> model_;
 };
 

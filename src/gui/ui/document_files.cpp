@@ -5,8 +5,10 @@
 #include "base/file_io.h"
 #include "base/path_text.h"
 #include "controls/commui/dialog_seam.h"
+#include "data/command_line.h"
 #include "data/definition_document.h"
 #include "data/definition_file.h"
+#include "data/option_table.h"
 #include "data/run_results.h"
 #include "settings/settings.h"
 #include "ui/core_messages.h"
@@ -64,7 +66,36 @@ bool DocumentFiles::load(const QString& path, QString& error)
                                        "Tovalo asks before it does.")
                                         .arg(QDir::toNativeSeparators(path)));
     }
+    reportChoicesWithoutEntry(path);
     return true;
+}
+
+void DocumentFiles::reportChoicesWithoutEntry(const QString& path)
+{
+    // Name the first few; a list of thousands would not fit a message box.
+    constexpr int kNamed = 8;
+    QStringList named;
+    int count = 0;
+    for (int row = 0; row < document_.size(); ++row) {
+        const CDpctData& item = *document_.item(row);
+        for (const OptionInfo& o : optionTable()) {
+            if (!choiceWithoutEntry(item, o.slot))
+                continue;
+            if (++count <= kNamed)
+                named << QStringLiteral("%1: %2").arg(
+                    QDir::toNativeSeparators(QString::fromStdString(item.path)),
+                    QString::fromUtf8(o.name.data(), static_cast<qsizetype>(o.name.size())));
+        }
+    }
+    if (count == 0)
+        return;
+    if (count > kNamed)
+        named << QStringLiteral("\u2026");
+    MessageBox::inform(window_,
+                       tr("%1\n%n option value(s) are not in the option's list. Such an option is left out "
+                          "of the dpct command line until you pick a value in the item dialog:\n%2",
+                          nullptr, count)
+                           .arg(QDir::toNativeSeparators(path), named.join(QLatin1Char('\n'))));
 }
 
 bool DocumentFiles::write(const QString& path)

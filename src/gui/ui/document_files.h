@@ -48,6 +48,8 @@ Q_SIGNALS:
 
 private:
     bool write(const QString& path);
+    /// Tells the user which items hold a choice value that is not in its option's list.
+    void reportChoicesWithoutEntry(const QString& path);
 
     DefinitionDocument& document_;
     Settings& settings_;

@@ -9,8 +9,11 @@
 #include "runner/run_engine.h"
 #include "ui/document_commands.h"
 
+#include <string_view>
 #include <vector>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <QWidget>
 
@@ -65,6 +68,19 @@ public:
     virtual bool queryClose() = 0;
     /// The document has changes that are not saved (closing would ask the save question).
     virtual bool isModified() const { return false; }
+    /// True when the list holds an item for `path` (the duplicate rule of the list).
+    virtual bool listsPath(std::string_view path) const
+    {
+        (void)path;
+        return false;
+    }
+    /// Appends the items whose paths the list does not hold yet, as one undo step; the first one
+    /// added is selected. Returns how many were added.
+    virtual int addItems(std::vector<CDpctData> items)
+    {
+        (void)items;
+        return 0;
+    }
     /// Colours of the settings changed.
     virtual void applyColors(const Settings& settings) = 0;
     /// Split proportions after the window was maximised.
@@ -92,6 +108,14 @@ public:
     {
         if (const DocumentCommand* command = documentCommand(commandId))
             run(*command);
+    }
+    /// The folder the relative paths of the list count from, native separators: the folder of
+    /// its file, or the program's current folder for a list never saved. dpct runs there.
+    QString listFolder() const
+    {
+        const QString path = filePath();
+        return QDir::toNativeSeparators(path.isEmpty() ? QDir::currentPath()
+                                                       : QFileInfo(path).absolutePath());
     }
 
 Q_SIGNALS:

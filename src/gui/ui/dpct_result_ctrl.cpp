@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -86,8 +87,10 @@ QString CDpctResultCtrl::text() const
 void CDpctResultCtrl::applyColors(const Settings& settings)
 {
     QPalette p = log_->palette();
-    p.setColor(QPalette::Text, slotColor(settings, 6, Qt::black));
-    p.setColor(QPalette::Base, slotColor(settings, 7, Qt::white));
+    // The automatic colours are the look's, so that a dark look has a dark pane too.
+    const QPalette look = QApplication::palette();
+    p.setColor(QPalette::Text, slotColor(settings, 6, look.color(QPalette::Text)));
+    p.setColor(QPalette::Base, slotColor(settings, 7, look.color(QPalette::Base)));
     log_->setPalette(p);
 }
 

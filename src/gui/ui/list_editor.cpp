@@ -1,5 +1,6 @@
 #include "ui/list_editor.h"
 
+#include "base/path_text.h"
 #include "controls/definition_model.h"
 #include "controls/dpct_tree_ctrl.h"
 #include "data/common_options.h"
@@ -66,6 +67,27 @@ void ListEditor::addItem()
     document_.setModified(true);
     model_.checkFiles();
     Q_EMIT edited();
+}
+
+int ListEditor::addItems(std::vector<CDpctData> items)
+{
+    PathIndex taken;
+    std::erase_if(items, [&](const CDpctData& item) {
+        if (item.path.empty() || document_.contains(item.path) || taken.contains(item.path))
+            return true;
+        taken.insert(item.path);
+        return false;
+    });
+    const int count = static_cast<int>(items.size());
+    const int first = document_.add(std::move(items));
+    if (first < 0)
+        return 0;
+    Q_EMIT rowChosen(first);
+    if (list_.selectedRow() >= 0)
+        list_.ensureVisible(list_.selectedRow());
+    model_.checkFiles();
+    Q_EMIT edited();
+    return count;
 }
 
 void ListEditor::updateItem()

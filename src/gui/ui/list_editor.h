@@ -38,6 +38,9 @@ public:
                SettingsFolderMemory& folders, QWidget* window);
 
     void addItem();
+    /// Appends the items whose paths are not listed yet (nor earlier in `items`), as one undo
+    /// step, and selects the first one added. Returns how many were added.
+    int addItems(std::vector<CDpctData> items);
     void updateItem();
     void deleteItem();
     void deleteAllItems();

@@ -41,11 +41,16 @@ QPalette makePalette(const Scheme& s)
     p.setColor(QPalette::Dark, QColor(QString::fromLatin1(s.mid)).darker(130));
     p.setColor(QPalette::Light, window.lighter(115));
     p.setColor(QPalette::Midlight, window.lighter(107));
-    // Disabled text: halfway between the text and its background, then moved just far enough to
-    // stay readable (4.5:1) on the window, the buttons and the fields.
+    // Disabled text: a grey halfway between the text and its background, then moved just far
+    // enough to stay readable (4.5:1) on the window, the buttons and the fields. Grey, not the
+    // text's hue, so that a disabled entry does not pass for an enabled one where the text is
+    // coloured (the aqua look's dark teal).
     const QColor base(QString::fromLatin1(s.base));
-    const QColor halfway((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
-                         (text.blue() + base.blue()) / 2);
+    const QColor halfway =
+        QColor::fromHsl(0, 0,
+                        QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                               (text.blue() + base.blue()) / 2)
+                            .lightness());
     const QColor disabled = readableOn(halfway, {window, p.color(QPalette::Button), base});
     for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         p.setColor(QPalette::Disabled, role, disabled);

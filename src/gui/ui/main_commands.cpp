@@ -42,6 +42,13 @@ const std::vector<WindowCommand>& windowCommands()
         {cmd::Open, "actionOpen", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Open Definition File..."),
          QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Open a definition file\nOpen"),
          QKeySequence(Qt::CTRL | Qt::Key_O), "open"},
+        {cmd::ImportCompileDb, "actionImportCompileDb",
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Import Compilation Database..."),
+         QT_TRANSLATE_NOOP(
+             "tovalo::gui::MainCommands",
+             "Make conversion items from a compilation database (compile_commands.json)\nImport "
+             "Compilation Database"),
+         QKeySequence(), nullptr},
         {cmd::NewWindow, "actionNewWindow", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&New Window"),
          QT_TRANSLATE_NOOP("tovalo::gui::MainCommands",
                            "Open another window for a new definition file\nNew Window"),
@@ -67,8 +74,8 @@ const std::vector<WindowCommand>& windowCommands()
                            "Convert again only the items whose last result was not OK\nRe-run Failed"),
          QKeySequence(Qt::CTRL | Qt::Key_F5), nullptr},
         {cmd::Options, "actionOptions", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&Settings...\tF12"),
-         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Change the settings\nSettings"), QKeySequence(),
-         "options"},
+         QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Change the settings\nSettings"),
+         QKeySequence(Qt::Key_F12), "options"},
         {cmd::About, "actionAbout", QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "&About Tovalo..."),
          QT_TRANSLATE_NOOP("tovalo::gui::MainCommands", "Show the program's version\nAbout"), QKeySequence(),
          nullptr},
@@ -205,7 +212,7 @@ void MainCommands::createMenus(QMainWindow* window, QMdiArea* documentArea)
     };
 
     fileMenu_ = addMenu("menuFile");
-    for (int id : {cmd::New, cmd::Open, cmd::Save, cmd::SaveAs, cmd::Close})
+    for (int id : {cmd::New, cmd::Open, cmd::ImportCompileDb, cmd::Save, cmd::SaveAs, cmd::Close})
         fileMenu_->addAction(action(id));
     fileMenu_->addSeparator();
     for (int id : {cmd::ExportCsv, cmd::ExportJson, cmd::ExportReport})

@@ -3,9 +3,11 @@
 #include "app/app_settings.h"
 #include "base/path_text.h"
 #include "controls/commui/dialog_seam.h"
+#include "data/definition_file.h"
 #include "runner/run_engine.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/compile_db_importer.h"
 #include "ui/document_commands.h"
 #include "ui/document_window.h"
 #include "ui/help_links.h"
@@ -55,6 +57,13 @@ CMainFrame::CMainFrame(Settings& settings, SettingsStore& store, QWidget* parent
     setStatusBar(statusBar_);
     connect(statusBar_, &MainStatusBar::paneTextChanged, this, &CMainFrame::runStatusChanged);
     run_ = new RunController(this);
+    importer_ = new CompileDbImporter(
+        settings_, this, [this] { return newDocumentWindow(); },
+        [this]() -> DocumentWindow* {
+            DocumentWindow* doc = activeDocument();
+            return doc && doc->commandEnabled(cmd::AddItem) ? doc : nullptr;
+        });
+    connect(importer_, &CompileDbImporter::busyChanged, this, &CMainFrame::updateActions);
     connectCommands();
     connectRun();
     applyTabSettings();
@@ -140,6 +149,10 @@ void CMainFrame::connectCommands()
     };
     on(cmd::New, [this] { newDocumentWindow(); });
     on(cmd::Open, &CMainFrame::openFromDialog);
+    on(cmd::ImportCompileDb, [this] {
+        if (action(cmd::ImportCompileDb)->isEnabled())
+            importer_->start();
+    });
     for (const DocumentCommand& c : documentCommands())
         on(c.id, [this, &c] { routeToDocument(c); });
     // A new document window, like New (the window menu leaves it out, as the main menu has New).
@@ -242,6 +255,7 @@ void CMainFrame::updateActions()
 
     for (int id : {cmd::Open, cmd::New, cmd::NewWindow, cmd::Options})
         action(id)->setEnabled(idle);
+    action(cmd::ImportCompileDb)->setEnabled(idle && !importer_->isBusy());
     const bool canStart = run_->canStart() && docReady && doc->currentRow() < 0;
     const bool canStopOrPause = run_->canPauseOrStop() && docReady && doc->currentRow() >= 0;
     action(cmd::Start)->setEnabled(canStart);
@@ -287,6 +301,8 @@ void CMainFrame::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    else if (event->type() == QEvent::WindowTitleChange)
+        updateTitle(); // a maximised sub-window changed it
     QMainWindow::changeEvent(event);
 }
 
@@ -454,12 +470,18 @@ void CMainFrame::refreshRecentFiles()
 void CMainFrame::applyLook(int id)
 {
     commands_->setCheckedLook(looks_->applyLook(id));
+    // Panes with automatic colours take the new look's.
+    if (outputPane_)
+        applyColors();
     update();
 }
 
 void CMainFrame::applyTabSettings()
 {
     looks_->applyTabSettings();
+    // Cascade and Tile act only on sub-windows that are not tabs.
+    updateActions();
+    updateTitle();
 }
 
 void CMainFrame::applyColors()
@@ -542,12 +564,46 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
         event->acceptProposedAction();
 }
 
+DocumentWindow* CMainFrame::documentAt(const QPoint& pos) const
+{
+    for (QWidget* w = childAt(pos); w; w = w->parentWidget()) {
+        if (auto* doc = qobject_cast<DocumentWindow*>(w))
+            return doc;
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w))
+            return qobject_cast<DocumentWindow*>(sub->widget());
+    }
+    return activeDocument();
+}
+
 void CMainFrame::dropEvent(QDropEvent* event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    for (const QUrl& url : urls) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())
-            openDefinition(url.toLocalFile());
+    // Sources join the list they are dropped on (or the active one) with the list's duplicate
+    // rule; every other file is opened as a definition file.
+    QStringList sources;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (!url.isLocalFile() || !QFileInfo(url.toLocalFile()).isFile())
+            continue;
+        const QString path = QFileInfo(url.toLocalFile()).absoluteFilePath();
+        if (isListSource(path.toStdString()))
+            sources << path;
+        else
+            openDefinition(path);
+    }
+    if (!sources.isEmpty()) {
+        DocumentWindow* doc = documentAt(event->position().toPoint());
+        if (!doc && action(cmd::New)->isEnabled())
+            doc = newDocumentWindow();
+        if (doc && doc->commandEnabled(cmd::AddItem)) {
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(doc->parentWidget()))
+                mdiArea_->setActiveSubWindow(sub);
+            std::vector<CDpctData> items;
+            for (const QString& path : std::as_const(sources)) {
+                CDpctData item = settings_.defaultItem;
+                item.path = QDir::toNativeSeparators(path).toStdString();
+                items.push_back(std::move(item));
+            }
+            doc->addItems(std::move(items));
+        }
     }
     event->acceptProposedAction();
 }

@@ -25,6 +25,7 @@ struct Settings;
 
 namespace tovalo::gui {
 
+class CompileDbImporter;
 class DocumentWindow;
 class MainCommands;
 struct DocumentCommand;
@@ -74,6 +75,7 @@ public:
     QList<DocumentWindow*> documentWindows() const;
     DocumentWindow* activeDocument() const;
     COutputPane* outputPane() const { return outputPane_; }
+    CompileDbImporter* importer() const { return importer_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
     RunController* runController() const { return run_; }
     /// The action with `commandId` (see command_ids.h), or nullptr.
@@ -118,6 +120,8 @@ private:
     void openUserGuide();
     void routeToDocument(const DocumentCommand& command);
     QMdiSubWindow* showDocument(DocumentWindow* doc);
+    /// The document window under `pos` (main-window coordinates), else the active one.
+    DocumentWindow* documentAt(const QPoint& pos) const;
 
     Settings& settings_;
     SettingsStore& store_;
@@ -133,6 +137,7 @@ private:
     std::unique_ptr<WindowLooks> looks_;
     MainTitle* title_ = nullptr;
     OutputHeightKeeper* outputHeight_ = nullptr;
+    CompileDbImporter* importer_ = nullptr;
 };
 
 } // namespace tovalo::gui

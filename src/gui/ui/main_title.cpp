@@ -3,6 +3,7 @@
 #include "ui/document_window.h"
 #include "ui/main_frame.h"
 
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -39,20 +40,33 @@ void MainTitle::refresh()
     app.remove(QStringLiteral("<< ")).remove(QStringLiteral(" >>"));
     // A title bar holds one line: the line breaks become blanks.
     app.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (demo_)
-        app += QStringLiteral(" [") + tr("DEMO") + QLatin1Char(']');
+    QString lead;
     if (!runProgress_.isEmpty())
-        app = QStringLiteral("[%1] ").arg(runProgress_) + app;
-    QString title = app;
+        lead = QStringLiteral("[%1] ").arg(runProgress_);
+    if (demo_)
+        lead += QStringLiteral("[") + tr("DEMO") + QStringLiteral("] ");
+    QString title;
     QMdiArea* area = frame_.mdiArea();
     QMdiSubWindow* sub = area->currentSubWindow();
-    const bool qtAddsName = sub && sub->isMaximized() && area->viewMode() == QMdiArea::SubWindowView;
-    if (qtAddsName &&
-        frame_.windowTitle() == app + QStringLiteral(" - [") + sub->windowTitle() + QLatin1Char(']'))
-        return;
-    if (DocumentWindow* doc = frame_.activeDocument(); doc && !qtAddsName)
-        title = doc->windowTitle() + QStringLiteral(" - ") + app;
-    frame_.setWindowTitle(title);
+    if (sub && sub->isMaximized() && area->viewMode() == QMdiArea::SubWindowView) {
+        // A maximised sub-window writes " - [name]" after the title it finds (and again after
+        // every change): the list's name is left to it, and the program's name to the window
+        // system, which adds it to a title that does not end with it.
+        QString program = app;
+        const QString shown = QGuiApplication::applicationDisplayName();
+        if (!shown.isEmpty() && program.endsWith(shown))
+            program = program.chopped(shown.size()).trimmed();
+        title = lead + program;
+        if (frame_.windowTitle().startsWith(title) && frame_.windowTitle().contains(sub->windowTitle()))
+            return;
+    } else {
+        // The program's name at the end, so that the window system does not add it again.
+        title = lead + app;
+        if (DocumentWindow* doc = frame_.activeDocument())
+            title = lead + doc->windowTitle() + QStringLiteral(" - ") + app;
+    }
+    if (frame_.windowTitle() != title)
+        frame_.setWindowTitle(title);
 }
 
 } // namespace tovalo::gui

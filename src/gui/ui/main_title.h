@@ -1,8 +1,10 @@
 #pragma once
-// MainTitle: the main window's title: the active document's name, then the program's name
-// ("[DEMO]" after it on the simulated toolkit), led by the run's progress while a run is under
-// way so that it shows in the task bar too. A maximised sub-window adds " - [name]" to the title
-// by itself; the program's name then stands alone.
+// MainTitle: the main window's title: the active document's name, then the program's name,
+// led by "[DEMO]" on the simulated toolkit and by the run's progress while a run is under way so
+// that it shows in the task bar too. The title ends with the program's name, which the window
+// system would add otherwise. A maximised sub-window adds " - [name]" to the title by itself
+// (whenever the title changes: the main frame calls update() then); the title is then the
+// program's name without the part the window system adds, so that the list is named once.
 //
 // The title follows once the document area has finished activating and maximising (a queued
 // refresh), so that the state it reads is final. The main frame owns it.

@@ -461,8 +461,10 @@ void COutputPane::createFindBar()
     findCloseAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     findBar_->addAction(findCloseAction_);
     connect(findCloseAction_, &QAction::triggered, this, [this] {
-        findBar_->hide();
+        // The focus goes to the log before the bar hides: hiding the focused edit would hand
+        // the focus on along the chain, into another list's window, which would activate it.
         log_->setFocus();
+        findBar_->hide();
     });
     findStatus_ = new QLabel(findBar_);
     findStatus_->setObjectName(QStringLiteral("outputFindStatus"));

@@ -156,8 +156,9 @@ bool RunController::startRun(DocumentWindow* doc, std::vector<CDpctData*> items)
     summary_.total = static_cast<int>(items.size());
     runClock_.start();
     runUnderWay_ = true;
-    // Relative out-roots and dpct's default one lie in the folder the interpreters run in.
-    const std::string baseDir = QDir::toNativeSeparators(QDir::currentPath()).toStdString();
+    // Each command changes to the list's folder first: relative paths and dpct's default out-root
+    // count from there.
+    const std::string baseDir = doc->listFolder().toStdString();
     // The document hears of the run before the first item's status changes.
     doc->runStartedFor(items);
     if (!scheduler_->start(items, baseDir)) {
@@ -202,8 +203,7 @@ bool RunController::confirmOptionConflicts(DocumentWindow* doc, const std::vecto
     const std::vector<CDpctData*> all = doc->runItems();
     const std::vector<const CDpctData*> run(all.begin(), all.end());
     const std::unordered_set<const CDpctData*> running(items.begin(), items.end());
-    std::vector<OutRootConflict> conflicts =
-        findOutRootConflicts(run, QDir::toNativeSeparators(QDir::currentPath()).toStdString());
+    std::vector<OutRootConflict> conflicts = findOutRootConflicts(run, doc->listFolder().toStdString());
     std::erase_if(conflicts, [&](const OutRootConflict& c) { return !running.contains(run[c.item]); });
     if (conflicts.empty())
         return true;

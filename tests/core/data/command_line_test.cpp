@@ -106,6 +106,7 @@ TEST(CommandLine, AllOptionsGiveThirtyFourArgumentsInSlotOrder)
     EXPECT_EQ(std::count(line.begin(), line.end(), ' '), 35);
 }
 
+// A choice without an entry of its list cannot be passed: it is left out and named.
 TEST(CommandLine, EmptyValuesAndOutOfRangeChoices)
 {
     CDpctData item;
@@ -116,8 +117,12 @@ TEST(CommandLine, EmptyValuesAndOutOfRangeChoices)
     item.setChoiceIndex(kReportFormat, 5);
     item.setOn(kAssumeNdRangeDim, true);
     item.setChoiceIndex(kAssumeNdRangeDim, -1);
-    EXPECT_EQ(cmdLine(item),
-              R"(dpct.exe --assume-nd-range-dim= --extra-arg= --output-file="" --report-format= "a.cu")");
+    const CommandLine line = buildCommandLine(&item, Dialect::Cmd);
+    EXPECT_EQ(line.text, R"(dpct.exe --extra-arg= --output-file="" "a.cu")");
+    EXPECT_EQ(line.leftOut, (std::vector<std::string_view>{"--assume-nd-range-dim", "--report-format"}));
+    item.setChoiceIndex(kReportFormat, 1);
+    EXPECT_EQ(buildCommandLine(&item, Dialect::Sh).leftOut,
+              std::vector<std::string_view>{"--assume-nd-range-dim"});
 }
 
 TEST(CommandLine, ExclusiveGroupKeepsOnlyTheFirst)

@@ -42,10 +42,10 @@ TEST(DpctOutput, VersionLineForms)
     DpctVersion v = parseDpctVersion("dpct --version\n\nIntel(R) DPC++ Compatibility Tool version 2024.2.0. "
                                      "Codebase:(55a3f03). clang version 19.0.0\r\n\r\n");
     EXPECT_TRUE(v.found);
-    EXPECT_EQ(v.version, "2024.2.0.");
+    EXPECT_EQ(v.version, "2024.2.0");
     EXPECT_EQ(v.codebase, "55a3f03");
     v = parseDpctVersion("\ndpct version 18.0.0. Codebase:(caf26f2f)\n");
-    EXPECT_EQ(v.version, "18.0.0.");
+    EXPECT_EQ(v.version, "18.0.0");
     EXPECT_EQ(v.codebase, "caf26f2f");
     v = parseDpctVersion("dpct version 21.0.0\n");
     EXPECT_TRUE(v.found);

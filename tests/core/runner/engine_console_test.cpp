@@ -111,7 +111,7 @@ struct Rig
         ASSERT_TRUE(engine.startUp(error)) << error;
         ASSERT_TRUE(pumpUntil([this] { return engine.startUpDone() && engine.phase() == RunPhase::Idle; }))
             << observer.text;
-        ASSERT_EQ(engine.dpctVersion(), "2024.2.0.");
+        ASSERT_EQ(engine.dpctVersion(), "2024.2.0");
     }
 
     std::mutex m;

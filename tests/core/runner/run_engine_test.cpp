@@ -67,9 +67,9 @@ TEST(RunEngine, StartUpWritesScriptThenVersionQueryAndEndsIdle)
     EXPECT_EQ(h.console.written[0], ". '/opt/intel/oneapi/setvars.sh'");
     EXPECT_EQ(h.console.written[1], "dpct --version");
     EXPECT_EQ(h.engine.prompt(), "tovalo> ");
-    EXPECT_EQ(h.engine.dpctVersion(), "2024.2.0.");
+    EXPECT_EQ(h.engine.dpctVersion(), "2024.2.0");
     EXPECT_EQ(h.engine.dpctCodebase(), "55a3f034");
-    EXPECT_EQ(h.obs.version, "2024.2.0.");
+    EXPECT_EQ(h.obs.version, "2024.2.0");
     const std::vector<RunPhase> expected = {RunPhase::AwaitPrompt,    RunPhase::SetvarsRequested,
                                             RunPhase::SetvarsRunning, RunPhase::VersionRequested,
                                             RunPhase::VersionRunning, RunPhase::Idle};
@@ -146,6 +146,25 @@ TEST(RunEngine, RunJudgesEachItemAndAdvances)
     EXPECT_EQ(h.obs.progressTotal, 4);
     EXPECT_EQ(h.engine.phase(), RunPhase::Idle);
     EXPECT_TRUE(h.engine.canStart());
+}
+
+// Relative paths of a list count from its folder: each command changes there first, on the same
+// line, so that one prompt ends both.
+TEST(RunEngine, EachCommandRunsInTheListFolder)
+{
+    for (const Dialect d : {Dialect::Cmd, Dialect::Sh}) {
+        Harness h(d);
+        h.startUp();
+        CDpctData item;
+        item.path = "cuda/a.cu";
+        ASSERT_TRUE(h.engine.start({&item}, d == Dialect::Cmd ? "C:\\my lists" : "/my lists"));
+        h.engine.processPending();
+        EXPECT_EQ(h.console.written.back(), d == Dialect::Cmd
+                                                ? R"(cd /d "C:\my lists" && dpct.exe "cuda/a.cu")"
+                                                : "cd '/my lists' && dpct 'cuda/a.cu'");
+        h.answer(kOk);
+        EXPECT_EQ(item.status, ItemStatus::ConvertedOk);
+    }
 }
 
 TEST(RunEngine, EmptyPathWritesEmptyLineAndFailsTheItem)

@@ -214,7 +214,9 @@ TEST(RunScheduler, OneConsoleOrOneOutRootIsTheSingleConsoleRun)
         }
         EXPECT_EQ(h.consoles.size(), 1u);
         EXPECT_TRUE(h.obs.lines.empty());
-        EXPECT_NE(h.obs.text.find(prompt(0) + "dpct --out-root="), std::string::npos) << h.obs.text;
+        // Every command runs in the run's folder.
+        EXPECT_NE(h.obs.text.find(prompt(0) + "cd '/work' && dpct --out-root="), std::string::npos)
+            << h.obs.text;
         EXPECT_EQ(h.obs.advances, (std::vector<bool>{true, true, false}));
         EXPECT_EQ(h.sched.phase(), RunPhase::Idle);
     }
@@ -236,7 +238,7 @@ TEST(RunScheduler, PauseLetsRunningItemsFinishAndStartsNothingNew)
     EXPECT_EQ(h.item("a").status, ItemStatus::ConvertedOk);
     EXPECT_EQ(h.item("c").status, ItemStatus::Waiting);
     EXPECT_EQ(h.converting(), (std::vector<std::string>{"b"}));
-    EXPECT_EQ(h.consoles[0]->written.back(), "dpct --out-root='/o/a' '/src/a.cu'");
+    EXPECT_EQ(h.consoles[0]->written.back(), "cd '/work' && dpct --out-root='/o/a' '/src/a.cu'");
     h.sched.togglePause();
     h.pump();
     EXPECT_EQ(h.converting(), (std::vector<std::string>{"b", "c"}));
