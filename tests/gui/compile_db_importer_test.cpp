@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -163,7 +164,7 @@ void TestCompileDbImporter::malformedDatabaseSaysWhereAndAddsNothing()
     const QString text = DialogSeam::last().text;
     QVERIFY2(text.startsWith(QDir::toNativeSeparators(path)), qPrintable(text));
     // Line 3, column 11: where the colon is missing.
-    QVERIFY2(text.contains(QLatin1String(" 3")) && text.contains(QLatin1String("11")), qPrintable(text));
+    QVERIFY2(text.contains(QRegularExpression(QStringLiteral("(^|\\D)3\\D+11(\\D|$)"))), qPrintable(text));
     QCOMPARE(frame_->documentWindows().size(), 0);
 }
 

@@ -1,8 +1,8 @@
 #include "controls/definition_model.h"
 
 #include "base/file_io.h"
-#include "controls/dpct_tree_ctrl.h"
 #include "base/text.h"
+#include "controls/dpct_tree_ctrl.h"
 
 #include <algorithm>
 #include <numeric>
