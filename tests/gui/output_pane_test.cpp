@@ -40,6 +40,7 @@ private Q_SLOTS:
     void fixedWidthFontsAndSelectAll();
     void findBarFindsForwardBackwardAndWraps();
     void saveAsWritesTheWholeLog();
+    void resultLongOutputArrivesInPiecesAtTheTop();
 };
 
 void TestOutputPane::appendsArriveInOneBatchInOrder()
@@ -342,6 +343,32 @@ void TestOutputPane::saveAsWritesTheWholeLog()
     QVERIFY(!pane.saveAs());
     QCOMPARE(DialogSeam::last().kind, DialogSeam::Record::Kind::Message);
     QCOMPARE(DialogSeam::pendingAnswers(), 0);
+}
+
+void TestOutputPane::resultLongOutputArrivesInPiecesAtTheTop()
+{
+    // 20,000 lines (about 500 KB): the first piece is shown at once, the rest piece by piece,
+    // the caret stays at the start, and a new text cancels the pieces of the old one.
+    std::string big;
+    for (int i = 0; i < 20000; ++i)
+        big += "line " + std::to_string(i) + " of the output of one dpct run\n";
+    CDpctResultCtrl result;
+    result.show();
+    result.setText(big);
+    QVERIFY(result.pendingChars() > 0);
+    QVERIFY(result.log()->document()->characterCount() <= CDpctResultCtrl::kPieceChars + 1);
+    QVERIFY(result.log()->toPlainText().endsWith(QLatin1Char('\n'))); // a piece ends with a line
+    QTRY_COMPARE(result.pendingChars(), 0);
+    QCOMPARE(result.log()->toPlainText(), QString::fromStdString(big));
+    QCOMPARE(result.log()->textCursor().position(), 0);
+
+    result.setText(big);
+    result.setText("short");
+    QTRY_COMPARE(result.pendingChars(), 0);
+    QCOMPARE(result.text(), QStringLiteral("short"));
+
+    result.setText(big);
+    QCOMPARE(result.text(), QString::fromStdString(big)); // the whole text on request
 }
 
 QTEST_MAIN(TestOutputPane)

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QTimer;
 
 namespace tovalo {
 struct DpctDiagnostic;
@@ -26,9 +27,16 @@ public:
     /// Most bytes shown; of a longer output only the end is shown, after a marker line.
     static constexpr std::size_t kMaxShown = 1024 * 1024;
 
+    /// Of a longer text, the first this many characters are shown at once and the rest follows
+    /// in pieces of this size from the event loop, so that no single step holds the window long.
+    static constexpr qsizetype kPieceChars = 64 * 1024;
+
     /// Replaces the whole text with `utf8` and puts the caret at the start.
     void setText(std::string_view utf8);
-    QString text() const;
+    /// The whole text (pieces still to come are added first).
+    QString text();
+    /// Characters still to be added to the pane; 0 once the whole text is shown.
+    qsizetype pendingChars() const { return pending_.size() - pendingFrom_; }
     /// Shows the codes of `diagnostics` with their counts above the output ("DPCT1003 ×2,
     /// DPCT1049 ×1"), and how many more were `dropped` (printed beyond what an item keeps); the
     /// line is hidden for an item with none.
@@ -42,9 +50,14 @@ public:
 
 private:
     void showContextMenu(const QPoint& pos);
+    /// Adds the next piece of pending_ (all of it with `all`) at the end of the text.
+    void addPending(bool all);
 
     QPlainTextEdit* log_ = nullptr;
     QLabel* counts_ = nullptr;
+    QTimer* feed_ = nullptr;  ///< adds the next piece of pending_
+    QString pending_;         ///< text set but not yet in the pane, from pendingFrom_ on
+    qsizetype pendingFrom_ = 0;
 };
 
 } // namespace tovalo::gui
