@@ -55,8 +55,8 @@ private:
 
     QPlainTextEdit* log_ = nullptr;
     QLabel* counts_ = nullptr;
-    QTimer* feed_ = nullptr;  ///< adds the next piece of pending_
-    QString pending_;         ///< text set but not yet in the pane, from pendingFrom_ on
+    QTimer* feed_ = nullptr; ///< adds the next piece of pending_
+    QString pending_;        ///< text set but not yet in the pane, from pendingFrom_ on
     qsizetype pendingFrom_ = 0;
 };
 
