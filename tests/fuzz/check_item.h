@@ -55,6 +55,10 @@ inline bool intendedArgs(const CDpctData& item, Dialect d, std::vector<std::stri
     for (const OptionInfo& o : optionTable()) {
         if (!item.isOn(o.slot))
             continue;
+        // A choice whose value is none of its list's entries has nothing to pass: it is left out.
+        if ((o.argForm == ArgForm::Choice || o.argForm == ArgForm::ChoiceFirstChar) &&
+            item.choiceEntry(o.slot).empty())
+            continue;
         if (o.slot == kNoDryPattern || o.slot == kNoIncrementalMigration || o.slot == kOptimizeMigration) {
             if (groupDone)
                 continue;
