@@ -92,10 +92,14 @@ int cmdReport(const Args& args)
         return kExitUsage;
     }
     const ReportSummary s = summarizeResults(list);
-    out("Wrote " + output + ": " + std::to_string(s.items) + " items, " + std::to_string(s.ok) + " ok, " +
-        std::to_string(s.ng) + " ng, " + std::to_string(s.syntaxErrors) + " syntax errors, " +
-        std::to_string(s.notConverted) + " not converted, " + std::to_string(s.diagnostics) +
-        " diagnostics\n");
+    // "1 item", "2 items": the line is read by people, in English.
+    const auto counted = [](std::size_t n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    out("Wrote " + output + ": " + counted(s.items, "item", "items") + ", " + std::to_string(s.ok) + " ok, " +
+        std::to_string(s.ng) + " failed, " + counted(s.syntaxErrors, "syntax error", "syntax errors") + ", " +
+        std::to_string(s.notConverted) + " not converted, " +
+        counted(s.diagnostics, "diagnostic", "diagnostics") + "\n");
     return kExitOk;
 }
 

@@ -71,7 +71,7 @@ check "re-run of the failed items" "$?" 1
 "$cli" report "$work/results.json" -o "$work/report.html" --title "Solver <migration> & co" > "$work/report.out" 2> "$work/report.err"
 check "report exit" "$?" 0
 check "report summary" "$(cat "$work/report.out")" \
-  "Wrote $work/report.html: 13 items, 7 ok, 3 ng, 1 syntax errors, 2 not converted, 35 diagnostics"
+  "Wrote $work/report.html: 13 items, 7 ok, 3 failed, 1 syntax error, 2 not converted, 35 diagnostics"
 page=$work/report.html
 grep -q '^<!DOCTYPE html>' "$page" || fail "not an HTML page"
 grep -q '<title>Solver &lt;migration&gt; &amp; co</title>' "$page" || fail "title not escaped"
