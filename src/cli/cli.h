@@ -9,6 +9,7 @@
 
 namespace tovalo {
 class CDpctData;
+struct OptionSetting;
 struct OutRootConflict;
 } // namespace tovalo
 
@@ -51,6 +52,8 @@ struct ArgOption
 
 /// A switch (an option without a value) that sets `flag`.
 ArgOption switchOption(std::string_view name, std::string_view alias, bool& flag);
+/// `--option NAME=VALUE` or `--option NAME` (an option switched on), added to `settings`.
+ArgOption optionSettingOption(std::vector<OptionSetting>& settings);
 
 /// Reads the arguments of subcommand `command`: the options of `options` and one FILE, the
 /// `fileKind` (named in the message when it is missing). The first problem (an unknown option,

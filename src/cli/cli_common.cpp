@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "data/option_setting.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -58,6 +59,20 @@ ArgOption switchOption(std::string_view name, std::string_view alias, bool& flag
     return {name, alias, false, [&flag](const std::string*) {
                 flag = true;
                 return std::string();
+            }};
+}
+
+ArgOption optionSettingOption(std::vector<OptionSetting>& settings)
+{
+    return {"--option", {}, true, [&settings](const std::string* v) -> std::string {
+                if (!v)
+                    return "--option needs NAME=VALUE or NAME";
+                OptionSetting s;
+                std::string problem;
+                if (!parseOptionSetting(*v, s, problem))
+                    return "--option " + *v + ": " + problem;
+                settings.push_back(std::move(s));
+                return {};
             }};
 }
 

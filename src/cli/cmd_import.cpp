@@ -52,19 +52,7 @@ int cmdImport(const Args& args)
          }},
         {"--in-root", {}, true, folderValue(settings.inRoot, "--in-root")},
         {"--out-root", {}, true, folderValue(settings.outRoot, "--out-root")},
-        {"--option",
-         {},
-         true,
-         [&settings](const std::string* v) -> std::string {
-             if (!v)
-                 return "--option needs NAME=VALUE or NAME";
-             OptionSetting s;
-             std::string problem;
-             if (!parseOptionSetting(*v, s, problem))
-                 return "--option " + *v + ": " + problem;
-             settings.options.push_back(std::move(s));
-             return {};
-         }},
+        optionSettingOption(settings.options),
         switchOption("--all", {}, settings.allEntries),
     };
     if (const int usage = parseArguments("import", args, options, database, "compilation database");

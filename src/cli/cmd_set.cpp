@@ -48,19 +48,7 @@ int cmdSet(const Args& args)
              only.push_back(*v);
              return {};
          }},
-        {"--option",
-         {},
-         true,
-         [&changes](const std::string* v) -> std::string {
-             if (!v)
-                 return "--option needs NAME=VALUE or NAME";
-             OptionSetting s;
-             std::string problem;
-             if (!parseOptionSetting(*v, s, problem))
-                 return "--option " + *v + ": " + problem;
-             changes.push_back(std::move(s));
-             return {};
-         }},
+        optionSettingOption(changes),
         {"--off",
          {},
          true,
