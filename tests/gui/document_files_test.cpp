@@ -31,19 +31,8 @@ using namespace tovalo;
 using namespace tovalo::gui;
 using testing_gui::closeSettled;
 using testing_gui::Sandbox;
+using testing_gui::touch;
 using testing_gui::whenModal;
-
-namespace {
-
-void touch(const QString& path)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("__global__ void k() {}\n");
-}
-
-} // namespace
 
 class TestDocumentFiles : public QObject
 {

@@ -66,6 +66,9 @@ int childProcessCount();
 /// The whole file; empty when it cannot be read.
 QByteArray readAll(const QString& path);
 
+/// Writes a small CUDA source at `path`, making its folders (fails the test when it cannot).
+void touch(const QString& path);
+
 /// A closed window goes through a deferred deletion: carries out the pending ones, so that a
 /// count of the windows afterwards tells whether the close went through.
 void closeSettled();
