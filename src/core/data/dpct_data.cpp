@@ -101,10 +101,21 @@ void CDpctData::setText(int slot, std::string value)
 
 void CDpctData::takeOptionsForNextAdd(const CDpctData& added)
 {
-    *this = added;
+    copyOptionsOf(added);
     kind = ItemKind::File;
     path.clear();
     includeSubdirs = false;
+}
+
+void CDpctData::copyOptionsOf(const CDpctData& from)
+{
+    kind = from.kind;
+    path = from.path;
+    includeSubdirs = from.includeSubdirs;
+    enabled = from.enabled;
+    changed = from.changed;
+    choices_ = from.choices_;
+    texts_ = from.texts_;
     status = ItemStatus::None;
     exitCode = 0;
     resultText.clear();

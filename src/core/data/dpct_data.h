@@ -96,6 +96,11 @@ public:
     /// the next add.
     void takeOptionsForNextAdd(const CDpctData& added);
 
+    /// Copies what the item is (kind, path, includeSubdirs, options and their changed marks) from
+    /// `from` and clears the results of a run: an item's output can be tens of megabytes that a
+    /// view of its options has no use for.
+    void copyOptionsOf(const CDpctData& from);
+
 private:
     // Only the texts that are not empty, in field order (so equal records compare equal): most
     // items carry two or three of the eleven, and a list may hold hundreds of thousands.

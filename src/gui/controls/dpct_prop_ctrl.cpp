@@ -196,7 +196,7 @@ QString CDpctPropCtrl::descriptionText() const
 void CDpctPropCtrl::Fill(const CDpctData* item)
 {
     if (item)
-        shown_ = *item;
+        shown_.copyOptionsOf(*item); // not its output: that can be tens of megabytes
     else
         shown_.reset();
 
