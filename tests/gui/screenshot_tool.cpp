@@ -60,6 +60,7 @@
 #include "ui/tool_option_prop.h"
 
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 #include <QAction>
@@ -116,6 +117,14 @@ int main(int argc, char** argv)
 {
     FirstPaint firstPaint;
     firstPaint.clock.start();
+    // Started on its own (not from screenshots.sh or measure.sh, which give a settings folder for
+    // all their calls), the tool keeps its settings in a folder of its own, so that tools running
+    // at the same time never read each other's.
+    std::unique_ptr<QTemporaryDir> ownConfig;
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
+        ownConfig = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", ownConfig->path().toLocal8Bit());
+    }
     QApplication qapp(argc, argv);
     QStringList args = QApplication::arguments();
     args.removeFirst();
@@ -292,7 +301,7 @@ int main(int argc, char** argv)
     StartOptions startOptions;
     startOptions.files = files;
     startOptions.demoToolkit = QStringLiteral(TOVALO_SIM_TOOLKIT_DIR);
-    startOptions.instanceKey = QStringLiteral("tovalo-shot");
+    startOptions.instanceKey = QStringLiteral("tovalo-shot-%1").arg(QCoreApplication::applicationPid());
     if (!app.initInstance(startOptions))
         return 1;
     CMainFrame* frame = app.mainFrame();

@@ -26,7 +26,19 @@ src=$(winpath "$work/src dir")
 out=$(winpath "$work/out dir")
 printf '[Common]\r\n\r\n[%s\\vec add.cu]\r\n--comments\r\n--format-style=custom\r\n--in-root="%s"\r\n--out-root="%s"\r\n--suppress-warnings=1001,1002\r\n--assume-nd-range-dim=3\r\n--output-file=log.txt\r\n--usm-level=none\r\n' \
   "$src" "$src" "$out" > "$work/list.txt"
-line=$(cd "$work" && "$WINE" "$TOVALO_CLI" commands --dialect cmd list.txt | tr -d '\r')
+# tovalo-cli's own exit status and stderr go into the failure message. A wine process that
+# printed nothing at all (seen once on a freshly made prefix) is asked once more, and the log says so.
+cli_commands() {
+  (cd "$work" && "$WINE" "$TOVALO_CLI" commands --dialect cmd "$1" 2>"$work/cli.err") | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
+line=$(cli_commands list.txt); status=$?
+if [ -z "$line" ] && [ ! -s "$work/cli.err" ]; then
+  echo "note: tovalo-cli.exe printed nothing (status $status); running it once more" >&2
+  sleep 2
+  line=$(cli_commands list.txt); status=$?
+fi
+[ "$status" -eq 0 ] || fail "tovalo-cli commands exit status $status: $(cat "$work/cli.err")"
 expect_has "tovalo-cli gives a cmd line" 'dpct.exe --assume-nd-range-dim=3 --comments' "$line"
 
 toolkit=$(winpath "$SIM_TOOLKIT")

@@ -12,6 +12,7 @@
 
 #include "dpct_output.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,11 @@ namespace tovalo {
 class CommandOutput
 {
 public:
+    CommandOutput();
+    ~CommandOutput();
+    CommandOutput(CommandOutput&&) noexcept;
+    CommandOutput& operator=(CommandOutput&&) noexcept;
+
     /// The prompt to watch for; empty = none (the prompt is then never seen). The text held so
     /// far is looked at again for the new prompt.
     void setPrompt(std::string_view prompt);
@@ -65,7 +71,13 @@ private:
     void scan(std::size_t from);
     bool isPrompt(std::string_view line, std::optional<int>* status) const;
     void keep(std::vector<DpctDiagnostic>& into, DpctDiagnostic&& d);
+    void makeRoomFor(std::size_t bytes);
+    void dropGrowth();
 
+    // A large text grows into a buffer that a worker thread has prepared: the thread that
+    // appends never copies tens of megabytes at once when the text outgrows its buffer.
+    class Growth;
+    std::unique_ptr<Growth> growth_;
     std::string text_;
     std::string prompt_;                       ///< the fixed prompt, or a form's `before`
     std::string promptAfter_;                  ///< a form's `after`

@@ -249,34 +249,64 @@ void COutputPane::enqueue(std::string_view utf8, int tag)
 {
     if (utf8.empty())
         return;
+    // Text that would be dropped at once is never copied, decoded nor put into the view: the
+    // queue keeps only its newest capacity, from a line start.
+    const std::size_t cap = static_cast<std::size_t>(capacity_);
+    if (utf8.size() > cap) {
+        std::size_t from = utf8.size() - cap;
+        const std::size_t eol = utf8.find('\n', from);
+        if (eol != std::string_view::npos && eol - from < 4096)
+            from = eol + 1;
+        from = utf8BoundaryAfter(utf8, from);
+        dropQueuedBefore(pending_.size());
+        dropped_ += static_cast<qint64>(from);
+        restart_ = true;
+        utf8.remove_prefix(from);
+    } else if (pending_.size() - head_ + utf8.size() > cap) {
+        std::size_t from = pending_.size() + utf8.size() - cap;
+        const std::size_t eol = pending_.find('\n', from);
+        if (eol != std::string::npos && eol - from < 4096)
+            from = eol + 1;
+        dropQueuedBefore(utf8BoundaryAfter(pending_, from));
+    }
+    // The queue never grows by copying itself while a burst arrives: what was shown is let go
+    // first, and a queue past a megabyte gets room for all the pane keeps at once (room that is
+    // never written costs no memory).
+    if (pending_.size() + utf8.size() > pending_.capacity()) {
+        compactQueue();
+        if (pending_.size() + utf8.size() > (1u << 20))
+            pending_.reserve(std::max(pending_.size() + utf8.size(), cap + (1u << 20)));
+    }
     pending_.append(utf8);
     if (!segments_.empty() && segments_.back().tag == tag)
         segments_.back().end = pending_.size();
     else
         segments_.push_back({pending_.size(), tag});
-    // Text that would be dropped at once is never decoded nor put into the view: the queue
-    // keeps only its newest capacity, from a line start.
-    const std::size_t cap = static_cast<std::size_t>(capacity_);
-    if (pending_.size() - head_ > cap) {
-        std::size_t from = pending_.size() - cap;
-        const std::size_t eol = pending_.find('\n', from);
-        if (eol != std::string::npos && eol - from < 4096)
-            from = eol + 1;
-        from = utf8BoundaryAfter(pending_, from);
-        dropped_ += static_cast<qint64>(from - head_);
-        head_ = from;
-        restart_ = true;
-        std::erase_if(segments_, [this](const Segment& g) { return g.end <= head_; });
-    }
     // Forget what was shown or dropped once it is the larger part of the buffer.
-    if (head_ > (1u << 20) && head_ > pending_.size() / 2) {
-        for (Segment& g : segments_)
-            g.end -= head_;
-        pending_.erase(0, head_);
-        head_ = 0;
-    }
+    if (head_ > (1u << 20) && head_ > pending_.size() / 2)
+        compactQueue();
     if (!timer_.isActive())
         timer_.start(kBatchIntervalMs);
+}
+
+void COutputPane::dropQueuedBefore(std::size_t from)
+{
+    if (from <= head_)
+        return;
+    dropped_ += static_cast<qint64>(from - head_);
+    head_ = from;
+    restart_ = true;
+    std::erase_if(segments_, [this](const Segment& g) { return g.end <= head_; });
+}
+
+void COutputPane::compactQueue()
+{
+    if (head_ == 0)
+        return;
+    for (Segment& g : segments_)
+        g.end -= head_;
+    pending_.erase(0, head_);
+    head_ = 0;
 }
 
 void COutputPane::flushAll()

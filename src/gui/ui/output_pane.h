@@ -104,6 +104,8 @@ private:
     };
     void enqueue(std::string_view utf8, int tag);
     /// Gives the lines of a batch just inserted from block `firstBlock` on their tags.
+    void dropQueuedBefore(std::size_t from);
+    void compactQueue();
     void tagBlocks(int firstBlock, std::size_t from, std::size_t to);
     void flushBatch();
     void trimFront();
@@ -126,7 +128,10 @@ private:
     bool followTail_ = true; ///< the view stays at the end until the user scrolls away
     bool adjusting_ = false; ///< scroll changes come from our own appends, not the user
     bool restart_ = false;   ///< the queue alone overflowed: the view starts anew with a marker
-    qsizetype capacity_ = 20 * 1024 * 1024;
+    // About 50,000 lines of dpct's output. Text removed from the front of a text document stays
+    // in its buffer until the document copies what is left into a new one, so each trim costs a
+    // copy of everything kept: the cap keeps that copy within a few milliseconds.
+    qsizetype capacity_ = 4 * 1024 * 1024;
     qsizetype chunk_ = 256 * 1024;
     qint64 dropped_ = 0;
     qint64 longestBatchMs_ = 0;

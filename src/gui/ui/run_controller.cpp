@@ -369,9 +369,16 @@ void RunController::consoleLines(int console, const CDpctData* item, std::string
 
 std::string RunController::promptsShown(std::string_view text, std::string& held) const
 {
-    std::string in = std::move(held);
-    held.clear();
-    in.append(text);
+    // Text held back from the last call goes first; usually there is none and the text is read
+    // where it is.
+    std::string joined;
+    std::string_view in = text;
+    if (!held.empty()) {
+        joined = std::move(held);
+        held.clear();
+        joined.append(text);
+        in = joined;
+    }
     std::string out;
     out.reserve(in.size());
     std::size_t pos = 0;
@@ -379,7 +386,7 @@ std::string RunController::promptsShown(std::string_view text, std::string& held
         const std::size_t open = in.find('[', pos);
         if (open == std::string::npos)
             break;
-        out.append(in, pos, open - pos);
+        out.append(in.substr(pos, open - pos));
         pos = open;
         bool replaced = false;
         bool partial = false;
@@ -387,7 +394,7 @@ std::string RunController::promptsShown(std::string_view text, std::string& held
             const PromptForm form = console->promptForm();
             if (form.before.empty())
                 continue;
-            const std::string_view rest = std::string_view(in).substr(open);
+            const std::string_view rest = in.substr(open);
             if (rest.size() < form.before.size()) {
                 partial = partial || form.before.starts_with(rest);
                 continue;
@@ -413,13 +420,13 @@ std::string RunController::promptsShown(std::string_view text, std::string& held
             continue;
         if (partial) {
             // The rest may become a prompt with the next text.
-            held = in.substr(open);
+            held = std::string(in.substr(open));
             return out;
         }
         out += '[';
         ++pos;
     }
-    out.append(in, pos, std::string::npos);
+    out.append(in.substr(pos));
     return out;
 }
 

@@ -171,3 +171,35 @@ TEST(CommandOutput, PromptFormCarriesTheExitStatusAndOnlyItsWholeLineCounts)
     EXPECT_TRUE(out.promptSeen());
     EXPECT_FALSE(out.promptStatus().has_value());
 }
+
+// A text of tens of megabytes outgrows its buffer several times while it arrives; the buffers
+// prepared beside it must hold every byte in order, whether the command ends, the text is
+// cleared half-way (a prepared buffer dropped) or the prompt changes (the text looked at again).
+TEST(CommandOutput, LargeTextKeepsEveryByteAcrossItsBuffers)
+{
+    std::string line = "/src/big.cu:1:1: warning: DPCT1000:0: " + std::string(60, 'x') + " line 0000000\n";
+    std::string whole;
+    CommandOutput out;
+    out.setPrompt(kPrompt);
+    for (int i = 0; i < 120000; ++i) {
+        const std::string number = std::to_string(i);
+        line.replace(line.size() - 1 - number.size(), number.size(), number);
+        whole += line;
+        out.append(line);
+        if (i == 30000) { // a prepared buffer is under way: dropped with the text
+            out.clear();
+            whole.clear();
+        }
+        if (i == 60000)
+            out.setPrompt("other> ");
+    }
+    out.setPrompt(kPrompt);
+    whole += "Processed 1 file(s)\n";
+    out.append("Processed 1 file(s)\n");
+    out.append(kPrompt);
+    EXPECT_TRUE(out.promptSeen());
+    EXPECT_EQ(out.diagnostics().size(), CDpctData::kMaxKeptDiagnostics);
+    const std::string before = out.takeTextBeforePrompt();
+    ASSERT_EQ(before.size(), whole.size());
+    EXPECT_TRUE(before == whole);
+}
