@@ -3,6 +3,7 @@
 
 #include "app/language_pack.h"
 #include "base/path_text.h"
+#include "controls/copyright_link.h"
 #include "controls/dpct_prop_ctrl.h"
 #include "controls/list_colors.h"
 #include "data/option_table.h"
@@ -22,6 +23,7 @@
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
 #include "ui/run_controller.h"
+#include "ui/window_looks.h"
 
 #include <set>
 
@@ -785,6 +787,20 @@ void TestMainFrame::everyLookIsReadable()
                       readableOn(automatic.resolve(slot, p), under), under);
         check(id + QStringLiteral(" header"), readableOn(p.color(QPalette::WindowText), ListBands::header()),
               ListBands::header());
+        // The document tabs, active and inactive, in every tab style: the look's text, and each
+        // colour of the cycle that gives every tab its own.
+        check(id + QStringLiteral(" tabs"), p.color(QPalette::WindowText), tabBackgrounds(p));
+        for (int tab = 0; tab < 5; ++tab)
+            check(id + QStringLiteral(" tab %1").arg(tab), tabCycleColor(tab, p), tabBackgrounds(p));
+        // The about box's copyright link in each of its states.
+        CCopyrightLink link;
+        link.setPalette(p);
+        check(id + QStringLiteral(" link"), link.textColor(), {p.color(QPalette::Window)});
+        link.setDown(true);
+        check(id + QStringLiteral(" pressed link"), link.textColor(), {p.color(QPalette::Window)});
+        link.setDown(false);
+        link.setVisited(true);
+        check(id + QStringLiteral(" followed link"), link.textColor(), {p.color(QPalette::Window)});
     }
     // In the black look the list's selection and header are light: their text must be dark.
     const QPalette& black = lookById(212).palette;
