@@ -2449,6 +2449,18 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <source>Choose a Folder</source>
         <translation>选择文件夹</translation>
     </message>
+    <message>
+        <source>Choose the compilation database</source>
+        <translation>选择编译数据库</translation>
+    </message>
+    <message>
+        <source>Choose the in-root folder</source>
+        <translation>选择 --in-root 文件夹</translation>
+    </message>
+    <message>
+        <source>Choose the out-root folder</source>
+        <translation>选择 --out-root 文件夹</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CompileDbImporter</name>

@@ -2466,6 +2466,18 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <source>Choose a Folder</source>
         <translation>Choose a Folder</translation>
     </message>
+    <message>
+        <source>Choose the compilation database</source>
+        <translation>Choose the compilation database</translation>
+    </message>
+    <message>
+        <source>Choose the in-root folder</source>
+        <translation>Choose the in-root folder</translation>
+    </message>
+    <message>
+        <source>Choose the out-root folder</source>
+        <translation>Choose the out-root folder</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CompileDbImporter</name>

@@ -2449,6 +2449,18 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <source>Choose a Folder</source>
         <translation>フォルダーの選択</translation>
     </message>
+    <message>
+        <source>Choose the compilation database</source>
+        <translation>コンパイル データベースを選択</translation>
+    </message>
+    <message>
+        <source>Choose the in-root folder</source>
+        <translation>--in-root のフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Choose the out-root folder</source>
+        <translation>--out-root のフォルダーを選択</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CompileDbImporter</name>

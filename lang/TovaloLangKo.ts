@@ -2449,6 +2449,18 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <source>Choose a Folder</source>
         <translation>폴더 선택</translation>
     </message>
+    <message>
+        <source>Choose the compilation database</source>
+        <translation>컴파일 데이터베이스 선택</translation>
+    </message>
+    <message>
+        <source>Choose the in-root folder</source>
+        <translation>--in-root 폴더 선택</translation>
+    </message>
+    <message>
+        <source>Choose the out-root folder</source>
+        <translation>--out-root 폴더 선택</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CompileDbImporter</name>

@@ -2456,6 +2456,18 @@ Give them the same options, another --out-root, or --no-incremental-migration. R
         <source>Choose a Folder</source>
         <translation>選擇資料夾</translation>
     </message>
+    <message>
+        <source>Choose the compilation database</source>
+        <translation>選擇編譯資料庫</translation>
+    </message>
+    <message>
+        <source>Choose the in-root folder</source>
+        <translation>選擇 --in-root 資料夾</translation>
+    </message>
+    <message>
+        <source>Choose the out-root folder</source>
+        <translation>選擇 --out-root 資料夾</translation>
+    </message>
 </context>
 <context>
     <name>tovalo::gui::CompileDbImporter</name>

@@ -9,8 +9,10 @@
 #include "ui/command_ids.h"
 #include "ui/compile_db_importer.h"
 #include "ui/core_messages.h"
+#include "ui/import_db_dialog.h"
 #include "ui/main_frame.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -38,6 +40,7 @@ private Q_SLOTS:
     void importOpensANewListAndTellsTheSummary();
     void importJoinsTheActiveListOnce();
     void malformedDatabaseSaysWhereAndAddsNothing();
+    void browseButtonsSayWhatTheyChoose();
 
 private:
     /// A database in the sandbox: a.cu twice (other flags), b.cu, a C++ file and a missing c.cu.
@@ -166,6 +169,25 @@ void TestCompileDbImporter::malformedDatabaseSaysWhereAndAddsNothing()
     // Line 3, column 11: where the colon is missing.
     QVERIFY2(text.contains(QRegularExpression(QStringLiteral("(^|\\D)3\\D+11(\\D|$)"))), qPrintable(text));
     QCOMPARE(frame_->documentWindows().size(), 0);
+}
+
+void TestCompileDbImporter::browseButtonsSayWhatTheyChoose()
+{
+    // The "..." buttons: a screen reader and the tool tip name what each one chooses.
+    ImportDbDialog dialog{QString(), QString()};
+    QStringList names;
+    for (const char* id : {"browseDatabase", "browseInRoot", "browseOutRoot"}) {
+        auto* button = dialog.findChild<QPushButton*>(QLatin1String(id));
+        QVERIFY(button);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(a);
+        const QString name = a->text(QAccessible::Name);
+        QVERIFY2(name.size() > 3 && !name.contains(QLatin1String("...")), qPrintable(name));
+        QCOMPARE(button->toolTip(), name);
+        names << name;
+    }
+    names.removeDuplicates();
+    QCOMPARE(names.size(), 3);
 }
 
 QTEST_MAIN(TestCompileDbImporter)

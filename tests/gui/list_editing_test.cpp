@@ -7,6 +7,7 @@
 #include "controls/dpct_prop_ctrl.h"
 #include "controls/dpct_tree_ctrl.h"
 #include "data/dpct_data.h"
+#include "data/option_table.h"
 #include "dialog_test_support.h"
 #include "gui_test_support.h"
 #include "settings/settings.h"
@@ -14,6 +15,7 @@
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/item_dialog/dpct_data_dlg.h"
+#include "ui/item_dialog/dpct_data_set_dlg.h"
 #include "ui/looks.h"
 #include "ui/main_frame.h"
 #include "ui/run_controller.h"
@@ -74,6 +76,7 @@ private Q_SLOTS:
     void nothingMovesOrUndoesDuringARun();
     void filterNarrowsTheList();
     void missingFilesAreMarked();
+    void itemDialogFindsRelativePathsBesideTheList();
     void aRunUnderTheFilterConvertsEveryItemInListOrder();
     void disabledFieldsLookDisabledInEveryLook();
 
@@ -394,6 +397,41 @@ void TestListEditing::missingFilesAreMarked()
     QVERIFY(doc->loadDefinition(doc->filePath(), error));
     QTRY_COMPARE(model->missingCount(), 1);
     QVERIFY(model->data(model->index(2), DefinitionModel::MissingRole).toBool());
+}
+
+void TestListEditing::itemDialogFindsRelativePathsBesideTheList()
+{
+    // A list in folder A naming src/a.cu with --in-root=sub, both relative to A; the program
+    // runs from another folder. The item dialog finds both, as the list's own check does.
+    const QDir a(sandbox_->file(QStringLiteral("A")));
+    QVERIFY(a.mkpath(QStringLiteral("sub")));
+    testing_gui::touch(a.filePath(QStringLiteral("src/a.cu")));
+    const QString list = a.filePath(QStringLiteral("list.txt"));
+    QFile file(list);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Common]\nVersion=01.00.00.00\nLastUpdate=2026/12/07\n\n[src/a.cu]\n--in-root=\"sub\"\n");
+    file.close();
+    QVERIFY(QDir(sandbox_->path()).mkpath(QStringLiteral("elsewhere")));
+    QDir::setCurrent(sandbox_->file(QStringLiteral("elsewhere")));
+    QVERIFY(frame_->openDefinition(list));
+    CChildFrame* doc = active();
+    QTRY_VERIFY(!doc->model()->isCheckingFiles());
+    QCOMPARE(doc->model()->missingCount(), 0);
+    doc->list()->selectRow(0);
+    Q_EMIT doc->list()->selectionMoved(0);
+
+    bool accepted = false;
+    whenModal([&accepted](QDialog* d) {
+        auto* dialog = qobject_cast<CDpctDataDlg*>(d);
+        QVERIFY(dialog);
+        QVERIFY2(!dialog->fileEdit()->textColor().isValid(), qPrintable(dialog->fileEdit()->text()));
+        QVERIFY(!dialog->page()->edit(kInRoot)->textColor().isValid());
+        dialog->okButton()->click(); // refused (with a message) if either path were not found
+        accepted = dialog->result() == QDialog::Accepted;
+    });
+    action(cmd::UpdateItem)->trigger();
+    QVERIFY(accepted);
+    QCOMPARE(doc->document().item(0)->text(kInRoot), std::string("sub"));
 }
 
 void TestListEditing::aRunUnderTheFilterConvertsEveryItemInListOrder()

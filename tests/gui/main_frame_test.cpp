@@ -1,9 +1,12 @@
 // The main window without a run: menus and accelerators, opening files (dialog, recent list,
 // drag and drop), looks and tab settings, and closing with its questions.
 
+#include "app/language_pack.h"
 #include "base/path_text.h"
+#include "controls/copyright_link.h"
 #include "controls/dpct_prop_ctrl.h"
 #include "controls/list_colors.h"
+#include "data/option_table.h"
 #include "dialog_test_support.h"
 #include "gui_test_support.h"
 #include "settings/settings.h"
@@ -20,6 +23,7 @@
 #include "ui/message_box.h"
 #include "ui/output_pane.h"
 #include "ui/run_controller.h"
+#include "ui/window_looks.h"
 
 #include <set>
 
@@ -103,7 +107,7 @@ private Q_SLOTS:
     void choosersStartBesideTheDefinitionFile();
     void helpMenuOpensTheGuideAndDpctDocs();
     void everyLookIsReadable();
-    void optionGridKeepsRoomForValues();
+    void optionGridShowsWholeNames();
 };
 
 void TestMainFrame::initTestCase()
@@ -783,6 +787,20 @@ void TestMainFrame::everyLookIsReadable()
                       readableOn(automatic.resolve(slot, p), under), under);
         check(id + QStringLiteral(" header"), readableOn(p.color(QPalette::WindowText), ListBands::header()),
               ListBands::header());
+        // The document tabs, active and inactive, in every tab style: the look's text, and each
+        // colour of the cycle that gives every tab its own.
+        check(id + QStringLiteral(" tabs"), p.color(QPalette::WindowText), tabBackgrounds(p));
+        for (int tab = 0; tab < 5; ++tab)
+            check(id + QStringLiteral(" tab %1").arg(tab), tabCycleColor(tab, p), tabBackgrounds(p));
+        // The about box's copyright link in each of its states.
+        CCopyrightLink link;
+        link.setPalette(p);
+        check(id + QStringLiteral(" link"), link.textColor(), {p.color(QPalette::Window)});
+        link.setDown(true);
+        check(id + QStringLiteral(" pressed link"), link.textColor(), {p.color(QPalette::Window)});
+        link.setDown(false);
+        link.setVisited(true);
+        check(id + QStringLiteral(" followed link"), link.textColor(), {p.color(QPalette::Window)});
     }
     // In the black look the list's selection and header are light: their text must be dark.
     const QPalette& black = lookById(212).palette;
@@ -813,19 +831,50 @@ void TestMainFrame::everyLookIsReadable()
     frame_->applyLook(214);
 }
 
-void TestMainFrame::optionGridKeepsRoomForValues()
+void TestMainFrame::optionGridShowsWholeNames()
 {
+    // At the main window's first size and the panes' first proportions no option name is cut, in
+    // Japanese and in English, and the values keep room for about twelve characters.
     frame_->newDocumentWindow();
     auto* grid = frame_->activeDocument()->findChild<CDpctPropCtrl*>();
     QVERIFY(grid);
-    for (int width : {160, 260, 600}) {
+    QTreeWidget* tree = grid->grid();
+    const int margin = tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1;
+    const auto whole = [&](int slot) {
+        QTreeWidgetItem* r = grid->row(slot);
+        QTreeWidgetItem* group = r->parent();
+        const QModelIndex cell = tree->model()->index(
+            group->indexOfChild(r), 0, tree->model()->index(tree->indexOfTopLevelItem(group), 0));
+        const int text = QFontMetrics(r->font(0)).horizontalAdvance(r->text(0)) + 2 * margin;
+        return text <= tree->visualRect(cell).width();
+    };
+    LanguagePack english;
+    for (const int language : {0, 1}) {
+        if (language == 1) {
+            QVERIFY(english.load(1));
+            QTRY_COMPARE(grid->row(kSlotDirName)->text(0), QStringLiteral("Directory name"));
+        }
+        QTRY_VERIFY(tree->viewport()->width() > 0);
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            QVERIFY2(whole(slot), qPrintable(grid->row(slot)->text(0)));
+            QVERIFY(grid->row(slot)->toolTip(0).isEmpty());
+        }
+        const int values = tree->viewport()->width() - tree->header()->sectionSize(0);
+        QVERIFY2(values >= 12 * tree->fontMetrics().averageCharWidth(), qPrintable(QString::number(values)));
+    }
+    // A pane too narrow for both: the names get the larger share, a cut name its tool tip.
+    QTreeWidgetItem* longest = grid->row(kAlwaysUseAsyncHandler);
+    for (const int width : {160, 260}) {
         grid->resize(width, 400);
         grid->fitColumns();
-        QTreeWidget* tree = grid->grid();
         const int total = tree->viewport()->width();
-        const int values = total - tree->header()->sectionSize(0);
-        QVERIFY2(values >= total * 2 / 5 - 1, qPrintable(QStringLiteral("%1 of %2").arg(values).arg(total)));
+        const int names = tree->header()->sectionSize(0);
+        QVERIFY2(names >= total * 3 / 5 && total - names >= total / 3,
+                 qPrintable(QStringLiteral("%1 of %2").arg(names).arg(total)));
+        QVERIFY(!whole(kAlwaysUseAsyncHandler));
+        QCOMPARE(longest->toolTip(0), longest->text(0));
     }
+    english.unload();
 }
 
 QTEST_MAIN(TestMainFrame)

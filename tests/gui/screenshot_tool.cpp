@@ -9,7 +9,8 @@
 //                                           the options sheet on its Common page (with the look
 //                                           list dropped down), on its colour page, or there
 //                                           with the colour palette dropped down
-//   tovalo-shot --tabs STYLE                three document windows as tabs of style 0 to 5
+//   tovalo-shot --tabs STYLE [--tab-colors] three document windows as tabs of style 0 to 5,
+//                                           optionally each tab in a colour of its own
 //   tovalo-shot --measure-startup           time from main() to the first painted main window
 //   tovalo-shot --burst BYTES               one item whose dpct prints BYTES of output: longest
 //                                           stall of the event loop and total time to show it
@@ -141,6 +142,7 @@ int main(int argc, char** argv)
     bool parallelDemo = false;
     QString options;
     int tabStyle = -1;
+    bool tabColors = false; // with --tabs: a colour per tab
     QString find;
     bool missingDemo = false;
     bool tipMissing = false;
@@ -173,6 +175,8 @@ int main(int argc, char** argv)
             options = args[++i];
         else if (args[i] == QStringLiteral("--tabs") && i + 1 < args.size())
             tabStyle = args[++i].toInt();
+        else if (args[i] == QStringLiteral("--tab-colors"))
+            tabColors = true;
         else if (args[i] == QStringLiteral("--measure-startup"))
             measureStartup = true;
         else if (args[i] == QStringLiteral("--find") && i + 1 < args.size())
@@ -567,6 +571,7 @@ int main(int argc, char** argv)
             app.settings().tabMode[kTabMdiOn] = 1;
             app.settings().tabMode[kTabStyle] = tabStyle;
             app.settings().tabMode[kTabActiveCloseButton] = 1;
+            app.settings().tabMode[kTabAutoColor] = tabColors ? 1 : 0;
             frame->applyTabSettings();
             std::printf("ready\n");
             std::fflush(stdout);

@@ -1,5 +1,7 @@
 #include "controls/copyright_link.h"
 
+#include "controls/list_colors.h"
+
 #include <algorithm>
 
 #include <QApplication>
@@ -33,11 +35,13 @@ void CCopyrightLink::setVisited(bool visited)
 
 QColor CCopyrightLink::textColor() const
 {
+    QColor state = kNormalColor;
     if (visited_)
-        return kVisitedColor;
-    if (isDown() || hasFocus())
-        return kActiveColor;
-    return kNormalColor;
+        state = kVisitedColor;
+    else if (isDown() || hasFocus())
+        state = kActiveColor;
+    // The state's hue, lighter or darker as the look needs, so that it reads on the window colour.
+    return readableOn(state, {palette().color(QPalette::Window)});
 }
 
 void CCopyrightLink::follow()

@@ -2,7 +2,8 @@
 // CCopyrightLink: the about box's notice line, drawn as a link. Its text is one line, vertically
 // centred, 2 pixels from the left edge, in its own font (the application's font, underlined and
 // one weight unit heavier). The text colour tells the state: a link already followed is dark
-// magenta, a pressed or focused one blue, any other cornflower blue. Clicking it (or Space while
+// magenta, a pressed or focused one blue, any other cornflower blue; each made lighter or darker
+// where the look's window colour needs it to be read (4.5:1). Clicking it (or Space while
 // it has the focus) opens its address, if it has one, and marks it followed.
 
 #include <QAbstractButton>

@@ -8,9 +8,11 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSplitter>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -97,6 +99,11 @@ CDpctPropCtrl::CDpctPropCtrl(QWidget* parent) : QWidget(parent)
     grid_->header()->setStretchLastSection(true);
     grid_->header()->setSectionResizeMode(0, QHeaderView::Interactive);
     grid_->viewport()->installEventFilter(this);
+    // The user may move the divider between names and values; the tool tips follow.
+    connect(grid_->header(), &QHeaderView::sectionResized, this, [this](int section) {
+        if (section == 0)
+            updateNameTips();
+    });
 
     auto* description = new QWidget(splitter);
     description->setObjectName(QStringLiteral("dpctPropDescription"));
@@ -217,6 +224,7 @@ void CDpctPropCtrl::Fill(const CDpctData* item)
         r->setForeground(0, ink);
         r->setForeground(kValueColumn, ink);
     }
+    updateNameTips();
     showDescription(grid_->currentItem());
 }
 
@@ -309,14 +317,63 @@ bool CDpctPropCtrl::isRowMarked(int slot) const
     return r && r->font(0).weight() >= QFont::Bold;
 }
 
+int CDpctPropCtrl::valueRoom() const
+{
+    // About twelve characters of the grid's font, with the cell's margins.
+    return grid_->fontMetrics().averageCharWidth() * 12 + 2 * cellMargin();
+}
+
+int CDpctPropCtrl::cellMargin() const
+{
+    return grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 1;
+}
+
+int CDpctPropCtrl::nameWidth(const QTreeWidgetItem* row, const QFont& font) const
+{
+    // The rows stand one level in, under their group.
+    return 2 * grid_->indentation() + 2 * cellMargin() + QFontMetrics(font).horizontalAdvance(row->text(0));
+}
+
 void CDpctPropCtrl::fitColumns()
 {
     const int width = grid_->viewport()->width();
     if (width <= 0)
         return;
-    const int names = static_cast<const QAbstractItemView*>(grid_)->sizeHintForColumn(0);
-    const int most = width - std::max(width * 2 / 5, 60);
-    grid_->header()->resizeSection(0, std::max(std::min(names, most), std::min(names, 40)));
+    // The names take what they need when the values keep their room; in a pane too narrow for
+    // both the names still get three fifths.
+    const int room = std::max(width - valueRoom(), width * 3 / 5);
+    grid_->header()->resizeSection(0, std::min(namesWidth(), room));
+    updateNameTips();
+}
+
+int CDpctPropCtrl::namesWidth() const
+{
+    // Each name drawn bold (as a changed option is), so that marking a row does not cut it.
+    int names = static_cast<const QAbstractItemView*>(grid_)->sizeHintForColumn(0);
+    for (const QTreeWidgetItem* r : rows_) {
+        if (!r)
+            continue;
+        QFont bold = r->font(0);
+        bold.setWeight(QFont::Bold);
+        names = std::max(names, nameWidth(r, bold));
+    }
+    return names;
+}
+
+int CDpctPropCtrl::preferredWidth() const
+{
+    return namesWidth() + valueRoom() + 2 * grid_->frameWidth() +
+           grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid_);
+}
+
+void CDpctPropCtrl::updateNameTips()
+{
+    // A name cut short shows in full as its tool tip.
+    const int column = grid_->header()->sectionSize(0);
+    for (QTreeWidgetItem* r : rows_) {
+        if (r) // all rows exist once the constructor has made them
+            r->setToolTip(0, nameWidth(r, r->font(0)) > column ? r->text(0) : QString());
+    }
 }
 
 bool CDpctPropCtrl::eventFilter(QObject* watched, QEvent* event)
@@ -329,11 +386,10 @@ bool CDpctPropCtrl::eventFilter(QObject* watched, QEvent* event)
 void CDpctPropCtrl::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange)
-        fitColumns();
     switch (event->type()) {
     case QEvent::LanguageChange:
         retranslate();
+        fitColumns();
         break;
     case QEvent::FontChange:
     case QEvent::PaletteChange: {
@@ -341,6 +397,7 @@ void CDpctPropCtrl::changeEvent(QEvent* event)
         updateFonts();
         const CDpctData copy = shown_;
         Fill(&copy);
+        fitColumns();
         break;
     }
     default:

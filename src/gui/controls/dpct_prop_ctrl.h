@@ -61,10 +61,16 @@ public:
     /// The description area's text (name line and description).
     QString descriptionText() const;
 
-    /// Shares the grid's width: the names take what they need, but never so much that the value
-    /// column has less than two fifths of the width (long names are cut with an ellipsis
-    /// instead; every cut text shows in full as its tool tip).
+    /// Shares the grid's width: the names take what the longest of them needs as long as the
+    /// values keep valueRoom(); a grid too narrow for both gives the names three fifths (long
+    /// names are cut with an ellipsis; every cut text shows in full as its tool tip).
     void fitColumns();
+    /// The width the value column keeps when it can: about twelve characters.
+    int valueRoom() const;
+    /// The width of the name column that shows every name uncut.
+    int namesWidth() const;
+    /// The width of the control that shows every name uncut and keeps valueRoom() for the values.
+    int preferredWidth() const;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -75,6 +81,12 @@ private:
     void retranslate();
     void showDescription(QTreeWidgetItem* item);
     void updateFonts();
+    /// The space a cell leaves on each side of its text.
+    int cellMargin() const;
+    /// The width of the name column that shows the name of `row` in `font` uncut.
+    int nameWidth(const QTreeWidgetItem* row, const QFont& font) const;
+    /// Gives the rows whose names the name column cuts their name as tool tip.
+    void updateNameTips();
 
     QTreeWidget* grid_ = nullptr;
     QTreeWidgetItem* fileGroup_ = nullptr;

@@ -238,12 +238,16 @@ void CChildFrame::updateFilterCount()
 
 void CChildFrame::setProportions()
 {
-    // Two thirds for the list, unless the user moved a divider before (remembered per mille).
+    // Two thirds for the list, unless the user moved a divider before (remembered per mille). By
+    // default the option grid gets more where its names and values need it, as long as the list
+    // keeps half.
     const int w = outer_->width();
     const int h = inner_->height();
     const int wide = settings_.window.listWidthShare > 0 ? settings_.window.listWidthShare : 667;
     const int high = settings_.window.listHeightShare > 0 ? settings_.window.listHeightShare : 667;
-    const int left = w * wide / 1000;
+    int left = w * wide / 1000;
+    if (settings_.window.listWidthShare <= 0)
+        left = std::max(w / 2, std::min(left, w - outer_->handleWidth() - prop_->preferredWidth()));
     const int top = h * high / 1000;
     outer_->setSizes({std::max(0, left), std::max(0, w - left)});
     inner_->setSizes({std::max(0, top), std::max(0, h - top)});

@@ -1,8 +1,9 @@
 #pragma once
 // CChildFrame: the document window. One open definition document with three panes: the item
 // list (CDpctTreeCtrl) above the result pane (CDpctResultCtrl) in the left column, and the option
-// grid (CDpctPropCtrl) in the right column. The left column takes 2/3 of the width and the list
-// 2/3 of the column's height.
+// grid (CDpctPropCtrl) in the right column. The left column takes 2/3 of the width (less where
+// the grid needs more to show its option names whole, down to half) and the list 2/3 of the
+// column's height.
 //
 // The window is built around one DefinitionDocument (the items, the file path and the modified
 // mark, reading and writing, the duplicate rule), which the list shows through a DefinitionModel.
@@ -72,7 +73,7 @@ public:
     DocumentCommandState commandState() const override;
     void run(const DocumentCommand& command) override;
 
-    /// Outer column 0 := width * 2 / 3, inner row 0 := height * 2 / 3.
+    /// Outer column 0 := width * 2 / 3 (or less, see above), inner row 0 := height * 2 / 3.
     void setProportions() override;
     /// The window text: the path or "Untitled", followed by " *" while modified.
     void updateTitle();

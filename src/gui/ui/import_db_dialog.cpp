@@ -79,6 +79,15 @@ void ImportDbDialog::retranslate()
     findChild<QLabel*>(QStringLiteral("labelDatabase"))->setText(tr("Compilation &database:"));
     findChild<QLabel*>(QStringLiteral("labelInRoot"))->setText(tr("&In-root (optional):"));
     findChild<QLabel*>(QStringLiteral("labelOutRoot"))->setText(tr("O&ut-root (optional):"));
+    // The browse buttons show only "...": their tips and accessible names say what each chooses.
+    const auto name = [this](const char* button, const QString& text) {
+        auto* b = findChild<QPushButton*>(QLatin1String(button));
+        b->setToolTip(text);
+        b->setAccessibleName(text);
+    };
+    name("browseDatabase", tr("Choose the compilation database"));
+    name("browseInRoot", tr("Choose the in-root folder"));
+    name("browseOutRoot", tr("Choose the out-root folder"));
     database_->setPlaceholderText(tr("compile_commands.json, or the folder that holds it"));
     inRoot_->setPlaceholderText(tr("the deepest folder that holds every imported source"));
     outRoot_->setPlaceholderText(tr("dpct_output beside the database"));

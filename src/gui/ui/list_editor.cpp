@@ -1,6 +1,7 @@
 #include "ui/list_editor.h"
 
 #include "base/path_text.h"
+#include "base/text.h"
 #include "controls/definition_model.h"
 #include "controls/dpct_tree_ctrl.h"
 #include "data/common_options.h"
@@ -45,6 +46,7 @@ void ListEditor::addItem()
     CDpctDataDlg dialog(
         CDpctDataDlg::Mode::Add, confirmed, &settings_.defaultItem,
         [this](std::string_view path) { return document_.contains(path); }, &folders_, window_);
+    dialog.setBaseFolder(folderOfFile(document_.path()));
     if (dialog.exec() != QDialog::Accepted)
         return;
 
@@ -99,6 +101,7 @@ void ListEditor::updateItem()
     const int row = selectedItemRow();
     CDpctData changed = *document_.item(row);
     CDpctDataDlg dialog(CDpctDataDlg::Mode::Update, changed, nullptr, {}, &folders_, window_);
+    dialog.setBaseFolder(folderOfFile(document_.path()));
     if (dialog.exec() != QDialog::Accepted)
         return;
     document_.update(row, changed);
@@ -114,6 +117,7 @@ void ListEditor::updateItems(const std::vector<int>& documentRows)
     for (const int r : documentRows)
         items.push_back(document_.item(r));
     CDpctDataDlg dialog(items, &folders_, window_);
+    dialog.setBaseFolder(folderOfFile(document_.path()));
     if (dialog.exec() != QDialog::Accepted || !dialog.touches().any())
         return;
     WaitCursor wait;

@@ -1,6 +1,7 @@
 #include "ui/window_looks.h"
 
 #include "app/app_settings.h"
+#include "controls/list_colors.h"
 #include "settings/settings.h"
 #include "ui/looks.h"
 #include "ui/wait_cursor.h"
@@ -58,6 +59,27 @@ QString tabStyleSheet(int style)
 
 } // namespace
 
+QList<QColor> tabBackgrounds(const QPalette& palette)
+{
+    const QColor window = palette.color(QPalette::Window);
+    const QColor button = palette.color(QPalette::Button);
+    return {window,
+            window.darker(115),
+            button,
+            button.lighter(110),
+            palette.color(QPalette::Light),
+            palette.color(QPalette::Midlight),
+            palette.color(QPalette::Base)};
+}
+
+QColor tabCycleColor(int index, const QPalette& palette)
+{
+    static const QColor cycle[] = {QColor(0x1f, 0x5f, 0xbf), QColor(0x2e, 0x8b, 0x57),
+                                   QColor(0xb8, 0x5c, 0x00), QColor(0x8b, 0x22, 0x8b),
+                                   QColor(0xb2, 0x22, 0x22)};
+    return readableOn(cycle[index % 5], tabBackgrounds(palette));
+}
+
 WindowLooks::WindowLooks(Settings& settings, SettingsStore& store, QMdiArea& area)
     : settings_(settings), store_(store), area_(area)
 {}
@@ -69,6 +91,7 @@ int WindowLooks::applyLook(int id)
         id = kDefaultLook;
     settings_.applicationLook = id;
     applyLookToApplication(id);
+    colourTabs();
     std::string error;
     saveSettings(store_, settings_, kSaveLook, error);
     return id;
@@ -95,17 +118,24 @@ void WindowLooks::applyTabSettings()
         // The flat style scrolls its tabs instead of squeezing them.
         tabs->setUsesScrollButtons(t[kTabStyle] == 4);
         tabs->setElideMode(t[kTabStyle] == 4 ? Qt::ElideNone : Qt::ElideRight);
-        // A colour per tab: a fixed cycle of distinct hues on the tab text.
-        static const QColor cycle[] = {QColor(0x1f, 0x5f, 0xbf), QColor(0x2e, 0x8b, 0x57),
-                                       QColor(0xb8, 0x5c, 0x00), QColor(0x8b, 0x22, 0x8b),
-                                       QColor(0xb2, 0x22, 0x22)};
-        for (int i = 0; i < tabs->count(); ++i)
-            tabs->setTabTextColor(i, t[kTabAutoColor] ? cycle[i % 5] : QColor());
     }
+    colourTabs();
     if (!t[kTabMdiOn]) {
         if (QMdiSubWindow* active = area_.activeSubWindow())
             active->showMaximized();
     }
+}
+
+void WindowLooks::colourTabs()
+{
+    QTabBar* tabs = area_.findChild<QTabBar*>();
+    if (!tabs)
+        return;
+    // Made readable on the colours of the look in force (the palette the tabs will be drawn with).
+    const QPalette& palette = lookById(settings_.applicationLook).palette;
+    const bool own = settings_.tabMode[kTabAutoColor] != 0;
+    for (int i = 0; i < tabs->count(); ++i)
+        tabs->setTabTextColor(i, own ? tabCycleColor(i, palette) : QColor());
 }
 
 } // namespace tovalo::gui

@@ -7,8 +7,12 @@
 // The main frame owns it and the document area; the settings record and its store belong to the
 // application and outlive both. A look's save failing is not told: the look stays applied.
 
+#include <QColor>
+#include <QList>
+
 class QMdiArea;
 class QMdiSubWindow;
+class QPalette;
 
 namespace tovalo {
 class SettingsStore;
@@ -16,6 +20,14 @@ struct Settings;
 } // namespace tovalo
 
 namespace tovalo::gui {
+
+/// The colours a tab label can stand on in the look of `palette`, whatever the tab style: the
+/// widget style's own tabs (shades of the window and button colours) and the drawn ones (button,
+/// light and base).
+QList<QColor> tabBackgrounds(const QPalette& palette);
+/// The label colour of tab `index` when each tab has a colour of its own: a fixed cycle of five
+/// distinct hues, each made readable (4.5:1) on every colour of tabBackgrounds().
+QColor tabCycleColor(int index, const QPalette& palette);
 
 class WindowLooks
 {
@@ -31,6 +43,9 @@ public:
     void decorate(QMdiSubWindow* sub) const;
 
 private:
+    /// Gives each tab its colour of the cycle, or the look's text colour.
+    void colourTabs();
+
     Settings& settings_;
     SettingsStore& store_;
     QMdiArea& area_;

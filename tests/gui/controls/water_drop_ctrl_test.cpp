@@ -5,6 +5,8 @@
 #include "controls/copyright_link.h"
 #include "controls/water_drop_ctrl.h"
 
+#include <cstdlib>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -187,30 +189,37 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         other->setFocus();
-        QCOMPARE(link->textColor(), QColor(100, 149, 237));
+        // Each state keeps its hue (lightness changes as the window colour needs, see the main
+        // window's readability test): cornflower blue, blue when pressed or focused, dark
+        // magenta once followed.
+        const auto hue = [link](int wanted) {
+            return std::abs(link->textColor().hslHue() - wanted) <= 2;
+        };
+        QVERIFY(hue(QColor(100, 149, 237).hslHue()));
         QVERIFY(link->font().underline());
         QCOMPARE(static_cast<int>(link->font().weight()),
                  static_cast<int>(QApplication::font().weight()) + 1);
 
         link->setDown(true);
-        QCOMPARE(link->textColor(), QColor(0, 0, 255));
+        QVERIFY(hue(240));
         link->setDown(false);
         link->setFocus();
         QTRY_VERIFY(link->hasFocus());
-        QCOMPARE(link->textColor(), QColor(0, 0, 255));
+        QVERIFY(hue(240));
         // Followed wins over focused.
         link->setVisited(true);
-        QCOMPARE(link->textColor(), QColor(139, 0, 139));
+        QVERIFY(hue(300));
 
         // Its text is drawn in that colour, one line, 2 pixels from the left edge.
         other->setFocus();
         link->setVisited(false);
         link->resize(link->sizeHint());
+        const QColor ink = link->textColor();
         const QImage drawn = link->grab().toImage();
         int leftmost = drawn.width();
         for (int y = 0; y < drawn.height(); ++y)
             for (int x = 0; x < drawn.width(); ++x)
-                if (drawn.pixelColor(x, y) == QColor(100, 149, 237))
+                if (drawn.pixelColor(x, y).rgb() == ink.rgb())
                     leftmost = std::min(leftmost, x);
         QVERIFY2(leftmost >= 2 && leftmost <= 4, qPrintable(QString::number(leftmost)));
     }

@@ -1,5 +1,6 @@
 #include "ui/item_dialog/dpct_data_dlg.h"
 
+#include "base/text.h"
 #include "controls/commui/color_combo_box.h"
 #include "controls/commui/color_edit.h"
 #include "controls/commui/color_tool_tip_ctrl.h"
@@ -38,9 +39,11 @@ QString nativeWithSeparator(const QString& dir)
     return d;
 }
 
-bool acceptablePath(const QString& text)
+// `path` as the file system finds it: a relative path counted from `baseFolder` (the current
+// folder when it is empty).
+QString resolved(const QString& path, const std::string& baseFolder)
 {
-    return text.isEmpty() || (!hasLineBreak(text) && QFileInfo::exists(text));
+    return QString::fromStdString(resolvePath(path.toStdString(), baseFolder));
 }
 
 } // namespace
@@ -229,7 +232,19 @@ void CDpctDataDlg::setKind(ItemKind kind)
 
 void CDpctDataDlg::recolour(CColorEdit* edit)
 {
-    edit->setTextColor(acceptablePath(edit->text()) ? QColor() : QColor(255, 0, 0));
+    // A folder to scan is looked up from the current folder, where the scan looks too.
+    const QString text = edit->text();
+    const QString path = edit == fileEdit_ ? resolved(text, baseFolder_) : text;
+    const bool ok = text.isEmpty() || (!hasLineBreak(text) && QFileInfo::exists(path));
+    edit->setTextColor(ok ? QColor() : QColor(255, 0, 0));
+}
+
+void CDpctDataDlg::setBaseFolder(const std::string& folder)
+{
+    baseFolder_ = folder;
+    page_->setBaseFolder(folder);
+    recolour(fileEdit_);
+    recolour(dirEdit_);
 }
 
 void CDpctDataDlg::browseFile()
@@ -306,7 +321,7 @@ void CDpctDataDlg::accept()
     } else {
         // A file item must name a file and a directory a directory: dpct cannot convert a folder
         // given as a file, and a scan of a file finds nothing.
-        const QFileInfo info(path);
+        const QFileInfo info(file ? resolved(path, baseFolder_) : path);
         const bool exists = !path.isEmpty() && info.exists() && (file ? !info.isDir() : info.isDir());
         if (!exists) {
             if (file)

@@ -22,6 +22,7 @@
 #include "data/dpct_data.h"
 
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -80,6 +81,11 @@ public:
     CDpctDataSetDlg* page() const { return page_; }
     CColorToolTipCtrl* toolTip() const { return tip_; }
 
+    /// The folder relative paths (the file's and the path options') count from: the list file's
+    /// folder, as when the list is checked and run; empty (the default) for a list not saved
+    /// yet, whose relative paths count from the current folder.
+    void setBaseFolder(const std::string& folder);
+
 public Q_SLOTS:
     void accept() override;
 
@@ -100,6 +106,7 @@ private:
     tovalo::CDpctData* defaultItem_;
     ListQuery isListed_;
     FolderMemory* folders_;
+    std::string baseFolder_;
     tovalo::CDpctData working_;
     int itemCount_ = 1;
     tovalo::CommonOptions common_;

@@ -146,11 +146,13 @@ QString chooserTitle(int slot)
     return {};
 }
 
-// Whether the path option `slot` takes `text`, by the option's path rule.
-bool pathValueAcceptable(int slot, const QString& text)
+// Whether the path option `slot` takes `text`, by the option's path rule, relative paths counted
+// from `baseFolder`.
+bool pathValueAcceptable(int slot, const QString& text, std::string_view baseFolder)
 {
-    return optionAt(slot).path == PathRule::ExistingOrNewFolder ? CDpctDataSetDlg::outRootAcceptable(text)
-                                                                : CDpctDataSetDlg::pathAcceptable(text);
+    return optionAt(slot).path == PathRule::ExistingOrNewFolder
+               ? CDpctDataSetDlg::outRootAcceptable(text, baseFolder)
+               : CDpctDataSetDlg::pathAcceptable(text, baseFolder);
 }
 
 } // namespace
@@ -346,26 +348,36 @@ void CDpctDataSetDlg::setAll(bool state)
     }
 }
 
-bool CDpctDataSetDlg::pathAcceptable(const QString& text)
+bool CDpctDataSetDlg::pathAcceptable(const QString& text, std::string_view baseFolder)
 {
-    return text.isEmpty() || pathExists(text.toStdString());
+    return text.isEmpty() || pathExists(resolvePath(text.toStdString(), baseFolder));
 }
 
-bool CDpctDataSetDlg::outRootAcceptable(const QString& text)
+bool CDpctDataSetDlg::outRootAcceptable(const QString& text, std::string_view baseFolder)
 {
-    if (pathAcceptable(text))
+    if (pathAcceptable(text, baseFolder))
         return true;
     // dpct creates the output folder itself, so it may be new; the folder holding it may not.
-    QString folder = QDir::fromNativeSeparators(text);
+    QString folder =
+        QDir::fromNativeSeparators(QString::fromStdString(resolvePath(text.toStdString(), baseFolder)));
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
     return pathExists(QFileInfo(folder).absolutePath().toStdString());
 }
 
+void CDpctDataSetDlg::setBaseFolder(const std::string& folder)
+{
+    baseFolder_ = folder;
+    for (int slot = kFirstOptionSlot; slot < kSlotCount; ++slot) {
+        if (rows_[static_cast<std::size_t>(slot)].edit && optionAt(slot).path != PathRule::None)
+            recolour(slot);
+    }
+}
+
 void CDpctDataSetDlg::recolour(int slot)
 {
     CColorEdit* e = rows_[static_cast<std::size_t>(slot)].edit;
-    const bool ok = pathValueAcceptable(slot, e->text());
+    const bool ok = pathValueAcceptable(slot, e->text(), baseFolder_);
     e->setTextColor(ok ? QColor() : QColor(255, 0, 0));
 }
 
@@ -437,7 +449,7 @@ CDpctDataSetDlg::Refusal CDpctDataSetDlg::checkSlot(int slot)
         const QString text = row.edit->text();
         bool ok = true;
         if (info.path != PathRule::None) {
-            ok = pathValueAcceptable(slot, text);
+            ok = pathValueAcceptable(slot, text, baseFolder_);
             row.edit->setTextColor(ok ? QColor() : QColor(255, 0, 0));
         } else {
             ok = !text.isEmpty();

@@ -18,6 +18,8 @@
 #include "data/dpct_data.h"
 
 #include <array>
+#include <string>
+#include <string_view>
 
 #include <QList>
 #include <QString>
@@ -89,11 +91,17 @@ public:
     /// --suppress-warnings cannot be split into arguments (a quote left open).
     static QString plainValueRefusalText(int slot);
 
-    /// True when `text` is empty or names something that exists.
-    static bool pathAcceptable(const QString& text);
+    /// True when `text` is empty or names something that exists; a relative `text` is looked up
+    /// from `baseFolder` (the current folder when it is empty).
+    static bool pathAcceptable(const QString& text, std::string_view baseFolder = {});
     /// PathRule::ExistingOrNewFolder (--out-root): as pathAcceptable(), or a folder that does not
     /// exist yet in one that does (dpct creates it).
-    static bool outRootAcceptable(const QString& text);
+    static bool outRootAcceptable(const QString& text, std::string_view baseFolder = {});
+
+    /// The folder relative path values count from (the list file's folder; empty for a list not
+    /// saved yet, whose relative paths count from the current folder). The path fields are
+    /// coloured again.
+    void setBaseFolder(const std::string& folder);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -123,6 +131,7 @@ private:
     tovalo::CDpctData page_;
     tovalo::CDpctData original_; // the record as the page was opened on it, for the `changed` marks
     FolderMemory* folders_;
+    std::string baseFolder_;
     CColorToolTipCtrl* tip_ = nullptr;
     std::array<Row, tovalo::kSlotCount> rows_{};
     bool multiple_ = false; ///< the page stands for several items
