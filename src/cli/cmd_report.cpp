@@ -70,7 +70,7 @@ int cmdReport(const Args& args)
     }
     ResultsHeader header;
     std::vector<CDpctData> items;
-    if (!readResultsJson(text, header, items, error)) {
+    if (!readResultsJson(text, header, items, error, ResultsOutput::Skipped)) {
         err("tovalo-cli report: '" + resultsFile +
             "' is not a results file (the JSON of 'tovalo-cli run --json'): " + error + "\n");
         return kExitUsage;

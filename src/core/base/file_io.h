@@ -10,6 +10,7 @@
 #include "message.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,16 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error,
 /// folder, FIFO or device) is refused. Other hard links to the file keep the previous text:
 /// the new file replaces the name, not the old file's contents.
 bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error);
+
+/// Takes the next bytes of a file being written; false once a write has failed (the producer
+/// may stop then: nothing more is written).
+using ByteSink = std::function<bool(std::string_view bytes)>;
+
+/// writeFileAtomically of the bytes that `produce` hands to its sink piece by piece, so that a
+/// large file is never held whole in memory. The same guarantees: on failure nothing replaces
+/// the previous file.
+bool writeFileAtomically(std::string_view path, const std::function<void(const ByteSink& sink)>& produce,
+                         Message& error);
 
 /// The part of a temporary file's name between the target's name and the unique suffix.
 inline constexpr std::string_view kTemporaryInfix = ".tovalo-save-";

@@ -161,6 +161,13 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error, st
 
 bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error)
 {
+    return writeFileAtomically(
+        path, [bytes](const ByteSink& sink) { sink(bytes); }, error);
+}
+
+bool writeFileAtomically(std::string_view path, const std::function<void(const ByteSink& sink)>& produce,
+                         Message& error)
+{
     // A symbolic link is written through: the file it leads to is replaced, the link stays.
     std::string target;
     if (std::string why; !resolveLinks(std::string(path), target, why)) {
@@ -208,8 +215,14 @@ bool writeFileAtomically(std::string_view path, std::string_view bytes, Message&
     }
     if (::fchmod(fd, mode) != 0)
         return fail(errno);
-    if (!writeAll(fd, bytes))
-        return fail(errno);
+    int writeError = 0;
+    produce([&](std::string_view bytes) {
+        if (writeError == 0 && !writeAll(fd, bytes))
+            writeError = errno != 0 ? errno : EIO;
+        return writeError == 0;
+    });
+    if (writeError != 0)
+        return fail(writeError);
     if (::fsync(fd) != 0)
         return fail(errno);
     if (::close(fd) != 0) {

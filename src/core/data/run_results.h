@@ -15,6 +15,7 @@
 
 #include "dpct_data.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,11 @@ struct ResultsHeader
 std::string resultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
                         bool withOutput, bool oneLine = true);
 
+/// resultsJson on one line, handed to `sink` piece by piece as it is written (a file or a
+/// terminal), so that the text of a large run is never held whole.
+void writeResultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
+                      bool withOutput, const std::function<void(std::string_view text)>& sink);
+
 /// CSV (RFC 4180, CR LF line ends, UTF-8 with its byte-order mark so that spreadsheet programs
 /// read non-ASCII paths right): path, status, exit code, elapsed ms, the number of diagnostics,
 /// then one column per diagnostic code that occurs in any item, in code order. A text cell that
@@ -48,11 +54,18 @@ bool itemStatusFromName(std::string_view name, ItemStatus& status);
 /// the first unknown one.
 bool parseStatusList(std::string_view list, std::vector<ItemStatus>& statuses, std::string& error);
 
+/// Whether a reader of results takes the items' console output.
+enum class ResultsOutput
+{
+    Read,
+    Skipped, ///< passed over (a report has no use for it): resultText stays empty
+};
+
 /// Reads the results JSON into one item per listed entry, in file order (path, status, exit code,
 /// elapsed time, diagnostics and, where listed, output), and its header. Returns false with
-/// `error` when the text is not such JSON.
+/// `error` when the text is not such JSON. The text is read in one pass without a tree of it.
 bool readResultsJson(std::string_view json, ResultsHeader& header, std::vector<CDpctData>& items,
-                     std::string& error);
+                     std::string& error, ResultsOutput output = ResultsOutput::Read);
 
 /// Reads the results JSON back and puts each listed item's status, exit code, output,
 /// diagnostics and elapsed time into the item of `items` with the same path (samePathText).
