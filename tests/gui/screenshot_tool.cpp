@@ -11,8 +11,10 @@
 //                                           with the colour palette dropped down
 //   tovalo-shot --tabs STYLE                three document windows as tabs of style 0 to 5
 //   tovalo-shot --measure-startup           time from main() to the first painted main window
-//   tovalo-shot --burst BYTES               one item whose dpct prints BYTES of output: longest
-//                                           stall of the event loop and total time to show it
+//   tovalo-shot --burst BYTES [--diagnostics]
+//                                           one item whose dpct prints BYTES of output: longest
+//                                           stall of the event loop and total time to show it;
+//                                           then the diagnostics view until it is filled
 //   tovalo-shot --measure-view N D [--no-view]
 //                                           a run of N items whose dpct prints D warnings each,
 //                                           with the diagnostics view open from the start (or
@@ -344,6 +346,20 @@ int main(int argc, char** argv)
                         static_cast<long long>(frame->outputPane()->longestBatchMs()),
                         static_cast<long long>(frame->outputPane()->droppedText()));
             std::fflush(stdout);
+            if (!diagnostics) {
+                QCoreApplication::exit(0);
+                return;
+            }
+            // --diagnostics: then the diagnostics view, until it has taken in every item.
+            frame->action(gui::cmd::Diagnostics)->trigger();
+            auto* doc = qobject_cast<CChildFrame*>(frame->activeDocument());
+            DiagnosticsView* view = doc ? doc->diagnosticsView() : nullptr;
+            QElapsedTimer opened;
+            opened.start();
+            while (view && view->pending() > 0)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            std::printf("diagnostics-view-filled-ms %lld\n", static_cast<long long>(opened.elapsed()));
+            std::fflush(stdout);
             QCoreApplication::exit(0);
         }
     });
@@ -368,9 +384,10 @@ int main(int argc, char** argv)
                 shown += model->rowCount(model->index(row, 0));
         }
         std::printf("items %d\nwarnings-each %d\nview-open %s\ndiagnostics-shown %lld\ntotal-ms %lld\n"
-                    "longest-stall-ms %lld\n",
+                    "longest-stall-ms %lld\nview-longest-step-ms %lld\n",
                     viewItems, viewWarnings, view ? "yes" : "no", shown,
-                    static_cast<long long>(burstClock.elapsed()), static_cast<long long>(longestGap));
+                    static_cast<long long>(burstClock.elapsed()), static_cast<long long>(longestGap),
+                    static_cast<long long>(view ? view->longestStepMs() : 0));
         std::fflush(stdout);
         QCoreApplication::exit(0);
     });

@@ -340,6 +340,14 @@ public:
     bool str(std::string* out)
     {
         ++pos_; // the opening quote
+        if (out) {
+            // Room for the whole string at once (its text in the file is at least as long as
+            // what it stands for): a long string is not copied again and again as it grows.
+            std::size_t end = pos_;
+            while (end < s_.size() && s_[end] != '"')
+                end += s_[end] == '\\' ? 2 : 1;
+            out->reserve(out->size() + std::min(end, s_.size()) - pos_);
+        }
         while (pos_ < s_.size()) {
             const char c = s_[pos_];
             if (c == '"') {

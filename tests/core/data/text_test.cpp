@@ -267,6 +267,18 @@ TEST_F(FileIo, AtomicWriteReplacesAndLeavesNoTemporaryFile)
     EXPECT_EQ(fileCount(), 1u);
 }
 
+TEST_F(FileIo, AtomicWriteTakesItsBytesPieceByPiece)
+{
+    Message error;
+    ASSERT_TRUE(writeFileAtomically(
+        path("a.txt"), [](const ByteSink& sink) { EXPECT_TRUE(sink("one ") && sink("") && sink("two")); },
+        error))
+        << error;
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path("a.txt"), bytes, error));
+    EXPECT_EQ(bytes, "one two");
+}
+
 TEST_F(FileIo, FailedWriteKeepsThePreviousFile)
 {
     Message error;
