@@ -63,8 +63,9 @@ int cmdReport(const Args& args)
         usage != kExitOk)
         return usage;
 
-    std::string text, error;
-    if (Message why; !readWholeFile(resultsFile, text, why)) {
+    std::string error;
+    FileView text;
+    if (Message why; !text.open(resultsFile, why)) {
         err("tovalo-cli report: cannot read '" + resultsFile + "': " + englishText(why) + "\n");
         return kExitUsage;
     }
@@ -75,8 +76,6 @@ int cmdReport(const Args& args)
             "' is not a results file (the JSON of 'tovalo-cli run --json'): " + error + "\n");
         return kExitUsage;
     }
-    text.clear();
-    text.shrink_to_fit();
 
     std::vector<const CDpctData*> list;
     list.reserve(items.size());

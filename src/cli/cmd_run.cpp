@@ -304,9 +304,10 @@ int cmdRun(const Args& args)
     std::vector<bool> listedInResults(doc.items.size(), false);
     ResultsHeader lastHeader;
     if (!resultsFile.empty() && pathExists(resultsFile)) {
-        std::string text, error;
+        std::string error;
         Message why;
-        const bool read = readWholeFile(resultsFile, text, why);
+        FileView text;
+        const bool read = text.open(resultsFile, why);
         if (!read || !applyResultsJson(text, doc.items, lastHeader, entries, listedInResults, error)) {
             err("tovalo-cli run: cannot read the results '" + terminalSafe(resultsFile) +
                 "': " + (read ? error : englishText(why)) + "\n");

@@ -27,6 +27,31 @@ inline constexpr std::size_t kDefaultReadLimit = std::size_t{1} << 30;
 bool readWholeFile(std::string_view path, std::string& bytes, Message& error,
                    std::size_t limit = kDefaultReadLimit);
 
+/// A file's bytes, for reading once from the start to the end. On POSIX the file is mapped into
+/// memory, and the memory of the part already read can be let go (release), so that a file of
+/// hundreds of megabytes is never resident whole; elsewhere it is read whole.
+class FileView
+{
+public:
+    FileView() = default;
+    ~FileView();
+    FileView(const FileView&) = delete;
+    FileView& operator=(const FileView&) = delete;
+
+    /// Opens `path` as readWholeFile reads it (the same refusals and reasons).
+    bool open(std::string_view path, Message& error, std::size_t limit = kDefaultReadLimit);
+    std::string_view bytes() const { return {data_, size_}; }
+    /// The bytes before `offset` are not needed for now: their memory may go (they can still be
+    /// read; they come back from the file).
+    void release(std::size_t offset);
+
+private:
+    const char* data_ = nullptr;
+    std::size_t size_ = 0;
+    bool mapped_ = false;
+    std::string whole_; ///< the bytes, where the file is not mapped
+};
+
 /// Writes `bytes` to `path` atomically. On failure returns false and sets `error` to the reason;
 /// the previous file, if any, is unchanged. An existing file keeps its permissions, and on POSIX
 /// its owner and group where the process may set them. A symbolic link is written through to

@@ -186,6 +186,19 @@ bool writeFileAtomically(std::string_view path, const std::function<void(const B
     return true;
 }
 
+FileView::~FileView() = default;
+
+bool FileView::open(std::string_view path, Message& error, std::size_t limit)
+{
+    if (!readWholeFile(path, whole_, error, limit))
+        return false;
+    data_ = whole_.data();
+    size_ = whole_.size();
+    return true;
+}
+
+void FileView::release(std::size_t) {}
+
 bool pathExists(std::string_view path)
 {
     return GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;

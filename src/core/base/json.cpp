@@ -229,6 +229,8 @@ const JsonValue* JsonValue::find(std::string_view name) const
 namespace {
 
 constexpr int kMaxDepth = 200;
+// How much text a reader goes over between two reports of its progress.
+constexpr std::size_t kProgressBytes = std::size_t{8} << 20;
 
 class JsonReader
 {
@@ -344,10 +346,18 @@ public:
             // Room for the whole string at once (its text in the file is at least as long as
             // what it stands for): a long string is not copied again and again as it grows.
             std::size_t end = pos_;
-            while (end < s_.size() && s_[end] != '"')
-                end += s_[end] == '\\' ? 2 : 1;
+            for (;;) {
+                const std::size_t stretch = std::min(s_.size(), end + kProgressBytes);
+                while (end < stretch && s_[end] != '"')
+                    end += s_[end] == '\\' ? 2 : 1;
+                if (end >= s_.size() || s_[end] == '"')
+                    break;
+                if (progress_)
+                    progress_(end);
+            }
             out->reserve(out->size() + std::min(end, s_.size()) - pos_);
         }
+        std::size_t told = pos_;
         while (pos_ < s_.size()) {
             const char c = s_[pos_];
             if (c == '"') {
@@ -359,12 +369,17 @@ public:
             if (c != '\\') {
                 // A run of plain characters in one append: most strings are nothing else.
                 std::size_t end = pos_ + 1;
-                while (end < s_.size() && s_[end] != '"' && s_[end] != '\\' &&
+                const std::size_t stretch = std::min(s_.size(), pos_ + kProgressBytes);
+                while (end < stretch && s_[end] != '"' && s_[end] != '\\' &&
                        static_cast<unsigned char>(s_[end]) >= 0x20)
                     ++end;
                 if (out)
                     out->append(s_.data() + pos_, end - pos_);
                 pos_ = end;
+                if (progress_ && pos_ >= told + kProgressBytes) {
+                    told = pos_;
+                    progress_(pos_);
+                }
                 continue;
             }
             if (++pos_ >= s_.size())
@@ -580,6 +595,8 @@ public:
     std::string_view s_;
     std::size_t pos_ = 0;
     std::string error_;
+    // Told now and then how far the text has been read (JsonCursor::onProgress).
+    std::function<void(std::size_t)> progress_;
     std::vector<std::vector<JsonValue>> scratch_ = std::vector<std::vector<JsonValue>>(kMaxDepth + 1);
 };
 
@@ -659,8 +676,13 @@ struct JsonCursor::Impl : JsonReader
             skipBlanks();
         }
         o.any = true;
+        if (progress_ && pos_ >= told + kProgressBytes) {
+            told = pos_;
+            progress_(pos_);
+        }
         return true;
     }
+    std::size_t told = 0;
 };
 
 JsonCursor::JsonCursor(std::string_view text) : impl_(std::make_unique<Impl>(text)) {}
@@ -768,6 +790,11 @@ bool JsonCursor::atEnd()
         return true;
     r.fail("unexpected text");
     return r.stop();
+}
+
+void JsonCursor::onProgress(std::function<void(std::size_t offset)> progress)
+{
+    impl_->progress_ = std::move(progress);
 }
 
 bool JsonCursor::failed() const

@@ -163,6 +163,11 @@ public:
     bool failed() const;
     /// "expected ':' at line 3, column 14".
     std::string error() const;
+    /// `progress` is told now and then (every few megabytes, also within a long string) the
+    /// offset up to which the text has been read. The memory of the text before it may be let
+    /// go: it is looked at again only shortly (a long string is gone over twice, first to
+    /// measure it) or to place an error.
+    void onProgress(std::function<void(std::size_t offset)> progress);
 
 private:
     struct Impl;

@@ -310,8 +310,10 @@ bool readEntry(JsonCursor& c, std::size_t n, CDpctData& item, bool& hasOutput, R
 // The entries of a results file as items; `hasOutput[i]` tells whether entry i lists "output".
 // The text is read once, in order, without a tree of the whole file: what is kept is the items.
 bool readEntries(std::string_view json, ResultsHeader& header, std::vector<CDpctData>& entries,
-                 std::vector<bool>& hasOutput, ResultsOutput output, std::string& error)
+                 std::vector<bool>& hasOutput, ResultsOutput output, std::string& error,
+                 const std::function<void(std::size_t)>& progress = {})
 {
+    const std::string_view file = json;
     // A byte-order mark, as editors on Windows save UTF-8, is not part of the text.
     if (json.starts_with("\xEF\xBB\xBF"))
         json.remove_prefix(3);
@@ -329,6 +331,8 @@ bool readEntries(std::string_view json, ResultsHeader& header, std::vector<CDpct
     bool listed = false;
     error.clear();
     JsonCursor c(json);
+    if (progress)
+        c.onProgress([&progress, bom = file.size() - json.size()](std::size_t at) { progress(bom + at); });
     c.beginObject();
     std::string name;
     while (c.nextMember(name)) {
@@ -378,11 +382,25 @@ bool readEntries(std::string_view json, ResultsHeader& header, std::vector<CDpct
 
 } // namespace
 
+namespace {
+bool applyEntries(std::string_view json, std::vector<CDpctData>& items, ResultsHeader& header,
+                  std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error,
+                  const std::function<void(std::size_t)>& progress);
+} // namespace
+
 bool readResultsJson(std::string_view json, ResultsHeader& header, std::vector<CDpctData>& items,
                      std::string& error, ResultsOutput output)
 {
     std::vector<bool> hasOutput;
     return readEntries(json, header, items, hasOutput, output, error);
+}
+
+bool readResultsJson(FileView& file, ResultsHeader& header, std::vector<CDpctData>& items, std::string& error,
+                     ResultsOutput output)
+{
+    std::vector<bool> hasOutput;
+    return readEntries(file.bytes(), header, items, hasOutput, output, error,
+                       [&file](std::size_t at) { file.release(at); });
 }
 
 bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std::string& error)
@@ -396,11 +414,27 @@ bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std:
 bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, ResultsHeader& header,
                       std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error)
 {
+    return applyEntries(json, items, header, unmatched, listed, error, {});
+}
+
+bool applyResultsJson(FileView& file, std::vector<CDpctData>& items, ResultsHeader& header,
+                      std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error)
+{
+    return applyEntries(file.bytes(), items, header, unmatched, listed, error,
+                        [&file](std::size_t at) { file.release(at); });
+}
+
+namespace {
+
+bool applyEntries(std::string_view json, std::vector<CDpctData>& items, ResultsHeader& header,
+                  std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error,
+                  const std::function<void(std::size_t)>& progress)
+{
     std::vector<CDpctData> entries;
     std::vector<bool> hasOutput;
     unmatched.clear();
     listed.assign(items.size(), false);
-    if (!readEntries(json, header, entries, hasOutput, ResultsOutput::Read, error))
+    if (!readEntries(json, header, entries, hasOutput, ResultsOutput::Read, error, progress))
         return false;
     std::unordered_multimap<std::string, std::size_t> byKey;
     byKey.reserve(items.size());
@@ -435,5 +469,7 @@ bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, Resu
     }
     return true;
 }
+
+} // namespace
 
 } // namespace tovalo

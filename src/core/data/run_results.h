@@ -13,6 +13,7 @@
 // (left out when 0) counts the diagnostics printed beyond the most an item keeps; they are in
 // neither list nor counts.
 
+#include "base/file_io.h"
 #include "dpct_data.h"
 
 #include <functional>
@@ -66,6 +67,9 @@ enum class ResultsOutput
 /// `error` when the text is not such JSON. The text is read in one pass without a tree of it.
 bool readResultsJson(std::string_view json, ResultsHeader& header, std::vector<CDpctData>& items,
                      std::string& error, ResultsOutput output = ResultsOutput::Read);
+/// The same from a file, whose memory is let go as it is read.
+bool readResultsJson(FileView& file, ResultsHeader& header, std::vector<CDpctData>& items, std::string& error,
+                     ResultsOutput output = ResultsOutput::Read);
 
 /// Reads the results JSON back and puts each listed item's status, exit code, output,
 /// diagnostics and elapsed time into the item of `items` with the same path (samePathText).
@@ -75,6 +79,9 @@ bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std:
 /// applyResultsJson that also hands back the file's header, its entries that match no item of
 /// `items` (`unmatched`, in file order) and which items it lists (`listed`, one flag per item).
 bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, ResultsHeader& header,
+                      std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error);
+/// The same from a file, whose memory is let go as it is read.
+bool applyResultsJson(FileView& file, std::vector<CDpctData>& items, ResultsHeader& header,
                       std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error);
 
 } // namespace tovalo
