@@ -63,20 +63,19 @@ int cmdReport(const Args& args)
         usage != kExitOk)
         return usage;
 
-    std::string text, error;
-    if (Message why; !readWholeFile(resultsFile, text, why)) {
+    std::string error;
+    FileView text;
+    if (Message why; !text.open(resultsFile, why)) {
         err("tovalo-cli report: cannot read '" + resultsFile + "': " + englishText(why) + "\n");
         return kExitUsage;
     }
     ResultsHeader header;
     std::vector<CDpctData> items;
-    if (!readResultsJson(text, header, items, error)) {
+    if (!readResultsJson(text, header, items, error, ResultsOutput::Skipped)) {
         err("tovalo-cli report: '" + resultsFile +
             "' is not a results file (the JSON of 'tovalo-cli run --json'): " + error + "\n");
         return kExitUsage;
     }
-    text.clear();
-    text.shrink_to_fit();
 
     std::vector<const CDpctData*> list;
     list.reserve(items.size());

@@ -140,7 +140,8 @@ bool isSeparator(char c)
 void printJson(const std::vector<const CDpctData*>& items, const std::string& version,
                const std::string& codebase, const std::string& error)
 {
-    out(resultsJson(items, ResultsHeader{version, codebase, error}, true));
+    writeResultsJson(items, ResultsHeader{version, codebase, error}, true,
+                     [](std::string_view text) { out(text); });
 }
 
 // --jobs's default: the settings' parallel conversions (automatic when they cannot be read).
@@ -303,9 +304,10 @@ int cmdRun(const Args& args)
     std::vector<bool> listedInResults(doc.items.size(), false);
     ResultsHeader lastHeader;
     if (!resultsFile.empty() && pathExists(resultsFile)) {
-        std::string text, error;
+        std::string error;
         Message why;
-        const bool read = readWholeFile(resultsFile, text, why);
+        FileView text;
+        const bool read = text.open(resultsFile, why);
         if (!read || !applyResultsJson(text, doc.items, lastHeader, entries, listedInResults, error)) {
             err("tovalo-cli run: cannot read the results '" + terminalSafe(resultsFile) +
                 "': " + (read ? error : englishText(why)) + "\n");
@@ -360,18 +362,24 @@ int cmdRun(const Args& args)
     }
     for (const CDpctData& entry : entries)
         others.push_back(&entry);
-    // What goes into the results file: this run's items in list order, then the entries kept.
-    const auto resultsText = [&](const std::string& version, const std::string& codebase) {
+    // What goes into the results file: this run's items in list order, then the entries kept,
+    // written to the file as the text is made.
+    const auto writeResults = [&](const std::string& version, const std::string& codebase, Message& error) {
         std::vector<const CDpctData*> all = reported;
         all.insert(all.end(), others.begin(), others.end());
-        return resultsJson(all, ResultsHeader{version, codebase, {}}, true);
+        return writeFileAtomically(
+            resultsFile,
+            [&](const ByteSink& sink) {
+                writeResultsJson(all, ResultsHeader{version, codebase, {}}, true,
+                                 [&sink](std::string_view text) { sink(text); });
+            },
+            error);
     };
     // The results file is written once before the run (the items' last results, unchanged), so
     // that a file that cannot be written stops the run before it starts, not after it.
     if (!resultsFile.empty()) {
         Message error;
-        if (!writeFileAtomically(resultsFile, resultsText(lastHeader.dpctVersion, lastHeader.dpctCodebase),
-                                 error)) {
+        if (!writeResults(lastHeader.dpctVersion, lastHeader.dpctCodebase, error)) {
             err("tovalo-cli run: cannot write the results '" + terminalSafe(resultsFile) +
                 "': " + englishText(error) + "\n");
             return kExitUsage;
@@ -501,8 +509,7 @@ int cmdRun(const Args& args)
                 status = kExitFindings;
         if (!resultsFile.empty()) {
             Message error;
-            if (!writeFileAtomically(resultsFile,
-                                     resultsText(scheduler.dpctVersion(), scheduler.dpctCodebase()), error)) {
+            if (!writeResults(scheduler.dpctVersion(), scheduler.dpctCodebase(), error)) {
                 err("tovalo-cli run: cannot write the results '" + terminalSafe(resultsFile) +
                     "': " + englishText(error) + "\n");
                 status = kExitUsage;

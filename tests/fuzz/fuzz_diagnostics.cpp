@@ -25,7 +25,8 @@ void checkWellFormed(const DpctDiagnostic& d, const std::string& text)
         fuzzcheck::fail("a diagnostic without file, line or column", text.substr(0, 200), d.file);
     if (d.severity != "warning" && d.severity != "error" && d.severity != "fatal error")
         fuzzcheck::fail("an unknown severity", text.substr(0, 200), d.severity);
-    if (!d.code.empty() && (d.code.size() != 8 || !d.code.starts_with("DPCT") || !isDigits(d.code.substr(4))))
+    const std::string& code = d.code;
+    if (!code.empty() && (code.size() != 8 || !code.starts_with("DPCT") || !isDigits(code.substr(4))))
         fuzzcheck::fail("a malformed code", text.substr(0, 200), d.code);
 }
 

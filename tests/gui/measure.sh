@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures the GUI on a virtual display: start-up to the first painted main window, CPU while
 # idle with the console open, and a burst of dpct output through the console, the run engine and
-# the output pane (on a quiet machine and with one other core busy), and opening a 10,000-item
-# definition file with page scrolling of its list.
+# the output pane (on a quiet machine and with one other core busy), a run of 1,000 items with
+# 100 diagnostics each with the diagnostics view open (and, to compare, without it), and opening a
+# 10,000-item definition file with page scrolling of its list.
 # Build first (any build folder; a release build gives the real numbers):
 #   cmake -S . -B build/rel -G Ninja -DCMAKE_BUILD_TYPE=Release
 #   cmake --build build/rel --target tovalo tovalo-shot dpct-sim-toolkit tovalo_lrelease
@@ -49,6 +50,12 @@ busy=$!
 kill "$busy"; wait "$busy" 2>/dev/null || true
 echo "== four consoles each printing 20 MB at once (tagged output)"
 "$tool" --consoles 4 --burst $((20 * 1024 * 1024)) 2>/dev/null
+
+echo "== 1,000 items x 100 diagnostics with the diagnostics view open, then without it"
+"$tool" --measure-view 1000 100 2>/dev/null | tr '\n' ' '
+echo
+"$tool" --measure-view 1000 100 --no-view 2>/dev/null | tr '\n' ' '
+echo
 
 echo "== open a definition file of 10,000 items until its list is painted, then page scrolling (3 runs)"
 for i in 1 2 3; do

@@ -12,8 +12,15 @@
 //   tovalo-shot --tabs STYLE [--tab-colors] three document windows as tabs of style 0 to 5,
 //                                           optionally each tab in a colour of its own
 //   tovalo-shot --measure-startup           time from main() to the first painted main window
-//   tovalo-shot --burst BYTES               one item whose dpct prints BYTES of output: longest
-//                                           stall of the event loop and total time to show it
+//   tovalo-shot --burst BYTES [--diagnostics]
+//                                           one item whose dpct prints BYTES of output: longest
+//                                           stall of the event loop and total time to show it;
+//                                           then the diagnostics view until it is filled
+//   tovalo-shot --measure-view N D [--no-view]
+//                                           a run of N items whose dpct prints D warnings each,
+//                                           with the diagnostics view open from the start (or
+//                                           never opened): total time until the view holds
+//                                           every diagnostic, and the event loop's longest stall
 //   tovalo-shot --consoles K ...            parallel conversions K (stored before the start);
 //                                           with --burst, K items in K out-roots, each printing
 //                                           BYTES at once on its own console
@@ -138,6 +145,9 @@ int main(int argc, char** argv)
     bool conflict = false;    // the question before a run that dpct would refuse in part
     int measureOpen = 0;
     qint64 burst = 0;
+    int viewItems = 0;    // --measure-view: items
+    int viewWarnings = 0; // --measure-view: warnings per item
+    bool noView = false;
     int consoles = 0;
     bool parallelDemo = false;
     QString options;
@@ -183,6 +193,11 @@ int main(int argc, char** argv)
             find = args[++i];
         else if (args[i] == QStringLiteral("--burst") && i + 1 < args.size())
             burst = args[++i].toLongLong();
+        else if (args[i] == QStringLiteral("--measure-view") && i + 2 < args.size()) {
+            viewItems = args[++i].toInt();
+            viewWarnings = args[++i].toInt();
+        } else if (args[i] == QStringLiteral("--no-view"))
+            noView = true;
         else if (args[i] == QStringLiteral("--consoles") && i + 1 < args.size())
             consoles = args[++i].toInt();
         else if (args[i] == QStringLiteral("--parallel-demo"))
@@ -242,6 +257,17 @@ int main(int argc, char** argv)
             sources.append(QStringLiteral("burst%1.cu").arg(i + 1));
         const QString def = writeItems(QStringLiteral("burst.txt"), sources,
                                        QStringLiteral("result=warnings output-bytes=%1").arg(burst), 1);
+        if (def.isEmpty())
+            return 2;
+        files = {def};
+        run = true;
+    }
+    if (viewItems > 0) {
+        QStringList sources;
+        for (int i = 0; i < viewItems; ++i)
+            sources.append(QStringLiteral("view%1.cu").arg(i + 1));
+        const QString def = writeItems(QStringLiteral("view.txt"), sources,
+                                       QStringLiteral("result=warnings warnings=%1").arg(viewWarnings), 1);
         if (def.isEmpty())
             return 2;
         files = {def};
@@ -333,8 +359,50 @@ int main(int argc, char** argv)
                         static_cast<long long>(frame->outputPane()->longestBatchMs()),
                         static_cast<long long>(frame->outputPane()->droppedText()));
             std::fflush(stdout);
+            if (!diagnostics) {
+                QCoreApplication::exit(0);
+                return;
+            }
+            // --diagnostics: then the diagnostics view, until it has taken in every item.
+            frame->action(gui::cmd::Diagnostics)->trigger();
+            auto* doc = qobject_cast<CChildFrame*>(frame->activeDocument());
+            DiagnosticsView* view = doc ? doc->diagnosticsView() : nullptr;
+            QElapsedTimer opened;
+            opened.start();
+            while (view && view->pending() > 0)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            std::printf("diagnostics-view-filled-ms %lld\n", static_cast<long long>(opened.elapsed()));
+            std::fflush(stdout);
             QCoreApplication::exit(0);
         }
+    });
+
+    // A run with the diagnostics view open: the event loop's longest gap, and the time until
+    // the run has ended and the view has taken in every item.
+    auto viewTicker = new QTimer(&qapp);
+    viewTicker->setInterval(5);
+    QObject::connect(viewTicker, &QTimer::timeout, &qapp, [&] {
+        longestGap = std::max(longestGap, tickClock.restart());
+        const RunScheduler* engine = frame->runController()->scheduler();
+        auto* doc = qobject_cast<CChildFrame*>(frame->activeDocument());
+        DiagnosticsView* view = doc ? doc->diagnosticsView() : nullptr;
+        if (engine->phase() != RunPhase::Idle || engine->doneCount() != viewItems ||
+            (view && view->pending() > 0))
+            return;
+        viewTicker->stop();
+        long long shown = 0;
+        if (view) {
+            const QAbstractItemModel* model = view->tree()->model();
+            for (int row = 0; row < model->rowCount(); ++row)
+                shown += model->rowCount(model->index(row, 0));
+        }
+        std::printf("items %d\nwarnings-each %d\nview-open %s\ndiagnostics-shown %lld\ntotal-ms %lld\n"
+                    "longest-stall-ms %lld\nview-longest-step-ms %lld\n",
+                    viewItems, viewWarnings, view ? "yes" : "no", shown,
+                    static_cast<long long>(burstClock.elapsed()), static_cast<long long>(longestGap),
+                    static_cast<long long>(view ? view->longestStepMs() : 0));
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
     });
 
     if (measureOpen > 0) {
@@ -644,6 +712,15 @@ int main(int argc, char** argv)
             said = true;
         } else if (engine->phase() == RunPhase::Idle && engine->doneCount() == 0) {
             frame->action(gui::cmd::Start)->trigger();
+            if (viewItems > 0) {
+                said = true;
+                if (!noView)
+                    frame->action(gui::cmd::Diagnostics)->trigger();
+                burstClock.start();
+                tickClock.start();
+                viewTicker->start();
+                return;
+            }
             if (burst > 0) {
                 said = true;
                 burstClock.start();

@@ -10,6 +10,7 @@
 #include "message.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,31 @@ inline constexpr std::size_t kDefaultReadLimit = std::size_t{1} << 30;
 bool readWholeFile(std::string_view path, std::string& bytes, Message& error,
                    std::size_t limit = kDefaultReadLimit);
 
+/// A file's bytes, for reading once from the start to the end. On POSIX the file is mapped into
+/// memory, and the memory of the part already read can be let go (release), so that a file of
+/// hundreds of megabytes is never resident whole; elsewhere it is read whole.
+class FileView
+{
+public:
+    FileView() = default;
+    ~FileView();
+    FileView(const FileView&) = delete;
+    FileView& operator=(const FileView&) = delete;
+
+    /// Opens `path` as readWholeFile reads it (the same refusals and reasons).
+    bool open(std::string_view path, Message& error, std::size_t limit = kDefaultReadLimit);
+    std::string_view bytes() const { return {data_, size_}; }
+    /// The bytes before `offset` are not needed for now: their memory may go (they can still be
+    /// read; they come back from the file).
+    void release(std::size_t offset);
+
+private:
+    const char* data_ = nullptr;
+    std::size_t size_ = 0;
+    bool mapped_ = false;
+    std::string whole_; ///< the bytes, where the file is not mapped
+};
+
 /// Writes `bytes` to `path` atomically. On failure returns false and sets `error` to the reason;
 /// the previous file, if any, is unchanged. An existing file keeps its permissions, and on POSIX
 /// its owner and group where the process may set them. A symbolic link is written through to
@@ -33,6 +59,16 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error,
 /// folder, FIFO or device) is refused. Other hard links to the file keep the previous text:
 /// the new file replaces the name, not the old file's contents.
 bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error);
+
+/// Takes the next bytes of a file being written; false once a write has failed (the producer
+/// may stop then: nothing more is written).
+using ByteSink = std::function<bool(std::string_view bytes)>;
+
+/// writeFileAtomically of the bytes that `produce` hands to its sink piece by piece, so that a
+/// large file is never held whole in memory. The same guarantees: on failure nothing replaces
+/// the previous file.
+bool writeFileAtomically(std::string_view path, const std::function<void(const ByteSink& sink)>& produce,
+                         Message& error);
 
 /// The part of a temporary file's name between the target's name and the unique suffix.
 inline constexpr std::string_view kTemporaryInfix = ".tovalo-save-";

@@ -8,6 +8,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <string>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -161,6 +162,13 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error, st
 
 bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error)
 {
+    return writeFileAtomically(
+        path, [bytes](const ByteSink& sink) { sink(bytes); }, error);
+}
+
+bool writeFileAtomically(std::string_view path, const std::function<void(const ByteSink& sink)>& produce,
+                         Message& error)
+{
     // A symbolic link is written through: the file it leads to is replaced, the link stays.
     std::string target;
     if (std::string why; !resolveLinks(std::string(path), target, why)) {
@@ -208,8 +216,14 @@ bool writeFileAtomically(std::string_view path, std::string_view bytes, Message&
     }
     if (::fchmod(fd, mode) != 0)
         return fail(errno);
-    if (!writeAll(fd, bytes))
-        return fail(errno);
+    int writeError = 0;
+    produce([&](std::string_view bytes) {
+        if (writeError == 0 && !writeAll(fd, bytes))
+            writeError = errno != 0 ? errno : EIO;
+        return writeError == 0;
+    });
+    if (writeError != 0)
+        return fail(writeError);
     if (::fsync(fd) != 0)
         return fail(errno);
     if (::close(fd) != 0) {
@@ -229,6 +243,58 @@ bool writeFileAtomically(std::string_view path, std::string_view bytes, Message&
         ::close(dir);
     }
     return true;
+}
+
+FileView::~FileView()
+{
+    if (mapped_)
+        ::munmap(const_cast<char*>(data_), size_);
+}
+
+bool FileView::open(std::string_view path, Message& error, std::size_t limit)
+{
+    const std::string p(path);
+    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        error = systemErrorText(errno);
+        return false;
+    }
+    struct stat st
+    {
+    };
+    // A regular file that is not empty is mapped; anything else (a FIFO, a folder, an empty or
+    // too large file, one that cannot be mapped) goes to readWholeFile for its refusal or reason.
+    void* at = MAP_FAILED;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 &&
+        static_cast<std::uintmax_t>(st.st_size) <= limit)
+        at = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    ::close(fd);
+    if (at != MAP_FAILED) {
+        ::madvise(at, static_cast<std::size_t>(st.st_size), MADV_SEQUENTIAL);
+        data_ = static_cast<const char*>(at);
+        size_ = static_cast<std::size_t>(st.st_size);
+        mapped_ = true;
+        return true;
+    }
+    if (!readWholeFile(path, whole_, error, limit))
+        return false;
+    data_ = whole_.data();
+    size_ = whole_.size();
+    return true;
+}
+
+void FileView::release(std::size_t offset)
+{
+    if (!mapped_)
+        return;
+    // The last stretch before `offset` (what a reader may have gone over again since the last
+    // call), in whole pages.
+    constexpr std::size_t kStretch = std::size_t{64} << 20;
+    const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const std::size_t to = std::min(offset, size_) / page * page;
+    const std::size_t from = to > kStretch ? (to - kStretch) / page * page : 0;
+    if (to > from)
+        ::madvise(const_cast<char*>(data_) + from, to - from, MADV_DONTNEED);
 }
 
 bool pathExists(std::string_view path)

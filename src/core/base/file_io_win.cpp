@@ -93,6 +93,13 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error, st
 
 bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error)
 {
+    return writeFileAtomically(
+        path, [bytes](const ByteSink& sink) { sink(bytes); }, error);
+}
+
+bool writeFileAtomically(std::string_view path, const std::function<void(const ByteSink& sink)>& produce,
+                         Message& error)
+{
     std::wstring target = wide(path);
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
@@ -143,19 +150,26 @@ bool writeFileAtomically(std::string_view path, std::string_view bytes, Message&
         error = lastErrorText();
         return false;
     }
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const DWORD chunk = left > 0x40000000 ? 0x40000000 : static_cast<DWORD>(left);
-        DWORD written = 0;
-        if (!WriteFile(h, p, chunk, &written, nullptr)) {
-            error = lastErrorText();
-            CloseHandle(h);
-            DeleteFileW(tmp.c_str());
-            return false;
+    bool failed = false;
+    produce([&](std::string_view bytes) {
+        const char* p = bytes.data();
+        std::size_t left = bytes.size();
+        while (!failed && left > 0) {
+            const DWORD chunk = left > 0x40000000 ? 0x40000000 : static_cast<DWORD>(left);
+            DWORD written = 0;
+            if (!WriteFile(h, p, chunk, &written, nullptr)) {
+                error = lastErrorText();
+                failed = true;
+            }
+            p += written;
+            left -= written;
         }
-        p += written;
-        left -= written;
+        return !failed;
+    });
+    if (failed) {
+        CloseHandle(h);
+        DeleteFileW(tmp.c_str());
+        return false;
     }
     if (!FlushFileBuffers(h)) {
         error = lastErrorText();
@@ -171,6 +185,19 @@ bool writeFileAtomically(std::string_view path, std::string_view bytes, Message&
     }
     return true;
 }
+
+FileView::~FileView() = default;
+
+bool FileView::open(std::string_view path, Message& error, std::size_t limit)
+{
+    if (!readWholeFile(path, whole_, error, limit))
+        return false;
+    data_ = whole_.data();
+    size_ = whole_.size();
+    return true;
+}
+
+void FileView::release(std::size_t) {}
 
 bool pathExists(std::string_view path)
 {

@@ -10,13 +10,36 @@
 
 namespace tovalo {
 
-std::string jsonString(std::string_view text)
+namespace {
+
+// The text a writer with a sink gathers before handing it over.
+constexpr std::size_t kPieceBytes = std::size_t{1} << 18;
+
+// Appends `text` as a JSON string literal to `out`; `handOver` is called between runs of
+// characters whenever `out` has reached a piece's size.
+template <typename HandOver>
+void appendJsonString(std::string& out, std::string_view text, HandOver&& handOver)
 {
-    std::string out;
-    out.reserve(text.size() + 2);
     out.push_back('"');
     std::size_t pos = 0;
     while (pos < text.size()) {
+        // A run of characters that need no escape, in one append (bounded, so that a long text
+        // is handed over piece by piece).
+        std::size_t end = pos;
+        const std::size_t most = std::min(text.size(), pos + kPieceBytes);
+        while (end < most) {
+            const auto c = static_cast<unsigned char>(text[end]);
+            if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\')
+                break;
+            ++end;
+        }
+        if (end > pos) {
+            out.append(text.data() + pos, end - pos);
+            pos = end;
+            if (out.size() >= kPieceBytes)
+                handOver();
+            continue;
+        }
         const char32_t cp = decodeUtf8(text, pos);
         switch (cp) {
         case U'"':
@@ -49,9 +72,44 @@ std::string jsonString(std::string_view text)
                 appendUtf8(out, cp);
             }
         }
+        if (out.size() >= kPieceBytes)
+            handOver();
     }
     out.push_back('"');
+}
+
+} // namespace
+
+std::string jsonString(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + 2);
+    appendJsonString(out, text, [] {});
     return out;
+}
+
+void JsonWriter::appendString(std::string_view text)
+{
+    if (sink_)
+        appendJsonString(text_, text, [this] { handOver(); });
+    else
+        appendJsonString(text_, text, [] {});
+}
+
+void JsonWriter::handOver()
+{
+    if (sink_ && text_.size() >= kPieceBytes) {
+        sink_(text_);
+        text_.clear();
+    }
+}
+
+void JsonWriter::flush()
+{
+    if (sink_ && !text_.empty()) {
+        sink_(text_);
+        text_.clear();
+    }
 }
 
 void JsonWriter::separate()
@@ -117,7 +175,7 @@ JsonWriter& JsonWriter::endArray()
 JsonWriter& JsonWriter::key(std::string_view name)
 {
     separate();
-    text_ += jsonString(name);
+    appendString(name);
     text_ += ": ";
     afterKey_ = true;
     return *this;
@@ -126,7 +184,8 @@ JsonWriter& JsonWriter::key(std::string_view name)
 JsonWriter& JsonWriter::string(std::string_view text)
 {
     beforeValue();
-    text_ += jsonString(text);
+    appendString(text);
+    handOver();
     return *this;
 }
 
@@ -134,6 +193,7 @@ JsonWriter& JsonWriter::number(std::int64_t value)
 {
     beforeValue();
     text_ += std::to_string(value);
+    handOver();
     return *this;
 }
 
@@ -169,6 +229,8 @@ const JsonValue* JsonValue::find(std::string_view name) const
 namespace {
 
 constexpr int kMaxDepth = 200;
+// How much text a reader goes over between two reports of its progress.
+constexpr std::size_t kProgressBytes = std::size_t{8} << 20;
 
 class JsonReader
 {
@@ -225,7 +287,7 @@ public:
         return JsonArrayRead::Read;
     }
 
-private:
+    // The parts below are the cursor's too (JsonCursor::Impl).
     bool report(JsonError& error)
     {
         error.what = error_.empty() ? "unexpected text" : error_;
@@ -271,9 +333,31 @@ private:
         out = v;
         return true;
     }
-    bool str(std::string& out)
+    // A string literal at pos_, appended to `out` (skipped when it is null).
+    static void put(std::string* out, char c)
+    {
+        if (out)
+            out->push_back(c);
+    }
+    bool str(std::string* out)
     {
         ++pos_; // the opening quote
+        if (out) {
+            // Room for the whole string at once (its text in the file is at least as long as
+            // what it stands for): a long string is not copied again and again as it grows.
+            std::size_t end = pos_;
+            for (;;) {
+                const std::size_t stretch = std::min(s_.size(), end + kProgressBytes);
+                while (end < stretch && s_[end] != '"')
+                    end += s_[end] == '\\' ? 2 : 1;
+                if (end >= s_.size() || s_[end] == '"')
+                    break;
+                if (progress_)
+                    progress_(end);
+            }
+            out->reserve(out->size() + std::min(end, s_.size()) - pos_);
+        }
+        std::size_t told = pos_;
         while (pos_ < s_.size()) {
             const char c = s_[pos_];
             if (c == '"') {
@@ -285,11 +369,17 @@ private:
             if (c != '\\') {
                 // A run of plain characters in one append: most strings are nothing else.
                 std::size_t end = pos_ + 1;
-                while (end < s_.size() && s_[end] != '"' && s_[end] != '\\' &&
+                const std::size_t stretch = std::min(s_.size(), pos_ + kProgressBytes);
+                while (end < stretch && s_[end] != '"' && s_[end] != '\\' &&
                        static_cast<unsigned char>(s_[end]) >= 0x20)
                     ++end;
-                out.append(s_.data() + pos_, end - pos_);
+                if (out)
+                    out->append(s_.data() + pos_, end - pos_);
                 pos_ = end;
+                if (progress_ && pos_ >= told + kProgressBytes) {
+                    told = pos_;
+                    progress_(pos_);
+                }
                 continue;
             }
             if (++pos_ >= s_.size())
@@ -299,22 +389,22 @@ private:
             case '"':
             case '\\':
             case '/':
-                out += e;
+                put(out, e);
                 break;
             case 'b':
-                out += '\b';
+                put(out, '\b');
                 break;
             case 'f':
-                out += '\f';
+                put(out, '\f');
                 break;
             case 'n':
-                out += '\n';
+                put(out, '\n');
                 break;
             case 'r':
-                out += '\r';
+                put(out, '\r');
                 break;
             case 't':
-                out += '\t';
+                put(out, '\t');
                 break;
             case 'u': {
                 char32_t cp = 0;
@@ -328,13 +418,15 @@ private:
                     if (low >= 0xDC00 && low < 0xE000)
                         cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
                     else {
-                        appendUtf8(out, 0xFFFD);
+                        if (out)
+                            appendUtf8(*out, 0xFFFD);
                         cp = low;
                     }
                 }
                 if (cp >= 0xD800 && cp < 0xE000)
                     cp = 0xFFFD;
-                appendUtf8(out, cp);
+                if (out)
+                    appendUtf8(*out, cp);
                 break;
             }
             default:
@@ -378,7 +470,7 @@ private:
                 if (pos_ >= s_.size() || s_[pos_] != '"')
                     return fail("expected a member name");
                 std::string name;
-                if (!str(name))
+                if (!str(&name))
                     return false;
                 skipBlanks();
                 if (pos_ >= s_.size() || s_[pos_] != ':')
@@ -434,7 +526,7 @@ private:
         }
         if (c == '"') {
             v.type = JsonValue::Type::String;
-            return str(v.string);
+            return str(&v.string);
         }
         if (c == 't' || c == 'f') {
             v.type = JsonValue::Type::Boolean;
@@ -451,9 +543,60 @@ private:
         return num(v.number);
     }
 
+    // Passes over one value, keeping nothing of it.
+    bool skipValue(int depth)
+    {
+        if (depth > kMaxDepth)
+            return fail("nested too deeply");
+        if (pos_ >= s_.size())
+            return fail("unexpected end");
+        const char c = s_[pos_];
+        if (c == '"')
+            return str(nullptr);
+        if (c != '{' && c != '[') {
+            JsonValue scalar;
+            return value(scalar, depth);
+        }
+        const char close = c == '{' ? '}' : ']';
+        ++pos_;
+        skipBlanks();
+        if (pos_ < s_.size() && s_[pos_] == close) {
+            ++pos_;
+            return true;
+        }
+        for (;;) {
+            skipBlanks();
+            if (c == '{') {
+                if (pos_ >= s_.size() || s_[pos_] != '"')
+                    return fail("expected a member name");
+                if (!str(nullptr))
+                    return false;
+                skipBlanks();
+                if (pos_ >= s_.size() || s_[pos_] != ':')
+                    return fail("expected ':'");
+                ++pos_;
+                skipBlanks();
+            }
+            if (!skipValue(depth + 1))
+                return false;
+            skipBlanks();
+            if (pos_ < s_.size() && s_[pos_] == ',') {
+                ++pos_;
+                continue;
+            }
+            if (pos_ < s_.size() && s_[pos_] == close) {
+                ++pos_;
+                return true;
+            }
+            return fail(c == '{' ? "expected ',' or '}'" : "expected ',' or ']'");
+        }
+    }
+
     std::string_view s_;
     std::size_t pos_ = 0;
     std::string error_;
+    // Told now and then how far the text has been read (JsonCursor::onProgress).
+    std::function<void(std::size_t)> progress_;
     std::vector<std::vector<JsonValue>> scratch_ = std::vector<std::vector<JsonValue>>(kMaxDepth + 1);
 };
 
@@ -472,6 +615,197 @@ JsonArrayRead parseJsonArray(std::string_view text,
 {
     error = JsonError{};
     return JsonReader(text).readArray(onElement, error);
+}
+
+struct JsonCursor::Impl : JsonReader
+{
+    explicit Impl(std::string_view text) : JsonReader(text) {}
+
+    // The containers entered, innermost last: its closing bracket, and whether an element or
+    // member has been read from it yet.
+    struct Open
+    {
+        char close;
+        bool any = false;
+    };
+    std::vector<Open> open;
+    bool broken = false;
+    JsonError why;
+
+    bool stop()
+    {
+        if (!broken) {
+            broken = true;
+            report(why);
+        }
+        return false;
+    }
+    bool enter(char bracket)
+    {
+        if (broken)
+            return false;
+        skipBlanks();
+        if (pos_ >= s_.size() || s_[pos_] != bracket)
+            return false;
+        if (open.size() >= static_cast<std::size_t>(kMaxDepth)) {
+            fail("nested too deeply");
+            return stop();
+        }
+        ++pos_;
+        open.push_back({bracket == '{' ? '}' : ']'});
+        return true;
+    }
+    // Before the next element or member of the innermost container: false at its end.
+    bool next()
+    {
+        if (broken || open.empty())
+            return false;
+        Open& o = open.back();
+        skipBlanks();
+        if (pos_ < s_.size() && s_[pos_] == o.close) {
+            ++pos_;
+            open.pop_back();
+            return false;
+        }
+        if (o.any) {
+            if (pos_ >= s_.size() || s_[pos_] != ',') {
+                fail(o.close == '}' ? "expected ',' or '}'" : "expected ',' or ']'");
+                return stop();
+            }
+            ++pos_;
+            skipBlanks();
+        }
+        o.any = true;
+        if (progress_ && pos_ >= told + kProgressBytes) {
+            told = pos_;
+            progress_(pos_);
+        }
+        return true;
+    }
+    std::size_t told = 0;
+};
+
+JsonCursor::JsonCursor(std::string_view text) : impl_(std::make_unique<Impl>(text)) {}
+
+JsonCursor::~JsonCursor() = default;
+
+JsonValue::Type JsonCursor::peek()
+{
+    Impl& r = *impl_;
+    if (r.broken)
+        return JsonValue::Type::Null;
+    r.skipBlanks();
+    if (r.pos_ >= r.s_.size())
+        return JsonValue::Type::Null;
+    switch (r.s_[r.pos_]) {
+    case '{':
+        return JsonValue::Type::Object;
+    case '[':
+        return JsonValue::Type::Array;
+    case '"':
+        return JsonValue::Type::String;
+    case 't':
+    case 'f':
+        return JsonValue::Type::Boolean;
+    case 'n':
+        return JsonValue::Type::Null;
+    default:
+        return JsonValue::Type::Number;
+    }
+}
+
+bool JsonCursor::beginObject()
+{
+    return impl_->enter('{');
+}
+
+bool JsonCursor::nextMember(std::string& name)
+{
+    Impl& r = *impl_;
+    if (r.open.empty() || r.open.back().close != '}' || !r.next())
+        return false;
+    if (r.pos_ >= r.s_.size() || r.s_[r.pos_] != '"') {
+        r.fail("expected a member name");
+        return r.stop();
+    }
+    name.clear();
+    if (!r.str(&name))
+        return r.stop();
+    r.skipBlanks();
+    if (r.pos_ >= r.s_.size() || r.s_[r.pos_] != ':') {
+        r.fail("expected ':'");
+        return r.stop();
+    }
+    ++r.pos_;
+    r.skipBlanks();
+    return true;
+}
+
+bool JsonCursor::beginArray()
+{
+    return impl_->enter('[');
+}
+
+bool JsonCursor::nextElement()
+{
+    Impl& r = *impl_;
+    return !r.open.empty() && r.open.back().close == ']' && r.next();
+}
+
+bool JsonCursor::string(std::string& text)
+{
+    Impl& r = *impl_;
+    if (peek() != JsonValue::Type::String)
+        return false;
+    text.clear();
+    return r.str(&text) || r.stop();
+}
+
+bool JsonCursor::value(JsonValue& value)
+{
+    Impl& r = *impl_;
+    if (r.broken)
+        return false;
+    r.skipBlanks();
+    value = JsonValue{};
+    return r.value(value, static_cast<int>(r.open.size())) || r.stop();
+}
+
+bool JsonCursor::skip()
+{
+    Impl& r = *impl_;
+    if (r.broken)
+        return false;
+    r.skipBlanks();
+    return r.skipValue(static_cast<int>(r.open.size())) || r.stop();
+}
+
+bool JsonCursor::atEnd()
+{
+    Impl& r = *impl_;
+    if (r.broken)
+        return false;
+    r.skipBlanks();
+    if (r.pos_ == r.s_.size())
+        return true;
+    r.fail("unexpected text");
+    return r.stop();
+}
+
+void JsonCursor::onProgress(std::function<void(std::size_t offset)> progress)
+{
+    impl_->progress_ = std::move(progress);
+}
+
+bool JsonCursor::failed() const
+{
+    return impl_->broken;
+}
+
+std::string JsonCursor::error() const
+{
+    const JsonError& why = impl_->why;
+    return why.what + " at line " + std::to_string(why.line) + ", column " + std::to_string(why.column);
 }
 
 bool parseJson(std::string_view text, JsonValue& value, std::string& error)

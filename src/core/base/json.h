@@ -30,6 +30,11 @@ public:
         Lines
     };
 
+    JsonWriter() = default;
+    /// A writer that hands its text to `sink` piece by piece as it goes (a long string too), so
+    /// that a large document is never held whole; flush() hands over the rest.
+    explicit JsonWriter(std::function<void(std::string_view text)> sink) : sink_(std::move(sink)) {}
+
     JsonWriter& beginObject(Layout layout = Layout::Inline);
     JsonWriter& endObject();
     JsonWriter& beginArray(Layout layout = Layout::Inline);
@@ -46,6 +51,8 @@ public:
     std::string takeText();
     /// Room for `bytes` of text, so that a large document is not copied as it grows.
     void reserve(std::size_t bytes) { text_.reserve(bytes); }
+    /// With a sink: hands what is not yet handed over to it.
+    void flush();
 
 private:
     struct Level
@@ -57,7 +64,10 @@ private:
     void beforeValue();
     JsonWriter& begin(char bracket, Layout layout);
     JsonWriter& end(char bracket);
+    void appendString(std::string_view text);
+    void handOver(); // with a sink: hands the text over once a piece is full
 
+    std::function<void(std::string_view text)> sink_;
     std::string text_;
     std::vector<Level> levels_;
     bool afterKey_ = false;
@@ -118,5 +128,50 @@ JsonArrayRead parseJsonArray(std::string_view text,
 
 /// The same with the error as one text: "expected ':' at line 3, column 14".
 bool parseJson(std::string_view text, JsonValue& value, std::string& error);
+
+/// Reads a JSON text value by value, in text order, without building a tree: a reader takes
+/// what it wants where it is (a long string straight into its place) and skips the rest. Every
+/// call after an error fails; error() then says why and where, as parseJson does.
+class JsonCursor
+{
+public:
+    explicit JsonCursor(std::string_view text);
+    ~JsonCursor();
+    JsonCursor(const JsonCursor&) = delete;
+    JsonCursor& operator=(const JsonCursor&) = delete;
+
+    /// The type of the next value (white space skipped); Null also at the end or after an error.
+    JsonValue::Type peek();
+    /// Enters the object that comes next; false when none comes.
+    bool beginObject();
+    /// The next member of the object entered last: true with its `name` (its value comes next);
+    /// false at the object's end (it is left) or on an error.
+    bool nextMember(std::string& name);
+    /// Enters the array that comes next; false when none comes.
+    bool beginArray();
+    /// True when another element of the array entered last comes next; false at the array's end
+    /// (it is left) or on an error.
+    bool nextElement();
+    /// The string that comes next, into `text` (replacing what it held).
+    bool string(std::string& text);
+    /// The next value whatever it is, as a tree.
+    bool value(JsonValue& value);
+    /// Passes over the next value whatever it is, keeping nothing of it.
+    bool skip();
+    /// True when nothing but white space is left.
+    bool atEnd();
+    bool failed() const;
+    /// "expected ':' at line 3, column 14".
+    std::string error() const;
+    /// `progress` is told now and then (every few megabytes, also within a long string) the
+    /// offset up to which the text has been read. The memory of the text before it may be let
+    /// go: it is looked at again only shortly (a long string is gone over twice, first to
+    /// measure it) or to place an error.
+    void onProgress(std::function<void(std::size_t offset)> progress);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
 
 } // namespace tovalo

@@ -8,19 +8,56 @@
 // does not parse) come in the same form without a DPCT code.
 
 #include <cstdint>
+#include <memory>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tovalo {
 
+/// An immutable text held once however often it occurs: equal texts made at the same time share
+/// one copy (they are looked up in a process-wide table), and a copy of a SharedText copies a
+/// pointer. A run's diagnostics name a few files and codes and repeat their messages many
+/// times over, so they are kept as these. Reads like a const std::string.
+class SharedText
+{
+public:
+    SharedText() = default;
+    SharedText(std::string_view text);
+    SharedText(const char* text) : SharedText(std::string_view(text)) {}
+    SharedText(const std::string& text) : SharedText(std::string_view(text)) {}
+
+    const std::string& str() const { return text_ ? *text_ : emptyText(); }
+    operator const std::string&() const { return str(); }
+    operator std::string_view() const { return str(); }
+    bool empty() const { return !text_; }
+    std::size_t size() const { return str().size(); }
+    const char* data() const { return str().data(); }
+    const char* c_str() const { return str().c_str(); }
+
+    friend bool operator==(const SharedText& a, const SharedText& b)
+    {
+        return a.text_ == b.text_ || a.str() == b.str();
+    }
+    friend bool operator==(const SharedText& a, std::string_view b) { return a.str() == b; }
+    friend bool operator==(const SharedText& a, const std::string& b) { return a.str() == b; }
+    friend bool operator==(const SharedText& a, const char* b) { return a.str() == b; }
+    friend std::ostream& operator<<(std::ostream& os, const SharedText& t) { return os << t.str(); }
+
+private:
+    static const std::string& emptyText();
+    std::shared_ptr<const std::string> text_; ///< null for the empty text
+};
+
 struct DpctDiagnostic
 {
-    std::string file; ///< as dpct printed it (UTF-8)
+    SharedText file; ///< as dpct printed it (UTF-8)
     std::int32_t line = 0;
     std::int32_t column = 0;
-    std::string severity; ///< "warning", "error" or "fatal error"
-    std::string code;     ///< "DPCT1003"; empty for the compiler's own diagnostics
-    std::string message;  ///< the text after the code (after the severity when there is no code)
+    SharedText severity; ///< "warning", "error" or "fatal error"
+    SharedText code;     ///< "DPCT1003"; empty for the compiler's own diagnostics
+    SharedText message;  ///< the text after the code (after the severity when there is no code)
 
     bool operator==(const DpctDiagnostic&) const = default;
 };

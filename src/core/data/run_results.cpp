@@ -56,20 +56,12 @@ const std::string* readString(const JsonValue* v)
 
 } // namespace
 
-std::string resultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
-                        bool withOutput, bool oneLine)
+namespace {
+
+void writeResults(JsonWriter& j, const std::vector<const CDpctData*>& items, const ResultsHeader& header,
+                  bool withOutput, bool oneLine)
 {
     const JsonWriter::Layout layout = oneLine ? JsonWriter::Layout::Inline : JsonWriter::Layout::Lines;
-    JsonWriter j;
-    // The text is written once into room made for it: an output of a hundred megabytes is not
-    // copied again and again as the text grows.
-    std::size_t estimate = 4096;
-    for (const CDpctData* item : items) {
-        if (item)
-            estimate += 256 + item->path.size() * 2 + item->diagnostics.size() * 200 +
-                        (withOutput ? item->resultText.size() + item->resultText.size() / 8 : 0);
-    }
-    j.reserve(estimate);
     j.beginObject(layout);
     j.key("dpctVersion").string(header.dpctVersion);
     j.key("dpctCodebase").string(header.dpctCodebase);
@@ -107,9 +99,36 @@ std::string resultsJson(const std::vector<const CDpctData*>& items, const Result
         j.endObject();
     }
     j.endArray().endObject();
+}
+
+} // namespace
+
+std::string resultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
+                        bool withOutput, bool oneLine)
+{
+    JsonWriter j;
+    // The text is written once into room made for it: an output of a hundred megabytes is not
+    // copied again and again as the text grows.
+    std::size_t estimate = 4096;
+    for (const CDpctData* item : items) {
+        if (item)
+            estimate += 256 + item->path.size() * 2 + item->diagnostics.size() * 200 +
+                        (withOutput ? item->resultText.size() + item->resultText.size() / 8 : 0);
+    }
+    j.reserve(estimate);
+    writeResults(j, items, header, withOutput, oneLine);
     std::string text = j.takeText();
     text += '\n';
     return text;
+}
+
+void writeResultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
+                      bool withOutput, const std::function<void(std::string_view text)>& sink)
+{
+    JsonWriter j(sink);
+    writeResults(j, items, header, withOutput, true);
+    j.flush();
+    sink("\n");
 }
 
 std::string resultsCsv(const std::vector<const CDpctData*>& items)
@@ -182,10 +201,119 @@ bool parseStatusList(std::string_view list, std::vector<ItemStatus>& statuses, s
 
 namespace {
 
-// The entries of a results file as items; `hasOutput[i]` tells whether entry i lists "output".
-bool readEntries(std::string_view json, ResultsHeader& header, std::vector<CDpctData>& entries,
-                 std::vector<bool>& hasOutput, std::string& error)
+// One diagnostic of an entry, read as a small tree; false with `error` when it is not one.
+bool readDiagnostic(const JsonValue& dv, const std::string& at, DpctDiagnostic& d, std::string& error)
 {
+    std::int64_t line = 0, column = 0;
+    const std::string* file = readString(dv.find("file"));
+    if (!file) {
+        error = at + "\"file\" needs the file's name as a string";
+        return false;
+    }
+    constexpr std::int64_t kMost = std::numeric_limits<std::int32_t>::max();
+    for (const auto& [name, value] : {std::pair{"line", &line}, std::pair{"column", &column}}) {
+        if (!readInt(dv.find(name), *value) || *value < 0 || *value > kMost) {
+            error = at + "\"" + name + "\" needs a whole number from 0 to " + std::to_string(kMost);
+            return false;
+        }
+    }
+    d.file = *file;
+    d.line = static_cast<std::int32_t>(line);
+    d.column = static_cast<std::int32_t>(column);
+    if (const std::string* s = readString(dv.find("severity")))
+        d.severity = *s;
+    if (const std::string* s = readString(dv.find("code")))
+        d.code = *s;
+    if (const std::string* s = readString(dv.find("message")))
+        d.message = *s;
+    return true;
+}
+
+// One entry of "items", read member by member: the output goes straight into the item (or is
+// passed over), each diagnostic is a small tree only while it is read.
+bool readEntry(JsonCursor& c, std::size_t n, CDpctData& item, bool& hasOutput, ResultsOutput output,
+               std::string& error)
+{
+    const std::string where = "item " + std::to_string(n);
+    const std::string needs = where + ": needs \"path\" and a known \"status\"";
+    if (!c.beginObject()) {
+        if (!c.failed())
+            error = needs;
+        return false;
+    }
+    JsonValue path, status, exitCode, elapsed, dropped;
+    std::string name;
+    while (c.nextMember(name)) {
+        if (name == "output") {
+            hasOutput = c.peek() == JsonValue::Type::String;
+            if (!(hasOutput && output == ResultsOutput::Read ? c.string(item.resultText) : c.skip()))
+                return false;
+        } else if (name == "diagnostics" && c.peek() == JsonValue::Type::Array) {
+            item.diagnostics.clear();
+            c.beginArray();
+            JsonValue dv;
+            while (c.nextElement()) {
+                if (!c.value(dv))
+                    return false;
+                const std::string at =
+                    where + ", diagnostic " + std::to_string(item.diagnostics.size() + 1) + ": ";
+                if (!readDiagnostic(dv, at, item.diagnostics.emplace_back(), error))
+                    return false;
+            }
+            item.diagnostics.shrink_to_fit();
+        } else {
+            JsonValue* into = name == "path"                 ? &path
+                              : name == "status"             ? &status
+                              : name == "exitCode"           ? &exitCode
+                              : name == "elapsedMs"          ? &elapsed
+                              : name == "diagnosticsDropped" ? &dropped
+                                                             : nullptr;
+            if (!(into ? c.value(*into) : c.skip()))
+                return false;
+        }
+    }
+    if (c.failed())
+        return false;
+    const std::string* pathText = readString(&path);
+    const std::string* statusName = readString(&status);
+    if (!pathText || !statusName || !itemStatusFromName(*statusName, item.status)) {
+        error = needs;
+        return false;
+    }
+    item.path = *pathText;
+    std::int64_t code = 0, ms = -1;
+    const auto present = [](const JsonValue& v) {
+        return v.type != JsonValue::Type::Null;
+    };
+    if (present(exitCode) && !readInt(&exitCode, code)) {
+        error = where + ": \"exitCode\" is not a whole number";
+        return false;
+    }
+    if (present(elapsed) && !readInt(&elapsed, ms)) {
+        error = where + ": \"elapsedMs\" is not a whole number";
+        return false;
+    }
+    item.exitCode = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        code, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    item.elapsedMs = ms;
+    if (present(dropped)) {
+        std::int64_t count = 0;
+        if (!readInt(&dropped, count) || count < 0) {
+            error = where + ": \"diagnosticsDropped\" needs a whole number from 0";
+            return false;
+        }
+        item.diagnosticsDropped = count;
+    }
+    return true;
+}
+
+// The entries of a results file as items; `hasOutput[i]` tells whether entry i lists "output".
+// The text is read once, in order, without a tree of the whole file: what is kept is the items.
+bool readEntries(std::string_view json, ResultsHeader& header, std::vector<CDpctData>& entries,
+                 std::vector<bool>& hasOutput, ResultsOutput output, std::string& error,
+                 const std::function<void(std::size_t)>& progress = {})
+{
+    const std::string_view file = json;
     // A byte-order mark, as editors on Windows save UTF-8, is not part of the text.
     if (json.starts_with("\xEF\xBB\xBF"))
         json.remove_prefix(3);
@@ -197,102 +325,82 @@ bool readEntries(std::string_view json, ResultsHeader& header, std::vector<CDpct
                 : "not a results file: a JSON object {\"items\": [...]} was expected at its start";
         return false;
     }
-    JsonValue root;
-    if (!parseJson(json, root, error))
-        return false;
-    JsonValue* list = root.find("items");
-    if (!list || list->type != JsonValue::Type::Array) {
-        error = "no \"items\" list";
-        return false;
-    }
     header = {};
-    if (const std::string* s = readString(root.find("dpctVersion")))
-        header.dpctVersion = *s;
-    if (const std::string* s = readString(root.find("dpctCodebase")))
-        header.dpctCodebase = *s;
-    if (const std::string* s = readString(root.find("error")))
-        header.error = *s;
     entries.clear();
-    entries.reserve(list->array.size());
-    hasOutput.assign(list->array.size(), false);
-    for (std::size_t n = 0; n < list->array.size(); ++n) {
-        JsonValue& r = list->array[n];
-        const std::string where = "item " + std::to_string(n + 1);
-        const std::string* path = readString(r.find("path"));
-        const std::string* statusName = readString(r.find("status"));
-        CDpctData& item = entries.emplace_back();
-        if (!path || !statusName || !itemStatusFromName(*statusName, item.status)) {
-            error = where + ": needs \"path\" and a known \"status\"";
-            return false;
-        }
-        item.path = *path;
-        std::int64_t exitCode = 0, elapsed = -1;
-        if (r.find("exitCode") && !readInt(r.find("exitCode"), exitCode)) {
-            error = where + ": \"exitCode\" is not a whole number";
-            return false;
-        }
-        if (r.find("elapsedMs") && !readInt(r.find("elapsedMs"), elapsed)) {
-            error = where + ": \"elapsedMs\" is not a whole number";
-            return false;
-        }
-        item.exitCode = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-            exitCode, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-        item.elapsedMs = elapsed;
-        if (const JsonValue* ds = r.find("diagnostics"); ds && ds->type == JsonValue::Type::Array) {
-            item.diagnostics.reserve(ds->array.size());
-            for (std::size_t k = 0; k < ds->array.size(); ++k) {
-                const JsonValue& dv = ds->array[k];
-                const std::string at = where + ", diagnostic " + std::to_string(k + 1) + ": ";
-                DpctDiagnostic d;
-                std::int64_t line = 0, column = 0;
-                const std::string* file = readString(dv.find("file"));
-                if (!file) {
-                    error = at + "\"file\" needs the file's name as a string";
+    hasOutput.clear();
+    bool listed = false;
+    error.clear();
+    JsonCursor c(json);
+    if (progress)
+        c.onProgress([&progress, bom = file.size() - json.size()](std::size_t at) { progress(bom + at); });
+    c.beginObject();
+    std::string name;
+    while (c.nextMember(name)) {
+        std::string* text = name == "dpctVersion"    ? &header.dpctVersion
+                            : name == "dpctCodebase" ? &header.dpctCodebase
+                            : name == "error"        ? &header.error
+                                                     : nullptr;
+        if (text) {
+            text->clear();
+            if (!(c.peek() == JsonValue::Type::String ? c.string(*text) : c.skip()))
+                break;
+        } else if (name == "items") {
+            listed = c.peek() == JsonValue::Type::Array;
+            entries.clear();
+            hasOutput.clear();
+            if (!listed) {
+                if (!c.skip())
+                    break;
+                continue;
+            }
+            c.beginArray();
+            while (c.nextElement()) {
+                const std::size_t n = entries.size() + 1;
+                bool has = false;
+                const bool read = readEntry(c, n, entries.emplace_back(), has, output, error);
+                hasOutput.push_back(has);
+                if (!read) {
+                    if (c.failed())
+                        break;
                     return false;
                 }
-                constexpr std::int64_t kMost = std::numeric_limits<std::int32_t>::max();
-                for (const auto& [name, value] : {std::pair{"line", &line}, std::pair{"column", &column}}) {
-                    if (!readInt(dv.find(name), *value) || *value < 0 || *value > kMost) {
-                        error =
-                            at + "\"" + name + "\" needs a whole number from 0 to " + std::to_string(kMost);
-                        return false;
-                    }
-                }
-                d.file = *file;
-                d.line = static_cast<std::int32_t>(line);
-                d.column = static_cast<std::int32_t>(column);
-                if (const std::string* s = readString(dv.find("severity")))
-                    d.severity = *s;
-                if (const std::string* s = readString(dv.find("code")))
-                    d.code = *s;
-                if (const std::string* s = readString(dv.find("message")))
-                    d.message = *s;
-                item.diagnostics.push_back(std::move(d));
             }
+        } else if (!c.skip()) {
+            break;
         }
-        if (r.find("diagnosticsDropped")) {
-            std::int64_t dropped = 0;
-            if (!readInt(r.find("diagnosticsDropped"), dropped) || dropped < 0) {
-                error = where + ": \"diagnosticsDropped\" needs a whole number from 0";
-                return false;
-            }
-            item.diagnosticsDropped = dropped;
-        }
-        if (JsonValue* out = r.find("output"); out && out->type == JsonValue::Type::String) {
-            item.resultText = std::move(out->string); // the tree goes with this call
-            hasOutput[n] = true;
-        }
+    }
+    if (c.failed() || !c.atEnd()) {
+        error = c.error();
+        return false;
+    }
+    if (!listed) {
+        error = "no \"items\" list";
+        return false;
     }
     return true;
 }
 
 } // namespace
 
+namespace {
+bool applyEntries(std::string_view json, std::vector<CDpctData>& items, ResultsHeader& header,
+                  std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error,
+                  const std::function<void(std::size_t)>& progress);
+} // namespace
+
 bool readResultsJson(std::string_view json, ResultsHeader& header, std::vector<CDpctData>& items,
-                     std::string& error)
+                     std::string& error, ResultsOutput output)
 {
     std::vector<bool> hasOutput;
-    return readEntries(json, header, items, hasOutput, error);
+    return readEntries(json, header, items, hasOutput, output, error);
+}
+
+bool readResultsJson(FileView& file, ResultsHeader& header, std::vector<CDpctData>& items, std::string& error,
+                     ResultsOutput output)
+{
+    std::vector<bool> hasOutput;
+    return readEntries(file.bytes(), header, items, hasOutput, output, error,
+                       [&file](std::size_t at) { file.release(at); });
 }
 
 bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std::string& error)
@@ -306,11 +414,27 @@ bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std:
 bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, ResultsHeader& header,
                       std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error)
 {
+    return applyEntries(json, items, header, unmatched, listed, error, {});
+}
+
+bool applyResultsJson(FileView& file, std::vector<CDpctData>& items, ResultsHeader& header,
+                      std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error)
+{
+    return applyEntries(file.bytes(), items, header, unmatched, listed, error,
+                        [&file](std::size_t at) { file.release(at); });
+}
+
+namespace {
+
+bool applyEntries(std::string_view json, std::vector<CDpctData>& items, ResultsHeader& header,
+                  std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error,
+                  const std::function<void(std::size_t)>& progress)
+{
     std::vector<CDpctData> entries;
     std::vector<bool> hasOutput;
     unmatched.clear();
     listed.assign(items.size(), false);
-    if (!readEntries(json, header, entries, hasOutput, error))
+    if (!readEntries(json, header, entries, hasOutput, ResultsOutput::Read, error, progress))
         return false;
     std::unordered_multimap<std::string, std::size_t> byKey;
     byKey.reserve(items.size());
@@ -319,25 +443,33 @@ bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, Resu
     for (std::size_t n = 0; n < entries.size(); ++n) {
         CDpctData& entry = entries[n];
         const auto [first, last] = byKey.equal_range(pathKey(entry.path));
-        bool matched = false;
+        std::vector<std::size_t> matches;
         for (auto it = first; it != last; ++it) {
-            CDpctData& item = items[it->second];
-            if (!samePathText(item.path, entry.path))
-                continue;
-            matched = true;
-            listed[it->second] = true;
+            if (samePathText(items[it->second].path, entry.path))
+                matches.push_back(it->second);
+        }
+        if (matches.empty()) {
+            unmatched.push_back(std::move(entry));
+            continue;
+        }
+        // The entry's diagnostics and output are copied only for a path listed twice; the last
+        // item with the path takes them over.
+        for (std::size_t k = 0; k < matches.size(); ++k) {
+            CDpctData& item = items[matches[k]];
+            const bool last = k + 1 == matches.size();
+            listed[matches[k]] = true;
             item.status = entry.status;
             item.exitCode = entry.exitCode;
             item.elapsedMs = entry.elapsedMs;
-            item.diagnostics = entry.diagnostics;
+            item.diagnostics = last ? std::move(entry.diagnostics) : entry.diagnostics;
             item.diagnosticsDropped = entry.diagnosticsDropped;
             if (hasOutput[n])
-                item.resultText = entry.resultText;
+                item.resultText = last ? std::move(entry.resultText) : entry.resultText;
         }
-        if (!matched)
-            unmatched.push_back(std::move(entry));
     }
     return true;
 }
+
+} // namespace
 
 } // namespace tovalo

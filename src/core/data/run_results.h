@@ -13,8 +13,10 @@
 // (left out when 0) counts the diagnostics printed beyond the most an item keeps; they are in
 // neither list nor counts.
 
+#include "base/file_io.h"
 #include "dpct_data.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +36,11 @@ struct ResultsHeader
 std::string resultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
                         bool withOutput, bool oneLine = true);
 
+/// resultsJson on one line, handed to `sink` piece by piece as it is written (a file or a
+/// terminal), so that the text of a large run is never held whole.
+void writeResultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
+                      bool withOutput, const std::function<void(std::string_view text)>& sink);
+
 /// CSV (RFC 4180, CR LF line ends, UTF-8 with its byte-order mark so that spreadsheet programs
 /// read non-ASCII paths right): path, status, exit code, elapsed ms, the number of diagnostics,
 /// then one column per diagnostic code that occurs in any item, in code order. A text cell that
@@ -48,11 +55,21 @@ bool itemStatusFromName(std::string_view name, ItemStatus& status);
 /// the first unknown one.
 bool parseStatusList(std::string_view list, std::vector<ItemStatus>& statuses, std::string& error);
 
+/// Whether a reader of results takes the items' console output.
+enum class ResultsOutput
+{
+    Read,
+    Skipped, ///< passed over (a report has no use for it): resultText stays empty
+};
+
 /// Reads the results JSON into one item per listed entry, in file order (path, status, exit code,
 /// elapsed time, diagnostics and, where listed, output), and its header. Returns false with
-/// `error` when the text is not such JSON.
+/// `error` when the text is not such JSON. The text is read in one pass without a tree of it.
 bool readResultsJson(std::string_view json, ResultsHeader& header, std::vector<CDpctData>& items,
-                     std::string& error);
+                     std::string& error, ResultsOutput output = ResultsOutput::Read);
+/// The same from a file, whose memory is let go as it is read.
+bool readResultsJson(FileView& file, ResultsHeader& header, std::vector<CDpctData>& items, std::string& error,
+                     ResultsOutput output = ResultsOutput::Read);
 
 /// Reads the results JSON back and puts each listed item's status, exit code, output,
 /// diagnostics and elapsed time into the item of `items` with the same path (samePathText).
@@ -62,6 +79,9 @@ bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std:
 /// applyResultsJson that also hands back the file's header, its entries that match no item of
 /// `items` (`unmatched`, in file order) and which items it lists (`listed`, one flag per item).
 bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, ResultsHeader& header,
+                      std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error);
+/// The same from a file, whose memory is let go as it is read.
+bool applyResultsJson(FileView& file, std::vector<CDpctData>& items, ResultsHeader& header,
                       std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error);
 
 } // namespace tovalo

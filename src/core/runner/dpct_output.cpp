@@ -178,8 +178,8 @@ std::optional<DpctDiagnostic> parseClean(std::string_view line)
         const std::size_t lineStart = numberBefore(line, colStart - 1, d.line);
         if (lineStart == std::string_view::npos || lineStart <= 1 || line[lineStart - 1] != ':')
             continue;
-        d.file.assign(line.substr(0, lineStart - 1));
-        d.severity.assign(severity);
+        d.file = SharedText(line.substr(0, lineStart - 1));
+        d.severity = SharedText(severity);
         std::string_view text = line.substr(at + 2 + severity.size() + 2);
         // "DPCT1003:0: " (the counter after the code is a running number of the run).
         if (text.size() > 9 && text.starts_with("DPCT") && isDigit(text[4]) && isDigit(text[5]) &&
@@ -191,13 +191,13 @@ std::optional<DpctDiagnostic> parseClean(std::string_view line)
                     ++q;
                 if (q < text.size() && text[q] == ':' && q > p + 1)
                     p = q;
-                d.code.assign(text.substr(0, 8));
+                d.code = SharedText(text.substr(0, 8));
                 text.remove_prefix(std::min(text.size(), p + 1));
                 while (!text.empty() && text.front() == ' ')
                     text.remove_prefix(1);
             }
         }
-        d.message.assign(text);
+        d.message = SharedText(text);
         return d;
     }
     return std::nullopt;

@@ -473,12 +473,15 @@ DiagnosticsView::~DiagnosticsView()
 
 void DiagnosticsView::refresh(const std::vector<const CDpctData*>& items)
 {
+    QElapsedTimer clock;
+    clock.start();
     anyRun_ = std::any_of(items.begin(), items.end(), [](const CDpctData* item) {
         return item && (item->elapsedMs >= 0 || item->status != ItemStatus::None);
     });
     if (model_->setItems(items))
         slice_->start();
     updateSummary();
+    longestStepMs_ = std::max(longestStepMs_, clock.elapsed());
 }
 
 int DiagnosticsView::pending() const
@@ -488,12 +491,15 @@ int DiagnosticsView::pending() const
 
 void DiagnosticsView::takeInSome()
 {
+    QElapsedTimer clock;
+    clock.start();
     if (model_->takeIn(kSliceMs))
         slice_->start();
     updateSummary();
     if (!tree_->currentIndex().isValid() && model_->rowCount() > 0)
         tree_->setCurrentIndex(model_->index(0, 0));
     updateTarget();
+    longestStepMs_ = std::max(longestStepMs_, clock.elapsed());
 }
 
 void DiagnosticsView::updateSummary()

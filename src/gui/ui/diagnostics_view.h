@@ -48,6 +48,9 @@ public:
     void refresh(const std::vector<const CDpctData*>& items);
     /// Items of the last refresh not yet taken in.
     int pending() const;
+    /// The longest the view has held the event loop at a time (one refresh() or one slice of
+    /// taking in), in milliseconds: what a run with the view open costs the window at worst.
+    qint64 longestStepMs() const { return longestStepMs_; }
 
     QTreeView* tree() const { return tree_; }
     QLineEdit* editorEdit() const { return editor_; }
@@ -74,6 +77,7 @@ private:
     QLineEdit* editor_ = nullptr;
     QTimer* slice_ = nullptr;
     bool anyRun_ = false; ///< an item of the list has been converted (or is being converted)
+    qint64 longestStepMs_ = 0;
     std::unique_ptr<DiagnosticsModel> model_;
 };
 

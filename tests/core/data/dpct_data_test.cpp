@@ -2,6 +2,7 @@
 #include "data/dpct_data.h"
 #include "data/option_table.h"
 
+#include <memory>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -150,4 +151,22 @@ TEST(DpctData, FindByPathComparesAsTheFileSystemDoes)
     EXPECT_FALSE(findByPath(items, "c:\\src\\b.cu"));
     items.emplace_back().path = "/data/ÄRGER.cu";
     EXPECT_EQ(findByPath(items, "/data/ärger.cu"), pathsIgnoreCase());
+}
+
+TEST(SharedText, EqualTextsShareOneCopyWhileTheyAreHeld)
+{
+    const std::string made = std::string("DPCT") + "1003";
+    auto a = std::make_unique<SharedText>("DPCT1003");
+    const SharedText b(made);
+    EXPECT_EQ(a->data(), b.data());
+    EXPECT_EQ(*a, "DPCT1003");
+    EXPECT_TRUE(SharedText("").empty());
+    // Once no one holds a text, a new one of the same contents is a copy of its own.
+    const std::string unique =
+        "a text of this test only " + std::to_string(reinterpret_cast<std::uintptr_t>(&b));
+    auto c = std::make_unique<SharedText>(unique);
+    c.reset();
+    const SharedText d(unique);
+    EXPECT_EQ(d, unique);
+    EXPECT_EQ(SharedText(unique).data(), d.data());
 }

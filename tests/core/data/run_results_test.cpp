@@ -1,6 +1,7 @@
 // Results files: what is written reads back into the same items, CSV columns per code, and
 // the status lists of --only.
 
+#include "base/json.h"
 #include "data/run_results.h"
 
 #include <gtest/gtest.h>
@@ -121,4 +122,51 @@ TEST(RunResults, FileMessagesSayWhatWasExpected)
                                   "\"line\": 3e9, \"column\": 1}]}]}",
                                   items, error));
     EXPECT_EQ(error, "item 1, diagnostic 2: \"line\" needs a whole number from 0 to 2147483647");
+}
+
+TEST(RunResults, LargeResultsAreWrittenAndReadPieceByPiece)
+{
+    std::vector<CDpctData> items = sample();
+    // Three megabytes of output with escapes and non-ASCII text in it.
+    for (int i = 0; i < 60000; ++i)
+        items[0].resultText += "a.cu:1:1: warning: \"\xE6\x97\xA5\"\tline\n";
+    const std::string whole = resultsJson(pointers(items), {"2024.2.0.", "abc", {}}, true);
+    std::string joined;
+    std::size_t largest = 0;
+    writeResultsJson(pointers(items), {"2024.2.0.", "abc", {}}, true, [&](std::string_view piece) {
+        joined += piece;
+        largest = std::max(largest, piece.size());
+    });
+    EXPECT_EQ(joined, whole);
+    EXPECT_LT(largest, std::size_t{1} << 20);
+
+    ResultsHeader header;
+    std::vector<CDpctData> read;
+    std::string error;
+    ASSERT_TRUE(readResultsJson(whole, header, read, error)) << error;
+    EXPECT_EQ(read, items);
+    // The same file name and severity in several diagnostics are held once.
+    EXPECT_EQ(read[0].diagnostics[0].file.data(), read[0].diagnostics[1].file.data());
+    EXPECT_EQ(read[0].diagnostics[0].severity.data(), read[0].diagnostics[1].severity.data());
+    // A report has no use for the output: it is passed over.
+    ASSERT_TRUE(readResultsJson(whole, header, read, error, ResultsOutput::Skipped)) << error;
+    EXPECT_TRUE(read[0].resultText.empty());
+    EXPECT_EQ(read[0].diagnostics, items[0].diagnostics);
+}
+
+TEST(RunResults, BrokenJsonIsReportedWhereTheParserReportsIt)
+{
+    for (const char* bad :
+         {"{\"items\": [{\"path\": \"a\" \"status\": \"ok\"}]}",
+          "{\"items\": [{\"path\": \"a\", \"status\": \"ok\"} {}]}",
+          "{\"items\": [], \"x\": [1, {\"y\": tru}]}", "{\"items\": [{\"output\": \"abc}]}",
+          "{\"items\": []\n,\n\"error\": \"\\q\"}", "{\"items\": []} []", "{\"items\": [], 3: 1}"}) {
+        JsonValue tree;
+        std::string expected, error;
+        ASSERT_FALSE(parseJson(bad, tree, expected)) << bad;
+        std::vector<CDpctData> items;
+        ResultsHeader header;
+        EXPECT_FALSE(readResultsJson(bad, header, items, error));
+        EXPECT_EQ(error, expected) << bad;
+    }
 }

@@ -267,6 +267,39 @@ TEST_F(FileIo, AtomicWriteReplacesAndLeavesNoTemporaryFile)
     EXPECT_EQ(fileCount(), 1u);
 }
 
+TEST_F(FileIo, AtomicWriteTakesItsBytesPieceByPiece)
+{
+    Message error;
+    ASSERT_TRUE(writeFileAtomically(
+        path("a.txt"), [](const ByteSink& sink) { EXPECT_TRUE(sink("one ") && sink("") && sink("two")); },
+        error))
+        << error;
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path("a.txt"), bytes, error));
+    EXPECT_EQ(bytes, "one two");
+}
+
+TEST_F(FileIo, FileViewReadsWhatReadWholeFileReads)
+{
+    Message error;
+    const std::string text(3 << 20, 'x');
+    ASSERT_TRUE(writeFileAtomically(path("big.txt"), text + "end", error)) << error;
+    FileView big;
+    ASSERT_TRUE(big.open(path("big.txt"), error)) << error;
+    big.release(2 << 20); // let go of, not lost
+    EXPECT_EQ(big.bytes(), text + "end");
+    ASSERT_TRUE(writeFileAtomically(path("empty.txt"), "", error));
+    FileView empty;
+    ASSERT_TRUE(empty.open(path("empty.txt"), error)) << error;
+    EXPECT_TRUE(empty.bytes().empty());
+    // The refusals of readWholeFile: a folder, a file larger than the limit.
+    FileView refused;
+    EXPECT_FALSE(refused.open(utf8FromPath(dir_), error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(refused.open(path("big.txt"), error, 1024));
+    EXPECT_EQ(error.id, MessageId::FileTooLarge);
+}
+
 TEST_F(FileIo, FailedWriteKeepsThePreviousFile)
 {
     Message error;
