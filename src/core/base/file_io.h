@@ -10,6 +10,7 @@
 #include "message.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,12 @@ inline constexpr std::size_t kDefaultReadLimit = std::size_t{1} << 30;
 /// bytes.
 bool readWholeFile(std::string_view path, std::string& bytes, Message& error,
                    std::size_t limit = kDefaultReadLimit);
+
+/// Reads the file at `path` as readWholeFile does (the same refusals and limit), handing its bytes
+/// to `piece` in order a piece at a time, so that a large file is never held whole. Reading stops
+/// early, with true returned, when `piece` returns false.
+bool readFilePieces(std::string_view path, const std::function<bool(std::string_view)>& piece, Message& error,
+                    std::size_t limit = kDefaultReadLimit);
 
 /// Writes `bytes` to `path` atomically. On failure returns false and sets `error` to the reason;
 /// the previous file, if any, is unchanged. An existing file keeps its permissions, and on POSIX
