@@ -7,6 +7,10 @@
 // With --file the list is written to that file and the program ends when the file does not exist
 // yet; a second run with the same file only opens it, so that its peak memory is that of the
 // open list, not of the generated items.
+// --kind says what the items carry: "heavy" (the default) about two thirds of all options, the
+// texts long folder names; "distinct" the same with every text naming its item, so that no two
+// items share one; "import" what an import of a compilation database gives: -p, --in-root,
+// --out-root and one to three other options.
 
 #include "controls/definition_model.h"
 #include "controls/dpct_tree_ctrl.h"
@@ -37,6 +41,14 @@ namespace {
 
 int kItems = 10000;
 
+enum class Kind
+{
+    Heavy,
+    Distinct,
+    Import,
+};
+Kind kKind = Kind::Heavy;
+
 /// Peak resident memory of the process so far, in MB.
 double peakMb()
 {
@@ -52,12 +64,28 @@ std::vector<CDpctData> makeItems(int count)
         CDpctData& item = items[static_cast<std::size_t>(i)];
         item.path = "/home/user/projects/cuda-samples/Samples/" + std::to_string(i % 97) + "_module/kernel_" +
                     std::to_string(i) + ".cu";
+        if (kKind == Kind::Import) {
+            const auto set = [&](int slot, std::string text) {
+                item.setOn(slot, true);
+                item.setText(slot, std::move(text));
+            };
+            set(kCompilationDatabase, "/home/user/projects/cuda-samples/build");
+            set(kInRoot, "/home/user/projects/cuda-samples");
+            set(kOutRoot, "/home/user/projects/cuda-samples-sycl");
+            item.setOn(kComments, true);
+            if (i % 3 >= 1)
+                item.setOn(kKeepOriginalCode, true);
+            if (i % 3 == 2)
+                set(kExtraArg, "-DMODULE=" + std::to_string(i % 97));
+            continue;
+        }
+        const std::string tail = kKind == Kind::Distinct ? "/" + std::to_string(i) : std::string();
         for (const OptionInfo& o : optionTable()) {
             if ((o.slot + i) % 3 == 0)
                 continue;
             item.setOn(o.slot, true);
             if (o.kind == OptionKind::Text)
-                item.setText(o.slot, "/home/user/projects/out dir/" + std::string(o.name.substr(2)));
+                item.setText(o.slot, "/home/user/projects/out dir/" + std::string(o.name.substr(2)) + tail);
         }
     }
     return items;
@@ -94,6 +122,10 @@ int main(int argc, char** argv)
             kItems = std::max(1, std::atoi(argv[i + 1]));
         else if (std::strcmp(argv[i], "--file") == 0)
             file = argv[i + 1];
+        else if (std::strcmp(argv[i], "--kind") == 0)
+            kKind = std::strcmp(argv[i + 1], "import") == 0     ? Kind::Import
+                    : std::strcmp(argv[i + 1], "distinct") == 0 ? Kind::Distinct
+                                                                : Kind::Heavy;
     }
     // A large list is opened once: the peak memory is that of one open list.
     const int reps = kItems > 50000 ? 1 : 7;

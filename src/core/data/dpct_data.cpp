@@ -128,6 +128,13 @@ void CDpctData::Texts::set(std::int32_t field, std::string value)
         else
             it->value = std::move(value);
     } else {
+        // Small steps: an item holds at most kTextFieldCount texts, and a long list of items that
+        // share none keeps every spare place.
+        if (values.size() == values.capacity()) {
+            const auto at = it - values.begin();
+            values.reserve(values.size() + 4);
+            it = values.begin() + at;
+        }
         values.insert(it, TextValue{field, std::move(value)});
     }
     if (values.empty())
