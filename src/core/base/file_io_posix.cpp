@@ -190,10 +190,10 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error, st
         error);
 }
 
-bool readFilePieces(std::string_view path, const std::function<bool(std::string_view)>& piece, Message& error,
-                    std::size_t limit)
+bool readFilePieces(std::string_view path, std::size_t& size,
+                    const std::function<bool(std::string_view)>& piece, Message& error, std::size_t limit)
 {
-    std::size_t size = 0;
+    size = 0;
     const int fd = openForReading(path, limit, size, error);
     if (fd < 0)
         return false;

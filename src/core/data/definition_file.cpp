@@ -12,8 +12,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 #include <unordered_map>
 
 namespace tovalo {
@@ -423,10 +421,9 @@ ReadResult readDefinitionFile(std::string_view path)
         bool plain = true; // UTF-8 without NUL so far
         // Once some items are read, room for as many as the file's size suggests, so that a long
         // list is not copied each time the vector grows (too little room only means growing).
-        std::error_code sizeError;
-        const std::uintmax_t fileSize = std::filesystem::file_size(pathFromUtf8(path), sizeError);
+        std::size_t fileSize = 0; // set by readFilePieces before the first piece
         std::size_t taken = 0;
-        bool estimated = sizeError.value() != 0;
+        bool estimated = false;
         const auto takeLines = [&](std::string_view lines) {
             if (!isValidUtf8(lines))
                 return false;
@@ -446,7 +443,7 @@ ReadResult readDefinitionFile(std::string_view path)
             return true;
         };
         const bool read = readFilePieces(
-            path,
+            path, fileSize,
             [&](std::string_view piece) {
                 if (piece.find('\0') != std::string_view::npos)
                     return plain = false;
