@@ -52,6 +52,14 @@ private:
     std::string whole_; ///< the bytes, where the file is not mapped
 };
 
+/// Reads the file at `path` as readWholeFile does (the same refusals and limit), handing its bytes
+/// to `piece` in order a piece at a time, so that a large file is never held whole. `size` is set
+/// to the file's size when it was opened, before the first piece. Reading stops early, with true
+/// returned, when `piece` returns false.
+bool readFilePieces(std::string_view path, std::size_t& size,
+                    const std::function<bool(std::string_view)>& piece, Message& error,
+                    std::size_t limit = kDefaultReadLimit);
+
 /// Writes `bytes` to `path` atomically. On failure returns false and sets `error` to the reason;
 /// the previous file, if any, is unchanged. An existing file keeps its permissions, and on POSIX
 /// its owner and group where the process may set them. A symbolic link is written through to

@@ -103,14 +103,18 @@ bool writeAll(int fd, std::string_view bytes)
 
 } // namespace
 
-bool readWholeFile(std::string_view path, std::string& bytes, Message& error, std::size_t limit)
+namespace {
+
+// Opens `path` for reading when it is a regular file of at most `limit` bytes; its size goes to
+// `size`. Returns the descriptor, or -1 with `error` set.
+int openForReading(std::string_view path, std::size_t limit, std::size_t& size, Message& error)
 {
     const std::string p(path);
     // Non-blocking open: opening a FIFO for reading would otherwise wait for a writer.
     const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = systemErrorText(errno);
-        return false;
+        return -1;
     }
     struct stat st
     {
@@ -118,7 +122,7 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error, st
     if (::fstat(fd, &st) != 0) {
         error = systemErrorText(errno);
         ::close(fd);
-        return false;
+        return -1;
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
@@ -126,20 +130,25 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error, st
             error = systemErrorText(EISDIR);
         else
             error = MessageId::NotRegularFile;
-        return false;
+        return -1;
     }
-    const Message tooLarge(MessageId::FileTooLarge, {std::to_string(limit >> 20)});
     if (static_cast<std::uintmax_t>(st.st_size) > limit) {
         ::close(fd);
-        error = tooLarge;
-        return false;
+        error = Message(MessageId::FileTooLarge, {std::to_string(limit >> 20)});
+        return -1;
     }
-    bytes.clear();
-    if (st.st_size > 0)
-        bytes.reserve(static_cast<std::size_t>(st.st_size));
-    char buf[65536];
+    size = static_cast<std::size_t>(st.st_size);
+    return fd;
+}
+
+// Reads `fd` to its end (or until `take` returns false) in pieces of `room` bytes at `buf`,
+// and closes it. False with `error` set when reading fails or passes `limit` bytes.
+bool readPieces(int fd, char* buf, std::size_t room, std::size_t limit,
+                const std::function<bool(std::string_view)>& take, Message& error)
+{
+    std::size_t total = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
+        const ssize_t n = ::read(fd, buf, room);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -149,15 +158,48 @@ bool readWholeFile(std::string_view path, std::string& bytes, Message& error, st
         }
         if (n == 0)
             break;
-        if (bytes.size() + static_cast<std::size_t>(n) > limit) { // a file that grows as it is read
+        total += static_cast<std::size_t>(n);
+        if (total > limit) { // a file that grows as it is read
             ::close(fd);
-            error = tooLarge;
+            error = Message(MessageId::FileTooLarge, {std::to_string(limit >> 20)});
             return false;
         }
-        bytes.append(buf, static_cast<std::size_t>(n));
+        if (!take(std::string_view(buf, static_cast<std::size_t>(n))))
+            break;
     }
     ::close(fd);
     return true;
+}
+
+} // namespace
+
+bool readWholeFile(std::string_view path, std::string& bytes, Message& error, std::size_t limit)
+{
+    std::size_t size = 0;
+    const int fd = openForReading(path, limit, size, error);
+    if (fd < 0)
+        return false;
+    bytes.clear();
+    bytes.reserve(size);
+    char buf[65536];
+    return readPieces(
+        fd, buf, sizeof buf, limit,
+        [&](std::string_view piece) {
+            bytes.append(piece);
+            return true;
+        },
+        error);
+}
+
+bool readFilePieces(std::string_view path, std::size_t& size,
+                    const std::function<bool(std::string_view)>& piece, Message& error, std::size_t limit)
+{
+    size = 0;
+    const int fd = openForReading(path, limit, size, error);
+    if (fd < 0)
+        return false;
+    std::string buf(std::size_t{1} << 20, '\0');
+    return readPieces(fd, buf.data(), buf.size(), limit, piece, error);
 }
 
 bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error)

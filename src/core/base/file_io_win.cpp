@@ -46,49 +46,91 @@ void removeStaleTemporaries(const std::wstring& prefix)
 
 } // namespace
 
-bool readWholeFile(std::string_view path, std::string& bytes, Message& error, std::size_t limit)
+namespace {
+
+// Opens `path` for reading when it is a file on a disk of at most `limit` bytes; its size goes
+// to `size`. Returns the handle, or INVALID_HANDLE_VALUE with `error` set.
+HANDLE openForReading(std::string_view path, std::size_t limit, std::size_t& size, Message& error)
 {
     HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         error = lastErrorText();
-        return false;
+        return h;
     }
     // A pipe or a device (CON, NUL) is refused before anything is read from it.
     if (GetFileType(h) != FILE_TYPE_DISK) {
         CloseHandle(h);
         error = MessageId::NotRegularFile;
-        return false;
+        return INVALID_HANDLE_VALUE;
     }
-    const Message tooLarge(MessageId::FileTooLarge, {std::to_string(limit >> 20)});
-    bytes.clear();
-    LARGE_INTEGER size{};
-    if (GetFileSizeEx(h, &size) && static_cast<unsigned long long>(size.QuadPart) > limit) {
+    LARGE_INTEGER length{};
+    if (GetFileSizeEx(h, &length) && static_cast<unsigned long long>(length.QuadPart) > limit) {
         CloseHandle(h);
-        error = tooLarge;
-        return false;
+        error = Message(MessageId::FileTooLarge, {std::to_string(limit >> 20)});
+        return INVALID_HANDLE_VALUE;
     }
-    if (size.QuadPart > 0)
-        bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-    char buf[65536];
+    size = length.QuadPart > 0 ? static_cast<std::size_t>(length.QuadPart) : 0;
+    return h;
+}
+
+// Reads `h` to its end (or until `take` returns false) in pieces of `room` bytes at `buf`, and
+// closes it. False with `error` set when reading fails or passes `limit` bytes.
+bool readPieces(HANDLE h, char* buf, DWORD room, std::size_t limit,
+                const std::function<bool(std::string_view)>& take, Message& error)
+{
+    std::size_t total = 0;
     for (;;) {
         DWORD n = 0;
-        if (!ReadFile(h, buf, sizeof buf, &n, nullptr)) {
+        if (!ReadFile(h, buf, room, &n, nullptr)) {
             error = lastErrorText();
             CloseHandle(h);
             return false;
         }
         if (n == 0)
             break;
-        if (bytes.size() + n > limit) {
+        total += n;
+        if (total > limit) {
             CloseHandle(h);
-            error = tooLarge;
+            error = Message(MessageId::FileTooLarge, {std::to_string(limit >> 20)});
             return false;
         }
-        bytes.append(buf, n);
+        if (!take(std::string_view(buf, n)))
+            break;
     }
     CloseHandle(h);
     return true;
+}
+
+} // namespace
+
+bool readWholeFile(std::string_view path, std::string& bytes, Message& error, std::size_t limit)
+{
+    std::size_t size = 0;
+    HANDLE h = openForReading(path, limit, size, error);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    bytes.clear();
+    bytes.reserve(size);
+    char buf[65536];
+    return readPieces(
+        h, buf, sizeof buf, limit,
+        [&](std::string_view piece) {
+            bytes.append(piece);
+            return true;
+        },
+        error);
+}
+
+bool readFilePieces(std::string_view path, std::size_t& size,
+                    const std::function<bool(std::string_view)>& piece, Message& error, std::size_t limit)
+{
+    size = 0;
+    HANDLE h = openForReading(path, limit, size, error);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    std::string buf(std::size_t{1} << 20, '\0');
+    return readPieces(h, buf.data(), static_cast<DWORD>(buf.size()), limit, piece, error);
 }
 
 bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error)

@@ -33,25 +33,21 @@ std::string pathKey(std::string_view path)
     return key;
 }
 
-namespace {
-
-std::size_t keyHash(std::string_view path)
+std::size_t pathHash(std::string_view path)
 {
     if (!pathsIgnoreCase())
         return std::hash<std::string_view>{}(path); // the key is the path itself
     return std::hash<std::string>{}(pathKey(path));
 }
 
-} // namespace
-
 void PathIndex::insert(std::string_view path)
 {
-    paths_.emplace(keyHash(path), std::string(path));
+    paths_.emplace(pathHash(path), std::string(path));
 }
 
 bool PathIndex::erase(std::string_view path)
 {
-    auto [it, end] = paths_.equal_range(keyHash(path));
+    auto [it, end] = paths_.equal_range(pathHash(path));
     for (; it != end; ++it) {
         if (samePathText(it->second, path)) {
             paths_.erase(it);
@@ -63,7 +59,7 @@ bool PathIndex::erase(std::string_view path)
 
 bool PathIndex::contains(std::string_view path) const
 {
-    const auto [first, end] = paths_.equal_range(keyHash(path));
+    const auto [first, end] = paths_.equal_range(pathHash(path));
     return std::any_of(first, end, [&](const auto& entry) { return samePathText(entry.second, path); });
 }
 

@@ -21,6 +21,9 @@ bool samePathText(std::string_view a, std::string_view b);
 /// the same key still need samePathText.
 std::string pathKey(std::string_view path);
 
+/// The hash of pathKey(path): equal for any two paths that samePathText finds equal.
+std::size_t pathHash(std::string_view path);
+
 /// A multiset of paths with the platform's comparison: every operation takes constant time on
 /// average, so a duplicate search over a list is linear in its length.
 class PathIndex

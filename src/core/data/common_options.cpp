@@ -102,6 +102,7 @@ int updateTouchedOptions(DefinitionDocument& document, const std::vector<int>& r
                          const OptionTouches& touches)
 {
     std::vector<std::pair<int, CDpctData>> changes;
+    changes.reserve(rows.size());
     for (const int row : rows) {
         const CDpctData* item = document.item(row);
         if (!item)

@@ -53,8 +53,8 @@ bool DefinitionDocument::load(std::string_view path, Message& error)
     items_.reserve(read.items.size());
     index_.reserve(read.items.size());
     for (CDpctData& item : read.items) {
-        index_.insert(item.path);
         items_.push_back(std::make_unique<CDpctData>(std::move(item)));
+        index_.insert(items_.back().get());
     }
     notify([](DefinitionDocumentObserver& o) { o.reset(); });
     history_.clear();
@@ -165,9 +165,9 @@ bool DefinitionDocument::update(int row, const CDpctData& item)
     // The first application takes the whole record, run outcome included (the dialog edited a
     // copy of the item); the swap hands the previous record to the history.
     CDpctData& target = *items_[static_cast<std::size_t>(row)];
-    index_.erase(target.path);
-    index_.insert(edit.other.path);
+    index_.erase(&target);
     std::swap(target, edit.other);
+    index_.insert(&target);
     notify([&](DefinitionDocumentObserver& o) { o.rowsChanged(row, row); });
     record(std::move(edit));
     return true;
@@ -193,11 +193,12 @@ bool DefinitionDocument::update(std::vector<std::pair<int, CDpctData>> changes)
         part.other = std::move(record);
         CDpctData& target = *items_[static_cast<std::size_t>(row)];
         // An edit of options leaves the paths alone: the index needs no work then.
-        if (target.path != part.other.path) {
-            index_.erase(target.path);
-            index_.insert(part.other.path);
-        }
+        const bool moves = target.path != part.other.path;
+        if (moves)
+            index_.erase(&target);
         std::swap(target, part.other);
+        if (moves)
+            index_.insert(&target);
         edit.parts.push_back(std::move(part));
     }
     const int last = edit.parts.back().first;
@@ -285,8 +286,9 @@ void DefinitionDocument::insertOwned(int first, Owned items)
     const int last = first + static_cast<int>(items.size()) - 1;
     items_.reserve(items_.size() + items.size());
     notify([&](DefinitionDocumentObserver& o) { o.rowsAboutToBeInserted(first, last); });
+    index_.reserve(items_.size() + items.size());
     for (const auto& item : items)
-        index_.insert(item->path);
+        index_.insert(item.get());
     items_.insert(items_.begin() + first, std::make_move_iterator(items.begin()),
                   std::make_move_iterator(items.end()));
     notify([&](DefinitionDocumentObserver& o) { o.rowsInserted(first, last); });
@@ -303,7 +305,7 @@ DefinitionDocument::Owned DefinitionDocument::removeOwned(int first, int count)
     const auto end = begin + count;
     out.reserve(static_cast<std::size_t>(count));
     for (auto it = begin; it != end; ++it) {
-        index_.erase((*it)->path);
+        index_.erase(it->get());
         out.push_back(std::move(*it));
     }
     items_.erase(begin, end);
@@ -318,11 +320,12 @@ void DefinitionDocument::swapItem(int row, CDpctData& other, bool notifyRow)
     std::swap(other.status, target.status);
     std::swap(other.exitCode, target.exitCode);
     std::swap(other.resultText, target.resultText);
-    if (target.path != other.path) {
-        index_.erase(target.path);
-        index_.insert(other.path);
-    }
+    const bool moves = target.path != other.path;
+    if (moves)
+        index_.erase(&target);
     std::swap(target, other);
+    if (moves)
+        index_.insert(&target);
     if (notifyRow)
         notify([&](DefinitionDocumentObserver& o) { o.rowsChanged(row, row); });
 }
@@ -448,6 +451,83 @@ void DefinitionDocument::notifyChanged(int first, int last)
     if (first > last)
         return;
     notify([&](DefinitionDocumentObserver& o) { o.rowsChanged(first, last); });
+}
+
+// Path table --------------------------------------------------------------------------------------
+
+void DefinitionDocument::PathTable::clear()
+{
+    slots_.clear();
+    count_ = 0;
+}
+
+void DefinitionDocument::PathTable::reserve(std::size_t count)
+{
+    std::size_t size = 16;
+    while (size < 2 * count)
+        size *= 2;
+    if (size <= slots_.size())
+        return;
+    std::vector<Slot> old(size);
+    old.swap(slots_);
+    for (const Slot& slot : old) {
+        if (slot.item)
+            place(slot);
+    }
+}
+
+void DefinitionDocument::PathTable::place(Slot slot)
+{
+    std::size_t at = slot.hash & mask();
+    while (slots_[at].item)
+        at = (at + 1) & mask();
+    slots_[at] = slot;
+}
+
+void DefinitionDocument::PathTable::insert(const CDpctData* item)
+{
+    if (2 * (count_ + 1) > slots_.size())
+        reserve(count_ + 1);
+    place(Slot{pathHash(item->path), item});
+    ++count_;
+}
+
+void DefinitionDocument::PathTable::erase(const CDpctData* item)
+{
+    if (slots_.empty())
+        return;
+    std::size_t at = pathHash(item->path) & mask();
+    while (slots_[at].item != item) {
+        if (!slots_[at].item)
+            return;
+        at = (at + 1) & mask();
+    }
+    // Backward-shift deletion: the entries after the freed slot that would be found from an
+    // earlier position move into it, so that no probe sequence has a hole.
+    std::size_t hole = at;
+    for (std::size_t next = (hole + 1) & mask(); slots_[next].item; next = (next + 1) & mask()) {
+        const std::size_t home = slots_[next].hash & mask();
+        // The entry may fill the hole when its home is not in (hole, next], cyclically.
+        const bool stays = hole <= next ? (home > hole && home <= next) : (home > hole || home <= next);
+        if (!stays) {
+            slots_[hole] = slots_[next];
+            hole = next;
+        }
+    }
+    slots_[hole] = Slot{};
+    --count_;
+}
+
+bool DefinitionDocument::PathTable::contains(std::string_view path) const
+{
+    if (slots_.empty())
+        return false;
+    const std::size_t hash = pathHash(path);
+    for (std::size_t at = hash & mask(); slots_[at].item; at = (at + 1) & mask()) {
+        if (slots_[at].hash == hash && samePathText(slots_[at].item->path, path))
+            return true;
+    }
+    return false;
 }
 
 void DefinitionDocument::addObserver(DefinitionDocumentObserver* observer)

@@ -222,8 +222,33 @@ private:
     /// Notifies a flip of the mark, given the mark before a change.
     void markFollows(bool wasModified);
 
+    /// The items by the hash of their paths, for contains(): an open-addressing table of item
+    /// pointers (linear probing) that copies no path, so that a list of hundreds of thousands of
+    /// items is indexed in one allocation. An item's path must not change while it is in the
+    /// table: it is taken out before and put back after.
+    class PathTable
+    {
+    public:
+        void clear();
+        void reserve(std::size_t count);
+        void insert(const CDpctData* item);
+        void erase(const CDpctData* item);
+        bool contains(std::string_view path) const;
+
+    private:
+        struct Slot
+        {
+            std::size_t hash = 0;
+            const CDpctData* item = nullptr; ///< null: free
+        };
+        std::size_t mask() const { return slots_.size() - 1; }
+        void place(Slot slot);
+        std::vector<Slot> slots_; ///< a power of two long, at most half full
+        std::size_t count_ = 0;
+    };
+
     std::vector<std::unique_ptr<CDpctData>> items_;
-    PathIndex index_; ///< the items' paths, for contains()
+    PathTable index_; ///< the items' paths, for contains()
     std::string path_;
     std::vector<Edit> history_;
     int position_ = 0; ///< steps of history_ applied

@@ -45,10 +45,16 @@ void CDpctData::reset()
     diagnostics.clear();
     diagnosticsDropped = 0;
     elapsedMs = -1;
-    for (const OptionInfo& o : optionTable()) {
-        if (o.kind == OptionKind::Choice)
-            choices_[static_cast<std::size_t>(o.field)] = o.defaultIndex;
-    }
+    // Every record starts from these: a list of hundreds of thousands of items makes as many.
+    static const auto defaultChoices = [] {
+        std::array<std::int32_t, kChoiceFieldCount> choices{};
+        for (const OptionInfo& o : optionTable()) {
+            if (o.kind == OptionKind::Choice)
+                choices[static_cast<std::size_t>(o.field)] = o.defaultIndex;
+        }
+        return choices;
+    }();
+    choices_ = defaultChoices;
     texts_.clear();
 }
 
@@ -76,27 +82,72 @@ const std::string& CDpctData::text(int slot) const
     const OptionInfo& o = optionAt(slot);
     assert(o.kind == OptionKind::Text);
     static const std::string empty;
-    for (const TextValue& t : texts_) {
-        if (t.field == o.field)
-            return t.value;
-    }
-    return empty;
+    const std::string* value = texts_.find(o.field);
+    return value ? *value : empty;
 }
 
 void CDpctData::setText(int slot, std::string value)
 {
     const OptionInfo& o = optionAt(slot);
     assert(o.kind == OptionKind::Text);
+    texts_.set(o.field, std::move(value));
+}
+
+void CDpctData::takeTextsOf(const CDpctData& other)
+{
+    texts_ = other.texts_;
+}
+
+const std::string* CDpctData::Texts::find(std::int32_t field) const
+{
+    if (!values_)
+        return nullptr;
+    for (const TextValue& t : *values_) {
+        if (t.field == field)
+            return &t.value;
+    }
+    return nullptr;
+}
+
+void CDpctData::Texts::set(std::int32_t field, std::string value)
+{
+    const std::string* now = find(field);
+    if (now ? *now == value : value.empty())
+        return;
+    // A set that other records share is copied before it changes.
+    if (!values_)
+        values_ = std::make_shared<std::vector<TextValue>>();
+    else if (values_.use_count() > 1)
+        values_ = std::make_shared<std::vector<TextValue>>(*values_);
+    std::vector<TextValue>& values = *values_;
     auto it =
-        std::find_if(texts_.begin(), texts_.end(), [&](const TextValue& t) { return t.field >= o.field; });
-    if (it != texts_.end() && it->field == o.field) {
+        std::find_if(values.begin(), values.end(), [&](const TextValue& t) { return t.field >= field; });
+    if (it != values.end() && it->field == field) {
         if (value.empty())
-            texts_.erase(it);
+            values.erase(it);
         else
             it->value = std::move(value);
-    } else if (!value.empty()) {
-        texts_.insert(it, TextValue{o.field, std::move(value)});
+    } else {
+        // Small steps: an item holds at most kTextFieldCount texts, and a long list of items that
+        // share none keeps every spare place.
+        if (values.size() == values.capacity()) {
+            const auto at = it - values.begin();
+            values.reserve(values.size() + 4);
+            it = values.begin() + at;
+        }
+        values.insert(it, TextValue{field, std::move(value)});
     }
+    if (values.empty())
+        values_.reset();
+}
+
+bool CDpctData::Texts::operator==(const Texts& other) const
+{
+    if (values_ == other.values_)
+        return true;
+    if (!values_ || !other.values_)
+        return false;
+    return *values_ == *other.values_;
 }
 
 void CDpctData::takeOptionsForNextAdd(const CDpctData& added)

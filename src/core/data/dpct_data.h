@@ -8,6 +8,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -91,6 +92,10 @@ public:
     const std::string& text(int slot) const;
     void setText(int slot, std::string value);
 
+    /// Gives this record the option texts of `other`, in the same storage: records read from one
+    /// file share equal texts. Copies share the storage too, until one of them sets a text.
+    void takeTextsOf(const CDpctData& other);
+
     /// Copies the default-item rule after a successful add: options of `added` kept, the rest
     /// (kind, path, includeSubdirs, status, exitCode, resultText, diagnostics, elapsedMs) set for
     /// the next add.
@@ -102,17 +107,31 @@ public:
     void copyOptionsOf(const CDpctData& from);
 
 private:
-    // Only the texts that are not empty, in field order (so equal records compare equal): most
-    // items carry two or three of the eleven, and a list may hold hundreds of thousands.
+    // Only the texts that are not empty, in field order. A list may hold hundreds of thousands of
+    // items whose texts are mostly the same (the folders of one project), and an edit of many
+    // items copies each of them: the texts are shared between records, copied on the first write
+    // to a shared set, and compared by value.
     struct TextValue
     {
         std::int32_t field = 0;
         std::string value;
         bool operator==(const TextValue&) const = default;
     };
+    class Texts
+    {
+    public:
+        const std::string* find(std::int32_t field) const;
+        void set(std::int32_t field, std::string value);
+        void clear() { values_.reset(); }
+        bool operator==(const Texts& other) const;
+
+    private:
+        // Null when there is no text; never points to an empty vector.
+        std::shared_ptr<std::vector<TextValue>> values_;
+    };
 
     std::array<std::int32_t, kChoiceFieldCount> choices_{};
-    std::vector<TextValue> texts_;
+    Texts texts_;
 };
 
 /// A readable dump of every field, for test failure messages and debugging.

@@ -272,6 +272,45 @@ TEST(DefinitionDocument, DuplicateRuleComparesAsTheFileSystemDoes)
     EXPECT_FALSE(doc.contains("/w/Ärger/Σ.cu"));
 }
 
+// The index of paths follows thousands of items in and out, undone and done again, and paths
+// that change with an update of several rows.
+TEST(DefinitionDocument, DuplicateRuleFollowsManyRowsInAndOut)
+{
+    DefinitionDocument doc;
+    constexpr int kCount = 3000;
+    std::vector<CDpctData> items;
+    for (int i = 0; i < kCount; ++i)
+        items.push_back(makeItem("/w/k" + std::to_string(i) + ".cu"));
+    doc.add(std::move(items));
+    std::vector<int> thirds;
+    for (int i = 0; i < kCount; i += 3)
+        thirds.push_back(i);
+    const auto listed = [&](int from, int step) {
+        int found = 0;
+        for (int i = from; i < kCount; i += step)
+            found += doc.contains("/w/k" + std::to_string(i) + ".cu") ? 1 : 0;
+        return found;
+    };
+    ASSERT_TRUE(doc.remove(thirds));
+    EXPECT_EQ(listed(0, 3), 0);
+    EXPECT_EQ(listed(1, 3) + listed(2, 3), kCount - kCount / 3);
+    doc.undo();
+    EXPECT_EQ(listed(0, 1), kCount);
+    doc.redo();
+    EXPECT_EQ(listed(0, 3), 0);
+
+    std::vector<std::pair<int, CDpctData>> renames;
+    for (int row = 0; row < doc.size(); row += 2)
+        renames.emplace_back(row, makeItem("/w/renamed" + std::to_string(row) + ".cu"));
+    ASSERT_TRUE(doc.update(std::move(renames)));
+    EXPECT_TRUE(doc.contains("/w/renamed0.cu"));
+    EXPECT_FALSE(doc.contains("/w/k1.cu"));
+    EXPECT_TRUE(doc.contains("/w/k2.cu"));
+    doc.undo();
+    EXPECT_FALSE(doc.contains("/w/renamed0.cu"));
+    EXPECT_EQ(listed(1, 3) + listed(2, 3), kCount - kCount / 3);
+}
+
 // The window edits a copy of the item and hands it back: the item keeps its address and takes
 // the new options together with what the copy carries of the last run.
 TEST(DefinitionDocument, UpdateFromAnEditedCopyKeepsTheRunOutcome)

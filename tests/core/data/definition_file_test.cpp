@@ -265,6 +265,68 @@ TEST(DefinitionFile, SaveIsAtomicAndReadsBack)
     fs::remove_all(dir);
 }
 
+// A long file is read piece by piece: lines across two pieces, a byte order mark, CRLF line ends
+// and multi-byte characters read as in the whole text, and items with equal texts stay apart when
+// one of them changes. A NUL byte or a byte that is not UTF-8 far into the file is found as in
+// the whole text.
+TEST(DefinitionFile, ALongFileReadsAsItsWholeText)
+{
+    std::string text = "\xEF\xBB\xBF[Common]\r\nVersion=01.00.00.00\r\n";
+    int count = 0;
+    while (text.size() < (std::size_t{5} << 19)) {
+        text += "[/w/\xC3\xBC" + std::to_string(count) + "/kernel.cu]\r\n--comments\r\n";
+        text += "--out-root=\"/out/\xCE\xA3" + std::to_string(count % 3) + "\"\r\n";
+        if (count % 5 == 0)
+            text += "\xE3\x80\x80--extra-arg=-DN=" + std::to_string(count) + "\r\nno-such-option\r\n";
+        ++count;
+    }
+    const fs::path dir = fs::temp_directory_path() / "tovalo-deffile-long";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string file = utf8FromPath(dir / "list.txt");
+    const auto readBoth = [&](const std::string& bytes, ReadResult& whole) {
+        Message error;
+        EXPECT_TRUE(writeFileAtomically(file, bytes, error)) << error;
+        whole = parseDefinitionText(bytes);
+        return readDefinitionFile(file);
+    };
+    const auto expectSame = [](const ReadResult& read, const ReadResult& whole) {
+        EXPECT_EQ(read.ok, whole.ok);
+        EXPECT_EQ(read.failure, whole.failure);
+        EXPECT_EQ(read.items, whole.items);
+        EXPECT_EQ(read.itemLines, whole.itemLines);
+        ASSERT_EQ(read.notes.size(), whole.notes.size());
+        for (std::size_t i = 0; i < read.notes.size(); ++i) {
+            EXPECT_EQ(read.notes[i].line, whole.notes[i].line);
+            EXPECT_EQ(read.notes[i].text, whole.notes[i].text);
+        }
+        EXPECT_EQ(read.encoding, whole.encoding);
+        EXPECT_EQ(read.encodingKeptBySave, whole.encodingKeptBySave);
+        EXPECT_EQ(read.replacedBytes, whole.replacedBytes);
+        EXPECT_EQ(read.firstReplacedLine, whole.firstReplacedLine);
+    };
+
+    ReadResult whole;
+    ReadResult read = readBoth(text, whole);
+    ASSERT_TRUE(read.ok);
+    ASSERT_EQ(read.items.size(), static_cast<std::size_t>(count));
+    EXPECT_EQ(read.items[10].text(kExtraArg), "-DN=10");
+    EXPECT_EQ(read.items[count - 1].text(kOutRoot), "/out/\xCE\xA3" + std::to_string((count - 1) % 3));
+    expectSame(read, whole);
+    read.items[1].setText(kOutRoot, "/elsewhere");
+    EXPECT_EQ(read.items[4].text(kOutRoot), "/out/\xCE\xA3"
+                                            "1");
+
+    for (const char odd : {'\xFF', '\0'}) {
+        std::string bytes = text;
+        bytes.insert(bytes.find("/kernel.cu]", bytes.size() / 2), 1, odd);
+        read = readBoth(bytes, whole);
+        expectSame(read, whole);
+        EXPECT_EQ(read.failure, odd == '\0' ? ReadFailure::Binary : ReadFailure::None);
+    }
+    fs::remove_all(dir);
+}
+
 TEST(DefinitionFile, ASaveThatWouldChangeTheEncodingIsDescribed)
 {
     const ReadResult stray =

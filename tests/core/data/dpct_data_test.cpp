@@ -131,6 +131,14 @@ TEST(DpctData, TextsCompareByValueWhateverTheOrderOfSetting)
     EXPECT_EQ(b.text(kExtraArg), "-DN=2");
     EXPECT_EQ(b.text(kOutRoot), "/out");
 
+    // A copy keeps its texts when the original changes one, and the other way round.
+    CDpctData copy = b;
+    copy.setText(kInRoot, "/in2");
+    b.setText(kOutRoot, "/out2");
+    EXPECT_EQ(b.text(kInRoot), "/in");
+    EXPECT_EQ(copy.text(kOutRoot), "/out");
+    EXPECT_EQ(copy.text(kInRoot), "/in2");
+
     a.setText(kOutRoot, "");
     a.setText(kExtraArg, "");
     a.setText(kInRoot, "");
