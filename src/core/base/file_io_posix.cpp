@@ -1,12 +1,14 @@
 #include "file_io.h"
 #include "text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <string>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -173,24 +175,6 @@ bool readPieces(int fd, char* buf, std::size_t room, std::size_t limit,
 
 } // namespace
 
-bool readWholeFile(std::string_view path, std::string& bytes, Message& error, std::size_t limit)
-{
-    std::size_t size = 0;
-    const int fd = openForReading(path, limit, size, error);
-    if (fd < 0)
-        return false;
-    bytes.clear();
-    bytes.reserve(size);
-    char buf[65536];
-    return readPieces(
-        fd, buf, sizeof buf, limit,
-        [&](std::string_view piece) {
-            bytes.append(piece);
-            return true;
-        },
-        error);
-}
-
 bool readFilePieces(std::string_view path, std::size_t& size,
                     const std::function<bool(std::string_view)>& piece, Message& error, std::size_t limit)
 {
@@ -198,14 +182,11 @@ bool readFilePieces(std::string_view path, std::size_t& size,
     const int fd = openForReading(path, limit, size, error);
     if (fd < 0)
         return false;
-    std::string buf(std::size_t{1} << 20, '\0');
-    return readPieces(fd, buf.data(), buf.size(), limit, piece, error);
-}
-
-bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error)
-{
-    return writeFileAtomically(
-        path, [bytes](const ByteSink& sink) { sink(bytes); }, error);
+    // A piece of at most 1 MiB; a small file is read into a buffer of about its own size.
+    const std::size_t capacity =
+        std::min<std::size_t>(std::size_t{1} << 20, std::max<std::size_t>(size + 1, 4096));
+    const auto buf = std::make_unique_for_overwrite<char[]>(capacity);
+    return readPieces(fd, buf.get(), capacity, limit, piece, error);
 }
 
 bool writeFileAtomically(std::string_view path, const std::function<void(const ByteSink& sink)>& produce,

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 
 namespace tovalo {
@@ -104,24 +106,6 @@ bool readPieces(HANDLE h, char* buf, DWORD room, std::size_t limit,
 
 } // namespace
 
-bool readWholeFile(std::string_view path, std::string& bytes, Message& error, std::size_t limit)
-{
-    std::size_t size = 0;
-    HANDLE h = openForReading(path, limit, size, error);
-    if (h == INVALID_HANDLE_VALUE)
-        return false;
-    bytes.clear();
-    bytes.reserve(size);
-    char buf[65536];
-    return readPieces(
-        h, buf, sizeof buf, limit,
-        [&](std::string_view piece) {
-            bytes.append(piece);
-            return true;
-        },
-        error);
-}
-
 bool readFilePieces(std::string_view path, std::size_t& size,
                     const std::function<bool(std::string_view)>& piece, Message& error, std::size_t limit)
 {
@@ -129,14 +113,11 @@ bool readFilePieces(std::string_view path, std::size_t& size,
     HANDLE h = openForReading(path, limit, size, error);
     if (h == INVALID_HANDLE_VALUE)
         return false;
-    std::string buf(std::size_t{1} << 20, '\0');
-    return readPieces(h, buf.data(), static_cast<DWORD>(buf.size()), limit, piece, error);
-}
-
-bool writeFileAtomically(std::string_view path, std::string_view bytes, Message& error)
-{
-    return writeFileAtomically(
-        path, [bytes](const ByteSink& sink) { sink(bytes); }, error);
+    // A piece of at most 1 MiB; a small file is read into a buffer of about its own size.
+    const std::size_t capacity =
+        std::min<std::size_t>(std::size_t{1} << 20, std::max<std::size_t>(size + 1, 4096));
+    const auto buf = std::make_unique_for_overwrite<char[]>(capacity);
+    return readPieces(h, buf.get(), static_cast<DWORD>(capacity), limit, piece, error);
 }
 
 bool writeFileAtomically(std::string_view path, const std::function<void(const ByteSink& sink)>& produce,

@@ -333,6 +333,21 @@ public:
         out = v;
         return true;
     }
+    // A member's name at pos_ (kept in `name` unless it is null), the colon after it and the
+    // blanks around that colon.
+    bool memberName(std::string* name)
+    {
+        if (pos_ >= s_.size() || s_[pos_] != '"')
+            return fail("expected a member name");
+        if (!str(name))
+            return false;
+        skipBlanks();
+        if (pos_ >= s_.size() || s_[pos_] != ':')
+            return fail("expected ':'");
+        ++pos_;
+        skipBlanks();
+        return true;
+    }
     // A string literal at pos_, appended to `out` (skipped when it is null).
     static void put(std::string* out, char c)
     {
@@ -467,16 +482,9 @@ public:
             }
             for (;;) {
                 skipBlanks();
-                if (pos_ >= s_.size() || s_[pos_] != '"')
-                    return fail("expected a member name");
                 std::string name;
-                if (!str(&name))
+                if (!memberName(&name))
                     return false;
-                skipBlanks();
-                if (pos_ >= s_.size() || s_[pos_] != ':')
-                    return fail("expected ':'");
-                ++pos_;
-                skipBlanks();
                 JsonValue member;
                 if (!value(member, depth + 1))
                     return false;
@@ -566,17 +574,8 @@ public:
         }
         for (;;) {
             skipBlanks();
-            if (c == '{') {
-                if (pos_ >= s_.size() || s_[pos_] != '"')
-                    return fail("expected a member name");
-                if (!str(nullptr))
-                    return false;
-                skipBlanks();
-                if (pos_ >= s_.size() || s_[pos_] != ':')
-                    return fail("expected ':'");
-                ++pos_;
-                skipBlanks();
-            }
+            if (c == '{' && !memberName(nullptr))
+                return false;
             if (!skipValue(depth + 1))
                 return false;
             skipBlanks();
@@ -724,21 +723,8 @@ bool JsonCursor::nextMember(std::string& name)
     Impl& r = *impl_;
     if (r.open.empty() || r.open.back().close != '}' || !r.next())
         return false;
-    if (r.pos_ >= r.s_.size() || r.s_[r.pos_] != '"') {
-        r.fail("expected a member name");
-        return r.stop();
-    }
     name.clear();
-    if (!r.str(&name))
-        return r.stop();
-    r.skipBlanks();
-    if (r.pos_ >= r.s_.size() || r.s_[r.pos_] != ':') {
-        r.fail("expected ':'");
-        return r.stop();
-    }
-    ++r.pos_;
-    r.skipBlanks();
-    return true;
+    return r.memberName(&name) || r.stop();
 }
 
 bool JsonCursor::beginArray()
