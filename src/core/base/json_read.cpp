@@ -1,9 +1,8 @@
 // Reading JSON: parseJson (a whole tree), parseJsonArray (one element at a time) and JsonCursor
 // (member by member, without a tree), over one reader.
 
-#include "json.h"
-
 #include "base/text.h"
+#include "json.h"
 
 #include <algorithm>
 #include <charconv>
