@@ -13,7 +13,7 @@ void ConsoleOutputQueue::reset(Console::WakeFunction wake)
 {
     std::lock_guard lock(mutex_);
     text_.clear();
-    ended_ = endTaken_ = false;
+    ended_ = endTaken_ = released_ = false;
     endReason_.clear();
     wake_ = std::move(wake);
 }
@@ -22,7 +22,9 @@ void ConsoleOutputQueue::push(std::string_view text, bool ended, Message reason)
 {
     bool wasEmpty;
     {
-        std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
+        if (!ended)
+            room_.wait(lock, [this] { return text_.size() < kMaxQueued || released_; });
         wasEmpty = text_.empty() && !ended_;
         text_ += text;
         if (ended) {
@@ -37,14 +39,26 @@ void ConsoleOutputQueue::push(std::string_view text, bool ended, Message reason)
 ConsoleOutput ConsoleOutputQueue::take()
 {
     ConsoleOutput out;
-    std::lock_guard lock(mutex_);
-    out.text.swap(text_);
-    if (ended_ && !endTaken_) {
-        endTaken_ = true;
-        out.ended = true;
-        out.endReason = endReason_;
+    {
+        std::lock_guard lock(mutex_);
+        out.text.swap(text_);
+        if (ended_ && !endTaken_) {
+            endTaken_ = true;
+            out.ended = true;
+            out.endReason = endReason_;
+        }
     }
+    room_.notify_one();
     return out;
+}
+
+void ConsoleOutputQueue::release()
+{
+    {
+        std::lock_guard lock(mutex_);
+        released_ = true;
+    }
+    room_.notify_one();
 }
 
 } // namespace tovalo

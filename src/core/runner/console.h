@@ -29,6 +29,7 @@
 #include "base/message.h"
 #include "data/command_line.h"
 
+#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -120,23 +121,36 @@ public:
 /// The hand-over between a console's reader thread and its host: decoded text and the
 /// interpreter's end. The reader pushes, the host takes; the host is woken once each time the
 /// queue goes from empty to filled (it takes everything at once) and when the end arrives.
+///
+/// The queue holds at most about kMaxQueued bytes: a reader that would go beyond waits until
+/// the host has taken the text, so a command printing faster than the host handles its text
+/// waits on its full pipe instead of piling its output up in memory.
 class ConsoleOutputQueue
 {
 public:
+    static constexpr std::size_t kMaxQueued = std::size_t{4} << 20;
+
     /// Empties the queue and sets the function that wakes the host. Call before the reader runs.
     void reset(Console::WakeFunction wake);
 
     /// Reader thread: queues `text` and, with `ended`, the interpreter's end and its reason.
+    /// Text waits while the queue is full, until the host takes or release() is called.
     void push(std::string_view text, bool ended = false, Message reason = {});
 
     /// Host thread: everything queued since the last call; the end is reported once.
     ConsoleOutput take();
 
+    /// Lets a reader that waits for room go on (and never wait again until reset): call before
+    /// joining the reader.
+    void release();
+
 private:
     std::mutex mutex_;
+    std::condition_variable room_;
     std::string text_;
     bool ended_ = false;
     bool endTaken_ = false;
+    bool released_ = false;
     Message endReason_;
     Console::WakeFunction wake_;
 };

@@ -363,6 +363,7 @@ void PosixConsole::close()
         stopping_ = true;
     }
     resumeCv_.notify_all();
+    output_.release();
     if (stopWrite_ >= 0) {
         const char byte = 1;
         [[maybe_unused]] const ssize_t n = ::write(stopWrite_, &byte, 1);

@@ -318,6 +318,7 @@ void WinConsole::close()
         stopping_ = true;
     }
     cv_.notify_all();
+    output_.release();
     // End of input lets an idle interpreter end by itself; after a short grace everything in
     // the job is ended, which closes the output pipe and ends a read in progress.
     closeHandle(stdinWrite_);

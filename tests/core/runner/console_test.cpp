@@ -116,6 +116,34 @@ bool endsWithPrompt(const std::string& t)
                                                : last.starts_with('[') && last.ends_with(kPosixPromptEnd);
 }
 
+#ifndef _WIN32
+// The interpreter's output pipe of an open console, opened a second time for writing (nothing
+// is written to it) so that poll() tells when the pipe is full; -1 when it cannot be opened.
+int openOutputPipe(Console& console, Host& host)
+{
+    std::string text;
+    bool ended = false;
+    Message error;
+    if (!collect(console, host, text, ended, endsWithPrompt) ||
+        !console.writeCommand("echo \"pid:$$\"", error))
+        return -1;
+    text.clear();
+    if (!collect(console, host, text, ended, [](const std::string& t) {
+            return t.find("\npid:") != std::string::npos && endsWithPrompt(t);
+        }))
+        return -1;
+    const std::size_t at = text.find("\npid:") + 5;
+    const std::string pid = text.substr(at, text.find('\n', at) - at);
+    return ::open(("/proc/" + pid + "/fd/1").c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+}
+
+bool isFull(int pipe)
+{
+    pollfd p{pipe, POLLOUT, 0};
+    return ::poll(&p, 1, 0) == 0;
+}
+#endif
+
 } // namespace
 
 TEST(Console, RunsCommandsOneAfterAnotherAndPrintsThePromptAfterEach)
@@ -185,21 +213,10 @@ TEST(Console, PausedReaderLeavesOutputInThePipeUntilResumed)
     std::string text;
     bool ended = false;
     ASSERT_TRUE(console->open(host.wake(), error)) << error;
-    ASSERT_TRUE(collect(*console, host, text, ended, endsWithPrompt));
-    // The interpreter's output pipe, opened a second time for writing (nothing is written to
-    // it): poll() tells when the pipe is full.
-    text.clear();
-    ASSERT_TRUE(console->writeCommand("echo \"pid:$$\"", error));
-    ASSERT_TRUE(collect(*console, host, text, ended, [](const std::string& t) {
-        return t.find("\npid:") != std::string::npos && endsWithPrompt(t);
-    })) << text;
-    const std::size_t at = text.find("\npid:") + 5;
-    const std::string pid = text.substr(at, text.find('\n', at) - at);
-    const int pipe = ::open(("/proc/" + pid + "/fd/1").c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    ASSERT_GE(pipe, 0) << pid << ": " << std::strerror(errno);
+    const int pipe = openOutputPipe(*console, host);
+    ASSERT_GE(pipe, 0);
     const auto pipeFull = [pipe] {
-        pollfd p{pipe, POLLOUT, 0};
-        return ::poll(&p, 1, 0) == 0;
+        return isFull(pipe);
     };
 
     console->setReadingPaused(true);
@@ -218,6 +235,30 @@ TEST(Console, PausedReaderLeavesOutputInThePipeUntilResumed)
         return t.find("done\n") != std::string::npos && endsWithPrompt(t);
     }));
     EXPECT_GE(text.size() + seen, 1000000u);
+}
+#endif
+
+#ifndef _WIN32
+TEST(Console, AHostThatDoesNotTakeLeavesTheRestInThePipeAndCloseIsBounded)
+{
+    Host host;
+    auto console = createPlatformConsole();
+    Message error;
+    ASSERT_TRUE(console->open(host.wake(), error)) << error;
+    const int pipe = openOutputPipe(*console, host);
+    ASSERT_GE(pipe, 0);
+    // Nothing is taken while a command prints 20 MB: the queue takes its share, the pipe fills
+    // up, and the reader waits with the rest left to the command.
+    ASSERT_TRUE(console->writeCommand("head -c 20000000 /dev/zero | tr '\\0' x", error));
+    const bool filled = pollUntil([pipe] { return isFull(pipe); });
+    ::close(pipe);
+    ASSERT_TRUE(filled) << "the reader went on emptying the pipe";
+    // The reader waits for room in the queue: closing does not wait for it.
+    const auto t0 = std::chrono::steady_clock::now();
+    console->close();
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, 8s);
+    EXPECT_LE(console->takeOutput().text.size(), ConsoleOutputQueue::kMaxQueued + 64 * 1024);
+    EXPECT_EQ(zombieChildren(), 0);
 }
 #endif
 
