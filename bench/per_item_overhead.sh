@@ -3,8 +3,9 @@
 # against a plain shell loop that sources the same setvars.sh, asks the version and runs the same
 # 500 command lines, its output once thrown away and once read through a pipe (as anything that
 # keeps the output, a terminal or Tovalo, reads it). Rounds alternate between the three; prints
-# the median and the fastest round of each and their ratios (on a shared machine the fastest
-# round is the steadier figure).
+# the median and the fastest round of each and their ratios, and the median of the ratios within
+# a round (the three runs of a round meet about the same load, so on a shared machine that
+# paired figure is the steadiest).
 #   per_item_overhead.sh BUILD_DIR [ITEMS] [ROUNDS]
 set -euo pipefail
 build=$(cd "${1:?build dir}" && pwd)
@@ -57,4 +58,6 @@ report fastest "$(fastest < cli.t)" "$(fastest < loop.t)"
 echo " against the loop with its output read through a pipe:"
 report median "$(median < cli.t)" "$(median < piped.t)"
 report fastest "$(fastest < cli.t)" "$(fastest < piped.t)"
+paired() { paste "$1" "$2" | awk '{print $1 / $2}' | median; }
+echo " median of the ratios within a round: against the loop thrown away $(paired cli.t loop.t), against the piped loop $(paired cli.t piped.t)"
 echo "  target: ratio at most 1.05"

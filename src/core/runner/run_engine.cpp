@@ -30,6 +30,13 @@ RunEngine::RunEngine(Console& console, RunObserver& observer, RunEngineConfig co
 
 RunEngine::~RunEngine() = default;
 
+void RunEngine::setKnownVersion(std::string version, std::string codebase)
+{
+    dpctVersion_ = std::move(version);
+    dpctCodebase_ = std::move(codebase);
+    versionGiven_ = true;
+}
+
 bool RunEngine::startUp(Message& error)
 {
     if (!console_.open(wake_, error)) {
@@ -174,6 +181,12 @@ void RunEngine::runResponseStep()
         if (!output_.promptSeen())
             return;
         resetConsoleText();
+        if (versionGiven_) {
+            startUpDone_ = true;
+            restarts_ = 0;
+            setPhase(RunPhase::Idle);
+            return;
+        }
         setPhase(RunPhase::VersionRequested);
         requestOperate();
         return;

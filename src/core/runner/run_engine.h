@@ -135,6 +135,11 @@ public:
     /// Returns false with `error` set when the interpreter cannot be started.
     bool startUp(Message& error);
 
+    /// The dpct version another console of the same toolkit has told: the start-up sequence
+    /// then ends after the environment script, without asking dpct again (each question starts
+    /// dpct, which takes a real installation a good part of a second). Call before startUp.
+    void setKnownVersion(std::string version, std::string codebase);
+
     /// Runs a pending command step and handles what the console has queued, at most
     /// kMaxTextPerCall bytes of it per call (the engine wakes the host again for the rest), so
     /// that a burst of output never holds the host's thread for long. Call after each wake.
@@ -234,6 +239,7 @@ private:
     PromptForm promptForm_; ///< the console's own prompt form; empty: learned from the output
     std::string dpctVersion_;
     std::string dpctCodebase_;
+    bool versionGiven_ = false; ///< setKnownVersion: the version is not asked
 
     std::chrono::steady_clock::time_point itemStarted_{}; ///< when the head's command was written
     std::vector<CDpctData*> runQueue_;

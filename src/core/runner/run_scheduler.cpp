@@ -91,6 +91,8 @@ bool RunScheduler::openLane(Lane& lane)
 {
     Message error;
     lane.lostInRun = false;
+    if (lane.index != 0 && !version_.empty())
+        lane.engine->setKnownVersion(version_, codebase_);
     if (lane.engine->startUp(error))
         return true;
     ++failedOpens_;

@@ -3,6 +3,7 @@
 #include "fake_console.h"
 #include "runner/run_scheduler.h"
 
+#include <algorithm>
 #include <deque>
 #include <stdexcept>
 
@@ -75,11 +76,16 @@ struct Harness
         feed(console, consoles[static_cast<std::size_t>(console)]->written.back() + "\n" + output + "\n" +
                           prompt(status));
     }
+    // The first console asks dpct's version; the others start with what it told.
     void bringUp(int console)
     {
+        const auto& written = consoles[static_cast<std::size_t>(console)]->written;
         feed(console, "\n" + prompt(0));
         answer(console, ":: oneAPI environment initialized ::");
-        answer(console, kVersion);
+        if (console == 0)
+            answer(console, kVersion);
+        EXPECT_EQ(std::count(written.begin(), written.end(), "dpct --version"), console == 0 ? 1 : 0)
+            << console;
     }
     void add(const std::string& name, const std::string& outRoot)
     {
