@@ -521,6 +521,9 @@ void CDpctTreeCtrl::updateMetrics()
         widest = std::max(widest, bold.horizontalAdvance(statusText(s)));
     widest = std::max(widest, bold.horizontalAdvance(tr("Paused")));
     divider_.statusMin = widest + list_geometry::kStatusColumnStart - list_geometry::kColumnLineOffset + 6;
+    // The diagnostics caption stands between the column's dividing line and the right margin.
+    divider_.countWidth = std::max(list_geometry::kCountSection, bold.horizontalAdvance(tr("Diagnostics")) +
+                                                                     2 + list_geometry::kRightMargin + 4);
     divider_.fit(viewport()->width());
     header_->setFont(boldFont_);
     updateGeometries();

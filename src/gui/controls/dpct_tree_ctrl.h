@@ -60,7 +60,6 @@ public:
     /// Width of the hatched strip at the left edge; rows start at this x.
     static constexpr int kStripWidth = list_geometry::kStripWidth;
     /// Width of the diagnostics column's text at the right edge.
-    static constexpr int kCountColumnWidth = list_geometry::kCountColumnWidth;
 
     explicit CDpctTreeCtrl(QWidget* parent = nullptr);
     ~CDpctTreeCtrl() override;

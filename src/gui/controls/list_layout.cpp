@@ -8,7 +8,7 @@ using namespace list_geometry;
 
 int ListDivider::maxX(int viewWidth) const
 {
-    return std::max(0, viewWidth - kColumnLineOffset - kCountSection - statusMin);
+    return std::max(0, viewWidth - kColumnLineOffset - countWidth - statusMin);
 }
 
 void ListDivider::place(int newX, int viewWidth)
@@ -32,7 +32,7 @@ ListColumns ListDivider::columns(int viewWidth) const
     c.name = x + kColumnLineOffset;
     const int rest = std::max(0, viewWidth - c.name);
     // The diagnostics column gives way before the status column does.
-    c.count = std::clamp(rest - statusMin, 0, kCountSection);
+    c.count = std::clamp(rest - statusMin, 0, countWidth);
     c.status = rest - c.count;
     return c;
 }

@@ -30,7 +30,7 @@ enum class ListHitArea
 namespace list_geometry {
 /// Width of the hatched strip at the left edge; rows start at this x.
 inline constexpr int kStripWidth = 20;
-/// Width of the diagnostics column's text; the column is kCountSection wide.
+/// Width of the diagnostics column's numbers; the column is at least kCountSection wide.
 inline constexpr int kCountColumnWidth = 84;
 inline constexpr int kCountSection = kCountColumnWidth + 6;
 /// The name column ends this far right of the divider.
@@ -60,6 +60,9 @@ struct ListDivider
     bool placed = false;
     /// Width the status column keeps while the name column can give way (its longest text).
     int statusMin = 0;
+    /// Width of the diagnostics column while there is room: its numbers or its caption in the
+    /// interface language, whichever is wider.
+    int countWidth = list_geometry::kCountSection;
 
     /// The furthest right the divider may stand in a view `viewWidth` wide.
     int maxX(int viewWidth) const;

@@ -145,7 +145,7 @@ private Q_SLOTS:
     {
         DocumentList view;
         CDpctTreeCtrl& list = view.list;
-        QVERIFY(view.show(3, QSize(800, 300)));
+        QVERIFY(view.show(3, QSize(900, 300)));
         QCOMPARE(list.dividerX(), list.viewport()->width() * 2 / 3);
         const int y = list.headerHeight() / 2;
         QWidget* vp = list.viewport();
