@@ -8,6 +8,9 @@
 #          Items of one out-root run one after another and the next item to start is the first
 #          waiting one whose out-root is free, so with 8 consoles the last 4 out-roots run on 4
 #          consoles only: 8 rounds of items instead of 6 (a bound of the rule, 0.75 of the ideal).
+#          Beside each K of the interleaved list, a plain shell's time for the same 48 dpct
+#          commands K at a time in waves (K consecutive items never share an out-root there): what
+#          this machine does with the same processes and no scheduler at all.
 #   cpu    8 items in 8 out-roots, each computing for 400 ms of processor time (busy-ms), K = 1
 #          and 2: the speed-up of K = 2 over K = 1 (on a 2-core machine at most 2).
 #   parallel_scaling.sh BUILD_DIR [ROUNDS]   (a release build: cmake --preset release, targets
@@ -48,16 +51,41 @@ best() {
   echo "$b"
 }
 
+# waves NAME K: the fastest of ROUNDS plain shell runs of the list's commands, K at a time, each
+# wave waiting for all of its commands.
+waves() {
+  "$cli" commands --dialect sh "$work/$1.txt" > "$work/$1.sh"
+  cat > "$work/waves.sh" <<EOS
+. '$toolkit/setvars.sh' > /dev/null
+mapfile -t lines < '$work/$1.sh'
+for ((w = 0; w < \${#lines[@]}; w += $2)); do
+  for ((k = w; k < w + $2 && k < \${#lines[@]}; k++)); do ( eval "\${lines[k]}" ) & done
+  wait
+done
+EOS
+  local b="" s e t r
+  for r in $(seq "$rounds"); do
+    rm -rf "$work/out-$1"
+    s=$(now); bash "$work/waves.sh" 2>&1 | cat > /dev/null; e=$(now)
+    t=$(awk -v a="$e" -v b="$s" 'BEGIN{print a-b}')
+    if [ -z "$b" ] || awk -v a="$t" -v b="$b" 'BEGIN{exit !(a < b)}'; then b=$t; fi
+  done
+  echo "$b"
+}
+
 echo "tovalo-cli run --jobs K, fastest of $rounds rounds, $(nproc) logical processors"
 for layout in interleaved grouped; do
   list "sleep-$layout" 48 12 "result=ok delay-ms=400" "$layout"
   echo
   echo "sleep ($layout list): 48 items x 400 ms in 12 out-roots, sum 19.2 s"
-  printf '  %-3s %9s %9s %9s %17s\n' K wall ideal speed-up "share of ideal"
+  printf '  %-3s %9s %9s %9s %17s %14s\n' K wall ideal speed-up "share of ideal" "plain waves"
   for k in 1 2 4 8; do
     t=$(best "sleep-$layout" "$k")
-    awk -v k="$k" -v t="$t" 'BEGIN { ideal = 19.2 / k;
-      printf "  %-3d %8.2fs %8.2fs %8.2fx %16.2f\n", k, t, ideal, 19.2 / t, ideal / t }'
+    w=-
+    [ "$layout" = interleaved ] && w=$(waves "sleep-$layout" "$k")
+    awk -v k="$k" -v t="$t" -v w="$w" 'BEGIN { ideal = 19.2 / k;
+      printf "  %-3d %8.2fs %8.2fs %8.2fx %16.2f %13s\n", k, t, ideal, 19.2 / t, ideal / t,
+        w == "-" ? "-" : sprintf("%.2fs", w) }'
   done
 done
 
