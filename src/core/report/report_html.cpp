@@ -422,7 +422,11 @@ std::string migrationReportHtml(const std::vector<const CDpctData*>& items, cons
     appendFact(out, w.diagnostics, escaped(grouped(s.diagnostics, w)));
     appendFact(out, w.totalTime, escaped(duration(s.timed ? s.totalMs : -1, w)));
     appendFact(out, w.medianTime, escaped(duration(s.medianMs, w)));
-    appendFact(out, w.dpctVersion, escaped(header.dpctVersion.empty() ? w.unknown : header.dpctVersion));
+    // Results written before the version was read without the sentence's full stop still hold it.
+    std::string_view version = header.dpctVersion;
+    if (version.ends_with('.'))
+        version.remove_suffix(1);
+    appendFact(out, w.dpctVersion, escaped(version.empty() ? std::string_view(w.unknown) : version));
     appendFact(out, w.dpctCodebase, escaped(header.dpctCodebase.empty() ? w.unknown : header.dpctCodebase));
     if (!s.commonFolder.empty())
         appendFact(out, w.folder, escaped(s.commonFolder));
