@@ -51,7 +51,7 @@ std::vector<const CDpctData*> pointers(const std::vector<CDpctData>& items)
 void BM_ReadResultsJson(benchmark::State& state)
 {
     const auto items = makeItems(static_cast<int>(state.range(0)), 20);
-    const std::string json = resultsJson(pointers(items), {"2025.1.0.", "abc", {}}, false);
+    const std::string json = resultsJson(pointers(items), {"2025.1.0.", "abc", {}}, OutputInResults::LeftOut);
     for (auto _ : state) {
         ResultsHeader header;
         std::vector<CDpctData> read;

@@ -222,7 +222,7 @@ int cmdMergeResults(const Args& args)
                          [&](const CDpctData* a, const CDpctData* b) { return rank(a) < rank(b); });
     }
 
-    const std::string json = resultsJson(list, header, true);
+    const std::string json = resultsJson(list, header, OutputInResults::Included);
     if (output.empty()) {
         out(json);
         return kExitOk;

@@ -140,7 +140,7 @@ bool isSeparator(char c)
 void printJson(const std::vector<const CDpctData*>& items, const std::string& version,
                const std::string& codebase, const std::string& error)
 {
-    writeResultsJson(items, ResultsHeader{version, codebase, error}, true,
+    writeResultsJson(items, ResultsHeader{version, codebase, error}, OutputInResults::Included,
                      [](std::string_view text) { out(text); });
 }
 
@@ -370,7 +370,7 @@ int cmdRun(const Args& args)
         return writeFileAtomically(
             resultsFile,
             [&](const ByteSink& sink) {
-                writeResultsJson(all, ResultsHeader{version, codebase, {}}, true,
+                writeResultsJson(all, ResultsHeader{version, codebase, {}}, OutputInResults::Included,
                                  [&sink](std::string_view text) { sink(text); });
             },
             error);

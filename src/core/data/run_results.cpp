@@ -59,9 +59,10 @@ const std::string* readString(const JsonValue* v)
 namespace {
 
 void writeResults(JsonWriter& j, const std::vector<const CDpctData*>& items, const ResultsHeader& header,
-                  bool withOutput, bool oneLine)
+                  OutputInResults output, ResultsLayout resultsLayout)
 {
-    const JsonWriter::Layout layout = oneLine ? JsonWriter::Layout::Inline : JsonWriter::Layout::Lines;
+    const JsonWriter::Layout layout =
+        resultsLayout == ResultsLayout::OneLine ? JsonWriter::Layout::Inline : JsonWriter::Layout::Lines;
     j.beginObject(layout);
     j.key("dpctVersion").string(header.dpctVersion);
     j.key("dpctCodebase").string(header.dpctCodebase);
@@ -94,7 +95,7 @@ void writeResults(JsonWriter& j, const std::vector<const CDpctData*>& items, con
         j.endArray();
         if (item->diagnosticsDropped > 0)
             j.key("diagnosticsDropped").number(item->diagnosticsDropped);
-        if (withOutput)
+        if (output == OutputInResults::Included)
             j.key("output").string(item->resultText);
         j.endObject();
     }
@@ -104,7 +105,7 @@ void writeResults(JsonWriter& j, const std::vector<const CDpctData*>& items, con
 } // namespace
 
 std::string resultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
-                        bool withOutput, bool oneLine)
+                        OutputInResults output, ResultsLayout layout)
 {
     JsonWriter j;
     // The text is written once into room made for it: an output of a hundred megabytes is not
@@ -112,21 +113,23 @@ std::string resultsJson(const std::vector<const CDpctData*>& items, const Result
     std::size_t estimate = 4096;
     for (const CDpctData* item : items) {
         if (item)
-            estimate += 256 + item->path.size() * 2 + item->diagnostics.size() * 200 +
-                        (withOutput ? item->resultText.size() + item->resultText.size() / 8 : 0);
+            estimate +=
+                256 + item->path.size() * 2 + item->diagnostics.size() * 200 +
+                (output == OutputInResults::Included ? item->resultText.size() + item->resultText.size() / 8
+                                                     : 0);
     }
     j.reserve(estimate);
-    writeResults(j, items, header, withOutput, oneLine);
+    writeResults(j, items, header, output, layout);
     std::string text = j.takeText();
     text += '\n';
     return text;
 }
 
 void writeResultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
-                      bool withOutput, const std::function<void(std::string_view text)>& sink)
+                      OutputInResults output, const std::function<void(std::string_view text)>& sink)
 {
     JsonWriter j(sink);
-    writeResults(j, items, header, withOutput, true);
+    writeResults(j, items, header, output, ResultsLayout::OneLine);
     j.flush();
     sink("\n");
 }

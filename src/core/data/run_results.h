@@ -30,16 +30,28 @@ struct ResultsHeader
     std::string error; ///< left out when empty
 };
 
-/// The JSON text of `items` (null pointers skipped); with `withOutput` each item carries its
-/// console output as "output". `oneLine`: all on one line (what tovalo-cli prints); otherwise
-/// one item per line. Ends with a line end.
+/// Whether results written carry each item's console output ("output").
+enum class OutputInResults
+{
+    Included,
+    LeftOut,
+};
+
+/// How results JSON is laid out: all on one line (what tovalo-cli prints), or one item per line.
+enum class ResultsLayout
+{
+    OneLine,
+    LinePerItem,
+};
+
+/// The JSON text of `items` (null pointers skipped). Ends with a line end.
 std::string resultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
-                        bool withOutput, bool oneLine = true);
+                        OutputInResults output, ResultsLayout layout = ResultsLayout::OneLine);
 
 /// resultsJson on one line, handed to `sink` piece by piece as it is written (a file or a
 /// terminal), so that the text of a large run is never held whole.
 void writeResultsJson(const std::vector<const CDpctData*>& items, const ResultsHeader& header,
-                      bool withOutput, const std::function<void(std::string_view text)>& sink);
+                      OutputInResults output, const std::function<void(std::string_view text)>& sink);
 
 /// CSV (RFC 4180, CR LF line ends, UTF-8 with its byte-order mark so that spreadsheet programs
 /// read non-ASCII paths right): path, status, exit code, elapsed ms, the number of diagnostics,

@@ -196,8 +196,8 @@ bool DocumentFiles::exportResults(bool json)
     const std::vector<CDpctData*> items = document_.runItems();
     const std::vector<const CDpctData*> list(items.begin(), items.end());
     const std::string text =
-        json ? resultsJson(list, ResultsHeader{settings_.dpctVersion, settings_.dpctCodebase, {}}, false,
-                           false)
+        json ? resultsJson(list, ResultsHeader{settings_.dpctVersion, settings_.dpctCodebase, {}},
+                           OutputInResults::LeftOut, ResultsLayout::LinePerItem)
              : resultsCsv(list);
     Message error;
     if (!writeFileAtomically(QDir::toNativeSeparators(path).toStdString(), text, error)) {

@@ -41,7 +41,8 @@ std::vector<const CDpctData*> pointers(const std::vector<CDpctData>& items)
 TEST(RunResults, JsonReadsBackIntoTheItems)
 {
     const std::vector<CDpctData> written = sample();
-    const std::string json = resultsJson(pointers(written), {"2024.2.0.", "abc", {}}, true);
+    const std::string json =
+        resultsJson(pointers(written), {"2024.2.0.", "abc", {}}, OutputInResults::Included);
     EXPECT_NE(json.find("\"diagnosticCounts\": {\"DPCT1003\": 2, \"error\": 1}"), std::string::npos) << json;
     std::vector<CDpctData> read(3);
     read[0].path = written[0].path;
@@ -101,7 +102,7 @@ TEST(RunResults, CsvCellsAreNeverFormulas)
         EXPECT_NE(resultsCsv(pointers(items)).find("'" + items[1].path), std::string::npos) << int(lead);
     }
     // The JSON keeps the name exact.
-    const std::string json = resultsJson(pointers(items), {}, false);
+    const std::string json = resultsJson(pointers(items), {}, OutputInResults::LeftOut);
     EXPECT_NE(json.find("\"path\": \"=HYPERLINK("), std::string::npos) << json;
 }
 
@@ -130,13 +131,15 @@ TEST(RunResults, LargeResultsAreWrittenAndReadPieceByPiece)
     // Three megabytes of output with escapes and non-ASCII text in it.
     for (int i = 0; i < 60000; ++i)
         items[0].resultText += "a.cu:1:1: warning: \"\xE6\x97\xA5\"\tline\n";
-    const std::string whole = resultsJson(pointers(items), {"2024.2.0.", "abc", {}}, true);
+    const std::string whole =
+        resultsJson(pointers(items), {"2024.2.0.", "abc", {}}, OutputInResults::Included);
     std::string joined;
     std::size_t largest = 0;
-    writeResultsJson(pointers(items), {"2024.2.0.", "abc", {}}, true, [&](std::string_view piece) {
-        joined += piece;
-        largest = std::max(largest, piece.size());
-    });
+    writeResultsJson(pointers(items), {"2024.2.0.", "abc", {}}, OutputInResults::Included,
+                     [&](std::string_view piece) {
+                         joined += piece;
+                         largest = std::max(largest, piece.size());
+                     });
     EXPECT_EQ(joined, whole);
     EXPECT_LT(largest, std::size_t{1} << 20);
 
