@@ -1210,14 +1210,6 @@ Do you really want to quit?</source>
         <translation>输出</translation>
     </message>
     <message>
-        <source>Not found</source>
-        <translation>未找到</translation>
-    </message>
-    <message>
-        <source>Wrapped around</source>
-        <translation>已绕回起点继续查找</translation>
-    </message>
-    <message>
         <source>Save Output As</source>
         <translation>输出另存为</translation>
     </message>
@@ -1238,6 +1230,17 @@ Do you really want to quit?</source>
     <message>
         <source>&amp;Save As...</source>
         <translation>另存为(&amp;S)...</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::LogFindBar</name>
+    <message>
+        <source>Not found</source>
+        <translation>未找到</translation>
+    </message>
+    <message>
+        <source>Wrapped around</source>
+        <translation>已绕回起点继续查找</translation>
     </message>
     <message>
         <source>Fi&amp;nd:</source>

@@ -1219,14 +1219,6 @@ Do you want to quit?</translation>
         <translation>Output</translation>
     </message>
     <message>
-        <source>Not found</source>
-        <translation>Not found</translation>
-    </message>
-    <message>
-        <source>Wrapped around</source>
-        <translation>Wrapped around</translation>
-    </message>
-    <message>
         <source>Save Output As</source>
         <translation>Save Output As</translation>
     </message>
@@ -1247,6 +1239,17 @@ Do you want to quit?</translation>
     <message>
         <source>&amp;Save As...</source>
         <translation>&amp;Save As...</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::LogFindBar</name>
+    <message>
+        <source>Not found</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>Wrapped around</source>
+        <translation>Wrapped around</translation>
     </message>
     <message>
         <source>Fi&amp;nd:</source>

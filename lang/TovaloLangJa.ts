@@ -1210,14 +1210,6 @@ Do you really want to quit?</source>
         <translation>出力</translation>
     </message>
     <message>
-        <source>Not found</source>
-        <translation>見つかりません</translation>
-    </message>
-    <message>
-        <source>Wrapped around</source>
-        <translation>折り返して検索しました</translation>
-    </message>
-    <message>
         <source>Save Output As</source>
         <translation>出力に名前を付けて保存</translation>
     </message>
@@ -1238,6 +1230,17 @@ Do you really want to quit?</source>
     <message>
         <source>&amp;Save As...</source>
         <translation>名前を付けて保存(&amp;S)...</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::LogFindBar</name>
+    <message>
+        <source>Not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>Wrapped around</source>
+        <translation>折り返して検索しました</translation>
     </message>
     <message>
         <source>Fi&amp;nd:</source>

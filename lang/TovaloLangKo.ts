@@ -1210,14 +1210,6 @@ Do you really want to quit?</source>
         <translation>출력</translation>
     </message>
     <message>
-        <source>Not found</source>
-        <translation>찾을 수 없음</translation>
-    </message>
-    <message>
-        <source>Wrapped around</source>
-        <translation>처음부터 다시 검색함</translation>
-    </message>
-    <message>
         <source>Save Output As</source>
         <translation>출력을 다른 이름으로 저장</translation>
     </message>
@@ -1238,6 +1230,17 @@ Do you really want to quit?</source>
     <message>
         <source>&amp;Save As...</source>
         <translation>다른 이름으로 저장(&amp;S)...</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::LogFindBar</name>
+    <message>
+        <source>Not found</source>
+        <translation>찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>Wrapped around</source>
+        <translation>처음부터 다시 검색함</translation>
     </message>
     <message>
         <source>Fi&amp;nd:</source>

@@ -1217,14 +1217,6 @@ Do you really want to quit?</source>
         <translation>輸出</translation>
     </message>
     <message>
-        <source>Not found</source>
-        <translation>找不到</translation>
-    </message>
-    <message>
-        <source>Wrapped around</source>
-        <translation>已繞回起點繼續搜尋</translation>
-    </message>
-    <message>
         <source>Save Output As</source>
         <translation>將輸出另存新檔</translation>
     </message>
@@ -1245,6 +1237,17 @@ Do you really want to quit?</source>
     <message>
         <source>&amp;Save As...</source>
         <translation>另存新檔(&amp;S)...</translation>
+    </message>
+</context>
+<context>
+    <name>tovalo::gui::LogFindBar</name>
+    <message>
+        <source>Not found</source>
+        <translation>找不到</translation>
+    </message>
+    <message>
+        <source>Wrapped around</source>
+        <translation>已繞回起點繼續搜尋</translation>
     </message>
     <message>
         <source>Fi&amp;nd:</source>

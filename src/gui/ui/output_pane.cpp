@@ -7,6 +7,7 @@
 #include "controls/list_colors.h"
 #include "ui/core_messages.h"
 #include "ui/log_context_menu.h"
+#include "ui/log_find_bar.h"
 #include "ui/message_box.h"
 
 #include <algorithm>
@@ -14,16 +15,12 @@
 #include <QAction>
 #include <QDir>
 #include <QEvent>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tovalo::gui {
@@ -137,7 +134,7 @@ COutputPane::COutputPane(QWidget* parent) : QDockWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(log_, 1);
-    createFindBar();
+    findBar_ = new LogFindBar(log_, this, [this] { flushAll(); });
     layout->addWidget(findBar_);
     setWidget(body);
 
@@ -441,120 +438,24 @@ void COutputPane::applyColors(const Settings& settings)
     log_->margin()->update();
 }
 
-void COutputPane::createFindBar()
+QWidget* COutputPane::findBar() const
 {
-    // The pane's keys act while the focus is anywhere inside it.
-    const auto paneAction = [this](const char* name, const QKeySequence& key) {
-        auto* a = new QAction(this);
-        a->setObjectName(QString::fromLatin1(name));
-        a->setShortcut(key);
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(a);
-        return a;
-    };
-    findAction_ = paneAction("actionOutputFind", QKeySequence::Find);
-    findNextAction_ = paneAction("actionOutputFindNext", QKeySequence(Qt::Key_F3));
-    findPreviousAction_ = paneAction("actionOutputFindPrevious", QKeySequence(Qt::SHIFT | Qt::Key_F3));
-    connect(findAction_, &QAction::triggered, this, &COutputPane::showFindBar);
-    connect(findNextAction_, &QAction::triggered, this, [this] {
-        if (findEdit_->text().isEmpty())
-            showFindBar();
-        else
-            findNext(false);
-    });
-    connect(findPreviousAction_, &QAction::triggered, this, [this] {
-        if (findEdit_->text().isEmpty())
-            showFindBar();
-        else
-            findNext(true);
-    });
+    return findBar_;
+}
 
-    findBar_ = new QWidget(this);
-    findBar_->setObjectName(QStringLiteral("outputFindBar"));
-    auto* row = new QHBoxLayout(findBar_);
-    row->setContentsMargins(4, 2, 4, 2);
-    findLabel_ = new QLabel(findBar_);
-    findEdit_ = new QLineEdit(findBar_);
-    findEdit_->setObjectName(QStringLiteral("outputFindEdit"));
-    findEdit_->setClearButtonEnabled(true);
-    findLabel_->setBuddy(findEdit_);
-    const auto button = [this](const char* name, QAction* action) {
-        auto* b = new QToolButton(findBar_);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setDefaultAction(action);
-        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        return b;
-    };
-    findCloseAction_ = new QAction(this);
-    findCloseAction_->setObjectName(QStringLiteral("actionOutputFindClose"));
-    findCloseAction_->setShortcut(QKeySequence(Qt::Key_Escape));
-    findCloseAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    findBar_->addAction(findCloseAction_);
-    connect(findCloseAction_, &QAction::triggered, this, [this] {
-        // The focus goes to the log before the bar hides: hiding the focused edit would hand
-        // the focus on along the chain, into another list's window, which would activate it.
-        log_->setFocus();
-        findBar_->hide();
-    });
-    findStatus_ = new QLabel(findBar_);
-    findStatus_->setObjectName(QStringLiteral("outputFindStatus"));
-    row->addWidget(findLabel_);
-    row->addWidget(findEdit_, 1);
-    row->addWidget(button("outputFindPrevious", findPreviousAction_));
-    row->addWidget(button("outputFindNext", findNextAction_));
-    row->addWidget(findStatus_);
-    row->addWidget(button("outputFindClose", findCloseAction_));
-    connect(findEdit_, &QLineEdit::returnPressed, this, [this] { findNext(false); });
-    connect(findEdit_, &QLineEdit::textEdited, this, [this] {
-        // Typing searches from where the current match starts, so the match grows in place.
-        QTextCursor c = log_->textCursor();
-        c.setPosition(c.selectionStart());
-        log_->setTextCursor(c);
-        if (!findEdit_->text().isEmpty())
-            findNext(false);
-        else
-            findStatus_->clear();
-    });
-    findBar_->hide();
+QLineEdit* COutputPane::findEdit() const
+{
+    return findBar_->edit();
 }
 
 void COutputPane::showFindBar()
 {
-    const QString selected = log_->textCursor().selectedText();
-    // A selection of one line is what the user wants to find.
-    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
-        findEdit_->setText(selected);
-    findStatus_->clear();
-    findBar_->show();
-    findEdit_->setFocus();
-    findEdit_->selectAll();
+    findBar_->open();
 }
 
 bool COutputPane::findNext(bool backwards)
 {
-    flushAll();
-    const QString text = findEdit_->text();
-    if (text.isEmpty())
-        return false;
-    const QTextDocument::FindFlags flags =
-        backwards ? QTextDocument::FindBackward : QTextDocument::FindFlags();
-    QTextCursor found = log_->document()->find(text, log_->textCursor(), flags);
-    bool wrapped = false;
-    if (found.isNull()) {
-        // Around the end (or the start) once.
-        QTextCursor from(log_->document());
-        from.movePosition(backwards ? QTextCursor::End : QTextCursor::Start);
-        found = log_->document()->find(text, from, flags);
-        wrapped = true;
-    }
-    if (found.isNull()) {
-        findStatus_->setText(tr("Not found"));
-        return false;
-    }
-    findStatus_->setText(wrapped ? tr("Wrapped around") : QString());
-    log_->setTextCursor(found);
-    log_->ensureCursorVisible();
-    return true;
+    return findBar_->findNext(backwards);
 }
 
 bool COutputPane::saveAs()
@@ -603,13 +504,6 @@ void COutputPane::changeEvent(QEvent* event)
 void COutputPane::retranslate()
 {
     setWindowTitle(tr("Output"));
-    findLabel_->setText(tr("Fi&nd:"));
-    findNextAction_->setText(tr("Next"));
-    findNextAction_->setToolTip(tr("Find the next match (F3)"));
-    findPreviousAction_->setText(tr("Previous"));
-    findPreviousAction_->setToolTip(tr("Find the previous match (Shift+F3)"));
-    findCloseAction_->setText(tr("Close"));
-    findCloseAction_->setToolTip(tr("Close the find bar (Esc)"));
 }
 
 } // namespace tovalo::gui

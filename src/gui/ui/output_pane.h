@@ -21,7 +21,6 @@
 #include <QString>
 #include <QTimer>
 
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -31,6 +30,7 @@ struct Settings;
 
 namespace tovalo::gui {
 
+class LogFindBar;
 class OutputLog;
 
 class COutputPane : public QDockWidget
@@ -74,8 +74,8 @@ public:
     static QString droppedMarker();
 
     /// The find bar: shown by Ctrl+F (or the context menu), closed by Escape.
-    QWidget* findBar() const { return findBar_; }
-    QLineEdit* findEdit() const { return findEdit_; }
+    QWidget* findBar() const;
+    QLineEdit* findEdit() const;
     /// Shows the find bar with the log's selection (if any) as the text to find, focused.
     void showFindBar();
     /// Selects the next (or previous) match of the find text, wrapping around the end (the
@@ -111,17 +111,9 @@ private:
     void trimFront();
     void showContextMenu(const QPoint& pos);
     void retranslate();
-    void createFindBar();
 
     OutputLog* log_ = nullptr;
-    QWidget* findBar_ = nullptr;
-    QLineEdit* findEdit_ = nullptr;
-    QLabel* findLabel_ = nullptr;
-    QLabel* findStatus_ = nullptr;
-    QAction* findAction_ = nullptr;
-    QAction* findNextAction_ = nullptr;
-    QAction* findPreviousAction_ = nullptr;
-    QAction* findCloseAction_ = nullptr;
+    LogFindBar* findBar_ = nullptr;
     QTimer timer_;
     std::string pending_;    ///< queued UTF-8 text, from head_ on
     std::size_t head_ = 0;   ///< start of the text not yet shown
