@@ -20,10 +20,20 @@ void ConsoleOutputQueue::reset(Console::WakeFunction wake)
 
 void ConsoleOutputQueue::push(std::string_view text, bool ended, Message reason)
 {
+    add(text, ended, std::move(reason), ended ? Room::Ignore : Room::WaitFor);
+}
+
+void ConsoleOutputQueue::pushFromHost(std::string_view text)
+{
+    add(text, false, {}, Room::Ignore);
+}
+
+void ConsoleOutputQueue::add(std::string_view text, bool ended, Message reason, Room room)
+{
     bool wasEmpty;
     {
         std::unique_lock lock(mutex_);
-        if (!ended)
+        if (room == Room::WaitFor)
             room_.wait(lock, [this] { return text_.size() < kMaxQueued || released_; });
         wasEmpty = text_.empty() && !ended_;
         text_ += text;

@@ -136,6 +136,9 @@ public:
     /// Reader thread: queues `text` and, with `ended`, the interpreter's end and its reason.
     /// Text waits while the queue is full, until the host takes or release() is called.
     void push(std::string_view text, bool ended = false, Message reason = {});
+    /// Host thread: queues text of its own (the echo of a command it writes) at once, full or
+    /// not: the host is the one that makes room, so it must never wait for it.
+    void pushFromHost(std::string_view text);
 
     /// Host thread: everything queued since the last call; the end is reported once.
     ConsoleOutput take();
@@ -145,6 +148,13 @@ public:
     void release();
 
 private:
+    enum class Room
+    {
+        WaitFor,
+        Ignore,
+    };
+    void add(std::string_view text, bool ended, Message reason, Room room);
+
     std::mutex mutex_;
     std::condition_variable room_;
     std::string text_;

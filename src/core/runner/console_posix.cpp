@@ -270,7 +270,7 @@ bool PosixConsole::writeCommand(std::string_view line, Message& error)
         return false;
     // The command is echoed after the prompt, as an interpreter that echoes would show it. The
     // output of the previous command has been read up to its prompt, so the echo comes first.
-    output_.push(std::string(line) + "\n", false, {});
+    output_.pushFromHost(std::string(line) + "\n");
     std::string framed(line);
     framed += '\n';
     return writeAll(framed, error);

@@ -204,6 +204,19 @@ TEST(Console, LongCommandIsWrittenWhole)
     })) << text.size();
 }
 
+TEST(ConsoleOutputQueue, TheHostsOwnTextNeverWaitsForRoom)
+{
+    // The host writes a command's echo into a full queue (text that came after a prompt): it
+    // must not wait for room that only it can make.
+    ConsoleOutputQueue queue;
+    queue.reset({});
+    queue.push(std::string(ConsoleOutputQueue::kMaxQueued, 'x'));
+    queue.pushFromHost("echo\n");
+    const std::string text = queue.take().text;
+    EXPECT_EQ(text.size(), ConsoleOutputQueue::kMaxQueued + 5);
+    EXPECT_TRUE(text.ends_with("echo\n"));
+}
+
 #ifndef _WIN32
 TEST(Console, PausedReaderLeavesOutputInThePipeUntilResumed)
 {
