@@ -44,11 +44,15 @@ public:
     /// The bytes before `offset` are not needed for now: their memory may go (they can still be
     /// read; they come back from the file).
     void release(std::size_t offset);
+    /// Another program cut the file short while it was read: the bytes past its new end read as
+    /// zero bytes (a mapped file's pages beyond its end would otherwise end this process).
+    bool changedWhileRead() const;
 
 private:
     const char* data_ = nullptr;
     std::size_t size_ = 0;
     bool mapped_ = false;
+    int guard_ = -1;    ///< the slot that guards the mapping against a file cut short
     std::string whole_; ///< the bytes, where the file is not mapped
 };
 

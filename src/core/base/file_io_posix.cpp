@@ -2,6 +2,7 @@
 #include "text.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +10,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
+#include <mutex>
+#include <signal.h>
 #include <string>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -268,10 +271,90 @@ bool writeFileAtomically(std::string_view path, const std::function<void(const B
     return true;
 }
 
+namespace {
+
+// Files mapped by a FileView. A file that another program cuts short while it is read (a shell's
+// "> results.json") would end this process with SIGBUS at the first touch of a page past its new
+// end. The handler puts a page of zero bytes in place of such a page of a guarded mapping and
+// marks it, so the reader meets bytes that are no text it expects, and the view can say why.
+struct MapGuard
+{
+    std::atomic<const char*> begin{nullptr};
+    std::atomic<std::size_t> size{0};
+    std::atomic<bool> cut{false};
+};
+constexpr int kGuards = 16;
+MapGuard g_guards[kGuards];
+struct sigaction g_previousBus
+{
+};
+std::size_t g_pageSize = 4096;
+std::once_flag g_busHandlerOnce;
+
+void onBusError(int sig, siginfo_t* info, void* context)
+{
+    const char* at = static_cast<const char*>(info->si_addr);
+    for (MapGuard& g : g_guards) {
+        const char* begin = g.begin.load();
+        if (begin == nullptr || at < begin || at >= begin + g.size.load())
+            continue;
+        // The mapping starts on a page, so the faulting page is a whole page of it.
+        char* page =
+            const_cast<char*>(begin) + static_cast<std::size_t>(at - begin) / g_pageSize * g_pageSize;
+        if (::mmap(page, g_pageSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) !=
+            MAP_FAILED) {
+            g.cut = true;
+            return; // the read is made again, from the page of zeros
+        }
+    }
+    // Not a guarded mapping: whatever handled it before does.
+    if ((g_previousBus.sa_flags & SA_SIGINFO) != 0 && g_previousBus.sa_sigaction != nullptr) {
+        g_previousBus.sa_sigaction(sig, info, context);
+    } else if (g_previousBus.sa_handler != SIG_DFL && g_previousBus.sa_handler != SIG_IGN) {
+        g_previousBus.sa_handler(sig);
+    } else {
+        ::signal(SIGBUS, SIG_DFL); // the read is made again and ends the process, as without us
+    }
+}
+
+int guardMapping(const char* begin, std::size_t size)
+{
+    std::call_once(g_busHandlerOnce, [] {
+        g_pageSize = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+        struct sigaction action
+        {
+        };
+        action.sa_sigaction = onBusError;
+        action.sa_flags = SA_SIGINFO | SA_RESTART;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGBUS, &action, &g_previousBus);
+    });
+    for (int i = 0; i < kGuards; ++i) {
+        const char* none = nullptr;
+        if (g_guards[i].begin.compare_exchange_strong(none, begin)) {
+            g_guards[i].cut = false;
+            g_guards[i].size = size;
+            return i;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
 FileView::~FileView()
 {
+    if (guard_ >= 0) {
+        g_guards[guard_].size = 0;
+        g_guards[guard_].begin = nullptr;
+    }
     if (mapped_)
         ::munmap(const_cast<char*>(data_), size_);
+}
+
+bool FileView::changedWhileRead() const
+{
+    return guard_ >= 0 && g_guards[guard_].cut.load();
 }
 
 bool FileView::open(std::string_view path, Message& error, std::size_t limit)
@@ -293,11 +376,16 @@ bool FileView::open(std::string_view path, Message& error, std::size_t limit)
         at = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
     ::close(fd);
     if (at != MAP_FAILED) {
-        ::madvise(at, static_cast<std::size_t>(st.st_size), MADV_SEQUENTIAL);
-        data_ = static_cast<const char*>(at);
-        size_ = static_cast<std::size_t>(st.st_size);
-        mapped_ = true;
-        return true;
+        guard_ = guardMapping(static_cast<const char*>(at), static_cast<std::size_t>(st.st_size));
+        if (guard_ >= 0) {
+            ::madvise(at, static_cast<std::size_t>(st.st_size), MADV_SEQUENTIAL);
+            data_ = static_cast<const char*>(at);
+            size_ = static_cast<std::size_t>(st.st_size);
+            mapped_ = true;
+            return true;
+        }
+        // More files mapped at once than can be guarded: this one is read instead.
+        ::munmap(at, static_cast<std::size_t>(st.st_size));
     }
     if (!readWholeFile(path, whole_, error, limit))
         return false;

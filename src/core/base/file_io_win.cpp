@@ -222,6 +222,11 @@ bool FileView::open(std::string_view path, Message& error, std::size_t limit)
 
 void FileView::release(std::size_t) {}
 
+bool FileView::changedWhileRead() const
+{
+    return false; // read whole, never mapped
+}
+
 bool pathExists(std::string_view path)
 {
     return GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -398,12 +398,26 @@ bool readResultsJson(std::string_view json, ResultsHeader& header, std::vector<C
     return readEntries(json, header, items, hasOutput, output, error);
 }
 
+namespace {
+
+bool changedWhileRead(const FileView& file, std::string& error)
+{
+    if (!file.changedWhileRead())
+        return false;
+    error = "the file was cut short by another program while it was read";
+    return true;
+}
+
+} // namespace
+
 bool readResultsJson(FileView& file, ResultsHeader& header, std::vector<CDpctData>& items, std::string& error,
                      ResultsOutput output)
 {
     std::vector<bool> hasOutput;
-    return readEntries(file.bytes(), header, items, hasOutput, output, error,
-                       [&file](std::size_t at) { file.release(at); });
+    const bool read = readEntries(file.bytes(), header, items, hasOutput, output, error,
+                                  [&file](std::size_t at) { file.release(at); });
+    // A file cut short reads as zero bytes past its new end: say why rather than where it broke.
+    return !changedWhileRead(file, error) && read;
 }
 
 bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, std::string& error)
@@ -423,8 +437,10 @@ bool applyResultsJson(std::string_view json, std::vector<CDpctData>& items, Resu
 bool applyResultsJson(FileView& file, std::vector<CDpctData>& items, ResultsHeader& header,
                       std::vector<CDpctData>& unmatched, std::vector<bool>& listed, std::string& error)
 {
-    return applyEntries(file.bytes(), items, header, unmatched, listed, error,
-                        [&file](std::size_t at) { file.release(at); });
+    const bool read = applyEntries(file.bytes(), items, header, unmatched, listed, error,
+                                   [&file](std::size_t at) { file.release(at); });
+    // A file cut short reads as zero bytes past its new end: say why rather than where it broke.
+    return !changedWhileRead(file, error) && read;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "base/file_io.h"
 #include "base/path_text.h"
 #include "base/text.h"
+#include "data/run_results.h"
 
 #include <chrono>
 #include <filesystem>
@@ -299,6 +300,39 @@ TEST_F(FileIo, FileViewReadsWhatReadWholeFileReads)
     EXPECT_FALSE(refused.open(path("big.txt"), error, 1024));
     EXPECT_EQ(error.id, MessageId::FileTooLarge);
 }
+
+#ifndef _WIN32
+TEST_F(FileIo, AFileCutShortWhileReadReadsAsZeroBytesAndTheReaderSaysWhy)
+{
+    // Results with an output of 3 MB, mapped, then cut to 100 bytes by "another program": the
+    // pages past the new end read as zero bytes instead of ending the process with SIGBUS.
+    CDpctData item;
+    item.path = "/p/a.cu";
+    item.status = ItemStatus::ConvertedOk;
+    item.resultText.assign(3 << 20, 'x');
+    const std::string json = resultsJson({&item}, {}, OutputInResults::Included);
+    Message error;
+    ASSERT_TRUE(writeFileAtomically(path("r.json"), json, error)) << error;
+    FileView view;
+    ASSERT_TRUE(view.open(path("r.json"), error)) << error;
+    std::filesystem::resize_file(dir_ / "r.json", 100);
+    EXPECT_EQ(view.bytes().size(), json.size());
+    EXPECT_EQ(view.bytes().substr(0, 50), std::string_view(json).substr(0, 50));
+    EXPECT_EQ(view.bytes().back(), '\0');
+    EXPECT_TRUE(view.changedWhileRead());
+    ResultsHeader header;
+    std::vector<CDpctData> items;
+    std::string why;
+    EXPECT_FALSE(readResultsJson(view, header, items, why));
+    EXPECT_NE(why.find("cut short"), std::string::npos) << why;
+    // A file left alone is not said to have changed.
+    FileView whole;
+    ASSERT_TRUE(writeFileAtomically(path("r.json"), json, error)) << error;
+    ASSERT_TRUE(whole.open(path("r.json"), error)) << error;
+    EXPECT_TRUE(readResultsJson(whole, header, items, why)) << why;
+    EXPECT_FALSE(whole.changedWhileRead());
+}
+#endif
 
 TEST_F(FileIo, FailedWriteKeepsThePreviousFile)
 {
